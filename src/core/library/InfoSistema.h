@@ -1,0 +1,13 @@
+#pragma once
+// What the suite library tells of the system.
+#include <QString>
+
+namespace library {
+
+class InfoSistema {
+ public:
+  QString NombrePC() const;
+  QString UsuarioWindows() const;
+};
+
+}  // namespace library

@@ -1,0 +1,142 @@
+#include "core/library/Utilidades.h"
+
+#include <QRegularExpression>
+
+#include "platform/runtime/Environment.h"
+#include "platform/runtime/Numbers.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/MessageBox.h"
+
+namespace library {
+
+namespace {
+
+// Separator handling shared by both number readers: returns the text with
+// '.' as the only decimal point and no grouping, or an empty text when the
+// input is not a number.
+QString normalisedNumber(const QString& input) {
+  QString t = input.trimmed();
+  const int dots = static_cast<int>(t.count(u'.'));
+  const int commas = static_cast<int>(t.count(u','));
+  QChar decimal;
+  if (dots && commas) decimal = t.lastIndexOf(u'.') > t.lastIndexOf(u',') ? u'.' : u',';
+  else if (dots == 1) decimal = u'.';
+  else if (commas == 1) decimal = u',';
+  QString out;
+  for (QChar c : t) {
+    if (c == u'.' || c == u',') {
+      if (c == decimal) out += u'.';
+      // otherwise a group separator: dropped
+    } else {
+      out += c;
+    }
+  }
+  static const QRegularExpression number(QStringLiteral(R"(^[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$)"));
+  return number.match(out).hasMatch() ? out : QString();
+}
+
+constexpr unsigned char kKey[] = {0x4B, 0x6F, 0x72, 0x61, 0x4E, 0x65, 0x74, 0x32};
+
+}  // namespace
+
+rt::Currency Utilidades::TextoANumero(const QString& text) const {
+  if (rt::Trim(text).isEmpty()) return rt::Currency();
+  QString n = normalisedNumber(text);
+  auto c = n.isEmpty() ? std::nullopt : rt::Currency::parse(n);
+  if (!c) rt::raise(rt::err::TypeMismatch);
+  return *c;
+}
+
+double Utilidades::TextoADoble(const QString& text) const {
+  if (rt::Trim(text).isEmpty()) return 0.0;
+  QString n = normalisedNumber(text);
+  bool ok = false;
+  double d = n.toDouble(&ok);
+  if (n.isEmpty() || !ok) rt::raise(rt::err::TypeMismatch);
+  return d;
+}
+
+rt::Variant Utilidades::ValorCampo(const rt::Variant& value) const {
+  if (value.isNull() || value.isEmpty()) return rt::Variant(QString());
+  return value;
+}
+
+QString Utilidades::QuitaCaracteres(const QString& text, const QString& c1, const QString& c2,
+                                    const QString& c3) const {
+  QString out = text;
+  for (const QString* c : {&c1, &c2, &c3})
+    if (!c->isEmpty()) out.remove(*c);
+  return out;
+}
+
+QString Utilidades::Reemplaza(const QString& text, const QString& find, const QString& with) const {
+  return rt::Replace(text, find, with);
+}
+
+QString Utilidades::RellenaCodigo(const QString& code, int width) const {
+  QString t = rt::Trim(code);
+  if (t.isEmpty()) return t;
+  for (QChar c : t)
+    if (!c.isDigit()) return t;
+  return t.size() >= width ? t : QString(width - t.size(), u' ') + t;
+}
+
+QString Utilidades::LimitaTexto(const QString& text, int length) const {
+  return text.left(std::max(length, 0));
+}
+
+int Utilidades::CuentaPalabras(const QString& text) const {
+  static const QRegularExpression blanks(QStringLiteral("[ \\t\\r\\n]+"));
+  return static_cast<int>(text.split(blanks, Qt::SkipEmptyParts).size());
+}
+
+void Utilidades::SeparaRuta(const QString& path, QString& carpeta, QString& archivo, QString& extension,
+                            QString& nombre) const {
+  QString p = path;
+  p.replace(u'\\', u'/');
+  qsizetype slash = p.lastIndexOf(u'/');
+  carpeta = slash < 0 ? QString() : p.left(slash + 1);
+  archivo = p.mid(slash + 1);
+  qsizetype dot = archivo.lastIndexOf(u'.');
+  extension = dot < 0 ? QString() : archivo.mid(dot + 1);
+  nombre = dot < 0 ? archivo : archivo.left(dot);
+}
+
+QString Utilidades::NormalizaCarpeta(const QString& folder) const {
+  QString f = rt::Trim(folder);
+  f.replace(u'\\', u'/');
+  if (!f.isEmpty() && !f.endsWith(u'/')) f += u'/';
+  return f;
+}
+
+bool Utilidades::EstaEnLista(const QString& text, const QStringList& values) const {
+  for (const QString& v : values)
+    if (rt::EqualsText(text, v)) return true;
+  return false;
+}
+
+QString Utilidades::Codifica(const QString& text) const {
+  QByteArray bytes = text.toUtf8();
+  for (qsizetype i = 0; i < bytes.size(); ++i)
+    bytes[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) ^ kKey[i % sizeof kKey] ^ (i * 7 & 0xFF));
+  return QString::fromLatin1(bytes.toHex().toUpper());
+}
+
+QString Utilidades::Decodifica(const QString& text) const {
+  static const QRegularExpression hex(QStringLiteral("^([0-9A-F]{2})+$"));
+  if (!hex.match(text).hasMatch()) return text;
+  QByteArray bytes = QByteArray::fromHex(text.toLatin1());
+  for (qsizetype i = 0; i < bytes.size(); ++i)
+    bytes[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) ^ kKey[i % sizeof kKey] ^ (i * 7 & 0xFF));
+  return QString::fromUtf8(bytes);
+}
+
+int Utilidades::DialogoError(const rt::Error& error, const QString& rutina) const {
+  QString prompt = QStringLiteral("Error %1: %2").arg(error.Number()).arg(rt::Trim(error.Description()));
+  if (!rt::Trim(rutina).isEmpty()) prompt += QStringLiteral("\r\nRutina: ") + rutina;
+  QString title = error.Source().isEmpty() ? rt::ExecutableName() : error.Source();
+  return ui::MsgBox(prompt, ui::mb::AbortRetryIgnore | ui::mb::Critical, title);
+}
+
+}  // namespace library

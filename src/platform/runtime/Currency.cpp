@@ -1,0 +1,148 @@
+#include "platform/runtime/Currency.h"
+
+#include <cmath>
+#include <limits>
+
+#include "platform/runtime/Error.h"
+
+namespace rt {
+
+namespace {
+
+// Integer division of n by d (d > 0) rounding halves to even.
+int64_t divRoundHalfEven(__int128 n, __int128 d) {
+  __int128 q = n / d;
+  __int128 r = n % d;
+  if (r < 0) r = -r;
+  __int128 twice = 2 * r;
+  if (twice > d || (twice == d && (q % 2 != 0))) q += (n < 0) ? -1 : 1;
+  if (q > std::numeric_limits<int64_t>::max() || q < std::numeric_limits<int64_t>::min())
+    raise(err::Overflow);
+  return static_cast<int64_t>(q);
+}
+
+}  // namespace
+
+Currency Currency::fromInt(int64_t units) {
+  __int128 v = static_cast<__int128>(units) * kScale;
+  if (v > std::numeric_limits<int64_t>::max() || v < std::numeric_limits<int64_t>::min())
+    raise(err::Overflow);
+  return fromRaw(static_cast<int64_t>(v));
+}
+
+Currency Currency::fromDouble(double value) {
+  if (!std::isfinite(value)) raise(err::Overflow);
+  double scaled = value * kScale;
+  if (std::fabs(scaled) >= 9.2e18) raise(err::Overflow);
+  // The decimal text of the double is the value the operator saw; round that.
+  auto exact = parse(QString::number(value, 'g', 17));
+  if (exact) return *exact;
+  return fromRaw(static_cast<int64_t>(std::nearbyint(scaled)));
+}
+
+std::optional<Currency> Currency::parse(const QString& input) {
+  const QString text = input.trimmed();
+  int i = 0;
+  const int n = text.size();
+  bool negative = false;
+  if (i < n && (text[i] == u'-' || text[i] == u'+')) {
+    negative = text[i] == u'-';
+    ++i;
+  }
+  __int128 mantissa = 0;
+  int fractionDigits = 0;
+  bool anyDigit = false;
+  bool inFraction = false;
+  int extraDigits = 0;  // integer digits beyond what fits: scale by ten later
+  for (; i < n; ++i) {
+    QChar c = text[i];
+    if (c.isDigit()) {
+      anyDigit = true;
+      if (mantissa > (__int128(1) << 100)) {
+        if (!inFraction) ++extraDigits;
+        continue;
+      }
+      mantissa = mantissa * 10 + (c.unicode() - u'0');
+      if (inFraction) ++fractionDigits;
+    } else if ((c == u'.' || c == u',') && !inFraction) {
+      inFraction = true;
+    } else {
+      break;
+    }
+  }
+  if (!anyDigit) return std::nullopt;
+  int exponent = 0;
+  if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+    int j = i + 1;
+    bool expNeg = false;
+    if (j < n && (text[j] == u'-' || text[j] == u'+')) {
+      expNeg = text[j] == u'-';
+      ++j;
+    }
+    if (j >= n || !text[j].isDigit()) return std::nullopt;
+    int e = 0;
+    for (; j < n && text[j].isDigit(); ++j) e = std::min(e * 10 + (text[j].unicode() - u'0'), 1000);
+    exponent = expNeg ? -e : e;
+    i = j;
+  }
+  if (i != n) return std::nullopt;
+  int shift = 4 - fractionDigits + exponent + extraDigits;  // power of ten to apply
+  if (shift > 30) return std::nullopt;
+  if (shift >= 0) {
+    const __int128 limit = negative ? -__int128(std::numeric_limits<int64_t>::min())
+                                    : __int128(std::numeric_limits<int64_t>::max());
+    for (int k = 0; k < shift && mantissa <= limit; ++k) mantissa *= 10;
+    if (mantissa > limit) return std::nullopt;
+    if (negative) return fromRaw(static_cast<int64_t>(-mantissa));
+    return fromRaw(static_cast<int64_t>(mantissa));
+  }
+  if (-shift > 36) return fromRaw(0);
+  __int128 divisor = 1;
+  for (int k = 0; k < -shift; ++k) divisor *= 10;
+  try {
+    int64_t raw = divRoundHalfEven(negative ? -mantissa : mantissa, divisor);
+    return fromRaw(raw);
+  } catch (const Error&) {
+    return std::nullopt;
+  }
+}
+
+Currency Currency::rounded(int places) const {
+  if (places >= 4) return *this;
+  if (places < 0) places = 0;
+  int64_t unit = 1;
+  for (int k = places; k < 4; ++k) unit *= 10;
+  return fromRaw(divRoundHalfEven(raw_, unit) * unit);
+}
+
+QString Currency::toText(QChar decimalSeparator) const {
+  const bool negative = raw_ < 0;
+  unsigned __int128 magnitude = negative ? -static_cast<__int128>(raw_) : raw_;
+  uint64_t whole = static_cast<uint64_t>(magnitude / kScale);
+  uint64_t frac = static_cast<uint64_t>(magnitude % kScale);
+  QString out = QString::number(whole);
+  if (frac != 0) {
+    QString digits = QStringLiteral("%1").arg(frac, 4, 10, QLatin1Char('0'));
+    while (digits.endsWith(u'0')) digits.chop(1);
+    out += decimalSeparator;
+    out += digits;
+  }
+  if (negative) out.prepend(u'-');
+  return out;
+}
+
+QString Currency::toSqlText() const { return toText(u'.'); }
+
+Currency Currency::operator+(Currency o) const {
+  int64_t r;
+  if (__builtin_add_overflow(raw_, o.raw_, &r)) raise(err::Overflow);
+  return fromRaw(r);
+}
+
+Currency Currency::operator-(Currency o) const {
+  int64_t r;
+  if (__builtin_sub_overflow(raw_, o.raw_, &r)) raise(err::Overflow);
+  return fromRaw(r);
+}
+
+}  // namespace rt

@@ -1,0 +1,50 @@
+#pragma once
+// Fixed-point money: a 64-bit count of ten-thousandths. Amounts travel from
+// source files to SQL text without passing through binary floating point.
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace rt {
+
+class Currency {
+ public:
+  static constexpr int64_t kScale = 10000;
+
+  constexpr Currency() = default;
+  static constexpr Currency fromRaw(int64_t tenThousandths) {
+    Currency c;
+    c.raw_ = tenThousandths;
+    return c;
+  }
+  static Currency fromInt(int64_t units);
+  // Rounds to four places, halves to even; raises Overflow out of range.
+  static Currency fromDouble(double value);
+  // Exact decimal reading of "-1234.5678", "1234,5" (either separator as the
+  // decimal point), optional exponent; nullopt for anything else.
+  static std::optional<Currency> parse(const QString& text);
+
+  constexpr int64_t raw() const { return raw_; }
+  double toDouble() const { return static_cast<double>(raw_) / kScale; }
+
+  // Rounded to `places` (0..4) decimals, halves to even.
+  Currency rounded(int places) const;
+
+  // Plain decimal text with '.' and no trailing zeros ("1234.5", "-3", "0").
+  QString toSqlText() const;
+  // The same digits with the given decimal separator.
+  QString toText(QChar decimalSeparator) const;
+
+  friend constexpr bool operator==(Currency a, Currency b) { return a.raw_ == b.raw_; }
+  friend constexpr auto operator<=>(Currency a, Currency b) { return a.raw_ <=> b.raw_; }
+  Currency operator+(Currency o) const;
+  Currency operator-(Currency o) const;
+  Currency operator-() const { return fromRaw(-raw_); }
+  Currency& operator+=(Currency o) { return *this = *this + o; }
+  Currency& operator-=(Currency o) { return *this = *this - o; }
+
+ private:
+  int64_t raw_ = 0;
+};
+
+}  // namespace rt

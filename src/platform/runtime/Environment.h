@@ -1,0 +1,21 @@
+#pragma once
+// What the program knows of the machine it runs on: its own name and folder,
+// where it may write, the computer and the operator's login.
+#include <QString>
+
+namespace rt {
+
+// The executable's name as the suite knows the program.
+QString ExecutableName();
+// The executable's folder, ending without a separator.
+QString ProgramFolder();
+// Where the program's own files (error log, lookup layouts) are written: the
+// program folder when writable, otherwise the user's data folder.
+QString WritableFolder();
+// Tests point both at a folder of their own; empty restores the real ones.
+void SetProgramFolder(const QString& folder);
+
+QString ComputerName();
+QString LoginName();
+
+}  // namespace rt

@@ -1,0 +1,29 @@
+#include "platform/runtime/Error.h"
+
+namespace rt {
+
+Error::Error(long number, QString description, QString source)
+    : number_(number), description_(std::move(description)), source_(std::move(source)) {
+  what_ = QStringLiteral("%1: %2").arg(number_).arg(description_).toStdString();
+}
+
+QString describe(long number) {
+  switch (number) {
+    case err::InvalidCall: return QStringLiteral("Argumento o llamada a procedimiento no válida");
+    case err::Overflow: return QStringLiteral("Desbordamiento");
+    case err::SubscriptOutOfRange: return QStringLiteral("El subíndice está fuera del intervalo");
+    case err::DivisionByZero: return QStringLiteral("División por cero");
+    case err::TypeMismatch: return QStringLiteral("No coinciden los tipos");
+    case err::InvalidUseOfNull: return QStringLiteral("Uso no válido de Null");
+    case err::FileNotFound: return QStringLiteral("No se encontró el archivo");
+    case err::PathNotFound: return QStringLiteral("No se encontró la ruta de acceso");
+    case err::ObjectRequired: return QStringLiteral("Se requiere un objeto");
+    default: return QStringLiteral("Error definido por la aplicación o el objeto");
+  }
+}
+
+void raise(long number, const QString& source) {
+  throw Error(number, describe(number), source.isEmpty() ? QStringLiteral("importar_tavernix") : source);
+}
+
+}  // namespace rt

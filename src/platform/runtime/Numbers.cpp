@@ -1,0 +1,236 @@
+#include "platform/runtime/Numbers.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "platform/runtime/Error.h"
+#include "platform/runtime/Regional.h"
+
+namespace rt {
+
+double Val(const QString& text) {
+  // Blanks, tabs and line feeds are skipped wherever they stand.
+  QString s;
+  s.reserve(text.size());
+  for (QChar c : text)
+    if (c != u' ' && c != u'\t' && c != u'\n' && c != u'\r') s += c;
+  if (s.startsWith(u'&') && s.size() > 1) {
+    int base = 0;
+    qsizetype i = 1;
+    QChar k = s[1].toUpper();
+    if (k == u'H') base = 16, i = 2;
+    else if (k == u'O') base = 8, i = 2;
+    else base = 8;
+    qsizetype j = i;
+    while (j < s.size() && QStringLiteral("0123456789ABCDEF").left(base).contains(s[j].toUpper())) ++j;
+    bool ok = false;
+    long long v = s.mid(i, j - i).toLongLong(&ok, base);
+    return ok ? static_cast<double>(v) : 0.0;
+  }
+  qsizetype i = 0;
+  const qsizetype n = s.size();
+  std::string num;
+  if (i < n && (s[i] == u'-' || s[i] == u'+')) num += static_cast<char>(s[i++].unicode());
+  bool digits = false;
+  while (i < n && s[i].isDigit() && s[i].unicode() < 128) num += static_cast<char>(s[i++].unicode()), digits = true;
+  if (i < n && s[i] == u'.') {
+    num += '.';
+    ++i;
+    while (i < n && s[i].isDigit() && s[i].unicode() < 128) num += static_cast<char>(s[i++].unicode()), digits = true;
+  }
+  if (!digits) return 0.0;
+  if (i < n && (s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D')) {
+    std::string e = "e";
+    qsizetype j = i + 1;
+    if (j < n && (s[j] == u'-' || s[j] == u'+')) e += static_cast<char>(s[j++].unicode());
+    bool expDigits = false;
+    while (j < n && s[j].isDigit() && s[j].unicode() < 128) e += static_cast<char>(s[j++].unicode()), expDigits = true;
+    if (expDigits) num += e;
+  }
+  return std::strtod(num.c_str(), nullptr);
+}
+
+std::optional<double> ParseNumber(const QString& input) {
+  const QString text = input.trimmed();
+  if (text.isEmpty()) return std::nullopt;
+  qsizetype lastDot = text.lastIndexOf(u'.');
+  qsizetype lastComma = text.lastIndexOf(u',');
+  qsizetype decimalAt = std::max(lastDot, lastComma);
+  std::string num;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    QChar c = text[i];
+    if (c == u'.' || c == u',') {
+      if (i == decimalAt) num += '.';
+      else if (decimalAt >= 0 && i < decimalAt && text[decimalAt] != c) continue;  // grouping
+      else return std::nullopt;
+    } else if (c.unicode() < 128 && (c.isDigit() || c == u'-' || c == u'+' || c == u'e' || c == u'E')) {
+      num += static_cast<char>(c.unicode());
+    } else {
+      return std::nullopt;
+    }
+  }
+  char* end = nullptr;
+  double v = std::strtod(num.c_str(), &end);
+  if (end == num.c_str() || *end != '\0') return std::nullopt;
+  return v;
+}
+
+double RoundHalfEven(double value, int digits) {
+  if (!std::isfinite(value)) return value;
+  double scale = std::pow(10.0, digits);
+  double x = value * scale;
+  // Decide the half on the decimal text of the value, not on binary noise.
+  double r = std::nearbyint(x);
+  double diff = std::fabs(x - std::trunc(x));
+  if (std::fabs(diff - 0.5) < 1e-9 * std::max(1.0, std::fabs(x))) {
+    double down = std::trunc(x);
+    double up = down + (x < 0 ? -1 : 1);
+    r = (std::fmod(down, 2.0) == 0) ? down : up;
+  }
+  return r / scale;
+}
+
+int32_t CLng(double value) {
+  double r = RoundHalfEven(value);
+  if (!std::isfinite(r) || r < std::numeric_limits<int32_t>::min() || r > std::numeric_limits<int32_t>::max())
+    raise(err::Overflow);
+  return static_cast<int32_t>(r);
+}
+
+int16_t CInt(double value) {
+  double r = RoundHalfEven(value);
+  if (!std::isfinite(r) || r < std::numeric_limits<int16_t>::min() || r > std::numeric_limits<int16_t>::max())
+    raise(err::Overflow);
+  return static_cast<int16_t>(r);
+}
+
+namespace {
+
+QString generalText(double value) {
+  if (value == 0) return QStringLiteral("0");
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15G", value);
+  QString s = QString::fromLatin1(buf);
+  // "1.5E+020" style of some C libraries aside, the runtime writes "1,5E+20".
+  qsizetype e = s.indexOf(u'E');
+  if (e >= 0) {
+    QString mant = s.left(e), exp = s.mid(e + 1);
+    QChar sign = exp[0];
+    exp = exp.mid(1);
+    while (exp.size() > 2 && exp.startsWith(u'0')) exp.remove(0, 1);
+    s = mant + u'E' + sign + exp;
+  }
+  return s;
+}
+
+}  // namespace
+
+QString NumberText(double value) {
+  QString s = generalText(value);
+  return s.replace(u'.', regional().decimalSeparator);
+}
+
+QString SqlNumber(double value) { return generalText(value); }
+
+namespace {
+
+struct Mask {
+  QString prefix, suffix;
+  int intZeros = 0;       // '0' placeholders before the decimal point
+  bool grouping = false;
+  bool hasPoint = false;
+  int fracZeros = 0;      // '0' placeholders after the point
+  int fracHashes = 0;     // '#' placeholders after the point
+};
+
+Mask parseMask(const QString& m) {
+  Mask k;
+  QString section = m.section(u';', 0, 0);
+  qsizetype first = -1, last = -1;
+  for (qsizetype i = 0; i < section.size(); ++i)
+    if (section[i] == u'0' || section[i] == u'#' || section[i] == u'.') {
+      if (first < 0) first = i;
+      last = i;
+    }
+  if (first < 0) {
+    k.prefix = section;
+    return k;
+  }
+  k.prefix = section.left(first);
+  k.suffix = section.mid(last + 1);
+  bool afterPoint = false;
+  for (qsizetype i = first; i <= last; ++i) {
+    QChar c = section[i];
+    if (c == u'.') {
+      if (!afterPoint) afterPoint = k.hasPoint = true;
+    } else if (c == u',') {
+      if (!afterPoint) k.grouping = true;
+    } else if (c == u'0') {
+      afterPoint ? ++k.fracZeros : ++k.intZeros;
+    } else if (c == u'#') {
+      if (afterPoint) ++k.fracHashes;
+    }
+  }
+  return k;
+}
+
+// Digits of |value| rounded half away from zero to `places`: integer and
+// fraction parts as decimal text.
+void splitDigits(const QString& plain, QString& whole, QString& frac) {
+  qsizetype dot = plain.indexOf(u'.');
+  whole = dot < 0 ? plain : plain.left(dot);
+  frac = dot < 0 ? QString() : plain.mid(dot + 1);
+}
+
+QString render(bool negative, QString whole, QString frac, const Mask& k) {
+  const int places = k.fracZeros + k.fracHashes;
+  frac = frac.leftJustified(places, u'0', true);
+  // Optional '#' places drop trailing zeros.
+  while (frac.size() > k.fracZeros && frac.endsWith(u'0')) frac.chop(1);
+  while (whole.startsWith(u'0')) whole.remove(0, 1);
+  if (whole.size() < k.intZeros) whole = QString(k.intZeros - whole.size(), u'0') + whole;
+  if (k.grouping && whole.size() > 3) {
+    QString g;
+    int count = 0;
+    for (qsizetype i = whole.size() - 1; i >= 0; --i) {
+      g.prepend(whole[i]);
+      if (++count % 3 == 0 && i > 0) g.prepend(regional().groupSeparator);
+    }
+    whole = g;
+  }
+  QString out = whole;
+  if (k.hasPoint) out += regional().decimalSeparator + frac;
+  bool allZero = true;
+  for (QChar c : whole + frac)
+    if (c.isDigit() && c != u'0') allZero = false;
+  return (negative && !allZero ? QStringLiteral("-") : QString()) + k.prefix + out + k.suffix;
+}
+
+}  // namespace
+
+QString FormatNumber(double value, const QString& mask) {
+  Mask k = parseMask(mask);
+  const int places = k.hasPoint ? k.fracZeros + k.fracHashes : 0;
+  // Round on the shortest decimal text of the value, not on binary noise.
+  if (places <= 4)
+    if (auto exact = Currency::parse(QString::number(value, 'g', 15))) return FormatNumber(*exact, mask);
+  QString whole, frac;
+  splitDigits(QString::number(std::fabs(value), 'f', places), whole, frac);
+  return render(value < 0, whole, frac, k);
+}
+
+QString FormatNumber(Currency value, const QString& mask) {
+  Mask k = parseMask(mask);
+  const int places = k.hasPoint ? std::min(k.fracZeros + k.fracHashes, 4) : 0;
+  int64_t raw = value.raw() < 0 ? -value.raw() : value.raw();
+  int64_t unit = 1;
+  for (int i = places; i < 4; ++i) unit *= 10;
+  int64_t q = raw / unit, r = raw % unit;
+  if (r * 2 >= unit) ++q;
+  QString whole, frac;
+  splitDigits(Currency::fromRaw(q * unit).toSqlText(), whole, frac);
+  return render(value.raw() < 0, whole, frac, k);
+}
+
+}  // namespace rt

@@ -1,0 +1,110 @@
+#include "platform/runtime/Text.h"
+
+#include "platform/runtime/Error.h"
+
+namespace rt {
+
+namespace {
+
+Qt::CaseSensitivity sensitivity(Compare c) {
+  return c == Compare::Text ? Qt::CaseInsensitive : Qt::CaseSensitive;
+}
+
+// Windows-1252 characters of the codes 0x80..0x9F (0 where undefined).
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+}  // namespace
+
+QString Trim(const QString& s) { return LTrim(RTrim(s)); }
+
+QString LTrim(const QString& s) {
+  qsizetype i = 0;
+  while (i < s.size() && s[i] == u' ') ++i;
+  return s.mid(i);
+}
+
+QString RTrim(const QString& s) {
+  qsizetype n = s.size();
+  while (n > 0 && s[n - 1] == u' ') --n;
+  return s.left(n);
+}
+
+QString Left(const QString& s, int length) {
+  if (length < 0) raise(err::InvalidCall);
+  return s.left(length);
+}
+
+QString Right(const QString& s, int length) {
+  if (length < 0) raise(err::InvalidCall);
+  return s.right(length);
+}
+
+QString Mid(const QString& s, int start, int length) {
+  if (start < 1) raise(err::InvalidCall);
+  if (start > s.size()) return QString();
+  return length < 0 ? s.mid(start - 1) : s.mid(start - 1, length);
+}
+
+int InStr(int start, const QString& s, const QString& find, Compare compare) {
+  if (start < 1) raise(err::InvalidCall);
+  if (start > s.size()) return 0;
+  if (find.isEmpty()) return start;
+  auto at = s.indexOf(find, start - 1, sensitivity(compare));
+  return at < 0 ? 0 : static_cast<int>(at) + 1;
+}
+
+int InStrRev(const QString& s, const QString& find, Compare compare) {
+  if (find.isEmpty()) return static_cast<int>(s.size());
+  auto at = s.lastIndexOf(find, -1, sensitivity(compare));
+  return at < 0 ? 0 : static_cast<int>(at) + 1;
+}
+
+QString Replace(const QString& s, const QString& find, const QString& with, Compare compare) {
+  if (find.isEmpty()) return s;
+  QString out = s;
+  return out.replace(find, with, sensitivity(compare));
+}
+
+QString UCase(const QString& s) { return s.toUpper(); }
+QString LCase(const QString& s) { return s.toLower(); }
+QString Space(int count) { return QString(std::max(count, 0), u' '); }
+QString String(int count, QChar c) { return QString(std::max(count, 0), c); }
+
+QChar Chr(int code) {
+  if (code < 0 || code > 255) raise(err::InvalidCall);
+  if (code >= 0x80 && code <= 0x9F) {
+    char16_t u = kCp1252High[code - 0x80];
+    return QChar(u ? u : static_cast<char16_t>(code));
+  }
+  return QChar(static_cast<char16_t>(code));
+}
+
+int Asc(QChar c) {
+  char16_t u = c.unicode();
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
+  for (int i = 0; i < 32; ++i)
+    if (kCp1252High[i] == u) return 0x80 + i;
+  if (u >= 0x80 && u <= 0x9F) return u;
+  return '?';
+}
+
+bool EqualsText(const QString& a, const QString& b) {
+  return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+int StrComp(const QString& a, const QString& b, Compare compare) {
+  int c = a.compare(b, sensitivity(compare));
+  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+bool OneOfText(const QString& s, std::initializer_list<const char*> items) {
+  for (const char* item : items)
+    if (EqualsText(s, QString::fromUtf8(item))) return true;
+  return false;
+}
+
+}  // namespace rt

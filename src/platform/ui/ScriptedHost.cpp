@@ -1,0 +1,112 @@
+#include "platform/ui/ScriptedHost.h"
+
+#include "platform/ui/MessageBox.h"
+
+namespace ui {
+
+namespace {
+// The answer that leaves a routine for each button set: what an unscripted
+// box gets, so a failing test stops rather than loops.
+int leavingAnswer(int buttons) {
+  switch (mb::buttonSet(buttons)) {
+    case mb::OkOnly: return mb::Ok;
+    case mb::AbortRetryIgnore: return mb::Abort;
+    case mb::YesNo: return mb::No;
+    default: return mb::Cancel;
+  }
+}
+}  // namespace
+
+ScriptedHost::ScriptedHost() = default;
+
+ScriptedHost& ScriptedHost::answer(int a, const QString& promptContains) {
+  answers_.push_back({a, promptContains});
+  return *this;
+}
+
+ScriptedHost& ScriptedHost::answerAnyBoxWith(int a) {
+  anyBoxAnswer_ = a;
+  return *this;
+}
+
+ScriptedHost& ScriptedHost::input(const QString& text) {
+  inputs_.push_back(text);
+  return *this;
+}
+
+ScriptedHost& ScriptedHost::chooseFile(const QString& path) {
+  files_.push_back({false, path});
+  return *this;
+}
+
+ScriptedHost& ScriptedHost::cancelFile() {
+  files_.push_back({true, QString()});
+  return *this;
+}
+
+ScriptedHost& ScriptedHost::atEveryYield(std::function<void()> action) {
+  everyYield_.push_back(std::move(action));
+  return *this;
+}
+
+ScriptedHost& ScriptedHost::atYield(int n, std::function<void()> action) {
+  atYield_.emplace_back(n, std::move(action));
+  return *this;
+}
+
+void ScriptedHost::setFailureHandler(std::function<void(const QString&)> handler) {
+  onFailure_ = std::move(handler);
+}
+
+void ScriptedHost::fail(const QString& what) {
+  failures_.push_back(what);
+  if (onFailure_) onFailure_(what);
+}
+
+int ScriptedHost::MsgBox(const QString& prompt, int buttons, const QString& title) {
+  Box box{prompt, buttons, title, 0};
+  if (!answers_.empty()) {
+    Scripted s = answers_.front();
+    answers_.pop_front();
+    if (!s.promptContains.isEmpty() && !prompt.contains(s.promptContains))
+      fail(QStringLiteral("message box \"%1\" does not hold \"%2\"").arg(prompt, s.promptContains));
+    box.answer = s.answer;
+  } else if (anyBoxAnswer_ != 0) {
+    box.answer = anyBoxAnswer_;
+  } else {
+    fail(QStringLiteral("unexpected message box \"%1\" titled \"%2\"").arg(prompt, title));
+    box.answer = leavingAnswer(buttons);
+  }
+  boxes_.push_back(box);
+  return box.answer;
+}
+
+QString ScriptedHost::InputBox(const QString& prompt, const QString& title, const QString&) {
+  inputPrompts_.push_back(prompt);
+  if (inputs_.empty()) {
+    fail(QStringLiteral("unexpected input box \"%1\" titled \"%2\"").arg(prompt, title));
+    return QString();
+  }
+  QString text = inputs_.front();
+  inputs_.pop_front();
+  return text;
+}
+
+FileDialogResult ScriptedHost::ShowOpen(const FileDialogRequest& request) {
+  if (files_.empty()) {
+    fail(QStringLiteral("unexpected file dialog \"%1\"").arg(request.title));
+    return {};
+  }
+  FileDialogResult r = files_.front();
+  files_.pop_front();
+  return r;
+}
+
+void ScriptedHost::DoEvents() {
+  ++yields_;
+  for (auto& action : everyYield_) action();
+  for (auto& [n, action] : atYield_)
+    if (n == yields_ && action) std::exchange(action, nullptr)();
+}
+
+}  // namespace ui

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "core/library/Library.h"
+#include "platform/ui/MessageBox.h"
+#include "support/HostFixture.h"
+#include "support/QtPrinters.h"
+
+using library::gUtilidades;
+
+TEST(Utilidades, TextoANumeroReadsEitherSeparator) {
+  struct Case { const char* text; const char* value; };
+  for (const Case& c : {Case{"1234,5", "1234.5"}, Case{"1234.50", "1234.5"}, Case{"-3", "-3"}, Case{"", "0"},
+                        Case{"   ", "0"}, Case{"1.234,56", "1234.56"}, Case{"1,234.56", "1234.56"},
+                        Case{"1.234.567", "1234567"}, Case{" 12,5 ", "12.5"}, Case{"0,00015", "0.0002"}, Case{"0,00005", "0"}}) {
+    EXPECT_EQ(gUtilidades().TextoANumero(QString::fromUtf8(c.text)).toSqlText(), QString::fromUtf8(c.value))
+        << c.text;
+  }
+  for (const char* bad : {"abc", "12abc", "1,2.3,4"}) {
+    try {
+      gUtilidades().TextoANumero(QString::fromUtf8(bad));
+      ADD_FAILURE() << bad << " read as a number";
+    } catch (const rt::Error& e) {
+      EXPECT_EQ(e.Number(), 13);
+    }
+  }
+  EXPECT_DOUBLE_EQ(gUtilidades().TextoADoble("1.234,5"), 1234.5);
+  EXPECT_DOUBLE_EQ(gUtilidades().TextoADoble(""), 0);
+}
+
+TEST(Utilidades, RellenaCodigoAlignsDigitCodesOnly) {
+  struct Case { const char* code; int width; const char* result; };
+  for (const Case& c : {Case{"1", 4, "   1"}, Case{" 1 ", 4, "   1"}, Case{"   1", 4, "   1"}, Case{"12", 4, "  12"},
+                        Case{"12345", 4, "12345"}, Case{"FC", 4, "FC"}, Case{" OC ", 4, "OC"},
+                        Case{"ELDELGRID", 4, "ELDELGRID"}, Case{"'x'", 4, "'x'"}, Case{"", 4, ""},
+                        Case{"7", 25, "                        7"}, Case{"NULL", 4, "NULL"}})
+    EXPECT_EQ(gUtilidades().RellenaCodigo(QString::fromUtf8(c.code), c.width), QString::fromUtf8(c.result)) << c.code;
+  EXPECT_EQ(gUtilidades().RellenaCodigo("1"), "   1");
+}
+
+TEST(Utilidades, PathsAcceptBothSeparators) {
+  QString folder, file, ext, name;
+  gUtilidades().SeparaRuta("E:\\migrar\\TXFAC.DBF", folder, file, ext, name);
+  EXPECT_EQ(folder, "E:/migrar/");
+  EXPECT_EQ(file, "TXFAC.DBF");
+  EXPECT_EQ(ext, "DBF");
+  EXPECT_EQ(name, "TXFAC");
+  gUtilidades().SeparaRuta("/datos/export/txcli.dbf", folder, file, ext, name);
+  EXPECT_EQ(folder, "/datos/export/");
+  EXPECT_EQ(ext, "dbf");
+  gUtilidades().SeparaRuta("sinextension", folder, file, ext, name);
+  EXPECT_EQ(folder, "");
+  EXPECT_EQ(ext, "");
+  EXPECT_EQ(gUtilidades().NormalizaCarpeta("E:\\migrar"), "E:/migrar/");
+  EXPECT_EQ(gUtilidades().NormalizaCarpeta("/datos/"), "/datos/");
+  EXPECT_EQ(gUtilidades().NormalizaCarpeta(""), "");
+}
+
+TEST(Utilidades, CodificaRoundTrips) {
+  for (const char* text : {"Veltrix", "", "contraseña=1;2", "sa"}) {
+    QString plain = QString::fromUtf8(text);
+    QString coded = gUtilidades().Codifica(plain);
+    if (!plain.isEmpty()) {
+      EXPECT_NE(coded, plain);
+    }
+    EXPECT_EQ(gUtilidades().Decodifica(coded), plain);
+  }
+  EXPECT_EQ(gUtilidades().Decodifica("texto plano"), "texto plano");
+}
+
+TEST(Utilidades, WordsTextsAndLists) {
+  EXPECT_EQ(gUtilidades().CuentaPalabras("SELECT * FROM T"), 4);
+  EXPECT_EQ(gUtilidades().CuentaPalabras("  MA_CUENTAS  "), 1);
+  EXPECT_EQ(gUtilidades().CuentaPalabras(""), 0);
+  EXPECT_EQ(gUtilidades().CuentaPalabras("a\r\nb\tc"), 3);
+  EXPECT_EQ(gUtilidades().LimitaTexto("abcdef", 3), "abc");
+  EXPECT_EQ(gUtilidades().LimitaTexto("ab", 250), "ab");
+  EXPECT_TRUE(gUtilidades().EstaEnLista("vs", {"AJP", "AJN", "VS", "IR"}));
+  EXPECT_FALSE(gUtilidades().EstaEnLista("V", {"AJP", "VS"}));
+  EXPECT_EQ(gUtilidades().QuitaCaracteres(QStringLiteral("iva\u00FF\u0000x"), QStringLiteral("\u00FF"),
+                                          QString(QChar(0))),
+            "ivax");
+  EXPECT_EQ(gUtilidades().ValorCampo(rt::Variant::null()).toString(), "");
+  EXPECT_EQ(gUtilidades().ValorCampo(rt::Variant(3.5)).toDouble(), 3.5);
+}
+
+class DialogoErrorTest : public testing_support::HostFixture {};
+
+TEST_F(DialogoErrorTest, ShowsAbortRetryIgnoreAndReturnsTheAnswer) {
+  host.answer(ui::mb::Ignore, "3704");
+  int a = gUtilidades().DialogoError(rt::Error(3704, "Objeto cerrado ", "ADODB"), "ConectarProveedor");
+  EXPECT_EQ(a, ui::mb::Ignore);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(ui::mb::buttonSet(host.boxes()[0].buttons), ui::mb::AbortRetryIgnore);
+  EXPECT_EQ(ui::mb::icon(host.boxes()[0].buttons), ui::mb::Critical);
+  EXPECT_TRUE(host.boxes()[0].prompt.contains("Objeto cerrado"));
+  EXPECT_TRUE(host.boxes()[0].prompt.contains("ConectarProveedor"));
+}

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "platform/runtime/Currency.h"
+#include "platform/runtime/Error.h"
+#include "support/QtPrinters.h"
+
+using rt::Currency;
+
+TEST(Currency, ParsesExactDecimalsWithEitherSeparator) {
+  struct Case { const char* text; int64_t raw; };
+  for (const Case& c : {Case{"1234,5", 12345000}, Case{"1234.50", 12345000}, Case{"-3", -30000},
+                        Case{"0.00005", 0}, Case{"0.00015", 2}, Case{"  7 ", 70000}, Case{"1e2", 1000000},
+                        Case{"922337203685477.5807", INT64_MAX}}) {
+    auto v = Currency::parse(QString::fromUtf8(c.text));
+    ASSERT_TRUE(v.has_value()) << c.text;
+    EXPECT_EQ(v->raw(), c.raw) << c.text;
+  }
+  for (const char* bad : {"", "abc", "1,2,3", "12x", "-", "1e", "922337203685477.5808"})
+    EXPECT_FALSE(Currency::parse(QString::fromUtf8(bad)).has_value()) << bad;
+}
+
+TEST(Currency, RendersWithoutTrailingZeros) {
+  EXPECT_EQ(Currency::fromRaw(12345000).toSqlText(), "1234.5");
+  EXPECT_EQ(Currency::fromRaw(-5).toSqlText(), "-0.0005");
+  EXPECT_EQ(Currency::fromRaw(0).toSqlText(), "0");
+  EXPECT_EQ(Currency::fromRaw(12345000).toText(u','), "1234,5");
+}
+
+TEST(Currency, RoundsHalvesToEven) {
+  EXPECT_EQ(Currency::parse("2.5")->rounded(0), Currency::fromInt(2));
+  EXPECT_EQ(Currency::parse("3.5")->rounded(0), Currency::fromInt(4));
+  EXPECT_EQ(Currency::parse("-2.5")->rounded(0), Currency::fromInt(-2));
+  EXPECT_EQ(Currency::parse("1.005")->rounded(2), *Currency::parse("1.00"));
+  EXPECT_EQ(Currency::parse("1.015")->rounded(2), *Currency::parse("1.02"));
+}
+
+TEST(Currency, FromDoubleKeepsTheDecimalValue) {
+  EXPECT_EQ(Currency::fromDouble(0.1 + 0.2), *Currency::parse("0.3"));
+  EXPECT_EQ(Currency::fromDouble(1234.5678), *Currency::parse("1234.5678"));
+  EXPECT_THROW(Currency::fromDouble(1e300), rt::Error);
+}
+
+TEST(Currency, ArithmeticOverflowRaises) {
+  EXPECT_THROW(Currency::fromRaw(INT64_MAX) + Currency::fromRaw(1), rt::Error);
+  EXPECT_EQ(*Currency::parse("0.1") + *Currency::parse("0.2"), *Currency::parse("0.3"));
+}

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "platform/runtime/Dates.h"
+#include "support/QtPrinters.h"
+
+using rt::MakeDate;
+
+TEST(Dates, ParsesTheSuitesForms) {
+  struct Case { const char* text; QDateTime value; };
+  for (const Case& c : {Case{"01/07/2005", MakeDate(2005, 7, 1)}, Case{"1/7/05", MakeDate(2005, 7, 1)},
+                        Case{"30/06/29", MakeDate(2029, 6, 30)}, Case{"30/06/30", MakeDate(1930, 6, 30)},
+                        Case{"09/12/26 13:45", MakeDate(2026, 12, 9, 13, 45)},
+                        Case{"09/12/2026 13:45:10", MakeDate(2026, 12, 9, 13, 45, 10)},
+                        Case{"2005-07-01", MakeDate(2005, 7, 1)},
+                        Case{"2005-07-01 08:05:00", MakeDate(2005, 7, 1, 8, 5)},
+                        Case{"13:45", MakeDate(1899, 12, 30, 13, 45)}}) {
+    auto d = rt::ParseDate(QString::fromUtf8(c.text));
+    ASSERT_TRUE(d.has_value()) << c.text;
+    EXPECT_EQ(*d, c.value) << c.text;
+  }
+  for (const char* bad : {"", "31/02/2005", "hoy", "1/13/2005", "25:00", "00/00/0000"})
+    EXPECT_FALSE(rt::IsDate(QString::fromUtf8(bad))) << bad;
+}
+
+TEST(Dates, FormatsMasksWithMinutesAfterHours) {
+  QDateTime d = MakeDate(2005, 7, 1, 9, 5, 7);
+  EXPECT_EQ(rt::FormatDate(d, "dd/mm/yy hh:mm"), "01/07/05 09:05");
+  EXPECT_EQ(rt::FormatDate(d, "dd/mm/yyyy"), "01/07/2005");
+  EXPECT_EQ(rt::FormatDate(d, "hh:mm"), "09:05");
+  EXPECT_EQ(rt::FormatDate(d, "d/m/yyyy h:nn:ss"), "1/7/2005 9:05:07");
+  EXPECT_EQ(rt::DateText(MakeDate(2005, 7, 1)), "01/07/2005");
+  EXPECT_EQ(rt::DateText(d), "01/07/2005 09:05:07");
+  EXPECT_EQ(rt::IsoDateText(d), "2005-07-01 09:05:07");
+  EXPECT_EQ(rt::IsoDateText(MakeDate(2005, 7, 1)), "2005-07-01");
+}
+
+TEST(Dates, MinuteDifferencesCountBoundaries) {
+  EXPECT_EQ(rt::DateDiffMinutes(MakeDate(2005, 7, 1, 10, 0, 59), MakeDate(2005, 7, 1, 10, 1, 0)), 1);
+  EXPECT_EQ(rt::DateDiffMinutes(MakeDate(2005, 7, 1, 23, 30), MakeDate(2005, 7, 2, 0, 30)), 60);
+  EXPECT_EQ(rt::DateDiffMinutes(MakeDate(2005, 7, 2), MakeDate(2005, 7, 1)), -1440);
+}
+
+TEST(Dates, SerialNumbersRoundTrip) {
+  EXPECT_DOUBLE_EQ(rt::ToSerial(MakeDate(1899, 12, 30)), 0);
+  EXPECT_DOUBLE_EQ(rt::ToSerial(MakeDate(1900, 1, 1, 12, 0)), 2.5);
+  QDateTime d = MakeDate(2026, 12, 9, 21, 55, 26);
+  EXPECT_EQ(rt::FromSerial(rt::ToSerial(d)), d);
+}

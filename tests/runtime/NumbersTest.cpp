@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "platform/runtime/Error.h"
+#include "platform/runtime/Numbers.h"
+#include "support/QtPrinters.h"
+
+TEST(Numbers, ValReadsTheLeadingNumber) {
+  struct Case { const char* text; double value; };
+  for (const Case& c : {Case{"12.5abc", 12.5}, Case{"  -3", -3}, Case{"1,5", 1}, Case{"", 0}, Case{"abc", 0},
+                        Case{"1 2 3", 123}, Case{"&H1F", 31}, Case{"2e3x", 2000}, Case{" 1.0", 1}, Case{".5", 0.5}})
+    EXPECT_DOUBLE_EQ(rt::Val(QString::fromUtf8(c.text)), c.value) << c.text;
+}
+
+TEST(Numbers, ParseNumberAcceptsBothSeparators) {
+  EXPECT_DOUBLE_EQ(*rt::ParseNumber("1234,5"), 1234.5);
+  EXPECT_DOUBLE_EQ(*rt::ParseNumber("1234.5"), 1234.5);
+  EXPECT_DOUBLE_EQ(*rt::ParseNumber("1.234,56"), 1234.56);
+  EXPECT_DOUBLE_EQ(*rt::ParseNumber("1,234.56"), 1234.56);
+  EXPECT_FALSE(rt::ParseNumber("12a").has_value());
+  EXPECT_FALSE(rt::ParseNumber("").has_value());
+  EXPECT_FALSE(rt::ParseNumber("1.2.3").has_value());
+}
+
+TEST(Numbers, RoundingGoesToTheEvenNeighbour) {
+  EXPECT_EQ(rt::CLng(2.5), 2);
+  EXPECT_EQ(rt::CLng(3.5), 4);
+  EXPECT_EQ(rt::CLng(-2.5), -2);
+  EXPECT_EQ(rt::CInt(0.5), 0);
+  EXPECT_DOUBLE_EQ(rt::RoundHalfEven(1.125, 2), 1.12);
+  EXPECT_DOUBLE_EQ(rt::RoundHalfEven(1.135, 2), 1.14);
+  EXPECT_THROW(rt::CInt(40000), rt::Error);
+}
+
+TEST(Numbers, PeopleSeeTheRegionalSeparatorSqlSeesAPoint) {
+  EXPECT_EQ(rt::NumberText(1234.5), "1234,5");
+  EXPECT_EQ(rt::NumberText(-0.25), "-0,25");
+  EXPECT_EQ(rt::NumberText(1e20), "1E+20");
+  EXPECT_EQ(rt::NumberText(17), "17");
+  EXPECT_EQ(rt::SqlNumber(1234.5), "1234.5");
+  EXPECT_EQ(rt::SqlNumber(0.1 + 0.2), "0.3");
+}
+
+TEST(Numbers, FormatMasks) {
+  struct Case { double value; const char* mask; const char* text; };
+  for (const Case& c : {Case{1234.5, "############0.00", "1234,50"}, Case{1234.5, "############0.", "1235,"},
+                        Case{2, "#####00", "02"}, Case{100, "#####00", "100"}, Case{1.5, "#####.00", "1,50"},
+                        Case{0.5, "#####.00", ",50"}, Case{0, "#####.00", ",00"}, Case{7, "0000", "0007"},
+                        Case{1234567.891, "#,##0.00", "1.234.567,89"}, Case{-1.005, "0.00", "-1,01"},
+                        Case{-0.001, "0.00", "0,00"}, Case{2.5, "0", "3"}})
+    EXPECT_EQ(rt::FormatNumber(c.value, QString::fromUtf8(c.mask)), QString::fromUtf8(c.text)) << c.mask;
+}

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "platform/runtime/Error.h"
+#include "platform/runtime/Text.h"
+#include "support/QtPrinters.h"
+
+TEST(Text, TrimRemovesBlanksOnly) {
+  EXPECT_EQ(rt::Trim("  a b  "), "a b");
+  EXPECT_EQ(rt::Trim("\ta\t"), "\ta\t");
+  EXPECT_EQ(rt::LTrim("  a "), "a ");
+  EXPECT_EQ(rt::RTrim("  a "), "  a");
+  EXPECT_EQ(rt::Trim("\r\n x"), "\r\n x");
+}
+
+TEST(Text, PositionsCountCharacters) {
+  const QString s = QStringLiteral("Peñarol Muñoz");
+  EXPECT_EQ(rt::Len(s), 13);
+  EXPECT_EQ(rt::Mid(s, 3, 3), QStringLiteral("ñar"));
+  EXPECT_EQ(rt::Mid(s, 9), QStringLiteral("Muñoz"));
+  EXPECT_EQ(rt::Mid(s, 40), "");
+  EXPECT_EQ(rt::Left(s, 3), QStringLiteral("Peñ"));
+  EXPECT_EQ(rt::Right(s, 3), QStringLiteral("ñoz"));
+  EXPECT_THROW(rt::Mid(s, 0), rt::Error);
+}
+
+TEST(Text, TextCompareFoldsCaseBeyondAscii) {
+  EXPECT_TRUE(rt::EqualsText(QStringLiteral("MUÑOZ"), QStringLiteral("muñoz")));
+  EXPECT_FALSE(rt::EqualsText(QStringLiteral("Muñoz"), QStringLiteral("Munoz")));
+  EXPECT_EQ(rt::InStr(QStringLiteral("select * from t WHERE x"), " where ", rt::Compare::Text), 16);
+  EXPECT_EQ(rt::InStr(QStringLiteral("select * from t WHERE x"), " where "), 0);
+  EXPECT_EQ(rt::InStr(3, "abcabc", "a"), 4);
+  EXPECT_EQ(rt::InStrRev("a.b.c", "."), 4);
+  EXPECT_EQ(rt::Replace("aXbxc", "x", "-", rt::Compare::Text), "a-b-c");
+  EXPECT_EQ(rt::StrComp("abc", "ABD", rt::Compare::Text), -1);
+}
+
+TEST(Text, ChrFollowsTheWindowsCodePage) {
+  EXPECT_EQ(rt::Chr(255), QChar(0xFF));
+  EXPECT_EQ(rt::Chr(128), QChar(0x20AC));
+  EXPECT_EQ(rt::Asc(QChar(0x20AC)), 128);
+  EXPECT_EQ(rt::Asc(QChar(0xF1)), 0xF1);
+}

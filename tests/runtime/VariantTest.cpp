@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/Error.h"
+#include "platform/runtime/Variant.h"
+#include "support/QtPrinters.h"
+
+using rt::Variant;
+
+TEST(Variant, EmptyAndNullAreDistinct) {
+  Variant e, n = Variant::null();
+  EXPECT_TRUE(e.isEmpty());
+  EXPECT_TRUE(n.isNull());
+  EXPECT_EQ(e.toString(), "");
+  EXPECT_DOUBLE_EQ(e.toDouble(), 0);
+  try {
+    n.toString();
+    FAIL() << "Null converted to text";
+  } catch (const rt::Error& err) {
+    EXPECT_EQ(err.Number(), 94);
+  }
+  EXPECT_EQ(n.toStringOrEmpty(), "");
+  EXPECT_FALSE(Variant(QString()) == Variant::null());
+}
+
+TEST(Variant, ConversionsFollowTheRuntime) {
+  EXPECT_EQ(Variant(1234.5).toString(), "1234,5");
+  EXPECT_EQ(Variant(rt::Currency::fromRaw(15000)).toString(), "1,5");
+  EXPECT_EQ(Variant(rt::MakeDate(2005, 7, 1)).toString(), "01/07/2005");
+  EXPECT_DOUBLE_EQ(Variant("1234,5").toDouble(), 1234.5);
+  EXPECT_DOUBLE_EQ(Variant("1234.5").toDouble(), 1234.5);
+  EXPECT_EQ(Variant("2,5").toLong(), 2);
+  EXPECT_EQ(Variant("12,34").toCurrency(), rt::Currency::fromRaw(123400));
+  EXPECT_TRUE(Variant("Verdadero").toBool());
+  EXPECT_FALSE(Variant("0").toBool());
+  EXPECT_EQ(Variant("01/07/2005").toDate(), rt::MakeDate(2005, 7, 1));
+  EXPECT_THROW(Variant("abc").toDouble(), rt::Error);
+  EXPECT_EQ(Variant(int64_t{5000000000}).type(), Variant::Type::Double);
+}
