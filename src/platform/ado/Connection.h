@@ -1,0 +1,65 @@
+#pragma once
+// A connection with ADO's behaviour; the connection string chooses the
+// provider (the embedded SQLite database, ODBC, or a folder of DBF tables).
+// A provider failure raises a runtime error and replaces the Errors
+// collection with the provider's entries; a failing SQL statement also adds
+// the closing entry 3621 "The statement has been terminated.".
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "platform/ado/Constants.h"
+#include "platform/ado/Error.h"
+#include "platform/ado/Recordset.h"
+
+namespace ado {
+
+class Connection {
+ public:
+  Connection();
+  ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  // Empty `connectionString` opens with ConnectionString(). Raises 3705 when
+  // already open.
+  void Open(const QString& connectionString = QString(), const QString& user = QString(),
+            const QString& password = QString(), long options = -1);
+  void Close();
+  int State() const;
+
+  // Runs a statement or script; the recordset holds its rows (closed when the
+  // statement returns none).
+  Recordset Execute(const QString& sql, long* recordsAffected = nullptr, long options = -1);
+
+  long BeginTrans();
+  void CommitTrans();
+  void RollbackTrans();
+
+  ado::Errors& Errors() { return errors_; }
+
+  QString ConnectionString() const;
+  void setConnectionString(const QString& s);
+  int CursorLocation() const;
+  void setCursorLocation(int location);
+  int CommandTimeout() const;
+  void setCommandTimeout(int seconds);
+  long IsolationLevel() const;
+  void setIsolationLevel(long level);
+  QString DefaultDatabase() const;
+  void setDefaultDatabase(const QString& name);
+
+  // adSchemaTables (TABLE_NAME, TABLE_TYPE ...) and adSchemaColumns
+  // (COLUMN_NAME ...), restrictions catalogue, schema, table, column.
+  Recordset OpenSchema(int schema, const std::vector<rt::Variant>& restrictions = {});
+
+  // For recordsets and tests: the provider session (null while closed).
+  provider::Session* session();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> d_;
+  ado::Errors errors_;
+};
+
+}  // namespace ado

@@ -1,0 +1,88 @@
+#pragma once
+// What a data provider supplies to the data-access objects. The Connection
+// and Recordset classes hold all of ADO's behaviour (states, BOF/EOF, the
+// Errors collection, pending edits); a provider only opens sessions, runs
+// statements and hands over rows.
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "platform/ado/Error.h"
+#include "platform/runtime/Variant.h"
+
+namespace ado::provider {
+
+// A provider failure: the entries for the Errors collection and the number
+// of the runtime error the operation raises (an ADO number such as
+// errnum::Integrity). The first entry's description is the runtime error's.
+struct Failure {
+  long number;
+  std::vector<Error> errors;
+};
+
+struct ColumnInfo {
+  QString name;
+  int type = 200;           // ADO data type code
+  long definedSize = 0;     // declared width; 0 when none
+  int precision = 0, scale = 0;
+  bool nullable = true;
+  // Where the column comes from, when an updatable recordset may write it.
+  QString baseTable, baseColumn;
+  bool key = false;
+};
+
+// Rows of one result, read forward.
+class Cursor {
+ public:
+  virtual ~Cursor() = default;
+  virtual const std::vector<ColumnInfo>& columns() const = 0;
+  // Fills `row` (one value per column) and returns true, or false at the end.
+  virtual bool next(std::vector<rt::Variant>& row) = 0;
+  // The number of rows when the provider knows it without reading them all
+  // (a table header); -1 otherwise.
+  virtual long long knownCount() const { return -1; }
+};
+
+// Writes rows of an updatable recordset back to its base table.
+class RowWriter {
+ public:
+  virtual ~RowWriter() = default;
+  // Inserts a row; returns the row as stored (defaults and keys filled).
+  virtual std::vector<rt::Variant> insert(const std::vector<ColumnInfo>& columns,
+                                          const std::vector<rt::Variant>& values,
+                                          const std::vector<bool>& assigned) = 0;
+  // Updates the row that held `original`; returns the row as stored.
+  virtual std::vector<rt::Variant> update(const std::vector<ColumnInfo>& columns,
+                                          const std::vector<rt::Variant>& original,
+                                          const std::vector<rt::Variant>& values,
+                                          const std::vector<bool>& changed) = 0;
+};
+
+struct ExecuteResult {
+  std::unique_ptr<Cursor> rows;  // null when the statement returns none
+  long recordsAffected = -1;
+};
+
+// An open connection of a provider.
+class Session {
+ public:
+  virtual ~Session() = default;
+  // Runs a statement or script; throws Failure.
+  virtual ExecuteResult execute(const QString& sql) = 0;
+  // Opens a result for a recordset; `forUpdate` asks for a RowWriter.
+  virtual std::unique_ptr<Cursor> open(const QString& sql) = 0;
+  virtual std::unique_ptr<RowWriter> writerFor(const QString& sql, const std::vector<ColumnInfo>& columns) = 0;
+  virtual std::unique_ptr<Cursor> schema(int schemaKind, const std::vector<rt::Variant>& restrictions) = 0;
+  virtual void beginTransaction() = 0;
+  virtual void commitTransaction() = 0;
+  virtual void rollbackTransaction() = 0;
+  virtual void setCommandTimeout(int seconds) = 0;
+  virtual void setIsolationLevel(long level) = 0;
+  virtual void setDefaultDatabase(const QString& name) = 0;
+  virtual QString defaultDatabase() const = 0;
+};
+
+// Opens a session for a connection string; throws Failure.
+using SessionFactory = std::unique_ptr<Session> (*)(const QString& connectionString);
+
+}  // namespace ado::provider

@@ -1,0 +1,54 @@
+#pragma once
+// Turns statements written in SQL Server's dialect into SQLite statements,
+// quote-aware at token level. Literals are lifted out as parameters so that
+// one translation serves every statement of the same shape (the cache keys
+// on the text with its literals blanked out); a literal bound to a date
+// column of the schema is turned from 'dd/mm/yyyy' into ISO text.
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/runtime/Variant.h"
+
+namespace ado::sqlite {
+
+// What the translator needs to know of the database.
+class SchemaInfo {
+ public:
+  virtual ~SchemaInfo() = default;
+  virtual bool isDateColumn(const QString& table, const QString& column) const = 0;
+  // Columns of a table in their order (for INSERT without a column list).
+  virtual QStringList columnsOf(const QString& table) const = 0;
+};
+
+// A construct that cannot be translated without changing its meaning.
+class Unsupported : public std::runtime_error {
+ public:
+  explicit Unsupported(const QString& what) : std::runtime_error(what.toStdString()), message(what) {}
+  QString message;
+};
+
+struct Statement {
+  enum class Kind {
+    Sql,            // run `sql` with `params`
+    BeginTran,      // BEGIN TRAN[SACTION]
+    CommitTran,     // COMMIT TRAN[SACTION]
+    RollbackTran,   // ROLLBACK TRAN[SACTION]
+    NoOp,           // accepted and ignored (ALTER TABLE t DISABLE|ENABLE TRIGGER ALL)
+    IfExists,       // run `then` when `sql` (with `params`) returns a row, or none with `negate`
+  };
+  Kind kind = Kind::Sql;
+  QString sql;
+  std::vector<rt::Variant> params;
+  bool negate = false;
+  std::vector<Statement> then;
+};
+
+// Splits a script into its statements (separated by ";" or by a line that
+// starts a new statement, never inside quotes or parentheses) and translates
+// each. Throws Unsupported.
+std::vector<Statement> Translate(const QString& tsql, const SchemaInfo& schema);
+
+}  // namespace ado::sqlite
