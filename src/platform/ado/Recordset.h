@@ -10,6 +10,11 @@
 #include "platform/ado/Field.h"
 #include "platform/ado/provider/Provider.h"
 
+// <cstdio> defines EOF as a macro; the recordset's member of that name wins.
+#ifdef EOF
+#undef EOF
+#endif
+
 namespace ado {
 
 class Connection;

@@ -1,0 +1,8 @@
+#include "data_access/DB_Dll.h"
+
+namespace data_access {
+
+DB_Dll::DB_Dll() = default;
+DB_Dll::~DB_Dll() = default;
+
+}  // namespace data_access

@@ -1,0 +1,132 @@
+// Statements and recordsets: what reaches the database and which of its
+// errors the operator sees.
+#include "data_access/DB_Dll.h"
+#include "data_access/DataAccessState.h"
+#include "platform/ado/Constants.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/MessageBox.h"
+
+namespace data_access {
+
+namespace {
+
+bool holds(const QString& s, const char* what) { return rt::InStr(s, QString::fromLatin1(what), rt::Compare::Text) > 0; }
+
+QString withoutAdminMarker(const QString& s) {
+  return rt::Replace(s, QStringLiteral("@Admin_"), QString(), rt::Compare::Text);
+}
+
+// Truncation warning (8152) of a statement outside a transaction script:
+// nothing the caller needs to see.
+bool isTruncationWarning(const ado::Errors& errors, const QString& statement) {
+  return errors.Count() > 0 && !holds(statement, "TRANS") && errors.all().front().NativeError == 8152;
+}
+
+// Errors a caller inspects in the Errors collection instead of being told.
+bool isSilentError(long number) {
+  return number == ado::errnum::E_FAIL || number == ado::errnum::Integrity || number == ado::errnum::MissingTable ||
+         number == ado::errnum::CommandText;
+}
+
+}  // namespace
+
+void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs) {
+  try {
+    if (!(holds(SentenciaSQL, "DROP") && holds(SentenciaSQL, "CREATE")) || holds(SentenciaSQL, "@ADMIN_"))
+      SentenciaSQL = withoutAdminMarker(SentenciaSQL);
+    else if (!holds(SentenciaSQL, "DELETE"))
+      SentenciaSQL = SS_TSinonimos(SentenciaSQL);
+
+    if (holds(gCnn.ConnectionString(), "ORACLE")) {
+      // The runner consumes its script; the caller keeps the statement.
+      QString script = SentenciaSQL;
+      long local = 0;
+      EjecutaScriptOracle(script, RecordsAffected ? *RecordsAffected : local);
+    } else {
+      ado::Recordset rows = gCnn.Execute(SentenciaSQL, RecordsAffected, -1);
+      if (Lrcs) *Lrcs = std::move(rows);
+    }
+
+    ado::Errors& errors = gDB().gCnn.Errors();
+    if (errors.Count() <= 2 && isTruncationWarning(errors, SentenciaSQL)) errors.Clear();
+  } catch (const rt::Error& e) {
+    ado::Errors& errors = gDB().gCnn.Errors();
+    if (isTruncationWarning(errors, SentenciaSQL)) {
+      errors.Clear();
+      return;
+    }
+    if (!isSilentError(e.Number()) && !holds(SentenciaSQL, "TRANS"))
+      ui::MsgBox(e.Description(), ui::mb::Critical | ui::mb::OkOnly, QStringLiteral("Aviso al operador!!!"));
+  }
+}
+
+void DB_Dll::EjecutaConsultaSQL(const QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs) {
+  QString statement = SentenciaSQL;
+  EjecutaConsultaSQL(statement, RecordsAffected, Lrcs);
+}
+
+void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* Conexionactiva,
+                            int CursorType, int LockType, long Options, bool ConvOracle) {
+  // A reconnection that worked is not tried again when the open keeps
+  // failing: the failure then is not the connection's.
+  int reconnections = 0;
+  bool reconnected = false;
+  rt::StepRunner steps([&](const rt::Error& e) {
+    bool connectionLost = e.Number() == ado::errnum::E_FAIL || e.Number() == ado::errnum::ConnectionUnusable;
+    if (connectionLost && gCnn.Errors().Count() > 0 && !reconnected) {
+      while (reconnections < 2 && !reconnected) {
+        ++reconnections;
+        ReintentaConectar();
+        reconnected = gOpenFlag;
+      }
+      if (reconnected) return rt::answer::Retry;
+    }
+    return utilidades_.DialogoError(e, QStringLiteral("AbrirRecordset"));
+  });
+
+  QString source;
+  if (!steps.run([&] { CierraRecordset(Lrcs); })) return;
+  if (!steps.run([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); })) return;
+  if (!steps.run([&] {
+        source = SentenciaSQL;
+        if (rt::InStr(gCnn.ConnectionString(), QStringLiteral("ORACLE"), rt::Compare::Text) > 1 && ConvOracle)
+          source = ORACLE_Dicc(source);
+      }))
+    return;
+  steps.run([&] { Lrcs.Open(source, Conexionactiva ? *Conexionactiva : gCnn, CursorType, LockType, Options); });
+}
+
+void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* Conexionactiva,
+                            int CursorType, int LockType, long Options, bool ConvOracle) {
+  QString statement = SentenciaSQL;
+  AbrirRecordset(statement, Lrcs, Conexionactiva, CursorType, LockType, Options, ConvOracle);
+}
+
+void DB_Dll::CierraRecordset(ado::Recordset& LrcsTemp) {
+  bool pendingEdit = false;
+  rt::StepRunner steps([&](const rt::Error& e) {
+    if (e.Number() == ado::errnum::NotAllowedInContext) {
+      pendingEdit = true;
+      return rt::answer::Abort;
+    }
+    return utilidades_.DialogoError(e, QStringLiteral("CierraRecordset"));
+  });
+  steps.run([&] {
+    if (LrcsTemp.State() != ado::adStateClosed) LrcsTemp.Close();
+  });
+  if (!pendingEdit) return;
+  // A pending edit is given up, then the recordset closed; nothing more is
+  // reported.
+  try {
+    LrcsTemp.CancelUpdate();
+  } catch (const rt::Error&) {
+  }
+  try {
+    if (LrcsTemp.State() != ado::adStateClosed) LrcsTemp.Close();
+  } catch (const rt::Error&) {
+  }
+}
+
+}  // namespace data_access

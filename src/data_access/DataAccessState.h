@@ -1,0 +1,18 @@
+#pragma once
+// The program-wide state of the data-access layer: the shared database
+// service and the confidentiality setting its synonym rewrite reads. A test
+// starts afresh with ResetDataAccess().
+#include "data_access/DB_Dll.h"
+
+namespace data_access {
+
+// The shared service, created on first use and kept.
+DB_Dll& gDB();
+
+// Confidentiality setting (configuration key SS_CONFIDENCIALIDAD, loaded at
+// start-up): with it off, statements on MV_ASIENTOS read the plain tables.
+bool& gConfidencialidad();
+
+void ResetDataAccess();
+
+}  // namespace data_access

@@ -1,0 +1,127 @@
+#include "data_access/LookupSql.h"
+
+#include "data_access/AdoTypeCode.h"
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/Numbers.h"
+#include "platform/runtime/Text.h"
+
+namespace data_access::sql {
+
+namespace {
+
+enum class Comparison { Text, Date, Number, AsGiven };
+
+Comparison comparisonFor(const rt::Variant& tipo) {
+  if (EsTipoAdo(tipo, {8})) return Comparison::Text;
+  if (EsTipoAdo(tipo, {7})) return Comparison::Date;
+  if (EsTipoAdo(tipo, {3, 5, 4})) return Comparison::Number;
+  return Comparison::AsGiven;
+}
+
+bool hasWhere(const QString& condicion) {
+  return rt::InStr(condicion, QStringLiteral(" WHERE "), rt::Compare::Text) > 0;
+}
+
+// The comparisons both existence checks share: dates come with the
+// caller's delimiters, numbers are read from the text.
+QString plainComparison(Comparison kind, const QString& campo, const QString& valor) {
+  switch (kind) {
+    case Comparison::Date: return campo + QStringLiteral(" = ") + rt::Trim(valor) + QStringLiteral(" ");
+    case Comparison::Number: return campo + QStringLiteral(" = ") + rt::SqlNumber(NumberOf(valor));
+    default: return campo + QStringLiteral(" = ") + valor;
+  }
+}
+
+}  // namespace
+
+QString Quoted(const QString& text) {
+  QString inner = text;
+  inner.replace(u'\'', QStringLiteral("''"));
+  return u'\'' + inner + u'\'';
+}
+
+double NumberOf(const QString& text) {
+  if (std::optional<double> whole = rt::ParseNumber(rt::Trim(text))) return *whole;
+  return rt::Val(text);
+}
+
+QString DateLiteral(const QString& text) {
+  std::optional<QDateTime> d = rt::ParseDate(rt::Trim(text));
+  if (!d || !d->date().isValid()) return Quoted(rt::Trim(text));
+  QString literal = d->date().toString(QStringLiteral("dd/MM/yyyy"));
+  if (d->time() != QTime(0, 0)) literal += d->time().toString(QStringLiteral(" HH:mm:ss"));
+  return Quoted(literal);
+}
+
+QString ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                      const rt::Variant& Tipodato, const QString& Condicion) {
+  if (!Condicion.isEmpty())
+    return QStringLiteral("SELECT TOP 1 * FROM ") + Tabla + QStringLiteral(" with(nolock) ") +
+           (hasWhere(Condicion) ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) + Condicion;
+  Comparison kind = comparisonFor(Tipodato);
+  if (kind == Comparison::Text)
+    return QStringLiteral("SELECT TOP 1  * FROM ") + Tabla + QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(") +
+           Campo + QStringLiteral(")) =") + Quoted(rt::Trim(ValorBuscado));
+  return QStringLiteral("SELECT TOP 1 * FROM ") + Tabla + QStringLiteral(" with(nolock)  WHERE ") +
+         plainComparison(kind, Campo, ValorBuscado);
+}
+
+QString ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                        const rt::Variant& Tipodato, const QString& Condicion) {
+  QString head = QStringLiteral("SELECT * FROM ") + Tabla;
+  if (!Condicion.isEmpty())
+    return head + QStringLiteral(" with(nolock)  ") +
+           (hasWhere(Condicion) ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) + Condicion;
+  Comparison kind = comparisonFor(Tipodato);
+  QString comparison = kind == Comparison::Text ? Campo + QStringLiteral(" =") + Quoted(ValorBuscado)
+                                                : plainComparison(kind, Campo, ValorBuscado);
+  return head + QStringLiteral(" with(nolock)   WHERE ") + comparison;
+}
+
+QString DatosTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                   const rt::Variant& Tipodato, const QString& Condicion, bool UsaTrim) {
+  QString text = QStringLiteral("SELECT TOP 1 * FROM ") + Tabla + QStringLiteral(" with(nolock)  WHERE ");
+  switch (comparisonFor(Tipodato)) {
+    case Comparison::Text:
+      text += UsaTrim ? QStringLiteral("LTRIM(RTRIM(") + Campo + QStringLiteral(")) =") + Quoted(rt::Trim(ValorBuscado))
+                      : Campo + QStringLiteral(" =") + Quoted(ValorBuscado);
+      text += u' ';
+      break;
+    case Comparison::Date: text += Campo + QStringLiteral(" = ") + DateLiteral(ValorBuscado) + u' '; break;
+    case Comparison::Number: text += Campo + QStringLiteral(" = ") + rt::SqlNumber(NumberOf(ValorBuscado)); break;
+    case Comparison::AsGiven: text += Campo + QStringLiteral(" = ") + ValorBuscado; break;
+  }
+  if (!rt::Trim(Condicion).isEmpty()) text += QStringLiteral(" AND ") + Condicion;
+  return text;
+}
+
+QString BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const std::optional<QString>& Condicion) {
+  QString text = QStringLiteral("SELECT MAX(") + QueCampo + QStringLiteral(") AS MAYOR FROM ") + QueTabla;
+  if (Condicion) text += QStringLiteral(" WHERE ") + rt::Trim(*Condicion);
+  return text;
+}
+
+QString BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const std::optional<QString>& Condicion) {
+  QString text =
+      QStringLiteral("SELECT MIN(") + QueCampo + QStringLiteral(") AS MENOR FROM ") + QueTabla + QStringLiteral("  with(nolock) ");
+  if (Condicion) text += QStringLiteral(" WHERE ") + rt::Trim(*Condicion);
+  return text;
+}
+
+QString BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const QString& Condicion) {
+  QString text = QStringLiteral("SELECT MAX(") + QueCampo + QStringLiteral(") AS MAYOR FROM ") + QueTabla;
+  if (!rt::Trim(Condicion).isEmpty()) text += QStringLiteral(" WHERE ") + Condicion;
+  return text;
+}
+
+QString AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
+                 const std::optional<rt::Variant>& ValorDefault) {
+  QString text = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo + u' ' + Tipo +
+                 (PermiteNulos ? QStringLiteral(" Null ") : QStringLiteral(" Not Null "));
+  if (ValorDefault)
+    text += QStringLiteral(" CONSTRAINT DF_") + rt::Trim(Tabla) + u'_' + rt::Trim(Campo) + QStringLiteral(" DEFAULT (") +
+            ValorDefault->toStringOrEmpty() + u')';
+  return text;
+}
+
+}  // namespace data_access::sql
