@@ -1,0 +1,33 @@
+#include "ServiceFixture.h"
+
+#include <QFile>
+
+#include "core/library/Library.h"
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/Environment.h"
+
+namespace testing_support {
+
+void ServiceFixture::SetUp() {
+  HostFixture::SetUp();
+  data_access::ResetDataAccess();
+  library::ResetLibrary();
+  rt::SetProgramFolder(folder.path());
+  rt::SetClock(now);
+}
+
+void ServiceFixture::TearDown() {
+  data_access::ResetDataAccess();
+  rt::SetClock(nullptr);
+  rt::SetProgramFolder(QString());
+  HostFixture::TearDown();
+}
+
+QDateTime ServiceFixture::now() { return rt::MakeDate(2024, 3, 15, 14, 5, 9); }
+
+QString ServiceFixture::readFile(const QString& path) const {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+}  // namespace testing_support
