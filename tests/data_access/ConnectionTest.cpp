@@ -1,0 +1,149 @@
+// Opening the service's connection and the administrator test.
+#include <gtest/gtest.h>
+
+#include "ServiceDatabase.h"
+#include "platform/ui/MessageBox.h"
+#include "support/QtPrinters.h"
+#include "support/SuiteDatabase.h"
+
+namespace {
+
+using data_access::gDB;
+
+class Connecting : public testing_support::ServiceDatabase {};
+
+TEST_F(Connecting, BuildsTheServerStringAndOpens) {
+  gDB().gServidor = "sqlite";
+  gDB().gDBName = path;
+  gDB().gUsuario = "Ana";
+  gDB().gUserPassWord = "x";
+  gDB().gExtended = "App=VX;";
+  gDB().OpenServerADODB();
+  EXPECT_TRUE(gDB().gOpenFlag);
+  EXPECT_EQ(gDB().gConnString, "PROVIDER=SQLOLEDB;Server=sqlite;Database =" + path + ";UId=Ana;Pwd=x;App=VX;");
+  EXPECT_EQ(gDB().gProveedor, "SQLOLEDB");
+  EXPECT_EQ(gDB().gCnn.State(), ado::adStateOpen);
+  EXPECT_EQ(gDB().gCnn.CursorLocation(), ado::adUseClient);
+}
+
+TEST_F(Connecting, OracleServerBuildsTheOracleString) {
+  gDB().gServidor = "#ORCL";
+  gDB().gDBName = "XE";
+  gDB().gUsuario = "vx";
+  gDB().gUserPassWord = "clave";
+  gDB().gExtended = "App=VX;";
+  gDB().OpenServerADODB(false, 3, QString(), true, false);
+  EXPECT_EQ(gDB().gConnString, "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=vx;Password=clave;");
+  EXPECT_EQ(gDB().gProveedor, "SQLOLEDB");
+  // No Oracle provider answers here: a silent failure.
+  EXPECT_FALSE(gDB().gOpenFlag);
+}
+
+TEST_F(Connecting, AGivenStringIsUsedUnchanged) {
+  const QString given = testing_support::EmbeddedConnectionString(path);
+  gDB().gServidor = "otro";
+  gDB().OpenServerADODB(false, 2, given, false);
+  EXPECT_TRUE(gDB().gOpenFlag);
+  EXPECT_EQ(gDB().gConnString, given);
+  EXPECT_EQ(gDB().gCnn.CursorLocation(), ado::adUseServer);
+}
+
+TEST_F(Connecting, TheUsersRowDecidesTheAdministrator) {
+  exec("INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('Ana', 1)");
+  exec("INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('Beto', 0)");
+  exec("INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('Carla', NULL)");
+  exec("INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('O''Brien', 1)");
+  struct Case {
+    const char* user;
+    bool admin;
+  };
+  for (const Case& c : {Case{"Ana", true}, Case{" ana ", true}, Case{"Beto", false}, Case{"Carla", false},
+                        Case{"O'Brien", true}, Case{"Nadie", false}}) {
+    data_access::ResetDataAccess();
+    connectAs(c.user);
+    EXPECT_EQ(gDB().gEsAdmin, c.admin) << c.user;
+  }
+}
+
+TEST_F(Connecting, WithoutValidationOrMessagesEveryUserIsAdministrator) {
+  exec("INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('Beto', 0)");
+  gDB().gServidor = "sqlite";
+  gDB().gDBName = path;
+  gDB().gUsuario = "Beto";
+  gDB().OpenServerADODB(false, 3, QString(), false);
+  EXPECT_TRUE(gDB().gEsAdmin);
+
+  data_access::ResetDataAccess();
+  gDB().gServidor = "sqlite";
+  gDB().gDBName = path;
+  gDB().gUsuario = "Beto";
+  gDB().OpenServerADODB(false, 3, QString(), true, false);
+  EXPECT_TRUE(gDB().gOpenFlag);
+  EXPECT_TRUE(gDB().gEsAdmin);
+}
+
+TEST_F(Connecting, AFailedOpenAsksToTryAgain) {
+  gDB().gServidor = "sqlite";
+  gDB().gDBName = folder.file("no_existe.db");
+  host.answer(ui::mb::No);
+  gDB().OpenServerADODB();
+  EXPECT_FALSE(gDB().gOpenFlag);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  const ado::Error& first = gDB().gCnn.Errors()[0];
+  const QString cr(QChar(13));
+  EXPECT_EQ(host.boxes()[0].prompt, " Estado de Sql: " + first.SQLState + cr + "Numero de Error: " +
+                                        QString::number(first.Number) + cr + "Descripcion: " + first.Description + cr +
+                                        "Codigo Nativo: " + QString::number(first.NativeError) + cr +
+                                        " - Desea Intentarlo Nuevamente??? ");
+  EXPECT_EQ(host.boxes()[0].title, " Error de Conexion a Base de Datos");
+  EXPECT_EQ(host.boxes()[0].buttons, ui::mb::YesNo | ui::mb::Critical);
+}
+
+TEST_F(Connecting, SilentFailureAndReopening) {
+  gDB().gServidor = "sqlite";
+  gDB().gDBName = folder.file("no_existe.db");
+  gDB().OpenServerADODB(false, 3, QString(), true, false);
+  EXPECT_FALSE(gDB().gOpenFlag);
+
+  // An open connection is closed and opened again, once.
+  data_access::ResetDataAccess();
+  connectAs("Ana");
+  gDB().OpenServerADODB();
+  EXPECT_TRUE(gDB().gOpenFlag);
+  EXPECT_EQ(gDB().gCnn.State(), ado::adStateOpen);
+}
+
+class JetFile : public testing_support::ServiceFixture {};
+
+TEST_F(JetFile, AnOpenWithoutProviderIsReported) {
+  gDB().gProveedor = gDB().pJETOLEDB40();
+  gDB().gDBName = "C:\\datos\\base.mdb";
+  gDB().gUsuario = "admin";
+  host.answer(ui::mb::Ok);
+  gDB().OpenLocalADODB();
+  ASSERT_EQ(host.boxes().size(), 1u);
+  ASSERT_GT(gDB().gCnn.Errors().Count(), 0);
+  EXPECT_TRUE(host.boxes()[0].prompt.endsWith("  " + gDB().gCnn.Errors()[0].Description)) << host.boxes()[0].prompt;
+  EXPECT_EQ(host.boxes()[0].buttons, ui::mb::Critical);
+  EXPECT_EQ(gDB().gConnString, "");
+  EXPECT_EQ(gDB().gCnn.ConnectionString(),
+            "PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =C:\\datos\\base.mdb;User Id=admin;Password=;");
+}
+
+TEST_F(JetFile, TheFileIsChosenWhenNoneIsSet) {
+  host.cancelFile();
+  gDB().OpenLocalADODB();
+  EXPECT_EQ(gDB().CmdDlg.Titulo, "Buscar Base de Datos");
+  EXPECT_EQ(gDB().CmdDlg.Filtro, "Base de Datos de Microsoft Access |*.MDB");
+  EXPECT_EQ(gDB().gCnn.State(), ado::adStateClosed);
+  EXPECT_TRUE(host.boxes().empty());
+
+  host.chooseFile("/datos/base.mdb").answer(ui::mb::Ok);
+  gDB().gProveedor = gDB().pJETOLEDB35();
+  gDB().OpenLocalADODB(QString(), "UID", "PWD");
+  EXPECT_EQ(gDB().gDBName, "/datos/base.mdb");
+  EXPECT_EQ(gDB().gCnn.ConnectionString(),
+            "PROVIDER=Microsoft.Jet.OLEDB.3.51;Data Source =/datos/base.mdb;UID=;PWD=;");
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+// Statements and recordsets on a real database: which errors the operator
+// sees, which stay for the caller, and the reconnection.
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "ServiceDatabase.h"
+#include "platform/ui/MessageBox.h"
+#include "support/QtPrinters.h"
+
+namespace {
+
+using data_access::gDB;
+
+class Statements : public testing_support::ServiceDatabase {
+ protected:
+  void SetUp() override {
+    ServiceDatabase::SetUp();
+    exec("INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('Ana', 1)");
+    exec("INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('Beto', 0)");
+  }
+  // A duplicate key leaves entries in the Errors collection.
+  void leaveAnError() {
+    gDB().EjecutaConsultaSQL("INSERT INTO TA_USUARIOS (Nombre) VALUES ('Ana')");
+    ASSERT_GT(gDB().gCnn.Errors().Count(), 0);
+  }
+};
+
+TEST_F(Statements, RunsWithTheAdminMarkerRemoved) {
+  connectAs("Beto");
+  QString sql = "DELETE FROM @Admin_TA_USUARIOS WHERE Nombre = 'Beto'";
+  long affected = 0;
+  gDB().EjecutaConsultaSQL(sql, &affected);
+  EXPECT_EQ(sql, "DELETE FROM TA_USUARIOS WHERE Nombre = 'Beto'");
+  EXPECT_EQ(affected, 1);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM TA_USUARIOS").toLong(), 1);
+
+  ado::Recordset rows;
+  gDB().EjecutaConsultaSQL("SELECT Nombre FROM TA_USUARIOS", nullptr, &rows);
+  ASSERT_EQ(rows.State(), ado::adStateOpen);
+  EXPECT_EQ(rows.Fields("Nombre").Value().toString(), "Ana");
+}
+
+TEST_F(Statements, ExpectedErrorsStaySilentInTheErrorsCollection) {
+  connectAs("Ana");
+  leaveAnError();
+  EXPECT_EQ(gDB().gCnn.Errors()[0].NativeError, 2627);
+  gDB().EjecutaConsultaSQL("INSERT INTO NO_EXISTE (A) VALUES (1)");
+  gDB().EjecutaConsultaSQL("UPDATE TA_USUARIOS SET NoExiste = 1");
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_GT(gDB().gCnn.Errors().Count(), 0);
+}
+
+TEST_F(Statements, UnexpectedErrorsAreShownOutsideTransactions) {
+  connectAs("Ana");
+  gDB().gCnn.Close();
+  host.answer(ui::mb::Ok);
+  gDB().EjecutaConsultaSQL("DELETE FROM TA_USUARIOS");
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].title, "Aviso al operador!!!");
+  EXPECT_EQ(host.boxes()[0].buttons, ui::mb::Critical | ui::mb::OkOnly);
+  EXPECT_FALSE(host.boxes()[0].prompt.isEmpty());
+
+  // "TRANS" anywhere, a table name too, keeps it silent.
+  gDB().EjecutaConsultaSQL("DELETE FROM TRANSPORTES");
+  EXPECT_EQ(host.boxes().size(), 1u);
+}
+
+TEST_F(Statements, TruncationIsClearedOutsideTransactionScriptsOnly) {
+  connectAs("Ana");
+  gDB().EjecutaConsultaSQL("INSERT INTO TA_USUARIOS (Nombre, UNegocio) VALUES ('Zoe', '12345')");
+  EXPECT_EQ(gDB().gCnn.Errors().Count(), 0);
+
+  gDB().EjecutaConsultaSQL("BEGIN TRANSACTION \r\rINSERT INTO TA_USUARIOS (Nombre, UNegocio) VALUES ('Zoe', '12345')\r");
+  ASSERT_GT(gDB().gCnn.Errors().Count(), 0);
+  EXPECT_EQ(gDB().gCnn.Errors()[0].NativeError, 8152);
+  gDB().gCnn.Errors().Clear();
+  gDB().EjecutaConsultaSQL("ROLLBACK TRANSACTION");
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(gDB().gCnn.Errors().Count(), 0);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM TA_USUARIOS WHERE Nombre = 'Zoe'").toLong(), 0);
+}
+
+TEST_F(Statements, ReadsGoThroughTheUsersSynonyms) {
+  const QString sql = "SELECT ' MA_CUENTAS ' AS Tabla FROM TA_USUARIOS";
+  connectAs("Beto");
+  QString forUser = sql;
+  ado::Recordset rs;
+  gDB().AbrirRecordset(forUser, rs);
+  EXPECT_EQ(forUser, "SELECT ' SS_MA_CUENTAS ' AS Tabla FROM TA_USUARIOS");
+  EXPECT_EQ(rs.Fields("Tabla").Value().toString(), " SS_MA_CUENTAS ");
+
+  data_access::ResetDataAccess();
+  connectAs("Ana");
+  QString forAdmin = sql;
+  gDB().AbrirRecordset(forAdmin, rs);
+  EXPECT_EQ(forAdmin, sql);
+}
+
+TEST_F(Statements, ALostConnectionIsOpenedAgain) {
+  connectAs("Ana");
+  leaveAnError();
+  gDB().gCnn.Close();
+  ado::Recordset rs;
+  gDB().AbrirRecordset("SELECT * FROM TA_USUARIOS ORDER BY Nombre", rs);
+  ASSERT_EQ(rs.State(), ado::adStateOpen);
+  EXPECT_EQ(rs.Fields("Nombre").Value().toString(), "Ana");
+  EXPECT_TRUE(gDB().gOpenFlag);
+  EXPECT_EQ(gDB().gCnn.CommandTimeout(), 5);
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+TEST_F(Statements, AConnectionThatCannotBeOpenedAgainIsReported) {
+  connectAs("Ana");
+  leaveAnError();
+  gDB().gCnn.Close();
+  cn.Close();
+  ASSERT_TRUE(QFile::remove(path));
+  host.answer(ui::mb::Abort);
+  ado::Recordset rs;
+  gDB().AbrirRecordset("SELECT * FROM TA_USUARIOS", rs);
+  EXPECT_EQ(rs.State(), ado::adStateClosed);
+  EXPECT_FALSE(gDB().gOpenFlag);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_TRUE(host.boxes()[0].prompt.contains("AbrirRecordset"));
+}
+
+TEST_F(Statements, AClosedConnectionWithoutErrorsIsNotReopened) {
+  connectAs("Ana");
+  gDB().gCnn.Close();
+  host.answer(ui::mb::Abort);
+  ado::Recordset rs;
+  gDB().AbrirRecordset("SELECT * FROM TA_USUARIOS", rs);
+  EXPECT_EQ(rs.State(), ado::adStateClosed);
+  EXPECT_EQ(gDB().gCnn.State(), ado::adStateClosed);
+  EXPECT_EQ(host.boxes().size(), 1u);
+}
+
+TEST_F(Statements, ClosingCancelsAPendingEdit) {
+  connectAs("Ana");
+  ado::Recordset rs;
+  gDB().AbrirRecordset("select  top 1 * from TA_USUARIOS  with(nolock) ", rs, nullptr, ado::adOpenDynamic,
+                       ado::adLockOptimistic);
+  ASSERT_EQ(rs.State(), ado::adStateOpen);
+  rs.AddNew();
+  rs.Fields("Nombre") = rt::Variant("Carla");
+  gDB().CierraRecordset(rs);
+  EXPECT_EQ(rs.State(), ado::adStateClosed);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM TA_USUARIOS").toLong(), 2);
+  gDB().CierraRecordset(rs);
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+}  // namespace
