@@ -134,6 +134,7 @@ class DB_Dll {
   QString ORACLE_Dicc(const QString& Valor) const;
 
  private:
+  // The login dialog; false (and gOpenFlag False) when cancelled.
   bool MuestraAcceso();
   void ArmaCadenaConexion();
   void EjecutaScriptOracle(QString& Script, long& RecordsAffected);

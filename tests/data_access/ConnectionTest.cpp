@@ -123,7 +123,8 @@ TEST_F(JetFile, AnOpenWithoutProviderIsReported) {
   gDB().OpenLocalADODB();
   ASSERT_EQ(host.boxes().size(), 1u);
   ASSERT_GT(gDB().gCnn.Errors().Count(), 0);
-  EXPECT_TRUE(host.boxes()[0].prompt.endsWith("  " + gDB().gCnn.Errors()[0].Description)) << host.boxes()[0].prompt;
+  EXPECT_TRUE(host.boxes()[0].prompt.endsWith("  " + gDB().gCnn.Errors()[0].Description))
+      << host.boxes()[0].prompt.toStdString();
   EXPECT_EQ(host.boxes()[0].buttons, ui::mb::Critical);
   EXPECT_EQ(gDB().gConnString, "");
   EXPECT_EQ(gDB().gCnn.ConnectionString(),

@@ -79,9 +79,13 @@ TEST_F(Lookups, ExtremeValues) {
   EXPECT_THROW(gDB().BuscaMinimo("TA_USUARIOS", "Administrador", rt::Variant(), QString()), rt::Error);
 }
 
-TEST_F(Lookups, DateMaximumAsReadOrAsItsLeadingNumber) {
-  exec("INSERT INTO AUX_ERR (Proceso, Fecha) VALUES ('p', '2024-03-15 14:05:00')");
-  exec("INSERT INTO AUX_ERR (Proceso, Fecha) VALUES ('p', '2023-12-01 08:00:00')");
+TEST_F(Lookups, Dates) {
+  exec("INSERT INTO AUX_ERR (Proceso, Fecha) VALUES ('ultimo', '2024-03-15 14:05:00')");
+  exec("INSERT INTO AUX_ERR (Proceso, Fecha) VALUES ('primero', '2023-12-01')");
+  EXPECT_EQ(gDB().DatosTabla("AUX_ERR", "1/12/2023", "Proceso", "Fecha", 7), rt::Variant("primero"));
+  EXPECT_EQ(gDB().DatosTabla("AUX_ERR", "15/03/2024 14:05", "Proceso", "Fecha", 7), rt::Variant("ultimo"));
+  EXPECT_TRUE(gDB().ExisteEnTabla("AUX_ERR", "'01/12/2023'", "Fecha", nullptr, 7));
+  // The maximum as read, or the leading number of its text.
   EXPECT_EQ(gDB().BuscaMaximo("AUX_ERR", "Fecha", 7), rt::Variant(rt::MakeDate(2024, 3, 15, 14, 5)));
   EXPECT_EQ(gDB().BuscaMaximo("AUX_ERR", "Fecha"), rt::Variant(15.0));
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "core/Forms.h"
 #include "core/library/Library.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
@@ -18,6 +19,7 @@ void ServiceFixture::SetUp() {
 
 void ServiceFixture::TearDown() {
   data_access::ResetDataAccess();
+  core::ResetForms();
   rt::SetClock(nullptr);
   rt::SetProgramFolder(QString());
   HostFixture::TearDown();

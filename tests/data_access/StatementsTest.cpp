@@ -125,6 +125,18 @@ TEST_F(Statements, AConnectionThatCannotBeOpenedAgainIsReported) {
   EXPECT_TRUE(host.boxes()[0].prompt.contains("AbrirRecordset"));
 }
 
+TEST_F(Statements, AReconnectionIsNotRepeatedWhenTheOpenStillFails) {
+  connectAs("Ana");
+  leaveAnError();
+  ado::Connection closed;
+  host.answer(ui::mb::Abort);
+  ado::Recordset rs;
+  gDB().AbrirRecordset("SELECT * FROM TA_USUARIOS", rs, &closed);
+  EXPECT_EQ(rs.State(), ado::adStateClosed);
+  EXPECT_EQ(host.boxes().size(), 1u);
+  EXPECT_TRUE(gDB().gOpenFlag);
+}
+
 TEST_F(Statements, AClosedConnectionWithoutErrorsIsNotReopened) {
   connectAs("Ana");
   gDB().gCnn.Close();
