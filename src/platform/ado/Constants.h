@@ -31,6 +31,9 @@ constexpr long Integrity = -2147217873;     // 0x80040E2F
 constexpr long MissingTable = -2147217865;  // 0x80040E37
 constexpr long CommandText = -2147217900;   // 0x80040E14
 constexpr long TypeConversion = -2147217913;  // 0x80040E07
+constexpr long RowNotFound = -2147217864;     // 0x80040E38, the row to update is gone or changed
+constexpr long Timeout = -2147217871;         // 0x80040E31, lock or query time-out
+constexpr long DataOverflow = -2147217833;    // 0x80040E57, string or binary data would be truncated
 }  // namespace errnum
 
 }  // namespace ado
