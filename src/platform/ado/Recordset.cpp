@@ -126,8 +126,13 @@ struct Recordset::Impl {
 
 Recordset::Recordset() : d_(std::make_unique<Impl>()) {}
 Recordset::~Recordset() = default;
-Recordset::Recordset(Recordset&&) noexcept = default;
-Recordset& Recordset::operator=(Recordset&&) noexcept = default;
+// A moved-from recordset stays usable (closed, or holding what the target
+// held before).
+Recordset::Recordset(Recordset&& other) noexcept : d_(std::make_unique<Impl>()) { std::swap(d_, other.d_); }
+Recordset& Recordset::operator=(Recordset&& other) noexcept {
+  std::swap(d_, other.d_);
+  return *this;
+}
 
 void Recordset::Open(const QString& source, Connection& connection, int cursorType, int lockType, long /*options*/) {
   if (State() == adStateOpen) raise(errnum::AlreadyOpen, kRecordsetSource);

@@ -28,6 +28,11 @@ struct Outcome {
 class SqliteSession : public provider::Session {
  public:
   SqliteSession(std::shared_ptr<Database> db, QString name) : db_(std::move(db)), name_(std::move(name)) {}
+  // Recordsets still holding the database must not keep a transaction of a
+  // closed connection open.
+  ~SqliteSession() override {
+    if (!sqlite3_get_autocommit(db_->handle())) sqlite3_exec(db_->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+  }
 
   provider::ExecuteResult execute(const QString& sql) override {
     const std::vector<Statement> statements = translate(sql);
@@ -111,8 +116,6 @@ class SqliteSession : public provider::Session {
       auto rows = std::make_unique<StatementCursor>(db_, std::move(lease), hasRow, s.sql);
       outcome.rows = stream ? std::move(rows) : Buffered(*rows);
       return;
-    }
-    while (db_->step(lease, s.sql)) {
     }
     if (!sqlite3_stmt_readonly(statement)) {
       outcome.affected += sqlite3_changes(db_->handle());
