@@ -5,24 +5,12 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/runtime/Error.h"
+#include "support/ErrorNumber.h"
 #include "support/QtPrinters.h"
 #include "support/SuiteDatabase.h"
 
 using namespace testing_support;
 namespace errnum = ado::errnum;
-
-namespace {
-
-long errorNumber(const std::function<void()>& step) {
-  try {
-    step();
-  } catch (const rt::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
-
-}  // namespace
 
 TEST(Connection, AMissingDatabaseFileIsAConnectionErrorAndNoFileIsCreated) {
   TempFolder folder;
@@ -46,7 +34,7 @@ TEST(Connection, AFileThatIsNotADatabaseIsAConnectionError) {
   TempFolder folder;
   const QString path = folder.write(QStringLiteral("texto.db"), QByteArray(4096, 'x'));
   ado::Connection cn;
-  EXPECT_EQ(errorNumber([&] { cn.Open(EmbeddedConnectionString(path)); }), errnum::E_FAIL);
+  EXPECT_EQ(ErrorNumberOf([&] { cn.Open(EmbeddedConnectionString(path)); }), errnum::E_FAIL);
   ASSERT_EQ(cn.Errors().Count(), 1);
   EXPECT_TRUE(cn.Errors()[0].Description.contains(QStringLiteral("no es una base de datos")));
   EXPECT_EQ(cn.State(), ado::adStateClosed);
@@ -57,23 +45,23 @@ TEST(Connection, StatesAndTheErrorsOfClosedAndOpenObjects) {
   const QString path = NewSuiteDatabase(folder);
   ado::Connection cn;
   EXPECT_EQ(cn.State(), ado::adStateClosed);
-  EXPECT_EQ(errorNumber([&] { cn.Execute(QStringLiteral("SELECT 1")); }), errnum::ClosedObject);
-  EXPECT_EQ(errorNumber([&] { cn.Close(); }), errnum::ClosedObject);
-  EXPECT_EQ(errorNumber([&] { cn.BeginTrans(); }), errnum::ClosedObject);
+  EXPECT_EQ(ErrorNumberOf([&] { cn.Execute(QStringLiteral("SELECT 1")); }), errnum::ClosedObject);
+  EXPECT_EQ(ErrorNumberOf([&] { cn.Close(); }), errnum::ClosedObject);
+  EXPECT_EQ(ErrorNumberOf([&] { cn.BeginTrans(); }), errnum::ClosedObject);
   ado::Recordset rs;
-  EXPECT_EQ(errorNumber([&] { rs.Open(QStringLiteral("SELECT 1"), cn); }), errnum::ConnectionUnusable);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Open(QStringLiteral("SELECT 1"), cn); }), errnum::ConnectionUnusable);
 
   cn.setConnectionString(EmbeddedConnectionString(path));
   cn.Open();
   EXPECT_EQ(cn.State(), ado::adStateOpen);
-  EXPECT_EQ(errorNumber([&] { cn.Open(); }), errnum::AlreadyOpen);
-  EXPECT_EQ(errorNumber([&] { cn.setConnectionString(QString()); }), errnum::AlreadyOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { cn.Open(); }), errnum::AlreadyOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { cn.setConnectionString(QString()); }), errnum::AlreadyOpen);
   EXPECT_EQ(cn.Errors().Count(), 0) << "errors raised by the objects themselves are not provider errors";
 
   rs.Open(QStringLiteral("SELECT CLAVE FROM TA_CONFIGURACION"), cn);
   cn.Close();
   EXPECT_EQ(rs.State(), ado::adStateClosed) << "closing the connection closes its recordsets";
-  EXPECT_EQ(errorNumber([&] { (void)rs.EOF(); }), errnum::ClosedObject);
+  EXPECT_EQ(ErrorNumberOf([&] { (void)rs.EOF(); }), errnum::ClosedObject);
 
   cn.Open();  // the same connection string again
   EXPECT_EQ(cn.State(), ado::adStateOpen);
@@ -94,7 +82,7 @@ TEST(Connection, ABareNameIsADatabaseBesideTheLastOneOpenedByPath) {
   EXPECT_EQ(statistics.DefaultDatabase(), QStringLiteral("VX_ESTADISTICAS"));
 
   ado::Connection other;
-  EXPECT_EQ(errorNumber([&] { other.Open(EmbeddedConnectionString(QStringLiteral("OTRA"))); }), errnum::E_FAIL);
+  EXPECT_EQ(ErrorNumberOf([&] { other.Open(EmbeddedConnectionString(QStringLiteral("OTRA"))); }), errnum::E_FAIL);
   EXPECT_TRUE(other.Errors()[0].Description.contains(QDir(folder.path()).filePath(QStringLiteral("OTRA.db"))));
 }
 
@@ -107,7 +95,7 @@ TEST(Connection, DefaultDatabaseAcceptsTheOpenDatabaseOnly) {
   cn.setDefaultDatabase(QStringLiteral("suite"));
   EXPECT_EQ(cn.DefaultDatabase(), QStringLiteral("suite"));
   cn.setDefaultDatabase(path);
-  EXPECT_EQ(errorNumber([&] { cn.setDefaultDatabase(QStringLiteral("GESTION")); }), errnum::E_FAIL);
+  EXPECT_EQ(ErrorNumberOf([&] { cn.setDefaultDatabase(QStringLiteral("GESTION")); }), errnum::E_FAIL);
   EXPECT_EQ(cn.Errors()[0].NativeError, 911);
   EXPECT_EQ(cn.DefaultDatabase(), path);
 }

@@ -3,6 +3,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
+#include "support/ErrorNumber.h"
 #include "support/QtPrinters.h"
 #include "support/SuiteDatabase.h"
 
@@ -10,15 +11,6 @@ using namespace testing_support;
 namespace errnum = ado::errnum;
 
 namespace {
-
-long errorNumber(const std::function<void()>& step) {
-  try {
-    step();
-  } catch (const rt::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 // A table with one column of every declared type the schema uses.
 class RecordsetTest : public SuiteDatabaseTest {
@@ -100,9 +92,9 @@ TEST_F(RecordsetTest, AnEmptySetIsAtBothEnds) {
     ado::Recordset rs = open(QStringLiteral("SELECT * FROM TIPOS WHERE CODIGO = 'nada'"), cursorType);
     EXPECT_TRUE(rs.BOF());
     EXPECT_TRUE(rs.EOF());
-    EXPECT_EQ(errorNumber([&] { rs.MoveNext(); }), errnum::BofOrEof) << cursorType;
-    EXPECT_EQ(errorNumber([&] { rs.MoveFirst(); }), errnum::BofOrEof) << cursorType;
-    EXPECT_EQ(errorNumber([&] { (void)rs.Fields(0).Value(); }), errnum::BofOrEof) << cursorType;
+    EXPECT_EQ(ErrorNumberOf([&] { rs.MoveNext(); }), errnum::BofOrEof) << cursorType;
+    EXPECT_EQ(ErrorNumberOf([&] { rs.MoveFirst(); }), errnum::BofOrEof) << cursorType;
+    EXPECT_EQ(ErrorNumberOf([&] { (void)rs.Fields(0).Value(); }), errnum::BofOrEof) << cursorType;
   }
 }
 
@@ -116,9 +108,9 @@ TEST_F(RecordsetTest, ForwardOnlyMovesAndCounts) {
   }
   EXPECT_EQ(seen, QStringLiteral("ABC"));
   EXPECT_FALSE(rs.BOF());
-  EXPECT_EQ(errorNumber([&] { rs.MoveNext(); }), errnum::BofOrEof);
-  EXPECT_EQ(errorNumber([&] { rs.MovePrevious(); }), errnum::NotSupported);
-  EXPECT_EQ(errorNumber([&] { rs.MoveLast(); }), errnum::NotSupported);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.MoveNext(); }), errnum::BofOrEof);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.MovePrevious(); }), errnum::NotSupported);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.MoveLast(); }), errnum::NotSupported);
   rs.MoveFirst();  // runs the statement again
   EXPECT_FALSE(rs.EOF());
   EXPECT_EQ(rs.Fields(0).Value(), rt::Variant("A"));
@@ -141,7 +133,7 @@ TEST_F(RecordsetTest, ScrollableMovesAndCounts) {
   rs.MovePrevious();
   EXPECT_TRUE(rs.BOF());
   EXPECT_FALSE(rs.EOF());
-  EXPECT_EQ(errorNumber([&] { rs.MovePrevious(); }), errnum::BofOrEof);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.MovePrevious(); }), errnum::BofOrEof);
   rs.MoveNext();
   EXPECT_EQ(rs.Fields(0).Value(), rt::Variant("A"));
 }
@@ -159,20 +151,20 @@ TEST_F(RecordsetTest, FieldsByNameIgnoreCaseAndTheFirstOfEqualNamesWins) {
   ado::Recordset rs = open(QStringLiteral("SELECT CODIGO AS Nombre, LETRA AS NOMBRE FROM TIPOS WHERE CODIGO = 'A'"));
   EXPECT_EQ(rs[QStringLiteral("nombre")].Value(), rt::Variant("A"));
   EXPECT_EQ(rs.Fields(1).Value(), rt::Variant("x"));
-  EXPECT_EQ(errorNumber([&] { rs.Fields(QStringLiteral("NO_EXISTE")); }), errnum::ItemNotFound);
-  EXPECT_EQ(errorNumber([&] { rs.Fields(2); }), errnum::ItemNotFound);
-  EXPECT_EQ(errorNumber([&] { rs.Fields(-1); }), errnum::ItemNotFound);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Fields(QStringLiteral("NO_EXISTE")); }), errnum::ItemNotFound);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Fields(2); }), errnum::ItemNotFound);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Fields(-1); }), errnum::ItemNotFound);
 }
 
 TEST_F(RecordsetTest, OpenCloseAndStates) {
   ado::Recordset rs;
   EXPECT_EQ(rs.State(), ado::adStateClosed);
-  EXPECT_EQ(errorNumber([&] { rs.Close(); }), errnum::ClosedObject);
-  EXPECT_EQ(errorNumber([&] { (void)rs.BOF(); }), errnum::ClosedObject);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Close(); }), errnum::ClosedObject);
+  EXPECT_EQ(ErrorNumberOf([&] { (void)rs.BOF(); }), errnum::ClosedObject);
   rs.Open(QStringLiteral("SELECT * FROM TIPOS"), cn);
   EXPECT_EQ(rs.State(), ado::adStateOpen);
   EXPECT_EQ(rs.Source(), QStringLiteral("SELECT * FROM TIPOS"));
-  EXPECT_EQ(errorNumber([&] { rs.Open(QStringLiteral("SELECT * FROM TIPOS"), cn); }), errnum::AlreadyOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Open(QStringLiteral("SELECT * FROM TIPOS"), cn); }), errnum::AlreadyOpen);
   rs.Close();
   EXPECT_EQ(rs.State(), ado::adStateClosed);
   rs.Open(QStringLiteral("SELECT * FROM TIPOS"), cn);  // a closed recordset opens again

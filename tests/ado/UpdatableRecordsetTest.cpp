@@ -3,6 +3,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
+#include "support/ErrorNumber.h"
 #include "support/QtPrinters.h"
 #include "support/SuiteDatabase.h"
 
@@ -10,15 +11,6 @@ using namespace testing_support;
 namespace errnum = ado::errnum;
 
 namespace {
-
-long errorNumber(const std::function<void()>& step) {
-  try {
-    step();
-  } catch (const rt::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 class UpdatableRecordsetTest : public SuiteDatabaseTest {
  protected:
@@ -100,7 +92,7 @@ TEST_F(UpdatableRecordsetTest, CancelUpdateDropsTheEdit) {
 TEST_F(UpdatableRecordsetTest, ClosingWithAPendingEditIsRefusedAndAMoveSavesIt) {
   ado::Recordset rs = editable(QStringLiteral("SELECT * FROM TA_CONFIGURACION ORDER BY CLAVE"));
   rs[QStringLiteral("VALOR")] = rt::Variant("dos nuevo");
-  EXPECT_EQ(errorNumber([&] { rs.Close(); }), errnum::NotAllowedInContext);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Close(); }), errnum::NotAllowedInContext);
   EXPECT_EQ(rs.State(), ado::adStateOpen);
   rs.MoveNext();  // saves the edit first
   EXPECT_EQ(valor("DOS"), QStringLiteral("dos nuevo"));
@@ -108,7 +100,7 @@ TEST_F(UpdatableRecordsetTest, ClosingWithAPendingEditIsRefusedAndAMoveSavesIt) 
 
   rs.AddNew();
   rs[QStringLiteral("CLAVE")] = rt::Variant("TRES");
-  EXPECT_EQ(errorNumber([&] { rs.Close(); }), errnum::NotAllowedInContext);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Close(); }), errnum::NotAllowedInContext);
   rs.CancelUpdate();
   rs.Close();
   EXPECT_EQ(rs.State(), ado::adStateClosed);
@@ -119,7 +111,7 @@ TEST_F(UpdatableRecordsetTest, AFailedUpdateKeepsTheEditAndFillsErrors) {
   ado::Recordset rs = editable(QStringLiteral("SELECT * FROM TA_CONFIGURACION"));
   rs.AddNew();
   rs[QStringLiteral("CLAVE")] = rt::Variant("uno  ");  // equal to UNO under the collation
-  EXPECT_EQ(errorNumber([&] { rs.Update(); }), errnum::Integrity);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Update(); }), errnum::Integrity);
   ASSERT_EQ(cn.Errors().Count(), 2);
   EXPECT_EQ(cn.Errors()[0].NativeError, 2627);
   EXPECT_EQ(cn.Errors()[1].NativeError, 3621);
@@ -133,8 +125,8 @@ TEST_F(UpdatableRecordsetTest, AFailedUpdateKeepsTheEditAndFillsErrors) {
 TEST_F(UpdatableRecordsetTest, ValuesAreConvertedByTheColumnType) {
   ado::Recordset rs = editable(QStringLiteral("SELECT * FROM AUX_ERR"));
   rs.AddNew();
-  EXPECT_EQ(errorNumber([&] { rs[QStringLiteral("Fecha")] = rt::Variant("ayer"); }), errnum::TypeConversion);
-  EXPECT_EQ(errorNumber([&] { rs[QStringLiteral("Error")] = rt::Variant("dos"); }), errnum::TypeConversion);
+  EXPECT_EQ(ErrorNumberOf([&] { rs[QStringLiteral("Fecha")] = rt::Variant("ayer"); }), errnum::TypeConversion);
+  EXPECT_EQ(ErrorNumberOf([&] { rs[QStringLiteral("Error")] = rt::Variant("dos"); }), errnum::TypeConversion);
   rs[QStringLiteral("Error")] = rt::Variant("12");
   rs[QStringLiteral("Proceso")] = rt::Variant(12.5);
   EXPECT_EQ(rs[QStringLiteral("Error")].Value(), rt::Variant(12));
@@ -158,8 +150,8 @@ TEST_F(UpdatableRecordsetTest, AnSSViewWritesToItsBaseTable) {
 TEST_F(UpdatableRecordsetTest, AReadOnlyRecordsetRefusesEdits) {
   ado::Recordset rs;
   rs.Open(QStringLiteral("SELECT * FROM TA_CONFIGURACION"), cn);
-  EXPECT_EQ(errorNumber([&] { rs.AddNew(); }), errnum::NotSupported);
-  EXPECT_EQ(errorNumber([&] { rs[QStringLiteral("VALOR")] = rt::Variant("x"); }), errnum::NotSupported);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.AddNew(); }), errnum::NotSupported);
+  EXPECT_EQ(ErrorNumberOf([&] { rs[QStringLiteral("VALOR")] = rt::Variant("x"); }), errnum::NotSupported);
   ado::Recordset empty = editable(QStringLiteral("SELECT * FROM TA_CONFIGURACION WHERE CLAVE = 'nada'"));
-  EXPECT_EQ(errorNumber([&] { empty[QStringLiteral("VALOR")] = rt::Variant("x"); }), errnum::BofOrEof);
+  EXPECT_EQ(ErrorNumberOf([&] { empty[QStringLiteral("VALOR")] = rt::Variant("x"); }), errnum::BofOrEof);
 }

@@ -56,14 +56,9 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
   provider::ConnectionSpec spec = ParseConnectionString(d_->connectionString);
   if (!user.isEmpty()) spec.items.insert(QStringLiteral("uid"), user);
   if (!password.isEmpty()) spec.items.insert(QStringLiteral("pwd"), password);
-  try {
-    std::unique_ptr<provider::Session> session = openSession(spec);
-    session->setCommandTimeout(d_->commandTimeout);
-    session->setIsolationLevel(d_->isolationLevel);
-    d_->session = std::move(session);
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, errors_);
-  }
+  d_->session = Guarded(errors_, [&] { return openSession(spec); });
+  d_->session->setCommandTimeout(d_->commandTimeout);
+  d_->session->setIsolationLevel(d_->isolationLevel);
   d_->link->connection = this;
   d_->link->session = d_->session.get();
 }
@@ -76,12 +71,8 @@ void Connection::Close() {
 int Connection::State() const { return d_->session ? adStateOpen : adStateClosed; }
 
 Recordset Connection::Execute(const QString& sql, long* recordsAffected, long /*options*/) {
-  provider::ExecuteResult result;
-  try {
-    result = d_->open().execute(sql);
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, errors_);
-  }
+  provider::Session& session = d_->open();
+  provider::ExecuteResult result = Guarded(errors_, [&] { return session.execute(sql); });
   if (recordsAffected) *recordsAffected = result.recordsAffected;
   Recordset rows;
   if (result.rows) rows.attach(*this, std::move(result.rows), adOpenForwardOnly, sql);
@@ -89,29 +80,20 @@ Recordset Connection::Execute(const QString& sql, long* recordsAffected, long /*
 }
 
 long Connection::BeginTrans() {
-  try {
-    d_->open().beginTransaction();
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, errors_);
-  }
+  provider::Session& session = d_->open();
+  Guarded(errors_, [&] { session.beginTransaction(); });
   return ++d_->transactionLevel;
 }
 
 void Connection::CommitTrans() {
-  try {
-    d_->open().commitTransaction();
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, errors_);
-  }
+  provider::Session& session = d_->open();
+  Guarded(errors_, [&] { session.commitTransaction(); });
   if (d_->transactionLevel > 0) --d_->transactionLevel;
 }
 
 void Connection::RollbackTrans() {
-  try {
-    d_->open().rollbackTransaction();
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, errors_);
-  }
+  provider::Session& session = d_->open();
+  Guarded(errors_, [&] { session.rollbackTransaction(); });
   if (d_->transactionLevel > 0) --d_->transactionLevel;
 }
 
@@ -146,20 +128,12 @@ void Connection::setDefaultDatabase(const QString& name) {
     d_->defaultDatabase = name;
     return;
   }
-  try {
-    d_->session->setDefaultDatabase(name);
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, errors_);
-  }
+  Guarded(errors_, [&] { d_->session->setDefaultDatabase(name); });
 }
 
 Recordset Connection::OpenSchema(int schema, const std::vector<rt::Variant>& restrictions) {
-  std::unique_ptr<provider::Cursor> rows;
-  try {
-    rows = d_->open().schema(schema, restrictions);
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, errors_);
-  }
+  provider::Session& session = d_->open();
+  std::unique_ptr<provider::Cursor> rows = Guarded(errors_, [&] { return session.schema(schema, restrictions); });
   Recordset result;
   result.attach(*this, std::move(rows), adOpenForwardOnly, QString());
   return result;

@@ -138,12 +138,7 @@ void Recordset::Open(const QString& source, Connection& connection, int cursorTy
   if (State() == adStateOpen) raise(errnum::AlreadyOpen, kRecordsetSource);
   provider::Session* session = connection.session();
   if (!session) raise(errnum::ConnectionUnusable, kRecordsetSource);
-  std::unique_ptr<provider::Cursor> rows;
-  try {
-    rows = session->open(source);
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, connection.Errors());
-  }
+  std::unique_ptr<provider::Cursor> rows = Guarded(connection.Errors(), [&] { return session->open(source); });
   d_->close();
   d_->source = source;
   d_->lockType = lockType == adLockUnspecified ? adLockReadOnly : lockType;
@@ -190,11 +185,7 @@ long Recordset::RecordCount() const {
 
 void Recordset::Impl::ensureWriter() {
   if (writer) return;
-  try {
-    writer = link->session->writerFor(source, columns());
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, errors());
-  }
+  writer = Guarded(errors(), [&] { return link->session->writerFor(source, columns()); });
 }
 
 // Updatable sets keep every row (see start), so the new row is appended.
@@ -205,13 +196,11 @@ void Recordset::Impl::savePending() {
     return;
   }
   ensureWriter();
-  Row stored;
-  try {
-    stored = editMode == Adding ? writer->insert(columns(), edit, touched)
-                                : writer->update(columns(), current(), edit, touched);
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, errors());  // the edit stays pending
-  }
+  // On failure the edit stays pending.
+  Row stored = Guarded(errors(), [&] {
+    return editMode == Adding ? writer->insert(columns(), edit, touched)
+                              : writer->update(columns(), current(), edit, touched);
+  });
   if (editMode == Adding) {
     rows.push_back(std::move(stored));
     pos = static_cast<long>(rows.size()) - 1;
@@ -233,12 +222,7 @@ void Recordset::MoveFirst() {
   }
   if (d.pos == 0 && !d.bof && !d.eof) return;
   // A forward-only cursor starts again by running its statement again.
-  std::unique_ptr<provider::Cursor> rows;
-  try {
-    rows = d.link->session->open(d.source);
-  } catch (const provider::Failure& failure) {
-    raiseFailure(failure, d.errors());
-  }
+  std::unique_ptr<provider::Cursor> rows = Guarded(d.errors(), [&] { return d.link->session->open(d.source); });
   if (!rows) raise(errnum::BofOrEof, kRecordsetSource);
   d.start(std::move(rows));
   if (d.eof) raise(errnum::BofOrEof, kRecordsetSource);

@@ -15,4 +15,14 @@ inline constexpr const char* kFieldSource = "ADODB.Field";
 [[noreturn]] void raise(long number, const char* source);
 [[noreturn]] void raiseFailure(const provider::Failure& failure, Errors& errors);
 
+// Runs a provider call; its failure fills `errors` and is raised.
+template <class F>
+decltype(auto) Guarded(Errors& errors, F&& call) {
+  try {
+    return call();
+  } catch (const provider::Failure& failure) {
+    raiseFailure(failure, errors);
+  }
+}
+
 }  // namespace ado
