@@ -90,7 +90,7 @@ TEST(Connection, DefaultDatabaseAcceptsTheOpenDatabaseOnly) {
   TempFolder folder;
   const QString path = NewSuiteDatabase(folder);
   ado::Connection cn;
-  cn.Open(EmbeddedConnectionString(path));
+  cn.Open(QStringLiteral("DRIVER=SQLite3 ODBC Driver;Database=%1;").arg(path));
   EXPECT_EQ(cn.DefaultDatabase(), path);
   cn.setDefaultDatabase(QStringLiteral("suite"));
   EXPECT_EQ(cn.DefaultDatabase(), QStringLiteral("suite"));
