@@ -90,6 +90,7 @@ void HandWritten(benchmark::State& state) {
 // Keeps each benchmark's time per lookup for the closing ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}  // no colours: the last line is read by scripts
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) times[run.run_name.function_name] = run.GetAdjustedRealTime();
