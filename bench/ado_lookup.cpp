@@ -93,7 +93,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
   RatioReporter() : ConsoleReporter(OO_Tabular) {}  // no colours: the last line is read by scripts
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) times[run.run_name.function_name] = run.GetAdjustedRealTime();
+    for (const Run& run : runs)
+      if (!run.error_occurred) times[run.run_name.function_name] = run.GetAdjustedRealTime();
   }
   std::map<std::string, double> times;
 };
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  if (reporter.times.count("Substitute") && reporter.times.count("HandWritten") && reporter.times["HandWritten"] > 0)
-    std::printf("ado_lookup_ratio: %.2f\n", reporter.times["Substitute"] / reporter.times["HandWritten"]);
+  if (!reporter.times.count("Substitute") || !reporter.times.count("HandWritten")) return 1;
+  std::printf("ado_lookup_ratio: %.2f\n", reporter.times["Substitute"] / reporter.times["HandWritten"]);
   return 0;
 }
