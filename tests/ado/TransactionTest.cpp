@@ -54,6 +54,7 @@ TEST_F(TransactionTest, RollbackUndoesEveryLevel) {
   cn.RollbackTrans();
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION")), rt::Variant(1));
   EXPECT_EQ(nativeErrorOf([&] { cn.CommitTrans(); }), 3902) << "nothing is open any more";
+  EXPECT_EQ(cn.BeginTrans(), 1);
 }
 
 TEST_F(TransactionTest, CommitOrRollbackWithoutBeginIsAnError) {

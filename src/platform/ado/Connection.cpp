@@ -94,7 +94,7 @@ void Connection::CommitTrans() {
 void Connection::RollbackTrans() {
   provider::Session& session = d_->open();
   Guarded(errors_, [&] { session.rollbackTransaction(); });
-  if (d_->transactionLevel > 0) --d_->transactionLevel;
+  d_->transactionLevel = 0;  // a rollback undoes every level
 }
 
 QString Connection::ConnectionString() const { return d_->connectionString; }
