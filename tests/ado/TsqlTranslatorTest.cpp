@@ -294,6 +294,7 @@ TEST(TsqlTranslator, BatchScriptsSplitIntoTheirStatements) {
            {"INSERT INTO MA_CUENTAS (CODIGO) VALUES ('1')\r\nSELECT * FROM MA_CUENTAS", {Kind::Sql, Kind::Sql}},
            {"ALTER TABLE MV_ASIENTOS DISABLE TRIGGER ALL", {Kind::NoOp}},
            {"ALTER TABLE dbo.MV_ASIENTOS ENABLE TRIGGER ALL", {Kind::NoOp}},
+           {"ALTER TABLE MV_ASIENTOS DISABLE TRIGGER ALL\r\nSELECT * FROM MV_ASIENTOS", {Kind::NoOp, Kind::Sql}},
            {"COMMIT", {Kind::CommitTran}},
            {"ROLLBACK TRANSACTION", {Kind::RollbackTran}},
            {"commit work", {Kind::CommitTran}},

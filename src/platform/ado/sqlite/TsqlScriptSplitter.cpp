@@ -30,8 +30,9 @@ class StatementState {
   void sawValues() {
     if (IsKeyword(current_, "INSERT")) insertHasSource_ = true;
   }
-  // True when `keyword` belongs to the current statement.
-  bool continues(QStringView keyword, QStringView previousWord) {
+  // True when `keyword` belongs to the current statement; `before` holds
+  // the two words that precede it (empty when not words).
+  bool continues(QStringView keyword, const QStringView (&before)[2]) {
     if (awaitingThen_) {  // IF <condition> <statement>
       awaitingThen_ = false;
       current_ = keyword;
@@ -39,8 +40,9 @@ class StatementState {
       return true;
     }
     if (IsKeyword(keyword, "SELECT") || IsKeyword(keyword, "EXEC") || IsKeyword(keyword, "EXECUTE")) {
-      for (std::string_view joiner : {"UNION", "ALL", "EXCEPT", "INTERSECT", "AS"})
-        if (IsKeyword(previousWord, joiner)) return true;
+      for (std::string_view joiner : {"UNION", "EXCEPT", "INTERSECT"})
+        if (IsKeyword(before[1], joiner)) return true;
+      if (IsKeyword(before[1], "ALL") && IsKeyword(before[0], "UNION")) return true;  // not TRIGGER ALL
       if (IsKeyword(current_, "INSERT") && !insertHasSource_) return insertHasSource_ = true;
       return false;
     }
@@ -77,6 +79,7 @@ std::vector<TokenRange> SplitStatements(const TokenizedText& text) {
       else if (word == u";" && depth == 0) {
         close(i);
         begin = i + 1;
+        state = StatementState();
       }
       continue;
     }
@@ -90,9 +93,12 @@ std::vector<TokenRange> SplitStatements(const TokenizedText& text) {
       state.start(word);
       continue;
     }
-    const Token& previous = tokens[static_cast<size_t>(i - 1)];
-    const QStringView previousWord = previous.kind == TokenKind::Word ? text.text(previous) : QStringView();
-    if (state.continues(word, previousWord)) continue;
+    const auto wordAt = [&](int32_t k) {
+      const Token& p = tokens[static_cast<size_t>(k)];
+      return k >= begin && p.kind == TokenKind::Word ? text.text(p) : QStringView();
+    };
+    const QStringView before[2] = {i >= 2 ? wordAt(i - 2) : QStringView(), wordAt(i - 1)};
+    if (state.continues(word, before)) continue;
     close(i);
     begin = i;
     state.start(word);

@@ -64,9 +64,13 @@ class StatementCompiler {
   CompiledStatement triggerSwitch(TokenRange r) const {
     int32_t k = r.begin + 1;
     if (!isWord(k++, r, "TABLE")) Refuse(QStringLiteral("ALTER"));
-    while (k < r.end && (kind(k) != TokenKind::Word || !(IsKeyword(text(k), "DISABLE") || IsKeyword(text(k), "ENABLE"))))
-      ++k;
-    if (k + 3 == r.end && isWord(k + 1, r, "TRIGGER") && isWord(k + 2, r, "ALL")) return Of(Kind::NoOp);
+    const auto isName = [&](int32_t i) {
+      return i < r.end && (kind(i) == TokenKind::Word || kind(i) == TokenKind::Bracketed);
+    };
+    while (isName(k) && isSymbol(k + 1, r, u".")) k += 2;  // [dbo].[t]
+    const bool switchesTriggers = isName(k) && (isWord(k + 1, r, "DISABLE") || isWord(k + 1, r, "ENABLE")) &&
+                                  isWord(k + 2, r, "TRIGGER") && isWord(k + 3, r, "ALL") && k + 4 == r.end;
+    if (switchesTriggers) return Of(Kind::NoOp);
     Refuse(QStringLiteral("ALTER TABLE"));
   }
 
