@@ -345,6 +345,8 @@ TEST(TsqlTranslator, RefusesWhatItCannotCarryOverFaithfully) {
            {"SELECT CODIGO + ' - ' + DESCRIPCION FROM MA_CUENTAS", "concatenación de textos con +"},
            {"SELECT CODIGO + DESCRIPCION FROM MA_CUENTAS", "operador + entre valores de tipo desconocido"},
            {"SELECT DATEADD(day, 1, Fecha) FROM V_MV_CPTE", "función DATEADD"},
+           {"SELECT * FROM V_MV_CPTE WHERE Fecha > GETDATE() - 30", "aritmética con fechas"},
+           {"UPDATE V_MV_CPTE SET FechaEstFin = 30 + Fecha", "aritmética con fechas"},
            {"SELECT Total = SUM(Importe) FROM MV_ASIENTOS", "alias de columna con ="},
            {"UPDATE MA_CUENTAS SET DESCRIPCION = 'x' FROM MA_CUENTAS INNER JOIN V_MV_CPTE ON CODIGO = Cuenta",
             "UPDATE con FROM"},

@@ -33,7 +33,7 @@ constexpr std::string_view kTableHints[] = {
     "REPEATABLEREAD", "SERIALIZABLE",   "NOWAIT",   "NOEXPAND",   "FORCESEEK",      "FORCESCAN"};
 
 // Functions that SQLite has with the same meaning (LEN is registered by the
-// provider), and the two that only change name.
+// provider). ISNULL, SUBSTRING, GETDATE, CAST and CONVERT are rewritten.
 constexpr std::string_view kSameFunctions[] = {
     "COUNT", "SUM", "MAX", "MIN", "ABS", "UPPER", "LOWER", "LTRIM", "RTRIM", "LEN", "COALESCE", "NULLIF"};
 constexpr std::string_view kNumericFunctions[] = {"COUNT", "SUM", "LEN", "ABS"};
@@ -150,11 +150,16 @@ class Rewriter {
     if (isSymbol(first - 1, u".")) return std::nullopt;
     return Chain{first, last};
   }
-  std::optional<Chain> chainStartingAt(int first) const {
-    if (!isName(first)) return std::nullopt;
+  // Last token of a dotted name that starts at `first`; -1 when none.
+  int dottedNameEnd(int first) const {
+    if (!isName(first)) return -1;
     int last = first;
     while (isSymbol(last + 1, u".") && isName(last + 2)) last += 2;
-    if (isSymbol(last + 1, u".") || isSymbol(last + 1, u"(")) return std::nullopt;
+    return isSymbol(last + 1, u".") ? -1 : last;
+  }
+  std::optional<Chain> chainStartingAt(int first) const {
+    const int last = dottedNameEnd(first);
+    if (last < 0 || isSymbol(last + 1, u"(")) return std::nullopt;
     return Chain{first, last};
   }
 
@@ -206,11 +211,6 @@ class Rewriter {
     if (k >= range_.end) return false;
     const Token& t = text_.tokens[static_cast<size_t>(k)];
     return t.kind == TokenKind::Symbol && text_.text(t) == symbol;
-  }
-  bool sourceWord(int32_t k, std::string_view keyword) const {
-    if (k >= range_.end) return false;
-    const Token& t = text_.tokens[static_cast<size_t>(k)];
-    return t.kind == TokenKind::Word && IsKeyword(text_.text(t), keyword);
   }
   // Index of the ")" closing a list of hints that starts at `k`, or -1.
   int32_t hintListEnd(int32_t k) const {
@@ -379,12 +379,10 @@ class Rewriter {
     int k = 1;
     if (isWord(k, "INTO")) ++k;
     else replace(0, QStringLiteral("INSERT INTO"));
-    std::optional<Chain> target = isName(k) ? std::optional<Chain>(Chain{k, k}) : std::nullopt;
-    while (target && isSymbol(target->last + 1, u".") && isName(target->last + 2)) target->last += 2;
-    if (!target) Refuse(QStringLiteral("INSERT sin tabla"));
-    insertTarget_ = target->last;
-    const QString table = nameOf(target->last);
-    k = target->last + 1;
+    insertTarget_ = dottedNameEnd(k);
+    if (insertTarget_ < 0) Refuse(QStringLiteral("INSERT sin tabla"));
+    const QString table = nameOf(insertTarget_);
+    k = insertTarget_ + 1;
     QStringList columns;
     if (isSymbol(k, u"(")) {
       for (int c = k + 1; c < items_[k].match; ++c)
@@ -395,7 +393,7 @@ class Rewriter {
     }
     if (isWord(k, "EXEC") || isWord(k, "EXECUTE")) Refuse(QStringLiteral("INSERT ... EXEC"));
     if (!isWord(k, "VALUES")) return;
-    for (++k; isSymbol(k, u"("); k += 2) {
+    for (++k; isSymbol(k, u"(");) {  // one or more rows of values
       const int close = items_[k].match;
       int position = 0, start = k + 1;
       for (int j = k + 1; j <= close; ++j) {
@@ -407,7 +405,7 @@ class Rewriter {
         start = j + 1;
       }
       if (!isSymbol(close + 1, u",")) break;
-      k = close;
+      k = close + 2;
     }
   }
 
@@ -541,9 +539,23 @@ class Rewriter {
     for (int i = 0; i < size(); ++i) {
       if (isSymbol(i, u"!<")) replace(i, QStringLiteral(">="));
       else if (isSymbol(i, u"!>")) replace(i, QStringLiteral("<="));
-      else if (isSymbol(i, u"+") && !startsOperand(i)) checkPlus(i);
+      else if ((isSymbol(i, u"+") || isSymbol(i, u"-")) && !startsOperand(i)) {
+        // SQL Server adds days to a date; SQLite would add to its year.
+        if (isDateBefore(i) || isDateAfter(i)) Refuse(QStringLiteral("aritmética con fechas"));
+        if (isSymbol(i, u"+")) checkPlus(i);
+      }
     }
     for (size_t s = 1; s < scopes_.size(); ++s) checkSelectList(scopes_[s].select);
+  }
+  bool isDateBefore(int op) const {
+    if (isSymbol(op - 1, u")") && items_[op - 1].dropped) return isWord(op - 3, "GETDATE");
+    const auto column = chainEndingAt(op - 1);
+    return column && isDateColumn(*column, items_[op].scope);
+  }
+  bool isDateAfter(int op) const {
+    if (isWord(op + 1, "GETDATE")) return true;
+    const auto column = chainStartingAt(op + 1);
+    return column && isDateColumn(*column, items_[op].scope);
   }
   // SQL Server joins texts with "+"; SQLite would add them as numbers.
   void checkPlus(int i) const {
