@@ -417,6 +417,8 @@ TEST(TsqlTranslator, CacheIsBounded) {
   EXPECT_FALSE(cache.find(1, "b"));
   EXPECT_TRUE(cache.find(1, "c"));
   EXPECT_FALSE(cache.find(2, "c"));
+  cache.insert(1, QString(ado::sqlite::tsql::TranslationCache::kLongestShape + 1, u'x'), script);
+  EXPECT_EQ(cache.size(), 2u) << "very long texts are not kept";
 }
 
 }  // namespace

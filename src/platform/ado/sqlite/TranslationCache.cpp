@@ -12,6 +12,7 @@ std::shared_ptr<const CompiledScript> TranslationCache::find(uint64_t schema, co
 }
 
 void TranslationCache::insert(uint64_t schema, const QString& shape, std::shared_ptr<const CompiledScript> script) {
+  if (shape.size() > kLongestShape) return;
   std::lock_guard lock(mutex_);
   Key key{schema, shape};
   if (auto it = index_.find(key); it != index_.end()) {

@@ -3,7 +3,8 @@
 // out, under the identity of the schema it was translated against. A hit
 // costs one tokenizing pass and the binding of the literals.
 //
-// Bounded: the least recently used shape goes when the cache is full.
+// Bounded: the least recently used shape goes when the cache is full, and
+// texts longer than kLongestShape are translated every time.
 // Guarded by a mutex, so connections on other threads may share it; the
 // program itself translates on its one user-interface thread.
 #include <QString>
@@ -19,6 +20,8 @@ namespace ado::sqlite::tsql {
 
 class TranslationCache {
  public:
+  static constexpr qsizetype kLongestShape = 16384;
+
   explicit TranslationCache(size_t capacity) : capacity_(capacity) {}
 
   std::shared_ptr<const CompiledScript> find(uint64_t schema, const QString& shape);

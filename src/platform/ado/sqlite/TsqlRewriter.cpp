@@ -596,10 +596,9 @@ class Rewriter {
       if (!isLiftedString(i)) continue;
       refuseAliasWithoutAs(i);
       if (items_[i].dateBound) continue;
-      const int before = operatorBefore(i - 1);
       std::optional<Chain> other;
       if (isComparison(i - 1) || isWord(i - 1, "LIKE") || isWord(i - 1, "BETWEEN")) {
-        other = chainEndingAt(before);
+        other = chainEndingAt(operatorBefore(i - 1));
       } else if (isWord(i - 1, "AND") && betweenOfAnd[static_cast<size_t>(i - 1)] >= 0) {
         other = chainEndingAt(operatorBefore(betweenOfAnd[static_cast<size_t>(i - 1)] - 1));
       } else if (isComparison(i + 1) || isWord(i + 1, "LIKE") || (isWord(i + 1, "NOT") && isWord(i + 2, "LIKE"))) {
