@@ -45,7 +45,10 @@ class SchemaCache : public SchemaInfo {
   QStringList columnsOf(const QString& table) const override;
   // Names of every table and view, in the order of the schema.
   std::vector<std::pair<QString, bool /*view*/>> objects() const;
-  void clear() { tables_.clear(); }
+  void clear() {
+    tables_.clear();
+    changed();  // translations made for the old shape of the schema no longer hold
+  }
 
  private:
   sqlite3* db_;
