@@ -9,6 +9,7 @@
 
 #include "platform/ado/provider/Providers.h"
 #include "support/TempFolder.h"
+#include "support/VariantPrinter.h"
 
 namespace testing_support {
 

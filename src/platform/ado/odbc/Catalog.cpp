@@ -76,7 +76,8 @@ std::vector<ColumnRow> catalogColumns(const Link& link, const ObjectName& table,
     c.columnSize = row.at(6);
     c.decimalDigits = row.at(8);
     c.nullable = row.at(10).isNull() || row.at(10).toLong() != SQL_NO_NULLS;
-    c.defaultValue = row.at(12);
+    // Drivers write a Null default as the word NULL.
+    c.defaultValue = text(row.at(12)).compare(u"NULL", Qt::CaseInsensitive) == 0 ? rt::Variant(rt::Null{}) : row.at(12);
     c.ordinal = row.size() > 16 && !row.at(16).isNull() ? row.at(16).toLong() : static_cast<int>(columns.size()) + 1;
     if (matchesOptional(table.catalog, c.catalog) && matchesOptional(table.schema, c.schema) && matches(table.name, c.table) &&
         matches(column, c.name))
