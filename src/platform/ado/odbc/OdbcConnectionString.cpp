@@ -23,8 +23,7 @@ const KeySynonyms kUser{QStringLiteral("UID"), {QStringLiteral("uid"), QStringLi
 const KeySynonyms kPassword{QStringLiteral("PWD"), {QStringLiteral("pwd"), QStringLiteral("password")}};
 const KeySynonyms kApplication{QStringLiteral("APP"), {QStringLiteral("app"), QStringLiteral("application name")}};
 const KeySynonyms kWorkstation{QStringLiteral("WSID"), {QStringLiteral("wsid"), QStringLiteral("workstation id")}};
-const KeySynonyms kLoginTimeout{
-    QString(), {QStringLiteral("connect timeout"), QStringLiteral("connection timeout"), QStringLiteral("timeout")}};
+const KeySynonyms kLoginTimeout{QString(), {QStringLiteral("connect timeout"), QStringLiteral("connection timeout")}};
 // OLE DB settings with no meaning to an ODBC driver.
 const KeySynonyms kOleDbOnly{QString(), {QStringLiteral("provider"), QStringLiteral("persist security info")}};
 

@@ -117,7 +117,7 @@ void OdbcSession::applyIsolationLevel() {
 }
 
 void OdbcSession::setDefaultDatabase(const QString& name) {
-  if (link_->dbms() == Dbms::SqlServer) execute(QStringLiteral("USE ") + quoteIdentifier(name.trimmed(), QStringLiteral("[")));
+  if (link_->dbms() == Dbms::SqlServer && !name.trimmed().isEmpty()) execute(QStringLiteral("USE ") + quoteIdentifier(name.trimmed(), QStringLiteral("[")));
   defaultDatabase_ = name.trimmed();
 }
 

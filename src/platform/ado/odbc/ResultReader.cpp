@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QTime>
+#include <optional>
 
 #include "platform/ado/odbc/Statement.h"
 #include "platform/ado/odbc/Wide.h"
@@ -57,40 +58,36 @@ bool fixed(const Statement& st, SQLUSMALLINT column, SQLSMALLINT cType, T& value
   return indicator != SQL_NULL_DATA;
 }
 
-// Long text comes in pieces; each piece but the last fills the buffer less
-// its terminator.
-rt::Variant textValue(const Statement& st, SQLUSMALLINT column) {
-  constexpr SQLLEN kChars = 4096;
-  SQLWCHAR buffer[kChars];
-  QString text;
-  for (;;) {
-    SQLLEN indicator = 0;
-    const SQLRETURN r = SQLGetData(st.handle(), column, SQL_C_WCHAR, buffer, sizeof buffer, &indicator);
-    if (r == SQL_NO_DATA) break;
-    st.check(r);
-    if (indicator == SQL_NULL_DATA) return rt::Null{};
-    const bool more = indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof buffer);
-    text += fromWide(buffer, more ? kChars - 1 : indicator / static_cast<SQLLEN>(sizeof(SQLWCHAR)));
-    if (!more) break;
-  }
-  return text;
-}
-
-rt::Variant binaryValue(const Statement& st, SQLUSMALLINT column) {
+// Long values come in pieces, each but the last filling the buffer (less
+// the terminator text carries). Nothing for Null.
+std::optional<QByteArray> longValue(const Statement& st, SQLUSMALLINT column, SQLSMALLINT cType, SQLLEN terminator) {
   constexpr SQLLEN kBytes = 8192;
-  char buffer[kBytes];
+  alignas(8) char buffer[kBytes];
   QByteArray bytes;
   for (;;) {
     SQLLEN indicator = 0;
-    const SQLRETURN r = SQLGetData(st.handle(), column, SQL_C_BINARY, buffer, kBytes, &indicator);
+    const SQLRETURN r = SQLGetData(st.handle(), column, cType, buffer, kBytes, &indicator);
     if (r == SQL_NO_DATA) break;
     st.check(r);
-    if (indicator == SQL_NULL_DATA) return rt::Null{};
-    const bool more = indicator == SQL_NO_TOTAL || indicator > kBytes;
-    bytes.append(buffer, more ? kBytes : indicator);
+    if (indicator == SQL_NULL_DATA) return std::nullopt;
+    const SQLLEN room = kBytes - terminator;
+    const bool more = indicator == SQL_NO_TOTAL || indicator > room;
+    bytes.append(buffer, more ? room : indicator);
     if (!more) break;
   }
-  return QString::fromLatin1(bytes);
+  return bytes;
+}
+
+rt::Variant textValue(const Statement& st, SQLUSMALLINT column) {
+  const std::optional<QByteArray> bytes = longValue(st, column, SQL_C_WCHAR, sizeof(SQLWCHAR));
+  if (!bytes) return rt::Null{};
+  return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes->constData()), bytes->size() / 2);
+}
+
+rt::Variant binaryValue(const Statement& st, SQLUSMALLINT column) {
+  const std::optional<QByteArray> bytes = longValue(st, column, SQL_C_BINARY, 0);
+  if (!bytes) return rt::Null{};
+  return QString::fromLatin1(*bytes);
 }
 
 rt::Variant readValue(const Statement& st, SQLUSMALLINT column, const ResultColumn& c) {
