@@ -12,7 +12,7 @@ enum SchemaEnum { adSchemaColumns = 4, adSchemaTables = 20 };
 
 enum DataType {
   adEmpty = 0, adSmallInt = 2, adInteger = 3, adSingle = 4, adDouble = 5, adCurrency = 6, adDate = 7,
-  adBoolean = 11, adVariant = 12, adDecimal = 14, adTinyInt = 16, adBigInt = 20, adBinary = 128, adChar = 129,
+  adBoolean = 11, adVariant = 12, adDecimal = 14, adTinyInt = 16, adUnsignedTinyInt = 17, adBigInt = 20, adGUID = 72, adBinary = 128, adChar = 129,
   adWChar = 130, adNumeric = 131, adDBDate = 133, adDBTime = 134, adDBTimeStamp = 135, adVarChar = 200,
   adLongVarChar = 201, adVarWChar = 202, adLongVarWChar = 203, adVarBinary = 204, adLongVarBinary = 205
 };
