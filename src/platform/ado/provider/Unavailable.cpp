@@ -16,6 +16,5 @@ namespace {
 }  // namespace
 
 std::unique_ptr<Session> openOdbcSession(const ConnectionSpec& spec) { unavailable(spec); }
-std::unique_ptr<Session> openDbfSession(const ConnectionSpec& spec) { unavailable(spec); }
 
 }  // namespace ado::provider
