@@ -42,10 +42,10 @@ double toDouble(const char* first, const char* last, bool& ok) {
 }
 
 // A number as dBase and FoxPro write it: optional sign, digits with at most
-// one '.', perhaps an exponent. Up to 36 significant digits are kept exactly.
+// one '.', perhaps an exponent. Up to 19 significant digits are kept exactly.
 struct Decimal {
   bool negative = false;
-  __int128 digits = 0;  // the digits without the point
+  uint64_t digits = 0;  // the digits without the point
   int places = 0;       // how many of them follow the point
   bool exact = true;    // false with an exponent or too many digits
 };
@@ -55,13 +55,14 @@ bool parseDecimal(const char* p, const char* end, Decimal& d) {
   bool any = false, point = false;
   int significant = 0;
   for (; p < end; ++p) {
-    if (*p >= '0' && *p <= '9') {
+    const unsigned digit = unsigned(*p) - '0';
+    if (digit <= 9) {
       any = true;
-      if (d.digits != 0 || *p != '0') ++significant;
-      if (significant > 36) d.exact = false;
+      significant += d.digits != 0 || digit != 0;
+      if (significant > 19) d.exact = false;
       if (!d.exact) continue;
-      d.digits = d.digits * 10 + (*p - '0');
-      if (point) ++d.places;
+      d.digits = d.digits * 10 + digit;
+      d.places += point;
     } else if (*p == '.' && !point) {
       point = true;
     } else if ((*p == 'e' || *p == 'E') && any) {
@@ -124,13 +125,11 @@ rt::Variant RecordDecoder::number(const FieldLayout& f, const char* at, long lon
     damagedRecord(name_, record, f.name, QStringLiteral("el número %1 es ilegible").arg(shownBytes(at, f.length)));
   if (f.type == 'N' && d.exact) {
     while (d.places > 0 && d.digits % 10 == 0) d.digits /= 10, --d.places;
-    const __int128 signedDigits = d.negative ? -d.digits : d.digits;
-    if (d.places == 0 && f.decimals == 0 && signedDigits >= std::numeric_limits<int32_t>::min() &&
-        signedDigits <= std::numeric_limits<int32_t>::max())
-      return static_cast<int32_t>(signedDigits);
+    if (d.places == 0 && f.decimals == 0 && d.digits <= uint64_t(std::numeric_limits<int32_t>::max()))
+      return static_cast<int32_t>(d.negative ? -int64_t(d.digits) : int64_t(d.digits));
     if (d.places <= 4) {
-      __int128 raw = signedDigits;
-      for (int i = d.places; i < 4; ++i) raw *= 10;
+      static constexpr int64_t kScale[] = {10000, 1000, 100, 10, 1};
+      const __int128 raw = __int128(d.digits) * kScale[d.places] * (d.negative ? -1 : 1);
       if (raw >= std::numeric_limits<int64_t>::min() && raw <= std::numeric_limits<int64_t>::max())
         return rt::Currency::fromRaw(static_cast<int64_t>(raw));
     }
