@@ -141,6 +141,12 @@ TEST(DbfReader, TheConnectionCodePageReplacesTheHeaderMark) {
   w.write(folder.file("T.DBF"));
   EXPECT_EQ(readTable(folder.path(), "850").rows.at(0)[0], Variant(text));
   EXPECT_NE(readTable(folder.path()).rows.at(0)[0], Variant(text));
+
+  const QString euro = QString::fromUtf8("€ Peña");
+  DbfWriter iso;
+  iso.codePage(28605).field("RAZON", 'C', 6).add({euro});
+  iso.write(folder.file("T.DBF"));
+  EXPECT_EQ(readTable(folder.path(), "28605").rows.at(0)[0], Variant(euro));
 }
 
 TEST(DbfReader, UnmarkedTablesAreWindows1252AndUnknownMarksAreRefused) {

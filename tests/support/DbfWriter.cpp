@@ -57,10 +57,9 @@ DbfWriter::DbfWriter(uint8_t version)
 
 DbfWriter& DbfWriter::codePage(int codePage) {
   auto codec = TextCodec::forCodePage(codePage);
-  auto mark = languageDriverOf(codePage);
-  if (!codec || !mark) misuse(QStringLiteral("página de códigos %1 desconocida").arg(codePage));
+  if (!codec) misuse(QStringLiteral("página de códigos %1 desconocida").arg(codePage));
   codec_ = *codec;
-  languageDriver_ = *mark;
+  languageDriver_ = languageDriverOf(codePage).value_or(0);
   return *this;
 }
 
@@ -116,7 +115,7 @@ QByteArray DbfWriter::encodeText(const QString& text, bool binary) const {
 
 void DbfWriter::putValue(char* at, const Field& f, const rt::Variant& v, char* record) {
   const auto setBit = [&](int bit) { record[nullFlagsOffset() + bit / 8] |= char(1 << (bit % 8)); };
-  const bool binary = (f.flags & fieldflag::Binary) || QByteArrayView("QGPW").contains(f.type);
+  const bool binary = (f.flags & fieldflag::Binary) || isBinaryType(f.type);
   const auto putText = [&](const QByteArray& bytes, char pad) {
     if (bytes.size() > f.length) misuse(QStringLiteral("el valor no cabe en el campo %1").arg(f.name));
     memset(at, pad, f.length);

@@ -22,7 +22,8 @@ class DbfWriter {
  public:
   explicit DbfWriter(uint8_t version = ado::dbf::version::VisualFoxPro);
 
-  // The code page of the text and its mark in the header.
+  // The code page of the text and its mark in the header (0 when FoxPro
+  // has none for it).
   DbfWriter& codePage(int codePage);
   // The header's language-driver byte alone (text stays in the code page).
   DbfWriter& languageDriver(uint8_t mark);

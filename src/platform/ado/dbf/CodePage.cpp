@@ -32,6 +32,7 @@ QByteArray codecNameOf(int codePage) {
     case 10029: return "x-mac-centraleurroman";
     default: break;
   }
+  if (codePage >= 28591 && codePage <= 28605) return "ISO-8859-" + QByteArray::number(codePage - 28590);
   if (codePage == 874 || codePage >= 900) return "windows-" + QByteArray::number(codePage);
   return "IBM" + QByteArray::number(codePage);
 }

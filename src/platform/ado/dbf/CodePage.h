@@ -20,7 +20,9 @@ std::optional<uint8_t> languageDriverOf(int codePage);
 
 class TextCodec {
  public:
-  // nullopt when the system cannot convert that code page.
+  // Windows numbering: 437, 850 ... (OEM), 874, 932 ... 1250-1258 (ANSI),
+  // 10000 ... (Macintosh), 28591-28605 (ISO 8859-1 to 15). nullopt when the
+  // system cannot convert that code page.
   static std::optional<TextCodec> forCodePage(int codePage);
   // One character per byte (U+0000..U+00FF): binary fields and fields
   // marked "no code page translation" keep their bytes.

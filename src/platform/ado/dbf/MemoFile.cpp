@@ -34,35 +34,30 @@ QByteArray MemoFile::read(uint32_t block, long long record, const QString& field
   return format_ == MemoFormat::Fpt ? readFpt(at, record, field) : readDbt(at, record, field);
 }
 
+QByteArray MemoFile::readCounted(qint64 at, qint64 length, long long record, const QString& field) {
+  if (length < 0 || length > size_ - at)
+    damagedRecord(name_, record, field,
+                  QStringLiteral("el memo dice medir %1 bytes y pasa el final del archivo de memos").arg(length));
+  QByteArray bytes(length, Qt::Uninitialized);
+  if (!readAt(*file_, at, bytes.data(), length))
+    damagedRecord(name_, record, field, QStringLiteral("no se pudo leer el memo"));
+  return bytes;
+}
+
 QByteArray MemoFile::readFpt(qint64 at, long long record, const QString& field) {
   char head[memo::FptBlockHeader];
   if (!readAt(*file_, at, head, memo::FptBlockHeader))
     damagedRecord(name_, record, field, QStringLiteral("el bloque de memo está cortado"));
-  const qint64 length = be32(head + 4);
-  if (length > size_ - at - memo::FptBlockHeader)
-    damagedRecord(name_, record, field,
-                  QStringLiteral("el memo dice medir %1 bytes y pasa el final del archivo de memos").arg(length));
-  QByteArray bytes(length, Qt::Uninitialized);
-  if (!readAt(*file_, at + memo::FptBlockHeader, bytes.data(), length))
-    damagedRecord(name_, record, field, QStringLiteral("no se pudo leer el memo"));
-  return bytes;
+  return readCounted(at + memo::FptBlockHeader, be32(head + 4), record, field);
 }
 
 // dBase IV blocks start with a mark and their length; dBase III text runs
 // up to an end-of-file byte.
 QByteArray MemoFile::readDbt(qint64 at, long long record, const QString& field) {
   char head[memo::Dbase4BlockHeader];
-  const bool full = readAt(*file_, at, head, memo::Dbase4BlockHeader);
-  if (full && memcmp(head, memo::Dbase4BlockMark, 4) == 0) {
-    const qint64 length = qint64(le32(head + 4)) - memo::Dbase4BlockHeader;
-    if (length < 0 || length > size_ - at - memo::Dbase4BlockHeader)
-      damagedRecord(name_, record, field,
-                    QStringLiteral("el memo dice medir %1 bytes y pasa el final del archivo de memos").arg(length));
-    QByteArray bytes(length, Qt::Uninitialized);
-    if (!readAt(*file_, at + memo::Dbase4BlockHeader, bytes.data(), length))
-      damagedRecord(name_, record, field, QStringLiteral("no se pudo leer el memo"));
-    return bytes;
-  }
+  if (readAt(*file_, at, head, memo::Dbase4BlockHeader) && memcmp(head, memo::Dbase4BlockMark, 4) == 0)
+    return readCounted(at + memo::Dbase4BlockHeader, qint64(le32(head + 4)) - memo::Dbase4BlockHeader, record,
+                       field);
   QByteArray bytes;
   for (qint64 pos = at; pos < size_; pos += kScanChunk) {
     const qint64 n = std::min(kScanChunk, size_ - pos);

@@ -25,6 +25,8 @@ class MemoFile {
   QByteArray read(uint32_t block, long long record, const QString& field);
 
  private:
+  // `length` bytes at `at`, when the file holds them.
+  QByteArray readCounted(qint64 at, qint64 length, long long record, const QString& field);
   QByteArray readFpt(qint64 at, long long record, const QString& field);
   QByteArray readDbt(qint64 at, long long record, const QString& field);
 

@@ -51,6 +51,24 @@ TextCodec codecFor(uint8_t languageDriver, std::optional<int> codePage, const QS
   return *codec;
 }
 
+// Field `number` (from 1) of the descriptor list.
+FieldLayout readDescriptor(const char* d, int number, const TextCodec& text, const QString& name) {
+  FieldLayout f;
+  f.name = text.decode(d + descriptor::Name, qstrnlen(d + descriptor::Name, descriptor::NameSize)).trimmed();
+  f.type = d[descriptor::Type];
+  f.length = uint8_t(d[descriptor::Length]);
+  f.decimals = uint8_t(d[descriptor::Decimals]);
+  const QString shown = f.name.isEmpty() ? QString::number(number) : f.name;
+  if (!knownType(f.type))
+    damagedFile(name, QStringLiteral("el campo %1 es de un tipo desconocido (%2)").arg(shown, typeText(f.type)));
+  if (f.name.isEmpty()) damagedFile(name, QStringLiteral("el campo %1 no tiene nombre").arg(shown));
+  if (!lengthFits(f.type, f.length))
+    damagedFile(name, QStringLiteral("el campo %1 de tipo %2 no puede medir %3 bytes")
+                          .arg(shown, typeText(f.type))
+                          .arg(f.length));
+  return f;
+}
+
 // Bits of _NullFlags in field order: for a V or Q field its length bit, then
 // for a nullable field its Null bit.
 void assignNullFlagBits(std::vector<FieldLayout>& fields, const std::vector<uint8_t>& flags, int nullFlagsLength,
@@ -70,6 +88,7 @@ void assignNullFlagBits(std::vector<FieldLayout>& fields, const std::vector<uint
 }  // namespace
 
 bool isMemoType(char type) { return type == 'M' || type == 'G' || type == 'P' || type == 'W'; }
+bool isBinaryType(char type) { return type == 'Q' || type == 'G' || type == 'P' || type == 'W'; }
 
 bool TableLayout::hasMemoFields() const {
   for (const FieldLayout& f : fields)
@@ -109,23 +128,8 @@ TableLayout readLayout(QIODevice& file, const QString& name, std::optional<int> 
     if (at + kDescriptorSize > t.headerLength)
       damagedFile(name, QStringLiteral("la lista de campos no termina dentro del encabezado"));
     const char* d = head.constData() + at;
-    FieldLayout f;
-    const QByteArrayView rawName(d + descriptor::Name, qstrnlen(d + descriptor::Name, descriptor::NameSize));
-    f.name = t.text.decode(rawName.data(), rawName.size()).trimmed();
-    f.type = d[descriptor::Type];
-    f.length = uint8_t(d[descriptor::Length]);
-    f.decimals = uint8_t(d[descriptor::Decimals]);
+    FieldLayout f = readDescriptor(d, (at - kHeaderPrefix) / kDescriptorSize + 1, t.text, name);
     const uint8_t flag = foxPro ? uint8_t(d[descriptor::Flags]) : 0;
-    const QString shown = f.name.isEmpty() ? QStringLiteral("%1").arg((at - kHeaderPrefix) / kDescriptorSize + 1)
-                                           : f.name;
-    if (!knownType(f.type))
-      damagedFile(name, QStringLiteral("el campo %1 es de un tipo desconocido (%2)")
-                            .arg(shown, typeText(f.type)));
-    if (f.name.isEmpty()) damagedFile(name, QStringLiteral("el campo %1 no tiene nombre").arg(shown));
-    if (!lengthFits(f.type, f.length))
-      damagedFile(name, QStringLiteral("el campo %1 de tipo %2 no puede medir %3 bytes")
-                            .arg(shown, typeText(f.type))
-                            .arg(f.length));
     f.offset = offset;
     offset += f.length;
     if (f.type == kNullFlagsType) {
@@ -135,7 +139,7 @@ TableLayout readLayout(QIODevice& file, const QString& name, std::optional<int> 
       continue;
     }
     if (flag & fieldflag::System) continue;
-    f.binary = (flag & fieldflag::Binary) || f.type == 'Q' || f.type == 'G' || f.type == 'P' || f.type == 'W';
+    f.binary = (flag & fieldflag::Binary) || isBinaryType(f.type);
     t.fields.push_back(std::move(f));
     flags.push_back(flag);
   }

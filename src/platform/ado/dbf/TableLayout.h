@@ -35,7 +35,10 @@ struct TableLayout {
   qint64 recordOffset(long long index) const { return headerLength + qint64(index) * recordLength; }
 };
 
+// Types whose bytes live in the memo file (M, G, P, W).
 bool isMemoType(char type);
+// Types that hold bytes, not text (Q, G, P, W).
+bool isBinaryType(char type);
 
 // Reads the header of `file` (called `name` in messages). `codePage`, when
 // given, replaces the one the header names. Raises a provider failure for
