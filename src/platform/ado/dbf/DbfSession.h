@@ -1,6 +1,11 @@
 #pragma once
 // A connection on a folder of dBase and FoxPro tables: read-only, one table
 // per statement ("Select * from T" or "Select * from [T]").
+//
+// Connection string (ado::provider::openDbfSession): "Data Source" is the
+// folder ("/" or "\" separators, a final one allowed); "CodePage=N"
+// (optional, Windows numbering: 850, 1252, 28591 ...) reads every table in
+// that code page whatever its header mark says. Other keys are ignored.
 #include <QString>
 #include <optional>
 
