@@ -33,7 +33,7 @@ int usualLength(char type, uint8_t version) {
   }
 }
 
-// Right-aligned text of a number with `decimals` places.
+// The text of a number with `decimals` places and "." as the point.
 QByteArray numberText(const rt::Variant& v, int decimals) {
   if (const QString* s = v.stringIf()) return s->toLatin1();
   if (v.type() == rt::Variant::Type::Double) return QByteArray::number(v.toDouble(), 'f', decimals);
