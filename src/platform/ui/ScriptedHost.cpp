@@ -2,6 +2,8 @@
 
 #include "platform/ui/MessageBox.h"
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -51,6 +53,11 @@ ScriptedHost& ScriptedHost::atEveryYield(std::function<void()> action) {
 
 ScriptedHost& ScriptedHost::atYield(int n, std::function<void()> action) {
   atYield_.emplace_back(n, std::move(action));
+  return *this;
+}
+
+ScriptedHost& ScriptedHost::onModal(const QString& formName, std::function<void(Form&)> action) {
+  modalActions_.emplace_back(formName, std::move(action));
   return *this;
 }
 
@@ -108,5 +115,29 @@ void ScriptedHost::DoEvents() {
   for (auto& [n, action] : atYield_)
     if (n == yields_ && action) std::exchange(action, nullptr)();
 }
+
+void ScriptedHost::ShowForm(Form& form, bool modal) {
+  shownForms_.push_back(form.Name());
+  if (!modal) return;
+  auto it = std::find_if(modalActions_.begin(), modalActions_.end(), [&](const auto& a) {
+    return a.first.compare(form.Name(), Qt::CaseInsensitive) == 0;
+  });
+  if (it == modalActions_.end()) {
+    fail(QStringLiteral("unexpected modal form \"%1\"").arg(form.Name()));
+    form.Hide();
+    return;
+  }
+  auto action = std::move(it->second);
+  modalActions_.erase(it);
+  action(form);
+  if (form.Loaded() && form.Visible()) {
+    fail(QStringLiteral("modal form \"%1\" was left open").arg(form.Name()));
+    form.Hide();
+  }
+}
+
+void ScriptedHost::ReleaseForm(Form&) {}
+
+ScreenInfo ScriptedHost::Screen() { return {1024 * 15, 768 * 15, 15, 15}; }
 
 }  // namespace ui
