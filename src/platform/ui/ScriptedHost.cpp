@@ -6,19 +6,6 @@
 
 namespace ui {
 
-namespace {
-// The answer that leaves a routine for each button set: what an unscripted
-// box gets, so a failing test stops rather than loops.
-int leavingAnswer(int buttons) {
-  switch (mb::buttonSet(buttons)) {
-    case mb::OkOnly: return mb::Ok;
-    case mb::AbortRetryIgnore: return mb::Abort;
-    case mb::YesNo: return mb::No;
-    default: return mb::Cancel;
-  }
-}
-}  // namespace
-
 ScriptedHost::ScriptedHost() = default;
 
 ScriptedHost& ScriptedHost::answer(int a, const QString& promptContains) {
@@ -82,7 +69,7 @@ int ScriptedHost::MsgBox(const QString& prompt, int buttons, const QString& titl
     box.answer = anyBoxAnswer_;
   } else {
     fail(QStringLiteral("unexpected message box \"%1\" titled \"%2\"").arg(prompt, title));
-    box.answer = leavingAnswer(buttons);
+    box.answer = mb::leavingAnswer(buttons);  // a failing test stops rather than loops
   }
   boxes_.push_back(box);
   return box.answer;
