@@ -48,7 +48,7 @@ class FlexGrid : public Control {
   CellFormat cellFormat(int row, int col) const;
 
   // Current cell (fixed cells included) and the far corner of the selection;
-  // moving the current cell collapses the selection onto it.
+  // setting Row collapses the selection's rows onto it, Col its columns.
   int Row() const { return row_; }
   void setRow(int row);
   int Col() const { return col_; }
