@@ -196,7 +196,8 @@ class LineEditBinding : public Binding {
         w->setAlignment(box_.Alignment() == 1 ? Qt::AlignRight : box_.Alignment() == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
         break;
       case Prop::Selection:
-        if (w->selectionStart() != box_.SelStart() || w->selectedText().size() != box_.SelLength()) {
+        if ((w->hasSelectedText() ? w->selectionStart() : w->cursorPosition()) != box_.SelStart() ||
+            w->selectedText().size() != box_.SelLength()) {
           if (box_.SelLength() > 0) w->setSelection(box_.SelStart(), box_.SelLength());
           else w->setCursorPosition(box_.SelStart());
         }

@@ -133,7 +133,6 @@ class GridBinding : public Binding {
         if (!reshapePending_) model_.cellChanged(change.row, change.col);
         break;
       case ui::Prop::Shape:
-      case ui::Prop::Redraw:
         // Gathered: one reset per pass of the event loop, however many rows were added.
         if (!reshapePending_) {
           reshapePending_ = true;

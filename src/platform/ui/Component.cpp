@@ -1,7 +1,5 @@
 #include "platform/ui/Component.h"
 
-#include <algorithm>
-
 namespace ui {
 
 Component::Component(QString name) : name_(std::move(name)) {}
@@ -16,26 +14,23 @@ void Component::Move(int left, int top, int width, int height) {
 }
 
 int Component::watch(Observer observer) {
-  observers_.emplace_back(nextObserverId_, std::move(observer));
+  observers_.push_back({nextObserverId_, std::move(observer)});
   return nextObserverId_++;
 }
 
 void Component::unwatch(int id) {
-  std::erase_if(observers_, [id](const auto& o) { return o.first == id; });
+  for (Watcher& w : observers_)
+    if (w.id == id) w.removed = true;
+  if (notifying_ == 0) std::erase_if(observers_, [](const Watcher& w) { return w.removed; });
 }
 
 void Component::propertyChanged(Prop prop) { notify({prop}); }
 
 void Component::notify(const PropertyChange& change) {
-  // An observer may unwatch itself or others (a window closing) while told.
-  std::vector<int> ids;
-  for (const auto& o : observers_) ids.push_back(o.first);
-  for (int id : ids) {
-    auto it = std::find_if(observers_.begin(), observers_.end(), [id](const auto& o) { return o.first == id; });
-    if (it == observers_.end()) continue;
-    Observer observer = it->second;
-    observer(change);
-  }
+  ++notifying_;
+  for (std::size_t i = 0; i < observers_.size(); ++i)
+    if (!observers_[i].removed) observers_[i].observer(change);
+  if (--notifying_ == 0) std::erase_if(observers_, [](const Watcher& w) { return w.removed; });
 }
 
 }  // namespace ui

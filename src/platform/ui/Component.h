@@ -3,8 +3,8 @@
 // they are enabled and visible, a font and two colours, and the observers a
 // host registers to keep its widgets in step with the model.
 #include <QString>
+#include <deque>
 #include <functional>
-#include <vector>
 
 #include "platform/ui/Colors.h"
 #include "platform/ui/Property.h"
@@ -52,8 +52,16 @@ class Component : public PropertyOwner {
 
  private:
   QString name_;
-  std::vector<std::pair<int, Observer>> observers_;
+  struct Watcher {
+    int id;
+    Observer observer;
+    bool removed = false;
+  };
+  // A deque keeps an observer in place while another one is added during a
+  // notification; one removed during it is only marked, and goes after.
+  std::deque<Watcher> observers_;
   int nextObserverId_ = 1;
+  int notifying_ = 0;
 };
 
 }  // namespace ui

@@ -44,7 +44,9 @@ void FlexGrid::clampCursor() {
 
 void FlexGrid::setRows(int rows) {
   if (rows < fixedRows_) outOfRange();
-  rows_.resize(static_cast<std::size_t>(rows), RowData{std::vector<Cell>(static_cast<std::size_t>(cols_)), -1});
+  const auto count = static_cast<std::size_t>(rows);
+  if (count < rows_.size()) rows_.resize(count);
+  while (rows_.size() < count) rows_.push_back({std::vector<Cell>(static_cast<std::size_t>(cols_)), -1});
   clampCursor();
   announce({Prop::Shape});
 }

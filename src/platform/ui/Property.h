@@ -13,8 +13,9 @@ enum class Prop {
   Caption, Text, Value, Geometry, Enabled, Visible, Font, ForeColor, BackColor, ToolTipText, Tag, TabIndex,
   Alignment, Locked, MaxLength, PasswordChar, MultiLine, Selection, Default, Cancel, Style, List, ListIndex,
   Picture, Stretch, Interval, Icon, BorderStyle, KeyPreview, Focus,
-  // Grid: a cell's text or format (row and column given), anything else of its shape, the current cell.
-  Cell, Shape, CurrentCell, Redraw,
+  // Grid: a cell's text or format (row and column given), anything else of its shape (also Redraw turned
+  // back on), the current cell and scrolling.
+  Cell, Shape, CurrentCell,
   // A control array element was loaded on the form.
   Controls,
   // The object is going away; observers must forget it.
