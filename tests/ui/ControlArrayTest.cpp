@@ -4,17 +4,9 @@
 #include "platform/runtime/Error.h"
 #include "platform/ui/Operator.h"
 #include "support/QtPrinters.h"
+#include "support/RuntimeErrors.h"
 
-namespace {
-long errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const rt::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
-}  // namespace
+using testing_support::errorNumberOf;
 
 TEST(ControlArray, ElementsByIndexInOrderAndTheirEventsCarryTheIndex) {
   SampleForm form;
@@ -34,7 +26,7 @@ TEST(ControlArray, ElementsByIndexInOrderAndTheirEventsCarryTheIndex) {
 
   int i = 0;
   for (ui::TextBox& box : fields) EXPECT_EQ(box.Index(), i++);
-  EXPECT_EQ(errorOf([&] { fields(7); }), rt::err::NoSuchControlArrayElement);
+  EXPECT_EQ(errorNumberOf([&] { fields(7); }), rt::err::NoSuchControlArrayElement);
 }
 
 TEST(ControlArray, ElementsLoadedAtRunTimeCopyTheFirstOneHidden) {
@@ -56,8 +48,8 @@ TEST(ControlArray, ElementsLoadedAtRunTimeCopyTheFirstOneHidden) {
   ui::op::click(added);
   EXPECT_EQ(clicked, std::vector<int>({6}));
 
-  EXPECT_EQ(errorOf([&] { fields.Load(6); }), rt::err::ObjectAlreadyLoaded);
-  EXPECT_EQ(errorOf([&] { fields.Unload(0); }), rt::err::CannotUnloadDesignControl);
+  EXPECT_EQ(errorNumberOf([&] { fields.Load(6); }), rt::err::ObjectAlreadyLoaded);
+  EXPECT_EQ(errorNumberOf([&] { fields.Unload(0); }), rt::err::CannotUnloadDesignControl);
   const auto before = form.controls().size();
   fields.Unload(6);
   EXPECT_EQ(form.controls().size(), before - 1);

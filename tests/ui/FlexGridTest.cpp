@@ -3,6 +3,7 @@
 #include "SampleForm.h"
 #include "platform/runtime/Error.h"
 #include "support/QtPrinters.h"
+#include "support/RuntimeErrors.h"
 
 class FlexGridTest : public ::testing::Test {
  protected:
@@ -10,14 +11,6 @@ class FlexGridTest : public ::testing::Test {
   void fill() {
     for (int r = 0; r < grid.Rows(); ++r)
       for (int c = 0; c < grid.Cols(); ++c) grid.setTextMatrix(r, c, QStringLiteral("%1,%2").arg(r).arg(c));
-  }
-  long errorOf(const std::function<void()>& f) {
-    try {
-      f();
-    } catch (const rt::Error& e) {
-      return e.Number();
-    }
-    return 0;
   }
 
   SampleForm form;
@@ -118,7 +111,7 @@ TEST_F(FlexGridTest, OutOfRangeRowsAndColumnsRaiseTheGridsError) {
       {"AddItem past the end", [&] { grid.AddItem("x", 9); }},
       {"RemoveItem of a fixed row", [&] { grid.RemoveItem(0); }},
   };
-  for (const auto& [what, action] : cases) EXPECT_EQ(errorOf(action), rt::err::InvalidPropertyArrayIndex) << what;
+  for (const auto& [what, action] : cases) EXPECT_EQ(testing_support::errorNumberOf(action), rt::err::InvalidPropertyArrayIndex) << what;
   try {
     grid.TextMatrix(7, 0);
   } catch (const rt::Error& e) {
@@ -139,7 +132,7 @@ TEST_F(FlexGridTest, AddItemSplitsAtTabsAndRemoveItemKeepsOneRow) {
   grid.RemoveItem(2);
   grid.RemoveItem(1);
   EXPECT_EQ(grid.TextMatrix(1, 0), "a");
-  EXPECT_EQ(errorOf([&] { grid.RemoveItem(1); }), ui::FlexGrid::CannotRemoveLastRow);
+  EXPECT_EQ(testing_support::errorNumberOf([&] { grid.RemoveItem(1); }), ui::FlexGrid::CannotRemoveLastRow);
 }
 
 TEST_F(FlexGridTest, RedrawOffHoldsTheAnnouncementsBack) {

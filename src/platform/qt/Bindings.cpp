@@ -239,61 +239,33 @@ class PlainTextBinding : public Binding {
   ui::TextBox& box_;
 };
 
+// The three kinds of button: their extra set-up and how they show the model.
+void setUp(QPushButton& w) { w.setAutoDefault(false); }
+void setUp(QCheckBox&) {}
+void setUp(QRadioButton& w) { w.setAutoExclusive(false); }
+
+void show(QPushButton& w, const ui::CommandButton& b, Prop p) {
+  if (p == Prop::Default) w.setDefault(b.Default());
+}
+void show(QCheckBox& w, const ui::CheckBox& c, Prop p) {
+  if (p != Prop::Value) return;
+  w.setTristate(c.Value() == 2);
+  w.setCheckState(c.Value() == 1 ? Qt::Checked : c.Value() == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+void show(QRadioButton& w, const ui::OptionButton& o, Prop p) {
+  if (p == Prop::Value) w.setChecked(o.Value());
+}
+
+// A caption and a click the model handles; a click the model refused (its
+// Validate kept the focus elsewhere) leaves the widget showing the model.
+template <class Model, class Widget>
 class ButtonBinding : public Binding {
  public:
-  ButtonBinding(ui::CommandButton& button, QWidget* parent, FormWindow& window)
-      : Binding(button, new QPushButton(parent), window), button_(button) {
-    auto* w = static_cast<QPushButton*>(widget());
-    w->setAutoDefault(false);
-    QObject::connect(w, &QPushButton::clicked, this, [this] {
-      if (control()) ui::op::click(*control());
-    });
-  }
-
- protected:
-  void refresh(const ui::PropertyChange& change) override {
-    Binding::refresh(change);
-    auto* w = static_cast<QPushButton*>(widget());
-    if (change.prop == Prop::Caption) w->setText(button_.Caption());
-    if (change.prop == Prop::Default) w->setDefault(button_.Default());
-  }
-
- private:
-  ui::CommandButton& button_;
-};
-
-class CheckBoxBinding : public Binding {
- public:
-  CheckBoxBinding(ui::CheckBox& check, QWidget* parent, FormWindow& window)
-      : Binding(check, new QCheckBox(parent), window), check_(check) {
-    QObject::connect(static_cast<QCheckBox*>(widget()), &QCheckBox::clicked, this, [this] {
-      if (control()) ui::op::click(*control());
-      if (control()) refresh({Prop::Value});  // a refused click leaves the box as it was
-    });
-  }
-
- protected:
-  void refresh(const ui::PropertyChange& change) override {
-    Binding::refresh(change);
-    auto* w = static_cast<QCheckBox*>(widget());
-    if (change.prop == Prop::Caption) w->setText(check_.Caption());
-    if (change.prop == Prop::Value) {
-      w->setTristate(check_.Value() == 2);
-      w->setCheckState(check_.Value() == 1 ? Qt::Checked : check_.Value() == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
-    }
-  }
-
- private:
-  ui::CheckBox& check_;
-};
-
-class OptionBinding : public Binding {
- public:
-  OptionBinding(ui::OptionButton& option, QWidget* parent, FormWindow& window)
-      : Binding(option, new QRadioButton(parent), window), option_(option) {
-    auto* w = static_cast<QRadioButton*>(widget());
-    w->setAutoExclusive(false);
-    QObject::connect(w, &QRadioButton::clicked, this, [this] {
+  ButtonBinding(Model& model, QWidget* parent, FormWindow& window)
+      : Binding(model, new Widget(parent), window), model_(model) {
+    auto* w = static_cast<Widget*>(widget());
+    setUp(*w);
+    QObject::connect(w, &QAbstractButton::clicked, this, [this] {
       if (control()) ui::op::click(*control());
       if (control()) refresh({Prop::Value});
     });
@@ -302,13 +274,13 @@ class OptionBinding : public Binding {
  protected:
   void refresh(const ui::PropertyChange& change) override {
     Binding::refresh(change);
-    auto* w = static_cast<QRadioButton*>(widget());
-    if (change.prop == Prop::Caption) w->setText(option_.Caption());
-    if (change.prop == Prop::Value) w->setChecked(option_.Value());
+    auto* w = static_cast<Widget*>(widget());
+    if (change.prop == Prop::Caption) w->setText(model_.Caption());
+    show(*w, model_, change.prop);
   }
 
  private:
-  ui::OptionButton& option_;
+  Model& model_;
 };
 
 class ComboBinding : public Binding {
@@ -415,9 +387,12 @@ Binding* bindControl(ui::Control& control, QWidget* parent, FormWindow& window) 
   else if (auto* box = dynamic_cast<ui::TextBox*>(&control))
     b = box->MultiLine() ? static_cast<Binding*>(new PlainTextBinding(*box, parent, window))
                          : new LineEditBinding(*box, parent, window);
-  else if (auto* button = dynamic_cast<ui::CommandButton*>(&control)) b = new ButtonBinding(*button, parent, window);
-  else if (auto* check = dynamic_cast<ui::CheckBox*>(&control)) b = new CheckBoxBinding(*check, parent, window);
-  else if (auto* option = dynamic_cast<ui::OptionButton*>(&control)) b = new OptionBinding(*option, parent, window);
+  else if (auto* button = dynamic_cast<ui::CommandButton*>(&control))
+    b = new ButtonBinding<ui::CommandButton, QPushButton>(*button, parent, window);
+  else if (auto* check = dynamic_cast<ui::CheckBox*>(&control))
+    b = new ButtonBinding<ui::CheckBox, QCheckBox>(*check, parent, window);
+  else if (auto* option = dynamic_cast<ui::OptionButton*>(&control))
+    b = new ButtonBinding<ui::OptionButton, QRadioButton>(*option, parent, window);
   else if (auto* combo = dynamic_cast<ui::ComboBox*>(&control)) b = new ComboBinding(*combo, parent, window);
   else if (auto* frame = dynamic_cast<ui::Frame*>(&control)) b = new FrameBinding(*frame, parent, window);
   else if (auto* image = dynamic_cast<ui::Image*>(&control)) b = new PictureBinding<ui::Image>(*image, parent, window);
