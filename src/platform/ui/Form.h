@@ -66,10 +66,10 @@ class Form : public Component {
 
   // Event procedures.
   virtual void Form_Load() {}
-  virtual void Form_QueryUnload(int& Cancel, int UnloadMode) { (void)Cancel, (void)UnloadMode; }
-  virtual void Form_Unload(int& Cancel) { (void)Cancel; }
+  virtual void Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {}
+  virtual void Form_Unload(int& /*Cancel*/) {}
   virtual void Form_Resize() {}
-  virtual void Form_KeyDown(int& KeyCode, int Shift) { (void)KeyCode, (void)Shift; }
+  virtual void Form_KeyDown(int& /*KeyCode*/, int /*Shift*/) {}
 
  protected:
   explicit Form(QString name);
