@@ -18,6 +18,9 @@ struct CompiledStatement {
   Statement::Kind kind = Statement::Kind::Sql;
   QString sql;
   std::vector<ParamSlot> paramSlots;
+  // The literals are written into the text instead of bound: SQLite takes
+  // no parameters in a column definition.
+  bool inlineLiterals = false;
   bool negate = false;
   std::vector<CompiledStatement> then;
 };

@@ -27,7 +27,7 @@ class StatementCompiler {
     }
     if (isWord(b, r, "COMMIT")) return transaction(r, Kind::CommitTran);
     if (isWord(b, r, "ROLLBACK")) return transaction(r, Kind::RollbackTran);
-    if (isWord(b, r, "ALTER")) return triggerSwitch(r);
+    if (isWord(b, r, "ALTER")) return alterTable(r);
     Refuse(text(b).toString().toUpper());
   }
 
@@ -61,17 +61,61 @@ class StatementCompiler {
 
   // ALTER TABLE t DISABLE|ENABLE TRIGGER ALL: SQLite cannot switch triggers
   // off; the statement is accepted and has no effect.
-  CompiledStatement triggerSwitch(TokenRange r) const {
+  // ALTER TABLE t ADD column definition: SQLite's ADD COLUMN.
+  CompiledStatement alterTable(TokenRange r) const {
     int32_t k = r.begin + 1;
     if (!isWord(k++, r, "TABLE")) Refuse(QStringLiteral("ALTER"));
-    const auto isName = [&](int32_t i) {
-      return i < r.end && (kind(i) == TokenKind::Word || kind(i) == TokenKind::Bracketed);
-    };
-    while (isName(k) && isSymbol(k + 1, r, u".")) k += 2;  // [dbo].[t]
-    const bool switchesTriggers = isName(k) && (isWord(k + 1, r, "DISABLE") || isWord(k + 1, r, "ENABLE")) &&
+    while (isName(k, r) && isSymbol(k + 1, r, u".")) k += 2;  // [dbo].[t]
+    const bool switchesTriggers = isName(k, r) && (isWord(k + 1, r, "DISABLE") || isWord(k + 1, r, "ENABLE")) &&
                                   isWord(k + 2, r, "TRIGGER") && isWord(k + 3, r, "ALL") && k + 4 == r.end;
     if (switchesTriggers) return Of(Kind::NoOp);
+    if (isName(k, r) && isWord(k + 1, r, "ADD")) return addColumn(r, k, k + 2);
     Refuse(QStringLiteral("ALTER TABLE"));
+  }
+
+  // column type [(width)] [NULL | NOT NULL] [CONSTRAINT name DEFAULT (value)]:
+  // a text column compares under CI_AS like every text column of the schema.
+  CompiledStatement addColumn(TokenRange r, int32_t table, int32_t k) const {
+    if (isWord(k, r, "COLUMN")) ++k;
+    const int32_t type = k + 1;
+    if (!isName(k, r) || type >= r.end || kind(type) != TokenKind::Word) Refuse(QStringLiteral("ALTER TABLE ADD"));
+    bool textType = false;
+    for (std::string_view t : {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "TEXT", "NTEXT"})
+      textType = textType || IsKeyword(text(type), t);
+    int32_t afterType = type + 1;
+    if (isSymbol(afterType, r, u"(")) {
+      while (afterType < r.end && !isSymbol(afterType, r, u")")) ++afterType;
+      ++afterType;
+    }
+
+    CompiledStatement c = Of(Kind::Sql);
+    c.inlineLiterals = true;
+    c.sql = QStringLiteral("ALTER TABLE ") + name(table) + QStringLiteral(" ADD COLUMN ") + name(k);
+    for (int32_t i = type; i < r.end; ++i) {
+      if (i == afterType && textType) c.sql += QStringLiteral(" COLLATE CI_AS");
+      const Token& t = text_.tokens[static_cast<size_t>(i)];
+      if (t.kind == TokenKind::Other || t.kind == TokenKind::Variable) Refuse(QStringLiteral("ALTER TABLE ADD"));
+      if (t.spaceBefore || i == type) c.sql += u' ';
+      if (t.literal < 0) {
+        c.sql += name(i);
+      } else {
+        c.sql += u'?';
+        c.paramSlots.push_back({t.literal, false});
+      }
+    }
+    if (afterType >= r.end && textType) c.sql += QStringLiteral(" COLLATE CI_AS");
+    // Binding writes the literals where the "?" stand: a name may hold none.
+    if (c.sql.count(u'?') != static_cast<qsizetype>(c.paramSlots.size())) Refuse(QStringLiteral("ALTER TABLE ADD"));
+    return c;
+  }
+
+  bool isName(int32_t i, TokenRange r) const {
+    return i < r.end && (kind(i) == TokenKind::Word || kind(i) == TokenKind::Bracketed);
+  }
+  // A name as SQLite reads it: [a b] becomes "a b".
+  QString name(int32_t i) const {
+    if (kind(i) != TokenKind::Bracketed) return text(i).toString();
+    return u'"' + text(i).mid(1, text(i).size() - 2).toString() + u'"';
   }
 
   // IF [NOT] EXISTS (query) statement
