@@ -42,7 +42,9 @@ void SuiteDatabaseTest::exec(const QString& sql) {
   }
 }
 
-void SuiteDatabaseTest::define(const QString& sql) {
+void SuiteDatabaseTest::define(const QString& sql) { DefineInDatabase(path, sql); }
+
+void DefineInDatabase(const QString& path, const QString& sql) {
   sqlite3* db = nullptr;
   sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
   if (ado::sqlite::ConfigureConnection(db) != SQLITE_OK ||
