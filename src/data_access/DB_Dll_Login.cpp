@@ -1,5 +1,5 @@
 // The login dialog on the way to a server connection.
-#include "core/Forms.h"
+#include "core/forms/Forms.h"
 #include "data_access/DB_Dll.h"
 #include "platform/runtime/Text.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ServiceDatabase.h"
-#include "core/Forms.h"
+#include "core/forms/Forms.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "support/QtPrinters.h"

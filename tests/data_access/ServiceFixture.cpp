@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "core/Forms.h"
+#include "core/forms/Forms.h"
 #include "core/library/Library.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"

@@ -10,6 +10,7 @@ struct LibraryState {
   std::unique_ptr<InfoSistema> infoSistema;
   std::unique_ptr<ArchivoIni> archivoIni;
   std::unique_ptr<Aplicacion> aplicacion;
+  std::unique_ptr<Controles> controles;
 };
 
 LibraryState& state() {
@@ -28,6 +29,7 @@ Utilidades& gUtilidades() { return onFirstUse(state().utilidades); }
 InfoSistema& gInfoSistema() { return onFirstUse(state().infoSistema); }
 ArchivoIni& gArchivoIni() { return onFirstUse(state().archivoIni); }
 Aplicacion& gAplicacion() { return onFirstUse(state().aplicacion); }
+Controles& gControles() { return onFirstUse(state().controles); }
 
 void ResetLibrary() { state() = LibraryState{}; }
 

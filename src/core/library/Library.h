@@ -3,6 +3,7 @@
 // the program ends (or a test starts afresh with ResetLibrary).
 #include "core/library/Aplicacion.h"
 #include "core/library/ArchivoIni.h"
+#include "core/library/Controles.h"
 #include "core/library/DialogoArchivo.h"
 #include "core/library/InfoSistema.h"
 #include "core/library/Utilidades.h"
@@ -13,6 +14,7 @@ Utilidades& gUtilidades();
 InfoSistema& gInfoSistema();
 ArchivoIni& gArchivoIni();
 Aplicacion& gAplicacion();
+Controles& gControles();
 
 void ResetLibrary();
 

@@ -14,6 +14,8 @@
 
 namespace ado {
 
+struct ConnectionLink;
+
 class Connection {
  public:
   Connection();
@@ -57,6 +59,9 @@ class Connection {
   provider::Session* session();
 
  private:
+  friend class Recordset;
+  // What recordsets opened on this connection keep of it.
+  const std::shared_ptr<ConnectionLink>& link() const;
   struct Impl;
   std::unique_ptr<Impl> d_;
   ado::Errors errors_;

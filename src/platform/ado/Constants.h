@@ -12,7 +12,7 @@ enum SchemaEnum { adSchemaColumns = 4, adSchemaTables = 20 };
 
 enum DataType {
   adEmpty = 0, adSmallInt = 2, adInteger = 3, adSingle = 4, adDouble = 5, adCurrency = 6, adDate = 7,
-  adBoolean = 11, adVariant = 12, adDecimal = 14, adTinyInt = 16, adBigInt = 20, adBinary = 128, adChar = 129,
+  adBoolean = 11, adVariant = 12, adDecimal = 14, adTinyInt = 16, adUnsignedTinyInt = 17, adBigInt = 20, adGUID = 72, adBinary = 128, adChar = 129,
   adWChar = 130, adNumeric = 131, adDBDate = 133, adDBTime = 134, adDBTimeStamp = 135, adVarChar = 200,
   adLongVarChar = 201, adVarWChar = 202, adLongVarWChar = 203, adVarBinary = 204, adLongVarBinary = 205
 };
@@ -31,6 +31,9 @@ constexpr long Integrity = -2147217873;     // 0x80040E2F
 constexpr long MissingTable = -2147217865;  // 0x80040E37
 constexpr long CommandText = -2147217900;   // 0x80040E14
 constexpr long TypeConversion = -2147217913;  // 0x80040E07
+constexpr long RowNotFound = -2147217864;     // 0x80040E38, the row to update is gone or changed
+constexpr long Timeout = -2147217871;         // 0x80040E31, lock or query time-out
+constexpr long DataOverflow = -2147217833;    // 0x80040E57, string or binary data would be truncated
 }  // namespace errnum
 
 }  // namespace ado

@@ -3,6 +3,7 @@
 // without regard to case (the first of two equal names wins), and, on an
 // updatable cursor, AddNew/Update/CancelUpdate writing to the base table.
 #include <QString>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -10,10 +11,9 @@
 #include "platform/ado/Field.h"
 #include "platform/ado/provider/Provider.h"
 
-// <cstdio> defines EOF as a macro; the recordset's member of that name wins.
-#ifdef EOF
+// ADO's EOF member would collide with the C library's EOF macro (-1), which
+// nothing here uses: <cstdio> is read first so that it cannot come back.
 #undef EOF
-#endif
 
 namespace ado {
 
@@ -70,6 +70,10 @@ class Recordset {
   std::unique_ptr<Impl> d_;
   // Used by Connection::Execute and OpenSchema.
   void attach(Connection& connection, std::unique_ptr<provider::Cursor> rows, int cursorType, const QString& source);
+  // Used by Field.
+  const provider::ColumnInfo& column(int index) const;
+  rt::Variant value(int index) const;
+  void assign(int index, const rt::Variant& value);
 };
 
 }  // namespace ado

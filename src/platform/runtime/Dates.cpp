@@ -28,6 +28,15 @@ std::optional<QTime> parseTime(const QString& h, const QString& m, const QString
   return t;
 }
 
+// The date of a match with the optional time of its captures 4 to 6.
+std::optional<QDateTime> dateWithTime(const QDate& d, const QRegularExpressionMatch& m) {
+  if (!d.isValid()) return std::nullopt;
+  if (!m.capturedLength(4)) return MakeDate(d);
+  auto t = parseTime(m.captured(4), m.captured(5), m.captured(6));
+  if (!t) return std::nullopt;
+  return MakeDate(d, *t);
+}
+
 }  // namespace
 
 QDateTime MakeDate(int year, int month, int day, int hour, int minute, int second) {
@@ -46,30 +55,13 @@ std::optional<QDateTime> ParseDate(const QString& input) {
       R"(^(\d{4})-(\d{1,2})-(\d{1,2})(?:[ T]+(\d{1,2}):(\d{2})(?::(\d{2})(?:\.\d+)?)?)?$)"));
   static const QRegularExpression timeOnly(QStringLiteral(R"(^(\d{1,2}):(\d{2})(?::(\d{2}))?$)"));
 
-  if (auto m = iso.match(text); m.hasMatch()) {
-    QDate d(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    if (!d.isValid()) return std::nullopt;
-    QTime t(0, 0);
-    if (m.capturedLength(4)) {
-      auto pt = parseTime(m.captured(4), m.captured(5), m.captured(6));
-      if (!pt) return std::nullopt;
-      t = *pt;
-    }
-    return MakeDate(d, t);
-  }
+  if (auto m = iso.match(text); m.hasMatch())
+    return dateWithTime(QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()), m);
   if (auto m = dayFirst.match(text); m.hasMatch()) {
     int a = m.captured(1).toInt(), b = m.captured(2).toInt();
     int day = regional().dayFirst ? a : b, month = regional().dayFirst ? b : a;
     int year = expandYear(m.captured(3).toInt(), static_cast<int>(m.capturedLength(3)));
-    QDate d(year, month, day);
-    if (!d.isValid()) return std::nullopt;
-    QTime t(0, 0);
-    if (m.capturedLength(4)) {
-      auto pt = parseTime(m.captured(4), m.captured(5), m.captured(6));
-      if (!pt) return std::nullopt;
-      t = *pt;
-    }
-    return MakeDate(d, t);
+    return dateWithTime(QDate(year, month, day), m);
   }
   if (auto m = timeOnly.match(text); m.hasMatch()) {
     auto pt = parseTime(m.captured(1), m.captured(2), m.captured(3));

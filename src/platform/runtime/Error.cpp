@@ -18,6 +18,13 @@ QString describe(long number) {
     case err::FileNotFound: return QStringLiteral("No se encontró el archivo");
     case err::PathNotFound: return QStringLiteral("No se encontró la ruta de acceso");
     case err::ObjectRequired: return QStringLiteral("Se requiere un objeto");
+    case err::NoSuchControlArrayElement: return QStringLiteral("El elemento de la matriz de controles no existe");
+    case err::ObjectAlreadyLoaded: return QStringLiteral("El objeto ya está cargado");
+    case err::CannotUnloadDesignControl:
+      return QStringLiteral("No se pueden descargar controles creados en tiempo de diseño");
+    case err::InvalidPropertyValue: return QStringLiteral("El valor de la propiedad no es válido");
+    case err::InvalidPropertyArrayIndex: return QStringLiteral("Índice de matriz no válido");
+    case err::PropertyIsReadOnly: return QStringLiteral("La propiedad es de sólo lectura");
     default: return QStringLiteral("Error definido por la aplicación o el objeto");
   }
 }

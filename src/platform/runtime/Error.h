@@ -18,6 +18,12 @@ constexpr long InvalidUseOfNull = 94;
 constexpr long FileNotFound = 53;
 constexpr long PathNotFound = 76;
 constexpr long ObjectRequired = 424;
+constexpr long NoSuchControlArrayElement = 340;
+constexpr long ObjectAlreadyLoaded = 360;
+constexpr long CannotUnloadDesignControl = 362;
+constexpr long InvalidPropertyValue = 380;
+constexpr long InvalidPropertyArrayIndex = 381;  // also a grid's row or column out of range
+constexpr long PropertyIsReadOnly = 383;
 }  // namespace err
 
 class Error : public std::exception {

@@ -9,9 +9,11 @@ struct UiState {
   Host* current = nullptr;
   ScriptedHost fallback;
 };
+// Kept to the very end: forms held by program-wide state may be released
+// while static objects are being destroyed.
 UiState& state() {
-  static UiState s;
-  return s;
+  static auto* s = new UiState;
+  return *s;
 }
 }  // namespace
 

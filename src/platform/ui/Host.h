@@ -6,6 +6,16 @@
 
 namespace ui {
 
+class Form;
+
+// The screen in twips, and how many twips make a pixel.
+struct ScreenInfo {
+  int Width = 0;
+  int Height = 0;
+  int TwipsPerPixelX = 15;
+  int TwipsPerPixelY = 15;
+};
+
 struct FileDialogRequest {
   QString title;
   QString filter;      // "Descripción|patrón" pairs joined by "|"
@@ -30,6 +40,13 @@ class Host {
   virtual FileDialogResult ShowOpen(const FileDialogRequest& request) = 0;
   // Lets pending events run (a click on a cancel button, a repaint).
   virtual void DoEvents() = 0;
+
+  // Puts a loaded, visible form on screen. A modal show lets the operator
+  // work in that form alone and returns when it hides or unloads.
+  virtual void ShowForm(Form& form, bool modal) = 0;
+  // The form unloaded or is going away: its window goes too.
+  virtual void ReleaseForm(Form& form) = 0;
+  virtual ScreenInfo Screen() = 0;
 };
 
 // The host in force. Until one is set, a scripted host that accepts nothing.
@@ -42,5 +59,6 @@ inline int MsgBox(const QString& prompt, int buttons = 0, const QString& title =
   return host().MsgBox(prompt, buttons, title);
 }
 inline void DoEvents() { host().DoEvents(); }
+inline ScreenInfo Screen() { return host().Screen(); }
 
 }  // namespace ui

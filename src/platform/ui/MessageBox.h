@@ -17,4 +17,15 @@ constexpr int buttonSet(int flags) { return flags & 7; }
 constexpr int icon(int flags) { return flags & 0x70; }
 constexpr int defaultButton(int flags) { return (flags & 0x300) >> 8; }  // 0-based
 
+// The answer that leaves a routine for each button set: what a box closed
+// without a choice gives.
+constexpr int leavingAnswer(int flags) {
+  switch (buttonSet(flags)) {
+    case OkOnly: return Ok;
+    case AbortRetryIgnore: return Abort;
+    case YesNo: return No;
+    default: return Cancel;
+  }
+}
+
 }  // namespace ui::mb

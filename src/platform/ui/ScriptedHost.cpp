@@ -2,20 +2,9 @@
 
 #include "platform/ui/MessageBox.h"
 
-namespace ui {
+#include <algorithm>
 
-namespace {
-// The answer that leaves a routine for each button set: what an unscripted
-// box gets, so a failing test stops rather than loops.
-int leavingAnswer(int buttons) {
-  switch (mb::buttonSet(buttons)) {
-    case mb::OkOnly: return mb::Ok;
-    case mb::AbortRetryIgnore: return mb::Abort;
-    case mb::YesNo: return mb::No;
-    default: return mb::Cancel;
-  }
-}
-}  // namespace
+namespace ui {
 
 ScriptedHost::ScriptedHost() = default;
 
@@ -54,6 +43,11 @@ ScriptedHost& ScriptedHost::atYield(int n, std::function<void()> action) {
   return *this;
 }
 
+ScriptedHost& ScriptedHost::onModal(const QString& formName, std::function<void(Form&)> action) {
+  modalActions_.emplace_back(formName, std::move(action));
+  return *this;
+}
+
 void ScriptedHost::setFailureHandler(std::function<void(const QString&)> handler) {
   onFailure_ = std::move(handler);
 }
@@ -75,7 +69,7 @@ int ScriptedHost::MsgBox(const QString& prompt, int buttons, const QString& titl
     box.answer = anyBoxAnswer_;
   } else {
     fail(QStringLiteral("unexpected message box \"%1\" titled \"%2\"").arg(prompt, title));
-    box.answer = leavingAnswer(buttons);
+    box.answer = mb::leavingAnswer(buttons);  // a failing test stops rather than loops
   }
   boxes_.push_back(box);
   return box.answer;
@@ -108,5 +102,29 @@ void ScriptedHost::DoEvents() {
   for (auto& [n, action] : atYield_)
     if (n == yields_ && action) std::exchange(action, nullptr)();
 }
+
+void ScriptedHost::ShowForm(Form& form, bool modal) {
+  shownForms_.push_back(form.Name());
+  if (!modal) return;
+  auto it = std::find_if(modalActions_.begin(), modalActions_.end(), [&](const auto& a) {
+    return a.first.compare(form.Name(), Qt::CaseInsensitive) == 0;
+  });
+  if (it == modalActions_.end()) {
+    fail(QStringLiteral("unexpected modal form \"%1\"").arg(form.Name()));
+    form.Hide();
+    return;
+  }
+  auto action = std::move(it->second);
+  modalActions_.erase(it);
+  action(form);
+  if (form.Loaded() && form.Visible()) {
+    fail(QStringLiteral("modal form \"%1\" was left open").arg(form.Name()));
+    form.Hide();
+  }
+}
+
+void ScriptedHost::ReleaseForm(Form&) {}
+
+ScreenInfo ScriptedHost::Screen() { return {1024 * 15, 768 * 15, 15, 15}; }
 
 }  // namespace ui

@@ -1,12 +1,15 @@
 #pragma once
 // The host of tests: every message box is recorded and answered from a
 // script; a box nobody scripted is a failure of the test; actions can run at
-// any yield, so a test can press "Cancelar" in the middle of a long run.
+// any yield, so a test can press "Cancelar" in the middle of a long run; a
+// form shown modally runs the action registered for it, which plays the
+// operator through ui::op (type, click, close) until the form hides.
 #include <QString>
 #include <deque>
 #include <functional>
 #include <vector>
 
+#include "platform/ui/Form.h"
 #include "platform/ui/Host.h"
 
 namespace ui {
@@ -35,13 +38,26 @@ class ScriptedHost : public Host {
   ScriptedHost& atEveryYield(std::function<void()> action);
   // Runs `action` once, at the n-th yield (1-based).
   ScriptedHost& atYield(int n, std::function<void()> action);
+  // The next modal show of the form named `formName` runs `action`, which
+  // must leave the form hidden or unloaded. A modal form nobody registered is
+  // a failure (and is hidden, so the caller goes on).
+  ScriptedHost& onModal(const QString& formName, std::function<void(Form&)> action);
+  // The same with the form's own class: onModal<frmAcceso>("frmAcceso", ...).
+  template <class F, class Action>
+  ScriptedHost& onModal(const QString& formName, Action action) {
+    return onModal(formName, std::function<void(Form&)>([action](Form& f) { action(dynamic_cast<F&>(f)); }));
+  }
 
   // What happened.
   const std::vector<Box>& boxes() const { return boxes_; }
   const std::vector<QString>& inputPrompts() const { return inputPrompts_; }
   int yields() const { return yields_; }
-  // Scripted answers and inputs not used.
-  bool scriptExhausted() const { return answers_.empty() && inputs_.empty() && files_.empty(); }
+  // Names of the forms shown, modal or not, in order.
+  const std::vector<QString>& shownForms() const { return shownForms_; }
+  // Scripted answers, inputs, files and modal actions not used.
+  bool scriptExhausted() const {
+    return answers_.empty() && inputs_.empty() && files_.empty() && modalActions_.empty();
+  }
 
   // Called with a description whenever something unscripted happens; tests
   // route it to their failure report. The default collects into failures().
@@ -52,6 +68,10 @@ class ScriptedHost : public Host {
   QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
   FileDialogResult ShowOpen(const FileDialogRequest& request) override;
   void DoEvents() override;
+  void ShowForm(Form& form, bool modal) override;
+  void ReleaseForm(Form& form) override;
+  // A 1024 x 768 screen at 15 twips per pixel.
+  ScreenInfo Screen() override;
 
  protected:
   void fail(const QString& what);
@@ -70,6 +90,8 @@ class ScriptedHost : public Host {
   int yields_ = 0;
   std::vector<std::function<void()>> everyYield_;
   std::vector<std::pair<int, std::function<void()>>> atYield_;
+  std::deque<std::pair<QString, std::function<void(Form&)>>> modalActions_;
+  std::vector<QString> shownForms_;
   std::vector<QString> failures_;
   std::function<void(const QString&)> onFailure_;
 };

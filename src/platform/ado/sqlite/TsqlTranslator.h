@@ -6,6 +6,7 @@
 // column of the schema is turned from 'dd/mm/yyyy' into ISO text.
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -17,10 +18,23 @@ namespace ado::sqlite {
 // What the translator needs to know of the database.
 class SchemaInfo {
  public:
+  SchemaInfo();
   virtual ~SchemaInfo() = default;
   virtual bool isDateColumn(const QString& table, const QString& column) const = 0;
   // Columns of a table in their order (for INSERT without a column list).
   virtual QStringList columnsOf(const QString& table) const = 0;
+
+  // Translations are cached per identity: unique to this object, never
+  // given to another one.
+  uint64_t identity() const { return identity_; }
+
+ protected:
+  // To be called when tables or columns change, so that translations made
+  // against the old schema are not used again.
+  void changed();
+
+ private:
+  uint64_t identity_;
 };
 
 // A construct that cannot be translated without changing its meaning.
@@ -46,9 +60,16 @@ struct Statement {
   std::vector<Statement> then;
 };
 
-// Splits a script into its statements (separated by ";" or by a line that
-// starts a new statement, never inside quotes or parentheses) and translates
-// each. Throws Unsupported.
+// Splits a script into its statements (separated by ";" or by a keyword that
+// starts a new statement, as on each line of a batch; never inside quotes or
+// parentheses) and translates each. Throws Unsupported.
+//
+// Output: `sql` holds positional "?" placeholders, filled in order by
+// `params` (Long or Double for numbers, String for texts: an empty literal is
+// an empty, non-null text; dates bound to a date column are ISO text). A
+// string compared with something carries "COLLATE CI_AS". For IfExists,
+// `sql`/`params` are the test query and `then` the statements it guards.
+// BeginTran/CommitTran/RollbackTran/NoOp carry no text.
 std::vector<Statement> Translate(const QString& tsql, const SchemaInfo& schema);
 
 }  // namespace ado::sqlite

@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/ui/Form.h"
+#include "platform/ui/Host.h"
+
+namespace core {
+
+// Left = half the screen width less half the form width; top likewise.
+inline void CenterOnScreen(ui::Form& form) {
+  const ui::ScreenInfo screen = ui::Screen();
+  form.Left = screen.Width / 2 - form.Width() / 2;
+  form.Top = screen.Height / 2 - form.Height() / 2;
+}
+
+}  // namespace core

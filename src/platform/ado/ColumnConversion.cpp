@@ -1,0 +1,43 @@
+#include "platform/ado/ColumnConversion.h"
+
+#include "platform/ado/Constants.h"
+#include "platform/runtime/Error.h"
+
+namespace ado {
+
+namespace {
+
+rt::Variant convert(int type, int scale, const rt::Variant& value) {
+  switch (type) {
+    case adDate: case adDBDate: case adDBTimeStamp: case adDBTime: return value.toDate();
+    case adSmallInt: case adInteger: case adTinyInt: case 17 /* unsigned tiny */: return value.toLong();
+    case adBigInt: {
+      double d = value.toDouble();
+      if (d >= -2147483648.0 && d <= 2147483647.0) return value.toLong();
+      return d;
+    }
+    case adBoolean: return value.toBool();
+    case adCurrency: return value.toCurrency();
+    case adDecimal: case adNumeric:
+      if (scale <= 4) return value.toCurrency();
+      return value.toDouble();
+    case adSingle: case adDouble: return value.toDouble();
+    default: return value.toString();  // text and anything else
+  }
+}
+
+}  // namespace
+
+rt::Variant ConvertForColumn(const provider::ColumnInfo& column, const rt::Variant& value) {
+  if (value.isNull() || value.isEmpty()) return rt::Variant::null();
+  try {
+    return convert(column.type, column.scale, value);
+  } catch (const rt::Error&) {
+    QString shown = value.isString() ? *value.stringIf() : QString();
+    throw rt::Error(errnum::TypeConversion,
+                    QStringLiteral("No se puede convertir el valor \"%1\" al tipo de la columna %2.").arg(shown, column.name),
+                    QStringLiteral("ADODB.Field"));
+  }
+}
+
+}  // namespace ado

@@ -1,0 +1,14 @@
+#pragma once
+// A value assigned to a field, converted to the column's type as the
+// data-access objects do before it is written: day-first text into a date
+// column, either decimal separator into a number column, numbers into text
+// in the regional form.
+#include "platform/ado/provider/Provider.h"
+#include "platform/runtime/Variant.h"
+
+namespace ado {
+
+// Raises errnum::TypeConversion when the value does not fit the column.
+rt::Variant ConvertForColumn(const provider::ColumnInfo& column, const rt::Variant& value);
+
+}  // namespace ado

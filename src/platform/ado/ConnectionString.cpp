@@ -1,0 +1,70 @@
+#include "platform/ado/ConnectionString.h"
+
+namespace ado {
+
+namespace {
+
+using provider::Kind;
+
+// Reads a value from `pos` (just after "=") to its ";" or the end.
+QString readValue(const QString& text, qsizetype& pos) {
+  while (pos < text.size() && text[pos] == u' ') ++pos;
+  if (pos < text.size()) {
+    const QChar open = text[pos];
+    const QChar close = open == u'{' ? u'}' : open;
+    if (open == u'{' || open == u'"' || open == u'\'') {
+      qsizetype end = text.indexOf(close, pos + 1);
+      if (end >= 0) {
+        QString value = text.mid(pos + 1, end - pos - 1);
+        pos = text.indexOf(u';', end + 1);
+        if (pos < 0) pos = text.size();
+        return value;
+      }
+    }
+  }
+  qsizetype end = text.indexOf(u';', pos);
+  if (end < 0) end = text.size();
+  QString value = text.mid(pos, end - pos).trimmed();
+  pos = end;
+  return value;
+}
+
+Kind kindOf(const provider::ConnectionSpec& spec) {
+  const QString providerName = spec.value(QStringLiteral("provider")).trimmed();
+  QString server = spec.value(QStringLiteral("server")).trimmed();
+  if (server.isEmpty()) server = spec.value(QStringLiteral("data source")).trimmed();
+  if (providerName.startsWith(QLatin1String("sqloledb"), Qt::CaseInsensitive) &&
+      server.compare(QLatin1String("sqlite"), Qt::CaseInsensitive) == 0)
+    return Kind::Sqlite;
+  if (spec.value(QStringLiteral("driver")).trimmed().compare(QLatin1String("SQLite3 ODBC Driver"), Qt::CaseInsensitive) ==
+      0)
+    return Kind::Sqlite;
+  if (providerName.startsWith(QLatin1String("vfpoledb"), Qt::CaseInsensitive)) return Kind::Dbf;
+  return Kind::Odbc;
+}
+
+}  // namespace
+
+provider::ConnectionSpec ParseConnectionString(const QString& text) {
+  provider::ConnectionSpec spec;
+  spec.text = text;
+  qsizetype pos = 0;
+  while (pos < text.size()) {
+    qsizetype eq = text.indexOf(u'=', pos);
+    qsizetype semi = text.indexOf(u';', pos);
+    if (eq < 0 || (semi >= 0 && semi < eq)) {  // an item without "=" carries nothing
+      if (semi < 0) break;
+      pos = semi + 1;
+      continue;
+    }
+    const QString key = text.mid(pos, eq - pos).trimmed().toLower();
+    pos = eq + 1;
+    QString value = readValue(text, pos);
+    if (!key.isEmpty()) spec.items.insert(key, value);
+    ++pos;  // past the ";"
+  }
+  spec.kind = kindOf(spec);
+  return spec;
+}
+
+}  // namespace ado

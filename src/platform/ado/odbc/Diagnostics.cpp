@@ -1,0 +1,68 @@
+#include "platform/ado/odbc/Diagnostics.h"
+
+#include <sqlext.h>
+
+#include <algorithm>
+
+#include "platform/ado/Constants.h"
+#include "platform/ado/odbc/Wide.h"
+
+namespace ado::odbc {
+
+std::vector<Error> diagnosticRecords(SQLSMALLINT handleType, SQLHANDLE handle) {
+  std::vector<Error> records;
+  if (handle == SQL_NULL_HANDLE) return records;
+  for (SQLSMALLINT i = 1;; ++i) {
+    SQLWCHAR state[6] = {};
+    SQLINTEGER native = 0;
+    SQLSMALLINT length = 0;
+    SQLRETURN r = SQLGetDiagRecW(handleType, handle, i, state, &native, nullptr, 0, &length);
+    if (!SQL_SUCCEEDED(r)) break;
+    std::vector<SQLWCHAR> message(static_cast<size_t>(length) + 1);
+    r = SQLGetDiagRecW(handleType, handle, i, state, &native, message.data(), static_cast<SQLSMALLINT>(message.size()),
+                       &length);
+    if (!SQL_SUCCEEDED(r)) break;
+    Error e;
+    e.SQLState = fromWideBuffer(state, 6, -1);
+    e.NativeError = native;
+    e.Description = fromWideBuffer(message.data(), static_cast<qsizetype>(message.size()), length);
+    e.Source = QString::fromUtf16(kSource);
+    e.Number = adoNumber(e.SQLState);
+    records.push_back(std::move(e));
+  }
+  return records;
+}
+
+long adoNumber(const QString& sqlState) {
+  if (sqlState.startsWith(u"23")) return errnum::Integrity;
+  if (sqlState == u"42S02") return errnum::MissingTable;
+  if (sqlState == u"42000" || sqlState == u"42S22" || sqlState == u"37000") return errnum::CommandText;
+  return errnum::E_FAIL;
+}
+
+bool isInformational(const Error& record) { return record.SQLState.startsWith(u"01") || record.SQLState == u"00000"; }
+
+provider::Failure failureOf(std::vector<Error> records) {
+  if (records.empty())
+    return providerFailure(errnum::E_FAIL, QStringLiteral("El controlador ODBC informó un error sin descripción."));
+  std::stable_partition(records.begin(), records.end(), [](const Error& e) { return !isInformational(e); });
+  // A lost link must reach the callers' reconnection path, whatever came first.
+  const bool linkLost = std::any_of(records.begin(), records.end(), [](const Error& e) { return e.SQLState.startsWith(u"08"); });
+  const long number = linkLost ? errnum::E_FAIL : records.front().Number;
+  return provider::Failure{number, std::move(records)};
+}
+
+provider::Failure providerFailure(long number, const QString& description, const QString& sqlState) {
+  Error e;
+  e.Number = number;
+  e.Description = description;
+  e.Source = QString::fromUtf16(kSource);
+  e.SQLState = sqlState;
+  return provider::Failure{number, {e}};
+}
+
+void check(SQLRETURN result, SQLSMALLINT handleType, SQLHANDLE handle) {
+  if (result == SQL_ERROR || result == SQL_INVALID_HANDLE) throw failureOf(diagnosticRecords(handleType, handle));
+}
+
+}  // namespace ado::odbc

@@ -1,0 +1,51 @@
+#pragma once
+// A provider session over one ODBC connection. Statements pass to the
+// driver untranslated; results are read whole (client-side cursors); on SQL
+// Server the session reads dates day first (SET DATEFORMAT dmy) and changes
+// database with USE.
+#include <memory>
+
+#include "platform/ado/odbc/Link.h"
+#include "platform/ado/odbc/OdbcConnectionString.h"
+#include "platform/ado/provider/Provider.h"
+
+namespace ado::odbc {
+
+class OdbcSession final : public provider::Session {
+ public:
+  // Throws Failure when the driver manager or the driver refuses.
+  static std::unique_ptr<OdbcSession> connect(const OdbcTarget& target);
+  ~OdbcSession() override;
+
+  // Runs the batch as runBatch does.
+  provider::ExecuteResult execute(const QString& sql) override;
+  // The statement's rows; null when it returns none.
+  std::unique_ptr<provider::Cursor> open(const QString& sql) override;
+  std::unique_ptr<provider::RowWriter> writerFor(const QString& sql, const std::vector<provider::ColumnInfo>& columns) override;
+  // adSchemaTables (20) and adSchemaColumns (4).
+  std::unique_ptr<provider::Cursor> schema(int schemaKind, const std::vector<rt::Variant>& restrictions) override;
+
+  // Autocommit is off between begin and commit or rollback; one level only.
+  void beginTransaction() override;
+  void commitTransaction() override;
+  void rollbackTransaction() override;
+  void setCommandTimeout(int seconds) override;
+  // Taken at once outside a transaction, after it inside one; a level the
+  // driver does not offer is left to the driver's default.
+  void setIsolationLevel(long level) override;
+  void setDefaultDatabase(const QString& name) override;
+  QString defaultDatabase() const override;
+
+ private:
+  explicit OdbcSession(std::shared_ptr<Link> link) : link_(std::move(link)) {}
+  void applyIsolationLevel();
+  void endTransaction(SQLSMALLINT completion);
+  void leaveTransaction();
+
+  std::shared_ptr<Link> link_;
+  bool inTransaction_ = false;
+  long isolationLevel_ = -1;  // adXactUnspecified
+  QString defaultDatabase_;
+};
+
+}  // namespace ado::odbc

@@ -1,0 +1,80 @@
+#include "platform/ado/sqlite/Database.h"
+
+#include <sqlite3.h>
+
+#include <QFileInfo>
+
+#include "platform/ado/sqlite/ErrorMap.h"
+#include "platform/ado/sqlite/SqlFunctions.h"
+#include "platform/ado/sqlite/Values.h"
+
+namespace ado::sqlite {
+
+// Durability: in WAL mode with synchronous NORMAL a commit is not flushed to
+// disk by itself, only at checkpoints. A crash of the program loses nothing
+// committed; a power failure may lose the last transactions but never leaves
+// a damaged file. An import run asks before each insert and skips what
+// exists, so it can simply be run again; FULL would cost one flush per
+// imported record.
+int ConfigureConnection(sqlite3* db) {
+  sqlite3_extended_result_codes(db, 1);
+  int rc = RegisterSqlFunctions(db);
+  if (rc == SQLITE_OK)
+    rc = sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;", nullptr,
+                      nullptr, nullptr);
+  return rc;
+}
+
+std::shared_ptr<Database> Database::Open(const QString& path) {
+  if (!QFileInfo(path).isFile()) throw MakeFailure(Condition::MissingFile, {path});
+  sqlite3* db = nullptr;
+  int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+  if (rc == SQLITE_OK) rc = ConfigureConnection(db);
+  if (rc != SQLITE_OK) {
+    provider::Failure failure = (rc & 0xFF) == SQLITE_NOTADB ? MakeFailure(Condition::NotADatabase, {path})
+                                                              : FailureFromSqlite(db, rc, QString(), false, path);
+    sqlite3_close_v2(db);
+    throw failure;
+  }
+  return std::shared_ptr<Database>(new Database(db, path));
+}
+
+Database::Database(sqlite3* db, QString path)
+    : db_(db), path_(std::move(path)), statements_(db, path_), schema_(db) {}
+
+Database::~Database() {
+  statements_.clear();
+  sqlite3_close_v2(db_);
+}
+
+void Database::schemaChanged() {
+  statements_.clear();
+  schema_.clear();
+}
+
+provider::Failure Database::failure(int rc, const QString& sql, bool ran) const {
+  return FailureFromSqlite(db_, rc, sql, ran, path_);
+}
+
+void Database::bind(const StatementCache::Lease& lease, const std::vector<rt::Variant>& params,
+                    const QString& sql) const {
+  sqlite3_stmt* statement = lease.get();
+  if (sqlite3_bind_parameter_count(statement) != static_cast<int>(params.size()))
+    throw MakeFailure(Condition::OtherStatement,
+                      {QStringLiteral("La sentencia espera %1 valores y recibió %2: %3")
+                           .arg(sqlite3_bind_parameter_count(statement))
+                           .arg(params.size())
+                           .arg(sql)});
+  for (size_t i = 0; i < params.size(); ++i)
+    if (int rc = BindValue(statement, static_cast<int>(i) + 1, params[i]); rc != SQLITE_OK)
+      throw failure(rc, sql, false);
+}
+
+bool Database::step(const StatementCache::Lease& lease, const QString& sql) const {
+  const int rc = sqlite3_step(lease.get());
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  throw failure(rc, sql, true);
+}
+
+}  // namespace ado::sqlite

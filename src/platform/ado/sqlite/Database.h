@@ -1,0 +1,51 @@
+#pragma once
+// One open connection to an embedded database file, with its prepared
+// statements and its schema description. Shared by the session and the
+// cursors still reading from it, so it closes after the last of them.
+#include <QString>
+#include <memory>
+
+#include "platform/ado/provider/Provider.h"
+#include "platform/ado/sqlite/SchemaCache.h"
+#include "platform/ado/sqlite/StatementCache.h"
+
+struct sqlite3;
+
+namespace ado::sqlite {
+
+// The settings of every embedded connection (also the schema loader's):
+// the collation and functions, WAL journal, synchronous NORMAL, foreign
+// keys on. Returns an SQLite result code.
+int ConfigureConnection(sqlite3* db);
+
+class Database {
+ public:
+  // Opens an existing file; never creates one. Throws Failure.
+  static std::shared_ptr<Database> Open(const QString& path);
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  sqlite3* handle() const { return db_; }
+  const QString& path() const { return path_; }
+  StatementCache& statements() { return statements_; }
+  const SchemaCache& schema() const { return schema_; }
+  // After CREATE, ALTER or DROP.
+  void schemaChanged();
+
+  provider::Failure failure(int rc, const QString& sql, bool ran) const;
+  // Binds the parameters of a statement on loan; throws Failure.
+  void bind(const StatementCache::Lease& lease, const std::vector<rt::Variant>& params, const QString& sql) const;
+  // One step: true with a row, false when the statement is done; throws
+  // Failure.
+  bool step(const StatementCache::Lease& lease, const QString& sql) const;
+
+ private:
+  Database(sqlite3* db, QString path);
+  sqlite3* db_;
+  QString path_;
+  StatementCache statements_;
+  SchemaCache schema_;
+};
+
+}  // namespace ado::sqlite

@@ -1,0 +1,142 @@
+#include "platform/ado/sqlite/ErrorMap.h"
+
+#include <sqlite3.h>
+
+#include <QRegularExpression>
+
+#include "platform/ado/Constants.h"
+
+namespace ado::sqlite {
+
+namespace {
+
+struct Mapping {
+  Condition condition;
+  long native;
+  const char* sqlState;
+  long number;      // ADO number of the runtime error
+  bool terminates;  // followed by "The statement has been terminated."
+  const char* description;
+};
+
+// SQL Server's own texts for its errors; the provider's own in Spanish.
+constexpr Mapping kMappings[] = {
+    {Condition::PrimaryKey, 2627, "23000", errnum::Integrity, true,
+     "Violation of PRIMARY KEY constraint 'PK_%1'. Cannot insert duplicate key in object 'dbo.%1'."},
+    {Condition::Unique, 2627, "23000", errnum::Integrity, true,
+     "Violation of UNIQUE KEY constraint 'UQ_%1'. Cannot insert duplicate key in object 'dbo.%1'."},
+    {Condition::ForeignKey, 547, "23000", errnum::Integrity, true,
+     "The %1 statement conflicted with a FOREIGN KEY constraint."},
+    {Condition::NotNull, 515, "23000", errnum::Integrity, true,
+     "Cannot insert the value NULL into column '%2', table '%1'; column does not allow nulls. %3 fails."},
+    {Condition::Width, 8152, "22001", errnum::DataOverflow, true, "String or binary data would be truncated."},
+    {Condition::Check, 547, "23000", errnum::Integrity, true,
+     "The %2 statement conflicted with the CHECK constraint \"%1\"."},
+    {Condition::Busy, 1222, "HYT00", errnum::Timeout, true, "Lock request time out period exceeded."},
+    {Condition::NoTable, 208, "42S02", errnum::MissingTable, false, "Invalid object name '%1'."},
+    {Condition::NoColumn, 207, "42S22", errnum::CommandText, false, "Invalid column name '%1'."},
+    {Condition::Syntax, 102, "42000", errnum::CommandText, false, "Incorrect syntax near '%1'."},
+    {Condition::OtherStatement, 0, "42000", errnum::CommandText, false, "%1"},
+    {Condition::CommitWithoutBegin, 3902, "25000", errnum::CommandText, false,
+     "The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."},
+    {Condition::RollbackWithoutBegin, 3903, "25000", errnum::CommandText, false,
+     "The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."},
+    {Condition::Unsupported, 0, "42000", errnum::CommandText, false,
+     "La base de datos embebida no admite esta sentencia: %1"},
+    {Condition::RowChanged, 0, "HY000", errnum::RowNotFound, false,
+     "No se encuentra la fila a actualizar en %1: otro proceso la cambió o la borró."},
+    {Condition::UnknownDatabase, 911, "08004", errnum::E_FAIL, false,
+     "Database '%1' does not exist. Make sure that the name is entered correctly."},
+    {Condition::NoDatabaseName, 0, "08001", errnum::E_FAIL, false,
+     "La cadena de conexión no indica el archivo de la base de datos."},
+    {Condition::MissingFile, 0, "08001", errnum::E_FAIL, false, "No se encuentra la base de datos \"%1\"."},
+    {Condition::NotADatabase, 0, "08001", errnum::E_FAIL, false, "El archivo \"%1\" no es una base de datos."},
+    {Condition::ReadOnly, 0, "HY000", errnum::E_FAIL, false, "La base de datos \"%1\" es de solo lectura."},
+    {Condition::Io, 0, "08S01", errnum::E_FAIL, false, "Error de lectura o escritura en la base de datos \"%1\": %2"},
+    {Condition::Closed, 0, "08003", errnum::E_FAIL, false, "La conexión con la base de datos \"%1\" está cerrada."},
+    {Condition::Other, 0, "HY000", errnum::E_FAIL, false, "%1"},
+    {Condition::Terminated, 3621, "01000", 0, false, "The statement has been terminated."},
+};
+
+const Mapping& mappingOf(Condition condition) {
+  for (const Mapping& m : kMappings)
+    if (m.condition == condition) return m;
+  return mappingOf(Condition::Other);
+}
+
+Error entryOf(const Mapping& m, long number, const QStringList& args) {
+  QString description = QString::fromUtf8(m.description);
+  for (const QString& arg : args) description = description.arg(arg);
+  return Error{number, description, QStringLiteral("SQLite"), QString::fromLatin1(m.sqlState), m.native};
+}
+
+// The first word of the statement: INSERT, UPDATE, DELETE ...
+QString verbOf(const QString& sql) {
+  static const QRegularExpression word(QStringLiteral("^\\s*(\\w+)"));
+  return word.match(sql).captured(1).toUpper();
+}
+
+QString captured(const QString& message, const char* pattern) {
+  return QRegularExpression(QString::fromLatin1(pattern)).match(message).captured(1);
+}
+
+struct Classified {
+  Condition condition;
+  QStringList args;
+};
+
+Classified classify(int rc, const QString& message, const QString& sql, const QString& databasePath) {
+  switch (rc) {
+    case SQLITE_CONSTRAINT_PRIMARYKEY: return {Condition::PrimaryKey, {captured(message, R"(failed: (\w+)\.)")}};
+    case SQLITE_CONSTRAINT_UNIQUE: return {Condition::Unique, {captured(message, R"(failed: (\w+)\.)")}};
+    case SQLITE_CONSTRAINT_FOREIGNKEY: return {Condition::ForeignKey, {verbOf(sql)}};
+    case SQLITE_CONSTRAINT_NOTNULL:
+      return {Condition::NotNull,
+              {captured(message, R"(failed: (\w+)\.)"), captured(message, R"(failed: \w+\.(\w+))"), verbOf(sql)}};
+    case SQLITE_CONSTRAINT_CHECK: {
+      QString name = captured(message, R"(failed: (\w+))");
+      if (name.startsWith(QLatin1String("W_"), Qt::CaseInsensitive)) return {Condition::Width, {}};
+      return {Condition::Check, {name, verbOf(sql)}};
+    }
+    default: break;
+  }
+  switch (rc & 0xFF) {
+    case SQLITE_ERROR:
+      if (message.startsWith(QLatin1String("no such table")))
+        return {Condition::NoTable, {captured(message, R"(no such table: (?:main\.)?(\S+))")}};
+      if (message.startsWith(QLatin1String("no such column")))
+        return {Condition::NoColumn, {captured(message, R"(no such column: (\S+))")}};
+      if (message.contains(QLatin1String("syntax error")))
+        return {Condition::Syntax, {captured(message, R"re(near "(.*)": syntax error)re")}};
+      if (message.startsWith(QLatin1String("unrecognized token")))
+        return {Condition::Syntax, {captured(message, R"re(unrecognized token: "(.*)")re")}};
+      if (message.startsWith(QLatin1String("incomplete input"))) return {Condition::Syntax, {QString()}};
+      return {Condition::OtherStatement, {message}};
+    case SQLITE_CONSTRAINT: return {Condition::OtherStatement, {message}};
+    case SQLITE_BUSY: case SQLITE_LOCKED: return {Condition::Busy, {}};
+    case SQLITE_READONLY: return {Condition::ReadOnly, {databasePath}};
+    case SQLITE_MISUSE: return {Condition::Closed, {databasePath}};
+    case SQLITE_NOTADB: return {Condition::NotADatabase, {databasePath}};
+    case SQLITE_IOERR: case SQLITE_FULL: case SQLITE_CORRUPT: case SQLITE_CANTOPEN: case SQLITE_PROTOCOL:
+      return {Condition::Io, {databasePath, message}};
+    default: return {Condition::Other, {message}};
+  }
+}
+
+}  // namespace
+
+provider::Failure MakeFailure(Condition condition, const QStringList& args) {
+  const Mapping& m = mappingOf(condition);
+  return provider::Failure{m.number, {entryOf(m, m.number, args)}};
+}
+
+provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, bool ran, const QString& databasePath) {
+  const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+  Classified c = classify(rc, message, sql, databasePath);
+  provider::Failure failure = MakeFailure(c.condition, c.args);
+  if (ran && mappingOf(c.condition).terminates)
+    failure.errors.push_back(entryOf(mappingOf(Condition::Terminated), failure.number, {}));
+  return failure;
+}
+
+}  // namespace ado::sqlite

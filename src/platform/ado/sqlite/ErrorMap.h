@@ -1,0 +1,32 @@
+#pragma once
+// The embedded provider's failures as SQL Server reports them: native error
+// number, SQLSTATE and the ADO number the runtime error carries. The whole
+// mapping is the one table in ErrorMap.cpp.
+#include <QString>
+#include <QStringList>
+
+#include "platform/ado/provider/Provider.h"
+
+struct sqlite3;
+
+namespace ado::sqlite {
+
+enum class Condition {
+  PrimaryKey, Unique, ForeignKey, NotNull, Width, Check, Busy,  // a running statement failed
+  NoTable, NoColumn, Syntax, OtherStatement,                    // a statement did not compile
+  CommitWithoutBegin, RollbackWithoutBegin,
+  Unsupported,     // the dialect translator refused the statement
+  RowChanged,      // the row an updatable recordset edits is gone
+  UnknownDatabase, NoDatabaseName, MissingFile, NotADatabase, ReadOnly, Io, Closed, Other,
+  Terminated,      // SQL Server's closing entry after a failed statement
+};
+
+// The failure of `condition`; `args` fill the description's %1, %2, %3.
+provider::Failure MakeFailure(Condition condition, const QStringList& args = {});
+
+// The failure for an SQLite result code of `db` while preparing (`ran`
+// false) or running `sql`. A statement that failed while running also gets
+// the closing entry 3621 when SQL Server gives one.
+provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, bool ran, const QString& databasePath);
+
+}  // namespace ado::sqlite

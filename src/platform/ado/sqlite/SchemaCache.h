@@ -1,0 +1,58 @@
+#pragma once
+// Tables and views of the embedded database as PRAGMA table_info describes
+// them, read once per table and kept until a statement changes the schema.
+// Serves the dialect translator (date columns, column order) and the
+// writer of updatable recordsets (keys).
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "platform/ado/sqlite/DeclaredType.h"
+#include "platform/ado/sqlite/TsqlTranslator.h"
+
+struct sqlite3;
+
+namespace ado::sqlite {
+
+struct ColumnDef {
+  QString name;
+  QString declared;  // the declared type as written
+  DeclaredType type;
+  bool notNull = false;
+  bool primaryKey = false;
+  bool hasDefault = false;
+  QString defaultText;
+  QString collation;  // "CI_AS" on every text column of the schema
+};
+
+struct TableDef {
+  QString name;  // as the schema spells it
+  bool isView = false;
+  std::vector<ColumnDef> columns;
+  const ColumnDef* column(const QString& name) const;
+};
+
+// "[dbo].[T]", "dbo.T", "\"T\"" and "T" all name the table T.
+QString PlainObjectName(const QString& name);
+
+class SchemaCache : public SchemaInfo {
+ public:
+  explicit SchemaCache(sqlite3* db) : db_(db) {}
+  // Null when no table or view has that name.
+  const TableDef* table(const QString& name) const;
+  bool isDateColumn(const QString& table, const QString& column) const override;
+  QStringList columnsOf(const QString& table) const override;
+  // Names of every table and view, in the order of the schema.
+  std::vector<std::pair<QString, bool /*view*/>> objects() const;
+  void clear() {
+    tables_.clear();
+    changed();  // translations made for the old shape of the schema no longer hold
+  }
+
+ private:
+  sqlite3* db_;
+  mutable QHash<QString, std::shared_ptr<const TableDef>> tables_;  // by lower-case name
+};
+
+}  // namespace ado::sqlite

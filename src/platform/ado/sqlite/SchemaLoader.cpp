@@ -1,0 +1,52 @@
+#include "platform/ado/sqlite/SchemaLoader.h"
+
+#include <sqlite3.h>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/ado/Constants.h"
+#include "platform/ado/sqlite/Database.h"
+#include "platform/runtime/Error.h"
+
+namespace ado::sqlite {
+
+namespace {
+
+[[noreturn]] void fail(const QString& description) {
+  throw rt::Error(errnum::E_FAIL, description, QStringLiteral("SQLite"));
+}
+
+void removeDatabaseFiles(const QString& path) {
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) QFile::remove(path + QLatin1String(suffix));
+}
+
+}  // namespace
+
+void CreateDatabase(const QString& path) {
+  if (QFileInfo::exists(path))
+    fail(QStringLiteral("No se crea la base de datos \"%1\": ya existe un archivo con ese nombre.").arg(path));
+  sqlite3* db = nullptr;
+  int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                           SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+  if (rc == SQLITE_OK) rc = ConfigureConnection(db);
+  QString failedFile;
+  if (rc == SQLITE_OK) rc = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+  for (const SchemaFile& file : SchemaFiles()) {
+    if (rc != SQLITE_OK) break;
+    rc = sqlite3_exec(db, file.sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) failedFile = QString::fromLatin1(file.name);
+  }
+  if (rc == SQLITE_OK) rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+  if (rc == SQLITE_OK) {
+    sqlite3_close_v2(db);
+    return;
+  }
+  const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+  sqlite3_close_v2(db);
+  removeDatabaseFiles(path);
+  if (failedFile.isEmpty()) fail(QStringLiteral("No se pudo crear la base de datos \"%1\": %2").arg(path, message));
+  fail(QStringLiteral("No se pudo crear la base de datos \"%1\": error en %2: %3").arg(path, failedFile, message));
+}
+
+}  // namespace ado::sqlite

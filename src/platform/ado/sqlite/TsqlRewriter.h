@@ -1,0 +1,16 @@
+#pragma once
+// Rewrites one SELECT, INSERT, UPDATE or DELETE from SQL Server's dialect
+// into SQLite's: table hints and "dbo." dropped, TOP n moved to LIMIT n at
+// the end of its SELECT, ISNULL to IFNULL, DELETE t to DELETE FROM t,
+// literals turned into "?" placeholders, string literals compared under the
+// collation CI_AS, literals bound to date columns flagged for ISO text.
+// Refuses (Unsupported) what SQLite would run with another meaning.
+#include "platform/ado/sqlite/CompiledStatement.h"
+#include "platform/ado/sqlite/TsqlScriptSplitter.h"
+#include "platform/ado/sqlite/TsqlTokenizer.h"
+
+namespace ado::sqlite::tsql {
+
+CompiledStatement RewriteSql(const TokenizedText& text, TokenRange range, const SchemaInfo& schema);
+
+}  // namespace ado::sqlite::tsql

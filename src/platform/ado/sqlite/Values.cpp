@@ -1,0 +1,135 @@
+#include "platform/ado/sqlite/Values.h"
+
+#include <sqlite3.h>
+
+#include <optional>
+
+#include "platform/ado/Constants.h"
+#include "platform/runtime/Dates.h"
+
+namespace ado::sqlite {
+
+namespace {
+
+int digits(const char* s, int from, int count) {
+  int value = 0;
+  for (int i = from; i < from + count; ++i) {
+    if (s[i] < '0' || s[i] > '9') return -1;
+    value = value * 10 + (s[i] - '0');
+  }
+  return value;
+}
+
+// The ISO forms the provider stores: "yyyy-mm-dd", optionally followed by
+// " hh:mm" or " hh:mm:ss" (a "T" and fractions of a second also accepted).
+std::optional<QDateTime> storedDate(const char* s, int n) {
+  if (n < 10 || s[4] != '-' || s[7] != '-') return std::nullopt;
+  const int y = digits(s, 0, 4), mo = digits(s, 5, 2), d = digits(s, 8, 2);
+  if (y < 0 || mo < 0 || d < 0) return std::nullopt;
+  int h = 0, mi = 0, sec = 0;
+  if (n > 10) {
+    if (n < 16 || (s[10] != ' ' && s[10] != 'T') || s[13] != ':') return std::nullopt;
+    h = digits(s, 11, 2), mi = digits(s, 14, 2);
+    if (n > 16) {
+      if (n < 19 || s[16] != ':') return std::nullopt;
+      sec = digits(s, 17, 2);
+      if (n > 19 && s[19] != '.') return std::nullopt;
+    }
+    if (h < 0 || mi < 0 || sec < 0) return std::nullopt;
+  }
+  QDate date(y, mo, d);
+  QTime time(h, mi, sec);
+  if (!date.isValid() || !time.isValid()) return std::nullopt;
+  return rt::MakeDate(date, time);
+}
+
+rt::Variant textOf(sqlite3_stmt* statement, int column) {
+  return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                           sqlite3_column_bytes(statement, column));
+}
+
+// By the stored value alone.
+rt::Variant plain(sqlite3_stmt* statement, int column) {
+  switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_NULL: return rt::Variant::null();
+    case SQLITE_INTEGER: return rt::Variant(static_cast<int64_t>(sqlite3_column_int64(statement, column)));
+    case SQLITE_FLOAT: return sqlite3_column_double(statement, column);
+    default: return textOf(statement, column);
+  }
+}
+
+}  // namespace
+
+int BindValue(sqlite3_stmt* statement, int index, const rt::Variant& value) {
+  using T = rt::Variant::Type;
+  switch (value.type()) {
+    case T::Empty: case T::Null: return sqlite3_bind_null(statement, index);
+    case T::Boolean: return sqlite3_bind_int(statement, index, value.toBool() ? 1 : 0);
+    case T::Integer: case T::Long: return sqlite3_bind_int64(statement, index, value.toLong());
+    case T::Double: return sqlite3_bind_double(statement, index, value.toDouble());
+    case T::Currency: {
+      rt::Currency c = value.toCurrency();
+      if (c.raw() % rt::Currency::kScale == 0) return sqlite3_bind_int64(statement, index, c.raw() / rt::Currency::kScale);
+      return sqlite3_bind_double(statement, index, c.toDouble());
+    }
+    case T::Date: {
+      QByteArray iso = rt::IsoDateText(value.toDate()).toUtf8();
+      return sqlite3_bind_text(statement, index, iso.constData(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
+    }
+    case T::String: {
+      QByteArray text = value.stringIf()->toUtf8();
+      return sqlite3_bind_text(statement, index, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    }
+  }
+  return SQLITE_MISUSE;
+}
+
+rt::Variant ReadValue(sqlite3_stmt* statement, int column, ValueKind kind) {
+  const int stored = sqlite3_column_type(statement, column);
+  if (stored == SQLITE_NULL) return rt::Variant::null();
+  switch (kind) {
+    case ValueKind::Text:
+      return textOf(statement, column);
+    case ValueKind::Boolean:
+      if (stored == SQLITE_INTEGER) return sqlite3_column_int64(statement, column) != 0;
+      break;
+    case ValueKind::Currency:
+      if (stored == SQLITE_INTEGER) return rt::Currency::fromInt(sqlite3_column_int64(statement, column));
+      if (stored == SQLITE_FLOAT) return rt::Currency::fromDouble(sqlite3_column_double(statement, column));
+      break;
+    case ValueKind::Double:
+      if (stored != SQLITE_TEXT) return sqlite3_column_double(statement, column);
+      break;
+    case ValueKind::Date:
+    case ValueKind::Untyped:
+      if (stored == SQLITE_TEXT) {
+        auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        const int n = sqlite3_column_bytes(statement, column);
+        if (auto date = storedDate(text, n)) return *date;
+        if (kind == ValueKind::Date)
+          if (auto date = rt::ParseDate(QString::fromUtf8(text, n))) return *date;
+      }
+      break;
+    case ValueKind::Integer:
+      break;
+  }
+  return plain(statement, column);
+}
+
+int TypeOfValue(sqlite3_stmt* statement, int column) {
+  switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_INTEGER: {
+      sqlite3_int64 v = sqlite3_column_int64(statement, column);
+      return v >= INT32_MIN && v <= INT32_MAX ? adInteger : adBigInt;
+    }
+    case SQLITE_FLOAT: return adDouble;
+    case SQLITE_TEXT:
+      return storedDate(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                        sqlite3_column_bytes(statement, column))
+                 ? adDBTimeStamp
+                 : adVarChar;
+    default: return adVarChar;
+  }
+}
+
+}  // namespace ado::sqlite

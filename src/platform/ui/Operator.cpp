@@ -1,0 +1,105 @@
+#include "platform/ui/Operator.h"
+
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/KeyCodes.h"
+
+namespace ui::op {
+
+namespace {
+// Focus for a click: the click goes on only when the focus is where it
+// should be (a refusal in Validate swallows the click).
+bool focusForClick(Control& c) { return !c.takesFocus() || focus(c); }
+
+CommandButton* buttonWith(Form& form, Property<bool> CommandButton::*flag) {
+  for (Control* c : form.controls())
+    if (auto* b = dynamic_cast<CommandButton*>(c); b && (b->*flag)() && b->available()) return b;
+  return nullptr;
+}
+}  // namespace
+
+bool focus(Control& control) { return control.available() && control.form().moveFocus(control); }
+
+void click(Control& control) {
+  if (!control.available() || !focusForClick(control)) return;
+  if (auto* check = dynamic_cast<CheckBox*>(&control)) {
+    check->Value = check->Value() == 1 ? 0 : 1;
+  } else if (auto* option = dynamic_cast<OptionButton*>(&control)) {
+    if (option->Value()) option->Click();
+    else option->Value = true;
+  } else {
+    control.Click();
+  }
+}
+
+void type(TextBox& box, const QString& text) {
+  if (!box.available() || !focus(box) || box.Locked()) return;
+  box.Text = box.MaxLength() > 0 ? text.left(box.MaxLength()) : text;
+  box.SelStart = static_cast<int>(box.Text().size());
+  box.SelLength = 0;
+}
+
+void choose(ComboBox& combo, int index) {
+  if (!combo.available() || !focus(combo)) return;
+  combo.ListIndex = index;
+}
+
+void clickCell(FlexGrid& grid, int row, int col) {
+  if (!grid.available() || !focus(grid)) return;
+  grid.setRow(row);
+  grid.setCol(col);
+  grid.Click();
+}
+
+int keyDown(Control& control, int keyCode, int shift) {
+  Form& form = control.form();
+  const bool onButton = dynamic_cast<CommandButton*>(&control) != nullptr;
+  if (keyCode == key::Return && shift == 0) {
+    if (CommandButton* b = onButton ? static_cast<CommandButton*>(&control) : buttonWith(form, &CommandButton::Default)) {
+      click(*b);
+      return 0;
+    }
+  }
+  if (keyCode == key::Escape && shift == 0) {
+    if (CommandButton* b = buttonWith(form, &CommandButton::Cancel)) {
+      click(*b);
+      return 0;
+    }
+  }
+  if (form.KeyPreview()) {
+    form.Form_KeyDown(keyCode, shift);
+    if (keyCode == 0) return 0;
+  }
+  control.KeyDown(keyCode, shift);
+  return keyCode;
+}
+
+int keyPress(Control& control, int keyAscii) {
+  control.KeyPress(keyAscii);
+  return keyAscii;
+}
+
+void keyUp(Control& control, int keyCode, int shift) { control.KeyUp(keyCode, shift); }
+
+void key(Control& control, int keyCode, int shift, int ascii) {
+  if (!control.available()) return;
+  if (keyDown(control, keyCode, shift) == 0) return;
+  if (ascii != 0) ascii = keyPress(control, ascii);
+  if (auto* box = dynamic_cast<TextBox*>(&control); box && ascii >= 32 && !box->Locked()) {
+    QString text = box->Text();
+    text.replace(box->SelStart(), box->SelLength(), QChar(ascii));
+    if (box->MaxLength() == 0 || text.size() <= box->MaxLength()) {
+      const int caret = box->SelStart() + 1;
+      box->Text = text;
+      box->SelStart = caret;
+      box->SelLength = 0;
+    }
+  }
+  keyUp(control, keyCode, shift);
+}
+
+void close(Form& form) { form.Unload(unload::ControlMenu); }
+
+}  // namespace ui::op

@@ -1,0 +1,53 @@
+#pragma once
+// What the operator does to a form, with the events each action raises in
+// the desktop's order. The Qt host turns mouse and keyboard input into these
+// calls; tests call them directly (inside ScriptedHost::onModal actions).
+// Actions on a control that is disabled or hidden do nothing, as on screen.
+#include <QString>
+
+namespace ui {
+class Control;
+class ComboBox;
+class FlexGrid;
+class Form;
+class TextBox;
+}  // namespace ui
+
+namespace ui::op {
+
+// Tab or a click moves the focus here; the control losing it may refuse in
+// Validate. False when the focus did not move.
+bool focus(Control& control);
+
+// A mouse click: the focus comes here (when the kind takes it), then the
+// control reacts: a check box toggles, an option button is chosen, and
+// Click is raised.
+void click(Control& control);
+
+// Types `text` over the box's text (a locked box refuses, MaxLength cuts).
+void type(TextBox& box, const QString& text);
+
+// Chooses item `index` of a combo box's list.
+void choose(ComboBox& combo, int index);
+
+// A click on a grid cell: it becomes the current cell, then Click.
+void clickCell(FlexGrid& grid, int row, int col);
+
+// The key-down half of a key press. Enter and Escape press the form's
+// default and cancel buttons; any other key goes to Form_KeyDown first when
+// the form has KeyPreview, then to the control's KeyDown. Returns the key
+// code left after the handlers: 0 means consumed.
+int keyDown(Control& control, int keyCode, int shift = 0);
+// The character half: KeyPress with the character code; returns the code
+// left after the handler (0: the character is dropped).
+int keyPress(Control& control, int keyAscii);
+void keyUp(Control& control, int keyCode, int shift = 0);
+// A whole key press as tests play it: down, the character (when `ascii` is
+// not 0) typed into a text box at its caret, up.
+void key(Control& control, int keyCode, int shift = 0, int ascii = 0);
+
+// The window's close box: Form_QueryUnload with ControlMenu may refuse,
+// otherwise the form unloads.
+void close(Form& form);
+
+}  // namespace ui::op

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "platform/ado/ConnectionString.h"
+#include "support/QtPrinters.h"
+
+using ado::ParseConnectionString;
+using ado::provider::Kind;
+
+TEST(ConnectionString, ChoosesTheProvider) {
+  struct Case {
+    const char* text;
+    Kind kind;
+  };
+  for (const Case& c : {
+           Case{"PROVIDER=SQLOLEDB;Server=sqlite;Database =/datos/suite.db;UId=sa;Pwd=;", Kind::Sqlite},
+           Case{"PROVIDER=SQLOLEDB;Server=SQLite;Database =suite;UId=;Pwd=;", Kind::Sqlite},
+           Case{"provider=sqloledb.1; server = SQLITE ;database=x.db", Kind::Sqlite},
+           Case{"DRIVER=SQLite3 ODBC Driver;Database=/datos/suite.db;", Kind::Sqlite},
+           Case{"DRIVER={SQLite3 ODBC Driver};Database=/datos/suite.db;", Kind::Sqlite},
+           Case{"PROVIDER=SQLOLEDB;Server=SRV01;Database =GESTION;UId=sa;Pwd=x;", Kind::Odbc},
+           Case{"PROVIDER=SQLOLEDB;Server=sqlite2;Database =x;", Kind::Odbc},
+           Case{"Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=u;Password=p;", Kind::Odbc},
+           Case{"Provider=vfpoledb.1;Data Source=/datos/tavernix;Collating Sequence=general", Kind::Dbf},
+           Case{"Provider=VFPOLEDB;Data Source=/datos", Kind::Dbf},
+           Case{"DRIVER={FreeTDS};Server=srv;Database=d;", Kind::Odbc},
+           Case{"", Kind::Odbc},
+       })
+    EXPECT_EQ(ParseConnectionString(QString::fromUtf8(c.text)).kind, c.kind) << c.text;
+}
+
+TEST(ConnectionString, TakesItemsApart) {
+  struct Case {
+    const char* text;
+    const char* key;
+    const char* value;
+  };
+  for (const Case& c : {
+           Case{"PROVIDER=SQLOLEDB;Server=sqlite;Database =/datos/suite.db;UId=sa;", "database", "/datos/suite.db"},
+           Case{"PROVIDER=SQLOLEDB;Server=sqlite;Database =/datos/suite.db;UId=sa;", "uid", "sa"},
+           Case{"  Data Source =  /a b/c  ;x=1", "data source", "/a b/c"},
+           Case{"Pwd={a;b}c};Uid=u", "pwd", "a;b"},
+           Case{"Pwd=\"x;y\";Uid=u", "pwd", "x;y"},
+           Case{"Pwd=' q ';Uid=u", "pwd", " q "},
+           Case{"Database=uno;DATABASE=dos", "database", "dos"},
+           Case{"Pwd=;Uid=u", "pwd", ""},
+           Case{"garbage;Uid=u;;", "uid", "u"},
+           Case{"Extended Properties=a=b;c=d", "extended properties", "a=b"},
+       }) {
+    auto spec = ParseConnectionString(QString::fromUtf8(c.text));
+    EXPECT_EQ(spec.value(QString::fromUtf8(c.key)), QString::fromUtf8(c.value)) << c.text;
+    EXPECT_EQ(spec.text, QString::fromUtf8(c.text));
+  }
+}

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "platform/ado/Connection.h"
+#include "platform/ado/sqlite/SchemaLoader.h"
+#include "platform/runtime/Error.h"
+#include "support/QtPrinters.h"
+#include "support/SuiteDatabase.h"
+
+using namespace testing_support;
+
+namespace {
+
+class SchemaTest : public SuiteDatabaseTest {
+ protected:
+  // One column of every row of a schema rowset, joined with "|".
+  QString column(int schema, const std::vector<rt::Variant>& restrictions, const char* name) {
+    ado::Recordset rs = cn.OpenSchema(schema, restrictions);
+    QStringList values;
+    for (; !rs.EOF(); rs.MoveNext()) values << rs[QString::fromLatin1(name)].Value().toStringOrEmpty();
+    return values.join(u'|');
+  }
+};
+
+const rt::Variant any;
+
+}  // namespace
+
+TEST_F(SchemaTest, TablesRowsetListsTablesAndViews) {
+  define(QStringLiteral("CREATE VIEW SS_TA_CONFIGURACION AS SELECT * FROM TA_CONFIGURACION"));
+  const int tables = ado::adSchemaTables;
+  const QString all = column(tables, {}, "TABLE_NAME");
+  EXPECT_TRUE(all.contains(QStringLiteral("AUX_ERR|")));
+  // Tables first, then views.
+  EXPECT_LT(all.indexOf(QStringLiteral("|TA_CONFIGURACION|")), all.indexOf(QStringLiteral("|SS_"))) << all.toStdString();
+  EXPECT_TRUE(all.contains(QStringLiteral("|SS_TA_CONFIGURACION"))) << all.toStdString();
+  EXPECT_FALSE(all.contains(QStringLiteral("sqlite_")));
+  EXPECT_EQ(column(tables, {any, any, "aux_err"}, "TABLE_NAME"), QStringLiteral("AUX_ERR"));
+  EXPECT_EQ(column(tables, {any, any, "aux_err"}, "TABLE_TYPE"), QStringLiteral("TABLE"));
+  EXPECT_EQ(column(tables, {any, any, "SS_TA_CONFIGURACION", "VIEW"}, "TABLE_NAME"), QStringLiteral("SS_TA_CONFIGURACION"));
+  EXPECT_EQ(column(tables, {any, any, "TA_CONFIGURACION", "VIEW"}, "TABLE_NAME"), QString());
+  EXPECT_EQ(column(tables, {"suite", "dbo", "AUX_ERR"}, "TABLE_CATALOG"), QStringLiteral("suite"));
+  EXPECT_EQ(column(tables, {path, any, "AUX_ERR"}, "TABLE_SCHEMA"), QStringLiteral("dbo"));
+  EXPECT_EQ(column(tables, {"GESTION"}, "TABLE_NAME"), QString());
+  EXPECT_EQ(column(tables, {any, "otro"}, "TABLE_NAME"), QString());
+}
+
+TEST_F(SchemaTest, ColumnsRowsetDescribesEveryColumn) {
+  const int columns = ado::adSchemaColumns;
+  const std::vector<rt::Variant> configuration{path, any, "TA_CONFIGURACION", any};
+  EXPECT_EQ(column(columns, configuration, "COLUMN_NAME"), QStringLiteral("Grupo|CLAVE|VALOR|PoliticaNegocio|ValorAux"));
+  EXPECT_EQ(column(columns, configuration, "ORDINAL_POSITION"), QStringLiteral("1|2|3|4|5"));
+  EXPECT_EQ(column(columns, configuration, "DATA_TYPE"), QStringLiteral("129|129|129|11|129"));
+  EXPECT_EQ(column(columns, configuration, "CHARACTER_MAXIMUM_LENGTH"), QStringLiteral("50|50|255||255"));
+  EXPECT_EQ(column(columns, configuration, "IS_NULLABLE"), QStringLiteral("Verdadero|Falso|Verdadero|Verdadero|Verdadero"));
+  EXPECT_EQ(column(columns, {any, any, "ta_configuracion", "valor"}, "COLUMN_NAME"), QStringLiteral("VALOR"));
+  EXPECT_EQ(column(columns, {any, any, "AUX_ERR", "Fecha"}, "DATA_TYPE"), QStringLiteral("135"));
+  EXPECT_EQ(column(columns, {any, any, "NO_EXISTE"}, "COLUMN_NAME"), QString());
+}
+
+// The conventions of sql/sqlite hold for every table any file adds.
+TEST_F(SchemaTest, EveryTextColumnHasTheCollationAndItsWidthCheck) {
+  ado::Recordset rs = cn.OpenSchema(ado::adSchemaColumns);
+  int textColumns = 0;
+  for (; !rs.EOF(); rs.MoveNext()) {
+    const QString table = rs[QStringLiteral("TABLE_NAME")].Value().toString();
+    const QString name = rs[QStringLiteral("COLUMN_NAME")].Value().toString();
+    const int type = rs[QStringLiteral("DATA_TYPE")].Value().toLong();
+    if (type != ado::adChar && type != ado::adWChar) continue;
+    ++textColumns;
+    if (rs[QStringLiteral("COLLATION_NAME")].Value().isNull()) continue;  // a view's column
+    EXPECT_EQ(rs[QStringLiteral("COLLATION_NAME")].Value(), rt::Variant("CI_AS")) << table.toStdString() << "." << name.toStdString();
+    const int width = rs[QStringLiteral("CHARACTER_MAXIMUM_LENGTH")].Value().toLong();
+    if (width >= 8000) continue;  // TEXT
+    const QString create = scalar(QStringLiteral("SELECT sql FROM sqlite_schema WHERE name = '%1'").arg(table)).toString();
+    const QString check = QStringLiteral("CONSTRAINT W_%1_%2 CHECK (length(%2) <= %3)").arg(table, name).arg(width);
+    EXPECT_TRUE(create.contains(check)) << "missing: " << check.toStdString();
+  }
+  EXPECT_GT(textColumns, 0);
+}
+
+TEST(SchemaLoader, NeverOverwritesAFile) {
+  TempFolder folder;
+  const QString path = folder.write(QStringLiteral("datos.db"), QByteArray("no tocar"));
+  try {
+    ado::sqlite::CreateDatabase(path);
+    FAIL() << "created over an existing file";
+  } catch (const rt::Error& e) {
+    EXPECT_TRUE(e.Description().contains(QStringLiteral("ya existe"))) << e.Description().toStdString();
+  }
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), QByteArray("no tocar"));
+  EXPECT_FALSE(ado::sqlite::SchemaFiles().empty());
+}

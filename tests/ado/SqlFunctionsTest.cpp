@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "platform/ado/Connection.h"
+#include "support/QtPrinters.h"
+#include "support/SuiteDatabase.h"
+
+using namespace testing_support;
+
+namespace {
+
+class SqlFunctionsTest : public SuiteDatabaseTest {
+ protected:
+  SqlFunctionsTest() {
+    for (const char* key : {"fc  ", "Ñandú", "canción", "    "})
+      exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('%1', '%1')").arg(QString::fromUtf8(key)));
+  }
+  // The keys whose VALOR satisfies `condition`, in key order.
+  QString keysWhere(const QString& condition) {
+    ado::Recordset rs = cn.Execute(QStringLiteral("SELECT CLAVE FROM TA_CONFIGURACION WHERE ") + condition +
+                                   QStringLiteral(" ORDER BY CLAVE"));
+    QStringList keys;
+    for (; !rs.EOF(); rs.MoveNext()) keys << rs.Fields(0).Value().toString();
+    return keys.join(u'|');
+  }
+};
+
+}  // namespace
+
+TEST_F(SqlFunctionsTest, TextComparesLikeSqlServer) {
+  struct Case {
+    const char* condition;
+    const char* keys;
+  };
+  for (const Case& c : {
+           Case{"VALOR = 'FC'", "fc  "},
+           Case{"VALOR = 'fc'", "fc  "},
+           Case{"VALOR = ''", "    "},
+           Case{"VALOR = ' '", "    "},
+           Case{"VALOR = 'ñANDÚ'", "Ñandú"},
+           Case{"VALOR = 'Ñandu'", ""},  // accents count
+           Case{"VALOR = 'CANCIÓN  '", "canción"},
+           Case{"VALOR > 'EZ'", "fc  |Ñandú"},
+           Case{"VALOR IN ('FC', 'CANCIÓN')", "canción|fc  "},
+       })
+    EXPECT_EQ(keysWhere(QString::fromUtf8(c.condition)), QString::fromUtf8(c.keys)) << c.condition;
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION WHERE CLAVE = 'FC'")), rt::Variant(1));
+}
+
+TEST_F(SqlFunctionsTest, LenCountsCharactersWithoutTrailingBlanks) {
+  struct Case {
+    const char* expression;
+    int length;
+  };
+  for (const Case& c : {Case{"'ab  '", 2}, Case{"'  ab'", 4}, Case{"'ñandú '", 5}, Case{"''", 0}, Case{"'   '", 0},
+                        Case{"123", 3}, Case{"VALOR", 2}})
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LEN(%1) FROM TA_CONFIGURACION WHERE CLAVE = 'FC'")
+                         .arg(QString::fromUtf8(c.expression))),
+              rt::Variant(c.length))
+        << c.expression;
+  EXPECT_TRUE(scalar(QStringLiteral("SELECT LEN(NULL)")).isNull());
+}
+
+TEST_F(SqlFunctionsTest, LikeFoldsCaseBeyondAscii) {
+  struct Case {
+    const char* condition;
+    const char* keys;
+  };
+  for (const Case& c : {
+           Case{"VALOR LIKE 'ñan%'", "Ñandú"},
+           Case{"VALOR LIKE '%NDÚ'", "Ñandú"},
+           Case{"VALOR LIKE '%ndu'", ""},
+           Case{"VALOR LIKE 'F_%'", "fc  "},
+           Case{"VALOR LIKE 'fc'", ""},  // LIKE keeps trailing blanks
+           Case{"VALOR LIKE '[c-f]%'", "canción|fc  "},
+           Case{"VALOR LIKE '[^c-f]%'", "    |Ñandú"},
+           Case{"VALOR LIKE '[ñ]%'", "Ñandú"},
+           Case{"VALOR LIKE '%ó%'", "canción"},
+           Case{"VALOR NOT LIKE '%'", ""},
+       })
+    EXPECT_EQ(keysWhere(QString::fromUtf8(c.condition)), QString::fromUtf8(c.keys)) << c.condition;
+  EXPECT_EQ(scalar(QStringLiteral("SELECT '50%' LIKE '50!%' ESCAPE '!'")), rt::Variant(1));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT '500' LIKE '50!%' ESCAPE '!'")), rt::Variant(0));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT 'a[b' LIKE 'a[b'")), rt::Variant(1));
+  EXPECT_TRUE(scalar(QStringLiteral("SELECT NULL LIKE 'a'")).isNull());
+}
+
+TEST_F(SqlFunctionsTest, TheSqliteShellOpensTheDatabaseWithTheExtension) {
+  const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+  if (shell.isEmpty()) GTEST_SKIP() << "the sqlite3 shell is not installed";
+  cn.Close();
+  QProcess process;
+  process.start(shell, {path});
+  process.write(QStringLiteral(".load %1\n"
+                               "SELECT CLAVE FROM TA_CONFIGURACION WHERE VALOR = 'FC';\n"
+                               "SELECT LEN('ñandú  '), 'Ñandú' LIKE 'ñAN%';\n")
+                    .arg(QStringLiteral(CI_AS_EXTENSION))
+                    .toUtf8());
+  process.closeWriteChannel();
+  ASSERT_TRUE(process.waitForFinished(10000));
+  EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), QString());
+  EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), QStringLiteral("fc  \n5|1\n"));
+}

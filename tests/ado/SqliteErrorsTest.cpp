@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "platform/ado/Connection.h"
+#include "platform/runtime/Error.h"
+#include "support/QtPrinters.h"
+#include "support/SuiteDatabase.h"
+
+using namespace testing_support;
+namespace errnum = ado::errnum;
+
+namespace {
+
+class SqliteErrorsTest : public SuiteDatabaseTest {
+ protected:
+  SqliteErrorsTest() {
+    define(QStringLiteral("CREATE TABLE PADRE (CODIGO VARCHAR(4) COLLATE CI_AS NOT NULL PRIMARY KEY)"));
+    define(QStringLiteral(
+        "CREATE TABLE HIJO (CODIGO VARCHAR(4) COLLATE CI_AS NOT NULL REFERENCES PADRE (CODIGO), "
+        "NOMBRE VARCHAR(25) COLLATE CI_AS NOT NULL, NUMERO INTEGER, "
+        "CONSTRAINT W_HIJO_NOMBRE CHECK (length(NOMBRE) <= 25), CONSTRAINT POSITIVO CHECK (NUMERO > 0))"));
+    exec(QStringLiteral("INSERT INTO PADRE VALUES ('FC')"));
+    exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('K')"));
+  }
+  // Runs a statement that must fail and returns the runtime error.
+  rt::Error failure(const QString& sql) {
+    try {
+      cn.Execute(sql);
+    } catch (const rt::Error& e) {
+      return e;
+    }
+    ADD_FAILURE() << "no error from " << sql.toStdString();
+    return rt::Error(0, QString());
+  }
+};
+
+}  // namespace
+
+TEST_F(SqliteErrorsTest, DuplicateKeyIsSqlServersIntegrityErrorFollowedByTheClosingEntry) {
+  rt::Error e = failure(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('k  ', 'x')"));
+  EXPECT_EQ(e.Number(), errnum::Integrity);
+  EXPECT_EQ(e.Number(), -2147217873);
+  ASSERT_EQ(cn.Errors().Count(), 2);
+  const ado::Error& first = cn.Errors()[0];
+  EXPECT_EQ(first.NativeError, 2627);
+  EXPECT_EQ(first.SQLState, QStringLiteral("23000"));
+  EXPECT_EQ(first.Number, errnum::Integrity);
+  EXPECT_EQ(e.Description(), first.Description);
+  EXPECT_TRUE(first.Description.startsWith(QStringLiteral("Violation of PRIMARY KEY constraint"))) << first.Description.toStdString();
+  EXPECT_TRUE(first.Description.contains(QStringLiteral("TA_CONFIGURACION")));
+  const ado::Error& closing = cn.Errors()[1];
+  EXPECT_EQ(closing.NativeError, 3621);
+  EXPECT_EQ(closing.SQLState, QStringLiteral("01000"));
+  EXPECT_EQ(closing.Description, QStringLiteral("The statement has been terminated."));
+}
+
+TEST_F(SqliteErrorsTest, ErrorsStayUntilClearedAndTheNextFailureReplacesThem) {
+  failure(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('K')"));
+  ASSERT_EQ(cn.Errors().Count(), 2);
+  cn.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('OTRA')"));
+  ado::Recordset rs = cn.Execute(QStringLiteral("SELECT * FROM TA_CONFIGURACION"));
+  EXPECT_EQ(cn.Errors().Count(), 2) << "successful operations leave the collection alone";
+  failure(QStringLiteral("SELECT * FROM NO_EXISTE"));
+  ASSERT_EQ(cn.Errors().Count(), 1);
+  EXPECT_EQ(cn.Errors()[0].NativeError, 208);
+  cn.Errors().Clear();
+  EXPECT_EQ(cn.Errors().Count(), 0);
+  try {
+    cn.Errors().Item(0);
+    ADD_FAILURE() << "an empty collection has no item 0";
+  } catch (const rt::Error& e) {
+    EXPECT_EQ(e.Number(), errnum::ItemNotFound);
+  }
+}
+
+TEST_F(SqliteErrorsTest, SqliteErrorsMapToSqlServersNumbers) {
+  struct Case {
+    const char* sql;
+    long number;
+    long native;
+    const char* sqlState;
+    const char* description;
+    bool terminated;
+  };
+  for (const Case& c : {
+           Case{"INSERT INTO HIJO VALUES ('XX', 'n', 1)", errnum::Integrity, 547, "23000",
+                "The INSERT statement conflicted with a FOREIGN KEY constraint.", true},
+           Case{"INSERT INTO HIJO (CODIGO, NUMERO) VALUES ('FC', 1)", errnum::Integrity, 515, "23000",
+                "Cannot insert the value NULL into column 'NOMBRE', table 'HIJO'; column does not allow nulls. "
+                "INSERT fails.",
+                true},
+           Case{"INSERT INTO HIJO VALUES ('FC', '12345678901234567890123456', 1)", errnum::DataOverflow, 8152,
+                "22001", "String or binary data would be truncated.", true},
+           Case{"INSERT INTO HIJO VALUES ('FC', 'n', 0)", errnum::Integrity, 547, "23000",
+                "The INSERT statement conflicted with the CHECK constraint \"POSITIVO\".", true},
+           Case{"SELECT * FROM NO_EXISTE", errnum::MissingTable, 208, "42S02", "Invalid object name 'NO_EXISTE'.",
+                false},
+           Case{"SELECT NO_EXISTE FROM HIJO", errnum::CommandText, 207, "42S22", "Invalid column name 'NO_EXISTE'.",
+                false},
+           Case{"SELECT * FROM HIJO WHERE NUMERO = = 1", errnum::CommandText, 102, "42000", "Incorrect syntax near '='.",
+                false},
+       }) {
+    rt::Error e = failure(QString::fromUtf8(c.sql));
+    EXPECT_EQ(e.Number(), c.number) << c.sql;
+    ASSERT_EQ(cn.Errors().Count(), c.terminated ? 2 : 1) << c.sql;
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native) << c.sql;
+    EXPECT_EQ(cn.Errors()[0].SQLState, QString::fromLatin1(c.sqlState)) << c.sql;
+    EXPECT_EQ(cn.Errors()[0].Description, QString::fromUtf8(c.description)) << c.sql;
+    if (c.terminated) {
+      EXPECT_EQ(cn.Errors()[1].NativeError, 3621) << c.sql;
+    }
+  }
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM HIJO")), rt::Variant(0));
+}
+
+TEST_F(SqliteErrorsTest, WritingOnAnOutdatedReadIsALockTimeout) {
+  ado::Connection other;
+  other.Open(EmbeddedConnectionString(path));
+  ado::Recordset reading = other.Execute(QStringLiteral("SELECT * FROM TA_CONFIGURACION"));
+  cn.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('NUEVA')"));
+  try {
+    other.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('OTRA')"));
+    ADD_FAILURE() << "wrote over a newer state of the database";
+  } catch (const rt::Error& e) {
+    EXPECT_EQ(e.Number(), errnum::Timeout);
+  }
+  EXPECT_EQ(other.Errors()[0].NativeError, 1222);
+  reading.Close();
+  other.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('OTRA')"));
+}

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "platform/ado/Connection.h"
+#include "platform/runtime/Error.h"
+#include "support/QtPrinters.h"
+#include "support/SuiteDatabase.h"
+
+using namespace testing_support;
+namespace errnum = ado::errnum;
+
+namespace {
+
+class TransactionTest : public SuiteDatabaseTest {
+ protected:
+  TransactionTest() { observer.Open(EmbeddedConnectionString(path)); }
+  // Rows as another connection sees them.
+  rt::Variant committedRows() {
+    ado::Recordset rs = observer.Execute(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION"));
+    return rs.Fields(0).Value();
+  }
+  void insert(const char* key) {
+    exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('%1')").arg(QLatin1String(key)));
+  }
+  long nativeErrorOf(const std::function<void()>& step) {
+    try {
+      step();
+    } catch (const rt::Error&) {
+      return cn.Errors()[0].NativeError;
+    }
+    return 0;
+  }
+  ado::Connection observer;
+};
+
+}  // namespace
+
+TEST_F(TransactionTest, NestedBeginsCommitAtTheOutermostLevel) {
+  EXPECT_EQ(cn.BeginTrans(), 1);
+  insert("A");
+  EXPECT_EQ(cn.BeginTrans(), 2);
+  insert("B");
+  cn.CommitTrans();
+  EXPECT_EQ(committedRows(), rt::Variant(0)) << "the inner commit only counts down";
+  cn.CommitTrans();
+  EXPECT_EQ(committedRows(), rt::Variant(2));
+}
+
+TEST_F(TransactionTest, RollbackUndoesEveryLevel) {
+  insert("ANTES");
+  cn.BeginTrans();
+  insert("A");
+  cn.BeginTrans();
+  insert("B");
+  cn.RollbackTrans();
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION")), rt::Variant(1));
+  EXPECT_EQ(nativeErrorOf([&] { cn.CommitTrans(); }), 3902) << "nothing is open any more";
+  EXPECT_EQ(cn.BeginTrans(), 1);
+}
+
+TEST_F(TransactionTest, CommitOrRollbackWithoutBeginIsAnError) {
+  EXPECT_EQ(nativeErrorOf([&] { cn.CommitTrans(); }), 3902);
+  EXPECT_EQ(cn.Errors()[0].Description,
+            QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+  EXPECT_EQ(nativeErrorOf([&] { cn.RollbackTrans(); }), 3903);
+  EXPECT_EQ(cn.Errors().Count(), 1);
+}
+
+TEST_F(TransactionTest, AFailingStatementLeavesTheTransactionToTheCaller) {
+  cn.BeginTrans();
+  insert("A");
+  EXPECT_EQ(nativeErrorOf([&] { cn.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('a')")); }),
+            2627);
+  insert("B");
+  cn.CommitTrans();
+  EXPECT_EQ(committedRows(), rt::Variant(2)) << "only the failing statement was undone";
+}
+
+TEST_F(TransactionTest, ClosingTheConnectionRollsBackEvenWithRecordsetsLeftOpen) {
+  cn.BeginTrans();
+  insert("A");
+  ado::Recordset reading = cn.Execute(QStringLiteral("SELECT * FROM TA_CONFIGURACION"));
+  cn.Close();
+  EXPECT_EQ(committedRows(), rt::Variant(0));
+  observer.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('B')"));  // not locked out
+  EXPECT_EQ(reading.State(), ado::adStateClosed);
+}

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "platform/ado/Connection.h"
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/Error.h"
+#include "support/ErrorNumber.h"
+#include "support/QtPrinters.h"
+#include "support/SuiteDatabase.h"
+
+using namespace testing_support;
+namespace errnum = ado::errnum;
+
+namespace {
+
+class UpdatableRecordsetTest : public SuiteDatabaseTest {
+ protected:
+  UpdatableRecordsetTest() {
+    exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('UNO', '1')"));
+    exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('DOS', '2')"));
+  }
+  ado::Recordset editable(const QString& sql) {
+    ado::Recordset rs;
+    rs.Open(sql, cn, ado::adOpenDynamic, ado::adLockOptimistic);
+    return rs;
+  }
+  QString valor(const char* clave) {
+    return scalar(QStringLiteral("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = '%1'").arg(QLatin1String(clave)))
+        .toStringOrEmpty();
+  }
+};
+
+}  // namespace
+
+TEST_F(UpdatableRecordsetTest, AddNewWritesTheRowWithDayFirstDatesStoredAsIso) {
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM AUX_ERR LIMIT 1"));
+  EXPECT_TRUE(rs.BOF());
+  rs.AddNew();
+  EXPECT_EQ(rs.EditMode(), 2);
+  EXPECT_FALSE(rs.EOF());
+  rs[QStringLiteral("Proceso")] = rt::Variant("importar_tavernix");
+  rs[QStringLiteral("Fecha")] = rt::Variant("01/07/05 13:45");
+  rs[QStringLiteral("Error")] = rt::Variant(2627);
+  rs[QStringLiteral("Descripcion")] = rt::Variant("");
+  rs[QStringLiteral("SQL")] = rt::Variant("BEGIN TRANSACTION \r\r\rINSERT ...\r");
+  rs.Update();
+  EXPECT_EQ(rs.EditMode(), 0);
+  EXPECT_EQ(rs[QStringLiteral("Fecha")].Value(), rt::Variant(rt::MakeDate(2005, 7, 1, 13, 45)));
+  EXPECT_TRUE(rs[QStringLiteral("PC")].Value().isNull());
+  rs.Close();
+
+  EXPECT_EQ(scalar(QStringLiteral("SELECT 'x' || Fecha FROM AUX_ERR")), rt::Variant("x2005-07-01 13:45:00"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Error FROM AUX_ERR")), rt::Variant(2627));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Descripcion FROM AUX_ERR")), rt::Variant(""));
+}
+
+TEST_F(UpdatableRecordsetTest, EditsTheCurrentRowInPlace) {
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM TA_CONFIGURACION WHERE CLAVE = 'uno'"));
+  rs[QStringLiteral("VALOR")] = rt::Variant("uno nuevo");
+  EXPECT_EQ(rs.EditMode(), 1);
+  EXPECT_EQ(rs[QStringLiteral("VALOR")].Value(), rt::Variant("uno nuevo"));
+  rs.Update();
+  EXPECT_EQ(valor("UNO"), QStringLiteral("uno nuevo"));
+  EXPECT_EQ(valor("DOS"), QStringLiteral("2"));
+
+  // A table without a key: the row is found by its values.
+  exec(QStringLiteral("INSERT INTO AUX_ERR (Proceso, Fecha, Error) VALUES ('p', '2005-07-01', 1)"));
+  exec(QStringLiteral("INSERT INTO AUX_ERR (Proceso, Fecha, Error) VALUES ('p', '2005-07-02', 1)"));
+  ado::Recordset log = editable(QStringLiteral("SELECT * FROM AUX_ERR WHERE Fecha = '2005-07-02'"));
+  log[QStringLiteral("Error")] = rt::Variant(547);
+  log.Update();
+  EXPECT_EQ(scalar(QStringLiteral("SELECT SUM(Error) FROM AUX_ERR")), rt::Variant(548));
+}
+
+TEST_F(UpdatableRecordsetTest, CancelUpdateDropsTheEdit) {
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM TA_CONFIGURACION ORDER BY CLAVE"));
+  rs[QStringLiteral("VALOR")] = rt::Variant("cambiado");
+  rs.CancelUpdate();
+  EXPECT_EQ(rs.EditMode(), 0);
+  EXPECT_EQ(rs[QStringLiteral("VALOR")].Value(), rt::Variant("2"));
+
+  rs.AddNew();
+  rs[QStringLiteral("CLAVE")] = rt::Variant("TRES");
+  rs.CancelUpdate();
+  EXPECT_EQ(rs[QStringLiteral("CLAVE")].Value(), rt::Variant("DOS")) << "back on the row current before AddNew";
+  rs.MoveNext();
+  rs.MoveNext();
+  EXPECT_TRUE(rs.EOF());
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION")), rt::Variant(2));
+  EXPECT_EQ(valor("DOS"), QStringLiteral("2"));
+}
+
+TEST_F(UpdatableRecordsetTest, ClosingWithAPendingEditIsRefusedAndAMoveSavesIt) {
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM TA_CONFIGURACION ORDER BY CLAVE"));
+  rs[QStringLiteral("VALOR")] = rt::Variant("dos nuevo");
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Close(); }), errnum::NotAllowedInContext);
+  EXPECT_EQ(rs.State(), ado::adStateOpen);
+  rs.MoveNext();  // saves the edit first
+  EXPECT_EQ(valor("DOS"), QStringLiteral("dos nuevo"));
+  EXPECT_EQ(rs[QStringLiteral("CLAVE")].Value(), rt::Variant("UNO"));
+
+  rs.AddNew();
+  rs[QStringLiteral("CLAVE")] = rt::Variant("TRES");
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Close(); }), errnum::NotAllowedInContext);
+  rs.CancelUpdate();
+  rs.Close();
+  EXPECT_EQ(rs.State(), ado::adStateClosed);
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION")), rt::Variant(2));
+}
+
+TEST_F(UpdatableRecordsetTest, AFailedUpdateKeepsTheEditAndFillsErrors) {
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM TA_CONFIGURACION"));
+  rs.AddNew();
+  rs[QStringLiteral("CLAVE")] = rt::Variant("uno  ");  // equal to UNO under the collation
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Update(); }), errnum::Integrity);
+  ASSERT_EQ(cn.Errors().Count(), 2);
+  EXPECT_EQ(cn.Errors()[0].NativeError, 2627);
+  EXPECT_EQ(cn.Errors()[1].NativeError, 3621);
+  EXPECT_EQ(rs.EditMode(), 2);
+  rs[QStringLiteral("CLAVE")] = rt::Variant("TRES");
+  rs.Update();
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION")), rt::Variant(3));
+  EXPECT_EQ(rs.RecordCount(), 3);
+}
+
+TEST_F(UpdatableRecordsetTest, ValuesAreConvertedByTheColumnType) {
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM AUX_ERR"));
+  rs.AddNew();
+  EXPECT_EQ(ErrorNumberOf([&] { rs[QStringLiteral("Fecha")] = rt::Variant("ayer"); }), errnum::TypeConversion);
+  EXPECT_EQ(ErrorNumberOf([&] { rs[QStringLiteral("Error")] = rt::Variant("dos"); }), errnum::TypeConversion);
+  rs[QStringLiteral("Error")] = rt::Variant("12");
+  rs[QStringLiteral("Proceso")] = rt::Variant(12.5);
+  EXPECT_EQ(rs[QStringLiteral("Error")].Value(), rt::Variant(12));
+  EXPECT_EQ(rs[QStringLiteral("Proceso")].Value(), rt::Variant("12,5"));
+  rs.CancelUpdate();
+}
+
+TEST_F(UpdatableRecordsetTest, AnSSViewWritesToItsBaseTable) {
+  define(QStringLiteral("CREATE VIEW SS_TA_CONFIGURACION AS SELECT CLAVE, VALOR FROM TA_CONFIGURACION "
+                      "UNION ALL SELECT CLAVE, VALOR FROM TA_CONFIGURACION WHERE 0"));
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM SS_TA_CONFIGURACION WHERE CLAVE = 'UNO'"));
+  rs[QStringLiteral("VALOR")] = rt::Variant("por la vista");
+  rs.AddNew();  // saves the edit, then adds
+  rs[QStringLiteral("CLAVE")] = rt::Variant("TRES");
+  rs[QStringLiteral("VALOR")] = rt::Variant("3");
+  rs.Update();
+  EXPECT_EQ(valor("UNO"), QStringLiteral("por la vista"));
+  EXPECT_EQ(valor("TRES"), QStringLiteral("3"));
+}
+
+TEST_F(UpdatableRecordsetTest, AReadOnlyRecordsetRefusesEdits) {
+  ado::Recordset rs;
+  rs.Open(QStringLiteral("SELECT * FROM TA_CONFIGURACION"), cn);
+  EXPECT_EQ(ErrorNumberOf([&] { rs.AddNew(); }), errnum::NotSupported);
+  EXPECT_EQ(ErrorNumberOf([&] { rs[QStringLiteral("VALOR")] = rt::Variant("x"); }), errnum::NotSupported);
+  ado::Recordset empty = editable(QStringLiteral("SELECT * FROM TA_CONFIGURACION WHERE CLAVE = 'nada'"));
+  EXPECT_EQ(ErrorNumberOf([&] { empty[QStringLiteral("VALOR")] = rt::Variant("x"); }), errnum::BofOrEof);
+}

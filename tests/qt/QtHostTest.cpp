@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "SampleForm.h"
+#include "core/forms/Forms.h"
+#include "core/forms/clsInputBox.h"
+#include "platform/qt/Appearance.h"
+#include "platform/qt/FileFilter.h"
+#include "platform/qt/QtHost.h"
+#include "platform/ui/MessageBox.h"
+#include "support/QtPrinters.h"
+
+namespace {
+
+// Kept to the end of the process: Qt's devices must not outlive it at exit.
+QApplication& application() {
+  static int argc = 1;
+  static char name[] = "tests_qt";
+  static char* argv[] = {name, nullptr};
+  static auto* app = new QApplication(argc, argv);
+  return *app;
+}
+
+// Runs `act` on the modal window once the event loop shows it.
+void whenModal(std::function<void(QWidget&)> act) {
+  QTimer::singleShot(0, [act] {
+    QWidget* modal = QApplication::activeModalWidget();
+    ASSERT_NE(modal, nullptr) << "no modal window";
+    act(*modal);
+  });
+}
+
+template <class W>
+W& child(QWidget& window, const char* name) {
+  W* w = window.findChild<W*>(QString::fromLatin1(name));
+  if (!w) throw std::runtime_error(std::string("no widget ") + name);
+  return *w;
+}
+
+QPushButton& buttonLabelled(QWidget& box, const QString& text) {
+  for (QPushButton* b : box.findChildren<QPushButton*>())
+    if (b->text() == text) return *b;
+  throw std::runtime_error("no button " + text.toStdString());
+}
+
+}  // namespace
+
+class QtHostTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    application();
+    ui::setHost(&host);
+  }
+  void TearDown() override {
+    core::ResetForms();
+    ui::setHost(nullptr);
+  }
+  // Shows the sample form and waits until it is the active window.
+  QWidget& showSample() {
+    form.Show();
+    QWidget* window = host.windowOf(form);
+    EXPECT_NE(window, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    return *window;
+  }
+
+  qt::QtHost host;
+  SampleForm form;
+};
+
+TEST_F(QtHostTest, RendersAFormModelAtItsTwipsGeometry) {
+  form.txtFields(2).Text = "511";
+  QWidget& window = showSample();
+  EXPECT_EQ(window.windowTitle(), "Muestra");
+  EXPECT_EQ(window.size(), QSize(qt::pixelsX(form.ScaleWidth()), qt::pixelsY(form.ScaleHeight())));
+  auto& name = child<QLineEdit>(window, "txtNombre");
+  EXPECT_EQ(name.geometry(), QRect(qt::pixelsX(120), qt::pixelsY(300), qt::pixelsX(2000), qt::pixelsY(315)));
+  EXPECT_EQ(name.parentWidget(), &child<QGroupBox>(window, "marco")) << "inside its frame";
+  EXPECT_EQ(child<QGroupBox>(window, "marco").title(), "Datos");
+  EXPECT_EQ(child<QLabel>(window, "lblNombre").buddy(), &name);
+  EXPECT_EQ(child<QLineEdit>(window, "txtFields(2)").text(), "511");
+  EXPECT_EQ(child<QComboBox>(window, "cboLista").count(), 2);
+  EXPECT_TRUE(child<QPushButton>(window, "cmdAceptar").isDefault());
+}
+
+TEST_F(QtHostTest, TheModelAndTheWidgetsStayInStepBothWays) {
+  QWidget& window = showSample();
+  auto& name = child<QLineEdit>(window, "txtNombre");
+  name.setFocus();
+  QTest::keyClicks(&name, "ana");
+  EXPECT_EQ(form.txtNombre.Text(), "ANA") << "typed keys pass through the model's KeyPress";
+  EXPECT_EQ(form.ActiveControl(), &form.txtNombre);
+
+  form.txtNombre.Text = "otro";
+  form.txtCodigo.Enabled = false;
+  form.chkActivo.Value = 1;
+  form.Caption = "Cambiada";
+  EXPECT_EQ(name.text(), "otro");
+  EXPECT_FALSE(child<QLineEdit>(window, "txtCodigo").isEnabled());
+  EXPECT_TRUE(child<QCheckBox>(window, "chkActivo").isChecked());
+  EXPECT_EQ(window.windowTitle(), "Cambiada");
+
+  child<QPushButton>(window, "cmdCancelar").click();
+  child<QCheckBox>(window, "chkActivo").click();
+  EXPECT_TRUE(form.log.contains("cmdCancelar_Click"));
+  EXPECT_EQ(form.chkActivo.Value(), 0);
+  name.setFocus();
+  QTest::keyClick(&name, Qt::Key_Return);
+  EXPECT_EQ(form.log.count("cmdAceptar_Click"), 1) << "Enter presses the default button";
+}
+
+TEST_F(QtHostTest, AModalFormRunsInItsOwnLoopUntilItHides) {
+  core::clsInputBox box;
+  box.setTitulo("Acceso");
+  box.setTextoDetalle("Clave");
+  box.setPassWordChar("*");
+  QString shownTitle;
+  QLineEdit::EchoMode echo = QLineEdit::Normal;
+  whenModal([&](QWidget& window) {
+    shownTitle = window.windowTitle();
+    auto& field = child<QLineEdit>(window, "txtfields");
+    echo = field.echoMode();
+    field.setFocus();
+    QTest::keyClicks(&field, "7148");
+    child<QPushButton>(window, "CmdAceptar").click();
+  });
+  EXPECT_EQ(box.Abrir(), "7148");
+  EXPECT_EQ(shownTitle, "Acceso");
+  EXPECT_EQ(echo, QLineEdit::Password);
+}
+
+TEST_F(QtHostTest, TheCloseBoxOfTheLoginDialogCancels) {
+  core::frmAcceso& acceso = core::gfrmAcceso();
+  acceso.Aceptar = true;  // an earlier accept
+  whenModal([](QWidget& window) { window.close(); });
+  acceso.Show(ui::vbModal);
+  EXPECT_FALSE(acceso.Aceptar);
+  EXPECT_TRUE(acceso.Loaded());
+  EXPECT_FALSE(host.windowOf(acceso)->isVisible());
+}
+
+TEST_F(QtHostTest, MessageBoxesHaveSpanishButtonsTheIconAndTheDefault) {
+  struct Case {
+    int buttons;
+    QStringList texts;
+    QString press;
+    int answer;
+  };
+  const Case cases[] = {
+      {ui::mb::OkOnly | ui::mb::Information, {"Aceptar"}, "Aceptar", ui::mb::Ok},
+      {ui::mb::OkCancel | ui::mb::Exclamation, {"Aceptar", "Cancelar"}, "Cancelar", ui::mb::Cancel},
+      {ui::mb::AbortRetryIgnore | ui::mb::Critical | ui::mb::DefaultButton2, {"Anular", "Reintentar", "Omitir"},
+       "Reintentar", ui::mb::Retry},
+      {ui::mb::YesNoCancel | ui::mb::Question, {"Sí", "No", "Cancelar"}, "No", ui::mb::No},
+      {ui::mb::YesNo | ui::mb::Question | ui::mb::DefaultButton2, {"Sí", "No"}, "Sí", ui::mb::Yes},
+      {ui::mb::RetryCancel, {"Reintentar", "Cancelar"}, "Reintentar", ui::mb::Retry},
+  };
+  const std::map<int, QMessageBox::Icon> icons = {{ui::mb::Information, QMessageBox::Information},
+                                                  {ui::mb::Exclamation, QMessageBox::Warning},
+                                                  {ui::mb::Critical, QMessageBox::Critical},
+                                                  {ui::mb::Question, QMessageBox::Question},
+                                                  {0, QMessageBox::NoIcon}};
+  for (const Case& c : cases) {
+    QStringList texts;
+    QString defaultText, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    whenModal([&](QWidget& w) {
+      auto& box = dynamic_cast<QMessageBox&>(w);
+      for (QAbstractButton* b : box.buttons()) texts << b->text();
+      defaultText = box.defaultButton()->text();
+      icon = box.icon();
+      title = box.windowTitle();
+      buttonLabelled(box, c.press).click();
+    });
+    EXPECT_EQ(host.MsgBox("¿Continuar?", c.buttons, "Aviso al Operador"), c.answer) << c.press.toStdString();
+    texts.sort();
+    QStringList expected = c.texts;
+    expected.sort();
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(defaultText, c.texts[ui::mb::defaultButton(c.buttons)]);
+    EXPECT_EQ(icon, icons.at(ui::mb::icon(c.buttons)));
+    EXPECT_EQ(title, "Aviso al Operador");
+  }
+}
+
+TEST_F(QtHostTest, TheInputBoxReturnsTheTextOrNothingWhenCancelled) {
+  whenModal([](QWidget& w) {
+    auto& dialog = dynamic_cast<QInputDialog&>(w);
+    dialog.setTextValue("3,5");
+    buttonLabelled(dialog, "Aceptar").click();
+  });
+  EXPECT_EQ(host.InputBox("Ingrese la Cantidad del Articulo...", "Carga de Datos", "0"), "3,5");
+  whenModal([](QWidget& w) { buttonLabelled(w, "Cancelar").click(); });
+  EXPECT_EQ(host.InputBox("Cantidad", "Carga de Datos", "1"), "");
+}
+
+TEST_F(QtHostTest, TheGridViewShowsHeaderColoursWidthsAndTheCurrentCell) {
+  ui::FlexGrid& grid = form.grilla;
+  grid.setRows(4);
+  grid.setCols(3);
+  grid.setTextMatrix(0, 1, "Cantidad");
+  grid.setTextMatrix(2, 1, "12");
+  grid.setColWidth(2, 0);
+  grid.setColWidth(1, 1500);
+  grid.setRow(2);
+  grid.setCol(1);
+  grid.setCellBackColor(0x0000FF);  // red, blue-green-red
+  grid.setCellFontBold(true);
+  QWidget& window = showSample();
+  QCoreApplication::processEvents();
+  auto& view = child<QTableView>(window, "grilla");
+  QAbstractItemModel& model = *view.model();
+  EXPECT_EQ(model.rowCount(), 3) << "the fixed row is the header";
+  EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Cantidad");
+  const QModelIndex cell = model.index(1, 1);
+  EXPECT_EQ(cell.data().toString(), "12");
+  EXPECT_EQ(cell.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+  EXPECT_TRUE(cell.data(Qt::FontRole).value<QFont>().bold());
+  EXPECT_TRUE(view.isColumnHidden(2));
+  EXPECT_EQ(view.columnWidth(1), qt::pixelsX(1500));
+  EXPECT_EQ(view.currentIndex(), cell);
+
+  grid.setTextMatrix(3, 0, "nuevo");
+  EXPECT_EQ(model.index(2, 0).data().toString(), "nuevo");
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(model.index(2, 1)).center());
+  EXPECT_EQ(grid.Row(), 3);
+  EXPECT_EQ(grid.Col(), 1);
+}
+
+TEST(FileFilter, PairsBecomeQtFilters) {
+  EXPECT_EQ(qt::qtFileFilter("Tablas FoxPro|*.dbf|Todos los archivos|*.*"),
+            "Tablas FoxPro (*.dbf);;Todos los archivos (*.*)");
+  EXPECT_EQ(qt::qtFileFilter("Datos|*.dbf;*.db; *.mdb"), "Datos (*.dbf *.db *.mdb)");
+  EXPECT_EQ(qt::qtFileFilter(""), "");
+}

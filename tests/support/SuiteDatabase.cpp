@@ -1,0 +1,59 @@
+#include "support/SuiteDatabase.h"
+
+#include <sqlite3.h>
+
+#include <QFile>
+
+#include "platform/ado/sqlite/Database.h"
+#include "platform/ado/sqlite/SchemaLoader.h"
+#include "platform/runtime/Error.h"
+
+namespace testing_support {
+
+namespace {
+const QString& schemaTemplate() {
+  static TempFolder folder;
+  static const QString path = [] {
+    QString p = folder.file(QStringLiteral("template.db"));
+    ado::sqlite::CreateDatabase(p);
+    return p;
+  }();
+  return path;
+}
+}  // namespace
+
+QString NewSuiteDatabase(const TempFolder& folder, const QString& name) {
+  const QString path = folder.file(name);
+  if (!QFile::copy(schemaTemplate(), path)) ADD_FAILURE() << "cannot copy the schema template to " << path.toStdString();
+  return path;
+}
+
+QString EmbeddedConnectionString(const QString& database) {
+  return QStringLiteral("PROVIDER=SQLOLEDB;Server=sqlite;Database =%1;UId=sa;Pwd=;").arg(database);
+}
+
+SuiteDatabaseTest::SuiteDatabaseTest() : path(NewSuiteDatabase(folder)) { cn.Open(EmbeddedConnectionString(path)); }
+
+void SuiteDatabaseTest::exec(const QString& sql) {
+  try {
+    cn.Execute(sql);
+  } catch (const rt::Error& e) {
+    ADD_FAILURE() << sql.toStdString() << ": " << e.what();
+  }
+}
+
+void SuiteDatabaseTest::define(const QString& sql) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  if (ado::sqlite::ConfigureConnection(db) != SQLITE_OK ||
+      sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+    ADD_FAILURE() << sql.toStdString() << ": " << sqlite3_errmsg(db);
+  sqlite3_close_v2(db);
+}
+
+rt::Variant SuiteDatabaseTest::scalar(const QString& sql) {
+  ado::Recordset rs = cn.Execute(sql);
+  return rs.EOF() ? rt::Variant() : rs.Fields(0).Value();
+}
+
+}  // namespace testing_support

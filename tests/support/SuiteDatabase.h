@@ -1,0 +1,38 @@
+#pragma once
+// Suite databases for tests: a fresh file built from the schema of
+// sql/sqlite in a test's own folder, and a fixture that opens it through the
+// data-access objects as the program does.
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include "platform/ado/Connection.h"
+#include "support/TempFolder.h"
+
+namespace testing_support {
+
+// Creates `name` in `folder` with the whole schema and returns its path. The
+// schema is loaded once per test program; later databases are copies.
+QString NewSuiteDatabase(const TempFolder& folder, const QString& name = QStringLiteral("suite.db"));
+
+// The connection string the program builds for the embedded server.
+QString EmbeddedConnectionString(const QString& database);
+
+// A new suite database, open on `cn`.
+class SuiteDatabaseTest : public ::testing::Test {
+ protected:
+  SuiteDatabaseTest();
+  // Runs a statement that must succeed.
+  void exec(const QString& sql);
+  // Adds tables or views of a test's own, in SQLite's dialect, as the
+  // schema files do.
+  void define(const QString& sql);
+  // The first column of the first row of a query.
+  rt::Variant scalar(const QString& sql);
+
+  TempFolder folder;
+  QString path;
+  ado::Connection cn;
+};
+
+}  // namespace testing_support

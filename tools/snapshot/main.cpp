@@ -1,0 +1,93 @@
+// Shows each window of the program through the Qt host, as the program
+// does, and saves what it looks like (with a drawn title bar) as
+// <folder>/<form>.png. Runs without a display.
+#include <QApplication>
+#include <QDir>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <functional>
+
+#include "core/forms/Forms.h"
+#include "core/forms/clsInputBox.h"
+#include "platform/qt/QtHost.h"
+
+namespace {
+
+// The client area under a plain title bar with the window's icon and caption.
+QImage withTitleBar(QWidget& window) {
+  const QPixmap client = window.grab();
+  const int bar = 24;
+  QImage image(client.width() + 2, client.height() + bar + 1, QImage::Format_ARGB32);
+  image.fill(QColor(90, 90, 90));
+  QPainter p(&image);
+  QLinearGradient g(0, 0, 0, bar);
+  g.setColorAt(0, QColor(70, 110, 170));
+  g.setColorAt(1, QColor(40, 75, 135));
+  p.fillRect(QRect(1, 1, client.width(), bar - 1), g);
+  int textLeft = 8;
+  if (!window.windowIcon().isNull()) {
+    p.drawPixmap(6, 4, window.windowIcon().pixmap(16, 16));
+    textLeft = 28;
+  }
+  QFont font = window.font();
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(Qt::white);
+  p.drawText(QRect(textLeft, 1, client.width() - textLeft - 24, bar - 1), Qt::AlignVCenter | Qt::AlignLeft,
+             window.windowTitle());
+  p.drawText(QRect(client.width() - 20, 1, 16, bar - 1), Qt::AlignCenter, QStringLiteral("×"));
+  p.drawPixmap(1, bar, client);
+  return image;
+}
+
+// Runs `show`, which shows a window modally; once it is up, saves it and
+// closes it through its close box.
+bool capture(const QString& folder, const QString& name, const std::function<void()>& show) {
+  bool saved = false;
+  QTimer::singleShot(0, [&] {
+    QCoreApplication::processEvents();
+    if (QWidget* window = QApplication::activeModalWidget()) {
+      saved = withTitleBar(*window).save(QDir(folder).filePath(name + QStringLiteral(".png")));
+      window->close();
+    }
+  });
+  show();
+  std::printf("%s: %s\n", qPrintable(name), saved ? "saved" : "NOT SAVED");
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
+  QDir().mkpath(folder);
+  qt::QtHost host;
+  ui::setHost(&host);
+
+  bool ok = capture(folder, QStringLiteral("frmAcceso"), [] {
+    core::frmAcceso& acceso = core::gfrmAcceso();
+    acceso.TxtUserId.Text = QStringLiteral("sa");
+    acceso.TxtUserPassword.Text = QStringLiteral("secreto");
+    acceso.TxtDbName.Text = QStringLiteral("KORANET");
+    acceso.TxtServidor.Text = QStringLiteral("servidor");
+    acceso.CboPlataformaDB.ListIndex = 0;
+    acceso.Show(ui::vbModal);
+  });
+  ok &= capture(folder, QStringLiteral("FrmInputBox"), [] {
+    core::clsInputBox acceso;
+    acceso.setIcono(3);
+    acceso.setPassWordChar(QStringLiteral("*"));
+    acceso.setTextoDetalle(QStringLiteral("Clave"));
+    acceso.setTitulo(QStringLiteral("Acceso"));
+    acceso.Abrir();
+  });
+
+  core::ResetForms();
+  ui::setHost(nullptr);
+  return ok ? 0 : 1;
+}
