@@ -2,6 +2,7 @@
 // errors the operator sees.
 #include "data_access/DB_Dll.h"
 #include "data_access/DataAccessState.h"
+#include "data_access/Synonyms.h"
 #include "platform/ado/Constants.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
@@ -13,10 +14,6 @@ namespace data_access {
 namespace {
 
 bool holds(const QString& s, const char* what) { return rt::InStr(s, QString::fromLatin1(what), rt::Compare::Text) > 0; }
-
-QString withoutAdminMarker(const QString& s) {
-  return rt::Replace(s, QStringLiteral("@Admin_"), QString(), rt::Compare::Text);
-}
 
 // Truncation warning (8152) of a statement outside a transaction script:
 // nothing the caller needs to see.
@@ -35,7 +32,7 @@ bool isSilentError(long number) {
 void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs) {
   try {
     if (!(holds(SentenciaSQL, "DROP") && holds(SentenciaSQL, "CREATE")) || holds(SentenciaSQL, "@ADMIN_"))
-      SentenciaSQL = withoutAdminMarker(SentenciaSQL);
+      SentenciaSQL = WithoutAdminMarker(SentenciaSQL);
     else if (!holds(SentenciaSQL, "DELETE"))
       SentenciaSQL = SS_TSinonimos(SentenciaSQL);
 
@@ -69,15 +66,13 @@ void DB_Dll::EjecutaConsultaSQL(const QString& SentenciaSQL, long* RecordsAffect
 
 void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* Conexionactiva,
                             int CursorType, int LockType, long Options, bool ConvOracle) {
-  // A reconnection that worked is not tried again when the open keeps
-  // failing: the failure then is not the connection's.
-  int reconnections = 0;
+  // Up to two reconnections per failure. Once one has worked, a failure of
+  // the same open is not the connection's and goes to the dialog.
   bool reconnected = false;
   rt::StepRunner steps([&](const rt::Error& e) {
     bool connectionLost = e.Number() == ado::errnum::E_FAIL || e.Number() == ado::errnum::ConnectionUnusable;
     if (connectionLost && gCnn.Errors().Count() > 0 && !reconnected) {
-      while (reconnections < 2 && !reconnected) {
-        ++reconnections;
+      for (int attempt = 0; attempt < 2 && !reconnected; ++attempt) {
         ReintentaConectar();
         reconnected = gOpenFlag;
       }

@@ -30,16 +30,16 @@ void rewriteNames(QString& sql, std::initializer_list<Twin> twins) {
     }
 }
 
-QString withoutAdminMarker(const QString& sql) {
+}  // namespace
+
+QString WithoutAdminMarker(const QString& sql) {
   return rt::Replace(sql, QStringLiteral("@Admin_"), QString(), rt::Compare::Text);
 }
 
-}  // namespace
-
 QString RewriteForUser(const QString& sql, const SynonymContext& context) {
-  if (context.esAdmin) return withoutAdminMarker(sql);
+  if (context.esAdmin) return WithoutAdminMarker(sql);
   if (!context.confidencialidad && rt::InStr(sql, QStringLiteral("MV_ASIENTOS"), rt::Compare::Text) > 0)
-    return withoutAdminMarker(sql);
+    return WithoutAdminMarker(sql);
 
   QString out = sql;
   rewriteNames(out, {{u"MA_CUENTAS", u"SS_MA_CUENTAS"}});
@@ -52,7 +52,7 @@ QString RewriteForUser(const QString& sql, const SynonymContext& context) {
                      {u"V_TA_CAJAS", u"SS_V_TA_CAJAS"},
                      {u"AC_CUENTASDIARIO", u"SS_AC_CUENTASDIARIO"},
                      {u"AC_CUENTASDIARIO_CCOSTO", u"SS_AC_CUENTAS_DIARIO_CCOSTO"}});
-  return withoutAdminMarker(out);
+  return WithoutAdminMarker(out);
 }
 
 }  // namespace data_access

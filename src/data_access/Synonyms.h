@@ -15,4 +15,7 @@ struct SynonymContext {
 // The statement as `context`'s user reads it, without any "@Admin_".
 QString RewriteForUser(const QString& sql, const SynonymContext& context);
 
+// The statement with every "@Admin_" removed.
+QString WithoutAdminMarker(const QString& sql);
+
 }  // namespace data_access

@@ -43,6 +43,16 @@ TEST_F(Lookups, TheCallersRecordsetStaysOnTheRowFound) {
   EXPECT_EQ(rs.State(), ado::adStateOpen);
 }
 
+TEST_F(Lookups, AnEditableRecordsetIsReopenedEditable) {
+  ado::Recordset rs;
+  gDB().AbrirRecordset("select  top 1 * from TA_CONFIGURACION  with(nolock) ", rs, nullptr, ado::adOpenDynamic,
+                       ado::adLockOptimistic);
+  ASSERT_TRUE(gDB().ExisteEnTabla("TA_CONFIGURACION", "Caja", "CLAVE", &rs, 8, "", false));
+  rs.Fields("VALOR") = rt::Variant("4");
+  rs.Update();
+  EXPECT_EQ(scalar("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = ' Caja '").toString(), "4");
+}
+
 TEST_F(Lookups, AFailingLookupAsksAndAnswersFalse) {
   host.answer(ui::mb::Abort);
   EXPECT_FALSE(gDB().ExisteEnTabla("NO_EXISTE", "1"));

@@ -3,6 +3,7 @@
 
 #include <QStringList>
 
+#include "data_access/DB_Dll.h"
 #include "data_access/OracleDialect.h"
 #include "data_access/OracleScript.h"
 #include "platform/runtime/Error.h"
@@ -50,6 +51,16 @@ TEST(OracleDialect, TranslatesEachConstruct) {
       {"SELECT * FROM T INNER JOIN U ON T.A = '' WHERE B = ''", "SELECT * FROM T INNER JOIN U ON T.A = '' WHERE B  IS NULL "},
   };
   for (const Case& c : cases) EXPECT_EQ(TranslateToOracle(c.sql), QString::fromUtf8(c.oracle)) << c.sql;
+}
+
+TEST(OracleDialect, OnlyOnOracleConnections) {
+  data_access::DB_Dll db;
+  const QString sql = "SELECT ISNULL(A,0) FROM T with(nolock) ";
+  EXPECT_EQ(db.ORACLE_Dicc(sql), sql);
+  db.gConnString = "PROVIDER=SQLOLEDB;Server=srv;Database =KORANET;UId=sa;Pwd=;";
+  EXPECT_EQ(db.ORACLE_Dicc(sql), sql);
+  db.gConnString = "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=vx;Password=;";
+  EXPECT_EQ(db.ORACLE_Dicc(sql), "SELECT NVL(A,0) FROM T  ");
 }
 
 TEST(OracleDialect, OddApostrophesAreAnInvalidArgument) {

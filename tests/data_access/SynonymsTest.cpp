@@ -2,6 +2,7 @@
 // through the "SS_" twins.
 #include <gtest/gtest.h>
 
+#include "data_access/DataAccessState.h"
 #include "data_access/Synonyms.h"
 #include "support/QtPrinters.h"
 
@@ -58,6 +59,18 @@ TEST(Synonyms, AdministratorsReadThePlainTables) {
   admin.esAdmin = true;
   EXPECT_EQ(RewriteForUser("SELECT * FROM @Admin_MA_CUENTAS INNER JOIN V_TA_CAJAS ON (V_TA_CAJAS.X = 1) ", admin),
             "SELECT * FROM MA_CUENTAS INNER JOIN V_TA_CAJAS ON (V_TA_CAJAS.X = 1) ");
+}
+
+TEST(Synonyms, TheServiceReadsItsUserAndTheConfidentiality) {
+  const QString sql = "SELECT * FROM MV_ASIENTOS WHERE 1=1";
+  data_access::DB_Dll db;
+  EXPECT_EQ(db.SS_TSinonimos(sql), sql);
+  data_access::gConfidencialidad() = true;
+  EXPECT_EQ(db.SS_TSinonimos(sql), "SELECT * FROM SS_MV_ASIENTOS WHERE 1=1");
+  db.gEsAdmin = true;
+  EXPECT_EQ(db.SS_TSinonimos(sql), sql);
+  data_access::ResetDataAccess();
+  EXPECT_FALSE(data_access::gConfidencialidad());
 }
 
 TEST(Synonyms, StockReportsKeepThePlainDeposits) {

@@ -18,10 +18,10 @@ struct CompiledStatement {
   Statement::Kind kind = Statement::Kind::Sql;
   QString sql;
   std::vector<ParamSlot> paramSlots;
+  // The literals are written into the text instead of bound: SQLite takes
+  // no parameters in a column definition.
+  bool inlineLiterals = false;
   bool negate = false;
-  // Its literals are written into `sql` itself: the translation holds only
-  // for this very text and is never cached by shape.
-  bool literalsInline = false;
   std::vector<CompiledStatement> then;
 };
 

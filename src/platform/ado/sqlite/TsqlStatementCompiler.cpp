@@ -61,45 +61,61 @@ class StatementCompiler {
 
   // ALTER TABLE t DISABLE|ENABLE TRIGGER ALL: SQLite cannot switch triggers
   // off; the statement is accepted and has no effect.
-  // ALTER TABLE t ADD column type [Null|Not Null] [CONSTRAINT n DEFAULT (v)]:
-  // SQLite's own ADD COLUMN, a text column with the schema's collation.
+  // ALTER TABLE t ADD column definition: SQLite's ADD COLUMN.
   CompiledStatement alterTable(TokenRange r) const {
     int32_t k = r.begin + 1;
     if (!isWord(k++, r, "TABLE")) Refuse(QStringLiteral("ALTER"));
-    const auto isName = [&](int32_t i) {
-      return i < r.end && (kind(i) == TokenKind::Word || kind(i) == TokenKind::Bracketed);
-    };
-    while (isName(k) && isSymbol(k + 1, r, u".")) k += 2;  // [dbo].[t]
-    const bool switchesTriggers = isName(k) && (isWord(k + 1, r, "DISABLE") || isWord(k + 1, r, "ENABLE")) &&
+    while (isName(k, r) && isSymbol(k + 1, r, u".")) k += 2;  // [dbo].[t]
+    const bool switchesTriggers = isName(k, r) && (isWord(k + 1, r, "DISABLE") || isWord(k + 1, r, "ENABLE")) &&
                                   isWord(k + 2, r, "TRIGGER") && isWord(k + 3, r, "ALL") && k + 4 == r.end;
     if (switchesTriggers) return Of(Kind::NoOp);
-    if (isName(k) && isWord(k + 1, r, "ADD") && isName(k + 2) && isName(k + 3)) return addColumn(r, k);
+    if (isName(k, r) && isWord(k + 1, r, "ADD")) return addColumn(r, k, k + 2);
     Refuse(QStringLiteral("ALTER TABLE"));
   }
-  // The column's literals (its default) go into the text itself: SQLite
-  // takes no parameters in a column definition.
-  CompiledStatement addColumn(TokenRange r, int32_t table) const {
+
+  // column type [(width)] [NULL | NOT NULL] [CONSTRAINT name DEFAULT (value)]:
+  // a text column compares under CI_AS like every text column of the schema.
+  CompiledStatement addColumn(TokenRange r, int32_t table, int32_t k) const {
+    if (isWord(k, r, "COLUMN")) ++k;
+    const int32_t type = k + 1;
+    if (!isName(k, r) || type >= r.end || kind(type) != TokenKind::Word) Refuse(QStringLiteral("ALTER TABLE ADD"));
+    bool textType = false;
+    for (std::string_view t : {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "TEXT", "NTEXT"})
+      textType = textType || IsKeyword(text(type), t);
+    int32_t afterType = type + 1;
+    if (isSymbol(afterType, r, u"(")) {
+      while (afterType < r.end && !isSymbol(afterType, r, u")")) ++afterType;
+      ++afterType;
+    }
+
     CompiledStatement c = Of(Kind::Sql);
-    c.literalsInline = true;
-    c.sql = QStringLiteral("ALTER TABLE ") + text(table).toString() + QStringLiteral(" ADD COLUMN ") +
-            text(table + 2).toString() + u' ' + text(table + 3).toString();
-    int32_t k = table + 4;
-    if (isSymbol(k, r, u"(")) {  // the type's width
-      while (k < r.end && !isSymbol(k, r, u")")) c.sql += text(k++);
-      if (k == r.end) Refuse(QStringLiteral("paréntesis sin pareja"));
-      c.sql += text(k++);
+    c.inlineLiterals = true;
+    c.sql = QStringLiteral("ALTER TABLE ") + name(table) + QStringLiteral(" ADD COLUMN ") + name(k);
+    for (int32_t i = type; i < r.end; ++i) {
+      if (i == afterType && textType) c.sql += QStringLiteral(" COLLATE CI_AS");
+      const Token& t = text_.tokens[static_cast<size_t>(i)];
+      if (t.kind == TokenKind::Other || t.kind == TokenKind::Variable) Refuse(QStringLiteral("ALTER TABLE ADD"));
+      if (t.spaceBefore || i == type) c.sql += u' ';
+      if (t.literal < 0) {
+        c.sql += name(i);
+      } else {
+        c.sql += u'?';
+        c.paramSlots.push_back({t.literal, false});
+      }
     }
-    static const std::string_view textTypes[] = {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "TEXT", "NTEXT"};
-    for (std::string_view type : textTypes)
-      if (isWord(table + 3, r, type)) c.sql += QStringLiteral(" COLLATE CI_AS");
-    for (; k < r.end; ++k) {
-      if (kind(k) == TokenKind::Other || kind(k) == TokenKind::Variable) Refuse(QStringLiteral("ALTER TABLE ADD"));
-      QStringView token = text(k);
-      if (kind(k) == TokenKind::String && !token.startsWith(u'\'')) token = token.mid(1);  // N'...'
-      if (text_.tokens[static_cast<size_t>(k)].spaceBefore) c.sql += u' ';
-      c.sql += token;
-    }
+    if (afterType >= r.end && textType) c.sql += QStringLiteral(" COLLATE CI_AS");
+    // Binding writes the literals where the "?" stand: a name may hold none.
+    if (c.sql.count(u'?') != static_cast<qsizetype>(c.paramSlots.size())) Refuse(QStringLiteral("ALTER TABLE ADD"));
     return c;
+  }
+
+  bool isName(int32_t i, TokenRange r) const {
+    return i < r.end && (kind(i) == TokenKind::Word || kind(i) == TokenKind::Bracketed);
+  }
+  // A name as SQLite reads it: [a b] becomes "a b".
+  QString name(int32_t i) const {
+    if (kind(i) != TokenKind::Bracketed) return text(i).toString();
+    return u'"' + text(i).mid(1, text(i).size() - 2).toString() + u'"';
   }
 
   // IF [NOT] EXISTS (query) statement

@@ -1,6 +1,5 @@
 #include "platform/ado/sqlite/TsqlTranslator.h"
 
-#include <algorithm>
 #include <atomic>
 
 #include "platform/ado/sqlite/TranslationCache.h"
@@ -49,13 +48,32 @@ rt::Variant ParamValue(const tsql::TokenizedText& text, const tsql::ParamSlot& s
   return rt::Variant(std::move(value));
 }
 
+// A literal written into the statement as SQL text.
+QString InlineLiteral(const tsql::TokenizedText& text, const tsql::ParamSlot& slot) {
+  const tsql::Literal& literal = text.literals[static_cast<size_t>(slot.literal)];
+  if (!literal.isString) return QStringView(text.source).mid(literal.begin, literal.length).toString();
+  QString value = text.literalText(literal);
+  return u'\'' + value.replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
 Statement Bind(const tsql::CompiledStatement& compiled, const tsql::TokenizedText& text) {
   Statement s;
   s.kind = compiled.kind;
   s.sql = compiled.sql;
   s.negate = compiled.negate;
-  s.params.reserve(compiled.paramSlots.size());
-  for (const tsql::ParamSlot& slot : compiled.paramSlots) s.params.push_back(ParamValue(text, slot));
+  if (compiled.inlineLiterals) {
+    // Every "?" of such a statement stands for a literal, in order.
+    qsizetype at = 0;
+    for (const tsql::ParamSlot& slot : compiled.paramSlots) {
+      at = s.sql.indexOf(u'?', at);
+      const QString literal = InlineLiteral(text, slot);
+      s.sql.replace(at, 1, literal);
+      at += literal.size();
+    }
+  } else {
+    s.params.reserve(compiled.paramSlots.size());
+    for (const tsql::ParamSlot& slot : compiled.paramSlots) s.params.push_back(ParamValue(text, slot));
+  }
   for (const tsql::CompiledStatement& then : compiled.then) s.then.push_back(Bind(then, text));
   return s;
 }
@@ -73,9 +91,7 @@ std::vector<Statement> Translate(const QString& tsql, const SchemaInfo& schema) 
   auto script = cache.find(schema.identity(), text.shape);
   if (!script) {
     script = std::make_shared<const tsql::CompiledScript>(tsql::CompileScript(text, schema));
-    const bool shapeServesAll = std::none_of(script->begin(), script->end(),
-                                             [](const tsql::CompiledStatement& c) { return c.literalsInline; });
-    if (shapeServesAll) cache.insert(schema.identity(), text.shape, script);
+    cache.insert(schema.identity(), text.shape, script);
   }
   std::vector<Statement> statements;
   statements.reserve(script->size());
