@@ -1,6 +1,8 @@
 // The default lookup layout file, byte for byte.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "CoreFixture.h"
 #include "core/CoreState.h"
 #include "core/LookupLayout.h"
@@ -12,6 +14,11 @@ namespace {
 
 using LookupLayout = testing_support::CoreFixture;
 
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QByteArray padded(const char* text, int width) {
   QByteArray b(text);
   return b + QByteArray(width - b.size(), ' ');
@@ -20,7 +27,7 @@ QByteArray padded(const char* text, int width) {
 TEST_F(LookupLayout, ElevenRecordsOf1202Bytes) {
   gConsultas().gRutaMascaraConsultas = folder.file("consultas.vtx");
   CreaMascaraConsultas();
-  const QByteArray bytes = readFile(folder.file("consultas.vtx"));
+  const QByteArray bytes = bytesOf(folder.file("consultas.vtx"));
   ASSERT_EQ(bytes.size(), 13222);
   const char* expected[][3] = {
       {"ARTICULOS", "V_MA_ARTICULOS", "|DESCRIPCION|IDARTICULO|"},
