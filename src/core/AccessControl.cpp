@@ -42,8 +42,8 @@ QString alias(const QString& proceso) {
 }
 
 bool exento(const QString& proceso) {
-  return rt::OneOfText(proceso,
-                       {"UtlFiscal", "Utl_CtrlFiscal", "Utl_CtrlFiscalh", "TIMERLIQUIDACION", "Interface_Art", "VXMAPA"});
+  return rt::OneOfText(proceso, {"UtlFiscal", "Utl_CtrlFiscal", "Utl_CtrlFiscalh", "TIMERLIQUIDACION",
+                                 "Interface_Art", "VXMAPA"});
 }
 
 // The user's task for the program from the menu tables; nullopt when the
@@ -74,21 +74,26 @@ std::optional<QString> tareaDelMenu(const QString& usuario, const QString& proce
 
 bool accesoSinMenu() {
   const data_access::DB_Dll& db = data_access::gDB();
-  return rt::EqualsText(db.gUsuario, db.gDBName) || rt::EqualsText(db.gUsuario, QStringLiteral("ADMINISTRA KELDRAN QZ"));
+  return rt::EqualsText(db.gUsuario, db.gDBName) ||
+         rt::EqualsText(db.gUsuario, QStringLiteral("ADMINISTRA KELDRAN QZ"));
 }
 
 void registraIngreso(const QString& proceso, const QString& tarea) {
   CoreState& st = gCore();
   rt::StepRunner steps([](const rt::Error&) { return rt::answer::Ignore; });
   const QString q = QStringLiteral("'");
-  steps.run([&] { AgregaCampo(QStringLiteral("Maquina"), rt::UCase(rt::Trim(library::gInfoSistema().NombrePC())), q, true); });
+  steps.run([&] {
+    AgregaCampo(QStringLiteral("Maquina"), rt::UCase(rt::Trim(library::gInfoSistema().NombrePC())), q, true);
+  });
   steps.run([&] { AgregaCampo(QStringLiteral("Usuario"), rt::UCase(rt::Trim(st.gUsuarioLogeado)), q, false); });
   steps.run([&] { AgregaCampo(QStringLiteral("Formulario"), rt::UCase(rt::Trim(proceso)), q, false); });
   steps.run([&] { AgregaCampo(QStringLiteral("Tarea"), rt::UCase(rt::Trim(tarea)), q, false); });
   steps.run([&] { AgregaCampo(QStringLiteral("Ingreso"), rt::FormatDate(rt::Now(), FormatoFechaHora()), q, false); });
   steps.run([&] { AgregaCampo(QStringLiteral("NombreUsuario"), st.gUsuarioLogeado, q, false); });
   std::vector<QString> sentencias;
-  steps.run([&] { ArmaSentenciaSQL(st.ListaCampos, sentencias, QStringLiteral("Control_Acceso"), false, QString(), false); });
+  steps.run([&] {
+    ArmaSentenciaSQL(st.ListaCampos, sentencias, QStringLiteral("Control_Acceso"), false, QString(), false);
+  });
   bool hayError = false;
   long codigo = 0;
   QString script, descripcion;

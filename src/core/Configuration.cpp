@@ -59,7 +59,7 @@ QString LeeClaveConfiguracion(data_access::DB_Dll& servicio, const QString& Clav
   if (!steps.run([&] {
         sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + st.gTablaConfiguracion +
               QStringLiteral(" with(nolock)  WHERE CLAVE = ") + data_access::sql::Quoted(clave);
-        if (rt::EqualsText(clave, QStringLiteral("[FECHA HASTA]")) || rt::EqualsText(clave, QStringLiteral("[FECHA DESDE]")))
+        if (rt::OneOfText(clave, {"[FECHA HASTA]", "[FECHA DESDE]"}))
           sql = rt::UCase(sql);
       }))
     return leave();
@@ -125,7 +125,8 @@ void CargaConfiguracion(const QString& Carpeta) {
   if (found) {
     step([&] { st.gUNegocio = text(usuario.Fields(QStringLiteral("UNegocio")).Value()); });
     step([&] {
-      if (st.gUsaFacturaProforma) st.gUsaFacturaProforma = usuario.Fields(QStringLiteral("VerProforma")).Value().toBool();
+      if (st.gUsaFacturaProforma)
+        st.gUsaFacturaProforma = usuario.Fields(QStringLiteral("VerProforma")).Value().toBool();
     });
   }
   step([&] {

@@ -15,7 +15,8 @@ void AplicaEstiloFormulario(ui::Form& Formulario) {
   if (QFile::exists(incorporado)) {
     Formulario.Icon = incorporado;
   } else {
-    const QString archivo = library::gUtilidades().NormalizaCarpeta(rt::ProgramFolder()) + QStringLiteral("veltrix.ico");
+    const QString archivo =
+        library::gUtilidades().NormalizaCarpeta(rt::ProgramFolder()) + QStringLiteral("veltrix.ico");
     if (QFile::exists(archivo)) Formulario.Icon = archivo;
   }
   if (rt::EqualsText(Formulario.Name(), QStringLiteral("FRMMDI"))) return;

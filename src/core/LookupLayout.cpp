@@ -38,9 +38,8 @@ QByteArray field(const QString& text, int width) {
 }
 
 QByteArray record(const MascaraConsulta& m) {
-  QByteArray r = field(QString::fromLatin1(m.Nombre), 100) + field(QString::fromLatin1(m.Tabla), 100) +
-                 field(QString::fromLatin1(m.Campos), 500) + field(QString(), 500) + "\r\n";
-  return r;
+  return field(QString::fromLatin1(m.Nombre), 100) + field(QString::fromLatin1(m.Tabla), 100) +
+         field(QString::fromLatin1(m.Campos), 500) + field(QString(), 500) + "\r\n";
 }
 
 }  // namespace

@@ -74,8 +74,9 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
     st.gSeccionIni = SeccionIni(library::gInfoSistema().NombrePC(), library::gInfoSistema().UsuarioWindows());
   });
   run([&] {
-    st.gEstiloBarras = rt::Val(library::gArchivoIni().LeeClave(kArchivoIni, st.gSeccionIni, QStringLiteral("FlatToolbars"),
-                                                               QStringLiteral("1")));
+    const library::ArchivoIni& ini = library::gArchivoIni();
+    st.gEstiloBarras =
+        rt::Val(ini.LeeClave(kArchivoIni, st.gSeccionIni, QStringLiteral("FlatToolbars"), QStringLiteral("1")));
   });
   run([&] {
     ado::odbc::setConfiguredSqlServerDriver(library::gArchivoIni().LeeClave(

@@ -45,7 +45,8 @@ QString ParametrosDesdeIni() {
   const QString usuario = sinBarras(u.Decodifica(clave("Usuario", u.Codifica(QStringLiteral("Veltrix")))));
   const QString contrasena = sinBarras(u.Decodifica(clave("UserPassWord", u.Codifica(QStringLiteral("quivard")))));
   return QStringLiteral("@server=") + servidor + QStringLiteral("; @dbname= ") + base + QStringLiteral("; @usuario= ") +
-         usuario + QStringLiteral("; @Password= ") + contrasena + QStringLiteral("; @ParametroAdicional=; @Caja=1;kora@");
+         usuario + QStringLiteral("; @Password= ") + contrasena +
+         QStringLiteral("; @ParametroAdicional=; @Caja=1;kora@");
 }
 
 QString ExtraeNombreServidor(const QString& Servidor) {

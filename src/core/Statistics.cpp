@@ -68,7 +68,9 @@ void GrabaCfgVX(const QString& Clave, const rt::Variant& Valor, const QString& V
   });
   steps.run([&] { rs.Fields(QStringLiteral("Grupo")) = u.ValorCampo(Grupo); });
   steps.run([&] { rs.Fields(QStringLiteral("Clave")) = u.ValorCampo(rt::UCase(rt::Trim(Clave))); });
-  steps.run([&] { rs.Fields(QStringLiteral("Valor")) = u.ValorCampo(RecortaValor ? rt::Variant(rt::Trim(Valor.toString())) : Valor); });
+  steps.run([&] {
+    rs.Fields(QStringLiteral("Valor")) = u.ValorCampo(RecortaValor ? rt::Variant(rt::Trim(Valor.toString())) : Valor);
+  });
   steps.run([&] { rs.Fields(QStringLiteral("PoliticaNegocio")) = u.ValorCampo(PoliticaNegocio); });
   steps.run([&] {
     if (!ValorAux.isEmpty()) rs.Fields(QStringLiteral("ValorAux")) = u.ValorCampo(rt::Trim(ValorAux));
