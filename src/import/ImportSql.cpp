@@ -32,4 +32,45 @@ QString ExisteAsientoCliente(const QString& TC, const QString& Sucursal, const Q
          Quoted(Numero) + QStringLiteral(" AND LETRA = ") + Quoted(Letra);
 }
 
+QString DeshabilitaTriggers() { return QStringLiteral("ALTER TABLE MV_ASIENTOS DISABLE TRIGGER ALL"); }
+QString HabilitaTriggers() { return QStringLiteral("ALTER TABLE MV_ASIENTOS ENABLE TRIGGER ALL"); }
+QString BorraAsientos() { return QStringLiteral("DELETE MV_ASIENTOS"); }
+
+QString LeeFacturacion() { return QStringLiteral("Select * from TXFAC "); }
+QString LeeClientes() { return QStringLiteral("Select * from TXCLI "); }
+
+QString InsertaDiaCalendario(const QString& Fecha) {
+  return QStringLiteral(" if not exists (select fecha from ma_calendario where fecha=") + Quoted(Fecha) +
+         QStringLiteral(") insert into ma_calendario (fecha,nolaborable) values(") + Quoted(Fecha) +
+         QStringLiteral(",0)");
+}
+
+QString InsertaCuentaCliente(const QString& Cuenta) {
+  return QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO,DESCRIPCION) VALUES(") + Quoted(rt::Trim(Cuenta)) +
+         QStringLiteral(",'Completar')");
+}
+
+QString LeeEjercicios() { return QStringLiteral("SELECT * FROM MV_EJERCICIOS "); }
+
+QString InsertaEjercicio(int Periodo) {
+  const QString head =
+      QStringLiteral("INSERT INTO MV_EJERCICIOS (PERIODO,DESCRIPCION,[FECHA DESDE],[FECHA HASTA]) VALUES(");
+  if (Periodo == 0) return head + QStringLiteral("0,'Ejercicio Anterior','01/01/1994','30/06/2005')");
+  return head + QStringLiteral("1,'Ejercicio 2005-2006','01/07/2005','30/06/2006')");
+}
+
+QString CuentaPorCodigo(const QString& Codigo) {
+  return QStringLiteral("Select * from MA_CUENTAS where Codigo = ") + Quoted(rt::Trim(Codigo));
+}
+
+QString DatosClientePorCodigo(const QString& Codigo) {
+  return QStringLiteral("Select * from MA_CUENTASADIC where Codigo = ") + Quoted(rt::Trim(Codigo));
+}
+
+QString CuentasDesdePrefijo(const QString& Prefijo) {
+  const QString prefijo = rt::Trim(Prefijo);
+  return QStringLiteral("select * from ma_cuentas where substring(codigo,1,") + QString::number(prefijo.size()) +
+         QStringLiteral(") >= ") + Quoted(Prefijo) + QStringLiteral(" order by codigo");
+}
+
 }  // namespace importacion::sql
