@@ -1,5 +1,6 @@
 // The source connection: the provider is chosen by the file's extension.
 #include "core/library/Library.h"
+#include "import/ImportSql.h"
 #include "import/Importar.h"
 #include "platform/ado/Constants.h"
 #include "platform/runtime/StepRunner.h"
@@ -8,31 +9,6 @@
 #include "platform/ui/MessageBox.h"
 
 namespace importacion {
-
-namespace {
-
-// The connection string of a source file; empty for a kind that is not
-// opened.
-QString cadenaDeConexion(const QString& extension, const QString& carpeta, const QString& ruta) {
-  const library::Utilidades& u = library::gUtilidades();
-  if (rt::EqualsText(extension, QStringLiteral("txt")))
-    return QStringLiteral("DRIVER={Microsoft Text Driver (*.txt; *.csv)};DBQ=") + carpeta + u';';
-  if (rt::EqualsText(extension, QStringLiteral("db")))
-    return QStringLiteral("DRIVER=SQLite3 ODBC Driver;Database=") + ruta +
-           QStringLiteral(";LongNames=0;Timeout=1000;NoTXN=0;SyncPragma=NORMAL;StepAPI=0;");
-  if (rt::EqualsText(extension, QStringLiteral("xls")))
-    return QStringLiteral("Driver={Microsoft Excel Driver (*.xls)};DriverId=790;Dbq=") + ruta +
-           QStringLiteral(";DefaultDir=") + carpeta + u';';
-  if (rt::EqualsText(extension, QStringLiteral("dbf")))
-    return QStringLiteral("Provider=vfpoledb.1;Data Source=") + u.NormalizaCarpeta(carpeta) +
-           QStringLiteral(";Collating Sequence=general");
-  if (rt::EqualsText(extension, QStringLiteral("mdb")))
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + ruta +
-           QStringLiteral(";Jet OLEDB:Database Password=;");
-  return QString();
-}
-
-}  // namespace
 
 void Importar::ConectarProveedor(QString& Tabla) {
   ado::Connection& cn = conexionOrigen();
@@ -47,7 +23,7 @@ void Importar::ConectarProveedor(QString& Tabla) {
 
   QString carpeta, archivo, extension, nombre, cadena;
   if (!steps.run([&] { library::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre); })) return;
-  if (!steps.run([&] { cadena = cadenaDeConexion(extension, carpeta, Tabla); })) return;
+  if (!steps.run([&] { cadena = sql::CadenaConexionOrigen(extension, carpeta, Tabla); })) return;
   if (cadena.isEmpty()) return;
 
   // Errors of an earlier opening are not this one's.

@@ -1,5 +1,6 @@
 #include "import/ImportSql.h"
 
+#include "core/library/Library.h"
 #include "data_access/LookupSql.h"
 #include "platform/runtime/Text.h"
 
@@ -35,6 +36,25 @@ QString ExisteAsientoCliente(const QString& TC, const QString& Sucursal, const Q
 QString DeshabilitaTriggers() { return QStringLiteral("ALTER TABLE MV_ASIENTOS DISABLE TRIGGER ALL"); }
 QString HabilitaTriggers() { return QStringLiteral("ALTER TABLE MV_ASIENTOS ENABLE TRIGGER ALL"); }
 QString BorraAsientos() { return QStringLiteral("DELETE MV_ASIENTOS"); }
+
+QString CadenaConexionOrigen(const QString& Extension, const QString& Carpeta, const QString& Ruta) {
+  const auto es = [&](const char* tipo) { return rt::EqualsText(Extension, QString::fromLatin1(tipo)); };
+  if (es("txt")) return QStringLiteral("DRIVER={Microsoft Text Driver (*.txt; *.csv)};DBQ=") + Carpeta + u';';
+  if (es("db"))
+    return QStringLiteral("DRIVER=SQLite3 ODBC Driver;Database=") + Ruta +
+           QStringLiteral(";LongNames=0;Timeout=1000;NoTXN=0;SyncPragma=NORMAL;StepAPI=0;");
+  if (es("xls"))
+    return QStringLiteral("Driver={Microsoft Excel Driver (*.xls)};DriverId=790;Dbq=") + Ruta +
+           QStringLiteral(";DefaultDir=") + Carpeta + u';';
+  if (es("dbf"))
+    return QStringLiteral("Provider=vfpoledb.1;Data Source=") + library::gUtilidades().NormalizaCarpeta(Carpeta) +
+           QStringLiteral(";Collating Sequence=general");
+  // The password of a Jet source is always empty.
+  if (es("mdb"))
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + Ruta +
+           QStringLiteral(";Jet OLEDB:Database Password=;");
+  return QString();
+}
 
 QString LeeFacturacion() { return QStringLiteral("Select * from TXFAC "); }
 QString LeeClientes() { return QStringLiteral("Select * from TXCLI "); }

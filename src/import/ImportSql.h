@@ -1,6 +1,7 @@
 #pragma once
-// The statement texts of the import, blank for blank as the suite writes
-// them. Text literals double their apostrophes.
+// The texts the import sends: its statements, blank for blank as the suite
+// writes them (text literals double their apostrophes), and the connection
+// strings of its sources.
 #include <QString>
 
 namespace importacion::sql {
@@ -16,7 +17,9 @@ QString DeshabilitaTriggers();
 QString HabilitaTriggers();
 QString BorraAsientos();
 
-// ---- Sources.
+// ---- Sources. The connection string of a source file by its extension
+// (any case): "" for a kind that is not opened.
+QString CadenaConexionOrigen(const QString& Extension, const QString& Carpeta, const QString& Ruta);
 QString LeeFacturacion();
 QString LeeClientes();
 

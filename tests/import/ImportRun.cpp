@@ -1,9 +1,28 @@
 #include "ImportRun.h"
 
 #include "core/CoreState.h"
+#include "platform/runtime/Dates.h"
 #include "platform/ui/Operator.h"
 
 namespace testing_support {
+
+TxfacRecord voucher(const char* cpb, int cliente, QDate fecha, const char* prefijo, int numero, int64_t totalCents,
+                    int64_t ivaCents) {
+  TxfacRecord r;
+  r.CodCpb = cpb;
+  r.CodCli = int32_t(cliente);
+  r.Fecha = rt::MakeDate(fecha);
+  r.Prefijo = prefijo;
+  r.Numero = int32_t(numero);
+  r.Total = rt::Currency::fromRaw(totalCents * 100);
+  r.Iva1 = rt::Currency::fromRaw(ivaCents * 100);
+  r.Iva2 = rt::Currency();
+  r.Tasa1 = rt::Currency::fromInt(21);
+  r.Tasa2 = rt::Currency();
+  r.Cuit = "20-12345678-9";
+  r.CodEmp = "7";
+  return r;
+}
 
 void ImportRun::SetUp() {
   ImportDatabase::SetUp();

@@ -11,6 +11,10 @@
 
 namespace testing_support {
 
+// A voucher of TXFAC: 21% VAT, a tax number and seller 7.
+TxfacRecord voucher(const char* cpb, int cliente, QDate fecha, const char* prefijo = "0001", int numero = 1,
+                    int64_t totalCents = 12100, int64_t ivaCents = 2100);
+
 class ImportRun : public ImportDatabase {
  protected:
   enum Tabla { Facturacion = 0, Clientes = 1 };
