@@ -1,0 +1,17 @@
+#pragma once
+// The embedded suite database of the demo: what a first start needs (the
+// administrator and the rights of this program, configuration, provinces,
+// VAT conditions, postal codes, the adjustment accounts) and the statistics
+// database beside it.
+#include <QString>
+
+namespace demo {
+
+// The user the demo database knows, administrator of the suite.
+inline const QString kUsuario = QStringLiteral("admin");
+
+// Creates `folder`/suite.db and `folder`/VX_ESTADISTICAS.db; raises a
+// runtime error when they exist or cannot be made. Returns the suite's path.
+QString CreaBaseDemo(const QString& folder);
+
+}  // namespace demo
