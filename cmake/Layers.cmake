@@ -7,10 +7,14 @@ function(it_layer name)
   set_target_properties(${name} PROPERTIES AUTOMOC OFF)
 endfunction()
 
-# A test executable of one layer, labelled with the layer's folder name.
+# A test executable of one layer, labelled with the layer's folder name:
+# tests_<label>, or tests_<NAME> for a second executable of the layer.
 function(it_tests label)
-  cmake_parse_arguments(T "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(T "" "NAME" "SOURCES;DEPS" ${ARGN})
   set(exe tests_${label})
+  if(T_NAME)
+    set(exe tests_${T_NAME})
+  endif()
   add_executable(${exe} ${T_SOURCES})
   target_link_libraries(${exe} PRIVATE ${T_DEPS} GTest::gmock GTest::gtest_main)
   target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR}/tests)

@@ -35,12 +35,12 @@ class AlSalir {
 Importar::Importar() : ui::Form("Importar") {
   Caption = QStringLiteral("Importación de Datos - OLMA - KORA NET PLUS");
   BorderStyle = 1;
-  Move(0, 0, 7200, 6300);
+  Move(0, 0, 9300, 6300);
 
   lblPathDatos.Caption = "Directorio de Datos";
   lblPathDatos.Move(240, 240, 3000, 255);
   TxtPathDatos.Text = "E:\\migrar";
-  TxtPathDatos.Move(240, 510, 6600, 315);
+  TxtPathDatos.Move(240, 510, 8700, 315);
 
   const char* tablas[] = {"Detalle de Facturacion (TXFAC.DBF)", "Clientes (TXCLI.DBF)", "Clientes (TXCLI.DBF)"};
   int top = 1020;
@@ -69,16 +69,16 @@ Importar::Importar() : ui::Form("Importar") {
     top += 405;
   }
 
-  lblTabla.Move(240, 3960, 6600, 255);
-  LblDetalle.Move(240, 4260, 6600, 795);
+  lblTabla.Move(240, 3960, 8700, 255);
+  LblDetalle.Move(240, 4260, 8700, 795);
 
   cmdImportar.Caption = "Iniciar/Importar";
-  cmdImportar.Move(240, 5250, 1995, 435);
+  cmdImportar.Move(240, 5250, 2520, 435);
   CmdCancelar.Caption = "Cancelar";
   CmdCancelar.Enabled = false;
-  CmdCancelar.Move(2580, 5250, 1995, 435);
+  CmdCancelar.Move(3330, 5250, 2520, 435);
   CmdVaciar.Caption = "Borrar Movimientos";
-  CmdVaciar.Move(4845, 5250, 1995, 435);
+  CmdVaciar.Move(6420, 5250, 2520, 435);
 
   int tab = 0;
   TxtPathDatos.TabIndex = tab++;

@@ -12,6 +12,7 @@
 
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
+#include "import/Importar.h"
 #include "platform/qt/QtHost.h"
 
 namespace {
@@ -85,6 +86,18 @@ int main(int argc, char** argv) {
     acceso.setTextoDetalle(QStringLiteral("Clave"));
     acceso.setTitulo(QStringLiteral("Acceso"));
     acceso.Abrir();
+  });
+  ok &= capture(folder, QStringLiteral("Importar"), [] {
+    // The window as it looks once started, in the middle of a run.
+    struct SinInicio : importacion::Importar {
+      void Form_Load() override {}
+    } ventana;
+    ventana.TxtPathDatos.Text = QStringLiteral("/home/operador/tavernix");
+    ventana.chkTabla(0).Value = 1;
+    ventana.LblDetalle.Caption = QStringLiteral(
+        "Leidos 120 de 420 Grabados:118 Errores: 2\r\n Inicio: 15/03/2024 14:05:09 transcurrido: 1 Min. Tiempo "
+        "restante:2,5 Min. (Promedio minuto: 120 )");
+    ventana.Show(ui::vbModal);
   });
 
   core::ResetForms();
