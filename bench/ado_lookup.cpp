@@ -28,16 +28,16 @@ struct Fixture {
     sqlite3* db = nullptr;
     sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     ado::sqlite::ConfigureConnection(db);
-    QString script = QStringLiteral(
-        "BEGIN; CREATE TABLE MA_CUENTAS (CODIGO VARCHAR(25) COLLATE CI_AS NOT NULL PRIMARY KEY, "
-        "DESCRIPCION VARCHAR(60) COLLATE CI_AS, TIPO CHAR(1) COLLATE CI_AS, IMPUTABLE BIT, SALDO MONEY);");
+    // The accounts table of the suite's schema.
+    QString script = QStringLiteral("BEGIN;");
     std::vector<QString> all;
     for (int i = 0; i < kAccounts; ++i) {
       all.push_back(QStringLiteral("112%1").arg(i * 7 + 10000, 6, 10, QLatin1Char('0')));
-      script += QStringLiteral("INSERT INTO MA_CUENTAS VALUES ('%1', 'Cuenta número %2', 'D', 1, %3);")
+      script += QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, titulo) VALUES ('%1', 'Cuenta número "
+                               "%2', %3);")
                     .arg(all.back())
                     .arg(i)
-                    .arg(i * 1.25);
+                    .arg(i % 2);
     }
     sqlite3_exec(db, (script + QStringLiteral("COMMIT;")).toUtf8().constData(), nullptr, nullptr, nullptr);
     sqlite3_close_v2(db);

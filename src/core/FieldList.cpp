@@ -19,12 +19,18 @@ void requireBounds(const ListaDeCampos& lista) {
 
 QString columnsAndValues(const ListaDeCampos& lista) {
   requireBounds(lista);
-  QStringList campos, valores;
-  for (const CampoValor& par : lista) {
-    campos << par.Campo;
-    valores << par.Valor;
-  }
-  return u'(' + campos.join(u',') + QStringLiteral(") VALUES (") + valores.join(u',') + u')';
+  qsizetype size = 12;
+  for (const CampoValor& par : lista) size += par.Campo.size() + par.Valor.size() + 2;
+  QString text;
+  text.reserve(size);
+  text += u'(';
+  for (const CampoValor& par : lista) text.append(par.Campo).append(u',');
+  text.chop(1);
+  text += QStringLiteral(") VALUES (");
+  for (const CampoValor& par : lista) text.append(par.Valor).append(u',');
+  text.chop(1);
+  text += u')';
+  return text;
 }
 
 }  // namespace

@@ -35,9 +35,15 @@ QString plainComparison(Comparison kind, const QString& campo, const QString& va
 }  // namespace
 
 QString Quoted(const QString& text) {
-  QString inner = text;
-  inner.replace(u'\'', QStringLiteral("''"));
-  return u'\'' + inner + u'\'';
+  QString quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += u'\'';
+  for (QChar c : text) {
+    quoted += c;
+    if (c == u'\'') quoted += c;
+  }
+  quoted += u'\'';
+  return quoted;
 }
 
 double NumberOf(const QString& text) {

@@ -19,7 +19,7 @@ QString textoSimple(float value) {
 
 }  // namespace
 
-Avance::Avance(const QDateTime& inicio) : inicio_(inicio) {}
+Avance::Avance(const QDateTime& inicio) : inicio_(inicio), inicioTexto_(rt::DateText(inicio)) {}
 
 QString Avance::Texto(long leidos, long total, long grabados, long errores) {
   const long long transcurrido = rt::DateDiffMinutes(inicio_, rt::Now());
@@ -36,7 +36,7 @@ QString Avance::Texto(long leidos, long total, long grabados, long errores) {
   }
   return QStringLiteral("Leidos ") + QString::number(leidos) + QStringLiteral(" de ") + QString::number(total) +
          QStringLiteral(" Grabados:") + QString::number(grabados) + QStringLiteral(" Errores: ") +
-         QString::number(errores) + QStringLiteral("\r\n Inicio: ") + rt::DateText(inicio_) +
+         QString::number(errores) + QStringLiteral("\r\n Inicio: ") + inicioTexto_ +
          QStringLiteral(" transcurrido: ") + textoSimple(static_cast<float>(transcurrido)) +
          QStringLiteral(" Min. Tiempo restante:") + textoSimple(restante_) + QStringLiteral(" Min. (Promedio minuto: ") +
          textoSimple(porMinuto_) + QStringLiteral(" )");

@@ -18,6 +18,7 @@ class Avance {
 
  private:
   QDateTime inicio_;
+  QString inicioTexto_;  // the start as the label shows it
   long long ultimoTranscurrido_ = 0;
   long leidosAlCambio_ = 0;
   float porMinuto_ = 0;

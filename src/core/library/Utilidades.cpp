@@ -15,6 +15,26 @@ namespace {
 // Separator handling shared by both number readers: returns the text with
 // '.' as the only decimal point and no grouping, or an empty text when the
 // input is not a number.
+// [-+] digits [. digits] [e [-+] digits], with at least one digit before the
+// exponent; ASCII digits only.
+bool isPlainNumber(const QString& t) {
+  const auto digit = [&](qsizetype i) { return i < t.size() && t[i] >= u'0' && t[i] <= u'9'; };
+  qsizetype i = 0;
+  if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) ++i;
+  qsizetype digits = 0;
+  for (; digit(i); ++i) ++digits;
+  if (i < t.size() && t[i] == u'.')
+    for (++i; digit(i); ++i) ++digits;
+  if (digits == 0) return false;
+  if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+    ++i;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) ++i;
+    if (!digit(i)) return false;
+    while (digit(i)) ++i;
+  }
+  return i == t.size();
+}
+
 QString normalisedNumber(const QString& input) {
   QString t = input.trimmed();
   const int dots = static_cast<int>(t.count(u'.'));
@@ -24,6 +44,7 @@ QString normalisedNumber(const QString& input) {
   else if (dots == 1) decimal = u'.';
   else if (commas == 1) decimal = u',';
   QString out;
+  out.reserve(t.size());
   for (QChar c : t) {
     if (c == u'.' || c == u',') {
       if (c == decimal) out += u'.';
@@ -32,8 +53,7 @@ QString normalisedNumber(const QString& input) {
       out += c;
     }
   }
-  static const QRegularExpression number(QStringLiteral(R"(^[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$)"));
-  return number.match(out).hasMatch() ? out : QString();
+  return isPlainNumber(out) ? out : QString();
 }
 
 constexpr unsigned char kKey[] = {0x4B, 0x6F, 0x72, 0x61, 0x4E, 0x65, 0x74, 0x32};

@@ -120,15 +120,25 @@ QString Currency::toText(QChar decimalSeparator) const {
   unsigned __int128 magnitude = negative ? -static_cast<__int128>(raw_) : raw_;
   uint64_t whole = static_cast<uint64_t>(magnitude / kScale);
   uint64_t frac = static_cast<uint64_t>(magnitude % kScale);
-  QString out = QString::number(whole);
+  // Written backwards into a buffer: the fraction without trailing zeros,
+  // the separator, the whole digits, the sign.
+  char16_t text[32];
+  int at = 32;
   if (frac != 0) {
-    QString digits = QStringLiteral("%1").arg(frac, 4, 10, QLatin1Char('0'));
-    while (digits.endsWith(u'0')) digits.chop(1);
-    out += decimalSeparator;
-    out += digits;
+    int places = 4;
+    while (frac % 10 == 0) {
+      frac /= 10;
+      --places;
+    }
+    for (int k = 0; k < places; ++k, frac /= 10) text[--at] = char16_t(u'0' + frac % 10);
+    text[--at] = decimalSeparator.unicode();
   }
-  if (negative) out.prepend(u'-');
-  return out;
+  do {
+    text[--at] = char16_t(u'0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  if (negative) text[--at] = u'-';
+  return QString(reinterpret_cast<const QChar*>(text + at), 32 - at);
 }
 
 QString Currency::toSqlText() const { return toText(u'.'); }

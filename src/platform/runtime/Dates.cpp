@@ -1,7 +1,7 @@
 #include "platform/runtime/Dates.h"
 
-#include <QRegularExpression>
 #include <cmath>
+#include <cstdio>
 
 #include "platform/runtime/Regional.h"
 
@@ -21,20 +21,55 @@ int expandYear(int year, int digits) {
   return year < 30 ? 2000 + year : 1900 + year;
 }
 
-std::optional<QTime> parseTime(const QString& h, const QString& m, const QString& s) {
-  int hour = h.toInt(), minute = m.toInt(), second = s.isEmpty() ? 0 : s.toInt();
-  QTime t(hour, minute, second);
-  if (!t.isValid()) return std::nullopt;
-  return t;
-}
+// Reads a date or time text left to right: ASCII digits and the separators
+// of the forms ParseDate accepts.
+struct Scanner {
+  const QString& text;
+  qsizetype at = 0;
 
-// The date of a match with the optional time of its captures 4 to 6.
-std::optional<QDateTime> dateWithTime(const QDate& d, const QRegularExpressionMatch& m) {
+  bool done() const { return at == text.size(); }
+  bool digit(qsizetype i) const { return i < text.size() && text[i] >= u'0' && text[i] <= u'9'; }
+  qsizetype digitRun() const {
+    qsizetype end = at;
+    while (digit(end)) ++end;
+    return end - at;
+  }
+  // A run of `min` to `max` digits that is not followed by another digit.
+  bool number(qsizetype min, qsizetype max, int& value) {
+    const qsizetype run = digitRun();
+    if (run < min || run > max) return false;
+    value = 0;
+    for (qsizetype k = 0; k < run; ++k) value = value * 10 + (text[at + k].unicode() - u'0');
+    at += run;
+    return true;
+  }
+  bool take(char16_t c) {
+    if (at >= text.size() || text[at] != c) return false;
+    ++at;
+    return true;
+  }
+  bool separator() { return take(u'/') || take(u'-') || take(u'.'); }
+};
+
+// The date with the optional time that ends the text: blanks or "T", then
+// h:mm, :ss and a fraction of a second.
+std::optional<QDateTime> withTime(const QDate& d, Scanner& in) {
   if (!d.isValid()) return std::nullopt;
-  if (!m.capturedLength(4)) return MakeDate(d);
-  auto t = parseTime(m.captured(4), m.captured(5), m.captured(6));
-  if (!t) return std::nullopt;
-  return MakeDate(d, *t);
+  if (in.done()) return MakeDate(d);
+  if (!in.take(u' ') && !in.take(u'T')) return std::nullopt;
+  while (in.take(u' ') || in.take(u'T')) {
+  }
+  int hour = 0, minute = 0, second = 0;
+  if (!in.number(1, 2, hour) || !in.take(u':') || !in.number(2, 2, minute)) return std::nullopt;
+  if (in.take(u':')) {
+    if (!in.number(2, 2, second)) return std::nullopt;
+    if (in.take(u'.') && in.digitRun() == 0) return std::nullopt;
+    in.at += in.digitRun();
+  }
+  if (!in.done()) return std::nullopt;
+  const QTime t(hour, minute, second);
+  if (!t.isValid()) return std::nullopt;
+  return MakeDate(d, t);
 }
 
 }  // namespace
@@ -49,26 +84,28 @@ QDateTime MakeDate(const QDate& date, const QTime& time) {
 
 std::optional<QDateTime> ParseDate(const QString& input) {
   const QString text = input.trimmed();
-  static const QRegularExpression dayFirst(QStringLiteral(
-      R"(^(\d{1,2})[/\-.](\d{1,2})[/\-.](\d{2}|\d{4})(?:[ T]+(\d{1,2}):(\d{2})(?::(\d{2})(?:\.\d+)?)?)?$)"));
-  static const QRegularExpression iso(QStringLiteral(
-      R"(^(\d{4})-(\d{1,2})-(\d{1,2})(?:[ T]+(\d{1,2}):(\d{2})(?::(\d{2})(?:\.\d+)?)?)?$)"));
-  static const QRegularExpression timeOnly(QStringLiteral(R"(^(\d{1,2}):(\d{2})(?::(\d{2}))?$)"));
-
-  if (auto m = iso.match(text); m.hasMatch())
-    return dateWithTime(QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()), m);
-  if (auto m = dayFirst.match(text); m.hasMatch()) {
-    int a = m.captured(1).toInt(), b = m.captured(2).toInt();
-    int day = regional().dayFirst ? a : b, month = regional().dayFirst ? b : a;
-    int year = expandYear(m.captured(3).toInt(), static_cast<int>(m.capturedLength(3)));
-    return dateWithTime(QDate(year, month, day), m);
+  Scanner in{text};
+  int a = 0, b = 0, c = 0;
+  const qsizetype firstRun = in.digitRun();
+  if (firstRun == 4 && in.number(4, 4, a) && in.take(u'-') && in.number(1, 2, b) && in.take(u'-') &&
+      in.number(1, 2, c)) {
+    return withTime(QDate(a, b, c), in);
   }
-  if (auto m = timeOnly.match(text); m.hasMatch()) {
-    auto pt = parseTime(m.captured(1), m.captured(2), m.captured(3));
-    if (!pt) return std::nullopt;
-    return MakeDate(kEpoch, *pt);
+  in.at = 0;
+  if (in.number(1, 2, a) && in.separator() && in.number(1, 2, b) && in.separator()) {
+    const qsizetype yearDigits = in.digitRun();
+    if ((yearDigits != 2 && yearDigits != 4) || !in.number(yearDigits, yearDigits, c)) return std::nullopt;
+    const int day = regional().dayFirst ? a : b, month = regional().dayFirst ? b : a;
+    return withTime(QDate(expandYear(c, static_cast<int>(yearDigits)), month, day), in);
   }
-  return std::nullopt;
+  in.at = 0;
+  int hour = 0, minute = 0, second = 0;
+  if (!in.number(1, 2, hour) || !in.take(u':') || !in.number(2, 2, minute)) return std::nullopt;
+  if (in.take(u':') && !in.number(2, 2, second)) return std::nullopt;
+  if (!in.done()) return std::nullopt;
+  const QTime t(hour, minute, second);
+  if (!t.isValid()) return std::nullopt;
+  return MakeDate(kEpoch, t);
 }
 
 QString FormatDate(const QDateTime& value, const QString& mask) {
@@ -81,7 +118,10 @@ QString FormatDate(const QDateTime& value, const QString& mask) {
     QChar lc = c.toLower();
     qsizetype run = 1;
     while (i + run < mask.size() && mask[i + run].toLower() == lc) ++run;
-    auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    auto two = [](int v) {
+      const char16_t digits[2] = {char16_t(u'0' + v / 10 % 10), char16_t(u'0' + v % 10)};
+      return QString(reinterpret_cast<const QChar*>(digits), 2);
+    };
     if (lc == u'd') {
       out += run >= 2 ? two(d.day()) : QString::number(d.day());
       lastWasHour = false;
@@ -123,8 +163,15 @@ QString DateText(const QDateTime& value) {
 }
 
 QString IsoDateText(const QDateTime& value) {
-  if (value.time() == QTime(0, 0)) return value.date().toString(Qt::ISODate);
-  return value.date().toString(Qt::ISODate) + u' ' + value.time().toString(QStringLiteral("HH:mm:ss"));
+  const QDate d = value.date();
+  const QTime t = value.time();
+  if (d.year() < 0 || d.year() > 9999) return d.toString(Qt::ISODate);  // Qt's answer for such years
+  char text[24];
+  const int n = t == QTime(0, 0)
+                    ? std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year(), d.month(), d.day())
+                    : std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(),
+                                    t.hour(), t.minute(), t.second());
+  return QString::fromLatin1(text, n);
 }
 
 long long DateDiffMinutes(const QDateTime& from, const QDateTime& to) {
@@ -157,9 +204,17 @@ QDateTime FromSerial(double serial) {
 
 QDateTime Now() {
   if (clock()) return clock()();
-  QDateTime local = QDateTime::currentDateTime();
-  QTime t = local.time();
-  return MakeDate(local.date(), QTime(t.hour(), t.minute(), t.second()));
+  // The local offset is asked for once a minute: asking the time zone costs
+  // more than the rest of reading the clock.
+  static qint64 offsetMinute = -1;
+  static int offsetSeconds = 0;
+  const qint64 utc = QDateTime::currentMSecsSinceEpoch();
+  if (utc / 60000 != offsetMinute) {
+    offsetMinute = utc / 60000;
+    offsetSeconds = QDateTime::fromMSecsSinceEpoch(utc).offsetFromUtc();
+  }
+  const qint64 localSeconds = utc / 1000 + offsetSeconds;
+  return QDateTime::fromSecsSinceEpoch(localSeconds, Qt::UTC);
 }
 
 void SetClock(std::function<QDateTime()> c) { clock() = std::move(c); }

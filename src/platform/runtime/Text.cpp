@@ -49,11 +49,41 @@ QString Mid(const QString& s, int start, int length) {
   return length < 0 ? s.mid(start - 1) : s.mid(start - 1, length);
 }
 
+namespace {
+
+bool isAscii(const QString& s) {
+  for (QChar c : s)
+    if (c.unicode() >= 0x80) return false;
+  return true;
+}
+
+char16_t foldAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+
+// Text compare of an ASCII `find`: the same answer as Qt's case-insensitive
+// search (simple case folding), without folding every character twice.
+qsizetype indexOfAsciiText(const QString& s, const QString& find, qsizetype from) {
+  const qsizetype last = s.size() - find.size();
+  const char16_t* text = reinterpret_cast<const char16_t*>(s.constData());
+  const char16_t* needle = reinterpret_cast<const char16_t*>(find.constData());
+  const auto fold = [](char16_t c) { return c < 0x80 ? foldAscii(c) : QChar(c).toCaseFolded().unicode(); };
+  const char16_t first = foldAscii(needle[0]);
+  for (qsizetype i = from; i <= last; ++i) {
+    if (fold(text[i]) != first) continue;
+    qsizetype k = 1;
+    while (k < find.size() && fold(text[i + k]) == foldAscii(needle[k])) ++k;
+    if (k == find.size()) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
 int InStr(int start, const QString& s, const QString& find, Compare compare) {
   if (start < 1) raise(err::InvalidCall);
   if (start > s.size()) return 0;
   if (find.isEmpty()) return start;
-  auto at = s.indexOf(find, start - 1, sensitivity(compare));
+  const auto at = compare == Compare::Text && isAscii(find) ? indexOfAsciiText(s, find, start - 1)
+                                                            : s.indexOf(find, start - 1, sensitivity(compare));
   return at < 0 ? 0 : static_cast<int>(at) + 1;
 }
 
@@ -65,8 +95,19 @@ int InStrRev(const QString& s, const QString& find, Compare compare) {
 
 QString Replace(const QString& s, const QString& find, const QString& with, Compare compare) {
   if (find.isEmpty()) return s;
-  QString out = s;
-  return out.replace(find, with, sensitivity(compare));
+  if (compare != Compare::Text || !isAscii(find)) {
+    QString out = s;
+    return out.replace(find, with, sensitivity(compare));
+  }
+  qsizetype at = indexOfAsciiText(s, find, 0);
+  if (at < 0) return s;
+  QString out;
+  qsizetype done = 0;
+  for (; at >= 0; at = indexOfAsciiText(s, find, done)) {
+    out.append(QStringView(s).mid(done, at - done)).append(with);
+    done = at + find.size();
+  }
+  return out.append(QStringView(s).mid(done));
 }
 
 QString UCase(const QString& s) { return s.toUpper(); }

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QFileInfo>
+#include <atomic>
 
 #include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/ado/sqlite/SqlFunctions.h"
@@ -16,12 +17,19 @@ namespace ado::sqlite {
 // a damaged file. An import run asks before each insert and skips what
 // exists, so it can simply be run again; FULL would cost one flush per
 // imported record.
+namespace {
+std::atomic<Synchronous> synchronous{Synchronous::Normal};
+}  // namespace
+
+void SetSynchronous(Synchronous mode) { synchronous = mode; }
+
 int ConfigureConnection(sqlite3* db) {
   sqlite3_extended_result_codes(db, 1);
   int rc = RegisterSqlFunctions(db);
-  if (rc == SQLITE_OK)
-    rc = sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;", nullptr,
-                      nullptr, nullptr);
+  const char* pragmas = synchronous == Synchronous::Off
+                            ? "PRAGMA journal_mode=WAL; PRAGMA synchronous=OFF; PRAGMA foreign_keys=ON;"
+                            : "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;";
+  if (rc == SQLITE_OK) rc = sqlite3_exec(db, pragmas, nullptr, nullptr, nullptr);
   return rc;
 }
 

@@ -18,6 +18,12 @@ namespace ado::sqlite {
 // keys on. Returns an SQLite result code.
 int ConfigureConnection(sqlite3* db);
 
+// Synchronous writes of the connections configured from now on: Normal,
+// the program's own durability, or Off, which never waits for the disk.
+// Benchmarks switch it off to measure the program's own work.
+enum class Synchronous { Normal, Off };
+void SetSynchronous(Synchronous mode);
+
 class Database {
  public:
   // Opens an existing file; never creates one. Throws Failure.
