@@ -1,5 +1,6 @@
--- Application core: the error table of failed statement batches and the
--- configuration table of key/value rows.
+-- Application core: the error table of failed statement batches, the
+-- configuration table of key/value rows, the menu with the users' tasks
+-- and the access log.
 
 -- One row per failed batch; Descripcion holds the error text cut to 250.
 CREATE TABLE AUX_ERR (
@@ -28,4 +29,39 @@ CREATE TABLE TA_CONFIGURACION (
   CONSTRAINT W_TA_CONFIGURACION_CLAVE CHECK (length(CLAVE) <= 50),
   CONSTRAINT W_TA_CONFIGURACION_VALOR CHECK (length(VALOR) <= 255),
   CONSTRAINT W_TA_CONFIGURACION_ValorAux CHECK (length(ValorAux) <= 255)
+);
+
+-- The suite's menu: each entry names the program it starts (Proceso) and
+-- its title (Nombre). Rights are looked up by a LIKE on Proceso.
+CREATE TABLE TA_MENU (
+  Clave   VARCHAR(50)  COLLATE CI_AS NOT NULL PRIMARY KEY,
+  Proceso VARCHAR(100) COLLATE CI_AS,
+  Nombre  VARCHAR(100) COLLATE CI_AS,
+  CONSTRAINT W_TA_MENU_Clave CHECK (length(Clave) <= 50),
+  CONSTRAINT W_TA_MENU_Proceso CHECK (length(Proceso) <= 100),
+  CONSTRAINT W_TA_MENU_Nombre CHECK (length(Nombre) <= 100)
+);
+
+-- The menu entries (tasks) granted to each user.
+CREATE TABLE TA_TAREAS (
+  USUARIO VARCHAR(50) COLLATE CI_AS NOT NULL,
+  TAREA   VARCHAR(50) COLLATE CI_AS NOT NULL,
+  PRIMARY KEY (USUARIO, TAREA),
+  CONSTRAINT W_TA_TAREAS_USUARIO CHECK (length(USUARIO) <= 50),
+  CONSTRAINT W_TA_TAREAS_TAREA CHECK (length(TAREA) <= 50)
+);
+
+-- The access log: one row per start of a program of the suite.
+CREATE TABLE Control_Acceso (
+  Maquina       VARCHAR(64)  COLLATE CI_AS,
+  Usuario       VARCHAR(50)  COLLATE CI_AS,
+  Formulario    VARCHAR(100) COLLATE CI_AS,
+  Tarea         VARCHAR(100) COLLATE CI_AS,
+  Ingreso       DATETIME,
+  NombreUsuario VARCHAR(50)  COLLATE CI_AS,
+  CONSTRAINT W_Control_Acceso_Maquina CHECK (length(Maquina) <= 64),
+  CONSTRAINT W_Control_Acceso_Usuario CHECK (length(Usuario) <= 50),
+  CONSTRAINT W_Control_Acceso_Formulario CHECK (length(Formulario) <= 100),
+  CONSTRAINT W_Control_Acceso_Tarea CHECK (length(Tarea) <= 100),
+  CONSTRAINT W_Control_Acceso_NombreUsuario CHECK (length(NombreUsuario) <= 50)
 );

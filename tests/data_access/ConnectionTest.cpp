@@ -1,7 +1,7 @@
 // Opening the service's connection and the administrator test.
 #include <gtest/gtest.h>
 
-#include "ServiceDatabase.h"
+#include "support/ServiceDatabase.h"
 #include "platform/ui/MessageBox.h"
 #include "support/QtPrinters.h"
 #include "support/SuiteDatabase.h"

@@ -1,7 +1,7 @@
 // The service's error dialog: what the operator sees, what the log keeps.
 #include <gtest/gtest.h>
 
-#include "ServiceFixture.h"
+#include "support/ServiceFixture.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/ui/MessageBox.h"
 #include "support/QtPrinters.h"

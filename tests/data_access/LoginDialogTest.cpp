@@ -1,7 +1,7 @@
 // The login dialog on the way to an open connection.
 #include <gtest/gtest.h>
 
-#include "ServiceDatabase.h"
+#include "support/ServiceDatabase.h"
 #include "core/forms/Forms.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"

@@ -1,7 +1,7 @@
 // Lookups on a real database: existence, one column of a row, extremes.
 #include <gtest/gtest.h>
 
-#include "ServiceDatabase.h"
+#include "support/ServiceDatabase.h"
 #include "platform/runtime/Dates.h"
 #include "platform/ui/MessageBox.h"
 #include "support/QtPrinters.h"

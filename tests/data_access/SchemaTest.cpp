@@ -1,7 +1,7 @@
 // Tables and columns of the connected database.
 #include <gtest/gtest.h>
 
-#include "ServiceDatabase.h"
+#include "support/ServiceDatabase.h"
 #include "support/QtPrinters.h"
 
 namespace {

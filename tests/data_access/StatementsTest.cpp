@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-#include "ServiceDatabase.h"
+#include "support/ServiceDatabase.h"
 #include "platform/ui/MessageBox.h"
 #include "support/QtPrinters.h"
 

@@ -42,7 +42,7 @@ void SuiteDatabaseTest::exec(const QString& sql) {
   }
 }
 
-void SuiteDatabaseTest::define(const QString& sql) {
+void DefineInDatabase(const QString& path, const QString& sql) {
   sqlite3* db = nullptr;
   sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
   if (ado::sqlite::ConfigureConnection(db) != SQLITE_OK ||
@@ -50,6 +50,8 @@ void SuiteDatabaseTest::define(const QString& sql) {
     ADD_FAILURE() << sql.toStdString() << ": " << sqlite3_errmsg(db);
   sqlite3_close_v2(db);
 }
+
+void SuiteDatabaseTest::define(const QString& sql) { DefineInDatabase(path, sql); }
 
 rt::Variant SuiteDatabaseTest::scalar(const QString& sql) {
   ado::Recordset rs = cn.Execute(sql);

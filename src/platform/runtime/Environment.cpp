@@ -13,6 +13,10 @@ QString& folderOverride() {
   static QString f;
   return f;
 }
+QString& commandLine() {
+  static QString text;
+  return text;
+}
 }  // namespace
 
 QString ExecutableName() { return QStringLiteral("importar_tavernix"); }
@@ -34,6 +38,10 @@ QString WritableFolder() {
 }
 
 void SetProgramFolder(const QString& folder) { folderOverride() = folder; }
+
+QString CommandLine() { return commandLine(); }
+
+void SetCommandLine(const QString& text) { commandLine() = text; }
 
 QString ComputerName() {
   char buf[256] = {};

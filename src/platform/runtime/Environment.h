@@ -15,6 +15,11 @@ QString WritableFolder();
 // Tests point both at a folder of their own; empty restores the real ones.
 void SetProgramFolder(const QString& folder);
 
+// The program's parameter text: what follows the executable's name on its
+// command line, the arguments joined by blanks. main() sets it.
+QString CommandLine();
+void SetCommandLine(const QString& text);
+
 QString ComputerName();
 QString LoginName();
 

@@ -1,4 +1,4 @@
-#include "ServiceFixture.h"
+#include "support/ServiceFixture.h"
 
 #include <QFile>
 

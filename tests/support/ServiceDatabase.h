@@ -2,7 +2,7 @@
 // The service on a fresh suite database: gDB() set up as start-up sets it
 // for the embedded server, and a connection of the test's own to prepare
 // and inspect rows.
-#include "ServiceFixture.h"
+#include "support/ServiceFixture.h"
 #include "platform/ado/Connection.h"
 
 namespace testing_support {

@@ -1,4 +1,4 @@
-#include "ServiceDatabase.h"
+#include "support/ServiceDatabase.h"
 
 #include "support/SuiteDatabase.h"
 

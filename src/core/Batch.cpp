@@ -1,0 +1,112 @@
+#include "core/Batch.h"
+
+#include "core/Formatting.h"
+#include "core/library/Library.h"
+#include "data_access/DataAccessState.h"
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/Environment.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/MessageBox.h"
+
+namespace core {
+
+namespace {
+
+const QChar CR(13);
+
+// A statement's own failure is read from the Errors collection; anything it
+// raises besides is of no further use.
+void runIgnoringErrors(const QString& sql) {
+  try {
+    data_access::gDB().EjecutaConsultaSQL(sql);
+  } catch (const rt::Error&) {
+  }
+}
+
+}  // namespace
+
+QString TextoErroresLote(const ado::Errors& errores) {
+  QString texto;
+  const int listed = errores.Count() == 1 ? 1 : errores.Count() - 1;
+  for (int i = 0; i < listed; ++i)
+    texto += QString::number(errores[i].NativeError) + QStringLiteral(" : ") + errores[i].Description + CR + QChar(10);
+  return texto;
+}
+
+void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& lHayError, long& CodError,
+                           bool IgnorarDuplicado, bool IgnorarForeingKey, QString& Script, QString& ErrDesc,
+                           bool MuestraMensaje) {
+  data_access::DB_Dll& db = data_access::gDB();
+  rt::StepRunner steps([](const rt::Error& e) {
+    return library::gUtilidades().DialogoError(e, QStringLiteral("GActualizarDatoScript"));
+  });
+  lHayError = false;
+  QString unidas;
+  if (!steps.run([&] {
+        for (const QString& sentencia : ListaDeSentencias)
+          if (!rt::Trim(sentencia).isEmpty()) unidas += CR + sentencia;
+      }))
+    return;
+  if (rt::Trim(unidas).isEmpty()) return;
+  if (!steps.run([&] { Script = QStringLiteral("BEGIN TRANSACTION ") + CR + CR + unidas + CR; })) return;
+
+  // Entries left by an earlier statement must not fail this batch.
+  if (!steps.run([&] { db.gCnn.Errors().Clear(); })) return;
+  runIgnoringErrors(Script);
+
+  long codigo = 0;
+  QString texto;
+  if (!steps.run([&] {
+        ado::Errors& errores = db.gCnn.Errors();
+        if (errores.Count() == 0) return;
+        codigo = errores[0].NativeError;
+        lHayError = true;
+        texto = TextoErroresLote(errores);
+        ErrDesc = texto;
+        if ((IgnorarDuplicado && codigo == 2627) || (IgnorarForeingKey && codigo == 547)) {
+          ErrDesc = errores[0].Description;
+          texto = QString();
+        }
+        errores.Clear();
+      }))
+    return;
+
+  if (lHayError) {
+    runIgnoringErrors(QStringLiteral("ROLLBACK TRANSACTION"));
+    if (!steps.run([&] {
+          EscribeErrorAux(Script, rt::ExecutableName(), codigo, texto);
+          if (!rt::Trim(texto).isEmpty() && MuestraMensaje)
+            ui::MsgBox(texto, ui::mb::Critical | ui::mb::OkOnly, QStringLiteral("Aviso al Operador!"));
+        }))
+      return;
+  } else if (!steps.run([&] { db.EjecutaConsultaSQL(QStringLiteral("COMMIT TRANSACTION")); })) {
+    return;
+  }
+  CodError = codigo;
+}
+
+void EscribeErrorAux(const QString& Script, const QString& Proceso, long CodError, const QString& TextoError) {
+  Q_UNUSED(Proceso);  // the row names the running program in every case
+  data_access::DB_Dll& db = data_access::gDB();
+  library::Utilidades& u = library::gUtilidades();
+  rt::StepRunner steps([](const rt::Error&) { return rt::answer::Ignore; });
+  ado::Recordset rs;
+  steps.run([&] {
+    db.AbrirRecordset(QStringLiteral("select  top 1 * from AUX_ERR  with(nolock) "), rs, nullptr, ado::adOpenDynamic,
+                      ado::adLockOptimistic, -1, true);
+  });
+  steps.run([&] { rs.AddNew(); });
+  steps.run([&] { rs.Fields(QStringLiteral("Proceso")) = rt::ExecutableName(); });
+  steps.run([&] { rs.Fields(QStringLiteral("Fecha")) = rt::FormatDate(rt::Now(), FormatoFechaHora()); });
+  steps.run([&] { rs.Fields(QStringLiteral("Error")) = rt::Variant(static_cast<int32_t>(CodError)); });
+  steps.run([&] { rs.Fields(QStringLiteral("Descripcion")) = u.LimitaTexto(TextoError, 250); });
+  steps.run([&] { rs.Fields(QStringLiteral("SQL")) = Script; });
+  steps.run([&] { rs.Fields(QStringLiteral("PC")) = library::gInfoSistema().NombrePC(); });
+  steps.run([&] { rs.Fields(QStringLiteral("Usuario")) = db.gUsuario; });
+  steps.run([&] { rs.Update(); });
+  steps.run([&] { db.CierraRecordset(rs); });
+}
+
+}  // namespace core

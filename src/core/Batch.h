@@ -1,0 +1,32 @@
+#pragma once
+// A group of statements that succeed or fail together: run as one script
+// framed by BEGIN TRANSACTION, rolled back and written to the error table
+// AUX_ERR when the connection reports errors, committed otherwise.
+#include <QString>
+#include <vector>
+
+namespace ado {
+class Errors;
+}
+
+namespace core {
+
+// Blank statements are skipped; a list of only blank ones runs nothing.
+// lHayError: the batch failed and was rolled back. CodError: NativeError of
+// the first error entry (0 when none). A first entry 2627 with
+// IgnorarDuplicado, or 547 with IgnorarForeingKey, shows no box and leaves
+// only its description in ErrDesc. Script: the script that ran. With
+// MuestraMensaje the error text is shown to the operator.
+void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& lHayError, long& CodError,
+                           bool IgnorarDuplicado, bool IgnorarForeingKey, QString& Script, QString& ErrDesc,
+                           bool MuestraMensaje);
+
+// Appends one AUX_ERR row (process: always the executable's name); never
+// raises.
+void EscribeErrorAux(const QString& Script, const QString& Proceso, long CodError, const QString& TextoError);
+
+// "NativeError : Description" + CR LF for each entry but the last closing
+// one (the single entry of a one-entry collection is listed).
+QString TextoErroresLote(const ado::Errors& errores);
+
+}  // namespace core

@@ -1,0 +1,114 @@
+#include "core/FieldList.h"
+
+#include <QStringList>
+
+#include "core/CoreState.h"
+#include "core/library/Library.h"
+#include "data_access/DataAccessState.h"
+#include "platform/runtime/Error.h"
+#include "platform/runtime/Text.h"
+
+namespace core {
+
+namespace {
+
+// A list emptied by a builder has no bounds to grow from or walk.
+void requireBounds(const ListaDeCampos& lista) {
+  if (lista.empty()) rt::raise(rt::err::SubscriptOutOfRange);
+}
+
+QString columnsAndValues(const ListaDeCampos& lista) {
+  requireBounds(lista);
+  QStringList campos, valores;
+  for (const CampoValor& par : lista) {
+    campos << par.Campo;
+    valores << par.Valor;
+  }
+  return u'(' + campos.join(u',') + QStringLiteral(") VALUES (") + valores.join(u',') + u')';
+}
+
+}  // namespace
+
+void AgregaCampo(const QString& Campo, QString& Valor, const QString& Tipo, bool Primero) {
+  ListaDeCampos& lista = gCore().ListaCampos;
+  if (Primero) {
+    lista.assign(1, CampoValor{});
+  } else {
+    requireBounds(lista);
+    lista.emplace_back();
+  }
+  Valor.remove(u'\'');
+  lista.back().Campo = Campo;
+  lista.back().Valor = rt::EqualsText(Valor, QStringLiteral("NULL")) ? QStringLiteral("Null")
+                                                                      : data_access::DB_Dll::SQLValue(Valor, Tipo);
+}
+
+void AgregaCampo(const QString& Campo, const QString& Valor, const QString& Tipo, bool Primero) {
+  QString valor = Valor;
+  AgregaCampo(Campo, valor, Tipo, Primero);
+}
+
+void ArmaInsert(QString& Texto, ListaDeCampos& Lista, bool Limpiar) {
+  Texto += columnsAndValues(Lista);
+  if (Limpiar) Lista.clear();
+}
+
+void ArmaSentenciaSQL(ListaDeCampos& Lista, std::vector<QString>& Sentencias, const QString& Tabla, bool Actualiza,
+                      QString& Condicion, bool Conserva) {
+  QString texto;
+  if (Actualiza) {
+    requireBounds(Lista);
+    QStringList asignaciones;
+    for (const CampoValor& par : Lista) asignaciones << par.Campo + QStringLiteral(" = ") + par.Valor;
+    if (rt::InStr(Condicion, QStringLiteral("WHERE"), rt::Compare::Text) == 0)
+      Condicion = QStringLiteral(" WHERE ") + Condicion;
+    texto = QStringLiteral("UPDATE ") + Tabla + QStringLiteral(" SET ") + asignaciones.join(u',') + u' ' + Condicion;
+  } else {
+    texto = QStringLiteral("INSERT INTO ") + Tabla + u' ' + columnsAndValues(Lista);
+  }
+  // Every statement is followed by a blank element.
+  Sentencias.push_back(texto);
+  Sentencias.emplace_back();
+  if (!Conserva) Lista.assign(1, CampoValor{});
+}
+
+void ArmaSentenciaSQL(ListaDeCampos& Lista, std::vector<QString>& Sentencias, const QString& Tabla, bool Actualiza,
+                      const QString& Condicion, bool Conserva) {
+  QString condicion = Condicion;
+  ArmaSentenciaSQL(Lista, Sentencias, Tabla, Actualiza, condicion, Conserva);
+}
+
+QString ArmaCondicionSQL(const QString& Campo, const QString& Operador, const std::vector<QString>& Valores,
+                         const QString& Conector, const QString& Delimitador,
+                         const std::optional<rt::Variant>& IncluyeNulos, bool SoloCargados) {
+  try {
+    if (Valores.empty()) rt::raise(rt::err::SubscriptOutOfRange);
+    const auto comparison = [&](const QString& valor) {
+      return Campo + Operador + Delimitador + valor + Delimitador;
+    };
+    QString condicion = comparison(Valores.front());
+    for (size_t i = 1; i < Valores.size(); ++i)
+      if (!SoloCargados || !rt::Trim(Valores[i]).isEmpty()) condicion += Conector + comparison(Valores[i]);
+    if (IncluyeNulos && IncluyeNulos->toBool()) condicion += Conector + Campo + QStringLiteral(" is null ");
+    return condicion;
+  } catch (const rt::Error&) {
+    return QStringLiteral("1=1");
+  }
+}
+
+QString AdaptaSQLOracle(const QString& Sentencia) {
+  if (rt::InStr(data_access::gDB().gConnString, QStringLiteral("oracle"), rt::Compare::Text) == 0) return Sentencia;
+  if (library::gUtilidades().CuentaPalabras(Sentencia) < 2)
+    return rt::UCase(Sentencia) == QStringLiteral("LEN") ? QStringLiteral("LENGTH") : Sentencia;
+  if (rt::InStr(Sentencia, QStringLiteral("top "), rt::Compare::Text) == 0) return Sentencia;
+  const int top = rt::InStr(Sentencia, QStringLiteral("top"), rt::Compare::Text);
+  const QString cabeza = rt::Left(Sentencia, top - 1);
+  const QString resto = rt::Mid(Sentencia, top + 3);
+  const int asterisco = rt::InStr(resto, QStringLiteral("*"));
+  if (asterisco == 0) rt::raise(rt::err::InvalidCall);
+  const QString cantidad = rt::Left(resto, asterisco - 1);
+  const QString cola = rt::Mid(resto, asterisco + 1);
+  return cabeza + QStringLiteral(" * ") + cola + QStringLiteral(" WHERE ROWNUM <= ") + cantidad;
+}
+
+}  // namespace core

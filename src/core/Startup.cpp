@@ -1,0 +1,149 @@
+#include "core/Startup.h"
+
+#include <QFile>
+#include <optional>
+
+#include "core/AccessControl.h"
+#include "core/Configuration.h"
+#include "core/CoreState.h"
+#include "core/LookupLayout.h"
+#include "core/StartupParameters.h"
+#include "core/Statistics.h"
+#include "core/library/Library.h"
+#include "data_access/DataAccessState.h"
+#include "platform/ado/odbc/SqlServerDriver.h"
+#include "platform/runtime/Environment.h"
+#include "platform/runtime/Numbers.h"
+#include "platform/runtime/ProgramEnd.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/MessageBox.h"
+
+namespace core {
+
+namespace {
+
+const QString kArchivoIni = QStringLiteral("ZI000zo.INI");
+constexpr long kReadUncommitted = 256;
+
+// Start-up could not finish: the program must not stay usable unchecked.
+[[noreturn]] void endUnfinished(const rt::Error& e) {
+  ui::MsgBox(QStringLiteral("No se pudo completar el inicio del sistema (error ") + QString::number(e.Number()) +
+                 QStringLiteral(": ") + e.Description() + QStringLiteral("). El programa se cerrará."),
+             ui::mb::Critical | ui::mb::OkOnly, QStringLiteral("Aviso al Operador!"));
+  rt::EndProgram();
+}
+
+}  // namespace
+
+QString RutaMascaraConsultas() {
+  const QString nombre = QStringLiteral("consultas.vtx");
+  const QString enPrograma = library::gUtilidades().NormalizaCarpeta(rt::ProgramFolder()) + nombre;
+  if (QFile::exists(enPrograma)) return enPrograma;
+  return library::gUtilidades().NormalizaCarpeta(rt::WritableFolder()) + nombre;
+}
+
+void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, long lCursor) {
+  CoreState& st = gCore();
+  data_access::DB_Dll& db = data_access::gDB();
+  const library::Utilidades& u = library::gUtilidades();
+  // An invalid argument goes on with the next step; any other error leaves.
+  std::optional<rt::Error> failure;
+  rt::StepRunner steps([&](const rt::Error& e) {
+    if (e.Number() == rt::err::InvalidCall) return rt::answer::Ignore;
+    failure = e;
+    return rt::answer::Abort;
+  });
+  const auto run = [&](const std::function<void()>& step) {
+    if (!steps.run(step)) endUnfinished(*failure);
+  };
+
+  QString carpeta, parametros, servidor, base, usuario, contrasena;
+  run([&] { carpeta = u.NormalizaCarpeta(rt::ProgramFolder()); });
+  run([&] { st.gArchivoAyuda = carpeta + QStringLiteral("htmlhelp/rededuroziv.chm"); });
+  run([&] {
+    st.gColorLetra = 0;
+    st.gColorFondo = 0xFFFFFF;
+  });
+  run([&] { parametros = Parametros.isEmpty() ? rt::CommandLine() : Parametros; });
+  run([&] {
+    if (rt::Trim(parametros).isEmpty() && LeeIni) parametros = ParametrosDesdeIni();
+  });
+  run([&] {
+    st.gSeccionIni = SeccionIni(library::gInfoSistema().NombrePC(), library::gInfoSistema().UsuarioWindows());
+  });
+  run([&] {
+    const library::ArchivoIni& ini = library::gArchivoIni();
+    st.gEstiloBarras =
+        rt::Val(ini.LeeClave(kArchivoIni, st.gSeccionIni, QStringLiteral("FlatToolbars"), QStringLiteral("1")));
+  });
+  run([&] {
+    ado::odbc::setConfiguredSqlServerDriver(library::gArchivoIni().LeeClave(
+        kArchivoIni, QString::fromUtf16(ado::odbc::kSqlServerDriverIniSection),
+        QString::fromUtf16(ado::odbc::kSqlServerDriverIniKey)));
+  });
+
+  if (!db.gOpenFlag) {
+    const auto item = [&](const char* clave, QString& destino, const QString& siFalta = QString()) {
+      run([&] {
+        if (auto valor = LeeParametro(parametros, QString::fromLatin1(clave), siFalta)) destino = *valor;
+      });
+    };
+    item("@ParametroAdicional", st.gParametroAdicional);
+    item("@Menu", st.gMenuInicio);
+    item("@Server", servidor);
+    item("@DbName", base);
+    item("@Usuario", usuario);
+    item("@Password", contrasena);
+    item("@UsuarioLogeado", st.gUsuarioLogeado);
+    item("@Caja", st.gCaja, QStringLiteral("1"));
+    run([&] {
+      if (rt::Trim(servidor).isEmpty() || !servidor.startsWith(u'#')) return;
+      servidor = servidor.mid(1);
+      if (ConnString.isEmpty())
+        ConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + base + QStringLiteral(";User Id=") +
+                     usuario + QStringLiteral(";Password=") + contrasena + QStringLiteral(";");
+    });
+    run([&] {
+      db.gUsuario = usuario;
+      db.gDBName = base;
+      db.gUserPassWord = contrasena;
+      db.gServidor = ExtraeNombreServidor(servidor);
+    });
+    run([&] {
+      const bool pide = rt::Trim(servidor).isEmpty() || rt::Trim(usuario).isEmpty();
+      db.OpenServerADODB(pide, static_cast<int>(lCursor), ConnString, true, true);
+    });
+    // The service has told the operator why it could not connect.
+    if (!db.gOpenFlag) rt::EndProgram();
+    run([&] { ConectaEstadisticas(); });
+    run([&] { st.gUsuarioLogeado = db.gUsuario; });
+    run([&] { db.gCnn.setCommandTimeout(st.gTiempoEspera); });
+    run([&] { db.gCnn.setIsolationLevel(kReadUncommitted); });
+  }
+
+  if (db.gDBName.isEmpty()) {
+    ControlAcceso(QString());
+    return;
+  }
+  run([&] {
+    st.gCadenaDSN = QStringLiteral("DSN=") + db.gDBName + QStringLiteral("; UID=") + db.gUsuario +
+                    QStringLiteral("; PWD=") + db.gUserPassWord;
+  });
+  run([&] { library::gAplicacion().RutaAplicacion = carpeta; });
+  run([&] { db.gCnn.setDefaultDatabase(db.gDBName); });
+  run([&] {
+    Lib_ClsCons3& consultas = gConsultas();
+    consultas.gConnString = db.gConnString;
+    consultas.gUsarMascarasConsultas = true;
+    consultas.gRutaMascaraConsultas = RutaMascaraConsultas();
+  });
+  run([&] {
+    if (!QFile::exists(gConsultas().gRutaMascaraConsultas)) CreaMascaraConsultas();
+  });
+  run([&] { CargaConfiguracion(carpeta); });
+  ControlAcceso(QString());
+}
+
+}  // namespace core

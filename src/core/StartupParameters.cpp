@@ -1,0 +1,60 @@
+#include "core/StartupParameters.h"
+
+#include "core/library/Library.h"
+#include "platform/runtime/Text.h"
+
+namespace core {
+
+namespace {
+const QString kArchivoIni = QStringLiteral("ZI000zo.INI");
+}
+
+std::optional<QString> LeeParametro(const QString& Parametros, const QString& Clave, const QString& SiFalta) {
+  for (int desde = 1;;) {
+    const int posicion = rt::InStr(desde, Parametros, Clave, rt::Compare::Text);
+    if (posicion == 0) return SiFalta;
+    int signo = posicion + rt::Len(Clave);
+    while (signo <= rt::Len(Parametros) && Parametros[signo - 1] == u' ') ++signo;
+    if (signo <= rt::Len(Parametros) && Parametros[signo - 1] == u'=') {
+      const int fin = rt::InStr(signo, Parametros, QStringLiteral(";"));
+      if (fin == 0) return std::nullopt;
+      return rt::Trim(rt::Mid(Parametros, signo + 1, fin - signo - 1));
+    }
+    desde = posicion + 1;
+  }
+}
+
+QString SeccionIni(const QString& NombrePC, const QString& UsuarioWindows) {
+  QString seccion = rt::UCase(NombrePC) + u'|' + rt::UCase(UsuarioWindows);
+  if (rt::Len(rt::Trim(seccion)) > 50) seccion = rt::Left(seccion, 50);
+  return seccion;
+}
+
+QString ParametrosDesdeIni() {
+  const library::Utilidades& u = library::gUtilidades();
+  const library::InfoSistema& info = library::gInfoSistema();
+  const library::ArchivoIni& ini = library::gArchivoIni();
+  const QString seccion =
+      rt::UCase(info.NombrePC()) + u'|' + rt::UCase(info.UsuarioWindows()) + QStringLiteral("BaseDeDatos");
+  const auto clave = [&](const char* nombre, const QString& porDefecto) {
+    return ini.LeeClave(kArchivoIni, seccion, QString::fromLatin1(nombre), porDefecto);
+  };
+  const auto sinBarras = [&](const QString& s) { return u.QuitaCaracteres(s, QStringLiteral("|")); };
+  const QString servidor = sinBarras(clave("Servidor", QString()));
+  const QString base = sinBarras(clave("DbName", QString()));
+  const QString usuario = sinBarras(u.Decodifica(clave("Usuario", u.Codifica(QStringLiteral("Veltrix")))));
+  const QString contrasena = sinBarras(u.Decodifica(clave("UserPassWord", u.Codifica(QStringLiteral("quivard")))));
+  return QStringLiteral("@server=") + servidor + QStringLiteral("; @dbname= ") + base + QStringLiteral("; @usuario= ") +
+         usuario + QStringLiteral("; @Password= ") + contrasena +
+         QStringLiteral("; @ParametroAdicional=; @Caja=1;kora@");
+}
+
+QString ExtraeNombreServidor(const QString& Servidor) {
+  const int barra = rt::InStr(Servidor, QStringLiteral("/"));
+  QString host = barra > 0 ? rt::Mid(Servidor, barra + 1) : Servidor;
+  const int puerto = rt::InStr(host, QStringLiteral(":"));
+  if (puerto > 0) host = rt::Left(host, puerto - 1);
+  return host;
+}
+
+}  // namespace core

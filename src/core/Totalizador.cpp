@@ -1,0 +1,20 @@
+#include "core/Totalizador.h"
+
+#include "core/CoreState.h"
+#include "core/library/Library.h"
+#include "platform/runtime/Text.h"
+
+namespace core {
+
+long IndiceTotalizador(const QString& Texto) {
+  const auto& lista = gCore().ListaTotalizador;
+  const QString buscado = rt::Trim(Texto);
+  for (size_t i = 0; i < lista.size(); ++i) {
+    const QString fila =
+        rt::Trim(library::gUtilidades().QuitaCaracteres(lista[i].Texto, rt::Chr(255), QString(QChar(0))));
+    if (rt::EqualsText(fila, buscado)) return static_cast<long>(i);
+  }
+  return -1;
+}
+
+}  // namespace core

@@ -1,0 +1,26 @@
+#include "platform/runtime/ProgramEnd.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace rt {
+
+namespace {
+std::function<void()>& handler() {
+  static std::function<void()> h;
+  return h;
+}
+}  // namespace
+
+void EndProgram() {
+  if (handler()) {
+    handler()();
+    throw ProgramEnded{};
+  }
+  std::fflush(nullptr);
+  std::exit(EXIT_SUCCESS);
+}
+
+void SetProgramEnd(std::function<void()> h) { handler() = std::move(h); }
+
+}  // namespace rt

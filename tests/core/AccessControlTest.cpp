@@ -1,0 +1,97 @@
+// The user's right to run a program, and the access log.
+#include <gtest/gtest.h>
+
+#include "CoreFixture.h"
+#include "core/AccessControl.h"
+#include "core/CoreState.h"
+#include "data_access/DataAccessState.h"
+#include "platform/runtime/Environment.h"
+#include "platform/runtime/ProgramEnd.h"
+#include "platform/ui/MessageBox.h"
+#include "support/QtPrinters.h"
+#include "support/SuiteDatabase.h"
+
+using namespace core;
+
+namespace {
+
+class AccessControl : public testing_support::CoreDatabase {
+ protected:
+  void grant(const QString& user, const QString& clave, const QString& proceso, const QString& nombre) {
+    exec(QStringLiteral("INSERT INTO TA_MENU (Clave, Proceso, Nombre) VALUES ('%1', '%2', '%3')").arg(clave, proceso, nombre));
+    exec(QStringLiteral("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('%1', '%2')").arg(QString(user).replace("'", "''"), clave));
+  }
+  // Formulario|Tarea|Usuario|NombreUsuario of every log row.
+  QStringList log() { return rows("SELECT Formulario, Tarea, Usuario, NombreUsuario FROM Control_Acceso"); }
+  void expectRefused(const QString& proceso) {
+    host.answer(ui::mb::Ok, "NO TIENE ACCESO A ESTE PROCESO, UTILICE EL MENU CORRESPONDIENTE!!!");
+    EXPECT_THROW(ControlAcceso(proceso), rt::ProgramEnded);
+    EXPECT_EQ(programEnds, 1);
+    ASSERT_FALSE(host.boxes().empty());
+    EXPECT_EQ(host.boxes().back().title, "ATENCION!");
+    EXPECT_EQ(host.boxes().back().buttons, ui::mb::Critical);
+    EXPECT_TRUE(log().isEmpty());
+  }
+};
+
+TEST_F(AccessControl, GrantedByATaskOfTheMenuAndLogged) {
+  connectAs("ana");
+  grant("Ana", "M1", "c:\\suite\\IMPORTAR_TAVERNIX.exe", "Importación Tavernix");
+  gCore().gUsuarioLogeado = "otro";
+  ControlAcceso(QString());
+  EXPECT_EQ(gCore().gUsuarioLogeado, "ana") << "the service's user";
+  EXPECT_EQ(rows("SELECT Maquina, Formulario, Tarea, Usuario, NombreUsuario, Ingreso FROM Control_Acceso"),
+            QStringList{QStringList({rt::ComputerName().trimmed().toUpper(), "IMPORTAR_TAVERNIX", "IMPORTACIÓN TAVERNIX",
+                                     "ANA", "ana", "15/03/2024 14:05:00"})
+                            .join(u'|')});
+  EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(AccessControl, AliasesShareTheRightsOfTheirProgram) {
+  connectAs("Ana");
+  grant("Ana", "V1", "V_MV_VENTAS", "Ventas");
+  ControlAcceso("fs_v_mv_ventash");
+  EXPECT_EQ(log(), QStringList{"V_MV_VENTAS|VENTAS|ANA|Ana"});
+}
+
+TEST_F(AccessControl, WithoutAMenuEntryTheDatabaseOwnerAndTheSupervisorPass) {
+  connectAs("Ana");
+  data_access::DB_Dll& db = data_access::gDB();
+  db.gUsuario = "Koranet";
+  db.gDBName = "KORANET";
+  ControlAcceso(QString());
+  db.gUsuario = "administra keldran qz";
+  ControlAcceso(QString());
+  EXPECT_EQ(log(), QStringList({"IMPORTAR_TAVERNIX|IMPORTAR_TAVERNIX|KORANET|Koranet",
+                                "IMPORTAR_TAVERNIX|IMPORTAR_TAVERNIX|ADMINISTRA KELDRAN QZ|administra keldran qz"}));
+}
+
+TEST_F(AccessControl, ExemptProgramsAreLoggedWithoutATask) {
+  connectAs("Ana");
+  ControlAcceso("vxmapa");
+  EXPECT_EQ(log(), QStringList{"VXMAPA||ANA|Ana"});
+}
+
+TEST_F(AccessControl, AUserWithoutTheRightIsRefusedAndTheProgramEnds) {
+  connectAs("Ana");
+  grant("Ana", "M2", "OTRO_PROGRAMA", "Otro");
+  grant("Pedro", "M1", "importar_tavernix", "Importación");
+  expectRefused(QString());
+}
+
+TEST_F(AccessControl, AFailingRightsQueryGrantsNothing) {
+  connectAs("Ana");
+  testing_support::DefineInDatabase(path, "DROP TABLE TA_TAREAS");
+  host.answer(ui::mb::Ignore, "TA_TAREAS");  // the service's report of the failed query
+  expectRefused(QString());
+}
+
+TEST_F(AccessControl, ApostrophesInTheUserNameAreQuotedAndRemovedFromTheLog) {
+  connectAs("D'Angelo");
+  grant("D'Angelo", "M1", "importar_tavernix", "Importación");
+  ControlAcceso(QString());
+  EXPECT_EQ(log(), QStringList{"IMPORTAR_TAVERNIX|IMPORTACIÓN|DANGELO|DAngelo"});
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+}  // namespace

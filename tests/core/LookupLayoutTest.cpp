@@ -1,0 +1,59 @@
+// The default lookup layout file, byte for byte.
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "CoreFixture.h"
+#include "core/CoreState.h"
+#include "core/LookupLayout.h"
+#include "support/ErrorNumber.h"
+
+using namespace core;
+
+namespace {
+
+using LookupLayout = testing_support::CoreFixture;
+
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray padded(const char* text, int width) {
+  QByteArray b(text);
+  return b + QByteArray(width - b.size(), ' ');
+}
+
+TEST_F(LookupLayout, ElevenRecordsOf1202Bytes) {
+  gConsultas().gRutaMascaraConsultas = folder.file("consultas.vtx");
+  CreaMascaraConsultas();
+  const QByteArray bytes = bytesOf(folder.file("consultas.vtx"));
+  ASSERT_EQ(bytes.size(), 13222);
+  const char* expected[][3] = {
+      {"ARTICULOS", "V_MA_ARTICULOS", "|DESCRIPCION|IDARTICULO|"},
+      {"CLIENTES", "VT_CLIENTES", "|RAZON_SOCIAL|CODIGO|CONTACTO|"},
+      {"PROVEEDORES", "VT_PROVEEDORES", "|RAZON_SOCIAL|CODIGO|"},
+      {"CONTACTOS", "MA_CONTACTOS", "|Nombre_y_Apellido|Domicilio|Localidad|Telefono|"},
+      {"VENDEDORES", "V_TA_VENDEDORES", "|NOMBRE|IDVENDEDOR|"},
+      {"TECNICOS", "V_TA_TECNICOS", "|NOMBRE|IDTECNICO|"},
+      {"MANTENIMIENTOS", "V_MA_MANTENIMIENTOS", "|DESCRIPCION|CODIGO|"},
+      {"CUENTAS", "MA_CUENTAS", "|DESCRIPCION|CODIGO|"},
+      {"TAREAS", "V_TA_Tareas", "|Descripcion|IdTarea|"},
+      {"UnidadNegocio", "V_TA_UnidadNegocio", "|Descripcion|Codigo|"},
+      {"DEPOSITO", "V_TA_DEPOSITO", "|Descripcion|IdDeposito|"},
+  };
+  for (int n = 0; n < 11; ++n) {
+    const QByteArray record = bytes.mid(n * 1202, 1202);
+    EXPECT_EQ(record, padded(expected[n][0], 100) + padded(expected[n][1], 100) + padded(expected[n][2], 500) +
+                          QByteArray(500, ' ') + "\r\n")
+        << "record " << n + 1;
+  }
+}
+
+TEST_F(LookupLayout, AFileThatCannotBeWrittenRaises) {
+  folder.write("archivo", "x");
+  gConsultas().gRutaMascaraConsultas = folder.file("archivo/consultas.vtx");
+  EXPECT_EQ(testing_support::ErrorNumberOf([] { CreaMascaraConsultas(); }), 75);
+}
+
+}  // namespace

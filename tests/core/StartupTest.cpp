@@ -1,0 +1,150 @@
+// The program's start-up on the embedded database, from the parameter text
+// to the access-log row.
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include "CoreFixture.h"
+#include "core/CoreState.h"
+#include "core/Startup.h"
+#include "core/forms/frmAcceso.h"
+#include "data_access/DataAccessState.h"
+#include "platform/runtime/Environment.h"
+#include "platform/runtime/ProgramEnd.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Operator.h"
+#include "support/QtPrinters.h"
+#include "support/SuiteDatabase.h"
+
+using namespace core;
+
+namespace {
+
+class Startup : public testing_support::CoreDatabase {
+ protected:
+  void SetUp() override {
+    CoreDatabase::SetUp();
+    exec("INSERT INTO TA_MENU (Clave, Proceso, Nombre) VALUES ('M1', 'importar_tavernix', 'Importación Tavernix')");
+    exec("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('Ana', 'M1')");
+  }
+  QString parameters(const QString& user = "Ana") const {
+    return "@Server=sqlite;@DbName=" + path + ";@Usuario=" + user + ";@Password=;";
+  }
+  void start(const QString& parametros) {
+    QString connString;
+    IniciaSistema(false, parametros, connString, 3);
+  }
+  QStringList accessLog() { return rows("SELECT Formulario, Tarea, Usuario FROM Control_Acceso"); }
+};
+
+TEST_F(Startup, ConnectsConfiguresAndLogsTheStart) {
+  const QString vx = createStatisticsDatabase();
+  testing_support::DefineInDatabase(vx, "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('TimeOut', '45')");
+  exec("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('PERIODO', '1')");
+  start(parameters() + "@Caja= 7 ;@Menu=Importar;");
+
+  const CoreState& st = gCore();
+  data_access::DB_Dll& db = data_access::gDB();
+  EXPECT_TRUE(db.gOpenFlag);
+  EXPECT_EQ(st.gUsuarioLogeado, "Ana");
+  EXPECT_EQ(st.gCaja, "7");
+  EXPECT_EQ(st.gMenuInicio, "Importar");
+  EXPECT_EQ(st.gTiempoEspera, 45);
+  EXPECT_EQ(db.gCnn.CommandTimeout(), 45);
+  EXPECT_EQ(db.gCnn.IsolationLevel(), 256);
+  EXPECT_EQ(st.gCadenaDSN, "DSN=" + path + "; UID=Ana; PWD=");
+  EXPECT_EQ(st.gPeriodo, 1) << "the configuration was loaded";
+  EXPECT_EQ(st.gColorFondo, 0xFFFF00);
+  EXPECT_EQ(st.gUNegocio, "   1");
+  EXPECT_EQ(st.gArchivoAyuda, folder.path() + "/htmlhelp/rededuroziv.chm");
+  EXPECT_EQ(gConsultas().gConnString, db.gConnString);
+  EXPECT_TRUE(gConsultas().gUsarMascarasConsultas);
+  EXPECT_EQ(gConsultas().gRutaMascaraConsultas, folder.path() + "/consultas.vtx");
+  EXPECT_EQ(QFileInfo(folder.file("consultas.vtx")).size(), 13222);
+  EXPECT_EQ(accessLog(), QStringList{"IMPORTAR_TAVERNIX|IMPORTACIÓN TAVERNIX|ANA"});
+  EXPECT_EQ(programEnds, 0);
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+TEST_F(Startup, TheCommandLineServesWhenNoParametersAreGiven) {
+  rt::SetCommandLine(parameters());
+  start(QString());
+  EXPECT_EQ(gCore().gTiempoEspera, 360) << "no statistics database";
+  EXPECT_EQ(gCore().gCaja, "1");
+  EXPECT_EQ(accessLog().size(), 1);
+}
+
+TEST_F(Startup, AnExistingLayoutFileIsLeftAlone) {
+  folder.write("consultas.vtx", QByteArray());
+  start(parameters());
+  EXPECT_EQ(QFileInfo(folder.file("consultas.vtx")).size(), 0);
+}
+
+TEST_F(Startup, TheLoggedUserItemNeverStandsForTheUser) {
+  exec("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('pedro', 'M1')");
+  start("@UsuarioLogeado=pedro;@Server=sqlite;@DbName=" + path + ";@Usuario=Ana;@Password=;");
+  EXPECT_EQ(data_access::gDB().gUsuario, "Ana");
+  EXPECT_EQ(gCore().gUsuarioLogeado, "Ana");
+  EXPECT_EQ(accessLog(), QStringList{"IMPORTAR_TAVERNIX|IMPORTACIÓN TAVERNIX|ANA"});
+}
+
+TEST_F(Startup, ARefusedUserEndsTheProgram) {
+  host.answer(ui::mb::Ok, "NO TIENE ACCESO");
+  EXPECT_THROW(start(parameters("Pedro")), rt::ProgramEnded);
+  EXPECT_EQ(programEnds, 1);
+  EXPECT_TRUE(accessLog().isEmpty());
+}
+
+TEST_F(Startup, NoConnectionEndsTheProgram) {
+  host.answer(ui::mb::No, "Desea Intentarlo Nuevamente");
+  EXPECT_THROW(start("@Server=sqlite;@DbName=" + folder.file("no_existe.db") + ";@Usuario=Ana;@Password=;"),
+               rt::ProgramEnded);
+  EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(Startup, WithoutServerOrUserTheLoginDialogIsShown) {
+  host.onModal<frmAcceso>("frmAcceso", [&](frmAcceso& f) {
+    EXPECT_EQ(f.TxtServidor.Text(), "");
+    EXPECT_EQ(f.TxtUserId.Text(), "");
+    ui::op::click(f.bcCancelar);
+  });
+  EXPECT_THROW(start(QString()), rt::ProgramEnded);
+  EXPECT_EQ(programEnds, 1);
+
+  host.onModal<frmAcceso>("frmAcceso", [&](frmAcceso& f) {
+    EXPECT_EQ(f.TxtDbName.Text(), path);
+    ui::op::type(f.TxtServidor, "sqlite");
+    ui::op::type(f.TxtUserId, "Ana");
+    ui::op::click(f.bcAceptar);
+  });
+  start("@DbName=" + path + ";");
+  EXPECT_EQ(accessLog().size(), 1);
+}
+
+TEST_F(Startup, AStartUpThatCannotFinishIsReportedAndEnds) {
+  // The program folder cannot hold the layout file, and neither can the
+  // user's data folder.
+  folder.write("archivo", "x");
+  rt::SetProgramFolder(folder.file("archivo/programa"));
+  const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", folder.file("archivo").toUtf8());
+  host.answer(ui::mb::Ok, "No se pudo completar el inicio del sistema (error 75");
+  EXPECT_THROW(start(parameters()), rt::ProgramEnded);
+  if (xdg.isNull()) qunsetenv("XDG_DATA_HOME");
+  else qputenv("XDG_DATA_HOME", xdg);
+  EXPECT_EQ(programEnds, 1);
+  EXPECT_TRUE(accessLog().isEmpty());
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].title, "Aviso al Operador!");
+}
+
+TEST_F(Startup, AnOracleServerGetsItsConnectionString) {
+  host.answer(ui::mb::No);  // no Oracle here: the connection fails
+  QString connString;
+  EXPECT_THROW(IniciaSistema(false, "@Server=#orasrv;@DbName=VENTAS;@Usuario=ana;@Password=c;", connString, 3),
+               rt::ProgramEnded);
+  EXPECT_EQ(connString, "Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=ana;Password=c;");
+  EXPECT_EQ(data_access::gDB().gServidor, "orasrv");
+}
+
+}  // namespace
