@@ -2,15 +2,14 @@
 // The program-wide state of voucher numbering: the voucher book chosen or
 // recognised last. A test starts afresh with ResetNumbering().
 #include <cstdint>
-#include <optional>
 
 namespace numbering {
 
 struct NumberingState {
-  // The book (TALONARIO) that the book choice or the number check settled
-  // on; nullopt while none is chosen, so that nothing is ever recorded in a
-  // book that no check recognised.
-  std::optional<int16_t> TalonarioActual;
+  // The book (TALONARIO) that the book choice offered from, or that the
+  // number check recognised last; the check measures a number that no book
+  // holds against it.
+  int16_t TalonarioActual = 0;
 };
 
 NumberingState& gNumeracion();

@@ -1,5 +1,6 @@
 #include "numbering/Valores.h"
 
+#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
@@ -23,6 +24,11 @@ double NumeroInicial(const rt::Variant& valor) {
   if (valor.isNull() || valor.isEmpty()) return 0;
   if (valor.isNumeric()) return valor.toDouble();
   return rt::Val(valor.toString());
+}
+
+double DobleDe(const rt::Variant& valor) {
+  if (valor.isNumeric() && !valor.isEmpty()) return valor.toDouble();
+  return library::gUtilidades().TextoADoble(TextoCampo(valor));
 }
 
 QString Formato(const rt::Variant& valor, const QString& mascara) {

@@ -22,6 +22,10 @@ QString TextoCampo(const rt::Variant& valor);
 // The leading number of a field or text (Null and blank read as 0).
 double NumeroInicial(const rt::Variant& valor);
 
+// A number field as a Double: numbers as they are, a text read with either
+// decimal separator, Null and blank as 0.
+double DobleDe(const rt::Variant& valor);
+
 // A number with a mask ("0000"); a blank text stays blank, as the runtime's
 // Format leaves it.
 QString Formato(const rt::Variant& valor, const QString& mascara);
