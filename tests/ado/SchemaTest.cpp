@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
@@ -74,7 +75,13 @@ TEST_F(SchemaTest, EveryTextColumnHasTheCollationAndItsWidthCheck) {
     const int width = rs[QStringLiteral("CHARACTER_MAXIMUM_LENGTH")].Value().toLong();
     if (width >= 8000) continue;  // TEXT
     const QString create = scalar(QStringLiteral("SELECT sql FROM sqlite_schema WHERE name = '%1'").arg(table)).toString();
-    const QString check = QStringLiteral("CONSTRAINT W_%1_%2 CHECK (length(%2) <= %3)").arg(table, name).arg(width);
+    // A name that is not a plain identifier ([DEBE-HABER]) is written in brackets.
+    const auto quoted = [](const QString& n) {
+      return n.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]"))) ? u'[' + n + u']' : n;
+    };
+    const QString check = QStringLiteral("CONSTRAINT %1 CHECK (length(%2) <= %3)")
+                              .arg(quoted(QStringLiteral("W_%1_%2").arg(table, name)), quoted(name))
+                              .arg(width);
     EXPECT_TRUE(create.contains(check)) << "missing: " << check.toStdString();
   }
   EXPECT_GT(textColumns, 0);

@@ -80,7 +80,6 @@ TEST_F(SqliteDialectTest, TransactionStatementsShareTheCounter) {
 }
 
 TEST_F(SqliteDialectTest, TheCalendarDayIsInsertedOnceAndReadBackAsADate) {
-  define(QStringLiteral("CREATE TABLE ma_calendario (fecha DATETIME NOT NULL PRIMARY KEY, nolaborable BIT)"));
   const QString insertDay = QStringLiteral(
       " if not exists (select fecha from ma_calendario where fecha='01/07/2005') insert into ma_calendario "
       "(fecha,nolaborable) values('01/07/2005',0)");

@@ -1,0 +1,233 @@
+-- Data import: the chart of accounts with the customers' additional data,
+-- the accounting-entry lines, the sales voucher headers, the calendar, the
+-- fiscal years and the small tables the customer import translates codes
+-- through (provinces, postal codes, VAT conditions).
+
+-- One row per account; customer accounts are "11201" + four digits. A row
+-- inserted with its code and name only is a customer account: the entry
+-- checks find customer lines through TipoVista = 'CL'.
+CREATE TABLE MA_CUENTAS (
+  CODIGO            VARCHAR(9)   COLLATE CI_AS NOT NULL PRIMARY KEY,
+  dv                SMALLINT     DEFAULT 0,
+  DESCRIPCION       VARCHAR(100) COLLATE CI_AS,
+  titulo            BIT          DEFAULT 0,
+  Libro_iva_ventas  BIT          DEFAULT 0,
+  Libro_iva_compras BIT          DEFAULT 0,
+  TipoVista         CHAR(2)      COLLATE CI_AS DEFAULT 'CL',
+  CuentaPrincipal   VARCHAR(9)   COLLATE CI_AS,
+  CONSTRAINT W_MA_CUENTAS_CODIGO CHECK (length(CODIGO) <= 9),
+  CONSTRAINT W_MA_CUENTAS_DESCRIPCION CHECK (length(DESCRIPCION) <= 100),
+  CONSTRAINT W_MA_CUENTAS_TipoVista CHECK (length(TipoVista) <= 2),
+  CONSTRAINT W_MA_CUENTAS_CuentaPrincipal CHECK (length(CuentaPrincipal) <= 9)
+);
+-- The service's lookups compare LTRIM(RTRIM(CODIGO)).
+CREATE INDEX IX_MA_CUENTAS_CODIGO_TRIM ON MA_CUENTAS (LTRIM(RTRIM(CODIGO)) COLLATE CI_AS);
+
+-- The customer data of an account, keyed by the same code.
+CREATE TABLE MA_CUENTASADIC (
+  Codigo           VARCHAR(9)   COLLATE CI_AS NOT NULL PRIMARY KEY,
+  Contacto         VARCHAR(100) COLLATE CI_AS,
+  CALLE            VARCHAR(150) COLLATE CI_AS,
+  Localidad        VARCHAR(100) COLLATE CI_AS,
+  CPOSTAL          VARCHAR(15)  COLLATE CI_AS,
+  Provincia        CHAR(4)      COLLATE CI_AS,
+  Telefono         VARCHAR(60)  COLLATE CI_AS,
+  NUMERO_DOCUMENTO VARCHAR(25)  COLLATE CI_AS,
+  Iva              CHAR(4)      COLLATE CI_AS,
+  Documento_Tipo   CHAR(4)      COLLATE CI_AS,
+  Limite_Credito   FLOAT        DEFAULT 0,
+  idcond_cpra_Vta  CHAR(4)      COLLATE CI_AS,
+  Observaciones    TEXT         COLLATE CI_AS,
+  IdVendedor       CHAR(4)      COLLATE CI_AS,
+  Clase            VARCHAR(4)   COLLATE CI_AS,
+  IdMotivoCpra     CHAR(4)      COLLATE CI_AS,
+  IdMotivoVta      CHAR(4)      COLLATE CI_AS,
+  Pais             CHAR(4)      COLLATE CI_AS,
+  CONSTRAINT W_MA_CUENTASADIC_Codigo CHECK (length(Codigo) <= 9),
+  CONSTRAINT W_MA_CUENTASADIC_Contacto CHECK (length(Contacto) <= 100),
+  CONSTRAINT W_MA_CUENTASADIC_CALLE CHECK (length(CALLE) <= 150),
+  CONSTRAINT W_MA_CUENTASADIC_Localidad CHECK (length(Localidad) <= 100),
+  CONSTRAINT W_MA_CUENTASADIC_CPOSTAL CHECK (length(CPOSTAL) <= 15),
+  CONSTRAINT W_MA_CUENTASADIC_Provincia CHECK (length(Provincia) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Telefono CHECK (length(Telefono) <= 60),
+  CONSTRAINT W_MA_CUENTASADIC_NUMERO_DOCUMENTO CHECK (length(NUMERO_DOCUMENTO) <= 25),
+  CONSTRAINT W_MA_CUENTASADIC_Iva CHECK (length(Iva) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Documento_Tipo CHECK (length(Documento_Tipo) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_idcond_cpra_Vta CHECK (length(idcond_cpra_Vta) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_IdVendedor CHECK (length(IdVendedor) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Clase CHECK (length(Clase) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_IdMotivoCpra CHECK (length(IdMotivoCpra) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_IdMotivoVta CHECK (length(IdMotivoVta) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Pais CHECK (length(Pais) <= 4)
+);
+CREATE INDEX IX_MA_CUENTASADIC_Codigo_TRIM ON MA_CUENTASADIC (LTRIM(RTRIM(Codigo)) COLLATE CI_AS);
+
+-- One row per line of an accounting entry. The entry is the operating month,
+-- the period, the register type and the entry number; the voucher is TC,
+-- SUCURSAL, NUMERO and LETRA. Columns a writer leaves out take the defaults.
+CREATE TABLE MV_ASIENTOS (
+  Tipo_Reg            CHAR(4)      COLLATE CI_AS NOT NULL DEFAULT '',
+  Fecha               DATETIME,
+  FechaSubDiario      DATETIME,
+  Cuenta              VARCHAR(9)   COLLATE CI_AS,
+  Importe             MONEY        DEFAULT 0,
+  [DEBE-HABER]        CHAR(1)      COLLATE CI_AS,
+  CabCuenta           VARCHAR(9)   COLLATE CI_AS,
+  CabImporte          MONEY        DEFAULT 0,
+  TC                  VARCHAR(4)   COLLATE CI_AS,
+  Sucursal            CHAR(4)      COLLATE CI_AS,
+  Numero              CHAR(8)      COLLATE CI_AS,
+  Letra               CHAR(1)      COLLATE CI_AS,
+  LIVA_TIPO           VARCHAR(10)  COLLATE CI_AS,
+  LIVA_TOTAL          MONEY        DEFAULT 0,
+  CabNombre           VARCHAR(100) COLLATE CI_AS,
+  Vencimiento         DATETIME,
+  CabCUIT             VARCHAR(25)  COLLATE CI_AS,
+  CabCondIVA          CHAR(4)      COLLATE CI_AS,
+  LIVA_IMPNETOGRAV    MONEY        DEFAULT 0,
+  LIVA_IMPNETONGRAV   MONEY        DEFAULT 0,
+  LIVA_IMPIVA         MONEY        DEFAULT 0,
+  LIVA_IMPIVA2        MONEY        DEFAULT 0,
+  LIVA_EXENTO         MONEY        DEFAULT 0,
+  LIVA_ALICIVA        DECIMAL(9,4) DEFAULT 0,
+  LIVA_ALICIVAREC     DECIMAL(9,4) DEFAULT 0,
+  LIVA_ALICIVA2       DECIMAL(9,4) DEFAULT 0,
+  Detalle             VARCHAR(255) COLLATE CI_AS,
+  MES_OPERATIVO       SMALLINT     NOT NULL,
+  Periodo             SMALLINT     NOT NULL,
+  Secuencia           INTEGER      NOT NULL,
+  [NUMERO ASIENTO]    INTEGER      NOT NULL,
+  IDCAJAS             CHAR(4)      COLLATE CI_AS,
+  UNEGOCIO            CHAR(4)      COLLATE CI_AS,
+  EsResumen           BIT          DEFAULT 0,
+  Es_Saldo_Apertura   BIT          DEFAULT 0,
+  EsAjuste            BIT          DEFAULT 0,
+  ChPropio            BIT          DEFAULT 0,
+  Moneda              CHAR(4)      COLLATE CI_AS,
+  Transmision         SMALLINT     DEFAULT 0,
+  usuario_logeado     VARCHAR(50)  COLLATE CI_AS,
+  fechahora_grabacion DATETIME,
+  IdVendedor          CHAR(4)      COLLATE CI_AS,
+  Cotizacion          DECIMAL(18,4),
+  TC_ORIGEN           VARCHAR(4)   COLLATE CI_AS,
+  CPTE_ORIGEN         VARCHAR(13)  COLLATE CI_AS,
+  CONSTRAINT W_MV_ASIENTOS_Tipo_Reg CHECK (length(Tipo_Reg) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Cuenta CHECK (length(Cuenta) <= 9),
+  CONSTRAINT [W_MV_ASIENTOS_DEBE-HABER] CHECK (length([DEBE-HABER]) <= 1),
+  CONSTRAINT W_MV_ASIENTOS_CabCuenta CHECK (length(CabCuenta) <= 9),
+  CONSTRAINT W_MV_ASIENTOS_TC CHECK (length(TC) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Sucursal CHECK (length(Sucursal) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Numero CHECK (length(Numero) <= 8),
+  CONSTRAINT W_MV_ASIENTOS_Letra CHECK (length(Letra) <= 1),
+  CONSTRAINT W_MV_ASIENTOS_LIVA_TIPO CHECK (length(LIVA_TIPO) <= 10),
+  CONSTRAINT W_MV_ASIENTOS_CabNombre CHECK (length(CabNombre) <= 100),
+  CONSTRAINT W_MV_ASIENTOS_CabCUIT CHECK (length(CabCUIT) <= 25),
+  CONSTRAINT W_MV_ASIENTOS_CabCondIVA CHECK (length(CabCondIVA) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Detalle CHECK (length(Detalle) <= 255),
+  CONSTRAINT W_MV_ASIENTOS_IDCAJAS CHECK (length(IDCAJAS) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_UNEGOCIO CHECK (length(UNEGOCIO) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Moneda CHECK (length(Moneda) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_usuario_logeado CHECK (length(usuario_logeado) <= 50),
+  CONSTRAINT W_MV_ASIENTOS_IdVendedor CHECK (length(IdVendedor) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_TC_ORIGEN CHECK (length(TC_ORIGEN) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_CPTE_ORIGEN CHECK (length(CPTE_ORIGEN) <= 13)
+);
+-- The next entry number: the highest number of a month, period and register
+-- type (or of two types sharing a series) is one seek per type.
+CREATE INDEX IX_MV_ASIENTOS_TIPO_REG ON MV_ASIENTOS (MES_OPERATIVO, Periodo, Tipo_Reg, [NUMERO ASIENTO]);
+-- The lines of a voucher.
+CREATE INDEX IX_MV_ASIENTOS_COMPROBANTE ON MV_ASIENTOS (TC, Sucursal, Numero, Letra);
+
+-- One row per sales voucher: type, branch + number + letter, and the
+-- complement (0 for sales vouchers).
+CREATE TABLE V_MV_CPTE (
+  ID                INTEGER      PRIMARY KEY,
+  TC                VARCHAR(4)   COLLATE CI_AS NOT NULL,
+  Fecha             DATETIME,
+  FechaEstFin       DATETIME,
+  IdComprobante     CHAR(13)     COLLATE CI_AS NOT NULL,
+  IdComplemento     VARCHAR(9)   COLLATE CI_AS NOT NULL DEFAULT '0',
+  Cuenta            VARCHAR(9)   COLLATE CI_AS,
+  Nombre            VARCHAR(100) COLLATE CI_AS,
+  Importe           MONEY        DEFAULT 0,
+  Importe_S_IVA     MONEY        DEFAULT 0,
+  NetoGravado       MONEY        DEFAULT 0,
+  AlicIva           DECIMAL(9,4) DEFAULT 0,
+  ImporteIVA        MONEY        DEFAULT 0,
+  AlicIva2          DECIMAL(9,4) DEFAULT 0,
+  ImporteIVA2       MONEY        DEFAULT 0,
+  DOCUMENTONUMERO   VARCHAR(25)  COLLATE CI_AS,
+  DOCUMENTOTIPO     CHAR(4)      COLLATE CI_AS,
+  CondicionIva      CHAR(4)      COLLATE CI_AS,
+  UNEGOCIO          CHAR(4)      COLLATE CI_AS,
+  Moneda            CHAR(4)      COLLATE CI_AS,
+  Cotizacion        DECIMAL(18,4) DEFAULT 1,
+  IdVendedor        CHAR(4)      COLLATE CI_AS,
+  ANULADA           BIT          DEFAULT 0,
+  APROBADO          BIT          DEFAULT 0,
+  FechaPreparacion  DATETIME,
+  comentarios       TEXT         COLLATE CI_AS,
+  TCORIGEN          VARCHAR(4)   COLLATE CI_AS,
+  COMPROBANTEORIGEN VARCHAR(13)  COLLATE CI_AS,
+  COMPLEMENTOORIGEN VARCHAR(9)   COLLATE CI_AS,
+  CONSTRAINT W_V_MV_CPTE_TC CHECK (length(TC) <= 4),
+  CONSTRAINT W_V_MV_CPTE_IdComprobante CHECK (length(IdComprobante) <= 13),
+  CONSTRAINT W_V_MV_CPTE_IdComplemento CHECK (length(IdComplemento) <= 9),
+  CONSTRAINT W_V_MV_CPTE_Cuenta CHECK (length(Cuenta) <= 9),
+  CONSTRAINT W_V_MV_CPTE_Nombre CHECK (length(Nombre) <= 100),
+  CONSTRAINT W_V_MV_CPTE_DOCUMENTONUMERO CHECK (length(DOCUMENTONUMERO) <= 25),
+  CONSTRAINT W_V_MV_CPTE_DOCUMENTOTIPO CHECK (length(DOCUMENTOTIPO) <= 4),
+  CONSTRAINT W_V_MV_CPTE_CondicionIva CHECK (length(CondicionIva) <= 4),
+  CONSTRAINT W_V_MV_CPTE_UNEGOCIO CHECK (length(UNEGOCIO) <= 4),
+  CONSTRAINT W_V_MV_CPTE_Moneda CHECK (length(Moneda) <= 4),
+  CONSTRAINT W_V_MV_CPTE_IdVendedor CHECK (length(IdVendedor) <= 4),
+  CONSTRAINT W_V_MV_CPTE_TCORIGEN CHECK (length(TCORIGEN) <= 4),
+  CONSTRAINT W_V_MV_CPTE_COMPROBANTEORIGEN CHECK (length(COMPROBANTEORIGEN) <= 13),
+  CONSTRAINT W_V_MV_CPTE_COMPLEMENTOORIGEN CHECK (length(COMPLEMENTOORIGEN) <= 9)
+);
+CREATE UNIQUE INDEX UX_V_MV_CPTE_COMPROBANTE ON V_MV_CPTE (TC, IdComprobante, IdComplemento);
+CREATE INDEX IX_V_MV_CPTE_ORIGEN ON V_MV_CPTE (TCORIGEN, COMPROBANTEORIGEN, COMPLEMENTOORIGEN);
+
+-- One row per day that holds vouchers.
+CREATE TABLE ma_calendario (
+  fecha       DATETIME NOT NULL PRIMARY KEY,
+  nolaborable BIT      DEFAULT 0
+);
+
+-- The fiscal years: period number and its dates.
+CREATE TABLE MV_EJERCICIOS (
+  PERIODO       INTEGER     NOT NULL PRIMARY KEY,
+  DESCRIPCION   VARCHAR(50) COLLATE CI_AS,
+  [FECHA DESDE] DATETIME,
+  [FECHA HASTA] DATETIME,
+  CONSTRAINT W_MV_EJERCICIOS_DESCRIPCION CHECK (length(DESCRIPCION) <= 50)
+);
+
+-- Provinces, by their four-character code ("  12").
+CREATE TABLE TA_ESTADOS (
+  codigo      CHAR(4)     COLLATE CI_AS NOT NULL PRIMARY KEY,
+  descripcion VARCHAR(50) COLLATE CI_AS,
+  CONSTRAINT W_TA_ESTADOS_codigo CHECK (length(codigo) <= 4),
+  CONSTRAINT W_TA_ESTADOS_descripcion CHECK (length(descripcion) <= 50)
+);
+CREATE INDEX IX_TA_ESTADOS_codigo_TRIM ON TA_ESTADOS (LTRIM(RTRIM(codigo)) COLLATE CI_AS);
+
+-- VAT conditions, by their four-character code ("   1").
+CREATE TABLE TA_CONDIVA (
+  Codigo      CHAR(4)     COLLATE CI_AS NOT NULL PRIMARY KEY,
+  Descripcion VARCHAR(50) COLLATE CI_AS,
+  CONSTRAINT W_TA_CONDIVA_Codigo CHECK (length(Codigo) <= 4),
+  CONSTRAINT W_TA_CONDIVA_Descripcion CHECK (length(Descripcion) <= 50)
+);
+CREATE INDEX IX_TA_CONDIVA_Codigo_TRIM ON TA_CONDIVA (LTRIM(RTRIM(Codigo)) COLLATE CI_AS);
+
+-- Towns by postal code, with the code of their province (Copart).
+CREATE TABLE MAPINFO_LOCALIDADES (
+  Cod_postal VARCHAR(15)  COLLATE CI_AS NOT NULL,
+  Localidad  VARCHAR(100) COLLATE CI_AS,
+  Copart     CHAR(4)      COLLATE CI_AS,
+  CONSTRAINT W_MAPINFO_LOCALIDADES_Cod_postal CHECK (length(Cod_postal) <= 15),
+  CONSTRAINT W_MAPINFO_LOCALIDADES_Localidad CHECK (length(Localidad) <= 100),
+  CONSTRAINT W_MAPINFO_LOCALIDADES_Copart CHECK (length(Copart) <= 4)
+);
+CREATE INDEX IX_MAPINFO_LOCALIDADES_Cod_postal_TRIM ON MAPINFO_LOCALIDADES (LTRIM(RTRIM(Cod_postal)) COLLATE CI_AS);

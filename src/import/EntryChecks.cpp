@@ -1,0 +1,64 @@
+#include "import/EntryChecks.h"
+
+#include <optional>
+
+#include "core/library/Library.h"
+#include "data_access/DataAccessState.h"
+#include "import/ImportSql.h"
+#include "platform/ado/Recordset.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/MessageBox.h"
+
+namespace importacion {
+
+using data_access::gDB;
+
+int32_t ObtieneNroAsiento(int Mes, int Periodo, const QString& TipoReg) {
+  int32_t numero = 0;
+  rt::StepRunner steps([](const rt::Error& e) {
+    return gDB().TratamientoErrores(e, std::nullopt, QStringLiteral("ObtieneNroAsiento"));
+  });
+  ado::Recordset rs;
+  if (!steps.run([&] { gDB().AbrirRecordset(sql::ObtieneNroAsiento(Mes, Periodo, TipoReg), rs); })) return numero;
+  if (!steps.run([&] {
+        const rt::Variant mayor = rs.BOF() ? rt::Variant::null() : rs.Fields(QStringLiteral("NRO_ASIENTO")).Value();
+        numero = mayor.isNull() ? 1 : mayor.toLong() + 1;
+      }))
+    return numero;
+  steps.run([&] { gDB().CierraRecordset(rs); });
+  return numero;
+}
+
+bool ExisteComprobante(const QString& TC, const QString& IdComprobante, ado::Recordset* Lrcs) {
+  bool existe = false;
+  rt::StepRunner steps([](const rt::Error& e) {
+    return ui::MsgBox(e.Description(), ui::mb::AbortRetryIgnore | ui::mb::Critical, QStringLiteral("Aviso al Operador"));
+  });
+  ado::Recordset own;
+  ado::Recordset& rs = Lrcs ? *Lrcs : own;
+  if (!steps.run([&] {
+        if (rs.State() != ado::adStateClosed) rs.Close();
+      }))
+    return existe;
+  // Straight on the connection: the header table has no per-user twin.
+  if (!steps.run([&] {
+        rs.Open(sql::ExisteComprobante(TC, IdComprobante), gDB().gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
+      }))
+    return existe;
+  if (!steps.run([&] { existe = !rs.BOF(); })) return existe;
+  if (!Lrcs) steps.run([&] { rs.Close(); });
+  return existe;
+}
+
+bool ExisteAsientoCliente(const QString& TC, const QString& Sucursal, const QString& Numero, const QString& Letra) {
+  const QString tipo = library::gUtilidades().RellenaCodigo(rt::Trim(TC));
+  ado::Recordset rs;
+  gDB().AbrirRecordset(sql::ExisteAsientoCliente(tipo, rt::Trim(Sucursal), Numero, Letra), rs);
+  const bool existe = !rs.BOF();
+  gDB().CierraRecordset(rs);
+  return existe;
+}
+
+}  // namespace importacion

@@ -1,0 +1,75 @@
+// Every lookup the import makes per record is served by an index, in the
+// exact form the program writes it.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "data_access/LookupSql.h"
+#include "data_access/Synonyms.h"
+#include "import/ImportSql.h"
+#include "platform/ado/sqlite/Database.h"
+#include "platform/ado/sqlite/SchemaCache.h"
+#include "platform/ado/sqlite/TsqlTranslator.h"
+#include "support/QtPrinters.h"
+#include "support/SuiteDatabase.h"
+
+namespace {
+
+class QueryPlans : public ::testing::Test {
+ protected:
+  QueryPlans() {
+    const QString path = testing_support::NewSuiteDatabase(folder);
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    ado::sqlite::ConfigureConnection(db);
+  }
+  ~QueryPlans() override { sqlite3_close_v2(db); }
+
+  // SQLite's plan of the statement as the service and the embedded
+  // provider run it.
+  QString planOf(const QString& tsql) {
+    ado::sqlite::SchemaCache schema(db);
+    const auto statements = ado::sqlite::Translate(data_access::WithoutAdminMarker(tsql), schema);
+    const QByteArray text = ("EXPLAIN QUERY PLAN " + statements.at(0).sql).toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, text.constData(), -1, &stmt, nullptr) != SQLITE_OK) return sqlite3_errmsg(db);
+    QString plan;
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+      plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 3))) + "\n";
+    sqlite3_finalize(stmt);
+    return plan;
+  }
+
+  testing_support::TempFolder folder;
+  sqlite3* db = nullptr;
+};
+
+TEST_F(QueryPlans, EveryPerRecordLookupUsesItsIndex) {
+  namespace dsql = data_access::sql;
+  namespace isql = importacion::sql;
+  struct Case {
+    QString statement;
+    const char* index;
+  };
+  const Case cases[] = {
+      {isql::ObtieneNroAsiento(7, 1, ""), "IX_MV_ASIENTOS_TIPO_REG"},
+      {isql::ObtieneNroAsiento(7, 1, "VTA"), "IX_MV_ASIENTOS_TIPO_REG"},
+      {isql::ExisteAsientoCliente("FC", "0001", "00000001", "A"), "IX_MV_ASIENTOS_COMPROBANTE"},
+      {isql::ExisteComprobante("FC", "000100000001A"), "UX_V_MV_CPTE_COMPROBANTE"},
+      {dsql::ExisteEnTabla("MA_CUENTAS", "112010001", "CODIGO", 8, ""), "IX_MA_CUENTAS_CODIGO_TRIM"},
+      {dsql::DatosTabla("MA_CUENTAS", "112010001", "Codigo", 8, "", true), "IX_MA_CUENTAS_CODIGO_TRIM"},
+      {dsql::DatosTabla("MA_CUENTASADIC", "112010001", "Codigo", 8, "", true), "IX_MA_CUENTASADIC_Codigo_TRIM"},
+      {dsql::DatosTabla("MAPINFO_LOCALIDADES", "5500", "Cod_postal", 8, "", true),
+       "IX_MAPINFO_LOCALIDADES_Cod_postal_TRIM"},
+      {dsql::ExisteEnTabla("TA_ESTADOS", "12", "codigo", 8, ""), "IX_TA_ESTADOS_codigo_TRIM"},
+      {dsql::ExisteEnTabla("TA_CONDIVA", "3", "Codigo", 8, ""), "IX_TA_CONDIVA_Codigo_TRIM"},
+      {"Select * from MA_CUENTAS where Codigo = '112010001'", "sqlite_autoindex_MA_CUENTAS_1"},
+      {"Select * from MA_CUENTASADIC where Codigo = '112010001'", "sqlite_autoindex_MA_CUENTASADIC_1"},
+      {"select fecha from ma_calendario where fecha='01/07/2005'", "sqlite_autoindex_ma_calendario_1"},
+  };
+  for (const Case& c : cases) {
+    const QString plan = planOf(c.statement);
+    EXPECT_TRUE(plan.contains(QLatin1String("INDEX ") + c.index)) << c.statement.toStdString() << "\n" << plan.toStdString();
+    EXPECT_FALSE(plan.contains("SCAN")) << c.statement.toStdString() << "\n" << plan.toStdString();
+  }
+}
+
+}  // namespace
