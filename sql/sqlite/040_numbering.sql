@@ -1,8 +1,8 @@
 -- Voucher numbering and stock helpers: the voucher books and their control
 -- list, the journals of the voucher types, the trips, stock movements and
 -- purchase vouchers that numbers are tested against, the article master with
--- its components and unit equivalences, and the stock balances, which are
--- views over the stock movements.
+-- its components and unit equivalences, and the stock balances, which the
+-- stock movements keep up to date.
 
 -- Voucher books: one row per voucher type (CODIGO, the type filled to 4)
 -- and book (TALONARIO). Per letter L of the seven (A, B, C, E, R, X, M):
@@ -345,30 +345,111 @@ CREATE TABLE V_MV_STOCK (
 CREATE INDEX IX_V_MV_STOCK_COMPROBANTE ON V_MV_STOCK (TC, IdComprobante);
 CREATE INDEX IX_V_MV_STOCK_ARTICULO ON V_MV_STOCK (IdArticulo, IdDeposito);
 
--- Stock by lot and serial in each deposit. Movements carry no storage
--- position, so IDPOSICION is always Null here.
-CREATE VIEW STK_SERIES_Y_LOTES AS
-  SELECT IdArticulo AS IDARTICULO, IdDeposito AS IDDEPOSITO, NroLote AS NROLOTE, NroSerie AS NROSERIE,
-         NULL AS IDPOSICION, SUM(Cantidad) AS CANTIDAD
-  FROM V_MV_STOCK
-  GROUP BY IdArticulo, IdDeposito, NroLote, NroSerie;
+-- The stock balances the database keeps: every movement written, changed or
+-- removed in V_MV_STOCK moves them (through the triggers below), so that a
+-- balance is read with one index seek.
 
--- Stock by unit (EQUIVALENCIA) in each deposit: every movement counts its
--- Cantidad in IdUnidad and, when its second unit differs, CantidadUD in
--- IdUnidadBase.
-CREATE VIEW STK_SALDOS_UNIDADES AS
-  SELECT IDARTICULO, EQUIVALENCIA, IDDEPOSITO, SUM(CANTIDAD) AS STOCK
-  FROM (SELECT IdArticulo AS IDARTICULO, IdUnidad AS EQUIVALENCIA, IdDeposito AS IDDEPOSITO, Cantidad AS CANTIDAD
-        FROM V_MV_STOCK
-        UNION ALL
-        SELECT IdArticulo, IdUnidadBase, IdDeposito, CantidadUD
-        FROM V_MV_STOCK
-        WHERE IdUnidadBase IS NOT NULL AND (IdUnidad IS NULL OR IdUnidadBase <> IdUnidad))
-  GROUP BY IDARTICULO, EQUIVALENCIA, IDDEPOSITO;
+-- Stock by lot and serial in each deposit (and storage position: none for
+-- the balances of movements).
+CREATE TABLE STK_SERIES_Y_LOTES (
+  IDARTICULO VARCHAR(25)   COLLATE CI_AS NOT NULL,
+  IDDEPOSITO CHAR(4)       COLLATE CI_AS,
+  NROLOTE    VARCHAR(25)   COLLATE CI_AS,
+  NROSERIE   VARCHAR(25)   COLLATE CI_AS,
+  IDPOSICION VARCHAR(15)   COLLATE CI_AS,
+  CANTIDAD   DECIMAL(18,4) NOT NULL DEFAULT 0,
+  CONSTRAINT W_STK_SERIES_Y_LOTES_IDARTICULO CHECK (length(IDARTICULO) <= 25),
+  CONSTRAINT W_STK_SERIES_Y_LOTES_IDDEPOSITO CHECK (length(IDDEPOSITO) <= 4),
+  CONSTRAINT W_STK_SERIES_Y_LOTES_NROLOTE CHECK (length(NROLOTE) <= 25),
+  CONSTRAINT W_STK_SERIES_Y_LOTES_NROSERIE CHECK (length(NROSERIE) <= 25),
+  CONSTRAINT W_STK_SERIES_Y_LOTES_IDPOSICION CHECK (length(IDPOSICION) <= 15)
+);
+CREATE INDEX IX_STK_SERIES_Y_LOTES ON STK_SERIES_Y_LOTES (IDARTICULO, IDDEPOSITO, NROLOTE, NROSERIE, IDPOSICION);
 
--- Stock in units and kilograms: the second quantity of the movements, per
+-- Stock by unit (EQUIVALENCIA) in each deposit: a movement counts Cantidad
+-- in IdUnidad and, when its second unit differs, CantidadUD in IdUnidadBase.
+CREATE TABLE STK_SALDOS_UNIDADES (
+  IDARTICULO   VARCHAR(25)   COLLATE CI_AS NOT NULL,
+  EQUIVALENCIA CHAR(4)       COLLATE CI_AS,
+  IDDEPOSITO   CHAR(4)       COLLATE CI_AS,
+  STOCK        DECIMAL(18,4) NOT NULL DEFAULT 0,
+  CONSTRAINT W_STK_SALDOS_UNIDADES_IDARTICULO CHECK (length(IDARTICULO) <= 25),
+  CONSTRAINT W_STK_SALDOS_UNIDADES_EQUIVALENCIA CHECK (length(EQUIVALENCIA) <= 4),
+  CONSTRAINT W_STK_SALDOS_UNIDADES_IDDEPOSITO CHECK (length(IDDEPOSITO) <= 4)
+);
+CREATE INDEX IX_STK_SALDOS_UNIDADES ON STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO);
+
+-- Stock in units and kilograms: the movements' second quantity, per
 -- deposit.
-CREATE VIEW STK_STOCK_UDKG AS
-  SELECT IdArticulo AS IDARTICULO, IdDeposito AS IDDEPOSITO, SUM(CantidadUD) AS CantidadUd
-  FROM V_MV_STOCK
-  GROUP BY IdArticulo, IdDeposito;
+CREATE TABLE STK_STOCK_UDKG (
+  IDARTICULO VARCHAR(25)   COLLATE CI_AS NOT NULL,
+  IDDEPOSITO CHAR(4)       COLLATE CI_AS,
+  CantidadUd DECIMAL(18,4) NOT NULL DEFAULT 0,
+  CONSTRAINT W_STK_STOCK_UDKG_IDARTICULO CHECK (length(IDARTICULO) <= 25),
+  CONSTRAINT W_STK_STOCK_UDKG_IDDEPOSITO CHECK (length(IDDEPOSITO) <= 4)
+);
+CREATE INDEX IX_STK_STOCK_UDKG ON STK_STOCK_UDKG (IDARTICULO, IDDEPOSITO);
+
+-- A change of stock: inserting a row here adds its quantities to the three
+-- balances (negative quantities take them away). It holds no rows itself.
+CREATE VIEW STK_CAMBIO_SALDOS AS
+  SELECT IdArticulo, IdDeposito, NroLote, NroSerie, IdUnidad, Cantidad, IdUnidadBase, CantidadUD
+  FROM V_MV_STOCK WHERE 0;
+
+CREATE TRIGGER TR_STK_CAMBIO_SALDOS INSTEAD OF INSERT ON STK_CAMBIO_SALDOS
+WHEN NEW.IdArticulo IS NOT NULL
+BEGIN
+  UPDATE STK_SERIES_Y_LOTES SET CANTIDAD = CANTIDAD + IFNULL(NEW.Cantidad, 0)
+  WHERE IDARTICULO = NEW.IdArticulo AND IDDEPOSITO IS NEW.IdDeposito AND NROLOTE IS NEW.NroLote
+    AND NROSERIE IS NEW.NroSerie AND IDPOSICION IS NULL;
+  INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IDDEPOSITO, NROLOTE, NROSERIE, CANTIDAD)
+  SELECT NEW.IdArticulo, NEW.IdDeposito, NEW.NroLote, NEW.NroSerie, IFNULL(NEW.Cantidad, 0)
+  WHERE NOT EXISTS (SELECT 1 FROM STK_SERIES_Y_LOTES
+                    WHERE IDARTICULO = NEW.IdArticulo AND IDDEPOSITO IS NEW.IdDeposito AND NROLOTE IS NEW.NroLote
+                      AND NROSERIE IS NEW.NroSerie AND IDPOSICION IS NULL);
+
+  UPDATE STK_SALDOS_UNIDADES SET STOCK = STOCK + IFNULL(NEW.Cantidad, 0)
+  WHERE IDARTICULO = NEW.IdArticulo AND EQUIVALENCIA IS NEW.IdUnidad AND IDDEPOSITO IS NEW.IdDeposito;
+  INSERT INTO STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO, STOCK)
+  SELECT NEW.IdArticulo, NEW.IdUnidad, NEW.IdDeposito, IFNULL(NEW.Cantidad, 0)
+  WHERE NOT EXISTS (SELECT 1 FROM STK_SALDOS_UNIDADES
+                    WHERE IDARTICULO = NEW.IdArticulo AND EQUIVALENCIA IS NEW.IdUnidad
+                      AND IDDEPOSITO IS NEW.IdDeposito);
+
+  UPDATE STK_SALDOS_UNIDADES SET STOCK = STOCK + IFNULL(NEW.CantidadUD, 0)
+  WHERE NEW.IdUnidadBase IS NOT NULL AND NOT IFNULL(NEW.IdUnidadBase = NEW.IdUnidad COLLATE CI_AS, 0)
+    AND IDARTICULO = NEW.IdArticulo AND EQUIVALENCIA = NEW.IdUnidadBase AND IDDEPOSITO IS NEW.IdDeposito;
+  INSERT INTO STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO, STOCK)
+  SELECT NEW.IdArticulo, NEW.IdUnidadBase, NEW.IdDeposito, IFNULL(NEW.CantidadUD, 0)
+  WHERE NEW.IdUnidadBase IS NOT NULL AND NOT IFNULL(NEW.IdUnidadBase = NEW.IdUnidad COLLATE CI_AS, 0)
+    AND NOT EXISTS (SELECT 1 FROM STK_SALDOS_UNIDADES
+                    WHERE IDARTICULO = NEW.IdArticulo AND EQUIVALENCIA = NEW.IdUnidadBase
+                      AND IDDEPOSITO IS NEW.IdDeposito);
+
+  UPDATE STK_STOCK_UDKG SET CantidadUd = CantidadUd + IFNULL(NEW.CantidadUD, 0)
+  WHERE IDARTICULO = NEW.IdArticulo AND IDDEPOSITO IS NEW.IdDeposito;
+  INSERT INTO STK_STOCK_UDKG (IDARTICULO, IDDEPOSITO, CantidadUd)
+  SELECT NEW.IdArticulo, NEW.IdDeposito, IFNULL(NEW.CantidadUD, 0)
+  WHERE NOT EXISTS (SELECT 1 FROM STK_STOCK_UDKG WHERE IDARTICULO = NEW.IdArticulo AND IDDEPOSITO IS NEW.IdDeposito);
+END;
+
+CREATE TRIGGER TR_V_MV_STOCK_ALTA AFTER INSERT ON V_MV_STOCK
+BEGIN
+  INSERT INTO STK_CAMBIO_SALDOS VALUES (NEW.IdArticulo, NEW.IdDeposito, NEW.NroLote, NEW.NroSerie, NEW.IdUnidad,
+                                        NEW.Cantidad, NEW.IdUnidadBase, NEW.CantidadUD);
+END;
+
+CREATE TRIGGER TR_V_MV_STOCK_BAJA AFTER DELETE ON V_MV_STOCK
+BEGIN
+  INSERT INTO STK_CAMBIO_SALDOS VALUES (OLD.IdArticulo, OLD.IdDeposito, OLD.NroLote, OLD.NroSerie, OLD.IdUnidad,
+                                        -OLD.Cantidad, OLD.IdUnidadBase, -OLD.CantidadUD);
+END;
+
+CREATE TRIGGER TR_V_MV_STOCK_CAMBIO
+AFTER UPDATE OF IdArticulo, IdDeposito, NroLote, NroSerie, IdUnidad, Cantidad, IdUnidadBase, CantidadUD ON V_MV_STOCK
+BEGIN
+  INSERT INTO STK_CAMBIO_SALDOS VALUES (OLD.IdArticulo, OLD.IdDeposito, OLD.NroLote, OLD.NroSerie, OLD.IdUnidad,
+                                        -OLD.Cantidad, OLD.IdUnidadBase, -OLD.CantidadUD);
+  INSERT INTO STK_CAMBIO_SALDOS VALUES (NEW.IdArticulo, NEW.IdDeposito, NEW.NroLote, NEW.NroSerie, NEW.IdUnidad,
+                                        NEW.Cantidad, NEW.IdUnidadBase, NEW.CantidadUD);
+END;
