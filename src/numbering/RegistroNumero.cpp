@@ -83,7 +83,7 @@ class Registro {
     library::Utilidades& util = library::gUtilidades();
     const QString contador = Columna(letra_, "_ULTIMO_NRO");
     bool mismaSucursal = true;
-    bool avanza = true;
+    bool avanza = false;
     if (!pasos.run([&] {
           mismaSucursal = util.TextoADoble(TextoCampo(libro[Columna(letra_, "_SUC_DEFAULT")].Value())) ==
                           util.TextoADoble(sucursal_);
@@ -91,9 +91,10 @@ class Registro {
         !mismaSucursal)
       return;
     if (!pasos.run([&] {
+          // Read first, so that only a number text ever reaches the statements.
+          const rt::Currency numero = util.TextoANumero(numero_);
           const rt::Variant ultimo = libro[contador].Value();
-          avanza = ultimo.isNull() ||
-                   util.TextoANumero(numero_) >= util.TextoANumero(ultimo.toString()) + rt::Currency::fromInt(1);
+          avanza = ultimo.isNull() || numero >= util.TextoANumero(ultimo.toString()) + rt::Currency::fromInt(1);
         }))
       return;
 

@@ -133,6 +133,13 @@ TEST_F(RegistroNumero, ALetterOutsideTheSevenBuildsNothing) {
   EXPECT_EQ(contador(), rt::Variant(int32_t{10}));
 }
 
+TEST_F(RegistroNumero, OnlyANumberTextReachesTheStatements) {
+  libro({.ultimo = 10});
+  host.answer(ui::mb::Ignore, "No coinciden los tipos");
+  EXPECT_EQ(registra({.numero = "12; DELETE FROM V_TA_CPTE"}), "");
+  EXPECT_EQ(contador(), rt::Variant(int32_t{10}));
+}
+
 TEST_F(RegistroNumero, ABookMissingFromTheViewIsRecordedInItsSystemsTableForwardOnly) {
   // A V_TA_CPTE that shows the book but no longer finds it by its number.
   exec(InsertaLibro({.ultimo = 10}, "TA_Comprobantes"));
