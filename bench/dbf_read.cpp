@@ -10,8 +10,8 @@
 #include <string>
 
 #include "platform/ado/provider/Providers.h"
+#include "support/TavernixTables.h"
 #include "support/TempFolder.h"
-#include "support/TxfacTable.h"
 
 namespace {
 

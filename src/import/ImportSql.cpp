@@ -1,5 +1,6 @@
 #include "import/ImportSql.h"
 
+#include "core/library/Library.h"
 #include "data_access/LookupSql.h"
 #include "platform/runtime/Text.h"
 
@@ -30,6 +31,66 @@ QString ExisteAsientoCliente(const QString& TC, const QString& Sucursal, const Q
                         "MV_ASIENTOS.CUENTA = MA_CUENTAS.CODIGO  WHERE MA_CUENTAS.TipoVista = 'CL' AND TC = ") +
          Quoted(TC) + QStringLiteral(" AND SUCURSAL = ") + Quoted(Sucursal) + QStringLiteral(" AND NUMERO = ") +
          Quoted(Numero) + QStringLiteral(" AND LETRA = ") + Quoted(Letra);
+}
+
+QString DeshabilitaTriggers() { return QStringLiteral("ALTER TABLE MV_ASIENTOS DISABLE TRIGGER ALL"); }
+QString HabilitaTriggers() { return QStringLiteral("ALTER TABLE MV_ASIENTOS ENABLE TRIGGER ALL"); }
+QString BorraAsientos() { return QStringLiteral("DELETE MV_ASIENTOS"); }
+
+QString CadenaConexionOrigen(const QString& Extension, const QString& Carpeta, const QString& Ruta) {
+  const auto es = [&](const char* tipo) { return rt::EqualsText(Extension, QString::fromLatin1(tipo)); };
+  if (es("txt")) return QStringLiteral("DRIVER={Microsoft Text Driver (*.txt; *.csv)};DBQ=") + Carpeta + u';';
+  if (es("db"))
+    return QStringLiteral("DRIVER=SQLite3 ODBC Driver;Database=") + Ruta +
+           QStringLiteral(";LongNames=0;Timeout=1000;NoTXN=0;SyncPragma=NORMAL;StepAPI=0;");
+  if (es("xls"))
+    return QStringLiteral("Driver={Microsoft Excel Driver (*.xls)};DriverId=790;Dbq=") + Ruta +
+           QStringLiteral(";DefaultDir=") + Carpeta + u';';
+  if (es("dbf"))
+    return QStringLiteral("Provider=vfpoledb.1;Data Source=") + library::gUtilidades().NormalizaCarpeta(Carpeta) +
+           QStringLiteral(";Collating Sequence=general");
+  // The password of a Jet source is always empty.
+  if (es("mdb"))
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + Ruta +
+           QStringLiteral(";Jet OLEDB:Database Password=;");
+  return QString();
+}
+
+QString LeeFacturacion() { return QStringLiteral("Select * from TXFAC "); }
+QString LeeClientes() { return QStringLiteral("Select * from TXCLI "); }
+
+QString InsertaDiaCalendario(const QString& Fecha) {
+  return QStringLiteral(" if not exists (select fecha from ma_calendario where fecha=") + Quoted(Fecha) +
+         QStringLiteral(") insert into ma_calendario (fecha,nolaborable) values(") + Quoted(Fecha) +
+         QStringLiteral(",0)");
+}
+
+QString InsertaCuentaCliente(const QString& Cuenta) {
+  return QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO,DESCRIPCION) VALUES(") + Quoted(rt::Trim(Cuenta)) +
+         QStringLiteral(",'Completar')");
+}
+
+QString LeeEjercicios() { return QStringLiteral("SELECT * FROM MV_EJERCICIOS "); }
+
+QString InsertaEjercicio(int Periodo) {
+  const QString head =
+      QStringLiteral("INSERT INTO MV_EJERCICIOS (PERIODO,DESCRIPCION,[FECHA DESDE],[FECHA HASTA]) VALUES(");
+  if (Periodo == 0) return head + QStringLiteral("0,'Ejercicio Anterior','01/01/1994','30/06/2005')");
+  return head + QStringLiteral("1,'Ejercicio 2005-2006','01/07/2005','30/06/2006')");
+}
+
+QString CuentaPorCodigo(const QString& Codigo) {
+  return QStringLiteral("Select * from MA_CUENTAS where Codigo = ") + Quoted(rt::Trim(Codigo));
+}
+
+QString DatosClientePorCodigo(const QString& Codigo) {
+  return QStringLiteral("Select * from MA_CUENTASADIC where Codigo = ") + Quoted(rt::Trim(Codigo));
+}
+
+QString CuentasDesdePrefijo(const QString& Prefijo) {
+  const QString prefijo = rt::Trim(Prefijo);
+  return QStringLiteral("select * from ma_cuentas where substring(codigo,1,") + QString::number(prefijo.size()) +
+         QStringLiteral(") >= ") + Quoted(Prefijo) + QStringLiteral(" order by codigo");
 }
 
 }  // namespace importacion::sql

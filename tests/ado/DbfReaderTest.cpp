@@ -9,8 +9,8 @@
 #include "platform/ado/dbf/DbfFormat.h"
 #include "platform/runtime/Dates.h"
 #include "support/DbfWriter.h"
+#include "support/TavernixTables.h"
 #include "support/TempFolder.h"
-#include "support/TxfacTable.h"
 
 using namespace ado::dbf;
 using dbf_fixtures::readTable;

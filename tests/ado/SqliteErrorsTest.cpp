@@ -18,6 +18,10 @@ class SqliteErrorsTest : public SuiteDatabaseTest {
         "CREATE TABLE HIJO (CODIGO VARCHAR(4) COLLATE CI_AS NOT NULL REFERENCES PADRE (CODIGO), "
         "NOMBRE VARCHAR(25) COLLATE CI_AS NOT NULL, NUMERO INTEGER, "
         "CONSTRAINT W_HIJO_NOMBRE CHECK (length(NOMBRE) <= 25), CONSTRAINT POSITIVO CHECK (NUMERO > 0))"));
+    define(QStringLiteral(
+        "CREATE TRIGGER T_HIJO BEFORE INSERT ON HIJO BEGIN "
+        "SELECT RAISE(ABORT, '50000: Cuenta no autorizada') WHERE NEW.NUMERO = 7; "
+        "SELECT RAISE(ABORT, '123: sin numero de usuario') WHERE NEW.NUMERO = 8; END"));
     exec(QStringLiteral("INSERT INTO PADRE VALUES ('FC')"));
     exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('K')"));
   }
@@ -92,6 +96,10 @@ TEST_F(SqliteErrorsTest, SqliteErrorsMapToSqlServersNumbers) {
                 "22001", "String or binary data would be truncated.", true},
            Case{"INSERT INTO HIJO VALUES ('FC', 'n', 0)", errnum::Integrity, 547, "23000",
                 "The INSERT statement conflicted with the CHECK constraint \"POSITIVO\".", true},
+           Case{"INSERT INTO HIJO VALUES ('FC', 'n', 7)", errnum::CommandText, 50000, "42000", "Cuenta no autorizada",
+                false},
+           Case{"INSERT INTO HIJO VALUES ('FC', 'n', 8)", errnum::CommandText, 0, "42000", "123: sin numero de usuario",
+                false},
            Case{"SELECT * FROM NO_EXISTE", errnum::MissingTable, 208, "42S02", "Invalid object name 'NO_EXISTE'.",
                 false},
            Case{"SELECT NO_EXISTE FROM HIJO", errnum::CommandText, 207, "42S22", "Invalid column name 'NO_EXISTE'.",

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QRegularExpression>
+#include <optional>
 
 #include "platform/ado/Constants.h"
 
@@ -56,6 +57,7 @@ constexpr Mapping kMappings[] = {
     {Condition::Closed, 0, "08003", errnum::E_FAIL, false, "La conexión con la base de datos \"%1\" está cerrada."},
     {Condition::Other, 0, "HY000", errnum::E_FAIL, false, "%1"},
     {Condition::Terminated, 3621, "01000", 0, false, "The statement has been terminated."},
+    {Condition::Raised, 50000, "42000", errnum::CommandText, false, "%1"},
 };
 
 const Mapping& mappingOf(Condition condition) {
@@ -83,13 +85,26 @@ QString captured(const QString& message, const char* pattern) {
 struct Classified {
   Condition condition;
   QStringList args;
+  long native = 0;  // the number a raised user error carries
 };
+
+// "50001: texto" raised by a trigger: a user error number and its text.
+std::optional<Classified> raisedUserError(const QString& message) {
+  static const QRegularExpression form(QStringLiteral(R"(^(\d{5,9})\s*:\s*(.*)$)"),
+                                       QRegularExpression::DotMatchesEverythingOption);
+  const QRegularExpressionMatch m = form.match(message);
+  if (!m.hasMatch() || m.captured(1).toLong() < 50000) return std::nullopt;
+  return Classified{Condition::Raised, {m.captured(2)}, m.captured(1).toLong()};
+}
 
 Classified classify(int rc, const QString& message, const QString& sql, const QString& databasePath) {
   switch (rc) {
     case SQLITE_CONSTRAINT_PRIMARYKEY: return {Condition::PrimaryKey, {captured(message, R"(failed: (\w+)\.)")}};
     case SQLITE_CONSTRAINT_UNIQUE: return {Condition::Unique, {captured(message, R"(failed: (\w+)\.)")}};
     case SQLITE_CONSTRAINT_FOREIGNKEY: return {Condition::ForeignKey, {verbOf(sql)}};
+    case SQLITE_CONSTRAINT_TRIGGER:
+      if (std::optional<Classified> raised = raisedUserError(message)) return *raised;
+      break;
     case SQLITE_CONSTRAINT_NOTNULL:
       return {Condition::NotNull,
               {captured(message, R"(failed: (\w+)\.)"), captured(message, R"(failed: \w+\.(\w+))"), verbOf(sql)}};
@@ -134,6 +149,7 @@ provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, boo
   const QString message = QString::fromUtf8(sqlite3_errmsg(db));
   Classified c = classify(rc, message, sql, databasePath);
   provider::Failure failure = MakeFailure(c.condition, c.args);
+  if (c.native != 0) failure.errors.front().NativeError = c.native;
   if (ran && mappingOf(c.condition).terminates)
     failure.errors.push_back(entryOf(mappingOf(Condition::Terminated), failure.number, {}));
   return failure;

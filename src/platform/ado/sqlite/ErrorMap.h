@@ -19,6 +19,7 @@ enum class Condition {
   RowChanged,      // the row an updatable recordset edits is gone
   UnknownDatabase, NoDatabaseName, MissingFile, NotADatabase, ReadOnly, Io, Closed, Other,
   Terminated,      // SQL Server's closing entry after a failed statement
+  Raised,          // a trigger's RAISE(ABORT, 'NNNNN: text') with a user error number (50000 and up)
 };
 
 // The failure of `condition`; `args` fill the description's %1, %2, %3.
@@ -26,7 +27,9 @@ provider::Failure MakeFailure(Condition condition, const QStringList& args = {})
 
 // The failure for an SQLite result code of `db` while preparing (`ran`
 // false) or running `sql`. A statement that failed while running also gets
-// the closing entry 3621 when SQL Server gives one.
+// the closing entry 3621 when SQL Server gives one. A trigger that raises
+// "NNNNN: text" with NNNNN of 50000 and up reports that number, as
+// RAISERROR does on SQL Server.
 provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, bool ran, const QString& databasePath);
 
 }  // namespace ado::sqlite

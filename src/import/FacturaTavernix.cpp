@@ -1,0 +1,116 @@
+#include "import/FacturaTavernix.h"
+
+#include "core/library/Library.h"
+#include "platform/ado/Recordset.h"
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/Numbers.h"
+#include "platform/runtime/Text.h"
+
+namespace importacion {
+
+namespace {
+
+rt::Variant campo(ado::Recordset& rs, const char* nombre) { return rs.Fields(QString::fromLatin1(nombre)).Value(); }
+
+// Text fields arrive blank-padded, and Null reads as "".
+QString texto(ado::Recordset& rs, const char* nombre) { return campo(rs, nombre).toStringOrEmpty(); }
+
+// A number field as the runtime writes it; blank reads as 0.
+QString importe(ado::Recordset& rs, const char* nombre) {
+  const rt::Variant v = campo(rs, nombre);
+  return v.isNull() || v.isEmpty() ? QStringLiteral("0") : v.toString();
+}
+
+std::optional<QDateTime> fechaDe(const rt::Variant& v) {
+  if (v.isDate()) return v.toDate().isValid() ? std::optional<QDateTime>(v.toDate()) : std::nullopt;
+  if (!v.isString()) return std::nullopt;
+  std::optional<QDateTime> d = rt::ParseDate(rt::Trim(v.toString()));
+  if (!d || !d->date().isValid()) return std::nullopt;
+  return d;
+}
+
+// A voucher-number part read as the library reads it and written with its
+// mask; nullopt when the text is not a number.
+std::optional<QString> parteNumero(const QString& text, const QString& mascara) {
+  try {
+    return rt::FormatNumber(library::gUtilidades().TextoANumero(text), mascara);
+  } catch (const rt::Error&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+std::optional<TipoComprobante> TipoPorCodigo(const QString& CodCpb) {
+  static const struct {
+    const char* codigo;
+    TipoComprobante tipo;
+  } tabla[] = {{"A", {"FC", "A", "D"}},
+               {"B", {"FC", "B", "D"}},
+               {"M", {"NC", "A", "H"}},
+               {"L", {"NC", "B", "H"}},
+               {"K", {"TK", "X", "D"}}};
+  const QString codigo = rt::Trim(CodCpb);
+  for (const auto& fila : tabla)
+    if (rt::EqualsText(codigo, QString::fromLatin1(fila.codigo))) return fila.tipo;
+  return std::nullopt;
+}
+
+QString CuentaCliente(double CodCli) {
+  if (CodCli == 0) return QStringLiteral("112010001");
+  return QStringLiteral("11201") + rt::FormatNumber(CodCli, QStringLiteral("0000"));
+}
+
+int PeriodoDeFecha(const QDateTime& Fecha) { return Fecha < rt::MakeDate(2005, 7, 1) ? 0 : 1; }
+
+std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motivo) {
+  FacturaTavernix f;
+  const QString codCpb = texto(Origen, "Cod_Cpb");
+  const std::optional<TipoComprobante> tipo = TipoPorCodigo(codCpb);
+  if (!tipo) {
+    Motivo = QStringLiteral("el tipo de comprobante (Cod_Cpb) \"") + rt::Trim(codCpb) +
+             QStringLiteral("\" no es A, B, M, L ni K");
+    return std::nullopt;
+  }
+  f.Tipo = *tipo;
+  f.Letra = rt::Trim(tipo->Letra).isEmpty() ? QStringLiteral("X") : tipo->Letra;
+
+  const rt::Variant fecha = campo(Origen, "Fecha");
+  const std::optional<QDateTime> dia = fechaDe(fecha);
+  if (!dia) {
+    Motivo = QStringLiteral("la fecha \"") + rt::Trim(fecha.toStringOrEmpty()) + QStringLiteral("\" está vacía o no es válida");
+    return std::nullopt;
+  }
+  f.Fecha = *dia;
+  f.FechaTexto = rt::FormatDate(f.Fecha, QStringLiteral("dd/mm/yyyy"));
+  f.Mes = f.Fecha.date().month();
+  f.Periodo = PeriodoDeFecha(f.Fecha);
+
+  const QString prefijo = texto(Origen, "Prefijo");
+  const std::optional<QString> sucursal = parteNumero(rt::Left(prefijo, 4), QStringLiteral("0000"));
+  const std::optional<QString> numero = parteNumero(importe(Origen, "Numero"), QStringLiteral("00000000"));
+  if (!sucursal || !numero) {
+    Motivo = QStringLiteral("el prefijo \"") + rt::Trim(prefijo) + QStringLiteral("\" o el número \"") +
+             rt::Trim(importe(Origen, "Numero")) + QStringLiteral("\" no son números");
+    return std::nullopt;
+  }
+  f.Sucursal = *sucursal;
+  f.Numero = *numero;
+  f.IdComprobante = f.Sucursal + f.Numero + f.Letra;
+
+  const rt::Variant codCli = campo(Origen, "cod_cli");
+  f.Cuenta = CuentaCliente(codCli.isNull() || codCli.isEmpty() ? 0.0 : codCli.toDouble());
+
+  f.Total = importe(Origen, "Total");
+  f.TotalLibroIva =
+      f.Tipo.TC == QStringLiteral("NC") ? rt::Variant(-library::gUtilidades().TextoANumero(f.Total)).toString() : f.Total;
+  f.Iva1 = importe(Origen, "IVA1");
+  f.Iva2 = importe(Origen, "IVA2");
+  f.Tasa1 = importe(Origen, "TASA1");
+  f.Tasa2 = importe(Origen, "TASA2");
+  f.Cuit = rt::Trim(texto(Origen, "Cuit"));
+  f.CodEmp = texto(Origen, "COD_EMP");
+  return f;
+}
+
+}  // namespace importacion

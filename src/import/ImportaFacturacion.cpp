@@ -1,0 +1,183 @@
+// The invoice detail TXFAC becomes sales vouchers with their two-line
+// accounting entries, one transaction per record.
+#include <vector>
+
+#include "core/Batch.h"
+#include "core/CoreState.h"
+#include "core/library/Library.h"
+#include "data_access/DataAccessState.h"
+#include "import/AsientoVenta.h"
+#include "import/Avance.h"
+#include "import/EntryChecks.h"
+#include "import/FacturaTavernix.h"
+#include "import/ImportSql.h"
+#include "import/Importar.h"
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/MessageBox.h"
+
+namespace importacion {
+
+namespace {
+
+using data_access::gDB;
+
+constexpr long kSinAutorizacion = 50000;
+
+// The run refuses to start when the adjustment account it would write every
+// second line on does not exist.
+bool cuentaAjusteValida(const QString& cuenta) {
+  if (!rt::Trim(cuenta).isEmpty() && gDB().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), cuenta, QStringLiteral("CODIGO")))
+    return true;
+  ui::MsgBox(QStringLiteral("La cuenta de ajuste de clientes \"") + rt::Trim(cuenta) +
+                 QStringLiteral("\" no existe en el plan de cuentas (MA_CUENTAS).\r\nIngrese una cuenta existente en "
+                                "\"Cuenta Ajuste Clientes:\" y vuelva a importar."),
+             ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
+  return false;
+}
+
+DatosTitular titularDe(const QString& cuenta) {
+  data_access::DB_Dll& db = gDB();
+  return DatosTitular{
+      db.DatosTabla(QStringLiteral("MA_CUENTAS"), cuenta, QStringLiteral("DESCRIPCION")).toStringOrEmpty(),
+      db.DatosTabla(QStringLiteral("MA_CUENTASADIC"), cuenta, QStringLiteral("IVA")).toStringOrEmpty()};
+}
+
+// One entry line, or "" when the voucher's entry already has a customer line.
+QString lineaSiFalta(const FacturaTavernix& f, const LineaAsiento& linea) {
+  const QString texto = InsertaLineaAsiento(f, linea);
+  return ExisteAsientoCliente(f.Tipo.TC, f.Sucursal, f.Numero, f.Letra) ? QString() : texto;
+}
+
+}  // namespace
+
+void Importar::ImportaFacturacion(const QString& Tabla) {
+  core::CoreState& st = core::gCore();
+  rt::StepRunner steps([](const rt::Error& e) { return library::gUtilidades().DialogoError(e); });
+
+  QString ajuste;
+  if (!steps.run([&] { ajuste = rt::Trim(cuentaPorTag(QStringLiteral("CtaAjusteCliente"))); })) return;
+  if (!cuentaAjusteValida(ajuste)) return;
+  if (!steps.run([&] { st.ListaCampos.clear(); })) return;
+  if (!steps.run([&] { ValidaEjercicio(); })) return;
+
+  Avance avance(rt::Now());
+  long leidos = 0, grabados = 0, fallidos = 0;
+  ado::Recordset rs;
+  if (!steps.run([&] { rs.Open(sql::LeeFacturacion(), conexionOrigen()); })) return;
+  bool hayRegistros = false;
+  if (!steps.run([&] {
+        hayRegistros = !(rs.BOF() && rs.EOF());
+        if (hayRegistros) rs.MoveFirst();
+      }))
+    return;
+
+  QString archivo, carpeta, extension, nombre;
+  library::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre);
+  // A record that cannot become a voucher is counted and recorded, not written.
+  const auto rechaza = [&](const QString& motivo) {
+    ++fallidos;
+    core::EscribeErrorAux(QString(), QString(), 0,
+                          archivo + QStringLiteral(" registro ") + QString::number(leidos) + QStringLiteral(": ") +
+                              motivo + QStringLiteral("; el registro no se importó."));
+  };
+
+  bool fin = false;
+  while (hayRegistros && !cancelado_) {
+    if (!steps.run([&] { fin = rs.EOF(); })) return;
+    if (fin) break;
+    if (!steps.run([&] { LblDetalle.Caption = avance.Texto(leidos, rs.RecordCount(), grabados, fallidos); })) return;
+    ++leidos;
+    std::vector<QString> sentencias;
+
+    std::optional<FacturaTavernix> factura;
+    QString motivo;
+    if (!steps.run([&] { factura = LeeFactura(rs, motivo); })) return;
+    if (!factura) {
+      rechaza(motivo);
+    } else {
+      const FacturaTavernix& f = *factura;
+      st.gPeriodo = f.Periodo;
+      if (!steps.run([&] { gDB().EjecutaConsultaSQL(sql::InsertaDiaCalendario(f.FechaTexto)); })) return;
+      if (!steps.run([&] {
+            if (!gDB().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), f.Cuenta, QStringLiteral("CODIGO")))
+              sentencias.push_back(sql::InsertaCuentaCliente(f.Cuenta));
+          }))
+        return;
+
+      DatosTitular titular;
+      LineaAsiento linea1{1, f.Cuenta, f.Tipo.Lado, 0, &titular};
+      QString textoLinea1;
+      if (!steps.run([&] {
+            titular = titularDe(f.Cuenta);
+            linea1.NroAsiento = ObtieneNroAsiento(f.Mes, st.gPeriodo, QString());
+            textoLinea1 = lineaSiFalta(f, linea1);
+          }))
+        return;
+
+      // A voucher whose entry already has its customer line is left as it is.
+      if (!rt::Trim(textoLinea1).isEmpty()) {
+        sentencias.push_back(textoLinea1);
+        LineaAsiento linea2{2, ajuste, f.Tipo.Lado == QStringLiteral("H") ? QStringLiteral("D") : QStringLiteral("H"),
+                            0, nullptr};
+        ui::DoEvents();
+        if (!steps.run([&] {
+              linea2.NroAsiento = ObtieneNroAsiento(f.Mes, st.gPeriodo, QString());
+              if (const QString texto = lineaSiFalta(f, linea2); !texto.isEmpty()) sentencias.push_back(texto);
+            }))
+          return;
+        if (!steps.run([&] {
+              const DatosTitular cabecera = titularDe(f.Cuenta);
+              if (!ExisteComprobante(f.Tipo.TC, f.Sucursal + f.Numero + f.Tipo.Letra))
+                sentencias.push_back(InsertaCabecera(f, cabecera));
+            }))
+          return;
+
+        if (linea1.NroAsiento == 0 || linea2.NroAsiento == 0) {
+          rechaza(QStringLiteral("no se pudo obtener el número de asiento"));
+        } else {
+          bool hayError = false;
+          long codigo = 0;
+          QString script, descripcion;
+          if (!steps.run([&] {
+                core::GActualizarDatoScript(sentencias, hayError, codigo, false, false, script, descripcion, true);
+              }))
+            return;
+          if (codigo == kSinAutorizacion) {
+            const int respuesta = ui::MsgBox(
+                QStringLiteral("Este error se produjo porque el usuario actual no tiene autorizada todas las cuentas, "
+                               "por favor, entre en autorizacion de tareas, grupos, seleccione el usuario actual y "
+                               "marque todas las cuentas, cuando lo haya hecho, pulse SI para continuar con el "
+                               "proceso.. para abortar pulse no"),
+                ui::mb::YesNo | ui::mb::Question, QStringLiteral("Atencion"));
+            if (respuesta == ui::mb::No) return;
+            if (!steps.run([&] {
+                  core::GActualizarDatoScript(sentencias, hayError, codigo, false, false, script, descripcion, true);
+                }))
+              return;
+          }
+          // The batch's own verdict: a failure may carry the number 0.
+          if (hayError)
+            ++fallidos;
+          else
+            ++grabados;
+        }
+      }
+    }
+
+    ui::DoEvents();
+    if (!steps.run([&] { rs.MoveNext(); })) return;
+    ui::DoEvents();
+  }
+
+  if (cancelado_) {
+    lblTabla.Caption = lblTabla.Caption() + QStringLiteral(" ---> CANCELADO ");
+    LblDetalle.Caption = LblDetalle.Caption() + QStringLiteral(" ---> CANCELADO ");
+  } else {
+    LblDetalle.Caption = LblDetalle.Caption() + QStringLiteral(" FINALIZADO ");
+  }
+}
+
+}  // namespace importacion

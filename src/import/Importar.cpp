@@ -1,0 +1,183 @@
+// The window, the access code and the run driver.
+#include "import/Importar.h"
+
+#include <functional>
+
+#include "core/Startup.h"
+#include "core/library/Library.h"
+#include "data_access/DataAccessState.h"
+#include "import/ImportSql.h"
+#include "platform/runtime/ProgramEnd.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/MessageBox.h"
+
+namespace importacion {
+
+namespace {
+
+const QString kClaveAcceso = QStringLiteral("7148");
+
+// Runs its action when the scope is left, however it is left.
+class AlSalir {
+ public:
+  explicit AlSalir(std::function<void()> accion) : accion_(std::move(accion)) {}
+  ~AlSalir() { accion_(); }
+  AlSalir(const AlSalir&) = delete;
+  AlSalir& operator=(const AlSalir&) = delete;
+
+ private:
+  std::function<void()> accion_;
+};
+
+}  // namespace
+
+Importar::Importar() : ui::Form("Importar") {
+  Caption = QStringLiteral("Importación de Datos - OLMA - KORA NET PLUS");
+  BorderStyle = 1;
+  Move(0, 0, 7200, 6300);
+
+  lblPathDatos.Caption = "Directorio de Datos";
+  lblPathDatos.Move(240, 240, 3000, 255);
+  TxtPathDatos.Text = "E:\\migrar";
+  TxtPathDatos.Move(240, 510, 6600, 315);
+
+  const char* tablas[] = {"Detalle de Facturacion (TXFAC.DBF)", "Clientes (TXCLI.DBF)", "Clientes (TXCLI.DBF)"};
+  int top = 1020;
+  for (ui::CheckBox& chk : chkTabla) {
+    chk.Caption = tablas[chk.Index()];
+    chk.FontBold = true;
+    chk.Move(240, top, 4500, 315);
+    top += 360;
+  }
+
+  const struct {
+    const char* etiqueta;
+    const char* tag;
+    const char* cuenta;
+  } cuentas[] = {{"Cuenta Ajuste Clientes:", "CtaAjusteCliente", "511"},
+                 {"Cuenta Ajuste Proveedores:", "CtaAjusteProveedor", "511"},
+                 {"Cuenta Cheques en Cartera:", "CtaChequesEnCartera", "1110102"},
+                 {"Cuenta Ajuste Ch Cartera:", "CtaAjusteCheque", "511"}};
+  top = 2220;
+  for (int i = 0; i < 4; ++i) {
+    lblCuentas(i).Caption = cuentas[i].etiqueta;
+    lblCuentas(i).Move(240, top + 45, 2400, 255);
+    txtFields(i).Tag = cuentas[i].tag;
+    txtFields(i).Text = cuentas[i].cuenta;
+    txtFields(i).Move(2760, top, 1695, 315);
+    top += 405;
+  }
+
+  lblTabla.Move(240, 3960, 6600, 255);
+  LblDetalle.Move(240, 4260, 6600, 795);
+
+  cmdImportar.Caption = "Iniciar/Importar";
+  cmdImportar.Move(240, 5250, 1995, 435);
+  CmdCancelar.Caption = "Cancelar";
+  CmdCancelar.Enabled = false;
+  CmdCancelar.Move(2580, 5250, 1995, 435);
+  CmdVaciar.Caption = "Borrar Movimientos";
+  CmdVaciar.Move(4845, 5250, 1995, 435);
+
+  int tab = 0;
+  TxtPathDatos.TabIndex = tab++;
+  for (ui::CheckBox& chk : chkTabla) chk.TabIndex = tab++;
+  for (ui::TextBox& txt : txtFields) txt.TabIndex = tab++;
+  cmdImportar.TabIndex = tab++;
+  CmdCancelar.TabIndex = tab++;
+  CmdVaciar.TabIndex = tab++;
+
+  cmdImportar.Click = [this] { cmdImportar_Click(); };
+  CmdCancelar.Click = [this] { CmdCancelar_Click(); };
+  CmdVaciar.Click = [this] { CmdVaciar_Click(); };
+}
+
+Importar::~Importar() = default;
+
+void Importar::Form_Load() {
+  QString cadena;
+  core::IniciaSistema(false, QString(), cadena, 3);
+
+  if (!accesoInput_) accesoInput_ = std::make_unique<core::clsInputBox>();
+  accesoInput_->setIcono(3);
+  accesoInput_->setPassWordChar(QStringLiteral("*"));
+  accesoInput_->setTextoDetalle(QStringLiteral("Clave"));
+  accesoInput_->setTitulo(QStringLiteral("Acceso"));
+  const QString clave = accesoInput_->Abrir();
+  if (!rt::EqualsText(rt::Trim(clave), kClaveAcceso)) {
+    ui::MsgBox(QStringLiteral("erronea"), ui::mb::OkOnly);
+    // The code guards the import: without it the program does not go on.
+    rt::EndProgram();
+  }
+}
+
+void Importar::Form_QueryUnload(int& Cancel, int) {
+  if (!importando_) return;
+  cancelado_ = true;
+  Cancel = 1;
+}
+
+void Importar::cmdImportar_Click() {
+  cmdImportar.Enabled = false;
+  CmdCancelar.Enabled = true;
+  TxtPathDatos.Enabled = false;
+  CmdVaciar.Enabled = false;
+  cancelado_ = false;
+  importando_ = true;
+  if (CmdCancelar.canFocus()) CmdCancelar.SetFocus();
+  AlSalir inactivo([this] {
+    importando_ = false;
+    TxtPathDatos.Enabled = true;
+    cmdImportar.Enabled = true;
+    CmdCancelar.Enabled = false;
+    CmdVaciar.Enabled = true;
+  });
+
+  const QString carpeta = library::gUtilidades().NormalizaCarpeta(TxtPathDatos.Text);
+  if (chkTabla(0).Value != 0) {
+    QString ruta = carpeta + QStringLiteral("TXFAC.DBF");
+    ConectarProveedor(ruta);
+    data_access::gDB().EjecutaConsultaSQL(sql::DeshabilitaTriggers());
+    {
+      // Whatever ends the run, the entry table's triggers work again.
+      AlSalir triggers([] { data_access::gDB().EjecutaConsultaSQL(sql::HabilitaTriggers()); });
+      ImportaFacturacion(ruta);
+    }
+    cierraOrigen();
+  } else if (chkTabla(1).Value != 0) {
+    QString ruta = carpeta + QStringLiteral("TXCLI.DBF");
+    ConectarProveedor(ruta);
+    ImportaClientes();
+    cierraOrigen();
+  }
+}
+
+void Importar::CmdCancelar_Click() { cancelado_ = true; }
+
+void Importar::CmdVaciar_Click() {
+  if (importando_) return;
+  const int respuesta = ui::MsgBox(
+      QStringLiteral("Se borrarán TODAS las líneas de asientos contables de la empresa (tabla MV_ASIENTOS), no sólo "
+                     "las importadas. Esta operación no se puede deshacer.\r\n\r\n¿Desea borrar los movimientos?"),
+      ui::mb::YesNo | ui::mb::Question | ui::mb::DefaultButton2, QStringLiteral("Atencion!"));
+  if (respuesta != ui::mb::Yes) return;
+  data_access::gDB().EjecutaConsultaSQL(sql::BorraAsientos());
+}
+
+ado::Connection& Importar::conexionOrigen() {
+  if (!conexionOrigen_) conexionOrigen_ = std::make_unique<ado::Connection>();
+  return *conexionOrigen_;
+}
+
+QString Importar::cuentaPorTag(const QString& tag) const {
+  return txtFields(library::gControles().IndicePorTag(tag, txtFields)).Text;
+}
+
+void Importar::cierraOrigen() {
+  // A source that never opened has nothing to close.
+  if (rsPrueba_ && rsPrueba_->State() != ado::adStateClosed) rsPrueba_->Close();
+  if (conexionOrigen_ && conexionOrigen_->State() != ado::adStateClosed) conexionOrigen_->Close();
+}
+
+}  // namespace importacion

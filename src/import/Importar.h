@@ -1,0 +1,68 @@
+#pragma once
+// The start-up window and the window of an import run: it starts the
+// application, asks for the access code, opens the chosen exported table
+// through the provider of its file kind and runs one import per click (the
+// invoice detail or the customers), with progress, cancellation and the
+// button that empties the accounting-entry lines.
+#include <QString>
+#include <memory>
+
+#include "core/forms/clsInputBox.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "platform/ui/ControlArray.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Form.h"
+
+namespace importacion {
+
+class Importar : public ui::Form {
+ public:
+  Importar();
+  ~Importar() override;
+
+  ui::Label lblPathDatos{*this, "lblPathDatos"};
+  ui::TextBox TxtPathDatos{*this, "TxtPathDatos"};
+  ui::ControlArray<ui::CheckBox> chkTabla{*this, "chkTabla", {0, 1, 2}};
+  ui::ControlArray<ui::Label> lblCuentas{*this, "lblCuentas", {0, 1, 2, 3}};
+  ui::ControlArray<ui::TextBox> txtFields{*this, "txtFields", {0, 1, 2, 3}};
+  ui::Label lblTabla{*this, "lblTabla"};
+  ui::Label LblDetalle{*this, "LblDetalle"};
+  ui::CommandButton cmdImportar{*this, "cmdImportar"};
+  ui::CommandButton CmdCancelar{*this, "CmdCancelar"};
+  ui::CommandButton CmdVaciar{*this, "CmdVaciar"};
+
+  // Start-up, then the access code: a wrong one ends the program.
+  void Form_Load() override;
+  // Closing the window during a run cancels the run instead.
+  void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+  void cmdImportar_Click();
+  void CmdCancelar_Click();
+  // Asks first; never during a run.
+  void CmdVaciar_Click();
+
+  // Opens the source connection on the folder or file of `Tabla` (a full
+  // path), chosen by its extension; failures are shown, not returned.
+  void ConectarProveedor(QString& Tabla);
+
+  // The invoice detail TXFAC of the open source into vouchers and entries.
+  void ImportaFacturacion(const QString& Tabla);
+  // Makes sure the fiscal years 0 and 1 exist.
+  void ValidaEjercicio();
+  // The customers TXCLI of the open source into accounts.
+  void ImportaClientes();
+
+ private:
+  ado::Connection& conexionOrigen();
+  // The text of the account box carrying `tag`.
+  QString cuentaPorTag(const QString& tag) const;
+  void cierraOrigen();
+
+  bool cancelado_ = false;
+  bool importando_ = false;
+  std::unique_ptr<ado::Connection> conexionOrigen_;
+  std::unique_ptr<ado::Recordset> rsPrueba_;
+  std::unique_ptr<core::clsInputBox> accesoInput_;
+};
+
+}  // namespace importacion

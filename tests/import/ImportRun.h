@@ -1,0 +1,33 @@
+#pragma once
+// A fresh program ready to import: the service connected as the logged
+// user of business unit "   1", the adjustment account 511 in the chart of
+// accounts, the import window, and a folder for the source tables.
+#include <vector>
+
+#include "ImportDatabase.h"
+#include "import/Importar.h"
+#include "support/TavernixTables.h"
+#include "support/TempFolder.h"
+
+namespace testing_support {
+
+// A voucher of TXFAC: 21% VAT, a tax number and seller 7.
+TxfacRecord voucher(const char* cpb, int cliente, QDate fecha, const char* prefijo = "0001", int numero = 1,
+                    int64_t totalCents = 12100, int64_t ivaCents = 2100);
+
+class ImportRun : public ImportDatabase {
+ protected:
+  enum Tabla { Facturacion = 0, Clientes = 1 };
+
+  void SetUp() override;
+  void writeTxfac(const std::vector<TxfacRecord>& records);
+  void writeTxcli(const std::vector<TxcliRecord>& records);
+  // Points the window at the source folder, ticks the box of `tabla` and
+  // clicks the start button, as the operator does.
+  void importa(Tabla tabla);
+
+  TempFolder origen;
+  importacion::Importar ventana;
+};
+
+}  // namespace testing_support

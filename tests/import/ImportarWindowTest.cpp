@@ -1,0 +1,207 @@
+// The window Importar: its controls, the access code, the run driver, the
+// source connection and the button that empties the entry table.
+#include <gtest/gtest.h>
+
+#include "ImportRun.h"
+#include "core/forms/FrmInputBox.h"
+#include "import/ImportSql.h"
+#include "platform/runtime/Environment.h"
+#include "platform/runtime/ProgramEnd.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Operator.h"
+#include "support/QtPrinters.h"
+
+namespace {
+
+using importacion::Importar;
+
+TEST(ImportarForm, ControlsAsTheWindowDefinesThem) {
+  Importar w;
+  EXPECT_EQ(w.Caption(), "Importación de Datos - OLMA - KORA NET PLUS");
+  EXPECT_EQ(w.cmdImportar.Caption(), "Iniciar/Importar");
+  EXPECT_EQ(w.CmdCancelar.Caption(), "Cancelar");
+  EXPECT_FALSE(w.CmdCancelar.Enabled());
+  EXPECT_EQ(w.CmdVaciar.Caption(), "Borrar Movimientos");
+  EXPECT_EQ(w.TxtPathDatos.Text(), "E:\\migrar");
+  EXPECT_EQ(w.lblPathDatos.Caption(), "Directorio de Datos");
+  const char* tablas[] = {"Detalle de Facturacion (TXFAC.DBF)", "Clientes (TXCLI.DBF)", "Clientes (TXCLI.DBF)"};
+  ASSERT_EQ(w.chkTabla.Count(), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(w.chkTabla(i).Caption(), tablas[i]);
+    EXPECT_EQ(w.chkTabla(i).Value(), 0);
+    EXPECT_TRUE(w.chkTabla(i).FontBold());
+  }
+  const struct {
+    const char* etiqueta;
+    const char* tag;
+    const char* texto;
+  } cuentas[] = {{"Cuenta Ajuste Clientes:", "CtaAjusteCliente", "511"},
+                 {"Cuenta Ajuste Proveedores:", "CtaAjusteProveedor", "511"},
+                 {"Cuenta Cheques en Cartera:", "CtaChequesEnCartera", "1110102"},
+                 {"Cuenta Ajuste Ch Cartera:", "CtaAjusteCheque", "511"}};
+  ASSERT_EQ(w.txtFields.Count(), 4);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(w.lblCuentas(i).Caption(), cuentas[i].etiqueta);
+    EXPECT_EQ(w.txtFields(i).Tag(), cuentas[i].tag);
+    EXPECT_EQ(w.txtFields(i).Text(), cuentas[i].texto);
+  }
+  EXPECT_EQ(w.lblTabla.Caption(), "");
+  EXPECT_EQ(w.LblDetalle.Caption(), "");
+}
+
+TEST(ImportarForm, SourceConnectionStrings) {
+  namespace sql = importacion::sql;
+  EXPECT_EQ(sql::CadenaConexionOrigen("DBF", "/datos\\migrar", "/datos/migrar/TXFAC.DBF"),
+            "Provider=vfpoledb.1;Data Source=/datos/migrar/;Collating Sequence=general");
+  EXPECT_EQ(sql::CadenaConexionOrigen("db", "/d/", "/d/x.db"),
+            "DRIVER=SQLite3 ODBC Driver;Database=/d/x.db;LongNames=0;Timeout=1000;NoTXN=0;SyncPragma=NORMAL;StepAPI=0;");
+  EXPECT_EQ(sql::CadenaConexionOrigen("Txt", "/d/", "/d/x.txt"), "DRIVER={Microsoft Text Driver (*.txt; *.csv)};DBQ=/d/;");
+  EXPECT_EQ(sql::CadenaConexionOrigen("xls", "/d/", "/d/x.xls"),
+            "Driver={Microsoft Excel Driver (*.xls)};DriverId=790;Dbq=/d/x.xls;DefaultDir=/d/;");
+  EXPECT_EQ(sql::CadenaConexionOrigen("MDB", "/d/", "/d/x.mdb"),
+            "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/x.mdb;Jet OLEDB:Database Password=;");
+  EXPECT_EQ(sql::CadenaConexionOrigen("csv", "/d/", "/d/x.csv"), "");
+}
+
+// Start-up from the command line, then the access code.
+class AccessCode : public testing_support::CoreDatabase {
+ protected:
+  void SetUp() override {
+    CoreDatabase::SetUp();
+    exec("INSERT INTO TA_MENU (Clave, Proceso, Nombre) VALUES ('M1', 'importar_tavernix', 'Importación Tavernix')");
+    exec("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('operador', 'M1')");
+    rt::SetCommandLine("@Server=sqlite;@DbName=" + path + ";@Usuario=operador;@Password=;");
+  }
+  void typesCode(const QString& code) {
+    host.onModal<core::FrmInputBox>("FrmInputBox", [code](core::FrmInputBox& f) {
+      EXPECT_EQ(f.Caption(), "Acceso");
+      EXPECT_EQ(f.lblDescripcion.Caption(), "Clave");
+      EXPECT_EQ(f.txtfields.PasswordChar(), "*");
+      ui::op::type(f.txtfields, code);
+      ui::op::click(f.CmdAceptar);
+    });
+  }
+  Importar ventana;
+};
+
+TEST_F(AccessCode, TheRightCodeWithBlanksOpensTheWindow) {
+  typesCode(" 7148 ");
+  ventana.Load();
+  EXPECT_EQ(programEnds, 0);
+  EXPECT_TRUE(data_access::gDB().gOpenFlag);
+  EXPECT_EQ(rows("SELECT Formulario, Usuario FROM Control_Acceso"), QStringList({"IMPORTAR_TAVERNIX|OPERADOR"}));
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+TEST_F(AccessCode, AWrongCodeEndsTheProgram) {
+  for (const char* code : {"1234", ""}) {
+    Importar otra;
+    typesCode(code);
+    host.answer(ui::mb::Ok, "erronea");
+    EXPECT_THROW(otra.Load(), rt::ProgramEnded) << code;
+  }
+  EXPECT_EQ(programEnds, 2);
+  EXPECT_EQ(host.boxes().at(0).prompt, "erronea");
+  EXPECT_EQ(host.boxes().at(0).buttons, ui::mb::OkOnly);
+}
+
+class RunDriver : public testing_support::ImportRun {};
+
+TEST_F(RunDriver, WithNoBoxTickedAClickOnlyTogglesTheButtons) {
+  ui::op::click(ventana.cmdImportar);
+  EXPECT_TRUE(ventana.cmdImportar.Enabled());
+  EXPECT_TRUE(ventana.TxtPathDatos.Enabled());
+  EXPECT_FALSE(ventana.CmdCancelar.Enabled());
+  EXPECT_TRUE(ventana.CmdVaciar.Enabled());
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+TEST_F(RunDriver, WithBothBoxesTickedOnlyTheInvoicesAreImported) {
+  writeTxfac({});
+  writeTxcli({testing_support::TxcliRecord{}});
+  ui::op::click(ventana.chkTabla(Clientes));
+  importa(Facturacion);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toLong(), 0);
+  EXPECT_EQ(ventana.LblDetalle.Caption(), " FINALIZADO ");
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+TEST_F(RunDriver, TheInputsRestDuringARun) {
+  writeTxfac({testing_support::voucher("A", 1, QDate(2005, 8, 1))});
+  host.atYield(1, [this] {
+    EXPECT_FALSE(ventana.cmdImportar.Enabled());
+    EXPECT_FALSE(ventana.TxtPathDatos.Enabled());
+    EXPECT_TRUE(ventana.CmdCancelar.Enabled());
+    EXPECT_FALSE(ventana.CmdVaciar.Enabled());
+    ui::op::click(ventana.CmdVaciar);  // no question: it is disabled
+  });
+  importa(Facturacion);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 2);
+  EXPECT_TRUE(ventana.CmdVaciar.Enabled());
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+TEST_F(RunDriver, ClosingTheWindowDuringARunCancelsIt) {
+  writeTxfac({testing_support::voucher("A", 1, QDate(2005, 8, 1), "0001", 1),
+              testing_support::voucher("A", 1, QDate(2005, 8, 1), "0001", 2)});
+  const auto closeBox = [this] {
+    int cancel = 0;
+    ventana.Form_QueryUnload(cancel, ui::unload::ControlMenu);
+    return cancel;
+  };
+  host.atYield(1, [&] { EXPECT_NE(closeBox(), 0); });
+  importa(Facturacion);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_CPTE").toLong(), 1);
+  EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" ---> CANCELADO "));
+  EXPECT_EQ(closeBox(), 0);
+}
+
+TEST_F(RunDriver, EmptyingTheEntryTableAsksFirst) {
+  exec("INSERT INTO MV_ASIENTOS (MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO]) VALUES (1, 1, 1, 1)");
+  host.answer(ui::mb::No, "Se borrarán TODAS las líneas de asientos contables");
+  ui::op::click(ventana.CmdVaciar);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 1);
+  EXPECT_EQ(host.boxes().at(0).buttons, ui::mb::YesNo | ui::mb::Question | ui::mb::DefaultButton2);
+  EXPECT_EQ(host.boxes().at(0).title, "Atencion!");
+  host.answer(ui::mb::Yes);
+  ui::op::click(ventana.CmdVaciar);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 0);
+}
+
+TEST_F(RunDriver, AMissingSourceTableGoesToTheErrorDialog) {
+  // No TXFAC.DBF in the folder: the test open fails, then the import's.
+  host.answer(ui::mb::Ignore, "TXFAC");
+  host.answer(ui::mb::Abort, "TXFAC");
+  importa(Facturacion);
+  EXPECT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(host.boxes().at(0).buttons, ui::mb::AbortRetryIgnore | ui::mb::Critical);
+  EXPECT_EQ(ventana.LblDetalle.Caption(), "");
+  EXPECT_TRUE(ventana.cmdImportar.Enabled());
+  // The next run finds the table once it is there.
+  writeTxfac({});
+  importa(Facturacion);
+  EXPECT_EQ(ventana.LblDetalle.Caption(), " FINALIZADO ");
+}
+
+TEST_F(RunDriver, AFolderThatDoesNotExistIsReported) {
+  ventana.TxtPathDatos.Text = origen.file("no_existe");
+  host.answer(ui::mb::Ignore);
+  host.answer(ui::mb::Ok);
+  host.answer(ui::mb::Abort);
+  ui::op::click(ventana.chkTabla(Facturacion));
+  ui::op::click(ventana.cmdImportar);
+  ASSERT_EQ(host.boxes().size(), 3u);
+  EXPECT_EQ(host.boxes().at(1).buttons, ui::mb::OkOnly);
+  EXPECT_TRUE(ventana.cmdImportar.Enabled());
+}
+
+TEST_F(RunDriver, OtherKindsOfSourceOpenTheirConnection) {
+  QString ruta = path;
+  ventana.ConectarProveedor(ruta);
+  EXPECT_EQ(ventana.txtFields(1).Text(), importacion::sql::CadenaConexionOrigen("db", QString(), path));
+  QString otro = origen.file("datos.csv");
+  ventana.ConectarProveedor(otro);
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+}  // namespace

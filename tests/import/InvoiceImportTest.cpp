@@ -1,0 +1,260 @@
+// The invoice detail carried into vouchers, entries, accounts, calendar
+// days and fiscal years, end to end from a DBF table through the window.
+#include <gtest/gtest.h>
+
+#include "ImportRun.h"
+#include "core/CoreState.h"
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Operator.h"
+#include "support/QtPrinters.h"
+
+namespace {
+
+using testing_support::TxfacRecord;
+using testing_support::voucher;
+
+class InvoiceImport : public testing_support::ImportRun {
+ protected:
+  // The five kinds: invoices A and B, credit notes A and B, a ticket, on
+  // both sides of 1 July 2005.
+  std::vector<TxfacRecord> everyKind() {
+    return {voucher("A", 25, QDate(2005, 3, 15), "0001", 10, 12100, 2100),
+            voucher("b", 0, QDate(2005, 6, 30), "2", 11, 10050, 0),
+            voucher("m", 25, QDate(2005, 7, 1), "0001", 12, 6050, 1050),
+            voucher("L", 26, QDate(2005, 7, 2), "0001", 13, 1000, 0),
+            voucher("K", 25, QDate(2005, 7, 15), "0003", 14, 500, 0)};
+  }
+  long count(const char* table) { return scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toLong(); }
+};
+
+TEST_F(InvoiceImport, EveryKindBecomesAVoucherWithABalancedEntry) {
+  writeTxfac(everyKind());
+  importa(Facturacion);
+
+  EXPECT_EQ(rows("SELECT TC, IdComprobante, IdComplemento, Fecha, Cuenta, Nombre, Importe, NetoGravado, AlicIva, "
+                 "ImporteIVA, DOCUMENTONUMERO, DOCUMENTOTIPO, CondicionIva, UNEGOCIO, Moneda, Cotizacion, IdVendedor "
+                 "FROM V_MV_CPTE ORDER BY ID"),
+            QStringList({"FC|000100000010A|0|15/03/2005|112010025||121|121|21|21|20-12345678-9|   1|   1|   1|   1|1|   7",
+                         "FC|000200000011B|0|30/06/2005|112010001||100,5|100,5|21|0|20-12345678-9|   1|   1|   1|   1|1|   7",
+                         "NC|000100000012A|0|01/07/2005|112010025|Completar|60,5|60,5|21|10,5|20-12345678-9|   1|   1|   1|   1|1|   7",
+                         "NC|000100000013B|0|02/07/2005|112010026||10|10|21|0|20-12345678-9|   1|   1|   1|   1|1|   7",
+                         "TK|000300000014X|0|15/07/2005|112010025|Completar|5|5|21|0|20-12345678-9|   1|   1|   1|   1|1|   7"}));
+
+  // Two lines per voucher: the customer against the adjustment account, one
+  // entry number per month and period.
+  EXPECT_EQ(rows("SELECT TC, Sucursal, Numero, Letra, Secuencia, Cuenta, [DEBE-HABER], Importe, CabCuenta, "
+                 "CabImporte, MES_OPERATIVO, Periodo, [NUMERO ASIENTO], EsAjuste, Tipo_Reg FROM MV_ASIENTOS "
+                 "ORDER BY Numero, Secuencia"),
+            QStringList({"FC|0001|00000010|A|1|112010025|D|121|112010025|121|3|0|1|Falso|",
+                         "FC|0001|00000010|A|2|511|H|121|112010025|121|3|0|1|Verdadero|",
+                         "FC|0002|00000011|B|1|112010001|D|100,5|112010001|100,5|6|0|1|Falso|",
+                         "FC|0002|00000011|B|2|511|H|100,5|112010001|100,5|6|0|1|Verdadero|",
+                         "NC|0001|00000012|A|1|112010025|H|60,5|112010025|60,5|7|1|1|Falso|",
+                         "NC|0001|00000012|A|2|511|D|60,5|112010025|60,5|7|1|1|Verdadero|",
+                         "NC|0001|00000013|B|1|112010026|H|10|112010026|10|7|1|2|Falso|",
+                         "NC|0001|00000013|B|2|511|D|10|112010026|10|7|1|2|Verdadero|",
+                         "TK|0003|00000014|X|1|112010025|D|5|112010025|5|7|1|3|Falso|",
+                         "TK|0003|00000014|X|2|511|H|5|112010025|5|7|1|3|Verdadero|"}));
+  EXPECT_EQ(rows("SELECT MES_OPERATIVO, Periodo, [NUMERO ASIENTO] FROM MV_ASIENTOS GROUP BY 1, 2, 3 "
+                 "HAVING SUM(CASE [DEBE-HABER] WHEN 'D' THEN Importe ELSE -Importe END) <> 0"),
+            QStringList());
+
+  // The VAT-book figures ride on the first line only; a customer known
+  // from an earlier voucher gives its name.
+  EXPECT_EQ(rows("SELECT LIVA_TIPO, LIVA_TOTAL, CabCUIT, CabCondIVA, LIVA_IMPNETOGRAV, LIVA_IMPIVA, LIVA_ALICIVA, "
+                 "Vencimiento, Detalle, IdVendedor, IDCAJAS, UNEGOCIO, Moneda, Transmision, usuario_logeado, "
+                 "fechahora_grabacion FROM MV_ASIENTOS WHERE Numero = '00000012' ORDER BY Secuencia"),
+            QStringList({"Ventas|-60,5|20-12345678-9||60,5|10,5|21|01/07/2005|7|   7|   1|   1|   1|4|operador|"
+                         "15/03/2024 14:05:00",
+                         "<null>|0|<null>|<null>|0|0|0|<null>|7|   7|   1|   1|   1|4|operador|15/03/2024 14:05:00"}));
+
+  EXPECT_EQ(rows("SELECT CODIGO, DESCRIPCION, TipoVista FROM MA_CUENTAS WHERE CODIGO <> '511' ORDER BY CODIGO"),
+            QStringList({"112010001|Completar|CL", "112010025|Completar|CL", "112010026|Completar|CL"}));
+  EXPECT_EQ(rows("SELECT fecha, nolaborable FROM ma_calendario ORDER BY fecha"),
+            QStringList({"15/03/2005|Falso", "30/06/2005|Falso", "01/07/2005|Falso", "02/07/2005|Falso", "15/07/2005|Falso"}));
+  EXPECT_EQ(rows("SELECT PERIODO, DESCRIPCION, [FECHA DESDE], [FECHA HASTA] FROM MV_EJERCICIOS ORDER BY PERIODO"),
+            QStringList({"0|Ejercicio Anterior|01/01/1994|30/06/2005", "1|Ejercicio 2005-2006|01/07/2005|30/06/2006"}));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:4 Errores: 0\r\n Inicio: 15/03/2024 14:05:09"))
+      << ventana.LblDetalle.Caption().toStdString();
+  EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" FINALIZADO ")) << ventana.LblDetalle.Caption().toStdString();
+  EXPECT_EQ(ventana.lblTabla.Caption(), "");
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(InvoiceImport, ARerunWritesNothingNew) {
+  writeTxfac(everyKind());
+  importa(Facturacion);
+  const QStringList entries = rows("SELECT * FROM MV_ASIENTOS ORDER BY Numero, Secuencia");
+  importa(Facturacion);
+  EXPECT_EQ(rows("SELECT * FROM MV_ASIENTOS ORDER BY Numero, Secuencia"), entries);
+  EXPECT_EQ(count("V_MV_CPTE"), 5);
+  EXPECT_EQ(count("MA_CUENTAS"), 4);
+  EXPECT_EQ(count("ma_calendario"), 5);
+  EXPECT_EQ(count("MV_EJERCICIOS"), 2);
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:0 Errores: 0"));
+}
+
+TEST_F(InvoiceImport, AFailingRecordRollsBackAloneAndIsCounted) {
+  std::vector<TxfacRecord> records = everyKind();
+  // Customer 12345 makes an account code longer than the column.
+  records[1].CodCli = int32_t(12345);
+  writeTxfac(records);
+  host.answer(ui::mb::Ok, "String or binary data would be truncated.");
+  importa(Facturacion);
+  EXPECT_EQ(host.boxes().at(0).title, "Aviso al Operador!");
+  EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"),
+            QStringList({"000100000010A", "000100000012A", "000100000013B", "000300000014X"}));
+  EXPECT_EQ(count("MV_ASIENTOS"), 8);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '%12345%'").toLong(), 0);
+  EXPECT_EQ(rows("SELECT Error, Descripcion FROM AUX_ERR"),
+            QStringList({"8152|8152 : String or binary data would be truncated.\r\n"}));
+  EXPECT_TRUE(scalar("SELECT SQL FROM AUX_ERR").toString().contains("INSERT INTO MA_CUENTAS (CODIGO,DESCRIPCION) "
+                                                                    "VALUES('1120112345','Completar')"));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:3 Errores: 1"))
+      << ventana.LblDetalle.Caption().toStdString();
+}
+
+TEST_F(InvoiceImport, RecordsThatCannotBeVouchersAreRejectedAndRecorded) {
+  std::vector<TxfacRecord> records = everyKind();
+  records[0].CodCpb = "Z";
+  records[1].Fecha = rt::Variant::null();
+  records[3].Prefijo = "AB";
+  writeTxfac(records);
+  importa(Facturacion);
+  EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"), QStringList({"000100000012A", "000300000014X"}));
+  EXPECT_EQ(count("MV_ASIENTOS"), 4);
+  EXPECT_EQ(rows("SELECT fecha FROM ma_calendario ORDER BY fecha"), QStringList({"01/07/2005", "15/07/2005"}));
+  EXPECT_EQ(rows("SELECT Error, Descripcion FROM AUX_ERR ORDER BY Descripcion"),
+            QStringList({"0|TXFAC.DBF registro 1: el tipo de comprobante (Cod_Cpb) \"Z\" no es A, B, M, L ni K; el "
+                         "registro no se importó.",
+                         "0|TXFAC.DBF registro 2: la fecha \"\" está vacía o no es válida; el registro no se importó.",
+                         "0|TXFAC.DBF registro 4: el prefijo \"AB\" o el número \"13\" no son números; el registro no "
+                         "se importó."}));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:1 Errores: 3"))
+      << ventana.LblDetalle.Caption().toStdString();
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+TEST_F(InvoiceImport, AFailedEntryNumberRejectsTheRecord) {
+  writeTxfac({everyKind()[0]});
+  // An entry number that is no number makes March's numbering fail.
+  exec("INSERT INTO MV_ASIENTOS (Tipo_Reg, MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO]) "
+       "VALUES ('', 3, 0, 1, 'x')");
+  host.answerAnyBoxWith(ui::mb::Abort);
+  importa(Facturacion);
+  ASSERT_FALSE(host.boxes().empty());
+  EXPECT_TRUE(host.boxes()[0].title.contains("ObtieneNroAsiento")) << host.boxes()[0].title.toStdString();
+  EXPECT_EQ(count("V_MV_CPTE"), 0);
+  EXPECT_EQ(count("MV_ASIENTOS"), 1);
+  EXPECT_EQ(scalar("SELECT Descripcion FROM AUX_ERR").toString(),
+            "TXFAC.DBF registro 1: no se pudo obtener el número de asiento; el registro no se importó.");
+}
+
+TEST_F(InvoiceImport, CancellingFinishesTheRecordInHand) {
+  writeTxfac(everyKind());
+  // Three yields per written record; the fourth is between the lines of
+  // the second voucher.
+  host.atYield(4, [this] { ui::op::click(ventana.CmdCancelar); });
+  importa(Facturacion);
+  EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"), QStringList({"000100000010A", "000200000011B"}));
+  EXPECT_EQ(count("MV_ASIENTOS"), 4);
+  EXPECT_EQ(ventana.lblTabla.Caption(), " ---> CANCELADO ");
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 1 de 5 Grabados:1 Errores: 0"));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" ---> CANCELADO "));
+  EXPECT_TRUE(ventana.cmdImportar.Enabled());
+  EXPECT_FALSE(ventana.CmdCancelar.Enabled());
+}
+
+TEST_F(InvoiceImport, NoRunWithoutAnExistingAdjustmentAccount) {
+  writeTxfac(everyKind());
+  ventana.txtFields(0).Text = "599";
+  host.answer(ui::mb::Ok, "\"599\" no existe en el plan de cuentas");
+  importa(Facturacion);
+  EXPECT_EQ(host.boxes().at(0).title, "Atencion!");
+  EXPECT_EQ(count("MV_ASIENTOS") + count("V_MV_CPTE") + count("ma_calendario") + count("MV_EJERCICIOS"), 0);
+  EXPECT_EQ(ventana.LblDetalle.Caption(), "");
+}
+
+TEST_F(InvoiceImport, TheAdjustmentAccountIsTheBoxTaggedForIt) {
+  exec("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('512', 'Otro ajuste')");
+  ventana.txtFields(0).Tag = "CtaAjusteProveedor";
+  ventana.txtFields(1).Tag = "CtaAjusteCliente";
+  ventana.txtFields(1).Text = " 512 ";
+  writeTxfac({everyKind()[0]});
+  importa(Facturacion);
+  EXPECT_EQ(rows("SELECT Cuenta FROM MV_ASIENTOS WHERE Secuencia = 2"), QStringList({"512"}));
+}
+
+TEST_F(InvoiceImport, MissingFiscalYearsAreAddedBesideExistingOnes) {
+  exec("INSERT INTO MV_EJERCICIOS (PERIODO, DESCRIPCION) VALUES (5, 'Otro')");
+  exec("INSERT INTO MV_EJERCICIOS (PERIODO, DESCRIPCION, [FECHA DESDE]) VALUES (1, 'Propio', '01/07/2005')");
+  writeTxfac({});
+  importa(Facturacion);
+  EXPECT_EQ(rows("SELECT PERIODO, DESCRIPCION FROM MV_EJERCICIOS ORDER BY PERIODO"),
+            QStringList({"0|Ejercicio Anterior", "1|Propio", "5|Otro"}));
+  EXPECT_EQ(ventana.LblDetalle.Caption(), " FINALIZADO ");
+}
+
+TEST_F(InvoiceImport, AVoucherWhoseEntryHasItsCustomerLineIsLeftAlone) {
+  writeTxfac({everyKind()[0]});
+  importa(Facturacion);
+  exec("DELETE FROM V_MV_CPTE");
+  exec("DELETE FROM ma_calendario");
+  importa(Facturacion);
+  EXPECT_EQ(count("V_MV_CPTE"), 0);
+  EXPECT_EQ(count("MV_ASIENTOS"), 2);
+  EXPECT_EQ(count("ma_calendario"), 1);
+}
+
+TEST_F(InvoiceImport, TextsLoseTheirApostrophes) {
+  exec("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010025', 'O''Brien S.A.')");
+  exec("INSERT INTO MA_CUENTASADIC (Codigo, Iva) VALUES ('112010025', '1')");
+  TxfacRecord r = everyKind()[0];
+  r.Cuit = "20'1";
+  writeTxfac({r});
+  importa(Facturacion);
+  EXPECT_EQ(rows("SELECT CabNombre, CabCUIT, CabCondIVA FROM MV_ASIENTOS WHERE Secuencia = 1"),
+            QStringList({"OBrien S.A.|201|   1"}));
+  EXPECT_EQ(rows("SELECT Nombre, DOCUMENTONUMERO, CondicionIva FROM V_MV_CPTE"), QStringList({"OBrien S.A.|201|   1"}));
+}
+
+class UnauthorisedAccount : public InvoiceImport {
+ protected:
+  void SetUp() override {
+    InvoiceImport::SetUp();
+    // As the suite's trigger does for an account the user may not use.
+    define("CREATE TRIGGER T_CUENTA BEFORE INSERT ON MV_ASIENTOS WHEN NEW.Cuenta = '112010026' BEGIN "
+           "SELECT RAISE(ABORT, '50000: Cuenta no autorizada para el usuario'); END");
+    writeTxfac(everyKind());
+  }
+};
+
+TEST_F(UnauthorisedAccount, YesTriesTheVoucherOnceMore) {
+  host.answer(ui::mb::Ok, "50000 : Cuenta no autorizada");
+  host.answer(ui::mb::Yes, "no tiene autorizada todas las cuentas");
+  host.answer(ui::mb::Ok, "50000 : Cuenta no autorizada");
+  importa(Facturacion);
+  EXPECT_EQ(host.boxes().at(1).title, "Atencion");
+  EXPECT_EQ(host.boxes().at(1).buttons, ui::mb::YesNo | ui::mb::Question);
+  EXPECT_EQ(count("V_MV_CPTE"), 4);
+  EXPECT_EQ(count("AUX_ERR"), 2);
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:3 Errores: 1"));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" FINALIZADO "));
+}
+
+TEST_F(UnauthorisedAccount, NoLeavesTheImport) {
+  host.answer(ui::mb::Ok, "50000 : Cuenta no autorizada");
+  host.answer(ui::mb::No, "no tiene autorizada todas las cuentas");
+  importa(Facturacion);
+  EXPECT_EQ(count("V_MV_CPTE"), 3);
+  EXPECT_FALSE(ventana.LblDetalle.Caption().contains("FINALIZADO"));
+  EXPECT_TRUE(ventana.cmdImportar.Enabled());
+}
+
+}  // namespace

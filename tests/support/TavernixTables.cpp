@@ -1,0 +1,49 @@
+#include "support/TavernixTables.h"
+
+#include "platform/runtime/Dates.h"
+#include "support/DbfWriter.h"
+
+namespace testing_support {
+
+void writeTxfacTable(const QString& path, const std::vector<TxfacRecord>& records) {
+  DbfWriter w;
+  w.field("COD_CPB", 'C', 1).field("COD_CLI", 'N', 6).field("FECHA", 'D').field("PREFIJO", 'C', 4);
+  w.field("NUMERO", 'N', 8).field("TOTAL", 'N', 12, 2).field("IVA1", 'N', 12, 2).field("IVA2", 'N', 12, 2);
+  w.field("TASA1", 'N', 6, 2).field("TASA2", 'N', 6, 2).field("CUIT", 'C', 13).field("COD_EMP", 'C', 4);
+  for (const TxfacRecord& r : records)
+    w.add({r.CodCpb, r.CodCli, r.Fecha, r.Prefijo, r.Numero, r.Total, r.Iva1, r.Iva2, r.Tasa1, r.Tasa2, r.Cuit,
+           r.CodEmp});
+  w.write(path);
+}
+
+void writeTxfacTable(const QString& path, long long records) {
+  const QString kinds = QStringLiteral("ABMLK");
+  const QDateTime firstDay = rt::MakeDate(2005, 1, 1);
+  std::vector<TxfacRecord> rows;
+  rows.reserve(static_cast<size_t>(records));
+  // Vouchers in number order over one year, as the restaurant issues them.
+  for (long long i = 0; i < records; ++i) {
+    const rt::Currency net = rt::Currency::fromRaw((i * 7919 % 10000000) * 100);
+    const rt::Currency vat = rt::Currency::fromRaw(net.raw() / 10000 * 2100);
+    rows.push_back({QString(kinds[int(i % kinds.size())]), int32_t(i % 5000), firstDay.addDays(i * 365 / records),
+                    QStringLiteral("%1").arg(i % 3 + 1, 4, 10, QChar(u'0')), int32_t(i + 1), net + vat, vat,
+                    rt::Currency(), rt::Currency::fromInt(21), rt::Currency::fromRaw(105000),
+                    QStringLiteral("20-%1-9").arg(10000000 + i % 90000000, 8, 10, QChar(u'0')),
+                    QStringLiteral("%1").arg(i % 40 + 1, 4)});
+  }
+  writeTxfacTable(path, rows);
+}
+
+void writeTxcliTable(const QString& path, const std::vector<TxcliRecord>& records) {
+  DbfWriter w;
+  w.field("CODIGO", 'N', 6).field("RAZON", 'C', 40).field("NOMBRE", 'C', 40).field("CALLE", 'C', 40);
+  w.field("ALTURA", 'C', 6).field("PISODTO", 'C', 10).field("LOCALIDAD", 'C', 30).field("COD_POSTAL", 'C', 8);
+  w.field("PROVINCIA", 'C', 20).field("TELEFONO", 'C', 20).field("CUIT", 'C', 13).field("TIPO_IVA", 'C', 2);
+  w.field("ZONA", 'C', 4).field("TEXTO1", 'M');
+  for (const TxcliRecord& r : records)
+    w.add({r.Codigo, r.Razon, r.Nombre, r.Calle, r.Altura, r.PisoDto, r.Localidad, r.CodPostal, r.Provincia,
+           r.Telefono, r.Cuit, r.TipoIva, r.Zona, r.Texto1});
+  w.write(path);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,45 @@
+#pragma once
+// Tables shaped like the restaurant system's exports: the invoice detail
+// (TXFAC.DBF) and the customers (TXCLI.DBF), for tests, benchmarks and demo
+// data.
+#include <QDateTime>
+#include <QString>
+#include <vector>
+
+#include "platform/runtime/Variant.h"
+
+namespace testing_support {
+
+// One voucher of TXFAC; a Null or a String may stand for any field, so
+// that tests can store what a damaged export holds.
+struct TxfacRecord {
+  rt::Variant CodCpb = "A";
+  rt::Variant CodCli = int32_t(1);
+  rt::Variant Fecha;
+  rt::Variant Prefijo = "0001";
+  rt::Variant Numero = int32_t(1);
+  rt::Variant Total;
+  rt::Variant Iva1;
+  rt::Variant Iva2;
+  rt::Variant Tasa1;
+  rt::Variant Tasa2;
+  rt::Variant Cuit = "";
+  rt::Variant CodEmp = "";
+};
+
+void writeTxfacTable(const QString& path, const std::vector<TxfacRecord>& records);
+
+// Writes `records` made-up vouchers to `path`; record i (from 0) has Numero
+// i + 1, every kind in turn, customers 0 to 4999, dates over 2005.
+void writeTxfacTable(const QString& path, long long records);
+
+// One customer of TXCLI.
+struct TxcliRecord {
+  rt::Variant Codigo = int32_t(1);
+  QString Razon, Nombre, Calle, Altura, PisoDto, Localidad, CodPostal, Provincia, Telefono, Cuit, TipoIva, Zona,
+      Texto1;
+};
+
+void writeTxcliTable(const QString& path, const std::vector<TxcliRecord>& records);
+
+}  // namespace testing_support
