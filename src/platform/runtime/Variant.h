@@ -19,10 +19,12 @@ struct Null {
   friend bool operator==(Null, Null) { return true; }
 };
 
+namespace detail {
 template <class T, class Storage>
 constexpr bool kHeldIn = false;
 template <class T, class... Held>
 constexpr bool kHeldIn<T, std::variant<Held...>> = (std::is_same_v<T, Held> || ...);
+}  // namespace detail
 
 class Variant {
   using Storage = std::variant<Empty, Null, bool, int16_t, int32_t, double, Currency, QDateTime, QString>;
@@ -53,7 +55,7 @@ class Variant {
   // already holds that type: readers filling a row over and over make no
   // temporary.
   template <class T>
-    requires(kHeldIn<std::remove_cvref_t<T>, Storage>)
+    requires(detail::kHeldIn<std::remove_cvref_t<T>, Storage>)
   Variant& operator=(T&& value) {
     using U = std::remove_cvref_t<T>;
     if (U* held = std::get_if<U>(&v_))

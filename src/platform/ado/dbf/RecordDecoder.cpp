@@ -3,7 +3,6 @@
 #include <QDate>
 #include <bit>
 #include <charconv>
-#include <cstring>
 
 #include "platform/ado/dbf/Bytes.h"
 #include "platform/ado/dbf/DbfFailure.h"
