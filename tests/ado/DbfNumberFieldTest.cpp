@@ -4,18 +4,16 @@
 #include <optional>
 #include <string>
 
+#include "DbfFixtures.h"
 #include "platform/ado/dbf/NumberField.h"
-#include "support/VariantPrinter.h"
 
 using namespace std::string_literals;
 using ado::dbf::NumberValue;
 using ado::dbf::readNumber;
-using rt::Currency;
+using dbf_fixtures::money;
 using rt::Variant;
 
 namespace {
-
-Variant money(const char* text) { return *Currency::parse(QString::fromLatin1(text)); }
 
 struct NumberCase {
   const char* label;

@@ -13,16 +13,14 @@
 #include "support/TxfacTable.h"
 
 using namespace ado::dbf;
+using dbf_fixtures::money;
 using dbf_fixtures::readTable;
-using rt::Currency;
 using rt::MakeDate;
 using rt::Variant;
 using testing_support::DbfWriter;
 using testing_support::TempFolder;
 
 namespace {
-
-Variant money(const char* text) { return *Currency::parse(QString::fromLatin1(text)); }
 
 struct FieldCase {
   const char* label;
