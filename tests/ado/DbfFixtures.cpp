@@ -31,6 +31,8 @@ Table readTable(const QString& folder, const QString& codePage) {
   return readAll(*openFolder(folder, codePage), QStringLiteral("Select * from [T]"));
 }
 
+rt::Variant money(const char* text) { return *rt::Currency::parse(QString::fromLatin1(text)); }
+
 Failure failureOf(const std::function<void()>& step) {
   try {
     step();

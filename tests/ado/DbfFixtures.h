@@ -26,6 +26,9 @@ Table readAll(ado::provider::Session& session, const QString& sql);
 // Opens `folder` and reads "Select * from [T]".
 Table readTable(const QString& folder, const QString& codePage = {});
 
+// An exact amount written as "-1234.5".
+rt::Variant money(const char* text);
+
 // The failure `step` raises; an empty one (and a test failure) when none.
 ado::provider::Failure failureOf(const std::function<void()>& step);
 QString descriptionOf(const ado::provider::Failure& f);

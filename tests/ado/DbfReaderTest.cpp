@@ -13,16 +13,14 @@
 #include "support/TempFolder.h"
 
 using namespace ado::dbf;
+using dbf_fixtures::money;
 using dbf_fixtures::readTable;
-using rt::Currency;
 using rt::MakeDate;
 using rt::Variant;
 using testing_support::DbfWriter;
 using testing_support::TempFolder;
 
 namespace {
-
-Variant money(const char* text) { return *Currency::parse(QString::fromLatin1(text)); }
 
 struct FieldCase {
   const char* label;
@@ -227,6 +225,37 @@ TEST(DbfReader, NullFlagsMarkNullsAndVarcharLengths) {
   EXPECT_EQ(table.rows[0], (std::vector<Variant>{"ab", "x  ", money("1.5"), MakeDate(2005, 1, 2), int32_t(0),
                                                   money("0"), false, "", "wxyz"}));
   EXPECT_EQ(table.rows[1], nulls);
+}
+
+TEST(DbfReader, RepeatedBytesNullsAndAReusedRowKeepEveryValueRight) {
+  const uint8_t N = fieldflag::Nullable;
+  TempFolder folder;
+  DbfWriter w;
+  w.field("TOTAL", 'N', 12, 2, N).field("FECHA", 'D', 0, 0, N).field("COD", 'C', 3);
+  w.field("GRANDE", 'N', 20, 2).field("CANT", 'N', 3);
+  const Variant null = Variant::null();
+  const Variant day1 = MakeDate(2005, 7, 1), day2 = MakeDate(2005, 7, 2);
+  const std::vector<std::vector<Variant>> records = {
+      {money("1.5"), day1, "ab ", money("123456789012.34"), int32_t(7)},
+      {money("1.5"), day1, "ab ", money("123456789012.34"), int32_t(7)},
+      {null, null, "ab ", money("123456789012.34"), int32_t(7)},
+      {money("1.5"), day1, "cd ", money("-5"), int32_t(8)},
+      {money("2"), day2, "ab ", money("123456789012.34"), int32_t(7)},
+  };
+  for (const auto& r : records) w.add(r);
+  w.write(folder.file("T.DBF"));
+
+  auto session = dbf_fixtures::openFolder(folder.path());
+  auto cursor = session->open("Select * from T");
+  std::vector<Variant> row;
+  std::vector<std::vector<Variant>> kept;
+  QString firstCode;
+  while (cursor->next(row)) {
+    kept.push_back(row);
+    if (firstCode.isNull()) firstCode = row[2].toString();
+  }
+  EXPECT_EQ(kept, records);
+  EXPECT_EQ(firstCode, "ab ");
 }
 
 TEST(DbfReader, StreamsALargeTableThroughOneBlockBuffer) {

@@ -1,46 +1,15 @@
 // Every lookup the import makes per record is served by an index, in the
 // exact form the program writes it.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "data_access/LookupSql.h"
-#include "data_access/Synonyms.h"
 #include "import/ImportSql.h"
-#include "platform/ado/sqlite/Database.h"
-#include "platform/ado/sqlite/SchemaCache.h"
-#include "platform/ado/sqlite/TsqlTranslator.h"
 #include "support/QtPrinters.h"
-#include "support/SuiteDatabase.h"
+#include "support/QueryPlan.h"
 
 namespace {
 
-class QueryPlans : public ::testing::Test {
- protected:
-  QueryPlans() {
-    const QString path = testing_support::NewSuiteDatabase(folder);
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    ado::sqlite::ConfigureConnection(db);
-  }
-  ~QueryPlans() override { sqlite3_close_v2(db); }
-
-  // SQLite's plan of the statement as the service and the embedded
-  // provider run it.
-  QString planOf(const QString& tsql) {
-    ado::sqlite::SchemaCache schema(db);
-    const auto statements = ado::sqlite::Translate(data_access::WithoutAdminMarker(tsql), schema);
-    const QByteArray text = ("EXPLAIN QUERY PLAN " + statements.at(0).sql).toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, text.constData(), -1, &stmt, nullptr) != SQLITE_OK) return sqlite3_errmsg(db);
-    QString plan;
-    while (sqlite3_step(stmt) == SQLITE_ROW)
-      plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 3))) + "\n";
-    sqlite3_finalize(stmt);
-    return plan;
-  }
-
-  testing_support::TempFolder folder;
-  sqlite3* db = nullptr;
-};
+class QueryPlans : public testing_support::QueryPlanTest {};
 
 TEST_F(QueryPlans, EveryPerRecordLookupUsesItsIndex) {
   namespace dsql = data_access::sql;

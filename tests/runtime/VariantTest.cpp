@@ -37,3 +37,19 @@ TEST(Variant, ConversionsFollowTheRuntime) {
   EXPECT_THROW(Variant("abc").toDouble(), rt::Error);
   EXPECT_EQ(Variant(int64_t{5000000000}).type(), Variant::Type::Double);
 }
+
+TEST(Variant, AssignsInPlaceAndFillsTextWithoutTouchingCopies) {
+  Variant v = int32_t(5);
+  v = 2.5;
+  EXPECT_EQ(v, Variant(2.5));
+  v = rt::Null{};
+  EXPECT_TRUE(v.isNull());
+  v = QStringLiteral("abc");
+  const Variant copy = v;
+  v.makeString()[0] = u'x';
+  EXPECT_EQ(copy, Variant("abc"));
+  EXPECT_EQ(v, Variant("xbc"));
+  Variant number = int32_t(1);
+  EXPECT_TRUE(number.makeString().isEmpty());
+  EXPECT_EQ(number.type(), Variant::Type::String);
+}

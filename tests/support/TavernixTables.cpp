@@ -17,19 +17,25 @@ void writeTxfacTable(const QString& path, const std::vector<TxfacRecord>& record
 }
 
 void writeTxfacTable(const QString& path, long long records) {
-  const QString kinds = QStringLiteral("ABMLK");
   const QDateTime firstDay = rt::MakeDate(2005, 1, 1);
   std::vector<TxfacRecord> rows;
   rows.reserve(static_cast<size_t>(records));
-  // Vouchers in number order over one year, as the restaurant issues them.
+  // Vouchers in number order over one year, as the restaurant issues them:
+  // mostly "B" invoices to the final consumer (customer 0, no CUIT), every
+  // 20th an "A" invoice to a registered customer, now and then a credit
+  // note; points of sale and sellers work in shifts.
   for (long long i = 0; i < records; ++i) {
+    const bool registered = i % 20 == 7;
+    const int32_t customer = registered ? int32_t(1 + i / 20 % 4999) : 0;
+    const char16_t kind = registered ? (i % 420 == 7 ? u'M' : u'A') : (i % 97 == 0 ? u'L' : u'B');
+    const QString cuit = registered ? QStringLiteral("30-%1-7").arg(10000000 + customer * 7919, 8, 10, QChar(u'0'))
+                                    : QString();
     const rt::Currency net = rt::Currency::fromRaw((i * 7919 % 10000000) * 100);
     const rt::Currency vat = rt::Currency::fromRaw(net.raw() / 10000 * 2100);
-    rows.push_back({QString(kinds[int(i % kinds.size())]), int32_t(i % 5000), firstDay.addDays(i * 365 / records),
-                    QStringLiteral("%1").arg(i % 3 + 1, 4, 10, QChar(u'0')), int32_t(i + 1), net + vat, vat,
-                    rt::Currency(), rt::Currency::fromInt(21), rt::Currency::fromRaw(105000),
-                    QStringLiteral("20-%1-9").arg(10000000 + i % 90000000, 8, 10, QChar(u'0')),
-                    QStringLiteral("%1").arg(i % 40 + 1, 4)});
+    rows.push_back({QString(QChar(kind)), customer, firstDay.addDays(i * 365 / records),
+                    QStringLiteral("%1").arg(i / 1000 % 3 + 1, 4, 10, QChar(u'0')), int32_t(i + 1), net + vat, vat,
+                    rt::Currency(), rt::Currency::fromInt(21), rt::Currency::fromRaw(105000), cuit,
+                    QStringLiteral("%1").arg(i / 150 % 40 + 1, 4)});
   }
   writeTxfacTable(path, rows);
 }

@@ -29,8 +29,9 @@ struct TxfacRecord {
 
 void writeTxfacTable(const QString& path, const std::vector<TxfacRecord>& records);
 
-// Writes `records` made-up vouchers to `path`; record i (from 0) has Numero
-// i + 1, every kind in turn, customers 0 to 4999, dates over 2005.
+// Writes `records` made-up vouchers to `path`, shaped like a real export:
+// record i (from 0) has Numero i + 1, dates over 2005 in voucher order, most
+// vouchers "B" to customer 0, every 20th an "A" to a registered customer.
 void writeTxfacTable(const QString& path, long long records);
 
 // One customer of TXCLI.

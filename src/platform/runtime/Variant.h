@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <type_traits>
 #include <variant>
 
 #include "platform/runtime/Currency.h"
@@ -18,7 +19,16 @@ struct Null {
   friend bool operator==(Null, Null) { return true; }
 };
 
+namespace detail {
+template <class T, class Storage>
+constexpr bool kHeldIn = false;
+template <class T, class... Held>
+constexpr bool kHeldIn<T, std::variant<Held...>> = (std::is_same_v<T, Held> || ...);
+}  // namespace detail
+
 class Variant {
+  using Storage = std::variant<Empty, Null, bool, int16_t, int32_t, double, Currency, QDateTime, QString>;
+
  public:
   // Type codes as the runtime's VarType reports them.
   enum class Type { Empty = 0, Null = 1, Integer = 2, Long = 3, Double = 5, Currency = 6, Date = 7, String = 8, Boolean = 11 };
@@ -39,6 +49,27 @@ class Variant {
   Variant(const char16_t* s) : v_(QString::fromUtf16(s)) {}
 
   static Variant null() { return Variant(Null{}); }
+
+  // A value of one of the held types (Empty, Null, bool, int16_t, int32_t,
+  // double, Currency, QDateTime, QString) is assigned in place when this
+  // already holds that type: readers filling a row over and over make no
+  // temporary.
+  template <class T>
+    requires(detail::kHeldIn<std::remove_cvref_t<T>, Storage>)
+  Variant& operator=(T&& value) {
+    using U = std::remove_cvref_t<T>;
+    if (U* held = std::get_if<U>(&v_))
+      *held = std::forward<T>(value);
+    else
+      v_.template emplace<U>(std::forward<T>(value));
+    return *this;
+  }
+  // Makes this a String (keeping the one it holds) and returns it to be
+  // filled in place; an unshared String keeps its buffer.
+  QString& makeString() {
+    if (!isString()) v_.template emplace<QString>();
+    return *std::get_if<QString>(&v_);
+  }
 
   Type type() const;
   bool isEmpty() const { return std::holds_alternative<Empty>(v_); }
@@ -66,7 +97,7 @@ class Variant {
   friend bool operator==(const Variant& a, const Variant& b) { return a.v_ == b.v_; }
 
  private:
-  std::variant<Empty, Null, bool, int16_t, int32_t, double, Currency, QDateTime, QString> v_;
+  Storage v_;
 };
 
 }  // namespace rt

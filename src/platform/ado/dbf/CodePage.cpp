@@ -81,11 +81,13 @@ TextCodec TextCodec::bytes() {
 }
 
 QString TextCodec::decode(const char* data, qsizetype size) const {
-  if (!singleByte_) return QStringDecoder(codecName_.constData()).decode(QByteArrayView(data, size));
-  QString text(size, Qt::Uninitialized);
-  QChar* out = text.data();
-  for (qsizetype i = 0; i < size; ++i) out[i] = QChar(table_[static_cast<uint8_t>(data[i])]);
+  QString text;
+  decodeInto(data, size, text);
   return text;
+}
+
+void TextCodec::decodeMultiByte(const char* data, qsizetype size, QString& text) const {
+  text = QStringDecoder(codecName_.constData()).decode(QByteArrayView(data, size));
 }
 
 std::optional<QByteArray> TextCodec::encode(const QString& text) const {

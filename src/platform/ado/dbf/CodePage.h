@@ -30,11 +30,20 @@ class TextCodec {
 
   int codePage() const { return codePage_; }
   QString decode(const char* data, qsizetype size) const;
+  // The same into `text`, whose buffer is reused when it is not shared.
+  void decodeInto(const char* data, qsizetype size, QString& text) const {
+    if (!singleByte_) return decodeMultiByte(data, size, text);
+    if (text.size() != size || !text.isDetached()) text.resize(size);
+    if (size == 0) return;  // no buffer to fill (and none to allocate)
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < size; ++i) out[i] = table_[static_cast<uint8_t>(data[i])];
+  }
   // nullopt when some character has no byte in the code page.
   std::optional<QByteArray> encode(const QString& text) const;
 
  private:
   TextCodec() = default;
+  void decodeMultiByte(const char* data, qsizetype size, QString& text) const;
   int codePage_ = 0;
   // Single-byte code pages decode through a table; the others by name.
   bool singleByte_ = true;

@@ -1,0 +1,455 @@
+-- Voucher numbering and stock helpers: the voucher books and their control
+-- list, the journals of the voucher types, the trips, stock movements and
+-- purchase vouchers that numbers are tested against, the article master with
+-- its components and unit equivalences, and the stock balances, which the
+-- stock movements keep up to date.
+
+-- Voucher books: one row per voucher type (CODIGO, the type filled to 4)
+-- and book (TALONARIO). Per letter L of the seven (A, B, C, E, R, X, M):
+-- the branch, the counter (the number the book offers next), the range and
+-- its expiry. Modificanumeracion with both range ends 0 is a book without
+-- range; ES ("E" in, "S" out) and Signo give the voucher's sign.
+CREATE TABLE V_TA_CPTE (
+  CODIGO                 CHAR(4)     COLLATE CI_AS NOT NULL,
+  TALONARIO              INTEGER     NOT NULL,
+  DESCRIPCION            VARCHAR(50) COLLATE CI_AS,
+  SISTEMA                VARCHAR(20) COLLATE CI_AS,
+  UNEGOCIO               CHAR(4)     COLLATE CI_AS,
+  Letras                 VARCHAR(7)  COLLATE CI_AS,
+  Modificanumeracion     BIT,
+  Externo                BIT,
+  ES                     CHAR(1)     COLLATE CI_AS,
+  Signo                  SMALLINT,
+  A_SUC_DEFAULT INTEGER,
+  A_ULTIMO_NRO  INTEGER,
+  A_NRO_DESDE   INTEGER,
+  A_NRO_HASTA   INTEGER,
+  VenceA        DATETIME,
+  B_SUC_DEFAULT INTEGER,
+  B_ULTIMO_NRO  INTEGER,
+  B_NRO_DESDE   INTEGER,
+  B_NRO_HASTA   INTEGER,
+  VenceB        DATETIME,
+  C_SUC_DEFAULT INTEGER,
+  C_ULTIMO_NRO  INTEGER,
+  C_NRO_DESDE   INTEGER,
+  C_NRO_HASTA   INTEGER,
+  VenceC        DATETIME,
+  E_SUC_DEFAULT INTEGER,
+  E_ULTIMO_NRO  INTEGER,
+  E_NRO_DESDE   INTEGER,
+  E_NRO_HASTA   INTEGER,
+  VenceE        DATETIME,
+  R_SUC_DEFAULT INTEGER,
+  R_ULTIMO_NRO  INTEGER,
+  R_NRO_DESDE   INTEGER,
+  R_NRO_HASTA   INTEGER,
+  VenceR        DATETIME,
+  X_SUC_DEFAULT INTEGER,
+  X_ULTIMO_NRO  INTEGER,
+  X_NRO_DESDE   INTEGER,
+  X_NRO_HASTA   INTEGER,
+  VenceX        DATETIME,
+  M_SUC_DEFAULT INTEGER,
+  M_ULTIMO_NRO  INTEGER,
+  M_NRO_DESDE   INTEGER,
+  M_NRO_HASTA   INTEGER,
+  VenceM        DATETIME,
+  fechahora_modificacion DATETIME,
+  PRIMARY KEY (CODIGO, TALONARIO),
+  CONSTRAINT W_V_TA_CPTE_CODIGO CHECK (length(CODIGO) <= 4),
+  CONSTRAINT W_V_TA_CPTE_DESCRIPCION CHECK (length(DESCRIPCION) <= 50),
+  CONSTRAINT W_V_TA_CPTE_SISTEMA CHECK (length(SISTEMA) <= 20),
+  CONSTRAINT W_V_TA_CPTE_UNEGOCIO CHECK (length(UNEGOCIO) <= 4),
+  CONSTRAINT W_V_TA_CPTE_Letras CHECK (length(Letras) <= 7),
+  CONSTRAINT W_V_TA_CPTE_ES CHECK (length(ES) <= 1)
+);
+-- The book choice of a business unit.
+CREATE INDEX IX_V_TA_CPTE_UNEGOCIO ON V_TA_CPTE (CODIGO, UNEGOCIO, TALONARIO);
+-- The service's lookups compare LTRIM(RTRIM(CODIGO)).
+CREATE INDEX IX_V_TA_CPTE_CODIGO_TRIM ON V_TA_CPTE (LTRIM(RTRIM(CODIGO)) COLLATE CI_AS);
+
+-- The voucher-type table of each subsystem, with the same book columns;
+-- numbers are recorded here when V_TA_CPTE lacks the book.
+CREATE TABLE TA_Comprobantes (
+  CODIGO                 CHAR(4)     COLLATE CI_AS NOT NULL,
+  TALONARIO              INTEGER     NOT NULL,
+  DESCRIPCION            VARCHAR(50) COLLATE CI_AS,
+  SISTEMA                VARCHAR(20) COLLATE CI_AS NOT NULL,
+  UNEGOCIO               CHAR(4)     COLLATE CI_AS,
+  Letras                 VARCHAR(7)  COLLATE CI_AS,
+  Modificanumeracion     BIT,
+  Externo                BIT,
+  A_SUC_DEFAULT INTEGER,
+  A_ULTIMO_NRO  INTEGER,
+  A_NRO_DESDE   INTEGER,
+  A_NRO_HASTA   INTEGER,
+  VenceA        DATETIME,
+  B_SUC_DEFAULT INTEGER,
+  B_ULTIMO_NRO  INTEGER,
+  B_NRO_DESDE   INTEGER,
+  B_NRO_HASTA   INTEGER,
+  VenceB        DATETIME,
+  C_SUC_DEFAULT INTEGER,
+  C_ULTIMO_NRO  INTEGER,
+  C_NRO_DESDE   INTEGER,
+  C_NRO_HASTA   INTEGER,
+  VenceC        DATETIME,
+  E_SUC_DEFAULT INTEGER,
+  E_ULTIMO_NRO  INTEGER,
+  E_NRO_DESDE   INTEGER,
+  E_NRO_HASTA   INTEGER,
+  VenceE        DATETIME,
+  R_SUC_DEFAULT INTEGER,
+  R_ULTIMO_NRO  INTEGER,
+  R_NRO_DESDE   INTEGER,
+  R_NRO_HASTA   INTEGER,
+  VenceR        DATETIME,
+  X_SUC_DEFAULT INTEGER,
+  X_ULTIMO_NRO  INTEGER,
+  X_NRO_DESDE   INTEGER,
+  X_NRO_HASTA   INTEGER,
+  VenceX        DATETIME,
+  M_SUC_DEFAULT INTEGER,
+  M_ULTIMO_NRO  INTEGER,
+  M_NRO_DESDE   INTEGER,
+  M_NRO_HASTA   INTEGER,
+  VenceM        DATETIME,
+  fechahora_modificacion DATETIME,
+  PRIMARY KEY (CODIGO, SISTEMA, TALONARIO),
+  CONSTRAINT W_TA_Comprobantes_CODIGO CHECK (length(CODIGO) <= 4),
+  CONSTRAINT W_TA_Comprobantes_DESCRIPCION CHECK (length(DESCRIPCION) <= 50),
+  CONSTRAINT W_TA_Comprobantes_SISTEMA CHECK (length(SISTEMA) <= 20),
+  CONSTRAINT W_TA_Comprobantes_UNEGOCIO CHECK (length(UNEGOCIO) <= 4),
+  CONSTRAINT W_TA_Comprobantes_Letras CHECK (length(Letras) <= 7)
+);
+
+-- The control list of issued numbers: one row per voucher.
+CREATE TABLE V_MV_CTROL_CPTE (
+  TC       CHAR(4) COLLATE CI_AS NOT NULL,
+  SUCURSAL CHAR(4) COLLATE CI_AS NOT NULL,
+  NUMERO   CHAR(8) COLLATE CI_AS NOT NULL,
+  LETRA    CHAR(1) COLLATE CI_AS NOT NULL,
+  CONSTRAINT W_V_MV_CTROL_CPTE_TC CHECK (length(TC) <= 4),
+  CONSTRAINT W_V_MV_CTROL_CPTE_SUCURSAL CHECK (length(SUCURSAL) <= 4),
+  CONSTRAINT W_V_MV_CTROL_CPTE_NUMERO CHECK (length(NUMERO) <= 8),
+  CONSTRAINT W_V_MV_CTROL_CPTE_LETRA CHECK (length(LETRA) <= 1)
+);
+CREATE INDEX IX_V_MV_CTROL_CPTE ON V_MV_CTROL_CPTE (TC, SUCURSAL, NUMERO, LETRA);
+
+-- The journals (subdiarios) and the journal of each voucher type, whose
+-- code is the register type of the type's entries.
+CREATE TABLE MA_SUBDIARIOS (
+  CODIGO      CHAR(4)     COLLATE CI_AS NOT NULL PRIMARY KEY,
+  DESCRIPCION VARCHAR(50) COLLATE CI_AS,
+  CONSTRAINT W_MA_SUBDIARIOS_CODIGO CHECK (length(CODIGO) <= 4),
+  CONSTRAINT W_MA_SUBDIARIOS_DESCRIPCION CHECK (length(DESCRIPCION) <= 50)
+);
+CREATE TABLE MA_SUBDIARIOSCOMPROBANTES (
+  TC        CHAR(4) COLLATE CI_AS NOT NULL PRIMARY KEY,
+  Subdiario CHAR(4) COLLATE CI_AS,
+  CONSTRAINT W_MA_SUBDIARIOSCOMPROBANTES_TC CHECK (length(TC) <= 4),
+  CONSTRAINT W_MA_SUBDIARIOSCOMPROBANTES_Subdiario CHECK (length(Subdiario) <= 4)
+);
+
+-- Trips, numbered like vouchers.
+CREATE TABLE MV_VIAJES (
+  TC            CHAR(4)  COLLATE CI_AS NOT NULL,
+  IdComprobante CHAR(13) COLLATE CI_AS NOT NULL,
+  Fecha         DATETIME,
+  PRIMARY KEY (TC, IdComprobante),
+  CONSTRAINT W_MV_VIAJES_TC CHECK (length(TC) <= 4),
+  CONSTRAINT W_MV_VIAJES_IdComprobante CHECK (length(IdComprobante) <= 13)
+);
+
+-- Purchase vouchers: type, branch + number + letter (also apart) and the
+-- supplier account.
+CREATE TABLE C_MV_CPTE (
+  ID             INTEGER,
+  TC             CHAR(4)      COLLATE CI_AS NOT NULL,
+  IDCOMPROBANTE  CHAR(13)     COLLATE CI_AS NOT NULL,
+  SUCURSAL       CHAR(4)      COLLATE CI_AS,
+  NUMERO         CHAR(8)      COLLATE CI_AS,
+  LETRA          CHAR(1)      COLLATE CI_AS,
+  CUENTA         VARCHAR(9)   COLLATE CI_AS NOT NULL,
+  NOMBRE         VARCHAR(100) COLLATE CI_AS,
+  FECHA          DATETIME,
+  Importe        MONEY        DEFAULT 0,
+  ANULADA        BIT          DEFAULT 0,
+  APROBADO       BIT          DEFAULT 0,
+  comentarios    VARCHAR(255) COLLATE CI_AS,
+  Garantia       VARCHAR(50)  COLLATE CI_AS,
+  FechaRecepcion DATETIME,
+  PRIMARY KEY (TC, IDCOMPROBANTE, CUENTA),
+  CONSTRAINT W_C_MV_CPTE_TC CHECK (length(TC) <= 4),
+  CONSTRAINT W_C_MV_CPTE_IDCOMPROBANTE CHECK (length(IDCOMPROBANTE) <= 13),
+  CONSTRAINT W_C_MV_CPTE_SUCURSAL CHECK (length(SUCURSAL) <= 4),
+  CONSTRAINT W_C_MV_CPTE_NUMERO CHECK (length(NUMERO) <= 8),
+  CONSTRAINT W_C_MV_CPTE_LETRA CHECK (length(LETRA) <= 1),
+  CONSTRAINT W_C_MV_CPTE_CUENTA CHECK (length(CUENTA) <= 9),
+  CONSTRAINT W_C_MV_CPTE_NOMBRE CHECK (length(NOMBRE) <= 100),
+  CONSTRAINT W_C_MV_CPTE_comentarios CHECK (length(comentarios) <= 255),
+  CONSTRAINT W_C_MV_CPTE_Garantia CHECK (length(Garantia) <= 50)
+);
+-- The highest number of a type, branch and letter.
+CREATE INDEX IX_C_MV_CPTE_NUMERO ON C_MV_CPTE (TC, SUCURSAL, LETRA, NUMERO);
+
+-- Article master: base unit (IDUNIDAD), cost, supplier, tracking by serials
+-- or lots, barcodes with their units.
+CREATE TABLE V_MA_ARTICULOS (
+  IDARTICULO         VARCHAR(25)  COLLATE CI_AS NOT NULL PRIMARY KEY,
+  DESCRIPCION        VARCHAR(100) COLLATE CI_AS,
+  IDUNIDAD           CHAR(4)      COLLATE CI_AS,
+  Costo              MONEY        DEFAULT 0,
+  CUENTAPROVEEDOR    VARCHAR(9)   COLLATE CI_AS,
+  CodigoArtProveedor VARCHAR(25)  COLLATE CI_AS,
+  USASERIE           BIT          DEFAULT 0,
+  USALOTE            BIT          DEFAULT 0,
+  PIDEMEDIDAS        BIT          DEFAULT 0,
+  SUSPENDIDO         BIT          DEFAULT 0,
+  codigobarra        VARCHAR(25)  COLLATE CI_AS,
+  CODIGOBARRADUN     VARCHAR(25)  COLLATE CI_AS,
+  UD_TTE             CHAR(4)      COLLATE CI_AS,
+  CODIGOBARRA1       VARCHAR(25)  COLLATE CI_AS,
+  UMCB1              CHAR(4)      COLLATE CI_AS,
+  CODIGOBARRA2       VARCHAR(25)  COLLATE CI_AS,
+  UMCB2              CHAR(4)      COLLATE CI_AS,
+  CODIGOBARRA3       VARCHAR(25)  COLLATE CI_AS,
+  UMCB3              CHAR(4)      COLLATE CI_AS,
+  CODIGOBARRA4       VARCHAR(25)  COLLATE CI_AS,
+  UMCB4              CHAR(4)      COLLATE CI_AS,
+  CONSTRAINT W_V_MA_ARTICULOS_IDARTICULO CHECK (length(IDARTICULO) <= 25),
+  CONSTRAINT W_V_MA_ARTICULOS_DESCRIPCION CHECK (length(DESCRIPCION) <= 100),
+  CONSTRAINT W_V_MA_ARTICULOS_IDUNIDAD CHECK (length(IDUNIDAD) <= 4),
+  CONSTRAINT W_V_MA_ARTICULOS_CUENTAPROVEEDOR CHECK (length(CUENTAPROVEEDOR) <= 9),
+  CONSTRAINT W_V_MA_ARTICULOS_CodigoArtProveedor CHECK (length(CodigoArtProveedor) <= 25),
+  CONSTRAINT W_V_MA_ARTICULOS_codigobarra CHECK (length(codigobarra) <= 25),
+  CONSTRAINT W_V_MA_ARTICULOS_CODIGOBARRADUN CHECK (length(CODIGOBARRADUN) <= 25),
+  CONSTRAINT W_V_MA_ARTICULOS_UD_TTE CHECK (length(UD_TTE) <= 4),
+  CONSTRAINT W_V_MA_ARTICULOS_CODIGOBARRA1 CHECK (length(CODIGOBARRA1) <= 25),
+  CONSTRAINT W_V_MA_ARTICULOS_CODIGOBARRA2 CHECK (length(CODIGOBARRA2) <= 25),
+  CONSTRAINT W_V_MA_ARTICULOS_CODIGOBARRA3 CHECK (length(CODIGOBARRA3) <= 25),
+  CONSTRAINT W_V_MA_ARTICULOS_CODIGOBARRA4 CHECK (length(CODIGOBARRA4) <= 25),
+  CONSTRAINT W_V_MA_ARTICULOS_UMCB1 CHECK (length(UMCB1) <= 4),
+  CONSTRAINT W_V_MA_ARTICULOS_UMCB2 CHECK (length(UMCB2) <= 4),
+  CONSTRAINT W_V_MA_ARTICULOS_UMCB3 CHECK (length(UMCB3) <= 4),
+  CONSTRAINT W_V_MA_ARTICULOS_UMCB4 CHECK (length(UMCB4) <= 4)
+);
+-- The service's lookups compare LTRIM(RTRIM(IDARTICULO)); articles are also
+-- found by their barcodes and by the supplier's code.
+CREATE INDEX IX_V_MA_ARTICULOS_IDARTICULO_TRIM ON V_MA_ARTICULOS (LTRIM(RTRIM(IDARTICULO)) COLLATE CI_AS);
+CREATE INDEX IX_V_MA_ARTICULOS_codigobarra ON V_MA_ARTICULOS (codigobarra);
+CREATE INDEX IX_V_MA_ARTICULOS_CODIGOBARRADUN ON V_MA_ARTICULOS (CODIGOBARRADUN);
+CREATE INDEX IX_V_MA_ARTICULOS_CODIGOBARRA1 ON V_MA_ARTICULOS (CODIGOBARRA1);
+CREATE INDEX IX_V_MA_ARTICULOS_CODIGOBARRA2 ON V_MA_ARTICULOS (CODIGOBARRA2);
+CREATE INDEX IX_V_MA_ARTICULOS_CODIGOBARRA3 ON V_MA_ARTICULOS (CODIGOBARRA3);
+CREATE INDEX IX_V_MA_ARTICULOS_CODIGOBARRA4 ON V_MA_ARTICULOS (CODIGOBARRA4);
+CREATE INDEX IX_V_MA_ARTICULOS_CodigoArtProveedor ON V_MA_ARTICULOS (CodigoArtProveedor, CUENTAPROVEEDOR);
+
+-- The components (inputs) of an article, with their unit and the quantity
+-- per unit of the article (or a percentage).
+CREATE TABLE V_MA_INSUMOS (
+  IDARTICULO       VARCHAR(25)   COLLATE CI_AS NOT NULL,
+  IdArticuloInsumo VARCHAR(25)   COLLATE CI_AS NOT NULL,
+  IdUnidadInsumo   CHAR(4)       COLLATE CI_AS,
+  Cantidad         DECIMAL(18,4) DEFAULT 0,
+  PRIMARY KEY (IDARTICULO, IdArticuloInsumo),
+  CONSTRAINT W_V_MA_INSUMOS_IDARTICULO CHECK (length(IDARTICULO) <= 25),
+  CONSTRAINT W_V_MA_INSUMOS_IdArticuloInsumo CHECK (length(IdArticuloInsumo) <= 25),
+  CONSTRAINT W_V_MA_INSUMOS_IdUnidadInsumo CHECK (length(IdUnidadInsumo) <= 4)
+);
+
+-- Unit equivalences of an article: a row relates IDUNIDAD and
+-- IDUNIDAD_EQUIV through Coeficiente, in both directions.
+CREATE TABLE S_TA_EQUIV (
+  IdArticulo     VARCHAR(25) COLLATE CI_AS NOT NULL,
+  IDUNIDAD       CHAR(4)     COLLATE CI_AS NOT NULL,
+  IDUNIDAD_EQUIV CHAR(4)     COLLATE CI_AS NOT NULL,
+  Coeficiente    FLOAT,
+  PRIMARY KEY (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV),
+  CONSTRAINT W_S_TA_EQUIV_IdArticulo CHECK (length(IdArticulo) <= 25),
+  CONSTRAINT W_S_TA_EQUIV_IDUNIDAD CHECK (length(IDUNIDAD) <= 4),
+  CONSTRAINT W_S_TA_EQUIV_IDUNIDAD_EQUIV CHECK (length(IDUNIDAD_EQUIV) <= 4)
+);
+
+-- Stock movements: one signed row per voucher line and lot or serial item.
+-- Cantidad is in IdUnidad, CantidadUD in IdUnidadBase.
+CREATE TABLE V_MV_STOCK (
+  TC                   CHAR(4)       COLLATE CI_AS NOT NULL,
+  IdComprobante        CHAR(13)      COLLATE CI_AS NOT NULL,
+  IdComplemento        INTEGER,
+  Secuencia            INTEGER,
+  Fecha                DATETIME,
+  IdCaja               CHAR(4)       COLLATE CI_AS,
+  IdDeposito           CHAR(4)       COLLATE CI_AS,
+  IDDEPOSITO_DESTINO   CHAR(4)       COLLATE CI_AS,
+  IdArticulo           VARCHAR(25)   COLLATE CI_AS,
+  Descripcion          VARCHAR(255)  COLLATE CI_AS,
+  NroLote              VARCHAR(25)   COLLATE CI_AS,
+  ControladoPor        VARCHAR(50)   COLLATE CI_AS,
+  IdOrigen             CHAR(4)       COLLATE CI_AS,
+  NroSerie             VARCHAR(25)   COLLATE CI_AS,
+  IdUnidad             CHAR(4)       COLLATE CI_AS,
+  Cantidad             DECIMAL(18,4) DEFAULT 0,
+  CantidadUD           DECIMAL(18,4),
+  IdUnidadBase         CHAR(4)       COLLATE CI_AS,
+  CuentaProveedor      VARCHAR(9)    COLLATE CI_AS,
+  IdMotivoStock        CHAR(4)       COLLATE CI_AS,
+  PrecioVenta          MONEY         DEFAULT 0,
+  Importe_S_Iva        MONEY         DEFAULT 0,
+  Costo                MONEY         DEFAULT 0,
+  Impuestos            MONEY         DEFAULT 0,
+  DtoItem              DECIMAL(9,4)  DEFAULT 0,
+  Tc_Origen            VARCHAR(4)    COLLATE CI_AS,
+  IdComprobante_Origen VARCHAR(13)   COLLATE CI_AS,
+  Id_Origen            INTEGER,
+  IVARI                DECIMAL(9,4)  DEFAULT 0,
+  IVARNI               DECIMAL(9,4)  DEFAULT 0,
+  IdTecnico            CHAR(4)       COLLATE CI_AS,
+  EQUIV_UDBASE         DECIMAL(18,6) DEFAULT 1,
+  IDINSERT             INTEGER,
+  IDCOMPULSA           INTEGER,
+  Oferta               INTEGER,
+  IdVendedor           VARCHAR(4)    COLLATE CI_AS,
+  Importe_Ud           MONEY         DEFAULT 0,
+  Ud_Pr                CHAR(4)       COLLATE CI_AS,
+  UNEGOCIO             CHAR(4)       COLLATE CI_AS,
+  ARTMONEDA            CHAR(4)       COLLATE CI_AS,
+  ARTCOTIZACION        DECIMAL(18,4) DEFAULT 1,
+  EnComodato           INTEGER,
+  CONSTRAINT W_V_MV_STOCK_TC CHECK (length(TC) <= 4),
+  CONSTRAINT W_V_MV_STOCK_IdComprobante CHECK (length(IdComprobante) <= 13),
+  CONSTRAINT W_V_MV_STOCK_IdCaja CHECK (length(IdCaja) <= 4),
+  CONSTRAINT W_V_MV_STOCK_IdDeposito CHECK (length(IdDeposito) <= 4),
+  CONSTRAINT W_V_MV_STOCK_IDDEPOSITO_DESTINO CHECK (length(IDDEPOSITO_DESTINO) <= 4),
+  CONSTRAINT W_V_MV_STOCK_IdArticulo CHECK (length(IdArticulo) <= 25),
+  CONSTRAINT W_V_MV_STOCK_Descripcion CHECK (length(Descripcion) <= 255),
+  CONSTRAINT W_V_MV_STOCK_NroLote CHECK (length(NroLote) <= 25),
+  CONSTRAINT W_V_MV_STOCK_ControladoPor CHECK (length(ControladoPor) <= 50),
+  CONSTRAINT W_V_MV_STOCK_IdOrigen CHECK (length(IdOrigen) <= 4),
+  CONSTRAINT W_V_MV_STOCK_NroSerie CHECK (length(NroSerie) <= 25),
+  CONSTRAINT W_V_MV_STOCK_IdUnidad CHECK (length(IdUnidad) <= 4),
+  CONSTRAINT W_V_MV_STOCK_IdUnidadBase CHECK (length(IdUnidadBase) <= 4),
+  CONSTRAINT W_V_MV_STOCK_CuentaProveedor CHECK (length(CuentaProveedor) <= 9),
+  CONSTRAINT W_V_MV_STOCK_IdMotivoStock CHECK (length(IdMotivoStock) <= 4),
+  CONSTRAINT W_V_MV_STOCK_Tc_Origen CHECK (length(Tc_Origen) <= 4),
+  CONSTRAINT W_V_MV_STOCK_IdComprobante_Origen CHECK (length(IdComprobante_Origen) <= 13),
+  CONSTRAINT W_V_MV_STOCK_IdTecnico CHECK (length(IdTecnico) <= 4),
+  CONSTRAINT W_V_MV_STOCK_IdVendedor CHECK (length(IdVendedor) <= 4),
+  CONSTRAINT W_V_MV_STOCK_Ud_Pr CHECK (length(Ud_Pr) <= 4),
+  CONSTRAINT W_V_MV_STOCK_UNEGOCIO CHECK (length(UNEGOCIO) <= 4),
+  CONSTRAINT W_V_MV_STOCK_ARTMONEDA CHECK (length(ARTMONEDA) <= 4)
+);
+-- The rows of a voucher and the highest voucher of a type; the balances of
+-- an article.
+CREATE INDEX IX_V_MV_STOCK_COMPROBANTE ON V_MV_STOCK (TC, IdComprobante);
+CREATE INDEX IX_V_MV_STOCK_ARTICULO ON V_MV_STOCK (IdArticulo, IdDeposito);
+
+-- The stock balances the database keeps: every movement written, changed or
+-- removed in V_MV_STOCK moves them (through the triggers below), so that a
+-- balance is read with one index seek.
+
+-- Stock by lot and serial in each deposit (and storage position: none for
+-- the balances of movements).
+CREATE TABLE STK_SERIES_Y_LOTES (
+  IDARTICULO VARCHAR(25)   COLLATE CI_AS NOT NULL,
+  IDDEPOSITO CHAR(4)       COLLATE CI_AS,
+  NROLOTE    VARCHAR(25)   COLLATE CI_AS,
+  NROSERIE   VARCHAR(25)   COLLATE CI_AS,
+  IDPOSICION VARCHAR(15)   COLLATE CI_AS,
+  CANTIDAD   DECIMAL(18,4) NOT NULL DEFAULT 0,
+  CONSTRAINT W_STK_SERIES_Y_LOTES_IDARTICULO CHECK (length(IDARTICULO) <= 25),
+  CONSTRAINT W_STK_SERIES_Y_LOTES_IDDEPOSITO CHECK (length(IDDEPOSITO) <= 4),
+  CONSTRAINT W_STK_SERIES_Y_LOTES_NROLOTE CHECK (length(NROLOTE) <= 25),
+  CONSTRAINT W_STK_SERIES_Y_LOTES_NROSERIE CHECK (length(NROSERIE) <= 25),
+  CONSTRAINT W_STK_SERIES_Y_LOTES_IDPOSICION CHECK (length(IDPOSICION) <= 15)
+);
+CREATE INDEX IX_STK_SERIES_Y_LOTES ON STK_SERIES_Y_LOTES (IDARTICULO, IDDEPOSITO, NROLOTE, NROSERIE, IDPOSICION);
+
+-- Stock by unit (EQUIVALENCIA) in each deposit: a movement counts Cantidad
+-- in IdUnidad and, when its second unit differs, CantidadUD in IdUnidadBase.
+CREATE TABLE STK_SALDOS_UNIDADES (
+  IDARTICULO   VARCHAR(25)   COLLATE CI_AS NOT NULL,
+  EQUIVALENCIA CHAR(4)       COLLATE CI_AS,
+  IDDEPOSITO   CHAR(4)       COLLATE CI_AS,
+  STOCK        DECIMAL(18,4) NOT NULL DEFAULT 0,
+  CONSTRAINT W_STK_SALDOS_UNIDADES_IDARTICULO CHECK (length(IDARTICULO) <= 25),
+  CONSTRAINT W_STK_SALDOS_UNIDADES_EQUIVALENCIA CHECK (length(EQUIVALENCIA) <= 4),
+  CONSTRAINT W_STK_SALDOS_UNIDADES_IDDEPOSITO CHECK (length(IDDEPOSITO) <= 4)
+);
+CREATE INDEX IX_STK_SALDOS_UNIDADES ON STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO);
+
+-- Stock in units and kilograms: the movements' second quantity, per
+-- deposit.
+CREATE TABLE STK_STOCK_UDKG (
+  IDARTICULO VARCHAR(25)   COLLATE CI_AS NOT NULL,
+  IDDEPOSITO CHAR(4)       COLLATE CI_AS,
+  CantidadUd DECIMAL(18,4) NOT NULL DEFAULT 0,
+  CONSTRAINT W_STK_STOCK_UDKG_IDARTICULO CHECK (length(IDARTICULO) <= 25),
+  CONSTRAINT W_STK_STOCK_UDKG_IDDEPOSITO CHECK (length(IDDEPOSITO) <= 4)
+);
+CREATE INDEX IX_STK_STOCK_UDKG ON STK_STOCK_UDKG (IDARTICULO, IDDEPOSITO);
+
+-- A change of stock: inserting a row here adds its quantities to the three
+-- balances (negative quantities take them away). It holds no rows itself.
+CREATE VIEW STK_CAMBIO_SALDOS AS
+  SELECT IdArticulo, IdDeposito, NroLote, NroSerie, IdUnidad, Cantidad, IdUnidadBase, CantidadUD
+  FROM V_MV_STOCK WHERE 0;
+
+CREATE TRIGGER TR_STK_CAMBIO_SALDOS INSTEAD OF INSERT ON STK_CAMBIO_SALDOS
+WHEN NEW.IdArticulo IS NOT NULL
+BEGIN
+  UPDATE STK_SERIES_Y_LOTES SET CANTIDAD = CANTIDAD + IFNULL(NEW.Cantidad, 0)
+  WHERE IDARTICULO = NEW.IdArticulo AND IDDEPOSITO IS NEW.IdDeposito AND NROLOTE IS NEW.NroLote
+    AND NROSERIE IS NEW.NroSerie AND IDPOSICION IS NULL;
+  INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IDDEPOSITO, NROLOTE, NROSERIE, CANTIDAD)
+  SELECT NEW.IdArticulo, NEW.IdDeposito, NEW.NroLote, NEW.NroSerie, IFNULL(NEW.Cantidad, 0)
+  WHERE NOT EXISTS (SELECT 1 FROM STK_SERIES_Y_LOTES
+                    WHERE IDARTICULO = NEW.IdArticulo AND IDDEPOSITO IS NEW.IdDeposito AND NROLOTE IS NEW.NroLote
+                      AND NROSERIE IS NEW.NroSerie AND IDPOSICION IS NULL);
+
+  UPDATE STK_SALDOS_UNIDADES SET STOCK = STOCK + IFNULL(NEW.Cantidad, 0)
+  WHERE IDARTICULO = NEW.IdArticulo AND EQUIVALENCIA IS NEW.IdUnidad AND IDDEPOSITO IS NEW.IdDeposito;
+  INSERT INTO STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO, STOCK)
+  SELECT NEW.IdArticulo, NEW.IdUnidad, NEW.IdDeposito, IFNULL(NEW.Cantidad, 0)
+  WHERE NOT EXISTS (SELECT 1 FROM STK_SALDOS_UNIDADES
+                    WHERE IDARTICULO = NEW.IdArticulo AND EQUIVALENCIA IS NEW.IdUnidad
+                      AND IDDEPOSITO IS NEW.IdDeposito);
+
+  UPDATE STK_SALDOS_UNIDADES SET STOCK = STOCK + IFNULL(NEW.CantidadUD, 0)
+  WHERE NEW.IdUnidadBase IS NOT NULL AND NOT IFNULL(NEW.IdUnidadBase = NEW.IdUnidad COLLATE CI_AS, 0)
+    AND IDARTICULO = NEW.IdArticulo AND EQUIVALENCIA = NEW.IdUnidadBase AND IDDEPOSITO IS NEW.IdDeposito;
+  INSERT INTO STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO, STOCK)
+  SELECT NEW.IdArticulo, NEW.IdUnidadBase, NEW.IdDeposito, IFNULL(NEW.CantidadUD, 0)
+  WHERE NEW.IdUnidadBase IS NOT NULL AND NOT IFNULL(NEW.IdUnidadBase = NEW.IdUnidad COLLATE CI_AS, 0)
+    AND NOT EXISTS (SELECT 1 FROM STK_SALDOS_UNIDADES
+                    WHERE IDARTICULO = NEW.IdArticulo AND EQUIVALENCIA = NEW.IdUnidadBase
+                      AND IDDEPOSITO IS NEW.IdDeposito);
+
+  UPDATE STK_STOCK_UDKG SET CantidadUd = CantidadUd + IFNULL(NEW.CantidadUD, 0)
+  WHERE IDARTICULO = NEW.IdArticulo AND IDDEPOSITO IS NEW.IdDeposito;
+  INSERT INTO STK_STOCK_UDKG (IDARTICULO, IDDEPOSITO, CantidadUd)
+  SELECT NEW.IdArticulo, NEW.IdDeposito, IFNULL(NEW.CantidadUD, 0)
+  WHERE NOT EXISTS (SELECT 1 FROM STK_STOCK_UDKG WHERE IDARTICULO = NEW.IdArticulo AND IDDEPOSITO IS NEW.IdDeposito);
+END;
+
+CREATE TRIGGER TR_V_MV_STOCK_ALTA AFTER INSERT ON V_MV_STOCK
+BEGIN
+  INSERT INTO STK_CAMBIO_SALDOS VALUES (NEW.IdArticulo, NEW.IdDeposito, NEW.NroLote, NEW.NroSerie, NEW.IdUnidad,
+                                        NEW.Cantidad, NEW.IdUnidadBase, NEW.CantidadUD);
+END;
+
+CREATE TRIGGER TR_V_MV_STOCK_BAJA AFTER DELETE ON V_MV_STOCK
+BEGIN
+  INSERT INTO STK_CAMBIO_SALDOS VALUES (OLD.IdArticulo, OLD.IdDeposito, OLD.NroLote, OLD.NroSerie, OLD.IdUnidad,
+                                        -OLD.Cantidad, OLD.IdUnidadBase, -OLD.CantidadUD);
+END;
+
+CREATE TRIGGER TR_V_MV_STOCK_CAMBIO
+AFTER UPDATE OF IdArticulo, IdDeposito, NroLote, NroSerie, IdUnidad, Cantidad, IdUnidadBase, CantidadUD ON V_MV_STOCK
+BEGIN
+  INSERT INTO STK_CAMBIO_SALDOS VALUES (OLD.IdArticulo, OLD.IdDeposito, OLD.NroLote, OLD.NroSerie, OLD.IdUnidad,
+                                        -OLD.Cantidad, OLD.IdUnidadBase, -OLD.CantidadUD);
+  INSERT INTO STK_CAMBIO_SALDOS VALUES (NEW.IdArticulo, NEW.IdDeposito, NEW.NroLote, NEW.NroSerie, NEW.IdUnidad,
+                                        NEW.Cantidad, NEW.IdUnidadBase, NEW.CantidadUD);
+END;
