@@ -6,8 +6,8 @@
 
 #include <QTemporaryDir>
 #include <cstdio>
-#include <map>
 
+#include "RatioReporter.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/ado/sqlite/Database.h"
@@ -87,18 +87,6 @@ void HandWritten(benchmark::State& state) {
   if (found != next) state.SkipWithError("a lookup found nothing");
 }
 
-// Keeps each benchmark's time per lookup for the closing ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}  // no colours: the last line is read by scripts
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs)
-      if (!run.error_occurred) times[run.run_name.function_name] = run.GetAdjustedRealTime();
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 
 BENCHMARK(Substitute)->Iterations(kLookups)->Unit(benchmark::kMicrosecond);
@@ -115,7 +103,8 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  if (!reporter.times.count("Substitute") || !reporter.times.count("HandWritten")) return 1;
-  std::printf("ado_lookup_ratio: %.2f\n", reporter.times["Substitute"] / reporter.times["HandWritten"]);
+  const double substitute = reporter.time("Substitute"), handWritten = reporter.time("HandWritten");
+  if (substitute <= 0 || handWritten <= 0) return 1;
+  std::printf("ado_lookup_ratio: %.2f\n", substitute / handWritten);
   return 0;
 }

@@ -6,9 +6,8 @@
 
 #include <QFile>
 #include <cstdio>
-#include <map>
-#include <string>
 
+#include "RatioReporter.h"
 #include "platform/ado/provider/Providers.h"
 #include "support/TavernixTables.h"
 #include "support/TempFolder.h"
@@ -56,16 +55,6 @@ void PlainRead(benchmark::State& state) {
 BENCHMARK(ProviderCursor)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainRead)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration for the closing ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs) seconds[r.benchmark_name()] = r.GetAdjustedRealTime();
-  }
-  std::map<std::string, double> seconds;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,7 +63,7 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const double provider = reporter.seconds["ProviderCursor"], plain = reporter.seconds["PlainRead"];
+  const double provider = reporter.time("ProviderCursor"), plain = reporter.time("PlainRead");
   if (provider <= 0 || plain <= 0) return 1;
   std::printf("dbf_read_ratio: %.2f\n", provider / plain);
   return 0;

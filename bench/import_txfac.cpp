@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <map>
 
+#include "RatioReporter.h"
 #include "core/CoreState.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
@@ -256,18 +257,6 @@ void Floor(benchmark::State& state) {
   summaries()["Floor" + std::to_string(state.range(0))] = summary(path);
 }
 
-// Keeps each benchmark's time for the closing ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}  // no colours: the last line is read by scripts
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs)
-      if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 
 // Argument 0: the program's durability; 1: synchronous writes off.
@@ -280,10 +269,11 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  auto& t = reporter.times;
-  const std::string p0 = "Program/0/iterations:1/real_time", p1 = "Program/1/iterations:1/real_time";
-  const std::string f0 = "Floor/0/iterations:1/real_time", f1 = "Floor/1/iterations:1/real_time";
-  if (!t.count(p0) || !t.count(p1) || !t.count(f0) || !t.count(f1)) return 1;
+  const double p0 = reporter.time("Program/0/iterations:1/real_time");
+  const double p1 = reporter.time("Program/1/iterations:1/real_time");
+  const double f0 = reporter.time("Floor/0/iterations:1/real_time");
+  const double f1 = reporter.time("Floor/1/iterations:1/real_time");
+  if (p0 <= 0 || p1 <= 0 || f0 <= 0 || f1 <= 0) return 1;
   for (const char* arg : {"0", "1"})
     if (summaries()[std::string("Program") + arg] != summaries()[std::string("Floor") + arg]) {
       std::fprintf(stderr, "import_txfac: the rows differ:\n  %s\n  %s\n",
@@ -291,7 +281,7 @@ int main(int argc, char** argv) {
                    qPrintable(summaries()[std::string("Floor") + arg]));
       return 1;
     }
-  std::printf("import_txfac_ratio: %.2f\n", t[p0] / t[f0]);
-  std::printf("import_txfac_cpu_ratio: %.2f\n", t[p1] / t[f1]);
+  std::printf("import_txfac_ratio: %.2f\n", p0 / f0);
+  std::printf("import_txfac_cpu_ratio: %.2f\n", p1 / f1);
   return 0;
 }

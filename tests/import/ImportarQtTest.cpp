@@ -14,17 +14,10 @@
 #include "ImportRun.h"
 #include "platform/qt/QtHost.h"
 #include "platform/runtime/Environment.h"
+#include "support/QtApplication.h"
 #include "support/QtPrinters.h"
 
 namespace {
-
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "tests_import_qt";
-  static char* argv[] = {name, nullptr};
-  static auto* app = new QApplication(argc, argv);
-  return *app;
-}
 
 template <class W>
 W& child(QWidget& window, const char* name) {
@@ -36,7 +29,7 @@ W& child(QWidget& window, const char* name) {
 class ImportarOnTheDesktop : public testing_support::ImportRun {
  protected:
   void SetUp() override {
-    application();
+    testing_support::TestApplication();
     ImportRun::SetUp();
     exec("INSERT INTO TA_MENU (Clave, Proceso, Nombre) VALUES ('M1', 'importar_tavernix', 'Importación Tavernix')");
     exec("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('operador', 'M1')");

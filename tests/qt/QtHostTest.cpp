@@ -22,18 +22,10 @@
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/QtHost.h"
 #include "platform/ui/MessageBox.h"
+#include "support/QtApplication.h"
 #include "support/QtPrinters.h"
 
 namespace {
-
-// Kept to the end of the process: Qt's devices must not outlive it at exit.
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "tests_qt";
-  static char* argv[] = {name, nullptr};
-  static auto* app = new QApplication(argc, argv);
-  return *app;
-}
 
 // Runs `act` on the modal window once the event loop shows it.
 void whenModal(std::function<void(QWidget&)> act) {
@@ -62,7 +54,7 @@ QPushButton& buttonLabelled(QWidget& box, const QString& text) {
 class QtHostTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    application();
+    testing_support::TestApplication();
     ui::setHost(&host);
   }
   void TearDown() override {
