@@ -86,6 +86,16 @@ QString identificacion(long registro, const Cliente* c) {
   return texto;
 }
 
+// The customer's account code: its number's, unless an earlier record of
+// the run wrote that account; then a free one, and never one of the run's.
+QString cuentaDelCliente(const Cliente& c, const QSet<QString>& escritas) {
+  QString codigo = CuentaDeNumero(kPrefijoClientes, c.Codigo);
+  if (codigo.isEmpty() || escritas.contains(codigo)) codigo = CodigoLibre(kPrefijoClientes);
+  for (double n = rt::Val(codigo.mid(kPrefijoClientes.size())); escritas.contains(codigo);)
+    codigo = kPrefijoClientes + rt::FormatNumber(++n, QStringLiteral("0000"));
+  return codigo;
+}
+
 void escribeCuenta(const QString& codigo, const Cliente& c) {
   ado::Recordset rs;
   gDB().AbrirRecordset(sql::CuentaPorCodigo(codigo), rs, nullptr, ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
@@ -182,10 +192,7 @@ void Importar::ImportaClientes() {
       });
       const bool escrito = registro.run([&] {
         cliente = leeCliente(rs);
-        QString codigo = CuentaDeNumero(kPrefijoClientes, cliente->Codigo);
-        if (codigo.isEmpty() || escritas.contains(codigo)) codigo = CodigoLibre(kPrefijoClientes);
-        for (long n = static_cast<long>(rt::Val(codigo.mid(kPrefijoClientes.size()))); escritas.contains(codigo);)
-          codigo = kPrefijoClientes + rt::FormatNumber(static_cast<double>(++n), QStringLiteral("0000"));
+        const QString codigo = cuentaDelCliente(*cliente, escritas);
         db.gCnn.BeginTrans();
         enTransaccion = true;
         escribeCuenta(codigo, *cliente);

@@ -45,7 +45,8 @@ class Importar : public ui::Form {
   // path), chosen by its extension; failures are shown, not returned.
   void ConectarProveedor(QString& Tabla);
 
-  // The invoice detail TXFAC of the open source into vouchers and entries.
+  // The invoice detail TXFAC of the open source into vouchers and entries;
+  // `Tabla`, the source file's path, names it where a record is rejected.
   void ImportaFacturacion(const QString& Tabla);
   // Makes sure the fiscal years 0 and 1 exist.
   void ValidaEjercicio();

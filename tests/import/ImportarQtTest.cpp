@@ -13,7 +13,6 @@
 
 #include "ImportRun.h"
 #include "platform/qt/QtHost.h"
-#include "platform/runtime/Environment.h"
 #include "support/QtApplication.h"
 #include "support/QtPrinters.h"
 
