@@ -170,11 +170,17 @@ void Importar::ImportaClientes() {
 
   ado::Recordset rs;
   bool fin = false;
+  // A source that did not open (its failure ignored), or that cannot tell
+  // where it stands, has no more records to give.
+  const auto alFinal = [&] {
+    fin = true;
+    fin = rs.State() == ado::adStateClosed || rs.EOF();
+  };
   if (origen.run([&] { rs.Open(sql::LeeClientes(), conexionOrigen()); }) && origen.run([&] {
-        if (!rs.BOF()) rs.MoveFirst();
+        if (rs.State() != ado::adStateClosed && !rs.BOF()) rs.MoveFirst();
       })) {
-    while (!cancelado_ && origen.run([&] { fin = rs.EOF(); }) && !fin) {
-      LblDetalle.Caption = avance.Texto(leidos, rs.RecordCount(), grabados, fallidos);
+    while (!cancelado_ && origen.run(alFinal) && !fin) {
+      if (!origen.run([&] { LblDetalle.Caption = avance.Texto(leidos, rs.RecordCount(), grabados, fallidos); })) break;
       ++leidos;
       cliente.reset();
 
