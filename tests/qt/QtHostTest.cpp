@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <stdexcept>
 
 #include "SampleForm.h"
 #include "core/forms/Forms.h"
@@ -21,6 +22,7 @@
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/QtHost.h"
+#include "platform/runtime/Error.h"
 #include "platform/ui/MessageBox.h"
 #include "support/QtApplication.h"
 #include "support/QtPrinters.h"
@@ -187,6 +189,30 @@ TEST_F(QtHostTest, MessageBoxesHaveSpanishButtonsTheIconAndTheDefault) {
     EXPECT_EQ(icon, icons.at(ui::mb::icon(c.buttons)));
     EXPECT_EQ(title, "Aviso al Operador");
   }
+}
+
+TEST_F(QtHostTest, AnErrorNoTrapCaughtIsShownAndTheWindowGoesOn) {
+  form.cmdAceptar.Click = [] { rt::raise(3704); };
+  form.chkActivo.Click = [] { throw std::out_of_range("vector"); };
+  QWidget& window = showSample();
+  QStringList shown;
+  const auto answer = [&] {
+    whenModal([&](QWidget& w) {
+      auto& box = dynamic_cast<QMessageBox&>(w);
+      shown << box.text();
+      EXPECT_EQ(box.icon(), QMessageBox::Critical);
+      buttonLabelled(box, "Aceptar").click();
+    });
+  };
+  answer();
+  child<QPushButton>(window, "cmdAceptar").click();
+  answer();
+  child<QCheckBox>(window, "chkActivo").click();
+  EXPECT_EQ(shown, QStringList({"Se ha producido el error '3704' en tiempo de ejecución:\r\n\r\n" + rt::describe(3704),
+                                "Se ha producido un error en tiempo de ejecución:\r\n\r\nvector"}));
+  form.cmdAceptar.Click = [this] { form.log << "cmdAceptar_Click"; };
+  child<QPushButton>(window, "cmdAceptar").click();
+  EXPECT_EQ(form.log.last(), "cmdAceptar_Click");
 }
 
 TEST_F(QtHostTest, TheInputBoxReturnsTheTextOrNothingWhenCancelled) {

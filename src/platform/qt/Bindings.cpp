@@ -17,6 +17,7 @@
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FlexGridView.h"
 #include "platform/qt/FormWindow.h"
+#include "platform/qt/FromOperator.h"
 #include "platform/qt/KeyMapping.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
@@ -91,10 +92,17 @@ bool Binding::eventFilter(QObject* watched, QEvent* event) {
   if (watched != widget_ || !control_) return false;
   switch (event->type()) {
     case QEvent::FocusIn:
-      if (!ui::op::focus(*control_)) QTimer::singleShot(0, &window_, [w = &window_] { w->focusActiveControl(); });
+      fromOperator([&] {
+        if (!ui::op::focus(*control_)) QTimer::singleShot(0, &window_, [w = &window_] { w->focusActiveControl(); });
+      });
       return false;
     case QEvent::KeyPress:
-    case QEvent::KeyRelease: return widget_->hasFocus() && handleKey(event);
+    case QEvent::KeyRelease: {
+      if (!widget_->hasFocus()) return false;
+      bool consumed = true;  // a key whose handler failed goes no further
+      fromOperator([&] { consumed = handleKey(event); });
+      return consumed;
+    }
     default: return false;
   }
 }
@@ -155,7 +163,8 @@ class LabelBinding : public Binding {
     }
   }
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == widget() && event->type() == QEvent::MouseButtonRelease && control()) ui::op::click(*control());
+    if (watched == widget() && event->type() == QEvent::MouseButtonRelease && control())
+      fromOperator([this] { ui::op::click(*control()); });
     return Binding::eventFilter(watched, event);
   }
 
@@ -169,7 +178,7 @@ class LineEditBinding : public Binding {
       : Binding(box, new QLineEdit(parent), window), box_(box) {
     auto* w = static_cast<QLineEdit*>(widget());
     QObject::connect(w, &QLineEdit::textEdited, this, [this](const QString& text) {
-      if (control()) box_.Text = text;
+      if (control()) fromOperator([&] { box_.Text = text; });
     });
     QObject::connect(w, &QLineEdit::selectionChanged, this, [this] { followSelection(); });
     QObject::connect(w, &QLineEdit::cursorPositionChanged, this, [this] { followSelection(); });
@@ -223,7 +232,7 @@ class PlainTextBinding : public Binding {
       : Binding(box, new QPlainTextEdit(parent), window), box_(box) {
     auto* w = static_cast<QPlainTextEdit*>(widget());
     QObject::connect(w, &QPlainTextEdit::textChanged, this, [this, w] {
-      if (!updating() && control()) box_.Text = w->toPlainText();
+      if (!updating() && control()) fromOperator([&] { box_.Text = w->toPlainText(); });
     });
   }
 
@@ -266,7 +275,7 @@ class ButtonBinding : public Binding {
     auto* w = static_cast<Widget*>(widget());
     setUp(*w);
     QObject::connect(w, &QAbstractButton::clicked, this, [this] {
-      if (control()) ui::op::click(*control());
+      if (control()) fromOperator([this] { ui::op::click(*control()); });
       if (control()) refresh({Prop::Value});
     });
   }
@@ -290,11 +299,11 @@ class ComboBinding : public Binding {
     auto* w = static_cast<QComboBox*>(widget());
     w->setEditable(combo.Style() != ui::ComboBox::DropdownList);
     QObject::connect(w, &QComboBox::activated, this, [this](int index) {
-      if (control()) ui::op::choose(combo_, index);
+      if (control()) fromOperator([&] { ui::op::choose(combo_, index); });
     });
     if (w->lineEdit())
       QObject::connect(w->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (control()) combo_.Text = text;
+        if (control()) fromOperator([&] { combo_.Text = text; });
       });
   }
 
@@ -363,7 +372,7 @@ class TimerBinding : public Binding {
  public:
   TimerBinding(ui::Timer& timer, FormWindow& window) : Binding(timer, nullptr, window), timer_(timer) {
     QObject::connect(&clock_, &QTimer::timeout, this, [this] {
-      if (control()) timer_.Tick();
+      if (control()) fromOperator([this] { timer_.Tick(); });
     });
   }
 

@@ -9,6 +9,7 @@
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/Bindings.h"
+#include "platform/qt/FromOperator.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Operator.h"
@@ -117,7 +118,7 @@ class GridBinding : public Binding {
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     QObject::connect(view, &QTableView::clicked, this, [this](const QModelIndex& at) {
-      if (control()) ui::op::clickCell(grid_, at.row() + grid_.FixedRows(), at.column());
+      if (control()) fromOperator([&] { ui::op::clickCell(grid_, at.row() + grid_.FixedRows(), at.column()); });
     });
     QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
                      [this](const QModelIndex& at) { followCurrent(at); });
@@ -192,8 +193,10 @@ class GridBinding : public Binding {
   // Keyboard moves of the operator move the model's current cell.
   void followCurrent(const QModelIndex& at) {
     if (following_ || updating() || !control() || !at.isValid()) return;
-    grid_.setRow(at.row() + grid_.FixedRows());
-    grid_.setCol(at.column());
+    fromOperator([&] {
+      grid_.setRow(at.row() + grid_.FixedRows());
+      grid_.setCol(at.column());
+    });
   }
 
   ui::FlexGrid& grid_;

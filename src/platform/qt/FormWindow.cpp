@@ -6,6 +6,7 @@
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/Bindings.h"
+#include "platform/qt/FromOperator.h"
 #include "platform/ui/Operator.h"
 
 namespace qt {
@@ -80,14 +81,16 @@ void FormWindow::forget(const ui::Control& control) { bindings_.erase(&control);
 void FormWindow::closeEvent(QCloseEvent* event) {
   // The model decides: its Form_QueryUnload may refuse or only hide.
   event->ignore();
-  if (form_) ui::op::close(*form_);
+  if (form_) fromOperator([this] { ui::op::close(*form_); });
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (!form_ || applyingGeometry_) return;
-  if (width() != pixelsX(form_->ScaleWidth())) form_->Width = twipsX(width()) + form_->nonClientWidth();
-  if (height() != pixelsY(form_->ScaleHeight())) form_->Height = twipsY(height()) + form_->nonClientHeight();
+  fromOperator([this] {
+    if (width() != pixelsX(form_->ScaleWidth())) form_->Width = twipsX(width()) + form_->nonClientWidth();
+    if (height() != pixelsY(form_->ScaleHeight())) form_->Height = twipsY(height()) + form_->nonClientHeight();
+  });
 }
 
 void FormWindow::moveEvent(QMoveEvent* event) {
