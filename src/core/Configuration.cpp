@@ -40,7 +40,12 @@ bool sellsWithOwnDecimals() {
 QString LeeClaveConfiguracion(data_access::DB_Dll& servicio, const QString& Clave, QString& ValorAux,
                               const QString& Rutina) {
   CoreState& st = gCore();
-  rt::StepRunner steps([&](const rt::Error& e) { return library::gUtilidades().DialogoError(e, Rutina); });
+  // Ignore goes on with the next step; any other answer, Retry included,
+  // leaves with an empty text.
+  rt::StepRunner steps([&](const rt::Error& e) {
+    const int respuesta = library::gUtilidades().DialogoError(e, Rutina);
+    return respuesta == rt::answer::Ignore ? respuesta : rt::answer::Abort;
+  });
   ado::Recordset rs;
   QString valor;
   const auto leave = [&] {
