@@ -58,20 +58,28 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
 
   long codigo = 0;
   QString texto;
-  if (!steps.run([&] {
-        ado::Errors& errores = db.gCnn.Errors();
-        if (errores.Count() == 0) return;
-        codigo = errores[0].NativeError;
-        lHayError = true;
-        texto = TextoErroresLote(errores);
-        ErrDesc = texto;
-        if ((IgnorarDuplicado && codigo == 2627) || (IgnorarForeingKey && codigo == 547)) {
-          ErrDesc = errores[0].Description;
-          texto = QString();
-        }
-        errores.Clear();
-      }))
-    return;
+  // The failure the Errors collection holds, if any, becomes the batch's.
+  const auto leeErrores = [&] {
+    return steps.run([&] {
+      ado::Errors& errores = db.gCnn.Errors();
+      if (errores.Count() == 0) return;
+      codigo = errores[0].NativeError;
+      lHayError = true;
+      texto = TextoErroresLote(errores);
+      ErrDesc = texto;
+      if ((IgnorarDuplicado && codigo == 2627) || (IgnorarForeingKey && codigo == 547)) {
+        ErrDesc = errores[0].Description;
+        texto = QString();
+      }
+      errores.Clear();
+    });
+  };
+  if (!leeErrores()) return;
+  if (!lHayError) {
+    if (!steps.run([&] { db.EjecutaConsultaSQL(QStringLiteral("COMMIT TRANSACTION")); })) return;
+    // A commit that failed wrote nothing, and leaves the transaction open.
+    if (!leeErrores()) return;
+  }
 
   if (lHayError) {
     runIgnoringErrors(QStringLiteral("ROLLBACK TRANSACTION"));
@@ -81,8 +89,6 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
             ui::MsgBox(texto, ui::mb::Critical | ui::mb::OkOnly, QStringLiteral("Aviso al Operador!"));
         }))
       return;
-  } else if (!steps.run([&] { db.EjecutaConsultaSQL(QStringLiteral("COMMIT TRANSACTION")); })) {
-    return;
   }
   CodError = codigo;
 }

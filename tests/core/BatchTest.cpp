@@ -9,6 +9,7 @@
 #include "platform/runtime/Environment.h"
 #include "platform/ui/MessageBox.h"
 #include "support/QtPrinters.h"
+#include "support/SuiteDatabase.h"
 
 using namespace core;
 
@@ -123,6 +124,22 @@ TEST(BatchErrorText, ListsEveryEntryButTheClosingOne) {
   EXPECT_EQ(TextoErroresLote(errors), "2627 : Clave duplicada\r\n");
   errors.Replace({entry(547, "Conflicto"), entry(2627, "Clave duplicada"), entry(3621, "Se terminó la instrucción.")});
   EXPECT_EQ(TextoErroresLote(errors), "547 : Conflicto\r\n2627 : Clave duplicada\r\n");
+}
+
+TEST_F(Batch, ACommitThatFailsIsAFailedBatch) {
+  // A deferred reference is checked at the commit, which then fails.
+  testing_support::DefineInDatabase(path, "CREATE TABLE PADRE (ID INTEGER PRIMARY KEY)");
+  testing_support::DefineInDatabase(
+      path, "CREATE TABLE HIJO (ID INTEGER, PADRE INTEGER REFERENCES PADRE(ID) DEFERRABLE INITIALLY DEFERRED)");
+  host.answer(ui::mb::Ok, "FOREIGN KEY");
+  run({insert("NUEVA"), "INSERT INTO HIJO (ID, PADRE) VALUES (1, 99)"});
+  EXPECT_TRUE(hayError);
+  EXPECT_NE(codigo, 0);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM AUX_ERR").toLong(), 1);
+  // Rolled back, and the next batch is a transaction of its own again.
+  run({insert("OTRA")});
+  EXPECT_FALSE(hayError);
+  EXPECT_EQ(rows("SELECT CLAVE FROM TA_CONFIGURACION ORDER BY CLAVE"), QStringList({"EXISTE", "OTRA"}));
 }
 
 }  // namespace
