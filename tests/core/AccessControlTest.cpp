@@ -1,7 +1,7 @@
 // The user's right to run a program, and the access log.
 #include <gtest/gtest.h>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/AccessControl.h"
 #include "core/CoreState.h"
 #include "data_access/DataAccessState.h"

@@ -2,7 +2,7 @@
 // recorded in AUX_ERR on failure.
 #include <gtest/gtest.h>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/Batch.h"
 #include "data_access/DataAccessState.h"
 #include "platform/ado/Error.h"

@@ -1,7 +1,7 @@
 // The configuration reader and the loader of the configuration keys.
 #include <gtest/gtest.h>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/Configuration.h"
 #include "core/CoreState.h"
 #include "core/Formatting.h"

@@ -1,7 +1,7 @@
 // Statement texts of the field list, blank for blank.
 #include <gtest/gtest.h>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/CoreState.h"
 #include "core/FieldList.h"
 #include "data_access/DataAccessState.h"

@@ -1,7 +1,7 @@
 // The suite's common look of a window.
 #include <gtest/gtest.h>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/FormStyle.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"

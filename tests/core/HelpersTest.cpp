@@ -1,7 +1,7 @@
 // Truth values, amounts, times and lookups in lists.
 #include <gtest/gtest.h>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/CoreState.h"
 #include "core/Formatting.h"
 #include "core/TextHelpers.h"

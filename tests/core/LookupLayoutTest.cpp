@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/CoreState.h"
 #include "core/LookupLayout.h"
 #include "support/ErrorNumber.h"

@@ -1,7 +1,7 @@
 // The parameter text, the INI file of the computer and user, server names.
 #include <gtest/gtest.h>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/StartupParameters.h"
 #include "core/library/Library.h"
 #include "platform/runtime/Environment.h"

@@ -4,7 +4,7 @@
 
 #include <QFileInfo>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/CoreState.h"
 #include "core/Startup.h"
 #include "core/forms/frmAcceso.h"

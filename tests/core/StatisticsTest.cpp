@@ -1,7 +1,7 @@
 // The statistics database beside the suite database and its time-out key.
 #include <gtest/gtest.h>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/CoreState.h"
 #include "core/Statistics.h"
 #include "support/QtPrinters.h"

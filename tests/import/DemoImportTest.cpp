@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "DemoDatabase.h"
 #include "DemoSources.h"
 #include "core/forms/FrmInputBox.h"

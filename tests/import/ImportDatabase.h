@@ -1,7 +1,7 @@
 #pragma once
 // The import's tests start from a fresh program on a fresh suite database,
 // with the service connected as an administrator who is the logged user.
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 
 namespace testing_support {
 

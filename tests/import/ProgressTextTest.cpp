@@ -2,7 +2,7 @@
 // minutes, records per minute.
 #include <gtest/gtest.h>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "import/Avance.h"
 #include "platform/runtime/Dates.h"
 #include "support/QtPrinters.h"

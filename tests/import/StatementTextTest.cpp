@@ -1,7 +1,7 @@
 // The exact texts of the import's statements.
 #include <gtest/gtest.h>
 
-#include "CoreFixture.h"
+#include "support/CoreFixture.h"
 #include "core/CoreState.h"
 #include "import/AsientoVenta.h"
 #include "import/ImportSql.h"

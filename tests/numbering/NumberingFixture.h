@@ -6,7 +6,7 @@
 // administrator.
 #include <QStringList>
 
-#include "core/CoreFixture.h"
+#include "support/CoreFixture.h"
 
 namespace testing_support {
 
