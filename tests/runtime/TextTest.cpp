@@ -34,6 +34,25 @@ TEST(Text, TextCompareFoldsCaseBeyondAscii) {
   EXPECT_EQ(rt::StrComp("abc", "ABD", rt::Compare::Text), -1);
 }
 
+// Qt's case-insensitive search is the reference for every start position.
+TEST(Text, TextSearchFindsWhatQtFinds) {
+  const QString texts[] = {QStringLiteral("aaab aAB"), QStringLiteral("DROP TABLE x\r\ncreate Drop"),
+                           QStringLiteral("Muñoz \u212Aelvin kELVIN"), QStringLiteral("@ADMIN_MV @admin_x @Admin_"),
+                           QStringLiteral("ab")};
+  const char* needles[] = {"aab", "b", "AB", "drop", "CREATE", "kelvin", "@Admin_", "n", "abc"};
+  for (const QString& text : texts)
+    for (const char* needle : needles) {
+      const QString find = QString::fromLatin1(needle);
+      for (int start = 1; start <= text.size(); ++start)
+        EXPECT_EQ(rt::InStr(start, text, find, rt::Compare::Text),
+                  text.indexOf(find, start - 1, Qt::CaseInsensitive) + 1)
+            << qPrintable(text) << " / " << needle << " from " << start;
+      EXPECT_EQ(rt::Replace(text, find, "#", rt::Compare::Text),
+                QString(text).replace(find, "#", Qt::CaseInsensitive))
+          << qPrintable(text) << " / " << needle;
+    }
+}
+
 TEST(Text, ChrFollowsTheWindowsCodePage) {
   EXPECT_EQ(rt::Chr(255), QChar(0xFF));
   EXPECT_EQ(rt::Chr(128), QChar(0x20AC));

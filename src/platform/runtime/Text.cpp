@@ -1,5 +1,7 @@
 #include "platform/runtime/Text.h"
 
+#include <array>
+
 #include "platform/runtime/Error.h"
 
 namespace rt {
@@ -61,17 +63,27 @@ char16_t foldAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32
 
 // Text compare of an ASCII `find`: the same answer as Qt's case-insensitive
 // search (simple case folding), without folding every character twice.
+// Horspool's search: the folded character under the end of the window
+// tells how far the window can move.
 qsizetype indexOfAsciiText(const QString& s, const QString& find, qsizetype from) {
-  const qsizetype last = s.size() - find.size();
+  const qsizetype m = find.size();
+  const qsizetype last = s.size() - m;
   const char16_t* text = reinterpret_cast<const char16_t*>(s.constData());
   const char16_t* needle = reinterpret_cast<const char16_t*>(find.constData());
   const auto fold = [](char16_t c) { return c < 0x80 ? foldAscii(c) : QChar(c).toCaseFolded().unicode(); };
-  const char16_t first = foldAscii(needle[0]);
-  for (qsizetype i = from; i <= last; ++i) {
-    if (fold(text[i]) != first) continue;
-    qsizetype k = 1;
-    while (k < find.size() && fold(text[i + k]) == foldAscii(needle[k])) ++k;
-    if (k == find.size()) return i;
+  std::array<qsizetype, 0x80> shift;
+  shift.fill(m);
+  for (qsizetype k = 0; k + 1 < m; ++k) shift[foldAscii(needle[k])] = m - 1 - k;
+  const char16_t end = foldAscii(needle[m - 1]);
+  for (qsizetype i = from; i <= last;) {
+    const char16_t c = fold(text[i + m - 1]);
+    if (c == end) {
+      qsizetype k = 0;
+      while (k + 1 < m && fold(text[i + k]) == foldAscii(needle[k])) ++k;
+      if (k + 1 == m) return i;
+    }
+    // A character beyond ASCII that folds to none is nowhere in `find`.
+    i += c < 0x80 ? shift[c] : m;
   }
   return -1;
 }
