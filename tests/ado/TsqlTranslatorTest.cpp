@@ -427,19 +427,45 @@ TEST(TsqlTranslator, CacheHitsBindTheirOwnLiterals) {
   EXPECT_EQ(One("SELECT TOP 3 * FROM MA_CUENTAS").sql, "SELECT * FROM MA_CUENTAS LIMIT 3");
 }
 
+// A kept translation is found by the shape's hash and taken only when the
+// text has that very shape.
+TEST(TsqlTranslator, ShapeIsTheTextWithItsLiteralsMarked) {
+  const auto tokenized = [](const char* sql) {
+    ado::sqlite::tsql::TokenizedText t;
+    ado::sqlite::tsql::Tokenize(Q(sql), t);
+    return t;
+  };
+  const auto kept = tokenized("SELECT TOP 3 * FROM T WHERE A = 'x''y' AND B = 12");
+  EXPECT_EQ(kept.shape(), Q("SELECT TOP 3 * FROM T WHERE A = \x02 AND B = \x01"));
+  EXPECT_EQ(kept.shapeLength, kept.shape().size());
+  const auto same = tokenized("SELECT TOP 3 * FROM T WHERE A = N'' AND B = 3.5");
+  EXPECT_TRUE(same.hasShape(kept.shape()));
+  EXPECT_EQ(same.shapeHash, kept.shapeHash);
+  for (const char* other : {"SELECT TOP 3 * FROM T WHERE A = 'x' AND C = 12", "SELECT TOP 3 * FROM T WHERE A = 1 AND B = 12",
+                            "SELECT TOP 4 * FROM T WHERE A = 'x' AND B = 12", "SELECT TOP 3 * FROM T WHERE A = 'x' AND B = 1 ",
+                            "SELECT TOP 3 * FROM T WHERE A = 'x' AND B = 'y'"})
+    EXPECT_FALSE(tokenized(other).hasShape(kept.shape())) << other;
+}
+
 TEST(TsqlTranslator, CacheIsBounded) {
   ado::sqlite::tsql::TranslationCache cache(2);
   auto script = std::make_shared<const ado::sqlite::tsql::CompiledScript>();
-  cache.insert(1, "a", script);
-  cache.insert(1, "b", script);
-  ASSERT_TRUE(cache.find(1, "a"));  // "a" is now the most recent
-  cache.insert(1, "c", script);
+  const auto text = [](const QString& sql) {
+    ado::sqlite::tsql::TokenizedText t;
+    ado::sqlite::tsql::Tokenize(sql, t);
+    return t;
+  };
+  const auto a = text("SELECT a"), b = text("SELECT b"), c = text("SELECT c");
+  cache.insert(1, a, script);
+  cache.insert(1, b, script);
+  ASSERT_TRUE(cache.find(1, a));  // "a" is now the most recent
+  cache.insert(1, c, script);
   EXPECT_EQ(cache.size(), 2u);
-  EXPECT_TRUE(cache.find(1, "a"));
-  EXPECT_FALSE(cache.find(1, "b"));
-  EXPECT_TRUE(cache.find(1, "c"));
-  EXPECT_FALSE(cache.find(2, "c"));
-  cache.insert(1, QString(ado::sqlite::tsql::TranslationCache::kLongestShape + 1, u'x'), script);
+  EXPECT_TRUE(cache.find(1, a));
+  EXPECT_FALSE(cache.find(1, b));
+  EXPECT_TRUE(cache.find(1, c));
+  EXPECT_FALSE(cache.find(2, c));
+  cache.insert(1, text("SELECT " + QString(ado::sqlite::tsql::TranslationCache::kLongestShape, u'x')), script);
   EXPECT_EQ(cache.size(), 2u) << "very long texts are not kept";
 }
 

@@ -1,6 +1,8 @@
 #include "platform/ado/sqlite/TsqlTokenizer.h"
 
 #include <QChar>
+#include <array>
+#include <cstring>
 
 #include "platform/ado/sqlite/TsqlRefusal.h"
 
@@ -8,19 +10,47 @@ namespace ado::sqlite::tsql {
 
 namespace {
 
-bool IsAsciiLetter(char16_t c) {
-  const char16_t lower = c | 0x20;
-  return lower >= u'a' && lower <= u'z';
+// Character classes of ASCII, looked up once per character; beyond ASCII,
+// Unicode letters start and continue names and Unicode spaces are blanks.
+enum CharClass : uint8_t { kNameStart = 1, kNamePart = 2, kDigit = 4, kBlank = 8 };
+
+constexpr std::array<uint8_t, 128> kClasses = [] {
+  std::array<uint8_t, 128> classes{};
+  for (int c = 0; c < 128; ++c) {
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    const bool digit = c >= '0' && c <= '9';
+    if (letter || c == '_') classes[c] |= kNameStart | kNamePart;
+    if (digit) classes[c] |= kDigit | kNamePart;
+    if (c == '@' || c == '#' || c == '$') classes[c] |= kNamePart;
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') classes[c] |= kBlank;
+  }
+  return classes;
+}();
+
+inline bool Is(char16_t c, CharClass what) { return c < 128 && (kClasses[c] & what); }
+inline bool IsDigit(char16_t c) { return Is(c, kDigit); }
+inline bool IsNameStart(char16_t c) { return c < 128 ? Is(c, kNameStart) : QChar(c).isLetter(); }
+inline bool IsNamePart(char16_t c) { return c < 128 ? Is(c, kNamePart) : QChar(c).isLetter(); }
+inline bool IsBlank(char16_t c) { return c < 128 ? Is(c, kBlank) : QChar(c).isSpace(); }
+
+// Folds a run of the shape into its hash, four characters at a time. Two
+// shapes with one hash are told apart by comparing their text, so the hash
+// needs to be quick more than strong.
+size_t HashRun(size_t hash, const char16_t* s, qsizetype n) {
+  constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+  uint64_t h = hash;
+  for (; n >= 4; s += 4, n -= 4) {
+    uint64_t word;
+    std::memcpy(&word, s, sizeof word);
+    h = (h ^ word) * kMultiplier;
+    h ^= h >> 29;
+  }
+  for (; n > 0; ++s, --n) h = (h ^ *s) * kMultiplier;
+  return static_cast<size_t>(h ^ (h >> 32));
 }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsNameStart(char16_t c) { return IsAsciiLetter(c) || c == u'_' || (c > 127 && QChar(c).isLetter()); }
-bool IsNamePart(char16_t c) {
-  return IsNameStart(c) || IsDigit(c) || c == u'@' || c == u'#' || c == u'$';
-}
-bool IsBlank(char16_t c) {
-  return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f' || c == u'\v' ||
-         (c > 127 && QChar(c).isSpace());
-}
+
+// The marker a lifted literal leaves in the shape.
+char16_t Marker(const Literal& l) { return l.isString ? u'\x02' : u'\x01'; }
 
 bool IsTwoCharOperator(char16_t a, char16_t b) {
   switch (a) {
@@ -61,31 +91,33 @@ int32_t ClosingQuote(const char16_t* s, int32_t n, int32_t open, char16_t quote,
 class NumberPlacement {
  public:
   void seen(const TokenizedText& out, const Token& t) {
-    const QStringView text = out.text(t);
-    if (t.kind == TokenKind::Symbol && text == u"(") {
+    if (isSymbol(out, t, u'(')) {
       ++depth_;
-    } else if (t.kind == TokenKind::Symbol && text == u")") {
+    } else if (isSymbol(out, t, u')')) {
       --depth_;
       if (depth_ < byListDepth_) byListDepth_ = -1;
-    } else if (t.kind == TokenKind::Word && IsKeyword(text, "BY") && previousIs(out, 1, "ORDER", "GROUP")) {
+    } else if (t.kind == TokenKind::Word && IsKeyword(out.text(t), "BY") && previousIs(out, 1, "ORDER", "GROUP")) {
       byListDepth_ = depth_;
     }
   }
   bool staysInText(const TokenizedText& out) const {
     if (previousIs(out, 1, "TOP") || previousIs(out, 1, "BY")) return true;
-    if (previousSymbol(out, u"(") && previousIs(out, 2, "TOP")) return true;
-    return previousSymbol(out, u",") && depth_ == byListDepth_;
+    if (previousSymbol(out, u'(') && previousIs(out, 2, "TOP")) return true;
+    return previousSymbol(out, u',') && depth_ == byListDepth_;
   }
 
  private:
+  static bool isSymbol(const TokenizedText& out, const Token& t, char16_t symbol) {
+    return t.kind == TokenKind::Symbol && t.length == 1 && out.source.at(t.begin) == symbol;
+  }
   static bool previousIs(const TokenizedText& out, size_t back, std::string_view a, std::string_view b = {}) {
     if (out.tokens.size() < back) return false;
     const Token& p = out.tokens[out.tokens.size() - back];
     if (p.kind != TokenKind::Word) return false;
     return IsKeyword(out.text(p), a) || (!b.empty() && IsKeyword(out.text(p), b));
   }
-  static bool previousSymbol(const TokenizedText& out, QStringView symbol) {
-    return !out.tokens.empty() && out.tokens.back().kind == TokenKind::Symbol && out.text(out.tokens.back()) == symbol;
+  static bool previousSymbol(const TokenizedText& out, char16_t symbol) {
+    return !out.tokens.empty() && isSymbol(out, out.tokens.back(), symbol);
   }
   int depth_ = 0;
   int byListDepth_ = -1;
@@ -116,24 +148,54 @@ QString TokenizedText::literalText(const Literal& l) const {
   return value;
 }
 
+QString TokenizedText::shape() const {
+  QString shape;
+  shape.reserve(shapeLength);
+  int32_t copied = 0;
+  for (const Literal& l : literals) {
+    shape.append(QStringView(source).mid(copied, l.tokenBegin - copied)).append(QChar(Marker(l)));
+    copied = l.tokenEnd;
+  }
+  return shape.append(QStringView(source).mid(copied));
+}
+
+bool TokenizedText::hasShape(const QString& shape) const {
+  if (shape.size() != shapeLength) return false;
+  const QChar* kept = shape.constData();
+  int32_t copied = 0;
+  // The source's text from `copied` to `end` stands next in the shape.
+  const auto same = [&](int32_t end) {
+    const size_t bytes = static_cast<size_t>(end - copied) * sizeof(QChar);
+    if (std::memcmp(source.constData() + copied, kept, bytes) != 0) return false;
+    kept += end - copied;
+    return true;
+  };
+  for (const Literal& l : literals) {
+    if (!same(l.tokenBegin) || *kept++ != QChar(Marker(l))) return false;
+    copied = l.tokenEnd;
+  }
+  return same(static_cast<int32_t>(source.size()));
+}
+
 void Tokenize(const QString& text, TokenizedText& out) {
   out.source = text;
   out.tokens.clear();
   out.literals.clear();
-  out.shape.resize(0);
-  out.shape.reserve(text.size() + 1);
 
   const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
   const int32_t n = static_cast<int32_t>(text.size());
   int32_t copied = 0;
+  size_t hash = 0;
+  qsizetype lifted = 0;  // characters of the source the markers stand for, less the markers
   NumberPlacement numbers;
   bool space = false;
 
+  // The text since the last literal and the marker go into the shape's hash.
   auto lift = [&](Token& t, bool isString, int32_t begin, int32_t length, bool doubled) {
     t.literal = static_cast<int32_t>(out.literals.size());
-    out.literals.push_back(Literal{begin, length, isString, doubled});
-    out.shape.append(QStringView(s + copied, t.begin - copied));
-    out.shape.append(isString ? u'\x02' : u'\x01');
+    const Literal& l = out.literals.emplace_back(Literal{begin, length, isString, doubled, t.begin, t.begin + t.length});
+    hash = HashRun(hash, s + copied, t.begin - copied) ^ Marker(l);
+    lifted += t.length - 1;
     copied = t.begin + t.length;
   };
   auto previousIsAs = [&] {
@@ -230,7 +292,8 @@ void Tokenize(const QString& text, TokenizedText& out) {
     out.tokens.push_back(t);
     i = end;
   }
-  out.shape.append(QStringView(s + copied, n - copied));
+  out.shapeHash = HashRun(hash, s + copied, n - copied);
+  out.shapeLength = n - lifted;
 }
 
 }  // namespace ado::sqlite::tsql

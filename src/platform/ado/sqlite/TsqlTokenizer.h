@@ -1,8 +1,10 @@
 #pragma once
 // Splits statement text in SQL Server's dialect into tokens in one pass,
 // without allocating per token. Literals that may become parameters are
-// lifted out, and the text with those literals blanked is built on the way:
-// it is the shape under which translations are cached.
+// lifted out; the text with each of them replaced by a marker is the shape
+// under which translations are cached. Only the shape's hash and length are
+// worked out on the way: the shape itself is written out when a new
+// translation is kept, and a kept one is compared with the source in place.
 #include <QString>
 #include <QStringView>
 #include <cstdint>
@@ -30,23 +32,29 @@ struct Token {
   int32_t literal = -1;      // index of its lifted literal; -1 when none
 };
 
-// A literal lifted out of the text. For strings, the span is the text
-// between the quotes, still with its doubled apostrophes.
+// A literal lifted out of the text. For strings, the value span is the
+// text between the quotes, still with its doubled apostrophes.
 struct Literal {
   int32_t begin = 0;
   int32_t length = 0;
   bool isString = false;
   bool doubledQuotes = false;
+  int32_t tokenBegin = 0;  // the whole literal (quotes and N included): what its marker replaces
+  int32_t tokenEnd = 0;
 };
 
 struct TokenizedText {
   QString source;
   std::vector<Token> tokens;
   std::vector<Literal> literals;
-  QString shape;  // the source with every lifted literal replaced by a marker
+  size_t shapeHash = 0;
+  qsizetype shapeLength = 0;
 
   QStringView text(const Token& t) const { return QStringView(source).mid(t.begin, t.length); }
   QString literalText(const Literal& l) const;  // the value, apostrophes undoubled
+  // The source with every lifted literal replaced by its marker.
+  QString shape() const;
+  bool hasShape(const QString& shape) const;
 };
 
 // Fills `out` (its buffers are reused). Throws Unsupported on an unclosed

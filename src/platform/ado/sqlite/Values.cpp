@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <optional>
+#include <string>
 
 #include "platform/ado/Constants.h"
 #include "platform/runtime/Dates.h"
@@ -58,6 +59,23 @@ rt::Variant plain(sqlite3_stmt* statement, int column) {
   }
 }
 
+// Text goes to SQLite as UTF-8, which copies it; plain ASCII, the usual
+// case, is narrowed into a buffer kept between calls.
+int bindText(sqlite3_stmt* statement, int index, QStringView text) {
+  thread_local std::string ascii;
+  ascii.resize(static_cast<size_t>(text.size()));
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i].unicode();
+    if (c >= 0x80) {
+      const QByteArray utf8 = text.toUtf8();
+      return sqlite3_bind_text(statement, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+    }
+    ascii[static_cast<size_t>(i)] = static_cast<char>(c);
+  }
+  // A non-null pointer: an empty text is a value, not NULL.
+  return sqlite3_bind_text(statement, index, ascii.c_str(), static_cast<int>(ascii.size()), SQLITE_TRANSIENT);
+}
+
 }  // namespace
 
 int BindValue(sqlite3_stmt* statement, int index, const rt::Variant& value) {
@@ -76,12 +94,18 @@ int BindValue(sqlite3_stmt* statement, int index, const rt::Variant& value) {
       QByteArray iso = rt::IsoDateText(value.toDate()).toUtf8();
       return sqlite3_bind_text(statement, index, iso.constData(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
     }
-    case T::String: {
-      QByteArray text = value.stringIf()->toUtf8();
-      return sqlite3_bind_text(statement, index, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-    }
+    case T::String: return bindText(statement, index, *value.stringIf());
   }
   return SQLITE_MISUSE;
+}
+
+int BindLiteral(sqlite3_stmt* statement, int index, const tsql::LiteralValue& value) {
+  switch (value.type) {
+    case tsql::LiteralValue::Type::Integer: return sqlite3_bind_int64(statement, index, value.integer);
+    case tsql::LiteralValue::Type::Real: return sqlite3_bind_double(statement, index, value.real);
+    case tsql::LiteralValue::Type::Text: break;
+  }
+  return bindText(statement, index, value.text);
 }
 
 rt::Variant ReadValue(sqlite3_stmt* statement, int column, ValueKind kind) {

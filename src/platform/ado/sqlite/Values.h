@@ -2,6 +2,7 @@
 // Values between Variants and SQLite: dates travel as ISO text, money and
 // decimals come back as Currency, bit as Boolean, text as text.
 #include "platform/ado/sqlite/DeclaredType.h"
+#include "platform/ado/sqlite/TsqlLiteralValue.h"
 #include "platform/runtime/Variant.h"
 
 struct sqlite3_stmt;
@@ -10,6 +11,7 @@ namespace ado::sqlite {
 
 // Returns an SQLite result code.
 int BindValue(sqlite3_stmt* statement, int index, const rt::Variant& value);
+int BindLiteral(sqlite3_stmt* statement, int index, const tsql::LiteralValue& value);
 rt::Variant ReadValue(sqlite3_stmt* statement, int column, ValueKind kind);
 // The ADO type an untyped column (an expression) reports, from its value.
 int TypeOfValue(sqlite3_stmt* statement, int column);
