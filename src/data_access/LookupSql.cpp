@@ -35,14 +35,14 @@ QString plainComparison(Comparison kind, const QString& campo, const QString& va
 }  // namespace
 
 QString Quoted(const QString& text) {
-  QString quoted;
-  quoted.reserve(text.size() + 2);
-  quoted += u'\'';
+  QString quoted(text.size() + text.count(u'\'') + 2, Qt::Uninitialized);
+  QChar* out = quoted.data();
+  *out++ = u'\'';
   for (QChar c : text) {
-    quoted += c;
-    if (c == u'\'') quoted += c;
+    *out++ = c;
+    if (c == u'\'') *out++ = c;
   }
-  quoted += u'\'';
+  *out = u'\'';
   return quoted;
 }
 

@@ -36,23 +36,27 @@ bool isPlainNumber(const QString& t) {
 }
 
 QString normalisedNumber(const QString& input) {
-  QString t = input.trimmed();
-  const int dots = static_cast<int>(t.count(u'.'));
-  const int commas = static_cast<int>(t.count(u','));
+  const QStringView t = QStringView(input).trimmed();
+  qsizetype dots = 0, commas = 0, lastDot = -1, lastComma = -1;
+  for (qsizetype i = 0; i < t.size(); ++i) {
+    if (t[i] == u'.') ++dots, lastDot = i;
+    else if (t[i] == u',') ++commas, lastComma = i;
+  }
   QChar decimal;
-  if (dots && commas) decimal = t.lastIndexOf(u'.') > t.lastIndexOf(u',') ? u'.' : u',';
+  if (dots && commas) decimal = lastDot > lastComma ? u'.' : u',';
   else if (dots == 1) decimal = u'.';
   else if (commas == 1) decimal = u',';
-  QString out;
-  out.reserve(t.size());
+  QString out(t.size(), Qt::Uninitialized);
+  QChar* end = out.data();
   for (QChar c : t) {
     if (c == u'.' || c == u',') {
-      if (c == decimal) out += u'.';
+      if (c == decimal) *end++ = u'.';
       // otherwise a group separator: dropped
     } else {
-      out += c;
+      *end++ = c;
     }
   }
+  out.truncate(end - out.constData());
   return isPlainNumber(out) ? out : QString();
 }
 

@@ -145,8 +145,9 @@ int Asc(QChar c) {
   return '?';
 }
 
+// Simple case folding keeps the length, so texts of two lengths differ.
 bool EqualsText(const QString& a, const QString& b) {
-  return a.compare(b, Qt::CaseInsensitive) == 0;
+  return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 int StrComp(const QString& a, const QString& b, Compare compare) {

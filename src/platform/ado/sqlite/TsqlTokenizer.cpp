@@ -193,7 +193,8 @@ void Tokenize(const QString& text, TokenizedText& out) {
   // The text since the last literal and the marker go into the shape's hash.
   auto lift = [&](Token& t, bool isString, int32_t begin, int32_t length, bool doubled) {
     t.literal = static_cast<int32_t>(out.literals.size());
-    const Literal& l = out.literals.emplace_back(Literal{begin, length, isString, doubled, t.begin, t.begin + t.length});
+    const Literal& l =
+        out.literals.emplace_back(Literal{begin, length, isString, doubled, t.begin, t.begin + t.length});
     hash = HashRun(hash, s + copied, t.begin - copied) ^ Marker(l);
     lifted += t.length - 1;
     copied = t.begin + t.length;
