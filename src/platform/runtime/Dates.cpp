@@ -1,7 +1,6 @@
 #include "platform/runtime/Dates.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "platform/runtime/Regional.h"
 
@@ -165,13 +164,27 @@ QString DateText(const QDateTime& value) {
 QString IsoDateText(const QDateTime& value) {
   const QDate d = value.date();
   const QTime t = value.time();
-  if (d.year() < 0 || d.year() > 9999) return d.toString(Qt::ISODate);  // Qt's answer for such years
-  char text[24];
-  const int n = t == QTime(0, 0)
-                    ? std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year(), d.month(), d.day())
-                    : std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(),
-                                    t.hour(), t.minute(), t.second());
-  return QString::fromLatin1(text, n);
+  int year = 0, month = 0, day = 0;
+  d.getDate(&year, &month, &day);
+  if (year < 0 || year > 9999) return d.toString(Qt::ISODate);  // Qt's answer for such years
+  // "yyyy-mm-dd", then " hh:mm:ss" unless the time is midnight.
+  char16_t text[19];
+  const auto put = [&](int at, int number, int digits) {
+    for (int k = digits - 1; k >= 0; --k, number /= 10) text[at + k] = char16_t(u'0' + number % 10);
+  };
+  put(0, year, 4);
+  text[4] = u'-';
+  put(5, month, 2);
+  text[7] = u'-';
+  put(8, day, 2);
+  if (t == QTime(0, 0)) return QString(reinterpret_cast<const QChar*>(text), 10);
+  text[10] = u' ';
+  put(11, t.hour(), 2);
+  text[13] = u':';
+  put(14, t.minute(), 2);
+  text[16] = u':';
+  put(17, t.second(), 2);
+  return QString(reinterpret_cast<const QChar*>(text), 19);
 }
 
 long long DateDiffMinutes(const QDateTime& from, const QDateTime& to) {
