@@ -1,7 +1,8 @@
 #include "platform/runtime/Numbers.h"
 
 #include <cmath>
-#include <cstdio>
+#include <cctype>
+#include <charconv>
 #include <limits>
 
 #include "platform/runtime/Error.h"
@@ -107,11 +108,13 @@ int16_t CInt(double value) {
 
 namespace {
 
+// The C library's "%.15G".
 QString generalText(double value) {
   if (value == 0) return QStringLiteral("0");
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15G", value);
-  QString s = QString::fromLatin1(buf);
+  const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15).ptr;
+  for (char* c = buf; c != end; ++c) *c = static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+  QString s = QString::fromLatin1(buf, end - buf);
   // "1.5E+020" style of some C libraries aside, the runtime writes "1,5E+20".
   qsizetype e = s.indexOf(u'E');
   if (e >= 0) {
@@ -212,6 +215,9 @@ QString render(bool negative, QString whole, QString frac, const Mask& k) {
 QString FormatNumber(double value, const QString& mask) {
   Mask k = parseMask(mask);
   const int places = k.hasPoint ? k.fracZeros + k.fracHashes : 0;
+  // A whole number is its own decimal text.
+  if (places <= 4 && std::fabs(value) < 1e14 && value == std::trunc(value))
+    return FormatNumber(Currency::fromRaw(static_cast<int64_t>(value) * Currency::kScale), mask);
   // Round on the shortest decimal text of the value, not on binary noise.
   if (places <= 4)
     if (auto exact = Currency::parse(QString::number(value, 'g', 15))) return FormatNumber(*exact, mask);
