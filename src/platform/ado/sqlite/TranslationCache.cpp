@@ -13,6 +13,22 @@ std::shared_ptr<const CompiledScript> TranslationCache::find(uint64_t schema, co
   return it->second->second.script;
 }
 
+std::shared_ptr<const CompiledScript> TranslationCache::match(uint64_t schema, const QString& tsql,
+                                                             TokenizedText& text) {
+  std::lock_guard lock(mutex_);
+  int tried = 0;
+  for (auto it = recent_.begin(); it != recent_.end() && tried < kMatchedShapes; ++it) {
+    if (it->first.schema != schema) continue;
+    ++tried;
+    if (!MatchShape(tsql, it->second.shape, text)) continue;
+    text.shapeHash = it->first.shapeHash;
+    recent_.splice(recent_.begin(), recent_, it);
+    ++hits_;
+    return it->second.script;
+  }
+  return nullptr;
+}
+
 void TranslationCache::insert(uint64_t schema, const TokenizedText& text,
                               std::shared_ptr<const CompiledScript> script) {
   if (text.shapeLength > kLongestShape) return;
@@ -55,9 +71,11 @@ TranslationCache& TranslationCache::shared() {
 
 std::shared_ptr<const CompiledScript> TranslateShape(const QString& tsql, const SchemaInfo& schema,
                                                      TokenizedText& text) {
-  Tokenize(tsql, text);
   TranslationCache& cache = TranslationCache::shared();
-  std::shared_ptr<const CompiledScript> script = cache.find(schema.identity(), text);
+  std::shared_ptr<const CompiledScript> script = cache.match(schema.identity(), tsql, text);
+  if (script) return script;
+  Tokenize(tsql, text);
+  script = cache.find(schema.identity(), text);
   if (!script) {
     script = std::make_shared<const CompiledScript>(CompileScript(text, schema));
     cache.insert(schema.identity(), text, script);

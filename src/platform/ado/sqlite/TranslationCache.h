@@ -1,8 +1,10 @@
 #pragma once
 // Translations kept by shape: the statement text with its literals replaced
-// by markers, under the identity of the schema it was translated against. A
-// hit costs one tokenizing pass, a comparison of the text with the kept
-// shape, and the binding of the literals.
+// by markers, under the identity of the schema it was translated against.
+// A text of a recently used shape is matched against the kept shapes
+// without tokenizing it; any other is tokenized and found by its shape's
+// hash. Either way a hit costs one pass over the text and the binding of
+// the literals.
 //
 // Bounded: the least recently used shape goes when the cache is full, and
 // shapes longer than kLongestShape are translated every time.
@@ -23,11 +25,16 @@ namespace ado::sqlite::tsql {
 class TranslationCache {
  public:
   static constexpr qsizetype kLongestShape = 16384;
+  // How many of the most recently used shapes a text is matched against.
+  static constexpr int kMatchedShapes = 32;
 
   explicit TranslationCache(size_t capacity) : capacity_(capacity) {}
 
-  // The translation of the text's shape; null when none is kept.
+  // The translation of a tokenized text's shape; null when none is kept.
   std::shared_ptr<const CompiledScript> find(uint64_t schema, const TokenizedText& text);
+  // The translation of the first of the recently used shapes that `tsql`
+  // has, its literals in `text`; null when it has none of them.
+  std::shared_ptr<const CompiledScript> match(uint64_t schema, const QString& tsql, TokenizedText& text);
   void insert(uint64_t schema, const TokenizedText& text, std::shared_ptr<const CompiledScript> script);
 
   size_t size() const;
@@ -48,7 +55,7 @@ class TranslationCache {
     size_t operator()(const Key& k) const { return k.shapeHash ^ static_cast<size_t>(k.schema); }
   };
   struct Kept {
-    QString shape;
+    Shape shape;
     std::shared_ptr<const CompiledScript> script;
   };
   using Entry = std::pair<Key, Kept>;

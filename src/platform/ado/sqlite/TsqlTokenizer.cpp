@@ -50,7 +50,8 @@ size_t HashRun(size_t hash, const char16_t* s, qsizetype n) {
 }
 
 // The marker a lifted literal leaves in the shape.
-char16_t Marker(const Literal& l) { return l.isString ? u'\x02' : u'\x01'; }
+constexpr char16_t kNumberMarker = u'\x01', kStringMarker = u'\x02';
+char16_t Marker(const Literal& l) { return l.isString ? kStringMarker : kNumberMarker; }
 
 bool IsTwoCharOperator(char16_t a, char16_t b) {
   switch (a) {
@@ -84,6 +85,43 @@ int32_t ClosingQuote(const char16_t* s, int32_t n, int32_t open, char16_t quote,
     }
     return j;
   }
+}
+
+// A string literal ('text' or N'text') at `i`: fills the literal's spans
+// and returns its end; -1 when it is not closed.
+int32_t StringLiteral(const char16_t* s, int32_t n, int32_t i, Literal& l) {
+  const int32_t open = s[i] == u'\'' ? i : i + 1;
+  bool doubled = false;
+  const int32_t close = ClosingQuote(s, n, open, u'\'', doubled);
+  if (close < 0) return -1;
+  l = Literal{open + 1, close - open - 1, true, doubled, i, close + 1};
+  return close + 1;
+}
+bool StartsString(const char16_t* s, int32_t n, int32_t i) {
+  return s[i] == u'\'' || ((s[i] == u'N' || s[i] == u'n') && i + 1 < n && s[i + 1] == u'\'');
+}
+
+// A number at `i` (12, 12.5, .5, 1e3): returns its end. Followed by a name
+// (0x1F, 12abc) it is no number: `isNumber` false, the end after the name.
+int32_t NumberEnd(const char16_t* s, int32_t n, int32_t i, bool& isNumber) {
+  int32_t end = i + 1;
+  while (end < n && IsDigit(s[end])) ++end;
+  if (s[i] != u'.' && end < n && s[end] == u'.') ++end;
+  while (end < n && IsDigit(s[end])) ++end;
+  if (end < n && (s[end] == u'e' || s[end] == u'E')) {
+    int32_t e = end + 1;
+    if (e < n && (s[e] == u'+' || s[e] == u'-')) ++e;
+    if (e < n && IsDigit(s[e])) {
+      end = e;
+      while (end < n && IsDigit(s[end])) ++end;
+    }
+  }
+  isNumber = !(end < n && IsNamePart(s[end]));
+  while (end < n && IsNamePart(s[end])) ++end;
+  return end;
+}
+bool StartsNumber(const char16_t* s, int32_t n, int32_t i) {
+  return IsDigit(s[i]) || (s[i] == u'.' && i + 1 < n && IsDigit(s[i + 1]));
 }
 
 // Where a number literal must stay in the text: a row count after TOP and
@@ -148,20 +186,24 @@ QString TokenizedText::literalText(const Literal& l) const {
   return value;
 }
 
-QString TokenizedText::shape() const {
-  QString shape;
-  shape.reserve(shapeLength);
+Shape TokenizedText::shape() const {
+  Shape shape;
+  shape.text.reserve(shapeLength);
+  shape.markers.reserve(literals.size());
   int32_t copied = 0;
   for (const Literal& l : literals) {
-    shape.append(QStringView(source).mid(copied, l.tokenBegin - copied)).append(QChar(Marker(l)));
+    shape.text.append(QStringView(source).mid(copied, l.tokenBegin - copied));
+    shape.markers.push_back(static_cast<int32_t>(shape.text.size()));
+    shape.text.append(QChar(Marker(l)));
     copied = l.tokenEnd;
   }
-  return shape.append(QStringView(source).mid(copied));
+  shape.text.append(QStringView(source).mid(copied));
+  return shape;
 }
 
-bool TokenizedText::hasShape(const QString& shape) const {
-  if (shape.size() != shapeLength) return false;
-  const QChar* kept = shape.constData();
+bool TokenizedText::hasShape(const Shape& shape) const {
+  if (shape.text.size() != shapeLength || shape.markers.size() != literals.size()) return false;
+  const QChar* kept = shape.text.constData();
   int32_t copied = 0;
   // The source's text from `copied` to `end` stands next in the shape.
   const auto same = [&](int32_t end) {
@@ -175,6 +217,44 @@ bool TokenizedText::hasShape(const QString& shape) const {
     copied = l.tokenEnd;
   }
   return same(static_cast<int32_t>(source.size()));
+}
+
+bool MatchShape(const QString& text, const Shape& shape, TokenizedText& out) {
+  const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
+  const char16_t* kept = reinterpret_cast<const char16_t*>(shape.text.utf16());
+  const int32_t n = static_cast<int32_t>(text.size());
+  // The text at `at` goes on as the shape's text from `from` to `to`.
+  const auto same = [&](int32_t at, int32_t from, int32_t to) {
+    return at + (to - from) <= n && std::memcmp(s + at, kept + from, static_cast<size_t>(to - from) * 2) == 0;
+  };
+  out.literals.clear();
+  int32_t at = 0, from = 0;
+  for (const int32_t marker : shape.markers) {
+    if (!same(at, from, marker)) return false;
+    at += marker - from;
+    from = marker + 1;
+    if (at >= n) return false;
+    // A literal that starts with a name character would run into a name
+    // (or number) just before it: the tokenizer would read something else.
+    if (at > 0 && IsNamePart(s[at - 1]) && IsNamePart(s[at])) return false;
+    Literal& l = out.literals.emplace_back();
+    if (kept[marker] == kStringMarker) {
+      if (!StartsString(s, n, at) || (at = StringLiteral(s, n, at, l)) < 0) return false;
+    } else {
+      bool isNumber = false;
+      if (!StartsNumber(s, n, at)) return false;
+      const int32_t end = NumberEnd(s, n, at, isNumber);
+      if (!isNumber) return false;
+      l = Literal{at, end - at, false, false, at, end};
+      at = end;
+    }
+  }
+  const int32_t tail = static_cast<int32_t>(shape.text.size()) - from;
+  if (n - at != tail || !same(at, from, from + tail)) return false;
+  out.source = text;
+  out.tokens.clear();
+  out.shapeLength = shape.text.size();
+  return true;
 }
 
 void Tokenize(const QString& text, TokenizedText& out) {
@@ -191,10 +271,9 @@ void Tokenize(const QString& text, TokenizedText& out) {
   bool space = false;
 
   // The text since the last literal and the marker go into the shape's hash.
-  auto lift = [&](Token& t, bool isString, int32_t begin, int32_t length, bool doubled) {
+  auto lift = [&](Token& t, const Literal& l) {
     t.literal = static_cast<int32_t>(out.literals.size());
-    const Literal& l =
-        out.literals.emplace_back(Literal{begin, length, isString, doubled, t.begin, t.begin + t.length});
+    out.literals.push_back(l);
     hash = HashRun(hash, s + copied, t.begin - copied) ^ Marker(l);
     lifted += t.length - 1;
     copied = t.begin + t.length;
@@ -240,16 +319,13 @@ void Tokenize(const QString& text, TokenizedText& out) {
     t.spaceBefore = space;
     space = false;
     int32_t end = i + 1;
-    const bool unicodeString = (c == u'N' || c == u'n') && i + 1 < n && s[i + 1] == u'\'';
-    if (c == u'\'' || unicodeString) {
-      const int32_t open = unicodeString ? i + 1 : i;
-      bool doubled = false;
-      const int32_t close = ClosingQuote(s, n, open, u'\'', doubled);
-      if (close < 0) Refuse(QStringLiteral("comilla sin cerrar"));
-      end = close + 1;
+    if (StartsString(s, n, i)) {
+      Literal l;
+      end = StringLiteral(s, n, i, l);
+      if (end < 0) Refuse(QStringLiteral("comilla sin cerrar"));
       t.kind = TokenKind::String;
       t.length = end - i;
-      if (!previousIsAs()) lift(t, true, open + 1, close - open - 1, doubled);
+      if (!previousIsAs()) lift(t, l);
     } else if (IsNameStart(c)) {
       while (end < n && IsNamePart(s[end])) ++end;
       t.kind = TokenKind::Word;
@@ -259,26 +335,13 @@ void Tokenize(const QString& text, TokenizedText& out) {
       if (close < 0) Refuse(c == u'[' ? QStringLiteral("corchete sin cerrar") : QStringLiteral("comilla doble sin cerrar"));
       end = close + 1;
       t.kind = c == u'[' ? TokenKind::Bracketed : TokenKind::QuotedName;
-    } else if (IsDigit(c) || (c == u'.' && i + 1 < n && IsDigit(s[i + 1]))) {
-      while (end < n && IsDigit(s[end])) ++end;
-      if (c != u'.' && end < n && s[end] == u'.') ++end;
-      while (end < n && IsDigit(s[end])) ++end;
-      if (end < n && (s[end] == u'e' || s[end] == u'E')) {
-        int32_t e = end + 1;
-        if (e < n && (s[e] == u'+' || s[e] == u'-')) ++e;
-        if (e < n && IsDigit(s[e])) {
-          end = e;
-          while (end < n && IsDigit(s[end])) ++end;
-        }
-      }
-      t.kind = TokenKind::Number;
+    } else if (StartsNumber(s, n, i)) {
+      bool isNumber = false;
+      end = NumberEnd(s, n, i, isNumber);
       // 0x1F, 12abc: binary literals and the like are not numbers here.
-      if (end < n && IsNamePart(s[end])) {
-        while (end < n && IsNamePart(s[end])) ++end;
-        t.kind = TokenKind::Other;
-      }
+      t.kind = isNumber ? TokenKind::Number : TokenKind::Other;
       t.length = end - i;
-      if (t.kind == TokenKind::Number && !numbers.staysInText(out)) lift(t, false, i, t.length, false);
+      if (isNumber && !numbers.staysInText(out)) lift(t, Literal{i, t.length, false, false, i, end});
     } else if (c == u'@') {
       while (end < n && IsNamePart(s[end])) ++end;
       t.kind = TokenKind::Variable;
