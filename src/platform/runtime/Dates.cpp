@@ -23,7 +23,7 @@ int expandYear(int year, int digits) {
 // Reads a date or time text left to right: ASCII digits and the separators
 // of the forms ParseDate accepts.
 struct Scanner {
-  const QString& text;
+  QStringView text;
   qsizetype at = 0;
 
   bool done() const { return at == text.size(); }
@@ -81,8 +81,8 @@ QDateTime MakeDate(const QDate& date, const QTime& time) {
   return QDateTime(date, time, Qt::UTC);
 }
 
-std::optional<QDateTime> ParseDate(const QString& input) {
-  const QString text = input.trimmed();
+std::optional<QDateTime> ParseDate(QStringView input) {
+  const QStringView text = input.trimmed();
   Scanner in{text};
   int a = 0, b = 0, c = 0;
   const qsizetype firstRun = in.digitRun();

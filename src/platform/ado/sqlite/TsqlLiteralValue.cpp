@@ -68,7 +68,7 @@ LiteralValue ValueOf(const TokenizedText& text, const ParamSlot& slot, QString& 
   }
   if (slot.dateBound && LooksDayFirst(v.text)) {
     // Text that is not a valid date is stored as written.
-    if (auto date = rt::ParseDate(v.text.toString())) {
+    if (auto date = rt::ParseDate(v.text)) {
       scratch = rt::IsoDateText(*date);
       v.text = scratch;
     }

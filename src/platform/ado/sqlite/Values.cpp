@@ -60,20 +60,26 @@ rt::Variant plain(sqlite3_stmt* statement, int column) {
 }
 
 // Text goes to SQLite as UTF-8, which copies it; plain ASCII, the usual
-// case, is narrowed into a buffer kept between calls.
+// case, is narrowed into a buffer kept between calls. A text without NUL
+// characters goes with its terminator, which SQLite then keeps: reading it
+// back as text (a width check does) needs no second copy.
 int bindText(sqlite3_stmt* statement, int index, QStringView text) {
   thread_local std::string ascii;
   ascii.resize(static_cast<size_t>(text.size()));
+  bool terminated = true;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const char16_t c = text[i].unicode();
     if (c >= 0x80) {
       const QByteArray utf8 = text.toUtf8();
-      return sqlite3_bind_text(statement, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+      const int bytes = utf8.contains('\0') ? static_cast<int>(utf8.size()) : -1;
+      return sqlite3_bind_text(statement, index, utf8.constData(), bytes, SQLITE_TRANSIENT);
     }
+    terminated = terminated && c != 0;
     ascii[static_cast<size_t>(i)] = static_cast<char>(c);
   }
   // A non-null pointer: an empty text is a value, not NULL.
-  return sqlite3_bind_text(statement, index, ascii.c_str(), static_cast<int>(ascii.size()), SQLITE_TRANSIENT);
+  return sqlite3_bind_text(statement, index, ascii.c_str(), terminated ? -1 : static_cast<int>(ascii.size()),
+                           SQLITE_TRANSIENT);
 }
 
 }  // namespace
