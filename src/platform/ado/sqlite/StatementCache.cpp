@@ -80,7 +80,6 @@ bool StatementCache::Lease::changesSchema() const { return entry_->ddl; }
 void StatementCache::Lease::release() {
   if (!entry_) return;
   sqlite3_reset(entry_->statement);
-  sqlite3_clear_bindings(entry_->statement);
   entry_->busy = false;
   entry_.reset();
 }

@@ -27,8 +27,9 @@ class StatementCache {
  public:
   struct Entry;
 
-  // A prepared statement on loan; returned (reset, bindings cleared) when
-  // the lease ends.
+  // A prepared statement on loan; returned (reset) when the lease ends. Its
+  // bindings stay: every user binds all its parameters before stepping, and
+  // SQLite reuses the memory of the texts bound before.
   class Lease {
    public:
     Lease() = default;
