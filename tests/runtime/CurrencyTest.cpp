@@ -27,20 +27,20 @@ TEST(Currency, RendersWithoutTrailingZeros) {
 }
 
 TEST(Currency, RoundsHalvesToEven) {
-  EXPECT_EQ(Currency::parse("2.5")->rounded(0), Currency::fromInt(2));
-  EXPECT_EQ(Currency::parse("3.5")->rounded(0), Currency::fromInt(4));
-  EXPECT_EQ(Currency::parse("-2.5")->rounded(0), Currency::fromInt(-2));
-  EXPECT_EQ(Currency::parse("1.005")->rounded(2), *Currency::parse("1.00"));
-  EXPECT_EQ(Currency::parse("1.015")->rounded(2), *Currency::parse("1.02"));
+  EXPECT_EQ(Currency::parse(u"2.5")->rounded(0), Currency::fromInt(2));
+  EXPECT_EQ(Currency::parse(u"3.5")->rounded(0), Currency::fromInt(4));
+  EXPECT_EQ(Currency::parse(u"-2.5")->rounded(0), Currency::fromInt(-2));
+  EXPECT_EQ(Currency::parse(u"1.005")->rounded(2), *Currency::parse(u"1.00"));
+  EXPECT_EQ(Currency::parse(u"1.015")->rounded(2), *Currency::parse(u"1.02"));
 }
 
 TEST(Currency, FromDoubleKeepsTheDecimalValue) {
-  EXPECT_EQ(Currency::fromDouble(0.1 + 0.2), *Currency::parse("0.3"));
-  EXPECT_EQ(Currency::fromDouble(1234.5678), *Currency::parse("1234.5678"));
+  EXPECT_EQ(Currency::fromDouble(0.1 + 0.2), *Currency::parse(u"0.3"));
+  EXPECT_EQ(Currency::fromDouble(1234.5678), *Currency::parse(u"1234.5678"));
   EXPECT_THROW(Currency::fromDouble(1e300), rt::Error);
 }
 
 TEST(Currency, ArithmeticOverflowRaises) {
   EXPECT_THROW(Currency::fromRaw(INT64_MAX) + Currency::fromRaw(1), rt::Error);
-  EXPECT_EQ(*Currency::parse("0.1") + *Currency::parse("0.2"), *Currency::parse("0.3"));
+  EXPECT_EQ(*Currency::parse(u"0.1") + *Currency::parse(u"0.2"), *Currency::parse(u"0.3"));
 }

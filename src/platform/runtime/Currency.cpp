@@ -40,8 +40,8 @@ Currency Currency::fromDouble(double value) {
   return fromRaw(static_cast<int64_t>(std::nearbyint(scaled)));
 }
 
-std::optional<Currency> Currency::parse(const QString& input) {
-  const QString text = input.trimmed();
+std::optional<Currency> Currency::parse(QStringView input) {
+  const QStringView text = input.trimmed();
   int i = 0;
   const int n = text.size();
   bool negative = false;
