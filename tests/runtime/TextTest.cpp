@@ -51,6 +51,10 @@ TEST(Text, TextSearchFindsWhatQtFinds) {
                 QString(text).replace(find, "#", Qt::CaseInsensitive))
           << qPrintable(text) << " / " << needle;
     }
+  // A needle longer than any skip.
+  const QString longNeedle = QString(300, u'a') + u'B';
+  const QString longText = QString(200, u'b') + QString(400, u'A') + u'b' + QString(50, u'a');
+  EXPECT_EQ(rt::InStr(longText, longNeedle, rt::Compare::Text), 301);
 }
 
 TEST(Text, ChrFollowsTheWindowsCodePage) {

@@ -108,37 +108,46 @@ std::optional<QDateTime> ParseDate(QStringView input) {
 }
 
 QString FormatDate(const QDateTime& value, const QString& mask) {
-  const QDate d = value.date();
+  int year = 0, month = 0, day = 0;
+  value.date().getDate(&year, &month, &day);
   const QTime t = value.time();
   QString out;
+  out.reserve(mask.size() + 4);
+  // A mask letter written once gives the number as it is, twice or more its
+  // last two digits (the year: four digits from three letters on).
+  const auto put = [&](int number, bool twoDigits) {
+    if (!twoDigits) {
+      out += QString::number(number);
+      return;
+    }
+    out += QChar(u'0' + number / 10 % 10);
+    out += QChar(u'0' + number % 10);
+  };
+  const auto lower = [](QChar c) { return c.unicode() < 0x80 ? QChar(c.unicode() | 0x20) : c.toLower(); };
   bool lastWasHour = false;
   for (qsizetype i = 0; i < mask.size();) {
-    QChar c = mask[i];
-    QChar lc = c.toLower();
+    const QChar c = mask[i];
+    const QChar lc = c.isLetter() ? lower(c) : c;
     qsizetype run = 1;
-    while (i + run < mask.size() && mask[i + run].toLower() == lc) ++run;
-    auto two = [](int v) {
-      const char16_t digits[2] = {char16_t(u'0' + v / 10 % 10), char16_t(u'0' + v % 10)};
-      return QString(reinterpret_cast<const QChar*>(digits), 2);
-    };
+    while (i + run < mask.size() && (mask[i + run].isLetter() ? lower(mask[i + run]) : mask[i + run]) == lc) ++run;
     if (lc == u'd') {
-      out += run >= 2 ? two(d.day()) : QString::number(d.day());
+      put(day, run >= 2);
       lastWasHour = false;
     } else if (lc == u'm') {
-      if (lastWasHour) out += run >= 2 ? two(t.minute()) : QString::number(t.minute());
-      else out += run >= 2 ? two(d.month()) : QString::number(d.month());
+      put(lastWasHour ? t.minute() : month, run >= 2);
       lastWasHour = false;
     } else if (lc == u'y') {
-      out += run >= 3 ? QString::number(d.year()) : two(d.year() % 100);
+      if (run >= 3) put(year, false);
+      else put(year % 100, true);
       lastWasHour = false;
     } else if (lc == u'h') {
-      out += run >= 2 ? two(t.hour()) : QString::number(t.hour());
+      put(t.hour(), run >= 2);
       lastWasHour = true;
     } else if (lc == u'n') {
-      out += run >= 2 ? two(t.minute()) : QString::number(t.minute());
+      put(t.minute(), run >= 2);
       lastWasHour = false;
     } else if (lc == u's') {
-      out += run >= 2 ? two(t.second()) : QString::number(t.second());
+      put(t.second(), run >= 2);
       lastWasHour = false;
     } else {
       // Separators keep the "minutes after hour" reading of m alive.

@@ -1,6 +1,8 @@
 #include "platform/runtime/Text.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "platform/runtime/Error.h"
 
@@ -71,9 +73,11 @@ qsizetype indexOfAsciiText(const QString& s, const QString& find, qsizetype from
   const char16_t* text = reinterpret_cast<const char16_t*>(s.constData());
   const char16_t* needle = reinterpret_cast<const char16_t*>(find.constData());
   const auto fold = [](char16_t c) { return c < 0x80 ? foldAscii(c) : QChar(c).toCaseFolded().unicode(); };
-  std::array<qsizetype, 0x80> shift;
-  shift.fill(m);
-  for (qsizetype k = 0; k + 1 < m; ++k) shift[foldAscii(needle[k])] = m - 1 - k;
+  // Shifts are capped to a byte: a shorter move is never wrong.
+  const auto capped = [](qsizetype n) { return static_cast<uint8_t>(std::min<qsizetype>(n, 0xFF)); };
+  std::array<uint8_t, 0x80> shift;
+  shift.fill(capped(m));
+  for (qsizetype k = 0; k + 1 < m; ++k) shift[foldAscii(needle[k])] = capped(m - 1 - k);
   const char16_t end = foldAscii(needle[m - 1]);
   for (qsizetype i = from; i <= last;) {
     const char16_t c = fold(text[i + m - 1]);
@@ -83,7 +87,7 @@ qsizetype indexOfAsciiText(const QString& s, const QString& find, qsizetype from
       if (k + 1 == m) return i;
     }
     // A character beyond ASCII that folds to none is nowhere in `find`.
-    i += c < 0x80 ? shift[c] : m;
+    i += c < 0x80 ? shift[c] : capped(m);
   }
   return -1;
 }
