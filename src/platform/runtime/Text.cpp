@@ -73,6 +73,18 @@ qsizetype indexOfAsciiText(const QString& s, const QString& find, qsizetype from
   const char16_t* text = reinterpret_cast<const char16_t*>(s.constData());
   const char16_t* needle = reinterpret_cast<const char16_t*>(find.constData());
   const auto fold = [](char16_t c) { return c < 0x80 ? foldAscii(c) : QChar(c).toCaseFolded().unicode(); };
+  // Case folding gives letters only: a `find` that starts with anything
+  // else ("@Admin_") can only start where that very character stands.
+  const char16_t first = needle[0];
+  if (!((first | 0x20) >= u'a' && (first | 0x20) <= u'z')) {
+    for (qsizetype i = QStringView(s).indexOf(QChar(first), from); i >= 0 && i <= last;
+         i = QStringView(s).indexOf(QChar(first), i + 1)) {
+      qsizetype k = 1;
+      while (k < m && fold(text[i + k]) == foldAscii(needle[k])) ++k;
+      if (k == m) return i;
+    }
+    return -1;
+  }
   // Shifts are capped to a byte: a shorter move is never wrong.
   const auto capped = [](qsizetype n) { return static_cast<uint8_t>(std::min<qsizetype>(n, 0xFF)); };
   std::array<uint8_t, 0x80> shift;
