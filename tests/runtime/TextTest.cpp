@@ -26,6 +26,10 @@ TEST(Text, PositionsCountCharacters) {
 TEST(Text, TextCompareFoldsCaseBeyondAscii) {
   EXPECT_TRUE(rt::EqualsText(QStringLiteral("MUÑOZ"), QStringLiteral("muñoz")));
   EXPECT_FALSE(rt::EqualsText(QStringLiteral("Muñoz"), QStringLiteral("Munoz")));
+  EXPECT_TRUE(rt::EqualsText(QStringLiteral("Cod_Cli"), QStringLiteral("COD_CLI")));
+  EXPECT_FALSE(rt::EqualsText(QStringLiteral("IVA1"), QStringLiteral("iva2")));
+  EXPECT_FALSE(rt::EqualsText(QStringLiteral("a@"), QStringLiteral("A`")));
+  EXPECT_TRUE(rt::EqualsText(QStringLiteral("x\u212A"), QStringLiteral("Xk")));
   EXPECT_EQ(rt::InStr(QStringLiteral("select * from t WHERE x"), " where ", rt::Compare::Text), 16);
   EXPECT_EQ(rt::InStr(QStringLiteral("select * from t WHERE x"), " where "), 0);
   EXPECT_EQ(rt::InStr(3, "abcabc", "a"), 4);

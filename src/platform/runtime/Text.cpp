@@ -162,8 +162,17 @@ int Asc(QChar c) {
 }
 
 // Simple case folding keeps the length, so texts of two lengths differ.
+// ASCII is folded here; a difference beyond ASCII goes to Qt's folding.
 bool EqualsText(const QString& a, const QString& b) {
-  return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+  if (a.size() != b.size()) return false;
+  const char16_t* x = reinterpret_cast<const char16_t*>(a.constData());
+  const char16_t* y = reinterpret_cast<const char16_t*>(b.constData());
+  for (qsizetype i = 0; i < a.size(); ++i) {
+    if (x[i] == y[i]) continue;
+    if ((x[i] | y[i]) >= 0x80) return a.compare(b, Qt::CaseInsensitive) == 0;
+    if (foldAscii(x[i]) != foldAscii(y[i])) return false;
+  }
+  return true;
 }
 
 int StrComp(const QString& a, const QString& b, Compare compare) {
