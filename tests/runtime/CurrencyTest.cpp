@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/Error.h"
 #include "support/QtPrinters.h"
@@ -23,6 +25,8 @@ TEST(Currency, RendersWithoutTrailingZeros) {
   EXPECT_EQ(Currency::fromRaw(12345000).toSqlText(), "1234.5");
   EXPECT_EQ(Currency::fromRaw(-5).toSqlText(), "-0.0005");
   EXPECT_EQ(Currency::fromRaw(0).toSqlText(), "0");
+  EXPECT_EQ(Currency::fromRaw(std::numeric_limits<int64_t>::min()).toSqlText(), "-922337203685477.5808");
+  EXPECT_EQ(Currency::fromRaw(std::numeric_limits<int64_t>::max()).toSqlText(), "922337203685477.5807");
   EXPECT_EQ(Currency::fromRaw(12345000).toText(u','), "1234,5");
 }
 

@@ -23,7 +23,12 @@ constexpr char16_t kCp1252High[32] = {
 
 }  // namespace
 
-QString Trim(const QString& s) { return LTrim(RTrim(s)); }
+QString Trim(const QString& s) {
+  qsizetype begin = 0, end = s.size();
+  while (end > 0 && s[end - 1] == u' ') --end;
+  while (begin < end && s[begin] == u' ') ++begin;
+  return begin == 0 && end == s.size() ? s : s.mid(begin, end - begin);
+}
 
 QString LTrim(const QString& s) {
   qsizetype i = 0;
