@@ -77,9 +77,11 @@ void Database::bind(const StatementCache::Lease& lease, const std::vector<rt::Va
                     const QString& sql) const {
   sqlite3_stmt* statement = lease.get();
   expectParameters(statement, params.size(), sql);
-  for (size_t i = 0; i < params.size(); ++i)
-    if (int rc = BindValue(statement, static_cast<int>(i) + 1, params[i]); rc != SQLITE_OK)
+  for (size_t i = 0; i < params.size(); ++i) {
+    const int index = static_cast<int>(i) + 1;
+    if (int rc = BindValue(statement, index, params[i], lease.boundText(index)); rc != SQLITE_OK)
       throw failure(rc, sql, false);
+  }
 }
 
 void Database::bind(const StatementCache::Lease& lease, const tsql::CompiledStatement& compiled,
@@ -91,7 +93,8 @@ void Database::bind(const StatementCache::Lease& lease, const tsql::CompiledStat
   QString scratch;
   for (size_t i = 0; i < count; ++i) {
     const tsql::LiteralValue value = tsql::ValueOf(text, compiled.paramSlots[i], scratch);
-    if (int rc = BindLiteral(statement, static_cast<int>(i) + 1, value); rc != SQLITE_OK)
+    const int index = static_cast<int>(i) + 1;
+    if (int rc = BindLiteral(statement, index, value, lease.boundText(index)); rc != SQLITE_OK)
       throw failure(rc, compiled.sql, false);
   }
 }
