@@ -220,12 +220,15 @@ bool TokenizedText::hasShape(const Shape& shape) const {
 }
 
 bool MatchShape(const QString& text, const Shape& shape, TokenizedText& out) {
-  const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
-  const char16_t* kept = reinterpret_cast<const char16_t*>(shape.text.utf16());
+  const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
+  const char16_t* kept = reinterpret_cast<const char16_t*>(shape.text.constData());
   const int32_t n = static_cast<int32_t>(text.size());
-  // The text at `at` goes on as the shape's text from `from` to `to`.
+  // The text at `at` goes on as the shape's text from `from` to `to` (most
+  // other shapes differ at once).
   const auto same = [&](int32_t at, int32_t from, int32_t to) {
-    return at + (to - from) <= n && std::memcmp(s + at, kept + from, static_cast<size_t>(to - from) * 2) == 0;
+    if (at + (to - from) > n) return false;
+    if (to == from) return true;
+    return s[at] == kept[from] && std::memcmp(s + at, kept + from, static_cast<size_t>(to - from) * 2) == 0;
   };
   out.literals.clear();
   int32_t at = 0, from = 0;
