@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
       w.field("V", 'V', 6, 0, fieldflag::Nullable).field("Q", 'Q', 4).field("G", 'G');
     }
     for (int i = 0; i < 3; ++i) {
-      std::vector<rt::Variant> r = {QStringLiteral("ñ%1").arg(i), *rt::Currency::parse("12.5"), 1.25,
+      std::vector<rt::Variant> r = {QStringLiteral("ñ%1").arg(i), *rt::Currency::parse(u"12.5"), 1.25,
                                     rt::MakeDate(2005, 7, 1 + i), i % 2 == 0};
       if (v != version::Dbase3) r.push_back(QStringLiteral("memo %1").arg(i));
       if (isVisualFoxPro(v))

@@ -1,5 +1,7 @@
 #include "core/Batch.h"
 
+#include <QStringBuilder>
+
 #include "core/Formatting.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
@@ -45,12 +47,15 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
   lHayError = false;
   QString unidas;
   if (!steps.run([&] {
+        qsizetype size = 0;
+        for (const QString& sentencia : ListaDeSentencias) size += 1 + sentencia.size();
+        unidas.reserve(size);
         for (const QString& sentencia : ListaDeSentencias)
-          if (!rt::Trim(sentencia).isEmpty()) unidas += CR + sentencia;
+          if (!rt::Trim(sentencia).isEmpty()) unidas.append(CR).append(sentencia);
       }))
     return;
   if (rt::Trim(unidas).isEmpty()) return;
-  if (!steps.run([&] { Script = QStringLiteral("BEGIN TRANSACTION ") + CR + CR + unidas + CR; })) return;
+  if (!steps.run([&] { Script = QStringLiteral("BEGIN TRANSACTION ") % CR % CR % unidas % CR; })) return;
 
   // Entries left by an earlier statement must not fail this batch.
   if (!steps.run([&] { db.gCnn.Errors().Clear(); })) return;

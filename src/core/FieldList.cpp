@@ -1,6 +1,7 @@
 #include "core/FieldList.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "core/CoreState.h"
 #include "core/library/Library.h"
@@ -19,17 +20,26 @@ void requireBounds(const ListaDeCampos& lista) {
 
 QString columnsAndValues(const ListaDeCampos& lista) {
   requireBounds(lista);
-  qsizetype size = 12;
-  for (const CampoValor& par : lista) size += par.Campo.size() + par.Valor.size() + 2;
-  QString text;
-  text.reserve(size);
-  text += u'(';
-  for (const CampoValor& par : lista) text.append(par.Campo).append(u',');
-  text.chop(1);
-  text += QStringLiteral(") VALUES (");
-  for (const CampoValor& par : lista) text.append(par.Valor).append(u',');
-  text.chop(1);
-  text += u')';
+  const QStringView valuesWord = u") VALUES (";
+  qsizetype size = 2 + valuesWord.size() + 2 * (static_cast<qsizetype>(lista.size()) - 1);
+  for (const CampoValor& par : lista) size += par.Campo.size() + par.Valor.size();
+  QString text(size, Qt::Uninitialized);
+  QChar* out = text.data();
+  const auto put = [&](QStringView part) {
+    std::copy(part.begin(), part.end(), out);
+    out += part.size();
+  };
+  const auto putList = [&](QString CampoValor::*member) {
+    for (const CampoValor& par : lista) {
+      if (&par != &lista.front()) *out++ = u',';
+      put(par.*member);
+    }
+  };
+  put(u"(");
+  putList(&CampoValor::Campo);
+  put(valuesWord);
+  putList(&CampoValor::Valor);
+  put(u")");
   return text;
 }
 

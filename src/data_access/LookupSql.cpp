@@ -1,5 +1,7 @@
 #include "data_access/LookupSql.h"
 
+#include <QStringBuilder>
+
 #include "data_access/AdoTypeCode.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Numbers.h"
@@ -35,14 +37,14 @@ QString plainComparison(Comparison kind, const QString& campo, const QString& va
 }  // namespace
 
 QString Quoted(const QString& text) {
-  QString quoted;
-  quoted.reserve(text.size() + 2);
-  quoted += u'\'';
+  QString quoted(text.size() + text.count(u'\'') + 2, Qt::Uninitialized);
+  QChar* out = quoted.data();
+  *out++ = u'\'';
   for (QChar c : text) {
-    quoted += c;
-    if (c == u'\'') quoted += c;
+    *out++ = c;
+    if (c == u'\'') *out++ = c;
   }
-  quoted += u'\'';
+  *out = u'\'';
   return quoted;
 }
 
@@ -66,8 +68,8 @@ QString ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const Q
            (hasWhere(Condicion) ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) + Condicion;
   Comparison kind = comparisonFor(Tipodato);
   if (kind == Comparison::Text)
-    return QStringLiteral("SELECT TOP 1  * FROM ") + Tabla + QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(") +
-           Campo + QStringLiteral(")) =") + Quoted(rt::Trim(ValorBuscado));
+    return QStringLiteral("SELECT TOP 1  * FROM ") % Tabla % QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(") %
+           Campo % QStringLiteral(")) =") % Quoted(rt::Trim(ValorBuscado));
   return QStringLiteral("SELECT TOP 1 * FROM ") + Tabla + QStringLiteral(" with(nolock)  WHERE ") +
          plainComparison(kind, Campo, ValorBuscado);
 }
@@ -86,12 +88,13 @@ QString ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const
 
 QString DatosTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
                    const rt::Variant& Tipodato, const QString& Condicion, bool UsaTrim) {
-  QString text = QStringLiteral("SELECT TOP 1 * FROM ") + Tabla + QStringLiteral(" with(nolock)  WHERE ");
+  QString text = QStringLiteral("SELECT TOP 1 * FROM ") % Tabla % QStringLiteral(" with(nolock)  WHERE ");
   switch (comparisonFor(Tipodato)) {
     case Comparison::Text:
-      text += UsaTrim ? QStringLiteral("LTRIM(RTRIM(") + Campo + QStringLiteral(")) =") + Quoted(rt::Trim(ValorBuscado))
-                      : Campo + QStringLiteral(" =") + Quoted(ValorBuscado);
-      text += u' ';
+      if (UsaTrim)
+        text += QStringLiteral("LTRIM(RTRIM(") % Campo % QStringLiteral(")) =") % Quoted(rt::Trim(ValorBuscado)) % u' ';
+      else
+        text += Campo % QStringLiteral(" =") % Quoted(ValorBuscado) % u' ';
       break;
     case Comparison::Date: text += Campo + QStringLiteral(" = ") + DateLiteral(ValorBuscado) + u' '; break;
     case Comparison::Number: text += Campo + QStringLiteral(" = ") + rt::SqlNumber(NumberOf(ValorBuscado)); break;

@@ -9,6 +9,8 @@
 
 namespace importacion {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kTexto = QStringLiteral("'");
@@ -46,30 +48,31 @@ QString vendedor(const FacturaTavernix& f) { return library::gUtilidades().Relle
 QString InsertaLineaAsiento(const FacturaTavernix& f, const LineaAsiento& linea) {
   const core::CoreState& st = core::gCore();
   Campos c;
-  c("Tipo_Reg", QString(), kTexto)("Fecha", f.FechaTexto, kTexto)("FechaSubDiario", f.FechaTexto, kTexto);
-  c("Cuenta", rt::Trim(linea.Cuenta), kTexto)("Importe", f.Total, kNumero)("[DEBE-HABER]", linea.Lado, kTexto);
-  c("CabCuenta", f.Cuenta, kTexto)("CabImporte", rt::Trim(f.Total), kNumero)("TC", f.Tipo.TC, kTexto);
-  c("Sucursal", f.Sucursal, kTexto)("Numero", f.Numero, kTexto)("Letra", f.Letra, kTexto);
+  c(u"Tipo_Reg"_s, QString(), kTexto)(u"Fecha"_s, f.FechaTexto, kTexto)(u"FechaSubDiario"_s, f.FechaTexto, kTexto);
+  c(u"Cuenta"_s, rt::Trim(linea.Cuenta), kTexto)(u"Importe"_s, f.Total, kNumero)(u"[DEBE-HABER]"_s, linea.Lado, kTexto);
+  c(u"CabCuenta"_s, f.Cuenta, kTexto)(u"CabImporte"_s, rt::Trim(f.Total), kNumero)(u"TC"_s, f.Tipo.TC, kTexto);
+  c(u"Sucursal"_s, f.Sucursal, kTexto)(u"Numero"_s, f.Numero, kTexto)(u"Letra"_s, f.Letra, kTexto);
   if (const DatosTitular* t = linea.Titular) {
-    if (const QString libro = libroIva(f.Tipo.TC); !libro.isEmpty()) c("LIVA_TIPO", libro, kTexto);
-    c("LIVA_TOTAL", rt::Trim(f.TotalLibroIva), kNumero)("CabNombre", rt::Trim(t->Nombre), kTexto);
-    c("Vencimiento", f.FechaTexto, kTexto)("CabCUIT", f.Cuit, kTexto);
-    c("CabCondIVA", library::gUtilidades().RellenaCodigo(rt::Trim(t->CondIva), 4), kTexto);
-    c("LIVA_IMPNETOGRAV", rt::Trim(f.Total), kNumero)("LIVA_IMPNETONGRAV", QStringLiteral("0"), kNumero);
-    c("LIVA_IMPIVA", rt::Trim(f.Iva1), kNumero)("LIVA_IMPIVA2", rt::Trim(f.Iva2), kNumero);
-    c("LIVA_EXENTO", QStringLiteral("0"), kNumero)("LIVA_ALICIVA", rt::Trim(f.Tasa1), kNumero);
-    c("LIVA_ALICIVAREC", QStringLiteral("0"), kNumero)("LIVA_ALICIVA2", rt::Trim(f.Tasa2), kNumero);
+    if (const QString libro = libroIva(f.Tipo.TC); !libro.isEmpty()) c(u"LIVA_TIPO"_s, libro, kTexto);
+    c(u"LIVA_TOTAL"_s, rt::Trim(f.TotalLibroIva), kNumero)(u"CabNombre"_s, rt::Trim(t->Nombre), kTexto);
+    c(u"Vencimiento"_s, f.FechaTexto, kTexto)(u"CabCUIT"_s, f.Cuit, kTexto);
+    c(u"CabCondIVA"_s, library::gUtilidades().RellenaCodigo(rt::Trim(t->CondIva), 4), kTexto);
+    c(u"LIVA_IMPNETOGRAV"_s, rt::Trim(f.Total), kNumero)(u"LIVA_IMPNETONGRAV"_s, QStringLiteral("0"), kNumero);
+    c(u"LIVA_IMPIVA"_s, rt::Trim(f.Iva1), kNumero)(u"LIVA_IMPIVA2"_s, rt::Trim(f.Iva2), kNumero);
+    c(u"LIVA_EXENTO"_s, QStringLiteral("0"), kNumero)(u"LIVA_ALICIVA"_s, rt::Trim(f.Tasa1), kNumero);
+    c(u"LIVA_ALICIVAREC"_s, QStringLiteral("0"), kNumero)(u"LIVA_ALICIVA2"_s, rt::Trim(f.Tasa2), kNumero);
   }
-  c("Detalle", rt::Trim(f.CodEmp), kTexto)("MES_OPERATIVO", QString::number(f.Mes), kTexto);
-  c("Periodo", QString::number(st.gPeriodo), kTexto)("Secuencia", QString::number(linea.Secuencia), kTexto);
-  c("[numero asiento]", QString::number(linea.NroAsiento), kNumero)("IDCAJAS", kUno, kTexto);
-  c("UNEGOCIO", st.gUNegocio, kTexto)("EsResumen", QStringLiteral("0"), kNumero);
-  c("Es_Saldo_Apertura", QStringLiteral("0"), kNumero);
-  c("EsAjuste", linea.Secuencia == 2 ? QStringLiteral("1") : QStringLiteral("0"), kNumero);
-  c("ChPropio", QStringLiteral("0"), kNumero)("Moneda", kUno, kTexto)("Transmision", QStringLiteral("4"), kNumero);
-  c("usuario_logeado", st.gUsuarioLogeado, kTexto);
-  c("fechahora_grabacion", rt::FormatDate(rt::Now(), core::FormatoFechaHora()), kTexto);
-  c("IdVendedor", vendedor(f), kTexto);
+  c(u"Detalle"_s, rt::Trim(f.CodEmp), kTexto)(u"MES_OPERATIVO"_s, QString::number(f.Mes), kTexto);
+  c(u"Periodo"_s, QString::number(st.gPeriodo), kTexto)(u"Secuencia"_s, QString::number(linea.Secuencia), kTexto);
+  c(u"[numero asiento]"_s, QString::number(linea.NroAsiento), kNumero)(u"IDCAJAS"_s, kUno, kTexto);
+  c(u"UNEGOCIO"_s, st.gUNegocio, kTexto)(u"EsResumen"_s, QStringLiteral("0"), kNumero);
+  c(u"Es_Saldo_Apertura"_s, QStringLiteral("0"), kNumero);
+  c(u"EsAjuste"_s, linea.Secuencia == 2 ? QStringLiteral("1") : QStringLiteral("0"), kNumero);
+  c(u"ChPropio"_s, QStringLiteral("0"), kNumero)(u"Moneda"_s, kUno, kTexto);
+  c(u"Transmision"_s, QStringLiteral("4"), kNumero);
+  c(u"usuario_logeado"_s, st.gUsuarioLogeado, kTexto);
+  c(u"fechahora_grabacion"_s, rt::FormatDate(rt::Now(), core::FormatoFechaHora()), kTexto);
+  c(u"IdVendedor"_s, vendedor(f), kTexto);
   return c.Inserta(QStringLiteral("INSERT INTO MV_ASIENTOS "));
 }
 
@@ -78,15 +81,16 @@ QString InsertaCabecera(const FacturaTavernix& f, const DatosTitular& t) {
   QString condicion = u.RellenaCodigo(rt::Trim(t.CondIva), 4);
   if (condicion.isEmpty()) condicion = QStringLiteral("1");
   Campos c;
-  c("TC", f.Tipo.TC, kTexto)("Fecha", f.FechaTexto, kTexto)("FechaEstFin", f.FechaTexto, kTexto);
-  c("IdComprobante", f.IdComprobante, kTexto)("IdComplemento", QStringLiteral("0"), kNumero);
-  c("Cuenta", rt::Trim(f.Cuenta), kTexto)("Nombre", rt::Trim(t.Nombre), kTexto);
-  c("Importe", rt::Trim(f.Total), kNumero)("Importe_S_IVA", rt::Trim(f.Total), kNumero);
-  c("NetoGravado", rt::Trim(f.Total), kNumero)("AlicIva", rt::Trim(f.Tasa1), kNumero);
-  c("ImporteIVA", rt::Trim(f.Iva1), kNumero)("AlicIva2", rt::Trim(f.Tasa2), kNumero);
-  c("ImporteIVA2", rt::Trim(f.Iva2), kNumero)("DOCUMENTONUMERO", f.Cuit, kTexto)("DOCUMENTOTIPO", kUno, kTexto);
-  c("CondicionIva", u.RellenaCodigo(condicion, 4), kTexto)("UNEGOCIO", core::gCore().gUNegocio, kTexto);
-  c("Moneda", kUno, kTexto)("Cotizacion", QStringLiteral("1"), kNumero)("IdVendedor", vendedor(f), kTexto);
+  c(u"TC"_s, f.Tipo.TC, kTexto)(u"Fecha"_s, f.FechaTexto, kTexto)(u"FechaEstFin"_s, f.FechaTexto, kTexto);
+  c(u"IdComprobante"_s, f.IdComprobante, kTexto)(u"IdComplemento"_s, QStringLiteral("0"), kNumero);
+  c(u"Cuenta"_s, rt::Trim(f.Cuenta), kTexto)(u"Nombre"_s, rt::Trim(t.Nombre), kTexto);
+  c(u"Importe"_s, rt::Trim(f.Total), kNumero)(u"Importe_S_IVA"_s, rt::Trim(f.Total), kNumero);
+  c(u"NetoGravado"_s, rt::Trim(f.Total), kNumero)(u"AlicIva"_s, rt::Trim(f.Tasa1), kNumero);
+  c(u"ImporteIVA"_s, rt::Trim(f.Iva1), kNumero)(u"AlicIva2"_s, rt::Trim(f.Tasa2), kNumero);
+  c(u"ImporteIVA2"_s, rt::Trim(f.Iva2), kNumero)(u"DOCUMENTONUMERO"_s, f.Cuit, kTexto);
+  c(u"DOCUMENTOTIPO"_s, kUno, kTexto);
+  c(u"CondicionIva"_s, u.RellenaCodigo(condicion, 4), kTexto)(u"UNEGOCIO"_s, core::gCore().gUNegocio, kTexto);
+  c(u"Moneda"_s, kUno, kTexto)(u"Cotizacion"_s, QStringLiteral("1"), kNumero)(u"IdVendedor"_s, vendedor(f), kTexto);
   return c.Inserta(QStringLiteral("INSERT INTO V_MV_CPTE "));
 }
 

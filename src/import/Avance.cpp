@@ -1,5 +1,7 @@
 #include "import/Avance.h"
 
+#include <QStringBuilder>
+
 #include "core/Formatting.h"
 #include "core/library/Library.h"
 #include "platform/runtime/Dates.h"
@@ -34,12 +36,12 @@ QString Avance::Texto(long leidos, long total, long grabados, long errores) {
     const QString minutos = core::FmtMoneda(textoSimple(static_cast<float>(total - leidos) / porMinuto_), -1);
     restante_ = static_cast<float>(library::gUtilidades().TextoADoble(minutos));
   }
-  return QStringLiteral("Leidos ") + QString::number(leidos) + QStringLiteral(" de ") + QString::number(total) +
-         QStringLiteral(" Grabados:") + QString::number(grabados) + QStringLiteral(" Errores: ") +
-         QString::number(errores) + QStringLiteral("\r\n Inicio: ") + inicioTexto_ +
-         QStringLiteral(" transcurrido: ") + textoSimple(static_cast<float>(transcurrido)) +
-         QStringLiteral(" Min. Tiempo restante:") + textoSimple(restante_) + QStringLiteral(" Min. (Promedio minuto: ") +
-         textoSimple(porMinuto_) + QStringLiteral(" )");
+  return QStringLiteral("Leidos ") % QString::number(leidos) % QStringLiteral(" de ") % QString::number(total) %
+         QStringLiteral(" Grabados:") % QString::number(grabados) % QStringLiteral(" Errores: ") %
+         QString::number(errores) % QStringLiteral("\r\n Inicio: ") % inicioTexto_ %
+         QStringLiteral(" transcurrido: ") % textoSimple(static_cast<float>(transcurrido)) %
+         QStringLiteral(" Min. Tiempo restante:") % textoSimple(restante_) % QStringLiteral(" Min. (Promedio minuto: ") %
+         textoSimple(porMinuto_) % QStringLiteral(" )");
 }
 
 }  // namespace importacion

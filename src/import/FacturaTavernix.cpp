@@ -8,15 +8,17 @@
 
 namespace importacion {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-rt::Variant campo(ado::Recordset& rs, const char* nombre) { return rs.Fields(QString::fromLatin1(nombre)).Value(); }
+rt::Variant campo(ado::Recordset& rs, const QString& nombre) { return rs.Fields(nombre).Value(); }
 
 // Text fields arrive blank-padded, and Null reads as "".
-QString texto(ado::Recordset& rs, const char* nombre) { return campo(rs, nombre).toStringOrEmpty(); }
+QString texto(ado::Recordset& rs, const QString& nombre) { return campo(rs, nombre).toStringOrEmpty(); }
 
 // A number field as the runtime writes it; blank reads as 0.
-QString importe(ado::Recordset& rs, const char* nombre) {
+QString importe(ado::Recordset& rs, const QString& nombre) {
   const rt::Variant v = campo(rs, nombre);
   return v.isNull() || v.isEmpty() ? QStringLiteral("0") : v.toString();
 }
@@ -65,7 +67,7 @@ int PeriodoDeFecha(const QDateTime& Fecha) { return Fecha < rt::MakeDate(2005, 7
 
 std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motivo) {
   FacturaTavernix f;
-  const QString codCpb = texto(Origen, "Cod_Cpb");
+  const QString codCpb = texto(Origen, u"Cod_Cpb"_s);
   const std::optional<TipoComprobante> tipo = TipoPorCodigo(codCpb);
   if (!tipo) {
     Motivo = QStringLiteral("el tipo de comprobante (Cod_Cpb) \"") + rt::Trim(codCpb) +
@@ -75,7 +77,7 @@ std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motiv
   f.Tipo = *tipo;
   f.Letra = rt::Trim(tipo->Letra).isEmpty() ? QStringLiteral("X") : tipo->Letra;
 
-  const rt::Variant fecha = campo(Origen, "Fecha");
+  const rt::Variant fecha = campo(Origen, u"Fecha"_s);
   const std::optional<QDateTime> dia = fechaDe(fecha);
   if (!dia) {
     Motivo = QStringLiteral("la fecha \"") + rt::Trim(fecha.toStringOrEmpty()) + QStringLiteral("\" está vacía o no es válida");
@@ -86,30 +88,30 @@ std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motiv
   f.Mes = f.Fecha.date().month();
   f.Periodo = PeriodoDeFecha(f.Fecha);
 
-  const QString prefijo = texto(Origen, "Prefijo");
+  const QString prefijo = texto(Origen, u"Prefijo"_s);
   const std::optional<QString> sucursal = parteNumero(rt::Left(prefijo, 4), QStringLiteral("0000"));
-  const std::optional<QString> numero = parteNumero(importe(Origen, "Numero"), QStringLiteral("00000000"));
+  const std::optional<QString> numero = parteNumero(importe(Origen, u"Numero"_s), QStringLiteral("00000000"));
   if (!sucursal || !numero) {
     Motivo = QStringLiteral("el prefijo \"") + rt::Trim(prefijo) + QStringLiteral("\" o el número \"") +
-             rt::Trim(importe(Origen, "Numero")) + QStringLiteral("\" no son números");
+             rt::Trim(importe(Origen, u"Numero"_s)) + QStringLiteral("\" no son números");
     return std::nullopt;
   }
   f.Sucursal = *sucursal;
   f.Numero = *numero;
   f.IdComprobante = f.Sucursal + f.Numero + f.Letra;
 
-  const rt::Variant codCli = campo(Origen, "cod_cli");
+  const rt::Variant codCli = campo(Origen, u"cod_cli"_s);
   f.Cuenta = CuentaCliente(codCli.isNull() || codCli.isEmpty() ? 0.0 : codCli.toDouble());
 
-  f.Total = importe(Origen, "Total");
+  f.Total = importe(Origen, u"Total"_s);
   f.TotalLibroIva =
       f.Tipo.TC == QStringLiteral("NC") ? rt::Variant(-library::gUtilidades().TextoANumero(f.Total)).toString() : f.Total;
-  f.Iva1 = importe(Origen, "IVA1");
-  f.Iva2 = importe(Origen, "IVA2");
-  f.Tasa1 = importe(Origen, "TASA1");
-  f.Tasa2 = importe(Origen, "TASA2");
-  f.Cuit = rt::Trim(texto(Origen, "Cuit"));
-  f.CodEmp = texto(Origen, "COD_EMP");
+  f.Iva1 = importe(Origen, u"IVA1"_s);
+  f.Iva2 = importe(Origen, u"IVA2"_s);
+  f.Tasa1 = importe(Origen, u"TASA1"_s);
+  f.Tasa2 = importe(Origen, u"TASA2"_s);
+  f.Cuit = rt::Trim(texto(Origen, u"Cuit"_s));
+  f.CodEmp = texto(Origen, u"COD_EMP"_s);
   return f;
 }
 

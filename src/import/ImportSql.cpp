@@ -1,5 +1,7 @@
 #include "import/ImportSql.h"
 
+#include <QStringBuilder>
+
 #include "core/library/Library.h"
 #include "data_access/LookupSql.h"
 #include "platform/runtime/Text.h"
@@ -9,28 +11,25 @@ namespace importacion::sql {
 using data_access::sql::Quoted;
 
 QString ObtieneNroAsiento(int Mes, int Periodo, const QString& TipoReg) {
-  QString text = QStringLiteral("SELECT MAX([NUMERO ASIENTO]) AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOS WITH(NOLOCK) "
-                                "WHERE MES_OPERATIVO = ") +
-                 QString::number(Mes);
   const QString tipo = rt::Trim(TipoReg);
-  if (!tipo.isEmpty())
-    text += QStringLiteral(" AND TIPO_REG = ") + Quoted(tipo);
-  else
-    text += QStringLiteral(" AND (TIPO_REG = ") + Quoted(rt::Chr(255) + QStringLiteral("RS")) +
-            QStringLiteral(" OR TIPO_REG = '')");
-  return text + QStringLiteral(" AND PERIODO = ") + QString::number(Periodo);
+  const QString tipos = !tipo.isEmpty() ? QString(QStringLiteral(" AND TIPO_REG = ") % Quoted(tipo))
+                                        : QStringLiteral(" AND (TIPO_REG = ") % Quoted(rt::Chr(255) % u"RS") %
+                                              QStringLiteral(" OR TIPO_REG = '')");
+  return QStringLiteral("SELECT MAX([NUMERO ASIENTO]) AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOS WITH(NOLOCK) "
+                        "WHERE MES_OPERATIVO = ") %
+         QString::number(Mes) % tipos % QStringLiteral(" AND PERIODO = ") % QString::number(Periodo);
 }
 
 QString ExisteComprobante(const QString& TC, const QString& IdComprobante) {
-  return QStringLiteral("SELECT * FROM v_mv_cpte  with(nolock)  WHERE tc =") + Quoted(TC) +
-         QStringLiteral(" and idcomprobante = ") + Quoted(IdComprobante);
+  return QStringLiteral("SELECT * FROM v_mv_cpte  with(nolock)  WHERE tc =") % Quoted(TC) %
+         QStringLiteral(" and idcomprobante = ") % Quoted(IdComprobante);
 }
 
 QString ExisteAsientoCliente(const QString& TC, const QString& Sucursal, const QString& Numero, const QString& Letra) {
   return QStringLiteral("SELECT * FROM MV_ASIENTOS  with(nolock)  INNER JOIN MA_CUENTAS ON  "
-                        "MV_ASIENTOS.CUENTA = MA_CUENTAS.CODIGO  WHERE MA_CUENTAS.TipoVista = 'CL' AND TC = ") +
-         Quoted(TC) + QStringLiteral(" AND SUCURSAL = ") + Quoted(Sucursal) + QStringLiteral(" AND NUMERO = ") +
-         Quoted(Numero) + QStringLiteral(" AND LETRA = ") + Quoted(Letra);
+                        "MV_ASIENTOS.CUENTA = MA_CUENTAS.CODIGO  WHERE MA_CUENTAS.TipoVista = 'CL' AND TC = ") %
+         Quoted(TC) % QStringLiteral(" AND SUCURSAL = ") % Quoted(Sucursal) % QStringLiteral(" AND NUMERO = ") %
+         Quoted(Numero) % QStringLiteral(" AND LETRA = ") % Quoted(Letra);
 }
 
 QString DeshabilitaTriggers() { return QStringLiteral("ALTER TABLE MV_ASIENTOS DISABLE TRIGGER ALL"); }
@@ -60,9 +59,9 @@ QString LeeFacturacion() { return QStringLiteral("Select * from TXFAC "); }
 QString LeeClientes() { return QStringLiteral("Select * from TXCLI "); }
 
 QString InsertaDiaCalendario(const QString& Fecha) {
-  return QStringLiteral(" if not exists (select fecha from ma_calendario where fecha=") + Quoted(Fecha) +
-         QStringLiteral(") insert into ma_calendario (fecha,nolaborable) values(") + Quoted(Fecha) +
-         QStringLiteral(",0)");
+  const QString fecha = Quoted(Fecha);
+  return QStringLiteral(" if not exists (select fecha from ma_calendario where fecha=") % fecha %
+         QStringLiteral(") insert into ma_calendario (fecha,nolaborable) values(") % fecha % QStringLiteral(",0)");
 }
 
 QString InsertaCuentaCliente(const QString& Cuenta) {

@@ -21,9 +21,9 @@ void writeTxfac(const TempFolder& folder) {
   DbfWriter w;
   w.codePage(850).field("COD_CPB", 'C', 1).field("COD_CLI", 'N', 6).field("FECHA", 'D');
   w.field("TOTAL", 'N', 12, 2).field("CUIT", 'C', 13);
-  w.add({"A", 25, rt::MakeDate(2005, 6, 30), *rt::Currency::parse("1210.50"), "20-12345678-9"});
-  w.addDeleted({"B", 1, rt::MakeDate(2005, 7, 1), *rt::Currency::parse("1"), ""});
-  w.add({"M", 0, Variant::null(), *rt::Currency::parse("-99.99"), ""});
+  w.add({"A", 25, rt::MakeDate(2005, 6, 30), *rt::Currency::parse(u"1210.50"), "20-12345678-9"});
+  w.addDeleted({"B", 1, rt::MakeDate(2005, 7, 1), *rt::Currency::parse(u"1"), ""});
+  w.add({"M", 0, Variant::null(), *rt::Currency::parse(u"-99.99"), ""});
   w.write(folder.file("TXFAC.DBF"));
 }
 
@@ -53,7 +53,7 @@ TEST(DbfConnection, TheImportOpensItsSourceTableThroughTheFolderConnection) {
   EXPECT_EQ(rs.Fields("Cod_Cpb").Value(), Variant("A"));
   EXPECT_EQ(rs.Fields("cod_cli").Value(), Variant(int32_t(25)));
   EXPECT_EQ(rs.Fields("Fecha").Value(), Variant(rt::MakeDate(2005, 6, 30)));
-  EXPECT_EQ(rs.Fields("Total").Value(), Variant(*rt::Currency::parse("1210.5")));
+  EXPECT_EQ(rs.Fields("Total").Value(), Variant(*rt::Currency::parse(u"1210.5")));
   EXPECT_EQ(rs.Fields("Total").Type(), ado::adNumeric);
   EXPECT_EQ(rs.Fields("Total").DefinedSize(), 12);
   EXPECT_EQ(rs.Fields("Cuit").Value(), Variant("20-12345678-9"));

@@ -49,6 +49,25 @@ TEST_F(SqlFunctionsTest, TextComparesLikeSqlServer) {
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION WHERE CLAVE = 'FC'")), rt::Variant(1));
 }
 
+// The collation orders every pair as Qt's case folding orders the texts
+// without their trailing blanks.
+TEST_F(SqlFunctionsTest, TextOrderFollowsCaseFolding) {
+  const char* texts[] = {"abc", "ABD", "ab", "ab  ", "abé", "abÉ x", "aBé", "Ab_", "ab[", "ñ", "Ña", "n", "z", "é", "", "  "};
+  const auto rightTrimmed = [](QString t) {
+    while (t.endsWith(u' ')) t.chop(1);
+    return t;
+  };
+  for (const char* a : texts)
+    for (const char* b : texts) {
+      const QString ta = QString::fromUtf8(a), tb = QString::fromUtf8(b);
+      const int qt = rightTrimmed(ta).compare(rightTrimmed(tb), Qt::CaseInsensitive);
+      EXPECT_EQ(scalar(QStringLiteral("SELECT CASE WHEN '%1' < '%2' THEN -1 WHEN '%1' = '%2' THEN 0 ELSE 1 END")
+                           .arg(ta, tb)),
+                rt::Variant(qt < 0 ? -1 : (qt > 0 ? 1 : 0)))
+          << a << " / " << b;
+    }
+}
+
 TEST_F(SqlFunctionsTest, LenCountsCharactersWithoutTrailingBlanks) {
   struct Case {
     const char* expression;

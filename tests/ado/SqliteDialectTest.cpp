@@ -105,6 +105,21 @@ TEST_F(SqliteDialectTest, LookupsAsTheProgramWritesThem) {
   EXPECT_EQ(hinted[QStringLiteral("VALOR")].Value(), rt::Variant("factura"));
 }
 
+// Bound texts keep every character: accents, a NUL inside, the empty text
+// (not NULL), each character counted.
+TEST_F(SqliteDialectTest, LiteralsAreStoredAsWritten) {
+  const QString values[] = {QStringLiteral("Peña"), QStringLiteral("a") + QChar(0) + QStringLiteral("b"),
+                            QStringLiteral("ñ") + QChar(0), QString(), QStringLiteral("O'Brien")};
+  for (const QString& value : values) {
+    const QString quoted = QString(value).replace(u'\'', QStringLiteral("''"));
+    cn.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('K', '%1')").arg(quoted));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT VALOR FROM TA_CONFIGURACION")), rt::Variant(value)) << value.size();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LEN(VALOR) FROM TA_CONFIGURACION")),
+              rt::Variant(static_cast<int32_t>(value.size())));
+    cn.Execute(QStringLiteral("DELETE TA_CONFIGURACION"));
+  }
+}
+
 TEST_F(SqliteDialectTest, DeleteWithoutFromAndTriggerSwitchesRun) {
   exec(QStringLiteral("INSERT INTO AUX_ERR (Proceso) VALUES ('p')"));
   cn.Execute(QStringLiteral("ALTER TABLE AUX_ERR DISABLE TRIGGER ALL"));

@@ -427,19 +427,88 @@ TEST(TsqlTranslator, CacheHitsBindTheirOwnLiterals) {
   EXPECT_EQ(One("SELECT TOP 3 * FROM MA_CUENTAS").sql, "SELECT * FROM MA_CUENTAS LIMIT 3");
 }
 
+ado::sqlite::tsql::TokenizedText Tokenized(const char* sql) {
+  ado::sqlite::tsql::TokenizedText t;
+  ado::sqlite::tsql::Tokenize(Q(sql), t);
+  return t;
+}
+
+// A kept translation is found by the shape's hash and taken only when the
+// text has that very shape.
+TEST(TsqlTranslator, ShapeIsTheTextWithItsLiteralsMarked) {
+  const auto kept = Tokenized("SELECT TOP 3 * FROM T WHERE A = 'x''y' AND B = 12");
+  EXPECT_EQ(kept.shape().text, Q("SELECT TOP 3 * FROM T WHERE A = \x02 AND B = \x01"));
+  EXPECT_EQ(kept.shape().markers, (std::vector<int32_t>{32, 42}));
+  EXPECT_EQ(kept.shapeLength, kept.shape().text.size());
+  const auto same = Tokenized("SELECT TOP 3 * FROM T WHERE A = N'' AND B = 3.5");
+  EXPECT_TRUE(same.hasShape(kept.shape()));
+  EXPECT_EQ(same.shapeHash, kept.shapeHash);
+  for (const char* other :
+       {"SELECT TOP 3 * FROM T WHERE A = 'x' AND C = 12", "SELECT TOP 3 * FROM T WHERE A = 1 AND B = 12",
+        "SELECT TOP 4 * FROM T WHERE A = 'x' AND B = 12", "SELECT TOP 3 * FROM T WHERE A = 'x' AND B = 1 ",
+        "SELECT TOP 3 * FROM T WHERE A = 'x' AND B = 'y'"})
+    EXPECT_FALSE(Tokenized(other).hasShape(kept.shape())) << other;
+}
+
+// Matching a text against a kept shape finds what tokenizing it finds: the
+// same literals when it has the shape, no match otherwise (literals that
+// would run into a name, two strings that would become one, a number that
+// is no number, a text cut short or running on).
+TEST(TsqlTranslator, MatchingAShapeFindsWhatTokenizingFinds) {
+  const struct {
+    const char* kept;
+    const char* text;
+  } cases[] = {
+      {"SELECT * FROM T WHERE A = 'x' AND B = 12", "SELECT * FROM T WHERE A = N'o''k' AND B = 3.5e2"},
+      {"SELECT * FROM T WHERE A = 'x' AND B = 12", "SELECT * FROM T WHERE A = 'x' AND B = 12 "},
+      {"SELECT * FROM T WHERE A = 'x' AND B = 12", "SELECT * FROM T WHERE A = 'x' AND B = 12abc"},
+      {"SELECT * FROM T WHERE A = 'x' AND B = 12", "SELECT * FROM T WHERE A = 'x' AND B = '12'"},
+      {"SELECT * FROM T WHERE A = 'x' AND B = 12", "SELECT * FROM T WHERE A = 'x' AND B ="},
+      {"SELECT * FROM T WHERE A LIKE'x'", "SELECT * FROM T WHERE A LIKEN'x'"},
+      {"SELECT * FROM T WHERE A LIKE'x'", "SELECT * FROM T WHERE A LIKE'x''y'"},
+      {"SELECT * FROM T WHERE A IN ('x''y','z')", "SELECT * FROM T WHERE A IN ('','')"},
+      {"SELECT 'a' 'b'", "SELECT 'a''b'"},
+      {"SELECT 'a' + N'b'", "SELECT 'a' + 'b'"},
+      {"SELECT A FROM T WHERE B=.5", "SELECT A FROM T WHERE B=7"},
+      {"SELECT A FROM T WHERE B=.5", "SELECT A FROM T WHERE B=.25."},
+      {"SELECT A FROM T WHERE B = 1 -- 'x'", "SELECT A FROM T WHERE B = 22 -- 'x'"},
+      {"SELECT A FROM T WHERE B = 'it''s' -- 'x'", "SELECT A FROM T WHERE B = 'x' -- 'x'"},
+      {"BEGIN TRANSACTION \r\rINSERT INTO T (A,B) VALUES('x',1)\rINSERT INTO T (A,B) VALUES('y',2)\r",
+       "BEGIN TRANSACTION \r\rINSERT INTO T (A,B) VALUES('Peña',10)\rINSERT INTO T (A,B) VALUES('',2.5)\r"},
+  };
+  for (const auto& c : cases) {
+    const ado::sqlite::tsql::Shape shape = Tokenized(c.kept).shape();
+    ado::sqlite::tsql::TokenizedText matched;
+    const bool match = ado::sqlite::tsql::MatchShape(Q(c.text), shape, matched);
+    const auto tokenized = Tokenized(c.text);
+    EXPECT_EQ(match, tokenized.hasShape(shape)) << c.kept << " / " << c.text;
+    if (!match) continue;
+    ASSERT_EQ(matched.literals.size(), tokenized.literals.size()) << c.text;
+    for (size_t i = 0; i < matched.literals.size(); ++i) {
+      const auto &m = matched.literals[i], &t = tokenized.literals[i];
+      EXPECT_TRUE(m.begin == t.begin && m.length == t.length && m.isString == t.isString &&
+                  m.doubledQuotes == t.doubledQuotes && m.tokenBegin == t.tokenBegin && m.tokenEnd == t.tokenEnd)
+          << c.text << " literal " << i;
+    }
+    EXPECT_EQ(matched.shapeLength, tokenized.shapeLength) << c.text;
+  }
+}
+
 TEST(TsqlTranslator, CacheIsBounded) {
   ado::sqlite::tsql::TranslationCache cache(2);
   auto script = std::make_shared<const ado::sqlite::tsql::CompiledScript>();
-  cache.insert(1, "a", script);
-  cache.insert(1, "b", script);
-  ASSERT_TRUE(cache.find(1, "a"));  // "a" is now the most recent
-  cache.insert(1, "c", script);
+  const auto a = Tokenized("SELECT a"), b = Tokenized("SELECT b"), c = Tokenized("SELECT c");
+  cache.insert(1, a, script);
+  cache.insert(1, b, script);
+  ASSERT_TRUE(cache.find(1, a));  // "a" is now the most recent
+  cache.insert(1, c, script);
   EXPECT_EQ(cache.size(), 2u);
-  EXPECT_TRUE(cache.find(1, "a"));
-  EXPECT_FALSE(cache.find(1, "b"));
-  EXPECT_TRUE(cache.find(1, "c"));
-  EXPECT_FALSE(cache.find(2, "c"));
-  cache.insert(1, QString(ado::sqlite::tsql::TranslationCache::kLongestShape + 1, u'x'), script);
+  EXPECT_TRUE(cache.find(1, a));
+  EXPECT_FALSE(cache.find(1, b));
+  EXPECT_TRUE(cache.find(1, c));
+  EXPECT_FALSE(cache.find(2, c));
+  const QByteArray longText = "SELECT " + QByteArray(ado::sqlite::tsql::TranslationCache::kLongestShape, 'x');
+  cache.insert(1, Tokenized(longText.constData()), script);
   EXPECT_EQ(cache.size(), 2u) << "very long texts are not kept";
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/Error.h"
 #include "support/QtPrinters.h"
@@ -23,24 +25,26 @@ TEST(Currency, RendersWithoutTrailingZeros) {
   EXPECT_EQ(Currency::fromRaw(12345000).toSqlText(), "1234.5");
   EXPECT_EQ(Currency::fromRaw(-5).toSqlText(), "-0.0005");
   EXPECT_EQ(Currency::fromRaw(0).toSqlText(), "0");
+  EXPECT_EQ(Currency::fromRaw(std::numeric_limits<int64_t>::min()).toSqlText(), "-922337203685477.5808");
+  EXPECT_EQ(Currency::fromRaw(std::numeric_limits<int64_t>::max()).toSqlText(), "922337203685477.5807");
   EXPECT_EQ(Currency::fromRaw(12345000).toText(u','), "1234,5");
 }
 
 TEST(Currency, RoundsHalvesToEven) {
-  EXPECT_EQ(Currency::parse("2.5")->rounded(0), Currency::fromInt(2));
-  EXPECT_EQ(Currency::parse("3.5")->rounded(0), Currency::fromInt(4));
-  EXPECT_EQ(Currency::parse("-2.5")->rounded(0), Currency::fromInt(-2));
-  EXPECT_EQ(Currency::parse("1.005")->rounded(2), *Currency::parse("1.00"));
-  EXPECT_EQ(Currency::parse("1.015")->rounded(2), *Currency::parse("1.02"));
+  EXPECT_EQ(Currency::parse(u"2.5")->rounded(0), Currency::fromInt(2));
+  EXPECT_EQ(Currency::parse(u"3.5")->rounded(0), Currency::fromInt(4));
+  EXPECT_EQ(Currency::parse(u"-2.5")->rounded(0), Currency::fromInt(-2));
+  EXPECT_EQ(Currency::parse(u"1.005")->rounded(2), *Currency::parse(u"1.00"));
+  EXPECT_EQ(Currency::parse(u"1.015")->rounded(2), *Currency::parse(u"1.02"));
 }
 
 TEST(Currency, FromDoubleKeepsTheDecimalValue) {
-  EXPECT_EQ(Currency::fromDouble(0.1 + 0.2), *Currency::parse("0.3"));
-  EXPECT_EQ(Currency::fromDouble(1234.5678), *Currency::parse("1234.5678"));
+  EXPECT_EQ(Currency::fromDouble(0.1 + 0.2), *Currency::parse(u"0.3"));
+  EXPECT_EQ(Currency::fromDouble(1234.5678), *Currency::parse(u"1234.5678"));
   EXPECT_THROW(Currency::fromDouble(1e300), rt::Error);
 }
 
 TEST(Currency, ArithmeticOverflowRaises) {
   EXPECT_THROW(Currency::fromRaw(INT64_MAX) + Currency::fromRaw(1), rt::Error);
-  EXPECT_EQ(*Currency::parse("0.1") + *Currency::parse("0.2"), *Currency::parse("0.3"));
+  EXPECT_EQ(*Currency::parse(u"0.1") + *Currency::parse(u"0.2"), *Currency::parse(u"0.3"));
 }

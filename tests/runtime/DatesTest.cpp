@@ -32,6 +32,7 @@ TEST(Dates, FormatsMasksWithMinutesAfterHours) {
   EXPECT_EQ(rt::DateText(d), "01/07/2005 09:05:07");
   EXPECT_EQ(rt::IsoDateText(d), "2005-07-01 09:05:07");
   EXPECT_EQ(rt::IsoDateText(MakeDate(2005, 7, 1)), "2005-07-01");
+  EXPECT_EQ(rt::IsoDateText(MakeDate(987, 1, 2, 0, 0, 1)), "0987-01-02 00:00:01");
 }
 
 TEST(Dates, MinuteDifferencesCountBoundaries) {

@@ -26,12 +26,39 @@ TEST(Text, PositionsCountCharacters) {
 TEST(Text, TextCompareFoldsCaseBeyondAscii) {
   EXPECT_TRUE(rt::EqualsText(QStringLiteral("MUÑOZ"), QStringLiteral("muñoz")));
   EXPECT_FALSE(rt::EqualsText(QStringLiteral("Muñoz"), QStringLiteral("Munoz")));
+  EXPECT_TRUE(rt::EqualsText(QStringLiteral("Cod_Cli"), QStringLiteral("COD_CLI")));
+  EXPECT_FALSE(rt::EqualsText(QStringLiteral("IVA1"), QStringLiteral("iva2")));
+  EXPECT_FALSE(rt::EqualsText(QStringLiteral("a@"), QStringLiteral("A`")));
+  EXPECT_TRUE(rt::EqualsText(QStringLiteral("x\u212A"), QStringLiteral("Xk")));
   EXPECT_EQ(rt::InStr(QStringLiteral("select * from t WHERE x"), " where ", rt::Compare::Text), 16);
   EXPECT_EQ(rt::InStr(QStringLiteral("select * from t WHERE x"), " where "), 0);
   EXPECT_EQ(rt::InStr(3, "abcabc", "a"), 4);
   EXPECT_EQ(rt::InStrRev("a.b.c", "."), 4);
   EXPECT_EQ(rt::Replace("aXbxc", "x", "-", rt::Compare::Text), "a-b-c");
   EXPECT_EQ(rt::StrComp("abc", "ABD", rt::Compare::Text), -1);
+}
+
+// Qt's case-insensitive search is the reference for every start position.
+TEST(Text, TextSearchFindsWhatQtFinds) {
+  const QString texts[] = {QStringLiteral("aaab aAB"), QStringLiteral("DROP TABLE x\r\ncreate Drop"),
+                           QStringLiteral("Muñoz \u212Aelvin kELVIN"), QStringLiteral("@ADMIN_MV @admin_x @Admin_"),
+                           QStringLiteral("ab")};
+  const char* needles[] = {"aab", "b", "AB", "drop", "CREATE", "kelvin", "@Admin_", "n", "abc"};
+  for (const QString& text : texts)
+    for (const char* needle : needles) {
+      const QString find = QString::fromLatin1(needle);
+      for (int start = 1; start <= text.size(); ++start)
+        EXPECT_EQ(rt::InStr(start, text, find, rt::Compare::Text),
+                  text.indexOf(find, start - 1, Qt::CaseInsensitive) + 1)
+            << qPrintable(text) << " / " << needle << " from " << start;
+      EXPECT_EQ(rt::Replace(text, find, "#", rt::Compare::Text),
+                QString(text).replace(find, "#", Qt::CaseInsensitive))
+          << qPrintable(text) << " / " << needle;
+    }
+  // A needle longer than any skip.
+  const QString longNeedle = QString(300, u'a') + u'B';
+  const QString longText = QString(200, u'b') + QString(400, u'A') + u'b' + QString(50, u'a');
+  EXPECT_EQ(rt::InStr(longText, longNeedle, rt::Compare::Text), 301);
 }
 
 TEST(Text, ChrFollowsTheWindowsCodePage) {

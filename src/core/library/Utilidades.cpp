@@ -1,6 +1,7 @@
 #include "core/library/Utilidades.h"
 
 #include <QRegularExpression>
+#include <QVarLengthArray>
 
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Numbers.h"
@@ -12,12 +13,9 @@ namespace library {
 
 namespace {
 
-// Separator handling shared by both number readers: returns the text with
-// '.' as the only decimal point and no grouping, or an empty text when the
-// input is not a number.
 // [-+] digits [. digits] [e [-+] digits], with at least one digit before the
 // exponent; ASCII digits only.
-bool isPlainNumber(const QString& t) {
+bool isPlainNumber(QStringView t) {
   const auto digit = [&](qsizetype i) { return i < t.size() && t[i] >= u'0' && t[i] <= u'9'; };
   qsizetype i = 0;
   if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) ++i;
@@ -35,25 +33,31 @@ bool isPlainNumber(const QString& t) {
   return i == t.size();
 }
 
-QString normalisedNumber(const QString& input) {
-  QString t = input.trimmed();
-  const int dots = static_cast<int>(t.count(u'.'));
-  const int commas = static_cast<int>(t.count(u','));
+// Separator handling shared by both number readers: the text with '.' as
+// the only decimal point and no grouping, written into `out`; false when
+// the input is not a number.
+using NumberText = QVarLengthArray<QChar, 64>;
+bool normalisedNumber(const QString& input, NumberText& out) {
+  const QStringView t = QStringView(input).trimmed();
+  qsizetype dots = 0, commas = 0, lastDot = -1, lastComma = -1;
+  for (qsizetype i = 0; i < t.size(); ++i) {
+    if (t[i] == u'.') ++dots, lastDot = i;
+    else if (t[i] == u',') ++commas, lastComma = i;
+  }
   QChar decimal;
-  if (dots && commas) decimal = t.lastIndexOf(u'.') > t.lastIndexOf(u',') ? u'.' : u',';
+  if (dots && commas) decimal = lastDot > lastComma ? u'.' : u',';
   else if (dots == 1) decimal = u'.';
   else if (commas == 1) decimal = u',';
-  QString out;
-  out.reserve(t.size());
+  out.clear();
   for (QChar c : t) {
     if (c == u'.' || c == u',') {
-      if (c == decimal) out += u'.';
+      if (c == decimal) out.append(u'.');
       // otherwise a group separator: dropped
     } else {
-      out += c;
+      out.append(c);
     }
   }
-  return isPlainNumber(out) ? out : QString();
+  return isPlainNumber(QStringView(out.data(), out.size()));
 }
 
 constexpr unsigned char kKey[] = {0x4B, 0x6F, 0x72, 0x61, 0x4E, 0x65, 0x74, 0x32};
@@ -62,18 +66,18 @@ constexpr unsigned char kKey[] = {0x4B, 0x6F, 0x72, 0x61, 0x4E, 0x65, 0x74, 0x32
 
 rt::Currency Utilidades::TextoANumero(const QString& text) const {
   if (rt::Trim(text).isEmpty()) return rt::Currency();
-  QString n = normalisedNumber(text);
-  auto c = n.isEmpty() ? std::nullopt : rt::Currency::parse(n);
+  NumberText n;
+  auto c = normalisedNumber(text, n) ? rt::Currency::parse(QStringView(n.data(), n.size())) : std::nullopt;
   if (!c) rt::raise(rt::err::TypeMismatch);
   return *c;
 }
 
 double Utilidades::TextoADoble(const QString& text) const {
   if (rt::Trim(text).isEmpty()) return 0.0;
-  QString n = normalisedNumber(text);
+  NumberText n;
   bool ok = false;
-  double d = n.toDouble(&ok);
-  if (n.isEmpty() || !ok) rt::raise(rt::err::TypeMismatch);
+  const double d = normalisedNumber(text, n) ? QStringView(n.data(), n.size()).toDouble(&ok) : 0.0;
+  if (!ok) rt::raise(rt::err::TypeMismatch);
   return d;
 }
 

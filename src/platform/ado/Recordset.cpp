@@ -6,6 +6,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/ConnectionLink.h"
 #include "platform/ado/RuntimeErrors.h"
+#include "platform/runtime/Text.h"
 
 namespace ado {
 
@@ -278,7 +279,7 @@ Field Recordset::Fields(int index) {
 Field Recordset::Fields(const QString& name) {
   const auto& columns = d_->live().columns();
   for (size_t i = 0; i < columns.size(); ++i)
-    if (columns[i].name.compare(name, Qt::CaseInsensitive) == 0) return Field(this, static_cast<int>(i));
+    if (rt::EqualsText(columns[i].name, name)) return Field(this, static_cast<int>(i));
   raise(errnum::ItemNotFound, kRecordsetSource);
 }
 

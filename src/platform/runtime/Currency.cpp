@@ -40,8 +40,8 @@ Currency Currency::fromDouble(double value) {
   return fromRaw(static_cast<int64_t>(std::nearbyint(scaled)));
 }
 
-std::optional<Currency> Currency::parse(const QString& input) {
-  const QString text = input.trimmed();
+std::optional<Currency> Currency::parse(QStringView input) {
+  const QStringView text = input.trimmed();
   int i = 0;
   const int n = text.size();
   bool negative = false;
@@ -117,9 +117,10 @@ Currency Currency::rounded(int places) const {
 
 QString Currency::toText(QChar decimalSeparator) const {
   const bool negative = raw_ < 0;
-  unsigned __int128 magnitude = negative ? -static_cast<__int128>(raw_) : raw_;
-  uint64_t whole = static_cast<uint64_t>(magnitude / kScale);
-  uint64_t frac = static_cast<uint64_t>(magnitude % kScale);
+  // The magnitude of any 64-bit amount, the lowest too, fits 64 unsigned bits.
+  const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(raw_) : static_cast<uint64_t>(raw_);
+  uint64_t whole = magnitude / kScale;
+  uint64_t frac = magnitude % kScale;
   // Written backwards into a buffer: the fraction without trailing zeros,
   // the separator, the whole digits, the sign.
   char16_t text[32];

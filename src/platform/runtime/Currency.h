@@ -22,7 +22,7 @@ class Currency {
   static Currency fromDouble(double value);
   // Exact decimal reading of "-1234.5678", "1234,5" (either separator as the
   // decimal point), optional exponent; nullopt for anything else.
-  static std::optional<Currency> parse(const QString& text);
+  static std::optional<Currency> parse(QStringView text);
 
   constexpr int64_t raw() const { return raw_; }
   double toDouble() const { return static_cast<double>(raw_) / kScale; }

@@ -1,7 +1,6 @@
 #include "platform/runtime/Dates.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "platform/runtime/Regional.h"
 
@@ -24,7 +23,7 @@ int expandYear(int year, int digits) {
 // Reads a date or time text left to right: ASCII digits and the separators
 // of the forms ParseDate accepts.
 struct Scanner {
-  const QString& text;
+  QStringView text;
   qsizetype at = 0;
 
   bool done() const { return at == text.size(); }
@@ -82,8 +81,8 @@ QDateTime MakeDate(const QDate& date, const QTime& time) {
   return QDateTime(date, time, Qt::UTC);
 }
 
-std::optional<QDateTime> ParseDate(const QString& input) {
-  const QString text = input.trimmed();
+std::optional<QDateTime> ParseDate(QStringView input) {
+  const QStringView text = input.trimmed();
   Scanner in{text};
   int a = 0, b = 0, c = 0;
   const qsizetype firstRun = in.digitRun();
@@ -109,37 +108,46 @@ std::optional<QDateTime> ParseDate(const QString& input) {
 }
 
 QString FormatDate(const QDateTime& value, const QString& mask) {
-  const QDate d = value.date();
+  int year = 0, month = 0, day = 0;
+  value.date().getDate(&year, &month, &day);
   const QTime t = value.time();
   QString out;
+  out.reserve(mask.size() + 4);
+  // A mask letter written once gives the number as it is, twice or more its
+  // last two digits (the year: four digits from three letters on).
+  const auto put = [&](int number, bool twoDigits) {
+    if (!twoDigits) {
+      out += QString::number(number);
+      return;
+    }
+    out += QChar(u'0' + number / 10 % 10);
+    out += QChar(u'0' + number % 10);
+  };
+  const auto lower = [](QChar c) { return c.unicode() < 0x80 ? QChar(c.unicode() | 0x20) : c.toLower(); };
   bool lastWasHour = false;
   for (qsizetype i = 0; i < mask.size();) {
-    QChar c = mask[i];
-    QChar lc = c.toLower();
+    const QChar c = mask[i];
+    const QChar lc = c.isLetter() ? lower(c) : c;
     qsizetype run = 1;
-    while (i + run < mask.size() && mask[i + run].toLower() == lc) ++run;
-    auto two = [](int v) {
-      const char16_t digits[2] = {char16_t(u'0' + v / 10 % 10), char16_t(u'0' + v % 10)};
-      return QString(reinterpret_cast<const QChar*>(digits), 2);
-    };
+    while (i + run < mask.size() && (mask[i + run].isLetter() ? lower(mask[i + run]) : mask[i + run]) == lc) ++run;
     if (lc == u'd') {
-      out += run >= 2 ? two(d.day()) : QString::number(d.day());
+      put(day, run >= 2);
       lastWasHour = false;
     } else if (lc == u'm') {
-      if (lastWasHour) out += run >= 2 ? two(t.minute()) : QString::number(t.minute());
-      else out += run >= 2 ? two(d.month()) : QString::number(d.month());
+      put(lastWasHour ? t.minute() : month, run >= 2);
       lastWasHour = false;
     } else if (lc == u'y') {
-      out += run >= 3 ? QString::number(d.year()) : two(d.year() % 100);
+      if (run >= 3) put(year, false);
+      else put(year % 100, true);
       lastWasHour = false;
     } else if (lc == u'h') {
-      out += run >= 2 ? two(t.hour()) : QString::number(t.hour());
+      put(t.hour(), run >= 2);
       lastWasHour = true;
     } else if (lc == u'n') {
-      out += run >= 2 ? two(t.minute()) : QString::number(t.minute());
+      put(t.minute(), run >= 2);
       lastWasHour = false;
     } else if (lc == u's') {
-      out += run >= 2 ? two(t.second()) : QString::number(t.second());
+      put(t.second(), run >= 2);
       lastWasHour = false;
     } else {
       // Separators keep the "minutes after hour" reading of m alive.
@@ -165,13 +173,27 @@ QString DateText(const QDateTime& value) {
 QString IsoDateText(const QDateTime& value) {
   const QDate d = value.date();
   const QTime t = value.time();
-  if (d.year() < 0 || d.year() > 9999) return d.toString(Qt::ISODate);  // Qt's answer for such years
-  char text[24];
-  const int n = t == QTime(0, 0)
-                    ? std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year(), d.month(), d.day())
-                    : std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(),
-                                    t.hour(), t.minute(), t.second());
-  return QString::fromLatin1(text, n);
+  int year = 0, month = 0, day = 0;
+  d.getDate(&year, &month, &day);
+  if (year < 0 || year > 9999) return d.toString(Qt::ISODate);  // Qt's answer for such years
+  // "yyyy-mm-dd", then " hh:mm:ss" unless the time is midnight.
+  char16_t text[19];
+  const auto put = [&](int at, int number, int digits) {
+    for (int k = digits - 1; k >= 0; --k, number /= 10) text[at + k] = char16_t(u'0' + number % 10);
+  };
+  put(0, year, 4);
+  text[4] = u'-';
+  put(5, month, 2);
+  text[7] = u'-';
+  put(8, day, 2);
+  if (t == QTime(0, 0)) return QString(reinterpret_cast<const QChar*>(text), 10);
+  text[10] = u' ';
+  put(11, t.hour(), 2);
+  text[13] = u':';
+  put(14, t.minute(), 2);
+  text[16] = u':';
+  put(17, t.second(), 2);
+  return QString(reinterpret_cast<const QChar*>(text), 19);
 }
 
 long long DateDiffMinutes(const QDateTime& from, const QDateTime& to) {

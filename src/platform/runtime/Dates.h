@@ -17,7 +17,7 @@ QDateTime MakeDate(const QDate& date, const QTime& time = QTime(0, 0));
 // Day-first text with optional time ("1/7/05", "01/07/2005 13:45",
 // "01/07/2005 13:45:10"), ISO text ("2005-07-01", "2005-07-01 13:45:10",
 // "2005-07-01T13:45"), or a time alone ("13:45"). nullopt when not a date.
-std::optional<QDateTime> ParseDate(const QString& text);
+std::optional<QDateTime> ParseDate(QStringView text);
 inline bool IsDate(const QString& text) { return ParseDate(text).has_value(); }
 
 // Format with a date mask: d dd m mm yy yyyy h hh n nn s ss, where m/mm

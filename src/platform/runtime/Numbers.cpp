@@ -1,7 +1,9 @@
 #include "platform/runtime/Numbers.h"
 
 #include <cmath>
-#include <cstdio>
+#include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <limits>
 
 #include "platform/runtime/Error.h"
@@ -107,11 +109,13 @@ int16_t CInt(double value) {
 
 namespace {
 
+// The C library's "%.15G".
 QString generalText(double value) {
   if (value == 0) return QStringLiteral("0");
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15G", value);
-  QString s = QString::fromLatin1(buf);
+  const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15).ptr;
+  for (char* c = buf; c != end; ++c) *c = static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+  QString s = QString::fromLatin1(buf, end - buf);
   // "1.5E+020" style of some C libraries aside, the runtime writes "1,5E+20".
   qsizetype e = s.indexOf(u'E');
   if (e >= 0) {
@@ -135,8 +139,9 @@ QString SqlNumber(double value) { return generalText(value); }
 
 namespace {
 
+// A mask's parts; prefix and suffix point into the mask.
 struct Mask {
-  QString prefix, suffix;
+  QStringView prefix, suffix;
   int intZeros = 0;       // '0' placeholders before the decimal point
   bool grouping = false;
   bool hasPoint = false;
@@ -146,7 +151,8 @@ struct Mask {
 
 Mask parseMask(const QString& m) {
   Mask k;
-  QString section = m.section(u';', 0, 0);
+  const qsizetype semicolon = m.indexOf(u';');
+  const QStringView section = QStringView(m).left(semicolon < 0 ? m.size() : semicolon);
   qsizetype first = -1, last = -1;
   for (qsizetype i = 0; i < section.size(); ++i)
     if (section[i] == u'0' || section[i] == u'#' || section[i] == u'.') {
@@ -175,36 +181,39 @@ Mask parseMask(const QString& m) {
   return k;
 }
 
-// Digits of |value| rounded half away from zero to `places`: integer and
-// fraction parts as decimal text.
-void splitDigits(const QString& plain, QString& whole, QString& frac) {
-  qsizetype dot = plain.indexOf(u'.');
-  whole = dot < 0 ? plain : plain.left(dot);
-  frac = dot < 0 ? QString() : plain.mid(dot + 1);
-}
-
-QString render(bool negative, QString whole, QString frac, const Mask& k) {
+// `plain`: the digits of |value| already rounded to the mask's places, with
+// "." before the fraction.
+QString render(bool negative, QStringView plain, const Mask& k) {
+  const qsizetype dot = plain.indexOf(u'.');
+  QStringView whole = dot < 0 ? plain : plain.left(dot);
+  const QStringView written = dot < 0 ? QStringView() : plain.mid(dot + 1);
+  // The fraction cut or padded to the places, less the trailing zeros of
+  // optional '#' places.
   const int places = k.fracZeros + k.fracHashes;
-  frac = frac.leftJustified(places, u'0', true);
-  // Optional '#' places drop trailing zeros.
-  while (frac.size() > k.fracZeros && frac.endsWith(u'0')) frac.chop(1);
-  while (whole.startsWith(u'0')) whole.remove(0, 1);
-  if (whole.size() < k.intZeros) whole = QString(k.intZeros - whole.size(), u'0') + whole;
-  if (k.grouping && whole.size() > 3) {
-    QString g;
-    int count = 0;
-    for (qsizetype i = whole.size() - 1; i >= 0; --i) {
-      g.prepend(whole[i]);
-      if (++count % 3 == 0 && i > 0) g.prepend(regional().groupSeparator);
-    }
-    whole = g;
+  const auto fracDigit = [&](qsizetype i) { return i < written.size() ? written[i] : QChar(u'0'); };
+  qsizetype fracSize = places;
+  while (fracSize > k.fracZeros && fracDigit(fracSize - 1) == u'0') --fracSize;
+  while (whole.startsWith(u'0')) whole = whole.mid(1);
+  const qsizetype padding = std::max<qsizetype>(k.intZeros - whole.size(), 0);
+  const qsizetype digits = padding + whole.size();
+  bool allZero = whole.isEmpty();
+  for (qsizetype i = 0; i < fracSize; ++i) allZero = allZero && fracDigit(i) == u'0';
+
+  QString out;
+  out.reserve(1 + k.prefix.size() + digits * 2 + 1 + fracSize + k.suffix.size());
+  if (negative && !allZero) out += u'-';
+  out += k.prefix;
+  for (qsizetype i = 0; i < digits; ++i) {
+    out += i < padding ? QChar(u'0') : whole[i - padding];
+    const qsizetype left = digits - 1 - i;  // digits still to come
+    if (k.grouping && digits > 3 && left > 0 && left % 3 == 0) out += regional().groupSeparator;
   }
-  QString out = whole;
-  if (k.hasPoint) out += regional().decimalSeparator + frac;
-  bool allZero = true;
-  for (QChar c : whole + frac)
-    if (c.isDigit() && c != u'0') allZero = false;
-  return (negative && !allZero ? QStringLiteral("-") : QString()) + k.prefix + out + k.suffix;
+  if (k.hasPoint) {
+    out += regional().decimalSeparator;
+    for (qsizetype i = 0; i < fracSize; ++i) out += fracDigit(i);
+  }
+  out += k.suffix;
+  return out;
 }
 
 }  // namespace
@@ -212,12 +221,13 @@ QString render(bool negative, QString whole, QString frac, const Mask& k) {
 QString FormatNumber(double value, const QString& mask) {
   Mask k = parseMask(mask);
   const int places = k.hasPoint ? k.fracZeros + k.fracHashes : 0;
+  // A whole number is its own decimal text.
+  if (places <= 4 && std::fabs(value) < 1e14 && value == std::trunc(value))
+    return FormatNumber(Currency::fromRaw(static_cast<int64_t>(value) * Currency::kScale), mask);
   // Round on the shortest decimal text of the value, not on binary noise.
   if (places <= 4)
     if (auto exact = Currency::parse(QString::number(value, 'g', 15))) return FormatNumber(*exact, mask);
-  QString whole, frac;
-  splitDigits(QString::number(std::fabs(value), 'f', places), whole, frac);
-  return render(value < 0, whole, frac, k);
+  return render(value < 0, QString::number(std::fabs(value), 'f', places), k);
 }
 
 QString FormatNumber(Currency value, const QString& mask) {
@@ -228,9 +238,7 @@ QString FormatNumber(Currency value, const QString& mask) {
   for (int i = places; i < 4; ++i) unit *= 10;
   int64_t q = raw / unit, r = raw % unit;
   if (r * 2 >= unit) ++q;
-  QString whole, frac;
-  splitDigits(Currency::fromRaw(q * unit).toSqlText(), whole, frac);
-  return render(value.raw() < 0, whole, frac, k);
+  return render(value.raw() < 0, Currency::fromRaw(q * unit).toSqlText(), k);
 }
 
 }  // namespace rt

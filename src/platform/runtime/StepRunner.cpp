@@ -2,20 +2,11 @@
 
 namespace rt {
 
-bool StepRunner::run(const std::function<void()>& step) {
-  if (left_) return false;
-  for (;;) {
-    try {
-      step();
-      return true;
-    } catch (const Error& e) {
-      lastAnswer_ = onError_(e);
-      if (lastAnswer_ == answer::Retry) continue;
-      if (lastAnswer_ == answer::Ignore) return true;
-      left_ = true;
-      return false;
-    }
-  }
+bool StepRunner::retry(const Error& e) {
+  lastAnswer_ = onError_(e);
+  if (lastAnswer_ == answer::Retry) return true;
+  left_ = lastAnswer_ != answer::Ignore;
+  return false;
 }
 
 }  // namespace rt

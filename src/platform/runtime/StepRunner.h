@@ -25,13 +25,28 @@ class StepRunner {
 
   // Runs one step under the trap. False once the routine is to be left; a
   // runner that was left runs nothing more.
-  bool run(const std::function<void()>& step);
+  template <class Step>
+  bool run(Step&& step) {
+    while (!left_) {
+      try {
+        step();
+        return true;
+      } catch (const Error& e) {
+        if (!retry(e)) return !left_;
+      }
+    }
+    return false;
+  }
 
   bool left() const { return left_; }
   // The answer of the last dialog shown, 0 when no step has failed.
   int lastAnswer() const { return lastAnswer_; }
 
  private:
+  // Asks about a failed step: true to run it again; otherwise left() tells
+  // whether the routine is to be left or goes on.
+  bool retry(const Error& e);
+
   Handler onError_;
   bool left_ = false;
   int lastAnswer_ = 0;

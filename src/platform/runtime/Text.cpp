@@ -1,5 +1,9 @@
 #include "platform/runtime/Text.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 #include "platform/runtime/Error.h"
 
 namespace rt {
@@ -19,7 +23,12 @@ constexpr char16_t kCp1252High[32] = {
 
 }  // namespace
 
-QString Trim(const QString& s) { return LTrim(RTrim(s)); }
+QString Trim(const QString& s) {
+  qsizetype begin = 0, end = s.size();
+  while (end > 0 && s[end - 1] == u' ') --end;
+  while (begin < end && s[begin] == u' ') ++begin;
+  return begin == 0 && end == s.size() ? s : s.mid(begin, end - begin);
+}
 
 QString LTrim(const QString& s) {
   qsizetype i = 0;
@@ -61,17 +70,41 @@ char16_t foldAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32
 
 // Text compare of an ASCII `find`: the same answer as Qt's case-insensitive
 // search (simple case folding), without folding every character twice.
+// Horspool's search: the folded character under the end of the window
+// tells how far the window can move.
 qsizetype indexOfAsciiText(const QString& s, const QString& find, qsizetype from) {
-  const qsizetype last = s.size() - find.size();
+  const qsizetype m = find.size();
+  const qsizetype last = s.size() - m;
   const char16_t* text = reinterpret_cast<const char16_t*>(s.constData());
   const char16_t* needle = reinterpret_cast<const char16_t*>(find.constData());
   const auto fold = [](char16_t c) { return c < 0x80 ? foldAscii(c) : QChar(c).toCaseFolded().unicode(); };
-  const char16_t first = foldAscii(needle[0]);
-  for (qsizetype i = from; i <= last; ++i) {
-    if (fold(text[i]) != first) continue;
-    qsizetype k = 1;
-    while (k < find.size() && fold(text[i + k]) == foldAscii(needle[k])) ++k;
-    if (k == find.size()) return i;
+  // Case folding gives letters only: a `find` that starts with anything
+  // else ("@Admin_") can only start where that very character stands.
+  const char16_t first = needle[0];
+  if (!((first | 0x20) >= u'a' && (first | 0x20) <= u'z')) {
+    for (qsizetype i = QStringView(s).indexOf(QChar(first), from); i >= 0 && i <= last;
+         i = QStringView(s).indexOf(QChar(first), i + 1)) {
+      qsizetype k = 1;
+      while (k < m && fold(text[i + k]) == foldAscii(needle[k])) ++k;
+      if (k == m) return i;
+    }
+    return -1;
+  }
+  // Shifts are capped to a byte: a shorter move is never wrong.
+  const auto capped = [](qsizetype n) { return static_cast<uint8_t>(std::min<qsizetype>(n, 0xFF)); };
+  std::array<uint8_t, 0x80> shift;
+  shift.fill(capped(m));
+  for (qsizetype k = 0; k + 1 < m; ++k) shift[foldAscii(needle[k])] = capped(m - 1 - k);
+  const char16_t end = foldAscii(needle[m - 1]);
+  for (qsizetype i = from; i <= last;) {
+    const char16_t c = fold(text[i + m - 1]);
+    if (c == end) {
+      qsizetype k = 0;
+      while (k + 1 < m && fold(text[i + k]) == foldAscii(needle[k])) ++k;
+      if (k + 1 == m) return i;
+    }
+    // A character beyond ASCII that folds to none is nowhere in `find`.
+    i += c < 0x80 ? shift[c] : capped(m);
   }
   return -1;
 }
@@ -133,8 +166,18 @@ int Asc(QChar c) {
   return '?';
 }
 
+// Simple case folding keeps the length, so texts of two lengths differ.
+// ASCII is folded here; a difference beyond ASCII goes to Qt's folding.
 bool EqualsText(const QString& a, const QString& b) {
-  return a.compare(b, Qt::CaseInsensitive) == 0;
+  if (a.size() != b.size()) return false;
+  const char16_t* x = reinterpret_cast<const char16_t*>(a.constData());
+  const char16_t* y = reinterpret_cast<const char16_t*>(b.constData());
+  for (qsizetype i = 0; i < a.size(); ++i) {
+    if (x[i] == y[i]) continue;
+    if ((x[i] | y[i]) >= 0x80) return a.compare(b, Qt::CaseInsensitive) == 0;
+    if (foldAscii(x[i]) != foldAscii(y[i])) return false;
+  }
+  return true;
 }
 
 int StrComp(const QString& a, const QString& b, Compare compare) {

@@ -64,18 +64,39 @@ provider::Failure Database::failure(int rc, const QString& sql, bool ran) const 
   return FailureFromSqlite(db_, rc, sql, ran, path_);
 }
 
-void Database::bind(const StatementCache::Lease& lease, const std::vector<rt::Variant>& params,
-                    const QString& sql) const {
-  sqlite3_stmt* statement = lease.get();
-  if (sqlite3_bind_parameter_count(statement) != static_cast<int>(params.size()))
+void Database::expectParameters(sqlite3_stmt* statement, size_t count, const QString& sql) const {
+  if (sqlite3_bind_parameter_count(statement) != static_cast<int>(count))
     throw MakeFailure(Condition::OtherStatement,
                       {QStringLiteral("La sentencia espera %1 valores y recibió %2: %3")
                            .arg(sqlite3_bind_parameter_count(statement))
-                           .arg(params.size())
+                           .arg(count)
                            .arg(sql)});
-  for (size_t i = 0; i < params.size(); ++i)
-    if (int rc = BindValue(statement, static_cast<int>(i) + 1, params[i]); rc != SQLITE_OK)
+}
+
+void Database::bind(const StatementCache::Lease& lease, const std::vector<rt::Variant>& params,
+                    const QString& sql) const {
+  sqlite3_stmt* statement = lease.get();
+  expectParameters(statement, params.size(), sql);
+  for (size_t i = 0; i < params.size(); ++i) {
+    const int index = static_cast<int>(i) + 1;
+    if (int rc = BindValue(statement, index, params[i], lease.boundText(index)); rc != SQLITE_OK)
       throw failure(rc, sql, false);
+  }
+}
+
+void Database::bind(const StatementCache::Lease& lease, const tsql::CompiledStatement& compiled,
+                    const tsql::TokenizedText& text) const {
+  sqlite3_stmt* statement = lease.get();
+  // Literals written into the text are not bound.
+  const size_t count = compiled.inlineLiterals ? 0 : compiled.paramSlots.size();
+  expectParameters(statement, count, compiled.sql);
+  QString scratch;
+  for (size_t i = 0; i < count; ++i) {
+    const tsql::LiteralValue value = tsql::ValueOf(text, compiled.paramSlots[i], scratch);
+    const int index = static_cast<int>(i) + 1;
+    if (int rc = BindLiteral(statement, index, value, lease.boundText(index)); rc != SQLITE_OK)
+      throw failure(rc, compiled.sql, false);
+  }
 }
 
 bool Database::step(const StatementCache::Lease& lease, const QString& sql) const {

@@ -6,8 +6,10 @@
 #include <memory>
 
 #include "platform/ado/provider/Provider.h"
+#include "platform/ado/sqlite/CompiledStatement.h"
 #include "platform/ado/sqlite/SchemaCache.h"
 #include "platform/ado/sqlite/StatementCache.h"
+#include "platform/ado/sqlite/TsqlTokenizer.h"
 
 struct sqlite3;
 
@@ -42,12 +44,17 @@ class Database {
   provider::Failure failure(int rc, const QString& sql, bool ran) const;
   // Binds the parameters of a statement on loan; throws Failure.
   void bind(const StatementCache::Lease& lease, const std::vector<rt::Variant>& params, const QString& sql) const;
+  // Binds the literals of `text` to a translated statement on loan.
+  void bind(const StatementCache::Lease& lease, const tsql::CompiledStatement& compiled,
+            const tsql::TokenizedText& text) const;
   // One step: true with a row, false when the statement is done; throws
   // Failure.
   bool step(const StatementCache::Lease& lease, const QString& sql) const;
 
  private:
   Database(sqlite3* db, QString path);
+  // Throws Failure unless the statement takes `count` values.
+  void expectParameters(sqlite3_stmt* statement, size_t count, const QString& sql) const;
   sqlite3* db_;
   QString path_;
   StatementCache statements_;

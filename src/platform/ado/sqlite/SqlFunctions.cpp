@@ -34,18 +34,21 @@ QString text(Bytes s, int n) { return QString::fromUtf8(reinterpret_cast<const c
 
 // Plain ASCII (the usual codes and keys) is folded byte by byte; anything
 // else goes through Qt's Unicode folding, which orders ASCII the same way.
+// Up to the first differing byte the texts are the same characters, so
+// where that byte is ASCII in both texts it decides as Qt would.
 int compareCiAs(void*, int lengthA, const void* a, int lengthB, const void* b) {
   Bytes sa = static_cast<Bytes>(a), sb = static_cast<Bytes>(b);
   const int na = withoutTrailingBlanks(sa, lengthA), nb = withoutTrailingBlanks(sb, lengthB);
-  if (isAscii(sa, na) && isAscii(sb, nb)) {
-    for (int i = 0, n = na < nb ? na : nb; i < n; ++i) {
-      unsigned char ca = asciiLower(sa[i]), cb = asciiLower(sb[i]);
-      if (ca != cb) return ca < cb ? -1 : 1;
+  for (int i = 0, n = na < nb ? na : nb; i < n; ++i) {
+    if (sa[i] == sb[i]) continue;
+    if ((sa[i] | sb[i]) & 0x80) {
+      const int c = text(sa, na).compare(text(sb, nb), Qt::CaseInsensitive);
+      return c < 0 ? -1 : (c > 0 ? 1 : 0);
     }
-    return na < nb ? -1 : (na > nb ? 1 : 0);
+    const unsigned char ca = asciiLower(sa[i]), cb = asciiLower(sb[i]);
+    if (ca != cb) return ca < cb ? -1 : 1;
   }
-  int c = text(sa, na).compare(text(sb, nb), Qt::CaseInsensitive);
-  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+  return na < nb ? -1 : (na > nb ? 1 : 0);
 }
 
 void len(sqlite3_context* context, int, sqlite3_value** argv) {

@@ -13,7 +13,8 @@
 #include "platform/ado/sqlite/SchemaRowsets.h"
 #include "platform/ado/sqlite/StatementCursor.h"
 #include "platform/ado/sqlite/TableWriter.h"
-#include "platform/ado/sqlite/TsqlTranslator.h"
+#include "platform/ado/sqlite/TranslationCache.h"
+#include "platform/ado/sqlite/TsqlLiteralValue.h"
 
 namespace ado::sqlite {
 
@@ -35,12 +36,12 @@ class SqliteSession : public provider::Session {
   }
 
   provider::ExecuteResult execute(const QString& sql) override {
-    const std::vector<Statement> statements = translate(sql);
+    const std::shared_ptr<const tsql::CompiledScript> script = translate(sql);
     Outcome outcome;
     // A single statement streams its rows; inside a script they are read at
     // once, since the statements after it run right away.
-    const bool stream = statements.size() == 1;
-    for (const Statement& s : statements) run(s, outcome, stream);
+    const bool stream = script->size() == 1;
+    for (const tsql::CompiledStatement& s : *script) run(s, outcome, stream);
     return {std::move(outcome.rows), outcome.changedRows ? static_cast<long>(outcome.affected) : -1};
   }
 
@@ -48,8 +49,8 @@ class SqliteSession : public provider::Session {
 
   std::unique_ptr<provider::RowWriter> writerFor(const QString& sql,
                                                  const std::vector<provider::ColumnInfo>& columns) override {
-    for (const Statement& s : translate(sql))
-      if (s.kind == Statement::Kind::Sql) return WriterFor(db_, s.sql, columns);
+    for (const tsql::CompiledStatement& s : *translate(sql))
+      if (s.kind == Statement::Kind::Sql) return WriterFor(db_, sqlOf(s), columns);
     throw MakeFailure(Condition::Unsupported, {sql});
   }
 
@@ -83,15 +84,21 @@ class SqliteSession : public provider::Session {
   QString defaultDatabase() const override { return name_; }
 
  private:
-  std::vector<Statement> translate(const QString& sql) {
+  // The statements of `sql`, whose literals stay in text_ until the next
+  // translation.
+  std::shared_ptr<const tsql::CompiledScript> translate(const QString& sql) {
     try {
-      return Translate(sql, db_->schema());
+      return tsql::TranslateShape(sql, db_->schema(), text_);
     } catch (const Unsupported& e) {
       throw MakeFailure(Condition::Unsupported, {e.message});
     }
   }
 
-  void run(const Statement& s, Outcome& outcome, bool stream) {
+  QString sqlOf(const tsql::CompiledStatement& s) const {
+    return s.inlineLiterals ? tsql::SqlWithLiterals(s, text_) : s.sql;
+  }
+
+  void run(const tsql::CompiledStatement& s, Outcome& outcome, bool stream) {
     switch (s.kind) {
       case Statement::Kind::Sql: return runSql(s, outcome, stream);
       case Statement::Kind::BeginTran: return begin();
@@ -100,20 +107,21 @@ class SqliteSession : public provider::Session {
       case Statement::Kind::NoOp: return;
       case Statement::Kind::IfExists:
         if (exists(s) != s.negate)
-          for (const Statement& then : s.then) run(then, outcome, false);
+          for (const tsql::CompiledStatement& then : s.then) run(then, outcome, false);
         return;
     }
   }
 
-  void runSql(const Statement& s, Outcome& outcome, bool stream) {
-    StatementCache::Lease lease = db_->statements().acquire(s.sql);
+  void runSql(const tsql::CompiledStatement& s, Outcome& outcome, bool stream) {
+    const QString sql = sqlOf(s);
+    StatementCache::Lease lease = db_->statements().acquire(sql);
     if (!lease) return;
-    db_->bind(lease, s.params, s.sql);
-    const bool hasRow = db_->step(lease, s.sql);
+    db_->bind(lease, s, text_);
+    const bool hasRow = db_->step(lease, sql);
     sqlite3_stmt* statement = lease.get();
     if (sqlite3_column_count(statement) > 0) {
       if (outcome.rows) return;  // later row sets of a script are not handed over
-      auto rows = std::make_unique<StatementCursor>(db_, std::move(lease), hasRow, s.sql);
+      auto rows = std::make_unique<StatementCursor>(db_, std::move(lease), hasRow, sql);
       outcome.rows = stream ? std::move(rows) : Buffered(*rows);
       return;
     }
@@ -127,10 +135,10 @@ class SqliteSession : public provider::Session {
     }
   }
 
-  bool exists(const Statement& s) {
+  bool exists(const tsql::CompiledStatement& s) {
     StatementCache::Lease lease = db_->statements().acquire(s.sql);
     if (!lease) return false;
-    db_->bind(lease, s.params, s.sql);
+    db_->bind(lease, s, text_);
     return db_->step(lease, s.sql);
   }
 
@@ -177,6 +185,7 @@ class SqliteSession : public provider::Session {
   std::shared_ptr<Database> db_;
   QString name_;
   int level_ = 0;
+  tsql::TokenizedText text_;
 };
 
 }  // namespace

@@ -57,6 +57,8 @@ struct StatementCache::Entry {
   bool busy = false;
   bool ddl = false;
   std::shared_ptr<const ResultShape> shape;
+  // One per parameter, never resized: SQLite holds pointers into them.
+  std::vector<std::string> boundTexts;
   ~Entry() { sqlite3_finalize(statement); }
 };
 
@@ -77,10 +79,13 @@ const std::shared_ptr<const ResultShape>& StatementCache::Lease::shape() const {
 
 bool StatementCache::Lease::changesSchema() const { return entry_->ddl; }
 
+std::string& StatementCache::Lease::boundText(int index) const {
+  return entry_->boundTexts[static_cast<size_t>(index - 1)];
+}
+
 void StatementCache::Lease::release() {
   if (!entry_) return;
   sqlite3_reset(entry_->statement);
-  sqlite3_clear_bindings(entry_->statement);
   entry_->busy = false;
   entry_.reset();
 }
@@ -106,6 +111,7 @@ StatementCache::Lease StatementCache::acquire(const QString& sql) {
   entry->db = db_;
   entry->statement = statement;
   entry->busy = true;
+  entry->boundTexts.resize(static_cast<size_t>(sqlite3_bind_parameter_count(statement)));
   if (tail && !QByteArray(tail).trimmed().isEmpty() && QByteArray(tail).trimmed() != ";")
     throw MakeFailure(Condition::OtherStatement,
                       {QStringLiteral("El texto tiene más de una sentencia: %1").arg(QString::fromUtf8(tail))});

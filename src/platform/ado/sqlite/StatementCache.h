@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/ado/provider/Provider.h"
@@ -27,8 +28,8 @@ class StatementCache {
  public:
   struct Entry;
 
-  // A prepared statement on loan; returned (reset, bindings cleared) when
-  // the lease ends.
+  // A prepared statement on loan; returned (reset) when the lease ends. Its
+  // bindings stay: every user binds all its parameters before stepping.
   class Lease {
    public:
     Lease() = default;
@@ -45,6 +46,10 @@ class StatementCache {
     const std::shared_ptr<const ResultShape>& shape() const;
     // CREATE, ALTER or DROP: cached shapes and table descriptions go stale.
     bool changesSchema() const;
+    // Where the text bound to parameter `index` (from 1) is kept: the
+    // statement's own, bound without a copy and reused from one use to the
+    // next.
+    std::string& boundText(int index) const;
     void release();
 
    private:

@@ -1,6 +1,8 @@
 #include "platform/ado/sqlite/TsqlTokenizer.h"
 
 #include <QChar>
+#include <array>
+#include <cstring>
 
 #include "platform/ado/sqlite/TsqlRefusal.h"
 
@@ -8,19 +10,48 @@ namespace ado::sqlite::tsql {
 
 namespace {
 
-bool IsAsciiLetter(char16_t c) {
-  const char16_t lower = c | 0x20;
-  return lower >= u'a' && lower <= u'z';
+// Character classes of ASCII, looked up once per character; beyond ASCII,
+// Unicode letters start and continue names and Unicode spaces are blanks.
+enum CharClass : uint8_t { kNameStart = 1, kNamePart = 2, kDigit = 4, kBlank = 8 };
+
+constexpr std::array<uint8_t, 128> kClasses = [] {
+  std::array<uint8_t, 128> classes{};
+  for (int c = 0; c < 128; ++c) {
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    const bool digit = c >= '0' && c <= '9';
+    if (letter || c == '_') classes[c] |= kNameStart | kNamePart;
+    if (digit) classes[c] |= kDigit | kNamePart;
+    if (c == '@' || c == '#' || c == '$') classes[c] |= kNamePart;
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') classes[c] |= kBlank;
+  }
+  return classes;
+}();
+
+inline bool Is(char16_t c, CharClass what) { return c < 128 && (kClasses[c] & what); }
+inline bool IsDigit(char16_t c) { return Is(c, kDigit); }
+inline bool IsNameStart(char16_t c) { return c < 128 ? Is(c, kNameStart) : QChar(c).isLetter(); }
+inline bool IsNamePart(char16_t c) { return c < 128 ? Is(c, kNamePart) : QChar(c).isLetter(); }
+inline bool IsBlank(char16_t c) { return c < 128 ? Is(c, kBlank) : QChar(c).isSpace(); }
+
+// Folds a run of the shape into its hash, four characters at a time. Two
+// shapes with one hash are told apart by comparing their text, so the hash
+// needs to be quick more than strong.
+size_t HashRun(size_t hash, const char16_t* s, qsizetype n) {
+  constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+  uint64_t h = hash;
+  for (; n >= 4; s += 4, n -= 4) {
+    uint64_t word;
+    std::memcpy(&word, s, sizeof word);
+    h = (h ^ word) * kMultiplier;
+    h ^= h >> 29;
+  }
+  for (; n > 0; ++s, --n) h = (h ^ *s) * kMultiplier;
+  return static_cast<size_t>(h ^ (h >> 32));
 }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsNameStart(char16_t c) { return IsAsciiLetter(c) || c == u'_' || (c > 127 && QChar(c).isLetter()); }
-bool IsNamePart(char16_t c) {
-  return IsNameStart(c) || IsDigit(c) || c == u'@' || c == u'#' || c == u'$';
-}
-bool IsBlank(char16_t c) {
-  return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f' || c == u'\v' ||
-         (c > 127 && QChar(c).isSpace());
-}
+
+// The marker a lifted literal leaves in the shape.
+constexpr char16_t kNumberMarker = u'\x01', kStringMarker = u'\x02';
+char16_t Marker(const Literal& l) { return l.isString ? kStringMarker : kNumberMarker; }
 
 bool IsTwoCharOperator(char16_t a, char16_t b) {
   switch (a) {
@@ -56,36 +87,75 @@ int32_t ClosingQuote(const char16_t* s, int32_t n, int32_t open, char16_t quote,
   }
 }
 
+// A string literal ('text' or N'text') at `i`: fills the literal's spans
+// and returns its end; -1 when it is not closed.
+int32_t StringLiteral(const char16_t* s, int32_t n, int32_t i, Literal& l) {
+  const int32_t open = s[i] == u'\'' ? i : i + 1;
+  bool doubled = false;
+  const int32_t close = ClosingQuote(s, n, open, u'\'', doubled);
+  if (close < 0) return -1;
+  l = Literal{open + 1, close - open - 1, true, doubled, i, close + 1};
+  return close + 1;
+}
+bool StartsString(const char16_t* s, int32_t n, int32_t i) {
+  return s[i] == u'\'' || ((s[i] == u'N' || s[i] == u'n') && i + 1 < n && s[i + 1] == u'\'');
+}
+
+// A number at `i` (12, 12.5, .5, 1e3): returns its end. Followed by a name
+// (0x1F, 12abc) it is no number: `isNumber` false, the end after the name.
+int32_t NumberEnd(const char16_t* s, int32_t n, int32_t i, bool& isNumber) {
+  int32_t end = i + 1;
+  while (end < n && IsDigit(s[end])) ++end;
+  if (s[i] != u'.' && end < n && s[end] == u'.') ++end;
+  while (end < n && IsDigit(s[end])) ++end;
+  if (end < n && (s[end] == u'e' || s[end] == u'E')) {
+    int32_t e = end + 1;
+    if (e < n && (s[e] == u'+' || s[e] == u'-')) ++e;
+    if (e < n && IsDigit(s[e])) {
+      end = e;
+      while (end < n && IsDigit(s[end])) ++end;
+    }
+  }
+  isNumber = !(end < n && IsNamePart(s[end]));
+  while (end < n && IsNamePart(s[end])) ++end;
+  return end;
+}
+bool StartsNumber(const char16_t* s, int32_t n, int32_t i) {
+  return IsDigit(s[i]) || (s[i] == u'.' && i + 1 < n && IsDigit(s[i + 1]));
+}
+
 // Where a number literal must stay in the text: a row count after TOP and
 // a column position in ORDER BY / GROUP BY mean something else as values.
 class NumberPlacement {
  public:
   void seen(const TokenizedText& out, const Token& t) {
-    const QStringView text = out.text(t);
-    if (t.kind == TokenKind::Symbol && text == u"(") {
+    if (isSymbol(out, t, u'(')) {
       ++depth_;
-    } else if (t.kind == TokenKind::Symbol && text == u")") {
+    } else if (isSymbol(out, t, u')')) {
       --depth_;
       if (depth_ < byListDepth_) byListDepth_ = -1;
-    } else if (t.kind == TokenKind::Word && IsKeyword(text, "BY") && previousIs(out, 1, "ORDER", "GROUP")) {
+    } else if (t.kind == TokenKind::Word && IsKeyword(out.text(t), "BY") && previousIs(out, 1, "ORDER", "GROUP")) {
       byListDepth_ = depth_;
     }
   }
   bool staysInText(const TokenizedText& out) const {
     if (previousIs(out, 1, "TOP") || previousIs(out, 1, "BY")) return true;
-    if (previousSymbol(out, u"(") && previousIs(out, 2, "TOP")) return true;
-    return previousSymbol(out, u",") && depth_ == byListDepth_;
+    if (previousSymbol(out, u'(') && previousIs(out, 2, "TOP")) return true;
+    return previousSymbol(out, u',') && depth_ == byListDepth_;
   }
 
  private:
+  static bool isSymbol(const TokenizedText& out, const Token& t, char16_t symbol) {
+    return t.kind == TokenKind::Symbol && t.length == 1 && out.source.at(t.begin) == symbol;
+  }
   static bool previousIs(const TokenizedText& out, size_t back, std::string_view a, std::string_view b = {}) {
     if (out.tokens.size() < back) return false;
     const Token& p = out.tokens[out.tokens.size() - back];
     if (p.kind != TokenKind::Word) return false;
     return IsKeyword(out.text(p), a) || (!b.empty() && IsKeyword(out.text(p), b));
   }
-  static bool previousSymbol(const TokenizedText& out, QStringView symbol) {
-    return !out.tokens.empty() && out.tokens.back().kind == TokenKind::Symbol && out.text(out.tokens.back()) == symbol;
+  static bool previousSymbol(const TokenizedText& out, char16_t symbol) {
+    return !out.tokens.empty() && isSymbol(out, out.tokens.back(), symbol);
   }
   int depth_ = 0;
   int byListDepth_ = -1;
@@ -116,24 +186,99 @@ QString TokenizedText::literalText(const Literal& l) const {
   return value;
 }
 
+Shape TokenizedText::shape() const {
+  Shape shape;
+  shape.text.reserve(shapeLength);
+  shape.markers.reserve(literals.size());
+  int32_t copied = 0;
+  for (const Literal& l : literals) {
+    shape.text.append(QStringView(source).mid(copied, l.tokenBegin - copied));
+    shape.markers.push_back(static_cast<int32_t>(shape.text.size()));
+    shape.text.append(QChar(Marker(l)));
+    copied = l.tokenEnd;
+  }
+  shape.text.append(QStringView(source).mid(copied));
+  return shape;
+}
+
+bool TokenizedText::hasShape(const Shape& shape) const {
+  if (shape.text.size() != shapeLength || shape.markers.size() != literals.size()) return false;
+  const QChar* kept = shape.text.constData();
+  int32_t copied = 0;
+  // The source's text from `copied` to `end` stands next in the shape.
+  const auto same = [&](int32_t end) {
+    const size_t bytes = static_cast<size_t>(end - copied) * sizeof(QChar);
+    if (std::memcmp(source.constData() + copied, kept, bytes) != 0) return false;
+    kept += end - copied;
+    return true;
+  };
+  for (const Literal& l : literals) {
+    if (!same(l.tokenBegin) || *kept++ != QChar(Marker(l))) return false;
+    copied = l.tokenEnd;
+  }
+  return same(static_cast<int32_t>(source.size()));
+}
+
+bool MatchShape(const QString& text, const Shape& shape, TokenizedText& out) {
+  const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
+  const char16_t* kept = reinterpret_cast<const char16_t*>(shape.text.constData());
+  const int32_t n = static_cast<int32_t>(text.size());
+  // The text at `at` goes on as the shape's text from `from` to `to` (most
+  // other shapes differ at once).
+  const auto same = [&](int32_t at, int32_t from, int32_t to) {
+    if (at + (to - from) > n) return false;
+    if (to == from) return true;
+    return s[at] == kept[from] && std::memcmp(s + at, kept + from, static_cast<size_t>(to - from) * 2) == 0;
+  };
+  out.literals.clear();
+  int32_t at = 0, from = 0;
+  for (const int32_t marker : shape.markers) {
+    if (!same(at, from, marker)) return false;
+    at += marker - from;
+    from = marker + 1;
+    if (at >= n) return false;
+    // A literal that starts with a name character would run into a name
+    // (or number) just before it: the tokenizer would read something else.
+    if (at > 0 && IsNamePart(s[at - 1]) && IsNamePart(s[at])) return false;
+    Literal& l = out.literals.emplace_back();
+    if (kept[marker] == kStringMarker) {
+      if (!StartsString(s, n, at) || (at = StringLiteral(s, n, at, l)) < 0) return false;
+    } else {
+      bool isNumber = false;
+      if (!StartsNumber(s, n, at)) return false;
+      const int32_t end = NumberEnd(s, n, at, isNumber);
+      if (!isNumber) return false;
+      l = Literal{at, end - at, false, false, at, end};
+      at = end;
+    }
+  }
+  const int32_t tail = static_cast<int32_t>(shape.text.size()) - from;
+  if (n - at != tail || !same(at, from, from + tail)) return false;
+  out.source = text;
+  out.tokens.clear();
+  out.shapeLength = shape.text.size();
+  return true;
+}
+
 void Tokenize(const QString& text, TokenizedText& out) {
   out.source = text;
   out.tokens.clear();
   out.literals.clear();
-  out.shape.resize(0);
-  out.shape.reserve(text.size() + 1);
 
   const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
   const int32_t n = static_cast<int32_t>(text.size());
   int32_t copied = 0;
+  size_t hash = 0;
+  qsizetype lifted = 0;  // characters of the source the markers stand for, less the markers
   NumberPlacement numbers;
   bool space = false;
 
-  auto lift = [&](Token& t, bool isString, int32_t begin, int32_t length, bool doubled) {
+  // The text since the last literal and the marker go into the shape's hash.
+  auto lift = [&](Token& t, const Literal& l) {
     t.literal = static_cast<int32_t>(out.literals.size());
-    out.literals.push_back(Literal{begin, length, isString, doubled});
-    out.shape.append(QStringView(s + copied, t.begin - copied));
-    out.shape.append(isString ? u'\x02' : u'\x01');
+    out.literals.push_back(l);
+    hash = HashRun(hash, s + copied, t.begin - copied) ^ Marker(l);
+    lifted += t.length - 1;
     copied = t.begin + t.length;
   };
   auto previousIsAs = [&] {
@@ -177,16 +322,13 @@ void Tokenize(const QString& text, TokenizedText& out) {
     t.spaceBefore = space;
     space = false;
     int32_t end = i + 1;
-    const bool unicodeString = (c == u'N' || c == u'n') && i + 1 < n && s[i + 1] == u'\'';
-    if (c == u'\'' || unicodeString) {
-      const int32_t open = unicodeString ? i + 1 : i;
-      bool doubled = false;
-      const int32_t close = ClosingQuote(s, n, open, u'\'', doubled);
-      if (close < 0) Refuse(QStringLiteral("comilla sin cerrar"));
-      end = close + 1;
+    if (StartsString(s, n, i)) {
+      Literal l;
+      end = StringLiteral(s, n, i, l);
+      if (end < 0) Refuse(QStringLiteral("comilla sin cerrar"));
       t.kind = TokenKind::String;
       t.length = end - i;
-      if (!previousIsAs()) lift(t, true, open + 1, close - open - 1, doubled);
+      if (!previousIsAs()) lift(t, l);
     } else if (IsNameStart(c)) {
       while (end < n && IsNamePart(s[end])) ++end;
       t.kind = TokenKind::Word;
@@ -196,26 +338,13 @@ void Tokenize(const QString& text, TokenizedText& out) {
       if (close < 0) Refuse(c == u'[' ? QStringLiteral("corchete sin cerrar") : QStringLiteral("comilla doble sin cerrar"));
       end = close + 1;
       t.kind = c == u'[' ? TokenKind::Bracketed : TokenKind::QuotedName;
-    } else if (IsDigit(c) || (c == u'.' && i + 1 < n && IsDigit(s[i + 1]))) {
-      while (end < n && IsDigit(s[end])) ++end;
-      if (c != u'.' && end < n && s[end] == u'.') ++end;
-      while (end < n && IsDigit(s[end])) ++end;
-      if (end < n && (s[end] == u'e' || s[end] == u'E')) {
-        int32_t e = end + 1;
-        if (e < n && (s[e] == u'+' || s[e] == u'-')) ++e;
-        if (e < n && IsDigit(s[e])) {
-          end = e;
-          while (end < n && IsDigit(s[end])) ++end;
-        }
-      }
-      t.kind = TokenKind::Number;
+    } else if (StartsNumber(s, n, i)) {
+      bool isNumber = false;
+      end = NumberEnd(s, n, i, isNumber);
       // 0x1F, 12abc: binary literals and the like are not numbers here.
-      if (end < n && IsNamePart(s[end])) {
-        while (end < n && IsNamePart(s[end])) ++end;
-        t.kind = TokenKind::Other;
-      }
+      t.kind = isNumber ? TokenKind::Number : TokenKind::Other;
       t.length = end - i;
-      if (t.kind == TokenKind::Number && !numbers.staysInText(out)) lift(t, false, i, t.length, false);
+      if (isNumber && !numbers.staysInText(out)) lift(t, Literal{i, t.length, false, false, i, end});
     } else if (c == u'@') {
       while (end < n && IsNamePart(s[end])) ++end;
       t.kind = TokenKind::Variable;
@@ -230,7 +359,8 @@ void Tokenize(const QString& text, TokenizedText& out) {
     out.tokens.push_back(t);
     i = end;
   }
-  out.shape.append(QStringView(s + copied, n - copied));
+  out.shapeHash = HashRun(hash, s + copied, n - copied);
+  out.shapeLength = n - lifted;
 }
 
 }  // namespace ado::sqlite::tsql

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <optional>
+#include <string>
 
 #include "platform/ado/Constants.h"
 #include "platform/runtime/Dates.h"
@@ -58,9 +59,30 @@ rt::Variant plain(sqlite3_stmt* statement, int column) {
   }
 }
 
+// Text goes to SQLite as UTF-8 kept in `utf8`, which SQLite does not copy:
+// plain ASCII, the usual case, is narrowed in place. A text without NUL
+// characters goes with its terminator, so that reading it back as text (a
+// width check does) needs no copy either.
+int bindText(sqlite3_stmt* statement, int index, QStringView text, std::string& utf8) {
+  utf8.resize(static_cast<size_t>(text.size()));
+  bool ascii = true;
+  for (qsizetype i = 0; i < text.size() && ascii; ++i) {
+    ascii = text[i].unicode() < 0x80;
+    utf8[static_cast<size_t>(i)] = static_cast<char>(text[i].unicode());
+  }
+  if (!ascii) {
+    const QByteArray encoded = text.toUtf8();
+    utf8.assign(encoded.constData(), static_cast<size_t>(encoded.size()));
+  }
+  const bool terminated = utf8.find('\0') == std::string::npos;
+  // A non-null pointer: an empty text is a value, not NULL.
+  return sqlite3_bind_text(statement, index, utf8.c_str(), terminated ? -1 : static_cast<int>(utf8.size()),
+                           SQLITE_STATIC);
+}
+
 }  // namespace
 
-int BindValue(sqlite3_stmt* statement, int index, const rt::Variant& value) {
+int BindValue(sqlite3_stmt* statement, int index, const rt::Variant& value, std::string& text) {
   using T = rt::Variant::Type;
   switch (value.type()) {
     case T::Empty: case T::Null: return sqlite3_bind_null(statement, index);
@@ -72,16 +94,19 @@ int BindValue(sqlite3_stmt* statement, int index, const rt::Variant& value) {
       if (c.raw() % rt::Currency::kScale == 0) return sqlite3_bind_int64(statement, index, c.raw() / rt::Currency::kScale);
       return sqlite3_bind_double(statement, index, c.toDouble());
     }
-    case T::Date: {
-      QByteArray iso = rt::IsoDateText(value.toDate()).toUtf8();
-      return sqlite3_bind_text(statement, index, iso.constData(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
-    }
-    case T::String: {
-      QByteArray text = value.stringIf()->toUtf8();
-      return sqlite3_bind_text(statement, index, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-    }
+    case T::Date: return bindText(statement, index, rt::IsoDateText(value.toDate()), text);
+    case T::String: return bindText(statement, index, *value.stringIf(), text);
   }
   return SQLITE_MISUSE;
+}
+
+int BindLiteral(sqlite3_stmt* statement, int index, const tsql::LiteralValue& value, std::string& text) {
+  switch (value.type) {
+    case tsql::LiteralValue::Type::Integer: return sqlite3_bind_int64(statement, index, value.integer);
+    case tsql::LiteralValue::Type::Real: return sqlite3_bind_double(statement, index, value.real);
+    case tsql::LiteralValue::Type::Text: break;
+  }
+  return bindText(statement, index, value.text, text);
 }
 
 rt::Variant ReadValue(sqlite3_stmt* statement, int column, ValueKind kind) {

@@ -1,15 +1,20 @@
 #pragma once
 // Values between Variants and SQLite: dates travel as ISO text, money and
 // decimals come back as Currency, bit as Boolean, text as text.
+#include <string>
+
 #include "platform/ado/sqlite/DeclaredType.h"
+#include "platform/ado/sqlite/TsqlLiteralValue.h"
 #include "platform/runtime/Variant.h"
 
 struct sqlite3_stmt;
 
 namespace ado::sqlite {
 
-// Returns an SQLite result code.
-int BindValue(sqlite3_stmt* statement, int index, const rt::Variant& value);
+// Returns an SQLite result code. A text is bound from `text`, which must
+// stay unchanged while the statement holds the binding.
+int BindValue(sqlite3_stmt* statement, int index, const rt::Variant& value, std::string& text);
+int BindLiteral(sqlite3_stmt* statement, int index, const tsql::LiteralValue& value, std::string& text);
 rt::Variant ReadValue(sqlite3_stmt* statement, int column, ValueKind kind);
 // The ADO type an untyped column (an expression) reports, from its value.
 int TypeOfValue(sqlite3_stmt* statement, int column);

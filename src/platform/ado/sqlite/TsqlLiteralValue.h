@@ -1,0 +1,32 @@
+#pragma once
+// What the lifted literals of a text give the parameters of its translated
+// statements: a number as an integer (within the runtime's 32-bit Long) or
+// a real, a string with its apostrophes undoubled (an empty one is an empty
+// text, not a missing value), and a day-first date bound to a date column
+// as ISO text.
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+
+#include "platform/ado/sqlite/CompiledStatement.h"
+#include "platform/ado/sqlite/TsqlTokenizer.h"
+
+namespace ado::sqlite::tsql {
+
+struct LiteralValue {
+  enum class Type { Integer, Real, Text };
+  Type type = Type::Text;
+  int32_t integer = 0;
+  double real = 0;
+  QStringView text;  // into the source, or into the caller's scratch text
+};
+
+// The value of one parameter; `scratch` holds a text that the source does
+// not hold as such, until the next call.
+LiteralValue ValueOf(const TokenizedText& text, const ParamSlot& slot, QString& scratch);
+
+// The statement's text with its literals written in place of its "?"
+// (statements whose literals are not bound).
+QString SqlWithLiterals(const CompiledStatement& compiled, const TokenizedText& text);
+
+}  // namespace ado::sqlite::tsql
