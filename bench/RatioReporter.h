@@ -1,10 +1,13 @@
 #pragma once
-// The console report of a benchmark program that closes with a ratio: it
-// keeps each benchmark's real time per iteration, by its full name and by
-// its function's name, and prints without colours (scripts read the last
-// line).
+// The console report of a benchmark program that closes with a ratio. It
+// keeps, for each benchmark (its function's name, then "/" and its
+// arguments when it has any), the least real time per iteration over its
+// repetitions: other work on a shared machine only ever adds time, so the
+// fastest run of each side is the fairest one to compare. Printed without
+// colours (scripts read the last line).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,12 +18,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.error_occurred) continue;
-      times[run.benchmark_name()] = run.GetAdjustedRealTime();
-      times[run.run_name.function_name] = run.GetAdjustedRealTime();
+      if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
+      std::string name = run.run_name.function_name;
+      if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
+      auto [it, added] = times.try_emplace(name, run.GetAdjustedRealTime());
+      if (!added) it->second = std::min(it->second, run.GetAdjustedRealTime());
     }
   }
-  // Time of a benchmark that ran without error; 0 otherwise.
+  // Least time of a benchmark that ran without error; 0 otherwise.
   double time(const std::string& name) const {
     auto it = times.find(name);
     return it == times.end() ? 0 : it->second;

@@ -260,8 +260,8 @@ void Floor(benchmark::State& state) {
 }  // namespace
 
 // Argument 0: the program's durability; 1: synchronous writes off.
-BENCHMARK(Program)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
-BENCHMARK(Floor)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(Program)->Arg(0)->Arg(1)->Iterations(1)->Repetitions(3)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(Floor)->Arg(0)->Arg(1)->Iterations(1)->Repetitions(3)->Unit(benchmark::kSecond)->UseRealTime();
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
@@ -269,10 +269,10 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const double p0 = reporter.time("Program/0/iterations:1/real_time");
-  const double p1 = reporter.time("Program/1/iterations:1/real_time");
-  const double f0 = reporter.time("Floor/0/iterations:1/real_time");
-  const double f1 = reporter.time("Floor/1/iterations:1/real_time");
+  const double p0 = reporter.time("Program/0");
+  const double p1 = reporter.time("Program/1");
+  const double f0 = reporter.time("Floor/0");
+  const double f1 = reporter.time("Floor/1");
   if (p0 <= 0 || p1 <= 0 || f0 <= 0 || f1 <= 0) return 1;
   for (const char* arg : {"0", "1"})
     if (summaries()[std::string("Program") + arg] != summaries()[std::string("Floor") + arg]) {
