@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -34,3 +35,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
  private:
   std::map<std::string, double> times;
 };
+
+// The closing line "NAME_ratio: R" of the program's time over the floor's;
+// the exit status of a benchmark program (1 when either side failed).
+inline int printRatio(const char* name, double program, double floor) {
+  if (program <= 0 || floor <= 0) return 1;
+  std::printf("%s_ratio: %.2f\n", name, program / floor);
+  return 0;
+}

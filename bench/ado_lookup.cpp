@@ -103,8 +103,5 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const double substitute = reporter.time("Substitute"), handWritten = reporter.time("HandWritten");
-  if (substitute <= 0 || handWritten <= 0) return 1;
-  std::printf("ado_lookup_ratio: %.2f\n", substitute / handWritten);
-  return 0;
+  return printRatio("ado_lookup", reporter.time("Substitute"), reporter.time("HandWritten"));
 }

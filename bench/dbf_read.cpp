@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QFile>
-#include <cstdio>
 
 #include "RatioReporter.h"
 #include "platform/ado/provider/Providers.h"
@@ -63,8 +62,5 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const double provider = reporter.time("ProviderCursor"), plain = reporter.time("PlainRead");
-  if (provider <= 0 || plain <= 0) return 1;
-  std::printf("dbf_read_ratio: %.2f\n", provider / plain);
-  return 0;
+  return printRatio("dbf_read", reporter.time("ProviderCursor"), reporter.time("PlainRead"));
 }

@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QString>
-#include <cstdio>
 #include <vector>
 
 #include "RatioReporter.h"
@@ -65,8 +64,5 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const double grid = reporter.time("GridFill"), vectors = reporter.time("VectorFill");
-  if (grid <= 0 || vectors <= 0) return 1;
-  std::printf("flexgrid_ratio: %.2f\n", grid / vectors);
-  return 0;
+  return printRatio("flexgrid", reporter.time("GridFill"), reporter.time("VectorFill"));
 }

@@ -281,7 +281,6 @@ int main(int argc, char** argv) {
                    qPrintable(summaries()[std::string("Floor") + arg]));
       return 1;
     }
-  std::printf("import_txfac_ratio: %.2f\n", p0 / f0);
-  std::printf("import_txfac_cpu_ratio: %.2f\n", p1 / f1);
-  return 0;
+  printRatio("import_txfac", p0, f0);
+  return printRatio("import_txfac_cpu", p1, f1);
 }
