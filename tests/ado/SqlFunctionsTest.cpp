@@ -2,8 +2,12 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <string>
+
+#include <sqlite3.h>
 
 #include "platform/ado/Connection.h"
+#include "platform/ado/sqlite/SqlFunctions.h"
 #include "support/QtPrinters.h"
 #include "support/SuiteDatabase.h"
 
@@ -66,6 +70,37 @@ TEST_F(SqlFunctionsTest, TextOrderFollowsCaseFolding) {
                 rt::Variant(qt < 0 ? -1 : (qt > 0 ? 1 : 0)))
           << a << " / " << b;
     }
+}
+
+// Text written by other tools may not be valid UTF-8: such bytes are
+// ordered as Qt reads them too, also when one text is the start of the
+// other and that start ends inside a character.
+TEST(SqlFunctions, TextThatIsNotUtf8IsOrderedAsQtReadsIt) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+  ASSERT_EQ(ado::sqlite::RegisterSqlFunctions(db), SQLITE_OK);
+  sqlite3_stmt* compare = nullptr;
+  ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT (?1 > ?2 COLLATE CI_AS) - (?1 < ?2 COLLATE CI_AS)", -1, &compare, nullptr),
+            SQLITE_OK);
+  const std::string texts[] = {"\xC3", "\xC3\xA9", "a\xC3", "A\xC3\xB1", "a\xC3 ", "\xE2\x84", "\xE2\x84\xAA",
+                               "\xE2\x84" "a", "\xFF", "\xFF\xFF", "e", std::string("\xC3\0", 2)};
+  for (const std::string& a : texts)
+    for (const std::string& b : texts) {
+      sqlite3_bind_text(compare, 1, a.data(), static_cast<int>(a.size()), SQLITE_STATIC);
+      sqlite3_bind_text(compare, 2, b.data(), static_cast<int>(b.size()), SQLITE_STATIC);
+      ASSERT_EQ(sqlite3_step(compare), SQLITE_ROW);
+      const auto read = [](const std::string& t) {
+        QString s = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+        while (s.endsWith(u' ')) s.chop(1);
+        return s;
+      };
+      const int qt = read(a).compare(read(b), Qt::CaseInsensitive);
+      EXPECT_EQ(sqlite3_column_int(compare, 0), qt < 0 ? -1 : (qt > 0 ? 1 : 0))
+          << QByteArray::fromStdString(a).toHex().constData() << " / " << QByteArray::fromStdString(b).toHex().constData();
+      sqlite3_reset(compare);
+    }
+  sqlite3_finalize(compare);
+  sqlite3_close(db);
 }
 
 TEST_F(SqlFunctionsTest, LenCountsCharactersWithoutTrailingBlanks) {

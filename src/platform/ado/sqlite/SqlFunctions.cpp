@@ -32,23 +32,31 @@ unsigned char asciiLower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static
 
 QString text(Bytes s, int n) { return QString::fromUtf8(reinterpret_cast<const char*>(s), n); }
 
+// Qt's Unicode folding; it orders ASCII as asciiLower does.
+int foldedCompare(Bytes sa, int na, Bytes sb, int nb) {
+  const int c = text(sa, na).compare(text(sb, nb), Qt::CaseInsensitive);
+  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
 // Plain ASCII (the usual codes and keys) is folded byte by byte; anything
-// else goes through Qt's Unicode folding, which orders ASCII the same way.
-// Up to the first differing byte the texts are the same characters, so
-// where that byte is ASCII in both texts it decides as Qt would.
+// else goes through Qt's Unicode folding. Up to the first differing byte
+// the texts are the same characters, so where that byte is ASCII in both
+// texts it decides as Qt would; so does the length of a text that is the
+// start of the other, unless that start ends inside a character.
 int compareCiAs(void*, int lengthA, const void* a, int lengthB, const void* b) {
   Bytes sa = static_cast<Bytes>(a), sb = static_cast<Bytes>(b);
   const int na = withoutTrailingBlanks(sa, lengthA), nb = withoutTrailingBlanks(sb, lengthB);
-  for (int i = 0, n = na < nb ? na : nb; i < n; ++i) {
+  const int n = na < nb ? na : nb;
+  for (int i = 0; i < n; ++i) {
     if (sa[i] == sb[i]) continue;
-    if ((sa[i] | sb[i]) & 0x80) {
-      const int c = text(sa, na).compare(text(sb, nb), Qt::CaseInsensitive);
-      return c < 0 ? -1 : (c > 0 ? 1 : 0);
-    }
+    if ((sa[i] | sb[i]) & 0x80) return foldedCompare(sa, na, sb, nb);
     const unsigned char ca = asciiLower(sa[i]), cb = asciiLower(sb[i]);
     if (ca != cb) return ca < cb ? -1 : 1;
   }
-  return na < nb ? -1 : (na > nb ? 1 : 0);
+  if (na == nb) return 0;
+  const Bytes longer = na < nb ? sb : sa;
+  if ((longer[n] & 0xC0) == 0x80) return foldedCompare(sa, na, sb, nb);  // a continuation byte follows
+  return na < nb ? -1 : 1;
 }
 
 void len(sqlite3_context* context, int, sqlite3_value** argv) {
