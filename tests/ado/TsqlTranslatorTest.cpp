@@ -452,8 +452,9 @@ TEST(TsqlTranslator, ShapeIsTheTextWithItsLiteralsMarked) {
 
 // Matching a text against a kept shape finds what tokenizing it finds: the
 // same literals when it has the shape, no match otherwise (literals that
-// would run into a name, two strings that would become one, a number that
-// is no number, a text cut short or running on).
+// would run into a name or into the number before them, two strings that
+// would become one, a number that is no number, a text cut short or running
+// on).
 TEST(TsqlTranslator, MatchingAShapeFindsWhatTokenizingFinds) {
   const struct {
     const char* kept;
@@ -471,6 +472,8 @@ TEST(TsqlTranslator, MatchingAShapeFindsWhatTokenizingFinds) {
       {"SELECT 'a' + N'b'", "SELECT 'a' + 'b'"},
       {"SELECT A FROM T WHERE B=.5", "SELECT A FROM T WHERE B=7"},
       {"SELECT A FROM T WHERE B=.5", "SELECT A FROM T WHERE B=.25."},
+      {"SELECT A FROM T WHERE B=..5", "SELECT A FROM T WHERE B=.1.5"},
+      {"SELECT A FROM T WHERE B=1e+.5", "SELECT A FROM T WHERE B=1e+5"},
       {"SELECT A FROM T WHERE B = 1 -- 'x'", "SELECT A FROM T WHERE B = 22 -- 'x'"},
       {"SELECT A FROM T WHERE B = 'it''s' -- 'x'", "SELECT A FROM T WHERE B = 'x' -- 'x'"},
       {"BEGIN TRANSACTION \r\rINSERT INTO T (A,B) VALUES('x',1)\rINSERT INTO T (A,B) VALUES('y',2)\r",

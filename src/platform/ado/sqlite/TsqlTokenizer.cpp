@@ -124,6 +124,19 @@ bool StartsNumber(const char16_t* s, int32_t n, int32_t i) {
   return IsDigit(s[i]) || (s[i] == u'.' && i + 1 < n && IsDigit(s[i + 1]));
 }
 
+// Whether the tokenizer would read the character at `at` as part of the
+// token before it: a name character after a name or number, a digit after
+// a "." (..5 read as .1.5) or after an exponent's sign (1e+5).
+bool RunsOn(const char16_t* s, int32_t at) {
+  if (at == 0) return false;
+  const char16_t before = s[at - 1];
+  if (IsNamePart(before) && IsNamePart(s[at])) return true;
+  if (!IsDigit(s[at])) return false;
+  if (before == u'.') return true;
+  return (before == u'+' || before == u'-') && at > 2 && (s[at - 2] | 0x20) == u'e' &&
+         (IsDigit(s[at - 3]) || s[at - 3] == u'.');
+}
+
 // Where a number literal must stay in the text: a row count after TOP and
 // a column position in ORDER BY / GROUP BY mean something else as values.
 class NumberPlacement {
@@ -237,9 +250,7 @@ bool MatchShape(const QString& text, const Shape& shape, TokenizedText& out) {
     at += marker - from;
     from = marker + 1;
     if (at >= n) return false;
-    // A literal that starts with a name character would run into a name
-    // (or number) just before it: the tokenizer would read something else.
-    if (at > 0 && IsNamePart(s[at - 1]) && IsNamePart(s[at])) return false;
+    if (RunsOn(s, at)) return false;
     Literal& l = out.literals.emplace_back();
     if (kept[marker] == kStringMarker) {
       if (!StartsString(s, n, at) || (at = StringLiteral(s, n, at, l)) < 0) return false;
