@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ado/ConnectionString.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using ado::ParseConnectionString;
 using ado::provider::Kind;

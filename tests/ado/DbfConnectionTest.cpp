@@ -7,7 +7,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
 #include "support/DbfWriter.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/TempFolder.h"
 
 using rt::Variant;

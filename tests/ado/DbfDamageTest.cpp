@@ -8,6 +8,7 @@
 #include "platform/ado/Constants.h"
 #include "platform/runtime/Dates.h"
 #include "support/DbfWriter.h"
+#include "support/Printers.h"
 #include "support/TempFolder.h"
 
 using dbf_fixtures::descriptionOf;

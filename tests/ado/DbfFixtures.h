@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "platform/ado/provider/Providers.h"
-#include "support/QtPrinters.h"
-#include "support/VariantPrinter.h"
+#include "support/Printers.h"
 
 namespace dbf_fixtures {
 

@@ -6,6 +6,7 @@
 
 #include "DbfFixtures.h"
 #include "platform/ado/dbf/NumberField.h"
+#include "support/Printers.h"
 
 using namespace std::string_literals;
 using ado::dbf::NumberValue;

@@ -9,6 +9,7 @@
 #include "platform/ado/dbf/DbfFormat.h"
 #include "platform/runtime/Dates.h"
 #include "support/DbfWriter.h"
+#include "support/Printers.h"
 #include "support/TavernixTables.h"
 #include "support/TempFolder.h"
 

@@ -4,6 +4,7 @@
 #include "DbfFixtures.h"
 #include "platform/ado/Constants.h"
 #include "support/DbfWriter.h"
+#include "support/Printers.h"
 #include "support/TempFolder.h"
 
 using dbf_fixtures::descriptionOf;

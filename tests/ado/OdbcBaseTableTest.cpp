@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ado/odbc/BaseTable.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

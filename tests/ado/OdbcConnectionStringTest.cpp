@@ -3,7 +3,7 @@
 #include "ado/OdbcFixture.h"
 #include "platform/ado/odbc/OdbcConnectionString.h"
 #include "platform/ado/odbc/SqlServerDriver.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

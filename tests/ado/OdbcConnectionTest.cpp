@@ -9,9 +9,8 @@
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/TempFolder.h"
-#include "support/VariantPrinter.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "platform/ado/Constants.h"
 #include "platform/ado/odbc/Diagnostics.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

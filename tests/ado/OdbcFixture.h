@@ -9,7 +9,7 @@
 
 #include "platform/ado/provider/Providers.h"
 #include "support/TempFolder.h"
-#include "support/VariantPrinter.h"
+#include "support/Printers.h"
 
 namespace testing_support {
 

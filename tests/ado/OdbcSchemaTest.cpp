@@ -2,7 +2,7 @@
 
 #include "ado/OdbcFixture.h"
 #include "platform/ado/Constants.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

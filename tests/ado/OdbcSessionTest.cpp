@@ -3,7 +3,7 @@
 #include "ado/OdbcFixture.h"
 #include "platform/ado/Constants.h"
 #include "platform/runtime/Dates.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SqlFunctions.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 using namespace testing_support;

@@ -5,7 +5,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 using namespace testing_support;

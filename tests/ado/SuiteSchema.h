@@ -4,18 +4,9 @@
 #include <QMap>
 #include <QSet>
 #include <QStringList>
-#include <ostream>
 
 #include "platform/ado/sqlite/TsqlTranslator.h"
-#include "support/QtPrinters.h"
-
-namespace rt {
-inline void PrintTo(const Variant& v, std::ostream* os) {
-  if (v.isNull()) *os << "Null";
-  else if (v.isString()) *os << '\'' << v.toString().toStdString() << '\'';
-  else *os << v.toString().toStdString() << " (type " << static_cast<int>(v.type()) << ')';
-}
-}  // namespace rt
+#include "support/Printers.h"
 
 class SuiteSchema : public ado::sqlite::SchemaInfo {
  public:

@@ -6,6 +6,7 @@
 
 #include "ado/SuiteSchema.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
+#include "support/Printers.h"
 
 using ado::sqlite::Statement;
 using Kind = ado::sqlite::Statement::Kind;

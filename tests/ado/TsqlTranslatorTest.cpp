@@ -3,6 +3,7 @@
 #include "ado/SuiteSchema.h"
 #include "platform/ado/sqlite/TranslationCache.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
+#include "support/Printers.h"
 
 using ado::sqlite::Statement;
 using ado::sqlite::Translate;

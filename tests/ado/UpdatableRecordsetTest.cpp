@@ -4,7 +4,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
 #include "support/ErrorNumber.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 using namespace testing_support;

@@ -8,7 +8,7 @@
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/ProgramEnd.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 using namespace core;

@@ -8,7 +8,7 @@
 #include "platform/ado/Error.h"
 #include "platform/runtime/Environment.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 using namespace core;

@@ -7,7 +7,7 @@
 #include "core/Formatting.h"
 #include "data_access/DataAccessState.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using namespace core;
 

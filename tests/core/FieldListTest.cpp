@@ -6,7 +6,7 @@
 #include "core/FieldList.h"
 #include "data_access/DataAccessState.h"
 #include "support/ErrorNumber.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using namespace core;
 using testing_support::ErrorNumberOf;

@@ -11,7 +11,7 @@
 #include "platform/runtime/Text.h"
 #include "platform/ui/MessageBox.h"
 #include "support/ErrorNumber.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using namespace core;
 

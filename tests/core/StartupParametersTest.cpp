@@ -5,7 +5,7 @@
 #include "core/StartupParameters.h"
 #include "core/library/Library.h"
 #include "platform/runtime/Environment.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using namespace core;
 

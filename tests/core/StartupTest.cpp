@@ -13,7 +13,7 @@
 #include "platform/runtime/ProgramEnd.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 using namespace core;

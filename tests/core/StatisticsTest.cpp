@@ -4,7 +4,7 @@
 #include "support/CoreFixture.h"
 #include "core/CoreState.h"
 #include "core/Statistics.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 using namespace core;

@@ -4,7 +4,7 @@
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/Operator.h"
 #include "support/HostFixture.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using core::frmAcceso;
 

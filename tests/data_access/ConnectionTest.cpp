@@ -3,7 +3,7 @@
 
 #include "support/ServiceDatabase.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "support/ServiceFixture.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "core/forms/Forms.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 namespace {

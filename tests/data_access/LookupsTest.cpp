@@ -4,7 +4,7 @@
 #include "support/ServiceDatabase.h"
 #include "platform/runtime/Dates.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

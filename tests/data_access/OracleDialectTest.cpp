@@ -7,7 +7,7 @@
 #include "data_access/OracleDialect.h"
 #include "data_access/OracleScript.h"
 #include "platform/runtime/Error.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

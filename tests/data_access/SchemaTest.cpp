@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/ServiceDatabase.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "data_access/DB_Dll.h"
 #include "data_access/LookupSql.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "support/ServiceDatabase.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "data_access/DataAccessState.h"
 #include "data_access/Synonyms.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "data_access/DB_Dll.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "import/CuentaCliente.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "platform/runtime/Environment.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "import/EntryChecks.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "ImportRun.h"
 #include "platform/qt/QtHost.h"
 #include "support/QtApplication.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "platform/runtime/ProgramEnd.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

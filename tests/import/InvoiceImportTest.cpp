@@ -8,7 +8,7 @@
 #include "platform/runtime/Text.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

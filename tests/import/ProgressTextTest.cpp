@@ -5,7 +5,7 @@
 #include "support/CoreFixture.h"
 #include "import/Avance.h"
 #include "platform/runtime/Dates.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

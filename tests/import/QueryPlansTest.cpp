@@ -4,7 +4,7 @@
 
 #include "data_access/LookupSql.h"
 #include "import/ImportSql.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/QueryPlan.h"
 
 namespace {

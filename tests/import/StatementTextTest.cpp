@@ -6,7 +6,7 @@
 #include "import/AsientoVenta.h"
 #include "import/ImportSql.h"
 #include "platform/runtime/Text.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "core/library/Library.h"
 #include "platform/runtime/Environment.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "core/library/Library.h"
 #include "platform/ui/MessageBox.h"
 #include "support/HostFixture.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using library::gUtilidades;
 

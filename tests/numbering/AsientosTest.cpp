@@ -4,7 +4,7 @@
 #include "NumberingFixture.h"
 #include "numbering/Asientos.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "NumberingFixture.h"
 #include "core/CoreState.h"
 #include "numbering/ComprobantesStock.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

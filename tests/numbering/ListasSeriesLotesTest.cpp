@@ -7,7 +7,7 @@
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "Libros.h"
 #include "NumberingFixture.h"
 #include "numbering/ProximoNumero.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "data_access/LookupSql.h"
 #include "numbering/SentenciasNumeracion.h"
 #include "numbering/SentenciasStock.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/QueryPlan.h"
 
 namespace {

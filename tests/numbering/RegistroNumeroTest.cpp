@@ -8,7 +8,7 @@
 #include "numbering/NumberingState.h"
 #include "numbering/RegistroNumero.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
 namespace {

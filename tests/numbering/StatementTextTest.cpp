@@ -3,7 +3,7 @@
 
 #include "numbering/SentenciasNumeracion.h"
 #include "numbering/SentenciasStock.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "numbering/NumberingState.h"
 #include "numbering/Talonarios.h"
 #include "platform/ui/MessageBox.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

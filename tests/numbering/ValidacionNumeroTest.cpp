@@ -5,7 +5,7 @@
 #include "NumberingFixture.h"
 #include "numbering/NumberingState.h"
 #include "numbering/ValidacionNumero.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

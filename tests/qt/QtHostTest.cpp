@@ -25,7 +25,7 @@
 #include "platform/runtime/Error.h"
 #include "platform/ui/MessageBox.h"
 #include "support/QtApplication.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/Error.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using rt::Currency;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/runtime/Dates.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using rt::MakeDate;
 

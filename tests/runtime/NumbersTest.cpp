@@ -2,7 +2,7 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Numbers.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 TEST(Numbers, ValReadsTheLeadingNumber) {
   struct Case { const char* text; double value; };

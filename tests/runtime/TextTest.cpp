@@ -2,7 +2,7 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 TEST(Text, TrimRemovesBlanksOnly) {
   EXPECT_EQ(rt::Trim("  a b  "), "a b");

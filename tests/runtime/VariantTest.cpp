@@ -3,7 +3,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Variant.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using rt::Variant;
 

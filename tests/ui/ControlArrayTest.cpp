@@ -3,7 +3,7 @@
 #include "SampleForm.h"
 #include "platform/runtime/Error.h"
 #include "platform/ui/Operator.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/RuntimeErrors.h"
 
 using testing_support::errorNumberOf;

@@ -2,7 +2,7 @@
 
 #include "SampleForm.h"
 #include "platform/runtime/Error.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 #include "support/RuntimeErrors.h"
 
 class FlexGridTest : public ::testing::Test {

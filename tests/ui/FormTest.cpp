@@ -5,7 +5,7 @@
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/Operator.h"
 #include "support/HostFixture.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 using testing_support::HostFixture;
 

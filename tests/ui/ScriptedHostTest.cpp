@@ -2,7 +2,7 @@
 
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ScriptedHost.h"
-#include "support/QtPrinters.h"
+#include "support/Printers.h"
 
 TEST(ScriptedHost, AnswersFromTheScriptAndRecordsEveryBox) {
   ui::ScriptedHost host;

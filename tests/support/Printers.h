@@ -1,8 +1,14 @@
 #pragma once
-// Readable test failures for runtime values: the type and the value.
+// Readable test failures for the values tests compare: Qt texts and dates,
+// and runtime values with their type.
+#include <QDateTime>
+#include <QString>
 #include <ostream>
 
 #include "platform/runtime/Variant.h"
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QDateTime& d, std::ostream* os) { *os << d.toString(Qt::ISODate).toStdString(); }
 
 namespace rt {
 
