@@ -120,6 +120,16 @@ TEST_F(SqliteDialectTest, LiteralsAreStoredAsWritten) {
   }
 }
 
+// A bare whole number beyond 32 bits (a CUIT written without quotes) keeps
+// every digit and gains no decimals in a text column.
+TEST_F(SqliteDialectTest, WholeNumbersBeyond32BitsAreStoredExactly) {
+  for (const char* number : {"20123456789", "9007199254740993", "-3000000000"}) {
+    cn.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('K', %1)").arg(QLatin1String(number)));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT VALOR FROM TA_CONFIGURACION")), rt::Variant(QString::fromLatin1(number)));
+    cn.Execute(QStringLiteral("DELETE TA_CONFIGURACION"));
+  }
+}
+
 TEST_F(SqliteDialectTest, DeleteWithoutFromAndTriggerSwitchesRun) {
   exec(QStringLiteral("INSERT INTO AUX_ERR (Proceso) VALUES ('p')"));
   cn.Execute(QStringLiteral("ALTER TABLE AUX_ERR DISABLE TRIGGER ALL"));

@@ -1,7 +1,6 @@
 #include "platform/ado/sqlite/TsqlLiteralValue.h"
 
 #include <charconv>
-#include <limits>
 
 #include "platform/runtime/Dates.h"
 
@@ -42,10 +41,9 @@ LiteralValue NumberValue(QStringView text) {
     long long value = 0;
     const auto [at, error] = std::from_chars(ascii, end, value);
     if (error == std::errc() && at == end) {
-      if (value > std::numeric_limits<int32_t>::max()) return Real(static_cast<double>(value));
       LiteralValue v;
       v.type = LiteralValue::Type::Integer;
-      v.integer = static_cast<int32_t>(value);
+      v.integer = value;
       return v;
     }
   }

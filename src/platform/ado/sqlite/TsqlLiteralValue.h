@@ -1,7 +1,7 @@
 #pragma once
 // What the lifted literals of a text give the parameters of its translated
-// statements: a number as an integer (within the runtime's 32-bit Long) or
-// a real, a string with its apostrophes undoubled (an empty one is an empty
+// statements: a whole number as a 64-bit integer (a CUIT written bare keeps
+// every digit) or else a real, a string with its apostrophes undoubled (an empty one is an empty
 // text, not a missing value), and a day-first date bound to a date column
 // as ISO text.
 #include <QString>
@@ -16,7 +16,7 @@ namespace ado::sqlite::tsql {
 struct LiteralValue {
   enum class Type { Integer, Real, Text };
   Type type = Type::Text;
-  int32_t integer = 0;
+  int64_t integer = 0;
   double real = 0;
   QStringView text;  // into the source, or into the caller's scratch text
 };
