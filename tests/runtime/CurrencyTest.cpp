@@ -17,7 +17,7 @@ TEST(Currency, ParsesExactDecimalsWithEitherSeparator) {
     ASSERT_TRUE(v.has_value()) << c.text;
     EXPECT_EQ(v->raw(), c.raw) << c.text;
   }
-  for (const char* bad : {"", "abc", "1,2,3", "12x", "-", "1e", "922337203685477.5808"})
+  for (const char* bad : {"", "abc", "1,2,3", "12x", "-", "1e", "922337203685477.5808", "١٢٣", "1٫5", "2e٣"})
     EXPECT_FALSE(Currency::parse(QString::fromUtf8(bad)).has_value()) << bad;
 }
 

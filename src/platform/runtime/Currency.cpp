@@ -21,6 +21,9 @@ int64_t divRoundHalfEven(__int128 n, __int128 d) {
   return static_cast<int64_t>(q);
 }
 
+// Only ASCII digits: other scripts' digits are not read as their values.
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
 }  // namespace
 
 Currency Currency::fromInt(int64_t units) {
@@ -56,7 +59,7 @@ std::optional<Currency> Currency::parse(QStringView input) {
   int extraDigits = 0;  // integer digits beyond what fits: scale by ten later
   for (; i < n; ++i) {
     QChar c = text[i];
-    if (c.isDigit()) {
+    if (IsDigit(c)) {
       anyDigit = true;
       if (mantissa > (__int128(1) << 100)) {
         if (!inFraction) ++extraDigits;
@@ -79,9 +82,9 @@ std::optional<Currency> Currency::parse(QStringView input) {
       expNeg = text[j] == u'-';
       ++j;
     }
-    if (j >= n || !text[j].isDigit()) return std::nullopt;
+    if (j >= n || !IsDigit(text[j])) return std::nullopt;
     int e = 0;
-    for (; j < n && text[j].isDigit(); ++j) e = std::min(e * 10 + (text[j].unicode() - u'0'), 1000);
+    for (; j < n && IsDigit(text[j]); ++j) e = std::min(e * 10 + (text[j].unicode() - u'0'), 1000);
     exponent = expNeg ? -e : e;
     i = j;
   }
