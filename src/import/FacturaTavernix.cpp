@@ -88,12 +88,19 @@ std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motiv
   f.Mes = f.Fecha.date().month();
   f.Periodo = PeriodoDeFecha(f.Fecha);
 
+  // A blank number would read as 0 and make every voucher exported without
+  // one the same voucher.
+  const QString numeroTexto = texto(Origen, u"Numero"_s);
+  if (rt::Trim(numeroTexto).isEmpty()) {
+    Motivo = QStringLiteral("el número de comprobante (Numero) está vacío");
+    return std::nullopt;
+  }
   const QString prefijo = texto(Origen, u"Prefijo"_s);
   const std::optional<QString> sucursal = parteNumero(rt::Left(prefijo, 4), QStringLiteral("0000"));
-  const std::optional<QString> numero = parteNumero(importe(Origen, u"Numero"_s), QStringLiteral("00000000"));
+  const std::optional<QString> numero = parteNumero(numeroTexto, QStringLiteral("00000000"));
   if (!sucursal || !numero) {
     Motivo = QStringLiteral("el prefijo \"") + rt::Trim(prefijo) + QStringLiteral("\" o el número \"") +
-             rt::Trim(importe(Origen, u"Numero"_s)) + QStringLiteral("\" no son números");
+             rt::Trim(numeroTexto) + QStringLiteral("\" no son números");
     return std::nullopt;
   }
   f.Sucursal = *sucursal;

@@ -125,17 +125,22 @@ TEST_F(InvoiceImport, RecordsThatCannotBeVouchersAreRejectedAndRecorded) {
   records[0].CodCpb = "Z";
   records[1].Fecha = rt::Variant::null();
   records[3].Prefijo = "AB";
+  // A blank number is no voucher number: it would stand for every voucher
+  // exported without one.
+  records[4].Numero = rt::Variant::null();
   writeTxfac(records);
   importa(Facturacion);
-  EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"), QStringList({"000100000012A", "000300000014X"}));
-  EXPECT_EQ(count("MV_ASIENTOS"), 4);
-  EXPECT_EQ(rows("SELECT fecha FROM ma_calendario ORDER BY fecha"), QStringList({"01/07/2005", "15/07/2005"}));
+  EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"), QStringList({"000100000012A"}));
+  EXPECT_EQ(count("MV_ASIENTOS"), 2);
+  EXPECT_EQ(rows("SELECT fecha FROM ma_calendario ORDER BY fecha"), QStringList({"01/07/2005"}));
   EXPECT_EQ(rows("SELECT Error, Descripcion FROM AUX_ERR ORDER BY Descripcion"),
             QStringList({"0|TXFAC.DBF registro 1: el tipo de comprobante (Cod_Cpb) \"Z\" no es A, B, M, L ni K; el "
                          "registro no se importó.",
                          "0|TXFAC.DBF registro 2: la fecha \"\" está vacía o no es válida; el registro no se importó.",
                          "0|TXFAC.DBF registro 4: el prefijo \"AB\" o el número \"13\" no son números; el registro no "
-                         "se importó."}));
+                         "se importó.",
+                         "0|TXFAC.DBF registro 5: el número de comprobante (Numero) está vacío; el registro no se "
+                         "importó."}));
   EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:1 Errores: 3"))
       << ventana.LblDetalle.Caption().toStdString();
   EXPECT_TRUE(host.boxes().empty());
