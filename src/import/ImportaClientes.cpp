@@ -86,12 +86,27 @@ QString identificacion(long registro, const Cliente* c) {
   return texto;
 }
 
+// The account codes the customers of the source claim by their numbers:
+// the invoices of customer N are posted to that code, so no free code may
+// take it.
+QSet<QString> cuentasPropias(ado::Recordset& rs) {
+  QSet<QString> propias;
+  for (; !rs.EOF(); rs.MoveNext()) {
+    const QString codigo =
+        CuentaDeNumero(kPrefijoClientes, library::gUtilidades().ValorCampo(rs.Fields(QStringLiteral("Codigo")).Value()));
+    if (!codigo.isEmpty()) propias.insert(codigo);
+  }
+  return propias;
+}
+
 // The customer's account code: its number's, unless an earlier record of
-// the run wrote that account; then a free one, and never one of the run's.
-QString cuentaDelCliente(const Cliente& c, const QSet<QString>& escritas) {
-  QString codigo = CuentaDeNumero(kPrefijoClientes, c.Codigo);
-  if (codigo.isEmpty() || escritas.contains(codigo)) codigo = CodigoLibre(kPrefijoClientes);
-  for (double n = rt::Val(codigo.mid(kPrefijoClientes.size())); escritas.contains(codigo);)
+// the run wrote that account; then a free one, never one of the run's nor
+// one that another customer of the source claims.
+QString cuentaDelCliente(const Cliente& c, const QSet<QString>& escritas, const QSet<QString>& propias) {
+  const QString propia = CuentaDeNumero(kPrefijoClientes, c.Codigo);
+  if (!propia.isEmpty() && !escritas.contains(propia)) return propia;
+  QString codigo = CodigoLibre(kPrefijoClientes);
+  for (double n = rt::Val(codigo.mid(kPrefijoClientes.size())); escritas.contains(codigo) || propias.contains(codigo);)
     codigo = kPrefijoClientes + rt::FormatNumber(++n, QStringLiteral("0000"));
   return codigo;
 }
@@ -158,6 +173,7 @@ void Importar::ImportaClientes() {
   long leidos = 0, grabados = 0, fallidos = 0;
   // Accounts written by this run: a later record never overwrites one.
   QSet<QString> escritas;
+  QSet<QString> propias;
   std::optional<Cliente> cliente;
   const auto cajaError = [&](const rt::Error& e) {
     return ui::MsgBox(QStringLiteral("Error en asignacion de Datos, Registro ") +
@@ -176,9 +192,15 @@ void Importar::ImportaClientes() {
     fin = true;
     fin = rs.State() == ado::adStateClosed || rs.EOF();
   };
+  const auto alPrincipio = [&] {
+    if (rs.State() != ado::adStateClosed && !rs.BOF()) rs.MoveFirst();
+  };
+  // The walk for the claimed codes, then back to the first customer however
+  // the walk ended.
   if (origen.run([&] { rs.Open(sql::LeeClientes(), conexionOrigen()); }) && origen.run([&] {
-        if (rs.State() != ado::adStateClosed && !rs.BOF()) rs.MoveFirst();
-      })) {
+        alPrincipio();
+        if (rs.State() != ado::adStateClosed) propias = cuentasPropias(rs);
+      }) && origen.run(alPrincipio)) {
     while (!cancelado_ && origen.run(alFinal) && !fin) {
       if (!origen.run([&] { LblDetalle.Caption = avance.Texto(leidos, rs.RecordCount(), grabados, fallidos); })) break;
       ++leidos;
@@ -198,7 +220,7 @@ void Importar::ImportaClientes() {
       });
       const bool escrito = registro.run([&] {
         cliente = leeCliente(rs);
-        const QString codigo = cuentaDelCliente(*cliente, escritas);
+        const QString codigo = cuentaDelCliente(*cliente, escritas, propias);
         db.gCnn.BeginTrans();
         enTransaccion = true;
         escribeCuenta(codigo, *cliente);

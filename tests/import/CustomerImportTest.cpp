@@ -152,13 +152,14 @@ TEST_F(CustomerImport, NoRecordOverwritesAnAccountOfTheSameRun) {
   exec("INSERT INTO MA_CUENTAS (CODIGO) VALUES ('112010001')");
   exec("INSERT INTO MA_CUENTAS (CODIGO) VALUES ('112010002')");
   exec("INSERT INTO MA_CUENTAS (CODIGO) VALUES ('112010003')");
-  // Customer 0 takes the free code 0006 (the account 511 adds one to the
-  // walk); customer 6 and a repeated number 6 then get codes of their own.
+  // The free code for customer 0 would be 0006 (the account 511 adds one to
+  // the walk), but customer 6 of the same file keeps the code its invoices
+  // are posted to; the repeated number 6 gets a code of its own.
   writeTxcli({cliente(int32_t(0), "Mostrador"), cliente(int32_t(6), "Seis"), cliente(int32_t(6), "Otro seis")});
   importaClientes();
   EXPECT_EQ(rows("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE DESCRIPCION IS NOT NULL AND CODIGO LIKE '11201%' "
                  "ORDER BY CODIGO"),
-            QStringList({"112010006|Mostrador", "112010009|Seis", "112010012|Otro seis"}));
+            QStringList({"112010006|Seis", "112010007|Mostrador", "112010010|Otro seis"}));
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toLong(), 3);
 }
 
