@@ -17,12 +17,17 @@ namespace {
 
 QString Fijo(const QString& texto, int ancho) { return texto.left(ancho).leftJustified(ancho, u' '); }
 
+// A text between apostrophes whose own apostrophes are all doubled.
+bool EsLiteral(const QString& texto) {
+  if (texto.size() < 2 || !texto.startsWith(u'\'') || !texto.endsWith(u'\'')) return false;
+  return !texto.mid(1, texto.size() - 2).remove(QStringLiteral("''")).contains(u'\'');
+}
+
 // The deposit as an SQL literal: the stock writer's own literal as it is,
-// a code filled to 4 and quoted.
+// anything else a code filled to 4 and quoted.
 QString LiteralDeDeposito(const QString& IdDeposito) {
   const QString deposito = rt::Trim(IdDeposito);
-  const bool esLiteral = deposito.size() >= 2 && deposito.startsWith(u'\'') && deposito.endsWith(u'\'');
-  if (esLiteral || rt::EqualsText(deposito, QStringLiteral("NULL"))) return deposito;
+  if (EsLiteral(deposito) || rt::EqualsText(deposito, QStringLiteral("NULL"))) return deposito;
   return "'" + Lit(library::gUtilidades().RellenaCodigo(deposito, 4)) + "'";
 }
 

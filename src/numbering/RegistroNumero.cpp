@@ -50,6 +50,14 @@ class Registro {
     std::optional<int16_t> reconocido;
     if (!pasos.run([&] { ValidaNumeroComprobante(tc_, sucursal_, numero_, letra, mensaje, QString(), reconocido); }))
       return;
+    // The counter is to hold the next number; after a book's last voucher
+    // that number lies past its range, and the voucher's own number names
+    // the book.
+    if (!reconocido && !pasos.run([&] {
+          const rt::Currency propio = library::gUtilidades().TextoANumero(numero_) - rt::Currency::fromInt(1);
+          ValidaNumeroComprobante(tc_, sucursal_, propio.toSqlText(), letra, mensaje, QString(), reconocido);
+        }))
+      return;
 
     // Only the book recognised for this number is recorded in, never one
     // an earlier call left chosen.

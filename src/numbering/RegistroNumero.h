@@ -5,8 +5,9 @@
 namespace numbering {
 
 // Moves the counter of the book that ValidaNumeroComprobante recognises for
-// `Numero` (the number the next voucher takes) forward to `Numero`, for the
-// type whose books `TC` shares: in V_TA_CPTE, or in TA_Comprobantes of
+// `Numero` (the number the next voucher takes), or else for the voucher's
+// own number `Numero` - 1, forward to `Numero`, for the type whose books
+// `TC` shares: in V_TA_CPTE, or in TA_Comprobantes of
 // `Sistema` when V_TA_CPTE lacks the book, and only when the book's branch
 // is `Sucursal`. The counter never moves back. With `SoloSentencia` nothing
 // is written: the UPDATE (unless `NoActualizaTalonario`) and, for types of

@@ -89,6 +89,9 @@ TEST_F(ComprobantesStock, OnlyLotsWithStockInTheDepositCount) {
   EXPECT_EQ(lotes(3, "2"), (QStringList{"L3||3"}));
   EXPECT_EQ(lotes(3, "ELDELGRID"), QStringList{"sin tocar||0"});
   EXPECT_FALSE(resultado);
+  // Only a well-formed literal stands in the statement as it is.
+  EXPECT_EQ(lotes(3, "'2' OR IDDEPOSITO = '   1'"), (QStringList{"||3", "||3"}));
+  EXPECT_FALSE(resultado);
 }
 
 TEST_F(ComprobantesStock, ComponentsEndWithABlankElement) {

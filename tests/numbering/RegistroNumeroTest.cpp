@@ -109,6 +109,17 @@ TEST_F(RegistroNumero, OnlyTheBookThatHoldsTheNumberIsRecorded) {
   EXPECT_EQ(rows("SELECT TALONARIO, A_ULTIMO_NRO FROM V_TA_CPTE ORDER BY TALONARIO"), (QStringList{"1|10", "2|150"}));
 }
 
+TEST_F(RegistroNumero, TheLastVoucherOfABookIsRecordedInIt) {
+  // The counter is to hold one past the book's end: the voucher's own
+  // number (100) still belongs to the book.
+  libro({.ultimo = 100, .hasta = 100, .sistema = "Contable"});
+  EXPECT_EQ(registra({.numero = "101"}),
+            " UPDATE V_TA_CPTE SET A_ULTIMO_NRO = 101 WHERE CODIGO = 'FC' AND TALONARIO=1"
+            "\r\n INSERT INTO V_MV_CTROL_CPTE (TC,SUCURSAL,NUMERO,LETRA) VALUES ('FC','0001','00000100','A')\r\n");
+  registra({.numero = "101", .soloSentencia = false});
+  EXPECT_EQ(contador(), rt::Variant(int32_t{101}));
+}
+
 TEST_F(RegistroNumero, AnExternalTypeLeavesTheCallersText) {
   libro({.ultimo = 10, .externo = true});
   EXPECT_EQ(registra({.sql = "PREVIO"}), "PREVIO");
