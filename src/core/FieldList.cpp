@@ -6,6 +6,7 @@
 #include "core/CoreState.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "data_access/LookupSql.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
 
@@ -99,8 +100,11 @@ QString ArmaCondicionSQL(const QString& Campo, const QString& Operador, const st
                          const std::optional<rt::Variant>& IncluyeNulos, bool SoloCargados) {
   try {
     if (Valores.empty()) rt::raise(rt::err::SubscriptOutOfRange);
+    // Inside quotes a value's own apostrophes are doubled, so it stays one
+    // literal whatever it holds.
+    const bool quoted = Delimitador == QStringLiteral("'");
     const auto comparison = [&](const QString& valor) {
-      return Campo + Operador + Delimitador + valor + Delimitador;
+      return Campo + Operador + (quoted ? data_access::sql::Quoted(valor) : Delimitador + valor + Delimitador);
     };
     QString condicion = comparison(Valores.front());
     for (size_t i = 1; i < Valores.size(); ++i)

@@ -54,8 +54,15 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ad
       errors.Clear();
       return;
     }
-    if (!isSilentError(e.Number()) && !holds(SentenciaSQL, "TRANS"))
+    if (!isSilentError(e.Number()) && !holds(SentenciaSQL, "TRANS")) {
       ui::MsgBox(e.Description(), ui::mb::Critical | ui::mb::OkOnly, QStringLiteral("Aviso al operador!!!"));
+      return;
+    }
+    // Callers learn of a failure they were not shown from the Errors
+    // collection alone; one the provider left no entry for (a closed
+    // connection) is entered here, or a transaction script would pass for
+    // committed.
+    if (gCnn.Errors().Count() == 0) gCnn.Errors().Add({e.Number(), e.Description(), e.Source(), QString(), 0});
   }
 }
 

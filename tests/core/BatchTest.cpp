@@ -110,6 +110,13 @@ TEST_F(Batch, ErrorsLeftByAnEarlierStatementDoNotFailTheNextBatch) {
   EXPECT_EQ(configRows(), 3);
 }
 
+TEST_F(Batch, ABatchThatCannotReachTheDatabaseIsAFailedBatch) {
+  data_access::gDB().gCnn.Close();
+  host.answer(ui::mb::Abort);  // the error table cannot be written either
+  run({insert("NUEVA")}, false, false);
+  EXPECT_TRUE(hayError);
+}
+
 TEST(BatchErrorText, ListsEveryEntryButTheClosingOne) {
   const auto entry = [](long native, const char* text) {
     ado::Error e;

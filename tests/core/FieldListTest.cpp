@@ -86,6 +86,9 @@ TEST_F(FieldList, ConditionsOverSeveralValues) {
             "c='A1' OR c='B2' OR c is null ");
   EXPECT_EQ(ArmaCondicionSQL("c", "=", valores, " OR ", "'", rt::Variant(false)), "c='A1' OR c='B2'");
   EXPECT_EQ(ArmaCondicionSQL("c", "<>", {"", " ", "x"}, " AND ", "", std::nullopt, true), "c<> AND c<>x");
+  EXPECT_EQ(ArmaCondicionSQL("c", "=", {"O'Hara", "x' OR '1'='1"}, " OR ", "'"),
+            "c='O''Hara' OR c='x'' OR ''1''=''1'");
+  EXPECT_EQ(ArmaCondicionSQL("c", "=", {"1", "2"}, " OR ", ""), "c=1 OR c=2");
   EXPECT_EQ(ArmaCondicionSQL("c", "=", {}, " OR ", "'"), "1=1");
   EXPECT_EQ(ArmaCondicionSQL("c", "=", valores, " OR ", "'", rt::Variant("quizás")), "1=1");
 }
