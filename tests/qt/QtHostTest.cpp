@@ -147,6 +147,34 @@ TEST_F(QtHostTest, TheCloseBoxOfTheLoginDialogCancels) {
   EXPECT_FALSE(host.windowOf(acceso)->isVisible());
 }
 
+// As on the desktop the program ends when its last window goes: a window
+// unloaded from its close box or from code closes; one whose unload was
+// refused stays.
+TEST_F(QtHostTest, UnloadingTheLastWindowEndsTheProgram) {
+  struct Case {
+    const char* how;
+    bool refuse;
+    bool ends;
+  } const cases[] = {{"close box", false, true}, {"close box", true, false}, {"Unload", false, true}};
+  for (const Case& c : cases) {
+    SampleForm window;
+    window.refuseUnload = c.refuse;
+    window.Show();
+    bool lastClosed = false;
+    const auto connection =
+        QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { lastClosed = true; });
+    QTimer::singleShot(0, [&] {
+      if (QString(c.how) == "Unload") window.Unload();
+      else host.windowOf(window)->close();
+      QCoreApplication::exit();  // the test's own end of the loop
+    });
+    QApplication::exec();
+    QObject::disconnect(connection);
+    EXPECT_EQ(lastClosed, c.ends) << c.how << " refused " << c.refuse;
+    EXPECT_EQ(window.Loaded(), c.refuse);
+  }
+}
+
 TEST_F(QtHostTest, MessageBoxesHaveSpanishButtonsTheIconAndTheDefault) {
   struct Case {
     int buttons;

@@ -58,7 +58,8 @@ bool FormWindow::shownByModel() const { return form_ && form_->Loaded() && form_
 void FormWindow::release() {
   if (form_) form_->unwatch(watchId_);
   form_ = nullptr;
-  hide();
+  // Closed rather than hidden: when the last window goes, the program ends.
+  close();
   endModalLoop();
 }
 
@@ -81,7 +82,8 @@ void FormWindow::forget(const ui::Control& control) { bindings_.erase(&control);
 void FormWindow::closeEvent(QCloseEvent* event) {
   // The model decides: its Form_QueryUnload may refuse or only hide.
   event->ignore();
-  if (form_) fromOperator([this] { ui::op::close(*form_); });
+  if (form_ && form_->Loaded()) fromOperator([this] { ui::op::close(*form_); });
+  if (!form_ || !form_->Loaded()) event->accept();  // unloaded: the window goes
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
@@ -126,7 +128,10 @@ void FormWindow::refresh(const ui::PropertyChange& change) {
       break;
     case ui::Prop::Visible:
       if (!form_->Visible()) {
-        hide();
+        // An unloaded form's window closes, so that the last one to go
+        // ends the program; a hidden form's window only hides.
+        if (form_->Loaded()) hide();
+        else close();
         endModalLoop();
       }
       break;

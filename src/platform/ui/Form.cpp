@@ -71,8 +71,10 @@ bool Form::Unload(int mode) {
   if (cancel) return false;
   Form_Unload(cancel);
   if (cancel) return false;
-  Visible = false;
+  // Not loaded any more when it disappears: a host closes its window
+  // rather than hiding it.
   loaded_ = false;
+  Visible = false;
   active_ = nullptr;
   if (hosted_) host().ReleaseForm(*this);
   hosted_ = false;
