@@ -36,9 +36,26 @@ TEST_F(ArchivoIniTest, ReadsSectionsAndKeysWithoutRegardToCase) {
   EXPECT_EQ(ini.LeeClave("otro.ini", "Otra", "Servidor", "d"), "d");
 }
 
-TEST_F(ArchivoIniTest, ReadsWindowsCodePageFiles) {
-  folder.write("x.ini", QByteArray("[S]\r\nNombre=Mu\xF1oz\r\n"));
-  EXPECT_EQ(library::ArchivoIni().LeeClave(folder.file("x.ini"), "s", "nombre"), QStringLiteral("Muñoz"));
+// The code page, UTF-8, and Notepad's "Unicode" (UTF-16 with its byte-order
+// mark), which Windows reads as well.
+TEST_F(ArchivoIniTest, ReadsTheEncodingsWindowsReads) {
+  const QString text = QStringLiteral("[S]\r\nNombre=Muñoz\r\n");
+  QByteArray utf16le("\xFF\xFE"), utf16be("\xFE\xFF");
+  for (QChar c : text) {
+    utf16le.append(static_cast<char>(c.unicode() & 0xFF)).append(static_cast<char>(c.unicode() >> 8));
+    utf16be.append(static_cast<char>(c.unicode() >> 8)).append(static_cast<char>(c.unicode() & 0xFF));
+  }
+  const struct {
+    const char* kind;
+    QByteArray bytes;
+  } cases[] = {{"windows-1252", QByteArray("[S]\r\nNombre=Mu\xF1oz\r\n")},
+               {"utf-8 with mark", "\xEF\xBB\xBF" + text.toUtf8()},
+               {"utf-16le", utf16le},
+               {"utf-16be", utf16be}};
+  for (const auto& c : cases) {
+    folder.write("x.ini", c.bytes);
+    EXPECT_EQ(library::ArchivoIni().LeeClave(folder.file("x.ini"), "s", "nombre"), QStringLiteral("Muñoz")) << c.kind;
+  }
 }
 
 }  // namespace

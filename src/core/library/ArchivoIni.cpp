@@ -27,8 +27,12 @@ QString configFolder() {
   return base + QStringLiteral("/importar_tavernix");
 }
 
-// INI files come from Windows machines: UTF-8 when valid, else Windows-1252.
+// INI files come from Windows machines: UTF-16 when they start with its
+// byte-order mark (Notepad's "Unicode"), UTF-8 when valid, else Windows-1252.
 QString decode(const QByteArray& bytes) {
+  if (auto bom = QStringConverter::encodingForData(bytes);
+      bom == QStringConverter::Utf16LE || bom == QStringConverter::Utf16BE)
+    return QStringDecoder(*bom)(bytes);
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8(bytes);
   if (!utf8.hasError()) return text;
