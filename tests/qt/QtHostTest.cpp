@@ -219,6 +219,31 @@ TEST_F(QtHostTest, MessageBoxesHaveSpanishButtonsTheIconAndTheDefault) {
   }
 }
 
+// Escape and the close box answer Cancel, or OK on a lone OK; a box without
+// either waits for a real choice.
+TEST_F(QtHostTest, EscapeAnswersOnlyWhereTheBoxHasAWayOut) {
+  const struct {
+    int buttons;
+    int onEscape;  // 0: the box stays open
+  } cases[] = {{ui::mb::OkOnly, ui::mb::Ok},         {ui::mb::OkCancel, ui::mb::Cancel},
+               {ui::mb::AbortRetryIgnore, 0},          {ui::mb::YesNoCancel, ui::mb::Cancel},
+               {ui::mb::YesNo, 0},                     {ui::mb::RetryCancel, ui::mb::Cancel}};
+  for (const auto& c : cases) {
+    bool stayed = false;
+    whenModal([&](QWidget& w) {
+      QTest::keyClick(&w, Qt::Key_Escape);
+      w.close();
+      stayed = QApplication::activeModalWidget() == &w;
+      if (stayed) dynamic_cast<QMessageBox&>(w).buttons().last()->click();
+    });
+    const int answer = host.MsgBox("¿Continuar?", c.buttons, "Aviso");
+    EXPECT_EQ(stayed, c.onEscape == 0) << c.buttons;
+    if (c.onEscape != 0) {
+      EXPECT_EQ(answer, c.onEscape) << c.buttons;
+    }
+  }
+}
+
 TEST_F(QtHostTest, AnErrorNoTrapCaughtIsShownAndTheWindowGoesOn) {
   form.cmdAceptar.Click = [] { rt::raise(3704); };
   form.chkActivo.Click = [] { throw std::out_of_range("vector"); };

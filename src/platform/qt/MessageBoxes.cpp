@@ -1,6 +1,8 @@
 #include "platform/qt/MessageBoxes.h"
 
+#include <QCloseEvent>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
@@ -46,10 +48,28 @@ QMessageBox::Icon iconOf(int buttons) {
 }
 
 QString titleOr(const QString& title) { return title.isEmpty() ? rt::ExecutableName() : title; }
+
+// Without an escape button Qt would take a No or an Abort button for one:
+// such a box ignores Escape and its close box instead.
+class ProgramBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+  bool escapable = true;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (!escapable && event->matches(QKeySequence::Cancel)) return;
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (escapable) QMessageBox::closeEvent(event);
+    else event->ignore();
+  }
+};
 }  // namespace
 
 int showMessageBox(QWidget* parent, const QString& prompt, int buttons, const QString& title) {
-  QMessageBox box(iconOf(buttons), titleOr(title), prompt, QMessageBox::NoButton, parent);
+  ProgramBox box(iconOf(buttons), titleOr(title), prompt, QMessageBox::NoButton, parent);
   const std::vector<ButtonSpec> specs = buttonsOf(ui::mb::buttonSet(buttons));
   std::vector<std::pair<QPushButton*, int>> added;
   for (const ButtonSpec& s : specs) added.emplace_back(box.addButton(QString::fromUtf8(s.text), s.role), s.answer);
@@ -57,8 +77,13 @@ int showMessageBox(QWidget* parent, const QString& prompt, int buttons, const QS
   box.setDefaultButton(added[defaultAt < added.size() ? defaultAt : 0].first);
   // Escape (and the close box) answer Cancel where there is one, OK on a
   // lone OK; Abort/Retry/Ignore and Yes/No need a real choice.
+  box.escapable = false;
   for (const auto& [button, answer] : added)
-    if (answer == ui::mb::Cancel || (specs.size() == 1 && answer == ui::mb::Ok)) box.setEscapeButton(button);
+    if (answer == ui::mb::Cancel || (specs.size() == 1 && answer == ui::mb::Ok)) {
+      box.setEscapeButton(button);
+      box.escapable = true;
+    }
+  if (!box.escapable) box.setWindowFlag(Qt::WindowCloseButtonHint, false);
   box.exec();
   for (const auto& [button, answer] : added)
     if (box.clickedButton() == button) return answer;
