@@ -24,6 +24,7 @@
 #include "platform/qt/QtHost.h"
 #include "platform/runtime/Error.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/Operator.h"
 #include "support/QtApplication.h"
 #include "support/Printers.h"
 
@@ -115,6 +116,25 @@ TEST_F(QtHostTest, TheModelAndTheWidgetsStayInStepBothWays) {
   name.setFocus();
   QTest::keyClick(&name, Qt::Key_Return);
   EXPECT_EQ(form.log.count("cmdAceptar_Click"), 1) << "Enter presses the default button";
+}
+
+// A choice the model refused (the box losing the focus kept it in
+// Validate) leaves the widgets showing the model.
+TEST_F(QtHostTest, ARefusedChoiceLeavesTheWidgetShowingTheModel) {
+  QWidget& window = showSample();
+  form.cboLista.ListIndex = 0;
+  ui::op::focus(form.txtNombre);
+  form.refuseName = true;
+  auto& combo = child<QComboBox>(window, "cboLista");
+  auto& check = child<QCheckBox>(window, "chkActivo");
+  combo.setCurrentIndex(1);
+  emit combo.activated(1);
+  check.click();
+  EXPECT_EQ(form.ActiveControl(), &form.txtNombre);
+  EXPECT_EQ(form.cboLista.ListIndex(), 0);
+  EXPECT_EQ(combo.currentIndex(), 0);
+  EXPECT_EQ(form.chkActivo.Value(), 0);
+  EXPECT_FALSE(check.isChecked());
 }
 
 TEST_F(QtHostTest, AModalFormRunsInItsOwnLoopUntilItHides) {

@@ -298,8 +298,12 @@ class ComboBinding : public Binding {
       : Binding(combo, new QComboBox(parent), window), combo_(combo) {
     auto* w = static_cast<QComboBox*>(widget());
     w->setEditable(combo.Style() != ui::ComboBox::DropdownList);
+    // A choice the model refused leaves the widget showing the model.
     QObject::connect(w, &QComboBox::activated, this, [this](int index) {
       if (control()) fromOperator([&] { ui::op::choose(combo_, index); });
+      if (!control()) return;
+      refresh({Prop::ListIndex});
+      refresh({Prop::Text});
     });
     if (w->lineEdit())
       QObject::connect(w->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
