@@ -8,6 +8,7 @@
 #include "platform/runtime/Error.h"
 #include "support/DbfWriter.h"
 #include "support/Printers.h"
+#include "support/RuntimeErrors.h"
 #include "support/TempFolder.h"
 
 using rt::Variant;
@@ -65,6 +66,36 @@ TEST(DbfConnection, TheImportOpensItsSourceTableThroughTheFolderConnection) {
   EXPECT_TRUE(rs.EOF());
   rs.Close();
   source.Close();
+}
+
+// A damaged record is reported when the recordset reaches it; moving on
+// again goes to the records after it, so one bad record does not end the
+// table early.
+TEST(DbfConnection, MovingPastADamagedRecordReachesTheRecordsAfterIt) {
+  TempFolder folder;
+  DbfWriter w;
+  w.field("NUMERO", 'N', 4).field("FECHA", 'D');
+  w.add({1, rt::MakeDate(2005, 7, 1)});
+  w.add({2, "20051340"});
+  w.add({3, rt::MakeDate(2005, 7, 3)});
+  w.write(folder.file("TXFAC.DBF"));
+  for (const int cursorLocation : {ado::adUseServer, ado::adUseClient}) {
+    SCOPED_TRACE(cursorLocation);
+    ado::Connection source;
+    source.setCursorLocation(cursorLocation);
+    source.Open(connectionString(folder.path()));
+    ado::Recordset rs;
+    rs.Open("Select * from TXFAC ", source);
+    EXPECT_EQ(rs.Fields("NUMERO").Value(), Variant(int32_t(1)));
+    EXPECT_EQ(testing_support::errorNumberOf([&] { rs.MoveNext(); }), ado::errnum::E_FAIL);
+    ASSERT_GE(source.Errors().Count(), 1);
+    EXPECT_TRUE(source.Errors()[0].Description.contains("registro 2, campo FECHA"));
+    rs.MoveNext();
+    ASSERT_FALSE(rs.EOF());
+    EXPECT_EQ(rs.Fields("NUMERO").Value(), Variant(int32_t(3)));
+    rs.MoveNext();
+    EXPECT_TRUE(rs.EOF());
+  }
 }
 
 TEST(DbfConnection, ExecuteReturnsTheTableRows) {

@@ -1,25 +1,41 @@
 #include "platform/ado/ConnectionString.h"
 
+#include <optional>
+
 namespace ado {
 
 namespace {
 
 using provider::Kind;
 
+// The enclosed value starting at `open` ("{", '"' or "'"), its closing mark
+// written twice inside it standing for itself; nullopt when it never closes.
+// `end` is left on the closing mark.
+std::optional<QString> enclosedValue(const QString& text, qsizetype open, qsizetype& end) {
+  const QChar close = text[open] == u'{' ? u'}' : text[open];
+  QString value;
+  for (end = open + 1; end < text.size(); ++end) {
+    if (text[end] != close) {
+      value += text[end];
+    } else if (end + 1 < text.size() && text[end + 1] == close) {
+      value += close;
+      ++end;
+    } else {
+      return value;
+    }
+  }
+  return std::nullopt;
+}
+
 // Reads a value from `pos` (just after "=") to its ";" or the end.
 QString readValue(const QString& text, qsizetype& pos) {
   while (pos < text.size() && text[pos] == u' ') ++pos;
-  if (pos < text.size()) {
-    const QChar open = text[pos];
-    const QChar close = open == u'{' ? u'}' : open;
-    if (open == u'{' || open == u'"' || open == u'\'') {
-      qsizetype end = text.indexOf(close, pos + 1);
-      if (end >= 0) {
-        QString value = text.mid(pos + 1, end - pos - 1);
-        pos = text.indexOf(u';', end + 1);
-        if (pos < 0) pos = text.size();
-        return value;
-      }
+  if (pos < text.size() && (text[pos] == u'{' || text[pos] == u'"' || text[pos] == u'\'')) {
+    qsizetype end = 0;
+    if (std::optional<QString> value = enclosedValue(text, pos, end)) {
+      pos = text.indexOf(u';', end + 1);
+      if (pos < 0) pos = text.size();
+      return *value;
     }
   }
   qsizetype end = text.indexOf(u';', pos);

@@ -10,7 +10,8 @@ namespace ado {
 
 // Items are "key=value" separated by ";". Keys are trimmed and compared
 // without regard to case ("Database =" is the key "database"); values are
-// trimmed and may be braced {..} or quoted ".." / '..' to hold ";". When a
+// trimmed and may be braced {..} or quoted ".." / '..' to hold ";" (the
+// closing mark doubled inside stands for itself: {a}}b} is a}b). When a
 // key repeats, the last value holds.
 provider::ConnectionSpec ParseConnectionString(const QString& text);
 

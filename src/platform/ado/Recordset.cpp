@@ -64,7 +64,7 @@ struct Recordset::Impl {
       got = cursor->next(target);
     } catch (const provider::Failure& failure) {
       if (keepAll) rows.pop_back();
-      exhausted = true;
+      exhausted = !cursor->continuesAfterFailure();
       raiseFailure(failure, errors());
     }
     if (!got) {

@@ -41,6 +41,10 @@ class Cursor {
   // The number of rows when the provider knows it without reading them all
   // (a table header); -1 otherwise.
   virtual long long knownCount() const { return -1; }
+  // Whether next() may be called again after it failed, going on with the
+  // row after the one that failed (a damaged record of a file); otherwise a
+  // failure ends the rows.
+  virtual bool continuesAfterFailure() const { return false; }
 };
 
 // Writes rows of an updatable recordset back to its base table.
