@@ -11,6 +11,7 @@
 #include "core/Statistics.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/ado/odbc/SqlServerDriver.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Numbers.h"
@@ -103,7 +104,8 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
       servidor = servidor.mid(1);
       if (ConnString.isEmpty())
         ConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + base + QStringLiteral(";User Id=") +
-                     usuario + QStringLiteral(";Password=") + contrasena + QStringLiteral(";");
+                     ado::ConnectionStringValue(usuario) + QStringLiteral(";Password=") +
+                     ado::ConnectionStringValue(contrasena) + QStringLiteral(";");
     });
     run([&] {
       db.gUsuario = usuario;

@@ -2,6 +2,7 @@
 // reconnection after a lost connection and the administrator test.
 #include "data_access/DB_Dll.h"
 #include "data_access/DataAccessState.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/ado/Constants.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
@@ -35,15 +36,16 @@ QString connectionErrorText(const ado::Error& first) {
 void DB_Dll::ArmaCadenaConexion() {
   if (rt::InStr(gServidor, QStringLiteral("#"), rt::Compare::Text) > 0) {
     gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + gDBName + QStringLiteral(";User Id=") +
-                  gUsuario + QStringLiteral(";Password=") + gUserPassWord + QStringLiteral(";");
+                  ado::ConnectionStringValue(gUsuario) + QStringLiteral(";Password=") +
+                  ado::ConnectionStringValue(gUserPassWord) + QStringLiteral(";");
     return;
   }
   gConnString = QString();
   gConnString += QStringLiteral("PROVIDER=") + pSQLOLEDB() + QStringLiteral(";");
   gConnString += QStringLiteral("Server=") + gServidor + QStringLiteral(";");
   gConnString += QStringLiteral("Database =") + gDBName + QStringLiteral(";");
-  gConnString += QStringLiteral("UId=") + gUsuario + QStringLiteral(";");
-  gConnString += QStringLiteral("Pwd=") + gUserPassWord + QStringLiteral(";");
+  gConnString += QStringLiteral("UId=") + ado::ConnectionStringValue(gUsuario) + QStringLiteral(";");
+  gConnString += QStringLiteral("Pwd=") + ado::ConnectionStringValue(gUserPassWord) + QStringLiteral(";");
   gConnString += gExtended;
 }
 
@@ -158,14 +160,16 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
         // the operator gives none.
         if (isTrue(gIgnoraPassWord) && !storedPasswordTried) {
           storedPasswordTried = true;
-          passwordClause = QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord + QStringLiteral(";");
+          passwordClause = QStringLiteral("Jet OLEDB:Database Password=") + ado::ConnectionStringValue(gUserPassWord) +
+                           QStringLiteral(";");
           continue;
         }
         if (!isTrue(gIgnoraPassWord)) {
           QString password =
               ui::host().InputBox(QStringLiteral("ingrese el password:"), QStringLiteral("Password Access"), QString());
           if (!password.isEmpty()) {
-            passwordClause = QStringLiteral(" Jet OLEDB:Database Password=") + password + QStringLiteral(";");
+            passwordClause =
+                QStringLiteral(" Jet OLEDB:Database Password=") + ado::ConnectionStringValue(password) + QStringLiteral(";");
             continue;
           }
         }

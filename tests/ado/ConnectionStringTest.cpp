@@ -56,3 +56,21 @@ TEST(ConnectionString, TakesItemsApart) {
     EXPECT_EQ(spec.text, QString::fromUtf8(c.text));
   }
 }
+
+// Values are braced only when they must be, and whatever a value holds, the
+// item written with it reads back as that value.
+TEST(ConnectionString, ValuesAreWrittenToBeReadBackWhole) {
+  struct Case {
+    const char* value;
+    const char* written;
+  };
+  for (const Case& c : {Case{"Empresa 2", "Empresa 2"}, Case{"a;b", "{a;b}"}, Case{"x}y", "{x}}y}"},
+                        Case{"{x", "{{x}"}, Case{" clave ", "{ clave }"}, Case{"", ""}, Case{"'q", "{'q}"},
+                        Case{"\"q\"", "{\"q\"}"}, Case{"a=b", "{a=b}"}}) {
+    const QString value = QString::fromUtf8(c.value);
+    EXPECT_EQ(ado::ConnectionStringValue(value), QString::fromUtf8(c.written));
+    const QString text = QStringLiteral("Pwd=") + ado::ConnectionStringValue(value) + QStringLiteral(";Uid=u");
+    EXPECT_EQ(ParseConnectionString(text).value(QStringLiteral("pwd")), value) << c.value;
+    EXPECT_EQ(ParseConnectionString(text).value(QStringLiteral("uid")), QStringLiteral("u")) << c.value;
+  }
+}

@@ -69,14 +69,6 @@ TEST(OdbcMappingValues, ASeparatorInAPasswordCannotEndIt) {
             "DRIVER=FreeTDS;Server=S;Database=D;UID=u;PWD={a;b}}c=d};TDS_Version=auto;ClientCharset=UTF-8;");
 }
 
-TEST(OdbcMappingValues, AreBracedOnlyWhenTheyMustBe) {
-  EXPECT_EQ(ado::odbc::odbcValue("Empresa 2"), "Empresa 2");
-  EXPECT_EQ(ado::odbc::odbcValue("a;b"), "{a;b}");
-  EXPECT_EQ(ado::odbc::odbcValue("x}y"), "{x}}y}");
-  EXPECT_EQ(ado::odbc::odbcValue("{x"), "{{x}");
-  EXPECT_EQ(ado::odbc::odbcValue(" clave "), "{ clave }");
-  EXPECT_EQ(ado::odbc::odbcValue(""), "");
-}
 
 TEST(OdbcMappingValues, DriverNameIsReadPastBracesAndCase) {
   EXPECT_EQ(ado::odbc::odbcDriverName("DRIVER={ODBC Driver 18 for SQL Server};Server=x"), "ODBC Driver 18 for SQL Server");

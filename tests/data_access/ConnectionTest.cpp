@@ -1,8 +1,9 @@
 // Opening the service's connection and the administrator test.
 #include <gtest/gtest.h>
 
-#include "support/ServiceDatabase.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/ui/MessageBox.h"
+#include "support/ServiceDatabase.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
@@ -24,6 +25,20 @@ TEST_F(Connecting, BuildsTheServerStringAndOpens) {
   EXPECT_EQ(gDB().gProveedor, "SQLOLEDB");
   EXPECT_EQ(gDB().gCnn.State(), ado::adStateOpen);
   EXPECT_EQ(gDB().gCnn.CursorLocation(), ado::adUseClient);
+}
+
+// A password holding ";" or quotes reaches the provider whole, in both
+// strings the service builds.
+TEST_F(Connecting, APasswordWithSeparatorsReachesTheProviderWhole) {
+  for (const char* server : {"otro", "#ORCL"}) {
+    gDB().gServidor = server;
+    gDB().gDBName = "XE";
+    gDB().gUsuario = "vx";
+    gDB().gUserPassWord = "a;b'}c";
+    gDB().OpenServerADODB(false, 3, QString(), true, false);
+    const ado::provider::ConnectionSpec spec = ado::ParseConnectionString(gDB().gConnString);
+    EXPECT_EQ(spec.value(server[0] == '#' ? "password" : "pwd"), "a;b'}c") << gDB().gConnString.toStdString();
+  }
 }
 
 TEST_F(Connecting, OracleServerBuildsTheOracleString) {

@@ -47,7 +47,7 @@ TEST_F(LoginDialog, TheDialogsConnectionReplacesTheGivenOne) {
   ASSERT_NE(shown, nullptr);
   EXPECT_TRUE(gDB().gOpenFlag);
   EXPECT_EQ(gDB().gUserPassWord, " clave ");
-  EXPECT_EQ(gDB().gConnString, "PROVIDER=SQLOLEDB;Server=sqlite;Database =" + path + ";UId=Ana;Pwd= clave ;");
+  EXPECT_EQ(gDB().gConnString, "PROVIDER=SQLOLEDB;Server=sqlite;Database =" + path + ";UId=Ana;Pwd={ clave };");
   EXPECT_FALSE(shown->Loaded());
 }
 

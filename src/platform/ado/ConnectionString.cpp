@@ -61,6 +61,16 @@ Kind kindOf(const provider::ConnectionSpec& spec) {
 
 }  // namespace
 
+QString ConnectionStringValue(const QString& value) {
+  static const QString special = QStringLiteral(";{}=");
+  bool brace = value != value.trimmed() || value.startsWith(u'"') || value.startsWith(u'\'');
+  for (QChar c : value) brace = brace || special.contains(c);
+  if (!brace) return value;
+  QString escaped = value;
+  escaped.replace(u'}', QStringLiteral("}}"));
+  return u'{' + escaped + u'}';
+}
+
 provider::ConnectionSpec ParseConnectionString(const QString& text) {
   provider::ConnectionSpec spec;
   spec.text = text;

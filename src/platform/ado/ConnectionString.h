@@ -15,4 +15,11 @@ namespace ado {
 // key repeats, the last value holds.
 provider::ConnectionSpec ParseConnectionString(const QString& text);
 
+// A value as a connection string must carry it to be read back whole (by
+// the reader above and by ODBC): in braces, with "}" doubled, when it holds
+// ";", a brace, "=" or surrounding blanks, or starts with a quote (a ";" in
+// a password cannot end it); otherwise as it is, since some drivers take
+// braces literally.
+QString ConnectionStringValue(const QString& value);
+
 }  // namespace ado

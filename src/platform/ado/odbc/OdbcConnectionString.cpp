@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "platform/ado/ConnectionString.h"
+
 namespace ado::odbc {
 
 namespace {
@@ -45,7 +47,7 @@ std::optional<QString> valueOf(const ConnectionSpec& spec, const KeySynonyms& ke
   return std::nullopt;
 }
 
-QString item(const QString& key, const QString& value) { return key + u'=' + odbcValue(value) + u';'; }
+QString item(const QString& key, const QString& value) { return key + u'=' + ConnectionStringValue(value) + u';'; }
 
 int loginTimeout(const ConnectionSpec& spec) {
   bool ok = false;
@@ -106,16 +108,6 @@ OdbcTarget odbcTarget(const ConnectionSpec& spec, const QString& sqlServerDriver
   if (provider.startsWith(u"sqloledb", Qt::CaseInsensitive)) return sqlServer(spec, sqlServerDriver);
   if (provider.startsWith(u"oraoledb.oracle", Qt::CaseInsensitive)) return oracle(spec);
   return {spec.text, OdbcTarget().loginTimeoutSeconds};
-}
-
-QString odbcValue(const QString& value) {
-  static const QString special = QStringLiteral(";{}=");
-  bool quote = value != value.trimmed();
-  for (QChar c : value) quote = quote || special.contains(c);
-  if (!quote) return value;
-  QString escaped = value;
-  escaped.replace(u'}', QStringLiteral("}}"));
-  return u'{' + escaped + u'}';
 }
 
 QString odbcDriverName(const QString& odbcString) {

@@ -20,12 +20,6 @@ struct OdbcTarget {
 
 OdbcTarget odbcTarget(const provider::ConnectionSpec& spec, const QString& sqlServerDriver);
 
-// A value as an ODBC connection string carries it: in braces, with "}"
-// doubled, when it holds a separator, a brace, "=" or surrounding blanks
-// (a ";" in a password cannot end it); otherwise as it is, since some
-// drivers take braces literally.
-QString odbcValue(const QString& value);
-
 // The driver an ODBC connection string names (DRIVER=), without braces.
 QString odbcDriverName(const QString& odbcString);
 
