@@ -90,13 +90,15 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
     if (fin) break;
     if (!steps.run([&] { LblDetalle.Caption = avance.Texto(leidos, rs.RecordCount(), grabados, fallidos); })) return;
     ++leidos;
+    const long contados = grabados + fallidos;
+    const int pasados = steps.ignored();
     std::vector<QString> sentencias;
 
     std::optional<FacturaTavernix> factura;
     QString motivo;
     if (!steps.run([&] { factura = LeeFactura(rs, motivo); })) return;
     if (!factura) {
-      rechaza(motivo);
+      rechaza(motivo.isEmpty() ? steps.lastIgnored() : motivo);
     } else {
       const FacturaTavernix& f = *factura;
       st.gPeriodo = f.Periodo;
@@ -166,6 +168,10 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
         }
       }
     }
+
+    // A failure the operator passed over may leave the record unwritten:
+    // it is counted and recorded like any other record not imported.
+    if (steps.ignored() != pasados && grabados + fallidos == contados) rechaza(steps.lastIgnored());
 
     ui::DoEvents();
     if (!steps.run([&] { rs.MoveNext(); })) return;

@@ -8,6 +8,7 @@
 #include "platform/runtime/Text.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
+#include "support/DbfWriter.h"
 #include "support/Printers.h"
 
 namespace {
@@ -159,6 +160,31 @@ TEST_F(InvoiceImport, AFailedEntryNumberRejectsTheRecord) {
   EXPECT_EQ(count("MV_ASIENTOS"), 1);
   EXPECT_EQ(scalar("SELECT Descripcion FROM AUX_ERR").toString(),
             "TXFAC.DBF registro 1: no se pudo obtener el número de asiento; el registro no se importó.");
+}
+
+// A table of another layout (no CUIT column): each record's failure is
+// shown, and when the operator goes on past it the record is still counted
+// and recorded with the error, never dropped without a trace.
+TEST_F(InvoiceImport, ARecordWhoseFailureTheOperatorPassesOverIsRecorded) {
+  testing_support::DbfWriter w;
+  w.field("COD_CPB", 'C', 1).field("COD_CLI", 'N', 6).field("FECHA", 'D').field("PREFIJO", 'C', 4);
+  w.field("NUMERO", 'N', 8).field("TOTAL", 'N', 12, 2).field("IVA1", 'N', 12, 2).field("IVA2", 'N', 12, 2);
+  w.field("TASA1", 'N', 6, 2).field("TASA2", 'N', 6, 2).field("COD_EMP", 'C', 4);
+  for (int numero : {10, 11})
+    w.add({QStringLiteral("A"), int32_t(25), rt::MakeDate(2005, 3, 15), QStringLiteral("0001"), int32_t(numero),
+           rt::Currency::fromInt(121), rt::Currency::fromInt(21), rt::Currency(), rt::Currency::fromInt(21),
+           rt::Currency(), QStringLiteral("   7")});
+  w.write(origen.file("TXFAC.DBF"));
+  host.answerAnyBoxWith(ui::mb::Ignore);
+  importa(Facturacion);
+  EXPECT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(count("V_MV_CPTE"), 0);
+  const QStringList recorded = rows("SELECT Descripcion FROM AUX_ERR ORDER BY Descripcion");
+  ASSERT_EQ(recorded.size(), 2);
+  for (int i = 0; i < 2; ++i)
+    EXPECT_EQ(recorded[i], QStringLiteral("TXFAC.DBF registro %1: No se encontró el elemento en la colección que "
+                                          "corresponde al nombre o al ordinal solicitado.; el registro no se importó.")
+                               .arg(i + 1));
 }
 
 TEST_F(InvoiceImport, CancellingFinishesTheRecordInHand) {

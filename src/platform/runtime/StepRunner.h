@@ -41,6 +41,11 @@ class StepRunner {
   bool left() const { return left_; }
   // The answer of the last dialog shown, 0 when no step has failed.
   int lastAnswer() const { return lastAnswer_; }
+  // How many failed steps were passed over (Ignore), and the description of
+  // the last one: a routine that goes on can still account for what it
+  // did not do.
+  int ignored() const { return ignored_; }
+  const QString& lastIgnored() const { return lastIgnored_; }
 
  private:
   // Asks about a failed step: true to run it again; otherwise left() tells
@@ -50,6 +55,8 @@ class StepRunner {
   Handler onError_;
   bool left_ = false;
   int lastAnswer_ = 0;
+  int ignored_ = 0;
+  QString lastIgnored_;
 };
 
 }  // namespace rt
