@@ -19,6 +19,7 @@
 #include "SampleForm.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
+#include "core/library/Library.h"
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/QtHost.h"
@@ -62,6 +63,7 @@ class QtHostTest : public ::testing::Test {
   }
   void TearDown() override {
     core::ResetForms();
+    library::ResetLibrary();
     ui::setHost(nullptr);
   }
   // Shows the sample form and waits until it is the active window.
@@ -165,6 +167,24 @@ TEST_F(QtHostTest, TheCloseBoxOfTheLoginDialogCancels) {
   EXPECT_FALSE(acceso.Aceptar);
   EXPECT_TRUE(acceso.Loaded());
   EXPECT_FALSE(host.windowOf(acceso)->isVisible());
+}
+
+// The status window comes up beside the caller's work without holding it,
+// shows the texts it is given and goes with Cierra.
+TEST_F(QtHostTest, TheStatusWindowIsNotModalAndGoesWithCierra) {
+  library::Cartel& cartel = library::gCartel();
+  cartel.Muestra("Generando comprobantes", 0);
+  cartel.Actualiza(0, "Facturas", "Comprobante 12", "12 de 40");
+  QPointer<QWidget> window = host.windowOf(*cartel.ventana());
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowModality(), Qt::NonModal);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(window->windowTitle(), "Facturas");
+  EXPECT_EQ(child<QLabel>(*window, "lblTexto").text(), "Comprobante 12");
+  EXPECT_EQ(child<QLabel>(*window, "lblProgreso").text(), "12 de 40");
+  cartel.Cierra();
+  EXPECT_TRUE(!window || !window->isVisible());
 }
 
 // As on the desktop the program ends when its last window goes: a window

@@ -12,6 +12,7 @@
 
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
+#include "core/library/Library.h"
 #include "import/Importar.h"
 #include "platform/qt/QtHost.h"
 
@@ -44,6 +45,15 @@ QImage withTitleBar(QWidget& window) {
   return image;
 }
 
+bool save(const QString& folder, const QString& name, QWidget& window) {
+  return withTitleBar(window).save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+bool report(const QString& name, bool saved) {
+  std::printf("%s: %s\n", qPrintable(name), saved ? "saved" : "NOT SAVED");
+  return saved;
+}
+
 // Runs `show`, which shows a window modally; once it is up, saves it and
 // closes it through its close box.
 bool capture(const QString& folder, const QString& name, const std::function<void()>& show) {
@@ -51,13 +61,18 @@ bool capture(const QString& folder, const QString& name, const std::function<voi
   QTimer::singleShot(0, [&] {
     QCoreApplication::processEvents();
     if (QWidget* window = QApplication::activeModalWidget()) {
-      saved = withTitleBar(*window).save(QDir(folder).filePath(name + QStringLiteral(".png")));
+      saved = save(folder, name, *window);
       window->close();
     }
   });
   show();
-  std::printf("%s: %s\n", qPrintable(name), saved ? "saved" : "NOT SAVED");
-  return saved;
+  return report(name, saved);
+}
+
+// Saves a window shown without a modal loop, once pending events have run.
+bool captureModeless(const QString& folder, const QString& name, QWidget* window) {
+  QCoreApplication::processEvents();
+  return report(name, window && save(folder, name, *window));
 }
 
 }  // namespace
@@ -100,7 +115,15 @@ int main(int argc, char** argv) {
     ventana.Show(ui::vbModal);
   });
 
+  library::Cartel& cartel = library::gCartel();
+  cartel.Muestra(QStringLiteral("Generando comprobantes"), 0);
+  cartel.Actualiza(0, QStringLiteral("Facturación"), QStringLiteral("Comprobante FC A 0001-00000123"),
+                   QStringLiteral("123 de 420"));
+  ok &= captureModeless(folder, QStringLiteral("frmCartel"), host.windowOf(*cartel.ventana()));
+  cartel.Cierra();
+
   core::ResetForms();
+  library::ResetLibrary();
   ui::setHost(nullptr);
   return ok ? 0 : 1;
 }

@@ -1,6 +1,6 @@
 #include "core/forms/FrmInputBox.h"
 
-#include "core/forms/CenterOnScreen.h"
+#include "platform/ui/CenterOnScreen.h"
 
 namespace core {
 
@@ -49,6 +49,6 @@ void FrmInputBox::CmdCancelar_Click() {
   Hide();
 }
 
-void FrmInputBox::Form_Load() { CenterOnScreen(*this); }
+void FrmInputBox::Form_Load() { ui::CenterOnScreen(*this); }
 
 }  // namespace core

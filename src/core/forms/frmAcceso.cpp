@@ -1,6 +1,6 @@
 #include "core/forms/frmAcceso.h"
 
-#include "core/forms/CenterOnScreen.h"
+#include "platform/ui/CenterOnScreen.h"
 
 namespace core {
 
@@ -61,7 +61,7 @@ void frmAcceso::bcCancelar_Click() {
   Hide();
 }
 
-void frmAcceso::Form_Load() { CenterOnScreen(*this); }
+void frmAcceso::Form_Load() { ui::CenterOnScreen(*this); }
 
 // The close box cancels, even after an earlier accept, and only hides the
 // dialog like the buttons do, so the caller reads a True `Aceptar` only when

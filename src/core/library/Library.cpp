@@ -11,6 +11,7 @@ struct LibraryState {
   std::unique_ptr<ArchivoIni> archivoIni;
   std::unique_ptr<Aplicacion> aplicacion;
   std::unique_ptr<Controles> controles;
+  std::unique_ptr<Cartel> cartel;
 };
 
 LibraryState& state() {
@@ -30,6 +31,7 @@ InfoSistema& gInfoSistema() { return onFirstUse(state().infoSistema); }
 ArchivoIni& gArchivoIni() { return onFirstUse(state().archivoIni); }
 Aplicacion& gAplicacion() { return onFirstUse(state().aplicacion); }
 Controles& gControles() { return onFirstUse(state().controles); }
+Cartel& gCartel() { return onFirstUse(state().cartel); }
 
 void ResetLibrary() { state() = LibraryState{}; }
 

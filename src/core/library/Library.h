@@ -3,6 +3,7 @@
 // the program ends (or a test starts afresh with ResetLibrary).
 #include "core/library/Aplicacion.h"
 #include "core/library/ArchivoIni.h"
+#include "core/library/Cartel.h"
 #include "core/library/Controles.h"
 #include "core/library/DialogoArchivo.h"
 #include "core/library/InfoSistema.h"
@@ -15,6 +16,8 @@ InfoSistema& gInfoSistema();
 ArchivoIni& gArchivoIni();
 Aplicacion& gAplicacion();
 Controles& gControles();
+// Used by the voucher class only.
+Cartel& gCartel();
 
 void ResetLibrary();
 

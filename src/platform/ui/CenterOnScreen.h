@@ -2,13 +2,13 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Host.h"
 
-namespace core {
+namespace ui {
 
 // Left = half the screen width less half the form width; top likewise.
-inline void CenterOnScreen(ui::Form& form) {
-  const ui::ScreenInfo screen = ui::Screen();
+inline void CenterOnScreen(Form& form) {
+  const ScreenInfo screen = Screen();
   form.Left = screen.Width / 2 - form.Width() / 2;
   form.Top = screen.Height / 2 - form.Height() / 2;
 }
 
-}  // namespace core
+}  // namespace ui
