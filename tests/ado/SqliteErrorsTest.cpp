@@ -100,6 +100,13 @@ TEST_F(SqliteErrorsTest, SqliteErrorsMapToSqlServersNumbers) {
                 false},
            Case{"INSERT INTO HIJO VALUES ('FC', 'n', 8)", errnum::CommandText, 0, "42000", "123: sin numero de usuario",
                 false},
+           Case{"INSERT INTO ma_calendario (fecha, nolaborable) VALUES ('31/02/2006', 0)", errnum::TypeConversion,
+                242, "22008",
+                "The conversion of a varchar data type to a datetime data type resulted in an out-of-range value.",
+                true},
+           Case{"SELECT * FROM ma_calendario WHERE fecha = '30/13/2006'", errnum::TypeConversion, 242, "22008",
+                "The conversion of a varchar data type to a datetime data type resulted in an out-of-range value.",
+                false},
            Case{"SELECT * FROM NO_EXISTE", errnum::MissingTable, 208, "42S02", "Invalid object name 'NO_EXISTE'.",
                 false},
            Case{"SELECT NO_EXISTE FROM HIJO", errnum::CommandText, 207, "42S22", "Invalid column name 'NO_EXISTE'.",
@@ -118,6 +125,7 @@ TEST_F(SqliteErrorsTest, SqliteErrorsMapToSqlServersNumbers) {
     }
   }
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM HIJO")), rt::Variant(0));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ma_calendario")), rt::Variant(0));
 }
 
 TEST_F(SqliteErrorsTest, WritingOnAnOutdatedReadIsALockTimeout) {

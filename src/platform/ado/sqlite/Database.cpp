@@ -93,6 +93,8 @@ void Database::bind(const StatementCache::Lease& lease, const tsql::CompiledStat
   QString scratch;
   for (size_t i = 0; i < count; ++i) {
     const tsql::LiteralValue value = tsql::ValueOf(text, compiled.paramSlots[i], scratch);
+    if (value.type == tsql::LiteralValue::Type::InvalidDate)
+      throw MakeStatementFailure(Condition::DateOutOfRange, {}, !sqlite3_stmt_readonly(statement));
     const int index = static_cast<int>(i) + 1;
     if (int rc = BindLiteral(statement, index, value, lease.boundText(index)); rc != SQLITE_OK)
       throw failure(rc, compiled.sql, false);

@@ -33,6 +33,8 @@ constexpr Mapping kMappings[] = {
     {Condition::Width, 8152, "22001", errnum::DataOverflow, true, "String or binary data would be truncated."},
     {Condition::Check, 547, "23000", errnum::Integrity, true,
      "The %2 statement conflicted with the CHECK constraint \"%1\"."},
+    {Condition::DateOutOfRange, 242, "22008", errnum::TypeConversion, true,
+     "The conversion of a varchar data type to a datetime data type resulted in an out-of-range value."},
     {Condition::Busy, 1222, "HYT00", errnum::Timeout, true, "Lock request time out period exceeded."},
     {Condition::NoTable, 208, "42S02", errnum::MissingTable, false, "Invalid object name '%1'."},
     {Condition::NoColumn, 207, "42S22", errnum::CommandText, false, "Invalid column name '%1'."},
@@ -145,13 +147,18 @@ provider::Failure MakeFailure(Condition condition, const QStringList& args) {
   return provider::Failure{m.number, {entryOf(m, m.number, args)}};
 }
 
+provider::Failure MakeStatementFailure(Condition condition, const QStringList& args, bool ended) {
+  provider::Failure failure = MakeFailure(condition, args);
+  if (ended && mappingOf(condition).terminates)
+    failure.errors.push_back(entryOf(mappingOf(Condition::Terminated), failure.number, {}));
+  return failure;
+}
+
 provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, bool ran, const QString& databasePath) {
   const QString message = QString::fromUtf8(sqlite3_errmsg(db));
   Classified c = classify(rc, message, sql, databasePath);
-  provider::Failure failure = MakeFailure(c.condition, c.args);
+  provider::Failure failure = MakeStatementFailure(c.condition, c.args, ran);
   if (c.native != 0) failure.errors.front().NativeError = c.native;
-  if (ran && mappingOf(c.condition).terminates)
-    failure.errors.push_back(entryOf(mappingOf(Condition::Terminated), failure.number, {}));
   return failure;
 }
 

@@ -13,6 +13,7 @@ namespace ado::sqlite {
 
 enum class Condition {
   PrimaryKey, Unique, ForeignKey, NotNull, Width, Check, Busy,  // a running statement failed
+  DateOutOfRange,  // a day-first text for a date column is no date
   NoTable, NoColumn, Syntax, OtherStatement,                    // a statement did not compile
   CommitWithoutBegin, RollbackWithoutBegin,
   Unsupported,     // the dialect translator refused the statement
@@ -24,6 +25,11 @@ enum class Condition {
 
 // The failure of `condition`; `args` fill the description's %1, %2, %3.
 provider::Failure MakeFailure(Condition condition, const QStringList& args = {});
+
+// The failure of a statement that stopped on `condition`; when it was
+// changing data (`ended` true) it also gets the closing entry 3621 where
+// SQL Server gives one.
+provider::Failure MakeStatementFailure(Condition condition, const QStringList& args, bool ended);
 
 // The failure for an SQLite result code of `db` while preparing (`ran`
 // false) or running `sql`. A statement that failed while running also gets

@@ -65,10 +65,11 @@ LiteralValue ValueOf(const TokenizedText& text, const ParamSlot& slot, QString& 
     v.text = scratch;
   }
   if (slot.dateBound && LooksDayFirst(v.text)) {
-    // Text that is not a valid date is stored as written.
     if (auto date = rt::ParseDate(v.text)) {
       scratch = rt::IsoDateText(*date);
       v.text = scratch;
+    } else {
+      v.type = LiteralValue::Type::InvalidDate;
     }
   }
   return v;

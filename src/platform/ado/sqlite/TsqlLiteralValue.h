@@ -14,7 +14,9 @@
 namespace ado::sqlite::tsql {
 
 struct LiteralValue {
-  enum class Type { Integer, Real, Text };
+  // InvalidDate: a day-first text bound to a date column that is no date
+  // ('31/02/2006'); the server refuses it rather than store the text.
+  enum class Type { Integer, Real, Text, InvalidDate };
   Type type = Type::Text;
   int64_t integer = 0;
   double real = 0;

@@ -20,7 +20,7 @@ rt::Variant ParamValue(const tsql::TokenizedText& text, const tsql::ParamSlot& s
   switch (v.type) {
     case tsql::LiteralValue::Type::Integer: return rt::Variant(v.integer);
     case tsql::LiteralValue::Type::Real: return rt::Variant(v.real);
-    case tsql::LiteralValue::Type::Text: break;
+    case tsql::LiteralValue::Type::Text: case tsql::LiteralValue::Type::InvalidDate: break;
   }
   return rt::Variant(v.text.isEmpty() ? QStringLiteral("") : v.text.toString());
 }

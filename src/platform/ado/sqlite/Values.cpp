@@ -104,7 +104,7 @@ int BindLiteral(sqlite3_stmt* statement, int index, const tsql::LiteralValue& va
   switch (value.type) {
     case tsql::LiteralValue::Type::Integer: return sqlite3_bind_int64(statement, index, value.integer);
     case tsql::LiteralValue::Type::Real: return sqlite3_bind_double(statement, index, value.real);
-    case tsql::LiteralValue::Type::Text: break;
+    case tsql::LiteralValue::Type::Text: case tsql::LiteralValue::Type::InvalidDate: break;
   }
   return bindText(statement, index, value.text, text);
 }
