@@ -11,10 +11,10 @@ CREATE TABLE AUX_ERR (
   SQL         TEXT         COLLATE CI_AS,
   PC          VARCHAR(64)  COLLATE CI_AS,
   Usuario     VARCHAR(50)  COLLATE CI_AS,
-  CONSTRAINT W_AUX_ERR_Proceso CHECK (length(Proceso) <= 50),
-  CONSTRAINT W_AUX_ERR_Descripcion CHECK (length(Descripcion) <= 250),
-  CONSTRAINT W_AUX_ERR_PC CHECK (length(PC) <= 64),
-  CONSTRAINT W_AUX_ERR_Usuario CHECK (length(Usuario) <= 50)
+  CONSTRAINT W_AUX_ERR_Proceso CHECK (length(rtrim(Proceso)) <= 50),
+  CONSTRAINT W_AUX_ERR_Descripcion CHECK (length(rtrim(Descripcion)) <= 250),
+  CONSTRAINT W_AUX_ERR_PC CHECK (length(rtrim(PC)) <= 64),
+  CONSTRAINT W_AUX_ERR_Usuario CHECK (length(rtrim(Usuario)) <= 50)
 );
 
 -- One row per key. The statistics database keeps the same table, where
@@ -25,10 +25,10 @@ CREATE TABLE TA_CONFIGURACION (
   VALOR           VARCHAR(255) COLLATE CI_AS,
   PoliticaNegocio BIT,
   ValorAux        VARCHAR(255) COLLATE CI_AS,
-  CONSTRAINT W_TA_CONFIGURACION_Grupo CHECK (length(Grupo) <= 50),
-  CONSTRAINT W_TA_CONFIGURACION_CLAVE CHECK (length(CLAVE) <= 50),
-  CONSTRAINT W_TA_CONFIGURACION_VALOR CHECK (length(VALOR) <= 255),
-  CONSTRAINT W_TA_CONFIGURACION_ValorAux CHECK (length(ValorAux) <= 255)
+  CONSTRAINT W_TA_CONFIGURACION_Grupo CHECK (length(rtrim(Grupo)) <= 50),
+  CONSTRAINT W_TA_CONFIGURACION_CLAVE CHECK (length(rtrim(CLAVE)) <= 50),
+  CONSTRAINT W_TA_CONFIGURACION_VALOR CHECK (length(rtrim(VALOR)) <= 255),
+  CONSTRAINT W_TA_CONFIGURACION_ValorAux CHECK (length(rtrim(ValorAux)) <= 255)
 );
 
 -- The suite's menu: each entry names the program it starts (Proceso) and
@@ -37,9 +37,9 @@ CREATE TABLE TA_MENU (
   Clave   VARCHAR(50)  COLLATE CI_AS NOT NULL PRIMARY KEY,
   Proceso VARCHAR(100) COLLATE CI_AS,
   Nombre  VARCHAR(100) COLLATE CI_AS,
-  CONSTRAINT W_TA_MENU_Clave CHECK (length(Clave) <= 50),
-  CONSTRAINT W_TA_MENU_Proceso CHECK (length(Proceso) <= 100),
-  CONSTRAINT W_TA_MENU_Nombre CHECK (length(Nombre) <= 100)
+  CONSTRAINT W_TA_MENU_Clave CHECK (length(rtrim(Clave)) <= 50),
+  CONSTRAINT W_TA_MENU_Proceso CHECK (length(rtrim(Proceso)) <= 100),
+  CONSTRAINT W_TA_MENU_Nombre CHECK (length(rtrim(Nombre)) <= 100)
 );
 
 -- The menu entries (tasks) granted to each user.
@@ -47,8 +47,8 @@ CREATE TABLE TA_TAREAS (
   USUARIO VARCHAR(50) COLLATE CI_AS NOT NULL,
   TAREA   VARCHAR(50) COLLATE CI_AS NOT NULL,
   PRIMARY KEY (USUARIO, TAREA),
-  CONSTRAINT W_TA_TAREAS_USUARIO CHECK (length(USUARIO) <= 50),
-  CONSTRAINT W_TA_TAREAS_TAREA CHECK (length(TAREA) <= 50)
+  CONSTRAINT W_TA_TAREAS_USUARIO CHECK (length(rtrim(USUARIO)) <= 50),
+  CONSTRAINT W_TA_TAREAS_TAREA CHECK (length(rtrim(TAREA)) <= 50)
 );
 
 -- The access log: one row per start of a program of the suite.
@@ -59,9 +59,9 @@ CREATE TABLE Control_Acceso (
   Tarea         VARCHAR(100) COLLATE CI_AS,
   Ingreso       DATETIME,
   NombreUsuario VARCHAR(50)  COLLATE CI_AS,
-  CONSTRAINT W_Control_Acceso_Maquina CHECK (length(Maquina) <= 64),
-  CONSTRAINT W_Control_Acceso_Usuario CHECK (length(Usuario) <= 50),
-  CONSTRAINT W_Control_Acceso_Formulario CHECK (length(Formulario) <= 100),
-  CONSTRAINT W_Control_Acceso_Tarea CHECK (length(Tarea) <= 100),
-  CONSTRAINT W_Control_Acceso_NombreUsuario CHECK (length(NombreUsuario) <= 50)
+  CONSTRAINT W_Control_Acceso_Maquina CHECK (length(rtrim(Maquina)) <= 64),
+  CONSTRAINT W_Control_Acceso_Usuario CHECK (length(rtrim(Usuario)) <= 50),
+  CONSTRAINT W_Control_Acceso_Formulario CHECK (length(rtrim(Formulario)) <= 100),
+  CONSTRAINT W_Control_Acceso_Tarea CHECK (length(rtrim(Tarea)) <= 100),
+  CONSTRAINT W_Control_Acceso_NombreUsuario CHECK (length(rtrim(NombreUsuario)) <= 50)
 );

@@ -15,10 +15,10 @@ CREATE TABLE MA_CUENTAS (
   Libro_iva_compras BIT          DEFAULT 0,
   TipoVista         CHAR(2)      COLLATE CI_AS DEFAULT 'CL',
   CuentaPrincipal   VARCHAR(9)   COLLATE CI_AS,
-  CONSTRAINT W_MA_CUENTAS_CODIGO CHECK (length(CODIGO) <= 9),
-  CONSTRAINT W_MA_CUENTAS_DESCRIPCION CHECK (length(DESCRIPCION) <= 100),
-  CONSTRAINT W_MA_CUENTAS_TipoVista CHECK (length(TipoVista) <= 2),
-  CONSTRAINT W_MA_CUENTAS_CuentaPrincipal CHECK (length(CuentaPrincipal) <= 9)
+  CONSTRAINT W_MA_CUENTAS_CODIGO CHECK (length(rtrim(CODIGO)) <= 9),
+  CONSTRAINT W_MA_CUENTAS_DESCRIPCION CHECK (length(rtrim(DESCRIPCION)) <= 100),
+  CONSTRAINT W_MA_CUENTAS_TipoVista CHECK (length(rtrim(TipoVista)) <= 2),
+  CONSTRAINT W_MA_CUENTAS_CuentaPrincipal CHECK (length(rtrim(CuentaPrincipal)) <= 9)
 );
 -- The service's lookups compare LTRIM(RTRIM(CODIGO)).
 CREATE INDEX IX_MA_CUENTAS_CODIGO_TRIM ON MA_CUENTAS (LTRIM(RTRIM(CODIGO)) COLLATE CI_AS);
@@ -43,22 +43,22 @@ CREATE TABLE MA_CUENTASADIC (
   IdMotivoCpra     CHAR(4)      COLLATE CI_AS,
   IdMotivoVta      CHAR(4)      COLLATE CI_AS,
   Pais             CHAR(4)      COLLATE CI_AS,
-  CONSTRAINT W_MA_CUENTASADIC_Codigo CHECK (length(Codigo) <= 9),
-  CONSTRAINT W_MA_CUENTASADIC_Contacto CHECK (length(Contacto) <= 100),
-  CONSTRAINT W_MA_CUENTASADIC_CALLE CHECK (length(CALLE) <= 150),
-  CONSTRAINT W_MA_CUENTASADIC_Localidad CHECK (length(Localidad) <= 100),
-  CONSTRAINT W_MA_CUENTASADIC_CPOSTAL CHECK (length(CPOSTAL) <= 15),
-  CONSTRAINT W_MA_CUENTASADIC_Provincia CHECK (length(Provincia) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_Telefono CHECK (length(Telefono) <= 60),
-  CONSTRAINT W_MA_CUENTASADIC_NUMERO_DOCUMENTO CHECK (length(NUMERO_DOCUMENTO) <= 25),
-  CONSTRAINT W_MA_CUENTASADIC_Iva CHECK (length(Iva) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_Documento_Tipo CHECK (length(Documento_Tipo) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_idcond_cpra_Vta CHECK (length(idcond_cpra_Vta) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_IdVendedor CHECK (length(IdVendedor) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_Clase CHECK (length(Clase) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_IdMotivoCpra CHECK (length(IdMotivoCpra) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_IdMotivoVta CHECK (length(IdMotivoVta) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_Pais CHECK (length(Pais) <= 4)
+  CONSTRAINT W_MA_CUENTASADIC_Codigo CHECK (length(rtrim(Codigo)) <= 9),
+  CONSTRAINT W_MA_CUENTASADIC_Contacto CHECK (length(rtrim(Contacto)) <= 100),
+  CONSTRAINT W_MA_CUENTASADIC_CALLE CHECK (length(rtrim(CALLE)) <= 150),
+  CONSTRAINT W_MA_CUENTASADIC_Localidad CHECK (length(rtrim(Localidad)) <= 100),
+  CONSTRAINT W_MA_CUENTASADIC_CPOSTAL CHECK (length(rtrim(CPOSTAL)) <= 15),
+  CONSTRAINT W_MA_CUENTASADIC_Provincia CHECK (length(rtrim(Provincia)) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Telefono CHECK (length(rtrim(Telefono)) <= 60),
+  CONSTRAINT W_MA_CUENTASADIC_NUMERO_DOCUMENTO CHECK (length(rtrim(NUMERO_DOCUMENTO)) <= 25),
+  CONSTRAINT W_MA_CUENTASADIC_Iva CHECK (length(rtrim(Iva)) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Documento_Tipo CHECK (length(rtrim(Documento_Tipo)) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_idcond_cpra_Vta CHECK (length(rtrim(idcond_cpra_Vta)) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_IdVendedor CHECK (length(rtrim(IdVendedor)) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Clase CHECK (length(rtrim(Clase)) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_IdMotivoCpra CHECK (length(rtrim(IdMotivoCpra)) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_IdMotivoVta CHECK (length(rtrim(IdMotivoVta)) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Pais CHECK (length(rtrim(Pais)) <= 4)
 );
 CREATE INDEX IX_MA_CUENTASADIC_Codigo_TRIM ON MA_CUENTASADIC (LTRIM(RTRIM(Codigo)) COLLATE CI_AS);
 
@@ -111,26 +111,26 @@ CREATE TABLE MV_ASIENTOS (
   Cotizacion          DECIMAL(18,4),
   TC_ORIGEN           VARCHAR(4)   COLLATE CI_AS,
   CPTE_ORIGEN         VARCHAR(13)  COLLATE CI_AS,
-  CONSTRAINT W_MV_ASIENTOS_Tipo_Reg CHECK (length(Tipo_Reg) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_Cuenta CHECK (length(Cuenta) <= 9),
-  CONSTRAINT [W_MV_ASIENTOS_DEBE-HABER] CHECK (length([DEBE-HABER]) <= 1),
-  CONSTRAINT W_MV_ASIENTOS_CabCuenta CHECK (length(CabCuenta) <= 9),
-  CONSTRAINT W_MV_ASIENTOS_TC CHECK (length(TC) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_Sucursal CHECK (length(Sucursal) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_Numero CHECK (length(Numero) <= 8),
-  CONSTRAINT W_MV_ASIENTOS_Letra CHECK (length(Letra) <= 1),
-  CONSTRAINT W_MV_ASIENTOS_LIVA_TIPO CHECK (length(LIVA_TIPO) <= 10),
-  CONSTRAINT W_MV_ASIENTOS_CabNombre CHECK (length(CabNombre) <= 100),
-  CONSTRAINT W_MV_ASIENTOS_CabCUIT CHECK (length(CabCUIT) <= 25),
-  CONSTRAINT W_MV_ASIENTOS_CabCondIVA CHECK (length(CabCondIVA) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_Detalle CHECK (length(Detalle) <= 255),
-  CONSTRAINT W_MV_ASIENTOS_IDCAJAS CHECK (length(IDCAJAS) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_UNEGOCIO CHECK (length(UNEGOCIO) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_Moneda CHECK (length(Moneda) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_usuario_logeado CHECK (length(usuario_logeado) <= 50),
-  CONSTRAINT W_MV_ASIENTOS_IdVendedor CHECK (length(IdVendedor) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_TC_ORIGEN CHECK (length(TC_ORIGEN) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_CPTE_ORIGEN CHECK (length(CPTE_ORIGEN) <= 13)
+  CONSTRAINT W_MV_ASIENTOS_Tipo_Reg CHECK (length(rtrim(Tipo_Reg)) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Cuenta CHECK (length(rtrim(Cuenta)) <= 9),
+  CONSTRAINT [W_MV_ASIENTOS_DEBE-HABER] CHECK (length(rtrim([DEBE-HABER])) <= 1),
+  CONSTRAINT W_MV_ASIENTOS_CabCuenta CHECK (length(rtrim(CabCuenta)) <= 9),
+  CONSTRAINT W_MV_ASIENTOS_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Sucursal CHECK (length(rtrim(Sucursal)) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Numero CHECK (length(rtrim(Numero)) <= 8),
+  CONSTRAINT W_MV_ASIENTOS_Letra CHECK (length(rtrim(Letra)) <= 1),
+  CONSTRAINT W_MV_ASIENTOS_LIVA_TIPO CHECK (length(rtrim(LIVA_TIPO)) <= 10),
+  CONSTRAINT W_MV_ASIENTOS_CabNombre CHECK (length(rtrim(CabNombre)) <= 100),
+  CONSTRAINT W_MV_ASIENTOS_CabCUIT CHECK (length(rtrim(CabCUIT)) <= 25),
+  CONSTRAINT W_MV_ASIENTOS_CabCondIVA CHECK (length(rtrim(CabCondIVA)) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Detalle CHECK (length(rtrim(Detalle)) <= 255),
+  CONSTRAINT W_MV_ASIENTOS_IDCAJAS CHECK (length(rtrim(IDCAJAS)) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_UNEGOCIO CHECK (length(rtrim(UNEGOCIO)) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Moneda CHECK (length(rtrim(Moneda)) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_usuario_logeado CHECK (length(rtrim(usuario_logeado)) <= 50),
+  CONSTRAINT W_MV_ASIENTOS_IdVendedor CHECK (length(rtrim(IdVendedor)) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_TC_ORIGEN CHECK (length(rtrim(TC_ORIGEN)) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_CPTE_ORIGEN CHECK (length(rtrim(CPTE_ORIGEN)) <= 13)
 );
 -- The next entry number: the highest number of a month, period and register
 -- type (or of two types sharing a series) is one seek per type.
@@ -170,20 +170,20 @@ CREATE TABLE V_MV_CPTE (
   TCORIGEN          VARCHAR(4)   COLLATE CI_AS,
   COMPROBANTEORIGEN VARCHAR(13)  COLLATE CI_AS,
   COMPLEMENTOORIGEN VARCHAR(9)   COLLATE CI_AS,
-  CONSTRAINT W_V_MV_CPTE_TC CHECK (length(TC) <= 4),
-  CONSTRAINT W_V_MV_CPTE_IdComprobante CHECK (length(IdComprobante) <= 13),
-  CONSTRAINT W_V_MV_CPTE_IdComplemento CHECK (length(IdComplemento) <= 9),
-  CONSTRAINT W_V_MV_CPTE_Cuenta CHECK (length(Cuenta) <= 9),
-  CONSTRAINT W_V_MV_CPTE_Nombre CHECK (length(Nombre) <= 100),
-  CONSTRAINT W_V_MV_CPTE_DOCUMENTONUMERO CHECK (length(DOCUMENTONUMERO) <= 25),
-  CONSTRAINT W_V_MV_CPTE_DOCUMENTOTIPO CHECK (length(DOCUMENTOTIPO) <= 4),
-  CONSTRAINT W_V_MV_CPTE_CondicionIva CHECK (length(CondicionIva) <= 4),
-  CONSTRAINT W_V_MV_CPTE_UNEGOCIO CHECK (length(UNEGOCIO) <= 4),
-  CONSTRAINT W_V_MV_CPTE_Moneda CHECK (length(Moneda) <= 4),
-  CONSTRAINT W_V_MV_CPTE_IdVendedor CHECK (length(IdVendedor) <= 4),
-  CONSTRAINT W_V_MV_CPTE_TCORIGEN CHECK (length(TCORIGEN) <= 4),
-  CONSTRAINT W_V_MV_CPTE_COMPROBANTEORIGEN CHECK (length(COMPROBANTEORIGEN) <= 13),
-  CONSTRAINT W_V_MV_CPTE_COMPLEMENTOORIGEN CHECK (length(COMPLEMENTOORIGEN) <= 9)
+  CONSTRAINT W_V_MV_CPTE_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_V_MV_CPTE_IdComprobante CHECK (length(rtrim(IdComprobante)) <= 13),
+  CONSTRAINT W_V_MV_CPTE_IdComplemento CHECK (length(rtrim(IdComplemento)) <= 9),
+  CONSTRAINT W_V_MV_CPTE_Cuenta CHECK (length(rtrim(Cuenta)) <= 9),
+  CONSTRAINT W_V_MV_CPTE_Nombre CHECK (length(rtrim(Nombre)) <= 100),
+  CONSTRAINT W_V_MV_CPTE_DOCUMENTONUMERO CHECK (length(rtrim(DOCUMENTONUMERO)) <= 25),
+  CONSTRAINT W_V_MV_CPTE_DOCUMENTOTIPO CHECK (length(rtrim(DOCUMENTOTIPO)) <= 4),
+  CONSTRAINT W_V_MV_CPTE_CondicionIva CHECK (length(rtrim(CondicionIva)) <= 4),
+  CONSTRAINT W_V_MV_CPTE_UNEGOCIO CHECK (length(rtrim(UNEGOCIO)) <= 4),
+  CONSTRAINT W_V_MV_CPTE_Moneda CHECK (length(rtrim(Moneda)) <= 4),
+  CONSTRAINT W_V_MV_CPTE_IdVendedor CHECK (length(rtrim(IdVendedor)) <= 4),
+  CONSTRAINT W_V_MV_CPTE_TCORIGEN CHECK (length(rtrim(TCORIGEN)) <= 4),
+  CONSTRAINT W_V_MV_CPTE_COMPROBANTEORIGEN CHECK (length(rtrim(COMPROBANTEORIGEN)) <= 13),
+  CONSTRAINT W_V_MV_CPTE_COMPLEMENTOORIGEN CHECK (length(rtrim(COMPLEMENTOORIGEN)) <= 9)
 );
 CREATE UNIQUE INDEX UX_V_MV_CPTE_COMPROBANTE ON V_MV_CPTE (TC, IdComprobante, IdComplemento);
 CREATE INDEX IX_V_MV_CPTE_ORIGEN ON V_MV_CPTE (TCORIGEN, COMPROBANTEORIGEN, COMPLEMENTOORIGEN);
@@ -200,15 +200,15 @@ CREATE TABLE MV_EJERCICIOS (
   DESCRIPCION   VARCHAR(50) COLLATE CI_AS,
   [FECHA DESDE] DATETIME,
   [FECHA HASTA] DATETIME,
-  CONSTRAINT W_MV_EJERCICIOS_DESCRIPCION CHECK (length(DESCRIPCION) <= 50)
+  CONSTRAINT W_MV_EJERCICIOS_DESCRIPCION CHECK (length(rtrim(DESCRIPCION)) <= 50)
 );
 
 -- Provinces, by their four-character code ("  12").
 CREATE TABLE TA_ESTADOS (
   codigo      CHAR(4)     COLLATE CI_AS NOT NULL PRIMARY KEY,
   descripcion VARCHAR(50) COLLATE CI_AS,
-  CONSTRAINT W_TA_ESTADOS_codigo CHECK (length(codigo) <= 4),
-  CONSTRAINT W_TA_ESTADOS_descripcion CHECK (length(descripcion) <= 50)
+  CONSTRAINT W_TA_ESTADOS_codigo CHECK (length(rtrim(codigo)) <= 4),
+  CONSTRAINT W_TA_ESTADOS_descripcion CHECK (length(rtrim(descripcion)) <= 50)
 );
 CREATE INDEX IX_TA_ESTADOS_codigo_TRIM ON TA_ESTADOS (LTRIM(RTRIM(codigo)) COLLATE CI_AS);
 
@@ -216,8 +216,8 @@ CREATE INDEX IX_TA_ESTADOS_codigo_TRIM ON TA_ESTADOS (LTRIM(RTRIM(codigo)) COLLA
 CREATE TABLE TA_CONDIVA (
   Codigo      CHAR(4)     COLLATE CI_AS NOT NULL PRIMARY KEY,
   Descripcion VARCHAR(50) COLLATE CI_AS,
-  CONSTRAINT W_TA_CONDIVA_Codigo CHECK (length(Codigo) <= 4),
-  CONSTRAINT W_TA_CONDIVA_Descripcion CHECK (length(Descripcion) <= 50)
+  CONSTRAINT W_TA_CONDIVA_Codigo CHECK (length(rtrim(Codigo)) <= 4),
+  CONSTRAINT W_TA_CONDIVA_Descripcion CHECK (length(rtrim(Descripcion)) <= 50)
 );
 CREATE INDEX IX_TA_CONDIVA_Codigo_TRIM ON TA_CONDIVA (LTRIM(RTRIM(Codigo)) COLLATE CI_AS);
 
@@ -226,8 +226,8 @@ CREATE TABLE MAPINFO_LOCALIDADES (
   Cod_postal VARCHAR(15)  COLLATE CI_AS NOT NULL,
   Localidad  VARCHAR(100) COLLATE CI_AS,
   Copart     CHAR(4)      COLLATE CI_AS,
-  CONSTRAINT W_MAPINFO_LOCALIDADES_Cod_postal CHECK (length(Cod_postal) <= 15),
-  CONSTRAINT W_MAPINFO_LOCALIDADES_Localidad CHECK (length(Localidad) <= 100),
-  CONSTRAINT W_MAPINFO_LOCALIDADES_Copart CHECK (length(Copart) <= 4)
+  CONSTRAINT W_MAPINFO_LOCALIDADES_Cod_postal CHECK (length(rtrim(Cod_postal)) <= 15),
+  CONSTRAINT W_MAPINFO_LOCALIDADES_Localidad CHECK (length(rtrim(Localidad)) <= 100),
+  CONSTRAINT W_MAPINFO_LOCALIDADES_Copart CHECK (length(rtrim(Copart)) <= 4)
 );
 CREATE INDEX IX_MAPINFO_LOCALIDADES_Cod_postal_TRIM ON MAPINFO_LOCALIDADES (LTRIM(RTRIM(Cod_postal)) COLLATE CI_AS);

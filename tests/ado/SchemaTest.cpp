@@ -79,7 +79,7 @@ TEST_F(SchemaTest, EveryTextColumnHasTheCollationAndItsWidthCheck) {
     const auto quoted = [](const QString& n) {
       return n.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]"))) ? u'[' + n + u']' : n;
     };
-    const QString check = QStringLiteral("CONSTRAINT %1 CHECK (length(%2) <= %3)")
+    const QString check = QStringLiteral("CONSTRAINT %1 CHECK (length(rtrim(%2)) <= %3)")
                               .arg(quoted(QStringLiteral("W_%1_%2").arg(table, name)), quoted(name))
                               .arg(width);
     EXPECT_TRUE(create.contains(check)) << "missing: " << check.toStdString();

@@ -17,7 +17,7 @@ class SqliteErrorsTest : public SuiteDatabaseTest {
     define(QStringLiteral(
         "CREATE TABLE HIJO (CODIGO VARCHAR(4) COLLATE CI_AS NOT NULL REFERENCES PADRE (CODIGO), "
         "NOMBRE VARCHAR(25) COLLATE CI_AS NOT NULL, NUMERO INTEGER, "
-        "CONSTRAINT W_HIJO_NOMBRE CHECK (length(NOMBRE) <= 25), CONSTRAINT POSITIVO CHECK (NUMERO > 0))"));
+        "CONSTRAINT W_HIJO_NOMBRE CHECK (length(rtrim(NOMBRE)) <= 25), CONSTRAINT POSITIVO CHECK (NUMERO > 0))"));
     define(QStringLiteral(
         "CREATE TRIGGER T_HIJO BEFORE INSERT ON HIJO BEGIN "
         "SELECT RAISE(ABORT, '50000: Cuenta no autorizada') WHERE NEW.NUMERO = 7; "
@@ -142,4 +142,17 @@ TEST_F(SqliteErrorsTest, WritingOnAnOutdatedReadIsALockTimeout) {
   EXPECT_EQ(other.Errors()[0].NativeError, 1222);
   reading.Close();
   other.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('OTRA')"));
+}
+
+// SQL Server cuts blanks beyond a column's width without complaint (a code
+// padded by a fixed-width source); only other characters are a truncation.
+TEST_F(SqliteErrorsTest, BlanksBeyondTheWidthAreNoTruncation) {
+  exec(QStringLiteral("INSERT INTO MV_ASIENTOS (Tipo_Reg, Cuenta, MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO]) "
+                      "VALUES ('FC      ', '112010042   ', 7, 1, 1, 1)"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Tipo_Reg = 'fc' AND Cuenta = '112010042'")),
+            rt::Variant(1));
+  exec(QStringLiteral("UPDATE MV_ASIENTOS SET Tipo_Reg = '     '"));
+  failure(QStringLiteral("UPDATE MV_ASIENTOS SET Tipo_Reg = 'FC   X'"));
+  EXPECT_EQ(cn.Errors()[0].NativeError, 8152);
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Tipo_Reg = ''")), rt::Variant(1));
 }
