@@ -105,13 +105,23 @@ bool elementMatches(const C* p, size_t i, size_t n, C c, C escape, size_t& width
   return p[i] == c;
 }
 
+template <class C>
+bool onlyBlanks(const C* s, size_t from, size_t n) {
+  for (size_t i = from; i < n; ++i)
+    if (s[i] != C(' ')) return false;
+  return true;
+}
+
 // SQL Server's LIKE on case-folded text: % any run, _ any character, [..]
-// and [^..] sets with ranges, an optional escape character.
+// and [^..] sets with ranges, an optional escape character. Blanks ending
+// the value need not be matched (a "FC" pattern finds "FC  "), blanks
+// ending the pattern must.
 template <class C>
 bool like(const C* p, size_t pn, const C* s, size_t sn, C escape) {
   constexpr size_t none = static_cast<size_t>(-1);
   size_t pi = 0, si = 0, starPattern = none, starText = 0;
   while (si < sn) {
+    if (pi == pn && onlyBlanks(s, si, sn)) return true;
     if (pi < pn && p[pi] == C('%')) {
       starPattern = ++pi;
       starText = si;
