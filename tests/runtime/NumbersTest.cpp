@@ -28,6 +28,12 @@ TEST(Numbers, RoundingGoesToTheEvenNeighbour) {
   EXPECT_EQ(rt::CInt(0.5), 0);
   EXPECT_DOUBLE_EQ(rt::RoundHalfEven(1.125, 2), 1.12);
   EXPECT_DOUBLE_EQ(rt::RoundHalfEven(1.135, 2), 1.14);
+  EXPECT_DOUBLE_EQ(rt::RoundHalfEven(2.675, 2), 2.68);
+  // Just past the half is no half, however large the number.
+  EXPECT_EQ(rt::CLng(2500000.5009), 2500001);
+  EXPECT_EQ(rt::CLng(-2500000.5009), -2500001);
+  EXPECT_EQ(rt::CLng(2500001.4991), 2500001);
+  EXPECT_DOUBLE_EQ(rt::RoundHalfEven(10000.005004, 2), 10000.01);
   EXPECT_THROW(rt::CInt(40000), rt::Error);
 }
 

@@ -78,17 +78,43 @@ std::optional<double> ParseNumber(const QString& input) {
   return v;
 }
 
+namespace {
+
+// How the digits of `value` beyond `digits` decimals compare with a half
+// (-1 below, 0 exactly, 1 above), read on its 15-digit decimal text as the
+// operator sees it rather than on its binary noise.
+int comparedWithHalf(double value, int digits) {
+  char buf[32];
+  const char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14).ptr;
+  // "d.dddddddddddddde+XX": 15 significant digits and the exponent.
+  char significant[15];
+  significant[0] = buf[0];
+  std::copy(buf + 2, buf + 16, significant + 1);
+  int exponent = 0;
+  std::from_chars(buf + 17 + (buf[17] == '+'), end, exponent);
+  const int dropped = exponent + 1 + digits;  // index of the first digit dropped
+  if (dropped < 0 || dropped >= 15) return -1;
+  if (significant[dropped] != '5') return significant[dropped] > '5' ? 1 : -1;
+  for (int i = dropped + 1; i < 15; ++i)
+    if (significant[i] != '0') return 1;
+  return 0;
+}
+
+}  // namespace
+
 double RoundHalfEven(double value, int digits) {
   if (!std::isfinite(value)) return value;
   double scale = std::pow(10.0, digits);
   double x = value * scale;
-  // Decide the half on the decimal text of the value, not on binary noise.
   double r = std::nearbyint(x);
+  // Near a half, the decimal digits decide; only an exact half goes to the
+  // even neighbour. From 1e14 on a double holds no noise below the half.
   double diff = std::fabs(x - std::trunc(x));
-  if (std::fabs(diff - 0.5) < 1e-9 * std::max(1.0, std::fabs(x))) {
+  if (std::fabs(x) < 1e14 && std::fabs(diff - 0.5) < 1e-9 * std::max(1.0, std::fabs(x))) {
     double down = std::trunc(x);
     double up = down + (x < 0 ? -1 : 1);
-    r = (std::fmod(down, 2.0) == 0) ? down : up;
+    const int half = comparedWithHalf(value, digits);
+    r = half < 0 ? down : half > 0 ? up : (std::fmod(down, 2.0) == 0 ? down : up);
   }
   return r / scale;
 }
