@@ -31,6 +31,9 @@ TEST(Variant, ConversionsFollowTheRuntime) {
   EXPECT_DOUBLE_EQ(Variant("1234.5").toDouble(), 1234.5);
   EXPECT_EQ(Variant("2,5").toLong(), 2);
   EXPECT_EQ(Variant("12,34").toCurrency(), rt::Currency::fromRaw(123400));
+  EXPECT_EQ(Variant("1.234,56").toCurrency(), rt::Currency::fromRaw(12345600));
+  EXPECT_EQ(Variant("-1,234.5").toCurrency(), rt::Currency::fromRaw(-12345000));
+  EXPECT_THROW(Variant("1.2.3").toCurrency(), rt::Error);
   EXPECT_TRUE(Variant("Verdadero").toBool());
   EXPECT_FALSE(Variant("0").toBool());
   EXPECT_EQ(Variant("01/07/2005").toDate(), rt::MakeDate(2005, 7, 1));

@@ -53,7 +53,12 @@ double Val(const QString& text) {
   return std::strtod(num.c_str(), nullptr);
 }
 
-std::optional<double> ParseNumber(const QString& input) {
+namespace {
+
+// A whole number text with ',' or '.' as its decimal point (the last one
+// when both appear, the others grouping digits), rewritten with '.' only;
+// nullopt when it is not a number.
+std::optional<std::string> plainNumber(const QString& input) {
   const QString text = input.trimmed();
   if (text.isEmpty()) return std::nullopt;
   qsizetype lastDot = text.lastIndexOf(u'.');
@@ -72,10 +77,25 @@ std::optional<double> ParseNumber(const QString& input) {
       return std::nullopt;
     }
   }
+  return num;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(const QString& input) {
+  const auto num = plainNumber(input);
+  if (!num) return std::nullopt;
   char* end = nullptr;
-  double v = std::strtod(num.c_str(), &end);
-  if (end == num.c_str() || *end != '\0') return std::nullopt;
+  double v = std::strtod(num->c_str(), &end);
+  if (end == num->c_str() || *end != '\0') return std::nullopt;
   return v;
+}
+
+std::optional<Currency> ParseCurrency(const QString& text) {
+  if (auto exact = Currency::parse(text)) return exact;
+  const auto num = plainNumber(text);
+  if (!num) return std::nullopt;
+  return Currency::parse(QString::fromLatin1(num->data(), static_cast<qsizetype>(num->size())));
 }
 
 namespace {

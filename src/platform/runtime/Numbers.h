@@ -18,6 +18,9 @@ double Val(const QString& text);
 // (when both appear the last one is, the others group digits); nullopt when
 // the text is not a number.
 std::optional<double> ParseNumber(const QString& text);
+// The same reading, exact to the ten-thousandth (rounded to four places,
+// halves to even); nullopt when the text is not a number or does not fit.
+std::optional<Currency> ParseCurrency(const QString& text);
 
 // Rounding of the runtime: halves go to the even neighbour.
 double RoundHalfEven(double value, int digits = 0);

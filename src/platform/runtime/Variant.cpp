@@ -82,7 +82,7 @@ double Variant::toDouble() const {
 
 Currency Variant::toCurrency() const {
   if (auto s = stringIf()) {
-    if (auto c = Currency::parse(*s)) return *c;
+    if (auto c = ParseCurrency(*s)) return *c;
     raise(err::TypeMismatch);
   }
   if (auto c = std::get_if<Currency>(&v_)) return *c;
