@@ -21,6 +21,8 @@ TEST(Text, PositionsCountCharacters) {
   EXPECT_EQ(rt::Left(s, 3), QStringLiteral("Peñ"));
   EXPECT_EQ(rt::Right(s, 3), QStringLiteral("ñoz"));
   EXPECT_THROW(rt::Mid(s, 0), rt::Error);
+  EXPECT_THROW(rt::Mid(s, 2, -1), rt::Error);
+  EXPECT_THROW(rt::Left(s, -1), rt::Error);
 }
 
 TEST(Text, TextCompareFoldsCaseBeyondAscii) {

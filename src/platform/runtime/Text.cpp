@@ -52,10 +52,14 @@ QString Right(const QString& s, int length) {
   return s.right(length);
 }
 
-QString Mid(const QString& s, int start, int length) {
+QString Mid(const QString& s, int start) {
   if (start < 1) raise(err::InvalidCall);
-  if (start > s.size()) return QString();
-  return length < 0 ? s.mid(start - 1) : s.mid(start - 1, length);
+  return start > s.size() ? QString() : s.mid(start - 1);
+}
+
+QString Mid(const QString& s, int start, int length) {
+  if (start < 1 || length < 0) raise(err::InvalidCall);
+  return start > s.size() ? QString() : s.mid(start - 1, length);
 }
 
 namespace {
