@@ -100,24 +100,65 @@ std::optional<Currency> ParseCurrency(const QString& text) {
 
 namespace {
 
-// How the digits of `value` beyond `digits` decimals compare with a half
-// (-1 below, 0 exactly, 1 above), read on its 15-digit decimal text as the
-// operator sees it rather than on its binary noise.
-int comparedWithHalf(double value, int digits) {
+// |value| as the operator sees it: its 15 significant decimal digits and how
+// many of them stand before the decimal point (none or fewer than none for
+// values below 1, more than 15 for large ones).
+struct SignificantDigits {
+  char digit[15];
+  int pointAt;
+  // The digit of place value 10^(pointAt - 1 - index), '0' outside the 15.
+  char at(int index) const { return index >= 0 && index < 15 ? digit[index] : '0'; }
+};
+
+SignificantDigits significantDigits(double value) {
   char buf[32];
   const char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14).ptr;
-  // "d.dddddddddddddde+XX": 15 significant digits and the exponent.
-  char significant[15];
-  significant[0] = buf[0];
-  std::copy(buf + 2, buf + 16, significant + 1);
+  // "d.dddddddddddddde+XX"
+  SignificantDigits d;
+  d.digit[0] = buf[0];
+  std::copy(buf + 2, buf + 16, d.digit + 1);
   int exponent = 0;
   std::from_chars(buf + 17 + (buf[17] == '+'), end, exponent);
-  const int dropped = exponent + 1 + digits;  // index of the first digit dropped
+  d.pointAt = exponent + 1;
+  return d;
+}
+
+// How the digits of `value` beyond `digits` decimals compare with a half
+// (-1 below, 0 exactly, 1 above), on its decimal digits rather than on its
+// binary noise.
+int comparedWithHalf(double value, int digits) {
+  const SignificantDigits d = significantDigits(value);
+  const int dropped = d.pointAt + digits;  // index of the first digit dropped
   if (dropped < 0 || dropped >= 15) return -1;
-  if (significant[dropped] != '5') return significant[dropped] > '5' ? 1 : -1;
+  if (d.digit[dropped] != '5') return d.digit[dropped] > '5' ? 1 : -1;
   for (int i = dropped + 1; i < 15; ++i)
-    if (significant[i] != '0') return 1;
+    if (d.digit[i] != '0') return 1;
   return 0;
+}
+
+// |value| as plain decimal text ("1234.50") rounded once to `places`
+// decimals, halves away from zero, on its decimal digits.
+QString roundedText(double value, int places) {
+  const SignificantDigits d = significantDigits(value);
+  const int whole = std::max(d.pointAt, 0);
+  const int first = d.pointAt - whole;  // digit index of the first whole place
+  std::string kept(static_cast<size_t>(whole + places), '0');
+  for (int q = 0; q < whole + places; ++q) kept[static_cast<size_t>(q)] = d.at(first + q);
+  bool carry = d.at(first + whole + places) >= '5';
+  for (int q = whole + places - 1; carry && q >= 0; --q) {
+    char& c = kept[static_cast<size_t>(q)];
+    carry = c == '9';
+    c = carry ? '0' : static_cast<char>(c + 1);
+  }
+  QString text;
+  text.reserve(whole + places + 3);
+  if (carry) text += u'1';
+  for (int q = 0; q < whole; ++q) text += QLatin1Char(kept[static_cast<size_t>(q)]);
+  if (places > 0) {
+    text += u'.';
+    for (int q = whole; q < whole + places; ++q) text += QLatin1Char(kept[static_cast<size_t>(q)]);
+  }
+  return text;
 }
 
 }  // namespace
@@ -270,10 +311,7 @@ QString FormatNumber(double value, const QString& mask) {
   // A whole number is its own decimal text.
   if (places <= 4 && std::fabs(value) < 1e14 && value == std::trunc(value))
     return FormatNumber(Currency::fromRaw(static_cast<int64_t>(value) * Currency::kScale), mask);
-  // Round on the shortest decimal text of the value, not on binary noise.
-  if (places <= 4)
-    if (auto exact = Currency::parse(QString::number(value, 'g', 15))) return FormatNumber(*exact, mask);
-  return render(value < 0, QString::number(std::fabs(value), 'f', places), k);
+  return render(value < 0, roundedText(value, places), k);
 }
 
 QString FormatNumber(Currency value, const QString& mask) {
