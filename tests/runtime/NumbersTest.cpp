@@ -19,6 +19,11 @@ TEST(Numbers, ParseNumberAcceptsBothSeparators) {
   EXPECT_FALSE(rt::ParseNumber("12a").has_value());
   EXPECT_FALSE(rt::ParseNumber("").has_value());
   EXPECT_FALSE(rt::ParseNumber("1.2.3").has_value());
+  // Grouping alone, as "#,##0" writes it.
+  EXPECT_DOUBLE_EQ(*rt::ParseNumber("1.234.567"), 1234567);
+  EXPECT_DOUBLE_EQ(*rt::ParseNumber("-1,234,567"), -1234567);
+  EXPECT_FALSE(rt::ParseNumber("1.234.56").has_value());
+  EXPECT_FALSE(rt::ParseNumber(".234.567").has_value());
 }
 
 TEST(Numbers, RoundingGoesToTheEvenNeighbour) {

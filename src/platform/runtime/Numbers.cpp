@@ -56,7 +56,8 @@ double Val(const QString& text) {
 namespace {
 
 // A whole number text with ',' or '.' as its decimal point (the last one
-// when both appear, the others grouping digits), rewritten with '.' only;
+// when both appear, the others grouping digits; one of them written more
+// than once groups digits by threes), rewritten with '.' only;
 // nullopt when it is not a number.
 std::optional<std::string> plainNumber(const QString& input) {
   const QString text = input.trimmed();
@@ -64,12 +65,25 @@ std::optional<std::string> plainNumber(const QString& input) {
   qsizetype lastDot = text.lastIndexOf(u'.');
   qsizetype lastComma = text.lastIndexOf(u',');
   qsizetype decimalAt = std::max(lastDot, lastComma);
+  // One separator written more than once only groups: "1.234.567".
+  if (decimalAt >= 0 && (lastDot < 0 || lastComma < 0)) {
+    const QChar separator = text[decimalAt];
+    const qsizetype first = text.indexOf(separator);
+    if (first != decimalAt) {
+      if (first == 0 || !text[first - 1].isDigit()) return std::nullopt;
+      for (qsizetype at = first; at >= 0; at = text.indexOf(separator, at + 1)) {
+        const qsizetype next = text.indexOf(separator, at + 1);
+        if ((next < 0 ? text.size() : next) - at != 4) return std::nullopt;
+      }
+      decimalAt = -1;
+    }
+  }
   std::string num;
   for (qsizetype i = 0; i < text.size(); ++i) {
     QChar c = text[i];
     if (c == u'.' || c == u',') {
       if (i == decimalAt) num += '.';
-      else if (decimalAt >= 0 && i < decimalAt && text[decimalAt] != c) continue;  // grouping
+      else if (decimalAt < 0 || (i < decimalAt && text[decimalAt] != c)) continue;  // grouping
       else return std::nullopt;
     } else if (c.unicode() < 128 && (c.isDigit() || c == u'-' || c == u'+' || c == u'e' || c == u'E')) {
       num += static_cast<char>(c.unicode());

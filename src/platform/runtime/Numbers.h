@@ -15,8 +15,9 @@ namespace rt {
 double Val(const QString& text);
 
 // A whole text read as a number, accepting ',' or '.' as the decimal point
-// (when both appear the last one is, the others group digits); nullopt when
-// the text is not a number.
+// (when both appear the last one is, the others group digits; one written
+// more than once groups digits by threes); nullopt when the text is not a
+// number.
 std::optional<double> ParseNumber(const QString& text);
 // The same reading, exact to the ten-thousandth (rounded to four places,
 // halves to even); nullopt when the text is not a number or does not fit.
