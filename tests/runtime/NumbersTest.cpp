@@ -9,6 +9,7 @@ TEST(Numbers, ValReadsTheLeadingNumber) {
   for (const Case& c : {Case{"12.5abc", 12.5}, Case{"  -3", -3}, Case{"1,5", 1}, Case{"", 0}, Case{"abc", 0},
                         Case{"1 2 3", 123}, Case{"&H1F", 31}, Case{"2e3x", 2000}, Case{" 1.0", 1}, Case{".5", 0.5}})
     EXPECT_DOUBLE_EQ(rt::Val(QString::fromUtf8(c.text)), c.value) << c.text;
+  EXPECT_THROW(rt::Val("1e400"), rt::Error) << "overflow, not infinity";
 }
 
 TEST(Numbers, ParseNumberAcceptsBothSeparators) {

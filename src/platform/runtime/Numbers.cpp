@@ -50,7 +50,9 @@ double Val(const QString& text) {
     while (j < n && s[j].isDigit() && s[j].unicode() < 128) e += static_cast<char>(s[j++].unicode()), expDigits = true;
     if (expDigits) num += e;
   }
-  return std::strtod(num.c_str(), nullptr);
+  const double value = std::strtod(num.c_str(), nullptr);
+  if (!std::isfinite(value)) raise(err::Overflow);
+  return value;
 }
 
 namespace {

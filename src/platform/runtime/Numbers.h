@@ -12,6 +12,7 @@ namespace rt {
 
 // The leading number of a text: blanks skipped, '.' as decimal point, an
 // optional exponent, &H/&O prefixes; 0 when the text does not start with one.
+// A number beyond a double raises Overflow (6).
 double Val(const QString& text);
 
 // A whole text read as a number, accepting ',' or '.' as the decimal point
