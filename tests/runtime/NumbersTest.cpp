@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Numbers.h"
 #include "support/Printers.h"
@@ -64,4 +66,5 @@ TEST(Numbers, FormatMasks) {
                         Case{0.00005, "0.0000", "0,0001"}, Case{0.0000005, "0.000000", "0,000001"},
                         Case{-999.995, "#,##0.00", "-1.000,00"}})
     EXPECT_EQ(rt::FormatNumber(c.value, QString::fromUtf8(c.mask)), QString::fromUtf8(c.text)) << c.mask;
+  EXPECT_THROW(rt::FormatNumber(std::numeric_limits<double>::infinity(), "0.00"), rt::Error);
 }

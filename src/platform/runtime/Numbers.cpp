@@ -322,6 +322,7 @@ QString render(bool negative, QStringView plain, const Mask& k) {
 }  // namespace
 
 QString FormatNumber(double value, const QString& mask) {
+  if (!std::isfinite(value)) raise(err::Overflow);
   Mask k = parseMask(mask);
   const int places = k.hasPoint ? k.fracZeros + k.fracHashes : 0;
   // A whole number is its own decimal text.
