@@ -83,7 +83,7 @@ double Variant::toDouble() const {
 Currency Variant::toCurrency() const {
   if (auto s = stringIf()) {
     if (auto c = ParseCurrency(*s)) return *c;
-    raise(err::TypeMismatch);
+    raise(ParseNumber(*s) ? err::Overflow : err::TypeMismatch);
   }
   if (auto c = std::get_if<Currency>(&v_)) return *c;
   if (auto i = std::get_if<int32_t>(&v_)) return Currency::fromInt(*i);
