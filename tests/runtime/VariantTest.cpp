@@ -36,6 +36,7 @@ TEST(Variant, ConversionsFollowTheRuntime) {
   EXPECT_EQ(Variant("-1,234.5").toCurrency(), rt::Currency::fromRaw(-12345000));
   EXPECT_EQ(testing_support::ErrorNumberOf([] { Variant("1.2.3").toCurrency(); }), rt::err::TypeMismatch);
   EXPECT_EQ(testing_support::ErrorNumberOf([] { Variant("1e20").toCurrency(); }), rt::err::Overflow);
+  EXPECT_EQ(testing_support::ErrorNumberOf([] { Variant("1e400").toDouble(); }), rt::err::Overflow);
   EXPECT_TRUE(Variant("Verdadero").toBool());
   EXPECT_FALSE(Variant("0").toBool());
   EXPECT_EQ(Variant("01/07/2005").toDate(), rt::MakeDate(2005, 7, 1));

@@ -74,8 +74,10 @@ double Variant::toDouble() const {
                              [](Currency c) { return c.toDouble(); },
                              [](const QDateTime& d) { return ToSerial(d); },
                              [](const QString& s) -> double {
-                               if (auto n = ParseNumber(s)) return *n;
-                               raise(err::TypeMismatch);
+                               const auto n = ParseNumber(s);
+                               if (!n) raise(err::TypeMismatch);
+                               if (!std::isfinite(*n)) raise(err::Overflow);
+                               return *n;
                              }},
                     v_);
 }
