@@ -32,6 +32,7 @@ int InStrRev(const QString& s, const QString& find, Compare compare = Compare::B
 QString Replace(const QString& s, const QString& find, const QString& with,
                 Compare compare = Compare::Binary);
 
+// Letter for letter ("ß" stays "ß"): the length never changes.
 QString UCase(const QString& s);
 QString LCase(const QString& s);
 QString Space(int count);
