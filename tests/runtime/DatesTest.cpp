@@ -30,6 +30,8 @@ TEST(Dates, FormatsMasksWithMinutesAfterHours) {
   EXPECT_EQ(rt::FormatDate(d, "d/m/yyyy h:nn:ss"), "1/7/2005 9:05:07");
   EXPECT_EQ(rt::DateText(MakeDate(2005, 7, 1)), "01/07/2005");
   EXPECT_EQ(rt::DateText(d), "01/07/2005 09:05:07");
+  EXPECT_EQ(rt::DateText(MakeDate(1899, 12, 30, 13, 45)), "13:45:00");
+  EXPECT_EQ(rt::DateText(MakeDate(1899, 12, 30)), "00:00:00");
   EXPECT_EQ(rt::IsoDateText(d), "2005-07-01 09:05:07");
   EXPECT_EQ(rt::IsoDateText(MakeDate(2005, 7, 1)), "2005-07-01");
   EXPECT_EQ(rt::IsoDateText(MakeDate(987, 1, 2, 0, 0, 1)), "0987-01-02 00:00:01");

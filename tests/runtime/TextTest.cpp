@@ -21,6 +21,8 @@ TEST(Text, PositionsCountCharacters) {
   EXPECT_EQ(rt::Left(s, 3), QStringLiteral("Peñ"));
   EXPECT_EQ(rt::Right(s, 3), QStringLiteral("ñoz"));
   EXPECT_THROW(rt::Mid(s, 0), rt::Error);
+  EXPECT_THROW(rt::Mid(s, 2, -1), rt::Error);
+  EXPECT_THROW(rt::Left(s, -1), rt::Error);
 }
 
 TEST(Text, TextCompareFoldsCaseBeyondAscii) {
@@ -36,6 +38,10 @@ TEST(Text, TextCompareFoldsCaseBeyondAscii) {
   EXPECT_EQ(rt::InStrRev("a.b.c", "."), 4);
   EXPECT_EQ(rt::Replace("aXbxc", "x", "-", rt::Compare::Text), "a-b-c");
   EXPECT_EQ(rt::StrComp("abc", "ABD", rt::Compare::Text), -1);
+  // Letter for letter: the length never changes.
+  EXPECT_EQ(rt::UCase(QStringLiteral("ñandú straße")), QStringLiteral("ÑANDÚ STRAßE"));
+  EXPECT_EQ(rt::LCase(QStringLiteral("ÑANDÚ \u0130")).size(), 7);
+  EXPECT_EQ(rt::LCase(QStringLiteral("ÑANDÚ \u0130")).left(5), QStringLiteral("ñandú"));
 }
 
 // Qt's case-insensitive search is the reference for every start position.

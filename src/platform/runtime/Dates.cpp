@@ -163,8 +163,9 @@ QString FormatDate(const QDateTime& value, const QString& mask) {
 }
 
 QString DateText(const QDateTime& value) {
+  // The zero day is no date: a time alone, midnight included.
+  if (value.date() == kEpoch) return FormatDate(value, QStringLiteral("hh:nn:ss"));
   const bool hasTime = value.time() != QTime(0, 0);
-  if (value.date() == kEpoch && hasTime) return FormatDate(value, QStringLiteral("hh:nn:ss"));
   QString s = FormatDate(value, QStringLiteral("dd/mm/yyyy"));
   if (hasTime) s += FormatDate(value, QStringLiteral(" hh:nn:ss"));
   return s;

@@ -50,21 +50,42 @@ double Val(const QString& text) {
     while (j < n && s[j].isDigit() && s[j].unicode() < 128) e += static_cast<char>(s[j++].unicode()), expDigits = true;
     if (expDigits) num += e;
   }
-  return std::strtod(num.c_str(), nullptr);
+  const double value = std::strtod(num.c_str(), nullptr);
+  if (!std::isfinite(value)) raise(err::Overflow);
+  return value;
 }
 
-std::optional<double> ParseNumber(const QString& input) {
+namespace {
+
+// A whole number text with ',' or '.' as its decimal point (the last one
+// when both appear, the others grouping digits; one of them written more
+// than once groups digits by threes), rewritten with '.' only;
+// nullopt when it is not a number.
+std::optional<std::string> plainNumber(const QString& input) {
   const QString text = input.trimmed();
   if (text.isEmpty()) return std::nullopt;
   qsizetype lastDot = text.lastIndexOf(u'.');
   qsizetype lastComma = text.lastIndexOf(u',');
   qsizetype decimalAt = std::max(lastDot, lastComma);
+  // One separator written more than once only groups: "1.234.567".
+  if (decimalAt >= 0 && (lastDot < 0 || lastComma < 0)) {
+    const QChar separator = text[decimalAt];
+    const qsizetype first = text.indexOf(separator);
+    if (first != decimalAt) {
+      if (first == 0 || !text[first - 1].isDigit()) return std::nullopt;
+      for (qsizetype at = first; at >= 0; at = text.indexOf(separator, at + 1)) {
+        const qsizetype next = text.indexOf(separator, at + 1);
+        if ((next < 0 ? text.size() : next) - at != 4) return std::nullopt;
+      }
+      decimalAt = -1;
+    }
+  }
   std::string num;
   for (qsizetype i = 0; i < text.size(); ++i) {
     QChar c = text[i];
     if (c == u'.' || c == u',') {
       if (i == decimalAt) num += '.';
-      else if (decimalAt >= 0 && i < decimalAt && text[decimalAt] != c) continue;  // grouping
+      else if (decimalAt < 0 || (i < decimalAt && text[decimalAt] != c)) continue;  // grouping
       else return std::nullopt;
     } else if (c.unicode() < 128 && (c.isDigit() || c == u'-' || c == u'+' || c == u'e' || c == u'E')) {
       num += static_cast<char>(c.unicode());
@@ -72,23 +93,105 @@ std::optional<double> ParseNumber(const QString& input) {
       return std::nullopt;
     }
   }
+  return num;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(const QString& input) {
+  const auto num = plainNumber(input);
+  if (!num) return std::nullopt;
   char* end = nullptr;
-  double v = std::strtod(num.c_str(), &end);
-  if (end == num.c_str() || *end != '\0') return std::nullopt;
+  double v = std::strtod(num->c_str(), &end);
+  if (end == num->c_str() || *end != '\0') return std::nullopt;
   return v;
 }
+
+std::optional<Currency> ParseCurrency(const QString& text) {
+  if (auto exact = Currency::parse(text)) return exact;
+  const auto num = plainNumber(text);
+  if (!num) return std::nullopt;
+  return Currency::parse(QString::fromLatin1(num->data(), static_cast<qsizetype>(num->size())));
+}
+
+namespace {
+
+// |value| as the operator sees it: its 15 significant decimal digits and how
+// many of them stand before the decimal point (none or fewer than none for
+// values below 1, more than 15 for large ones).
+struct SignificantDigits {
+  char digit[15];
+  int pointAt;
+  // The digit of place value 10^(pointAt - 1 - index), '0' outside the 15.
+  char at(int index) const { return index >= 0 && index < 15 ? digit[index] : '0'; }
+};
+
+SignificantDigits significantDigits(double value) {
+  char buf[32];
+  const char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14).ptr;
+  // "d.dddddddddddddde+XX"
+  SignificantDigits d;
+  d.digit[0] = buf[0];
+  std::copy(buf + 2, buf + 16, d.digit + 1);
+  int exponent = 0;
+  std::from_chars(buf + 17 + (buf[17] == '+'), end, exponent);
+  d.pointAt = exponent + 1;
+  return d;
+}
+
+// How the digits of `value` beyond `digits` decimals compare with a half
+// (-1 below, 0 exactly, 1 above), on its decimal digits rather than on its
+// binary noise.
+int comparedWithHalf(double value, int digits) {
+  const SignificantDigits d = significantDigits(value);
+  const int dropped = d.pointAt + digits;  // index of the first digit dropped
+  if (dropped < 0 || dropped >= 15) return -1;
+  if (d.digit[dropped] != '5') return d.digit[dropped] > '5' ? 1 : -1;
+  for (int i = dropped + 1; i < 15; ++i)
+    if (d.digit[i] != '0') return 1;
+  return 0;
+}
+
+// |value| as plain decimal text ("1234.50") rounded once to `places`
+// decimals, halves away from zero, on its decimal digits.
+QString roundedText(double value, int places) {
+  const SignificantDigits d = significantDigits(value);
+  const int whole = std::max(d.pointAt, 0);
+  const int first = d.pointAt - whole;  // digit index of the first whole place
+  std::string kept(static_cast<size_t>(whole + places), '0');
+  for (int q = 0; q < whole + places; ++q) kept[static_cast<size_t>(q)] = d.at(first + q);
+  bool carry = d.at(first + whole + places) >= '5';
+  for (int q = whole + places - 1; carry && q >= 0; --q) {
+    char& c = kept[static_cast<size_t>(q)];
+    carry = c == '9';
+    c = carry ? '0' : static_cast<char>(c + 1);
+  }
+  QString text;
+  text.reserve(whole + places + 3);
+  if (carry) text += u'1';
+  for (int q = 0; q < whole; ++q) text += QLatin1Char(kept[static_cast<size_t>(q)]);
+  if (places > 0) {
+    text += u'.';
+    for (int q = whole; q < whole + places; ++q) text += QLatin1Char(kept[static_cast<size_t>(q)]);
+  }
+  return text;
+}
+
+}  // namespace
 
 double RoundHalfEven(double value, int digits) {
   if (!std::isfinite(value)) return value;
   double scale = std::pow(10.0, digits);
   double x = value * scale;
-  // Decide the half on the decimal text of the value, not on binary noise.
   double r = std::nearbyint(x);
+  // Near a half, the decimal digits decide; only an exact half goes to the
+  // even neighbour. From 1e14 on a double holds no noise below the half.
   double diff = std::fabs(x - std::trunc(x));
-  if (std::fabs(diff - 0.5) < 1e-9 * std::max(1.0, std::fabs(x))) {
+  if (std::fabs(x) < 1e14 && std::fabs(diff - 0.5) < 1e-9 * std::max(1.0, std::fabs(x))) {
     double down = std::trunc(x);
     double up = down + (x < 0 ? -1 : 1);
-    r = (std::fmod(down, 2.0) == 0) ? down : up;
+    const int half = comparedWithHalf(value, digits);
+    r = half < 0 ? down : half > 0 ? up : (std::fmod(down, 2.0) == 0 ? down : up);
   }
   return r / scale;
 }
@@ -219,15 +322,13 @@ QString render(bool negative, QStringView plain, const Mask& k) {
 }  // namespace
 
 QString FormatNumber(double value, const QString& mask) {
+  if (!std::isfinite(value)) raise(err::Overflow);
   Mask k = parseMask(mask);
   const int places = k.hasPoint ? k.fracZeros + k.fracHashes : 0;
   // A whole number is its own decimal text.
   if (places <= 4 && std::fabs(value) < 1e14 && value == std::trunc(value))
     return FormatNumber(Currency::fromRaw(static_cast<int64_t>(value) * Currency::kScale), mask);
-  // Round on the shortest decimal text of the value, not on binary noise.
-  if (places <= 4)
-    if (auto exact = Currency::parse(QString::number(value, 'g', 15))) return FormatNumber(*exact, mask);
-  return render(value < 0, QString::number(std::fabs(value), 'f', places), k);
+  return render(value < 0, roundedText(value, places), k);
 }
 
 QString FormatNumber(Currency value, const QString& mask) {

@@ -12,12 +12,17 @@ namespace rt {
 
 // The leading number of a text: blanks skipped, '.' as decimal point, an
 // optional exponent, &H/&O prefixes; 0 when the text does not start with one.
+// A number beyond a double raises Overflow (6).
 double Val(const QString& text);
 
 // A whole text read as a number, accepting ',' or '.' as the decimal point
-// (when both appear the last one is, the others group digits); nullopt when
-// the text is not a number.
+// (when both appear the last one is, the others group digits; one written
+// more than once groups digits by threes); nullopt when the text is not a
+// number.
 std::optional<double> ParseNumber(const QString& text);
+// The same reading, exact to the ten-thousandth (rounded to four places,
+// halves to even); nullopt when the text is not a number or does not fit.
+std::optional<Currency> ParseCurrency(const QString& text);
 
 // Rounding of the runtime: halves go to the even neighbour.
 double RoundHalfEven(double value, int digits = 0);

@@ -52,10 +52,14 @@ QString Right(const QString& s, int length) {
   return s.right(length);
 }
 
-QString Mid(const QString& s, int start, int length) {
+QString Mid(const QString& s, int start) {
   if (start < 1) raise(err::InvalidCall);
-  if (start > s.size()) return QString();
-  return length < 0 ? s.mid(start - 1) : s.mid(start - 1, length);
+  return start > s.size() ? QString() : s.mid(start - 1);
+}
+
+QString Mid(const QString& s, int start, int length) {
+  if (start < 1 || length < 0) raise(err::InvalidCall);
+  return start > s.size() ? QString() : s.mid(start - 1, length);
 }
 
 namespace {
@@ -143,8 +147,38 @@ QString Replace(const QString& s, const QString& find, const QString& with, Comp
   return out.append(QStringView(s).mid(done));
 }
 
-QString UCase(const QString& s) { return s.toUpper(); }
-QString LCase(const QString& s) { return s.toLower(); }
+namespace {
+
+// Qt's full case mapping, unless it changes the length ("ß" to "SS"): then
+// letter by letter, each to its single counterpart, as widths rely on.
+template <class Full, class Single>
+QString mapCase(const QString& s, Full full, Single single) {
+  QString out = full(s);
+  if (out.size() == s.size()) return out;
+  out = s;
+  for (qsizetype i = 0; i < out.size(); ++i) {
+    if (out[i].isSurrogate()) {
+      if (out[i].isHighSurrogate() && i + 1 < out.size() && out[i + 1].isLowSurrogate()) {
+        const char32_t mapped = single(QChar::surrogateToUcs4(out[i], out[i + 1]));
+        out[i] = QChar::highSurrogate(mapped);
+        out[i + 1] = QChar::lowSurrogate(mapped);
+        ++i;
+      }
+      continue;
+    }
+    out[i] = QChar(static_cast<char16_t>(single(out[i].unicode())));
+  }
+  return out;
+}
+
+}  // namespace
+
+QString UCase(const QString& s) {
+  return mapCase(s, [](const QString& t) { return t.toUpper(); }, [](char32_t c) { return QChar::toUpper(c); });
+}
+QString LCase(const QString& s) {
+  return mapCase(s, [](const QString& t) { return t.toLower(); }, [](char32_t c) { return QChar::toLower(c); });
+}
 QString Space(int count) { return QString(std::max(count, 0), u' '); }
 QString String(int count, QChar c) { return QString(std::max(count, 0), c); }
 

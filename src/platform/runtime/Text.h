@@ -15,8 +15,10 @@ QString RTrim(const QString& s);
 
 QString Left(const QString& s, int length);
 QString Right(const QString& s, int length);
-// Mid(s, start) and Mid(s, start, length), start 1-based; start < 1 raises 5.
-QString Mid(const QString& s, int start, int length = -1);
+// Mid(s, start) and Mid(s, start, length), start 1-based; start < 1 or a
+// negative length raises 5.
+QString Mid(const QString& s, int start);
+QString Mid(const QString& s, int start, int length);
 inline int Len(const QString& s) { return static_cast<int>(s.size()); }
 
 // 1-based position of `find` in `s` at or after `start`, 0 when absent.
@@ -30,6 +32,7 @@ int InStrRev(const QString& s, const QString& find, Compare compare = Compare::B
 QString Replace(const QString& s, const QString& find, const QString& with,
                 Compare compare = Compare::Binary);
 
+// Letter for letter ("ß" stays "ß"): the length never changes.
 QString UCase(const QString& s);
 QString LCase(const QString& s);
 QString Space(int count);

@@ -74,16 +74,18 @@ double Variant::toDouble() const {
                              [](Currency c) { return c.toDouble(); },
                              [](const QDateTime& d) { return ToSerial(d); },
                              [](const QString& s) -> double {
-                               if (auto n = ParseNumber(s)) return *n;
-                               raise(err::TypeMismatch);
+                               const auto n = ParseNumber(s);
+                               if (!n) raise(err::TypeMismatch);
+                               if (!std::isfinite(*n)) raise(err::Overflow);
+                               return *n;
                              }},
                     v_);
 }
 
 Currency Variant::toCurrency() const {
   if (auto s = stringIf()) {
-    if (auto c = Currency::parse(*s)) return *c;
-    raise(err::TypeMismatch);
+    if (auto c = ParseCurrency(*s)) return *c;
+    raise(ParseNumber(*s) ? err::Overflow : err::TypeMismatch);
   }
   if (auto c = std::get_if<Currency>(&v_)) return *c;
   if (auto i = std::get_if<int32_t>(&v_)) return Currency::fromInt(*i);

@@ -85,6 +85,7 @@ class Variant {
   // CDbl: text read with either decimal separator; Null raises 94, a text
   // that is not a number raises 13.
   double toDouble() const;
+  // CCur: text read like CDbl but exactly.
   Currency toCurrency() const;
   int32_t toLong() const;     // CLng, halves to even
   int16_t toInteger() const;  // CInt
