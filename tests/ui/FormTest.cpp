@@ -206,3 +206,14 @@ TEST_F(FormTest, ObserversHearRealChangesOnly) {
   form.txtNombre.Text = "y";
   EXPECT_EQ(heard, std::vector<ui::Prop>({ui::Prop::Text, ui::Prop::Font}));
 }
+
+TEST_F(FormTest, TheScriptedHostMeasuresTextInProportionToItsLengthAndFont) {
+  const int x = form.TextWidth("X");
+  EXPECT_EQ(x, ui::ScriptedHost::kCharWidth);
+  EXPECT_EQ(form.TextWidth("XXXXXXXXXX"), 10 * x);
+  EXPECT_EQ(form.TextWidth(""), 0);
+  form.FontSize = 16.5;
+  EXPECT_EQ(form.TextWidth("XX"), 4 * x);
+  form.FontBold = true;
+  EXPECT_EQ(form.TextWidth("XXXXXX"), 6 * 2 * x * 7 / 6);
+}

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QLibraryInfo>
 #include <QScreen>
 
@@ -87,6 +88,10 @@ ui::ScreenInfo QtHost::Screen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
   return {twipsX(area.width()), twipsY(area.height()), std::max(1, twipsX(1)), std::max(1, twipsY(1))};
+}
+
+int QtHost::TextWidth(const ui::Component& component, const QString& text) {
+  return twipsX(QFontMetrics(qtFont(component)).horizontalAdvance(text));
 }
 
 QWidget* QtHost::windowOf(const ui::Form& form) const {

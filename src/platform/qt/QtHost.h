@@ -25,6 +25,7 @@ class QtHost : public ui::Host {
   void ShowForm(ui::Form& form, bool modal) override;
   void ReleaseForm(ui::Form& form) override;
   ui::ScreenInfo Screen() override;
+  int TextWidth(const ui::Component& component, const QString& text) override;
 
   // The window of a form shown through this host; null when none.
   QWidget* windowOf(const ui::Form& form) const;

@@ -25,6 +25,9 @@ QString describe(long number) {
     case err::InvalidPropertyValue: return QStringLiteral("El valor de la propiedad no es válido");
     case err::InvalidPropertyArrayIndex: return QStringLiteral("Índice de matriz no válido");
     case err::PropertyIsReadOnly: return QStringLiteral("La propiedad es de sólo lectura");
+    case err::IndexOutOfBounds: return QStringLiteral("Índice fuera de los límites");
+    case err::ElementNotFound: return QStringLiteral("No se encontró el elemento");
+    case err::KeyNotUnique: return QStringLiteral("La clave no es única en la colección");
     default: return QStringLiteral("Error definido por la aplicación o el objeto");
   }
 }

@@ -24,6 +24,10 @@ constexpr long CannotUnloadDesignControl = 362;
 constexpr long InvalidPropertyValue = 380;
 constexpr long InvalidPropertyArrayIndex = 381;  // also a grid's row or column out of range
 constexpr long PropertyIsReadOnly = 383;
+// The collections of the list, tree and image controls.
+constexpr long IndexOutOfBounds = 35600;
+constexpr long ElementNotFound = 35601;
+constexpr long KeyNotUnique = 35602;
 }  // namespace err
 
 class Error : public std::exception {

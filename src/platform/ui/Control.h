@@ -35,6 +35,7 @@ class Control : public Component {
   virtual bool takesFocus() const { return false; }
 
   Event<> Click;
+  Event<> DblClick;
   Event<> Change;
   Event<> GotFocus;
   Event<> LostFocus;

@@ -59,6 +59,8 @@ void Form::Show(int modal) {
   host().ShowForm(*this, modal != vbModeless);
 }
 
+int Form::TextWidth(const QString& text) const { return host().TextWidth(*this, text); }
+
 void Form::Hide() {
   Load();
   Visible = false;

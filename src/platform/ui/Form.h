@@ -61,6 +61,9 @@ class Form : public Component {
   // The first control after `from` in tab order that can hold the focus.
   Control* nextInTabOrder(const Control* from) const;
 
+  // Width of `text` in twips in the form's font, measured by the host.
+  int TextWidth(const QString& text) const;
+
   Form& form() override { return *this; }
   void propertyChanged(Prop prop) override;
 

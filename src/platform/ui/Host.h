@@ -6,6 +6,7 @@
 
 namespace ui {
 
+class Component;
 class Form;
 
 // The screen in twips, and how many twips make a pixel.
@@ -47,6 +48,9 @@ class Host {
   // The form unloaded or is going away: its window goes too.
   virtual void ReleaseForm(Form& form) = 0;
   virtual ScreenInfo Screen() = 0;
+  // Width of `text` in twips, written in the component's font (name, size,
+  // weight): what a column "n capital X wide" measures.
+  virtual int TextWidth(const Component& component, const QString& text) = 0;
 };
 
 // The host in force. Until one is set, a scripted host that accepts nothing.

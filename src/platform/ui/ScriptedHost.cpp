@@ -3,6 +3,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -126,5 +127,12 @@ void ScriptedHost::ShowForm(Form& form, bool modal) {
 void ScriptedHost::ReleaseForm(Form&) {}
 
 ScreenInfo ScriptedHost::Screen() { return {1024 * 15, 768 * 15, 15, 15}; }
+
+int ScriptedHost::TextWidth(const Component& component, const QString& text) {
+  const double size = component.FontSize() > 0 ? component.FontSize() : 8.25;
+  double perChar = kCharWidth * size / 8.25;
+  if (component.FontBold()) perChar *= 7.0 / 6.0;
+  return static_cast<int>(std::lround(perChar * text.size()));
+}
 
 }  // namespace ui

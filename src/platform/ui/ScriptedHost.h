@@ -72,6 +72,11 @@ class ScriptedHost : public Host {
   void ReleaseForm(Form& form) override;
   // A 1024 x 768 screen at 15 twips per pixel.
   ScreenInfo Screen() override;
+  // A fixed width per character: kCharWidth twips at 8.25 points, in
+  // proportion to the font size, one sixth more in bold; so a test can state
+  // a width as n x TextWidth("X").
+  static constexpr int kCharWidth = 120;
+  int TextWidth(const Component& component, const QString& text) override;
 
  protected:
   void fail(const QString& what);
