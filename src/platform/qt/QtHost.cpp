@@ -11,6 +11,7 @@
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/MessageBoxes.h"
+#include "platform/ui/FlexGrid.h"
 
 namespace qt {
 
@@ -93,6 +94,8 @@ ui::ScreenInfo QtHost::Screen() {
 int QtHost::TextWidth(const ui::Component& component, const QString& text) {
   return twipsX(QFontMetrics(qtFont(component)).horizontalAdvance(text));
 }
+
+ui::TwipsRect QtHost::CurrentCell(const ui::FlexGrid& grid) { return grid.laidOutCell(); }
 
 QWidget* QtHost::windowOf(const ui::Form& form) const {
   auto it = windows_.find(&form);
