@@ -9,6 +9,7 @@
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FileFilter.h"
+#include "platform/qt/FlexGridView.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/ui/FlexGrid.h"
@@ -95,7 +96,13 @@ int QtHost::TextWidth(const ui::Component& component, const QString& text) {
   return twipsX(QFontMetrics(qtFont(component)).horizontalAdvance(text));
 }
 
-ui::TwipsRect QtHost::CurrentCell(const ui::FlexGrid& grid) { return grid.laidOutCell(); }
+ui::TwipsRect QtHost::CurrentCell(const ui::FlexGrid& grid) {
+  auto it = windows_.find(&grid.form());
+  if (it != windows_.end() && it->second)
+    if (Binding* binding = it->second->bindingOf(grid))
+      if (std::optional<ui::TwipsRect> shown = shownCurrentCell(*binding)) return *shown;
+  return grid.laidOutCell();
+}
 
 QWidget* QtHost::windowOf(const ui::Form& form) const {
   auto it = windows_.find(&form);
