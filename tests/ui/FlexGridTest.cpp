@@ -153,6 +153,9 @@ TEST_F(FlexGridTest, RedrawOffHoldsTheAnnouncementsBack) {
   EXPECT_EQ(shapes, 1);
   EXPECT_EQ(grid.Rows(), 2002);
   EXPECT_EQ(grid.TextMatrix(2001, 0), "1999");
+  grid.setRedraw(false);
+  grid.Refresh();
+  EXPECT_EQ(shapes, 2) << "Refresh shows the grid even with Redraw off";
 }
 
 // LeaveCell comes while Row and Col still tell the cell being left,
