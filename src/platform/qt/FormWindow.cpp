@@ -1,11 +1,11 @@
 #include "platform/qt/FormWindow.h"
 
 #include <QCloseEvent>
+#include <QIcon>
+#include <QPixmap>
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
-#include <QIcon>
-#include <QPixmap>
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/Bindings.h"
