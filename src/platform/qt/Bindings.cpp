@@ -19,12 +19,15 @@
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/FromOperator.h"
 #include "platform/qt/KeyMapping.h"
+#include "platform/qt/ListBindings.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/KeyCodes.h"
+#include "platform/ui/ListView.h"
 #include "platform/ui/Operator.h"
+#include "platform/ui/TreeView.h"
 
 namespace qt {
 
@@ -413,6 +416,8 @@ Binding* bindControl(ui::Control& control, QWidget* parent, FormWindow& window) 
     b = new PictureBinding<ui::PictureBox>(*picture, parent, window);
   else if (auto* timer = dynamic_cast<ui::Timer*>(&control)) b = new TimerBinding(*timer, window);
   else if (auto* grid = dynamic_cast<ui::FlexGrid*>(&control)) b = bindFlexGrid(*grid, parent, window);
+  else if (auto* list = dynamic_cast<ui::ListView*>(&control)) b = bindListView(*list, parent, window);
+  else if (auto* tree = dynamic_cast<ui::TreeView*>(&control)) b = bindTreeView(*tree, parent, window);
   if (!b) return nullptr;
   if (b->widget()) b->widget()->setObjectName(control.Index() < 0 ? control.Name()
                                                                   : QStringLiteral("%1(%2)").arg(control.Name()).arg(control.Index()));

@@ -128,6 +128,9 @@ class ListItem : public PropertyOwner {
 
   // Scrolls the list until the item is in view.
   void EnsureVisible();
+  // Sub-item j when it was ever written, null otherwise (for hosts, which
+  // read without creating).
+  const ListSubItem* subItem(int j) const;
 
   void propertyChanged(Prop prop) override;
 
@@ -137,7 +140,6 @@ class ListItem : public PropertyOwner {
   ListItem(ListView& list, QString key) : list_(list), key_(std::move(key)) {}
   // The sub-item's text without the column check; empty when never set.
   QString cellText(int column) const;
-  const ListSubItem* subItem(int j) const;
   void subItemChanged(const ListSubItem& sub, Prop prop);
 
   ListView& list_;
