@@ -1,6 +1,7 @@
 #include "platform/qt/ItemViews.h"
 
-#include <QTimer>
+#include <QCoreApplication>
+#include <QEvent>
 
 #include "platform/qt/FromOperator.h"
 
@@ -23,17 +24,34 @@ void GatheredBinding::refresh(const ui::PropertyChange& change) {
   }
 }
 
+namespace {
+const auto kPass = static_cast<QEvent::Type>(QEvent::registerEventType());
+}  // namespace
+
 void GatheredBinding::gather() {
   if (pending_) return;
   pending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    pending_ = false;
-    if (!control()) return;
-    ++counts_.passes;
-    applying_ = true;
-    pass();
-    applying_ = false;
-  });
+  QCoreApplication::postEvent(this, new QEvent(kPass));
+}
+
+bool GatheredBinding::event(QEvent* event) {
+  if (event->type() != kPass) return Binding::event(event);
+  if (pending_) runPass();
+  return true;
+}
+
+bool GatheredBinding::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == widget() && event->type() == QEvent::Show && pending_) runPass();
+  return Binding::eventFilter(watched, event);
+}
+
+void GatheredBinding::runPass() {
+  pending_ = false;
+  if (!control()) return;
+  ++counts_.passes;
+  applying_ = true;
+  pass();
+  applying_ = false;
 }
 
 void GatheredBinding::operate(const std::function<void()>& reaction) {

@@ -1,7 +1,10 @@
 #pragma once
 // What the list and tree bindings share: the widget, a tree view that
 // leaves typed letters to the program, and a binding that gathers the
-// model's changes into one pass of the event loop.
+// model's changes into one pass of the event loop. The pass is a posted
+// event, which a yield delivers also inside a timer's handler (where zero
+// timers wait for the handler to end), and it runs at once when the view
+// is shown, so a window shows its filled lists from the start.
 #include <QTreeView>
 #include <functional>
 
@@ -24,6 +27,8 @@ class GatheredBinding : public Binding {
   GatheredBinding(ui::Control& control, QWidget* parent, FormWindow& window);
   ItemView& view() const { return *static_cast<ItemView*>(widget()); }
   void refresh(const ui::PropertyChange& change) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // Brings the view up to the model, once per pass of the event loop.
   virtual void pass() = 0;
   void rebuilt() { ++counts_.rebuilds; }
@@ -36,6 +41,7 @@ class GatheredBinding : public Binding {
 
  private:
   void gather();
+  void runPass();
 
   RefreshCounts counts_;
   bool pending_ = false;
