@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include "ListsForm.h"
@@ -147,6 +148,24 @@ TEST_F(ListViewsTest, FillingRowByRowWithAYieldPerRowDoesNotRebuildTheView) {
   const qt::RefreshCounts after = qt::refreshCounts(view);
   EXPECT_EQ(after.passes, during.passes + 1) << "changes without a yield are shown in one pass";
   EXPECT_EQ(view.model()->rowCount(), 1000);
+}
+
+// Code running from a timer (a modal window's test, a Timer's Tick) sees
+// the list as the window opened with it, and the rows it adds at a yield.
+TEST_F(ListViewsTest, AModalWindowShowsItsFilledListAtOnceAndNewRowsAtAYield) {
+  fill({"A1", "B2"});
+  int atOpening = -1, afterYield = -1;
+  QTimer::singleShot(0, [&] {
+    const QAbstractItemModel& model = *QApplication::activeModalWidget()->findChild<QTreeView*>("ListView1")->model();
+    atOpening = model.rowCount();
+    fill({"C3"});
+    ui::DoEvents();
+    afterYield = model.rowCount();
+    form.Hide();
+  });
+  form.Show(ui::vbModal);
+  EXPECT_EQ(atOpening, 2);
+  EXPECT_EQ(afterYield, 3);
 }
 
 TEST_F(ListViewsTest, TheTreeShowsItsLevelsAndReportsTheOperatorsTicks) {

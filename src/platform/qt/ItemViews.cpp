@@ -28,6 +28,8 @@ namespace {
 const auto kPass = static_cast<QEvent::Type>(QEvent::registerEventType());
 }  // namespace
 
+void showGatheredChanges() { QCoreApplication::sendPostedEvents(nullptr, kPass); }
+
 void GatheredBinding::gather() {
   if (pending_) return;
   pending_ = true;

@@ -2,9 +2,9 @@
 // What the list and tree bindings share: the widget, a tree view that
 // leaves typed letters to the program, and a binding that gathers the
 // model's changes into one pass of the event loop. The pass is a posted
-// event, which a yield delivers also inside a timer's handler (where zero
-// timers wait for the handler to end), and it runs at once when the view
-// is shown, so a window shows its filled lists from the start.
+// event, which a yield delivers first (see showGatheredChanges), and it
+// runs at once when the view is shown, so a window shows its filled lists
+// from the start.
 #include <QTreeView>
 #include <functional>
 

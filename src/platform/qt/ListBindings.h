@@ -21,6 +21,11 @@ class FormWindow;
 Binding* bindListView(ui::ListView& list, QWidget* parent, FormWindow& window);
 Binding* bindTreeView(ui::TreeView& tree, QWidget* parent, FormWindow& window);
 
+// Brings every list and tree view up to its model now: a yield does this
+// first, since the event loop leaves posted work for later while it runs a
+// timer's handler.
+void showGatheredChanges();
+
 // What the binding of a list or tree view did so far: passes of the event
 // loop in which it brought its view up to the model, and how many of them
 // rebuilt the whole view. Zeros for any other widget.

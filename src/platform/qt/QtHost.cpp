@@ -10,6 +10,7 @@
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/FormWindow.h"
+#include "platform/qt/ListBindings.h"
 #include "platform/qt/MessageBoxes.h"
 
 namespace qt {
@@ -55,7 +56,10 @@ ui::FileDialogResult QtHost::ShowOpen(const ui::FileDialogRequest& request) {
   return {false, dialog.selectedFiles().first()};
 }
 
-void QtHost::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtHost::DoEvents() {
+  showGatheredChanges();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 FormWindow* QtHost::windowFor(ui::Form& form) {
   QPointer<FormWindow>& window = windows_[&form];
