@@ -1,7 +1,9 @@
 // The tree view on screen, over the tree model. Ticks, clicks, double
 // clicks, the current node and the operator's expanding reach the model;
 // texts, ticks, expansion, the selection and the node brought into view
-// follow it. Ticks have two states and stay on the node ticked.
+// follow it. Ticks have two states and stay on the node ticked. LineStyle
+// decides whether the top nodes have expand buttons; lines and buttons
+// otherwise look as the desktop style draws trees, whatever the Style.
 #include <QAbstractItemModel>
 #include <QItemSelectionModel>
 #include <functional>
