@@ -9,8 +9,10 @@ namespace rt {
 
 namespace {
 
-// Integer division of n by d (d > 0) rounding halves to even.
+// Integer division of n by d (d != 0) rounding halves to even; Overflow
+// when the quotient does not fit 64 bits.
 int64_t divRoundHalfEven(__int128 n, __int128 d) {
+  if (d < 0) n = -n, d = -d;
   __int128 q = n / d;
   __int128 r = n % d;
   if (r < 0) r = -r;
@@ -157,6 +159,15 @@ Currency Currency::operator-(Currency o) const {
   int64_t r;
   if (__builtin_sub_overflow(raw_, o.raw_, &r)) raise(err::Overflow);
   return fromRaw(r);
+}
+
+Currency Currency::operator*(Currency o) const {
+  return fromRaw(divRoundHalfEven(static_cast<__int128>(raw_) * o.raw_, kScale));
+}
+
+Currency Currency::operator/(Currency o) const {
+  if (o.raw_ == 0) raise(err::DivisionByZero);
+  return fromRaw(divRoundHalfEven(static_cast<__int128>(raw_) * kScale, o.raw_));
 }
 
 }  // namespace rt

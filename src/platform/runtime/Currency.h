@@ -40,8 +40,14 @@ class Currency {
   Currency operator+(Currency o) const;
   Currency operator-(Currency o) const;
   Currency operator-() const { return fromRaw(-raw_); }
+  // Exact products and quotients rounded once to four places, halves to
+  // even; Overflow (6) out of range, DivisionByZero (11) for a zero divisor.
+  Currency operator*(Currency o) const;
+  Currency operator/(Currency o) const;
   Currency& operator+=(Currency o) { return *this = *this + o; }
   Currency& operator-=(Currency o) { return *this = *this - o; }
+  Currency& operator*=(Currency o) { return *this = *this * o; }
+  Currency& operator/=(Currency o) { return *this = *this / o; }
 
  private:
   int64_t raw_ = 0;
