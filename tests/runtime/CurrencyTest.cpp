@@ -42,6 +42,11 @@ TEST(Currency, RoundsHalvesToEven) {
 TEST(Currency, FromDoubleKeepsTheDecimalValue) {
   EXPECT_EQ(Currency::fromDouble(0.1 + 0.2), *Currency::parse(u"0.3"));
   EXPECT_EQ(Currency::fromDouble(1234.5678), *Currency::parse(u"1234.5678"));
+  // A half in its decimal digits is a half, whatever the binary value.
+  EXPECT_EQ(Currency::fromDouble(0.00015), *Currency::parse(u"0.0002"));
+  EXPECT_EQ(Currency::fromDouble(0.00005), Currency());
+  EXPECT_EQ(Currency::fromDouble(-2.00025), *Currency::parse(u"-2.0002"));
+  EXPECT_EQ(Currency::fromDouble(123456789012.3456), *Currency::parse(u"123456789012.3456"));
   EXPECT_THROW(Currency::fromDouble(1e300), rt::Error);
 }
 

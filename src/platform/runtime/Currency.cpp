@@ -1,5 +1,6 @@
 #include "platform/runtime/Currency.h"
 
+#include <QLocale>
 #include <cmath>
 #include <limits>
 
@@ -39,8 +40,10 @@ Currency Currency::fromDouble(double value) {
   if (!std::isfinite(value)) raise(err::Overflow);
   double scaled = value * kScale;
   if (std::fabs(scaled) >= 9.2e18) raise(err::Overflow);
-  // The decimal text of the double is the value the operator saw; round that.
-  auto exact = parse(QString::number(value, 'g', 17));
+  // The shortest decimal text that reads back as the double is the value
+  // the operator typed; round that, so that 0.00015 is the half it reads
+  // as and not the binary 0.000149999...
+  auto exact = parse(QString::number(value, 'g', QLocale::FloatingPointShortest));
   if (exact) return *exact;
   return fromRaw(static_cast<int64_t>(std::nearbyint(scaled)));
 }

@@ -18,7 +18,8 @@ class Currency {
     return c;
   }
   static Currency fromInt(int64_t units);
-  // Rounds to four places, halves to even; raises Overflow out of range.
+  // Rounds its shortest decimal text to four places, halves to even;
+  // raises Overflow out of range.
   static Currency fromDouble(double value);
   // Exact decimal reading of "-1234.5678", "1234,5" (either separator as the
   // decimal point), optional exponent; nullopt for anything else.
