@@ -21,18 +21,7 @@ QStringList fieldsOf(QStringView line) {
     while (i < n && isBlank(line[i])) ++i;
     QString field;
     if (i < n && line[i] == u'"') {
-      for (++i; i < n; ++i) {
-        if (line[i] == u'"') {
-          if (i + 1 < n && line[i + 1] == u'"') {
-            field += u'"';
-            ++i;
-            continue;
-          }
-          ++i;
-          break;
-        }
-        field += line[i];
-      }
+      field = ReadQuoted(line, ++i, u'"');
       // Anything between the closing quote and the comma is not data.
       while (i < n && line[i] != u',') ++i;
     } else {

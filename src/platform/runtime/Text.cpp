@@ -217,6 +217,24 @@ int Asc(QChar c) {
   return '?';
 }
 
+QString ReadQuoted(QStringView text, qsizetype& at, QChar quote, bool* closed) {
+  QString value;
+  if (closed) *closed = false;
+  for (; at < text.size(); ++at) {
+    if (text[at] != quote) {
+      value += text[at];
+    } else if (at + 1 < text.size() && text[at + 1] == quote) {
+      value += quote;
+      ++at;
+    } else {
+      ++at;
+      if (closed) *closed = true;
+      break;
+    }
+  }
+  return value;
+}
+
 QByteArray ToWindows1252(QStringView text) {
   QByteArray bytes(text.size(), Qt::Uninitialized);
   for (qsizetype i = 0; i < text.size(); ++i) bytes[i] = static_cast<char>(Asc(text[i]));

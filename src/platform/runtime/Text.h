@@ -51,6 +51,12 @@ int Asc(QChar c);
 QByteArray ToWindows1252(QStringView text);
 QString FromWindows1252(QByteArrayView bytes);
 
+// A quoted run of `text` whose opening quote stands before `at`: the text
+// up to the closing `quote`, a doubled one standing for itself. `at` moves
+// past the closing quote, or to the end when it is missing; `closed` tells
+// which.
+QString ReadQuoted(QStringView text, qsizetype& at, QChar quote, bool* closed = nullptr);
+
 // Equality and ordering under text compare: case folded, accents kept.
 bool EqualsText(const QString& a, const QString& b);
 int StrComp(const QString& a, const QString& b, Compare compare = Compare::Binary);
