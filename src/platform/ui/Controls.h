@@ -34,6 +34,10 @@ class TextBox : public Control {
 
   bool takesFocus() const override { return true; }
   void propertyChanged(Prop prop) override;
+
+  // The column the box edits, for the program's own key filters; no host
+  // shows it (reported as Tag is).
+  Property<QString> DataField{this, Prop::Tag};
 };
 
 class CommandButton : public Control {
