@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "platform/qt/Appearance.h"
+#include "platform/qt/BarBindings.h"
 #include "platform/qt/FlexGridView.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/FromOperator.h"
@@ -25,6 +26,10 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/Operator.h"
+#include "platform/ui/ScrollBar.h"
+#include "platform/ui/StatusBar.h"
+#include "platform/ui/TabControl.h"
+#include "platform/ui/Toolbar.h"
 
 namespace qt {
 
@@ -58,7 +63,8 @@ void Binding::refreshAll() {
   for (Prop p : {Prop::Geometry, Prop::Enabled, Prop::Visible, Prop::Font, Prop::ForeColor, Prop::ToolTipText,
                  Prop::Caption, Prop::Text, Prop::Value, Prop::Alignment, Prop::Locked, Prop::MaxLength,
                  Prop::PasswordChar, Prop::Selection, Prop::Default, Prop::Style, Prop::List, Prop::ListIndex,
-                 Prop::Picture, Prop::Stretch, Prop::Interval, Prop::Shape})
+                 Prop::Picture, Prop::Stretch, Prop::Interval, Prop::Shape, Prop::Buttons, Prop::Panels, Prop::Tabs,
+                 Prop::Range})
     refresh({p});
   updating_ = false;
 }
@@ -72,6 +78,7 @@ void Binding::refresh(const ui::PropertyChange& change) {
     case Prop::Font: widget_->setFont(qtFont(*control_)); break;
     case Prop::ForeColor: case Prop::BackColor: applyColors(); break;
     case Prop::ToolTipText: widget_->setToolTip(control_->ToolTipText()); break;
+    case Prop::ZOrder: raiseOrLower(*widget_, control_->stacking()); break;
     default: break;
   }
 }
@@ -413,11 +420,20 @@ Binding* bindControl(ui::Control& control, QWidget* parent, FormWindow& window) 
     b = new PictureBinding<ui::PictureBox>(*picture, parent, window);
   else if (auto* timer = dynamic_cast<ui::Timer*>(&control)) b = new TimerBinding(*timer, window);
   else if (auto* grid = dynamic_cast<ui::FlexGrid*>(&control)) b = bindFlexGrid(*grid, parent, window);
+  else if (auto* toolbar = dynamic_cast<ui::Toolbar*>(&control)) b = bindToolbar(*toolbar, parent, window);
+  else if (auto* status = dynamic_cast<ui::StatusBar*>(&control)) b = bindStatusBar(*status, parent, window);
+  else if (auto* tabs = dynamic_cast<ui::TabControl*>(&control)) b = bindTabControl(*tabs, parent, window);
+  else if (auto* scroll = dynamic_cast<ui::HScrollBar*>(&control)) b = bindScrollBar(*scroll, parent, window);
   if (!b) return nullptr;
   if (b->widget()) b->widget()->setObjectName(control.Index() < 0 ? control.Name()
                                                                   : QStringLiteral("%1(%2)").arg(control.Name()).arg(control.Index()));
   b->refreshAll();
   return b;
+}
+
+void raiseOrLower(QWidget& widget, int stacking) {
+  if (stacking > 0) widget.raise();
+  if (stacking < 0) widget.lower();
 }
 
 void setLabelBuddy(Binding& label, QWidget* buddy) {

@@ -9,8 +9,10 @@
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FileFilter.h"
+#include "platform/qt/FlexGridView.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/MessageBoxes.h"
+#include "platform/ui/FlexGrid.h"
 
 namespace qt {
 
@@ -92,6 +94,14 @@ ui::ScreenInfo QtHost::Screen() {
 
 int QtHost::TextWidth(const ui::Component& component, const QString& text) {
   return twipsX(QFontMetrics(qtFont(component)).horizontalAdvance(text));
+}
+
+ui::TwipsRect QtHost::CurrentCell(const ui::FlexGrid& grid) {
+  auto it = windows_.find(&grid.form());
+  if (it != windows_.end() && it->second)
+    if (Binding* binding = it->second->bindingOf(grid))
+      if (std::optional<ui::TwipsRect> shown = shownCurrentCell(*binding)) return *shown;
+  return grid.laidOutCell();
 }
 
 QWidget* QtHost::windowOf(const ui::Form& form) const {

@@ -1,10 +1,15 @@
 #include "platform/ui/Operator.h"
 
+#include <algorithm>
+
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/KeyCodes.h"
+#include "platform/ui/ScrollBar.h"
+#include "platform/ui/TabControl.h"
+#include "platform/ui/Toolbar.h"
 
 namespace ui::op {
 
@@ -48,8 +53,7 @@ void choose(ComboBox& combo, int index) {
 
 void clickCell(FlexGrid& grid, int row, int col) {
   if (!grid.available() || !focus(grid)) return;
-  grid.setRow(row);
-  grid.setCol(col);
+  grid.setCurrentCell(row, col);
   grid.Click();
 }
 
@@ -98,6 +102,21 @@ void key(Control& control, int keyCode, int shift, int ascii) {
     }
   }
   keyUp(control, keyCode, shift);
+}
+
+void clickButton(Toolbar& toolbar, int index) {
+  ToolbarButton& button = toolbar.Buttons(index);
+  if (toolbar.available() && button.Enabled() && button.Visible()) toolbar.ButtonClick(button);
+}
+
+void scroll(HScrollBar& bar, int value) {
+  if (!bar.available() || !focus(bar)) return;
+  bar.Value = std::clamp(value, bar.lowest(), bar.highest());
+}
+
+void chooseTab(TabControl& tabs, int tab) {
+  if (!tabs.available() || !tabs.TabVisible(tab) || !focus(tabs)) return;
+  tabs.setTab(tab);
 }
 
 void close(Form& form) { form.Unload(unload::ControlMenu); }

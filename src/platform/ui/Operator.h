@@ -10,7 +10,10 @@ class Control;
 class ComboBox;
 class FlexGrid;
 class Form;
+class HScrollBar;
+class TabControl;
 class TextBox;
+class Toolbar;
 }  // namespace ui
 
 namespace ui::op {
@@ -45,6 +48,19 @@ void keyUp(Control& control, int keyCode, int shift = 0);
 // A whole key press as tests play it: down, the character (when `ascii` is
 // not 0) typed into a text box at its caret, up.
 void key(Control& control, int keyCode, int shift = 0, int ascii = 0);
+
+// A click on toolbar button `index` (35600 when there is none): ButtonClick
+// when the toolbar and the button are enabled and visible. The focus stays
+// where it was.
+void clickButton(Toolbar& toolbar, int index);
+
+// The operator drags or clicks the scroll bar to `value` (kept in its
+// range): the focus comes to the bar, then Value changes.
+void scroll(HScrollBar& bar, int value);
+
+// A click on tab `tab` (a hidden one cannot be clicked): the focus comes to
+// the tab control, then the tab is chosen.
+void chooseTab(TabControl& tabs, int tab);
 
 // The window's close box: Form_QueryUnload with ControlMenu may refuse,
 // otherwise the form unloads.
