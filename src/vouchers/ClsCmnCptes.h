@@ -30,6 +30,8 @@
 namespace ui {
 class FlexGrid;
 class Form;
+class StatusBar;
+class TabControl;
 class TextBox;
 }  // namespace ui
 
@@ -141,6 +143,28 @@ class ClsCmnCptes {
   int32_t CuentaItems(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3,
                       int32_t* CantTareas = nullptr, int32_t* CantArticulos = nullptr,
                       int32_t* CantOtrosConceptos = nullptr, int32_t* TotUnidades = nullptr);
+
+  // ---- The current line (the grid's Row) in the form's status bar: code
+  // and description of a task or an article, the text of a concept.
+  void MuestraDetalleTareas(ui::FlexGrid& MSFlexGrid1, ui::StatusBar& StatB);
+  // Code - description of the current row into panel `Columna`, then its
+  // available stock into the panel keyed "Stock", when there is one. A
+  // failing step is passed over.
+  void MuestraDetalleArticulos(ui::FlexGrid& MSFlexGrid2, ui::StatusBar& StatB, int32_t Columna = 4);
+  void MuestraDetalleOtrosConceptos(ui::FlexGrid& MSFlexGrid3, ui::StatusBar& StatB);
+  // `Detalle` into panel `Columna`; 35600 for a panel the bar does not have.
+  void MuestraDetalle(const QString& Detalle, ui::StatusBar& StatB, int32_t Columna = 4);
+
+  // ---- The totals grid, rebuilt from the entry grids: one summary line per
+  // visible tab of SSTab1 (0 tasks, with their hours; 1 articles, with their
+  // units; 2 other concepts), then, after the articles, one line per group
+  // of their units (by rubro, by article type, else by article code; the
+  // groups stay in gCore().ListaTotalizador). Task hours are summed as
+  // minutes and shown as MinutosAHoras writes them. Errors go to the error
+  // dialog "TotalizadorControl".
+  void TotalizadorControl(ui::FlexGrid& MSFlexGrid1, ui::FlexGrid& MSFlexGrid2, ui::FlexGrid& MSFlexGrid3,
+                          ui::FlexGrid& MSFlexGrid4, ui::TabControl& SSTab1, bool AbiertoPorRubro = false,
+                          bool AbiertoPorTipo = false);
 
   // ---- Grid helpers.
   // Colours every cell of row `Fila`; the grid's Col is put back, its Row

@@ -302,10 +302,12 @@ void ClsCmnCptes::InicializaGrids(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MSFle
     rt::raise(rt::err::ObjectRequired);
   if (MSFlexGrid1) {
     DisenaTareas(*MSFlexGrid1, Medida(*Obj), s, TC);
+    MSFlexGrid1->Refresh();
     if (TxtEdit) TxtEdit->Visible = false;
   }
   if (MSFlexGrid2) {
     DisenaArticulos(*MSFlexGrid2, Medida(*Obj), s, TC);
+    MSFlexGrid2->Refresh();
     if (txtEdit2) txtEdit2->Visible = false;
   }
   if (MSFlexGrid3) {

@@ -103,3 +103,61 @@ TEST_F(Ayudas, FractionsAtAnySize) {
 }
 
 }  // namespace
+
+namespace {
+
+class Detalle : public Ayudas {
+ protected:
+  void SetUp() override {
+    Ayudas::SetUp();
+    for (int i = 0; i < 4; ++i) ventana.StatB.Panels.Add();
+    Lineas(ventana.MSFlexGrid1, 22, {{{0, "T1"}, {1, "Primera"}}, {{0, " T2 "}, {1, " Revisión  "}}});
+    Lineas(ventana.MSFlexGrid2, 96,
+           {{{0, "A1"}, {1, "Tornillo"}, {31, "12.5"}}, {{0, "A2"}, {1, "Tuerca"}, {31, "3"}},
+            {{0, "A3"}, {1, "Arandela"}, {31, "mucho"}}});
+    Lineas(ventana.MSFlexGrid3, 7, {{{0, " Flete "}}});
+  }
+  QStringList paneles() const {
+    QStringList out;
+    for (int i = 1; i <= ventana.StatB.Panels.Count(); ++i) out << ventana.StatB.Panels(i).Text();
+    return out;
+  }
+};
+
+TEST_F(Detalle, TheCurrentLineInTheStatusBar) {
+  ventana.StatB.Panels.Add(0, "stock");
+  ventana.MSFlexGrid1.setRow(2);
+  cpte.MuestraDetalleTareas(ventana.MSFlexGrid1, ventana.StatB);
+  EXPECT_EQ(paneles(), QStringList({"", "", "", "T2 - Revisión", ""}));
+  ventana.MSFlexGrid2.setRow(1);
+  cpte.MuestraDetalleArticulos(ventana.MSFlexGrid2, ventana.StatB);
+  EXPECT_EQ(paneles(), QStringList({"", "", "", "A1 - Tornillo", "Stock: 12,5"}));
+  ventana.MSFlexGrid2.setRow(2);
+  cpte.MuestraDetalleArticulos(ventana.MSFlexGrid2, ventana.StatB, 2);
+  EXPECT_EQ(paneles(), QStringList({"", "A2 - Tuerca", "", "A1 - Tornillo", "Stock: 3"}));
+  ventana.MSFlexGrid3.setRow(1);
+  cpte.MuestraDetalleOtrosConceptos(ventana.MSFlexGrid3, ventana.StatB);
+  EXPECT_EQ(paneles()[3], "Flete");
+  cpte.MuestraDetalle("Listo", ventana.StatB, 1);
+  EXPECT_EQ(paneles()[0], "Listo");
+}
+
+TEST_F(Detalle, AStockThatIsNoNumberOrAMissingPanel) {
+  ventana.MSFlexGrid2.setRow(3);
+  cpte.MuestraDetalleArticulos(ventana.MSFlexGrid2, ventana.StatB);
+  EXPECT_EQ(paneles(), QStringList({"", "", "", "A3 - Arandela"})) << "no panel keyed Stock";
+  ventana.StatB.Panels.Add(0, "Stock", "antes");
+  cpte.MuestraDetalleArticulos(ventana.MSFlexGrid2, ventana.StatB);
+  EXPECT_EQ(paneles()[4], "antes");
+  // Without panel 4 the articles still show their stock; the others fail.
+  ventana.StatB.Panels.Remove(4);
+  ventana.StatB.Panels.Remove(3);
+  ventana.MSFlexGrid2.setRow(1);
+  cpte.MuestraDetalleArticulos(ventana.MSFlexGrid2, ventana.StatB);
+  EXPECT_EQ(paneles(), QStringList({"", "", "Stock: 12,5"}));
+  EXPECT_EQ(ErrorNumberOf([&] { cpte.MuestraDetalleTareas(ventana.MSFlexGrid1, ventana.StatB); }), 35600);
+  EXPECT_EQ(ErrorNumberOf([&] { cpte.MuestraDetalle("x", ventana.StatB, 0); }), 35600);
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+}  // namespace

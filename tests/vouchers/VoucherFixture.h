@@ -2,7 +2,8 @@
 // A fresh program for each test of the voucher class: the core's fixtures
 // (scripted host, program folder, fixed clock, fresh core state and suite
 // database) with the service connected as a user who is no administrator,
-// and a voucher window holding the four grids and their edit boxes.
+// and a voucher window holding the four grids, their edit boxes, a status
+// bar and the tabs of the three entry grids.
 #include <QString>
 #include <initializer_list>
 #include <utility>
@@ -10,6 +11,8 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/StatusBar.h"
+#include "platform/ui/TabControl.h"
 #include "support/CoreFixture.h"
 
 namespace testing_support {
@@ -24,6 +27,8 @@ class VentanaComprobante : public ui::Form {
   ui::TextBox TxtEdit{*this, QStringLiteral("TxtEdit")};
   ui::TextBox txtEdit2{*this, QStringLiteral("txtEdit2")};
   ui::TextBox txtEdit3{*this, QStringLiteral("txtEdit3")};
+  ui::StatusBar StatB{*this, QStringLiteral("StatB")};
+  ui::TabControl SSTab1{*this, QStringLiteral("SSTab1")};
 };
 
 // Cells of one line: column and text.
