@@ -152,6 +152,11 @@ QString ExtraeSerieLote(const QString& Serie_Lote, int16_t QuePosicion) {
   return items[static_cast<size_t>(QuePosicion - 1)];
 }
 
+QString ValorItemSerieLote(const QString& Serie_Lote, int16_t QuePosicion) {
+  const QString item = rt::Trim(ExtraeSerieLote(Serie_Lote, QuePosicion));
+  return item == QStringLiteral("-") ? QString() : item;
+}
+
 int32_t Cantidad_Series_Lotes(const QString& Pipes) {
   if (Pipes.isEmpty()) return 0;
   std::vector<QString> items;

@@ -37,6 +37,12 @@ int32_t Cuenta_Series_Lotes(const QString& PipeSeries, const QString& PIPELotes,
 // without "|" is one item.
 QString ExtraeSerieLote(const QString& Serie_Lote, int16_t QuePosicion);
 
+// The item at a 1-based position as a value: trimmed, and "" for "-", which
+// the lot dialogs write for every blank cell. So "-" is an empty item: an
+// empty lot or serial, and a quantity of 0. The other readers here keep "-"
+// as an ordinary item.
+QString ValorItemSerieLote(const QString& Serie_Lote, int16_t QuePosicion);
+
 // The number of items.
 int32_t Cantidad_Series_Lotes(const QString& Pipes);
 

@@ -65,6 +65,22 @@ TEST_F(ListasSeriesLotes, ExtraeSerieLoteGivesTheItemUntrimmed) {
   for (const Case& c : cases) EXPECT_EQ(ExtraeSerieLote(c.lista, c.posicion), c.esperado) << c.lista << c.posicion;
 }
 
+TEST_F(ListasSeriesLotes, ADashIsAnEmptyItemAsAValue) {
+  struct Case {
+    const char* lista;
+    int16_t posicion;
+    const char* esperado;
+  };
+  const Case cases[] = {
+      {"|A| - |B|", 2, ""}, {"|-|", 1, ""},     {"|A| B |", 2, "B"}, {"|--|", 1, "--"},
+      {"|-A|", 1, "-A"},    {"|-5|", 1, "-5"},  {"|A|", 2, ""},      {"-", 1, ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ValorItemSerieLote(c.lista, c.posicion), c.esperado) << c.lista << c.posicion;
+  // The counts still see it as an item.
+  EXPECT_EQ(Cantidad_Series_Lotes("|A|-|B|"), 3);
+}
+
 TEST_F(ListasSeriesLotes, CountsItemsAndDistinctPairs) {
   EXPECT_EQ(Cantidad_Series_Lotes(""), 0);
   EXPECT_EQ(Cantidad_Series_Lotes("   "), 0);
