@@ -18,6 +18,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
+#include "stock/Literales.h"
 #include "stock/Sentencias.h"
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/ColumnasGrillas.h"
@@ -33,8 +34,8 @@ namespace a = articulos;
 
 const QString kAviso = QStringLiteral("Aviso al Operador");
 
-QString Texto(const QString& valor) { return DB_Dll::SQLValue(valor, QStringLiteral("'")); }
-QString Numero(rt::Currency valor) { return DB_Dll::SQLValue(valor.toSqlText(), QStringLiteral("@")); }
+using stock::Numero;
+using stock::Texto;
 
 void Informa(const QString& mensaje) { ui::MsgBox(mensaje, ui::mb::Information, kAviso); }
 

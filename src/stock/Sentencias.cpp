@@ -50,6 +50,17 @@ QString SumaALineaDeAsiento(const QString& Importe, const QString& TC, const QSt
          CondicionLinea(TC, Sucursal, Numero, Letra, Cuenta, Lado);
 }
 
+QString RecepcionOrdenDeCompra(const QString& TcOrigen, const QString& ComprobanteOrigen, const QString& Fecha) {
+  return "if exists(select * from c_mv_cpte  with(nolock)  where TC=" + TcOrigen + " and IDCOMPROBANTE=" +
+         ComprobanteOrigen + " and fecharecepcion is null) " + " UPDATE c_mv_cpte set FechaRecepcion='" + Lit(Fecha) +
+         "' where TC=" + TcOrigen + " and IDCOMPROBANTE=" + ComprobanteOrigen;
+}
+
+QString MayorSecuencia(const QString& TC, const QString& IdComprobante) {
+  return "SELECT MAX(SECUENCIA) AS MAX_SECUENCIA FROM V_MV_STOCK  with(nolock)  WHERE TC = '" + Lit(TC) +
+         "' AND IDCOMPROBANTE = '" + Lit(IdComprobante) + "'";
+}
+
 QString ControlDelArticulo(const QString& IdArticulo) {
   return "SELECT USASERIE, USALOTE FROM V_MA_ARTICULOS WHERE IDARTICULO = '" + Lit(IdArticulo) + "' ";
 }

@@ -22,6 +22,11 @@ QString LineaDeAsiento(const QString& TC, const QString& Sucursal, const QString
 QString SumaALineaDeAsiento(const QString& Importe, const QString& TC, const QString& Sucursal, const QString& Numero,
                             const QString& Letra, const QString& Cuenta, const QString& Lado);
 
+// ---- The stock writer. The origin arguments are literals.
+QString RecepcionOrdenDeCompra(const QString& TcOrigen, const QString& ComprobanteOrigen, const QString& Fecha);
+// `TC` filled to 4.
+QString MayorSecuencia(const QString& TC, const QString& IdComprobante);
+
 // ---- Balances. Codes filled to their widths.
 QString ControlDelArticulo(const QString& IdArticulo);
 QString SaldoDeSeriesYLotes(const QString& IdArticulo);

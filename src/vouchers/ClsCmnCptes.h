@@ -117,7 +117,31 @@ class ClsCmnCptes {
   // reach the caller.
   rt::Currency ObtieneImporteCptesAsociados(const QString& TC, const QString& SucNroLetra);
 
-  // ActualizaStock (stock).
+  // ---- Stock movements (stock).
+  // Records the stock movements of the articles grid: one signed row of
+  // V_MV_STOCK per line with article and quantity, and per lot, serial or
+  // size item of its lists (columns 21 and 22); transfers and production
+  // orders in two passes; then the discharge of the lines' components
+  // through a "PE" voucher of its own, and the accounting entry.
+  // Immediate mode runs every row at once, with its line's entry lines,
+  // inside one transaction: a voucher is recorded whole or not at all
+  // (within a caller's transaction, the caller's to end). Accumulate mode
+  // (GeneraSentenciaSQL) runs nothing and appends every statement, each
+  // after a CR, to SQLTemp, for the caller's batch. "ELDELGRID" as a
+  // deposit, motive or origin takes it per line from the grid. HayError
+  // tells a voucher refused (no business unit, an unknown type, a call
+  // while this instance records another) or stopped (a database error, the
+  // error dialog left). The deposit, destination, motive and origin
+  // arguments come back in the form the rows wrote them.
+  void ActualizaStock(ui::FlexGrid& MSFlexGrid2, const QString& TC, const QString& SucNroLetra,
+                      const QString& IdComplemento, const QString& Fecha, QString* IdDeposito = nullptr,
+                      QString* IdDepositoDestino = nullptr, QString* IdMotivoStock = nullptr,
+                      QString* TcOrigen = nullptr, QString* ComprobanteOrigen = nullptr, bool EsTransferencia = false,
+                      const QString& Cuenta = QStringLiteral("PorDefault"), bool GeneraSentenciaSQL = false,
+                      QString* SQLTemp = nullptr, bool* HayError = nullptr,
+                      const QString& IdTecnico = QStringLiteral("Null"), const QString& LoteFijo = QString(),
+                      const QString& Aduana = QString(), const QString& LoteOrigen = QString(), int16_t SignoRemota = 0,
+                      bool MuestraCartel = false, const QString& IdVendedor = QString(), float SecuenciaFija = 0);
   // The direction of the voucher type: +1 in (or the VAT book adds), -1
   // out (subtracts), 0 none. The stock reading takes ES of V_TA_CPTE, the
   // VAT-book reading (LibroIVA) its Signo, each falling back on fixed lists
@@ -250,6 +274,8 @@ class ClsCmnCptes {
   int32_t NumeraAsiento(NumeracionAsiento Numeracion, int Mes, int Periodo, const QString& TipoReg);
   // The last number taken in each series, the latest at the back.
   std::vector<AsientoStock> gAsientosStock;
+  // ActualizaStock is recording a voucher (it yields to events meanwhile).
+  bool gGrabandoStock = false;
 };
 
 }  // namespace vouchers

@@ -1,6 +1,11 @@
 #include "StockFixture.h"
 
+#include <iostream>
+
+#include "core/Batch.h"
 #include "core/CoreState.h"
+#include "data_access/DataAccessState.h"
+#include "support/SuiteDatabase.h"
 #include "core/library/Library.h"
 #include "numbering/NumberingState.h"
 #include "vouchers/ColumnasGrillas.h"
@@ -68,6 +73,37 @@ Celdas Articulo(const QString& codigo, const QString& cantidad, const Celdas& ot
   }
   celdas.insert(celdas.end(), otras.begin(), otras.end());
   return celdas;
+}
+
+std::map<QString, QString> Columnas(const QString& insert) {
+  const qsizetype abre = insert.indexOf(u'('), valores = insert.indexOf(QStringLiteral(") VALUES ("));
+  if (abre < 0 || valores < 0) return {};
+  const QStringList nombres = insert.mid(abre + 1, valores - abre - 1).split(u',');
+  QStringList literales;
+  QString actual;
+  bool enTexto = false;
+  const QString resto = insert.mid(valores + 10, insert.size() - valores - 11);
+  for (QChar c : resto) {
+    if (c == u'\'') enTexto = !enTexto;
+    if (c == u',' && !enTexto) {
+      literales << actual;
+      actual.clear();
+    } else {
+      actual += c;
+    }
+  }
+  literales << actual;
+  std::map<QString, QString> columnas;
+  for (qsizetype i = 0; i < nombres.size() && i < literales.size(); ++i) columnas[nombres[i]] = literales[i];
+  return columnas;
+}
+
+QStringList Sentencias(const QString& texto) {
+  QStringList out;
+  for (QString s : QString(texto).replace(QStringLiteral("\r\n"), QStringLiteral("\r")).split(u'\r')) {
+    if (!s.trimmed().isEmpty()) out << s.trimmed();
+  }
+  return out;
 }
 
 void StockDatabase::SetUp() {
@@ -156,6 +192,40 @@ void StockDatabase::movimiento(const QString& articulo, const QString& deposito,
                       "IdUnidad, Cantidad) VALUES ('AJP', '000100000001X', '%1', '%2', %3, %4, '%5', %6)")
            .arg(library::gUtilidades().RellenaCodigo(articulo, 25), deposito, literal(lote), literal(serie), unidad,
                 cantidad));
+}
+
+void StockDatabase::registra(ui::FlexGrid& g, Registro& r) {
+  cpte().ActualizaStock(g, r.tc, r.sucNroLetra, r.complemento, r.fecha, &r.deposito, &r.destino, &r.motivo,
+                        &r.tcOrigen, &r.cpteOrigen, r.transferencia, r.cuenta, r.acumula, &r.sql, &r.hayError,
+                        r.tecnico, r.loteFijo, r.aduana, r.loteOrigen, r.signo, r.cartel, r.vendedor, r.secuenciaFija);
+}
+
+bool StockDatabase::ejecutaLote(const QString& sql) {
+  bool hayError = false;
+  long codigo = 0;
+  QString script, descripcion;
+  core::GActualizarDatoScript({sql}, hayError, codigo, false, false, script, descripcion, false);
+  if (hayError) std::cerr << "the batch failed: " << descripcion.toStdString() << std::endl;
+  return !hayError;
+}
+
+QString StockDatabase::copia(const QString& nombre) {
+  const QString destino = folder.file(nombre);
+  DefineInDatabase(path, "VACUUM INTO '" + destino + "'");
+  return destino;
+}
+
+void StockDatabase::usa(const QString& otra) {
+  cn.Close();
+  path = otra;
+  cn.Open(EmbeddedConnectionString(path));
+  data_access::gDB().gCnn.Close();
+  connectAs(QStringLiteral("Ana"));
+}
+
+QStringList StockDatabase::movimientos() {
+  return filas("SELECT TC, IdComprobante, Secuencia, IdDeposito, IdArticulo, NroLote, NroSerie, Cantidad "
+               "FROM V_MV_STOCK ORDER BY rowid");
 }
 
 QStringList StockDatabase::filas(const QString& sql, bool sinCeros) {

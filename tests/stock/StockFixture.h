@@ -13,6 +13,7 @@
 // credits.
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -48,6 +49,11 @@ using Celdas = std::vector<std::pair<int, QString>>;
 // then the cells given (which win over those).
 Celdas Articulo(const QString& codigo, const QString& cantidad, const Celdas& otras = {});
 
+// The columns of an "INSERT INTO T(...) VALUES (...)" statement with their
+// literals; the statements of an accumulated text, one per CR or CR LF.
+std::map<QString, QString> Columnas(const QString& insert);
+QStringList Sentencias(const QString& texto);
+
 // The voucher window of the tests: its articles grid.
 class VentanaStock : public ui::Form {
  public:
@@ -55,6 +61,27 @@ class VentanaStock : public ui::Form {
   ui::FlexGrid MSFlexGrid2{*this, QStringLiteral("MSFlexGrid2")};
   // The grid of a voucher's differences, whose entry keeps its motive.
   ui::FlexGrid MSFlexGridDif{*this, QStringLiteral("MSFlexGridDif")};
+};
+
+// The arguments of one ActualizaStock call, as a delivery note of March
+// passes them; the by-reference ones come back here.
+struct Registro {
+  QString tc = "RM";
+  QString sucNroLetra = "000100000015R";
+  QString complemento = "0";
+  QString fecha = "15/03/2024";
+  QString deposito = {}, destino = {}, motivo = {}, tcOrigen = {}, cpteOrigen = {};
+  bool transferencia = false;
+  QString cuenta = "PorDefault";
+  bool acumula = false;
+  QString sql = {};
+  bool hayError = false;
+  QString tecnico = "Null";
+  QString loteFijo = {}, aduana = {}, loteOrigen = {};
+  int16_t signo = 0;
+  bool cartel = false;
+  QString vendedor = {};
+  float secuenciaFija = 0;
 };
 
 class StockDatabase : public CoreDatabase {
@@ -73,6 +100,18 @@ class StockDatabase : public CoreDatabase {
   // InicializaGrids for the voucher type, holding the lines before its entry
   // row.
   ui::FlexGrid& grilla(const QString& TC, const std::vector<Celdas>& lineas, bool diferencias = false);
+
+  // Records the grid's stock through the voucher class.
+  void registra(ui::FlexGrid& g, Registro& r);
+  // Runs accumulated statements as the caller does: the core's batch.
+  bool ejecutaLote(const QString& sql);
+  // A copy of the database as it stands, and moving the test's connection
+  // and the service to another database file.
+  QString copia(const QString& nombre);
+  void usa(const QString& otra);
+
+  // The stock rows: "TC|IdComprobante|Secuencia|IdDeposito|IdArticulo|NroLote|NroSerie|Cantidad".
+  QStringList movimientos();
 
   // A movement written straight into V_MV_STOCK, as any writer does.
   void movimiento(const QString& articulo, const QString& deposito, const QString& lote, const QString& serie,
