@@ -40,7 +40,7 @@ bool Grabacion::Cede() {
   return Paso([] { ui::DoEvents(); });
 }
 
-bool Grabacion::Graba(const QString& sentencia) {
+bool Grabacion::Graba(const QString& sentencia, int filas) {
   if (Acumula) {
     SQLTemp += QChar(13) + sentencia;
     return true;
@@ -52,9 +52,17 @@ bool Grabacion::Graba(const QString& sentencia) {
   if (!Paso([&] {
         // An entry left by an earlier statement is not this one's failure.
         errores.Clear();
-        gDB().EjecutaConsultaSQL(sentencia);
+        long escritas = -1;
+        gDB().EjecutaConsultaSQL(sentencia, &escritas);
         fallo = errores.Count() > 0;
-        if (fallo) descripcion = errores[0].Description;
+        if (fallo) {
+          descripcion = errores[0].Description;
+        } else if (filas > 0 && escritas < filas) {
+          // The service takes a text wider than its column for a warning;
+          // the database wrote nothing of the row.
+          fallo = true;
+          descripcion = QStringLiteral("El movimiento de stock no se grabó: un dato es más largo que su columna.");
+        }
       }))
     return false;
   if (fallo) {
@@ -200,7 +208,8 @@ bool Grabacion::Registra() {
             }))
           return false;
         primeraFila = false;
-        if (!Graba(insert + QStringLiteral("\r\n ") + asiento)) return false;
+        if (!Graba(insert + QStringLiteral("\r\n ") + asiento, 1 + static_cast<int>(asiento.count(u'\n'))))
+          return false;
       }
     }
   }

@@ -95,7 +95,7 @@ bool Grabacion::Descarga(QString& identidad, int16_t signo, const QString& desti
       return Paso([&] {
                renglon = RenglonInsumo(fila, identidad, signo, deposito, IdInsumo, unidad, cantidad, lote, porcentaje);
              }) &&
-             (renglon.isEmpty() || Graba(renglon));
+             (renglon.isEmpty() || Graba(renglon, 1));
     };
     if (porcentaje && !graba(QString(), QString(), 0, nullptr)) return false;
     for (const numbering::ItemStock& insumo : insumos) {

@@ -69,8 +69,10 @@ class Grabacion {
   // Lets pending events run, under the trap.
   bool Cede();
   // Accumulate mode appends the statement after a CR; immediate mode runs
-  // it at once and stops on a database error (reported). False to stop.
-  bool Graba(const QString& sentencia);
+  // it at once and stops on a database error (reported), or when fewer than
+  // `filas` rows were written (a row the database dropped without an
+  // error). False to stop.
+  bool Graba(const QString& sentencia, int filas = 0);
 
   // The deposit literal of a line: the line's column 6, else `Argumento`
   // ("ELDELGRID" standing for the configured default), else NULL.

@@ -10,7 +10,6 @@
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/FlexGrid.h"
-#include "platform/ui/Host.h"
 #include "stock/Grabacion.h"
 #include "stock/Literales.h"
 #include "vouchers/ColumnasGrillas.h"
@@ -55,7 +54,8 @@ QString Grabacion::Renglon(int fila, const Item& item) {
   const auto valor = [&](int columna) { return util.TextoANumero(celda(columna)); };
   const QString articulo = Relleno(rt::Trim(celda(a::IdArticulo)), 25);
 
-  // Composed in a list of its own: the recording yields between rows.
+  // Composed in a list of its own, without yielding: the recording yields
+  // before and after each row, never while one is half made.
   core::ListaDeCampos campos;
   const auto campo = [&](const char* nombre, const QString& literal) {
     campos.push_back({QString::fromLatin1(nombre), literal});
@@ -85,7 +85,6 @@ QString Grabacion::Renglon(int fila, const Item& item) {
   campo("IdArticulo", Texto(articulo));
   const int largo = std::min(LenDesc < 1 ? 100 : LenDesc, kAnchoDescripcion);
   campo("Descripcion", Texto(util.QuitaCaracteres(rt::Left(rt::Trim(celda(a::Descripcion)), largo), QStringLiteral("'"))));
-  ui::DoEvents();
   campo("NroLote", item.Lote.isEmpty() ? kNull : Texto(Relleno(item.Lote, 25)));
   const QString controlador = rt::Trim(celda(a::ControladoPor));
   const QString aduana = rt::Trim(celda(a::LoteAduana));
@@ -97,7 +96,6 @@ QString Grabacion::Renglon(int fila, const Item& item) {
     campo("IdOrigen", Texto(Relleno(loteOrigen.isEmpty() ? rt::Trim(LoteOrigen) : loteOrigen, 4)));
   campo("NroSerie", item.Serie.isEmpty() ? kNull : Texto(Relleno(item.Serie, 25)));
   campo("IdUnidad", CodigoONull(celda(a::IdUnidad)));
-  ui::DoEvents();
   const rt::Currency signo = rt::Currency::fromInt(signo_);
   const rt::Currency cantidad = rt::Currency::fromDouble(item.Cantidad) * signo;
   campo("Cantidad", Numero(cantidad));
