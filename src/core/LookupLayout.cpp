@@ -31,11 +31,7 @@ QByteArray field(const QString& text, int width) {
   return rt::ToWindows1252(QStringView(text).left(width)).leftJustified(width, ' ');
 }
 
-QString text(const char* bytes, int width) {
-  QString s(width, u' ');
-  for (int i = 0; i < width; ++i) s[i] = rt::Chr(static_cast<unsigned char>(bytes[i]));
-  return s;
-}
+QString text(const char* bytes, int width) { return rt::FromWindows1252(QByteArrayView(bytes, width)); }
 
 }  // namespace
 

@@ -154,7 +154,10 @@ std::optional<QString> ArmaSentenciaConsulta(const core::Lib_ClsCons3& consultas
   carryOn().run([&] { top = LimiteFilas(core::Cfg(QStringLiteral("TopConsArt"))); });
 
   if (rt::InStr(SQL, QStringLiteral("SELECT"), rt::Compare::Text) > 0) {
-    return SQL;
+    if (rt::InStr(SQL, QStringLiteral("V_MA_ARTICULOS"), rt::Compare::Text) == 0) return SQL;
+    // Articles are read with their stock.
+    return library::gUtilidades().ReemplazaTexto(SQL, QStringLiteral("V_MA_ARTICULOS"),
+                                                 QStringLiteral("VT_MA_ARTICULOS"));
   }
 
   // A layout file that is missing (deleted while the program runs) or that

@@ -106,6 +106,10 @@ TEST_F(SentenciaConsulta, EveryRouteBuildsItsStatement) {
        "SELECT TOP 1000 DESCRIPCION,CODIGO FROM MA_CUENTAS  with(nolock)  ORDER BY DESCRIPCION", "DESCRIPCION", ""},
       {"a whole statement goes as written", "select CODIGO from MA_CUENTAS where titulo = 0", "", "", "", {}, true,
        "select CODIGO from MA_CUENTAS where titulo = 0", "", ""},
+      {"a statement on articles reads the view with stock, and only that",
+       "select idarticulo from v_ma_articulos where suspendido = 0 and idarticulo <> 'XV_MA_ARTICULOS'", "", "", "",
+       {}, true, "select idarticulo from VT_MA_ARTICULOS where suspendido = 0 and idarticulo <> 'XV_MA_ARTICULOS'",
+       "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
