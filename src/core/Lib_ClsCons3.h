@@ -55,6 +55,23 @@ class Lib_ClsCons3 {
   // The column whose value is returned; "" again after every ConsultaSearch.
   QString CampoDevuelto;
 
+  // The options checked in a check list, in Valores; `Opc` are the
+  // options, each a flag character ("1" checked, anything else not) and
+  // the text. `CmpsDevueltos` is accepted and not used. Returns "".
+  QString CheckOpciones(const QString& Titulo, const std::optional<QStringList>& CmpsDevueltos,
+                        const QStringList& Opc);
+  // The text of the option chosen from a pick list; "" after a cancel.
+  QString MenuOpciones(const QString& Titulo, const QStringList& Opc);
+  // Shows the list (or tree) window over `SQL`, a table or view name or a
+  // whole statement. A null pointer plays an omitted argument. The
+  // caller's CmpsDevueltos comes back as no collection; CampoBusqueda is
+  // written back when the service chooses it; Where comes back in
+  // parentheses.
+  void ConsultaSearch(QString SQL, std::optional<QStringList>* CmpsDevueltos = nullptr,
+                      const QString& Clave = QString(), QString* CampoBusqueda = nullptr, QString* Where = nullptr,
+                      const QString& SentenciaOpcional = QString(), bool TreeView = false,
+                      const QString& ValoresDefault = QString());
+
   // The LIKE-search setting handed to the list window (key UsaConsultaLike).
   bool CfgUsaConsultaLike() const { return gCfgUsaConsultaLike; }
 
