@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "data_access/LookupSql.h"
+#include "lookup/Lib_FrmCons3Tree.h"
 #include "support/Printers.h"
 #include "support/QueryPlan.h"
 
@@ -49,6 +50,13 @@ TEST_F(QueryPlans, TheStockOfEachArticleIsOneIndexSeek) {
       "ORDER BY DESCRIPCION");
   EXPECT_TRUE(plan.contains("SEARCH s USING INDEX IX_STK_SALDOS_UNIDADES (IDARTICULO=? AND EQUIVALENCIA=?)"))
       << plan.toStdString();
+  EXPECT_FALSE(plan.contains("TEMP B-TREE")) << plan.toStdString();
+}
+
+TEST_F(QueryPlans, EachFamilysParentIsSoughtThroughTheIndex) {
+  const QString plan = planOf(lookup::SentenciaFamilias());
+  EXPECT_TRUE(plan.contains("SCAN b USING INDEX sqlite_autoindex_V_TA_FAMILIAS_1")) << plan.toStdString();
+  EXPECT_TRUE(plan.contains("SEARCH a USING COVERING INDEX sqlite_autoindex_V_TA_FAMILIAS_1 (IdFamilia<?)")) << plan.toStdString();
   EXPECT_FALSE(plan.contains("TEMP B-TREE")) << plan.toStdString();
 }
 
