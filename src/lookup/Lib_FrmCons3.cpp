@@ -51,20 +51,21 @@ Lib_FrmCons3::Lib_FrmCons3() : ui::Form("Lib_FrmCons3") {
   KeyPreview = true;
   Move(0, 0, 7260 + nonClientWidth(), 4530 + nonClientHeight());
 
-  picFields.Move(0, 0, 7260, 3800);
-  CmbSearch(0).Move(0, 0, 1440, 315);
+  // Where the first layout (Form_Resize) finds them; it sets the rest.
+  picFields.Move(0, 0, 7260, 3885);
+  CmbSearch(0).Move(0, 30, 1440, 315);
   CmbSearch(0).ToolTipText = "F5 realiza nueva busqueda";
-  ListView1.Move(0, 360, 7240, 2600);
-  HScroll1.Move(0, 3420, 7140, 255);
-  Frame1.Move(0, 3880, 7260, 600);
+  ListView1.Move(0, 375, 7240, 2745);
+  HScroll1.Move(0, 3510, 7140, 255);
+  Frame1.Move(0, 3945, 7260, 540);
   CmdAceptar.Caption = "&Aceptar";
   CmdAceptar.Default = true;
-  CmdAceptar.Move(100, 180, 1695, 375);
+  CmdAceptar.Move(100, 90, 1695, 375);
   CmdCancelar.Caption = "&Cancelar";
   CmdCancelar.Cancel = true;
-  CmdCancelar.Move(2780, 180, 1695, 375);
+  CmdCancelar.Move(2780, 90, 1695, 375);
   CmdNueva.Caption = "&Nueva Busqueda";
-  CmdNueva.Move(5415, 180, 1695, 375);
+  CmdNueva.Move(5415, 90, 1695, 375);
 
   CmdAceptar.Click = [this] { CmdAceptar_Click(); };
   CmdCancelar.Click = [this] { CmdCancelar_Click(); };

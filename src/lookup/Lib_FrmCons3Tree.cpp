@@ -115,26 +115,30 @@ void Lib_FrmCons3Tree::empiezaArbol() {
   claves_.insert(kRaiz.toCaseFolded());
 }
 
-bool Lib_FrmCons3Tree::agregaNodo(const QString& padre, const QString& codigo, const QString& descripcion,
-                                  const QString& rutina) {
-  rt::StepRunner steps = conDialogo(rutina);
-  const QString clave = kRaiz + codigo;
-  // Ignore skips the row.
-  if (!steps.run([&] {
-        TreeV.Nodes.Add(padre, ui::TreeView::tvwChild, clave, codigo + QStringLiteral(" - ") + descripcion);
-        claves_.insert(clave.toCaseFolded());
-      }))
-    return false;
-  return true;
+void Lib_FrmCons3Tree::ArmarTreeVFamilias() {
+  llena(QStringLiteral("ArmarTreeVFamilias"), SentenciaFamilias(), [](ado::Recordset& rs, const QString&) {
+    const rt::Variant pariente = rs.Fields(2).Value();
+    return pariente.isNull() ? kRaiz : kRaiz + pariente.toString();
+  });
 }
 
-void Lib_FrmCons3Tree::ArmarTreeVFamilias() {
-  const QString rutina = QStringLiteral("ArmarTreeVFamilias");
+void Lib_FrmCons3Tree::ArmarTreeVAutomatico() {
+  llena(QStringLiteral("ArmarTreeVAutomatico"), SQL, [this](ado::Recordset&, const QString& codigo) {
+    // The longest key already in the tree that begins the new one; the
+    // root begins every key.
+    const QString clave = (kRaiz + codigo).toCaseFolded();
+    for (qsizetype largo = clave.size() - 1; largo > 1; --largo)
+      if (claves_.contains(clave.left(largo))) return clave.left(largo);
+    return kRaiz;
+  });
+}
+
+void Lib_FrmCons3Tree::llena(const QString& rutina, const QString& sentencia, const PadreDe& padreDe) {
   rt::StepRunner steps = conDialogo(rutina);
   data_access::DB_Dll& db = data_access::gDB();
   ado::Recordset rs;
   if (!steps.run([&] { empiezaArbol(); })) return;
-  if (!steps.run([&] { SQL = SentenciaFamilias(); })) return;
+  if (!steps.run([&] { SQL = sentencia; })) return;
   if (!steps.run([&] { db.AbrirRecordset(SQL, rs, &db.gCnn); })) return;
   if (rs.State() != ado::adStateOpen) return;
   while (!rs.EOF()) {
@@ -142,40 +146,16 @@ void Lib_FrmCons3Tree::ArmarTreeVFamilias() {
     if (!steps.run([&] {
           codigo = texto(rs, 0);
           descripcion = texto(rs, 1);
-          const rt::Variant pariente = rs.Fields(2).Value();
-          padre = pariente.isNull() ? kRaiz : kRaiz + pariente.toString();
+          padre = padreDe(rs, codigo);
         }))
       return;
-    if (!agregaNodo(padre, codigo, descripcion, rutina)) return;
-    if (!steps.run([&] { rs.MoveNext(); })) return;
-  }
-  db.CierraRecordset(rs);
-}
-
-void Lib_FrmCons3Tree::ArmarTreeVAutomatico() {
-  const QString rutina = QStringLiteral("ArmarTreeVAutomatico");
-  rt::StepRunner steps = conDialogo(rutina);
-  data_access::DB_Dll& db = data_access::gDB();
-  ado::Recordset rs;
-  if (!steps.run([&] { empiezaArbol(); })) return;
-  if (!steps.run([&] { db.AbrirRecordset(SQL, rs, &db.gCnn); })) return;
-  if (rs.State() != ado::adStateOpen) return;
-  while (!rs.EOF()) {
-    QString codigo, descripcion, padre = kRaiz;
+    // Ignore skips the row.
     if (!steps.run([&] {
-          codigo = texto(rs, 0);
-          descripcion = texto(rs, 1);
+          const QString clave = kRaiz + codigo;
+          TreeV.Nodes.Add(padre, ui::TreeView::tvwChild, clave, codigo + QStringLiteral(" - ") + descripcion);
+          claves_.insert(clave.toCaseFolded());
         }))
       return;
-    // The longest key already in the tree that begins the new one; the
-    // root begins every key.
-    const QString clave = (kRaiz + codigo).toCaseFolded();
-    for (qsizetype largo = clave.size() - 1; largo > 1; --largo)
-      if (claves_.contains(clave.left(largo))) {
-        padre = clave.left(largo);
-        break;
-      }
-    if (!agregaNodo(padre, codigo, descripcion, rutina)) return;
     if (!steps.run([&] { rs.MoveNext(); })) return;
   }
   db.CierraRecordset(rs);

@@ -10,8 +10,10 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
+#include "platform/ado/Recordset.h"
 #include "platform/runtime/Variant.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ControlArray.h"
@@ -72,8 +74,10 @@ class Lib_FrmCons3Tree : public ui::Form {
   void ArmarTreeVAutomatico();
   // The tree cleared, with its root alone.
   void empiezaArbol();
-  // Adds a row's node under `padre`; the dialog decides about a failure.
-  bool agregaNodo(const QString& padre, const QString& codigo, const QString& descripcion, const QString& rutina);
+  // The tree of the rows of `sentencia` (code, description), each under the
+  // node whose key `padreDe` gives; failures go to the dialog under `rutina`.
+  using PadreDe = std::function<QString(ado::Recordset& rs, const QString& codigo)>;
+  void llena(const QString& rutina, const QString& sentencia, const PadreDe& padreDe);
   bool esFamilias() const;
 
   QString SentenciaBase;
