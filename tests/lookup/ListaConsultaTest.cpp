@@ -3,6 +3,8 @@
 // reads back.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "LookupFixture.h"
 #include "core/CoreState.h"
 #include "lookup/Lib_FrmCons3.h"
@@ -11,6 +13,7 @@
 #include "platform/ui/Operator.h"
 #include "platform/ui/ScriptedHost.h"
 #include "support/Printers.h"
+#include "support/SuiteDatabase.h"
 
 namespace {
 
@@ -356,6 +359,81 @@ TEST_F(ListaConsulta, WithoutStockColumnsOrTheSwitchRowsKeepTheirColour) {
     ui::op::click(f.CmdCancelar);
   });
   consultas().ConsultaSearch("SELECT DESCRIPCION, PUNTOPEDIDO, Stock FROM V_MA_ARTICULOS");
+}
+
+}  // namespace
+
+namespace {
+
+class VentanaLista : public lookup_tests::LookupDatabase {
+ protected:
+  // Shows a window over `sql` and hands it to `mira` while it is open.
+  void muestra(const QString& sql, const std::function<void(Lib_FrmCons3&)>& mira,
+               const std::function<void(Lib_FrmCons3&)>& prepara = nullptr) {
+    Lib_FrmCons3 f;
+    f.SQL = sql;
+    if (prepara) prepara(f);
+    host.onModal<Lib_FrmCons3>("Lib_FrmCons3", [&](Lib_FrmCons3& w) {
+      mira(w);
+      ui::op::click(w.CmdCancelar);
+    });
+    f.Show(ui::vbModal);
+    f.Unload();
+  }
+};
+
+TEST_F(VentanaLista, TheWindowIsAsWideAsItsColumnsAndNeverWiderThanTheScreen) {
+  articulo("GAS001", "Coca-Cola 500 ml");
+  muestra("SELECT IDARTICULO, PUNTOPEDIDO FROM V_MA_ARTICULOS", [](Lib_FrmCons3& f) {
+    const int total = (25 + 12) * f.TextWidth("X");
+    EXPECT_EQ(f.Width(), total + 360 + 280);
+    EXPECT_EQ(f.HScroll1.Max(), static_cast<int>(std::lround((total + 360 + 480) * 0.6)));
+    EXPECT_EQ(f.CmbSearch(1).Width(), 12 * f.TextWidth("X") - 50);
+  });
+  muestra("SELECT DESCRIPCION, DESCRIPCION AS D2, DESCRIPCION AS D3 FROM V_MA_ARTICULOS",
+          [](Lib_FrmCons3& f) { EXPECT_EQ(f.Width(), ui::Screen().Width - 480); });
+}
+
+TEST_F(VentanaLista, PriceColumnsOfArticlesTakeTheirListNamesAndOtherColumnsWidenOnRequest) {
+  key("NOM_PCLASE2", "Mayorista");
+  testing_support::DefineInDatabase(
+      path, "CREATE VIEW STK_MA_ARTICULOS AS SELECT IDARTICULO, 1.5 AS PRECIO2, 2.5 AS precio9 FROM V_MA_ARTICULOS");
+  articulo("GAS001", "Coca-Cola 500 ml");
+  muestra("SELECT IDARTICULO, PRECIO2, precio9 FROM STK_MA_ARTICULOS", [](Lib_FrmCons3& f) {
+    EXPECT_EQ(f.ListView1.ColumnHeaders(2).Text(), "Mayorista");
+    EXPECT_EQ(f.ListView1.ColumnHeaders(3).Text(), "precio9");
+  });
+  muestra(
+      "SELECT CODIGO FROM TA_CCOSTO",
+      [](Lib_FrmCons3& f) { EXPECT_EQ(f.ListView1.ColumnHeaders(1).Width(), (9 + 10) * f.TextWidth("X")); },
+      [](Lib_FrmCons3& f) { f.ValoresDefault = "@10"; });
+}
+
+TEST_F(VentanaLista, TheAuxiliaryServiceIsReadOnlyWhenItsCallerConnectedIt) {
+  articulo("GAS001", "Coca-Cola 500 ml");
+  const auto usaAuxiliar = [](Lib_FrmCons3& f) { f.UsarUDBC = true; };
+  muestra("SELECT IDARTICULO FROM V_MA_ARTICULOS",
+          [](Lib_FrmCons3& f) { EXPECT_EQ(f.ListView1.ListItems.Count(), 1) << "not connected: the shared service"; },
+          usaAuxiliar);
+
+  const QString otra = testing_support::NewSuiteDatabase(folder, "otra.db");
+  testing_support::DefineInDatabase(otra, "INSERT INTO V_MA_ARTICULOS (IDARTICULO) VALUES ('X1'), ('X2')");
+  data_access::DB_Dll& auxiliar = core::gDBAuxiliar();
+  auxiliar.gServidor = "sqlite";
+  auxiliar.gDBName = otra;
+  auxiliar.gUsuario = "admin";
+  auxiliar.OpenServerADODB();
+  ASSERT_TRUE(auxiliar.gOpenFlag);
+  Lib_FrmCons3 f;
+  f.SQL = "SELECT IDARTICULO FROM V_MA_ARTICULOS";
+  f.UsarUDBC = true;
+  host.onModal<Lib_FrmCons3>("Lib_FrmCons3", [](Lib_FrmCons3& w) {
+    EXPECT_EQ(filas(w.ListView1), QStringList({"X1", "X2"}));
+    ui::op::click(w.CmdCancelar);
+  });
+  f.Show(ui::vbModal);
+  f.Unload();
+  EXPECT_FALSE(f.UsarUDBC) << "unloading switches it off";
 }
 
 }  // namespace
