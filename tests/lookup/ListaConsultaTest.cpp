@@ -132,6 +132,21 @@ TEST_F(ListaConsulta, AColumnNameThatMatchesNoColumnReturnsNothing) {
   EXPECT_EQ(consultas().ValorDevuelto, rt::Variant("Sprite 500 ml"));
 }
 
+TEST_F(ListaConsulta, ALayoutToConfigureShowsNoWindowAndLeavesTheRequestAsItWas) {
+  layouts({{"UNA", "T_UNA", "|CODIGO|", ""}});
+  host.answer(ui::mb::Ok, "Debe configurar la consulta para esta tabla");
+  consultas().Checks = true;
+  consultas().CampoDevuelto = "CODIGO";
+  std::optional<QStringList> cmps = QStringList{"CODIGO"};
+  QString where = "A = 1";
+  consultas().ConsultaSearch("T_UNA", &cmps, "", nullptr, &where);
+  EXPECT_TRUE(host.shownForms().empty());
+  EXPECT_TRUE(consultas().Checks);
+  EXPECT_EQ(consultas().CampoDevuelto, "CODIGO");
+  EXPECT_EQ(cmps, std::optional<QStringList>(QStringList{"CODIGO"}));
+  EXPECT_EQ(where, " (A = 1) ");
+}
+
 TEST_F(ListaConsulta, AnEmptyResultReturnsNothing) {
   consultas().CampoDevuelto = "CODIGO";
   enLaLista([](Lib_FrmCons3& f) {
