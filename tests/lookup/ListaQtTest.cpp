@@ -12,17 +12,13 @@
 #include "LookupFixture.h"
 #include "core/CoreState.h"
 #include "platform/qt/QtHost.h"
+#include "support/QtChild.h"
 #include "support/Printers.h"
 #include "support/QtApplication.h"
 
 namespace {
 
-template <class W>
-W& child(QWidget& window, const char* name) {
-  W* w = window.findChild<W*>(QString::fromLatin1(name));
-  if (!w) throw std::runtime_error(std::string("no widget ") + name);
-  return *w;
-}
+using testing_support::child;
 
 class ListaEnPantalla : public lookup_tests::LookupDatabase {
  protected:
