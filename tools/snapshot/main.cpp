@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "ControlsSample.h"
+#include "VoucherSample.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
 #include "core/library/Library.h"
@@ -117,6 +118,7 @@ int main(int argc, char** argv) {
   });
 
   ok &= captureControlsSample(folder, capture);
+  ok &= captureVoucherSamples(folder, capture);
 
   library::Cartel& cartel = library::gCartel();
   cartel.Muestra(QStringLiteral("Generando comprobantes"), 0);
