@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "ControlsSample.h"
+#include "ListsSample.h"
 #include "VoucherSample.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
@@ -116,6 +117,7 @@ int main(int argc, char** argv) {
         "restante:2,5 Min. (Promedio minuto: 120 )");
     ventana.Show(ui::vbModal);
   });
+  ok &= capture(folder, QStringLiteral("frmListas"), snapshot::ShowListsSample);
 
   ok &= captureControlsSample(folder, capture);
   ok &= captureVoucherSamples(folder, capture);
