@@ -82,6 +82,10 @@ void LlenaComprobantes(ado::Connection& cn) {
                         a.pesable ? QStringLiteral("1") : QStringLiteral("0"), codigo));
   }
 
+  // The article column is titled as the firm names its goods.
+  SiFalta(cn, "TA_CONFIGURACION", "CLAVE = 'NombreArticulos'",
+          "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('NombreArticulos', 'ARTÍCULO')");
+
   // The supplier's own numbers in its purchase price list.
   const char* const lista[][3] = {{"DETERGENTE", "PRV-7788", "UN"}, {"SERVILLETA", "PRV-5512", "CAJ"}};
   for (const auto& [articulo, numero, unidad] : lista)
@@ -98,7 +102,8 @@ std::vector<ReferenciaDemo> ReferenciasDemo() {
       {QStringLiteral("17791234000014"), QStringLiteral("DUN de la caja"), {}, {}},
       {QStringLiteral("7791234000031"), QStringLiteral("código de barras alternativo"), {}, {}},
       {QStringLiteral("3*HARINA-000"), QStringLiteral("cantidad y código"), {}, {}},
-      {QStringLiteral("20451"), QStringLiteral("artículo pesable"), {}, {}},
+      {QStringLiteral("20451"), QStringLiteral("código de dígitos"), {}, {}},
+      {QStringLiteral("2020451015006"), QStringLiteral("etiqueta de balanza (1,5 kg)"), {}, {}},
       {QStringLiteral("PRV-7788"), QStringLiteral("número del proveedor en su lista"), QString::fromUtf8(kProveedor),
        QStringLiteral("1")},
       {QStringLiteral("MOL-0001"), QStringLiteral("código del proveedor"), QString::fromUtf8(kProveedor), {}},

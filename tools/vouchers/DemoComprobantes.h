@@ -2,7 +2,8 @@
 // The demo rows of the voucher windows: voucher types of the three
 // families, rubros and article types, articles with barcodes, a DUN,
 // alternative barcodes, a weighed article and supplier codes, and a
-// purchase price list with the supplier's numbers. Each row goes in only
+// purchase price list with the supplier's numbers, and the title of the
+// article column. Each row goes in only
 // when missing, so other demo rows and the import's are left as they are.
 #include <QString>
 #include <vector>

@@ -2,6 +2,8 @@
 
 #include "DemoComprobantes.h"
 #include "core/BuscaArticulo.h"
+#include "core/CoreState.h"
+#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
@@ -26,7 +28,7 @@ struct LineaDeMuestra {
 };
 const LineaDeMuestra kLineas[] = {{"2*ACEITE-OLIVA", "5200", false}, {"7791234000024", "650", false},
                                   {"17791234000014", "5200", false}, {"3*HARINA-000", "900", false},
-                                  {"1,5*20451", "8900", false},      {"DETERGENTE", "2100", false},
+                                  {"2020451015006", "8900", false},  {"DETERGENTE", "2100", false},
                                   {"PRV-7788", "1900", true},        {"2*MOL-0001", "850", true}};
 
 // The width of every column a grid shows, with room for its border and a
@@ -46,6 +48,10 @@ void Fila(ui::FlexGrid& g, std::initializer_list<std::pair<int, QString>> celdas
 }  // namespace
 
 VentanaComprobante::VentanaComprobante() : ui::Form(QStringLiteral("frmComprobanteDemo")) {
+  // The demo's scale labels: a skipped digit, five of article code, the
+  // weight in grams.
+  core::gCore().gMascaraBalanza = QStringLiteral("0CCCCCQQQQQ");
+  core::gCore().gDecimalesBalanza = QStringLiteral("3");
   BorderStyle = 3;
   lblTipo.Caption = QStringLiteral("Comprobante:");
   cboTipo.Style = ui::ComboBox::DropdownList;
@@ -95,8 +101,15 @@ void VentanaComprobante::Muestra(const QString& TC) {
   for (const LineaDeMuestra& l : kLineas) {
     if (l.soloCompras && !rt::EqualsText(TC, QStringLiteral("FCC"))) continue;
     if (!AgregaArticulo(QString::fromUtf8(l.referencia)) || stock) continue;
+    // The line's amounts, as a voucher form works them out.
     const int fila = MSFlexGrid2.Rows() - 2;
-    MSFlexGrid2.setTextMatrix(fila, a::Importe, QString::fromUtf8(l.importe));
+    library::Utilidades& util = library::gUtilidades();
+    const rt::Currency importe = util.TextoANumero(QString::fromUtf8(l.importe));
+    const rt::Currency total = importe * util.TextoANumero(MSFlexGrid2.TextMatrix(fila, a::Cantidad));
+    MSFlexGrid2.setTextMatrix(fila, a::Importe, rt::FormatNumber(importe, QStringLiteral("0.00")));
+    MSFlexGrid2.setTextMatrix(fila, a::Total, rt::FormatNumber(total, QStringLiteral("0.00")));
+    MSFlexGrid2.setTextMatrix(fila, a::TotalConImpuestos, rt::FormatNumber(total, QStringLiteral("0.00")));
+    MSFlexGrid2.setTextMatrix(fila, a::Impuestos, QStringLiteral("0,00"));
   }
   lblResultado.Caption = QString();
   ubica();
