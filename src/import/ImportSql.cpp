@@ -4,6 +4,7 @@
 
 #include "core/library/Library.h"
 #include "data_access/LookupSql.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/runtime/Text.h"
 
 namespace importacion::sql {
@@ -38,19 +39,22 @@ QString BorraAsientos() { return QStringLiteral("DELETE MV_ASIENTOS"); }
 
 QString CadenaConexionOrigen(const QString& Extension, const QString& Carpeta, const QString& Ruta) {
   const auto es = [&](const char* tipo) { return rt::EqualsText(Extension, QString::fromLatin1(tipo)); };
-  if (es("txt")) return QStringLiteral("DRIVER={Microsoft Text Driver (*.txt; *.csv)};DBQ=") + Carpeta + u';';
+  // A ";" in a folder would end the value and open another folder.
+  const QString carpeta = ado::ConnectionStringValue(Carpeta), ruta = ado::ConnectionStringValue(Ruta);
+  if (es("txt")) return QStringLiteral("DRIVER={Microsoft Text Driver (*.txt; *.csv)};DBQ=") + carpeta + u';';
   if (es("db"))
-    return QStringLiteral("DRIVER=SQLite3 ODBC Driver;Database=") + Ruta +
+    return QStringLiteral("DRIVER=SQLite3 ODBC Driver;Database=") + ruta +
            QStringLiteral(";LongNames=0;Timeout=1000;NoTXN=0;SyncPragma=NORMAL;StepAPI=0;");
   if (es("xls"))
-    return QStringLiteral("Driver={Microsoft Excel Driver (*.xls)};DriverId=790;Dbq=") + Ruta +
-           QStringLiteral(";DefaultDir=") + Carpeta + u';';
+    return QStringLiteral("Driver={Microsoft Excel Driver (*.xls)};DriverId=790;Dbq=") + ruta +
+           QStringLiteral(";DefaultDir=") + carpeta + u';';
   if (es("dbf"))
-    return QStringLiteral("Provider=vfpoledb.1;Data Source=") + library::gUtilidades().NormalizaCarpeta(Carpeta) +
+    return QStringLiteral("Provider=vfpoledb.1;Data Source=") +
+           ado::ConnectionStringValue(library::gUtilidades().NormalizaCarpeta(Carpeta)) +
            QStringLiteral(";Collating Sequence=general");
   // The password of a Jet source is always empty.
   if (es("mdb"))
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + Ruta +
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + ruta +
            QStringLiteral(";Jet OLEDB:Database Password=;");
   return QString();
 }
@@ -90,6 +94,25 @@ QString CuentasDesdePrefijo(const QString& Prefijo) {
   const QString prefijo = rt::Trim(Prefijo);
   return QStringLiteral("select * from ma_cuentas where substring(codigo,1,") + QString::number(prefijo.size()) +
          QStringLiteral(") >= ") + Quoted(Prefijo) + QStringLiteral(" order by codigo");
+}
+
+namespace {
+QString esCliente(const QString& Archivo, const QString& Codigo, int Orden) {
+  return QStringLiteral("Archivo = ") % Quoted(Archivo) % QStringLiteral(" AND Codigo = ") % Quoted(Codigo) %
+         QStringLiteral(" AND Orden = ") % QString::number(Orden);
+}
+}  // namespace
+
+QString ClienteImportado(const QString& Archivo, const QString& Codigo, int Orden) {
+  return QStringLiteral("SELECT * FROM AUX_CLIENTES_IMPORTADOS WHERE ") % esCliente(Archivo, Codigo, Orden);
+}
+
+QString OlvidaCuenta(const QString& Cuenta) {
+  return QStringLiteral("DELETE FROM AUX_CLIENTES_IMPORTADOS WHERE Cuenta = ") % Quoted(rt::Trim(Cuenta));
+}
+
+QString OlvidaCuenta(const QString& Cuenta, const QString& Archivo, const QString& Codigo, int Orden) {
+  return OlvidaCuenta(Cuenta) % QStringLiteral(" AND NOT (") % esCliente(Archivo, Codigo, Orden) % u')';
 }
 
 }  // namespace importacion::sql

@@ -36,5 +36,11 @@ QString InsertaEjercicio(int Periodo);
 QString CuentaPorCodigo(const QString& Codigo);
 QString DatosClientePorCodigo(const QString& Codigo);
 QString CuentasDesdePrefijo(const QString& Prefijo);
+// The row of AUX_CLIENTES_IMPORTADOS of one customer of a source file.
+QString ClienteImportado(const QString& Archivo, const QString& Codigo, int Orden);
+// Deletes the rows that give the account to a customer; with a customer
+// given, to any other customer.
+QString OlvidaCuenta(const QString& Cuenta);
+QString OlvidaCuenta(const QString& Cuenta, const QString& Archivo, const QString& Codigo, int Orden);
 
 }  // namespace importacion::sql

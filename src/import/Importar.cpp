@@ -6,6 +6,7 @@
 #include "core/Startup.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "import/Avance.h"
 #include "import/ImportSql.h"
 #include "platform/runtime/ProgramEnd.h"
 #include "platform/runtime/Text.h"
@@ -148,7 +149,7 @@ void Importar::cmdImportar_Click() {
   } else if (chkTabla(1).Value != 0) {
     QString ruta = carpeta + QStringLiteral("TXCLI.DBF");
     ConectarProveedor(ruta);
-    ImportaClientes();
+    ImportaClientes(ruta);
     cierraOrigen();
   }
 }
@@ -172,6 +173,12 @@ ado::Connection& Importar::conexionOrigen() {
 
 QString Importar::cuentaPorTag(const QString& tag) const {
   return txtFields(library::gControles().IndicePorTag(tag, txtFields)).Text;
+}
+
+void Importar::muestraCuentas(Avance& avance, ado::Recordset& origen, long leidos, long grabados, long errores) {
+  // Before each record the label shows the counts without it; at the end
+  // it shows them all. An empty table leaves the label as it was.
+  if (leidos > 0) LblDetalle.Caption = avance.Texto(leidos, origen.RecordCount(), grabados, errores);
 }
 
 void Importar::cierraOrigen() {

@@ -16,6 +16,8 @@
 
 namespace importacion {
 
+class Avance;
+
 class Importar : public ui::Form {
  public:
   Importar();
@@ -50,14 +52,18 @@ class Importar : public ui::Form {
   void ImportaFacturacion(const QString& Tabla);
   // Makes sure the fiscal years 0 and 1 exist.
   void ValidaEjercicio();
-  // The customers TXCLI of the open source into accounts.
-  void ImportaClientes();
+  // The customers TXCLI of the open source into accounts; `Tabla`, the
+  // source file's path, names it where a record is rejected and tells its
+  // customers from those of other files.
+  void ImportaClientes(const QString& Tabla);
 
  private:
   ado::Connection& conexionOrigen();
   // The text of the account box carrying `tag`.
   QString cuentaPorTag(const QString& tag) const;
   void cierraOrigen();
+  // The counts of the run as the progress label shows them at its end.
+  void muestraCuentas(Avance& avance, ado::Recordset& origen, long leidos, long grabados, long errores);
 
   bool cancelado_ = false;
   bool importando_ = false;
