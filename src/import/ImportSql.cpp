@@ -59,6 +59,44 @@ QString CadenaConexionOrigen(const QString& Extension, const QString& Carpeta, c
   return QString();
 }
 
+namespace {
+// The lock, the same for every program instance: SQL Server's resource,
+// Oracle's lock number.
+const QString kBloqueo = QStringLiteral("'importar_tavernix'");
+const QString kBloqueoOracle = QStringLiteral("7148");
+const QString kOcupado = QStringLiteral("'Otra importacion esta grabando en esta base de datos.'");
+}  // namespace
+
+QString PruebaEscritura() { return QStringLiteral("INSERT INTO AUX_ERR (Proceso) VALUES ('importar_tavernix')"); }
+
+QString TomaBloqueoServidor(bool Oracle) {
+  if (Oracle)
+    return QStringLiteral("DECLARE r INTEGER; BEGIN r := DBMS_LOCK.REQUEST(id => ") % kBloqueoOracle %
+           QStringLiteral(", lockmode => DBMS_LOCK.X_MODE, timeout => 0, release_on_commit => FALSE); "
+                          "IF r NOT IN (0, 4) THEN RAISE_APPLICATION_ERROR(-20000, ") %
+           kOcupado % QStringLiteral("); END IF; END;");
+  return QStringLiteral("DECLARE @Resultado int\r\nEXEC @Resultado = sp_getapplock @Resource = ") % kBloqueo %
+         QStringLiteral(", @LockMode = 'Exclusive', @LockOwner = 'Session', @LockTimeout = 0\r\n"
+                        "IF @Resultado < 0 RAISERROR(") %
+         kOcupado % QStringLiteral(", 16, 1)");
+}
+
+QString LiberaBloqueoServidor(bool Oracle) {
+  if (Oracle)
+    return QStringLiteral("DECLARE r INTEGER; BEGIN r := DBMS_LOCK.RELEASE(id => ") % kBloqueoOracle %
+           QStringLiteral("); END;");
+  return QStringLiteral("EXEC sp_releaseapplock @Resource = ") % kBloqueo % QStringLiteral(", @LockOwner = 'Session'");
+}
+
+QString TitularBloqueoServidor() {
+  return QStringLiteral("SELECT TOP 1 s.host_name, s.login_name, s.login_time FROM sys.dm_tran_locks l "
+                        "INNER JOIN sys.dm_exec_sessions s ON s.session_id = l.request_session_id "
+                        "WHERE l.resource_type = 'APPLICATION' AND l.request_owner_type = 'SESSION' "
+                        "AND l.resource_description LIKE '%importar_tavernix%' AND l.request_session_id <> @@SPID");
+}
+
+QString AseguraEnDisco() { return QStringLiteral("CHECKPOINT"); }
+
 QString LeeFacturacion() { return QStringLiteral("Select * from TXFAC "); }
 QString LeeClientes() { return QStringLiteral("Select * from TXCLI "); }
 

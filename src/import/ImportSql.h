@@ -17,6 +17,20 @@ QString DeshabilitaTriggers();
 QString HabilitaTriggers();
 QString BorraAsientos();
 
+// ---- A run's hold on the suite database (CorridaExclusiva).
+// A row of AUX_ERR, inserted only to be rolled back: the database takes writes.
+QString PruebaEscritura();
+// The session's lock on a server database, SQL Server's application lock
+// or Oracle's user lock: refused with error 50000 (ORA-20000) while another
+// session holds it.
+QString TomaBloqueoServidor(bool Oracle);
+QString LiberaBloqueoServidor(bool Oracle);
+// SQL Server: computer, login and connection time of the other session
+// that holds the lock.
+QString TitularBloqueoServidor();
+// What the database has committed is made durable.
+QString AseguraEnDisco();
+
 // ---- Sources. The connection string of a source file by its extension
 // (any case): "" for a kind that is not opened.
 QString CadenaConexionOrigen(const QString& Extension, const QString& Carpeta, const QString& Ruta);

@@ -297,6 +297,7 @@ void Importar::ImportaClientes(const QString& Tabla) {
   origen.run([&] {
     if (rs.State() != ado::adStateClosed) muestraCuentas(avance, rs, leidos, grabados, fallidos);
   });
+  aseguraGrabado();
   ui::MsgBox(QStringLiteral("Proceso Finalizado"), ui::mb::OkOnly);
 }
 

@@ -212,6 +212,7 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
   }
 
   if (!steps.run([&] { muestraCuentas(avance, rs, leidos, grabados, fallidos); })) return;
+  aseguraGrabado();
   if (cancelado_) {
     lblTabla.Caption = lblTabla.Caption() + QStringLiteral(" ---> CANCELADO ");
     LblDetalle.Caption = LblDetalle.Caption() + QStringLiteral(" ---> CANCELADO ");
