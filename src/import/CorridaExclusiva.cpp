@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "core/CoreState.h"
+#include "core/Formatting.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "import/ImportSql.h"
@@ -64,7 +65,8 @@ std::optional<QString> rechazaEscrituras() {
   std::optional<QString> motivo;
   try {
     cn.BeginTrans();
-    cn.Execute(sql::PruebaEscritura());
+    cn.Execute(sql::PruebaEscritura(rt::FormatDate(rt::Now(), core::FormatoFechaHora()),
+                                    library::gInfoSistema().NombrePC(), gDB().gUsuario));
   } catch (const rt::Error& e) {
     motivo = errorDe(e).Description;
   }

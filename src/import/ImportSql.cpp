@@ -5,6 +5,7 @@
 #include "core/library/Library.h"
 #include "data_access/LookupSql.h"
 #include "platform/ado/ConnectionString.h"
+#include "platform/runtime/Environment.h"
 #include "platform/runtime/Text.h"
 
 namespace importacion::sql {
@@ -67,7 +68,11 @@ const QString kBloqueoOracle = QStringLiteral("7148");
 const QString kOcupado = QStringLiteral("'Otra importacion esta grabando en esta base de datos.'");
 }  // namespace
 
-QString PruebaEscritura() { return QStringLiteral("INSERT INTO AUX_ERR (Proceso) VALUES ('importar_tavernix')"); }
+QString PruebaEscritura(const QString& Fecha, const QString& PC, const QString& Usuario) {
+  return QStringLiteral("INSERT INTO AUX_ERR (Proceso,Fecha,Error,Descripcion,SQL,PC,Usuario) VALUES (") %
+         Quoted(rt::ExecutableName()) % u',' % Quoted(Fecha) % QStringLiteral(",0,'','',") % Quoted(PC) % u',' %
+         Quoted(Usuario) % u')';
+}
 
 QString TomaBloqueoServidor(bool Oracle) {
   if (Oracle)

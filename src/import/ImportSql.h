@@ -18,8 +18,9 @@ QString HabilitaTriggers();
 QString BorraAsientos();
 
 // ---- A run's hold on the suite database (CorridaExclusiva).
-// A row of AUX_ERR, inserted only to be rolled back: the database takes writes.
-QString PruebaEscritura();
+// A row of AUX_ERR as the import writes one, inserted only to be rolled
+// back: the database takes writes. `Fecha` as "dd/mm/yy hh:mm".
+QString PruebaEscritura(const QString& Fecha, const QString& PC, const QString& Usuario);
 // The session's lock on a server database, SQL Server's application lock
 // or Oracle's user lock: refused with error 50000 (ORA-20000) while another
 // session holds it.
