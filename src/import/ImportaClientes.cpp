@@ -111,7 +111,7 @@ bool cuentasPropias(ado::Connection& origen, ado::Recordset& rs, std::optional<Q
 // The customer's account code: its number's, unless an earlier record of
 // the run wrote that account; otherwise the one an earlier run gave this
 // customer, or a free one: never one of the run's nor one that another
-// customer of the source claims. `Recordada` tells that the code is to be
+// customer of the source claims. `recordada` tells that the code is to be
 // remembered for the customer; nullopt when no code is left.
 std::optional<QString> cuentaDelCliente(const Cliente& c, const ClienteDeOrigen& origen, const QSet<QString>& escritas,
                                         const QSet<QString>& propias, bool& recordada) {

@@ -55,7 +55,7 @@ bool esElMismo(const ComprobanteGuardado& g, const FacturaTavernix& f) {
 }
 
 QString datos(const QDateTime& fecha, const QString& cuenta, const rt::Variant& total) {
-  return rt::DateText(fecha) + QStringLiteral(", cuenta ") + rt::Trim(cuenta) + QStringLiteral(", importe ") +
+  return (fecha.isValid() ? rt::DateText(fecha) : QStringLiteral("sin fecha")) + QStringLiteral(", cuenta ") + rt::Trim(cuenta) + QStringLiteral(", importe ") +
          rt::Variant(importe(total)).toString();
 }
 
