@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "DemoComprobantes.h"
 #include "DemoConsultas.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
@@ -83,6 +84,7 @@ QString CreaBaseDemo(const QString& folder) {
   cn.BeginTrans();
   llenaSuite(cn);
   LlenaConsultas(cn);
+  LlenaComprobantes(cn);
   cn.CommitTrans();
   return suite;
 }
