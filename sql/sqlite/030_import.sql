@@ -5,7 +5,8 @@
 
 -- One row per account; customer accounts are "11201" + four digits. A row
 -- inserted with its code and name only is a customer account: the entry
--- checks find customer lines through TipoVista = 'CL'.
+-- checks find customer lines through TipoVista = 'CL'. Dada_De_Baja = 1
+-- marks an account that is no longer offered in lookups.
 CREATE TABLE MA_CUENTAS (
   CODIGO            VARCHAR(9)   COLLATE CI_AS NOT NULL PRIMARY KEY,
   dv                SMALLINT     DEFAULT 0,
@@ -15,6 +16,7 @@ CREATE TABLE MA_CUENTAS (
   Libro_iva_compras BIT          DEFAULT 0,
   TipoVista         CHAR(2)      COLLATE CI_AS DEFAULT 'CL',
   CuentaPrincipal   VARCHAR(9)   COLLATE CI_AS,
+  Dada_De_Baja      BIT          DEFAULT 0,
   CONSTRAINT W_MA_CUENTAS_CODIGO CHECK (length(rtrim(CODIGO)) <= 9),
   CONSTRAINT W_MA_CUENTAS_DESCRIPCION CHECK (length(rtrim(DESCRIPCION)) <= 100),
   CONSTRAINT W_MA_CUENTAS_TipoVista CHECK (length(rtrim(TipoVista)) <= 2),

@@ -38,12 +38,7 @@ constexpr long kReadUncommitted = 256;
 
 }  // namespace
 
-QString RutaMascaraConsultas() {
-  const QString nombre = QStringLiteral("consultas.vtx");
-  const QString enPrograma = library::gUtilidades().NormalizaCarpeta(rt::ProgramFolder()) + nombre;
-  if (QFile::exists(enPrograma)) return enPrograma;
-  return library::gUtilidades().NormalizaCarpeta(rt::WritableFolder()) + nombre;
-}
+QString RutaMascaraConsultas() { return rt::ProgramFile(QStringLiteral("consultas.vtx")); }
 
 void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, long lCursor) {
   CoreState& st = gCore();
