@@ -123,7 +123,7 @@ void ControlAcceso(const QString& Proceso) {
   } else {
     ui::MsgBox(QStringLiteral("NO TIENE ACCESO A ESTE PROCESO, UTILICE EL MENU CORRESPONDIENTE!!!"), ui::mb::Critical,
                QStringLiteral("ATENCION!"));
-    rt::EndProgram();
+    rt::EndProgram(rt::exitstatus::NoAccess);
   }
   registraIngreso(proceso, tarea);
 }
