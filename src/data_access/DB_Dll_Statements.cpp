@@ -3,6 +3,7 @@
 #include "data_access/DB_Dll.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/Synonyms.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/ado/Constants.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
@@ -36,7 +37,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ad
     else if (!holds(SentenciaSQL, "DELETE"))
       SentenciaSQL = SS_TSinonimos(SentenciaSQL);
 
-    if (holds(gCnn.ConnectionString(), "ORACLE")) {
+    if (ado::NamesOracle(gCnn.ConnectionString())) {
       // The runner consumes its script; the caller keeps the statement.
       QString script = SentenciaSQL;
       long local = 0;
@@ -93,7 +94,7 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Co
   if (!steps.run([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); })) return;
   if (!steps.run([&] {
         source = SentenciaSQL;
-        if (rt::InStr(gCnn.ConnectionString(), QStringLiteral("ORACLE"), rt::Compare::Text) > 1 && ConvOracle)
+        if (ConvOracle && ado::NamesOracle(gCnn.ConnectionString()))
           source = ORACLE_Dicc(source);
       }))
     return;
