@@ -84,3 +84,18 @@ TEST_F(TransactionTest, ClosingTheConnectionRollsBackEvenWithRecordsetsLeftOpen)
   observer.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('B')"));  // not locked out
   EXPECT_EQ(reading.State(), ado::adStateClosed);
 }
+
+TEST_F(TransactionTest, AnOpenTransactionIsKnownWhicheverWayItBegan) {
+  EXPECT_FALSE(cn.InTransaction());
+  cn.BeginTrans();
+  EXPECT_TRUE(cn.InTransaction());
+  cn.CommitTrans();
+  EXPECT_FALSE(cn.InTransaction());
+  exec(QStringLiteral("BEGIN TRANSACTION \r\rINSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('A')\r"));
+  EXPECT_TRUE(cn.InTransaction());
+  exec(QStringLiteral("ROLLBACK TRANSACTION"));
+  EXPECT_FALSE(cn.InTransaction());
+  cn.BeginTrans();
+  cn.Close();
+  EXPECT_FALSE(cn.InTransaction());
+}

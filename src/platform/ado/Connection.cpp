@@ -97,6 +97,10 @@ void Connection::RollbackTrans() {
   d_->transactionLevel = 0;  // a rollback undoes every level
 }
 
+bool Connection::InTransaction() const {
+  return d_->transactionLevel > 0 || (d_->session && d_->session->inTransaction());
+}
+
 QString Connection::ConnectionString() const { return d_->connectionString; }
 
 void Connection::setConnectionString(const QString& s) {

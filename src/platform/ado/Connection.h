@@ -37,6 +37,9 @@ class Connection {
   long BeginTrans();
   void CommitTrans();
   void RollbackTrans();
+  // Not of ADO: a transaction is open on the connection, begun by BeginTrans
+  // or by a statement (BEGIN TRANSACTION), and the program has not ended it.
+  bool InTransaction() const;
 
   ado::Errors& Errors() { return errors_; }
 

@@ -30,6 +30,7 @@ class DbfSession : public provider::Session {
   void beginTransaction() override {}
   void commitTransaction() override {}
   void rollbackTransaction() override {}
+  bool inTransaction() const override { return false; }
   void setCommandTimeout(int) override {}
   void setIsolationLevel(long) override {}
   void setDefaultDatabase(const QString&) override {}

@@ -74,7 +74,7 @@ provider::Failure failureOf(std::vector<Error> records) {
     return providerFailure(errnum::E_FAIL, QStringLiteral("El controlador ODBC informó un error sin descripción."));
   std::stable_partition(records.begin(), records.end(), [](const Error& e) { return !isInformational(e); });
   // A lost link must reach the callers' reconnection path, whatever came first.
-  const bool linkLost = std::any_of(records.begin(), records.end(), [](const Error& e) { return e.SQLState.startsWith(u"08"); });
+  const bool linkLost = std::any_of(records.begin(), records.end(), IsConnectionFailure);
   const long number = linkLost ? errnum::E_FAIL : records.front().Number;
   return provider::Failure{number, std::move(records)};
 }

@@ -29,6 +29,9 @@ class OdbcSession final : public provider::Session {
   void beginTransaction() override;
   void commitTransaction() override;
   void rollbackTransaction() override;
+  // Begun by beginTransaction: one the server began on a statement's word
+  // (BEGIN TRANSACTION in a batch) is not seen by the driver.
+  bool inTransaction() const override { return inTransaction_; }
   void setCommandTimeout(int seconds) override;
   // Taken at once outside a transaction, after it inside one; a level the
   // driver does not offer is left to the driver's default.

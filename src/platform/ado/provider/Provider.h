@@ -80,6 +80,9 @@ class Session {
   virtual void beginTransaction() = 0;
   virtual void commitTransaction() = 0;
   virtual void rollbackTransaction() = 0;
+  // A transaction is open: begun by beginTransaction or by a statement of
+  // the session, and not yet committed or rolled back by the program.
+  virtual bool inTransaction() const = 0;
   virtual void setCommandTimeout(int seconds) = 0;
   virtual void setIsolationLevel(long level) = 0;
   virtual void setDefaultDatabase(const QString& name) = 0;

@@ -65,6 +65,8 @@ class SqliteSession : public provider::Session {
   void beginTransaction() override { begin(); }
   void commitTransaction() override { commit(); }
   void rollbackTransaction() override { rollback(); }
+  // Also when SQLite itself ended it after a failure: the program has not.
+  bool inTransaction() const override { return level_ > 0 || !sqlite3_get_autocommit(db_->handle()); }
 
   void setCommandTimeout(int seconds) override {
     // CommandTimeout 0 means waiting as long as it takes.
