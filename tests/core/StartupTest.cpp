@@ -105,6 +105,18 @@ TEST_F(Startup, NoConnectionEndsTheProgram) {
   EXPECT_EQ(programEnds, 1);
 }
 
+// An empty file given for the database is refused at the connection: one
+// box, no rows written, the program ends with the status of no connection.
+TEST_F(Startup, AFileThatIsNoSuiteDatabaseEndsTheStartUpAfterOneBox) {
+  const QString empty = folder.write("vacia.db", QByteArray());
+  host.answer(ui::mb::No, "no es una base de datos del sistema");
+  EXPECT_EQ(testing_support::EndStatusOf(
+                [&] { start("@Server=sqlite;@DbName=" + empty + ";@Usuario=Ana;@Password=;"); }),
+            rt::exitstatus::NoConnection);
+  EXPECT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(QFileInfo(empty).size(), 0);
+}
+
 TEST_F(Startup, WithoutServerOrUserTheLoginDialogIsShown) {
   host.onModal<frmAcceso>("frmAcceso", [&](frmAcceso& f) {
     EXPECT_EQ(f.TxtServidor.Text(), "");

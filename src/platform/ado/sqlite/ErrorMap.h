@@ -18,7 +18,10 @@ enum class Condition {
   CommitWithoutBegin, RollbackWithoutBegin,
   Unsupported,     // the dialect translator refused the statement
   RowChanged,      // the row an updatable recordset edits is gone
-  UnknownDatabase, NoDatabaseName, MissingFile, NotADatabase, ReadOnly, Io, Closed, Other,
+  UnknownDatabase, NoDatabaseName, MissingFile, NotADatabase,
+  NotASuiteDatabase,  // an SQLite file without the suite's tables (or an empty file)
+  Damaged,            // a database that fails its quick check
+  ReadOnly, Io, Closed, Other,
   Terminated,      // SQL Server's closing entry after a failed statement
   Raised,          // a trigger's RAISE(ABORT, 'NNNNN: text') with a user error number (50000 and up)
 };
