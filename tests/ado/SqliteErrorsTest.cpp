@@ -128,6 +128,55 @@ TEST_F(SqliteErrorsTest, SqliteErrorsMapToSqlServersNumbers) {
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ma_calendario")), rt::Variant(0));
 }
 
+// What SQL Server refuses to store is refused at the write, with its error:
+// a number beyond a money or decimal column's range (8115), a text that is
+// no date (241) or names no day within DATETIME's range (242), in an
+// insert or an update.
+TEST_F(SqliteErrorsTest, ValuesTheServerRefusesAreRefusedAtTheWrite) {
+  const QString entry = QStringLiteral(
+      "INSERT INTO MV_ASIENTOS (MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO], %1) VALUES (7, 1, 1, 1, %2)");
+  exec(entry.arg(QStringLiteral("Importe"), QStringLiteral("1")));
+  exec(QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2005-07-01')"));
+  struct Case {
+    QString sql;
+    long number;
+    long native;
+    const char* sqlState;
+  };
+  const long overflow = errnum::DataOverflow, conversion = errnum::TypeConversion;
+  for (const Case& c : {
+           Case{entry.arg(QStringLiteral("Importe"), QStringLiteral("1e20")), overflow, 8115, "22003"},
+           Case{entry.arg(QStringLiteral("Importe"), QStringLiteral("1e400")), overflow, 8115, "22003"},
+           Case{entry.arg(QStringLiteral("CabImporte"), QStringLiteral("-922337203685478")), overflow, 8115, "22003"},
+           Case{QStringLiteral("UPDATE MV_ASIENTOS SET Importe = Importe * 1e20"), overflow, 8115, "22003"},
+           Case{entry.arg(QStringLiteral("Cotizacion"), QStringLiteral("100000000000000")), overflow, 8115, "22003"},
+           Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2005-02-31')"), conversion, 242, "22008"},
+           Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('1700-01-01')"), conversion, 242, "22008"},
+           Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2005-07-02 25:00')"), conversion, 242, "22008"},
+           Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('not a date')"), conversion, 241, "22007"},
+           Case{QStringLiteral("UPDATE ma_calendario SET fecha = 'mañana'"), conversion, 241, "22007"},
+       }) {
+    rt::Error e = failure(c.sql);
+    EXPECT_EQ(e.Number(), c.number) << c.sql.toStdString();
+    ASSERT_EQ(cn.Errors().Count(), 2) << c.sql.toStdString();
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native) << c.sql.toStdString();
+    EXPECT_EQ(cn.Errors()[0].SQLState, QString::fromLatin1(c.sqlState)) << c.sql.toStdString();
+    EXPECT_EQ(cn.Errors()[1].NativeError, 3621) << c.sql.toStdString();
+  }
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")), rt::Variant(1));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Importe FROM MV_ASIENTOS")), rt::Variant(rt::Currency::fromInt(1)));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ma_calendario")), rt::Variant(1));
+
+  // The edges SQL Server takes are taken.
+  exec(entry.arg(QStringLiteral("Importe"), QStringLiteral("922337203685477")));
+  exec(entry.arg(QStringLiteral("Importe"), QStringLiteral("-922337203685477.25")));
+  exec(QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('1753-01-01')"));
+  exec(QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2004-02-29 23:59:59')"));
+  exec(QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('28/02/2005')"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT TOP 1 Importe FROM MV_ASIENTOS ORDER BY Importe DESC")),
+            rt::Variant(rt::Currency::fromInt(922337203685477)));
+}
+
 TEST_F(SqliteErrorsTest, WritingOnAnOutdatedReadIsALockTimeout) {
   ado::Connection other;
   other.Open(EmbeddedConnectionString(path));

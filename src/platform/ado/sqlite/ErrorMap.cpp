@@ -35,6 +35,12 @@ constexpr Mapping kMappings[] = {
      "The %2 statement conflicted with the CHECK constraint \"%1\"."},
     {Condition::DateOutOfRange, 242, "22008", errnum::TypeConversion, true,
      "The conversion of a varchar data type to a datetime data type resulted in an out-of-range value."},
+    {Condition::DateConversion, 241, "22007", errnum::TypeConversion, true,
+     "Conversion failed when converting date and/or time from character string."},
+    {Condition::MoneyOverflow, 8115, "22003", errnum::DataOverflow, true,
+     "Arithmetic overflow error converting expression to data type money."},
+    {Condition::NumericOverflow, 8115, "22003", errnum::DataOverflow, true,
+     "Arithmetic overflow error converting expression to data type numeric."},
     {Condition::Busy, 1222, "HYT00", errnum::Timeout, true, "Lock request time out period exceeded."},
     {Condition::NoTable, 208, "42S02", errnum::MissingTable, false, "Invalid object name '%1'."},
     {Condition::NoColumn, 207, "42S22", errnum::CommandText, false, "Invalid column name '%1'."},
@@ -115,8 +121,15 @@ Classified classify(int rc, const QString& message, const QString& sql, const QS
       return {Condition::NotNull,
               {captured(message, R"(failed: (\w+)\.)"), captured(message, R"(failed: \w+\.(\w+))"), verbOf(sql)}};
     case SQLITE_CONSTRAINT_CHECK: {
+      // The schema's own checks say by their name what SQL Server would
+      // refuse the value with.
       QString name = captured(message, R"(failed: (\w+))");
-      if (name.startsWith(QLatin1String("W_"), Qt::CaseInsensitive)) return {Condition::Width, {}};
+      static const std::pair<const char*, Condition> kSchemaChecks[] = {
+          {"W_", Condition::Width},           {"MR_", Condition::MoneyOverflow}, {"NR_", Condition::NumericOverflow},
+          {"DT_", Condition::DateConversion}, {"DR_", Condition::DateOutOfRange},
+      };
+      for (const auto& [prefix, condition] : kSchemaChecks)
+        if (name.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) return {condition, {}};
       return {Condition::Check, {name, verbOf(sql)}};
     }
     default: break;

@@ -13,7 +13,9 @@ namespace ado::sqlite {
 
 enum class Condition {
   PrimaryKey, Unique, ForeignKey, NotNull, Width, Check, Busy,  // a running statement failed
-  DateOutOfRange,  // a day-first text for a date column is no date
+  DateOutOfRange,  // a text for a date column names no day ('31/02/2006', '2005-02-31') or one before 1753
+  DateConversion,  // a text for a date column is no date at all
+  MoneyOverflow, NumericOverflow,  // a number beyond the range of a money or decimal column
   NoTable, NoColumn, Syntax, OtherStatement,                    // a statement did not compile
   CommitWithoutBegin, RollbackWithoutBegin,
   Unsupported,     // the dialect translator refused the statement
