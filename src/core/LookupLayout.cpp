@@ -1,9 +1,11 @@
 #include "core/LookupLayout.h"
 
 #include <QFile>
+#include <cerrno>
 
 #include "core/CoreState.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/FileErrors.h"
 #include "platform/runtime/Text.h"
 
 namespace core {
@@ -47,9 +49,11 @@ QByteArray record(const MascaraConsulta& m) {
 void CreaMascaraConsultas() {
   const QString ruta = gConsultas().gRutaMascaraConsultas;
   QFile file(ruta);
+  // Called right after the failing call, while errno still tells why.
   const auto fail = [&] {
+    const int sistema = errno;
     throw rt::Error(75, QStringLiteral("Error de acceso a la ruta o el archivo: ") + ruta + QStringLiteral(" (") +
-                            file.errorString() + u')');
+                            rt::FileErrorText(file, sistema) + u')');
   };
   if (!file.open(QIODevice::ReadWrite)) fail();
   for (const MascaraConsulta& m : kMascaras) {

@@ -49,12 +49,12 @@ TEST_F(SqliteErrorsTest, DuplicateKeyIsSqlServersIntegrityErrorFollowedByTheClos
   EXPECT_EQ(first.SQLState, QStringLiteral("23000"));
   EXPECT_EQ(first.Number, errnum::Integrity);
   EXPECT_EQ(e.Description(), first.Description);
-  EXPECT_TRUE(first.Description.startsWith(QStringLiteral("Violation of PRIMARY KEY constraint"))) << first.Description.toStdString();
+  EXPECT_TRUE(first.Description.startsWith(QStringLiteral("Infracción de la restricción PRIMARY KEY"))) << first.Description.toStdString();
   EXPECT_TRUE(first.Description.contains(QStringLiteral("TA_CONFIGURACION")));
   const ado::Error& closing = cn.Errors()[1];
   EXPECT_EQ(closing.NativeError, 3621);
   EXPECT_EQ(closing.SQLState, QStringLiteral("01000"));
-  EXPECT_EQ(closing.Description, QStringLiteral("The statement has been terminated."));
+  EXPECT_EQ(closing.Description, QStringLiteral("Se terminó la instrucción."));
 }
 
 TEST_F(SqliteErrorsTest, ErrorsStayUntilClearedAndTheNextFailureReplacesThem) {
@@ -87,31 +87,31 @@ TEST_F(SqliteErrorsTest, SqliteErrorsMapToSqlServersNumbers) {
   };
   for (const Case& c : {
            Case{"INSERT INTO HIJO VALUES ('XX', 'n', 1)", errnum::Integrity, 547, "23000",
-                "The INSERT statement conflicted with a FOREIGN KEY constraint.", true},
+                "Instrucción INSERT en conflicto con una restricción FOREIGN KEY.", true},
            Case{"INSERT INTO HIJO (CODIGO, NUMERO) VALUES ('FC', 1)", errnum::Integrity, 515, "23000",
-                "Cannot insert the value NULL into column 'NOMBRE', table 'HIJO'; column does not allow nulls. "
-                "INSERT fails.",
+                "No se puede insertar el valor NULL en la columna 'NOMBRE', tabla 'HIJO'. La columna no admite valores "
+                "NULL. Error de INSERT.",
                 true},
            Case{"INSERT INTO HIJO VALUES ('FC', '12345678901234567890123456', 1)", errnum::DataOverflow, 8152,
-                "22001", "String or binary data would be truncated.", true},
+                "22001", "Los datos de cadena o binarios se truncarían.", true},
            Case{"INSERT INTO HIJO VALUES ('FC', 'n', 0)", errnum::Integrity, 547, "23000",
-                "The INSERT statement conflicted with the CHECK constraint \"POSITIVO\".", true},
+                "Instrucción INSERT en conflicto con la restricción CHECK \"POSITIVO\".", true},
            Case{"INSERT INTO HIJO VALUES ('FC', 'n', 7)", errnum::CommandText, 50000, "42000", "Cuenta no autorizada",
                 false},
            Case{"INSERT INTO HIJO VALUES ('FC', 'n', 8)", errnum::CommandText, 0, "42000", "123: sin numero de usuario",
                 false},
            Case{"INSERT INTO ma_calendario (fecha, nolaborable) VALUES ('31/02/2006', 0)", errnum::TypeConversion,
                 242, "22008",
-                "The conversion of a varchar data type to a datetime data type resulted in an out-of-range value.",
+                "La conversión del tipo de datos varchar en datetime produjo un valor fuera de intervalo.",
                 true},
            Case{"SELECT * FROM ma_calendario WHERE fecha = '30/13/2006'", errnum::TypeConversion, 242, "22008",
-                "The conversion of a varchar data type to a datetime data type resulted in an out-of-range value.",
+                "La conversión del tipo de datos varchar en datetime produjo un valor fuera de intervalo.",
                 false},
-           Case{"SELECT * FROM NO_EXISTE", errnum::MissingTable, 208, "42S02", "Invalid object name 'NO_EXISTE'.",
+           Case{"SELECT * FROM NO_EXISTE", errnum::MissingTable, 208, "42S02", "El nombre de objeto 'NO_EXISTE' no es válido.",
                 false},
-           Case{"SELECT NO_EXISTE FROM HIJO", errnum::CommandText, 207, "42S22", "Invalid column name 'NO_EXISTE'.",
+           Case{"SELECT NO_EXISTE FROM HIJO", errnum::CommandText, 207, "42S22", "El nombre de columna 'NO_EXISTE' no es válido.",
                 false},
-           Case{"SELECT * FROM HIJO WHERE NUMERO = = 1", errnum::CommandText, 102, "42000", "Incorrect syntax near '='.",
+           Case{"SELECT * FROM HIJO WHERE NUMERO = = 1", errnum::CommandText, 102, "42000", "Sintaxis incorrecta cerca de '='.",
                 false},
        }) {
     rt::Error e = failure(QString::fromUtf8(c.sql));

@@ -60,7 +60,7 @@ TEST_F(TransactionTest, RollbackUndoesEveryLevel) {
 TEST_F(TransactionTest, CommitOrRollbackWithoutBeginIsAnError) {
   EXPECT_EQ(nativeErrorOf([&] { cn.CommitTrans(); }), 3902);
   EXPECT_EQ(cn.Errors()[0].Description,
-            QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+            QStringLiteral("La solicitud COMMIT TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."));
   EXPECT_EQ(nativeErrorOf([&] { cn.RollbackTrans(); }), 3903);
   EXPECT_EQ(cn.Errors().Count(), 1);
 }

@@ -3,7 +3,7 @@
 // provider (the embedded SQLite database, ODBC, or a folder of DBF tables).
 // A provider failure raises a runtime error and replaces the Errors
 // collection with the provider's entries; a failing SQL statement also adds
-// the closing entry 3621 "The statement has been terminated.".
+// the closing entry 3621 "Se terminó la instrucción.".
 #include <QString>
 #include <memory>
 #include <vector>

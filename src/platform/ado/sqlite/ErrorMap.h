@@ -1,7 +1,8 @@
 #pragma once
 // The embedded provider's failures as SQL Server reports them: native error
-// number, SQLSTATE and the ADO number the runtime error carries. The whole
-// mapping is the one table in ErrorMap.cpp.
+// number, SQLSTATE, the ADO number the runtime error carries and the text a
+// Spanish-language server gives. The whole mapping is the one table in
+// ErrorMap.cpp.
 #include <QString>
 #include <QStringList>
 
