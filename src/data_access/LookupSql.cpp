@@ -48,6 +48,16 @@ QString Quoted(const QString& text) {
   return quoted;
 }
 
+QString LikeLiteral(const QString& text) {
+  QString literal;
+  literal.reserve(text.size());
+  for (QChar c : text) {
+    if (c == u'%' || c == u'_' || c == u'[') literal.append(u'[').append(c).append(u']');
+    else literal.append(c);
+  }
+  return literal;
+}
+
 double NumberOf(const QString& text) {
   if (std::optional<double> whole = rt::ParseNumber(rt::Trim(text))) return *whole;
   return rt::Val(text);

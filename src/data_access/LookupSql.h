@@ -11,6 +11,9 @@ namespace data_access::sql {
 
 // 'text' with the apostrophes inside doubled.
 QString Quoted(const QString& text);
+// A text for a LIKE pattern that matches only itself: the pattern's own
+// characters "%", "_" and "[" in brackets ("[_]").
+QString LikeLiteral(const QString& text);
 // The number a caller's text holds: the whole text read with "," or "." as
 // decimal point, or else its leading number; 0 when there is none.
 double NumberOf(const QString& text);

@@ -80,6 +80,15 @@ TEST_F(AccessControl, AUserWithoutTheRightIsRefusedAndTheProgramEnds) {
   expectRefused(QString());
 }
 
+// The program's name is found as written, "_" included: an entry that only
+// matches with "_" as a wildcard grants nothing.
+TEST_F(AccessControl, TheNameIsMatchedAsWrittenNotAsAPattern) {
+  connectAs("Ana");
+  grant("Ana", "M1", "importarXtavernix", "Otro");
+  grant("Ana", "M2", "IMPORTAR%TAVERNIX", "Otro más");
+  expectRefused(QString());
+}
+
 TEST_F(AccessControl, AFailingRightsQueryGrantsNothing) {
   connectAs("Ana");
   testing_support::DefineInDatabase(path, "DROP TABLE TA_TAREAS");
