@@ -238,7 +238,11 @@ QString NumberText(double value) {
   return s.replace(u'.', regional().decimalSeparator);
 }
 
-QString SqlNumber(double value) { return generalText(value); }
+QString SqlNumber(double value) {
+  // An infinity or NaN would reach SQL as "INF" or "NAN".
+  if (!std::isfinite(value)) raise(err::Overflow);
+  return generalText(value);
+}
 
 namespace {
 

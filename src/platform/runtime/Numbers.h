@@ -33,7 +33,8 @@ int16_t CInt(double value);
 // A number as the runtime writes it for people: up to 15 significant digits,
 // the regional decimal separator, no grouping ("1234,5", "1E+20").
 QString NumberText(double value);
-// A number inside SQL text: '.' and no grouping ("1234.5").
+// A number inside SQL text: '.' and no grouping ("1234.5"); an infinity or
+// NaN raises Overflow (6).
 QString SqlNumber(double value);
 
 // Format with a numeric mask: '0' digit, '#' optional digit, '.' decimal
