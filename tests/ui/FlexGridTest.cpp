@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "SampleForm.h"
 #include "platform/runtime/Error.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/Operator.h"
 #include "support/Printers.h"
 #include "support/RuntimeErrors.h"
 
@@ -149,4 +153,76 @@ TEST_F(FlexGridTest, RedrawOffHoldsTheAnnouncementsBack) {
   EXPECT_EQ(shapes, 1);
   EXPECT_EQ(grid.Rows(), 2002);
   EXPECT_EQ(grid.TextMatrix(2001, 0), "1999");
+  grid.setRedraw(false);
+  grid.Refresh();
+  EXPECT_EQ(shapes, 2) << "Refresh shows the grid even with Redraw off";
+}
+
+// LeaveCell comes while Row and Col still tell the cell being left,
+// EnterCell once they tell the new one; a move to the same cell raises
+// neither, and a click on a cell of another row and column raises one pair.
+TEST_F(FlexGridTest, LeaveCellComesBeforeTheCurrentCellChangesAndOnlyWhenItChanges) {
+  grid.setRows(4);
+  grid.setCols(3);
+  QStringList log;
+  grid.LeaveCell = [&] { log << QStringLiteral("Leave %1,%2").arg(grid.Row()).arg(grid.Col()); };
+  grid.EnterCell = [&] { log << QStringLiteral("Enter %1,%2").arg(grid.Row()).arg(grid.Col()); };
+  grid.Click = [&] { log << "Click"; };
+  const struct Step {
+    const char* what;
+    std::function<void()> act;
+    QStringList events;
+  } steps[] = {
+      {"Row", [&] { grid.setRow(2); }, {"Leave 1,1", "Enter 2,1"}},
+      {"same Row", [&] { grid.setRow(2); }, {}},
+      {"Col", [&] { grid.setCol(2); }, {"Leave 2,1", "Enter 2,2"}},
+      {"selection and scrolling", [&] { grid.setRowSel(3), grid.setTopRow(2); }, {}},
+      {"operator's click", [&] { ui::op::clickCell(grid, 3, 0); }, {"Leave 2,2", "Enter 3,0", "Click"}},
+      {"click on the current cell", [&] { ui::op::clickCell(grid, 3, 0); }, {"Click"}},
+      {"rows going away", [&] { grid.setRows(2); }, {}},
+  };
+  for (const Step& step : steps) {
+    log.clear();
+    step.act();
+    EXPECT_EQ(log, step.events) << step.what;
+  }
+}
+
+// The current cell's rectangle as the scripted host lays the grid out:
+// the fixed rows and columns first, then what follows TopRow and LeftCol.
+TEST_F(FlexGridTest, TheCurrentCellsRectangleCountsFixedPartsHiddenColumnsAndScrolling) {
+  grid.setRows(10);
+  grid.setCols(5);
+  grid.setColWidth(0, 500);
+  grid.setColWidth(1, 1000);
+  grid.setColWidth(2, 0);  // hidden
+  grid.setColWidth(3, 1500);
+  grid.setRowHeight(0, 300);
+  grid.setRowHeight(3, 600);
+  const int w4 = ui::FlexGrid::DefaultColWidth, h = ui::FlexGrid::DefaultRowHeight;
+  const struct Case {
+    int fixedRows, fixedCols, topRow, leftCol, row, col;
+    ui::TwipsRect cell;
+  } cases[] = {
+      {1, 1, 1, 1, 1, 1, {500, 300, 1000, h}},
+      {1, 1, 1, 1, 2, 3, {1500, 300 + h, 1500, h}},
+      {1, 1, 1, 1, 4, 4, {3000, 300 + 2 * h + 600, w4, h}},
+      {1, 1, 1, 1, 1, 2, {1500, 300, 0, h}},                  // a hidden column takes no room
+      {1, 1, 3, 3, 4, 4, {500 + 1500, 300 + 600, w4, h}},     // scrolled by two rows and two columns
+      {1, 1, 3, 3, 1, 1, {500 - 1000, 300 - h - h, 1000, h}},  // scrolled out of sight, above and left
+      {1, 1, 3, 3, 0, 0, {0, 0, 500, 300}},                   // fixed cells stay
+      {2, 2, 2, 2, 2, 3, {1500, 300 + h, 1500, h}},
+      {0, 0, 0, 0, 0, 0, {0, 0, 500, 300}},
+  };
+  for (const Case& c : cases) {
+    grid.setFixedRows(c.fixedRows);
+    grid.setFixedCols(c.fixedCols);
+    grid.setTopRow(c.topRow);
+    grid.setLeftCol(c.leftCol);
+    grid.setRow(c.row);
+    grid.setCol(c.col);
+    const ui::TwipsRect cell{grid.CellLeft(), grid.CellTop(), grid.CellWidth(), grid.CellHeight()};
+    EXPECT_EQ(cell, c.cell) << "fixed " << c.fixedRows << "x" << c.fixedCols << ", top " << c.topRow << ", left "
+                            << c.leftCol << ", cell " << c.row << "," << c.col;
+  }
 }

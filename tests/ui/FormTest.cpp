@@ -6,6 +6,7 @@
 #include "platform/ui/Operator.h"
 #include "support/HostFixture.h"
 #include "support/Printers.h"
+#include "support/RuntimeErrors.h"
 
 using testing_support::HostFixture;
 
@@ -152,6 +153,32 @@ TEST_F(FormTest, TextBoxTypingHonoursMaxLengthAndLockedButCodeDoesNot) {
   EXPECT_EQ(form.txtNombre.SelStart(), 2) << "the caret stays inside the text";
   EXPECT_EQ(form.txtNombre.SelLength(), 0);
   EXPECT_EQ(form.log.count("txtNombre_Change"), 3);
+}
+
+// A start beyond the text is its end, as on screen: what is typed next is
+// appended (the floating edit box opens a cell for correction so).
+TEST_F(FormTest, SelectionSetBeyondTheTextIsKeptInsideIt) {
+  ui::TextBox& box = form.txtCodigo;
+  box.Text = "12";
+  box.SelStart = 1000;
+  EXPECT_EQ(box.SelStart(), 2);
+  ui::op::key(box, '5', 0, '5');
+  EXPECT_EQ(box.Text(), "125");
+  box.SelStart = 1;
+  box.SelLength = 50;
+  EXPECT_EQ(box.SelLength(), 2);
+  EXPECT_EQ(box.SelText(), "25");
+  EXPECT_EQ(testing_support::errorNumberOf([&] { box.SelStart = -1; }), rt::err::InvalidPropertyValue);
+  EXPECT_EQ(testing_support::errorNumberOf([&] { box.SelLength = -1; }), rt::err::InvalidPropertyValue);
+}
+
+TEST_F(FormTest, ZOrderRecordsTheLastRequestInOrder) {
+  form.txtNombre.ZOrder();
+  form.txtCodigo.ZOrder(1);
+  EXPECT_GT(form.txtNombre.stacking(), 0);
+  EXPECT_LT(form.txtCodigo.stacking(), -form.txtNombre.stacking()) << "the later request";
+  EXPECT_EQ(form.cmdAceptar.stacking(), 0);
+  EXPECT_EQ(testing_support::errorNumberOf([&] { form.txtNombre.ZOrder(2); }), rt::err::InvalidCall);
 }
 
 TEST_F(FormTest, CheckAndOptionButtonsRaiseClickWhenTheirValueChanges) {

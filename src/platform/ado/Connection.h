@@ -34,11 +34,20 @@ class Connection {
   // statement returns none).
   Recordset Execute(const QString& sql, long* recordsAffected = nullptr, long options = -1);
 
+  // BeginTrans returns the level it opened. Nested levels commit at the
+  // outermost one and a rollback undoes them all, as on SQL Server; a
+  // provider that offers one level only (ODBC) refuses a second BeginTrans.
   long BeginTrans();
   void CommitTrans();
   void RollbackTrans();
-  // Not of ADO: a transaction is open on the connection, begun by BeginTrans
-  // or by a statement (BEGIN TRANSACTION), and the program has not ended it.
+  // How many BeginTrans are open (0 while closed), including those begun by
+  // BEGIN TRANSACTION statements where the provider counts them (the
+  // embedded database), for callers that must not open a second one.
+  long TransactionLevel() const;
+  // Not of ADO: the program has a transaction in course on the connection,
+  // begun by BeginTrans or by a statement (BEGIN TRANSACTION) and not yet
+  // committed or rolled back by it, also when the database ended it on its
+  // own after a failure.
   bool InTransaction() const;
 
   ado::Errors& Errors() { return errors_; }

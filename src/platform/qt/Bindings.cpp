@@ -15,16 +15,24 @@
 #include <QTimer>
 
 #include "platform/qt/Appearance.h"
+#include "platform/qt/BarBindings.h"
 #include "platform/qt/FlexGridView.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/FromOperator.h"
 #include "platform/qt/KeyMapping.h"
+#include "platform/qt/ListBindings.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/KeyCodes.h"
+#include "platform/ui/ListView.h"
 #include "platform/ui/Operator.h"
+#include "platform/ui/ScrollBar.h"
+#include "platform/ui/StatusBar.h"
+#include "platform/ui/TabControl.h"
+#include "platform/ui/Toolbar.h"
+#include "platform/ui/TreeView.h"
 
 namespace qt {
 
@@ -58,7 +66,8 @@ void Binding::refreshAll() {
   for (Prop p : {Prop::Geometry, Prop::Enabled, Prop::Visible, Prop::Font, Prop::ForeColor, Prop::ToolTipText,
                  Prop::Caption, Prop::Text, Prop::Value, Prop::Alignment, Prop::Locked, Prop::MaxLength,
                  Prop::PasswordChar, Prop::Selection, Prop::Default, Prop::Style, Prop::List, Prop::ListIndex,
-                 Prop::Picture, Prop::Stretch, Prop::Interval, Prop::Shape})
+                 Prop::Picture, Prop::Stretch, Prop::Interval, Prop::Shape, Prop::Buttons, Prop::Panels, Prop::Tabs,
+                 Prop::Range})
     refresh({p});
   updating_ = false;
 }
@@ -72,6 +81,7 @@ void Binding::refresh(const ui::PropertyChange& change) {
     case Prop::Font: widget_->setFont(qtFont(*control_)); break;
     case Prop::ForeColor: case Prop::BackColor: applyColors(); break;
     case Prop::ToolTipText: widget_->setToolTip(control_->ToolTipText()); break;
+    case Prop::ZOrder: raiseOrLower(*widget_, control_->stacking()); break;
     default: break;
   }
 }
@@ -413,11 +423,22 @@ Binding* bindControl(ui::Control& control, QWidget* parent, FormWindow& window) 
     b = new PictureBinding<ui::PictureBox>(*picture, parent, window);
   else if (auto* timer = dynamic_cast<ui::Timer*>(&control)) b = new TimerBinding(*timer, window);
   else if (auto* grid = dynamic_cast<ui::FlexGrid*>(&control)) b = bindFlexGrid(*grid, parent, window);
+  else if (auto* toolbar = dynamic_cast<ui::Toolbar*>(&control)) b = bindToolbar(*toolbar, parent, window);
+  else if (auto* status = dynamic_cast<ui::StatusBar*>(&control)) b = bindStatusBar(*status, parent, window);
+  else if (auto* tabs = dynamic_cast<ui::TabControl*>(&control)) b = bindTabControl(*tabs, parent, window);
+  else if (auto* scroll = dynamic_cast<ui::HScrollBar*>(&control)) b = bindScrollBar(*scroll, parent, window);
+  else if (auto* list = dynamic_cast<ui::ListView*>(&control)) b = bindListView(*list, parent, window);
+  else if (auto* tree = dynamic_cast<ui::TreeView*>(&control)) b = bindTreeView(*tree, parent, window);
   if (!b) return nullptr;
   if (b->widget()) b->widget()->setObjectName(control.Index() < 0 ? control.Name()
                                                                   : QStringLiteral("%1(%2)").arg(control.Name()).arg(control.Index()));
   b->refreshAll();
   return b;
+}
+
+void raiseOrLower(QWidget& widget, int stacking) {
+  if (stacking > 0) widget.raise();
+  if (stacking < 0) widget.lower();
 }
 
 void setLabelBuddy(Binding& label, QWidget* buddy) {

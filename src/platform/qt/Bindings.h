@@ -48,6 +48,9 @@ class Binding : public QObject {
 // the widget, or of the window for kinds without one).
 Binding* bindControl(ui::Control& control, QWidget* parent, FormWindow& window);
 
+// A control's stacking request (ui::Control::stacking) made on its widget.
+void raiseOrLower(QWidget& widget, int stacking);
+
 // A label's access key moves the focus to `buddy`.
 void setLabelBuddy(Binding& label, QWidget* buddy);
 

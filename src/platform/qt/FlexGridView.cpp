@@ -4,14 +4,17 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
+#include <functional>
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/Bindings.h"
 #include "platform/qt/FromOperator.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Host.h"
 #include "platform/ui/Operator.h"
 
 namespace qt {
@@ -106,12 +109,43 @@ class GridModel : public QAbstractTableModel {
   ui::FlexGrid* grid_;
 };
 
+// The view never searches by typed letters (the program's key handlers
+// move the current row) and tells when it has laid itself out again.
+class GridView : public QTableView {
+ public:
+  explicit GridView(QWidget* parent) : QTableView(parent) {}
+  void keyboardSearch(const QString&) override {}
+  void layOutNow() { updateGeometries(); }
+  std::function<void()> laidOut;
+
+ protected:
+  void updateGeometries() override {
+    QTableView::updateGeometries();
+    if (laidOut) laidOut();
+  }
+};
+
+// Left edge of column `col` in the viewport; a hidden one lies at the edge
+// of the next shown column, or at the end.
+int columnLeft(const QTableView& view, int col) {
+  const QHeaderView& header = *view.horizontalHeader();
+  for (int c = col; c < header.count(); ++c)
+    if (!header.isSectionHidden(c)) return header.sectionViewportPosition(c);
+  return header.length() - header.offset();
+}
+
 class GridBinding : public Binding {
  public:
   GridBinding(ui::FlexGrid& grid, QWidget* parent, FormWindow& window)
-      : Binding(grid, new QTableView(parent), window), grid_(grid), model_(grid) {
-    auto* view = static_cast<QTableView*>(widget());
+      : Binding(grid, new GridView(parent), window), grid_(grid), model_(grid) {
+    auto* view = static_cast<GridView*>(widget());
     view->setModel(&model_);
+    // Scrolled by whole rows and columns, as TopRow and LeftCol count them.
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    view->laidOut = [this] { showScroll(); };
+    for (QScrollBar* bar : {view->verticalScrollBar(), view->horizontalScrollBar()})
+      QObject::connect(bar, &QScrollBar::valueChanged, this, [this] { followScroll(); });
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::ContiguousSelection);
     view->verticalHeader()->hide();
@@ -122,6 +156,28 @@ class GridBinding : public Binding {
     });
     QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
                      [this](const QModelIndex& at) { followCurrent(at); });
+  }
+
+  // The current cell as the view shows it, in twips from the view's corner;
+  // nothing while the view is not on screen.
+  std::optional<ui::TwipsRect> currentCell() {
+    if (reshapePending_) reshape();
+    auto* view = static_cast<QTableView*>(widget());
+    if (!view->isVisible()) return std::nullopt;
+    const int fixed = grid_.FixedRows(), row = grid_.Row(), col = grid_.Col();
+    const QPoint origin = view->viewport()->geometry().topLeft();
+    const int x = origin.x() + columnLeft(*view, col);
+    const int width = view->isColumnHidden(col) ? 0 : view->columnWidth(col);
+    int y = 0, height = 0;
+    if (row < fixed) {
+      y = view->horizontalHeader()->geometry().top();
+      for (int r = 0; r < row; ++r) y += pixelsY(grid_.RowHeight(r));
+      height = pixelsY(grid_.RowHeight(row));
+    } else {
+      y = origin.y() + view->rowViewportPosition(row - fixed);
+      height = view->rowHeight(row - fixed);
+    }
+    return ui::TwipsRect{twipsX(x), twipsY(y), twipsX(width), twipsY(height)};
   }
 
  protected:
@@ -137,11 +193,13 @@ class GridBinding : public Binding {
         // Gathered: one reset per pass of the event loop, however many rows were added.
         if (!reshapePending_) {
           reshapePending_ = true;
-          QTimer::singleShot(0, this, [this] { reshape(); });
+          QTimer::singleShot(0, this, [this] {
+            if (reshapePending_) reshape();
+          });
         }
         break;
       case ui::Prop::CurrentCell:
-        if (!reshapePending_) showCurrent();
+        if (!reshapePending_ && !followingScroll_) showCurrent();
         break;
       case ui::Prop::Font:
         static_cast<QTableView*>(widget())->horizontalHeader()->setFont(qtFont(grid_));
@@ -154,7 +212,7 @@ class GridBinding : public Binding {
   void reshape() {
     reshapePending_ = false;
     if (!control()) return;
-    auto* view = static_cast<QTableView*>(widget());
+    auto* view = static_cast<GridView*>(widget());
     following_ = true;
     model_.reshape();
     view->horizontalHeader()->setVisible(grid_.FixedRows() > 0);
@@ -173,42 +231,77 @@ class GridBinding : public Binding {
       if (grid_.RowHeight(r) != ui::FlexGrid::DefaultRowHeight)
         view->setRowHeight(r - grid_.FixedRows(), pixelsY(grid_.RowHeight(r)));
     following_ = false;
+    view->layOutNow();
     showCurrent();
   }
 
   void showCurrent() {
     auto* view = static_cast<QTableView*>(widget());
     const int fixed = grid_.FixedRows();
-    if (grid_.Row() < fixed || grid_.Rows() <= fixed) return;
+    if (grid_.Row() >= fixed && grid_.Rows() > fixed) {
+      following_ = true;
+      const QModelIndex current = model_.index(grid_.Row() - fixed, grid_.Col());
+      const QModelIndex corner = model_.index(std::max(grid_.RowSel(), fixed) - fixed, grid_.ColSel());
+      // A current cell the program moves does not scroll the view; TopRow and LeftCol do.
+      view->setAutoScroll(false);
+      view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+      view->selectionModel()->select(QItemSelection(current, corner), QItemSelectionModel::ClearAndSelect);
+      view->setAutoScroll(true);
+      following_ = false;
+    }
+    showScroll();
+  }
+
+  // TopRow and LeftCol at the top left corner; the scroll bars count the
+  // rows and the shown columns before them.
+  void showScroll() {
+    auto* view = static_cast<QTableView*>(widget());
+    if (!control() || grid_.Rows() <= grid_.FixedRows()) return;
+    int shownBefore = 0;
+    for (int c = 0; c < grid_.LeftCol(); ++c) shownBefore += view->isColumnHidden(c) ? 0 : 1;
     following_ = true;
-    const QModelIndex current = model_.index(grid_.Row() - fixed, grid_.Col());
-    const QModelIndex corner = model_.index(std::max(grid_.RowSel(), fixed) - fixed, grid_.ColSel());
-    view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
-    view->selectionModel()->select(QItemSelection(current, corner), QItemSelectionModel::ClearAndSelect);
-    if (grid_.TopRow() >= fixed) view->scrollTo(model_.index(grid_.TopRow() - fixed, grid_.LeftCol()),
-                                                QAbstractItemView::PositionAtTop);
+    view->verticalScrollBar()->setValue(grid_.TopRow() - grid_.FixedRows());
+    view->horizontalScrollBar()->setValue(grid_.LeftCol() > grid_.FixedCols() ? shownBefore : 0);
     following_ = false;
   }
 
   // Keyboard moves of the operator move the model's current cell.
   void followCurrent(const QModelIndex& at) {
     if (following_ || updating() || !control() || !at.isValid()) return;
+    fromOperator([&] { grid_.setCurrentCell(at.row() + grid_.FixedRows(), at.column()); });
+  }
+
+  // The operator's scrolling (the scroll bars, the wheel, a move past the
+  // edge) moves TopRow and LeftCol.
+  void followScroll() {
+    auto* view = static_cast<QTableView*>(widget());
+    if (following_ || updating() || !control() || reshapePending_ || !view->isVisible()) return;
+    const int top = view->rowAt(0), left = view->columnAt(0);
+    followingScroll_ = true;
     fromOperator([&] {
-      grid_.setRow(at.row() + grid_.FixedRows());
-      grid_.setCol(at.column());
+      if (top >= 0 && top + grid_.FixedRows() != grid_.TopRow()) grid_.setTopRow(top + grid_.FixedRows());
+      if (left >= 0 && std::max(left, grid_.FixedCols()) != grid_.LeftCol())
+        grid_.setLeftCol(std::max(left, grid_.FixedCols()));
     });
+    followingScroll_ = false;
   }
 
   ui::FlexGrid& grid_;
   GridModel model_;
   bool reshapePending_ = false;
   bool following_ = false;
+  bool followingScroll_ = false;
 };
 
 }  // namespace
 
 Binding* bindFlexGrid(ui::FlexGrid& grid, QWidget* parent, FormWindow& window) {
   return new GridBinding(grid, parent, window);
+}
+
+std::optional<ui::TwipsRect> shownCurrentCell(Binding& binding) {
+  auto* grid = dynamic_cast<GridBinding*>(&binding);
+  return grid ? grid->currentCell() : std::nullopt;
 }
 
 }  // namespace qt

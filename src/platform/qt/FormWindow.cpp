@@ -3,6 +3,9 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QPixmap>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/Bindings.h"
@@ -40,6 +43,11 @@ FormWindow::~FormWindow() {
 QWidget* FormWindow::widgetOf(const ui::Control& control) const {
   auto it = bindings_.find(&control);
   return it == bindings_.end() ? nullptr : it->second->widget();
+}
+
+Binding* FormWindow::bindingOf(const ui::Control& control) const {
+  auto it = bindings_.find(&control);
+  return it == bindings_.end() ? nullptr : it->second;
 }
 
 void FormWindow::present(bool modal) {
@@ -155,6 +163,19 @@ void FormWindow::bindMissingControls() {
     if (Binding* b = bindControl(*c, parent, *this)) bindings_[c] = b;
   }
   applyTabOrderAndBuddies();
+  applyStacking();
+}
+
+// Requests to bring controls to the front or send them to the back made
+// before their widgets existed, replayed in the order they were made.
+void FormWindow::applyStacking() {
+  std::vector<ui::Control*> asked;
+  for (ui::Control* c : form_->controls())
+    if (c->stacking() != 0) asked.push_back(c);
+  std::sort(asked.begin(), asked.end(),
+            [](const ui::Control* a, const ui::Control* b) { return std::abs(a->stacking()) < std::abs(b->stacking()); });
+  for (ui::Control* c : asked)
+    if (QWidget* w = widgetOf(*c)) raiseOrLower(*w, c->stacking());
 }
 
 // Tab moves through the controls by TabIndex; a label's access key goes to

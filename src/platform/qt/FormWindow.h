@@ -20,6 +20,7 @@ class FormWindow : public QWidget {
   // Null once the form is gone.
   ui::Form* form() const { return form_; }
   QWidget* widgetOf(const ui::Control& control) const;
+  Binding* bindingOf(const ui::Control& control) const;
 
   // Shows the window, modal or not, with the focus on the model's control.
   void present(bool modal);
@@ -44,6 +45,7 @@ class FormWindow : public QWidget {
   void applyGeometry();
   void bindMissingControls();
   void applyTabOrderAndBuddies();
+  void applyStacking();
   void endModalLoop();
 
   ui::Form* form_;

@@ -9,8 +9,11 @@
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FileFilter.h"
+#include "platform/qt/FlexGridView.h"
 #include "platform/qt/FormWindow.h"
+#include "platform/qt/ListBindings.h"
 #include "platform/qt/MessageBoxes.h"
+#include "platform/ui/FlexGrid.h"
 
 namespace qt {
 
@@ -55,7 +58,10 @@ ui::FileDialogResult QtHost::ShowOpen(const ui::FileDialogRequest& request) {
   return {false, dialog.selectedFiles().first()};
 }
 
-void QtHost::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtHost::DoEvents() {
+  showGatheredChanges();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 FormWindow* QtHost::windowFor(ui::Form& form) {
   QPointer<FormWindow>& window = windows_[&form];
@@ -92,6 +98,14 @@ ui::ScreenInfo QtHost::Screen() {
 
 int QtHost::TextWidth(const ui::Component& component, const QString& text) {
   return twipsX(QFontMetrics(qtFont(component)).horizontalAdvance(text));
+}
+
+ui::TwipsRect QtHost::CurrentCell(const ui::FlexGrid& grid) {
+  auto it = windows_.find(&grid.form());
+  if (it != windows_.end() && it->second)
+    if (Binding* binding = it->second->bindingOf(grid))
+      if (std::optional<ui::TwipsRect> shown = shownCurrentCell(*binding)) return *shown;
+  return grid.laidOutCell();
 }
 
 QWidget* QtHost::windowOf(const ui::Form& form) const {

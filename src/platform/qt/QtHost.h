@@ -26,6 +26,7 @@ class QtHost : public ui::Host {
   void ReleaseForm(ui::Form& form) override;
   ui::ScreenInfo Screen() override;
   int TextWidth(const ui::Component& component, const QString& text) override;
+  ui::TwipsRect CurrentCell(const ui::FlexGrid& grid) override;
 
   // The window of a form shown through this host; null when none.
   QWidget* windowOf(const ui::Form& form) const;

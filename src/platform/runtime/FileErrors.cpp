@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "platform/runtime/Error.h"
+
 namespace rt {
 
 namespace {
@@ -43,6 +45,11 @@ const char* kindReason(QFileDevice::FileError kind) {
 }
 
 }  // namespace
+
+void raiseFileAccess(const QString& path, const QFileDevice& file) {
+  const int systemError = errno;
+  raiseFileAccess(path, FileErrorText(file, systemError));
+}
 
 QString FileErrorText(const QFileDevice& file, int systemError) {
   if (const char* reason = systemReason(systemError)) return QString::fromUtf8(reason);

@@ -11,4 +11,8 @@ namespace rt {
 // failure Qt recorded).
 QString FileErrorText(const QFileDevice& file, int systemError);
 
+// PathFileAccess (75) naming the file and the reason its last operation
+// failed; called right after the failing call, while errno still tells why.
+[[noreturn]] void raiseFileAccess(const QString& path, const QFileDevice& file);
+
 }  // namespace rt

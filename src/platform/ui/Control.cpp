@@ -9,6 +9,8 @@ namespace {
 void checkTabIndex(const PropertyOwner&, const int& value) {
   if (value < 0) rt::raise(rt::err::InvalidPropertyValue);
 }
+
+int stackingRequests = 0;
 }  // namespace
 
 Control::Control(Component& container, QString name, int index)
@@ -32,6 +34,13 @@ bool Control::available() const {
 void Control::SetFocus() {
   if (!canFocus()) rt::raise(rt::err::InvalidCall);
   form_.moveFocus(*this);
+}
+
+void Control::ZOrder(int position) {
+  if (position != 0 && position != 1) rt::raise(rt::err::InvalidCall);
+  ++stackingRequests;
+  stacking_ = position == 0 ? stackingRequests : -stackingRequests;
+  propertyChanged(Prop::ZOrder);
 }
 
 void Control::propertyChanged(Prop prop) {

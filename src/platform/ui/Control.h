@@ -33,6 +33,12 @@ class Control : public Component {
   bool canFocus() const { return takesFocus() && available(); }
   // Kinds that take the focus at all (text boxes, buttons, ...).
   virtual bool takesFocus() const { return false; }
+  // 0 brings the control in front of the others in its container, 1 sends
+  // it behind them; any other position raises 5.
+  void ZOrder(int position = 0);
+  // The last such request: 0 none; above 0 to the front, below 0 to the
+  // back, a larger magnitude for a later request (hosts replay them in order).
+  int stacking() const { return stacking_; }
 
   Event<> Click;
   Event<> DblClick;
@@ -53,6 +59,7 @@ class Control : public Component {
   Component& container_;
   Form& form_;
   int index_;
+  int stacking_ = 0;
 };
 
 }  // namespace ui

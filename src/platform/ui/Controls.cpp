@@ -26,13 +26,22 @@ TextBox::TextBox(Component& container, QString name, int index) : Control(contai
   ForeColor.assign(color::WindowText);
 }
 
+void TextBox::checkSelection(const PropertyOwner&, const int& value) {
+  if (value < 0) rt::raise(rt::err::InvalidPropertyValue);
+}
+
+// The caret stays inside the text, as it does on screen.
+bool TextBox::keepSelectionInText() {
+  const auto length = static_cast<int>(Text().size());
+  const bool pulled = SelStart() > length || SelStart() + SelLength() > length;
+  if (SelStart() > length) SelStart.assign(length);
+  if (SelStart() + SelLength() > length) SelLength.assign(length - SelStart());
+  return pulled;
+}
+
 void TextBox::propertyChanged(Prop prop) {
-  if (prop == Prop::Text) {
-    // The caret stays inside the text, as it does on screen.
-    const auto length = static_cast<int>(Text().size());
-    if (SelStart() > length) SelStart.assign(length);
-    if (SelStart() + SelLength() > length) SelLength.assign(length - SelStart());
-  }
+  if (prop == Prop::Selection && keepSelectionInText()) return;
+  if (prop == Prop::Text) keepSelectionInText();
   Control::propertyChanged(prop);
   if (prop == Prop::Text) Change();
 }

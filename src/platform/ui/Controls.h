@@ -28,12 +28,23 @@ class TextBox : public Control {
   Property<bool> Locked{this, Prop::Locked};
   Property<bool> MultiLine{this, Prop::MultiLine};
   Property<int> Alignment{this, Prop::Alignment};
-  Property<int> SelStart{this, Prop::Selection};
-  Property<int> SelLength{this, Prop::Selection};
+  // Kept inside the text: a start beyond it (SelStart = 1000) is its end,
+  // so what is typed next is appended. A negative value raises 380.
+  Property<int> SelStart{this, Prop::Selection, 0, checkSelection};
+  Property<int> SelLength{this, Prop::Selection, 0, checkSelection};
   QString SelText() const { return Text().mid(SelStart(), SelLength()); }
 
   bool takesFocus() const override { return true; }
   void propertyChanged(Prop prop) override;
+
+  // The column the box edits, for the program's own key filters; no host
+  // shows it (reported as Tag is).
+  Property<QString> DataField{this, Prop::Tag};
+
+ private:
+  static void checkSelection(const PropertyOwner& owner, const int& value);
+  // True when the selection had to be pulled back (and that was announced).
+  bool keepSelectionInText();
 };
 
 class CommandButton : public Control {

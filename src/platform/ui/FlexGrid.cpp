@@ -4,11 +4,24 @@
 #include <algorithm>
 
 #include "platform/runtime/Error.h"
+#include "platform/ui/Host.h"
 
 namespace ui {
 
 namespace {
 [[noreturn]] void outOfRange() { rt::raise(rt::err::InvalidPropertyArrayIndex); }
+
+// Offset of `index` along one axis whose first `fixed` parts stay and whose
+// others are shown from `first` on; `size` gives each part's extent.
+template <class Size>
+int offsetOf(int index, int fixed, int first, Size size) {
+  int offset = 0;
+  for (int i = 0; i < std::min(index, fixed); ++i) offset += size(i);
+  if (index < fixed) return offset;
+  for (int i = first; i < index; ++i) offset += size(i);
+  for (int i = index; i < first; ++i) offset -= size(i);
+  return offset;
+}
 }  // namespace
 
 FlexGrid::FlexGrid(Component& container, QString name, int index)
@@ -96,14 +109,29 @@ FlexGrid::CellFormat FlexGrid::cellFormat(int row, int col) const {
 
 void FlexGrid::setRow(int row) {
   checkRow(row);
-  row_ = rowSel_ = row;
-  announce({Prop::CurrentCell});
+  moveCurrent(row, col_, row, colSel_);
 }
 
 void FlexGrid::setCol(int col) {
   checkCol(col);
-  col_ = colSel_ = col;
+  moveCurrent(row_, col, rowSel_, col);
+}
+
+void FlexGrid::setCurrentCell(int row, int col) {
+  checkRow(row);
+  checkCol(col);
+  moveCurrent(row, col, row, col);
+}
+
+void FlexGrid::moveCurrent(int row, int col, int rowSel, int colSel) {
+  const bool moves = row != row_ || col != col_;
+  if (moves) LeaveCell();
+  row_ = row;
+  col_ = col;
+  rowSel_ = rowSel;
+  colSel_ = colSel;
   announce({Prop::CurrentCell});
+  if (moves) EnterCell();
 }
 
 void FlexGrid::setRowSel(int row) {
@@ -232,6 +260,22 @@ void FlexGrid::setRedraw(bool redraw) {
   if (redraw_ == redraw) return;
   redraw_ = redraw;
   announce({Prop::Shape});
+}
+
+void FlexGrid::Refresh() { notify({Prop::Shape}); }
+
+int FlexGrid::CellLeft() const { return host().CurrentCell(*this).Left; }
+int FlexGrid::CellTop() const { return host().CurrentCell(*this).Top; }
+int FlexGrid::CellWidth() const { return host().CurrentCell(*this).Width; }
+int FlexGrid::CellHeight() const { return host().CurrentCell(*this).Height; }
+
+TwipsRect FlexGrid::laidOutCell() const {
+  checkRow(row_);
+  checkCol(col_);
+  const auto width = [this](int c) { return ColWidth(c); };
+  const auto height = [this](int r) { return RowHeight(r); };
+  return {offsetOf(col_, fixedCols_, leftCol_, width), offsetOf(row_, fixedRows_, topRow_, height), ColWidth(col_),
+          RowHeight(row_)};
 }
 
 }  // namespace ui

@@ -5,12 +5,18 @@
 // its properties are indexed by row and column, so all are methods: X()
 // reads, setX(v) writes. A row or column out of range raises error 381.
 // With Redraw off, changes are not announced until it is turned on again.
+// LeaveCell is raised before the current cell changes (Row and Col still
+// tell the cell being left) and EnterCell after, only when it does change,
+// whether the program or the operator moves it; a current cell pulled back
+// by rows or columns going away raises neither (the cell left is gone).
 #include <QString>
 #include <vector>
 
 #include "platform/ui/Control.h"
 
 namespace ui {
+
+struct TwipsRect;
 
 class FlexGrid : public Control {
  public:
@@ -49,6 +55,8 @@ class FlexGrid : public Control {
 
   // Current cell (fixed cells included) and the far corner of the selection;
   // setting Row collapses the selection's rows onto it, Col its columns.
+  // setCurrentCell moves both at once as the operator does, with one
+  // LeaveCell and EnterCell.
   int Row() const { return row_; }
   void setRow(int row);
   int Col() const { return col_; }
@@ -57,6 +65,7 @@ class FlexGrid : public Control {
   void setRowSel(int row);
   int ColSel() const { return colSel_; }
   void setColSel(int col);
+  void setCurrentCell(int row, int col);
 
   // The current cell's text and format.
   QString Text() const;
@@ -93,6 +102,25 @@ class FlexGrid : public Control {
 
   bool Redraw() const { return redraw_; }
   void setRedraw(bool redraw);
+  // Shows the grid as it stands now, with Redraw on or off.
+  void Refresh();
+
+  // The current cell's place and size in twips from the grid's top-left
+  // corner, as the host lays the grid out: a box laid over the cell goes to
+  // Left + CellLeft, Top + CellTop. Fixed rows and columns, TopRow and
+  // LeftCol and hidden columns count; a cell scrolled out of sight lies
+  // outside the grid's own width and height.
+  int CellLeft() const;
+  int CellTop() const;
+  int CellWidth() const;
+  int CellHeight() const;
+  // The same from the widths and heights alone, without grid lines: fixed
+  // rows and columns first, then the rows from TopRow and the columns from
+  // LeftCol (a cell before those at a negative offset).
+  TwipsRect laidOutCell() const;
+
+  Event<> LeaveCell;
+  Event<> EnterCell;
 
   bool takesFocus() const override { return true; }
 
@@ -111,6 +139,7 @@ class FlexGrid : public Control {
   Cell& current();
   const Cell& current() const;
   void clampCursor();
+  void moveCurrent(int row, int col, int rowSel, int colSel);
   void announce(const PropertyChange& change);
 
   std::vector<RowData> rows_;

@@ -7,6 +7,7 @@
 namespace ui {
 
 class Component;
+class FlexGrid;
 class Form;
 
 // The screen in twips, and how many twips make a pixel.
@@ -15,6 +16,15 @@ struct ScreenInfo {
   int Height = 0;
   int TwipsPerPixelX = 15;
   int TwipsPerPixelY = 15;
+};
+
+// A rectangle in twips.
+struct TwipsRect {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+  bool operator==(const TwipsRect&) const = default;
 };
 
 struct FileDialogRequest {
@@ -51,6 +61,9 @@ class Host {
   // Width of `text` in twips, written in the component's font (name, size,
   // weight): what a column "n capital X wide" measures.
   virtual int TextWidth(const Component& component, const QString& text) = 0;
+  // The grid's current cell in twips from the grid's top-left corner, as
+  // the grid is laid out on screen.
+  virtual TwipsRect CurrentCell(const FlexGrid& grid) = 0;
 };
 
 // The host in force. Until one is set, a scripted host that accepts nothing.

@@ -3,8 +3,8 @@
 // It has no window of its own. Images are numbered from 1; keys are compared
 // without regard to case and are unique when given.
 #include <QString>
-#include <vector>
 
+#include "platform/ui/Collection.h"
 #include "platform/ui/Control.h"
 
 namespace ui {
@@ -24,28 +24,15 @@ class ImageList : public Control {
   Property<int> ImageWidth{this, Prop::Geometry, 16};
   Property<int> ImageHeight{this, Prop::Geometry, 16};
 
-  class Images {
+  class Images : public Collection<ListImage> {
    public:
     // Appended when `index` is 0; otherwise inserted at that 1-based place.
     // A repeated key raises 35602, an index beyond Count + 1 raises 35600.
     ListImage& Add(int index, const QString& key, const QString& picture, const QString& tag = QString());
-    int Count() const { return static_cast<int>(images_.size()); }
-    // 35600 out of range.
-    ListImage& operator()(int index);
-    const ListImage& operator()(int index) const;
-    // 35601 when no image has the key.
-    ListImage& operator()(const QString& key);
-    // The image's index, or 0 when no image has the key.
-    int IndexOf(const QString& key) const;
-    void Remove(int index);
-    void Clear();
 
    private:
     friend class ImageList;
-    explicit Images(ImageList& owner) : owner_(owner) {}
-    void renumber();
-    ImageList& owner_;
-    std::vector<ListImage> images_;
+    explicit Images(ImageList& owner) : Collection(owner, Prop::Picture) {}
   };
   Images ListImages{*this};
 };

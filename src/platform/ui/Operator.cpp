@@ -1,10 +1,17 @@
 #include "platform/ui/Operator.h"
 
+#include <algorithm>
+
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/KeyCodes.h"
+#include "platform/ui/ScrollBar.h"
+#include "platform/ui/TabControl.h"
+#include "platform/ui/Toolbar.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/TreeView.h"
 
 namespace ui::op {
 
@@ -48,8 +55,7 @@ void choose(ComboBox& combo, int index) {
 
 void clickCell(FlexGrid& grid, int row, int col) {
   if (!grid.available() || !focus(grid)) return;
-  grid.setRow(row);
-  grid.setCol(col);
+  grid.setCurrentCell(row, col);
   grid.Click();
 }
 
@@ -100,6 +106,82 @@ void key(Control& control, int keyCode, int shift, int ascii) {
   keyUp(control, keyCode, shift);
 }
 
+void clickButton(Toolbar& toolbar, int index) {
+  ToolbarButton& button = toolbar.Buttons(index);
+  if (toolbar.available() && button.Enabled() && button.Visible()) toolbar.ButtonClick(button);
+}
+
+void scroll(HScrollBar& bar, int value) {
+  if (!bar.available() || !focus(bar)) return;
+  bar.Value = std::clamp(value, bar.lowest(), bar.highest());
+}
+
+void chooseTab(TabControl& tabs, int tab) {
+  if (!tabs.available() || !tabs.TabVisible(tab) || !focus(tabs)) return;
+  tabs.setTab(tab);
+}
+
 void close(Form& form) { form.Unload(unload::ControlMenu); }
+
+void clickItem(ListView& list, ListItem& item) {
+  if (!list.available() || !focus(list)) return;
+  list.setSelectedItem(&item);
+  list.ItemClick(item);
+  list.Click();
+}
+
+void doubleClickItem(ListView& list, ListItem& item) {
+  if (!list.available() || !focus(list)) return;
+  list.setSelectedItem(&item);
+  list.DblClick();
+}
+
+void clickColumn(ListView& list, ColumnHeader& header) {
+  if (!list.available() || !focus(list)) return;
+  list.ColumnClick(header);
+}
+
+void checkItem(ListView& list, ListItem& item, bool checked) {
+  if (!list.available() || !list.Checkboxes() || !focus(list)) return;
+  item.Checked = checked;
+  list.ItemCheck(item);
+}
+
+bool beginLabelEdit(ListView& list, ListItem& item) {
+  if (!list.available() || list.LabelEdit() != ListView::lvwAutomatic || !focus(list)) return false;
+  list.setSelectedItem(&item);
+  int cancel = 0;
+  list.BeforeLabelEdit(cancel);
+  return cancel == 0;
+}
+
+bool endLabelEdit(ListView& list, ListItem& item, const QString& text) {
+  if (!list.available()) return false;
+  int cancel = 0;
+  QString newText = text;
+  list.AfterLabelEdit(cancel, newText);
+  if (cancel != 0) return false;
+  item.Text = newText;
+  return true;
+}
+
+void clickNode(TreeView& tree, Node& node) {
+  if (!tree.available() || !focus(tree)) return;
+  tree.setSelectedItem(&node);
+  tree.NodeClick(node);
+  tree.Click();
+}
+
+void doubleClickNode(TreeView& tree, Node& node) {
+  if (!tree.available() || !focus(tree)) return;
+  tree.setSelectedItem(&node);
+  tree.DblClick();
+}
+
+void checkNode(TreeView& tree, Node& node, bool checked) {
+  if (!tree.available() || !tree.Checkboxes() || !focus(tree)) return;
+  node.Checked = checked;
+  tree.NodeCheck(node);
+}
 
 }  // namespace ui::op

@@ -10,7 +10,15 @@ class Control;
 class ComboBox;
 class FlexGrid;
 class Form;
+class HScrollBar;
+class TabControl;
 class TextBox;
+class Toolbar;
+class ListView;
+class ListItem;
+class ColumnHeader;
+class TreeView;
+class Node;
 }  // namespace ui
 
 namespace ui::op {
@@ -46,8 +54,42 @@ void keyUp(Control& control, int keyCode, int shift = 0);
 // not 0) typed into a text box at its caret, up.
 void key(Control& control, int keyCode, int shift = 0, int ascii = 0);
 
+// A click on toolbar button `index` (35600 when there is none): ButtonClick
+// when the toolbar and the button are enabled and visible. The focus stays
+// where it was.
+void clickButton(Toolbar& toolbar, int index);
+
+// The operator drags or clicks the scroll bar to `value` (kept in its
+// range): the focus comes to the bar, then Value changes.
+void scroll(HScrollBar& bar, int value);
+
+// A click on tab `tab` (a hidden one cannot be clicked): the focus comes to
+// the tab control, then the tab is chosen.
+void chooseTab(TabControl& tabs, int tab);
+
 // The window's close box: Form_QueryUnload with ControlMenu may refuse,
 // otherwise the form unloads.
 void close(Form& form);
+
+// The list view. A click on an item: the focus comes to the list, the item
+// becomes the selected one (the only one without MultiSelect), ItemClick,
+// then Click. A double click is a click, then doubleClickItem: DblClick.
+void clickItem(ListView& list, ListItem& item);
+void doubleClickItem(ListView& list, ListItem& item);
+void clickColumn(ListView& list, ColumnHeader& header);
+// A tick or untick of an item's box (a click on it, or Space): Checked
+// changes, then ItemCheck. Nothing while the list shows no boxes.
+void checkItem(ListView& list, ListItem& item, bool checked);
+// Editing an item's text in place: the start, which BeforeLabelEdit may
+// refuse (and LabelEdit manual always does), and the end, which
+// AfterLabelEdit may refuse or change. True when the edit goes on or the
+// text changed.
+bool beginLabelEdit(ListView& list, ListItem& item);
+bool endLabelEdit(ListView& list, ListItem& item, const QString& text);
+
+// The tree view, the same way: NodeClick then Click; DblClick; NodeCheck.
+void clickNode(TreeView& tree, Node& node);
+void doubleClickNode(TreeView& tree, Node& node);
+void checkNode(TreeView& tree, Node& node, bool checked);
 
 }  // namespace ui::op

@@ -18,6 +18,9 @@ enum class Prop {
   Cell, Shape, CurrentCell,
   // A control array element was loaded on the form.
   Controls,
+  // A toolbar's buttons, a status bar's panels, a tab control's tabs, a scroll bar's limits and steps; a
+  // control brought to the front or sent to the back.
+  Buttons, Panels, Tabs, Range, ZOrder,
   // The object is going away; observers must forget it.
   Destroyed,
 };

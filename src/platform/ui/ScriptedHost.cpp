@@ -1,5 +1,6 @@
 #include "platform/ui/ScriptedHost.h"
 
+#include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 
 #include <algorithm>
@@ -134,5 +135,7 @@ int ScriptedHost::TextWidth(const Component& component, const QString& text) {
   if (component.FontBold()) perChar *= 7.0 / 6.0;
   return static_cast<int>(std::lround(perChar * text.size()));
 }
+
+TwipsRect ScriptedHost::CurrentCell(const FlexGrid& grid) { return grid.laidOutCell(); }
 
 }  // namespace ui

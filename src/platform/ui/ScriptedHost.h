@@ -77,6 +77,8 @@ class ScriptedHost : public Host {
   // a width as n x TextWidth("X").
   static constexpr int kCharWidth = 120;
   int TextWidth(const Component& component, const QString& text) override;
+  // From the grid's widths and heights (FlexGrid::laidOutCell).
+  TwipsRect CurrentCell(const FlexGrid& grid) override;
 
  protected:
   void fail(const QString& what);

@@ -29,6 +29,7 @@ class OdbcSession final : public provider::Session {
   void beginTransaction() override;
   void commitTransaction() override;
   void rollbackTransaction() override;
+  int transactionLevel() const override { return inTransaction_ ? 1 : 0; }
   // Begun by beginTransaction: one the server began on a statement's word
   // (BEGIN TRANSACTION in a batch) is not seen by the driver.
   bool inTransaction() const override { return inTransaction_; }
