@@ -2,6 +2,7 @@
 
 #include "core/CoreState.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/FileErrors.h"
 #include "platform/runtime/Text.h"
 
 namespace core {
@@ -59,7 +60,7 @@ bool LectorMascarasConsultas::Lee(MascaraConsulta& m) {
 void CreaMascaraConsultas() {
   const QString ruta = gConsultas().gRutaMascaraConsultas;
   QFile file(ruta);
-  const auto fail = [&] { rt::raiseFileAccess(ruta, file.errorString()); };
+  const auto fail = [&] { rt::raiseFileAccess(ruta, file); };
   if (!file.open(QIODevice::ReadWrite)) fail();
   for (const MascaraConsulta& m : kMascaras) {
     // Each record goes at record number (length / 1202) + 1.

@@ -33,7 +33,7 @@ constexpr long kReadUncommitted = 256;
   ui::MsgBox(QStringLiteral("No se pudo completar el inicio del sistema (error ") + QString::number(e.Number()) +
                  QStringLiteral(": ") + e.Description() + QStringLiteral("). El programa se cerrará."),
              ui::mb::Critical | ui::mb::OkOnly, QStringLiteral("Aviso al Operador!"));
-  rt::EndProgram();
+  rt::EndProgram(rt::exitstatus::StartupFailed);
 }
 
 }  // namespace
@@ -114,7 +114,7 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
       db.OpenServerADODB(pide, static_cast<int>(lCursor), ConnString, true, true);
     });
     // The service has told the operator why it could not connect.
-    if (!db.gOpenFlag) rt::EndProgram();
+    if (!db.gOpenFlag) rt::EndProgram(rt::exitstatus::NoConnection);
     run([&] { ConectaEstadisticas(); });
     run([&] { st.gUsuarioLogeado = db.gUsuario; });
     run([&] { db.gCnn.setCommandTimeout(st.gTiempoEspera); });

@@ -7,6 +7,7 @@
 #include "core/CoreState.h"
 #include "core/LookupLayout.h"
 #include "support/ErrorNumber.h"
+#include "support/Printers.h"
 
 using namespace core;
 
@@ -79,7 +80,14 @@ TEST_F(LookupLayout, TheReaderGivesBackWhatTheWriterWrote) {
 TEST_F(LookupLayout, AFileThatCannotBeWrittenRaises) {
   folder.write("archivo", "x");
   gConsultas().gRutaMascaraConsultas = folder.file("archivo/consultas.vtx");
-  EXPECT_EQ(testing_support::ErrorNumberOf([] { CreaMascaraConsultas(); }), 75);
+  try {
+    CreaMascaraConsultas();
+    ADD_FAILURE() << "a file under a file was written";
+  } catch (const rt::Error& e) {
+    EXPECT_EQ(e.Number(), 75);
+    EXPECT_EQ(e.Description(), "Error de acceso a la ruta o el archivo: " + folder.file("archivo/consultas.vtx") +
+                                   " (una parte de la ruta no es una carpeta)");
+  }
 }
 
 }  // namespace
