@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "DemoComprobantes.h"
+#include "DemoConsultas.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 
@@ -81,6 +83,8 @@ QString CreaBaseDemo(const QString& folder) {
   cn.Open(connectionString(suite));
   cn.BeginTrans();
   llenaSuite(cn);
+  LlenaConsultas(cn);
+  LlenaComprobantes(cn);
   cn.CommitTrans();
   return suite;
 }
