@@ -4,6 +4,7 @@
 
 #include "DemoComprobantes.h"
 #include "DemoConsultas.h"
+#include "DemoStock.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 
@@ -85,6 +86,7 @@ QString CreaBaseDemo(const QString& folder) {
   llenaSuite(cn);
   LlenaConsultas(cn);
   LlenaComprobantes(cn);
+  LlenaStock(cn);
   cn.CommitTrans();
   return suite;
 }
