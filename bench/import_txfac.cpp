@@ -14,6 +14,7 @@
 #include <map>
 
 #include "RatioReporter.h"
+#include "SqliteStatement.h"
 #include "core/CoreState.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
@@ -150,32 +151,6 @@ void Program(benchmark::State& state) {
 }
 
 // ---- The floor: the final rows, bound into prepared statements.
-
-struct Statement {
-  sqlite3_stmt* st = nullptr;
-  int next = 1;
-  Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &st, nullptr); }
-  ~Statement() { sqlite3_finalize(st); }
-  Statement& text(const QString& v) {
-    const QByteArray b = v.toUtf8();
-    sqlite3_bind_text(st, next++, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-    return *this;
-  }
-  Statement& number(double v) {
-    sqlite3_bind_double(st, next++, v);
-    return *this;
-  }
-  Statement& integer(int v) {
-    sqlite3_bind_int(st, next++, v);
-    return *this;
-  }
-  bool run() {
-    const int rc = sqlite3_step(st);
-    sqlite3_reset(st);
-    next = 1;
-    return rc == SQLITE_DONE;
-  }
-};
 
 const char* const kLine1 =
     "INSERT INTO MV_ASIENTOS (Tipo_Reg,Fecha,FechaSubDiario,Cuenta,Importe,[DEBE-HABER],CabCuenta,CabImporte,TC,"

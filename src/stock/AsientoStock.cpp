@@ -1,6 +1,7 @@
 // The accounting entry of a stock movement: the movement valued at cost,
 // one line on the counter account of its motive for the whole amount and
 // one per stock account of its articles on the other side.
+#include <QHash>
 #include <algorithm>
 #include <optional>
 
@@ -85,14 +86,30 @@ std::optional<Regla> ReglaDelTipo(ClsCmnCptes& cpte, const QString& TC, int16_t 
   return Regla{a::Costo, QString(), cpte.ObtieneSignoComprobante(TC, false) == 0};
 }
 
-void Suma(std::vector<Importe>& lista, const QString& codigo, rt::Currency monto) {
-  for (Importe& i : lista)
-    if (rt::EqualsText(i.Codigo, codigo)) {
-      i.Monto += monto;
+// The articles of an entry with their amounts, one per code (without
+// regard to case), in the order first met.
+class ImportesPorArticulo {
+ public:
+  void suma(const QString& codigo, rt::Currency monto) {
+    const QString clave = codigo.toCaseFolded();
+    if (const auto it = indice_.constFind(clave); it != indice_.constEnd()) {
+      lista_[*it].Monto += monto;
       return;
     }
-  lista.push_back({codigo, monto});
-}
+    indice_.insert(clave, lista_.size());
+    lista_.push_back({codigo, monto});
+  }
+  void agrega(const QString& codigo, rt::Currency monto) { lista_.push_back({codigo, monto}); }
+  void limpia() {
+    lista_.clear();
+    indice_.clear();
+  }
+  const std::vector<Importe>& lista() const { return lista_; }
+
+ private:
+  std::vector<Importe> lista_;
+  QHash<QString, size_t> indice_;
+};
 
 }  // namespace
 
@@ -215,16 +232,16 @@ QString ClsCmnCptes::ArmaAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock,
   if (numero == 0) return QString();  // the numbering was left at its error dialog
 
   // The articles and their amounts: quantity by cost, summed per article.
-  std::vector<Importe> articulos;
+  ImportesPorArticulo porArticulo;
   const auto valora = [&](int fila, bool suma) {
     const rt::Currency monto = util.TextoANumero(Grid.TextMatrix(fila, a::Cantidad)) *
                                util.TextoANumero(Grid.TextMatrix(fila, regla.ColumnaCosto));
     const QString codigo = util.RellenaCodigo(Grid.TextMatrix(fila, a::IdArticulo), 25);
-    if (suma) Suma(articulos, codigo, monto);
-    else articulos.push_back({codigo, monto});
+    if (suma) porArticulo.suma(codigo, monto);
+    else porArticulo.agrega(codigo, monto);
   };
   if (!pasos.run([&] {
-        articulos.clear();
+        porArticulo.limpia();
         if (SoloRegistro > 0) {
           valora(SoloRegistro, false);
           return;
@@ -233,6 +250,7 @@ QString ClsCmnCptes::ArmaAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock,
           if (!rt::Trim(Grid.TextMatrix(fila, a::IdArticulo)).isEmpty()) valora(fila, true);
       }))
     return QString();
+  const std::vector<Importe>& articulos = porArticulo.lista();
   if (articulos.empty()) return QString();
 
   // The stock accounts of the articles, each with the amounts of its

@@ -79,7 +79,14 @@ bool Grabacion::Descarga(QString& identidad, int16_t signo, const QString& desti
                        core::ValorLogico(rt::Trim(celda(a::InsumosPorPorcentaje)), true);
           if (porcentaje && util.TextoANumero(celda(a::CantidadUdBase)) > rt::Currency())
             base = util.TextoADoble(celda(a::CantidadUdBase));
-          entra = numbering::IdArticuloTieneInsumos(rt::Trim(celda(a::IdArticulo)), insumos);
+          const QString articulo = rt::Trim(celda(a::IdArticulo)), clave = articulo.toCaseFolded();
+          if (!insumos_.contains(clave)) {
+            std::vector<numbering::ItemStock> leidos;
+            if (!numbering::IdArticuloTieneInsumos(articulo, leidos)) leidos.clear();
+            insumos_.insert(clave, leidos);
+          }
+          insumos = insumos_.value(clave);
+          entra = !insumos.empty();
         }))
       return false;
     if (!entra) continue;
@@ -168,10 +175,7 @@ QString Grabacion::RenglonInsumo(int fila, const QString& identidad, int16_t sig
   campo("IdMotivoStock", MotivoDeLinea(fila));
   campo("PrecioVenta", QStringLiteral("0"));
   campo("Importe_S_iva", QStringLiteral("0"));
-  campo("Costo", Numero(esArticulo ? util.TextoANumero(celda(a::Costo))
-                                   : util.TextoANumero(numbering::TextoCampo(gDB().DatosTabla(
-                                         QStringLiteral("V_MA_ARTICULOS"), IdInsumo, QStringLiteral("Costo"),
-                                         QStringLiteral("idarticulo"))))));
+  campo("Costo", Numero(esArticulo ? util.TextoANumero(celda(a::Costo)) : CostoDeArticulo(IdInsumo)));
   if (tcOrigenDelGrid_) TcOrigen = Texto(rt::Trim(rt::Left(celda(a::CpteOrigen), 4)));
   campo("Tc_Origen", Texto(TC));
   campo("IdComprobante_Origen", Texto(SucNroLetra));

@@ -2,10 +2,13 @@
 // One recording of a voucher's stock movements (ClsCmnCptes::ActualizaStock):
 // its arguments as normalised, the settings read once, the working state of
 // the passes, and the steps that the flow, the rows and the discharge share.
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <vector>
 
+#include "numbering/ComprobantesStock.h"
+#include "platform/runtime/Currency.h"
 #include "platform/runtime/StepRunner.h"
 
 namespace ui {
@@ -83,7 +86,9 @@ class Grabacion {
   QString MotivoDeLinea(int fila);
   // The row's supplier account: `Cuenta`, or with "PorDefault" the
   // article's; "NULL" for none.
-  QString CuentaDeArticulo(const QString& IdArticulo) const;
+  QString CuentaDeArticulo(const QString& IdArticulo);
+  // The article's cost in the master.
+  rt::Currency CostoDeArticulo(const QString& IdArticulo);
 
  private:
   std::vector<Item> Items(int fila);
@@ -109,6 +114,11 @@ class Grabacion {
   QString cuentaFila_;  // the account of the last row written
   bool comodato_ = false;
   bool escribio_ = false;
+  // What the master says of an article, read once per recording: nothing
+  // the recording writes changes it.
+  QHash<QString, QString> cuentasProveedor_;
+  QHash<QString, rt::Currency> costos_;
+  QHash<QString, std::vector<numbering::ItemStock>> insumos_;
 };
 
 }  // namespace stock

@@ -38,13 +38,26 @@ QString Grabacion::MotivoDeLinea(int fila) {
   return rt::EqualsText(IdMotivoStock, kNull) ? kNull : CodigoONull(IdMotivoStock);
 }
 
-QString Grabacion::CuentaDeArticulo(const QString& IdArticulo) const {
+QString Grabacion::CuentaDeArticulo(const QString& IdArticulo) {
   QString cuenta = rt::Trim(Cuenta);
   if (!rt::EqualsText(cuenta, QStringLiteral("PorDefault"))) return cuenta;
+  const QString clave = IdArticulo.toCaseFolded();
+  if (const auto it = cuentasProveedor_.constFind(clave); it != cuentasProveedor_.constEnd()) return *it;
   cuenta = rt::Trim(numbering::TextoCampo(
       gDB().DatosTabla(QStringLiteral("V_MA_ARTICULOS"), IdArticulo, QStringLiteral("CUENTAPROVEEDOR"),
                        QStringLiteral("IDARTICULO"))));
-  return cuenta.isEmpty() ? kNull : cuenta;
+  if (cuenta.isEmpty()) cuenta = kNull;
+  cuentasProveedor_.insert(clave, cuenta);
+  return cuenta;
+}
+
+rt::Currency Grabacion::CostoDeArticulo(const QString& IdArticulo) {
+  const QString clave = IdArticulo.toCaseFolded();
+  if (const auto it = costos_.constFind(clave); it != costos_.constEnd()) return *it;
+  const rt::Currency costo = library::gUtilidades().TextoANumero(numbering::TextoCampo(gDB().DatosTabla(
+      QStringLiteral("V_MA_ARTICULOS"), IdArticulo, QStringLiteral("Costo"), QStringLiteral("idarticulo"))));
+  costos_.insert(clave, costo);
+  return costo;
 }
 
 QString Grabacion::Renglon(int fila, const Item& item) {
@@ -125,9 +138,7 @@ QString Grabacion::Renglon(int fila, const Item& item) {
   campo("PrecioVenta", Numero(valor(a::Importe)));
   campo("Importe_S_Iva", Numero(valor(a::PrecioSinIVA)));
   rt::Currency costo = valor(a::Costo);
-  if (costo == rt::Currency())
-    costo = util.TextoANumero(numbering::TextoCampo(
-        gDB().DatosTabla(QStringLiteral("V_MA_ARTICULOS"), articulo, QStringLiteral("Costo"), QStringLiteral("idarticulo"))));
+  if (costo == rt::Currency()) costo = CostoDeArticulo(articulo);
   campo("Costo", Numero(costo));
   campo("Impuestos", Numero(valor(a::Impuestos) + valor(a::ITC)));
   campo("DtoItem", Numero(valor(a::PorcDto)));
