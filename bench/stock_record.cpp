@@ -11,10 +11,10 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <QFile>
 #include <cstdio>
 #include <map>
 
+#include "PlantillaSuite.h"
 #include "RatioReporter.h"
 #include "SqliteStatement.h"
 #include "core/Batch.h"
@@ -22,13 +22,11 @@
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "platform/ado/sqlite/Database.h"
-#include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/ScriptedHost.h"
-#include "support/TempFolder.h"
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/ColumnasGrillas.h"
 
@@ -43,46 +41,28 @@ const QString kComprobante = QStringLiteral("000100000001R");
 
 QString Articulo(int i) { return QStringLiteral("ART%1").arg(i % kArticulos, 3, 10, QChar(u'0')); }
 
-void Ejecuta(sqlite3* db, const char* sql) { sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+QString FilasDelPlan() {
+  QString sql = QStringLiteral(
+      "INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, SISTEMA, Letras, ES, R_SUC_DEFAULT, R_ULTIMO_NRO, R_NRO_DESDE, "
+      "R_NRO_HASTA) VALUES ('RM', 1, 'VENTAS', 'R', 'S', 1, 1, 1, 99999999);"
+      "INSERT INTO MA_SUBDIARIOS (CODIGO, DESCRIPCION) VALUES ('STK', 'Stock');"
+      "INSERT INTO MA_SUBDIARIOSCOMPROBANTES (TC, Subdiario) VALUES ('RM', 'STK');"
+      "INSERT INTO V_TA_MOTIVOSTOCK (IDMOTIVOSTOCK, Descripcion, CUENTACONTABLE) VALUES "
+      "('   5', 'Ajustes de stock', '511030001');"
+      "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('AsientosXStock', 'SI'), ('MotivoStockDefault', '5'), "
+      "('MotivoStockRemito', '5'), ('DepositoDefault', '1'), ('PERIODO', '1');");
+  for (int i = 0; i < kArticulos; ++i)
+    sql += QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, Costo, CUENTACONTABLEC, "
+                          "CUENTAPROVEEDOR, USALOTE) VALUES ('%1', 'Artículo %2', 'UN', %3, '%4', '211010001', 1);")
+               .arg(Articulo(i))
+               .arg(i)
+               .arg(10 + i)
+               .arg(i % 2 ? QStringLiteral("114020001") : QStringLiteral("114010001"));
+  return sql;
+}
 
-struct Fixture {
-  testing_support::TempFolder folder;
-  QString templatePath;
-
-  Fixture() : templatePath(folder.file("template.db")) {
-    ado::sqlite::CreateDatabase(templatePath);
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(templatePath.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    ado::sqlite::ConfigureConnection(db);
-    Ejecuta(db,
-            "INSERT INTO TA_USUARIOS (Nombre, Administrador, UNegocio) VALUES ('operador', 1, '   1');"
-            "INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, SISTEMA, Letras, ES, R_SUC_DEFAULT, R_ULTIMO_NRO, R_NRO_DESDE, "
-            "R_NRO_HASTA) VALUES ('RM', 1, 'VENTAS', 'R', 'S', 1, 1, 1, 99999999);"
-            "INSERT INTO MA_SUBDIARIOS (CODIGO, DESCRIPCION) VALUES ('STK', 'Stock');"
-            "INSERT INTO MA_SUBDIARIOSCOMPROBANTES (TC, Subdiario) VALUES ('RM', 'STK');"
-            "INSERT INTO V_TA_MOTIVOSTOCK (IDMOTIVOSTOCK, Descripcion, CUENTACONTABLE) VALUES "
-            "('   5', 'Ajustes de stock', '511030001');"
-            "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('AsientosXStock', 'SI'), ('MotivoStockDefault', '5'), "
-            "('MotivoStockRemito', '5'), ('DepositoDefault', '1'), ('PERIODO', '1');");
-    for (int i = 0; i < kArticulos; ++i)
-      Ejecuta(db, QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, Costo, "
-                                 "CUENTACONTABLEC, CUENTAPROVEEDOR, USALOTE) VALUES ('%1', 'Artículo %2', 'UN', %3, "
-                                 "'%4', '211010001', 1)")
-                      .arg(Articulo(i))
-                      .arg(i)
-                      .arg(10 + i)
-                      .arg(i % 2 ? QStringLiteral("114020001") : QStringLiteral("114010001"))
-                      .toUtf8()
-                      .constData());
-    sqlite3_close_v2(db);
-  }
-
-  QString freshDatabase(const char* name) const {
-    const QString path = folder.file(QString::fromLatin1(name));
-    for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(path + QLatin1String(suffix));
-    QFile::copy(templatePath, path);
-    return path;
-  }
+struct Fixture : PlantillaSuite {
+  Fixture() : PlantillaSuite(FilasDelPlan()) {}
 };
 
 const Fixture& fixture() {
@@ -119,17 +99,9 @@ void LlenaGrilla(Ventana& ventana, vouchers::ClsCmnCptes& cpte, int lineas) {
 }
 
 void Conecta(const QString& path) {
-  core::ResetCore();
-  data_access::DB_Dll& db = data_access::gDB();
-  db.gServidor = QStringLiteral("sqlite");
-  db.gDBName = path;
-  db.gUsuario = QStringLiteral("operador");
-  db.OpenServerADODB();
-  core::CoreState& estado = core::gCore();
-  estado.gUsuarioLogeado = db.gUsuario;
-  estado.gUNegocio = QStringLiteral("   1");
-  estado.gPeriodo = 1;
-  estado.gCaja = QStringLiteral("1");
+  ConectaOperador(path);
+  core::gCore().gPeriodo = 1;
+  core::gCore().gCaja = QStringLiteral("1");
 }
 
 // A result row, as sqlite3 holds it.
@@ -200,7 +172,7 @@ void Programa(benchmark::State& state, bool acumula) {
   QString path;
   for (auto _ : state) {
     state.PauseTiming();
-    path = fixture().freshDatabase("programa.db");
+    path = fixture().copia("programa.db");
     Conecta(path);
     Ventana ventana;
     bool hayError = false;
@@ -281,7 +253,7 @@ void Piso(benchmark::State& state) {
   QString path;
   for (auto _ : state) {
     state.PauseTiming();
-    path = fixture().freshDatabase("piso.db");
+    path = fixture().copia("piso.db");
     sqlite3* db = nullptr;
     sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     ado::sqlite::ConfigureConnection(db);
