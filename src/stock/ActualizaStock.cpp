@@ -45,7 +45,6 @@ bool Grabacion::Graba(const QString& sentencia, int filas) {
     SQLTemp += QChar(13) + sentencia;
     return true;
   }
-  escribio_ = true;
   ado::Errors& errores = gDB().gCnn.Errors();
   bool fallo = false;
   QString descripcion;

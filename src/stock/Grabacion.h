@@ -54,10 +54,8 @@ class Grabacion {
   Asentador Asienta;
 
   // The voucher's movements: true when recorded; false when refused or
-  // stopped (what a stop wrote is the caller's to undo). `Escribio` tells
-  // whether anything may have been written.
+  // stopped (what a stop wrote is the caller's to undo).
   bool Registra();
-  bool Escribio() const { return escribio_; }
 
   // ---- What the rows and the discharge share.
   // The error trap of the recording: the status window closed, then the
@@ -113,7 +111,6 @@ class Grabacion {
   float secuencia_ = 0;
   QString cuentaFila_;  // the account of the last row written
   bool comodato_ = false;
-  bool escribio_ = false;
   // What the master says of an article, read once per recording: nothing
   // the recording writes changes it.
   QHash<QString, QString> cuentasProveedor_;

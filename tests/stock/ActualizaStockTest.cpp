@@ -110,16 +110,19 @@ TEST_F(ActualizaStock, ATransferGoesOutOfEachLinesDepositAndIntoTheDestination) 
   movimiento("VINO", "   1", "L2", "", "10");
   ui::FlexGrid& g = grilla("TR", {Articulo("TORNILLO", "4"), Articulo("123", "2", {{a::IdDeposito, "2"}}),
                                   Articulo("VINO", "5", {{a::NroLote, "|L1\u00FF|L2\u00FF|"}, {a::NroSerie, "|3|2|"},
-                                                         {a::PideSerie, "0"}, {a::PideTalle, "0"}})});
+                                                         {a::PideSerie, "0"}, {a::PideTalle, "0"}}),
+                                  // A serial item without Chr(255) moves as a lot without serial.
+                                  Articulo("CELULAR", "1", {{a::NroLote, "|S1|"}, {a::NroSerie, "|1|"},
+                                                            {a::PideSerie, "-1"}, {a::PideTalle, "0"}})});
   Registro r{.tc = "TR", .sucNroLetra = "000100000004X", .destino = "3", .transferencia = true};
   registra(g, r);
   EXPECT_FALSE(r.hayError);
   EXPECT_EQ(filas("SELECT Secuencia, IdDeposito, IDDEPOSITO_DESTINO, IdArticulo, NroLote, Cantidad FROM V_MV_STOCK "
                   "WHERE TC = 'TR' ORDER BY Secuencia"),
             (QStringList{"1|   1|   3|TORNILLO|<null>|-4", "2|   2|   3|                      123|<null>|-2",
-                         "3|   1|   3|VINO|L1|-3", "4|   1|   3|VINO|L2|-2", "5|   3|   1|TORNILLO|<null>|4",
-                         "6|   3|   2|                      123|<null>|2", "7|   3|   1|VINO|L1|3",
-                         "8|   3|   1|VINO|L2|2"}));
+                         "3|   1|   3|VINO|L1|-3", "4|   1|   3|VINO|L2|-2", "5|   1|   3|CELULAR|S1|-1",
+                         "6|   3|   1|TORNILLO|<null>|4", "7|   3|   2|                      123|<null>|2",
+                         "8|   3|   1|VINO|L1|3", "9|   3|   1|VINO|L2|2", "10|   3|   1|CELULAR|S1|1"}));
   EXPECT_EQ(r.destino, "'   3'");
   verificaInvariantes();
 }
