@@ -13,6 +13,7 @@
 #include "ControlsSample.h"
 #include "ListsSample.h"
 #include "VoucherSample.h"
+#include "VoucherSearchSample.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
 #include "core/library/Library.h"
@@ -121,6 +122,7 @@ int main(int argc, char** argv) {
 
   ok &= captureControlsSample(folder, capture);
   ok &= captureVoucherSamples(folder, capture);
+  ok &= captureVoucherSearchSamples(folder, capture);
 
   library::Cartel& cartel = library::gCartel();
   cartel.Muestra(QStringLiteral("Generando comprobantes"), 0);
