@@ -2,14 +2,12 @@
 
 #include <QString>
 
+#include "FilasDemo.h"
 #include "platform/ado/Connection.h"
 
 namespace demo {
 
 namespace {
-
-QString Texto(QString valor) { return u'\'' + valor.replace(u'\'', QStringLiteral("''")) + u'\''; }
-QString Texto(const char* valor) { return valor ? Texto(QString::fromUtf8(valor)) : QStringLiteral("NULL"); }
 
 struct Venta {
   const char* tc;
@@ -87,10 +85,6 @@ const Compra kCompras[] = {
     {"OC", "000100000054X", "211010001", "Distribuidora Cuyo S.A.", "2024-03-05", "12000", false, false, false,
      "Sin aprobar", nullptr},
 };
-
-void SiFalta(ado::Connection& cn, const QString& tabla, const QString& condicion, const QString& insercion) {
-  cn.Execute(QStringLiteral("IF NOT EXISTS (SELECT 1 FROM %1 WHERE %2) %3").arg(tabla, condicion, insercion));
-}
 
 QString Bit(bool valor) { return valor ? QStringLiteral("1") : QStringLiteral("0"); }
 
