@@ -2,6 +2,7 @@
 // rows.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QStringList>
 
 #include "lookup/FrmConsComprobantes.h"
@@ -79,8 +80,15 @@ TEST_F(Columnas, ThePictureOfATypeOrState) {
     SCOPED_TRACE(c.tag);
     EXPECT_EQ(ventana.ObtieneIndiceImagen(c.tag), c.indice);
   }
-  EXPECT_EQ(ventana.ImageList1.ListImages.Count(), 11);
-  for (int i = 1; i <= 11; ++i) EXPECT_FALSE(ventana.ImageList1.ListImages(i).Picture.isEmpty());
+  // Eleven pictures built in, each a 16 x 16 PNG.
+  ASSERT_EQ(ventana.ImageList1.ListImages.Count(), 11);
+  for (int i = 1; i <= 11; ++i) {
+    QFile imagen(ventana.ImageList1.ListImages(i).Picture);
+    ASSERT_TRUE(imagen.open(QIODevice::ReadOnly)) << imagen.fileName().toStdString();
+    const QByteArray cabecera = imagen.read(24);
+    EXPECT_TRUE(cabecera.startsWith("\x89PNG"));
+    EXPECT_EQ(cabecera.mid(16, 8), QByteArray("\0\0\0\x10\0\0\0\x10", 8)) << imagen.fileName().toStdString();
+  }
 }
 
 TEST_F(Columnas, WithoutAGenericPictureNone) {
