@@ -211,9 +211,7 @@ TEST_F(Busqueda, ThirdPartiesByInternalNumber) {
 }
 
 TEST_F(Busqueda, SupplierEntriesWithTheSuppliersName) {
-  DefineInDatabase(path, "CREATE TABLE IF NOT EXISTS VT_PROVEEDORES (Codigo VARCHAR(9) COLLATE CI_AS, "
-                         "RAZON_SOCIAL VARCHAR(100) COLLATE CI_AS)");
-  exec("INSERT INTO VT_PROVEEDORES (Codigo, RAZON_SOCIAL) VALUES ('211010001', 'Distribuidora Sur S.A.')");
+  exec("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TipoVista) VALUES ('211010001', 'Distribuidora Sur S.A.', 'PR')");
   exec("INSERT INTO MV_ASIENTOS (TC, Sucursal, Numero, Letra, Cuenta, Fecha, Detalle, Importe, MES_OPERATIVO, "
        "Periodo, Secuencia, [NUMERO ASIENTO]) VALUES "
        "('NCPE', '0003', '00000045', 'A', '211010001', '2024-03-07', 'Devolución de mercadería', 640, 3, 1, 1, 12), "

@@ -38,9 +38,11 @@ TEST_F(PlanesBusqueda, EverySearchUsesAnIndex) {
   }
 }
 
-TEST_F(PlanesBusqueda, TheReceiptOfAnOrder) {
+TEST_F(PlanesBusqueda, TheLookupsOfARow) {
+  // The receipt of a purchase order, the name of a supplier.
   expectIndexed(data_access::sql::DatosTabla("v_mv_stock", "OC", "TC_origen", 8,
                                              busqueda::CondicionRecepcion("000100000002X"), true));
+  expectIndexed(data_access::sql::DatosTabla("VT_PROVEEDORES", "211010001", "Codigo", 8, QString(), true));
 }
 
 }  // namespace

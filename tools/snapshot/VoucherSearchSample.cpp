@@ -2,10 +2,10 @@
 
 #include <QTemporaryDir>
 
-#include "BaseDeMuestra.h"
-#include "DemoBusqueda.h"
+#include "ArranqueDemo.h"
 #include "core/CoreState.h"
 #include "lookup/FrmConsComprobantes.h"
+#include "platform/runtime/Environment.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ void Elige(lookup::FrmConsComprobantes& ventana) {
 
 bool captureVoucherSearchSamples(const QString& folder, const Capture& capture) {
   QTemporaryDir carpeta;
-  if (!AbreBaseDeMuestra(carpeta.path(), demo::LlenaComprobantesGuardados)) return false;
+  if (!ArrancaDemo(carpeta.path())) return false;
 
   bool ok = true;
   for (const char* tipo : {"FC", "OC"}) {
@@ -38,5 +38,6 @@ bool captureVoucherSearchSamples(const QString& folder, const Capture& capture) 
     ok &= capture(folder, QStringLiteral("FrmConsComprobantes_") + tc, [&] { ventana.Show(ui::vbModal); });
   }
   core::ResetCore();
+  rt::SetProgramFolder(QString());
   return ok;
 }

@@ -12,6 +12,7 @@
 
 #include "ControlsSample.h"
 #include "ListsSample.h"
+#include "LookupSnapshots.h"
 #include "VoucherSample.h"
 #include "VoucherSearchSample.h"
 #include "core/forms/Forms.h"
@@ -121,6 +122,7 @@ int main(int argc, char** argv) {
   ok &= capture(folder, QStringLiteral("frmListas"), snapshot::ShowListsSample);
 
   ok &= captureControlsSample(folder, capture);
+  ok &= captureLookupWindows(folder, capture);
   ok &= captureVoucherSamples(folder, capture);
   ok &= captureVoucherSearchSamples(folder, capture);
 
