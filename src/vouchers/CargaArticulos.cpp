@@ -76,7 +76,8 @@ bool Compara(const rt::Variant& x, const rt::Variant& y, Comparacion comparacion
 
 void CargaComprobante::LlenaFilaArticulo() {
   ui::FlexGrid& g = a_.MSFlexGrid2;
-  pasos_([&] { pideDeposito_ = rt::EqualsText(core::Cfg(QStringLiteral("PideDepositoEnCptes")), QStringLiteral("SI")); });
+  pasos_(
+      [&] { pideDeposito_ = rt::EqualsText(core::Cfg(QStringLiteral("PideDepositoEnCptes")), QStringLiteral("SI")); });
   aplicada_ = 0;
   cantidadAplicada();
   copia(g, a::IdArticulo, articulos_, "IdArticulo");
@@ -112,8 +113,8 @@ void CargaComprobante::cantidadAplicada() {
       pendienteDeReparto();
       bool devolucionSinPendiente = false;
       pasos_([&] {
-        devolucionSinPendiente =
-            rt::EqualsText(a_.TC, QStringLiteral("RM")) && valor(articulos_, "Cantidad").toDouble() < 0 && pendiente == 0;
+        devolucionSinPendiente = rt::EqualsText(a_.TC, QStringLiteral("RM")) &&
+                                 valor(articulos_, "Cantidad").toDouble() < 0 && pendiente == 0;
       });
       if (!devolucionSinPendiente) aplicaPendiente();
       return;
@@ -174,7 +175,8 @@ void CargaComprobante::valoresLinea() {
   if (!exento) {
     QString letra;
     pasos_([&] {
-      letra = numbering::ObtieneLetraComprobante(core::Cfg(QStringLiteral("CONDIVA")), texto(cabecera_, "Condicioniva"));
+      letra =
+          numbering::ObtieneLetraComprobante(core::Cfg(QStringLiteral("CONDIVA")), texto(cabecera_, "Condicioniva"));
     });
     if (rt::EqualsText(letra, QStringLiteral("B")))
       escribe(g, a::PrecioConIVA, [&] { return convertido(articulos_, "Importe"); });
@@ -232,7 +234,8 @@ void CargaComprobante::datosMaestro() {
     const rt::Variant unidad = valor(articulos_, "IdUnidad");
     if (coeficiente.isNull())
       g.setTextMatrix(fila(g), a::Coeficiente, QStringLiteral("1"));
-    else if (!base.isNull() && !unidad.isNull() && !rt::EqualsText(rt::Trim(base.toString()), rt::Trim(unidad.toString())))
+    else if (!base.isNull() && !unidad.isNull() &&
+             !rt::EqualsText(rt::Trim(base.toString()), rt::Trim(unidad.toString())))
       g.setTextMatrix(fila(g), a::Coeficiente, rt::Trim(coeficiente.toString()));
   });
   escribe(g, a::IdUnidadBase, [&] {
@@ -267,7 +270,8 @@ void CargaComprobante::ivaLotesYPrecios() {
                                                   util.RellenaCodigo(texto(articulos_, "IdLista"), 4)),
                            precios_);
     });
-    escribe(g, a::ListaConIVA, [&] { return precios_.BOF() ? QStringLiteral("0") : Bandera(valor(precios_, "coniva")); });
+    escribe(g, a::ListaConIVA,
+            [&] { return precios_.BOF() ? QStringLiteral("0") : Bandera(valor(precios_, "coniva")); });
     // A VAT-inclusive list whose line was stored without VAT: the total is
     // the final one, the price what it gives per unit.
     bool corrige = false;

@@ -31,15 +31,13 @@
 
 namespace vouchers {
 
-void ClsCmnCptes::AsignarDatosComprobante(const QString& TC, const QString& SucNroLetra,
-                                          const QString& IdComplemento, ui::FlexGrid& MSFlexGrid1,
-                                          ui::FlexGrid& MSFlexGrid2, ui::FlexGrid& MSFlexGrid3,
-                                          bool /*Inicializar*/, ado::Recordset* LrcsCpte, bool Compras,
-                                          const QString& Proveedor, int16_t* IdRepartoRM, bool ConvertirMoneda,
-                                          const QString& WhrTareas) {
-  const carga::Argumentos argumentos{TC,      SucNroLetra, IdComplemento, MSFlexGrid1, MSFlexGrid2,
-                                     MSFlexGrid3, LrcsCpte,  Compras,       Proveedor,   IdRepartoRM,
-                                     ConvertirMoneda, WhrTareas};
+void ClsCmnCptes::AsignarDatosComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
+                                          ui::FlexGrid& MSFlexGrid1, ui::FlexGrid& MSFlexGrid2,
+                                          ui::FlexGrid& MSFlexGrid3, bool /*Inicializar*/, ado::Recordset* LrcsCpte,
+                                          bool Compras, const QString& Proveedor, int16_t* IdRepartoRM,
+                                          bool ConvertirMoneda, const QString& WhrTareas) {
+  const carga::Argumentos argumentos{TC,       SucNroLetra, IdComplemento, MSFlexGrid1, MSFlexGrid2,     MSFlexGrid3,
+                                     LrcsCpte, Compras,     Proveedor,     IdRepartoRM, ConvertirMoneda, WhrTareas};
   carga::CargaComprobante(*this, argumentos).Carga();
 }
 
@@ -107,8 +105,7 @@ void CargaComprobante::cargaTodo() {
   for (ado::Recordset* rs : {&tareas_, &articulos_, &otros_}) pasos_([&] { gDB().CierraRecordset(*rs); });
 }
 
-void CargaComprobante::cargaLineas(ado::Recordset& rs, ui::FlexGrid& grilla,
-                                   void (CargaComprobante::*llenaFila)()) {
+void CargaComprobante::cargaLineas(ado::Recordset& rs, ui::FlexGrid& grilla, void (CargaComprobante::*llenaFila)()) {
   bool vacio = true;
   if (!pasos_([&] { vacio = rs.BOF(); }) || vacio) return;
   bool cargo = false;
@@ -161,8 +158,7 @@ void CargaComprobante::LlenaFilaOtroConcepto() {
   ui::FlexGrid& g = a_.MSFlexGrid3;
   copia(g, otros::Detalle, otros_, "Observacion");
   escribe(g, otros::Importe, [&] { return core::FmtMoneda(rt::Trim(convertido(otros_, "Importe")), -1); });
-  escribe(g, otros::ImporteSinIVA,
-          [&] { return core::FmtMoneda(rt::Trim(convertido(otros_, "Importe_S_IVA")), -1); });
+  escribe(g, otros::ImporteSinIVA, [&] { return core::FmtMoneda(rt::Trim(convertido(otros_, "Importe_S_IVA")), -1); });
 }
 
 // ---- Cells and fields.
@@ -173,9 +169,7 @@ void CargaComprobante::copia(ui::FlexGrid& grilla, int columna, ado::Recordset& 
 
 int CargaComprobante::fila(const ui::FlexGrid& grilla) { return grilla.Rows() - 1; }
 
-rt::Variant CargaComprobante::valor(ado::Recordset& rs, const char* campo) {
-  return rs[QLatin1String(campo)].Value();
-}
+rt::Variant CargaComprobante::valor(ado::Recordset& rs, const char* campo) { return rs[QLatin1String(campo)].Value(); }
 
 QString CargaComprobante::texto(ado::Recordset& rs, const char* campo) {
   return rt::Trim(valor(rs, campo).toStringOrEmpty());

@@ -90,10 +90,10 @@ class CargaComprobante {
   // Set once per call.
   QString prefijo_;
   QString condicion_;
-  bool esCompras_ = false;           // the type's SISTEMA is COMPRAS
+  bool esCompras_ = false;  // the type's SISTEMA is COMPRAS
   bool descargaStockRemitos_ = false;
   bool entregaParcial_ = true;
-  bool devolucion_ = false;          // IdRepartoRM came in as -98
+  bool devolucion_ = false;  // IdRepartoRM came in as -98
   ado::Recordset cabecera_, tareas_, articulos_, otros_;
   ado::Recordset maestro_, precios_;  // reused line after line
   ConsolidacionArticulos consolidacion_;

@@ -51,7 +51,9 @@ bool ConsolidacionArticulos::ConsolidaFilaArticulo(ui::FlexGrid& MSFlexGrid2) {
   }
   const int i = *socio;
   bool sumaCero = true;
-  if (!pasos_([&] { sumaCero = Monto(MSFlexGrid2, i, a::Cantidad) + Monto(MSFlexGrid2, L, a::Cantidad) == rt::Currency(); }) ||
+  if (!pasos_([&] {
+        sumaCero = Monto(MSFlexGrid2, i, a::Cantidad) + Monto(MSFlexGrid2, L, a::Cantidad) == rt::Currency();
+      }) ||
       sumaCero)
     return false;
   fusiona(MSFlexGrid2, i, L);

@@ -14,8 +14,8 @@
 // lists a merge would lose, and two rows whose quantities add up to 0. The
 // earlier rows are found through an index kept for the whole load, so a
 // voucher merges in time linear in its lines.
-#include <QString>
 #include <QHash>
+#include <QString>
 
 #include "vouchers/PasosCarga.h"
 

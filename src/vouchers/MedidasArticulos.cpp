@@ -25,10 +25,11 @@ void CargaComprobante::medidas() {
   };
   bool pideMedidas = false;
   pasos_([&] {
-    QString pide = rt::Trim(data_access::gDB()
-                                .DatosTabla(QStringLiteral("V_MA_ARTICULOS"), valor(articulos_, "IdArticulo").toStringOrEmpty(),
-                                            QStringLiteral("PIDEMEDIDAS"), QStringLiteral("IDARTICULO"), 8)
-                                .toStringOrEmpty());
+    QString pide =
+        rt::Trim(data_access::gDB()
+                     .DatosTabla(QStringLiteral("V_MA_ARTICULOS"), valor(articulos_, "IdArticulo").toStringOrEmpty(),
+                                 QStringLiteral("PIDEMEDIDAS"), QStringLiteral("IDARTICULO"), 8)
+                     .toStringOrEmpty());
     if (pide.isEmpty()) pide = QStringLiteral("FALSO");
     pideMedidas = core::ValorLogico(pide, true);
   });

@@ -30,10 +30,10 @@ QString Complemento(const QString& IdComplemento) {
   return entero.match(rt::Trim(IdComplemento)).hasMatch() ? IdComplemento : Quoted(IdComplemento);
 }
 
-QString CondicionComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
-                             bool Compras, const QString& Proveedor) {
-  const QString comprobante = QStringLiteral(" WHERE TC = ") + Quoted(TC) + QStringLiteral(" AND IDCOMPROBANTE = ") +
-                              Quoted(SucNroLetra);
+QString CondicionComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool Compras,
+                             const QString& Proveedor) {
+  const QString comprobante =
+      QStringLiteral(" WHERE TC = ") + Quoted(TC) + QStringLiteral(" AND IDCOMPROBANTE = ") + Quoted(SucNroLetra);
   if (Compras) return comprobante + QStringLiteral(" AND CUENTA = ") + Quoted(Proveedor);
   return comprobante + QStringLiteral(" AND IdComplemento = ") + Complemento(IdComplemento);
 }

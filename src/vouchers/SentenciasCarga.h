@@ -13,8 +13,8 @@ QString Complemento(const QString& IdComplemento);
 
 // The WHERE clause of a voucher's four tables: its type (four wide), number,
 // and complement (sales) or supplier account (purchases, `Compras`).
-QString CondicionComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
-                             bool Compras, const QString& Proveedor);
+QString CondicionComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool Compras,
+                             const QString& Proveedor);
 
 // The voucher's header, tasks (with the caller's extra condition), articles
 // (by PALLETS for orders, NP) and other-concept observations; `prefijo` is

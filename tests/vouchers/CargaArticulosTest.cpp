@@ -67,8 +67,10 @@ TEST_F(Articulos, WhatIsStillToServeByVoucherTypeDistributionAndConfiguration) {
     articulo(c.TC, kNumero, {{"IdArticulo", "'TORNILLO'"}, {"Cantidad", QString::number(c.cantidad)}});
     if (c.aplicadoPorOtros != 0)
       articulo("FC", "001000000090A",
-               {{"IdArticulo", "'TORNILLO'"}, {"Cantidad", QString::number(c.aplicadoPorOtros)},
-                {"TCORIGEN", QString("'%1'").arg(c.TC)}, {"COMPROBANTEORIGEN", "'" + kNumero + "'"}});
+               {{"IdArticulo", "'TORNILLO'"},
+                {"Cantidad", QString::number(c.aplicadoPorOtros)},
+                {"TCORIGEN", QString("'%1'").arg(c.TC)},
+                {"COMPROBANTEORIGEN", "'" + kNumero + "'"}});
     if (c.entregado != 0) entregado(c.TC, kNumero, "TORNILLO", c.entregado);
     Opciones o;
     o.reparto = c.entra;
@@ -88,7 +90,9 @@ TEST_F(Articulos, WhatWasAppliedIsCountedForTheLoadedVoucherType) {
   }
   const auto aplica = [&](const char* factura, const char* TC, const char* cantidad) {
     articulo("FC", factura,
-             {{"IdArticulo", "'TORNILLO'"}, {"Cantidad", cantidad}, {"TCORIGEN", QString("'%1'").arg(TC)},
+             {{"IdArticulo", "'TORNILLO'"},
+              {"Cantidad", cantidad},
+              {"TCORIGEN", QString("'%1'").arg(TC)},
               {"COMPROBANTEORIGEN", "'" + kNumero + "'"}});
   };
   aplica("001000000091A", "RM", "4");
@@ -133,15 +137,24 @@ TEST_F(Articulos, PurchasesServeTheWholeLine) {
 TEST_F(Articulos, TheLineValues) {
   cabecera("FC", kNumero);
   articulo("FC", kNumero,
-           {{"IdArticulo", "'  TORNILLO  '"}, {"Descripcion", "NULL"}, {"IdUnidad", "'CJ'"}, {"IdUnidadBase", "'UN'"},
-            {"CantidadUD", "12"}, {"Cantidad", "2.5"}, {"Importe", "10.5"}, {"PorcDto", "5"}, {"IdLista", "NULL"},
-            {"IdDeposito", "'   2'"}, {"Exento", "NULL"}, {"AlicIVA", "10.5"}});
+           {{"IdArticulo", "'  TORNILLO  '"},
+            {"Descripcion", "NULL"},
+            {"IdUnidad", "'CJ'"},
+            {"IdUnidadBase", "'UN'"},
+            {"CantidadUD", "12"},
+            {"Cantidad", "2.5"},
+            {"Importe", "10.5"},
+            {"PorcDto", "5"},
+            {"IdLista", "NULL"},
+            {"IdDeposito", "'   2'"},
+            {"Exento", "NULL"},
+            {"AlicIVA", "10.5"}});
   carga("FC", kNumero);
   EXPECT_EQ(linea1({0, a::Descripcion, a::IdUnidad, a::IdUnidadCopia, a::Cantidad, a::UnidadEquiv, a::CantidadEquiv,
                     a::Importe, a::PorcDto, a::IdLista, a::IdDeposito, a::EnComodato, a::ListaConIVA, a::EsExento,
                     a::TasaIVA, a::CpteCargado}),
-            QStringList({"0=TORNILLO", "1=", "5=CJ", "67=CJ", "7=2,5", "9=UN", "10=12", "14=10,5", "11=5", "2=", "6=",
-                         "88=0", "26=", "16=0", "33=10,5", "69=" + kNumero}));
+            QStringList({"0=TORNILLO", "1=", "5=CJ", "67=CJ", "7=2,5", "9=UN", "10=12", "14=10,5", "11=5",
+                         "2=", "6=", "88=0", "26=", "16=0", "33=10,5", "69=" + kNumero}));
   config("PideDepositoEnCptes", "si");
   carga("FC", kNumero);
   EXPECT_EQ(linea1({a::IdDeposito}), QStringList({"6=2"}));
@@ -150,8 +163,15 @@ TEST_F(Articulos, TheLineValues) {
 TEST_F(Articulos, AmountsStoredOrTimesTheRate) {
   cabecera("FC", kNumero, {{"Cotizacion", "1.1"}});
   articulo("FC", kNumero,
-           {{"Cantidad", "2"}, {"Importe", "10.5"}, {"Costo", "3.3333"}, {"Importe_S_IVA", "8.6777"}, {"Impuestos", "1.25"},
-            {"iTC", "0.3333"}, {"Total", "21"}, {"IdLista", "'2'"}, {"Exento", "0"}});
+           {{"Cantidad", "2"},
+            {"Importe", "10.5"},
+            {"Costo", "3.3333"},
+            {"Importe_S_IVA", "8.6777"},
+            {"Impuestos", "1.25"},
+            {"iTC", "0.3333"},
+            {"Total", "21"},
+            {"IdLista", "'2'"},
+            {"Exento", "0"}});
   cabecera("FC", "001000000002R", {{"Cotizacion", "2"}});
   articulo("FC", "001000000002R", {{"iTC", "NULL"}, {"Costo", "NULL"}});
   const struct {
@@ -159,9 +179,13 @@ TEST_F(Articulos, AmountsStoredOrTimesTheRate) {
     bool convertir;
     QStringList celdas;  // 14, 38, 17, 40, 93, 15, 18, 26
   } casos[] = {
-      {"001000000001R", false, {"14=10,5", "38=3,3333", "17=8,6777", "40=1,25", "93=0,3333", "15=21", "18=24,1666", "26=0"}},
+      {"001000000001R",
+       false,
+       {"14=10,5", "38=3,3333", "17=8,6777", "40=1,25", "93=0,3333", "15=21", "18=24,1666", "26=0"}},
       // Exact to four places: 3.3333 x 1.1 is 3.66663.
-      {"001000000001R", true, {"14=11,55", "38=3,6666", "17=9,5455", "40=1,375", "93=0,3666", "15=23,1", "18=26,5832", "26="}},
+      {"001000000001R",
+       true,
+       {"14=11,55", "38=3,6666", "17=9,5455", "40=1,375", "93=0,3666", "15=23,1", "18=26,5832", "26="}},
       {"001000000002R", false, {"14=10", "38=", "17=10", "40=0", "93=", "15=10", "18=10", "26="}},
   };
   for (const auto& c : casos) {
@@ -190,7 +214,7 @@ TEST_F(Articulos, PriceWithVatOnlyForLetterB) {
     bool convertir;
     const char* precio;  // column 27
   } casos[] = {
-      {"1", "   3", "0", false, "12,5"}, {"1", "   4", "0", true, "25"}, {"1", "   2", "0", false, ""},
+      {"1", "   3", "0", false, "12,5"}, {"1", "   4", "0", true, "25"},    {"1", "   2", "0", false, ""},
       {"2", "   3", "0", false, ""},     {nullptr, "   3", "0", false, ""}, {"1", "   3", "1", false, ""},
       {"1", "   3", "NULL", false, ""},
   };
@@ -213,11 +237,20 @@ TEST_F(Articulos, PurchasesLeaveTheSalesColumnsEmpty) {
   config("PideDepositoEnCptes", "SI");
   config("CONDIVA", "1");
   cabeceraCompra("FCC", kNumero, {{"EnComodato", "1"}, {"CondicionIva", "'   3'"}});
-  const Campos linea{{"IdArticulo", "'TORNILLO'"}, {"PorcDto", "5"},          {"IdLista", "'1'"},
-                     {"IdDeposito", "'2'"},       {"Precio_Lista", "7.5"},    {"CodigoArtProveedor", "' P-77 '"},
-                     {"AlicIVA", "21"},           {"IdUnidad", "'CJ'"},       {"IdUnidadBase", "'UN'"},
-                     {"CantidadUD", "12"},        {"Equiv_UDBase", "6"},      {"Cantidad", "2"},
-                     {"Impuestos", "1"},          {"Total", "20"}};
+  const Campos linea{{"IdArticulo", "'TORNILLO'"},
+                     {"PorcDto", "5"},
+                     {"IdLista", "'1'"},
+                     {"IdDeposito", "'2'"},
+                     {"Precio_Lista", "7.5"},
+                     {"CodigoArtProveedor", "' P-77 '"},
+                     {"AlicIVA", "21"},
+                     {"IdUnidad", "'CJ'"},
+                     {"IdUnidadBase", "'UN'"},
+                     {"CantidadUD", "12"},
+                     {"Equiv_UDBase", "6"},
+                     {"Cantidad", "2"},
+                     {"Impuestos", "1"},
+                     {"Total", "20"}};
   this->linea("C_", "MV_CPTEINSUMOS", "FCC", kNumero, linea);
   Campos sinPrecio = linea;
   sinPrecio["Precio_Lista"] = "NULL";
@@ -226,12 +259,12 @@ TEST_F(Articulos, PurchasesLeaveTheSalesColumnsEmpty) {
   o.compras = true;
   o.proveedor = "PROV1";
   o.convertir = false;
-  const std::initializer_list<int> columnas = {a::IdLista, a::IdDeposito, a::PorcDto, a::EnComodato, a::TasaIVA,
-                                               a::ListaConIVA, a::PrecioConIVA, a::Coeficiente, a::PrecioLista,
-                                               a::CodigoArtProveedor, a::TotalConImpuestos};
+  const std::initializer_list<int> columnas = {
+      a::IdLista,      a::IdDeposito,  a::PorcDto,     a::EnComodato,         a::TasaIVA,          a::ListaConIVA,
+      a::PrecioConIVA, a::Coeficiente, a::PrecioLista, a::CodigoArtProveedor, a::TotalConImpuestos};
   carga("FCC", kNumero, o);
-  EXPECT_EQ(celdas(g(), 1, columnas), QStringList({"2=", "6=", "11=", "88=", "33=", "26=", "27=10", "8=6", "79=7,5",
-                                                   "75=P-77", "18=22"}));
+  EXPECT_EQ(celdas(g(), 1, columnas),
+            QStringList({"2=", "6=", "11=", "88=", "33=", "26=", "27=10", "8=6", "79=7,5", "75=P-77", "18=22"}));
   EXPECT_EQ(celdas(g(), 2, {a::PrecioLista, a::CodigoArtProveedor, a::TotalConImpuestos}),
             QStringList({"79=", "75=P-77", "18=22"}));
   // The list price times the rate.
@@ -261,16 +294,17 @@ TEST_F(Articulos, TheArticleMasterFoundOrNot) {
   cabecera("FC", kNumero);
   articulo("FC", kNumero, {{"IdArticulo", "'TORNILLO'"}});
   articulo("FC", kNumero, {{"IdArticulo", "'QUESO'"}, {"Presentacion", "'Horma'"}});
-  articulo("FC", kNumero,
-           {{"IdArticulo", "'SINMAESTRO'"}, {"Costo", "4"}, {"Importe_S_IVA", "8"}, {"Impuestos", "1"}, {"iTC", "0.5"}});
+  articulo(
+      "FC", kNumero,
+      {{"IdArticulo", "'SINMAESTRO'"}, {"Costo", "4"}, {"Importe_S_IVA", "8"}, {"Impuestos", "1"}, {"iTC", "0.5"}});
   carga("FC", kNumero);
-  const std::initializer_list<int> maestro = {a::DescripcionTipo, a::Presentacion, a::PideSerie, a::PideLote,
-                                              a::EsPerecedero,    a::Coeficiente,  a::TipoCoeficiente, a::PideTalle,
-                                              a::PideEquivalencia, a::Pesable,     a::CodigoBarra};
+  const std::initializer_list<int> maestro = {a::DescripcionTipo,  a::Presentacion, a::PideSerie,       a::PideLote,
+                                              a::EsPerecedero,     a::Coeficiente,  a::TipoCoeficiente, a::PideTalle,
+                                              a::PideEquivalencia, a::Pesable,      a::CodigoBarra};
   EXPECT_EQ(celdas(g(), 1, maestro), QStringList({"59=Mercadería", "60=Caja x 100", "19=0", "20=-1", "46=0", "8=1",
                                                   "30=*", "61=0", "94=0", "76=0", "77=7790001000011"}));
-  EXPECT_EQ(celdas(g(), 2, maestro),
-            QStringList({"59=Insumo", "60=Horma", "19=0", "20=0", "46=-1", "8=1", "30=*", "61=0", "94=-1", "76=-1", "77="}));
+  EXPECT_EQ(celdas(g(), 2, maestro), QStringList({"59=Insumo", "60=Horma", "19=0", "20=0", "46=-1", "8=1", "30=*",
+                                                  "61=0", "94=-1", "76=-1", "77="}));
   EXPECT_EQ(celdas(g(), 3, maestro),
             QStringList({"59=", "60=", "19=", "20=", "46=", "8=1", "30=", "61=", "94=", "76=", "77="}));
   EXPECT_EQ(celdas(g(), 3, {a::IdUnidadBase, a::Costo, a::PrecioSinIVA, a::Impuestos, a::ITC, a::Total}),
@@ -288,12 +322,9 @@ TEST_F(Articulos, TheUnitCoefficient) {
     const char* coeficiente;  // column 8
     const char* alternativa;  // column 41
   } casos[] = {
-      {"FC", "TORNILLO", "'CJ'", "'UN'", "12", "12", "UN"},
-      {"FCC", "TORNILLO", "'CJ'", "'UN'", "12", "6", "UN"},
-      {"FC", "TORNILLO", "'UN'", "'UN'", "5", "1", "UN"},
-      {"FC", "TORNILLO", "'UN'", "'un'", "5", "1", "un"},
-      {"FC", "SINMAESTRO", "'UN'", "'UN'", "5", "", "UN"},
-      {"FC", "SINMAESTRO", "'UN'", "'UN'", "NULL", "1", "UN"},
+      {"FC", "TORNILLO", "'CJ'", "'UN'", "12", "12", "UN"}, {"FCC", "TORNILLO", "'CJ'", "'UN'", "12", "6", "UN"},
+      {"FC", "TORNILLO", "'UN'", "'UN'", "5", "1", "UN"},   {"FC", "TORNILLO", "'UN'", "'un'", "5", "1", "un"},
+      {"FC", "SINMAESTRO", "'UN'", "'UN'", "5", "", "UN"},  {"FC", "SINMAESTRO", "'UN'", "'UN'", "NULL", "1", "UN"},
       {"FC", "TORNILLO", "'CJ'", "NULL", "3", "1", "CJ"},
   };
   for (const auto& c : casos) {
@@ -302,8 +333,11 @@ TEST_F(Articulos, TheUnitCoefficient) {
     exec("DELETE FROM V_MV_CPTEINSUMOS");
     cabecera(c.TC, kNumero);
     articulo(c.TC, kNumero,
-             {{"IdArticulo", QString("'%1'").arg(c.articulo)}, {"IdUnidad", c.unidad}, {"IdUnidadBase", c.base},
-              {"CantidadUD", c.cantidadUD}, {"Equiv_UDBase", "6"}});
+             {{"IdArticulo", QString("'%1'").arg(c.articulo)},
+              {"IdUnidad", c.unidad},
+              {"IdUnidadBase", c.base},
+              {"CantidadUD", c.cantidadUD},
+              {"Equiv_UDBase", "6"}});
     carga(c.TC, kNumero);
     EXPECT_EQ(linea1({a::Coeficiente, a::IdUnidadBase}),
               QStringList({QString("8=") + c.coeficiente, QString("41=") + c.alternativa}));
@@ -334,8 +368,12 @@ TEST_F(Articulos, APriceListThatIncludesVat) {
     exec("DELETE FROM V_MV_CPTEINSUMOS");
     cabecera("FC", kNumero);
     articulo("FC", kNumero,
-             {{"IdArticulo", "'TORNILLO'"}, {"IdLista", c.lista}, {"Importe", "50"},
-              {"Importe_S_IVA", QString(c.sinIva).replace(',', '.')}, {"TotalFinal", c.totalFinal}, {"Total", "100"},
+             {{"IdArticulo", "'TORNILLO'"},
+              {"IdLista", c.lista},
+              {"Importe", "50"},
+              {"Importe_S_IVA", QString(c.sinIva).replace(',', '.')},
+              {"TotalFinal", c.totalFinal},
+              {"Total", "100"},
               {"Cantidad", c.cantidad}});
     carga("FC", kNumero);
     EXPECT_EQ(linea1({a::ListaConIVA, a::Total, a::Importe}), c.celdas);
@@ -344,8 +382,8 @@ TEST_F(Articulos, APriceListThatIncludesVat) {
 }
 
 TEST_F(Articulos, LotsSerialsAndOriginButNotForOrders) {
-  const Campos linea{{"IdArticulo", "'TORNILLO'"}, {"Nro_Lote", "' |L-01|L-02| '"}, {"Nro_Serie", "'|3|2|'"},
-                     {"ControladoPor", "'ADUANA'"}, {"IdOrigen", "'   5'"}, {"Exento", "1"}};
+  const Campos linea{{"IdArticulo", "'TORNILLO'"},  {"Nro_Lote", "' |L-01|L-02| '"}, {"Nro_Serie", "'|3|2|'"},
+                     {"ControladoPor", "'ADUANA'"}, {"IdOrigen", "'   5'"},          {"Exento", "1"}};
   for (const char* TC : {"FC", "NP", "np"}) {
     SCOPED_TRACE(TC);
     exec("DELETE FROM V_MV_CPTE");

@@ -84,7 +84,8 @@ TEST_F(Carga, PurchasesComeFromTheirOwnTablesByTheSupplierAccount) {
   const QString numero = "000300000123A";
   cabeceraCompra("FCC", numero);
   cabeceraCompra("FCC", numero, {{"CUENTA", "'PROV2'"}});
-  linea("C_", "MV_CPTETAREAS", "FCC", numero, {{"IdTarea", "'C1'"}, {"descripcionadicional", "'no va'"}, {"Prioridad", "3"}});
+  linea("C_", "MV_CPTETAREAS", "FCC", numero,
+        {{"IdTarea", "'C1'"}, {"descripcionadicional", "'no va'"}, {"Prioridad", "3"}});
   linea("C_", "MV_CPTETAREAS", "FCC", numero, {{"IdTarea", "'C2'"}, {"CUENTA", "'PROV2'"}});
   linea("C_", "MV_CPTE_Observ", "FCC", numero, {{"Observacion", "'Flete de compra'"}});
   // The sales set holds the same number: it is not read.
@@ -96,7 +97,8 @@ TEST_F(Carga, PurchasesComeFromTheirOwnTablesByTheSupplierAccount) {
   o.complemento = "no se usa";
   carga("FCC", numero, o);
   EXPECT_EQ(codigos(ventana.MSFlexGrid1), QStringList({"C1", ""}));
-  EXPECT_EQ(celdas(ventana.MSFlexGrid1, 1), QStringList({"0=C1", "1=Tarea", "2=01:00", "3=10,00", "4=10,00", "6=8,00", "11=C1"}));
+  EXPECT_EQ(celdas(ventana.MSFlexGrid1, 1),
+            QStringList({"0=C1", "1=Tarea", "2=01:00", "3=10,00", "4=10,00", "6=8,00", "11=C1"}));
   EXPECT_EQ(codigos(ventana.MSFlexGrid3), QStringList({"Flete de compra", ""}));
 }
 
@@ -109,8 +111,9 @@ TEST_F(Carga, ConvertedAmountsAreTheStoredOnesTimesTheRate) {
     Opciones o;
     o.convertir = convertir;
     carga("FC", kFC, o);
-    EXPECT_EQ(celdas(ventana.MSFlexGrid1, 1, {t::Importe, t::ImporteSinIVA, t::Total}),
-              convertir ? QStringList({"3=30,00", "6=24,79", "4=100,00"}) : QStringList({"3=10,00", "6=8,26", "4=33,33"}));
+    EXPECT_EQ(
+        celdas(ventana.MSFlexGrid1, 1, {t::Importe, t::ImporteSinIVA, t::Total}),
+        convertir ? QStringList({"3=30,00", "6=24,79", "4=100,00"}) : QStringList({"3=10,00", "6=8,26", "4=33,33"}));
     EXPECT_EQ(celdas(ventana.MSFlexGrid3, 1, {1, 2}),
               convertir ? QStringList({"1=4,50", "2=0,02"}) : QStringList({"1=1,50", "2=0,00"}));
   }
@@ -204,9 +207,12 @@ TEST_F(Carga, TheDistributionOfTheHeaderComesBack) {
     QString numero;
     int16_t entra, sale;
   } casos[] = {
-      {"FC", kFC, 0, 5}, {"FC", kFC, -98, 5}, {"FC", "001000000002A", 3, 0},
+      {"FC", kFC, 0, 5},
+      {"FC", kFC, -98, 5},
+      {"FC", "001000000002A", 3, 0},
       // A purchases type keeps what it was given.
-      {"FCC", kFC, 3, 3}, {"FCC", kFC, -98, -98},
+      {"FCC", kFC, 3, 3},
+      {"FCC", kFC, -98, -98},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(std::string(c.TC) + " " + std::to_string(c.entra));
@@ -253,8 +259,10 @@ TEST(SentenciasCarga, KeyConditionAndStatements) {
   EXPECT_EQ(sql::CabeceraComprobante("V_", venta), "SELECT * FROM V_MV_CPTE  with(nolock)  " + venta + " ORDER BY ID ");
   EXPECT_EQ(sql::TareasComprobante("C_", " W", " AND X = 1"),
             "SELECT * FROM C_MV_CPTETAREAS  with(nolock)   W AND X = 1 ORDER BY ID ");
-  EXPECT_EQ(sql::ArticulosComprobante("V_", " W", true), "SELECT * FROM V_MV_CPTEINSUMOS  with(nolock)   W ORDER BY PALLETS ");
-  EXPECT_EQ(sql::ArticulosComprobante("V_", " W", false), "SELECT * FROM V_MV_CPTEINSUMOS  with(nolock)   W ORDER BY ID ");
+  EXPECT_EQ(sql::ArticulosComprobante("V_", " W", true),
+            "SELECT * FROM V_MV_CPTEINSUMOS  with(nolock)   W ORDER BY PALLETS ");
+  EXPECT_EQ(sql::ArticulosComprobante("V_", " W", false),
+            "SELECT * FROM V_MV_CPTEINSUMOS  with(nolock)   W ORDER BY ID ");
   EXPECT_EQ(sql::OtrosConceptosComprobante("V_", " W"),
             "SELECT * FROM V_MV_CPTE_Observ  with(nolock)   W AND TIPO_OBS ='OC'  ORDER BY ID ");
   EXPECT_EQ(sql::CantidadAplicada("RM", "N'1", "A'B"),
@@ -377,6 +385,264 @@ TEST_F(ErroresCarga, ASetThatCannotBeReadEndsItsSection) {
   EXPECT_EQ(codigos(ventana.MSFlexGrid1), QStringList({""}));
   EXPECT_EQ(codigos(articulos()), QStringList({"CLAVO", "TORNILLO", ""}));
   EXPECT_EQ(codigos(ventana.MSFlexGrid3), QStringList({"Flete", ""}));
+}
+
+}  // namespace
+
+namespace {
+
+// Whole vouchers, through every part of the load.
+class Completo : public CargaDatabase {
+ protected:
+  static QList<QStringList> grilla(const ui::FlexGrid& g) {
+    QList<QStringList> filas;
+    for (int f = 1; f < g.Rows(); ++f) filas << celdas(g, f);
+    return filas;
+  }
+};
+
+TEST_F(Completo, AnInvoice) {
+  config("CONDIVA", "1");
+  config("PideDepositoEnCptes", "SI");
+  const QString n = "000500000042B";
+  cabecera("FC", n, {{"CondicionIva", "'   3'"}, {"Cotizacion", "1"}, {"IdReparto", "NULL"}, {"EnComodato", "0"}});
+  linea("V_", "MV_CPTETAREAS", "FC", n,
+        {{"ID", "2"},
+         {"IdTarea", "'INST'"},
+         {"Descripcion", "'Instalación'"},
+         {"Horas", "150"},
+         {"ValorHora", "1200"},
+         {"valorHora_S_Iva", "991.74"},
+         {"Total", "3000"},
+         {"IdTecnico", "'   3'"},
+         {"Prioridad", "1"},
+         {"Usuario", "'admin'"},
+         {"FechaEstInicio", "'2024-03-15'"}});
+  linea("V_", "MV_CPTETAREAS", "FC", n,
+        {{"ID", "1"}, {"IdTarea", "'VIAJ'"}, {"Descripcion", "'Viático'"}, {"Horas", "45"}});
+  articulo("FC", n,
+           {{"ID", "11"},
+            {"IdArticulo", "'TORNILLO'"},
+            {"Descripcion", "'Tornillo 8 mm'"},
+            {"Cantidad", "2"},
+            {"Importe", "50"},
+            {"Importe_S_IVA", "50"},
+            {"Total", "100"},
+            {"TotalFinal", "121"},
+            {"IdLista", "'1'"},
+            {"AlicIVA", "21"},
+            {"Costo", "30"},
+            {"Nro_Lote", "'|L-7|'"},
+            {"Nro_Serie", "'|2|'"},
+            {"IdDeposito", "'   1'"},
+            {"Exento", "0"}});
+  articulo("FC", n,
+           {{"ID", "12"},
+            {"IdArticulo", "'CELULAR'"},
+            {"Descripcion", "'Teléfono'"},
+            {"Cantidad", "1"},
+            {"Importe", "250000"},
+            {"Importe_S_IVA", "206611.57"},
+            {"Total", "250000"},
+            {"TotalFinal", "250000"},
+            {"Impuestos", "1500"},
+            {"iTC", "0"},
+            {"AlicIVA", "21"},
+            {"Nro_Serie", "'|IMEI-1|'"},
+            {"Exento", "0"}});
+  articulo("FC", n,
+           {{"ID", "13"},
+            {"IdArticulo", "'QUESO'"},
+            {"Descripcion", "'Queso de campo'"},
+            {"IdUnidad", "'KG'"},
+            {"IdUnidadBase", "'UN'"},
+            {"CantidadUD", "2"},
+            {"Cantidad", "2.35"},
+            {"Importe", "8000"},
+            {"Total", "18800"},
+            {"Exento", "1"},
+            {"AlicIVA", "0"}});
+  linea("V_", "MV_CPTE_Observ", "FC", n, {{"Observacion", "'Flete'"}, {"Importe", "1210"}, {"Importe_S_IVA", "1000"}});
+  linea("V_", "MV_CPTE_Observ", "FC", n, {{"TIPO_OBS", "'OB'"}, {"Observacion", "'Entregar por la mañana'"}});
+  carga("FC", n);
+  EXPECT_EQ(grilla(ventana.MSFlexGrid1),
+            QList<QStringList>({
+                {"0=VIAJ", "1=Viático", "2=00:45", "3=10,00", "4=10,00", "6=8,00", "11=VIAJ", "15=0", "16=0"},
+                {"0=INST", "1=Instalación", "2=02:30", "3=1200,00", "4=3000,00", "6=991,74", "8=15/03/2024", "10=3",
+                 "11=INST", "15=1", "16=0"},
+                {},
+            }));
+  EXPECT_EQ(grilla(ventana.MSFlexGrid2),
+            QList<QStringList>({
+                {"0=TORNILLO",
+                 "1=Tornillo 8 mm",
+                 "2=1",
+                 "5=UN",
+                 "6=1",
+                 "7=2",
+                 "8=1",
+                 "11=0",
+                 "14=60,50",
+                 "15=121",
+                 "16=0",
+                 "17=50",
+                 "18=121",
+                 "19=0",
+                 "20=-1",
+                 "21=|L-7|",
+                 "22=|2|",
+                 "23=2",
+                 "26=-1",
+                 "27=50",
+                 "30=*",
+                 "33=21",
+                 "38=30",
+                 "40=0",
+                 "41=UN",
+                 "46=0",
+                 "59=Mercadería",
+                 "60=Caja x 100",
+                 "61=0",
+                 "67=UN",
+                 "69=000500000042B",
+                 "76=0",
+                 "77=7790001000011",
+                 "88=0",
+                 "93=0",
+                 "94=0"},
+                {"0=CELULAR", "1=Teléfono",       "5=UN",  "7=1",          "8=1",           "11=0",
+                 "14=250000", "15=250000",        "16=0",  "17=206611,57", "18=251500",     "19=-1",
+                 "20=0",      "22=|IMEI-1|",      "23=1",  "27=250000",    "30=*",          "33=21",
+                 "38=0",      "40=1500",          "41=UN", "46=0",         "59=Mercadería", "61=0",
+                 "67=UN",     "69=000500000042B", "76=0",  "88=0",         "93=0",          "94=0"},
+                {"0=QUESO",
+                 "1=Queso de campo",
+                 "5=KG",
+                 "7=2,35",
+                 "8=2",
+                 "9=UN",
+                 "10=2",
+                 "11=0",
+                 "14=8000",
+                 "15=18800",
+                 "16=-1",
+                 "17=10",
+                 "18=18800",
+                 "19=0",
+                 "20=0",
+                 "23=2,35",
+                 "30=*",
+                 "33=0",
+                 "38=0",
+                 "40=0",
+                 "41=UN",
+                 "46=-1",
+                 "59=Insumo",
+                 "61=0",
+                 "62=0",
+                 "63=0",
+                 "64=0",
+                 "67=KG",
+                 "69=000500000042B",
+                 "76=-1",
+                 "88=0",
+                 "93=0",
+                 "94=-1"},
+                {},
+            }));
+  EXPECT_EQ(grilla(ventana.MSFlexGrid3), QList<QStringList>({
+                                             {"0=Flete", "1=1000,00", "2=1210,00"},
+                                             {},
+                                         }));
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+TEST_F(Completo, APurchase) {
+  config("CONDIVA", "1");
+  const QString n = "000200004711A";
+  cabeceraCompra("FCC", n, {{"CondicionIva", "'   1'"}, {"Cotizacion", "1"}, {"IdReparto", "4"}, {"EnComodato", "1"}});
+  linea("C_", "MV_CPTETAREAS", "FCC", n,
+        {{"IdTarea", "'FLET'"},
+         {"Descripcion", "'Flete'"},
+         {"Horas", "60"},
+         {"ValorHora", "500"},
+         {"valorHora_S_Iva", "413.22"},
+         {"Total", "500"},
+         {"descripcionadicional", "'no va'"}});
+  linea("C_", "MV_CPTEINSUMOS", "FCC", n,
+        {{"IdArticulo", "'TORNILLO'"},
+         {"Descripcion", "'Tornillo 8 mm'"},
+         {"IdUnidad", "'CJ'"},
+         {"IdUnidadBase", "'UN'"},
+         {"CantidadUD", "1000"},
+         {"Equiv_UDBase", "100"},
+         {"Cantidad", "10"},
+         {"Importe", "800"},
+         {"Importe_S_IVA", "661.16"},
+         {"Total", "8000"},
+         {"Costo", "800"},
+         {"Impuestos", "12"},
+         {"Precio_Lista", "850"},
+         {"CodigoArtProveedor", "'TOR-8'"},
+         {"Nro_Lote", "'|L-9|'"},
+         {"Nro_Serie", "'|10|'"},
+         {"IdLista", "'3'"},
+         {"AlicIVA", "21"}});
+  linea("C_", "MV_CPTE_Observ", "FCC", n,
+        {{"Observacion", "'Seguro'"}, {"Importe", "300"}, {"Importe_S_IVA", "247.93"}});
+  Opciones o;
+  o.compras = true;
+  o.proveedor = "PROV1";
+  EXPECT_EQ(carga("FCC", n, o), 0);
+  EXPECT_EQ(grilla(ventana.MSFlexGrid1),
+            QList<QStringList>({
+                {"0=FLET", "1=Flete", "2=01:00", "3=500,00", "4=500,00", "6=413,22", "11=FLET"},
+                {},
+            }));
+  EXPECT_EQ(grilla(ventana.MSFlexGrid2), QList<QStringList>({
+                                             {"0=TORNILLO",
+                                              "1=Tornillo 8 mm",
+                                              "5=CJ",
+                                              "7=10",
+                                              "8=100",
+                                              "9=UN",
+                                              "10=1000",
+                                              "14=800",
+                                              "15=8000",
+                                              "16=0",
+                                              "17=661,16",
+                                              "18=8120",
+                                              "19=0",
+                                              "20=-1",
+                                              "21=|L-9|",
+                                              "22=|10|",
+                                              "23=10",
+                                              "30=*",
+                                              "38=800",
+                                              "40=12",
+                                              "41=UN",
+                                              "46=0",
+                                              "59=Mercadería",
+                                              "60=Caja x 100",
+                                              "61=0",
+                                              "62=0",
+                                              "63=0",
+                                              "64=0",
+                                              "67=CJ",
+                                              "69=000200004711A",
+                                              "75=TOR-8",
+                                              "76=0",
+                                              "77=7790001000011",
+                                              "79=850",
+                                              "93=0",
+                                              "94=0"},
+                                             {},
+                                         }));
+  EXPECT_EQ(grilla(ventana.MSFlexGrid3), QList<QStringList>({
+                                             {"0=Seguro", "1=247,93", "2=300,00"},
+                                             {},
+                                         }));
+  EXPECT_TRUE(host.boxes().empty());
 }
 
 }  // namespace

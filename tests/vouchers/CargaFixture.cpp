@@ -24,33 +24,48 @@ QString Literal(const QString& texto) { return "'" + QString(texto).replace("'",
 void CargaDatabase::SetUp() {
   VoucherDatabase::SetUp();
   core::gCore().gCantidadDecimales = "2";
-  exec("INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, SISTEMA) VALUES ('FC', 1, 'VENTAS'), ('FP', 1, 'VENTAS'), "
-       "('RM', 1, 'VENTAS'), ('NP', 1, 'VENTAS'), ('OT', 1, 'VENTAS'), ('FCC', 1, 'COMPRAS'), ('RMC', 1, 'COMPRAS')");
+  exec(
+      "INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, SISTEMA) VALUES ('FC', 1, 'VENTAS'), ('FP', 1, 'VENTAS'), "
+      "('RM', 1, 'VENTAS'), ('NP', 1, 'VENTAS'), ('OT', 1, 'VENTAS'), ('FCC', 1, 'COMPRAS'), ('RMC', 1, 'COMPRAS')");
   exec("INSERT INTO V_ta_TipoArticulo (IdTipo, Descripcion) VALUES ('   1', 'Mercadería'), ('   2', 'Insumo')");
-  exec("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, IdTipo, Presentacion, USALOTE, codigobarra) "
-       "VALUES ('TORNILLO', 'Tornillo 8 mm', 'UN', '   1', 'Caja x 100', 1, '7790001000011')");
-  exec("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, IdTipo, USASERIE) "
-       "VALUES ('CELULAR', 'Teléfono celular', 'UN', '   1', 1)");
-  exec("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, IdTipo, pesable, Perecedero, UsaTalle, "
-       "PideEquivalencia) VALUES ('QUESO', 'Queso de campo', 'KG', '   2', 1, 1, NULL, 1)");
-  exec("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, PIDEMEDIDAS) "
-       "VALUES ('TABLA', 'Tabla de pino', 'M3', 1), ('CLAVO', 'Clavo', 'UN', 0)");
-  exec("INSERT INTO V_TA_LISTASPRECIOS (IDLISTA, DESCRIPCION, TIPOLISTA, CONIVA) VALUES "
-       "('   1', 'Minorista', 'V', 1), ('   2', 'Mayorista', 'V', 0), ('   3', 'Compras', 'C', 1)");
-  exec("INSERT INTO V_MA_PRECIOS (IDLISTA, TIPOLISTA, IDARTICULO, idunidad, PRECIO) VALUES "
-       "('   1', 'V', 'TORNILLO', 'UN', 121), ('   2', 'V', 'TORNILLO', 'UN', 100), "
-       "('   3', 'C', 'TORNILLO', 'UN', 80)");
+  exec(
+      "INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, IdTipo, Presentacion, USALOTE, codigobarra) "
+      "VALUES ('TORNILLO', 'Tornillo 8 mm', 'UN', '   1', 'Caja x 100', 1, '7790001000011')");
+  exec(
+      "INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, IdTipo, USASERIE) "
+      "VALUES ('CELULAR', 'Teléfono celular', 'UN', '   1', 1)");
+  exec(
+      "INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, IdTipo, pesable, Perecedero, UsaTalle, "
+      "PideEquivalencia) VALUES ('QUESO', 'Queso de campo', 'KG', '   2', 1, 1, NULL, 1)");
+  exec(
+      "INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, PIDEMEDIDAS) "
+      "VALUES ('TABLA', 'Tabla de pino', 'M3', 1), ('CLAVO', 'Clavo', 'UN', 0)");
+  exec(
+      "INSERT INTO V_TA_LISTASPRECIOS (IDLISTA, DESCRIPCION, TIPOLISTA, CONIVA) VALUES "
+      "('   1', 'Minorista', 'V', 1), ('   2', 'Mayorista', 'V', 0), ('   3', 'Compras', 'C', 1)");
+  exec(
+      "INSERT INTO V_MA_PRECIOS (IDLISTA, TIPOLISTA, IDARTICULO, idunidad, PRECIO) VALUES "
+      "('   1', 'V', 'TORNILLO', 'UN', 121), ('   2', 'V', 'TORNILLO', 'UN', 100), "
+      "('   3', 'C', 'TORNILLO', 'UN', 80)");
 }
 
 void CargaDatabase::cabecera(const QString& TC, const QString& numero, const Campos& campos) {
-  exec(Inserta("V_MV_CPTE", {{"TC", Literal(TC)}, {"IdComprobante", Literal(numero)}, {"IdComplemento", "'0'"},
-                             {"Cotizacion", "1"}, {"CondicionIva", "'   1'"}},
+  exec(Inserta("V_MV_CPTE",
+               {{"TC", Literal(TC)},
+                {"IdComprobante", Literal(numero)},
+                {"IdComplemento", "'0'"},
+                {"Cotizacion", "1"},
+                {"CondicionIva", "'   1'"}},
                campos));
 }
 
 void CargaDatabase::cabeceraCompra(const QString& TC, const QString& numero, const Campos& campos) {
-  exec(Inserta("C_MV_CPTE", {{"TC", Literal(TC)}, {"IDCOMPROBANTE", Literal(numero)}, {"CUENTA", "'PROV1'"},
-                             {"Cotizacion", "1"}, {"CondicionIva", "'   1'"}},
+  exec(Inserta("C_MV_CPTE",
+               {{"TC", Literal(TC)},
+                {"IDCOMPROBANTE", Literal(numero)},
+                {"CUENTA", "'PROV1'"},
+                {"Cotizacion", "1"},
+                {"CondicionIva", "'   1'"}},
                campos));
 }
 
@@ -62,11 +77,21 @@ void CargaDatabase::linea(const QString& prefijo, const QString& tabla, const QS
   else
     base["IdComplemento"] = "'0'";
   if (tabla == "MV_CPTEINSUMOS")
-    base.insert({{"IdArticulo", "'CLAVO'"}, {"Descripcion", "'Clavo'"}, {"IdUnidad", "'UN'"}, {"Cantidad", "1"},
-                 {"Importe", "10"}, {"Importe_S_IVA", "10"}, {"Total", "10"}, {"TotalFinal", "10"}});
+    base.insert({{"IdArticulo", "'CLAVO'"},
+                 {"Descripcion", "'Clavo'"},
+                 {"IdUnidad", "'UN'"},
+                 {"Cantidad", "1"},
+                 {"Importe", "10"},
+                 {"Importe_S_IVA", "10"},
+                 {"Total", "10"},
+                 {"TotalFinal", "10"}});
   else if (tabla == "MV_CPTETAREAS")
-    base.insert({{"IdTarea", "'T1'"}, {"Descripcion", "'Tarea'"}, {"Horas", "60"}, {"ValorHora", "10"},
-                 {"valorHora_S_Iva", "8"}, {"Total", "10"}});
+    base.insert({{"IdTarea", "'T1'"},
+                 {"Descripcion", "'Tarea'"},
+                 {"Horas", "60"},
+                 {"ValorHora", "10"},
+                 {"valorHora_S_Iva", "8"},
+                 {"Total", "10"}});
   else
     base.insert({{"TIPO_OBS", "'OC'"}, {"Observacion", "'Flete'"}, {"Importe", "100"}, {"Importe_S_IVA", "80"}});
   exec(Inserta(prefijo + tabla, base, campos));
@@ -86,9 +111,9 @@ int16_t CargaDatabase::carga(const QString& TC, const QString& numero, const Opc
 
 int16_t CargaDatabase::cargaEncima(const QString& TC, const QString& numero, const Opciones& o) {
   int16_t reparto = o.reparto;
-  vouchers::ClsCmnCptes().AsignarDatosComprobante(TC, numero, o.complemento, ventana.MSFlexGrid1,
-                                                  ventana.MSFlexGrid2, ventana.MSFlexGrid3, false, o.cabecera,
-                                                  o.compras, o.proveedor, &reparto, o.convertir, o.whrTareas);
+  vouchers::ClsCmnCptes().AsignarDatosComprobante(TC, numero, o.complemento, ventana.MSFlexGrid1, ventana.MSFlexGrid2,
+                                                  ventana.MSFlexGrid3, false, o.cabecera, o.compras, o.proveedor,
+                                                  &reparto, o.convertir, o.whrTareas);
   return reparto;
 }
 
