@@ -23,6 +23,27 @@ CREATE TABLE MA_CUENTAS (
 -- The service's lookups compare LTRIM(RTRIM(CODIGO)).
 CREATE INDEX IX_MA_CUENTAS_CODIGO_TRIM ON MA_CUENTAS (LTRIM(RTRIM(CODIGO)) COLLATE CI_AS);
 
+-- The account the customer import gave each customer of a source file whose
+-- number could not be its account code (0, blank, negative, above 9999, or
+-- repeated in the file): a later run over the same file updates that account
+-- instead of taking another free code. A customer is its file (the full path
+-- of TXCLI.DBF), its Codigo as read (trimmed) and which of the file's
+-- customers with that Codigo it is (Orden, from 1): names and the default tax
+-- number are shared by different customers. Written in the transaction of
+-- the customer's account; an account belongs to one customer at most. A
+-- server database needs the same table.
+CREATE TABLE AUX_CLIENTES_IMPORTADOS (
+  Archivo VARCHAR(400) COLLATE CI_AS NOT NULL,
+  Codigo  VARCHAR(254) COLLATE CI_AS NOT NULL,
+  Orden   INTEGER      NOT NULL,
+  Cuenta  VARCHAR(9)   COLLATE CI_AS NOT NULL,
+  PRIMARY KEY (Archivo, Codigo, Orden),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Archivo CHECK (length(rtrim(Archivo)) <= 400),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Codigo CHECK (length(rtrim(Codigo)) <= 254),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuenta CHECK (length(rtrim(Cuenta)) <= 9)
+);
+CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);
+
 -- The customer data of an account, keyed by the same code.
 CREATE TABLE MA_CUENTASADIC (
   Codigo           VARCHAR(9)   COLLATE CI_AS NOT NULL PRIMARY KEY,

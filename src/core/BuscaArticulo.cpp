@@ -2,10 +2,12 @@
 
 #include <optional>
 
+#include "core/CoreState.h"
 #include "core/SentenciasArticulo.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "platform/runtime/Environment.h"
+#include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
 
 namespace core {
@@ -43,15 +45,80 @@ void LeePrefijoDeCantidad(QString& Codigo, double& Cantidad) {
   if (Cantidad != 0) Codigo = rt::Trim(rt::Mid(Codigo, asterisco + 1));
 }
 
+// A scale mask: where the article code lies after the prefix, and what the
+// five digits before the check digit become.
+struct MascaraBalanza {
+  const char* mascara;
+  int desde;  // from the prefix
+  int largo;
+  enum { Nada, Signo, SignoEImporte, Cantidad } valor;
+};
+
+const MascaraBalanza kMascaras[] = {
+    {"CCCC0TTTTTT", 0, 4, MascaraBalanza::Signo},        {"CCCCCTTTTTT", 0, 5, MascaraBalanza::Signo},
+    {"CCCCC0PPPPP", 0, 5, MascaraBalanza::Nada},         {"CCCCC0QQQQQ", 0, 5, MascaraBalanza::Nada},
+    {"CCCCCCPPPPP", 0, 6, MascaraBalanza::Nada},         {"CCCCCTTTTT", 1, 5, MascaraBalanza::SignoEImporte},
+    {"CCCCTTTTT", 2, 4, MascaraBalanza::SignoEImporte},  {"CCCCCCQQQQQ", 0, 6, MascaraBalanza::Cantidad},
+    {"00CCCCPPPPP", 2, 4, MascaraBalanza::Cantidad},     {"00CCCCQQQQQ", 2, 4, MascaraBalanza::Cantidad},
+    {"0CCCCCPPPPP", 1, 5, MascaraBalanza::Cantidad},     {"0CCCCCQQQQQ", 1, 5, MascaraBalanza::Cantidad},
+};
+
+// What divides the scale's value: 10 to the number of decimals, 0 to 4.
+std::optional<rt::Currency> DivisorDeBalanza(const QString& decimales) {
+  const double numero = rt::Val(decimales);
+  int64_t divisor = 1;
+  for (int d = 0; d <= 4; ++d, divisor *= 10)
+    if (numero == d) return rt::Currency::fromInt(divisor);
+  return std::nullopt;
+}
+
+// A scale barcode ("2" or "-2", then eleven characters the mask describes
+// and a check digit) becomes the article code it carries, with the quantity
+// or amount the mask reads. A number of decimals outside 0 to 4 gives no
+// value, so such a reference is no scale barcode.
+void LeeCodigoDeBalanza(QString& Codigo, double& Cantidad, rt::Currency& Importe) {
+  const CoreState& estado = gCore();
+  if (estado.gMascaraBalanza.isEmpty()) return;
+  int inicio = 0;
+  double signo = 1;
+  const bool numero = rt::ParseNumber(Codigo).has_value();
+  if (rt::Len(Codigo) == 13 && rt::Left(Codigo, 1) == QStringLiteral("2") && numero) {
+    inicio = 2;
+  } else if (rt::Len(Codigo) == 14 && rt::Left(Codigo, 2) == QStringLiteral("-2") && numero) {
+    inicio = 3;
+    signo = -1;
+  } else {
+    return;
+  }
+  const std::optional<rt::Currency> divisor = DivisorDeBalanza(estado.gDecimalesBalanza);
+  if (!divisor) return;
+  for (const MascaraBalanza& m : kMascaras) {
+    if (!rt::EqualsText(estado.gMascaraBalanza, QString::fromUtf8(m.mascara))) continue;
+    const auto valor = [&] { return library::gUtilidades().TextoANumero(rt::Mid(Codigo, inicio + 6, 5)) / *divisor; };
+    switch (m.valor) {
+      case MascaraBalanza::Nada: break;
+      case MascaraBalanza::Signo: Cantidad = signo; break;
+      case MascaraBalanza::SignoEImporte:
+        Importe = valor();
+        Cantidad = signo;
+        break;
+      case MascaraBalanza::Cantidad: Cantidad = valor().toDouble() * signo; break;
+    }
+    Codigo = rt::Mid(Codigo, inicio + m.desde, m.largo);
+    return;
+  }
+}
+
 }  // namespace
 
 bool BuscaArticuloPorCodigo(QString& Codigo, ado::Recordset& Lrcs, bool SoloLectura, bool& EsCodigoBarra,
                             QString& Descripcion, const QString& CuentaProveedor, QString& UdBase,
-                            const QString& IdLista, double& Cantidad, rt::Currency& /*Importe*/) {
+                            const QString& IdLista, double& Cantidad, rt::Currency& Importe) {
   library::Utilidades& util = library::gUtilidades();
   UdBase.clear();
   if (rt::Len(Codigo) <= 3) EsCodigoBarra = false;
   LeePrefijoDeCantidad(Codigo, Cantidad);
+  LeeCodigoDeBalanza(Codigo, Cantidad, Importe);
   if (rt::Trim(Codigo).isEmpty()) {
     gDB().CierraRecordset(Lrcs);
     return false;

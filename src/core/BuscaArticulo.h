@@ -3,8 +3,11 @@
 // the article view V_MA_ARTICULOS. The reference may be the article code, a
 // barcode, the DUN, one of the four alternative barcodes, a supplier's
 // article number in a purchase price list or the supplier's own code, and
-// may open with a quantity and "*" ("3*ABC"). Scale barcodes are read by the
-// mask gCore().gMascaraBalanza.
+// may open with a quantity and "*" ("3*ABC"). A scale barcode (13 digits
+// starting "2", or 14 starting "-2" for a return) is read by the mask
+// gCore().gMascaraBalanza, one of twelve ("0CCCCCQQQQQ": a skipped digit,
+// five of article code, five of quantity), and its value divided by 10 to
+// gDecimalesBalanza (0 to 4; any other number reads no scale barcode).
 #include <QString>
 
 #include "platform/ado/Recordset.h"

@@ -103,7 +103,8 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
       if (rt::Trim(servidor).isEmpty() || !servidor.startsWith(u'#')) return;
       servidor = servidor.mid(1);
       if (ConnString.isEmpty())
-        ConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + base + QStringLiteral(";User Id=") +
+        ConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + ado::ConnectionStringValue(base) +
+                     QStringLiteral(";User Id=") +
                      ado::ConnectionStringValue(usuario) + QStringLiteral(";Password=") +
                      ado::ConnectionStringValue(contrasena) + QStringLiteral(";");
     });

@@ -136,6 +136,10 @@ class DB_Dll {
  private:
   // The login dialog; false (and gOpenFlag False) when cancelled.
   bool MuestraAcceso();
+  // The SQL Server or Oracle string of the settings. Every value goes in
+  // through the connection-string value writer: a plain one stands as it
+  // is, one holding ";" (a folder, a password) is braced, so it can neither
+  // end early nor add items.
   void ArmaCadenaConexion();
   void EjecutaScriptOracle(QString& Script, long& RecordsAffected);
 

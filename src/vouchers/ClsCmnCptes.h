@@ -61,6 +61,13 @@ class ClsCmnCptes {
   // GeneraAsientoStock (stock).
 
   // ---- Grid layouts.
+  // Prepares the edit box about to float over a cell of column `Columna`:
+  // the field it edits (DataField), the table or view its codes come from
+  // (Tag) and its longest text (MaxLength, 0 no limit). The box's name,
+  // trimmed and without regard to case, says the grid: TxtEdit tasks;
+  // TxtEdit2, TXTAUX1, TXTAUX2, TXTAUX3 articles; TxtEdit3 other concepts.
+  // Any other box, or a column that is not edited, is only reset.
+  void TextPropiedades(ui::TextBox& Texto, int32_t Columna);
   // Empties the grids given and lays them out for the voucher type TC (its
   // family is the SISTEMA of V_TA_CPTE: VENTAS, COMPRAS or STOCK): rows,
   // columns, titles, widths in `Obj`'s font, alignment, hidden columns, as

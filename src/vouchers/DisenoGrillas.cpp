@@ -158,6 +158,7 @@ Interruptores LeeInterruptores(const QString& TC) {
 
   s.tituloArticulos = core::Cfg(QStringLiteral("NombreArticulos"));
   if (rt::Trim(s.tituloArticulos).isEmpty()) s.tituloArticulos = QStringLiteral("Código");
+  s.tituloArticulos = rt::ProperCase(s.tituloArticulos);
   return s;
 }
 

@@ -104,3 +104,24 @@ TEST_F(TransactionTest, TheLevelCountsTheTransactionsStillOpen) {
   cn.Open(EmbeddedConnectionString(path));
   EXPECT_EQ(cn.TransactionLevel(), 0);
 }
+
+// CHECKPOINT makes what was committed durable: the database file itself
+// holds it, without the write-ahead log. What a reader still holds back
+// stays in the log, which is synced instead; the statement does not fail.
+TEST_F(TransactionTest, CheckpointPutsWhatWasCommittedInTheFile) {
+  const auto inFile = [&] { return RowsInFileAlone(path, QStringLiteral("TA_CONFIGURACION")); };
+  insert("A");
+  insert("B");
+  EXPECT_EQ(inFile(), 0) << "the rows wait in the log";
+  cn.Execute(QStringLiteral("CHECKPOINT"));
+  EXPECT_EQ(inFile(), 2);
+
+  ado::Recordset reading = observer.Execute(QStringLiteral("SELECT * FROM TA_CONFIGURACION"));
+  insert("C");
+  cn.Execute(QStringLiteral("CHECKPOINT"));
+  EXPECT_EQ(cn.Errors().Count(), 0);
+  EXPECT_EQ(inFile(), 2);
+  reading.Close();
+  cn.Execute(QStringLiteral("CHECKPOINT"));
+  EXPECT_EQ(inFile(), 3);
+}

@@ -299,6 +299,8 @@ TEST(TsqlTranslator, BatchScriptsSplitIntoTheirStatements) {
            {"COMMIT", {Kind::CommitTran}},
            {"ROLLBACK TRANSACTION", {Kind::RollbackTran}},
            {"commit work", {Kind::CommitTran}},
+           {"CHECKPOINT", {Kind::Checkpoint}},
+           {"DELETE MV_ASIENTOS\r\ncheckpoint", {Kind::Sql, Kind::Checkpoint}},
            {"  \r\n -- nothing to run\r\n", {}},
        }) {
     EXPECT_EQ(Kinds(Translate(Q(c.tsql), Schema())), c.kinds) << c.tsql;
@@ -392,6 +394,7 @@ TEST(TsqlTranslator, RefusesWhatItCannotCarryOverFaithfully) {
            {"SELECT 0x1F", "símbolo 0x1F"},
            {"SELECT LEN(IdComprobante) 'Largo' FROM V_MV_CPTE", "alias entre comillas sin AS"},
            {"DELETE MV_ASIENTOS\r\nSET NOCOUNT ON", "SET"},
+           {"CHECKPOINT 10", "CHECKPOINT con duración"},
        }) {
     try {
       Translate(Q(r.tsql), Schema());

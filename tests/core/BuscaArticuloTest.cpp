@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/BuscaArticulo.h"
+#include "core/CoreState.h"
 #include "core/SentenciasArticulo.h"
 #include "core/library/Library.h"
 #include "support/CoreFixture.h"
@@ -27,11 +28,12 @@ class BuscaArticulo : public CoreDatabase {
                  "'Tornillo 1/4''', 'UN', '%1', '%2', 'CAJ', '%3', 'PAQ', 'TOR-4', 'PRV-77', '211010001')")
              .arg(Clave("7790001000012"), Clave("17790001000019"), Clave("7790001000029")));
     exec(QString("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, codigobarra) VALUES "
-                 "('%1', 'Queso por kilo', 'KG', NULL), ('ABC', 'Tres letras', 'UN', NULL), "
+                 "('%1', 'Queso por kilo', 'KG', NULL), ('%2', 'Pan por peso', 'KG', NULL), "
+                 "('ABC', 'Tres letras', 'UN', NULL), "
                  "('XYZ', 'Código de barras ABC', 'UN', 'ABC'), ('ABCD', 'Cuatro letras', 'UN', NULL), "
                  "('OTRO', 'Código de barras ABCD', 'UN', 'ABCD'), ('SINDESC', NULL, 'UN', ''), "
-                 "('O''BRIEN', 'Con apóstrofo', 'UN', NULL)")
-             .arg(Clave("12345")));
+                 "('O''BRIEN', 'Con apóstrofo', 'UN', NULL), ('%3', 'Empieza con 2', 'UN', NULL)")
+             .arg(Clave("12345"), Clave("1234"), Clave("2912345015007")));
     exec("INSERT INTO V_MA_PRECIOS (IDLISTA, TIPOLISTA, IDARTICULO, IDARTICULOPROVEEDOR, idunidad) VALUES "
          "('   2', 'C', 'TORNILLO', 'X-900', 'CAJ'), ('   2', 'C', 'NOEXISTE', 'X-901', 'BOL'), "
          "('   3', 'V', 'TORNILLO', 'X-902', 'UN')");
@@ -113,6 +115,68 @@ TEST_F(BuscaArticulo, ReferencesOfEveryKind) {
     }
   }
   EXPECT_TRUE(host.boxes().empty());
+}
+
+// What a reference became: found, code, quantity and amount.
+struct Balanza {
+  const char* mascara;
+  const char* decimales;
+  const char* referencia;
+  bool encontrado;
+  QString codigo;
+  double cantidad;
+  rt::Currency importe;
+};
+
+TEST_F(BuscaArticulo, ScaleBarcodes) {
+  const QString queso = Clave("12345"), pan = Clave("1234");
+  const rt::Currency nueve = rt::Currency::fromInt(9);
+  const Balanza casos[] = {
+      // A skipped digit, five of code, five of quantity in thousandths, a check digit.
+      {"0CCCCCQQQQQ", "3", "2912345015007", true, queso, 1.5, nueve},
+      {"0CCCCCQQQQQ", "3", "-2912345015007", true, queso, -1.5, nueve},
+      {"0cccccqqqqq", "3", "2912345015007", true, queso, 1.5, nueve},
+      // Two skipped digits, four of code, five of amount in hundredths.
+      {"CCCCTTTTT", "2", "2001234123458", true, pan, 1, rt::Currency::fromRaw(1234500)},
+      {"", "3", "2912345015007", true, Clave("2912345015007"), 7, nueve},
+      {"0CCCCCQQQQQ", "7", "2912345015007", true, Clave("2912345015007"), 7, nueve},
+      {"0CCCCCQQQQQ", "2.5", "2912345015007", true, Clave("2912345015007"), 7, nueve},
+      {"0CCCCCQQQQQ", "", "2912345015007", true, queso, 1500, nueve},
+      {"XXXXXXXXXXX", "3", "2912345015007", true, Clave("2912345015007"), 7, nueve},
+      {"0CCCCCQQQQQ", "3", "3912345015007", false, "3912345015007", 7, nueve},
+      {"0CCCCCQQQQQ", "3", "291234501500", false, "291234501500", 7, nueve},
+      {"0CCCCCQQQQQ", "3", "29123450150A7", false, "29123450150A7", 7, nueve},
+      {"0CCCCCQQQQQ", "3", "2*2912345015007", true, queso, 1.5, nueve},
+      // Every mask on one reference, one decimal: the digits before the check digit are 78901.
+      {"CCCC0TTTTTT", "1", "2123456789012", true, pan, 1, nueve},
+      {"CCCCCTTTTTT", "1", "2123456789012", true, queso, 1, nueve},
+      {"CCCCC0PPPPP", "1", "2123456789012", true, queso, 7, nueve},
+      {"CCCCC0QQQQQ", "1", "2123456789012", true, queso, 7, nueve},
+      {"CCCCCCPPPPP", "1", "2123456789012", false, "123456", 7, nueve},
+      {"CCCCCTTTTT", "1", "2123456789012", false, "23456", 1, rt::Currency::fromRaw(78901000)},
+      {"CCCCTTTTT", "1", "-2123456789012", false, "3456", -1, rt::Currency::fromRaw(78901000)},
+      {"CCCCCCQQQQQ", "1", "2123456789012", false, "123456", 7890.1, nueve},
+      {"00CCCCPPPPP", "1", "2123456789012", false, "3456", 7890.1, nueve},
+      {"00CCCCQQQQQ", "4", "2123456789012", false, "3456", 7.8901, nueve},
+      {"0CCCCCPPPPP", "0", "2123456789012", false, "23456", 78901, nueve},
+      {"0CCCCCQQQQQ", "1", "-2123456789012", false, "23456", -7890.1, nueve},
+  };
+  for (const Balanza& c : casos) {
+    SCOPED_TRACE(std::string(c.mascara) + " / " + c.decimales + " / " + c.referencia);
+    core::gCore().gMascaraBalanza = QString::fromUtf8(c.mascara);
+    core::gCore().gDecimalesBalanza = QString::fromUtf8(c.decimales);
+    QString codigo = QString::fromUtf8(c.referencia), descripcion, udBase;
+    bool esCodigoBarra = false;
+    double cantidad = 7;
+    rt::Currency importe = nueve;
+    ado::Recordset rs;
+    EXPECT_EQ(core::BuscaArticuloPorCodigo(codigo, rs, true, esCodigoBarra, descripcion, "", udBase, "", cantidad,
+                                           importe),
+              c.encontrado);
+    EXPECT_EQ(codigo, c.codigo);
+    EXPECT_DOUBLE_EQ(cantidad, c.cantidad);
+    EXPECT_EQ(importe, c.importe);
+  }
 }
 
 TEST_F(BuscaArticulo, WithoutReadOnlyTheRowCanBeChanged) {

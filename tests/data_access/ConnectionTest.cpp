@@ -1,6 +1,8 @@
 // Opening the service's connection and the administrator test.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "platform/ado/ConnectionString.h"
 #include "platform/ui/MessageBox.h"
 #include "support/ServiceDatabase.h"
@@ -160,6 +162,41 @@ TEST_F(JetFile, TheFileIsChosenWhenNoneIsSet) {
   EXPECT_EQ(gDB().gDBName, "/datos/base.mdb");
   EXPECT_EQ(gDB().gCnn.ConnectionString(),
             "PROVIDER=Microsoft.Jet.OLEDB.3.51;Data Source =/datos/base.mdb;UID=;PWD=;");
+}
+
+}  // namespace
+
+namespace {
+
+// Database files, servers and data sources holding ";" reach the provider
+// whole, in every string the service builds; plain ones stand as they are.
+TEST_F(Connecting, ValuesWithSeparatorsReachTheProviderWhole) {
+  QDir(folder.path()).mkpath("a;b");
+  const QString file = testing_support::NewSuiteDatabase(folder, "a;b/suite.db");
+  gDB().gServidor = "sqlite";
+  gDB().gDBName = file;
+  gDB().gUsuario = "Ana";
+  gDB().OpenServerADODB();
+  EXPECT_TRUE(gDB().gOpenFlag);
+  EXPECT_EQ(gDB().gConnString, "PROVIDER=SQLOLEDB;Server=sqlite;Database ={" + file + "};UId=Ana;Pwd=;");
+  EXPECT_EQ(gDB().gCnn.State(), ado::adStateOpen);
+
+  const struct {
+    const char* server;
+    const char* key;  // where the database name goes
+  } servers[] = {{"srv;x", "database"}, {"#ORCL", "data source"}};
+  gDB().gCnn.Close();
+  for (const auto& s : servers) {
+    // No such server answers here: the strings are what is looked at.
+    gDB().gServidor = s.server;
+    gDB().gDBName = "KORA;NET";
+    gDB().OpenServerADODB(false, 3, QString(), true, false);
+    const ado::provider::ConnectionSpec spec = ado::ParseConnectionString(gDB().gConnString);
+    EXPECT_EQ(spec.value(s.key), "KORA;NET") << gDB().gConnString.toStdString();
+    if (s.server[0] != '#') {
+      EXPECT_EQ(spec.value("server"), s.server) << gDB().gConnString.toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -37,6 +37,16 @@ TEST(Dates, FormatsMasksWithMinutesAfterHours) {
   EXPECT_EQ(rt::IsoDateText(MakeDate(987, 1, 2, 0, 0, 1)), "0987-01-02 00:00:01");
 }
 
+// A year below 1000 keeps four digits, so the text reads back as the same
+// year and never as one of the two-digit window.
+TEST(Dates, YearsBelowAThousandKeepFourDigits) {
+  const QDateTime d = MakeDate(12, 5, 12);
+  EXPECT_EQ(rt::FormatDate(d, "dd/mm/yyyy"), "12/05/0012");
+  EXPECT_EQ(rt::FormatDate(MakeDate(987, 1, 2), "yyyy"), "0987");
+  EXPECT_EQ(rt::DateText(d), "12/05/0012");
+  EXPECT_EQ(rt::ParseDate(rt::DateText(d)), d);
+}
+
 TEST(Dates, MinuteDifferencesCountBoundaries) {
   EXPECT_EQ(rt::DateDiffMinutes(MakeDate(2005, 7, 1, 10, 0, 59), MakeDate(2005, 7, 1, 10, 1, 0)), 1);
   EXPECT_EQ(rt::DateDiffMinutes(MakeDate(2005, 7, 1, 23, 30), MakeDate(2005, 7, 2, 0, 30)), 60);

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "VoucherFixture.h"
+#include "data_access/LookupSql.h"
 #include "core/CoreState.h"
 #include "core/library/Library.h"
 #include "platform/runtime/StepRunner.h"
@@ -190,6 +191,11 @@ TEST_F(PlanesComprobantes, EveryLookupUsesAnIndex) {
       sql::CargosReales("112010001"),
       sql::ComprobantesRelacionados("FC", "000100000010A", "0", false),
       sql::ComprobantesAsociados("FC", "000100000010A"),
+      // The descriptions of the totals grid's groups.
+      data_access::sql::DatosTabla("V_ta_Rubros", "1", "IdRubro", 8, "", true),
+      data_access::sql::DatosTabla("V_ta_TipoArticulo", "1", "Tipo", 8, "", true),
+      data_access::sql::DatosTabla("V_ta_TipoArticulo", "1", "IdTipo", 8, "", true),
+      data_access::sql::DatosTabla("V_MA_ARTICULOS", "ACEITE", "IdArticulo", 8, "", true),
   };
   for (const QString& s : statements) expectIndexed(s);
 }

@@ -276,3 +276,65 @@ TEST_F(Disenos, AbsentGridsAndBoxesAreLeftAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Disenos, TheArticleTitleInProperCase) {
+  const struct {
+    const char* valor;  // nullptr: no key
+    const char* titulo;
+  } casos[] = {{nullptr, "Código"}, {"   ", "Código"}, {"PRODUCTO interno", "Producto Interno"}, {"ítem", "Ítem"}};
+  for (const auto& c : casos) {
+    exec("DELETE FROM TA_CONFIGURACION");
+    if (c.valor) config("NombreArticulos", QString::fromUtf8(c.valor));
+    ClsCmnCptes().InicializaGrids(nullptr, &ventana.MSFlexGrid2, nullptr, nullptr, nullptr, nullptr, &ventana, "FC");
+    EXPECT_EQ(ventana.MSFlexGrid2.TextMatrix(0, 0), QString::fromUtf8(c.titulo)) << (c.valor ? c.valor : "(none)");
+  }
+}
+
+TEST_F(Disenos, WhatTheEditBoxEditsInEachColumn) {
+  VentanaComprobante otra;
+  ui::TextBox txtaux2{otra, " txtaux2 "};
+  ui::TextBox ajena{otra, "txtBuscar"};
+  const struct {
+    ui::TextBox* caja;
+    int columna;
+    const char* campo;
+    const char* tabla;
+    int largo;
+  } casos[] = {
+      {&ventana.TxtEdit, 0, "IdTarea", "v_ta_tareas", 4},
+      {&ventana.TxtEdit, 2, "HorasEstimadas", "", 0},
+      {&ventana.TxtEdit, 4, "Total", "", 0},
+      {&ventana.TxtEdit, 5, "", "", 0},
+      {&ventana.txtEdit2, 0, "IdArticulo", "v_ma_articulos", 25},
+      {&ventana.txtEdit2, 1, "Descripcion", "", 50},
+      {&ventana.txtEdit2, 2, "IdListaPrecioArticulo", "V_MA_PRECIOS", 4},
+      {&ventana.txtEdit2, 6, "IdDepositoArt", "V_TA_DEPOSITO", 4},
+      {&ventana.txtEdit2, 8, "Largo", "", 0},
+      {&ventana.txtEdit2, 9, "IdUnidadEquiv", "V_TA_UNIDAD", 4},
+      {&ventana.txtEdit2, 12, "Ud_Pr", "V_TA_UNIDAD", 4},
+      {&ventana.txtEdit2, 14, "ArtImporte", "", 0},
+      {&ventana.txtEdit2, 16, "", "", 0},
+      {&ventana.txtEdit2, 40, "Impuestos", "", 0},
+      {&ventana.txtEdit2, 93, "ITC", "", 0},
+      {&txtaux2, 0, "IdArticulo", "v_ma_articulos", 25},
+      {&ventana.txtEdit3, 0, "OCDescripcion", "MA_CUENTAS/SOLOIMPUTABLES", 200},
+      {&ventana.txtEdit3, 2, "OCImporte", "", 0},
+      {&ventana.txtEdit3, 3, "", "", 0},
+      {&ajena, 0, "", "", 0},
+  };
+  ClsCmnCptes cpte;
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.caja->Name().toStdString() + " " + std::to_string(c.columna));
+    c.caja->DataField = "antes";
+    c.caja->Tag = "antes";
+    c.caja->MaxLength = 99;
+    cpte.TextPropiedades(*c.caja, c.columna);
+    EXPECT_EQ(c.caja->DataField(), QString::fromUtf8(c.campo));
+    EXPECT_EQ(c.caja->Tag(), QString::fromUtf8(c.tabla));
+    EXPECT_EQ(c.caja->MaxLength(), c.largo);
+  }
+}
+
+}  // namespace

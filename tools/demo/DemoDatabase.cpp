@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "DemoComprobantes.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 
@@ -81,6 +82,7 @@ QString CreaBaseDemo(const QString& folder) {
   cn.Open(connectionString(suite));
   cn.BeginTrans();
   llenaSuite(cn);
+  LlenaComprobantes(cn);
   cn.CommitTrans();
   return suite;
 }

@@ -12,6 +12,7 @@
 
 #include "ControlsSample.h"
 #include "ListsSample.h"
+#include "VoucherSample.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
 #include "core/library/Library.h"
@@ -119,6 +120,7 @@ int main(int argc, char** argv) {
   ok &= capture(folder, QStringLiteral("frmListas"), snapshot::ShowListsSample);
 
   ok &= captureControlsSample(folder, capture);
+  ok &= captureVoucherSamples(folder, capture);
 
   library::Cartel& cartel = library::gCartel();
   cartel.Muestra(QStringLiteral("Generando comprobantes"), 0);

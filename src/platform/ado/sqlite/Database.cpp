@@ -14,9 +14,10 @@ namespace ado::sqlite {
 // Durability: in WAL mode with synchronous NORMAL a commit is not flushed to
 // disk by itself, only at checkpoints. A crash of the program loses nothing
 // committed; a power failure may lose the last transactions but never leaves
-// a damaged file. An import run asks before each insert and skips what
-// exists, so it can simply be run again; FULL would cost one flush per
-// imported record.
+// a damaged file. FULL would cost one flush per imported record: instead an
+// import run ends with CHECKPOINT (checkpoint() below), so what its end text
+// reports is on disk, and a cut during a run can only lose its last records,
+// which a re-run writes (it asks before each insert and skips what exists).
 namespace {
 std::atomic<Synchronous> synchronous{Synchronous::Normal};
 }  // namespace
@@ -58,6 +59,20 @@ Database::~Database() {
 void Database::schemaChanged() {
   statements_.clear();
   schema_.clear();
+}
+
+void Database::checkpoint() const {
+  const QString sql = QStringLiteral("CHECKPOINT");
+  int frames = 0, copied = 0;
+  int rc = sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_PASSIVE, &frames, &copied);
+  // Another checkpoint under way, or readers holding frames back: those
+  // frames are made durable in the log itself.
+  if (rc == SQLITE_BUSY || (rc == SQLITE_OK && copied < frames)) {
+    sqlite3_file* log = nullptr;
+    rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log);
+    if (rc == SQLITE_OK && log && log->pMethods) rc = log->pMethods->xSync(log, SQLITE_SYNC_NORMAL);
+  }
+  if (rc != SQLITE_OK) throw failure(rc, sql, true);
 }
 
 provider::Failure Database::failure(int rc, const QString& sql, bool ran) const {

@@ -28,6 +28,10 @@ class StatementCompiler {
     if (isWord(b, r, "COMMIT")) return transaction(r, Kind::CommitTran);
     if (isWord(b, r, "ROLLBACK")) return transaction(r, Kind::RollbackTran);
     if (isWord(b, r, "ALTER")) return alterTable(r);
+    if (isWord(b, r, "CHECKPOINT")) {
+      if (r.end != b + 1) Refuse(QStringLiteral("CHECKPOINT con duración"));
+      return Of(Kind::Checkpoint);
+    }
     Refuse(text(b).toString().toUpper());
   }
 
