@@ -63,15 +63,16 @@ struct Fixture {
                     .arg(i, 4, 10, QLatin1Char('0'))
                     .arg(i % 2 + 1);
     for (int i = 0; i < kLines; ++i)
-      script += QStringLiteral(
-                    "INSERT INTO V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IdComplemento, IdArticulo, Descripcion, IdUnidad, "
-                    "Cantidad, Importe, Importe_S_IVA, Total, TotalFinal, Costo, Impuestos, iTC, Exento, AlicIVA, "
-                    "IdLista, Nro_Lote, Nro_Serie) VALUES ('FC', '000100000001A', '0', 'ART%1', 'Artículo %1', 'UN', "
-                    "%2, 121, 100, %3, %3, 50, 1.5, 0, 0, 21, '   1', '|L-%4|', '|%2|');")
-                    .arg(i % kArticles, 4, 10, QLatin1Char('0'))
-                    .arg(i % 7 + 1)
-                    .arg((i % 7 + 1) * 100)
-                    .arg(i);
+      script +=
+          QStringLiteral(
+              "INSERT INTO V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IdComplemento, IdArticulo, Descripcion, IdUnidad, "
+              "Cantidad, Importe, Importe_S_IVA, Total, TotalFinal, Costo, Impuestos, iTC, Exento, AlicIVA, "
+              "IdLista, Nro_Lote, Nro_Serie) VALUES ('FC', '000100000001A', '0', 'ART%1', 'Artículo %1', 'UN', "
+              "%2, 121, 100, %3, %3, 50, 1.5, 0, 0, 21, '   1', '|L-%4|', '|%2|');")
+              .arg(i % kArticles, 4, 10, QLatin1Char('0'))
+              .arg(i % 7 + 1)
+              .arg((i % 7 + 1) * 100)
+              .arg(i);
     sqlite3_exec(db, (script + QStringLiteral("COMMIT;")).toUtf8().constData(), nullptr, nullptr, nullptr);
     sqlite3_close_v2(db);
   }
@@ -115,8 +116,8 @@ void Program(benchmark::State& state) {
                                  v.MSFlexGrid3);
 
     state.PauseTiming();
-    if (v.MSFlexGrid2.Rows() != kLines + 2 || v.MSFlexGrid2.TextMatrix(kLines, vouchers::articulos::ListaConIVA) != "-1" ||
-        !host.boxes().empty())
+    if (v.MSFlexGrid2.Rows() != kLines + 2 ||
+        v.MSFlexGrid2.TextMatrix(kLines, vouchers::articulos::ListaConIVA) != "-1" || !host.boxes().empty())
       state.SkipWithError("the voucher was not loaded whole");
     state.ResumeTiming();
   }
@@ -151,18 +152,20 @@ void Floor(benchmark::State& state) {
   for (auto _ : state) {
     Statement cfg(db, "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE = ?");
     Statement sistema(db, "SELECT SISTEMA FROM V_TA_CPTE WHERE LTRIM(RTRIM(CODIGO)) = ? LIMIT 1");
-    Statement header(db, "SELECT * FROM V_MV_CPTE WHERE TC = ? AND IdComprobante = ? AND IdComplemento = 0 ORDER BY ID");
-    Statement tasks(db,
-                    "SELECT * FROM V_MV_CPTETAREAS WHERE TC = ? AND IDCOMPROBANTE = ? AND IdComplemento = 0 ORDER BY ID");
-    Statement lines(db,
-                    "SELECT * FROM V_MV_CPTEINSUMOS WHERE TC = ? AND IDCOMPROBANTE = ? AND IdComplemento = 0 ORDER BY ID");
+    Statement header(db,
+                     "SELECT * FROM V_MV_CPTE WHERE TC = ? AND IdComprobante = ? AND IdComplemento = 0 ORDER BY ID");
+    Statement tasks(
+        db, "SELECT * FROM V_MV_CPTETAREAS WHERE TC = ? AND IDCOMPROBANTE = ? AND IdComplemento = 0 ORDER BY ID");
+    Statement lines(
+        db, "SELECT * FROM V_MV_CPTEINSUMOS WHERE TC = ? AND IDCOMPROBANTE = ? AND IdComplemento = 0 ORDER BY ID");
     Statement others(db,
                      "SELECT * FROM V_MV_CPTE_Observ WHERE TC = ? AND IDCOMPROBANTE = ? AND IdComplemento = 0 AND "
                      "TIPO_OBS = 'OC' ORDER BY ID");
     Statement master(db, "SELECT *, IDUNIDAD AS UDBASE FROM V_MA_ARTICULOS WHERE IDARTICULO = ?");
     Statement type(db, "SELECT * FROM V_ta_TipoArticulo WHERE LTRIM(RTRIM(IdTipo)) = ? LIMIT 1");
-    Statement price(db, "SELECT CONIVA FROM VT_MA_PRECIOS_ARTICULOS WHERE IDARTICULO = ? AND IDLISTA = ? AND "
-                        "TIPOLISTA = 'V'");
+    Statement price(db,
+                    "SELECT CONIVA FROM VT_MA_PRECIOS_ARTICULOS WHERE IDARTICULO = ? AND IDLISTA = ? AND "
+                    "TIPOLISTA = 'V'");
     const auto config = [&](const char* key) {
       cfg.bind(1, key);
       const QString v = cfg.row() ? cfg.text(0) : QStringLiteral(" ");
@@ -183,17 +186,32 @@ void Floor(benchmark::State& state) {
     namespace a = vouchers::articulos;
     std::vector<std::array<QString, a::Columnas>> grid;
     lines.bind(1, tc).bind(2, number);
-    const std::pair<const char*, int> fields[] = {
-        {"IdArticulo", a::IdArticulo},     {"Descripcion", a::Descripcion},   {"IdUnidad", a::IdUnidad},
-        {"Cantidad", a::Cantidad},         {"IdUnidadBase", a::UnidadEquiv},  {"CantidadUD", a::CantidadEquiv},
-        {"Importe", a::Importe},           {"PorcDto", a::PorcDto},           {"IdLista", a::IdLista},
-        {"Costo", a::Costo},               {"Importe_S_IVA", a::PrecioSinIVA}, {"Impuestos", a::Impuestos},
-        {"iTC", a::ITC},                   {"Total", a::Total},               {"Nro_Lote", a::NroLote},
-        {"Nro_Serie", a::NroSerie},        {"ControladoPor", a::LoteAduana},  {"IdOrigen", a::LoteOrigen},
-        {"AlicIVA", a::TasaIVA},           {"Exento", a::EsExento}};
-    const std::pair<const char*, int> flags[] = {{"USASERIE", a::PideSerie},  {"USALOTE", a::PideLote},
-                                                 {"Perecedero", a::EsPerecedero}, {"UsaTalle", a::PideTalle},
-                                                 {"PideEquivalencia", a::PideEquivalencia}, {"pesable", a::Pesable}};
+    const std::pair<const char*, int> fields[] = {{"IdArticulo", a::IdArticulo},
+                                                  {"Descripcion", a::Descripcion},
+                                                  {"IdUnidad", a::IdUnidad},
+                                                  {"Cantidad", a::Cantidad},
+                                                  {"IdUnidadBase", a::UnidadEquiv},
+                                                  {"CantidadUD", a::CantidadEquiv},
+                                                  {"Importe", a::Importe},
+                                                  {"PorcDto", a::PorcDto},
+                                                  {"IdLista", a::IdLista},
+                                                  {"Costo", a::Costo},
+                                                  {"Importe_S_IVA", a::PrecioSinIVA},
+                                                  {"Impuestos", a::Impuestos},
+                                                  {"iTC", a::ITC},
+                                                  {"Total", a::Total},
+                                                  {"Nro_Lote", a::NroLote},
+                                                  {"Nro_Serie", a::NroSerie},
+                                                  {"ControladoPor", a::LoteAduana},
+                                                  {"IdOrigen", a::LoteOrigen},
+                                                  {"AlicIVA", a::TasaIVA},
+                                                  {"Exento", a::EsExento}};
+    const std::pair<const char*, int> flags[] = {{"USASERIE", a::PideSerie},
+                                                 {"USALOTE", a::PideLote},
+                                                 {"Perecedero", a::EsPerecedero},
+                                                 {"UsaTalle", a::PideTalle},
+                                                 {"PideEquivalencia", a::PideEquivalencia},
+                                                 {"pesable", a::Pesable}};
     std::vector<std::pair<int, int>> at;  // recordset column, grid column
     for (const auto& [f, c] : fields) at.emplace_back(lines.column(f), c);
     while (lines.row()) {
@@ -245,12 +263,23 @@ void Merge(benchmark::State& state) {
       g.setRows(g.Rows() + 1);
       const int r = g.Rows() - 1;
       const int kind = i % 10;
-      for (const auto& [c, text] : std::initializer_list<std::pair<int, QString>>{
-               {a::IdArticulo, QStringLiteral("TABLA-%1").arg(kind)}, {a::IdUnidad, "M3"}, {a::Espesor, "2"},
-               {a::Ancho, "4"}, {a::ImporteUd, "3"}, {a::Cantidad, QString::number(i % 3 + 1)}, {a::Coeficiente, "2,5"},
-               {a::CantidadEquiv, "1"}, {a::Importe, "10,5"}, {a::Total, "21"}, {a::PrecioSinIVA, "8,68"},
-               {a::TotalConImpuestos, "21"}, {a::RestoPorAplicar, "2"}, {a::Costo, "5"}, {a::Impuestos, "0,1"},
-               {a::ITC, "0"}})
+      for (const auto& [c, text] :
+           std::initializer_list<std::pair<int, QString>>{{a::IdArticulo, QStringLiteral("TABLA-%1").arg(kind)},
+                                                          {a::IdUnidad, "M3"},
+                                                          {a::Espesor, "2"},
+                                                          {a::Ancho, "4"},
+                                                          {a::ImporteUd, "3"},
+                                                          {a::Cantidad, QString::number(i % 3 + 1)},
+                                                          {a::Coeficiente, "2,5"},
+                                                          {a::CantidadEquiv, "1"},
+                                                          {a::Importe, "10,5"},
+                                                          {a::Total, "21"},
+                                                          {a::PrecioSinIVA, "8,68"},
+                                                          {a::TotalConImpuestos, "21"},
+                                                          {a::RestoPorAplicar, "2"},
+                                                          {a::Costo, "5"},
+                                                          {a::Impuestos, "0,1"},
+                                                          {a::ITC, "0"}})
         g.setTextMatrix(r, c, text);
       const auto start = std::chrono::steady_clock::now();
       consolidacion.ConsolidaFilaArticulo(g);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "ComprobantesGuardados.h"
 #include "DemoComprobantes.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
@@ -83,6 +84,7 @@ QString CreaBaseDemo(const QString& folder) {
   cn.BeginTrans();
   llenaSuite(cn);
   LlenaComprobantes(cn);
+  GuardaComprobantesDemo(cn);
   cn.CommitTrans();
   return suite;
 }

@@ -2,8 +2,8 @@
 // The embedded suite database of the demo: what a first start needs (the
 // administrator and the rights of this program, configuration, provinces,
 // VAT conditions, postal codes, the adjustment accounts), the rows the
-// voucher windows show (DemoComprobantes.h) and the statistics database
-// beside it.
+// voucher windows show (DemoComprobantes.h), the stored vouchers they load
+// (ComprobantesGuardados.h) and the statistics database beside it.
 #include <QString>
 
 namespace demo {
