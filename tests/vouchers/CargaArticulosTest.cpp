@@ -104,6 +104,8 @@ TEST_F(Articulos, WhatWasAppliedIsCountedForTheLoadedVoucherType) {
   EXPECT_EQ(linea1({a::Cantidad}), QStringList({"7=6"}));
   carga("NP", kNumero);
   EXPECT_EQ(linea1({a::Cantidad}), QStringList({"7=7"}));
+  // Each line whose applied quantity was read lets the events run once.
+  EXPECT_EQ(host.yields(), 2);
 }
 
 TEST_F(Articulos, WhatIsPendingOfAnArticleIsAtMostTheLine) {

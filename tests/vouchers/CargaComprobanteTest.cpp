@@ -12,6 +12,7 @@
 #include "platform/ui/ScriptedHost.h"
 #include "support/Printers.h"
 #include "support/QueryPlan.h"
+#include "data_access/LookupSql.h"
 #include "vouchers/ColumnasGrillas.h"
 #include "vouchers/SentenciasCarga.h"
 
@@ -300,6 +301,11 @@ TEST_F(PlanesCarga, EveryLookupOfTheLoaderUsesAnIndex) {
       sql::CantidadPedida("RM", "000100000001R", "TORNILLO"),
       sql::CantidadEntregada("RM", "000100000001R", "TORNILLO"),
       sql::ListaConIva("TORNILLO", "   1"),
+      // The service's lookups of the loader: the family of the type, the
+      // article type, whether an article asks for measures.
+      data_access::sql::DatosTabla("V_TA_CPTE", "FC", "Codigo", 8, "", true),
+      data_access::sql::DatosTabla("V_TA_TipoArticulo", "   1", "IdTipo", 8, "", true),
+      data_access::sql::DatosTabla("V_MA_ARTICULOS", "TABLA", "IDARTICULO", 8, "", true),
   };
   for (const QString& s : statements) {
     SCOPED_TRACE(s.toStdString());
