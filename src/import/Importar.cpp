@@ -109,7 +109,7 @@ void Importar::Form_Load() {
   if (!rt::EqualsText(rt::Trim(clave), kClaveAcceso)) {
     ui::MsgBox(QStringLiteral("erronea"), ui::mb::OkOnly);
     // The code guards the import: without it the program does not go on.
-    rt::EndProgram();
+    rt::EndProgram(rt::exitstatus::NoAccess);
   }
 }
 

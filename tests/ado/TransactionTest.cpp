@@ -60,7 +60,7 @@ TEST_F(TransactionTest, RollbackUndoesEveryLevel) {
 TEST_F(TransactionTest, CommitOrRollbackWithoutBeginIsAnError) {
   EXPECT_EQ(nativeErrorOf([&] { cn.CommitTrans(); }), 3902);
   EXPECT_EQ(cn.Errors()[0].Description,
-            QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+            QStringLiteral("La solicitud COMMIT TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."));
   EXPECT_EQ(nativeErrorOf([&] { cn.RollbackTrans(); }), 3903);
   EXPECT_EQ(cn.Errors().Count(), 1);
 }
@@ -124,4 +124,19 @@ TEST_F(TransactionTest, CheckpointPutsWhatWasCommittedInTheFile) {
   reading.Close();
   cn.Execute(QStringLiteral("CHECKPOINT"));
   EXPECT_EQ(inFile(), 3);
+}
+
+TEST_F(TransactionTest, AnOpenTransactionIsKnownWhicheverWayItBegan) {
+  EXPECT_FALSE(cn.InTransaction());
+  cn.BeginTrans();
+  EXPECT_TRUE(cn.InTransaction());
+  cn.CommitTrans();
+  EXPECT_FALSE(cn.InTransaction());
+  exec(QStringLiteral("BEGIN TRANSACTION \r\rINSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('A')\r"));
+  EXPECT_TRUE(cn.InTransaction());
+  exec(QStringLiteral("ROLLBACK TRANSACTION"));
+  EXPECT_FALSE(cn.InTransaction());
+  cn.BeginTrans();
+  cn.Close();
+  EXPECT_FALSE(cn.InTransaction());
 }

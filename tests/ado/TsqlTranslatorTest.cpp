@@ -346,6 +346,10 @@ TEST(TsqlTranslator, AddsColumnsWithTheirLiteralsWritten) {
             "DEFAULT ('D''1')",
             {}},
            {"ALTER TABLE MA_CUENTAS ADD COLUMN [Nota Larga] TEXT", "ALTER TABLE MA_CUENTAS ADD COLUMN \"Nota Larga\" TEXT COLLATE CI_AS", {}},
+           // A quote inside a bracketed name stays inside the name.
+           {"ALTER TABLE MA_CUENTAS ADD [a\" INT, x INT) --] int",
+            "ALTER TABLE MA_CUENTAS ADD COLUMN \"a\"\" INT, x INT) --\" int", {}},
+           {"ALTER TABLE [MA]]CUENTAS] ADD [a]]b] int", "ALTER TABLE \"MA]CUENTAS\" ADD COLUMN \"a]b\" int", {}},
        }) {
     const Statement s = One(c.tsql);
     EXPECT_EQ(s.kind, Kind::Sql) << c.tsql;

@@ -56,6 +56,38 @@ TEST_F(Connecting, OracleServerBuildsTheOracleString) {
   EXPECT_FALSE(gDB().gOpenFlag);
 }
 
+// "oracle" in a password is no Oracle connection: statements reach the
+// embedded database untranslated, the administrator is recognised and
+// lookups find their rows without a box.
+TEST_F(Connecting, APasswordHoldingOracleIsNoOracleConnection) {
+  exec("INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('Ana', 1)");
+  gDB().gServidor = "sqlite";
+  gDB().gDBName = path;
+  gDB().gUsuario = "Ana";
+  gDB().gUserPassWord = "MiOracle1";
+  gDB().OpenServerADODB();
+  ASSERT_TRUE(gDB().gOpenFlag);
+  EXPECT_TRUE(gDB().gEsAdmin);
+  const QString top = "SELECT TOP 1 Nombre FROM TA_USUARIOS with(nolock) ";
+  EXPECT_EQ(gDB().ORACLE_Dicc(top), top);
+  ado::Recordset rs;
+  gDB().AbrirRecordset(top, rs);
+  ASSERT_EQ(rs.State(), ado::adStateOpen);
+  EXPECT_EQ(rs.Fields("Nombre").Value().toString(), "Ana");
+  EXPECT_TRUE(gDB().ExisteEnTabla("TA_USUARIOS", "Ana", "Nombre"));
+  EXPECT_FALSE(gDB().ExisteCampoDB("TA_USUARIOS", "NoExiste"));
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+// A "#" server at start-up leaves the provider name at SQLOLEDB and builds
+// an Oracle string: that string is what tells.
+TEST_F(Connecting, AnOracleStringCountsWhateverTheProviderName) {
+  gDB().gProveedor = "SQLOLEDB";
+  gDB().gConnString = "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=vx;Password=;";
+  EXPECT_EQ(gDB().ORACLE_Dicc("SELECT ISNULL(A,0) FROM T"), "SELECT NVL(A,0) FROM T");
+  EXPECT_TRUE(gDB().ExisteCampoDB("TA_USUARIOS", "NoExiste"));
+}
+
 TEST_F(Connecting, AGivenStringIsUsedUnchanged) {
   const QString given = testing_support::EmbeddedConnectionString(path);
   gDB().gServidor = "otro";

@@ -109,7 +109,7 @@ TEST_F(InvoiceImport, AFailingRecordRollsBackAloneAndIsCounted) {
   // Customer 12345 makes an account code longer than the column.
   records[1].CodCli = int32_t(12345);
   writeTxfac(records);
-  host.answer(ui::mb::Ok, "String or binary data would be truncated.");
+  host.answer(ui::mb::Ok, "Los datos de cadena o binarios se truncarían.");
   importa(Facturacion);
   EXPECT_EQ(host.boxes().at(0).title, "Aviso al Operador!");
   EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"),
@@ -117,7 +117,7 @@ TEST_F(InvoiceImport, AFailingRecordRollsBackAloneAndIsCounted) {
   EXPECT_EQ(count("MV_ASIENTOS"), 8);
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '%12345%'").toLong(), 0);
   EXPECT_EQ(rows("SELECT Error, Descripcion FROM AUX_ERR"),
-            QStringList({"8152|8152 : String or binary data would be truncated.\r\n"}));
+            QStringList({"8152|8152 : Los datos de cadena o binarios se truncarían.\r\n"}));
   EXPECT_TRUE(scalar("SELECT SQL FROM AUX_ERR").toString().contains("INSERT INTO MA_CUENTAS (CODIGO,DESCRIPCION) "
                                                                     "VALUES('1120112345','Completar')"));
   EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 5 de 5 Grabados:4 Errores: 1"))

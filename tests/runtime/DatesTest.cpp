@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/runtime/Dates.h"
+#include "platform/runtime/Variant.h"
+#include "support/ErrorNumber.h"
 #include "support/Printers.h"
 
 using rt::MakeDate;
@@ -58,4 +62,14 @@ TEST(Dates, SerialNumbersRoundTrip) {
   EXPECT_DOUBLE_EQ(rt::ToSerial(MakeDate(1900, 1, 1, 12, 0)), 2.5);
   QDateTime d = MakeDate(2026, 12, 9, 21, 55, 26);
   EXPECT_EQ(rt::FromSerial(rt::ToSerial(d)), d);
+}
+
+TEST(Dates, SerialsBeyondTheRuntimesDatesOverflow) {
+  EXPECT_EQ(rt::FromSerial(-657434), MakeDate(100, 1, 1));
+  EXPECT_EQ(rt::FromSerial(2958465.5), MakeDate(9999, 12, 31, 12, 0));
+  for (double serial : {-657435.0, 2958466.0, 9.2233720368547758e18, -9.2233720368547758e18, 1e300,
+                        std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::FromSerial(serial); }), rt::err::Overflow) << serial;
+    EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::Variant(serial).toDate(); }), rt::err::Overflow) << serial;
+  }
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The embedded suite database of the demo: what a first start needs (the
 // administrator and the rights of this program, configuration, provinces,
-// VAT conditions, postal codes, the adjustment accounts), the rows the
-// voucher windows show (DemoComprobantes.h), the stored vouchers they load
+// VAT conditions, postal codes, the adjustment accounts), what the lookup
+// dialogs show (DemoConsultas.h), the rows the voucher windows show
+// (DemoComprobantes.h), the stored vouchers they load
 // (ComprobantesGuardados.h) and the statistics database beside it.
 #include <QString>
 

@@ -12,6 +12,7 @@
 
 #include "ControlsSample.h"
 #include "ListsSample.h"
+#include "LookupSnapshots.h"
 #include "VoucherSample.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
   ok &= capture(folder, QStringLiteral("frmListas"), snapshot::ShowListsSample);
 
   ok &= captureControlsSample(folder, capture);
+  ok &= captureLookupWindows(folder, capture);
   ok &= captureVoucherSamples(folder, capture);
 
   library::Cartel& cartel = library::gCartel();

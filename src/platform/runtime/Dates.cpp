@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Regional.h"
 
 namespace rt {
@@ -213,6 +214,9 @@ double ToSerial(const QDateTime& value) {
 }
 
 QDateTime FromSerial(double serial) {
+  // The runtime's dates run from 01/01/100 to 31/12/9999.
+  constexpr double kFirst = -657434.0, kPastLast = 2958466.0;
+  if (!(serial >= kFirst && serial < kPastLast)) raise(err::Overflow);
   double whole = std::trunc(serial);
   double frac = std::fabs(serial - whole);
   QDate d = kEpoch.addDays(static_cast<qint64>(whole));

@@ -28,7 +28,10 @@ void SetSynchronous(Synchronous mode);
 
 class Database {
  public:
-  // Opens an existing file; never creates one. Throws Failure.
+  // Opens an existing suite database; never creates one. A file that is no
+  // suite database (empty, some other program's, not SQLite's) or fails the
+  // quick check (at its first opening in the run) is refused with a
+  // connection error, and nothing is written to it. Throws Failure.
   static std::shared_ptr<Database> Open(const QString& path);
   ~Database();
   Database(const Database&) = delete;

@@ -66,6 +66,7 @@ class SqliteSession : public provider::Session {
   void commitTransaction() override { commit(); }
   void rollbackTransaction() override { rollback(); }
   int transactionLevel() const override { return level_ > 0 && sqlite3_get_autocommit(db_->handle()) ? 0 : level_; }
+  bool inTransaction() const override { return level_ > 0 || !sqlite3_get_autocommit(db_->handle()); }
 
   void setCommandTimeout(int seconds) override {
     // CommandTimeout 0 means waiting as long as it takes.
