@@ -21,10 +21,18 @@ void CargaComprobanteGuardado(VentanaComprobante& ventana, const ComprobanteGuar
   ventana.lblResultado.Caption = comprobante.descripcion;
 }
 
-void MuestraComprobanteGuardado(const ComprobanteGuardado& comprobante) {
+QString MuestraComprobanteGuardado(const ComprobanteGuardado& comprobante) {
   VentanaComprobante ventana;
   CargaComprobanteGuardado(ventana, comprobante);
   ventana.Show(ui::vbModal);
+  int32_t tareas = 0, articulos = 0, otros = 0;
+  vouchers::ClsCmnCptes().CuentaItems(&ventana.MSFlexGrid1, &ventana.MSFlexGrid2, &ventana.MSFlexGrid3, &tareas,
+                                      &articulos, &otros);
+  return QStringLiteral("%1 %2 cargado: %3 tareas, %4 artículos, %5 otros conceptos")
+      .arg(comprobante.TC, comprobante.numero)
+      .arg(tareas)
+      .arg(articulos)
+      .arg(otros);
 }
 
 }  // namespace demo

@@ -11,7 +11,8 @@ namespace demo {
 
 void CargaComprobanteGuardado(VentanaComprobante& ventana, const ComprobanteGuardado& comprobante);
 
-// Shows the window modally with the voucher loaded.
-void MuestraComprobanteGuardado(const ComprobanteGuardado& comprobante);
+// Shows the window modally with the voucher loaded; tells how many lines of
+// each kind it loaded.
+QString MuestraComprobanteGuardado(const ComprobanteGuardado& comprobante);
 
 }  // namespace demo
