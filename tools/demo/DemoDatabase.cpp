@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "ComprobantesGuardados.h"
 #include "DemoComprobantes.h"
 #include "DemoConsultas.h"
 #include "platform/ado/Connection.h"
@@ -85,6 +86,7 @@ QString CreaBaseDemo(const QString& folder) {
   llenaSuite(cn);
   LlenaConsultas(cn);
   LlenaComprobantes(cn);
+  GuardaComprobantesDemo(cn);
   cn.CommitTrans();
   return suite;
 }
