@@ -17,8 +17,8 @@ class DemoBusqueda : public BusquedaDatabase {
  protected:
   void SetUp() override {
     BusquedaDatabase::SetUp();
-    demo::LlenaComprobantesGuardados(cn);
-    demo::LlenaComprobantesGuardados(cn);  // rows already there are left alone
+    demo::LlenaComprobantesBusqueda(cn);
+    demo::LlenaComprobantesBusqueda(cn);  // rows already there are left alone
   }
 };
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "ComprobantesGuardados.h"
 #include "DemoBusqueda.h"
 #include "DemoComprobantes.h"
 #include "DemoConsultas.h"
@@ -86,7 +87,8 @@ QString CreaBaseDemo(const QString& folder) {
   llenaSuite(cn);
   LlenaConsultas(cn);
   LlenaComprobantes(cn);
-  LlenaComprobantesGuardados(cn);
+  GuardaComprobantesDemo(cn);
+  LlenaComprobantesBusqueda(cn);
   cn.CommitTrans();
   return suite;
 }

@@ -3,7 +3,8 @@
 // administrator and the rights of this program, configuration, provinces,
 // VAT conditions, postal codes, the adjustment accounts), what the lookup
 // dialogs show (DemoConsultas.h), the rows the voucher windows show
-// (DemoComprobantes.h), the stored vouchers the voucher search lists
+// (DemoComprobantes.h), the stored vouchers they load
+// (ComprobantesGuardados.h), the stored vouchers the voucher search lists
 // (DemoBusqueda.h) and the statistics database beside it.
 #include <QString>
 

@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 
+#include "ComprobanteEnVentana.h"
 #include "DemoComprobantes.h"
 #include "VentanaComprobante.h"
 #include "core/CoreState.h"
@@ -17,6 +18,7 @@ bool captureVoucherSamples(const QString& folder, const Capture& capture) {
     ado::Connection cn;
     cn.Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=sqlite;Database =%1;UId=admin;Pwd=;").arg(base));
     demo::LlenaComprobantes(cn);
+    demo::GuardaComprobantesDemo(cn);
   }
   data_access::DB_Dll& db = data_access::gDB();
   db.gServidor = QStringLiteral("sqlite");
@@ -30,6 +32,9 @@ bool captureVoucherSamples(const QString& folder, const Capture& capture) {
     const QString tc = QString::fromUtf8(tipo);
     ok &= capture(folder, QStringLiteral("VentanaComprobante_") + tc, [&] { demo::MuestraVentanaComprobante(tc); });
   }
+  // A stored sales invoice, loaded.
+  ok &= capture(folder, QStringLiteral("VentanaComprobante_FC_cargado"),
+                [] { demo::MuestraComprobanteGuardado(demo::ComprobantesGuardados().front()); });
   core::ResetCore();
   return ok;
 }

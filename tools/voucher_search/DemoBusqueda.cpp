@@ -90,7 +90,7 @@ QString Bit(bool valor) { return valor ? QStringLiteral("1") : QStringLiteral("0
 
 }  // namespace
 
-void LlenaComprobantesGuardados(ado::Connection& cn) {
+void LlenaComprobantesBusqueda(ado::Connection& cn) {
   for (const Venta& v : kVentas)
     SiFalta(cn, "V_MV_CPTE",
             QStringLiteral("TC = %1 AND IdComprobante = %2 AND IdComplemento = %3")

@@ -13,6 +13,6 @@ class Connection;
 
 namespace demo {
 
-void LlenaComprobantesGuardados(ado::Connection& cn);
+void LlenaComprobantesBusqueda(ado::Connection& cn);
 
 }  // namespace demo
