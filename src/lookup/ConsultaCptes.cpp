@@ -8,6 +8,7 @@
 #include "lookup/ColumnasComprobantes.h"
 #include "lookup/FrmConsComprobantes.h"
 #include "lookup/SentenciasBusqueda.h"
+#include "platform/ado/Constants.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
@@ -81,6 +82,8 @@ void FrmConsComprobantes::Busca(rt::StepRunner& pasos) {
       }))
     return;
   if (!pasos.run([&] { gDB().AbrirRecordset(sentencia, rs_); })) return;
+  // A statement that did not open has been reported by the service.
+  if (rs_.State() == ado::adStateClosed) return;
   bool vacio = true;
   if (!pasos.run([&] { vacio = rs_.BOF(); }) || vacio) return;
   while (pedido_ == Pedido::Ninguno) {
