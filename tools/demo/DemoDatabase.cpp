@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "DemoLots.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 
@@ -81,6 +82,7 @@ QString CreaBaseDemo(const QString& folder) {
   cn.Open(connectionString(suite));
   cn.BeginTrans();
   llenaSuite(cn);
+  LlenaLotesYPosiciones(cn);
   cn.CommitTrans();
   return suite;
 }
