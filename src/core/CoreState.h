@@ -73,6 +73,12 @@ struct CoreState {
   int gCondIvaEmpresa = 0;
   QString gTopDefault;
 
+  // ---- Scale barcodes read by the article search (BuscaArticulo.h): the
+  // mask ("" turns them off) and its number of decimals (0 to 4). No
+  // configuration key fills them; a program that reads scales sets them.
+  QString gMascaraBalanza;
+  QString gDecimalesBalanza;
+
   // ---- Lists.
   ListaDeCampos ListaCampos;
   std::vector<ItemTotalizador> ListaTotalizador;  // empty until the voucher class fills it

@@ -32,9 +32,7 @@ const MascaraConsulta kMascaras[] = {
 
 // A text field: Windows-1252 bytes, cut or padded with blanks to `width`.
 QByteArray field(const QString& text, int width) {
-  QByteArray bytes(width, ' ');
-  for (int i = 0; i < width && i < text.size(); ++i) bytes[i] = static_cast<char>(rt::Asc(text[i]));
-  return bytes;
+  return rt::ToWindows1252(QStringView(text).left(width)).leftJustified(width, ' ');
 }
 
 QByteArray record(const MascaraConsulta& m) {
@@ -47,10 +45,7 @@ QByteArray record(const MascaraConsulta& m) {
 void CreaMascaraConsultas() {
   const QString ruta = gConsultas().gRutaMascaraConsultas;
   QFile file(ruta);
-  const auto fail = [&] {
-    throw rt::Error(75, QStringLiteral("Error de acceso a la ruta o el archivo: ") + ruta + QStringLiteral(" (") +
-                            file.errorString() + u')');
-  };
+  const auto fail = [&] { rt::raiseFileAccess(ruta, file.errorString()); };
   if (!file.open(QIODevice::ReadWrite)) fail();
   for (const MascaraConsulta& m : kMascaras) {
     // Each record goes at record number (length / 1202) + 1.

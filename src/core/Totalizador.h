@@ -1,6 +1,7 @@
 #pragma once
-// The totals of the voucher being edited: one element per row text, filled
-// by the voucher class and searched here. The program-wide list is
+// The article breakdown of the voucher's totals grid: one element per group
+// (rubro, article type or article code), filled by the voucher class's
+// TotalizadorControl and searched here. The program-wide list is
 // gCore().ListaTotalizador.
 #include <QString>
 #include <vector>
@@ -8,11 +9,11 @@
 namespace core {
 
 struct ItemTotalizador {
-  QString Texto;    // the row text
-  QString Importe;  // the accumulated amount, as text
+  QString Clave;      // the group key, as read from the grid
+  QString Acumulado;  // the group's accumulated units, as text
 };
 
-// Index of the element whose row text (without Chr(255) and Chr(0), trimmed)
+// Index of the element whose key (without Chr(255) and Chr(0), trimmed)
 // equals the trimmed text without regard to case; -1 when none, also while
 // the list was never filled.
 long IndiceTotalizador(const QString& Texto);

@@ -82,6 +82,21 @@ TEST_F(OdbcConnectionTest, TransactionsCommitAndRollBack) {
   EXPECT_EQ(codes, (std::vector<rt::Variant>{int32_t(1), int32_t(3)}));
 }
 
+TEST_F(OdbcConnectionTest, TheLevelCountsTheOneTransactionOpen) {
+  EXPECT_EQ(cn.TransactionLevel(), 0);
+  EXPECT_EQ(cn.BeginTrans(), 1);
+  EXPECT_EQ(errorOf([&] { cn.BeginTrans(); }), errnum::E_FAIL) << "one level only";
+  EXPECT_EQ(cn.TransactionLevel(), 1);
+  cn.CommitTrans();
+  EXPECT_EQ(cn.TransactionLevel(), 0);
+  cn.BeginTrans();
+  cn.RollbackTrans();
+  EXPECT_EQ(cn.TransactionLevel(), 0);
+  cn.BeginTrans();
+  cn.Close();
+  EXPECT_EQ(cn.TransactionLevel(), 0);
+}
+
 TEST_F(OdbcConnectionTest, FieldsCarryTypesAndExactValues) {
   Recordset rs;
   rs.Open("select * from clientes", cn, adOpenStatic, adLockReadOnly);

@@ -84,3 +84,23 @@ TEST_F(TransactionTest, ClosingTheConnectionRollsBackEvenWithRecordsetsLeftOpen)
   observer.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('B')"));  // not locked out
   EXPECT_EQ(reading.State(), ado::adStateClosed);
 }
+
+TEST_F(TransactionTest, TheLevelCountsTheTransactionsStillOpen) {
+  EXPECT_EQ(cn.TransactionLevel(), 0);
+  cn.BeginTrans();
+  cn.BeginTrans();
+  EXPECT_EQ(cn.TransactionLevel(), 2);
+  cn.CommitTrans();
+  EXPECT_EQ(cn.TransactionLevel(), 1);
+  exec(QStringLiteral("BEGIN TRANSACTION"));
+  EXPECT_EQ(cn.TransactionLevel(), 2) << "a statement's BEGIN counts as well";
+  cn.RollbackTrans();
+  EXPECT_EQ(cn.TransactionLevel(), 0);
+  nativeErrorOf([&] { cn.CommitTrans(); });
+  EXPECT_EQ(cn.TransactionLevel(), 0);
+  cn.BeginTrans();
+  cn.Close();
+  EXPECT_EQ(cn.TransactionLevel(), 0);
+  cn.Open(EmbeddedConnectionString(path));
+  EXPECT_EQ(cn.TransactionLevel(), 0);
+}

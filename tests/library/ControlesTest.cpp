@@ -45,3 +45,36 @@ TEST(InfoSistema, AplicaAspectoGivesLockedBoxesTheFaceColourOnly) {
   EXPECT_EQ(form.txtFields(0).BackColor(), ui::color::WindowBackground);
   EXPECT_EQ(form.txtFields(1).BackColor(), ui::color::Yellow) << "a colour the form chose stays";
 }
+
+TEST(Controles, TeclaConfirmaAcceptsEnterEscapeAndTheVerticalArrows) {
+  for (int key = 0; key < 256; ++key)
+    EXPECT_EQ(library::gControles().TeclaConfirma(key), key == 13 || key == 27 || key == 38 || key == 40) << key;
+}
+
+TEST(Controles, FiltraTeclaDropsSeparatorsAndKeepsQuantitiesNumeric) {
+  AccountsForm form;
+  ui::TextBox& cantidad = form.txtFields(0);
+  ui::TextBox& lote = form.txtFields(1);
+  cantidad.DataField = "CANTIDAD";
+  lote.DataField = "NroLote";
+  struct Case { int key; bool inCantidad; bool inOther; };
+  for (const Case& c : {Case{'|', false, false}, Case{255, false, false}, Case{0, false, false},
+                        Case{'7', true, true}, Case{',', true, true}, Case{'.', true, true}, Case{'-', true, true},
+                        Case{'a', false, true}, Case{' ', false, true}, Case{'+', false, true},
+                        Case{0xF1, false, true},  // ñ
+                        Case{8, true, true}, Case{13, true, true}, Case{27, true, true}}) {
+    int key = c.key;
+    library::gControles().FiltraTecla(cantidad, key);
+    EXPECT_EQ(key, c.inCantidad ? c.key : 0) << "Cantidad, key " << c.key;
+    key = c.key;
+    library::gControles().FiltraTecla(lote, key);
+    EXPECT_EQ(key, c.inOther ? c.key : 0) << "NroLote, key " << c.key;
+  }
+}
+
+TEST(Utilidades, PreparaFormularioGivesTheLibraryLook) {
+  AccountsForm form;
+  form.txtLocked.Locked = true;
+  library::gUtilidades().PreparaFormulario(form);
+  EXPECT_EQ(form.txtLocked.BackColor(), ui::color::ButtonFace);
+}

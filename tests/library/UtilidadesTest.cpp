@@ -2,6 +2,7 @@
 
 #include "core/library/Library.h"
 #include "platform/ui/MessageBox.h"
+#include "support/ErrorNumber.h"
 #include "support/HostFixture.h"
 #include "support/Printers.h"
 
@@ -81,6 +82,47 @@ TEST(Utilidades, WordsTextsAndLists) {
             "ivax");
   EXPECT_EQ(gUtilidades().ValorCampo(rt::Variant::null()).toString(), "");
   EXPECT_EQ(gUtilidades().ValorCampo(rt::Variant(3.5)).toDouble(), 3.5);
+}
+
+TEST(Utilidades, TextoAEnteroReadsTheTextOfANumber) {
+  struct Case { const char* text; int32_t value; };
+  for (const Case& c : {Case{" 13", 13}, Case{"13 ", 13}, Case{"-7", -7}, Case{"", 0}, Case{"2,5", 2},
+                        Case{"3.5", 4}, Case{"4.5", 4}, Case{"2147483647", 2147483647}})
+    EXPECT_EQ(gUtilidades().TextoAEntero(QString::fromUtf8(c.text)), c.value) << c.text;
+  EXPECT_EQ(testing_support::ErrorNumberOf([] { gUtilidades().TextoAEntero("x1"); }), rt::err::TypeMismatch);
+  EXPECT_EQ(testing_support::ErrorNumberOf([] { gUtilidades().TextoAEntero("2147483648"); }), rt::err::Overflow);
+}
+
+TEST(Utilidades, ReemplazaTextoReplacesWholeTableNamesOnly) {
+  struct Case { const char* sql; const char* result; };
+  for (const Case& c : {
+           Case{"SELECT * FROM V_MA_ARTICULOS WHERE X=1", "SELECT * FROM VT_MA_ARTICULOS WHERE X=1"},
+           Case{"select * from v_ma_articulos", "select * from VT_MA_ARTICULOS"},
+           Case{"SELECT * FROM dbo.[V_MA_Articulos],V_MA_ARTICULOS", "SELECT * FROM dbo.[VT_MA_ARTICULOS],VT_MA_ARTICULOS"},
+           Case{"SELECT * FROM VT_MA_ARTICULOS", "SELECT * FROM VT_MA_ARTICULOS"},
+           Case{"SELECT * FROM V_MA_ARTICULOS2", "SELECT * FROM V_MA_ARTICULOS2"},
+           Case{"SELECT * FROM SS_V_MA_ARTICULOS", "SELECT * FROM SS_V_MA_ARTICULOS"},
+           Case{"SELECT A.* FROM V_MA_ARTICULOS_EXT A JOIN V_MA_ARTICULOS B ON 1=1",
+                "SELECT A.* FROM V_MA_ARTICULOS_EXT A JOIN VT_MA_ARTICULOS B ON 1=1"},
+           Case{"V_MA_ARTICULOS", "VT_MA_ARTICULOS"}, Case{"", ""}})
+    EXPECT_EQ(gUtilidades().ReemplazaTexto(QString::fromUtf8(c.sql), "V_MA_ARTICULOS", "VT_MA_ARTICULOS"),
+              QString::fromUtf8(c.result))
+        << c.sql;
+}
+
+TEST(Utilidades, QuitaComillasAndNormalizaCodigo) {
+  EXPECT_EQ(gUtilidades().QuitaComillas("'OC  '"), "OC  ");
+  EXPECT_EQ(gUtilidades().QuitaComillas("\"RM\""), "RM");
+  EXPECT_EQ(gUtilidades().QuitaComillas("NULL"), "NULL");
+  // Codes take the key form of every stock writer.
+  const QString lote = QStringLiteral("L-2024") + QString(19, u' ');
+  EXPECT_EQ(gUtilidades().NormalizaCodigo(lote), gUtilidades().RellenaCodigo(lote, 25));
+  EXPECT_EQ(gUtilidades().NormalizaCodigo(QStringLiteral("  42 ")), QString(23, u' ') + "42");
+  struct Case { double quantity; const char* text; };
+  for (const Case& c : {Case{2.5, "2.5"}, Case{0.1 + 0.2, "0.3"}, Case{1.0 / 3, "0.3333"}, Case{-12, "-12"},
+                        Case{0.00005, "0"}, Case{0.00015, "0.0002"}})
+    EXPECT_EQ(gUtilidades().NormalizaCodigo(c.quantity), QString::fromLatin1(c.text)) << c.text;
+  EXPECT_DOUBLE_EQ(gUtilidades().TextoADoble(gUtilidades().NormalizaCodigo(1.0 / 3)), 0.3333);
 }
 
 class DialogoErrorTest : public testing_support::HostFixture {};

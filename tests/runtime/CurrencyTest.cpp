@@ -4,6 +4,7 @@
 
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/Error.h"
+#include "support/ErrorNumber.h"
 #include "support/Printers.h"
 
 using rt::Currency;
@@ -41,10 +42,38 @@ TEST(Currency, RoundsHalvesToEven) {
 TEST(Currency, FromDoubleKeepsTheDecimalValue) {
   EXPECT_EQ(Currency::fromDouble(0.1 + 0.2), *Currency::parse(u"0.3"));
   EXPECT_EQ(Currency::fromDouble(1234.5678), *Currency::parse(u"1234.5678"));
+  // A half in its decimal digits is a half, whatever the binary value.
+  EXPECT_EQ(Currency::fromDouble(0.00015), *Currency::parse(u"0.0002"));
+  EXPECT_EQ(Currency::fromDouble(0.00005), Currency());
+  EXPECT_EQ(Currency::fromDouble(-2.00025), *Currency::parse(u"-2.0002"));
+  EXPECT_EQ(Currency::fromDouble(123456789012.3456), *Currency::parse(u"123456789012.3456"));
   EXPECT_THROW(Currency::fromDouble(1e300), rt::Error);
 }
 
 TEST(Currency, ArithmeticOverflowRaises) {
   EXPECT_THROW(Currency::fromRaw(INT64_MAX) + Currency::fromRaw(1), rt::Error);
   EXPECT_EQ(*Currency::parse(u"0.1") + *Currency::parse(u"0.2"), *Currency::parse(u"0.3"));
+}
+
+TEST(Currency, MultipliesAndDividesExactlyRoundingOnceHalvesToEven) {
+  struct Case { const char* a; char op; const char* b; const char* result; };
+  for (const Case& c : {Case{"0.1", '*', "0.2", "0.02"}, Case{"0.0001", '*', "0.5", "0"},
+                        Case{"0.0003", '*', "0.5", "0.0002"}, Case{"-0.0003", '*', "0.5", "-0.0002"},
+                        Case{"-1.5", '*', "-2", "3"}, Case{"1234567.8912", '*', "3", "3703703.6736"},
+                        Case{"922337203685477", '*', "0.0001", "92233720368.5477"},
+                        Case{"1", '/', "3", "0.3333"}, Case{"2", '/', "3", "0.6667"},
+                        Case{"0.0001", '/', "2", "0"}, Case{"0.0003", '/', "2", "0.0002"},
+                        Case{"-10", '/', "4", "-2.5"}, Case{"10", '/', "-0.0003", "-33333.3333"},
+                        Case{"0.3", '/', "0.1", "3"}}) {
+    const Currency a = *Currency::parse(QString::fromLatin1(c.a)), b = *Currency::parse(QString::fromLatin1(c.b));
+    EXPECT_EQ((c.op == '*' ? a * b : a / b).toSqlText(), QString::fromLatin1(c.result)) << c.a << c.op << c.b;
+  }
+}
+
+TEST(Currency, ProductsAndQuotientsOutOfRangeRaise) {
+  const Currency big = Currency::fromInt(922337203685477), two = Currency::fromInt(2);
+  EXPECT_EQ(testing_support::ErrorNumberOf([&] { (void)(big * two); }), rt::err::Overflow);
+  EXPECT_EQ(testing_support::ErrorNumberOf([&] { (void)(big / *Currency::parse(u"0.5")); }), rt::err::Overflow);
+  EXPECT_EQ(testing_support::ErrorNumberOf([&] { (void)(two / Currency()); }), rt::err::DivisionByZero);
+  EXPECT_EQ(testing_support::ErrorNumberOf([&] { (void)(Currency() / Currency()); }), rt::err::DivisionByZero);
 }

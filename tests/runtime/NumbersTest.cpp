@@ -54,6 +54,15 @@ TEST(Numbers, PeopleSeeTheRegionalSeparatorSqlSeesAPoint) {
   EXPECT_EQ(rt::SqlNumber(0.1 + 0.2), "0.3");
 }
 
+TEST(Numbers, ASingleIsWrittenWithItsSevenSignificantDigits) {
+  struct Case { float value; const char* text; };
+  for (const Case& c : {Case{1.5f, "1,5"}, Case{1.0f / 3, "0,3333333"}, Case{2.0f / 3, "0,6666667"},
+                        Case{1440, "1440"}, Case{-1234.567f, "-1234,567"}, Case{1234567.8f, "1234568"},
+                        Case{1e7f, "1E+07"}, Case{0.0001f, "0,0001"}, Case{1e-5f, "1E-05"}, Case{0, "0"},
+                        Case{0.1f, "0,1"}})
+    EXPECT_EQ(rt::SingleText(c.value), QString::fromLatin1(c.text)) << c.text;
+}
+
 TEST(Numbers, FormatMasks) {
   struct Case { double value; const char* mask; const char* text; };
   for (const Case& c : {Case{1234.5, "############0.00", "1234,50"}, Case{1234.5, "############0.", "1235,"},

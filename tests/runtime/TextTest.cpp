@@ -73,3 +73,12 @@ TEST(Text, ChrFollowsTheWindowsCodePage) {
   EXPECT_EQ(rt::Asc(QChar(0x20AC)), 128);
   EXPECT_EQ(rt::Asc(QChar(0xF1)), 0xF1);
 }
+
+TEST(Text, ProperCaseRaisesTheFirstLetterOfEveryWord) {
+  struct Case { const char* text; const char* proper; };
+  for (const Case& c : {Case{"TORNILLO DE ACERO", "Tornillo De Acero"}, Case{"  doble  blanco ", "  Doble  Blanco "},
+                        Case{"ñandú ÁRBOL", "Ñandú Árbol"}, Case{"3/8\" X 2 CAÑO", "3/8\" X 2 Caño"},
+                        Case{"uno\tdos\r\ntres", "Uno\tDos\r\nTres"}, Case{"o'BRIEN-SMITH", "O'brien-smith"},
+                        Case{"STRAßE", "Straße"}, Case{"", ""}})
+    EXPECT_EQ(rt::ProperCase(QString::fromUtf8(c.text)), QString::fromUtf8(c.proper)) << c.text;
+}

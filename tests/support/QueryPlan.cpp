@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <QRegularExpression>
+
 #include "data_access/Synonyms.h"
 #include "platform/ado/sqlite/Database.h"
 #include "platform/ado/sqlite/SchemaCache.h"
@@ -29,6 +31,13 @@ QString QueryPlanTest::planOf(const QString& tsql) {
     plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 3))) + "\n";
   sqlite3_finalize(stmt);
   return plan;
+}
+
+void QueryPlanTest::expectIndexed(const QString& tsql) {
+  const QString plan = planOf(tsql);
+  EXPECT_TRUE(plan.contains(QLatin1String("INDEX"))) << tsql.toStdString() << "\n" << plan.toStdString();
+  EXPECT_FALSE(plan.contains(QRegularExpression(QStringLiteral("SCAN (?!CONSTANT)"))))
+      << tsql.toStdString() << "\n" << plan.toStdString();
 }
 
 }  // namespace testing_support

@@ -19,6 +19,8 @@ class QueryPlanTest : public ::testing::Test {
 
   // One line per step of the plan; SQLite's error when it cannot prepare.
   QString planOf(const QString& tsql);
+  // The statement is served by an index and scans no table.
+  void expectIndexed(const QString& tsql);
 
   TempFolder folder;
   sqlite3* db = nullptr;

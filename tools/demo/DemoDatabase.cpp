@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "DemoComprobantes.h"
 #include "DemoLots.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
@@ -82,6 +83,7 @@ QString CreaBaseDemo(const QString& folder) {
   cn.Open(connectionString(suite));
   cn.BeginTrans();
   llenaSuite(cn);
+  LlenaComprobantes(cn);
   LlenaLotesYPosiciones(cn);
   cn.CommitTrans();
   return suite;

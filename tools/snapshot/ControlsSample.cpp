@@ -17,9 +17,9 @@ class MuestraControles : public ui::Form {
     Caption = QStringLiteral("Posiciones (Deposito: 1)");
     BorderStyle = 3;
     Move(0, 0, 8400, 5700);
-    ImageList1.ListImages.Add(0, QStringLiteral("Llenar"), QStringLiteral(":/snapshot/images/llenar.png"));
-    ImageList1.ListImages.Add(0, QStringLiteral("Blanquear"), QStringLiteral(":/snapshot/images/blanquear.png"));
-    ImageList1.ListImages.Add(0, QStringLiteral("Proponer"), QStringLiteral(":/snapshot/images/proponer.png"));
+    ImageList1.ListImages.Add(0, QStringLiteral("Llenar"), QStringLiteral(":/snapshot/pictures/llenar.png"));
+    ImageList1.ListImages.Add(0, QStringLiteral("Blanquear"), QStringLiteral(":/snapshot/pictures/blanquear.png"));
+    ImageList1.ListImages.Add(0, QStringLiteral("Proponer"), QStringLiteral(":/snapshot/pictures/proponer.png"));
     Toolbar1.ImageList = &ImageList1;
     Toolbar1.Move(0, 0, 8300, 420);
     Toolbar1.Buttons.Add(0, QString(), QString(), 1).ToolTipText =

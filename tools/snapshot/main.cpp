@@ -11,6 +11,8 @@
 #include <functional>
 
 #include "ControlsSample.h"
+#include "ListsSample.h"
+#include "VoucherSample.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
 #include "core/library/Library.h"
@@ -115,8 +117,10 @@ int main(int argc, char** argv) {
         "restante:2,5 Min. (Promedio minuto: 120 )");
     ventana.Show(ui::vbModal);
   });
+  ok &= capture(folder, QStringLiteral("frmListas"), snapshot::ShowListsSample);
 
   ok &= captureControlsSample(folder, capture);
+  ok &= captureVoucherSamples(folder, capture);
 
   library::Cartel& cartel = library::gCartel();
   cartel.Muestra(QStringLiteral("Generando comprobantes"), 0);

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QVarLengthArray>
 
+#include "core/library/Library.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
@@ -81,6 +82,10 @@ double Utilidades::TextoADoble(const QString& text) const {
   return d;
 }
 
+int32_t Utilidades::TextoAEntero(const QString& text) const {
+  return rt::CLng(TextoANumero(text).rounded(0).toDouble());
+}
+
 rt::Variant Utilidades::ValorCampo(const rt::Variant& value) const {
   if (value.isNull() || value.isEmpty()) return rt::Variant(QString());
   return value;
@@ -97,6 +102,39 @@ QString Utilidades::QuitaCaracteres(const QString& text, const QString& c1, cons
 QString Utilidades::Reemplaza(const QString& text, const QString& find, const QString& with) const {
   return rt::Replace(text, find, with);
 }
+
+namespace {
+
+// Characters that go on a name: a table name found with one of them on
+// either side is part of a longer name.
+bool isNameCharacter(QChar c) {
+  return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
+}
+
+}  // namespace
+
+QString Utilidades::ReemplazaTexto(const QString& sql, const QString& tabla, const QString& reemplazo) const {
+  if (tabla.isEmpty()) return sql;
+  QString out;
+  qsizetype done = 0;
+  for (int at = rt::InStr(sql, tabla, rt::Compare::Text); at > 0; at = rt::InStr(at + 1, sql, tabla, rt::Compare::Text)) {
+    const qsizetype begin = at - 1, end = begin + tabla.size();
+    if (begin < done) continue;
+    if ((begin > 0 && isNameCharacter(sql[begin - 1])) || (end < sql.size() && isNameCharacter(sql[end]))) continue;
+    out.append(QStringView(sql).mid(done, begin - done)).append(reemplazo);
+    done = end;
+  }
+  return done == 0 ? sql : out.append(QStringView(sql).mid(done));
+}
+
+QString Utilidades::QuitaComillas(const QString& text) const {
+  QString out = text;
+  return out.remove(u'\'').remove(u'"');
+}
+
+QString Utilidades::NormalizaCodigo(const QString& codigo) const { return RellenaCodigo(codigo, 25); }
+
+QString Utilidades::NormalizaCodigo(double cantidad) const { return rt::Currency::fromDouble(cantidad).toSqlText(); }
 
 QString Utilidades::RellenaCodigo(const QString& code, int width) const {
   QString t = rt::Trim(code);
@@ -162,5 +200,7 @@ int Utilidades::DialogoError(const rt::Error& error, const QString& rutina) cons
   QString title = error.Source().isEmpty() ? rt::ExecutableName() : error.Source();
   return ui::MsgBox(prompt, ui::mb::AbortRetryIgnore | ui::mb::Critical, title);
 }
+
+void Utilidades::PreparaFormulario(ui::Form& form) const { gInfoSistema().AplicaAspecto(form); }
 
 }  // namespace library

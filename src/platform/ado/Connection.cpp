@@ -27,7 +27,6 @@ struct Connection::Impl {
   int cursorLocation = adUseServer;
   int commandTimeout = 30;
   long isolationLevel = adXactReadCommitted;
-  int transactionLevel = 0;  // BeginTrans calls not yet committed or rolled back
   QString defaultDatabase;   // while closed
 
   provider::Session& open() {
@@ -39,7 +38,6 @@ struct Connection::Impl {
     link->session = nullptr;
     link = std::make_shared<ConnectionLink>();
     session.reset();
-    transactionLevel = 0;
   }
 };
 
@@ -82,20 +80,20 @@ Recordset Connection::Execute(const QString& sql, long* recordsAffected, long /*
 long Connection::BeginTrans() {
   provider::Session& session = d_->open();
   Guarded(errors_, [&] { session.beginTransaction(); });
-  return ++d_->transactionLevel;
+  return session.transactionLevel();
 }
 
 void Connection::CommitTrans() {
   provider::Session& session = d_->open();
   Guarded(errors_, [&] { session.commitTransaction(); });
-  if (d_->transactionLevel > 0) --d_->transactionLevel;
 }
 
 void Connection::RollbackTrans() {
   provider::Session& session = d_->open();
   Guarded(errors_, [&] { session.rollbackTransaction(); });
-  d_->transactionLevel = 0;  // a rollback undoes every level
 }
+
+long Connection::TransactionLevel() const { return d_->session ? d_->session->transactionLevel() : 0; }
 
 QString Connection::ConnectionString() const { return d_->connectionString; }
 

@@ -34,9 +34,16 @@ class Connection {
   // statement returns none).
   Recordset Execute(const QString& sql, long* recordsAffected = nullptr, long options = -1);
 
+  // BeginTrans returns the level it opened. Nested levels commit at the
+  // outermost one and a rollback undoes them all, as on SQL Server; a
+  // provider that offers one level only (ODBC) refuses a second BeginTrans.
   long BeginTrans();
   void CommitTrans();
   void RollbackTrans();
+  // How many BeginTrans are open (0 while closed), including those begun by
+  // BEGIN TRANSACTION statements where the provider counts them (the
+  // embedded database), for callers that must not open a second one.
+  long TransactionLevel() const;
 
   ado::Errors& Errors() { return errors_; }
 

@@ -1,6 +1,6 @@
 #include "platform/ado/ConnectionString.h"
 
-#include <optional>
+#include "platform/runtime/Text.h"
 
 namespace ado {
 
@@ -8,34 +8,19 @@ namespace {
 
 using provider::Kind;
 
-// The enclosed value starting at `open` ("{", '"' or "'"), its closing mark
-// written twice inside it standing for itself; nullopt when it never closes.
-// `end` is left on the closing mark.
-std::optional<QString> enclosedValue(const QString& text, qsizetype open, qsizetype& end) {
-  const QChar close = text[open] == u'{' ? u'}' : text[open];
-  QString value;
-  for (end = open + 1; end < text.size(); ++end) {
-    if (text[end] != close) {
-      value += text[end];
-    } else if (end + 1 < text.size() && text[end + 1] == close) {
-      value += close;
-      ++end;
-    } else {
-      return value;
-    }
-  }
-  return std::nullopt;
-}
-
-// Reads a value from `pos` (just after "=") to its ";" or the end.
+// Reads a value from `pos` (just after "=") to its ";" or the end. A value
+// enclosed in "{}", '"' or "'" (its closing mark written twice inside it
+// standing for itself) is taken whole; one that never closes is read plain.
 QString readValue(const QString& text, qsizetype& pos) {
   while (pos < text.size() && text[pos] == u' ') ++pos;
   if (pos < text.size() && (text[pos] == u'{' || text[pos] == u'"' || text[pos] == u'\'')) {
-    qsizetype end = 0;
-    if (std::optional<QString> value = enclosedValue(text, pos, end)) {
-      pos = text.indexOf(u';', end + 1);
+    qsizetype end = pos + 1;
+    bool closed = false;
+    const QString value = rt::ReadQuoted(text, end, text[pos] == u'{' ? QChar(u'}') : text[pos], &closed);
+    if (closed) {
+      pos = text.indexOf(u';', end);
       if (pos < 0) pos = text.size();
-      return *value;
+      return value;
     }
   }
   qsizetype end = text.indexOf(u';', pos);

@@ -20,16 +20,19 @@
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/FromOperator.h"
 #include "platform/qt/KeyMapping.h"
+#include "platform/qt/ListBindings.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/KeyCodes.h"
+#include "platform/ui/ListView.h"
 #include "platform/ui/Operator.h"
 #include "platform/ui/ScrollBar.h"
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/Toolbar.h"
+#include "platform/ui/TreeView.h"
 
 namespace qt {
 
@@ -424,6 +427,8 @@ Binding* bindControl(ui::Control& control, QWidget* parent, FormWindow& window) 
   else if (auto* status = dynamic_cast<ui::StatusBar*>(&control)) b = bindStatusBar(*status, parent, window);
   else if (auto* tabs = dynamic_cast<ui::TabControl*>(&control)) b = bindTabControl(*tabs, parent, window);
   else if (auto* scroll = dynamic_cast<ui::HScrollBar*>(&control)) b = bindScrollBar(*scroll, parent, window);
+  else if (auto* list = dynamic_cast<ui::ListView*>(&control)) b = bindListView(*list, parent, window);
+  else if (auto* tree = dynamic_cast<ui::TreeView*>(&control)) b = bindTreeView(*tree, parent, window);
   if (!b) return nullptr;
   if (b->widget()) b->widget()->setObjectName(control.Index() < 0 ? control.Name()
                                                                   : QStringLiteral("%1(%2)").arg(control.Name()).arg(control.Index()));

@@ -11,6 +11,7 @@
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/FlexGridView.h"
 #include "platform/qt/FormWindow.h"
+#include "platform/qt/ListBindings.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/ui/FlexGrid.h"
 
@@ -57,7 +58,10 @@ ui::FileDialogResult QtHost::ShowOpen(const ui::FileDialogRequest& request) {
   return {false, dialog.selectedFiles().first()};
 }
 
-void QtHost::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtHost::DoEvents() {
+  showGatheredChanges();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 FormWindow* QtHost::windowFor(ui::Form& form) {
   QPointer<FormWindow>& window = windows_[&form];

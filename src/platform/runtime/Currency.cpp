@@ -1,5 +1,6 @@
 #include "platform/runtime/Currency.h"
 
+#include <QLocale>
 #include <cmath>
 #include <limits>
 
@@ -9,8 +10,10 @@ namespace rt {
 
 namespace {
 
-// Integer division of n by d (d > 0) rounding halves to even.
+// Integer division of n by d (d != 0) rounding halves to even; Overflow
+// when the quotient does not fit 64 bits.
 int64_t divRoundHalfEven(__int128 n, __int128 d) {
+  if (d < 0) n = -n, d = -d;
   __int128 q = n / d;
   __int128 r = n % d;
   if (r < 0) r = -r;
@@ -37,8 +40,10 @@ Currency Currency::fromDouble(double value) {
   if (!std::isfinite(value)) raise(err::Overflow);
   double scaled = value * kScale;
   if (std::fabs(scaled) >= 9.2e18) raise(err::Overflow);
-  // The decimal text of the double is the value the operator saw; round that.
-  auto exact = parse(QString::number(value, 'g', 17));
+  // The shortest decimal text that reads back as the double is the value
+  // the operator typed; round that, so that 0.00015 is the half it reads
+  // as and not the binary 0.000149999...
+  auto exact = parse(QString::number(value, 'g', QLocale::FloatingPointShortest));
   if (exact) return *exact;
   return fromRaw(static_cast<int64_t>(std::nearbyint(scaled)));
 }
@@ -157,6 +162,15 @@ Currency Currency::operator-(Currency o) const {
   int64_t r;
   if (__builtin_sub_overflow(raw_, o.raw_, &r)) raise(err::Overflow);
   return fromRaw(r);
+}
+
+Currency Currency::operator*(Currency o) const {
+  return fromRaw(divRoundHalfEven(static_cast<__int128>(raw_) * o.raw_, kScale));
+}
+
+Currency Currency::operator/(Currency o) const {
+  if (o.raw_ == 0) raise(err::DivisionByZero);
+  return fromRaw(divRoundHalfEven(static_cast<__int128>(raw_) * kScale, o.raw_));
 }
 
 }  // namespace rt

@@ -18,7 +18,8 @@ class Currency {
     return c;
   }
   static Currency fromInt(int64_t units);
-  // Rounds to four places, halves to even; raises Overflow out of range.
+  // Rounds its shortest decimal text to four places, halves to even;
+  // raises Overflow out of range.
   static Currency fromDouble(double value);
   // Exact decimal reading of "-1234.5678", "1234,5" (either separator as the
   // decimal point), optional exponent; nullopt for anything else.
@@ -40,8 +41,14 @@ class Currency {
   Currency operator+(Currency o) const;
   Currency operator-(Currency o) const;
   Currency operator-() const { return fromRaw(-raw_); }
+  // Exact products and quotients rounded once to four places, halves to
+  // even; Overflow (6) out of range, DivisionByZero (11) for a zero divisor.
+  Currency operator*(Currency o) const;
+  Currency operator/(Currency o) const;
   Currency& operator+=(Currency o) { return *this = *this + o; }
   Currency& operator-=(Currency o) { return *this = *this - o; }
+  Currency& operator*=(Currency o) { return *this = *this * o; }
+  Currency& operator/=(Currency o) { return *this = *this / o; }
 
  private:
   int64_t raw_ = 0;

@@ -16,6 +16,7 @@ QString describe(long number) {
     case err::TypeMismatch: return QStringLiteral("No coinciden los tipos");
     case err::InvalidUseOfNull: return QStringLiteral("Uso no válido de Null");
     case err::FileNotFound: return QStringLiteral("No se encontró el archivo");
+    case err::PathFileAccess: return QStringLiteral("Error de acceso a la ruta o el archivo");
     case err::PathNotFound: return QStringLiteral("No se encontró la ruta de acceso");
     case err::ObjectRequired: return QStringLiteral("Se requiere un objeto");
     case err::NoSuchControlArrayElement: return QStringLiteral("El elemento de la matriz de controles no existe");
@@ -34,6 +35,11 @@ QString describe(long number) {
 
 void raise(long number, const QString& source) {
   throw Error(number, describe(number), source.isEmpty() ? QStringLiteral("importar_tavernix") : source);
+}
+
+void raiseFileAccess(const QString& path, const QString& reason) {
+  throw Error(err::PathFileAccess,
+              describe(err::PathFileAccess) + QStringLiteral(": ") + path + QStringLiteral(" (") + reason + u')');
 }
 
 }  // namespace rt

@@ -16,6 +16,7 @@ constexpr long DivisionByZero = 11;
 constexpr long TypeMismatch = 13;
 constexpr long InvalidUseOfNull = 94;
 constexpr long FileNotFound = 53;
+constexpr long PathFileAccess = 75;
 constexpr long PathNotFound = 76;
 constexpr long ObjectRequired = 424;
 constexpr long NoSuchControlArrayElement = 340;
@@ -50,6 +51,8 @@ class Error : public std::exception {
 
 // The runtime's own errors with their Spanish descriptions.
 [[noreturn]] void raise(long number, const QString& source = QString());
+// PathFileAccess (75) naming the file and the system's reason.
+[[noreturn]] void raiseFileAccess(const QString& path, const QString& reason);
 QString describe(long number);
 
 }  // namespace rt

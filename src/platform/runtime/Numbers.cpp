@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <limits>
+#include <type_traits>
 
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Regional.h"
@@ -212,11 +213,14 @@ int16_t CInt(double value) {
 
 namespace {
 
-// The C library's "%.15G".
-QString generalText(double value) {
+// The C library's "%.15G" of a double, "%.7G" of a single: a float is
+// written from its own shortest digits, not from its double widening.
+template <class Number>
+QString generalText(Number value) {
   if (value == 0) return QStringLiteral("0");
+  constexpr int kDigits = std::is_same_v<Number, float> ? 7 : 15;
   char buf[64];
-  const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15).ptr;
+  const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, kDigits).ptr;
   for (char* c = buf; c != end; ++c) *c = static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
   QString s = QString::fromLatin1(buf, end - buf);
   // "1.5E+020" style of some C libraries aside, the runtime writes "1,5E+20".
@@ -234,6 +238,11 @@ QString generalText(double value) {
 }  // namespace
 
 QString NumberText(double value) {
+  QString s = generalText(value);
+  return s.replace(u'.', regional().decimalSeparator);
+}
+
+QString SingleText(float value) {
   QString s = generalText(value);
   return s.replace(u'.', regional().decimalSeparator);
 }

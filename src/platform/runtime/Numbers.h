@@ -33,6 +33,9 @@ int16_t CInt(double value);
 // A number as the runtime writes it for people: up to 15 significant digits,
 // the regional decimal separator, no grouping ("1234,5", "1E+20").
 QString NumberText(double value);
+// A single-precision number the same way with its 7 significant digits
+// (1.5 gives "1,5", 1/3 "0,3333333", 1e7 "1E+07").
+QString SingleText(float value);
 // A number inside SQL text: '.' and no grouping ("1234.5").
 QString SqlNumber(double value);
 

@@ -179,6 +179,23 @@ QString UCase(const QString& s) {
 QString LCase(const QString& s) {
   return mapCase(s, [](const QString& t) { return t.toLower(); }, [](char32_t c) { return QChar::toLower(c); });
 }
+QString ProperCase(const QString& s) {
+  QString out = LCase(s);
+  bool wordStart = true;
+  for (qsizetype i = 0; i < out.size(); ++i) {
+    const char16_t c = out[i].unicode();
+    if (c == u' ' || c == 0 || (c >= u'\t' && c <= u'\r')) {
+      wordStart = true;
+      continue;
+    }
+    const qsizetype length = out[i].isHighSurrogate() && i + 1 < out.size() ? 2 : 1;
+    if (wordStart) out.replace(i, length, UCase(out.mid(i, length)));
+    wordStart = false;
+    i += length - 1;
+  }
+  return out;
+}
+
 QString Space(int count) { return QString(std::max(count, 0), u' '); }
 QString String(int count, QChar c) { return QString(std::max(count, 0), c); }
 
@@ -198,6 +215,36 @@ int Asc(QChar c) {
     if (kCp1252High[i] == u) return 0x80 + i;
   if (u >= 0x80 && u <= 0x9F) return u;
   return '?';
+}
+
+QString ReadQuoted(QStringView text, qsizetype& at, QChar quote, bool* closed) {
+  QString value;
+  if (closed) *closed = false;
+  for (; at < text.size(); ++at) {
+    if (text[at] != quote) {
+      value += text[at];
+    } else if (at + 1 < text.size() && text[at + 1] == quote) {
+      value += quote;
+      ++at;
+    } else {
+      ++at;
+      if (closed) *closed = true;
+      break;
+    }
+  }
+  return value;
+}
+
+QByteArray ToWindows1252(QStringView text) {
+  QByteArray bytes(text.size(), Qt::Uninitialized);
+  for (qsizetype i = 0; i < text.size(); ++i) bytes[i] = static_cast<char>(Asc(text[i]));
+  return bytes;
+}
+
+QString FromWindows1252(QByteArrayView bytes) {
+  QString text(bytes.size(), Qt::Uninitialized);
+  for (qsizetype i = 0; i < bytes.size(); ++i) text[i] = Chr(static_cast<uint8_t>(bytes[i]));
+  return text;
 }
 
 // Simple case folding keeps the length, so texts of two lengths differ.

@@ -35,6 +35,9 @@ QString Replace(const QString& s, const QString& find, const QString& with,
 // Letter for letter ("ß" stays "ß"): the length never changes.
 QString UCase(const QString& s);
 QString LCase(const QString& s);
+// The first letter of every word upper case, the others lower case; words
+// are separated by blanks, tabs, line breaks and Chr(0). Length kept.
+QString ProperCase(const QString& s);
 QString Space(int count);
 QString String(int count, QChar c);
 
@@ -43,6 +46,16 @@ QString String(int count, QChar c);
 QChar Chr(int code);
 // Single-byte code of a character in that code page; '?' when it has none.
 int Asc(QChar c);
+// Texts of single-byte files in that code page: a byte per character, '?'
+// for a character the code page has not.
+QByteArray ToWindows1252(QStringView text);
+QString FromWindows1252(QByteArrayView bytes);
+
+// A quoted run of `text` whose opening quote stands before `at`: the text
+// up to the closing `quote`, a doubled one standing for itself. `at` moves
+// past the closing quote, or to the end when it is missing; `closed` tells
+// which.
+QString ReadQuoted(QStringView text, qsizetype& at, QChar quote, bool* closed = nullptr);
 
 // Equality and ordering under text compare: case folded, accents kept.
 bool EqualsText(const QString& a, const QString& b);

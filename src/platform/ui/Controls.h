@@ -37,6 +37,10 @@ class TextBox : public Control {
   bool takesFocus() const override { return true; }
   void propertyChanged(Prop prop) override;
 
+  // The column the box edits, for the program's own key filters; no host
+  // shows it (reported as Tag is).
+  Property<QString> DataField{this, Prop::Tag};
+
  private:
   static void checkSelection(const PropertyOwner& owner, const int& value);
   // True when the selection had to be pulled back (and that was announced).

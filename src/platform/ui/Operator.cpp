@@ -10,6 +10,8 @@
 #include "platform/ui/ScrollBar.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/Toolbar.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/TreeView.h"
 
 namespace ui::op {
 
@@ -120,5 +122,66 @@ void chooseTab(TabControl& tabs, int tab) {
 }
 
 void close(Form& form) { form.Unload(unload::ControlMenu); }
+
+void clickItem(ListView& list, ListItem& item) {
+  if (!list.available() || !focus(list)) return;
+  list.setSelectedItem(&item);
+  list.ItemClick(item);
+  list.Click();
+}
+
+void doubleClickItem(ListView& list, ListItem& item) {
+  if (!list.available() || !focus(list)) return;
+  list.setSelectedItem(&item);
+  list.DblClick();
+}
+
+void clickColumn(ListView& list, ColumnHeader& header) {
+  if (!list.available() || !focus(list)) return;
+  list.ColumnClick(header);
+}
+
+void checkItem(ListView& list, ListItem& item, bool checked) {
+  if (!list.available() || !list.Checkboxes() || !focus(list)) return;
+  item.Checked = checked;
+  list.ItemCheck(item);
+}
+
+bool beginLabelEdit(ListView& list, ListItem& item) {
+  if (!list.available() || list.LabelEdit() != ListView::lvwAutomatic || !focus(list)) return false;
+  list.setSelectedItem(&item);
+  int cancel = 0;
+  list.BeforeLabelEdit(cancel);
+  return cancel == 0;
+}
+
+bool endLabelEdit(ListView& list, ListItem& item, const QString& text) {
+  if (!list.available()) return false;
+  int cancel = 0;
+  QString newText = text;
+  list.AfterLabelEdit(cancel, newText);
+  if (cancel != 0) return false;
+  item.Text = newText;
+  return true;
+}
+
+void clickNode(TreeView& tree, Node& node) {
+  if (!tree.available() || !focus(tree)) return;
+  tree.setSelectedItem(&node);
+  tree.NodeClick(node);
+  tree.Click();
+}
+
+void doubleClickNode(TreeView& tree, Node& node) {
+  if (!tree.available() || !focus(tree)) return;
+  tree.setSelectedItem(&node);
+  tree.DblClick();
+}
+
+void checkNode(TreeView& tree, Node& node, bool checked) {
+  if (!tree.available() || !tree.Checkboxes() || !focus(tree)) return;
+  node.Checked = checked;
+  tree.NodeCheck(node);
+}
 
 }  // namespace ui::op

@@ -14,6 +14,11 @@ class HScrollBar;
 class TabControl;
 class TextBox;
 class Toolbar;
+class ListView;
+class ListItem;
+class ColumnHeader;
+class TreeView;
+class Node;
 }  // namespace ui
 
 namespace ui::op {
@@ -65,5 +70,26 @@ void chooseTab(TabControl& tabs, int tab);
 // The window's close box: Form_QueryUnload with ControlMenu may refuse,
 // otherwise the form unloads.
 void close(Form& form);
+
+// The list view. A click on an item: the focus comes to the list, the item
+// becomes the selected one (the only one without MultiSelect), ItemClick,
+// then Click. A double click is a click, then doubleClickItem: DblClick.
+void clickItem(ListView& list, ListItem& item);
+void doubleClickItem(ListView& list, ListItem& item);
+void clickColumn(ListView& list, ColumnHeader& header);
+// A tick or untick of an item's box (a click on it, or Space): Checked
+// changes, then ItemCheck. Nothing while the list shows no boxes.
+void checkItem(ListView& list, ListItem& item, bool checked);
+// Editing an item's text in place: the start, which BeforeLabelEdit may
+// refuse (and LabelEdit manual always does), and the end, which
+// AfterLabelEdit may refuse or change. True when the edit goes on or the
+// text changed.
+bool beginLabelEdit(ListView& list, ListItem& item);
+bool endLabelEdit(ListView& list, ListItem& item, const QString& text);
+
+// The tree view, the same way: NodeClick then Click; DblClick; NodeCheck.
+void clickNode(TreeView& tree, Node& node);
+void doubleClickNode(TreeView& tree, Node& node);
+void checkNode(TreeView& tree, Node& node, bool checked);
 
 }  // namespace ui::op

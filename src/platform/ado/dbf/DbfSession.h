@@ -26,10 +26,14 @@ class DbfSession : public provider::Session {
                                                  const std::vector<provider::ColumnInfo>& columns) override;
   // adSchemaTables: the folder's .DBF files (TABLE_NAME without extension).
   std::unique_ptr<provider::Cursor> schema(int schemaKind, const std::vector<rt::Variant>& restrictions) override;
-  // Nothing is ever written, so transactions have nothing to hold.
-  void beginTransaction() override {}
-  void commitTransaction() override {}
-  void rollbackTransaction() override {}
+  // Nothing is ever written, so transactions have nothing to hold; they
+  // are only counted, as on the other providers.
+  void beginTransaction() override { ++level_; }
+  void commitTransaction() override {
+    if (level_ > 0) --level_;
+  }
+  void rollbackTransaction() override { level_ = 0; }
+  int transactionLevel() const override { return level_; }
   void setCommandTimeout(int) override {}
   void setIsolationLevel(long) override {}
   void setDefaultDatabase(const QString&) override {}
@@ -40,6 +44,7 @@ class DbfSession : public provider::Session {
 
   QString folder_;
   std::optional<int> codePage_;
+  int level_ = 0;
 };
 
 }  // namespace ado::dbf

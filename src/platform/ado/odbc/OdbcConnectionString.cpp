@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/ado/ConnectionString.h"
+#include "platform/runtime/Text.h"
 
 namespace ado::odbc {
 
@@ -121,18 +122,7 @@ QString odbcDriverName(const QString& odbcString) {
     while (i < n && odbcString[i] == u' ') ++i;
     QString value;
     if (i < n && odbcString[i] == u'{') {
-      for (++i; i < n; ++i) {
-        if (odbcString[i] == u'}') {
-          if (i + 1 < n && odbcString[i + 1] == u'}') {
-            value += u'}';
-            ++i;
-            continue;
-          }
-          ++i;
-          break;
-        }
-        value += odbcString[i];
-      }
+      value = rt::ReadQuoted(odbcString, ++i, u'}');
       const qsizetype end = odbcString.indexOf(u';', i);
       i = end < 0 ? n : end + 1;
     } else {

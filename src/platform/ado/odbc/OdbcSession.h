@@ -29,6 +29,7 @@ class OdbcSession final : public provider::Session {
   void beginTransaction() override;
   void commitTransaction() override;
   void rollbackTransaction() override;
+  int transactionLevel() const override { return inTransaction_ ? 1 : 0; }
   void setCommandTimeout(int seconds) override;
   // Taken at once outside a transaction, after it inside one; a level the
   // driver does not offer is left to the driver's default.

@@ -80,6 +80,9 @@ class Session {
   virtual void beginTransaction() = 0;
   virtual void commitTransaction() = 0;
   virtual void rollbackTransaction() = 0;
+  // How many begun transactions are still open (0 outside one), also after
+  // the database ended one on its own.
+  virtual int transactionLevel() const = 0;
   virtual void setCommandTimeout(int seconds) = 0;
   virtual void setIsolationLevel(long level) = 0;
   virtual void setDefaultDatabase(const QString& name) = 0;

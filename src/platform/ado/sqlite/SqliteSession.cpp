@@ -65,6 +65,7 @@ class SqliteSession : public provider::Session {
   void beginTransaction() override { begin(); }
   void commitTransaction() override { commit(); }
   void rollbackTransaction() override { rollback(); }
+  int transactionLevel() const override { return level_ > 0 && sqlite3_get_autocommit(db_->handle()) ? 0 : level_; }
 
   void setCommandTimeout(int seconds) override {
     // CommandTimeout 0 means waiting as long as it takes.

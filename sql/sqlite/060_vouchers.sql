@@ -1,0 +1,105 @@
+-- The common voucher class: what the article search and the voucher grids
+-- read of the article master, the purchase price lists, the article types
+-- and rubros, the line capacity of printed vouchers, the applied charges,
+-- and the voucher audit trail it writes.
+
+-- What the voucher grids carry of an article: its type, presentation and
+-- handling flags (perishable, sizes, unit equivalence asked, weighed).
+-- Barcode columns hold codes in the key form every writer uses (a code of
+-- digits right-aligned in 25), as the article code does.
+ALTER TABLE V_MA_ARTICULOS ADD COLUMN IdTipo CHAR(4) COLLATE CI_AS
+  CONSTRAINT W_V_MA_ARTICULOS_IdTipo CHECK (length(rtrim(IdTipo)) <= 4);
+ALTER TABLE V_MA_ARTICULOS ADD COLUMN IdRubro CHAR(4) COLLATE CI_AS
+  CONSTRAINT W_V_MA_ARTICULOS_IdRubro CHECK (length(rtrim(IdRubro)) <= 4);
+ALTER TABLE V_MA_ARTICULOS ADD COLUMN Presentacion VARCHAR(50) COLLATE CI_AS
+  CONSTRAINT W_V_MA_ARTICULOS_Presentacion CHECK (length(rtrim(Presentacion)) <= 50);
+ALTER TABLE V_MA_ARTICULOS ADD COLUMN Perecedero BIT DEFAULT 0;
+ALTER TABLE V_MA_ARTICULOS ADD COLUMN UsaTalle BIT DEFAULT 0;
+ALTER TABLE V_MA_ARTICULOS ADD COLUMN PideEquivalencia BIT DEFAULT 0;
+ALTER TABLE V_MA_ARTICULOS ADD COLUMN pesable BIT DEFAULT 0;
+
+-- Price lists: one row per list (IDLISTA), article and unit; purchase lists
+-- (TIPOLISTA 'C') carry the supplier's own number of the article.
+CREATE TABLE V_MA_PRECIOS (
+  IDLISTA             CHAR(4)     COLLATE CI_AS NOT NULL,
+  TIPOLISTA           CHAR(1)     COLLATE CI_AS NOT NULL,
+  IDARTICULO          VARCHAR(25) COLLATE CI_AS NOT NULL,
+  IDARTICULOPROVEEDOR VARCHAR(25) COLLATE CI_AS,
+  idunidad            CHAR(4)     COLLATE CI_AS,
+  PRECIO              MONEY       DEFAULT 0,
+  PRIMARY KEY (IDLISTA, IDARTICULO, idunidad),
+  CONSTRAINT W_V_MA_PRECIOS_IDLISTA CHECK (length(rtrim(IDLISTA)) <= 4),
+  CONSTRAINT W_V_MA_PRECIOS_TIPOLISTA CHECK (length(rtrim(TIPOLISTA)) <= 1),
+  CONSTRAINT W_V_MA_PRECIOS_IDARTICULO CHECK (length(rtrim(IDARTICULO)) <= 25),
+  CONSTRAINT W_V_MA_PRECIOS_IDARTICULOPROVEEDOR CHECK (length(rtrim(IDARTICULOPROVEEDOR)) <= 25),
+  CONSTRAINT W_V_MA_PRECIOS_idunidad CHECK (length(rtrim(idunidad)) <= 4)
+);
+-- The supplier's number in a list.
+CREATE INDEX IX_V_MA_PRECIOS_PROVEEDOR ON V_MA_PRECIOS (IDARTICULOPROVEEDOR, IDLISTA, TIPOLISTA);
+
+-- Article types. The voucher loader reads them by IdTipo, the totals grid
+-- by Tipo: one column under both names.
+CREATE TABLE V_ta_TipoArticulo (
+  IdTipo      CHAR(4)     COLLATE CI_AS NOT NULL PRIMARY KEY,
+  Descripcion VARCHAR(50) COLLATE CI_AS,
+  Tipo        CHAR(4)     COLLATE CI_AS GENERATED ALWAYS AS (IdTipo) VIRTUAL,
+  CONSTRAINT W_V_ta_TipoArticulo_IdTipo CHECK (length(rtrim(IdTipo)) <= 4),
+  CONSTRAINT W_V_ta_TipoArticulo_Descripcion CHECK (length(rtrim(Descripcion)) <= 50),
+  CONSTRAINT W_V_ta_TipoArticulo_Tipo CHECK (length(rtrim(Tipo)) <= 4)
+);
+-- The service's lookups compare LTRIM(RTRIM(key)).
+CREATE INDEX IX_V_ta_TipoArticulo_IdTipo_TRIM ON V_ta_TipoArticulo (LTRIM(RTRIM(IdTipo)) COLLATE CI_AS);
+CREATE INDEX IX_V_ta_TipoArticulo_Tipo_TRIM ON V_ta_TipoArticulo (LTRIM(RTRIM(Tipo)) COLLATE CI_AS);
+
+-- Rubros (article categories).
+CREATE TABLE V_ta_Rubros (
+  IdRubro     CHAR(4)     COLLATE CI_AS NOT NULL PRIMARY KEY,
+  Descripcion VARCHAR(50) COLLATE CI_AS,
+  CONSTRAINT W_V_ta_Rubros_IdRubro CHECK (length(rtrim(IdRubro)) <= 4),
+  CONSTRAINT W_V_ta_Rubros_Descripcion CHECK (length(rtrim(Descripcion)) <= 50)
+);
+CREATE INDEX IX_V_ta_Rubros_IdRubro_TRIM ON V_ta_Rubros (LTRIM(RTRIM(IdRubro)) COLLATE CI_AS);
+
+-- How many lines fit a printed voucher of a type and letter; the first row
+-- by ID counts, 0 is no limit.
+CREATE TABLE TA_CONFIG_IMP_CPTE (
+  ID         INTEGER  NOT NULL PRIMARY KEY,
+  TC         CHAR(4)  COLLATE CI_AS NOT NULL,
+  LETRA      CHAR(1)  COLLATE CI_AS,
+  CANTLINEAS SMALLINT DEFAULT 0,
+  CONSTRAINT W_TA_CONFIG_IMP_CPTE_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_TA_CONFIG_IMP_CPTE_LETRA CHECK (length(rtrim(LETRA)) <= 1)
+);
+CREATE INDEX IX_TA_CONFIG_IMP_CPTE ON TA_CONFIG_IMP_CPTE (TC, LETRA, ID);
+
+-- The charges applied to an account, with what remains of each.
+CREATE TABLE V_MV_CargosAplicados (
+  ID     INTEGER    NOT NULL PRIMARY KEY,
+  CUENTA VARCHAR(9) COLLATE CI_AS NOT NULL,
+  SALDO  MONEY      DEFAULT 0,
+  CONSTRAINT W_V_MV_CargosAplicados_CUENTA CHECK (length(rtrim(CUENTA)) <= 9)
+);
+CREATE INDEX IX_V_MV_CargosAplicados_CUENTA ON V_MV_CargosAplicados (CUENTA);
+
+-- The voucher audit trail: who did what (A new, M changed, B removed) to
+-- which voucher, when and from which computer, with its entry number.
+CREATE TABLE V_MV_CPTEACCIONES (
+  ID            INTEGER     NOT NULL PRIMARY KEY,
+  TC            CHAR(4)     COLLATE CI_AS NOT NULL,
+  IdComprobante CHAR(13)    COLLATE CI_AS NOT NULL,
+  IdComplemento VARCHAR(9)  COLLATE CI_AS,
+  Tipo_accion   CHAR(1)     COLLATE CI_AS NOT NULL,
+  FECHAHORA     DATETIME,
+  Usuario       VARCHAR(50) COLLATE CI_AS,
+  PC            VARCHAR(50) COLLATE CI_AS,
+  SYSTEMUSER    VARCHAR(50) COLLATE CI_AS,
+  NUMEROASIENTO INTEGER,
+  CONSTRAINT W_V_MV_CPTEACCIONES_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_V_MV_CPTEACCIONES_IdComprobante CHECK (length(rtrim(IdComprobante)) <= 13),
+  CONSTRAINT W_V_MV_CPTEACCIONES_IdComplemento CHECK (length(rtrim(IdComplemento)) <= 9),
+  CONSTRAINT W_V_MV_CPTEACCIONES_Tipo_accion CHECK (length(rtrim(Tipo_accion)) <= 1),
+  CONSTRAINT W_V_MV_CPTEACCIONES_Usuario CHECK (length(rtrim(Usuario)) <= 50),
+  CONSTRAINT W_V_MV_CPTEACCIONES_PC CHECK (length(rtrim(PC)) <= 50),
+  CONSTRAINT W_V_MV_CPTEACCIONES_SYSTEMUSER CHECK (length(rtrim(SYSTEMUSER)) <= 50)
+);
+CREATE INDEX IX_V_MV_CPTEACCIONES_COMPROBANTE ON V_MV_CPTEACCIONES (TC, IdComprobante);

@@ -1,0 +1,64 @@
+// The voucher audit trail: one row of V_MV_CPTEACCIONES per action on a
+// voucher.
+#include <QRegularExpression>
+
+#include "core/CoreState.h"
+#include "core/FieldList.h"
+#include "core/Formatting.h"
+#include "core/library/Library.h"
+#include "data_access/DataAccessState.h"
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/Text.h"
+#include "vouchers/ClsCmnCptes.h"
+
+namespace vouchers {
+
+namespace {
+
+QString Texto(const QString& valor) { return data_access::DB_Dll::SQLValue(valor); }
+
+// A whole number goes in bare, as the suite writes a sales complement
+// ("0"); anything else (a supplier account with letters, a number with
+// leading zeros that a bare literal would lose) as quoted text.
+QString Complemento(const QString& IdComplemento) {
+  static const QRegularExpression entero(QStringLiteral("^-?(0|[1-9][0-9]*)$"));
+  return entero.match(rt::Trim(IdComplemento)).hasMatch() ? IdComplemento : Texto(IdComplemento);
+}
+
+// The entry number as a bare number; NULL when the text is no number.
+QString NumeroAsiento(const QString& NroAsiento) {
+  try {
+    return library::gUtilidades().TextoANumero(NroAsiento).toSqlText();
+  } catch (const rt::Error&) {
+    return QStringLiteral("NULL");
+  }
+}
+
+}  // namespace
+
+void ClsCmnCptes::ActualizaBuchon(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
+                                  bool lEsAlta, bool lEsModificacion, bool GeneraSentencia, QString* SentenciaSQL,
+                                  const QString& NroAsiento) {
+  core::CoreState& estado = core::gCore();
+  const QString accion = lEsAlta ? QStringLiteral("'A'") : lEsModificacion ? QStringLiteral("'M'") : QStringLiteral("'B'");
+  estado.ListaCampos = {
+      {QStringLiteral("TC"), Texto(library::gUtilidades().RellenaCodigo(rt::Trim(TC), 4))},
+      {QStringLiteral("IdComprobante"), Texto(SucNroLetra)},
+      {QStringLiteral("IdComplemento"), Complemento(IdComplemento)},
+      {QStringLiteral("Tipo_accion"), accion},
+      {QStringLiteral("FECHAHORA"), Texto(rt::FormatDate(rt::Now(), core::FormatoFechaHora()))},
+      {QStringLiteral("Usuario"), Texto(estado.gUsuarioLogeado)},
+      {QStringLiteral("PC"), Texto(library::gInfoSistema().NombrePC())},
+      {QStringLiteral("SYSTEMUSER"), QStringLiteral("''")},
+      {QStringLiteral("NUMEROASIENTO"), NumeroAsiento(NroAsiento)},
+  };
+  QString sentencia = QStringLiteral(" INSERT INTO V_MV_CPTEACCIONES ");
+  core::ArmaInsert(sentencia, estado.ListaCampos, true);
+  if (GeneraSentencia) {
+    if (SentenciaSQL) *SentenciaSQL = sentencia;
+  } else {
+    data_access::gDB().EjecutaConsultaSQL(sentencia);
+  }
+}
+
+}  // namespace vouchers

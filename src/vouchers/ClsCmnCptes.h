@@ -1,0 +1,205 @@
+#pragma once
+// The suite's common voucher class. A voucher form creates one instance,
+// hands it the grids it owns (tasks MSFlexGrid1, articles MSFlexGrid2,
+// other concepts MSFlexGrid3, totals MSFlexGrid4; their columns are named in
+// ColumnasGrillas.h) and calls its operations; the lot dialogs create an
+// instance of their own.
+//
+// The class spans three layers. It is declared here whole, with all its
+// state; each member is defined in the library of the layer that owns it:
+// vouchers (this folder: grid layouts, counts, totals, grid helpers, audit
+// rows, related vouchers, the list-string members), stock (src/stock: the
+// stock movements, their accounting entry, the voucher sign, stock
+// balances) and lots (src/lots: the lot, serial and position requests). A
+// library links the ones above it, never the reverse; a program links the
+// library of every member it calls. Members of layers not built yet are not
+// declared: each joins at its place in the order below (the order of the
+// class's public interface), marked by a comment.
+//
+// Grids, edit boxes, status bars and tab controls are the caller's: no
+// member keeps any of them between calls. A grid or box passed as a pointer
+// may be absent (nullptr): whatever belongs to it is skipped.
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "platform/runtime/Currency.h"
+#include "platform/runtime/Variant.h"
+#include "platform/ui/Colors.h"
+
+namespace ui {
+class FlexGrid;
+class Form;
+class StatusBar;
+class TabControl;
+class TextBox;
+}  // namespace ui
+
+namespace vouchers {
+
+class FormCargosReales;
+
+class ClsCmnCptes {
+ public:
+  // Reads the configuration keys PIVA, PIVARec, AsientosXStock and
+  // LenDescripcion. A failing read, or a LenDescripcion beyond a 16-bit
+  // number (overflow, 6), makes the creation fail with that error.
+  ClsCmnCptes();
+
+  // ---- Properties, read and written without checks.
+  // True: ObtieneSignoComprobante gives a supplier's debit note (ND) the
+  // sign -1. Only the caller sets it.
+  bool DebitoProveedor = false;
+  // The longest article description written into a stock row: the leading
+  // number of LenDescripcion, 100 when that is 0.
+  int16_t gLenDesc = 100;
+
+  // GeneraAsientoStock (stock).
+
+  // ---- Grid layouts.
+  // Prepares the edit box about to float over a cell of column `Columna`:
+  // the field it edits (DataField), the table or view its codes come from
+  // (Tag) and its longest text (MaxLength, 0 no limit). The box's name,
+  // trimmed and without regard to case, says the grid: TxtEdit tasks;
+  // TxtEdit2, TXTAUX1, TXTAUX2, TXTAUX3 articles; TxtEdit3 other concepts.
+  // Any other box, or a column that is not edited, is only reset.
+  void TextPropiedades(ui::TextBox& Texto, int32_t Columna);
+  // Empties the grids given and lays them out for the voucher type TC (its
+  // family is the SISTEMA of V_TA_CPTE: VENTAS, COMPRAS or STOCK): rows,
+  // columns, titles, widths in `Obj`'s font, alignment, hidden columns, as
+  // the configuration keys PideDepositoEnCptes, NoMostrarImportesEnOT,
+  // NombreArticulos, V_ListaPreciosPorItemArticulos, ConfirmaUDEquiv,
+  // V_DescuentoPorArticulos, ComprasDescuentoPorArticulo and
+  // TransporteCombustibles and the timber-yard mode gMaderera say. Every
+  // column gets a width, so a grid laid out again shows no column of an
+  // earlier layout; a visible column always has its title. The edit boxes
+  // float over the grids: TxtEdit and txtEdit2 are hidden, txtEdit3
+  // emptied. Errors reach the caller, the grids laid out as far as reached;
+  // `Obj` absent while a grid is given raises 424.
+  void InicializaGrids(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3,
+                       ui::TextBox* TxtEdit, ui::TextBox* txtEdit2, ui::TextBox* txtEdit3, const ui::Form* Obj,
+                       const QString& TC = QString(), ui::FlexGrid* MSFlexGrid4 = nullptr);
+
+  // ---- Audit rows and related vouchers.
+  // The voucher audit row of V_MV_CPTEACCIONES: the action is A (lEsAlta),
+  // else M (lEsModificacion), else B; now, the logged user and this
+  // computer. With GeneraSentencia the INSERT comes back in `SentenciaSQL`
+  // for the caller's batch and nothing runs; without it, it runs at once. A
+  // step that fails is passed over; a failed insert is reported by the
+  // service. A complement that is a whole number goes in bare, any other
+  // quoted; an entry number that is no number goes in as NULL.
+  void ActualizaBuchon(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool lEsAlta,
+                       bool lEsModificacion, bool GeneraSentencia = true, QString* SentenciaSQL = nullptr,
+                       const QString& NroAsiento = QString());
+  // ConsultaComprobante (the voucher search, lookup).
+  // The sum of the balances of the account's applied charges; errors go to
+  // the error dialog "ImporteCargosReales@" (0 when left before the sum).
+  rt::Currency ImporteCargosReales(const QString& Cuenta);
+  // Hands the customer and the registration to the caller's window and
+  // shows it modally.
+  void ControlDeCargosReales(FormCargosReales& FrmCtrlCargosReales, const QString& Cliente,
+                             const QString& Matricula = QString());
+  // True when a sales voucher names this one as its origin; annulled ones
+  // count only with TenerEnCuentaAnulados. Errors reach the caller.
+  bool EstaRelacionadoAOtroComprobante(const QString& TC, const QString& SucNroLetra,
+                                       const QString& Complemento = QStringLiteral("0"),
+                                       bool TenerEnCuentaAnulados = false);
+  // The total amount of the sales vouchers, not annulled, that name this
+  // one as their origin (any complement); a Null amount counts 0. Errors
+  // reach the caller.
+  rt::Currency ObtieneImporteCptesAsociados(const QString& TC, const QString& SucNroLetra);
+
+  // ActualizaStock, ObtieneSignoComprobante (stock).
+  // CantRepartoPend.
+  // AsignarDatosComprobante (the voucher loader).
+
+  // ---- List strings of lots, serials, positions and quantities (the "|"
+  // lists of numbering/ListasSeriesLotes.h, whose rules they follow).
+  QString StrSerieLote(const QString& Serie_Lote) const;
+  void DescomponeSerieLote(const QString& Serie_Lote, std::vector<QString>& arreglo) const;
+  void DescomponePosicionCantidadLote(const QString& Posicion_Lote, const QString& PIPELotes,
+                                      std::vector<QString>& ArrPosiciones, std::vector<QString>& ArrCantidades,
+                                      std::vector<QString>& ArrLote) const;
+  int32_t Cuenta_Series_Lotes(const QString& PipeSeries, const QString& PIPELotes, bool SinConsolidar = false) const;
+  QString ExtraeSerieLote(const QString& Serie_Lote, int16_t QuePosicion) const;
+  int32_t Cantidad_Series_Lotes(const QString& Pipes) const;
+  QString InsertaCHR255(const QString& iPipe) const;
+
+  // PideSerieLote, PideSerieLote_Salidas, CuentaLotesEnGrilla,
+  // PidePosicionLote (lots).
+  // ObtieneStockxEquiv, ObtieneStock (stock).
+  // Busca_Lotes_Series (lots).
+
+  // ---- Line counts. A filled line is a data row whose column 0, trimmed,
+  // is not empty; an absent grid counts 0 lines.
+  // True when the filled lines of the three grids plus `Agragarle` fit the
+  // capacity of TA_CONFIG_IMP_CPTE for TC and Letra (0 or no row: no
+  // limit). With LineasAnteriores -1 the capacity is the CantLineas passed
+  // in and nothing is read. CantLineas comes back with the capacity,
+  // CantLineasUsadas with the lines (untouched without a limit). Errors go
+  // to the error dialog "ValidaCantidadLineasCpte" (false when left).
+  bool ValidaCantidadLineasCpte(const QString& TC, const QString& Letra, ui::FlexGrid* MSFlexGrid1,
+                                ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3, int16_t* CantLineas = nullptr,
+                                int16_t* CantLineasUsadas = nullptr, int32_t Agragarle = 0,
+                                int16_t LineasAnteriores = 0);
+  // The filled lines of the three grids, each count in its output, and the
+  // units of the articles: the running total is rounded to a whole number
+  // (halves to even) after every line, so 1.4 and 1.4 give 1, then 2.
+  // Errors go to the error dialog "CuentaItems&" (0 when left; the outputs
+  // keep what was counted).
+  int32_t CuentaItems(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3,
+                      int32_t* CantTareas = nullptr, int32_t* CantArticulos = nullptr,
+                      int32_t* CantOtrosConceptos = nullptr, int32_t* TotUnidades = nullptr);
+
+  // ---- The current line (the grid's Row) in the form's status bar: code
+  // and description of a task or an article, the text of a concept.
+  void MuestraDetalleTareas(ui::FlexGrid& MSFlexGrid1, ui::StatusBar& StatB);
+  // Code - description of the current row into panel `Columna`, then its
+  // available stock into the panel keyed "Stock", when there is one. A
+  // failing step is passed over.
+  void MuestraDetalleArticulos(ui::FlexGrid& MSFlexGrid2, ui::StatusBar& StatB, int32_t Columna = 4);
+  void MuestraDetalleOtrosConceptos(ui::FlexGrid& MSFlexGrid3, ui::StatusBar& StatB);
+  // `Detalle` into panel `Columna`; 35600 for a panel the bar does not have.
+  void MuestraDetalle(const QString& Detalle, ui::StatusBar& StatB, int32_t Columna = 4);
+
+  // ---- The totals grid, rebuilt from the entry grids: one summary line per
+  // visible tab of SSTab1 (0 tasks, with their hours; 1 articles, with their
+  // units; 2 other concepts), then, after the articles, one line per group
+  // of their units (by rubro, by article type, else by article code; the
+  // groups stay in gCore().ListaTotalizador). Task hours are summed as
+  // minutes and shown as MinutosAHoras writes them. Errors go to the error
+  // dialog "TotalizadorControl".
+  void TotalizadorControl(ui::FlexGrid& MSFlexGrid1, ui::FlexGrid& MSFlexGrid2, ui::FlexGrid& MSFlexGrid3,
+                          ui::FlexGrid& MSFlexGrid4, ui::TabControl& SSTab1, bool AbiertoPorRubro = false,
+                          bool AbiertoPorTipo = false);
+
+  // ---- Grid helpers.
+  // Colours every cell of row `Fila`; the grid's Col is put back, its Row
+  // is left at `Fila`. Errors reach the caller.
+  void PintarFila(int32_t Fila, ui::FlexGrid& MsFlexGrid, ui::Color Color = ui::color::Yellow);
+  // Colours column `Columna` from FilaDesde to FilaHasta (-1: row 0 and the
+  // last row); the grid's Row is put back, its Col left at `Columna`. A
+  // failing step is passed over.
+  void PintarColuma(int32_t Columna, ui::FlexGrid& MsFlexGrid, int32_t FilaDesde = -1, int32_t FilaHasta = -1,
+                    ui::Color Color = ui::color::Yellow);
+  // True when a data row other than FilaIgnorar holds the code in column 0
+  // (both trimmed, without regard to case); FilaEncontrada gets the first
+  // such row and is untouched otherwise. A blank code finds the first blank
+  // row, normally the entry row.
+  bool TareaRepetida(ui::FlexGrid& MSFlexGrid1, const QString& Tarea, int32_t FilaIgnorar = -1,
+                     int32_t* FilaEncontrada = nullptr);
+  bool ArticuloRepetido(ui::FlexGrid& MSFlexGrid2, const QString& Articulo, int32_t FilaIgnorar = -1,
+                        int32_t* FilaEncontrada = nullptr);
+  bool OtrosConceptosRepetidos(ui::FlexGrid& MSFlexGrid3, const QString& OtroConcepto, int32_t FilaIgnorar = -1,
+                               int32_t* FilaEncontrada = nullptr);
+  // True when the number (its text read with either decimal separator) has
+  // a fractional part, at any size. Errors reach the caller.
+  bool NumeroEsFraccion(const rt::Variant& Numero);
+
+ private:
+  double gPIVA = 0;              // PIVA: the VAT percentage of stock rows
+  double gPIVARec = 0;           // PIVARec: loaded, read by no operation
+  bool gAsientosXStock = false;  // AsientosXStock "SI": stock movements get their accounting entry
+};
+
+}  // namespace vouchers
