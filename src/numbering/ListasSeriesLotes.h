@@ -18,6 +18,14 @@ namespace numbering {
 // text after the last "|" are left out; a text without "|" gives "".
 QString StrSerieLote(const QString& Serie_Lote);
 
+// The items of a list, untrimmed, as every reader takes them; text after the
+// last "|" is no item.
+std::vector<QString> ItemsDeLista(const QString& lista);
+
+// What an item stands for: trimmed, and "-" (how a blank grid cell is
+// written, so that parallel lists keep their length) is the empty text.
+QString ValorDeItem(const QString& item);
+
 // The 1-based position of the first item that, trimmed, equals the trimmed
 // `QueSerieLote` (ignoring case); 0 when none does. Text after the last "|"
 // is no item.

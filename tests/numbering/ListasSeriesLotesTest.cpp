@@ -89,6 +89,15 @@ TEST_F(ListasSeriesLotes, BuscaLotesSeriesGivesThePositionOfTheFirstMatchingItem
     EXPECT_EQ(Busca_Lotes_Series(c.lista, c.buscado), c.esperado) << c.lista.toStdString() << " / " << c.buscado.toStdString();
 }
 
+TEST_F(ListasSeriesLotes, ItemsAndWhatTheyStandFor) {
+  EXPECT_EQ(ItemsDeLista("  |A| b ||-|C"), (Arreglo{"A", " b ", "", "-"}));
+  EXPECT_EQ(ItemsDeLista(""), Arreglo{});
+  EXPECT_EQ(ItemsDeLista("ABC"), Arreglo{});
+  EXPECT_EQ(ValorDeItem(" - "), "");
+  EXPECT_EQ(ValorDeItem(" -1 "), "-1");
+  EXPECT_EQ(ValorDeItem(" S1 "), "S1");
+}
+
 TEST_F(ListasSeriesLotes, BuscaLotesSeriesReportsAListBeyondTheLimit) {
   host.answer(ui::mb::Abort, "Desbordamiento");
   EXPECT_EQ(Busca_Lotes_Series("|A|" + QString(40000, u'B') + "|", "A"), 0);
