@@ -310,7 +310,9 @@ void DialogoConEditor::AjustaAnchoColumnas() {
     if (g.ColWidth(c) == 0) continue;
     int largo = 0;
     for (int r = 0; r < g.Rows(); ++r) largo = std::max(largo, rt::Len(g.TextMatrix(r, c)));
-    if (largo > 0) g.setColWidth(c, TextWidth(rt::String(largo, u'X')));
+    // One X more: the room the cell keeps around its text, without which the
+    // longest text shows cut off.
+    if (largo > 0) g.setColWidth(c, TextWidth(rt::String(largo + 1, u'X')));
   }
 }
 

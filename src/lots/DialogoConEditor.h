@@ -89,7 +89,7 @@ class DialogoConEditor : public ui::Form {
   // unplaced.
   void DistribuyeCantidad();
   // Every column as wide as its longest text (header included) in capital
-  // Xs; empty and hidden columns keep their width.
+  // Xs, and one X more; empty and hidden columns keep their width.
   void AjustaAnchoColumnas();
 
   // Checks the box's text for the current cell; sets ErrorEnCampo and shows

@@ -352,9 +352,9 @@ TEST_F(Editor, ColumnsFitTheirLongestTextButHiddenOnesStayHidden) {
   d.MSFlexGrid1.setTextMatrix(0, 3, "");
   d.MSFlexGrid1.setColWidth(3, 777);
   d.AjustaAnchoColumnas();
-  EXPECT_EQ(d.MSFlexGrid1.ColWidth(0), d.TextWidth("XXXXXX"));
+  EXPECT_EQ(d.MSFlexGrid1.ColWidth(0), d.TextWidth("XXXXXXX")) << "six letters and the cell's room";
   EXPECT_EQ(d.MSFlexGrid1.ColWidth(1), 0);
-  EXPECT_EQ(d.MSFlexGrid1.ColWidth(2), d.TextWidth("XXXXXXXXXXX")) << "\"CANT. STOCK\"";
+  EXPECT_EQ(d.MSFlexGrid1.ColWidth(2), d.TextWidth("XXXXXXXXXXXX")) << "\"CANT. STOCK\"";
   EXPECT_EQ(d.MSFlexGrid1.ColWidth(3), 777) << "nothing to fit";
 }
 

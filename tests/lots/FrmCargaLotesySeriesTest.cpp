@@ -71,8 +71,8 @@ TEST_F(CargaLotesySeries, EntryModeHasOneRowPerUnitWithTheEarlierEntries) {
   EXPECT_EQ(filas(), QStringList({"1|A", "2|B", "3|"}));
   EXPECT_EQ(g.Row(), 1);
   EXPECT_EQ(g.Col(), 1);
-  EXPECT_EQ(g.ColWidth(0), d.TextWidth("XXXX")) << "fitted to \"ITEM\"";
-  EXPECT_EQ(g.ColWidth(1), d.TextWidth(QString(15, u'X'))) << "fitted to its header";
+  EXPECT_EQ(g.ColWidth(0), d.TextWidth("XXXXX")) << "fitted to \"ITEM\"";
+  EXPECT_EQ(g.ColWidth(1), d.TextWidth(QString(16, u'X'))) << "fitted to its header";
 
   // The third serial is missing: the dialog stays on it.
   host.answer(ui::mb::Ok, "Falta el Número de Serie del ITEM 3");
