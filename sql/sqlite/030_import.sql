@@ -5,7 +5,8 @@
 
 -- One row per account; customer accounts are "11201" + four digits. A row
 -- inserted with its code and name only is a customer account: the entry
--- checks find customer lines through TipoVista = 'CL'.
+-- checks find customer lines through TipoVista = 'CL'. Dada_De_Baja = 1
+-- marks an account that is no longer offered in lookups.
 CREATE TABLE MA_CUENTAS (
   CODIGO            VARCHAR(9)   COLLATE CI_AS NOT NULL PRIMARY KEY,
   dv                SMALLINT     DEFAULT 0,
@@ -15,6 +16,7 @@ CREATE TABLE MA_CUENTAS (
   Libro_iva_compras BIT          DEFAULT 0,
   TipoVista         CHAR(2)      COLLATE CI_AS DEFAULT 'CL',
   CuentaPrincipal   VARCHAR(9)   COLLATE CI_AS,
+  Dada_De_Baja      BIT          DEFAULT 0,
   CONSTRAINT W_MA_CUENTAS_CODIGO CHECK (length(rtrim(CODIGO)) <= 9),
   CONSTRAINT W_MA_CUENTAS_DESCRIPCION CHECK (length(rtrim(DESCRIPCION)) <= 100),
   CONSTRAINT W_MA_CUENTAS_TipoVista CHECK (length(rtrim(TipoVista)) <= 2),
@@ -22,6 +24,27 @@ CREATE TABLE MA_CUENTAS (
 );
 -- The service's lookups compare LTRIM(RTRIM(CODIGO)).
 CREATE INDEX IX_MA_CUENTAS_CODIGO_TRIM ON MA_CUENTAS (LTRIM(RTRIM(CODIGO)) COLLATE CI_AS);
+
+-- The account the customer import gave each customer of a source file whose
+-- number could not be its account code (0, blank, negative, above 9999, or
+-- repeated in the file): a later run over the same file updates that account
+-- instead of taking another free code. A customer is its file (the full path
+-- of TXCLI.DBF), its Codigo as read (trimmed) and which of the file's
+-- customers with that Codigo it is (Orden, from 1): names and the default tax
+-- number are shared by different customers. Written in the transaction of
+-- the customer's account; an account belongs to one customer at most. A
+-- server database needs the same table.
+CREATE TABLE AUX_CLIENTES_IMPORTADOS (
+  Archivo VARCHAR(400) COLLATE CI_AS NOT NULL,
+  Codigo  VARCHAR(254) COLLATE CI_AS NOT NULL,
+  Orden   INTEGER      NOT NULL,
+  Cuenta  VARCHAR(9)   COLLATE CI_AS NOT NULL,
+  PRIMARY KEY (Archivo, Codigo, Orden),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Archivo CHECK (length(rtrim(Archivo)) <= 400),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Codigo CHECK (length(rtrim(Codigo)) <= 254),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuenta CHECK (length(rtrim(Cuenta)) <= 9)
+);
+CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);
 
 -- The customer data of an account, keyed by the same code.
 CREATE TABLE MA_CUENTASADIC (
@@ -130,7 +153,27 @@ CREATE TABLE MV_ASIENTOS (
   CONSTRAINT W_MV_ASIENTOS_usuario_logeado CHECK (length(rtrim(usuario_logeado)) <= 50),
   CONSTRAINT W_MV_ASIENTOS_IdVendedor CHECK (length(rtrim(IdVendedor)) <= 4),
   CONSTRAINT W_MV_ASIENTOS_TC_ORIGEN CHECK (length(rtrim(TC_ORIGEN)) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_CPTE_ORIGEN CHECK (length(rtrim(CPTE_ORIGEN)) <= 13)
+  CONSTRAINT W_MV_ASIENTOS_CPTE_ORIGEN CHECK (length(rtrim(CPTE_ORIGEN)) <= 13),
+  CONSTRAINT DT_MV_ASIENTOS_Fecha CHECK (typeof(Fecha) <> 'text' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_MV_ASIENTOS_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01')),
+  CONSTRAINT DT_MV_ASIENTOS_FechaSubDiario CHECK (typeof(FechaSubDiario) <> 'text' OR FechaSubDiario GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_MV_ASIENTOS_FechaSubDiario CHECK (typeof(FechaSubDiario) <> 'text' OR (date(julianday(FechaSubDiario)) IS substr(FechaSubDiario, 1, 10) AND FechaSubDiario >= '1753-01-01')),
+  CONSTRAINT MR_MV_ASIENTOS_Importe CHECK (typeof(Importe) NOT IN ('integer', 'real') OR Importe BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MR_MV_ASIENTOS_CabImporte CHECK (typeof(CabImporte) NOT IN ('integer', 'real') OR CabImporte BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MR_MV_ASIENTOS_LIVA_TOTAL CHECK (typeof(LIVA_TOTAL) NOT IN ('integer', 'real') OR LIVA_TOTAL BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT DT_MV_ASIENTOS_Vencimiento CHECK (typeof(Vencimiento) <> 'text' OR Vencimiento GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_MV_ASIENTOS_Vencimiento CHECK (typeof(Vencimiento) <> 'text' OR (date(julianday(Vencimiento)) IS substr(Vencimiento, 1, 10) AND Vencimiento >= '1753-01-01')),
+  CONSTRAINT MR_MV_ASIENTOS_LIVA_IMPNETOGRAV CHECK (typeof(LIVA_IMPNETOGRAV) NOT IN ('integer', 'real') OR LIVA_IMPNETOGRAV BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MR_MV_ASIENTOS_LIVA_IMPNETONGRAV CHECK (typeof(LIVA_IMPNETONGRAV) NOT IN ('integer', 'real') OR LIVA_IMPNETONGRAV BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MR_MV_ASIENTOS_LIVA_IMPIVA CHECK (typeof(LIVA_IMPIVA) NOT IN ('integer', 'real') OR LIVA_IMPIVA BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MR_MV_ASIENTOS_LIVA_IMPIVA2 CHECK (typeof(LIVA_IMPIVA2) NOT IN ('integer', 'real') OR LIVA_IMPIVA2 BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MR_MV_ASIENTOS_LIVA_EXENTO CHECK (typeof(LIVA_EXENTO) NOT IN ('integer', 'real') OR LIVA_EXENTO BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT NR_MV_ASIENTOS_LIVA_ALICIVA CHECK (typeof(LIVA_ALICIVA) NOT IN ('integer', 'real') OR (LIVA_ALICIVA > -100000 AND LIVA_ALICIVA < 100000)),
+  CONSTRAINT NR_MV_ASIENTOS_LIVA_ALICIVAREC CHECK (typeof(LIVA_ALICIVAREC) NOT IN ('integer', 'real') OR (LIVA_ALICIVAREC > -100000 AND LIVA_ALICIVAREC < 100000)),
+  CONSTRAINT NR_MV_ASIENTOS_LIVA_ALICIVA2 CHECK (typeof(LIVA_ALICIVA2) NOT IN ('integer', 'real') OR (LIVA_ALICIVA2 > -100000 AND LIVA_ALICIVA2 < 100000)),
+  CONSTRAINT DT_MV_ASIENTOS_fechahora_grabacion CHECK (typeof(fechahora_grabacion) <> 'text' OR fechahora_grabacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_MV_ASIENTOS_fechahora_grabacion CHECK (typeof(fechahora_grabacion) <> 'text' OR (date(julianday(fechahora_grabacion)) IS substr(fechahora_grabacion, 1, 10) AND fechahora_grabacion >= '1753-01-01')),
+  CONSTRAINT NR_MV_ASIENTOS_Cotizacion CHECK (typeof(Cotizacion) NOT IN ('integer', 'real') OR (Cotizacion > -100000000000000 AND Cotizacion < 100000000000000))
 );
 -- The next entry number: the highest number of a month, period and register
 -- type (or of two types sharing a series) is one seek per type.
@@ -183,7 +226,21 @@ CREATE TABLE V_MV_CPTE (
   CONSTRAINT W_V_MV_CPTE_IdVendedor CHECK (length(rtrim(IdVendedor)) <= 4),
   CONSTRAINT W_V_MV_CPTE_TCORIGEN CHECK (length(rtrim(TCORIGEN)) <= 4),
   CONSTRAINT W_V_MV_CPTE_COMPROBANTEORIGEN CHECK (length(rtrim(COMPROBANTEORIGEN)) <= 13),
-  CONSTRAINT W_V_MV_CPTE_COMPLEMENTOORIGEN CHECK (length(rtrim(COMPLEMENTOORIGEN)) <= 9)
+  CONSTRAINT W_V_MV_CPTE_COMPLEMENTOORIGEN CHECK (length(rtrim(COMPLEMENTOORIGEN)) <= 9),
+  CONSTRAINT DT_V_MV_CPTE_Fecha CHECK (typeof(Fecha) <> 'text' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_V_MV_CPTE_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01')),
+  CONSTRAINT DT_V_MV_CPTE_FechaEstFin CHECK (typeof(FechaEstFin) <> 'text' OR FechaEstFin GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_V_MV_CPTE_FechaEstFin CHECK (typeof(FechaEstFin) <> 'text' OR (date(julianday(FechaEstFin)) IS substr(FechaEstFin, 1, 10) AND FechaEstFin >= '1753-01-01')),
+  CONSTRAINT MR_V_MV_CPTE_Importe CHECK (typeof(Importe) NOT IN ('integer', 'real') OR Importe BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MR_V_MV_CPTE_Importe_S_IVA CHECK (typeof(Importe_S_IVA) NOT IN ('integer', 'real') OR Importe_S_IVA BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MR_V_MV_CPTE_NetoGravado CHECK (typeof(NetoGravado) NOT IN ('integer', 'real') OR NetoGravado BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT NR_V_MV_CPTE_AlicIva CHECK (typeof(AlicIva) NOT IN ('integer', 'real') OR (AlicIva > -100000 AND AlicIva < 100000)),
+  CONSTRAINT MR_V_MV_CPTE_ImporteIVA CHECK (typeof(ImporteIVA) NOT IN ('integer', 'real') OR ImporteIVA BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT NR_V_MV_CPTE_AlicIva2 CHECK (typeof(AlicIva2) NOT IN ('integer', 'real') OR (AlicIva2 > -100000 AND AlicIva2 < 100000)),
+  CONSTRAINT MR_V_MV_CPTE_ImporteIVA2 CHECK (typeof(ImporteIVA2) NOT IN ('integer', 'real') OR ImporteIVA2 BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT NR_V_MV_CPTE_Cotizacion CHECK (typeof(Cotizacion) NOT IN ('integer', 'real') OR (Cotizacion > -100000000000000 AND Cotizacion < 100000000000000)),
+  CONSTRAINT DT_V_MV_CPTE_FechaPreparacion CHECK (typeof(FechaPreparacion) <> 'text' OR FechaPreparacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_V_MV_CPTE_FechaPreparacion CHECK (typeof(FechaPreparacion) <> 'text' OR (date(julianday(FechaPreparacion)) IS substr(FechaPreparacion, 1, 10) AND FechaPreparacion >= '1753-01-01'))
 );
 CREATE UNIQUE INDEX UX_V_MV_CPTE_COMPROBANTE ON V_MV_CPTE (TC, IdComprobante, IdComplemento);
 CREATE INDEX IX_V_MV_CPTE_ORIGEN ON V_MV_CPTE (TCORIGEN, COMPROBANTEORIGEN, COMPLEMENTOORIGEN);
@@ -191,7 +248,9 @@ CREATE INDEX IX_V_MV_CPTE_ORIGEN ON V_MV_CPTE (TCORIGEN, COMPROBANTEORIGEN, COMP
 -- One row per day that holds vouchers.
 CREATE TABLE ma_calendario (
   fecha       DATETIME NOT NULL PRIMARY KEY,
-  nolaborable BIT      DEFAULT 0
+  nolaborable BIT      DEFAULT 0,
+  CONSTRAINT DT_ma_calendario_fecha CHECK (typeof(fecha) <> 'text' OR fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_ma_calendario_fecha CHECK (typeof(fecha) <> 'text' OR (date(julianday(fecha)) IS substr(fecha, 1, 10) AND fecha >= '1753-01-01'))
 );
 
 -- The fiscal years: period number and its dates.
@@ -200,7 +259,11 @@ CREATE TABLE MV_EJERCICIOS (
   DESCRIPCION   VARCHAR(50) COLLATE CI_AS,
   [FECHA DESDE] DATETIME,
   [FECHA HASTA] DATETIME,
-  CONSTRAINT W_MV_EJERCICIOS_DESCRIPCION CHECK (length(rtrim(DESCRIPCION)) <= 50)
+  CONSTRAINT W_MV_EJERCICIOS_DESCRIPCION CHECK (length(rtrim(DESCRIPCION)) <= 50),
+  CONSTRAINT [DT_MV_EJERCICIOS_FECHA DESDE] CHECK (typeof([FECHA DESDE]) <> 'text' OR [FECHA DESDE] GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT [DR_MV_EJERCICIOS_FECHA DESDE] CHECK (typeof([FECHA DESDE]) <> 'text' OR (date(julianday([FECHA DESDE])) IS substr([FECHA DESDE], 1, 10) AND [FECHA DESDE] >= '1753-01-01')),
+  CONSTRAINT [DT_MV_EJERCICIOS_FECHA HASTA] CHECK (typeof([FECHA HASTA]) <> 'text' OR [FECHA HASTA] GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT [DR_MV_EJERCICIOS_FECHA HASTA] CHECK (typeof([FECHA HASTA]) <> 'text' OR (date(julianday([FECHA HASTA])) IS substr([FECHA HASTA], 1, 10) AND [FECHA HASTA] >= '1753-01-01'))
 );
 
 -- Provinces, by their four-character code ("  12").

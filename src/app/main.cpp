@@ -18,13 +18,14 @@ int main(int argc, char** argv) {
   ui::setHost(&host);
   importacion::Importar ventana;
   // Start-up and the access code may end the program while the window
-  // loads: that unwinds to here and the program leaves cleanly.
+  // loads: that unwinds to here and the program leaves cleanly, with the
+  // status that tells why.
   rt::SetProgramEnd([] {});
   try {
     ventana.Show();
-  } catch (const rt::ProgramEnded&) {
+  } catch (const rt::ProgramEnded& ended) {
     ui::setHost(nullptr);
-    return 0;
+    return ended.status;
   }
   rt::SetProgramEnd(nullptr);
   const int result = QApplication::exec();

@@ -56,7 +56,8 @@ std::optional<QString> tareaDelMenu(const QString& usuario, const QString& proce
   rt::StepRunner steps([](const rt::Error&) { return rt::answer::Ignore; });
   // The user name as a literal, with the blank before its closing quote.
   QString usuarioLiteral = data_access::sql::Quoted(usuario + u' ');
-  QString like = data_access::sql::Quoted(u'%' + proceso + u'%');
+  // The name is matched as written: "_" in "importar_tavernix" is no wildcard.
+  QString like = data_access::sql::Quoted(u'%' + data_access::sql::LikeLiteral(proceso) + u'%');
   steps.run([&] {
     db.AbrirRecordset(QStringLiteral("SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre ") +
                           QStringLiteral(" FROM TA_TAREAS  with(nolock) INNER JOIN TA_MENU ON TA_TAREAS.TAREA = "
@@ -123,7 +124,7 @@ void ControlAcceso(const QString& Proceso) {
   } else {
     ui::MsgBox(QStringLiteral("NO TIENE ACCESO A ESTE PROCESO, UTILICE EL MENU CORRESPONDIENTE!!!"), ui::mb::Critical,
                QStringLiteral("ATENCION!"));
-    rt::EndProgram();
+    rt::EndProgram(rt::exitstatus::NoAccess);
   }
   registraIngreso(proceso, tarea);
 }

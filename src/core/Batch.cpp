@@ -19,12 +19,17 @@ namespace {
 const QChar CR(13);
 
 // A statement's own failure is read from the Errors collection; anything it
-// raises besides is of no further use.
-void runIgnoringErrors(const QString& sql) {
+// raises besides is of no further use. The statement comes back as it ran
+// (markers removed, synonyms applied).
+void runIgnoringErrors(QString& sql) {
   try {
     data_access::gDB().EjecutaConsultaSQL(sql);
   } catch (const rt::Error&) {
   }
+}
+void runIgnoringErrors(const QString& sql) {
+  QString statement = sql;
+  runIgnoringErrors(statement);
 }
 
 }  // namespace
@@ -59,6 +64,7 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
 
   // Entries left by an earlier statement must not fail this batch.
   if (!steps.run([&] { db.gCnn.Errors().Clear(); })) return;
+  // The caller and the error table get the script as it ran.
   runIgnoringErrors(Script);
 
   long codigo = 0;

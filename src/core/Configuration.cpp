@@ -161,8 +161,8 @@ void CargaConfiguracion(const QString& Carpeta) {
       {"MAD_HOJAS", &CoreState::gMadHojas}, {"MAD_ML_P2", &CoreState::gMadMLP2},
       {"MAD_M2_P2", &CoreState::gMadM2P2},  {"MAD_ML_M2", &CoreState::gMadMLM2},
   };
-  for (const auto& [clave, variable] : maderera)
-    step([&] { st.*variable = rt::Trim(Cfg(QString::fromLatin1(clave))); });
+  for (const auto& clave : maderera)
+    step([&] { st.*clave.second = rt::Trim(Cfg(QString::fromLatin1(clave.first))); });
   step([&] { st.gCuentaCtroDist = rt::Trim(Cfg(QStringLiteral("CuentaCtroDist"))); });
   step([&] { st.gMaxDto = number(rt::Trim(Cfg(QStringLiteral("MaxDto")))); });
   step([&] { st.gMaxDtoProforma = number(rt::Trim(Cfg(QStringLiteral("MaxDtoProforma")))); });

@@ -13,6 +13,7 @@ namespace {
 struct Objects {
   CoreState state;
   std::unique_ptr<data_access::DB_Dll> estadisticas;
+  std::unique_ptr<data_access::DB_Dll> auxiliar;
   std::unique_ptr<Lib_ClsCons3> consultas;
 };
 
@@ -31,6 +32,12 @@ data_access::DB_Dll& gDBEstadisticas() {
   return *db;
 }
 
+data_access::DB_Dll& gDBAuxiliar() {
+  auto& db = objects().auxiliar;
+  if (!db) db = std::make_unique<data_access::DB_Dll>();
+  return *db;
+}
+
 Lib_ClsCons3& gConsultas() {
   auto& c = objects().consultas;
   if (!c) c = std::make_unique<Lib_ClsCons3>();
@@ -39,6 +46,7 @@ Lib_ClsCons3& gConsultas() {
 
 void ResetCore() {
   objects().estadisticas.reset();
+  objects().auxiliar.reset();
   objects().consultas.reset();
   objects().state = CoreState{};
   data_access::ResetDataAccess();

@@ -1,8 +1,8 @@
 #pragma once
 // The program-wide state of the application core: what start-up and the
 // configuration loader set and every other subsystem reads, the field list
-// and the totals list, and the two objects created on first use (the
-// statistics database service and the lookup class). A test starts from a
+// and the totals list, and the objects created on first use (the
+// statistics database service, the auxiliary one and the lookup class). A test starts from a
 // fresh program with ResetCore().
 #include <QString>
 #include <cstdint>
@@ -88,6 +88,10 @@ CoreState& gCore();
 
 // The statistics database service, created on first use and kept.
 data_access::DB_Dll& gDBEstadisticas();
+// A second database service, created on first use and kept. Nothing in
+// the program connects it: a list lookup reads through it only when its
+// caller has connected it and asks for it (Lib_FrmCons3::UsarUDBC).
+data_access::DB_Dll& gDBAuxiliar();
 // The lookup class, created on first use and kept.
 Lib_ClsCons3& gConsultas();
 

@@ -7,6 +7,7 @@
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/LookupSql.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
 
@@ -117,7 +118,7 @@ QString ArmaCondicionSQL(const QString& Campo, const QString& Operador, const st
 }
 
 QString AdaptaSQLOracle(const QString& Sentencia) {
-  if (rt::InStr(data_access::gDB().gConnString, QStringLiteral("oracle"), rt::Compare::Text) == 0) return Sentencia;
+  if (!ado::NamesOracle(data_access::gDB().gConnString)) return Sentencia;
   if (library::gUtilidades().CuentaPalabras(Sentencia) < 2)
     return rt::UCase(Sentencia) == QStringLiteral("LEN") ? QStringLiteral("LENGTH") : Sentencia;
   if (rt::InStr(Sentencia, QStringLiteral("top "), rt::Compare::Text) == 0) return Sentencia;

@@ -33,17 +33,12 @@ constexpr long kReadUncommitted = 256;
   ui::MsgBox(QStringLiteral("No se pudo completar el inicio del sistema (error ") + QString::number(e.Number()) +
                  QStringLiteral(": ") + e.Description() + QStringLiteral("). El programa se cerrará."),
              ui::mb::Critical | ui::mb::OkOnly, QStringLiteral("Aviso al Operador!"));
-  rt::EndProgram();
+  rt::EndProgram(rt::exitstatus::StartupFailed);
 }
 
 }  // namespace
 
-QString RutaMascaraConsultas() {
-  const QString nombre = QStringLiteral("consultas.vtx");
-  const QString enPrograma = library::gUtilidades().NormalizaCarpeta(rt::ProgramFolder()) + nombre;
-  if (QFile::exists(enPrograma)) return enPrograma;
-  return library::gUtilidades().NormalizaCarpeta(rt::WritableFolder()) + nombre;
-}
+QString RutaMascaraConsultas() { return rt::ProgramFile(QStringLiteral("consultas.vtx")); }
 
 void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, long lCursor) {
   CoreState& st = gCore();
@@ -103,7 +98,8 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
       if (rt::Trim(servidor).isEmpty() || !servidor.startsWith(u'#')) return;
       servidor = servidor.mid(1);
       if (ConnString.isEmpty())
-        ConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + base + QStringLiteral(";User Id=") +
+        ConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + ado::ConnectionStringValue(base) +
+                     QStringLiteral(";User Id=") +
                      ado::ConnectionStringValue(usuario) + QStringLiteral(";Password=") +
                      ado::ConnectionStringValue(contrasena) + QStringLiteral(";");
     });
@@ -118,7 +114,7 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
       db.OpenServerADODB(pide, static_cast<int>(lCursor), ConnString, true, true);
     });
     // The service has told the operator why it could not connect.
-    if (!db.gOpenFlag) rt::EndProgram();
+    if (!db.gOpenFlag) rt::EndProgram(rt::exitstatus::NoConnection);
     run([&] { ConectaEstadisticas(); });
     run([&] { st.gUsuarioLogeado = db.gUsuario; });
     run([&] { db.gCnn.setCommandTimeout(st.gTiempoEspera); });

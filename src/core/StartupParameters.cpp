@@ -10,18 +10,19 @@ const QString kArchivoIni = QStringLiteral("ZI000zo.INI");
 }
 
 std::optional<QString> LeeParametro(const QString& Parametros, const QString& Clave, const QString& SiFalta) {
-  for (int desde = 1;;) {
-    const int posicion = rt::InStr(desde, Parametros, Clave, rt::Compare::Text);
-    if (posicion == 0) return SiFalta;
-    int signo = posicion + rt::Len(Clave);
-    while (signo <= rt::Len(Parametros) && Parametros[signo - 1] == u' ') ++signo;
-    if (signo <= rt::Len(Parametros) && Parametros[signo - 1] == u'=') {
-      const int fin = rt::InStr(signo, Parametros, QStringLiteral(";"));
-      if (fin == 0) return std::nullopt;
-      return rt::Trim(rt::Mid(Parametros, signo + 1, fin - signo - 1));
+  const QString clave = rt::Trim(Clave);
+  for (qsizetype inicio = 0; inicio < Parametros.size();) {
+    const qsizetype fin = Parametros.indexOf(u';', inicio);
+    const QString item = Parametros.mid(inicio, fin < 0 ? -1 : fin - inicio);
+    const qsizetype igual = item.indexOf(u'=');
+    if (igual >= 0 && rt::EqualsText(rt::Trim(item.left(igual)), clave)) {
+      if (fin < 0) return std::nullopt;
+      return rt::Trim(item.mid(igual + 1));
     }
-    desde = posicion + 1;
+    if (fin < 0) break;
+    inicio = fin + 1;
   }
+  return SiFalta;
 }
 
 QString SeccionIni(const QString& NombrePC, const QString& UsuarioWindows) {

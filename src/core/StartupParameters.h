@@ -6,11 +6,13 @@
 
 namespace core {
 
-// The value of `Clave` ("@Server", ...): `SiFalta` when the item is absent; nullopt
-// when it is not closed by ";" (the caller's variable then stays as it
-// was). A key counts only when the next non-blank character is "=", so
-// "@Usuario" never reads "@UsuarioLogeado"; only that "=" is removed, the
-// value keeps any other.
+// The value of `Clave` ("@Server", ...) in the first item of that key:
+// `SiFalta` when there is none; nullopt when it is not closed by ";" (the
+// caller's variable then stays as it was). The text is read item by item,
+// each a key, "=" and a value up to its ";", so a key inside another item's
+// value ("@Password=x@DbName=y;") is no item, and "@Usuario" never reads
+// "@UsuarioLogeado". Only the first "=" of an item is removed: the value
+// keeps any other.
 std::optional<QString> LeeParametro(const QString& Parametros, const QString& Clave,
                                     const QString& SiFalta = QString());
 

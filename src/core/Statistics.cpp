@@ -58,9 +58,12 @@ void GrabaCfgVX(const QString& Clave, const rt::Variant& Valor, const QString& V
   const library::Utilidades& u = library::gUtilidades();
   rt::StepRunner steps = ignoringErrors();
   ado::Recordset rs;
+  // The row is looked for by the key it is written with, trimmed: a key
+  // given with a blank before it would otherwise add a second row for the
+  // same key, which the table refuses, and the value would be lost.
   steps.run([&] {
     vx.AbrirRecordset(QStringLiteral("SELECT * FROM ") + gCore().gTablaConfiguracion +
-                          QStringLiteral(" with(nolock)  WHERE CLAVE = ") + data_access::sql::Quoted(Clave),
+                          QStringLiteral(" with(nolock)  WHERE CLAVE = ") + data_access::sql::Quoted(rt::Trim(Clave)),
                       rs, nullptr, ado::adOpenDynamic, ado::adLockOptimistic);
   });
   steps.run([&] {

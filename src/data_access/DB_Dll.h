@@ -67,7 +67,10 @@ class DB_Dll {
   void EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected = nullptr, ado::Recordset* Lrcs = nullptr);
   void EjecutaConsultaSQL(const QString& SentenciaSQL, long* RecordsAffected = nullptr,
                           ado::Recordset* Lrcs = nullptr);
-  // Conexionactiva nullptr: gCnn.
+  // Conexionactiva nullptr: gCnn. A failure that lost gCnn's link (the
+  // failure's own entries are of the connection class) reconnects and opens
+  // again, up to twice, unless a transaction is open on gCnn; any other
+  // failure goes to the error dialog.
   void AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* Conexionactiva = nullptr,
                       int CursorType = ado::adOpenForwardOnly, int LockType = ado::adLockReadOnly, long Options = -1,
                       bool ConvOracle = true);
@@ -136,6 +139,10 @@ class DB_Dll {
  private:
   // The login dialog; false (and gOpenFlag False) when cancelled.
   bool MuestraAcceso();
+  // The SQL Server or Oracle string of the settings. Every value goes in
+  // through the connection-string value writer: a plain one stands as it
+  // is, one holding ";" (a folder, a password) is braced, so it can neither
+  // end early nor add items.
   void ArmaCadenaConexion();
   void EjecutaScriptOracle(QString& Script, long& RecordsAffected);
 

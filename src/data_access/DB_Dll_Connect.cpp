@@ -35,15 +35,16 @@ QString connectionErrorText(const ado::Error& first) {
 
 void DB_Dll::ArmaCadenaConexion() {
   if (rt::InStr(gServidor, QStringLiteral("#"), rt::Compare::Text) > 0) {
-    gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + gDBName + QStringLiteral(";User Id=") +
+    gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + ado::ConnectionStringValue(gDBName) +
+                  QStringLiteral(";User Id=") +
                   ado::ConnectionStringValue(gUsuario) + QStringLiteral(";Password=") +
                   ado::ConnectionStringValue(gUserPassWord) + QStringLiteral(";");
     return;
   }
   gConnString = QString();
   gConnString += QStringLiteral("PROVIDER=") + pSQLOLEDB() + QStringLiteral(";");
-  gConnString += QStringLiteral("Server=") + gServidor + QStringLiteral(";");
-  gConnString += QStringLiteral("Database =") + gDBName + QStringLiteral(";");
+  gConnString += QStringLiteral("Server=") + ado::ConnectionStringValue(gServidor) + QStringLiteral(";");
+  gConnString += QStringLiteral("Database =") + ado::ConnectionStringValue(gDBName) + QStringLiteral(";");
   gConnString += QStringLiteral("UId=") + ado::ConnectionStringValue(gUsuario) + QStringLiteral(";");
   gConnString += QStringLiteral("Pwd=") + ado::ConnectionStringValue(gUserPassWord) + QStringLiteral(";");
   gConnString += gExtended;
@@ -138,8 +139,9 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
     }
     QString cadena = rt::Trim(ConnString).isEmpty()
                          ? QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") + QStringLiteral("Data Source =") +
-                               gDBName + QStringLiteral(";") + CadenaID + QStringLiteral("=") + gUsuario +
-                               QStringLiteral(";") + CadenaPWD + QStringLiteral("=") + gUserPassWord +
+                               ado::ConnectionStringValue(gDBName) + QStringLiteral(";") + CadenaID +
+                               QStringLiteral("=") + ado::ConnectionStringValue(gUsuario) + QStringLiteral(";") +
+                               CadenaPWD + QStringLiteral("=") + ado::ConnectionStringValue(gUserPassWord) +
                                QStringLiteral(";") + gExtended
                          : ConnString;
     // The password of a retry joins the end of the string.

@@ -4,6 +4,7 @@
 #include "data_access/OracleDialect.h"
 #include "data_access/OracleScript.h"
 #include "data_access/Synonyms.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Text.h"
 
@@ -36,7 +37,7 @@ QString DB_Dll::SS_TSinonimos(const QString& SQL) const {
 }
 
 QString DB_Dll::ORACLE_Dicc(const QString& Valor) const {
-  if (rt::InStr(gConnString, QStringLiteral("ORACLE"), rt::Compare::Text) == 0) return Valor;
+  if (!ado::NamesOracle(gConnString)) return Valor;
   return TranslateToOracle(Valor);
 }
 

@@ -2,6 +2,7 @@
 #include "data_access/DB_Dll.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/LookupSql.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 
@@ -48,8 +49,12 @@ bool DB_Dll::ExisteTablaDB(const QString& Tabla) {
 }
 
 bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo) {
-  // Oracle's columns are not asked for: every column counts as present.
-  if (rt::InStr(gDB().gProveedor, QStringLiteral("ORACLE"), rt::Compare::Text) > 0) return true;
+  // Oracle's columns are not asked for: every column counts as present. The
+  // provider name says so after the login dialog; a "#" server at start-up
+  // leaves it at SQLOLEDB, and only the connection string tells.
+  if (rt::InStr(gDB().gProveedor, QStringLiteral("ORACLE"), rt::Compare::Text) > 0 ||
+      ado::NamesOracle(gDB().gConnString))
+    return true;
   rt::StepRunner steps = loggedSteps("VerificaCampos");
   ado::Recordset columns;
   if (!steps.run([&] {

@@ -1,8 +1,11 @@
 // Statements and recordsets: what reaches the database and which of its
 // errors the operator sees.
+#include <algorithm>
+
 #include "data_access/DB_Dll.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/Synonyms.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/ado/Constants.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
@@ -36,7 +39,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ad
     else if (!holds(SentenciaSQL, "DELETE"))
       SentenciaSQL = SS_TSinonimos(SentenciaSQL);
 
-    if (holds(gCnn.ConnectionString(), "ORACLE")) {
+    if (ado::NamesOracle(gCnn.ConnectionString())) {
       // The runner consumes its script; the caller keeps the statement.
       QString script = SentenciaSQL;
       long local = 0;
@@ -73,12 +76,23 @@ void DB_Dll::EjecutaConsultaSQL(const QString& SentenciaSQL, long* RecordsAffect
 
 void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* Conexionactiva,
                             int CursorType, int LockType, long Options, bool ConvOracle) {
-  // Up to two reconnections per failure. Once one has worked, a failure of
-  // the same open is not the connection's and goes to the dialog.
+  ado::Connection& cnn = Conexionactiva ? *Conexionactiva : gCnn;
+  // The entries of gCnn.Errors() before the open: only entries the failure
+  // itself left there tell whether the link is lost.
+  unsigned long long entriesBefore = gCnn.Errors().version();
+  // A lost link of the service's own connection is opened again, up to
+  // twice per failure; once that has worked, a failure of the same open is
+  // not the connection's and goes to the dialog. Never inside a transaction:
+  // reopening would close it, and what it wrote would be gone unnoticed.
+  const auto linkLost = [&](const rt::Error& e) {
+    if (e.Number() != ado::errnum::E_FAIL && e.Number() != ado::errnum::ConnectionUnusable) return false;
+    if (&cnn != &gCnn || gCnn.Errors().version() == entriesBefore) return false;
+    const std::vector<ado::Error>& entries = gCnn.Errors().all();
+    return std::any_of(entries.begin(), entries.end(), ado::IsConnectionFailure) && !gCnn.InTransaction();
+  };
   bool reconnected = false;
   rt::StepRunner steps([&](const rt::Error& e) {
-    bool connectionLost = e.Number() == ado::errnum::E_FAIL || e.Number() == ado::errnum::ConnectionUnusable;
-    if (connectionLost && gCnn.Errors().Count() > 0 && !reconnected) {
+    if (!reconnected && linkLost(e)) {
       for (int attempt = 0; attempt < 2 && !reconnected; ++attempt) {
         ReintentaConectar();
         reconnected = gOpenFlag;
@@ -93,11 +107,13 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Co
   if (!steps.run([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); })) return;
   if (!steps.run([&] {
         source = SentenciaSQL;
-        if (rt::InStr(gCnn.ConnectionString(), QStringLiteral("ORACLE"), rt::Compare::Text) > 1 && ConvOracle)
-          source = ORACLE_Dicc(source);
+        if (ConvOracle && ado::NamesOracle(gCnn.ConnectionString())) source = ORACLE_Dicc(source);
       }))
     return;
-  steps.run([&] { Lrcs.Open(source, Conexionactiva ? *Conexionactiva : gCnn, CursorType, LockType, Options); });
+  steps.run([&] {
+    entriesBefore = gCnn.Errors().version();
+    Lrcs.Open(source, cnn, CursorType, LockType, Options);
+  });
 }
 
 void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* Conexionactiva,

@@ -1,9 +1,11 @@
 #include "data_access/LookupSql.h"
 
 #include <QStringBuilder>
+#include <cmath>
 
 #include "data_access/AdoTypeCode.h"
 #include "platform/runtime/Dates.h"
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
 
@@ -48,8 +50,22 @@ QString Quoted(const QString& text) {
   return quoted;
 }
 
+QString LikeLiteral(const QString& text) {
+  QString literal;
+  literal.reserve(text.size());
+  for (QChar c : text) {
+    if (c == u'%' || c == u'_' || c == u'[') literal.append(u'[').append(c).append(u']');
+    else literal.append(c);
+  }
+  return literal;
+}
+
 double NumberOf(const QString& text) {
-  if (std::optional<double> whole = rt::ParseNumber(rt::Trim(text))) return *whole;
+  if (std::optional<double> whole = rt::ParseNumber(rt::Trim(text))) {
+    // "1e400" is a number, but none a double holds: as Val does.
+    if (!std::isfinite(*whole)) rt::raise(rt::err::Overflow);
+    return *whole;
+  }
   return rt::Val(text);
 }
 

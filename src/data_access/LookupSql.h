@@ -11,8 +11,12 @@ namespace data_access::sql {
 
 // 'text' with the apostrophes inside doubled.
 QString Quoted(const QString& text);
+// A text for a LIKE pattern that matches only itself: the pattern's own
+// characters "%", "_" and "[" in brackets ("[_]").
+QString LikeLiteral(const QString& text);
 // The number a caller's text holds: the whole text read with "," or "." as
-// decimal point, or else its leading number; 0 when there is none.
+// decimal point, or else its leading number; 0 when there is none. A number
+// beyond a double raises Overflow (6).
 double NumberOf(const QString& text);
 // A date searched for: 'dd/mm/yyyy' (with the time when it has one); a text
 // that is no date is quoted as given.

@@ -2,6 +2,7 @@
 #include "core/library/Library.h"
 #include "import/ImportSql.h"
 #include "import/Importar.h"
+#include "import/RegistroOrigen.h"
 #include "platform/ado/Constants.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
@@ -48,7 +49,9 @@ void Importar::ConectarProveedor(QString& Tabla) {
       return;
     if (fallo) return;
     if (!rsPrueba_) rsPrueba_ = std::make_unique<ado::Recordset>();
-    if (!steps.run([&] { rsPrueba_->Open(fuente, cn); })) return;
+    // A first record with a bad value still means the table opens: the
+    // importer rejects that record.
+    if (!steps.run([&] { MueveAlRegistro(cn, [&] { rsPrueba_->Open(fuente, cn); }); })) return;
     steps.run([&] {
       if (cn.Errors().Count() == 0) rsPrueba_->Close();
     });

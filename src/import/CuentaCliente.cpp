@@ -1,5 +1,7 @@
 #include "import/CuentaCliente.h"
 
+#include <QSet>
+
 #include "data_access/DataAccessState.h"
 #include "import/ImportSql.h"
 #include "platform/runtime/Numbers.h"
@@ -10,6 +12,7 @@ namespace importacion {
 namespace {
 
 const QString kMascara = QStringLiteral("0000");
+constexpr long kMayorNumero = 9999;
 
 // The number formatted with the mask, or a text that is no number as it is.
 QString conMascara(const rt::Variant& codigo) {
@@ -28,27 +31,67 @@ QString CuentaDeNumero(const QString& Prefijo, const rt::Variant& Codigo) {
   return Prefijo + rt::FormatNumber(numero, kMascara);
 }
 
-QString CodigoLibre(const QString& Prefijo) {
+std::optional<QString> CodigoLibre(const QString& Prefijo, const std::function<bool(const QString&)>& Tomada) {
   data_access::DB_Dll& db = data_access::gDB();
   const int largo = static_cast<int>(rt::Trim(Prefijo).size());
+  const auto codigoDe = [&](long n) { return Prefijo + rt::FormatNumber(static_cast<double>(n), kMascara); };
   long candidato = 0;
+  bool detenido = false;
+  QSet<QString> existentes;  // the prefix's four-digit codes
   ado::Recordset rs;
   db.AbrirRecordset(sql::CuentasDesdePrefijo(Prefijo), rs, nullptr, ado::adOpenDynamic, ado::adLockOptimistic, -1,
                     true);
   if (!rs.BOF()) {
     rs.MoveFirst();
     for (; !rs.EOF(); rs.MoveNext()) {
-      const QString codigo = rs.Fields(QStringLiteral("CODIGO")).Value().toStringOrEmpty();
+      const QString codigo = rt::Trim(rs.Fields(QStringLiteral("CODIGO")).Value().toStringOrEmpty());
+      if (codigo.size() == largo + kMascara.size()) existentes.insert(codigo);
+      if (detenido) continue;
       const long n = static_cast<long>(rt::Val(codigo.mid(largo)));
-      if (n > 0 && n < candidato) {
-        db.CierraRecordset(rs);
-        return Prefijo + rt::FormatNumber(static_cast<double>(candidato), kMascara);
-      }
-      candidato = n != 0 ? n + 1 : candidato + 1;
+      if (n > 0 && n < candidato)
+        detenido = true;
+      else
+        candidato = n != 0 ? n + 1 : candidato + 1;
     }
   }
   db.CierraRecordset(rs);
-  return Prefijo + rt::FormatNumber(static_cast<double>(candidato + 1), kMascara);
+  const auto libre = [&](long n) {
+    const QString codigo = codigoDe(n);
+    return !existentes.contains(codigo) && !(Tomada && Tomada(codigo));
+  };
+  long numero = detenido ? candidato : candidato + 1;
+  while (numero <= kMayorNumero && !libre(numero)) ++numero;
+  // Past 9999 the code would not fit the account column.
+  if (numero > kMayorNumero)
+    for (numero = 1; numero <= kMayorNumero && !libre(numero);) ++numero;
+  if (numero > kMayorNumero) return std::nullopt;
+  return codigoDe(numero);
+}
+
+QString CuentaRecordada(const ClienteDeOrigen& Cliente) {
+  ado::Recordset rs = data_access::gDB().gCnn.Execute(sql::ClienteImportado(Cliente.Archivo, Cliente.Codigo, Cliente.Orden));
+  return rs.State() != ado::adStateClosed && !rs.EOF()
+             ? rt::Trim(rs.Fields(QStringLiteral("Cuenta")).Value().toStringOrEmpty())
+             : QString();
+}
+
+void RecuerdaCuenta(const ClienteDeOrigen* Cliente, const QString& Cuenta) {
+  data_access::DB_Dll& db = data_access::gDB();
+  if (!Cliente) {
+    db.gCnn.Execute(sql::OlvidaCuenta(Cuenta));
+    return;
+  }
+  db.gCnn.Execute(sql::OlvidaCuenta(Cuenta, Cliente->Archivo, Cliente->Codigo, Cliente->Orden));
+  ado::Recordset rs;
+  db.AbrirRecordset(sql::ClienteImportado(Cliente->Archivo, Cliente->Codigo, Cliente->Orden), rs, nullptr,
+                    ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
+  if (rs.BOF()) rs.AddNew();
+  rs.Fields(QStringLiteral("Archivo")) = Cliente->Archivo;
+  rs.Fields(QStringLiteral("Codigo")) = Cliente->Codigo;
+  rs.Fields(QStringLiteral("Orden")) = rt::Variant(int32_t(Cliente->Orden));
+  rs.Fields(QStringLiteral("Cuenta")) = rt::Trim(Cuenta);
+  rs.Update();
+  db.CierraRecordset(rs);
 }
 
 QString ProvinciaPorNombre(const QString& Provincia) {

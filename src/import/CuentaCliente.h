@@ -3,6 +3,8 @@
 // the free code search, and the fixed translations of province names and
 // of the restaurant system's VAT conditions.
 #include <QString>
+#include <functional>
+#include <optional>
 
 #include "platform/runtime/Variant.h"
 
@@ -17,8 +19,29 @@ inline const QString kPrefijoClientes = QStringLiteral("11201");
 QString CuentaDeNumero(const QString& Prefijo, const rt::Variant& Codigo);
 
 // The free code under the prefix, found by walking the accounts that sort at
-// or after it.
-QString CodigoLibre(const QString& Prefijo);
+// or after it and passing over the codes `Tomada` answers true for. It stays
+// within the prefix's four digits: when the walk ends past 9999 (the account
+// 112019999 exists), the lowest number still free is taken; nullopt when
+// none is left.
+std::optional<QString> CodigoLibre(const QString& Prefijo,
+                                   const std::function<bool(const QString&)>& Tomada = nullptr);
+
+// A customer of a source file as the import remembers it: the file, its
+// Codigo as read (trimmed) and which of the file's customers with that
+// Codigo it is, from 1.
+struct ClienteDeOrigen {
+  QString Archivo;
+  QString Codigo;
+  int Orden = 1;
+};
+
+// The account an earlier run gave the customer (AUX_CLIENTES_IMPORTADOS);
+// "" when none.
+QString CuentaRecordada(const ClienteDeOrigen& Cliente);
+// Inside the transaction that writes account `Cuenta`: the account is the
+// customer's from now on (`Cliente` null: it is a customer's own number's,
+// remembered for nobody), and no other customer's any more. Errors raise.
+void RecuerdaCuenta(const ClienteDeOrigen* Cliente, const QString& Cuenta);
 
 // "  12" for MENDOZA and the other provinces of the table; any other name
 // comes back trimmed.

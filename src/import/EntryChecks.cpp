@@ -52,13 +52,40 @@ bool ExisteComprobante(const QString& TC, const QString& IdComprobante, ado::Rec
   return existe;
 }
 
+namespace {
+
+// The current row's date, account and amount: the entry line and the header
+// name them alike.
+ComprobanteGuardado guardado(ado::Recordset& rs) {
+  const rt::Variant fecha = rs.Fields(QStringLiteral("Fecha")).Value();
+  return ComprobanteGuardado{fecha.isDate() ? fecha.toDate() : QDateTime(),
+                             rs.Fields(QStringLiteral("Cuenta")).Value().toStringOrEmpty(),
+                             rs.Fields(QStringLiteral("Importe")).Value()};
+}
+
+}  // namespace
+
 bool ExisteAsientoCliente(const QString& TC, const QString& Sucursal, const QString& Numero, const QString& Letra) {
+  return AsientoClienteGuardado(TC, Sucursal, Numero, Letra).has_value();
+}
+
+std::optional<ComprobanteGuardado> AsientoClienteGuardado(const QString& TC, const QString& Sucursal,
+                                                          const QString& Numero, const QString& Letra) {
   const QString tipo = library::gUtilidades().RellenaCodigo(rt::Trim(TC));
   ado::Recordset rs;
   gDB().AbrirRecordset(sql::ExisteAsientoCliente(tipo, rt::Trim(Sucursal), Numero, Letra), rs);
-  const bool existe = !rs.BOF();
+  std::optional<ComprobanteGuardado> linea;
+  if (!rs.BOF()) linea = guardado(rs);
   gDB().CierraRecordset(rs);
-  return existe;
+  return linea;
+}
+
+std::optional<ComprobanteGuardado> CabeceraGuardada(const QString& TC, const QString& IdComprobante) {
+  ado::Recordset rs;
+  if (!ExisteComprobante(TC, IdComprobante, &rs)) return std::nullopt;
+  ComprobanteGuardado cabecera = guardado(rs);
+  rs.Close();
+  return cabecera;
 }
 
 }  // namespace importacion

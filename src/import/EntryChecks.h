@@ -2,8 +2,12 @@
 // What the invoice import asks the database for every voucher: the next
 // entry number, whether the voucher header exists and whether its entry
 // already has a line on a customer account.
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <optional>
+
+#include "platform/runtime/Variant.h"
 
 namespace ado {
 class Recordset;
@@ -26,5 +30,21 @@ bool ExisteComprobante(const QString& TC, const QString& IdComprobante, ado::Rec
 // stays as it is, and the database ignores trailing blanks. Errors reach
 // the caller.
 bool ExisteAsientoCliente(const QString& TC, const QString& Sucursal, const QString& Numero, const QString& Letra);
+
+// What the database holds of a voucher: its date, account and amount.
+struct ComprobanteGuardado {
+  QDateTime Fecha;
+  QString Cuenta;
+  rt::Variant Importe;
+};
+
+// The customer line of the voucher's entry, as ExisteAsientoCliente finds
+// it; nullopt when there is none. Errors reach the caller.
+std::optional<ComprobanteGuardado> AsientoClienteGuardado(const QString& TC, const QString& Sucursal,
+                                                          const QString& Numero, const QString& Letra);
+
+// The sales voucher header, as ExisteComprobante finds it (and with its
+// error box); nullopt when there is none.
+std::optional<ComprobanteGuardado> CabeceraGuardada(const QString& TC, const QString& IdComprobante);
 
 }  // namespace importacion

@@ -23,6 +23,9 @@ QString importe(ado::Recordset& rs, const QString& nombre) {
   return v.isNull() || v.isEmpty() ? QStringLiteral("0") : v.toString();
 }
 
+// The first day of SQL Server's datetime, which every suite database holds.
+const QDateTime kPrimerDia = rt::MakeDate(1753, 1, 1);
+
 std::optional<QDateTime> fechaDe(const rt::Variant& v) {
   if (v.isDate()) return v.toDate().isValid() ? std::optional<QDateTime>(v.toDate()) : std::nullopt;
   if (!v.isString()) return std::nullopt;
@@ -39,6 +42,16 @@ std::optional<QString> parteNumero(const QString& text, const QString& mascara) 
   } catch (const rt::Error&) {
     return std::nullopt;
   }
+}
+
+// Why a voucher-number part, read from `texto` and written with its mask,
+// cannot be stored: negative ("-0001") or longer than the mask; "" when it
+// can.
+QString parteInvalida(const QString& nombre, const QString& texto, const QString& parte, const QString& mascara) {
+  const QString dato = nombre + QStringLiteral(" \"") + rt::Trim(texto) + QStringLiteral("\" ");
+  if (parte.startsWith(u'-')) return dato + QStringLiteral("es negativo");
+  if (parte.size() > mascara.size()) return dato + QStringLiteral("tiene más de %1 cifras").arg(mascara.size());
+  return QString();
 }
 
 }  // namespace
@@ -83,6 +96,11 @@ std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motiv
     Motivo = QStringLiteral("la fecha \"") + rt::Trim(fecha.toStringOrEmpty()) + QStringLiteral("\" está vacía o no es válida");
     return std::nullopt;
   }
+  if (*dia < kPrimerDia) {
+    Motivo = QStringLiteral("la fecha \"") + rt::DateText(*dia) +
+             QStringLiteral("\" es anterior al 01/01/1753, la primera que admite la base de datos");
+    return std::nullopt;
+  }
   f.Fecha = *dia;
   f.FechaTexto = rt::FormatDate(f.Fecha, QStringLiteral("dd/mm/yyyy"));
   f.Mes = f.Fecha.date().month();
@@ -103,12 +121,24 @@ std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motiv
              rt::Trim(numeroTexto) + QStringLiteral("\" no son números");
     return std::nullopt;
   }
+  // Caught here, they would fail in the batch with a width error per record.
+  for (const QString& porque : {parteInvalida(u"el prefijo"_s, prefijo, *sucursal, u"0000"_s),
+                                parteInvalida(u"el número"_s, numeroTexto, *numero, u"00000000"_s)})
+    if (!porque.isEmpty()) {
+      Motivo = porque;
+      return std::nullopt;
+    }
   f.Sucursal = *sucursal;
   f.Numero = *numero;
   f.IdComprobante = f.Sucursal + f.Numero + f.Letra;
 
   const rt::Variant codCli = campo(Origen, u"cod_cli"_s);
-  f.Cuenta = CuentaCliente(codCli.isNull() || codCli.isEmpty() ? 0.0 : codCli.toDouble());
+  const double cliente = codCli.isNull() || codCli.isEmpty() ? 0.0 : codCli.toDouble();
+  if (cliente < 0) {
+    Motivo = QStringLiteral("el cliente (cod_cli) \"") + rt::Trim(codCli.toString()) + QStringLiteral("\" es negativo");
+    return std::nullopt;
+  }
+  f.Cuenta = CuentaCliente(cliente);
 
   f.Total = importe(Origen, u"Total"_s);
   f.TotalLibroIva =

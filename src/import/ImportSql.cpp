@@ -4,6 +4,8 @@
 
 #include "core/library/Library.h"
 #include "data_access/LookupSql.h"
+#include "platform/ado/ConnectionString.h"
+#include "platform/runtime/Environment.h"
 #include "platform/runtime/Text.h"
 
 namespace importacion::sql {
@@ -38,22 +40,67 @@ QString BorraAsientos() { return QStringLiteral("DELETE MV_ASIENTOS"); }
 
 QString CadenaConexionOrigen(const QString& Extension, const QString& Carpeta, const QString& Ruta) {
   const auto es = [&](const char* tipo) { return rt::EqualsText(Extension, QString::fromLatin1(tipo)); };
-  if (es("txt")) return QStringLiteral("DRIVER={Microsoft Text Driver (*.txt; *.csv)};DBQ=") + Carpeta + u';';
+  // A ";" in a folder would end the value and open another folder.
+  const QString carpeta = ado::ConnectionStringValue(Carpeta), ruta = ado::ConnectionStringValue(Ruta);
+  if (es("txt")) return QStringLiteral("DRIVER={Microsoft Text Driver (*.txt; *.csv)};DBQ=") + carpeta + u';';
   if (es("db"))
-    return QStringLiteral("DRIVER=SQLite3 ODBC Driver;Database=") + Ruta +
+    return QStringLiteral("DRIVER=SQLite3 ODBC Driver;Database=") + ruta +
            QStringLiteral(";LongNames=0;Timeout=1000;NoTXN=0;SyncPragma=NORMAL;StepAPI=0;");
   if (es("xls"))
-    return QStringLiteral("Driver={Microsoft Excel Driver (*.xls)};DriverId=790;Dbq=") + Ruta +
-           QStringLiteral(";DefaultDir=") + Carpeta + u';';
+    return QStringLiteral("Driver={Microsoft Excel Driver (*.xls)};DriverId=790;Dbq=") + ruta +
+           QStringLiteral(";DefaultDir=") + carpeta + u';';
   if (es("dbf"))
-    return QStringLiteral("Provider=vfpoledb.1;Data Source=") + library::gUtilidades().NormalizaCarpeta(Carpeta) +
+    return QStringLiteral("Provider=vfpoledb.1;Data Source=") +
+           ado::ConnectionStringValue(library::gUtilidades().NormalizaCarpeta(Carpeta)) +
            QStringLiteral(";Collating Sequence=general");
   // The password of a Jet source is always empty.
   if (es("mdb"))
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + Ruta +
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + ruta +
            QStringLiteral(";Jet OLEDB:Database Password=;");
   return QString();
 }
+
+namespace {
+// The lock, the same for every program instance: SQL Server's resource,
+// Oracle's lock number.
+const QString kBloqueo = QStringLiteral("'importar_tavernix'");
+const QString kBloqueoOracle = QStringLiteral("7148");
+const QString kOcupado = QStringLiteral("'Otra importacion esta grabando en esta base de datos.'");
+}  // namespace
+
+QString PruebaEscritura(const QString& Fecha, const QString& PC, const QString& Usuario) {
+  return QStringLiteral("INSERT INTO AUX_ERR (Proceso,Fecha,Error,Descripcion,SQL,PC,Usuario) VALUES (") %
+         Quoted(rt::ExecutableName()) % u',' % Quoted(Fecha) % QStringLiteral(",0,'','',") % Quoted(PC) % u',' %
+         Quoted(Usuario) % u')';
+}
+
+QString TomaBloqueoServidor(bool Oracle) {
+  if (Oracle)
+    return QStringLiteral("DECLARE r INTEGER; BEGIN r := DBMS_LOCK.REQUEST(id => ") % kBloqueoOracle %
+           QStringLiteral(", lockmode => DBMS_LOCK.X_MODE, timeout => 0, release_on_commit => FALSE); "
+                          "IF r NOT IN (0, 4) THEN RAISE_APPLICATION_ERROR(-20000, ") %
+           kOcupado % QStringLiteral("); END IF; END;");
+  return QStringLiteral("DECLARE @Resultado int\r\nEXEC @Resultado = sp_getapplock @Resource = ") % kBloqueo %
+         QStringLiteral(", @LockMode = 'Exclusive', @LockOwner = 'Session', @LockTimeout = 0\r\n"
+                        "IF @Resultado < 0 RAISERROR(") %
+         kOcupado % QStringLiteral(", 16, 1)");
+}
+
+QString LiberaBloqueoServidor(bool Oracle) {
+  if (Oracle)
+    return QStringLiteral("DECLARE r INTEGER; BEGIN r := DBMS_LOCK.RELEASE(id => ") % kBloqueoOracle %
+           QStringLiteral("); END;");
+  return QStringLiteral("EXEC sp_releaseapplock @Resource = ") % kBloqueo % QStringLiteral(", @LockOwner = 'Session'");
+}
+
+QString TitularBloqueoServidor() {
+  return QStringLiteral("SELECT TOP 1 s.host_name, s.login_name, s.login_time FROM sys.dm_tran_locks l "
+                        "INNER JOIN sys.dm_exec_sessions s ON s.session_id = l.request_session_id "
+                        "WHERE l.resource_type = 'APPLICATION' AND l.request_owner_type = 'SESSION' "
+                        "AND l.resource_description LIKE '%importar_tavernix%' AND l.request_session_id <> @@SPID");
+}
+
+QString AseguraEnDisco() { return QStringLiteral("CHECKPOINT"); }
 
 QString LeeFacturacion() { return QStringLiteral("Select * from TXFAC "); }
 QString LeeClientes() { return QStringLiteral("Select * from TXCLI "); }
@@ -90,6 +137,25 @@ QString CuentasDesdePrefijo(const QString& Prefijo) {
   const QString prefijo = rt::Trim(Prefijo);
   return QStringLiteral("select * from ma_cuentas where substring(codigo,1,") + QString::number(prefijo.size()) +
          QStringLiteral(") >= ") + Quoted(Prefijo) + QStringLiteral(" order by codigo");
+}
+
+namespace {
+QString esCliente(const QString& Archivo, const QString& Codigo, int Orden) {
+  return QStringLiteral("Archivo = ") % Quoted(Archivo) % QStringLiteral(" AND Codigo = ") % Quoted(Codigo) %
+         QStringLiteral(" AND Orden = ") % QString::number(Orden);
+}
+}  // namespace
+
+QString ClienteImportado(const QString& Archivo, const QString& Codigo, int Orden) {
+  return QStringLiteral("SELECT * FROM AUX_CLIENTES_IMPORTADOS WHERE ") % esCliente(Archivo, Codigo, Orden);
+}
+
+QString OlvidaCuenta(const QString& Cuenta) {
+  return QStringLiteral("DELETE FROM AUX_CLIENTES_IMPORTADOS WHERE Cuenta = ") % Quoted(rt::Trim(Cuenta));
+}
+
+QString OlvidaCuenta(const QString& Cuenta, const QString& Archivo, const QString& Codigo, int Orden) {
+  return OlvidaCuenta(Cuenta) % QStringLiteral(" AND NOT (") % esCliente(Archivo, Codigo, Orden) % u')';
 }
 
 }  // namespace importacion::sql

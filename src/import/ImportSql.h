@@ -17,6 +17,21 @@ QString DeshabilitaTriggers();
 QString HabilitaTriggers();
 QString BorraAsientos();
 
+// ---- A run's hold on the suite database (CorridaExclusiva).
+// A row of AUX_ERR as the import writes one, inserted only to be rolled
+// back: the database takes writes. `Fecha` as "dd/mm/yy hh:mm".
+QString PruebaEscritura(const QString& Fecha, const QString& PC, const QString& Usuario);
+// The session's lock on a server database, SQL Server's application lock
+// or Oracle's user lock: refused with error 50000 (ORA-20000) while another
+// session holds it.
+QString TomaBloqueoServidor(bool Oracle);
+QString LiberaBloqueoServidor(bool Oracle);
+// SQL Server: computer, login and connection time of the other session
+// that holds the lock.
+QString TitularBloqueoServidor();
+// What the database has committed is made durable.
+QString AseguraEnDisco();
+
 // ---- Sources. The connection string of a source file by its extension
 // (any case): "" for a kind that is not opened.
 QString CadenaConexionOrigen(const QString& Extension, const QString& Carpeta, const QString& Ruta);
@@ -36,5 +51,11 @@ QString InsertaEjercicio(int Periodo);
 QString CuentaPorCodigo(const QString& Codigo);
 QString DatosClientePorCodigo(const QString& Codigo);
 QString CuentasDesdePrefijo(const QString& Prefijo);
+// The row of AUX_CLIENTES_IMPORTADOS of one customer of a source file.
+QString ClienteImportado(const QString& Archivo, const QString& Codigo, int Orden);
+// Deletes the rows that give the account to a customer; with a customer
+// given, to any other customer.
+QString OlvidaCuenta(const QString& Cuenta);
+QString OlvidaCuenta(const QString& Cuenta, const QString& Archivo, const QString& Codigo, int Orden);
 
 }  // namespace importacion::sql

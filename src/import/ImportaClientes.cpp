@@ -1,5 +1,8 @@
 // The customers TXCLI become customer accounts with their additional data;
 // each record's two rows are saved as one transaction.
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <optional>
 
@@ -10,6 +13,7 @@
 #include "import/CuentaCliente.h"
 #include "import/ImportSql.h"
 #include "import/Importar.h"
+#include "import/RegistroOrigen.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
@@ -88,27 +92,42 @@ QString identificacion(long registro, const Cliente* c) {
 
 // The account codes the customers of the source claim by their numbers:
 // the invoices of customer N are posted to that code, so no free code may
-// take it.
-QSet<QString> cuentasPropias(ado::Recordset& rs) {
-  QSet<QString> propias;
-  for (; !rs.EOF(); rs.MoveNext()) {
+// take it. Walks from the record in hand (`ilegible`: one that cannot be
+// read) to the end, passing over records that cannot be read; true when
+// there was any record.
+bool cuentasPropias(ado::Connection& origen, ado::Recordset& rs, std::optional<QString> ilegible,
+                    QSet<QString>& propias) {
+  bool alguno = false;
+  for (; !rs.EOF(); ilegible = MueveAlRegistro(origen, [&] { rs.MoveNext(); })) {
+    alguno = true;
+    if (ilegible) continue;
     const QString codigo =
         CuentaDeNumero(kPrefijoClientes, library::gUtilidades().ValorCampo(rs.Fields(QStringLiteral("Codigo")).Value()));
     if (!codigo.isEmpty()) propias.insert(codigo);
   }
-  return propias;
+  return alguno;
 }
 
 // The customer's account code: its number's, unless an earlier record of
-// the run wrote that account; then a free one, never one of the run's nor
-// one that another customer of the source claims.
-QString cuentaDelCliente(const Cliente& c, const QSet<QString>& escritas, const QSet<QString>& propias) {
+// the run wrote that account; otherwise the one an earlier run gave this
+// customer, or a free one: never one of the run's nor one that another
+// customer of the source claims. `recordada` tells that the code is to be
+// remembered for the customer; nullopt when no code is left.
+std::optional<QString> cuentaDelCliente(const Cliente& c, const ClienteDeOrigen& origen, const QSet<QString>& escritas,
+                                        const QSet<QString>& propias, bool& recordada) {
   const QString propia = CuentaDeNumero(kPrefijoClientes, c.Codigo);
-  if (!propia.isEmpty() && !escritas.contains(propia)) return propia;
-  QString codigo = CodigoLibre(kPrefijoClientes);
-  for (double n = rt::Val(codigo.mid(kPrefijoClientes.size())); escritas.contains(codigo) || propias.contains(codigo);)
-    codigo = kPrefijoClientes + rt::FormatNumber(++n, QStringLiteral("0000"));
-  return codigo;
+  recordada = propia.isEmpty() || escritas.contains(propia);
+  if (!recordada) return propia;
+  const auto tomada = [&](const QString& codigo) { return escritas.contains(codigo) || propias.contains(codigo); };
+  if (const QString dada = CuentaRecordada(origen); !dada.isEmpty() && !tomada(dada)) return dada;
+  return CodigoLibre(kPrefijoClientes, tomada);
+}
+
+// The same file under whatever spelling of its path.
+QString rutaDelArchivo(const QString& ruta) {
+  const QFileInfo archivo(ruta);
+  const QString canonica = archivo.canonicalFilePath();
+  return canonica.isEmpty() ? QDir::cleanPath(archivo.absoluteFilePath()) : canonica;
 }
 
 void escribeCuenta(const QString& codigo, const Cliente& c) {
@@ -166,14 +185,27 @@ void escribeDatosCliente(const QString& codigo, const Cliente& c) {
 
 }  // namespace
 
-void Importar::ImportaClientes() {
+void Importar::ImportaClientes(const QString& Tabla) {
   data_access::DB_Dll& db = gDB();
+  if (!db.ExisteTablaDB(QStringLiteral("AUX_CLIENTES_IMPORTADOS"))) {
+    ui::MsgBox(QStringLiteral("La base de datos no tiene la tabla AUX_CLIENTES_IMPORTADOS, donde la importación de "
+                              "clientes recuerda qué cuenta dio a cada cliente sin número de cuenta propio, para no "
+                              "darle otra al importar de nuevo.\r\n\r\nCree la tabla (vea el README del programa) y "
+                              "vuelva a importar."),
+               ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
+    return;
+  }
   core::gCore().ListaCampos.assign(1, core::CampoValor{});
   Avance avance(rt::Now());
   long leidos = 0, grabados = 0, fallidos = 0;
+  QString archivo, carpeta, extension, nombre;
+  library::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre);
+  const QString ruta = rutaDelArchivo(Tabla);
   // Accounts written by this run: a later record never overwrites one.
   QSet<QString> escritas;
   QSet<QString> propias;
+  // How many customers of the file so far carry each Codigo.
+  QHash<QString, int> vistos;
   std::optional<Cliente> cliente;
   const auto cajaError = [&](const rt::Error& e) {
     return ui::MsgBox(QStringLiteral("Error en asignacion de Datos, Registro ") +
@@ -186,49 +218,71 @@ void Importar::ImportaClientes() {
 
   ado::Recordset rs;
   bool fin = false;
+  // The reason when the record reached holds a field that is no value.
+  std::optional<QString> ilegible;
+  const auto mueve = [&](const std::function<void()>& paso) {
+    ilegible = MueveAlRegistro(conexionOrigen(), paso);
+  };
   // A source that did not open (its failure ignored), or that cannot tell
   // where it stands, has no more records to give.
   const auto alFinal = [&] {
     fin = true;
     fin = rs.State() == ado::adStateClosed || rs.EOF();
   };
-  const auto alPrincipio = [&] {
-    if (rs.State() != ado::adStateClosed && !rs.BOF()) rs.MoveFirst();
-  };
   // The walk for the claimed codes, then back to the first customer however
   // the walk ended.
-  if (origen.run([&] { rs.Open(sql::LeeClientes(), conexionOrigen()); }) && origen.run([&] {
-        alPrincipio();
-        if (rs.State() != ado::adStateClosed) propias = cuentasPropias(rs);
-      }) && origen.run(alPrincipio)) {
+  if (origen.run([&] { mueve([&] { rs.Open(sql::LeeClientes(), conexionOrigen()); }); }) && origen.run([&] {
+        if (rs.State() != ado::adStateClosed && cuentasPropias(conexionOrigen(), rs, ilegible, propias))
+          mueve([&] { rs.MoveFirst(); });
+      })) {
     while (!cancelado_ && origen.run(alFinal) && !fin) {
       if (!origen.run([&] { LblDetalle.Caption = avance.Texto(leidos, rs.RecordCount(), grabados, fallidos); })) break;
       ++leidos;
       cliente.reset();
-
-      // A record is saved whole or not at all: Retry saves it again, Ignore
-      // gives it up, Abort gives it up and ends the run.
-      bool enTransaccion = false;
+      // Why the record is not imported, when no error box tells it: counted,
+      // recorded, and the run goes on.
+      std::optional<QString> rechazo = ilegible;
+      bool escrito = false;
       bool terminar = false;
-      rt::StepRunner registro([&](const rt::Error& e) {
-        if (enTransaccion) db.gCnn.RollbackTrans();
-        enTransaccion = false;
-        const int respuesta = cajaError(e);
-        if (respuesta == rt::answer::Retry) return rt::answer::Retry;
-        terminar = respuesta != rt::answer::Ignore;
-        return rt::answer::Abort;
-      });
-      const bool escrito = registro.run([&] {
-        cliente = leeCliente(rs);
-        const QString codigo = cuentaDelCliente(*cliente, escritas, propias);
-        db.gCnn.BeginTrans();
-        enTransaccion = true;
-        escribeCuenta(codigo, *cliente);
-        escribeDatosCliente(codigo, *cliente);
-        db.gCnn.CommitTrans();
-        enTransaccion = false;
-        escritas.insert(codigo);
-      });
+      if (!rechazo) {
+        // A record is saved whole or not at all: Retry saves it again,
+        // Ignore gives it up, Abort gives it up and ends the run.
+        bool enTransaccion = false;
+        rt::StepRunner registro([&](const rt::Error& e) {
+          if (enTransaccion) db.gCnn.RollbackTrans();
+          enTransaccion = false;
+          const int respuesta = cajaError(e);
+          if (respuesta == rt::answer::Retry) return rt::answer::Retry;
+          terminar = respuesta != rt::answer::Ignore;
+          return rt::answer::Abort;
+        });
+        std::optional<ClienteDeOrigen> delOrigen;
+        escrito = registro.run([&] {
+          cliente = leeCliente(rs);
+          // Counted once, however often the record is tried.
+          if (!delOrigen) {
+            const QString codigo = rt::Trim(cliente->Codigo.toStringOrEmpty());
+            delOrigen = ClienteDeOrigen{ruta, codigo, ++vistos[codigo]};
+          }
+          bool recordada = false;
+          const std::optional<QString> codigo = cuentaDelCliente(*cliente, *delOrigen, escritas, propias, recordada);
+          if (!codigo) {
+            rechazo = QStringLiteral("no queda ningún código de cuenta libre bajo ") + kPrefijoClientes +
+                      QStringLiteral(" para el cliente (Codigo ") + delOrigen->Codigo + QStringLiteral(" - ") +
+                      cliente->Descripcion + u')';
+            return;
+          }
+          db.gCnn.BeginTrans();
+          enTransaccion = true;
+          escribeCuenta(*codigo, *cliente);
+          escribeDatosCliente(*codigo, *cliente);
+          RecuerdaCuenta(recordada ? &*delOrigen : nullptr, *codigo);
+          db.gCnn.CommitTrans();
+          enTransaccion = false;
+          escritas.insert(*codigo);
+        }) && !rechazo;
+      }
+      if (rechazo) RegistraRechazo(archivo, leidos, *rechazo);
       if (escrito)
         ++grabados;
       else
@@ -236,10 +290,14 @@ void Importar::ImportaClientes() {
       if (terminar) break;
 
       ui::DoEvents();
-      if (!origen.run([&] { rs.MoveNext(); })) break;
+      if (!origen.run([&] { mueve([&] { rs.MoveNext(); }); })) break;
       ui::DoEvents();
     }
   }
+  origen.run([&] {
+    if (rs.State() != ado::adStateClosed) muestraCuentas(avance, rs, leidos, grabados, fallidos);
+  });
+  aseguraGrabado();
   ui::MsgBox(QStringLiteral("Proceso Finalizado"), ui::mb::OkOnly);
 }
 

@@ -12,6 +12,7 @@
 #include "import/FacturaTavernix.h"
 #include "import/ImportSql.h"
 #include "import/Importar.h"
+#include "import/RegistroOrigen.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
@@ -45,10 +46,24 @@ DatosTitular titularDe(const QString& cuenta) {
       db.DatosTabla(QStringLiteral("MA_CUENTASADIC"), cuenta, QStringLiteral("IVA")).toStringOrEmpty()};
 }
 
-// One entry line, or "" when the voucher's entry already has a customer line.
-QString lineaSiFalta(const FacturaTavernix& f, const LineaAsiento& linea) {
-  const QString texto = InsertaLineaAsiento(f, linea);
-  return ExisteAsientoCliente(f.Tipo.TC, f.Sucursal, f.Numero, f.Letra) ? QString() : texto;
+rt::Currency importe(const rt::Variant& v) { return v.isNull() || v.isEmpty() ? rt::Currency() : v.toCurrency(); }
+
+// The stored voucher is this very one: same date, customer and total.
+bool esElMismo(const ComprobanteGuardado& g, const FacturaTavernix& f) {
+  return g.Fecha.date() == f.Fecha.date() && rt::EqualsText(rt::Trim(g.Cuenta), rt::Trim(f.Cuenta)) &&
+         importe(g.Importe) == importe(rt::Variant(f.Total));
+}
+
+QString datos(const QDateTime& fecha, const QString& cuenta, const rt::Variant& total) {
+  return (fecha.isValid() ? rt::DateText(fecha) : QStringLiteral("sin fecha")) + QStringLiteral(", cuenta ") + rt::Trim(cuenta) + QStringLiteral(", importe ") +
+         rt::Variant(importe(total)).toString();
+}
+
+// Another voucher stands under the record's type and number.
+QString otroComprobante(const ComprobanteGuardado& g, const FacturaTavernix& f) {
+  return QStringLiteral("el comprobante ") + f.Tipo.TC + u' ' + f.IdComprobante +
+         QStringLiteral(" ya está grabado con otros datos (grabado: ") + datos(g.Fecha, g.Cuenta, g.Importe) +
+         QStringLiteral("; registro: ") + datos(f.Fecha, f.Cuenta, rt::Variant(f.Total)) + u')';
 }
 
 }  // namespace
@@ -66,11 +81,17 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
   Avance avance(rt::Now());
   long leidos = 0, grabados = 0, fallidos = 0;
   ado::Recordset rs;
-  if (!steps.run([&] { rs.Open(sql::LeeFacturacion(), conexionOrigen()); })) return;
+  // The reason when the record reached holds a field that is no value.
+  std::optional<QString> ilegible;
+  const auto mueve = [&](const std::function<void()>& paso) {
+    return steps.run([&] { ilegible = MueveAlRegistro(conexionOrigen(), paso); });
+  };
+  if (!mueve([&] { rs.Open(sql::LeeFacturacion(), conexionOrigen()); })) return;
   bool hayRegistros = false;
   if (!steps.run([&] {
-        hayRegistros = !(rs.BOF() && rs.EOF());
-        if (hayRegistros) rs.MoveFirst();
+        hayRegistros = ilegible || !(rs.BOF() && rs.EOF());
+        // An unreadable first record leaves the set before the next one.
+        if (hayRegistros && !ilegible) rs.MoveFirst();
       }))
     return;
 
@@ -79,9 +100,7 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
   // A record that cannot become a voucher is counted and recorded, not written.
   const auto rechaza = [&](const QString& motivo) {
     ++fallidos;
-    core::EscribeErrorAux(QString(), QString(), 0,
-                          archivo + QStringLiteral(" registro ") + QString::number(leidos) + QStringLiteral(": ") +
-                              motivo + QStringLiteral("; el registro no se importó."));
+    RegistraRechazo(archivo, leidos, motivo);
   };
 
   bool fin = false;
@@ -96,50 +115,64 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
 
     std::optional<FacturaTavernix> factura;
     QString motivo;
-    if (!steps.run([&] { factura = LeeFactura(rs, motivo); })) return;
-    if (!factura) {
+    if (ilegible) {
+      rechaza(*ilegible);
+    } else if (!steps.run([&] { factura = LeeFactura(rs, motivo); })) {
+      return;
+    } else if (!factura) {
       rechaza(motivo.isEmpty() ? steps.lastIgnored() : motivo);
     } else {
       const FacturaTavernix& f = *factura;
       st.gPeriodo = f.Periodo;
       if (!steps.run([&] { gDB().EjecutaConsultaSQL(sql::InsertaDiaCalendario(f.FechaTexto)); })) return;
+
+      // The voucher may be stored already: the same one is left as it is
+      // (a re-run), another one under its type and number is not written.
+      std::optional<ComprobanteGuardado> asiento, cabecera;
       if (!steps.run([&] {
-            if (!gDB().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), f.Cuenta, QStringLiteral("CODIGO")))
-              sentencias.push_back(sql::InsertaCuentaCliente(f.Cuenta));
+            asiento = AsientoClienteGuardado(f.Tipo.TC, f.Sucursal, f.Numero, f.Letra);
+            if (!asiento) cabecera = CabeceraGuardada(f.Tipo.TC, f.Sucursal + f.Numero + f.Tipo.Letra);
           }))
         return;
+      const ComprobanteGuardado* guardado = asiento ? &*asiento : cabecera ? &*cabecera : nullptr;
+      if (guardado && !esElMismo(*guardado, f)) {
+        rechaza(otroComprobante(*guardado, f));
+      } else if (!asiento) {
+        if (!steps.run([&] {
+              if (!gDB().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), f.Cuenta, QStringLiteral("CODIGO")))
+                sentencias.push_back(sql::InsertaCuentaCliente(f.Cuenta));
+            }))
+          return;
 
-      DatosTitular titular;
-      LineaAsiento linea1{1, f.Cuenta, f.Tipo.Lado, 0, &titular};
-      QString textoLinea1;
-      if (!steps.run([&] {
-            titular = titularDe(f.Cuenta);
-            linea1.NroAsiento = ObtieneNroAsiento(f.Mes, st.gPeriodo, QString());
-            textoLinea1 = lineaSiFalta(f, linea1);
-          }))
-        return;
-
-      // A voucher whose entry already has its customer line is left as it is.
-      if (!rt::Trim(textoLinea1).isEmpty()) {
-        sentencias.push_back(textoLinea1);
+        // One entry number for both lines, taken once: the run holds the
+        // database, so nobody takes it before the lines are written.
+        DatosTitular titular;
+        LineaAsiento linea1{1, f.Cuenta, f.Tipo.Lado, 0, &titular};
+        QString textoLinea1, textoLinea2, textoCabecera;
+        if (!steps.run([&] {
+              titular = titularDe(f.Cuenta);
+              linea1.NroAsiento = ObtieneNroAsiento(f.Mes, st.gPeriodo, QString());
+              textoLinea1 = InsertaLineaAsiento(f, linea1);
+            }))
+          return;
         LineaAsiento linea2{2, ajuste, f.Tipo.Lado == QStringLiteral("H") ? QStringLiteral("D") : QStringLiteral("H"),
-                            0, nullptr};
+                            linea1.NroAsiento, nullptr};
         ui::DoEvents();
         if (!steps.run([&] {
-              linea2.NroAsiento = ObtieneNroAsiento(f.Mes, st.gPeriodo, QString());
-              if (const QString texto = lineaSiFalta(f, linea2); !texto.isEmpty()) sentencias.push_back(texto);
-            }))
-          return;
-        if (!steps.run([&] {
-              const DatosTitular cabecera = titularDe(f.Cuenta);
-              if (!ExisteComprobante(f.Tipo.TC, f.Sucursal + f.Numero + f.Tipo.Letra))
-                sentencias.push_back(InsertaCabecera(f, cabecera));
+              textoLinea2 = InsertaLineaAsiento(f, linea2);
+              if (!cabecera) textoCabecera = InsertaCabecera(f, titular);
             }))
           return;
 
-        if (linea1.NroAsiento == 0 || linea2.NroAsiento == 0) {
+        if (linea1.NroAsiento == 0) {
           rechaza(QStringLiteral("no se pudo obtener el número de asiento"));
+        } else if (textoLinea1.isEmpty() || textoLinea2.isEmpty() || (!cabecera && textoCabecera.isEmpty())) {
+          // A step the operator passed over: never half a voucher; the
+          // record is recorded below.
         } else {
+          sentencias.push_back(textoLinea1);
+          sentencias.push_back(textoLinea2);
+          if (!cabecera) sentencias.push_back(textoCabecera);
           bool hayError = false;
           long codigo = 0;
           QString script, descripcion;
@@ -174,10 +207,12 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
     if (steps.ignored() != pasados && grabados + fallidos == contados) rechaza(steps.lastIgnored());
 
     ui::DoEvents();
-    if (!steps.run([&] { rs.MoveNext(); })) return;
+    if (!mueve([&] { rs.MoveNext(); })) return;
     ui::DoEvents();
   }
 
+  if (!steps.run([&] { muestraCuentas(avance, rs, leidos, grabados, fallidos); })) return;
+  aseguraGrabado();
   if (cancelado_) {
     lblTabla.Caption = lblTabla.Caption() + QStringLiteral(" ---> CANCELADO ");
     LblDetalle.Caption = LblDetalle.Caption() + QStringLiteral(" ---> CANCELADO ");

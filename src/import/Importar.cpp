@@ -6,6 +6,7 @@
 #include "core/Startup.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "import/Avance.h"
 #include "import/ImportSql.h"
 #include "platform/runtime/ProgramEnd.h"
 #include "platform/runtime/Text.h"
@@ -108,7 +109,7 @@ void Importar::Form_Load() {
   if (!rt::EqualsText(rt::Trim(clave), kClaveAcceso)) {
     ui::MsgBox(QStringLiteral("erronea"), ui::mb::OkOnly);
     // The code guards the import: without it the program does not go on.
-    rt::EndProgram();
+    rt::EndProgram(rt::exitstatus::NoAccess);
   }
 }
 
@@ -134,8 +135,23 @@ void Importar::cmdImportar_Click() {
     CmdVaciar.Enabled = true;
   });
 
+  const bool facturas = chkTabla(0).Value != 0;
+  if (!facturas && chkTabla(1).Value == 0) return;
+  QString rechazo;
+  corrida_ = CorridaExclusiva::Inicia(facturas ? QStringLiteral("TXFAC.DBF") : QStringLiteral("TXCLI.DBF"), rechazo);
+  if (!corrida_) {
+    ui::MsgBox(rechazo, ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
+    return;
+  }
+  grabadoAsegurado_ = false;
+  // However the run ends, what it wrote is on disk and the database is free.
+  AlSalir libera([this] {
+    aseguraGrabado();
+    corrida_.reset();
+  });
+
   const QString carpeta = library::gUtilidades().NormalizaCarpeta(TxtPathDatos.Text);
-  if (chkTabla(0).Value != 0) {
+  if (facturas) {
     QString ruta = carpeta + QStringLiteral("TXFAC.DBF");
     ConectarProveedor(ruta);
     data_access::gDB().EjecutaConsultaSQL(sql::DeshabilitaTriggers());
@@ -145,10 +161,10 @@ void Importar::cmdImportar_Click() {
       ImportaFacturacion(ruta);
     }
     cierraOrigen();
-  } else if (chkTabla(1).Value != 0) {
+  } else {
     QString ruta = carpeta + QStringLiteral("TXCLI.DBF");
     ConectarProveedor(ruta);
-    ImportaClientes();
+    ImportaClientes(ruta);
     cierraOrigen();
   }
 }
@@ -172,6 +188,23 @@ ado::Connection& Importar::conexionOrigen() {
 
 QString Importar::cuentaPorTag(const QString& tag) const {
   return txtFields(library::gControles().IndicePorTag(tag, txtFields)).Text;
+}
+
+void Importar::aseguraGrabado() {
+  if (!corrida_ || grabadoAsegurado_) return;
+  grabadoAsegurado_ = true;
+  if (const std::optional<QString> motivo = corrida_->AseguraEnDisco())
+    ui::MsgBox(QStringLiteral("La importación grabó sus registros, pero no se pudo asegurar que ya estén en el disco: ") +
+                   *motivo +
+                   QStringLiteral("\r\n\r\nUn corte de luz podría perder los últimos; si ocurre, vuelva a importar "
+                                  "(lo ya grabado no se duplica)."),
+               ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
+}
+
+void Importar::muestraCuentas(Avance& avance, ado::Recordset& origen, long leidos, long grabados, long errores) {
+  // Before each record the label shows the counts without it; at the end
+  // it shows them all. An empty table leaves the label as it was.
+  if (leidos > 0) LblDetalle.Caption = avance.Texto(leidos, origen.RecordCount(), grabados, errores);
 }
 
 void Importar::cierraOrigen() {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/forms/clsInputBox.h"
+#include "import/CorridaExclusiva.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ui/ControlArray.h"
@@ -15,6 +16,8 @@
 #include "platform/ui/Form.h"
 
 namespace importacion {
+
+class Avance;
 
 class Importar : public ui::Form {
  public:
@@ -36,6 +39,8 @@ class Importar : public ui::Form {
   void Form_Load() override;
   // Closing the window during a run cancels the run instead.
   void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+  // A run starts only on a database that takes writes and that no other run
+  // is importing into (CorridaExclusiva).
   void cmdImportar_Click();
   void CmdCancelar_Click();
   // Asks first; never during a run.
@@ -50,17 +55,27 @@ class Importar : public ui::Form {
   void ImportaFacturacion(const QString& Tabla);
   // Makes sure the fiscal years 0 and 1 exist.
   void ValidaEjercicio();
-  // The customers TXCLI of the open source into accounts.
-  void ImportaClientes();
+  // The customers TXCLI of the open source into accounts; `Tabla`, the
+  // source file's path, names it where a record is rejected and tells its
+  // customers from those of other files.
+  void ImportaClientes(const QString& Tabla);
 
  private:
   ado::Connection& conexionOrigen();
   // The text of the account box carrying `tag`.
   QString cuentaPorTag(const QString& tag) const;
   void cierraOrigen();
+  // What the run wrote is on disk; called before an end text appears, and
+  // once more when the run ends without one. Tells the operator when it
+  // could not be made sure.
+  void aseguraGrabado();
+  // The counts of the run as the progress label shows them at its end.
+  void muestraCuentas(Avance& avance, ado::Recordset& origen, long leidos, long grabados, long errores);
 
   bool cancelado_ = false;
   bool importando_ = false;
+  std::unique_ptr<CorridaExclusiva> corrida_;
+  bool grabadoAsegurado_ = false;
   std::unique_ptr<ado::Connection> conexionOrigen_;
   std::unique_ptr<ado::Recordset> rsPrueba_;
   std::unique_ptr<core::clsInputBox> accesoInput_;

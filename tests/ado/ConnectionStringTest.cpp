@@ -28,6 +28,25 @@ TEST(ConnectionString, ChoosesTheProvider) {
     EXPECT_EQ(ParseConnectionString(QString::fromUtf8(c.text)).kind, c.kind) << c.text;
 }
 
+TEST(ConnectionString, OracleIsNamedByTheProviderOrDriverOnly) {
+  struct Case {
+    const char* text;
+    bool oracle;
+  };
+  for (const Case& c : {
+           Case{"Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=u;Password=p;", true},
+           Case{"provider = oraoledb.oracle ;data source=XE", true},
+           Case{"DRIVER={Oracle in XE};DBQ=XE;UID=u;PWD=p;", true},
+           // The word elsewhere: a password, a database, a server, an extra item.
+           Case{"PROVIDER=SQLOLEDB;Server=sqlite;Database =/datos/suite.db;UId=sa;Pwd=MiOracle1;", false},
+           Case{"PROVIDER=SQLOLEDB;Server=sqlite;Database =/datos/oracle.db;UId=sa;Pwd=;", false},
+           Case{"PROVIDER=SQLOLEDB;Server=oracle01;Database =GESTION;UId=sa;Pwd=;App=Oracle;", false},
+           Case{"PROVIDER=SQLOLEDB;Server=srv;UId=sa;Pwd={x;Provider=OraOLEDB.Oracle.1};", false},
+           Case{"", false},
+       })
+    EXPECT_EQ(ado::NamesOracle(QString::fromUtf8(c.text)), c.oracle) << c.text;
+}
+
 TEST(ConnectionString, TakesItemsApart) {
   struct Case {
     const char* text;

@@ -2,7 +2,11 @@
 // import window opens them.
 #include <gtest/gtest.h>
 
+#include <QStringList>
+#include <functional>
+
 #include "platform/ado/Connection.h"
+#include "platform/ado/Constants.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
@@ -68,33 +72,49 @@ TEST(DbfConnection, TheImportOpensItsSourceTableThroughTheFolderConnection) {
   source.Close();
 }
 
-// A damaged record is reported when the recordset reaches it; moving on
-// again goes to the records after it, so one bad record does not end the
-// table early.
-TEST(DbfConnection, MovingPastADamagedRecordReachesTheRecordsAfterIt) {
-  TempFolder folder;
-  DbfWriter w;
-  w.field("NUMERO", 'N', 4).field("FECHA", 'D');
-  w.add({1, rt::MakeDate(2005, 7, 1)});
-  w.add({2, "20051340"});
-  w.add({3, rt::MakeDate(2005, 7, 3)});
-  w.write(folder.file("TXFAC.DBF"));
-  for (const int cursorLocation : {ado::adUseServer, ado::adUseClient}) {
-    SCOPED_TRACE(cursorLocation);
-    ado::Connection source;
-    source.setCursorLocation(cursorLocation);
-    source.Open(connectionString(folder.path()));
-    ado::Recordset rs;
-    rs.Open("Select * from TXFAC ", source);
-    EXPECT_EQ(rs.Fields("NUMERO").Value(), Variant(int32_t(1)));
-    EXPECT_EQ(testing_support::errorNumberOf([&] { rs.MoveNext(); }), ado::errnum::E_FAIL);
-    ASSERT_GE(source.Errors().Count(), 1);
-    EXPECT_TRUE(source.Errors()[0].Description.contains("registro 2, campo FECHA"));
-    rs.MoveNext();
-    ASSERT_FALSE(rs.EOF());
-    EXPECT_EQ(rs.Fields("NUMERO").Value(), Variant(int32_t(3)));
-    rs.MoveNext();
-    EXPECT_TRUE(rs.EOF());
+// A record holding a value that is no value is reported when the recordset
+// reaches it (the first one by the open), marked as one record's bad value;
+// the next move goes to the records after it, so one bad record neither
+// ends the table early nor makes it look empty.
+TEST(DbfConnection, ARecordThatCannotBeReadIsPassedByTheNextMove) {
+  struct Case {
+    int record;
+    const char* field;
+    const char* bytes;
+  };
+  for (const Case& c : {Case{1, "TOTAL", "12x4.00"}, Case{2, "FECHA", "20051340"}, Case{3, "FECHA", "2005AB01"}}) {
+    TempFolder folder;
+    DbfWriter w;
+    w.field("NUMERO", 'N', 4).field("FECHA", 'D').field("TOTAL", 'N', 8, 2);
+    for (int i = 1; i <= 3; ++i)
+      w.add({i, i == c.record && c.field[0] == 'F' ? Variant(c.bytes) : Variant(rt::MakeDate(2005, 7, i)),
+             i == c.record && c.field[0] == 'T' ? Variant(c.bytes) : Variant(*rt::Currency::parse(u"10.50"))});
+    w.write(folder.file("TXFAC.DBF"));
+    for (const int cursorLocation : {ado::adUseServer, ado::adUseClient}) {
+      SCOPED_TRACE(testing::Message() << "record " << c.record << ", cursor " << cursorLocation);
+      ado::Connection source;
+      source.setCursorLocation(cursorLocation);
+      source.Open(connectionString(folder.path()));
+      ado::Recordset rs;
+      // What each step saw: the record's NUMERO, or the failure's text.
+      QStringList seen;
+      const auto step = [&](const std::function<void()>& move) {
+        try {
+          move();
+          if (!rs.EOF()) seen << rs.Fields("NUMERO").Value().toString();
+        } catch (const rt::Error& e) {
+          EXPECT_EQ(e.Number(), ado::errnum::E_FAIL);
+          ASSERT_GE(source.Errors().Count(), 1);
+          EXPECT_EQ(source.Errors()[0].SQLState, ado::kSqlStateInvalidValue);
+          seen << source.Errors()[0].Description.section(u'(', 1).section(u')', 0, 0);
+        }
+      };
+      step([&] { rs.Open("Select * from TXFAC ", source); });
+      while (!rs.EOF()) step([&] { rs.MoveNext(); });
+      QStringList expected = {"1", "2", "3"};
+      expected[c.record - 1] = QStringLiteral("registro %1, campo %2").arg(c.record).arg(c.field);
+      EXPECT_EQ(seen, expected);
+    }
   }
 }
 

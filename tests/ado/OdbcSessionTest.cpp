@@ -38,7 +38,7 @@ TEST_F(OdbcSessionTest, AFailingStatementHandsOverTheDriversDiagnostics) {
   EXPECT_EQ(e.NativeError, 1);
   EXPECT_TRUE(e.Description.contains("no such table: no_existe")) << e.Description.toStdString();
   EXPECT_EQ(e.Source, "ODBC");
-  EXPECT_EQ(missing->number, errnum::E_FAIL);
+  EXPECT_EQ(missing->number, errnum::CommandText);
 
   run({"create table t (id integer primary key)", "insert into t values (1)"});
   const auto duplicate = failureOf([&] { session->execute("insert into t values (1)"); });

@@ -80,6 +80,10 @@ TEST_F(RecordsetTest, ExpressionsTakeTheirTypeFromTheirValue) {
   EXPECT_EQ(rs[QStringLiteral("CUANTOS")].Value(), rt::Variant(3));
   EXPECT_EQ(rs[QStringLiteral("CUANTOS")].Type(), ado::adInteger);
   EXPECT_EQ(rs[QStringLiteral("SUMA")].Type(), ado::adDouble);
+  // Sizes of the type, as a server reports them: lists size their columns by them.
+  EXPECT_EQ(rs[QStringLiteral("MAYOR")].DefinedSize(), 16);
+  EXPECT_EQ(rs[QStringLiteral("CUANTOS")].DefinedSize(), 4);
+  EXPECT_EQ(rs[QStringLiteral("SUMA")].DefinedSize(), 8);
   EXPECT_EQ(rs[QStringLiteral("ULTIMO")].Value(), rt::Variant("C"));
   EXPECT_EQ(rs[QStringLiteral("ULTIMO")].Type(), ado::adVarChar);
   ado::Recordset none = open(QStringLiteral("SELECT MAX(CANTIDAD) AS MAYOR FROM TIPOS WHERE CODIGO = 'Z'"));

@@ -138,6 +138,16 @@ TEST_F(SqliteDialectTest, DeleteWithoutFromAndTriggerSwitchesRun) {
   EXPECT_EQ(count("AUX_ERR"), rt::Variant(0));
 }
 
+// A bracketed name is one name, whatever quotes or brackets it holds.
+TEST_F(SqliteDialectTest, AnAddedColumnIsTheNameInItsBrackets) {
+  cn.Execute(QStringLiteral("ALTER TABLE dbo.TA_MENU ADD [a\" INT, x INT) --] int Null"));
+  cn.Execute(QStringLiteral("ALTER TABLE TA_MENU ADD [c]]d] varchar(4)"));
+  ado::Recordset columns = cn.OpenSchema(ado::adSchemaColumns, {rt::Variant(), rt::Variant(), rt::Variant("TA_MENU")});
+  QStringList names;
+  for (; !columns.EOF(); columns.MoveNext()) names << columns.Fields("COLUMN_NAME").Value().toString();
+  EXPECT_EQ(names, (QStringList{"Clave", "Proceso", "Nombre", "a\" INT, x INT) --", "c]d"}));
+}
+
 TEST_F(SqliteDialectTest, WhatCannotBeTranslatedIsRefusedClearly) {
   EXPECT_EQ(failing(QStringLiteral("SELECT TOP 10 PERCENT * FROM AUX_ERR")), errnum::CommandText);
   ASSERT_EQ(cn.Errors().Count(), 1);

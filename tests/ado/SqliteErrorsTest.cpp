@@ -49,12 +49,12 @@ TEST_F(SqliteErrorsTest, DuplicateKeyIsSqlServersIntegrityErrorFollowedByTheClos
   EXPECT_EQ(first.SQLState, QStringLiteral("23000"));
   EXPECT_EQ(first.Number, errnum::Integrity);
   EXPECT_EQ(e.Description(), first.Description);
-  EXPECT_TRUE(first.Description.startsWith(QStringLiteral("Violation of PRIMARY KEY constraint"))) << first.Description.toStdString();
+  EXPECT_TRUE(first.Description.startsWith(QStringLiteral("Infracción de la restricción PRIMARY KEY"))) << first.Description.toStdString();
   EXPECT_TRUE(first.Description.contains(QStringLiteral("TA_CONFIGURACION")));
   const ado::Error& closing = cn.Errors()[1];
   EXPECT_EQ(closing.NativeError, 3621);
   EXPECT_EQ(closing.SQLState, QStringLiteral("01000"));
-  EXPECT_EQ(closing.Description, QStringLiteral("The statement has been terminated."));
+  EXPECT_EQ(closing.Description, QStringLiteral("Se terminó la instrucción."));
 }
 
 TEST_F(SqliteErrorsTest, ErrorsStayUntilClearedAndTheNextFailureReplacesThem) {
@@ -87,31 +87,31 @@ TEST_F(SqliteErrorsTest, SqliteErrorsMapToSqlServersNumbers) {
   };
   for (const Case& c : {
            Case{"INSERT INTO HIJO VALUES ('XX', 'n', 1)", errnum::Integrity, 547, "23000",
-                "The INSERT statement conflicted with a FOREIGN KEY constraint.", true},
+                "Instrucción INSERT en conflicto con una restricción FOREIGN KEY.", true},
            Case{"INSERT INTO HIJO (CODIGO, NUMERO) VALUES ('FC', 1)", errnum::Integrity, 515, "23000",
-                "Cannot insert the value NULL into column 'NOMBRE', table 'HIJO'; column does not allow nulls. "
-                "INSERT fails.",
+                "No se puede insertar el valor NULL en la columna 'NOMBRE', tabla 'HIJO'. La columna no admite valores "
+                "NULL. Error de INSERT.",
                 true},
            Case{"INSERT INTO HIJO VALUES ('FC', '12345678901234567890123456', 1)", errnum::DataOverflow, 8152,
-                "22001", "String or binary data would be truncated.", true},
+                "22001", "Los datos de cadena o binarios se truncarían.", true},
            Case{"INSERT INTO HIJO VALUES ('FC', 'n', 0)", errnum::Integrity, 547, "23000",
-                "The INSERT statement conflicted with the CHECK constraint \"POSITIVO\".", true},
+                "Instrucción INSERT en conflicto con la restricción CHECK \"POSITIVO\".", true},
            Case{"INSERT INTO HIJO VALUES ('FC', 'n', 7)", errnum::CommandText, 50000, "42000", "Cuenta no autorizada",
                 false},
            Case{"INSERT INTO HIJO VALUES ('FC', 'n', 8)", errnum::CommandText, 0, "42000", "123: sin numero de usuario",
                 false},
            Case{"INSERT INTO ma_calendario (fecha, nolaborable) VALUES ('31/02/2006', 0)", errnum::TypeConversion,
                 242, "22008",
-                "The conversion of a varchar data type to a datetime data type resulted in an out-of-range value.",
+                "La conversión del tipo de datos varchar en datetime produjo un valor fuera de intervalo.",
                 true},
            Case{"SELECT * FROM ma_calendario WHERE fecha = '30/13/2006'", errnum::TypeConversion, 242, "22008",
-                "The conversion of a varchar data type to a datetime data type resulted in an out-of-range value.",
+                "La conversión del tipo de datos varchar en datetime produjo un valor fuera de intervalo.",
                 false},
-           Case{"SELECT * FROM NO_EXISTE", errnum::MissingTable, 208, "42S02", "Invalid object name 'NO_EXISTE'.",
+           Case{"SELECT * FROM NO_EXISTE", errnum::MissingTable, 208, "42S02", "El nombre de objeto 'NO_EXISTE' no es válido.",
                 false},
-           Case{"SELECT NO_EXISTE FROM HIJO", errnum::CommandText, 207, "42S22", "Invalid column name 'NO_EXISTE'.",
+           Case{"SELECT NO_EXISTE FROM HIJO", errnum::CommandText, 207, "42S22", "El nombre de columna 'NO_EXISTE' no es válido.",
                 false},
-           Case{"SELECT * FROM HIJO WHERE NUMERO = = 1", errnum::CommandText, 102, "42000", "Incorrect syntax near '='.",
+           Case{"SELECT * FROM HIJO WHERE NUMERO = = 1", errnum::CommandText, 102, "42000", "Sintaxis incorrecta cerca de '='.",
                 false},
        }) {
     rt::Error e = failure(QString::fromUtf8(c.sql));
@@ -126,6 +126,55 @@ TEST_F(SqliteErrorsTest, SqliteErrorsMapToSqlServersNumbers) {
   }
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM HIJO")), rt::Variant(0));
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ma_calendario")), rt::Variant(0));
+}
+
+// What SQL Server refuses to store is refused at the write, with its error:
+// a number beyond a money or decimal column's range (8115), a text that is
+// no date (241) or names no day within DATETIME's range (242), in an
+// insert or an update.
+TEST_F(SqliteErrorsTest, ValuesTheServerRefusesAreRefusedAtTheWrite) {
+  const QString entry = QStringLiteral(
+      "INSERT INTO MV_ASIENTOS (MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO], %1) VALUES (7, 1, 1, 1, %2)");
+  exec(entry.arg(QStringLiteral("Importe"), QStringLiteral("1")));
+  exec(QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2005-07-01')"));
+  struct Case {
+    QString sql;
+    long number;
+    long native;
+    const char* sqlState;
+  };
+  const long overflow = errnum::DataOverflow, conversion = errnum::TypeConversion;
+  for (const Case& c : {
+           Case{entry.arg(QStringLiteral("Importe"), QStringLiteral("1e20")), overflow, 8115, "22003"},
+           Case{entry.arg(QStringLiteral("Importe"), QStringLiteral("1e400")), overflow, 8115, "22003"},
+           Case{entry.arg(QStringLiteral("CabImporte"), QStringLiteral("-922337203685478")), overflow, 8115, "22003"},
+           Case{QStringLiteral("UPDATE MV_ASIENTOS SET Importe = Importe * 1e20"), overflow, 8115, "22003"},
+           Case{entry.arg(QStringLiteral("Cotizacion"), QStringLiteral("100000000000000")), overflow, 8115, "22003"},
+           Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2005-02-31')"), conversion, 242, "22008"},
+           Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('1700-01-01')"), conversion, 242, "22008"},
+           Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2005-07-02 25:00')"), conversion, 242, "22008"},
+           Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('not a date')"), conversion, 241, "22007"},
+           Case{QStringLiteral("UPDATE ma_calendario SET fecha = 'mañana'"), conversion, 241, "22007"},
+       }) {
+    rt::Error e = failure(c.sql);
+    EXPECT_EQ(e.Number(), c.number) << c.sql.toStdString();
+    ASSERT_EQ(cn.Errors().Count(), 2) << c.sql.toStdString();
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native) << c.sql.toStdString();
+    EXPECT_EQ(cn.Errors()[0].SQLState, QString::fromLatin1(c.sqlState)) << c.sql.toStdString();
+    EXPECT_EQ(cn.Errors()[1].NativeError, 3621) << c.sql.toStdString();
+  }
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")), rt::Variant(1));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Importe FROM MV_ASIENTOS")), rt::Variant(rt::Currency::fromInt(1)));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ma_calendario")), rt::Variant(1));
+
+  // The edges SQL Server takes are taken.
+  exec(entry.arg(QStringLiteral("Importe"), QStringLiteral("922337203685477")));
+  exec(entry.arg(QStringLiteral("Importe"), QStringLiteral("-922337203685477.25")));
+  exec(QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('1753-01-01')"));
+  exec(QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2004-02-29 23:59:59')"));
+  exec(QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('28/02/2005')"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT TOP 1 Importe FROM MV_ASIENTOS ORDER BY Importe DESC")),
+            rt::Variant(rt::Currency::fromInt(922337203685477)));
 }
 
 TEST_F(SqliteErrorsTest, WritingOnAnOutdatedReadIsALockTimeout) {

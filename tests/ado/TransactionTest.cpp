@@ -60,7 +60,7 @@ TEST_F(TransactionTest, RollbackUndoesEveryLevel) {
 TEST_F(TransactionTest, CommitOrRollbackWithoutBeginIsAnError) {
   EXPECT_EQ(nativeErrorOf([&] { cn.CommitTrans(); }), 3902);
   EXPECT_EQ(cn.Errors()[0].Description,
-            QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+            QStringLiteral("La solicitud COMMIT TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."));
   EXPECT_EQ(nativeErrorOf([&] { cn.RollbackTrans(); }), 3903);
   EXPECT_EQ(cn.Errors().Count(), 1);
 }
@@ -103,4 +103,40 @@ TEST_F(TransactionTest, TheLevelCountsTheTransactionsStillOpen) {
   EXPECT_EQ(cn.TransactionLevel(), 0);
   cn.Open(EmbeddedConnectionString(path));
   EXPECT_EQ(cn.TransactionLevel(), 0);
+}
+
+// CHECKPOINT makes what was committed durable: the database file itself
+// holds it, without the write-ahead log. What a reader still holds back
+// stays in the log, which is synced instead; the statement does not fail.
+TEST_F(TransactionTest, CheckpointPutsWhatWasCommittedInTheFile) {
+  const auto inFile = [&] { return RowsInFileAlone(path, QStringLiteral("TA_CONFIGURACION")); };
+  insert("A");
+  insert("B");
+  EXPECT_EQ(inFile(), 0) << "the rows wait in the log";
+  cn.Execute(QStringLiteral("CHECKPOINT"));
+  EXPECT_EQ(inFile(), 2);
+
+  ado::Recordset reading = observer.Execute(QStringLiteral("SELECT * FROM TA_CONFIGURACION"));
+  insert("C");
+  cn.Execute(QStringLiteral("CHECKPOINT"));
+  EXPECT_EQ(cn.Errors().Count(), 0);
+  EXPECT_EQ(inFile(), 2);
+  reading.Close();
+  cn.Execute(QStringLiteral("CHECKPOINT"));
+  EXPECT_EQ(inFile(), 3);
+}
+
+TEST_F(TransactionTest, AnOpenTransactionIsKnownWhicheverWayItBegan) {
+  EXPECT_FALSE(cn.InTransaction());
+  cn.BeginTrans();
+  EXPECT_TRUE(cn.InTransaction());
+  cn.CommitTrans();
+  EXPECT_FALSE(cn.InTransaction());
+  exec(QStringLiteral("BEGIN TRANSACTION \r\rINSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('A')\r"));
+  EXPECT_TRUE(cn.InTransaction());
+  exec(QStringLiteral("ROLLBACK TRANSACTION"));
+  EXPECT_FALSE(cn.InTransaction());
+  cn.BeginTrans();
+  cn.Close();
+  EXPECT_FALSE(cn.InTransaction());
 }

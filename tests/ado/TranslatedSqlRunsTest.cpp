@@ -95,6 +95,7 @@ class TranslatedSqlRuns : public ::testing::Test {
       case Kind::CommitTran: exec("COMMIT"); return {};
       case Kind::RollbackTran: exec("ROLLBACK"); return {};
       case Kind::NoOp: return {};
+      case Kind::Checkpoint: exec("PRAGMA wal_checkpoint"); return {};
       case Kind::IfExists:
         if (query(s.sql, s.params).empty() == s.negate)
           for (const Statement& then : s.then) run(then);

@@ -299,6 +299,8 @@ TEST(TsqlTranslator, BatchScriptsSplitIntoTheirStatements) {
            {"COMMIT", {Kind::CommitTran}},
            {"ROLLBACK TRANSACTION", {Kind::RollbackTran}},
            {"commit work", {Kind::CommitTran}},
+           {"CHECKPOINT", {Kind::Checkpoint}},
+           {"DELETE MV_ASIENTOS\r\ncheckpoint", {Kind::Sql, Kind::Checkpoint}},
            {"  \r\n -- nothing to run\r\n", {}},
        }) {
     EXPECT_EQ(Kinds(Translate(Q(c.tsql), Schema())), c.kinds) << c.tsql;
@@ -344,6 +346,10 @@ TEST(TsqlTranslator, AddsColumnsWithTheirLiteralsWritten) {
             "DEFAULT ('D''1')",
             {}},
            {"ALTER TABLE MA_CUENTAS ADD COLUMN [Nota Larga] TEXT", "ALTER TABLE MA_CUENTAS ADD COLUMN \"Nota Larga\" TEXT COLLATE CI_AS", {}},
+           // A quote inside a bracketed name stays inside the name.
+           {"ALTER TABLE MA_CUENTAS ADD [a\" INT, x INT) --] int",
+            "ALTER TABLE MA_CUENTAS ADD COLUMN \"a\"\" INT, x INT) --\" int", {}},
+           {"ALTER TABLE [MA]]CUENTAS] ADD [a]]b] int", "ALTER TABLE \"MA]CUENTAS\" ADD COLUMN \"a]b\" int", {}},
        }) {
     const Statement s = One(c.tsql);
     EXPECT_EQ(s.kind, Kind::Sql) << c.tsql;
@@ -392,6 +398,7 @@ TEST(TsqlTranslator, RefusesWhatItCannotCarryOverFaithfully) {
            {"SELECT 0x1F", "símbolo 0x1F"},
            {"SELECT LEN(IdComprobante) 'Largo' FROM V_MV_CPTE", "alias entre comillas sin AS"},
            {"DELETE MV_ASIENTOS\r\nSET NOCOUNT ON", "SET"},
+           {"CHECKPOINT 10", "CHECKPOINT con duración"},
        }) {
     try {
       Translate(Q(r.tsql), Schema());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/CoreFixture.h"
+#include "support/EndStatus.h"
 #include "core/AccessControl.h"
 #include "core/CoreState.h"
 #include "data_access/DataAccessState.h"
@@ -25,7 +26,7 @@ class AccessControl : public testing_support::CoreDatabase {
   QStringList log() { return rows("SELECT Formulario, Tarea, Usuario, NombreUsuario FROM Control_Acceso"); }
   void expectRefused(const QString& proceso) {
     host.answer(ui::mb::Ok, "NO TIENE ACCESO A ESTE PROCESO, UTILICE EL MENU CORRESPONDIENTE!!!");
-    EXPECT_THROW(ControlAcceso(proceso), rt::ProgramEnded);
+    EXPECT_EQ(testing_support::EndStatusOf([&] { ControlAcceso(proceso); }), rt::exitstatus::NoAccess);
     EXPECT_EQ(programEnds, 1);
     ASSERT_FALSE(host.boxes().empty());
     EXPECT_EQ(host.boxes().back().title, "ATENCION!");
@@ -76,6 +77,15 @@ TEST_F(AccessControl, AUserWithoutTheRightIsRefusedAndTheProgramEnds) {
   connectAs("Ana");
   grant("Ana", "M2", "OTRO_PROGRAMA", "Otro");
   grant("Pedro", "M1", "importar_tavernix", "Importación");
+  expectRefused(QString());
+}
+
+// The program's name is found as written, "_" included: an entry that only
+// matches with "_" as a wildcard grants nothing.
+TEST_F(AccessControl, TheNameIsMatchedAsWrittenNotAsAPattern) {
+  connectAs("Ana");
+  grant("Ana", "M1", "importarXtavernix", "Otro");
+  grant("Ana", "M2", "IMPORTAR%TAVERNIX", "Otro más");
   expectRefused(QString());
 }
 

@@ -94,6 +94,17 @@ TEST_F(Batch, WithoutTheNoticeTheFailureIsStillRecorded) {
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM AUX_ERR").toLong(), 1);
 }
 
+// The script handed back and recorded is the one that ran: without the
+// "@Admin_" markers, which reached the plain tables.
+TEST_F(Batch, TheScriptIsRecordedAsItRan) {
+  const QString marked = "INSERT INTO @Admin_TA_CONFIGURACION (CLAVE, VALOR) VALUES ('EXISTE', 'v')";
+  host.answer(ui::mb::Ok, "2627 : ");
+  run({marked});
+  EXPECT_TRUE(hayError);
+  EXPECT_EQ(script, "BEGIN TRANSACTION " + CR + CR + CR + insert("EXISTE") + CR);
+  EXPECT_EQ(rows("SELECT SQL FROM AUX_ERR"), QStringList{script});
+}
+
 TEST_F(Batch, ErrorsLeftByAnEarlierStatementDoNotFailTheNextBatch) {
   data_access::gDB().EjecutaConsultaSQL(insert("EXISTE"));  // a silent failure
   ASSERT_GT(data_access::gDB().gCnn.Errors().Count(), 0);

@@ -7,6 +7,7 @@
 #include "core/CoreState.h"
 #include "core/LookupLayout.h"
 #include "support/ErrorNumber.h"
+#include "support/Printers.h"
 
 using namespace core;
 
@@ -50,10 +51,43 @@ TEST_F(LookupLayout, ElevenRecordsOf1202Bytes) {
   }
 }
 
+TEST_F(LookupLayout, TheReaderGivesBackWhatTheWriterWrote) {
+  gConsultas().gRutaMascaraConsultas = folder.file("consultas.vtx");
+  CreaMascaraConsultas();
+  {
+    QFile f(folder.file("consultas.vtx"));
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write(CodificaMascaraConsulta({"AÑOS", "T_AÑOS", "|CÓDIGO|", "ÁREA = 'ñ'"}));
+    f.write(QByteArray(600, 'x'));  // a record cut short
+  }
+  LectorMascarasConsultas lector(folder.file("consultas.vtx"));
+  MascaraConsulta m;
+  std::vector<MascaraConsulta> leidas;
+  while (lector.Lee(m)) leidas.push_back(m);
+  ASSERT_EQ(leidas.size(), 12u) << "the partial record at the end is not read";
+  EXPECT_EQ(leidas[0].Nombre, QString("ARTICULOS").leftJustified(100));
+  EXPECT_EQ(leidas[0].Tabla, QString("V_MA_ARTICULOS").leftJustified(100));
+  EXPECT_EQ(leidas[0].Campos, QString("|DESCRIPCION|IDARTICULO|").leftJustified(500));
+  EXPECT_EQ(leidas[0].Filtro, QString(500, u' '));
+  EXPECT_EQ(leidas[10].Tabla.trimmed(), "V_TA_DEPOSITO");
+  EXPECT_EQ(leidas[11].Tabla.trimmed(), "T_AÑOS") << "Windows-1252 text both ways";
+  EXPECT_EQ(leidas[11].Filtro.trimmed(), "ÁREA = 'ñ'");
+
+  LectorMascarasConsultas ninguno(folder.file("no_existe.vtx"));
+  EXPECT_FALSE(ninguno.Lee(m));
+}
+
 TEST_F(LookupLayout, AFileThatCannotBeWrittenRaises) {
   folder.write("archivo", "x");
   gConsultas().gRutaMascaraConsultas = folder.file("archivo/consultas.vtx");
-  EXPECT_EQ(testing_support::ErrorNumberOf([] { CreaMascaraConsultas(); }), 75);
+  try {
+    CreaMascaraConsultas();
+    ADD_FAILURE() << "a file under a file was written";
+  } catch (const rt::Error& e) {
+    EXPECT_EQ(e.Number(), 75);
+    EXPECT_EQ(e.Description(), "Error de acceso a la ruta o el archivo: " + folder.file("archivo/consultas.vtx") +
+                                   " (una parte de la ruta no es una carpeta)");
+  }
 }
 
 }  // namespace

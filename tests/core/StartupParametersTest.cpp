@@ -32,6 +32,15 @@ TEST(ParameterText, ItemsInAnyOrderAndSpelling) {
            {"@Server=srv;kora@", "@Menu", ""},
            {"@ParametroAdicional=; @Caja=1;kora@", "@ParametroAdicional", ""},
            {"@ParametroAdicional=xyz", "@ParametroAdicional", std::nullopt},
+           // A key inside another item's value is no item of its own.
+           {"@Password=x@DbName=/evil.db;@DbName=/good.db;", "@DbName", "/good.db"},
+           {"@Password=x@DbName=/evil.db;", "@DbName", ""},
+           {"@Password=x@DbName=/evil.db;", "@Password", "x@DbName=/evil.db"},
+           {"@Menu=@Server=otro;@Server=srv;", "@Server", "srv"},
+           {"x@Server=otro;@Server=srv;", "@Server", "srv"},
+           {"@Server=srv;@Server=otro;", "@Server", "srv"},
+           {"@Server;@Server=srv;", "@Server", "srv"},
+           {"@Caja=2;@Server=srv", "@Caja", "2"},
        }) {
     EXPECT_EQ(LeeParametro(c.text, c.key), c.value) << c.text << " " << c.key;
   }

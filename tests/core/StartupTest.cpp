@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "support/CoreFixture.h"
+#include "support/EndStatus.h"
 #include "core/CoreState.h"
 #include "core/Startup.h"
 #include "core/forms/frmAcceso.h"
@@ -90,16 +91,30 @@ TEST_F(Startup, TheLoggedUserItemNeverStandsForTheUser) {
 
 TEST_F(Startup, ARefusedUserEndsTheProgram) {
   host.answer(ui::mb::Ok, "NO TIENE ACCESO");
-  EXPECT_THROW(start(parameters("Pedro")), rt::ProgramEnded);
+  EXPECT_EQ(testing_support::EndStatusOf([&] { start(parameters("Pedro")); }), rt::exitstatus::NoAccess);
   EXPECT_EQ(programEnds, 1);
   EXPECT_TRUE(accessLog().isEmpty());
 }
 
 TEST_F(Startup, NoConnectionEndsTheProgram) {
   host.answer(ui::mb::No, "Desea Intentarlo Nuevamente");
-  EXPECT_THROW(start("@Server=sqlite;@DbName=" + folder.file("no_existe.db") + ";@Usuario=Ana;@Password=;"),
-               rt::ProgramEnded);
+  EXPECT_EQ(testing_support::EndStatusOf([&] {
+              start("@Server=sqlite;@DbName=" + folder.file("no_existe.db") + ";@Usuario=Ana;@Password=;");
+            }),
+            rt::exitstatus::NoConnection);
   EXPECT_EQ(programEnds, 1);
+}
+
+// An empty file given for the database is refused at the connection: one
+// box, no rows written, the program ends with the status of no connection.
+TEST_F(Startup, AFileThatIsNoSuiteDatabaseEndsTheStartUpAfterOneBox) {
+  const QString empty = folder.write("vacia.db", QByteArray());
+  host.answer(ui::mb::No, "no es una base de datos del sistema");
+  EXPECT_EQ(testing_support::EndStatusOf(
+                [&] { start("@Server=sqlite;@DbName=" + empty + ";@Usuario=Ana;@Password=;"); }),
+            rt::exitstatus::NoConnection);
+  EXPECT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(QFileInfo(empty).size(), 0);
 }
 
 TEST_F(Startup, WithoutServerOrUserTheLoginDialogIsShown) {
@@ -108,7 +123,7 @@ TEST_F(Startup, WithoutServerOrUserTheLoginDialogIsShown) {
     EXPECT_EQ(f.TxtUserId.Text(), "");
     ui::op::click(f.bcCancelar);
   });
-  EXPECT_THROW(start(QString()), rt::ProgramEnded);
+  EXPECT_EQ(testing_support::EndStatusOf([&] { start(QString()); }), rt::exitstatus::NoConnection);
   EXPECT_EQ(programEnds, 1);
 
   host.onModal<frmAcceso>("frmAcceso", [&](frmAcceso& f) {
@@ -129,7 +144,7 @@ TEST_F(Startup, AStartUpThatCannotFinishIsReportedAndEnds) {
   const QByteArray xdg = qgetenv("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", folder.file("archivo").toUtf8());
   host.answer(ui::mb::Ok, "No se pudo completar el inicio del sistema (error 75");
-  EXPECT_THROW(start(parameters()), rt::ProgramEnded);
+  EXPECT_EQ(testing_support::EndStatusOf([&] { start(parameters()); }), rt::exitstatus::StartupFailed);
   if (xdg.isNull()) qunsetenv("XDG_DATA_HOME");
   else qputenv("XDG_DATA_HOME", xdg);
   EXPECT_EQ(programEnds, 1);

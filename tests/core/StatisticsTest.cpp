@@ -76,6 +76,11 @@ TEST_F(Statistics, RowsAreWrittenTrimmedAndUpperCased) {
   const QStringList rows = configuration(vx);
   EXPECT_TRUE(rows.contains("Grupo|CLAVE|valor|Verdadero|aux")) << rows.join("\n").toStdString();
   EXPECT_TRUE(rows.contains("G|OTRA| tal cual |Falso|<null>")) << rows.join("\n").toStdString();
+
+  // A key with a blank before it updates its row.
+  GrabaCfgVX("  Clave", rt::Variant("nuevo"), "", true, "Grupo", true);
+  EXPECT_TRUE(configuration(vx).contains("Grupo|CLAVE|nuevo|Verdadero|aux")) << configuration(vx).join("\n").toStdString();
+  EXPECT_EQ(configuration(vx).size(), rows.size());
 }
 
 }  // namespace

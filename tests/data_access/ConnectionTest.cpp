@@ -1,6 +1,8 @@
 // Opening the service's connection and the administrator test.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "platform/ado/ConnectionString.h"
 #include "platform/ui/MessageBox.h"
 #include "support/ServiceDatabase.h"
@@ -52,6 +54,38 @@ TEST_F(Connecting, OracleServerBuildsTheOracleString) {
   EXPECT_EQ(gDB().gProveedor, "SQLOLEDB");
   // No Oracle provider answers here: a silent failure.
   EXPECT_FALSE(gDB().gOpenFlag);
+}
+
+// "oracle" in a password is no Oracle connection: statements reach the
+// embedded database untranslated, the administrator is recognised and
+// lookups find their rows without a box.
+TEST_F(Connecting, APasswordHoldingOracleIsNoOracleConnection) {
+  exec("INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('Ana', 1)");
+  gDB().gServidor = "sqlite";
+  gDB().gDBName = path;
+  gDB().gUsuario = "Ana";
+  gDB().gUserPassWord = "MiOracle1";
+  gDB().OpenServerADODB();
+  ASSERT_TRUE(gDB().gOpenFlag);
+  EXPECT_TRUE(gDB().gEsAdmin);
+  const QString top = "SELECT TOP 1 Nombre FROM TA_USUARIOS with(nolock) ";
+  EXPECT_EQ(gDB().ORACLE_Dicc(top), top);
+  ado::Recordset rs;
+  gDB().AbrirRecordset(top, rs);
+  ASSERT_EQ(rs.State(), ado::adStateOpen);
+  EXPECT_EQ(rs.Fields("Nombre").Value().toString(), "Ana");
+  EXPECT_TRUE(gDB().ExisteEnTabla("TA_USUARIOS", "Ana", "Nombre"));
+  EXPECT_FALSE(gDB().ExisteCampoDB("TA_USUARIOS", "NoExiste"));
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+// A "#" server at start-up leaves the provider name at SQLOLEDB and builds
+// an Oracle string: that string is what tells.
+TEST_F(Connecting, AnOracleStringCountsWhateverTheProviderName) {
+  gDB().gProveedor = "SQLOLEDB";
+  gDB().gConnString = "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=vx;Password=;";
+  EXPECT_EQ(gDB().ORACLE_Dicc("SELECT ISNULL(A,0) FROM T"), "SELECT NVL(A,0) FROM T");
+  EXPECT_TRUE(gDB().ExisteCampoDB("TA_USUARIOS", "NoExiste"));
 }
 
 TEST_F(Connecting, AGivenStringIsUsedUnchanged) {
@@ -160,6 +194,41 @@ TEST_F(JetFile, TheFileIsChosenWhenNoneIsSet) {
   EXPECT_EQ(gDB().gDBName, "/datos/base.mdb");
   EXPECT_EQ(gDB().gCnn.ConnectionString(),
             "PROVIDER=Microsoft.Jet.OLEDB.3.51;Data Source =/datos/base.mdb;UID=;PWD=;");
+}
+
+}  // namespace
+
+namespace {
+
+// Database files, servers and data sources holding ";" reach the provider
+// whole, in every string the service builds; plain ones stand as they are.
+TEST_F(Connecting, ValuesWithSeparatorsReachTheProviderWhole) {
+  QDir(folder.path()).mkpath("a;b");
+  const QString file = testing_support::NewSuiteDatabase(folder, "a;b/suite.db");
+  gDB().gServidor = "sqlite";
+  gDB().gDBName = file;
+  gDB().gUsuario = "Ana";
+  gDB().OpenServerADODB();
+  EXPECT_TRUE(gDB().gOpenFlag);
+  EXPECT_EQ(gDB().gConnString, "PROVIDER=SQLOLEDB;Server=sqlite;Database ={" + file + "};UId=Ana;Pwd=;");
+  EXPECT_EQ(gDB().gCnn.State(), ado::adStateOpen);
+
+  const struct {
+    const char* server;
+    const char* key;  // where the database name goes
+  } servers[] = {{"srv;x", "database"}, {"#ORCL", "data source"}};
+  gDB().gCnn.Close();
+  for (const auto& s : servers) {
+    // No such server answers here: the strings are what is looked at.
+    gDB().gServidor = s.server;
+    gDB().gDBName = "KORA;NET";
+    gDB().OpenServerADODB(false, 3, QString(), true, false);
+    const ado::provider::ConnectionSpec spec = ado::ParseConnectionString(gDB().gConnString);
+    EXPECT_EQ(spec.value(s.key), "KORA;NET") << gDB().gConnString.toStdString();
+    if (s.server[0] != '#') {
+      EXPECT_EQ(spec.value("server"), s.server) << gDB().gConnString.toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "data_access/DB_Dll.h"
 #include "data_access/LookupSql.h"
+#include "support/ErrorNumber.h"
 #include "support/Printers.h"
 
 namespace {
@@ -36,6 +37,18 @@ TEST(LookupText, ExisteEnTabla) {
   for (const LookupCase& c : cases)
     EXPECT_EQ(sql::ExisteEnTabla("MA_CUENTAS", c.valor, c.campo, c.tipo, c.condicion), QString::fromUtf8(c.expected))
         << c.expected;
+}
+
+// A number text beyond a double never reaches SQL as "INF": it overflows,
+// as the runtime's own reading of it does.
+TEST(LookupText, ANumberBeyondADoubleOverflows) {
+  for (const char* valor : {"1e400", "-1E999", " 1e400 "}) {
+    EXPECT_EQ(testing_support::ErrorNumberOf([&] { sql::ExisteEnTabla("T", valor, "NUMERO", 3, ""); }), rt::err::Overflow)
+        << valor;
+    EXPECT_EQ(testing_support::ErrorNumberOf([&] { sql::DatosTabla("T", valor, "NUMERO", 5, "", true); }),
+              rt::err::Overflow)
+        << valor;
+  }
 }
 
 TEST(LookupText, ExisteEnTablaST) {

@@ -4,7 +4,9 @@
 
 #include <QFile>
 
+#include "support/BrokenLink.h"
 #include "support/ServiceDatabase.h"
+#include "support/SuiteDatabase.h"
 #include "platform/ui/MessageBox.h"
 #include "support/Printers.h"
 
@@ -14,6 +16,8 @@ using data_access::gDB;
 
 class Statements : public testing_support::ServiceDatabase {
  protected:
+  // Under every database file the tests open, so a test can break it.
+  testing_support::BrokenLink link;
   void SetUp() override {
     ServiceDatabase::SetUp();
     exec("INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('Ana', 1)");
@@ -124,8 +128,7 @@ TEST_F(Statements, ReadsGoThroughTheUsersSynonyms) {
 
 TEST_F(Statements, ALostConnectionIsOpenedAgain) {
   connectAs("Ana");
-  leaveAnError();
-  gDB().gCnn.Close();
+  link.breakOpenFiles();
   ado::Recordset rs;
   gDB().AbrirRecordset("SELECT * FROM TA_USUARIOS ORDER BY Nombre", rs);
   ASSERT_EQ(rs.State(), ado::adStateOpen);
@@ -135,10 +138,59 @@ TEST_F(Statements, ALostConnectionIsOpenedAgain) {
   EXPECT_TRUE(host.boxes().empty());
 }
 
+// Only a failure of the service's own connection whose own entries say the
+// link is lost opens it again, and never inside a transaction: reopening
+// would end it, and what it wrote would be gone with no one told.
+TEST_F(Statements, OtherFailuresAreReportedWithoutReconnecting) {
+  enum class Failure { StaleEntriesClosedConnection, LostLinkInATransaction, LostLinkOfAnotherConnection };
+  for (Failure failure : {Failure::StaleEntriesClosedConnection, Failure::LostLinkInATransaction,
+                          Failure::LostLinkOfAnotherConnection}) {
+    SCOPED_TRACE(static_cast<int>(failure));
+    data_access::ResetDataAccess();
+    connectAs("Ana");
+    const int timeout = gDB().gCnn.CommandTimeout();
+    ado::Connection other;
+    ado::Connection* failing = nullptr;
+    switch (failure) {
+      case Failure::StaleEntriesClosedConnection:
+        // What an earlier lost link left, then a connection closed on purpose.
+        gDB().gCnn.Errors().Add({ado::errnum::E_FAIL, "Se perdió el vínculo.", "ODBC", "08S01", 0});
+        leaveAnError();
+        gDB().gCnn.Close();
+        break;
+      case Failure::LostLinkInATransaction:
+        gDB().gCnn.BeginTrans();
+        gDB().EjecutaConsultaSQL("INSERT INTO TA_USUARIOS (Nombre) VALUES ('Carla')");
+        link.breakOpenFiles();
+        break;
+      case Failure::LostLinkOfAnotherConnection:
+        leaveAnError();
+        other.Open(testing_support::EmbeddedConnectionString(path));
+        failing = &other;
+        link.breakOpenFiles();
+        break;
+    }
+    const size_t boxes = host.boxes().size();
+    host.answer(ui::mb::Abort);
+    ado::Recordset rs;
+    // A table not read before: inside a transaction the pages read so far
+    // are at hand without the disk.
+    gDB().AbrirRecordset("SELECT * FROM MA_CUENTAS", rs, failing);
+    EXPECT_EQ(rs.State(), ado::adStateClosed);
+    EXPECT_EQ(host.boxes().size(), boxes + 1);
+    EXPECT_TRUE(host.boxes().size() > boxes && host.boxes().back().prompt.contains("AbrirRecordset"));
+    EXPECT_EQ(gDB().gCnn.CommandTimeout(), timeout) << "not reconnected";
+    if (failure == Failure::LostLinkInATransaction) {
+      EXPECT_TRUE(gDB().gCnn.InTransaction());
+    } else if (failure == Failure::StaleEntriesClosedConnection) {
+      EXPECT_EQ(gDB().gCnn.State(), ado::adStateClosed);
+    }
+  }
+}
+
 TEST_F(Statements, AConnectionThatCannotBeOpenedAgainIsReported) {
   connectAs("Ana");
-  leaveAnError();
-  gDB().gCnn.Close();
+  link.breakOpenFiles();
   cn.Close();
   ASSERT_TRUE(QFile::remove(path));
   host.answer(ui::mb::Abort);

@@ -84,9 +84,22 @@ TEST_F(FreeCode, ThePrefixItselfOnlyAddsOne) {
   EXPECT_EQ(CodigoLibre(kPrefijoClientes), "112010003");
 }
 
-TEST_F(FreeCode, ALargeCandidateGivesALongerCode) {
-  accounts({"112019999"});
-  EXPECT_EQ(CodigoLibre(kPrefijoClientes), "1120110001");
+// Past 9999 the code would be ten characters, wider than the account
+// column: the lowest number still free is taken instead, and when none is
+// left there is no free code.
+TEST_F(FreeCode, TheCodeStaysWithinNineCharacters) {
+  accounts({"112019999", "112010001"});
+  EXPECT_EQ(CodigoLibre(kPrefijoClientes), "112010002");
+  EXPECT_EQ(CodigoLibre(kPrefijoClientes, [](const QString& c) { return c == "112010002"; }), "112010003");
+  define("WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < 9998) "
+         "INSERT INTO MA_CUENTAS (CODIGO) SELECT '11201' || printf('%04d', i) FROM n");
+  EXPECT_EQ(CodigoLibre(kPrefijoClientes), std::nullopt);
+}
+
+TEST_F(FreeCode, CodesTakenByTheRunArePassedOver) {
+  accounts({"112010001"});
+  const auto tomadas = [](const QString& c) { return c == "112010003" || c == "112010004"; };
+  EXPECT_EQ(CodigoLibre(kPrefijoClientes, tomadas), "112010005");
 }
 
 class CustomerImport : public testing_support::ImportRun {
@@ -132,7 +145,7 @@ TEST_F(CustomerImport, CustomersBecomeAccountsWithTheirData) {
                                     "   4|261 4200000|99999999995|   1|   1|Cliente desde 1998|1|   1",
                                     "112010009|.|CL|Verdadero|.|San Martín  3 B|.|0|<null>|261 4200000|20-12345678-9|"
                                     "   1|   1|Cliente desde 1998|1|   1"}));
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 2 de 3 Grabados:2 Errores: 0"))
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 3 de 3 Grabados:3 Errores: 0"))
       << ventana.LblDetalle.Caption().toStdString();
   ASSERT_EQ(host.boxes().size(), 1u);
   EXPECT_EQ(host.boxes()[0].buttons, ui::mb::OkOnly);
@@ -163,6 +176,117 @@ TEST_F(CustomerImport, NoRecordOverwritesAnAccountOfTheSameRun) {
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toLong(), 3);
 }
 
+// Customers whose number cannot be an account code get a free code once:
+// every later run over the same file updates the accounts the first one
+// gave them. Names and the default tax number are shared, so a customer
+// is its file, its Codigo and which of the file's customers with that
+// Codigo it is.
+TEST_F(CustomerImport, ReRunsUpdateTheAccountsGivenBeforeInsteadOfAddingOthers) {
+  TxcliRecord sinNumero = cliente(int32_t(0), "Mostrador"), otroSinNumero = cliente(int32_t(0), "Delivery");
+  sinNumero.Cuit = otroSinNumero.Cuit = "";
+  writeTxcli({sinNumero, cliente("", "Sin código"), otroSinNumero, cliente(int32_t(-4), "Negativo"),
+              cliente(int32_t(12345), "Grande"), cliente(int32_t(6), "Seis"), cliente(int32_t(6), "Otro seis")});
+  importaClientes();
+  const QString cuentas = "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE CODIGO LIKE '11201%' ORDER BY CODIGO";
+  const QStringList primera = rows(cuentas);
+  ASSERT_EQ(primera.size(), 7);
+  EXPECT_TRUE(primera.contains("112010006|Seis"));
+  // Two more runs, with a name changed and a customer added: the same
+  // accounts are updated, one more is added.
+  TxcliRecord renombrado = cliente(int32_t(0), "Mostrador Centro");
+  renombrado.Cuit = "";
+  writeTxcli({renombrado, cliente("", "Sin código"), otroSinNumero, cliente(int32_t(-4), "Negativo"),
+              cliente(int32_t(12345), "Grande"), cliente(int32_t(6), "Seis"), cliente(int32_t(6), "Otro seis"),
+              cliente(int32_t(0), "Nuevo")});
+  for (int corrida = 0; corrida < 2; ++corrida) importaClientes();
+  QStringList ahora = rows(cuentas);
+  EXPECT_EQ(ahora.size(), 8);
+  EXPECT_EQ(ahora.removeIf([](const QString& c) { return c.endsWith("|Nuevo"); }), 1);
+  EXPECT_EQ(ahora, QStringList(primera).replaceInStrings("|Mostrador", "|Mostrador Centro"));
+  EXPECT_EQ(rows("SELECT COUNT(*), COUNT(DISTINCT NUMERO_DOCUMENTO) FROM MA_CUENTASADIC"), QStringList({"8|2"}));
+  EXPECT_EQ(rows("SELECT i.Codigo, i.Orden, c.DESCRIPCION FROM AUX_CLIENTES_IMPORTADOS i "
+                 "JOIN MA_CUENTAS c ON c.CODIGO = i.Cuenta ORDER BY i.Codigo, i.Orden"),
+            QStringList({"|1|Sin código", "-4|1|Negativo", "0|1|Mostrador Centro", "0|2|Delivery", "0|3|Nuevo",
+                         "12345|1|Grande", "6|2|Otro seis"}));
+}
+
+// The same Codigo in another file is another customer; an account that a
+// customer's own number now claims is given up by the one it was given to.
+TEST_F(CustomerImport, AnotherFileOrAClaimingNumberGetsAnAccountOfItsOwn) {
+  writeTxcli({cliente(int32_t(0), "Mostrador")});
+  importaClientes();
+  testing_support::TempFolder otraSucursal;
+  testing_support::writeTxcliTable(otraSucursal.file("TXCLI.DBF"), {cliente(int32_t(0), "Mostrador Sur")});
+  ventana.TxtPathDatos.Text = otraSucursal.path();
+  host.answer(ui::mb::Ok, "Proceso Finalizado");
+  ui::op::click(ventana.cmdImportar);
+  const QString cuentas = "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE CODIGO LIKE '11201%' ORDER BY CODIGO";
+  // (The account 511 adds one to the walk of the free code.)
+  ASSERT_EQ(rows(cuentas), QStringList({"112010002|Mostrador", "112010005|Mostrador Sur"}));
+  // The first file now holds customer 2, whose number is the account
+  // "Mostrador" was given: that account is the number's, and "Mostrador"
+  // takes another.
+  writeTxcli({cliente(int32_t(0), "Mostrador"), cliente(int32_t(2), "Dos")});
+  for (int corrida = 0; corrida < 2; ++corrida) importaClientes();
+  const QStringList ahora = rows(cuentas);
+  ASSERT_EQ(ahora.size(), 3);
+  EXPECT_EQ(ahora[0], "112010002|Dos");
+  EXPECT_EQ(rows("SELECT c.DESCRIPCION FROM AUX_CLIENTES_IMPORTADOS i JOIN MA_CUENTAS c ON c.CODIGO = i.Cuenta "
+                 "ORDER BY 1"),
+            QStringList({"Mostrador", "Mostrador Sur"}));
+}
+
+// With 112019999 taken the free code stays within nine characters; a
+// customer for whom none is left is rejected and recorded, and the run
+// goes on.
+TEST_F(CustomerImport, ACustomerWithNoCodeLeftIsRecordedAndTheRunGoesOn) {
+  exec("INSERT INTO MA_CUENTAS (CODIGO) VALUES ('112019999')");
+  writeTxcli({cliente(int32_t(0), "Mostrador")});
+  importaClientes();
+  EXPECT_EQ(scalar("SELECT DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = '112010001'").toString(), "Mostrador");
+  define("WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < 9998) "
+         "INSERT INTO MA_CUENTAS (CODIGO) SELECT '11201' || printf('%04d', i) FROM n");
+  writeTxcli({cliente(int32_t(0), "Mostrador"), cliente(int32_t(0), "Delivery"), cliente(int32_t(7), "Siete")});
+  importaClientes();
+  EXPECT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(scalar("SELECT Descripcion FROM AUX_ERR").toString(),
+            "TXCLI.DBF registro 2: no queda ningún código de cuenta libre bajo 11201 para el cliente (Codigo 0 - "
+            "Delivery); el registro no se importó.");
+  EXPECT_EQ(scalar("SELECT DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = '112010007'").toString(), "Siete");
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 3 de 3 Grabados:2 Errores: 1"))
+      << ventana.LblDetalle.Caption().toStdString();
+}
+
+// A field that is no value rejects its customer alone: counted, recorded,
+// no box, and no other customer imported twice in its place.
+TEST_F(CustomerImport, AFieldThatIsNoValueRejectsItsCustomerAlone) {
+  writeTxcli({cliente("0x7", "Ilegible"), cliente(int32_t(7), "Siete"), cliente("8-", "Otro ilegible")});
+  importaClientes();
+  EXPECT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(rows("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE CODIGO LIKE '11201%'"),
+            QStringList({"112010007|Siete"}));
+  const QStringList recorded = rows("SELECT Descripcion FROM AUX_ERR ORDER BY Descripcion");
+  ASSERT_EQ(recorded.size(), 2);
+  EXPECT_TRUE(recorded[0].startsWith("TXCLI.DBF registro 1: ")) << recorded[0].toStdString();
+  EXPECT_TRUE(recorded[0].contains("(registro 1, campo CODIGO): el número «0x7» es ilegible")) << recorded[0].toStdString();
+  EXPECT_TRUE(recorded[1].startsWith("TXCLI.DBF registro 3: ")) << recorded[1].toStdString();
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 3 de 3 Grabados:1 Errores: 2"))
+      << ventana.LblDetalle.Caption().toStdString();
+}
+
+// A database without the table of the accounts given refuses the run with
+// one message, before any customer.
+TEST_F(CustomerImport, ADatabaseWithoutTheTableOfGivenAccountsIsRefused) {
+  define("DROP TABLE AUX_CLIENTES_IMPORTADOS");
+  writeTxcli({cliente(int32_t(7), "Siete")});
+  host.answer(ui::mb::Ok, "no tiene la tabla AUX_CLIENTES_IMPORTADOS");
+  importa(Clientes);
+  EXPECT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].title, "Atencion!");
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toLong(), 0);
+  EXPECT_TRUE(ventana.cmdImportar.Enabled());
+}
+
 TEST_F(CustomerImport, AFailedRecordLeavesNeitherRowAndIsCounted) {
   define("CREATE TRIGGER T_ADIC BEFORE INSERT ON MA_CUENTASADIC WHEN NEW.Codigo = '112010008' BEGIN "
          "SELECT RAISE(ABORT, '50001: sin datos para este cliente'); END");
@@ -174,7 +298,7 @@ TEST_F(CustomerImport, AFailedRecordLeavesNeitherRowAndIsCounted) {
   EXPECT_EQ(rows("SELECT CODIGO FROM MA_CUENTAS WHERE CODIGO LIKE '11201%' ORDER BY CODIGO"),
             QStringList({"112010007", "112010009"}));
   EXPECT_EQ(rows("SELECT Codigo FROM MA_CUENTASADIC ORDER BY Codigo"), QStringList({"112010007", "112010009"}));
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 2 de 3 Grabados:1 Errores: 1"))
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 3 de 3 Grabados:2 Errores: 1"))
       << ventana.LblDetalle.Caption().toStdString();
 }
 
@@ -187,7 +311,8 @@ TEST_F(CustomerImport, AbortEndsTheRunAndKeepsTheRecordWhole) {
   importaClientes();
   EXPECT_EQ(rows("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE CODIGO LIKE '11201%'"),
             QStringList({"112010007|Viejo"}));
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 0 de 2")) << ventana.LblDetalle.Caption().toStdString();
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 1 de 2 Grabados:0 Errores: 1"))
+      << ventana.LblDetalle.Caption().toStdString();
 }
 
 TEST_F(CustomerImport, CancelEndsTheRunBeforeTheNextRecord) {

@@ -36,13 +36,13 @@ TEST_F(DemoImport, TheDemoFolderImportsWithoutRejections) {
   ui::op::click(ventana.chkTabla(1));
   host.answer(ui::mb::Ok, "Proceso Finalizado");
   ui::op::click(ventana.cmdImportar);
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 149 de 150 Grabados:149 Errores: 0"))
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 150 de 150 Grabados:150 Errores: 0"))
       << ventana.LblDetalle.Caption().toStdString();
 
   ui::op::click(ventana.chkTabla(1));
   ui::op::click(ventana.chkTabla(0));
   ui::op::click(ventana.cmdImportar);
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 419 de 420 Grabados:419 Errores: 0"))
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 420 de 420 Grabados:420 Errores: 0"))
       << ventana.LblDetalle.Caption().toStdString();
   EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" FINALIZADO "));
   EXPECT_EQ(host.boxes().size(), 1u);

@@ -13,17 +13,13 @@
 
 #include "ImportRun.h"
 #include "platform/qt/QtHost.h"
+#include "support/QtChild.h"
 #include "support/QtApplication.h"
 #include "support/Printers.h"
 
 namespace {
 
-template <class W>
-W& child(QWidget& window, const char* name) {
-  W* w = window.findChild<W*>(QString::fromLatin1(name));
-  if (!w) throw std::runtime_error(std::string("no widget ") + name);
-  return *w;
-}
+using testing_support::child;
 
 class ImportarOnTheDesktop : public testing_support::ImportRun {
  protected:

@@ -61,6 +61,11 @@ TEST(ImportarForm, SourceConnectionStrings) {
   EXPECT_EQ(sql::CadenaConexionOrigen("MDB", "/d/", "/d/x.mdb"),
             "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/x.mdb;Jet OLEDB:Database Password=;");
   EXPECT_EQ(sql::CadenaConexionOrigen("csv", "/d/", "/d/x.csv"), "");
+  // A ";" in a folder or file is part of the value, not its end.
+  EXPECT_EQ(sql::CadenaConexionOrigen("dbf", "/d/a;b", "/d/a;b/TXFAC.DBF"),
+            "Provider=vfpoledb.1;Data Source={/d/a;b/};Collating Sequence=general");
+  EXPECT_EQ(sql::CadenaConexionOrigen("xls", "/d/a;b/", "/d/a;b/x.xls"),
+            "Driver={Microsoft Excel Driver (*.xls)};DriverId=790;Dbq={/d/a;b/x.xls};DefaultDir={/d/a;b/};");
 }
 
 // Start-up from the command line, then the access code.

@@ -2,6 +2,9 @@
 // days and fiscal years, end to end from a DBF table through the window.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+
 #include "ImportRun.h"
 #include "core/CoreState.h"
 #include "platform/runtime/Dates.h"
@@ -77,7 +80,7 @@ TEST_F(InvoiceImport, EveryKindBecomesAVoucherWithABalancedEntry) {
             QStringList({"15/03/2005|Falso", "30/06/2005|Falso", "01/07/2005|Falso", "02/07/2005|Falso", "15/07/2005|Falso"}));
   EXPECT_EQ(rows("SELECT PERIODO, DESCRIPCION, [FECHA DESDE], [FECHA HASTA] FROM MV_EJERCICIOS ORDER BY PERIODO"),
             QStringList({"0|Ejercicio Anterior|01/01/1994|30/06/2005", "1|Ejercicio 2005-2006|01/07/2005|30/06/2006"}));
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:4 Errores: 0\r\n Inicio: 15/03/2024 14:05:09"))
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 5 de 5 Grabados:5 Errores: 0\r\n Inicio: 15/03/2024 14:05:09"))
       << ventana.LblDetalle.Caption().toStdString();
   EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" FINALIZADO ")) << ventana.LblDetalle.Caption().toStdString();
   EXPECT_EQ(ventana.lblTabla.Caption(), "");
@@ -98,7 +101,7 @@ TEST_F(InvoiceImport, ARerunWritesNothingNew) {
   EXPECT_EQ(count("MA_CUENTAS"), 4);
   EXPECT_EQ(count("ma_calendario"), 5);
   EXPECT_EQ(count("MV_EJERCICIOS"), 2);
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:0 Errores: 0"));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 5 de 5 Grabados:0 Errores: 0"));
 }
 
 TEST_F(InvoiceImport, AFailingRecordRollsBackAloneAndIsCounted) {
@@ -106,7 +109,7 @@ TEST_F(InvoiceImport, AFailingRecordRollsBackAloneAndIsCounted) {
   // Customer 12345 makes an account code longer than the column.
   records[1].CodCli = int32_t(12345);
   writeTxfac(records);
-  host.answer(ui::mb::Ok, "String or binary data would be truncated.");
+  host.answer(ui::mb::Ok, "Los datos de cadena o binarios se truncarían.");
   importa(Facturacion);
   EXPECT_EQ(host.boxes().at(0).title, "Aviso al Operador!");
   EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"),
@@ -114,10 +117,10 @@ TEST_F(InvoiceImport, AFailingRecordRollsBackAloneAndIsCounted) {
   EXPECT_EQ(count("MV_ASIENTOS"), 8);
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '%12345%'").toLong(), 0);
   EXPECT_EQ(rows("SELECT Error, Descripcion FROM AUX_ERR"),
-            QStringList({"8152|8152 : String or binary data would be truncated.\r\n"}));
+            QStringList({"8152|8152 : Los datos de cadena o binarios se truncarían.\r\n"}));
   EXPECT_TRUE(scalar("SELECT SQL FROM AUX_ERR").toString().contains("INSERT INTO MA_CUENTAS (CODIGO,DESCRIPCION) "
                                                                     "VALUES('1120112345','Completar')"));
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:3 Errores: 1"))
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 5 de 5 Grabados:4 Errores: 1"))
       << ventana.LblDetalle.Caption().toStdString();
 }
 
@@ -142,7 +145,7 @@ TEST_F(InvoiceImport, RecordsThatCannotBeVouchersAreRejectedAndRecorded) {
                          "se importó.",
                          "0|TXFAC.DBF registro 5: el número de comprobante (Numero) está vacío; el registro no se "
                          "importó."}));
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:1 Errores: 3"))
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 5 de 5 Grabados:1 Errores: 4"))
       << ventana.LblDetalle.Caption().toStdString();
   EXPECT_TRUE(host.boxes().empty());
 }
@@ -196,7 +199,7 @@ TEST_F(InvoiceImport, CancellingFinishesTheRecordInHand) {
   EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"), QStringList({"000100000010A", "000200000011B"}));
   EXPECT_EQ(count("MV_ASIENTOS"), 4);
   EXPECT_EQ(ventana.lblTabla.Caption(), " ---> CANCELADO ");
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 1 de 5 Grabados:1 Errores: 0"));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 2 de 5 Grabados:2 Errores: 0"));
   EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" ---> CANCELADO "));
   EXPECT_TRUE(ventana.cmdImportar.Enabled());
   EXPECT_FALSE(ventana.CmdCancelar.Enabled());
@@ -255,6 +258,173 @@ TEST_F(InvoiceImport, TextsLoseTheirApostrophes) {
   EXPECT_EQ(rows("SELECT Nombre, DOCUMENTONUMERO, CondicionIva FROM V_MV_CPTE"), QStringList({"OBrien S.A.|201|   1"}));
 }
 
+// Values the batch would refuse with a width error box per record, and
+// dates SQL Server's datetime does not hold, are rejected before anything
+// of the record is written; the first day it holds goes in.
+TEST_F(InvoiceImport, ValuesTheDatabaseCannotHoldAreRejectedUpFront) {
+  std::vector<TxfacRecord> records(7, everyKind()[0]);
+  for (int i = 0; i < 7; ++i) records[i].Numero = int32_t(20 + i);
+  records[0].Prefijo = "-1";
+  records[1].Numero = int32_t(-5);
+  records[2].CodCli = int32_t(-3);
+  records[3].Fecha = rt::MakeDate(12, 5, 12);
+  records[4].Fecha = rt::MakeDate(1752, 12, 31);
+  records[5].Fecha = rt::MakeDate(1753, 1, 1);
+  records[6].Fecha = "00120512";
+  writeTxfac(records);
+  importa(Facturacion);
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(rows("SELECT IdComprobante, Fecha FROM V_MV_CPTE"), QStringList({"000100000025A|01/01/1753"}));
+  EXPECT_EQ(rows("SELECT Fecha FROM MV_ASIENTOS"), QStringList({"01/01/1753", "01/01/1753"}));
+  const QString tarde = "\" es anterior al 01/01/1753, la primera que admite la base de datos; el registro no se importó.";
+  EXPECT_EQ(rows("SELECT Descripcion FROM AUX_ERR ORDER BY Descripcion"),
+            QStringList({"TXFAC.DBF registro 1: el prefijo \"-1\" es negativo; el registro no se importó.",
+                         "TXFAC.DBF registro 2: el número \"-5\" es negativo; el registro no se importó.",
+                         "TXFAC.DBF registro 3: el cliente (cod_cli) \"-3\" es negativo; el registro no se importó.",
+                         "TXFAC.DBF registro 4: la fecha \"12/05/0012" + tarde,
+                         "TXFAC.DBF registro 5: la fecha \"31/12/1752" + tarde,
+                         "TXFAC.DBF registro 7: la fecha \"12/05/0012" + tarde}));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 7 de 7 Grabados:1 Errores: 6"))
+      << ventana.LblDetalle.Caption().toStdString();
+}
+
+TEST_F(InvoiceImport, ANumberWiderThanItsEightDigitsIsRejectedUpFront) {
+  testing_support::DbfWriter w;
+  w.field("COD_CPB", 'C', 1).field("COD_CLI", 'N', 6).field("FECHA", 'D').field("PREFIJO", 'C', 4);
+  w.field("NUMERO", 'N', 10).field("TOTAL", 'N', 12, 2).field("IVA1", 'N', 12, 2).field("IVA2", 'N', 12, 2);
+  w.field("TASA1", 'N', 6, 2).field("TASA2", 'N', 6, 2).field("CUIT", 'C', 13).field("COD_EMP", 'C', 4);
+  w.add({QStringLiteral("A"), int32_t(25), rt::MakeDate(2005, 3, 15), QStringLiteral("0001"), int32_t(123456789),
+         rt::Currency::fromInt(121), rt::Currency::fromInt(21), rt::Currency(), rt::Currency::fromInt(21),
+         rt::Currency(), QStringLiteral("20-1"), QStringLiteral("7")});
+  w.write(origen.file("TXFAC.DBF"));
+  importa(Facturacion);
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(count("MV_ASIENTOS"), 0);
+  EXPECT_EQ(scalar("SELECT Descripcion FROM AUX_ERR").toString(),
+            "TXFAC.DBF registro 1: el número \"123456789\" tiene más de 8 cifras; el registro no se importó.");
+}
+
+// A field whose bytes are no value (a date "20059999", an amount
+// "12x4.00") rejects its record like an invalid date: counted, recorded
+// with the field and the record, no box; first and last records too.
+TEST_F(InvoiceImport, AFieldThatIsNoValueRejectsItsRecordAlone) {
+  std::vector<TxfacRecord> records = everyKind();
+  records[0].Fecha = "20059999";
+  records[2].Total = "12x4.00";
+  records[4].Fecha = "2005AB01";
+  writeTxfac(records);
+  importa(Facturacion);
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"), QStringList({"000200000011B", "000100000013B"}));
+  EXPECT_EQ(count("MV_ASIENTOS"), 4);
+  const QStringList recorded = rows("SELECT Error, Descripcion FROM AUX_ERR ORDER BY Descripcion");
+  ASSERT_EQ(recorded.size(), 3);
+  const char* expected[][2] = {{"TXFAC.DBF registro 1: ", "(registro 1, campo FECHA): la fecha «20059999» es inválida."},
+                               {"TXFAC.DBF registro 3: ", "(registro 3, campo TOTAL): el número «12x4.00» es ilegible."},
+                               {"TXFAC.DBF registro 5: ", "(registro 5, campo FECHA): la fecha «2005AB01» es inválida."}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(recorded[i].startsWith(QStringLiteral("0|") + expected[i][0])) << recorded[i].toStdString();
+    EXPECT_TRUE(recorded[i].contains(QString::fromUtf8(expected[i][1]))) << recorded[i].toStdString();
+    EXPECT_TRUE(recorded[i].endsWith("; el registro no se importó.")) << recorded[i].toStdString();
+  }
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 5 de 5 Grabados:2 Errores: 3"))
+      << ventana.LblDetalle.Caption().toStdString();
+  EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" FINALIZADO "));
+}
+
+// A damaged table, not one bad value, still goes to the error dialog.
+TEST_F(InvoiceImport, ATableWithADamagedHeaderStillStopsAtTheErrorDialog) {
+  writeTxfac(everyKind());
+  QFile table(origen.file("TXFAC.DBF"));
+  ASSERT_TRUE(table.open(QIODevice::ReadWrite));
+  table.seek(4);
+  table.write(QByteArray("\xe8\x03", 2));  // 1000 records in a file of 5
+  table.close();
+  host.answer(ui::mb::Ignore, "está dañado");
+  host.answer(ui::mb::Abort, "está dañado");
+  importa(Facturacion);
+  EXPECT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(count("MV_ASIENTOS") + count("AUX_ERR"), 0);
+}
+
+// Another voucher stored under a record's type, branch, number and letter
+// is left as it stands; the record is counted and recorded with both
+// vouchers' date, customer and total. The very same voucher is passed over
+// without a word, as every re-run does.
+TEST_F(InvoiceImport, AnotherVoucherUnderATakenNumberIsRecordedNotWritten) {
+  const TxfacRecord stored = everyKind()[0];
+  writeTxfac({stored});
+  importa(Facturacion);
+  const QStringList entries = rows("SELECT * FROM MV_ASIENTOS ORDER BY Secuencia");
+
+  TxfacRecord otherTotal = stored, otherDay = stored, otherCustomer = stored;
+  otherTotal.Total = rt::Currency::fromInt(130);
+  otherDay.Fecha = rt::MakeDate(2005, 3, 16);
+  otherCustomer.CodCli = int32_t(26);
+  writeTxfac({stored, otherTotal, otherDay, otherCustomer});
+  importa(Facturacion);
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(rows("SELECT * FROM MV_ASIENTOS ORDER BY Secuencia"), entries);
+  EXPECT_EQ(count("V_MV_CPTE"), 1);
+  const QString grabado = "(grabado: 15/03/2005, cuenta 112010025, importe 121; registro: ";
+  EXPECT_EQ(rows("SELECT Descripcion FROM AUX_ERR ORDER BY Descripcion"),
+            QStringList({"TXFAC.DBF registro 2: el comprobante FC 000100000010A ya está grabado con otros datos " +
+                             grabado + "15/03/2005, cuenta 112010025, importe 130); el registro no se importó.",
+                         "TXFAC.DBF registro 3: el comprobante FC 000100000010A ya está grabado con otros datos " +
+                             grabado + "16/03/2005, cuenta 112010025, importe 121); el registro no se importó.",
+                         "TXFAC.DBF registro 4: el comprobante FC 000100000010A ya está grabado con otros datos " +
+                             grabado + "15/03/2005, cuenta 112010026, importe 121); el registro no se importó."}));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 4 Grabados:0 Errores: 3"))
+      << ventana.LblDetalle.Caption().toStdString();
+}
+
+// With the entry lines deleted ("Borrar Movimientos") the stored header
+// alone tells the voucher: the same one gets its entry again, another one
+// is recorded.
+TEST_F(InvoiceImport, AStoredHeaderAloneTellsTheVoucherToo) {
+  const TxfacRecord stored = everyKind()[0];
+  writeTxfac({stored});
+  importa(Facturacion);
+  exec("DELETE FROM MV_ASIENTOS");
+  TxfacRecord other = stored;
+  other.Total = rt::Currency::fromInt(130);
+  writeTxfac({other, stored});
+  importa(Facturacion);
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(rows("SELECT Cuenta, Importe FROM MV_ASIENTOS ORDER BY Secuencia"), QStringList({"112010025|121", "511|121"}));
+  EXPECT_EQ(count("V_MV_CPTE"), 1);
+  EXPECT_EQ(count("AUX_ERR"), 1);
+  EXPECT_TRUE(scalar("SELECT Descripcion FROM AUX_ERR").toString().startsWith("TXFAC.DBF registro 1: el comprobante"));
+}
+
+// Both lines of a voucher take one entry number, taken once: a line that
+// another writer adds meanwhile does not split the voucher's entry.
+TEST_F(InvoiceImport, BothLinesOfAVoucherShareOneEntryNumber) {
+  writeTxfac({everyKind()[0]});
+  // The first yield stands between the two lines of the voucher.
+  host.atYield(1, [this] {
+    exec("INSERT INTO MV_ASIENTOS (Tipo_Reg, MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO]) "
+         "VALUES ('', 3, 0, 1, 1)");
+  });
+  importa(Facturacion);
+  EXPECT_EQ(rows("SELECT Secuencia, [NUMERO ASIENTO] FROM MV_ASIENTOS WHERE TC = 'FC' ORDER BY Secuencia"),
+            QStringList({"1|1", "2|1"}));
+}
+
+// A ";" in the folder's path is part of the folder, not the end of the
+// connection string's value: the tables of that very folder are imported.
+TEST_F(InvoiceImport, AFolderWithASemicolonIsTheFolderImported) {
+  ASSERT_TRUE(QDir(origen.path()).mkpath("a;b/tavernix"));
+  testing_support::writeTxfacTable(origen.file("a;b/tavernix/TXFAC.DBF"), {everyKind()[0]});
+  ASSERT_TRUE(QDir(origen.path()).mkpath("a"));
+  testing_support::writeTxfacTable(origen.file("a/TXFAC.DBF"), {everyKind()[1]});
+  ventana.TxtPathDatos.Text = origen.file("a;b/tavernix");
+  ui::op::click(ventana.chkTabla(Facturacion));
+  ui::op::click(ventana.cmdImportar);
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE"), QStringList({"000100000010A"}));
+}
+
 class UnauthorisedAccount : public InvoiceImport {
  protected:
   void SetUp() override {
@@ -275,7 +445,7 @@ TEST_F(UnauthorisedAccount, YesTriesTheVoucherOnceMore) {
   EXPECT_EQ(host.boxes().at(1).buttons, ui::mb::YesNo | ui::mb::Question);
   EXPECT_EQ(count("V_MV_CPTE"), 4);
   EXPECT_EQ(count("AUX_ERR"), 2);
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 5 Grabados:3 Errores: 1"));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 5 de 5 Grabados:4 Errores: 1"));
   EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" FINALIZADO "));
 }
 

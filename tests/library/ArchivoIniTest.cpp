@@ -36,6 +36,21 @@ TEST_F(ArchivoIniTest, ReadsSectionsAndKeysWithoutRegardToCase) {
   EXPECT_EQ(ini.LeeClave("otro.ini", "Otra", "Servidor", "d"), "d");
 }
 
+// Lines end in CR LF, LF or CR alone, mixed too.
+TEST_F(ArchivoIniTest, EveryLineEndingEndsALine) {
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    const QByteArray e(end);
+    folder.write("x.ini", "[A]" + e + "Servidor=uno" + e + "[B]" + e + "Servidor=dos" + e + "DbName=base");
+    library::ArchivoIni ini;
+    EXPECT_EQ(ini.LeeClave(folder.file("x.ini"), "A", "Servidor", "d"), "uno") << e.toHex().toStdString();
+    EXPECT_EQ(ini.LeeClave(folder.file("x.ini"), "B", "Servidor", "d"), "dos") << e.toHex().toStdString();
+    EXPECT_EQ(ini.LeeClave(folder.file("x.ini"), "B", "DbName", "d"), "base") << e.toHex().toStdString();
+  }
+  folder.write("x.ini", "[A]\rUno=1\n\rDos=2\r\nTres=3");
+  EXPECT_EQ(library::ArchivoIni().LeeClave(folder.file("x.ini"), "A", "Dos", "d"), "2");
+  EXPECT_EQ(library::ArchivoIni().LeeClave(folder.file("x.ini"), "A", "Tres", "d"), "3");
+}
+
 // The code page, UTF-8, and Notepad's "Unicode" (UTF-16 with its byte-order
 // mark), which Windows reads as well.
 TEST_F(ArchivoIniTest, ReadsTheEncodingsWindowsReads) {

@@ -65,7 +65,14 @@ TEST(Utilidades, CodificaRoundTrips) {
     }
     EXPECT_EQ(gUtilidades().Decodifica(coded), plain);
   }
-  EXPECT_EQ(gUtilidades().Decodifica("texto plano"), "texto plano");
+  // Only what Codifica wrote is decoded: plain values that look like
+  // hexadecimal stay as they are, a damaged encoding too.
+  const QString coded = gUtilidades().Codifica("Veltrix");
+  QString damaged = coded;
+  damaged[0] = damaged[0] == u'A' ? u'B' : u'A';
+  for (const QString& plain : {QString("texto plano"), QString("CAFE"), QString("1234"), QString("00000000"),
+                               QString("DEADBEEF0123"), coded.left(coded.size() - 2), damaged})
+    EXPECT_EQ(gUtilidades().Decodifica(plain), plain) << plain.toStdString();
 }
 
 TEST(Utilidades, WordsTextsAndLists) {

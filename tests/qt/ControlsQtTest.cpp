@@ -16,17 +16,13 @@
 #include "platform/qt/Appearance.h"
 #include "platform/qt/QtHost.h"
 #include "platform/ui/Operator.h"
+#include "support/QtChild.h"
 #include "support/Printers.h"
 #include "support/QtApplication.h"
 
 namespace {
 
-template <class W>
-W& child(QWidget& window, const QString& name) {
-  W* w = window.findChild<W*>(name);
-  if (!w) throw std::runtime_error("no widget " + name.toStdString());
-  return *w;
-}
+using testing_support::child;
 
 // The view's rectangle of a cell below the fixed rows, in the window.
 QRect cellInWindow(QTableView& view, QWidget& window, int row, int col) {

@@ -26,6 +26,7 @@
 #include "platform/runtime/Error.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
+#include "support/QtChild.h"
 #include "support/QtApplication.h"
 #include "support/Printers.h"
 
@@ -40,12 +41,7 @@ void whenModal(std::function<void(QWidget&)> act) {
   });
 }
 
-template <class W>
-W& child(QWidget& window, const char* name) {
-  W* w = window.findChild<W*>(QString::fromLatin1(name));
-  if (!w) throw std::runtime_error(std::string("no widget ") + name);
-  return *w;
-}
+using testing_support::child;
 
 QPushButton& buttonLabelled(QWidget& box, const QString& text) {
   for (QPushButton* b : box.findChildren<QPushButton*>())

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/runtime/Dates.h"
+#include "platform/runtime/Variant.h"
+#include "support/ErrorNumber.h"
 #include "support/Printers.h"
 
 using rt::MakeDate;
@@ -37,6 +41,16 @@ TEST(Dates, FormatsMasksWithMinutesAfterHours) {
   EXPECT_EQ(rt::IsoDateText(MakeDate(987, 1, 2, 0, 0, 1)), "0987-01-02 00:00:01");
 }
 
+// A year below 1000 keeps four digits, so the text reads back as the same
+// year and never as one of the two-digit window.
+TEST(Dates, YearsBelowAThousandKeepFourDigits) {
+  const QDateTime d = MakeDate(12, 5, 12);
+  EXPECT_EQ(rt::FormatDate(d, "dd/mm/yyyy"), "12/05/0012");
+  EXPECT_EQ(rt::FormatDate(MakeDate(987, 1, 2), "yyyy"), "0987");
+  EXPECT_EQ(rt::DateText(d), "12/05/0012");
+  EXPECT_EQ(rt::ParseDate(rt::DateText(d)), d);
+}
+
 TEST(Dates, MinuteDifferencesCountBoundaries) {
   EXPECT_EQ(rt::DateDiffMinutes(MakeDate(2005, 7, 1, 10, 0, 59), MakeDate(2005, 7, 1, 10, 1, 0)), 1);
   EXPECT_EQ(rt::DateDiffMinutes(MakeDate(2005, 7, 1, 23, 30), MakeDate(2005, 7, 2, 0, 30)), 60);
@@ -48,4 +62,14 @@ TEST(Dates, SerialNumbersRoundTrip) {
   EXPECT_DOUBLE_EQ(rt::ToSerial(MakeDate(1900, 1, 1, 12, 0)), 2.5);
   QDateTime d = MakeDate(2026, 12, 9, 21, 55, 26);
   EXPECT_EQ(rt::FromSerial(rt::ToSerial(d)), d);
+}
+
+TEST(Dates, SerialsBeyondTheRuntimesDatesOverflow) {
+  EXPECT_EQ(rt::FromSerial(-657434), MakeDate(100, 1, 1));
+  EXPECT_EQ(rt::FromSerial(2958465.5), MakeDate(9999, 12, 31, 12, 0));
+  for (double serial : {-657435.0, 2958466.0, 9.2233720368547758e18, -9.2233720368547758e18, 1e300,
+                        std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::FromSerial(serial); }), rt::err::Overflow) << serial;
+    EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::Variant(serial).toDate(); }), rt::err::Overflow) << serial;
+  }
 }

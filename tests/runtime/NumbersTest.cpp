@@ -4,6 +4,7 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Numbers.h"
+#include "support/ErrorNumber.h"
 #include "support/Printers.h"
 
 TEST(Numbers, ValReadsTheLeadingNumber) {
@@ -52,6 +53,9 @@ TEST(Numbers, PeopleSeeTheRegionalSeparatorSqlSeesAPoint) {
   EXPECT_EQ(rt::NumberText(17), "17");
   EXPECT_EQ(rt::SqlNumber(1234.5), "1234.5");
   EXPECT_EQ(rt::SqlNumber(0.1 + 0.2), "0.3");
+  for (double noNumber : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::quiet_NaN()})
+    EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::SqlNumber(noNumber); }), rt::err::Overflow) << noNumber;
 }
 
 TEST(Numbers, ASingleIsWrittenWithItsSevenSignificantDigits) {

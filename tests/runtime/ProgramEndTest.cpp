@@ -21,3 +21,8 @@ TEST(ProgramEnd, UnwindsThroughEveryErrorTrap) {
   EXPECT_EQ(trapped, 0);
   EXPECT_FALSE(after);
 }
+
+TEST(ProgramEnd, EndsTheProcessWithItsStatus) {
+  EXPECT_EXIT(rt::EndProgram(rt::exitstatus::NoConnection), testing::ExitedWithCode(rt::exitstatus::NoConnection), "");
+  EXPECT_EXIT(rt::EndProgram(), testing::ExitedWithCode(0), "");
+}

@@ -53,6 +53,33 @@ void DefineInDatabase(const QString& path, const QString& sql) {
 
 void SuiteDatabaseTest::define(const QString& sql) { DefineInDatabase(path, sql); }
 
+long RowsInFileAlone(const QString& path, const QString& table) {
+  const TempFolder copia;
+  const QString archivo = copia.file(QStringLiteral("sin_registro.db"));
+  if (!QFile::copy(path, archivo)) ADD_FAILURE() << "cannot copy " << path.toStdString();
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(archivo.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  ado::sqlite::ConfigureConnection(db);
+  sqlite3_stmt* st = nullptr;
+  long rows = -1;
+  if (sqlite3_prepare_v2(db, ("SELECT COUNT(*) FROM " + table).toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK &&
+      sqlite3_step(st) == SQLITE_ROW)
+    rows = static_cast<long>(sqlite3_column_int64(st, 0));
+  else
+    ADD_FAILURE() << sqlite3_errmsg(db);
+  sqlite3_finalize(st);
+  sqlite3_close_v2(db);
+  return rows;
+}
+
+void MarkReadOnly(const QString& path) {
+  // The last connection closed has folded its log into the file.
+  if (QFile(path + QStringLiteral("-wal")).exists()) ADD_FAILURE() << "a connection is still open on " << path.toStdString();
+  QFile f(path);
+  if (!f.open(QIODevice::ReadWrite) || !f.seek(18) || f.write("\x03", 1) != 1)
+    ADD_FAILURE() << "cannot mark " << path.toStdString() << " read-only";
+}
+
 rt::Variant SuiteDatabaseTest::scalar(const QString& sql) {
   ado::Recordset rs = cn.Execute(sql);
   return rs.EOF() ? rt::Variant() : rs.Fields(0).Value();

@@ -19,6 +19,16 @@ QString NewSuiteDatabase(const TempFolder& folder, const QString& name = QString
 // program's connections (tables or views of a test's own, a table dropped).
 void DefineInDatabase(const QString& path, const QString& sql);
 
+// Rows of `table` in the database file alone, as a power cut that lost
+// what the write-ahead log held would leave it: a copy of the file is read
+// without its log.
+long RowsInFileAlone(const QString& path, const QString& table);
+
+// Makes the database read-only to every writer, root included: its header
+// asks for a newer file format to write, as a file of a later SQLite does.
+// No connection may be open on it.
+void MarkReadOnly(const QString& path);
+
 // The connection string the program builds for the embedded server.
 QString EmbeddedConnectionString(const QString& database);
 

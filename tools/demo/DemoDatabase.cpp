@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "DemoComprobantes.h"
+#include "DemoConsultas.h"
 #include "DemoLots.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
@@ -83,6 +84,7 @@ QString CreaBaseDemo(const QString& folder) {
   cn.Open(connectionString(suite));
   cn.BeginTrans();
   llenaSuite(cn);
+  LlenaConsultas(cn);
   LlenaComprobantes(cn);
   LlenaLotesYPosiciones(cn);
   cn.CommitTrans();

@@ -1,10 +1,10 @@
 #pragma once
 // The embedded suite database of the demo: what a first start needs (the
 // administrator and the rights of this program, configuration, provinces,
-// VAT conditions, postal codes, the adjustment accounts), the rows the
-// voucher windows show (DemoComprobantes.h), the stock by lot, serial and
-// position that the lot dialogs offer (DemoLots.h) and the statistics
-// database beside it.
+// VAT conditions, postal codes, the adjustment accounts), what the lookup
+// dialogs show (DemoConsultas.h), the rows the voucher windows show
+// (DemoComprobantes.h), the stock by lot, serial and position that the lot
+// dialogs offer (DemoLots.h) and the statistics database beside it.
 #include <QString>
 
 namespace demo {

@@ -13,6 +13,7 @@
 #include "ControlsSample.h"
 #include "LotsSample.h"
 #include "ListsSample.h"
+#include "LookupSnapshots.h"
 #include "VoucherSample.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
@@ -127,6 +128,7 @@ int main(int argc, char** argv) {
   ok &= capture(folder, QStringLiteral("frmListas"), snapshot::ShowListsSample);
 
   ok &= captureControlsSample(folder, capture);
+  ok &= captureLookupWindows(folder, capture);
   ok &= captureVoucherSamples(folder, capture);
   ok &= captureLotSamples(folder, capture);
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -71,7 +72,9 @@ QString ArchivoIni::LeeClave(const QString& file, const QString& section, const 
   if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
 
   bool inSection = false;
-  const QStringList lines = text.split(u'\n');
+  // Lines end in CR LF, LF or CR alone (as old editors write them).
+  static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+  const QStringList lines = text.split(lineEnd);
   for (QString line : lines) {
     line = line.trimmed();
     if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')) continue;

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QVarLengthArray>
+#include <cstdint>
 
 #include "core/library/Library.h"
 #include "platform/runtime/Environment.h"
@@ -62,6 +63,22 @@ bool normalisedNumber(const QString& input, NumberText& out) {
 }
 
 constexpr unsigned char kKey[] = {0x4B, 0x6F, 0x72, 0x61, 0x4E, 0x65, 0x74, 0x32};
+
+// The rolling key over the bytes: applied twice it gives them back.
+void applyKey(QByteArray& bytes) {
+  for (qsizetype i = 0; i < bytes.size(); ++i)
+    bytes[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) ^ kKey[i % sizeof kKey] ^ (i * 7 & 0xFF));
+}
+
+// Four check bytes of the plain text (FNV-1a), so that only what Codifica
+// wrote is decoded.
+QByteArray checkOf(const QByteArray& plain) {
+  uint32_t hash = 2166136261u;
+  for (char c : plain) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  QByteArray check(4, '\0');
+  for (int i = 0; i < 4; ++i) check[i] = static_cast<char>(hash >> (24 - 8 * i));
+  return check;
+}
 
 }  // namespace
 
@@ -179,19 +196,20 @@ bool Utilidades::EstaEnLista(const QString& text, const QStringList& values) con
 }
 
 QString Utilidades::Codifica(const QString& text) const {
-  QByteArray bytes = text.toUtf8();
-  for (qsizetype i = 0; i < bytes.size(); ++i)
-    bytes[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) ^ kKey[i % sizeof kKey] ^ (i * 7 & 0xFF));
+  const QByteArray plain = text.toUtf8();
+  QByteArray bytes = plain + checkOf(plain);
+  applyKey(bytes);
   return QString::fromLatin1(bytes.toHex().toUpper());
 }
 
 QString Utilidades::Decodifica(const QString& text) const {
-  static const QRegularExpression hex(QStringLiteral("^([0-9A-F]{2})+$"));
+  static const QRegularExpression hex(QStringLiteral("^([0-9A-F]{2}){4,}$"));
   if (!hex.match(text).hasMatch()) return text;
   QByteArray bytes = QByteArray::fromHex(text.toLatin1());
-  for (qsizetype i = 0; i < bytes.size(); ++i)
-    bytes[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) ^ kKey[i % sizeof kKey] ^ (i * 7 & 0xFF));
-  return QString::fromUtf8(bytes);
+  applyKey(bytes);
+  const QByteArray plain = bytes.left(bytes.size() - 4);
+  if (bytes.right(4) != checkOf(plain)) return text;
+  return QString::fromUtf8(plain);
 }
 
 int Utilidades::DialogoError(const rt::Error& error, const QString& rutina) const {

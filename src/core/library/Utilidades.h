@@ -66,8 +66,10 @@ class Utilidades {
   bool EstaEnLista(const QString& text, const QStringList& values) const;
 
   // Reversible encoding of stored user names and passwords: the UTF-8 bytes
-  // XOR-ed with a rolling key, written as upper-case hexadecimal.
-  // Decodifica of a text that is not such an encoding returns it unchanged.
+  // and four check bytes of them, XOR-ed with a rolling key, written as
+  // upper-case hexadecimal. Decodifica decodes only what Codifica wrote: any
+  // other text, one that merely looks hexadecimal ("CAFE", "1234") too, is
+  // returned unchanged.
   QString Codifica(const QString& text) const;
   QString Decodifica(const QString& text) const;
 

@@ -95,6 +95,8 @@ void Connection::RollbackTrans() {
 
 long Connection::TransactionLevel() const { return d_->session ? d_->session->transactionLevel() : 0; }
 
+bool Connection::InTransaction() const { return d_->session && d_->session->inTransaction(); }
+
 QString Connection::ConnectionString() const { return d_->connectionString; }
 
 void Connection::setConnectionString(const QString& s) {

@@ -3,7 +3,7 @@
 // provider (the embedded SQLite database, ODBC, or a folder of DBF tables).
 // A provider failure raises a runtime error and replaces the Errors
 // collection with the provider's entries; a failing SQL statement also adds
-// the closing entry 3621 "The statement has been terminated.".
+// the closing entry 3621 "Se terminó la instrucción.".
 #include <QString>
 #include <memory>
 #include <vector>
@@ -44,6 +44,11 @@ class Connection {
   // BEGIN TRANSACTION statements where the provider counts them (the
   // embedded database), for callers that must not open a second one.
   long TransactionLevel() const;
+  // Not of ADO: the program has a transaction in course on the connection,
+  // begun by BeginTrans or by a statement (BEGIN TRANSACTION) and not yet
+  // committed or rolled back by it, also when the database ended it on its
+  // own after a failure.
+  bool InTransaction() const;
 
   ado::Errors& Errors() { return errors_; }
 

@@ -78,4 +78,18 @@ provider::ConnectionSpec ParseConnectionString(const QString& text) {
   return spec;
 }
 
+bool NamesOracle(const QString& connectionString) {
+  // Asked before every statement, nearly always of the same string.
+  thread_local QString lastString;
+  thread_local bool lastAnswer = false;
+  if (connectionString == lastString && !lastString.isNull()) return lastAnswer;
+  const provider::ConnectionSpec spec = ParseConnectionString(connectionString);
+  const auto holdsOracle = [&](const char* key) {
+    return spec.value(QString::fromLatin1(key)).contains(QLatin1String("oracle"), Qt::CaseInsensitive);
+  };
+  lastString = connectionString.isNull() ? QStringLiteral("") : connectionString;
+  lastAnswer = holdsOracle("provider") || holdsOracle("driver");
+  return lastAnswer;
+}
+
 }  // namespace ado

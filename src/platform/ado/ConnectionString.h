@@ -22,4 +22,9 @@ provider::ConnectionSpec ParseConnectionString(const QString& text);
 // braces literally.
 QString ConnectionStringValue(const QString& value);
 
+// Whether a connection string names Oracle: its Provider item (or, for an
+// ODBC string, its Driver item) holds the word "oracle". The word anywhere
+// else, in a password or a database name, does not count.
+bool NamesOracle(const QString& connectionString);
+
 }  // namespace ado

@@ -36,4 +36,9 @@ constexpr long Timeout = -2147217871;         // 0x80040E31, lock or query time-
 constexpr long DataOverflow = -2147217833;    // 0x80040E57, string or binary data would be truncated
 }  // namespace errnum
 
+// SQLSTATE of a provider error about one value of one row (class 22, data
+// exception), not about the source as a whole: the rows around it can still
+// be read.
+inline constexpr char kSqlStateInvalidValue[] = "22018";
+
 }  // namespace ado

@@ -15,21 +15,39 @@ struct Error {
   long NativeError = 0;
 };
 
+// Whether an entry says the link to the database failed or is gone: its
+// SQLSTATE is of the connection class "08" (link failure, connection closed,
+// server unreachable).
+bool IsConnectionFailure(const Error& e);
+
 class Errors {
  public:
   int Count() const { return static_cast<int>(items_.size()); }
   // Raises 3265 for an index out of range.
   const Error& Item(int index) const;
   const Error& operator[](int index) const { return Item(index); }
-  void Clear() { items_.clear(); }
+  void Clear() {
+    items_.clear();
+    ++version_;
+  }
 
   // For providers and connections.
-  void Replace(std::vector<Error> items) { items_ = std::move(items); }
-  void Add(Error e) { items_.push_back(std::move(e)); }
+  void Replace(std::vector<Error> items) {
+    items_ = std::move(items);
+    ++version_;
+  }
+  void Add(Error e) {
+    items_.push_back(std::move(e));
+    ++version_;
+  }
   const std::vector<Error>& all() const { return items_; }
+  // Changes whenever the entries change: a caller that noted it before an
+  // operation tells the entries of that operation's failure from older ones.
+  unsigned long long version() const { return version_; }
 
  private:
   std::vector<Error> items_;
+  unsigned long long version_ = 0;
 };
 
 }  // namespace ado

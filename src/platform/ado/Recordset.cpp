@@ -95,9 +95,13 @@ struct Recordset::Impl {
     rows.clear();
     exhausted = false;
     editMode = None;
+    // Before the first row is read the set stands ahead of it, so a first
+    // row that cannot be read leaves the rows after it to MoveNext.
+    pos = 0;
+    bof = true;
+    eof = false;
     if (updatableLock(lockType)) fetchAll();  // never write to a table while still reading it
     bool any = keepAll ? fetchThrough(0) : fetch();
-    pos = 0;
     bof = eof = !any;
   }
 

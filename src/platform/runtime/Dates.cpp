@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Regional.h"
 
 namespace rt {
@@ -114,7 +115,8 @@ QString FormatDate(const QDateTime& value, const QString& mask) {
   QString out;
   out.reserve(mask.size() + 4);
   // A mask letter written once gives the number as it is, twice or more its
-  // last two digits (the year: four digits from three letters on).
+  // last two digits (the year: four digits from three letters on, so that
+  // the year 12 is written 0012 and never read back as 2012).
   const auto put = [&](int number, bool twoDigits) {
     if (!twoDigits) {
       out += QString::number(number);
@@ -137,7 +139,7 @@ QString FormatDate(const QDateTime& value, const QString& mask) {
       put(lastWasHour ? t.minute() : month, run >= 2);
       lastWasHour = false;
     } else if (lc == u'y') {
-      if (run >= 3) put(year, false);
+      if (run >= 3) out += year >= 0 ? QString::number(year).rightJustified(4, u'0') : QString::number(year);
       else put(year % 100, true);
       lastWasHour = false;
     } else if (lc == u'h') {
@@ -212,6 +214,9 @@ double ToSerial(const QDateTime& value) {
 }
 
 QDateTime FromSerial(double serial) {
+  // The runtime's dates run from 01/01/100 to 31/12/9999.
+  constexpr double kFirst = -657434.0, kPastLast = 2958466.0;
+  if (!(serial >= kFirst && serial < kPastLast)) raise(err::Overflow);
   double whole = std::trunc(serial);
   double frac = std::fabs(serial - whole);
   QDate d = kEpoch.addDays(static_cast<qint64>(whole));

@@ -35,6 +35,8 @@ long long DateDiffMinutes(const QDateTime& from, const QDateTime& to);
 
 // Serial day number of the suite (days since 30/12/1899, time as fraction).
 double ToSerial(const QDateTime& value);
+// A serial outside the runtime's dates (01/01/100 to 31/12/9999), or no
+// number at all, raises Overflow (6).
 QDateTime FromSerial(double serial);
 
 // The clock; tests may replace it.

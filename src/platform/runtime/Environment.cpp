@@ -37,6 +37,11 @@ QString WritableFolder() {
   return folder;
 }
 
+QString ProgramFile(const QString& name) {
+  const QString inProgram = QDir(ProgramFolder()).filePath(name);
+  return QFileInfo::exists(inProgram) ? inProgram : QDir(WritableFolder()).filePath(name);
+}
+
 void SetProgramFolder(const QString& folder) { folderOverride() = folder; }
 
 QString CommandLine() { return commandLine(); }

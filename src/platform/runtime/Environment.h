@@ -12,6 +12,9 @@ QString ProgramFolder();
 // Where the program's own files (error log, lookup layouts) are written: the
 // program folder when writable, otherwise the user's data folder.
 QString WritableFolder();
+// Where a file of the program's own lives: the program folder's file of
+// that name when it exists, otherwise the writable folder's.
+QString ProgramFile(const QString& name);
 // Tests point both at a folder of their own; empty restores the real ones.
 void SetProgramFolder(const QString& folder);
 

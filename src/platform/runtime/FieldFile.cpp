@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "platform/runtime/Error.h"
+#include "platform/runtime/FileErrors.h"
 #include "platform/runtime/Text.h"
 
 namespace rt {
@@ -42,9 +43,9 @@ QStringList fieldsOf(QStringView line) {
 std::vector<QStringList> ReadFieldLines(const QString& path) {
   QFile file(path);
   if (!file.exists()) raise(err::FileNotFound);
-  if (!file.open(QIODevice::ReadOnly)) raiseFileAccess(path, file.errorString());
+  if (!file.open(QIODevice::ReadOnly)) raiseFileAccess(path, file);
   const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) raiseFileAccess(path, file.errorString());
+  if (file.error() != QFileDevice::NoError) raiseFileAccess(path, file);
   std::vector<QStringList> records;
   for (QByteArray& line : bytes.split('\n')) {
     if (line.endsWith('\r')) line.chop(1);
@@ -68,7 +69,7 @@ void WriteFieldLines(const QString& path, const std::vector<QStringList>& record
     bytes += "\r\n";
   }
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) raiseFileAccess(path, file.errorString());
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) raiseFileAccess(path, file);
 }
 
 }  // namespace rt

@@ -247,7 +247,11 @@ QString SingleText(float value) {
   return s.replace(u'.', regional().decimalSeparator);
 }
 
-QString SqlNumber(double value) { return generalText(value); }
+QString SqlNumber(double value) {
+  // An infinity or NaN would reach SQL as "INF" or "NAN".
+  if (!std::isfinite(value)) raise(err::Overflow);
+  return generalText(value);
+}
 
 namespace {
 

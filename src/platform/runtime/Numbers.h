@@ -36,7 +36,8 @@ QString NumberText(double value);
 // A single-precision number the same way with its 7 significant digits
 // (1.5 gives "1,5", 1/3 "0,3333333", 1e7 "1E+07").
 QString SingleText(float value);
-// A number inside SQL text: '.' and no grouping ("1234.5").
+// A number inside SQL text: '.' and no grouping ("1234.5"); an infinity or
+// NaN raises Overflow (6).
 QString SqlNumber(double value);
 
 // Format with a numeric mask: '0' digit, '#' optional digit, '.' decimal

@@ -12,13 +12,13 @@ std::function<void()>& handler() {
 }
 }  // namespace
 
-void EndProgram() {
+void EndProgram(int status) {
   if (handler()) {
     handler()();
-    throw ProgramEnded{};
+    throw ProgramEnded{status};
   }
   std::fflush(nullptr);
-  std::exit(EXIT_SUCCESS);
+  std::exit(status);
 }
 
 void SetProgramEnd(std::function<void()> h) { handler() = std::move(h); }

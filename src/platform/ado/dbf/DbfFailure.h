@@ -12,5 +12,9 @@ namespace ado::dbf {
 [[noreturn]] void damagedFile(const QString& file, const QString& what);
 // The same for one record (numbered from 1 as the file holds them) and field.
 [[noreturn]] void damagedRecord(const QString& file, long long record, const QString& field, const QString& what);
+// A field whose bytes are no value of its type: reported as damagedRecord,
+// with SQLSTATE kSqlStateInvalidValue, so that a reader can pass over the
+// record and tell it from a damaged file.
+[[noreturn]] void invalidValue(const QString& file, long long record, const QString& field, const QString& what);
 
 }  // namespace ado::dbf

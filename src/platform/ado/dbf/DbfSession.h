@@ -34,6 +34,7 @@ class DbfSession : public provider::Session {
   }
   void rollbackTransaction() override { level_ = 0; }
   int transactionLevel() const override { return level_; }
+  bool inTransaction() const override { return level_ > 0; }
   void setCommandTimeout(int) override {}
   void setIsolationLevel(long) override {}
   void setDefaultDatabase(const QString&) override {}

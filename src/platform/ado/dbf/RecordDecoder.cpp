@@ -109,14 +109,14 @@ void RecordDecoder::variableText(const Step& step, const char* record, long long
   if (f.varLengthBit >= 0 && flagSet(record, f.varLengthBit)) {
     length = uint8_t(at[step.length - 1]);
     if (length >= step.length)
-      damagedRecord(name_, number, f.name,
+      invalidValue(name_, number, f.name,
                     QStringLiteral("la longitud %1 no cabe en el campo de %2 bytes").arg(length).arg(step.length));
   }
   step.codec->decodeInto(at, length, into.makeString());
 }
 
 void RecordDecoder::illegibleNumber(const FieldLayout& f, const char* at, long long record) const {
-  damagedRecord(name_, record, f.name, QStringLiteral("el número %1 es ilegible").arg(shownBytes(at, f.length)));
+  invalidValue(name_, record, f.name, QStringLiteral("el número %1 es ilegible").arg(shownBytes(at, f.length)));
 }
 
 std::optional<QDateTime> RecordDecoder::date(const FieldLayout& f, const char* at, long long record) {
@@ -127,12 +127,12 @@ std::optional<QDateTime> RecordDecoder::date(const FieldLayout& f, const char* a
   for (int i = 0; i < 3; ++i)
     for (int k = 0; k < widths[i]; ++k, ++p) {
       if (*p < '0' || *p > '9')
-        damagedRecord(name_, record, f.name, QStringLiteral("la fecha %1 es inválida").arg(shownBytes(at, 8)));
+        invalidValue(name_, record, f.name, QStringLiteral("la fecha %1 es inválida").arg(shownBytes(at, 8)));
       parts[i] = parts[i] * 10 + (*p - '0');
     }
   const QDate day(parts[0], parts[1], parts[2]);
   if (!day.isValid())
-    damagedRecord(name_, record, f.name, QStringLiteral("la fecha %1 es inválida").arg(shownBytes(at, 8)));
+    invalidValue(name_, record, f.name, QStringLiteral("la fecha %1 es inválida").arg(shownBytes(at, 8)));
   return rt::MakeDate(day);
 }
 
@@ -141,7 +141,7 @@ std::optional<QDateTime> RecordDecoder::dateTime(const FieldLayout& f, const cha
   const long long julianDay = le32(at);
   const uint32_t ms = le32(at + 4);
   if (julianDay < kFirstJulianDay || julianDay > kLastJulianDay || ms >= kMsPerDay)
-    damagedRecord(name_, record, f.name,
+    invalidValue(name_, record, f.name,
                   QStringLiteral("la fecha y hora (día %1, %2 ms) es inválida").arg(julianDay).arg(ms));
   const qint64 seconds = (qint64(ms) + 500) / 1000;
   return rt::MakeDate(QDate::fromJulianDay(julianDay)).addSecs(seconds);
@@ -153,7 +153,7 @@ std::optional<bool> RecordDecoder::logical(const FieldLayout& f, const char* at,
     case 'F': case 'f': case 'N': case 'n': return false;
     case ' ': case '?': case '\0': return std::nullopt;
     default:
-      damagedRecord(name_, record, f.name, QStringLiteral("el valor lógico %1 es inválido").arg(shownBytes(at, 1)));
+      invalidValue(name_, record, f.name, QStringLiteral("el valor lógico %1 es inválido").arg(shownBytes(at, 1)));
   }
 }
 
@@ -166,12 +166,12 @@ QString RecordDecoder::memo(const Step& step, const char* at, long long record) 
     const QByteArrayView text = unpadded(at, f.length);
     auto [end, ec] = std::from_chars(text.begin(), text.end(), block);
     if (!text.isEmpty() && (ec != std::errc() || end != text.end()))
-      damagedRecord(name_, record, f.name,
+      invalidValue(name_, record, f.name,
                     QStringLiteral("el puntero de memo %1 es inválido").arg(shownBytes(at, f.length)));
   }
   if (block == 0) return QString();
   if (!memo_->holds(block))
-    damagedRecord(name_, record, f.name,
+    invalidValue(name_, record, f.name,
                   QStringLiteral("el memo apunta al bloque %1, fuera de los bloques de %2").arg(block).arg(memo_->name()));
   const QByteArray bytes = memo_->read(block, record, f.name);
   return step.codec->decode(bytes.constData(), bytes.size());

@@ -29,7 +29,7 @@ class RecordDecoder {
   // `record` holds the layout's record length; `number` counts from 1.
   // The values go into `row` in place, so a row handed back record after
   // record keeps its text buffers. Raises a provider failure naming the
-  // record and field for a value its type cannot hold.
+  // record and field for a value its type cannot hold (invalidValue).
   void decode(const char* record, long long number, std::vector<rt::Variant>& row);
 
  private:

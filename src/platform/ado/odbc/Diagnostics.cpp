@@ -33,10 +33,37 @@ std::vector<Error> diagnosticRecords(SQLSMALLINT handleType, SQLHANDLE handle) {
   return records;
 }
 
+namespace {
+
+// SQLSTATEs (a whole state, or a class of two characters) and the number the
+// embedded database gives for the same condition, first match winning. What
+// no row names (a lost link, a missing driver, a failed login) is E_FAIL.
+struct StateNumber {
+  const char16_t* state;
+  long number;
+};
+constexpr StateNumber kStateNumbers[] = {
+    {u"23", errnum::Integrity},          // integrity constraints: keys, foreign keys, nulls, checks
+    {u"42S02", errnum::MissingTable},    // no such table or view
+    {u"42", errnum::CommandText},        // syntax, unknown column, access rule
+    {u"37000", errnum::CommandText},     // syntax (ODBC 2)
+    {u"22001", errnum::DataOverflow},    // text too long for its column (8152)
+    {u"22003", errnum::DataOverflow},    // number out of its type's range (8115)
+    {u"22005", errnum::TypeConversion},  // conversions: a text that is no number or no date,
+    {u"22007", errnum::TypeConversion},  // a date that does not exist (241, 242)
+    {u"22008", errnum::TypeConversion},
+    {u"22018", errnum::TypeConversion},
+    {u"22", errnum::CommandText},        // other data errors of the statement (division by zero)
+    {u"HYT00", errnum::Timeout},         // the statement's time-out
+    {u"40001", errnum::Timeout},         // chosen as a deadlock victim: a lock conflict
+    {u"HY000", errnum::CommandText},     // a general error of the statement
+};
+
+}  // namespace
+
 long adoNumber(const QString& sqlState) {
-  if (sqlState.startsWith(u"23")) return errnum::Integrity;
-  if (sqlState == u"42S02") return errnum::MissingTable;
-  if (sqlState == u"42000" || sqlState == u"42S22" || sqlState == u"37000") return errnum::CommandText;
+  for (const StateNumber& s : kStateNumbers)
+    if (sqlState.startsWith(QStringView(s.state))) return s.number;
   return errnum::E_FAIL;
 }
 
@@ -47,7 +74,7 @@ provider::Failure failureOf(std::vector<Error> records) {
     return providerFailure(errnum::E_FAIL, QStringLiteral("El controlador ODBC informó un error sin descripción."));
   std::stable_partition(records.begin(), records.end(), [](const Error& e) { return !isInformational(e); });
   // A lost link must reach the callers' reconnection path, whatever came first.
-  const bool linkLost = std::any_of(records.begin(), records.end(), [](const Error& e) { return e.SQLState.startsWith(u"08"); });
+  const bool linkLost = std::any_of(records.begin(), records.end(), IsConnectionFailure);
   const long number = linkLost ? errnum::E_FAIL : records.front().Number;
   return provider::Failure{number, std::move(records)};
 }

@@ -19,9 +19,12 @@ inline constexpr char16_t kSource[] = u"ODBC";
 // Every diagnostic record of the handle's last call, in the driver's order.
 std::vector<Error> diagnosticRecords(SQLSMALLINT handleType, SQLHANDLE handle);
 
-// The number a data-access error carries for a SQLSTATE: integrity
-// violations, a missing table or view and command-text errors as ADO numbers
-// them; everything else, a lost link included, E_FAIL.
+// The number a data-access error carries for a SQLSTATE: the one the
+// embedded database gives for the same condition (integrity violations, a
+// missing table, command-text errors, truncation and overflow, conversions,
+// time-outs and lock conflicts), so that callers behave alike on a server.
+// E_FAIL only for what concerns the connection itself: a lost link, a
+// missing driver, a failed login.
 long adoNumber(const QString& sqlState);
 
 bool isInformational(const Error& record);

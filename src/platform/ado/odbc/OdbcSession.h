@@ -30,6 +30,9 @@ class OdbcSession final : public provider::Session {
   void commitTransaction() override;
   void rollbackTransaction() override;
   int transactionLevel() const override { return inTransaction_ ? 1 : 0; }
+  // Begun by beginTransaction: one the server began on a statement's word
+  // (BEGIN TRANSACTION in a batch) is not seen by the driver.
+  bool inTransaction() const override { return inTransaction_; }
   void setCommandTimeout(int seconds) override;
   // Taken at once outside a transaction, after it inside one; a level the
   // driver does not offer is left to the driver's default.

@@ -83,6 +83,11 @@ class Session {
   // How many begun transactions are still open (0 outside one), also after
   // the database ended one on its own.
   virtual int transactionLevel() const = 0;
+  // The program has a transaction in course: begun by beginTransaction or
+  // by a statement of the session and not yet committed or rolled back by
+  // the program, also when the database ended it on its own after a failure
+  // (what was written in it is then gone, and the program does not know).
+  virtual bool inTransaction() const = 0;
   virtual void setCommandTimeout(int seconds) = 0;
   virtual void setIsolationLevel(long level) = 0;
   virtual void setDefaultDatabase(const QString& name) = 0;

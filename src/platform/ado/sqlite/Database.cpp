@@ -3,7 +3,9 @@
 #include <sqlite3.h>
 
 #include <QFileInfo>
+#include <QSet>
 #include <atomic>
+#include <mutex>
 
 #include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/ado/sqlite/SqlFunctions.h"
@@ -14,30 +16,122 @@ namespace ado::sqlite {
 // Durability: in WAL mode with synchronous NORMAL a commit is not flushed to
 // disk by itself, only at checkpoints. A crash of the program loses nothing
 // committed; a power failure may lose the last transactions but never leaves
-// a damaged file. An import run asks before each insert and skips what
-// exists, so it can simply be run again; FULL would cost one flush per
-// imported record.
+// a damaged file. FULL would cost one flush per imported record: instead an
+// import run ends with CHECKPOINT (checkpoint() below), so what its end text
+// reports is on disk, and a cut during a run can only lose its last records,
+// which a re-run writes (it asks before each insert and skips what exists).
 namespace {
 std::atomic<Synchronous> synchronous{Synchronous::Normal};
 }  // namespace
 
 void SetSynchronous(Synchronous mode) { synchronous = mode; }
 
-int ConfigureConnection(sqlite3* db) {
+namespace {
+
+int registerFunctions(sqlite3* db) {
   sqlite3_extended_result_codes(db, 1);
-  int rc = RegisterSqlFunctions(db);
+  return RegisterSqlFunctions(db);
+}
+
+int setPragmas(sqlite3* db) {
   const char* pragmas = synchronous == Synchronous::Off
                             ? "PRAGMA journal_mode=WAL; PRAGMA synchronous=OFF; PRAGMA foreign_keys=ON;"
                             : "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;";
-  if (rc == SQLITE_OK) rc = sqlite3_exec(db, pragmas, nullptr, nullptr, nullptr);
+  return sqlite3_exec(db, pragmas, nullptr, nullptr, nullptr);
+}
+
+// The tables every suite database (and its statistics twin) holds: users
+// and configuration. A file without them is some other program's.
+bool holdsSuiteTables(sqlite3* db, int& rc) {
+  sqlite3_stmt* statement = nullptr;
+  rc = sqlite3_prepare_v2(db,
+                          "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND "
+                          "name IN ('TA_USUARIOS', 'TA_CONFIGURACION') COLLATE NOCASE",
+                          -1, &statement, nullptr);
+  bool holds = false;
+  if (rc == SQLITE_OK) {
+    rc = sqlite3_step(statement);
+    holds = rc == SQLITE_ROW && sqlite3_column_int(statement, 0) == 2;
+    if (rc == SQLITE_ROW) rc = SQLITE_OK;
+  }
+  sqlite3_finalize(statement);
+  return holds;
+}
+
+// SQLite's quick check: "ok", or the first thing it found wrong.
+QString quickCheck(sqlite3* db) {
+  sqlite3_stmt* statement = nullptr;
+  int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &statement, nullptr);
+  if (rc == SQLITE_OK) rc = sqlite3_step(statement);
+  const QString result =
+      rc == SQLITE_ROW ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)))
+                       : QString::fromUtf8(sqlite3_errmsg(db));
+  sqlite3_finalize(statement);
+  return QString(result).remove(QStringLiteral("*** in database main ***")).simplified();
+}
+
+// The files that passed the quick check in this run. The check reads the
+// whole file: it runs at the first opening of a file, not at every
+// reconnection.
+class CheckedFiles {
+ public:
+  bool contains(const QString& path) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return files_.contains(QFileInfo(path).canonicalFilePath());
+  }
+  void add(const QString& path) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    files_.insert(QFileInfo(path).canonicalFilePath());
+  }
+
+ private:
+  std::mutex mutex_;
+  QSet<QString> files_;
+};
+
+CheckedFiles& checkedFiles() {
+  static CheckedFiles files;
+  return files;
+}
+
+// Refuses, before anything is written to it, a file that is no suite
+// database or that is damaged.
+void verify(sqlite3* db, const QString& path) {
+  int rc = SQLITE_OK;
+  const bool suite = holdsSuiteTables(db, rc);
+  if ((rc & 0xFF) == SQLITE_NOTADB) throw MakeFailure(Condition::NotADatabase, {path});
+  if ((rc & 0xFF) == SQLITE_CORRUPT) throw MakeFailure(Condition::Damaged, {path, QString::fromUtf8(sqlite3_errmsg(db))});
+  if (rc != SQLITE_OK) throw FailureFromSqlite(db, rc, QString(), false, path);
+  if (!suite) throw MakeFailure(Condition::NotASuiteDatabase, {path});
+  if (checkedFiles().contains(path)) return;
+  const QString check = quickCheck(db);
+  if (check != QLatin1String("ok")) throw MakeFailure(Condition::Damaged, {path, check});
+  checkedFiles().add(path);
+}
+
+}  // namespace
+
+int ConfigureConnection(sqlite3* db) {
+  int rc = registerFunctions(db);
+  if (rc == SQLITE_OK) rc = setPragmas(db);
   return rc;
 }
 
 std::shared_ptr<Database> Database::Open(const QString& path) {
-  if (!QFileInfo(path).isFile()) throw MakeFailure(Condition::MissingFile, {path});
+  const QFileInfo file(path);
+  if (!file.isFile()) throw MakeFailure(Condition::MissingFile, {path});
+  // SQLite would take an empty file for a new database and write one into it.
+  if (file.size() == 0) throw MakeFailure(Condition::NotASuiteDatabase, {path});
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-  if (rc == SQLITE_OK) rc = ConfigureConnection(db);
+  if (rc == SQLITE_OK) rc = registerFunctions(db);
+  try {
+    if (rc == SQLITE_OK) verify(db, path);
+  } catch (const provider::Failure&) {
+    sqlite3_close_v2(db);
+    throw;
+  }
+  if (rc == SQLITE_OK) rc = setPragmas(db);
   if (rc != SQLITE_OK) {
     provider::Failure failure = (rc & 0xFF) == SQLITE_NOTADB ? MakeFailure(Condition::NotADatabase, {path})
                                                               : FailureFromSqlite(db, rc, QString(), false, path);
@@ -58,6 +152,20 @@ Database::~Database() {
 void Database::schemaChanged() {
   statements_.clear();
   schema_.clear();
+}
+
+void Database::checkpoint() const {
+  const QString sql = QStringLiteral("CHECKPOINT");
+  int frames = 0, copied = 0;
+  int rc = sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_PASSIVE, &frames, &copied);
+  // Another checkpoint under way, or readers holding frames back: those
+  // frames are made durable in the log itself.
+  if (rc == SQLITE_BUSY || (rc == SQLITE_OK && copied < frames)) {
+    sqlite3_file* log = nullptr;
+    rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log);
+    if (rc == SQLITE_OK && log && log->pMethods) rc = log->pMethods->xSync(log, SQLITE_SYNC_NORMAL);
+  }
+  if (rc != SQLITE_OK) throw failure(rc, sql, true);
 }
 
 provider::Failure Database::failure(int rc, const QString& sql, bool ran) const {

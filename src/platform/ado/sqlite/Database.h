@@ -28,7 +28,10 @@ void SetSynchronous(Synchronous mode);
 
 class Database {
  public:
-  // Opens an existing file; never creates one. Throws Failure.
+  // Opens an existing suite database; never creates one. A file that is no
+  // suite database (empty, some other program's, not SQLite's) or fails the
+  // quick check (at its first opening in the run) is refused with a
+  // connection error, and nothing is written to it. Throws Failure.
   static std::shared_ptr<Database> Open(const QString& path);
   ~Database();
   Database(const Database&) = delete;
@@ -40,6 +43,11 @@ class Database {
   const SchemaCache& schema() const { return schema_; }
   // After CREATE, ALTER or DROP.
   void schemaChanged();
+  // Makes what the database has committed durable: the write-ahead log is
+  // copied into the file, which is then synced; what readers still hold back
+  // in the log is synced there. (With synchronous writes off, as benchmarks
+  // run, the copy waits for no disk.) Throws Failure.
+  void checkpoint() const;
 
   provider::Failure failure(int rc, const QString& sql, bool ran) const;
   // Binds the parameters of a statement on loan; throws Failure.

@@ -16,6 +16,11 @@ QString& lastFolder() {
 }
 }  // namespace
 
+QString DatabaseNameOf(const provider::ConnectionSpec& spec) {
+  const QString name = spec.value(QStringLiteral("database"));
+  return name.trimmed().isEmpty() ? spec.value(QStringLiteral("initial catalog")) : name;
+}
+
 bool IsBareDatabaseName(const QString& name) {
   return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(u'.');
 }

@@ -6,7 +6,13 @@
 // lives beside the suite database.
 #include <QString>
 
+#include "platform/ado/provider/Providers.h"
+
 namespace ado::sqlite {
+
+// The database an embedded connection string names: its "Database" item,
+// or its "Initial Catalog" when that one is blank.
+QString DatabaseNameOf(const provider::ConnectionSpec& spec);
 
 QString ResolveDatabasePath(const QString& name);
 bool IsBareDatabaseName(const QString& name);

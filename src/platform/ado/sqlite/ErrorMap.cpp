@@ -16,49 +16,60 @@ struct Mapping {
   long native;
   const char* sqlState;
   long number;      // ADO number of the runtime error
-  bool terminates;  // followed by "The statement has been terminated."
+  bool terminates;  // followed by "Se terminó la instrucción."
   const char* description;
 };
 
-// SQL Server's own texts for its errors; the provider's own in Spanish.
+// SQL Server's errors with the texts a Spanish-language server gives them
+// (same numbers, same meaning); the provider's own errors in Spanish too.
 constexpr Mapping kMappings[] = {
     {Condition::PrimaryKey, 2627, "23000", errnum::Integrity, true,
-     "Violation of PRIMARY KEY constraint 'PK_%1'. Cannot insert duplicate key in object 'dbo.%1'."},
+     "Infracción de la restricción PRIMARY KEY 'PK_%1'. No se puede insertar una clave duplicada en el objeto 'dbo.%1'."},
     {Condition::Unique, 2627, "23000", errnum::Integrity, true,
-     "Violation of UNIQUE KEY constraint 'UQ_%1'. Cannot insert duplicate key in object 'dbo.%1'."},
+     "Infracción de la restricción UNIQUE KEY 'UQ_%1'. No se puede insertar una clave duplicada en el objeto 'dbo.%1'."},
     {Condition::ForeignKey, 547, "23000", errnum::Integrity, true,
-     "The %1 statement conflicted with a FOREIGN KEY constraint."},
+     "Instrucción %1 en conflicto con una restricción FOREIGN KEY."},
     {Condition::NotNull, 515, "23000", errnum::Integrity, true,
-     "Cannot insert the value NULL into column '%2', table '%1'; column does not allow nulls. %3 fails."},
-    {Condition::Width, 8152, "22001", errnum::DataOverflow, true, "String or binary data would be truncated."},
+     "No se puede insertar el valor NULL en la columna '%2', tabla '%1'. La columna no admite valores NULL. Error de %3."},
+    {Condition::Width, 8152, "22001", errnum::DataOverflow, true, "Los datos de cadena o binarios se truncarían."},
     {Condition::Check, 547, "23000", errnum::Integrity, true,
-     "The %2 statement conflicted with the CHECK constraint \"%1\"."},
+     "Instrucción %2 en conflicto con la restricción CHECK \"%1\"."},
     {Condition::DateOutOfRange, 242, "22008", errnum::TypeConversion, true,
-     "The conversion of a varchar data type to a datetime data type resulted in an out-of-range value."},
-    {Condition::Busy, 1222, "HYT00", errnum::Timeout, true, "Lock request time out period exceeded."},
-    {Condition::NoTable, 208, "42S02", errnum::MissingTable, false, "Invalid object name '%1'."},
-    {Condition::NoColumn, 207, "42S22", errnum::CommandText, false, "Invalid column name '%1'."},
-    {Condition::Syntax, 102, "42000", errnum::CommandText, false, "Incorrect syntax near '%1'."},
+     "La conversión del tipo de datos varchar en datetime produjo un valor fuera de intervalo."},
+    {Condition::DateConversion, 241, "22007", errnum::TypeConversion, true,
+     "Error de conversión al convertir la fecha y/u hora a partir de una cadena de caracteres."},
+    {Condition::MoneyOverflow, 8115, "22003", errnum::DataOverflow, true,
+     "Error de desbordamiento aritmético al convertir expression al tipo de datos money."},
+    {Condition::NumericOverflow, 8115, "22003", errnum::DataOverflow, true,
+     "Error de desbordamiento aritmético al convertir expression al tipo de datos numeric."},
+    {Condition::Busy, 1222, "HYT00", errnum::Timeout, true, "Se superó el tiempo de espera de la solicitud de bloqueo."},
+    {Condition::NoTable, 208, "42S02", errnum::MissingTable, false, "El nombre de objeto '%1' no es válido."},
+    {Condition::NoColumn, 207, "42S22", errnum::CommandText, false, "El nombre de columna '%1' no es válido."},
+    {Condition::Syntax, 102, "42000", errnum::CommandText, false, "Sintaxis incorrecta cerca de '%1'."},
     {Condition::OtherStatement, 0, "42000", errnum::CommandText, false, "%1"},
     {Condition::CommitWithoutBegin, 3902, "25000", errnum::CommandText, false,
-     "The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."},
+     "La solicitud COMMIT TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."},
     {Condition::RollbackWithoutBegin, 3903, "25000", errnum::CommandText, false,
-     "The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."},
+     "La solicitud ROLLBACK TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."},
     {Condition::Unsupported, 0, "42000", errnum::CommandText, false,
      "La base de datos embebida no admite esta sentencia: %1"},
     {Condition::RowChanged, 0, "HY000", errnum::RowNotFound, false,
      "No se encuentra la fila a actualizar en %1: otro proceso la cambió o la borró."},
     {Condition::UnknownDatabase, 911, "08004", errnum::E_FAIL, false,
-     "Database '%1' does not exist. Make sure that the name is entered correctly."},
+     "La base de datos '%1' no existe. Asegúrese de que el nombre se ha escrito correctamente."},
     {Condition::NoDatabaseName, 0, "08001", errnum::E_FAIL, false,
      "La cadena de conexión no indica el archivo de la base de datos."},
     {Condition::MissingFile, 0, "08001", errnum::E_FAIL, false, "No se encuentra la base de datos \"%1\"."},
     {Condition::NotADatabase, 0, "08001", errnum::E_FAIL, false, "El archivo \"%1\" no es una base de datos."},
+    {Condition::NotASuiteDatabase, 0, "08001", errnum::E_FAIL, false,
+     "El archivo \"%1\" no es una base de datos del sistema: le faltan sus tablas."},
+    {Condition::Damaged, 0, "08001", errnum::E_FAIL, false,
+     "La base de datos \"%1\" está dañada (%2). Restaure una copia de seguridad antes de usarla."},
     {Condition::ReadOnly, 0, "HY000", errnum::E_FAIL, false, "La base de datos \"%1\" es de solo lectura."},
     {Condition::Io, 0, "08S01", errnum::E_FAIL, false, "Error de lectura o escritura en la base de datos \"%1\": %2"},
     {Condition::Closed, 0, "08003", errnum::E_FAIL, false, "La conexión con la base de datos \"%1\" está cerrada."},
     {Condition::Other, 0, "HY000", errnum::E_FAIL, false, "%1"},
-    {Condition::Terminated, 3621, "01000", 0, false, "The statement has been terminated."},
+    {Condition::Terminated, 3621, "01000", 0, false, "Se terminó la instrucción."},
     {Condition::Raised, 50000, "42000", errnum::CommandText, false, "%1"},
 };
 
@@ -69,8 +80,11 @@ const Mapping& mappingOf(Condition condition) {
 }
 
 Error entryOf(const Mapping& m, long number, const QStringList& args) {
+  // At once, so that a "%2" inside a path given for %1 stays as written.
   QString description = QString::fromUtf8(m.description);
-  for (const QString& arg : args) description = description.arg(arg);
+  if (args.size() == 1) description = description.arg(args[0]);
+  if (args.size() == 2) description = description.arg(args[0], args[1]);
+  if (args.size() >= 3) description = description.arg(args[0], args[1], args[2]);
   return Error{number, description, QStringLiteral("SQLite"), QString::fromLatin1(m.sqlState), m.native};
 }
 
@@ -111,8 +125,15 @@ Classified classify(int rc, const QString& message, const QString& sql, const QS
       return {Condition::NotNull,
               {captured(message, R"(failed: (\w+)\.)"), captured(message, R"(failed: \w+\.(\w+))"), verbOf(sql)}};
     case SQLITE_CONSTRAINT_CHECK: {
+      // The schema's own checks say by their name what SQL Server would
+      // refuse the value with.
       QString name = captured(message, R"(failed: (\w+))");
-      if (name.startsWith(QLatin1String("W_"), Qt::CaseInsensitive)) return {Condition::Width, {}};
+      static const std::pair<const char*, Condition> kSchemaChecks[] = {
+          {"W_", Condition::Width},           {"MR_", Condition::MoneyOverflow}, {"NR_", Condition::NumericOverflow},
+          {"DT_", Condition::DateConversion}, {"DR_", Condition::DateOutOfRange},
+      };
+      for (const auto& [prefix, condition] : kSchemaChecks)
+        if (name.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) return {condition, {}};
       return {Condition::Check, {name, verbOf(sql)}};
     }
     default: break;

@@ -1,7 +1,8 @@
 #pragma once
 // The embedded provider's failures as SQL Server reports them: native error
-// number, SQLSTATE and the ADO number the runtime error carries. The whole
-// mapping is the one table in ErrorMap.cpp.
+// number, SQLSTATE, the ADO number the runtime error carries and the text a
+// Spanish-language server gives. The whole mapping is the one table in
+// ErrorMap.cpp.
 #include <QString>
 #include <QStringList>
 
@@ -13,12 +14,17 @@ namespace ado::sqlite {
 
 enum class Condition {
   PrimaryKey, Unique, ForeignKey, NotNull, Width, Check, Busy,  // a running statement failed
-  DateOutOfRange,  // a day-first text for a date column is no date
+  DateOutOfRange,  // a text for a date column names no day ('31/02/2006', '2005-02-31') or one before 1753
+  DateConversion,  // a text for a date column is no date at all
+  MoneyOverflow, NumericOverflow,  // a number beyond the range of a money or decimal column
   NoTable, NoColumn, Syntax, OtherStatement,                    // a statement did not compile
   CommitWithoutBegin, RollbackWithoutBegin,
   Unsupported,     // the dialect translator refused the statement
   RowChanged,      // the row an updatable recordset edits is gone
-  UnknownDatabase, NoDatabaseName, MissingFile, NotADatabase, ReadOnly, Io, Closed, Other,
+  UnknownDatabase, NoDatabaseName, MissingFile, NotADatabase,
+  NotASuiteDatabase,  // an SQLite file without the suite's tables (or an empty file)
+  Damaged,            // a database that fails its quick check
+  ReadOnly, Io, Closed, Other,
   Terminated,      // SQL Server's closing entry after a failed statement
   Raised,          // a trigger's RAISE(ABORT, 'NNNNN: text') with a user error number (50000 and up)
 };

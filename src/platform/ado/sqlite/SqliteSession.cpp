@@ -66,6 +66,7 @@ class SqliteSession : public provider::Session {
   void commitTransaction() override { commit(); }
   void rollbackTransaction() override { rollback(); }
   int transactionLevel() const override { return level_ > 0 && sqlite3_get_autocommit(db_->handle()) ? 0 : level_; }
+  bool inTransaction() const override { return level_ > 0 || !sqlite3_get_autocommit(db_->handle()); }
 
   void setCommandTimeout(int seconds) override {
     // CommandTimeout 0 means waiting as long as it takes.
@@ -106,6 +107,7 @@ class SqliteSession : public provider::Session {
       case Statement::Kind::CommitTran: return commit();
       case Statement::Kind::RollbackTran: return rollback();
       case Statement::Kind::NoOp: return;
+      case Statement::Kind::Checkpoint: return db_->checkpoint();
       case Statement::Kind::IfExists:
         if (exists(s) != s.negate)
           for (const tsql::CompiledStatement& then : s.then) run(then, outcome, false);
@@ -196,8 +198,7 @@ class SqliteSession : public provider::Session {
 namespace ado::provider {
 
 std::unique_ptr<Session> openSqliteSession(const ConnectionSpec& spec) {
-  QString name = spec.value(QStringLiteral("database"));
-  if (name.trimmed().isEmpty()) name = spec.value(QStringLiteral("initial catalog"));
+  const QString name = sqlite::DatabaseNameOf(spec);
   if (name.trimmed().isEmpty()) throw sqlite::MakeFailure(sqlite::Condition::NoDatabaseName);
   const QString path = sqlite::ResolveDatabasePath(name);
   auto session = std::make_unique<sqlite::SqliteSession>(sqlite::Database::Open(path), name);

@@ -13,7 +13,10 @@ StatementCursor::StatementCursor(std::shared_ptr<Database> db, StatementCache::L
   if (shape_->untyped && hasRow) {
     typedColumns_ = shape_->columns;
     for (size_t i = 0; i < typedColumns_.size(); ++i)
-      if (shape_->kinds[i] == ValueKind::Untyped) typedColumns_[i].type = TypeOfValue(lease_.get(), static_cast<int>(i));
+      if (shape_->kinds[i] == ValueKind::Untyped) {
+        typedColumns_[i].type = TypeOfValue(lease_.get(), static_cast<int>(i));
+        typedColumns_[i].definedSize = DefinedSizeOfValueType(typedColumns_[i].type);
+      }
     columns_ = &typedColumns_;
   }
   if (!hasRow) lease_.release();

@@ -7,10 +7,10 @@ namespace ado::sqlite::tsql {
 
 namespace {
 
-constexpr std::array<std::string_view, 21> kStatementKeywords = {
-    "SELECT", "INSERT", "UPDATE", "DELETE", "IF",     "BEGIN",   "COMMIT",
-    "ROLLBACK", "SAVE", "ALTER",  "CREATE", "DROP",   "TRUNCATE", "DECLARE",
-    "SET",    "EXEC",   "EXECUTE", "PRINT", "USE",    "WHILE",   "RETURN"};
+constexpr std::array<std::string_view, 22> kStatementKeywords = {
+    "SELECT", "INSERT", "UPDATE", "DELETE", "IF",     "BEGIN",   "COMMIT",   "ROLLBACK",
+    "SAVE",   "ALTER",  "CREATE", "DROP",   "TRUNCATE", "DECLARE", "SET",    "EXEC",
+    "EXECUTE", "PRINT", "USE",    "WHILE",  "RETURN", "CHECKPOINT"};
 
 bool StartsStatement(QStringView word) {
   for (std::string_view k : kStatementKeywords)

@@ -28,6 +28,10 @@ class StatementCompiler {
     if (isWord(b, r, "COMMIT")) return transaction(r, Kind::CommitTran);
     if (isWord(b, r, "ROLLBACK")) return transaction(r, Kind::RollbackTran);
     if (isWord(b, r, "ALTER")) return alterTable(r);
+    if (isWord(b, r, "CHECKPOINT")) {
+      if (r.end != b + 1) Refuse(QStringLiteral("CHECKPOINT con duración"));
+      return Of(Kind::Checkpoint);
+    }
     Refuse(text(b).toString().toUpper());
   }
 
@@ -112,10 +116,15 @@ class StatementCompiler {
   bool isName(int32_t i, TokenRange r) const {
     return i < r.end && (kind(i) == TokenKind::Word || kind(i) == TokenKind::Bracketed);
   }
-  // A name as SQLite reads it: [a b] becomes "a b".
+  // A name as SQLite reads it: [a b] becomes "a b", the "]]" that stands
+  // for "]" undoubled and every double quote doubled, so that no name can
+  // end the quotes early.
   QString name(int32_t i) const {
     if (kind(i) != TokenKind::Bracketed) return text(i).toString();
-    return u'"' + text(i).mid(1, text(i).size() - 2).toString() + u'"';
+    QString inner = text(i).mid(1, text(i).size() - 2).toString();
+    inner.replace(QStringLiteral("]]"), QStringLiteral("]"));
+    inner.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + inner + u'"';
   }
 
   // IF [NOT] EXISTS (query) statement

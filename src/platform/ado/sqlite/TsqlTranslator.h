@@ -52,6 +52,7 @@ struct Statement {
     RollbackTran,   // ROLLBACK TRAN[SACTION]
     NoOp,           // accepted and ignored (ALTER TABLE t DISABLE|ENABLE TRIGGER ALL)
     IfExists,       // run `then` when `sql` (with `params`) returns a row, or none with `negate`
+    Checkpoint,     // CHECKPOINT: what the database has committed is made durable
   };
   Kind kind = Kind::Sql;
   QString sql;
@@ -69,7 +70,7 @@ struct Statement {
 // an empty, non-null text; dates bound to a date column are ISO text). A
 // string compared with something carries "COLLATE CI_AS". For IfExists,
 // `sql`/`params` are the test query and `then` the statements it guards.
-// BeginTran/CommitTran/RollbackTran/NoOp carry no text.
+// BeginTran/CommitTran/RollbackTran/NoOp/Checkpoint carry no text.
 std::vector<Statement> Translate(const QString& tsql, const SchemaInfo& schema);
 
 }  // namespace ado::sqlite

@@ -157,4 +157,13 @@ int TypeOfValue(sqlite3_stmt* statement, int column) {
   }
 }
 
+long DefinedSizeOfValueType(int adoType) {
+  switch (adoType) {
+    case adInteger: return 4;
+    case adBigInt: case adDouble: return 8;
+    case adDBTimeStamp: return 16;
+    default: return 0;
+  }
+}
+
 }  // namespace ado::sqlite

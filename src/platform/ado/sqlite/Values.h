@@ -18,5 +18,8 @@ int BindLiteral(sqlite3_stmt* statement, int index, const tsql::LiteralValue& va
 rt::Variant ReadValue(sqlite3_stmt* statement, int column, ValueKind kind);
 // The ADO type an untyped column (an expression) reports, from its value.
 int TypeOfValue(sqlite3_stmt* statement, int column);
+// The defined size such a column reports for that type: the size of a
+// number or a date of the type; 0 for text, whose width is not known.
+long DefinedSizeOfValueType(int adoType);
 
 }  // namespace ado::sqlite

@@ -1,0 +1,1 @@
+ALTER TABLE dbo.[MA CUENTAS] ADD [a]]b] varchar(10) Null  CONSTRAINT DF_T_C DEFAULT ('x')

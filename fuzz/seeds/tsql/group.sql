@@ -1,0 +1,1 @@
+SELECT Cuenta 'Nombre', COUNT(*) FROM MV_ASIENTOS GROUP BY Cuenta HAVING Cuenta IN ('a', 'b') ORDER BY 1

@@ -1,0 +1,1 @@
+INSERT INTO MV_ASIENTOS (Cuenta, Fecha, Importe) VALUES ('1120', '01/07/2005', 12.5)

@@ -1,0 +1,55 @@
+#pragma once
+// What one import run holds on the suite database it writes into, from
+// before its first write to its end:
+//  - the database takes writes: a run on a read-only database is refused
+//    with one message before it writes anything, instead of failing record
+//    after record;
+//  - no other run (of this or another instance of the program, on this or
+//    another computer) imports into the same database meanwhile: a second
+//    run is refused and told which run holds the database, so that two runs
+//    never check and write the same vouchers at once;
+//  - what the run wrote is on disk before its end text appears.
+//
+// Embedded database: the lock is an exclusive lock on the file
+// "<database file>-importacion" beside the database, which also tells who
+// holds it; the system releases it when the process ends, killed or not, so
+// a dead run never blocks the next one. The file stays, empty, between runs.
+// The end is a checkpoint (CHECKPOINT), which syncs what the run committed.
+//
+// Server database: the lock is the session's, which the server releases
+// when the session ends: on SQL Server the application lock
+// 'importar_tavernix' (sp_getapplock), whose holder is read from the
+// server's lock and session views when the login may see them; on Oracle
+// the user lock 7148 (DBMS_LOCK, which the login needs the right to run).
+// A server makes every commit durable when it reports it, so the end asks
+// nothing.
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace importacion {
+
+class CorridaExclusiva {
+ public:
+  // The hold of a run importing `Tabla` (the file named to a refused run);
+  // nullptr, with the operator's message in `Rechazo`, when the run may not
+  // start.
+  static std::unique_ptr<CorridaExclusiva> Inicia(const QString& Tabla, QString& Rechazo);
+  ~CorridaExclusiva();
+  CorridaExclusiva(const CorridaExclusiva&) = delete;
+  CorridaExclusiva& operator=(const CorridaExclusiva&) = delete;
+
+  // Makes sure that what the run committed is on disk; the reason when it
+  // could not.
+  std::optional<QString> AseguraEnDisco();
+
+ private:
+  CorridaExclusiva() = default;
+  // Embedded database: the lock file's descriptor; -1 on a server.
+  int bloqueo_ = -1;
+  // Server database: the session's lock is held; Oracle's or SQL Server's.
+  bool servidor_ = false;
+  bool oracle_ = false;
+};
+
+}  // namespace importacion

@@ -1,0 +1,31 @@
+#include "import/RegistroOrigen.h"
+
+#include "core/Batch.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Constants.h"
+#include "platform/runtime/Error.h"
+
+namespace importacion {
+
+std::optional<QString> MueveAlRegistro(ado::Connection& Origen, const std::function<void()>& mueve) {
+  // Entries of an earlier failure are not this move's.
+  Origen.Errors().Clear();
+  try {
+    mueve();
+    return std::nullopt;
+  } catch (const rt::Error&) {
+    const ado::Errors& errores = Origen.Errors();
+    if (errores.Count() == 0 || errores[0].SQLState != QLatin1String(ado::kSqlStateInvalidValue)) throw;
+    QString motivo = errores[0].Description;
+    Origen.Errors().Clear();
+    return motivo;
+  }
+}
+
+void RegistraRechazo(const QString& Archivo, long Registro, const QString& Motivo) {
+  core::EscribeErrorAux(QString(), QString(), 0,
+                        Archivo + QStringLiteral(" registro ") + QString::number(Registro) + QStringLiteral(": ") +
+                            Motivo + QStringLiteral("; el registro no se importó."));
+}
+
+}  // namespace importacion

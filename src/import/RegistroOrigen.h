@@ -1,0 +1,26 @@
+#pragma once
+// A record of an exported table on its way into the suite: reaching it
+// without one bad value stopping the run, and recording one that is not
+// imported.
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace ado {
+class Connection;
+}
+
+namespace importacion {
+
+// Runs `mueve` (opening the source table or moving to its next record).
+// When the record it reaches holds a field whose bytes are no value (a date
+// "20059999", a number "12x4.00"), that record is one to reject: its reason,
+// the provider's, comes back, nothing is raised, and the next move passes
+// it. Any other failure (a damaged file, a missing table) raises as before.
+std::optional<QString> MueveAlRegistro(ado::Connection& Origen, const std::function<void()>& mueve);
+
+// Writes to AUX_ERR that record `Registro` (counted from 1) of the file
+// `Archivo` was not imported, and why.
+void RegistraRechazo(const QString& Archivo, long Registro, const QString& Motivo);
+
+}  // namespace importacion

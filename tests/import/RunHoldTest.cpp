@@ -1,0 +1,193 @@
+// What a run holds on the suite database: no second run imports into it
+// meanwhile (another process or this one), and the refused run is told
+// which run holds it; a killed run blocks nobody; a read-only database
+// refuses the run before anything is written; and what the end text
+// reports is in the database file itself, not only in its write-ahead log,
+// so a power cut after it loses none of it.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <unistd.h>
+
+#include "ImportRun.h"
+#include "core/library/Library.h"
+#include "import/CorridaExclusiva.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Operator.h"
+#include "support/Printers.h"
+#include "support/SuiteDatabase.h"
+
+namespace {
+
+using testing_support::TxfacRecord;
+
+const QString kOcupada = QStringLiteral("Otra importación está grabando en esta base de datos");
+
+class RunHold : public testing_support::ImportRun {
+ protected:
+  void writeVouchers(int n) {
+    std::vector<TxfacRecord> records;
+    for (int i = 1; i <= n; ++i)
+      records.push_back(testing_support::voucher(i % 2 ? "A" : "B", 25 + i % 3, QDate(2005, 3, 1 + i % 28), "0001", i));
+    writeTxfac(records);
+  }
+  // Each voucher stands once: one header and one entry of two lines.
+  void expectEachVoucherOnce(long vouchers) {
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_CPTE").toLong(), vouchers);
+    EXPECT_EQ(scalar("SELECT COUNT(DISTINCT IdComprobante) FROM V_MV_CPTE").toLong(), vouchers);
+    EXPECT_EQ(rows("SELECT Numero FROM MV_ASIENTOS GROUP BY TC, Sucursal, Numero, Letra "
+                   "HAVING COUNT(*) <> 2 OR COUNT(DISTINCT [NUMERO ASIENTO]) <> 1 OR SUM(Secuencia) <> 3"),
+              QStringList());
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 2 * vouchers);
+  }
+  // Starts another instance of the program importing the same folder into
+  // the same database; it stops at its first yield until told to go on.
+  void startOtherInstance(QProcess& otra) {
+    otra.start(QStringLiteral(IMPORT_INSTANCE), {path, origen.path(), QStringLiteral("--espera")});
+    ASSERT_TRUE(otra.waitForReadyRead(60000)) << otra.readAllStandardError().toStdString();
+    ASSERT_EQ(otra.readLine().trimmed(), "importando");
+  }
+};
+
+TEST_F(RunHold, ARunOfAnotherInstanceKeepsTheDatabaseUntilItEnds) {
+  writeVouchers(30);
+  QProcess otra;
+  startOtherInstance(otra);
+
+  host.answer(ui::mb::Ok, kOcupada + ": la de TXFAC.DBF que el usuario operador inició el ");
+  importa(Facturacion);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_TRUE(host.boxes()[0].prompt.contains(QStringLiteral("(proceso %1).").arg(otra.processId())))
+      << host.boxes()[0].prompt.toStdString();
+  EXPECT_TRUE(host.boxes()[0].prompt.endsWith("Espere a que termine y vuelva a importar."));
+  EXPECT_EQ(host.boxes()[0].buttons, ui::mb::OkOnly | ui::mb::Exclamation);
+  EXPECT_EQ(ventana.LblDetalle.Caption(), "");
+  EXPECT_TRUE(ventana.cmdImportar.Enabled());
+
+  otra.write("\n");
+  ASSERT_TRUE(otra.waitForFinished(60000));
+  const QString salida = QString::fromUtf8(otra.readAllStandardOutput());
+  EXPECT_TRUE(salida.contains("etiqueta: Leidos 30 de 30 Grabados:30 Errores: 0")) << salida.toStdString();
+  EXPECT_FALSE(salida.contains("caja:")) << salida.toStdString();
+
+  // The database is free again; this run finds every voucher written.
+  importa(Facturacion);
+  EXPECT_EQ(host.boxes().size(), 1u);
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 30 de 30 Grabados:0 Errores: 0"));
+  expectEachVoucherOnce(30);
+}
+
+TEST_F(RunHold, AKilledRunBlocksNobody) {
+  writeVouchers(10);
+  QProcess otra;
+  startOtherInstance(otra);
+  otra.kill();
+  ASSERT_TRUE(otra.waitForFinished(60000));
+  importa(Facturacion);
+  EXPECT_TRUE(host.boxes().empty());
+  expectEachVoucherOnce(10);
+}
+
+// The lock is the open lock file's, not the process's: a second hold in
+// this very process is refused too, and told who holds the database. A
+// lock file that a dead run left behind holds nothing.
+TEST_F(RunHold, TheLockFileTellsWhoHoldsItAndALeftOneHoldsNothing) {
+  writeVouchers(3);
+  {
+    QString rechazo;
+    const auto primera = importacion::CorridaExclusiva::Inicia("TXCLI.DBF", rechazo);
+    ASSERT_TRUE(primera) << rechazo.toStdString();
+    host.answer(ui::mb::Ok);
+    importa(Facturacion);
+    ASSERT_EQ(host.boxes().size(), 1u);
+    EXPECT_EQ(host.boxes()[0].prompt,
+              kOcupada + QStringLiteral(": la de TXCLI.DBF que el usuario operador inició el 15/03/2024 14:05:09 en el "
+                                        "equipo %1 (proceso %2).\r\n\r\nEspere a que termine y vuelva a importar.")
+                             .arg(library::gInfoSistema().NombrePC())
+                             .arg(::getpid()));
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_CPTE").toLong(), 0);
+  }
+  folder.write("suite.db-importacion", "tabla=TXFAC.DBF\nusuario=otro\nproceso=1\n");
+  importa(Facturacion);
+  EXPECT_EQ(host.boxes().size(), 1u);
+  expectEachVoucherOnce(3);
+}
+
+// One clear box before anything is written, for either table; nothing
+// written, the window ready for the next run.
+TEST_F(RunHold, AReadOnlyDatabaseRefusesTheRunBeforeItWrites) {
+  writeVouchers(3);
+  writeTxcli({testing_support::TxcliRecord{}});
+  cn.Close();
+  data_access::gDB().gCnn.Close();
+  testing_support::MarkReadOnly(path);
+  connectAs("operador");
+  cn.Open(testing_support::EmbeddedConnectionString(path));
+  for (Tabla tabla : {Facturacion, Clientes}) {
+    SCOPED_TRACE(tabla);
+    host.answer(ui::mb::Ok, "La base de datos no admite escrituras: ");
+    importa(tabla);
+    ui::op::click(ventana.chkTabla(tabla));
+    ASSERT_EQ(host.boxes().size(), tabla == Facturacion ? 1u : 2u);
+    EXPECT_TRUE(host.boxes().back().prompt.contains("sólo lectura")) << host.boxes().back().prompt.toStdString();
+    EXPECT_EQ(host.boxes().back().title, "Atencion!");
+    EXPECT_TRUE(ventana.cmdImportar.Enabled());
+  }
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM ma_calendario").toLong() + scalar("SELECT COUNT(*) FROM MV_EJERCICIOS").toLong() +
+                scalar("SELECT COUNT(*) FROM MA_CUENTAS").toLong() + scalar("SELECT COUNT(*) FROM AUX_ERR").toLong(),
+            1);  // the account 511 of the fixture
+}
+
+// A host that looks at the database file when a box is shown.
+class WatchingHost : public ui::ScriptedHost {
+ public:
+  std::function<void(const QString&)> onBox;
+  int MsgBox(const QString& prompt, int buttons, const QString& title) override {
+    if (onBox) onBox(prompt);
+    return ScriptedHost::MsgBox(prompt, buttons, title);
+  }
+};
+
+TEST_F(RunHold, WhatTheEndTextReportsIsInTheDatabaseFile) {
+  writeVouchers(6);
+  // The vouchers the file alone holds when each label gets its end text.
+  std::vector<long> alFinal;
+  std::vector<std::pair<ui::Label*, int>> watchers;
+  for (ui::Label* label : {&ventana.lblTabla, &ventana.LblDetalle})
+    watchers.emplace_back(label, label->watch([&, label](const ui::PropertyChange& c) {
+      const QString texto = label->Caption();
+      if (c.prop == ui::Prop::Caption && (texto.endsWith(" FINALIZADO ") || texto.endsWith(" ---> CANCELADO ")))
+        alFinal.push_back(testing_support::RowsInFileAlone(path, "V_MV_CPTE"));
+    }));
+  importa(Facturacion);
+  EXPECT_EQ(alFinal, std::vector<long>({6}));
+
+  // A cancelled run: the records it reports are there too.
+  exec("DELETE FROM V_MV_CPTE");
+  exec("DELETE FROM MV_ASIENTOS");
+  alFinal.clear();
+  host.atYield(host.yields() + 4, [this] { ui::op::click(ventana.CmdCancelar); });
+  importa(Facturacion);
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 2 de 6 Grabados:2")) << ventana.LblDetalle.Caption().toStdString();
+  EXPECT_EQ(alFinal, std::vector<long>({2, 2}));
+  for (auto [label, id] : watchers) label->unwatch(id);
+
+  // The customers' end box.
+  WatchingHost watching;
+  watching.answer(ui::mb::Ok, "Proceso Finalizado");
+  long cuentas = -1;
+  watching.onBox = [&](const QString& prompt) {
+    if (prompt == "Proceso Finalizado") cuentas = testing_support::RowsInFileAlone(path, "MA_CUENTASADIC");
+  };
+  ui::setHost(&watching);
+  testing_support::TxcliRecord siete, ocho;
+  siete.Codigo = int32_t(7);
+  ocho.Codigo = int32_t(8);
+  writeTxcli({siete, ocho});
+  ui::op::click(ventana.chkTabla(Facturacion));
+  importa(Clientes);
+  ui::setHost(&host);
+  EXPECT_EQ(cuentas, 2);
+}
+
+}  // namespace

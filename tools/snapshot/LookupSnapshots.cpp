@@ -1,0 +1,85 @@
+#include "LookupSnapshots.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "DemoDatabase.h"
+#include "core/CoreState.h"
+#include "core/Startup.h"
+#include "lookup/Lib_FrmCons3Tree.h"
+#include "platform/runtime/Environment.h"
+#include "platform/runtime/Error.h"
+#include "platform/runtime/ProgramEnd.h"
+#include "platform/ui/Operator.h"
+
+namespace {
+
+// Starts the program's core on a fresh demo database in `folder`, as the
+// program starts; false when it could not.
+bool arranca(const QString& folder) {
+  try {
+    const QString base = demo::CreaBaseDemo(folder);
+    rt::SetProgramFolder(folder);
+    rt::SetProgramEnd([] {});
+    QString conexion;
+    core::IniciaSistema(false, QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;").arg(base, demo::kUsuario),
+                        conexion, 3);
+    rt::SetProgramEnd(nullptr);
+    return true;
+  } catch (const rt::Error& e) {
+    std::fprintf(stderr, "snapshot: %s\n", qPrintable(e.Description()));
+  } catch (const rt::ProgramEnded&) {
+    std::fprintf(stderr, "snapshot: the demo database did not start\n");
+  }
+  rt::SetProgramEnd(nullptr);
+  return false;
+}
+
+}  // namespace
+
+bool captureLookupWindows(const QString& folder, const Capture& capture) {
+  QTemporaryDir demo;
+  if (!arranca(demo.path())) return false;
+  core::Lib_ClsCons3& consultas = core::gConsultas();
+  bool ok = capture(folder, QStringLiteral("Lib_FrmCons3"), [&] {
+    consultas.CampoDevuelto = QStringLiteral("IDARTICULO");
+    // The stock columns first, so that the screen of the offscreen host shows them.
+    consultas.ConsultaSearch(QStringLiteral("SELECT IDARTICULO, PUNTOPEDIDO, Stock, DESCRIPCION FROM V_MA_ARTICULOS "
+                                            "WHERE SUSPENDIDO = 0 ORDER BY DESCRIPCION"));
+  });
+  ok &= capture(folder, QStringLiteral("Lib_FrmCons3-CheckOpciones"), [&] {
+    consultas.CheckOpciones(QStringLiteral("Tablas a importar"), std::nullopt,
+                            {QStringLiteral("1Clientes (TXCLI.DBF)"), QStringLiteral("1Detalle de Facturacion (TXFAC.DBF)"),
+                             QStringLiteral("0Movimientos de stock")});
+  });
+  // The trees as an operator leaves them: a family chosen deep down, and
+  // accounts ticked under a title.
+  ok &= capture(folder, QStringLiteral("Lib_FrmCons3Tree-Familias"), [&] {
+    lookup::Lib_FrmCons3Tree arbol;
+    arbol.SQL = QStringLiteral("V_TA_FAMILIAS");
+    arbol.CampoDevuelto = QStringLiteral("IDFAMILIA");
+    arbol.Load();
+    ui::Node& sandwiches = arbol.TreeV.Nodes(QStringLiteral("A020101"));
+    sandwiches.EnsureVisible();
+    arbol.TreeV.setSelectedItem(&sandwiches);
+    arbol.TreeV.Nodes(QStringLiteral("A01")).Expanded = true;
+    arbol.Show(ui::vbModal);
+  });
+  ok &= capture(folder, QStringLiteral("Lib_FrmCons3Tree-Cuentas"), [&] {
+    lookup::Lib_FrmCons3Tree arbol;
+    arbol.SQL = QStringLiteral("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO");
+    arbol.CampoDevuelto = QStringLiteral("CODIGO");
+    arbol.CheckBoxes = true;
+    arbol.Load();
+    ui::Node& caja = arbol.TreeV.Nodes(QStringLiteral("A111"));
+    ui::op::checkNode(arbol.TreeV, caja, true);
+    arbol.TreeV.Nodes(QStringLiteral("A1110201")).EnsureVisible();
+    arbol.TreeV.Nodes(QStringLiteral("A21101")).EnsureVisible();
+    arbol.TreeV.setSelectedItem(&caja);
+    arbol.Show(ui::vbModal);
+  });
+  core::ResetCore();
+  rt::SetProgramFolder(QString());
+  return ok;
+}
