@@ -1,21 +1,11 @@
--- Lots, serials and storage positions: the storage positions of each
--- deposit and the balances of an article by position and lot, which the
--- position and lot dialog offers.
+-- Lots, serials and storage positions: the balances of an article by
+-- position and lot, which the position and lot dialog offers, joined to the
+-- positions of MA_POSICIONES (050_lookup.sql) by deposit and position and
+-- ordered by their ordeningreso.
 --
--- Nothing in this program keeps these two tables in step with the stock
+-- Nothing in this program keeps these balances in step with the stock
 -- movements of V_MV_STOCK: the suite's warehouse module fills them, and here
 -- only the demo data does. They are read, never written.
-
--- The storage positions of a deposit, in the order goods are put in
--- (ordeningreso).
-CREATE TABLE ma_posiciones (
-  iddeposito   CHAR(4)     COLLATE CI_AS NOT NULL,
-  idposicion   VARCHAR(15) COLLATE CI_AS NOT NULL,
-  ordeningreso INTEGER     DEFAULT 0,
-  PRIMARY KEY (iddeposito, idposicion),
-  CONSTRAINT W_ma_posiciones_iddeposito CHECK (length(rtrim(iddeposito)) <= 4),
-  CONSTRAINT W_ma_posiciones_idposicion CHECK (length(rtrim(idposicion)) <= 15)
-);
 
 -- The balance of an article in a deposit, by position (none: the stock of
 -- the deposit that has no position) and lot, in the unit idunidadbase.

@@ -1,6 +1,7 @@
 #include "DemoLots.h"
 
 #include <QString>
+#include <tuple>
 
 #include "platform/ado/Connection.h"
 
@@ -93,15 +94,22 @@ void LlenaLotesYPosiciones(ado::Connection& cn) {
                         "WHERE IDARTICULO = '%1' GROUP BY IDARTICULO, IDDEPOSITO")
              .arg(QString::fromUtf8(a.codigo)));
 
-  const std::pair<const char*, int> posiciones[] = {{"A-01-1", 1}, {"A-01-2", 2}, {"A-02-1", 3},
-                                                    {"B-01-1", 4}, {"B-03-2", 5}};
-  for (const auto& [posicion, orden] : posiciones)
-    exec(QStringLiteral("INSERT INTO ma_posiciones (iddeposito, idposicion, ordeningreso) VALUES ('%1', '%2', %3)")
-             .arg(deposito, QString::fromUtf8(posicion))
-             .arg(orden));
+  // The positions of deposit 1 in the order goods go in (those the lookups'
+  // demo rows already hold keep their description).
+  const std::tuple<const char*, const char*, int> posiciones[] = {
+      {"A01", "Estante 1", 1}, {"A02", "Estante 2", 2}, {"B01", "Góndola bebidas", 3},
+      {"B02", "Góndola almacén", 4}, {"B03", "Góndola aceites", 5}};
+  for (const auto& [posicion, descripcion, orden] : posiciones) {
+    exec(QStringLiteral("INSERT INTO MA_POSICIONES (IDPOSICION, DESCRIPCION, IDDEPOSITO) SELECT '%1', '%2', '%3' "
+                        "WHERE NOT EXISTS (SELECT 1 FROM MA_POSICIONES WHERE IDPOSICION = '%1')")
+             .arg(QString::fromUtf8(posicion), QString::fromUtf8(descripcion), deposito));
+    exec(QStringLiteral("UPDATE MA_POSICIONES SET ordeningreso = %1 WHERE IDPOSICION = '%2'")
+             .arg(orden)
+             .arg(QString::fromUtf8(posicion)));
+  }
   const Saldo saldos[] = {
-      {"A-01-1", "L0412", "UN", "48"}, {"A-01-2", "L0412", "UN", "24"}, {"B-01-1", "L0412", "UN", "36"},
-      {"A-02-1", "L0419", "UN", "60"}, {"B-03-2", "L0419", "UN", "12"}, {"", "L0412", "UN", "24"},
+      {"A01", "L0412", "UN", "48"}, {"A02", "L0412", "UN", "24"}, {"B03", "L0412", "UN", "36"},
+      {"B02", "L0419", "UN", "60"}, {"B03", "L0419", "UN", "12"}, {"", "L0412", "UN", "24"},
       {"", "L0419", "UN", "12"},
   };
   for (const Saldo& s : saldos)
