@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "core/FormStyle.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "lots/Cantidades.h"
 #include "numbering/Valores.h"
+#include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Host.h"
@@ -235,6 +237,28 @@ bool DialogoConEditor::RevisaColumnaCantidad() {
   return true;
 }
 
+bool DialogoConEditor::SumaAceptada(double& pedida, bool mostrado, const QString& avisoMenor) {
+  if (ValidaCantidadCantidadPedida()) return true;
+  const rt::Currency suma = SumaFilas(-1);
+  QString pregunta;
+  if (suma > CantidadPedida()) {
+    pregunta = QStringLiteral("La suma de las cantidades Informadas, supera a la solicitada en el Formulario de Carga de Datos");
+  } else if (!mostrado) {
+    ui::MsgBox(avisoMenor, ui::mb::OkOnly | ui::mb::Information, QString::fromLatin1(kTituloPregunta));
+    return false;
+  } else {
+    pregunta = QStringLiteral("La suma de las cantidades Informadas, Es Menor a la solicitada en el Formulario de Carga de Datos");
+  }
+  pregunta += QStringLiteral("\r\n¿Desea Ajustar la Cantidad Solicitada en el Formulario?");
+  if (ui::MsgBox(pregunta, ui::mb::YesNo | ui::mb::Question, QString::fromLatin1(kTituloPregunta)) != ui::mb::Yes) {
+    ui::MsgBox(QStringLiteral("Debe Ajustar la suma de las cantidades a :") + rt::NumberText(pedida),
+               ui::mb::OkOnly | ui::mb::Critical, QString::fromLatin1(kTituloAviso));
+    return false;
+  }
+  pedida = suma.toDouble();
+  return true;
+}
+
 void DialogoConEditor::Toolbar1_ButtonClick(ui::ToolbarButton& Button) {
   if (!CierraEdicion()) return;
   ui::FlexGrid& g = MSFlexGrid1;
@@ -319,6 +343,11 @@ void DialogoConEditor::AjustaAnchoColumnas() {
 void DialogoConEditor::CmdCancelar_Click() {
   TxtEdit.Visible = false;
   Hide();
+}
+
+void DialogoConEditor::Form_Load() {
+  library::gUtilidades().PreparaFormulario(*this);
+  core::AplicaEstiloFormulario(*this);
 }
 
 void DialogoConEditor::Form_QueryUnload(int& Cancel, int UnloadMode) {

@@ -99,6 +99,8 @@ class DialogoConEditor : public ui::Form {
   // Hides the dialog; its results stay as they are.
   void CmdCancelar_Click();
 
+  // The suite's preparation and look of a window.
+  void Form_Load() override;
   // The close box acts as Cancelar.
   void Form_QueryUnload(int& Cancel, int UnloadMode) override;
 
@@ -121,6 +123,11 @@ class DialogoConEditor : public ui::Form {
   // Every quantity cell passes RevisaCantidad; at the first that does not,
   // its cell becomes current and the refusal is shown.
   bool RevisaColumnaCantidad();
+  // The quantity column's sum against the request `pedida`: equal passes;
+  // above or below it the operator is asked whether to adjust the request
+  // (Yes makes it the sum), except that a sum below it with `mostrado` false
+  // only shows `avisoMenor`. A No shows what the sum must come to.
+  bool SumaAceptada(double& pedida, bool mostrado, const QString& avisoMenor);
   // The current cell scrolled into sight.
   void MuestraCeldaActual(ui::FlexGrid& grilla);
   // The current cell moved to the first editable column of row 1, when

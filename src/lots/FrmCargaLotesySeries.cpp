@@ -4,14 +4,12 @@
 #include <cmath>
 
 #include "core/Configuration.h"
-#include "core/FormStyle.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "lots/Cantidades.h"
 #include "lots/SentenciasLotes.h"
 #include "numbering/ListasSeriesLotes.h"
 #include "numbering/Valores.h"
-#include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/KeyCodes.h"
@@ -53,7 +51,7 @@ FrmCargaLotesySeries::FrmCargaLotesySeries()
 }
 
 void FrmCargaLotesySeries::Form_Load() {
-  core::AplicaEstiloFormulario(*this);
+  DialogoConEditor::Form_Load();
   UsaFormatoAsterisco = rt::EqualsText(rt::Trim(core::Cfg(QStringLiteral("ART_FormatoSerieAsterisco"))),
                                        QStringLiteral("SI"));
 }
@@ -343,28 +341,9 @@ void FrmCargaLotesySeries::CmdAceptar_Click() {
 }
 
 bool FrmCargaLotesySeries::AceptaConsulta() {
-  if (!RevisaColumnaCantidad()) return false;
-  if (!ValidaCantidadCantidadPedida()) {
-    const rt::Currency suma = SumaFilas(-1);
-    const QString ajuste = QStringLiteral("\r\n¿Desea Ajustar la Cantidad Solicitada en el Formulario?");
-    QString pregunta;
-    if (suma > CantidadPedida()) {
-      pregunta = QStringLiteral("La suma de las cantidades Informadas, supera a la solicitada en el Formulario de Carga de Datos");
-    } else if (!MostrarForm) {
-      ui::MsgBox(QStringLiteral("El Stock es Menor a la cantidad solicitada "), ui::mb::OkOnly | ui::mb::Information,
-                 QString::fromLatin1(kTituloPregunta));
-      return false;
-    } else {
-      pregunta = QStringLiteral("La suma de las cantidades Informadas, Es Menor a la solicitada en el Formulario de Carga de Datos");
-    }
-    if (ui::MsgBox(pregunta + ajuste, ui::mb::YesNo | ui::mb::Question, QString::fromLatin1(kTituloPregunta)) !=
-        ui::mb::Yes) {
-      ui::MsgBox(QStringLiteral("Debe Ajustar la suma de las cantidades a :") + rt::NumberText(Cantidad),
-                 ui::mb::OkOnly | ui::mb::Critical, QString::fromLatin1(kTituloAviso));
-      return false;
-    }
-    Cantidad = suma.toDouble();
-  }
+  if (!RevisaColumnaCantidad() ||
+      !SumaAceptada(Cantidad, MostrarForm, QStringLiteral("El Stock es Menor a la cantidad solicitada ")))
+    return false;
   Lotes = ListaDePares();
   Series = ListaDeColumna(kColumnaCantidad);
   return true;

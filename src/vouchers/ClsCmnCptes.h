@@ -148,7 +148,16 @@ class ClsCmnCptes {
   // line of the article (letter case ignored), joined into one list each.
   void CuentaLotesEnGrilla(const ui::FlexGrid& Grilla, const QString& Articulo, QString& LotesEnGrid,
                            QString& CantidadesEnGrid);
-  // PidePosicionLote (lots).
+  // The storage positions (and lots) a line takes its quantity from in
+  // deposit `Deposito`, as "|position*quantity|" items (PosicionNVO) and the
+  // parallel lots (LoteNvo), balances shown in the line's unit IdUnidad.
+  // `Cantidad` comes back adjusted when the operator agreed to. A quantity
+  // of 0 empties both lists without asking; cancel gives empty lists. With
+  // Lote alone the lots of the deposit are offered, placed or not, and come
+  // back with empty positions.
+  void PidePosicionLote(const QString& Articulo, const QString& IdUnidad, double& Cantidad, const QString& Deposito,
+                        const QString& PosicionAnt, const QString& LoteAnt, QString& PosicionNVO, QString& LoteNvo,
+                        bool Posicion = true, bool Lote = false);
   // ObtieneStockxEquiv, ObtieneStock (stock).
   // The 1-based position of an item in a list; 0 when it is not there.
   int32_t Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote) const;
