@@ -65,6 +65,22 @@ Ventana eleccion(const char* titulo, std::vector<const char*> referencias, bool 
           }};
 }
 
+// The quantity of a line spread over the storage positions (and lots) of
+// deposit 1, in the line's unit.
+Ventana posiciones(const char* titulo, const char* referencia, const char* unidad, bool posicion, bool lote) {
+  return {QString::fromUtf8(titulo), [=] {
+            Renglon r(QStringLiteral("AJP"), {referencia});
+            r.escribe(a::IdUnidad, QString::fromLatin1(unidad));
+            QString lista, lotes;
+            double cantidad = library::gUtilidades().TextoADoble(r.celda(a::Cantidad));
+            r.cpte.PidePosicionLote(r.celda(a::IdArticulo), r.celda(a::IdUnidad), cantidad,
+                                    rt::Trim(QString::fromLatin1(demo::kDepositoLotes)), QString(), QString(), lista,
+                                    lotes, posicion, lote);
+            return QStringLiteral("PosicionNVO: ") + dicho(lista) + QStringLiteral("\r\nLoteNvo: ") + dicho(lotes) +
+                   QStringLiteral("\r\nCantidad: ") + rt::NumberText(cantidad);
+          }};
+}
+
 }  // namespace
 
 std::vector<Ventana> VentanasLotes() {
@@ -75,6 +91,9 @@ std::vector<Ventana> VentanasLotes() {
       eleccion("Lotes que egresan (PideSerieLote_Salidas)", {"6*VINO-MALBEC-750", "40*VINO-MALBEC-750"}, false, true,
                "|L2302" + y + "|", "|6|"),
       eleccion("Series y lotes que egresan (PideSerieLote_Salidas)", {"2*NOTEBOOK-14"}, true, true),
+      posiciones("Posiciones y lotes, en cajas (PidePosicionLote)", "9*ACEITE-GIRASOL-900", "CAJ", true, true),
+      posiciones("Posiciones (PidePosicionLote)", "30*ACEITE-GIRASOL-900", "UN", true, false),
+      posiciones("Lotes sin posición (PidePosicionLote)", "30*ACEITE-GIRASOL-900", "UN", false, true),
   };
 }
 

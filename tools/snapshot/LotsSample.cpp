@@ -62,6 +62,18 @@ bool captureLotSamples(const QString& folder, const Capture& capture) {
     dialogo.MsflexGridEdt(dialogo.MSFlexGrid1, dialogo.TxtEdit, '1');
     dialogo.Show(ui::vbModal);
   });
+  // The oil, asked for in boxes of 12: positions and lots, then positions
+  // alone with an earlier pick put back.
+  ok &= capture(folder, QStringLiteral("FrmLoteyPosicion_Lotes"), [&] {
+    double cajas = 9;
+    cpte.PidePosicionLote(QString::fromLatin1(demo::articulo::Posiciones), QStringLiteral("CAJ"), cajas,
+                          QStringLiteral("1"), QString(), QString(), series, lotes, true, true);
+  });
+  ok &= capture(folder, QStringLiteral("FrmLoteyPosicion_Posiciones"), [&] {
+    double unidades = 30;
+    cpte.PidePosicionLote(QString::fromLatin1(demo::articulo::Posiciones), QStringLiteral("UN"), unidades,
+                          QStringLiteral("1"), QStringLiteral("|B02*20|*10|"), QStringLiteral("||"), series, lotes);
+  });
   core::ResetCore();
   return ok;
 }
