@@ -109,6 +109,15 @@ TEST_F(CargaLotesySeries, EntryModeCopiesTheFirstLotIntoBlankLotsOnly) {
   lotes.CargaDatos();
   testing_support::Abre(lotes);
   EXPECT_EQ(Columna(lotes.MSFlexGrid1, 1), QStringList({"L1", "", ""})) << "\"-\" is an empty item";
+
+  // One kind: the earlier serials and lots read as one list.
+  FrmCargaLotesySeries ambas;
+  ambas.Cantidad = 3;
+  ambas.EsLote = true;
+  ambas.SeriesAnteriores = "|A|";
+  ambas.LotesAnteriores = "|L1|L2|";
+  ambas.CargaDatos();
+  EXPECT_EQ(Columna(ambas.MSFlexGrid1, 1), QStringList({"A", "L1", "L2"}));
   ui::op::click(lotes.CmdAceptar);
   EXPECT_EQ(lotes.Lotes, "|L1|L1|L1|");
   EXPECT_EQ(lotes.Series, "");
