@@ -1,7 +1,5 @@
 // The voucher audit trail: one row of V_MV_CPTEACCIONES per action on a
 // voucher.
-#include <QRegularExpression>
-
 #include "core/CoreState.h"
 #include "core/FieldList.h"
 #include "core/Formatting.h"
@@ -10,20 +8,13 @@
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Text.h"
 #include "vouchers/ClsCmnCptes.h"
+#include "vouchers/SentenciasCarga.h"
 
 namespace vouchers {
 
 namespace {
 
 QString Texto(const QString& valor) { return data_access::DB_Dll::SQLValue(valor); }
-
-// A whole number goes in bare, as the suite writes a sales complement
-// ("0"); anything else (a supplier account with letters, a number with
-// leading zeros that a bare literal would lose) as quoted text.
-QString Complemento(const QString& IdComplemento) {
-  static const QRegularExpression entero(QStringLiteral("^-?(0|[1-9][0-9]*)$"));
-  return entero.match(rt::Trim(IdComplemento)).hasMatch() ? IdComplemento : Texto(IdComplemento);
-}
 
 // The entry number as a bare number; NULL when the text is no number.
 QString NumeroAsiento(const QString& NroAsiento) {
@@ -44,7 +35,7 @@ void ClsCmnCptes::ActualizaBuchon(const QString& TC, const QString& SucNroLetra,
   estado.ListaCampos = {
       {QStringLiteral("TC"), Texto(library::gUtilidades().RellenaCodigo(rt::Trim(TC), 4))},
       {QStringLiteral("IdComprobante"), Texto(SucNroLetra)},
-      {QStringLiteral("IdComplemento"), Complemento(IdComplemento)},
+      {QStringLiteral("IdComplemento"), sentencia::Complemento(IdComplemento)},
       {QStringLiteral("Tipo_accion"), accion},
       {QStringLiteral("FECHAHORA"), Texto(rt::FormatDate(rt::Now(), core::FormatoFechaHora()))},
       {QStringLiteral("Usuario"), Texto(estado.gUsuarioLogeado)},

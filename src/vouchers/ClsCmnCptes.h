@@ -27,6 +27,10 @@
 #include "platform/runtime/Variant.h"
 #include "platform/ui/Colors.h"
 
+namespace ado {
+class Recordset;
+}
+
 namespace ui {
 class FlexGrid;
 class Form;
@@ -110,8 +114,32 @@ class ClsCmnCptes {
   rt::Currency ObtieneImporteCptesAsociados(const QString& TC, const QString& SucNroLetra);
 
   // ActualizaStock, ObtieneSignoComprobante (stock).
-  // CantRepartoPend.
-  // AsignarDatosComprobante (the voucher loader).
+  // ---- The voucher loader (CargaComprobante.cpp and its sections).
+  // The quantity of the article (its code made 25 wide) still to deliver on
+  // the voucher TC + SucNroLetra: what the voucher holds of it less what its
+  // stock movements delivered, never below 0. Errors reach the caller.
+  double CantRepartoPend(const QString& TC, const QString& SucNroLetra, const QString& IdArticulo);
+  // Loads the stored voucher TC + SucNroLetra of the sales set (V_, by its
+  // complement IdComplemento) or, with Compras, of the purchases set (C_, by
+  // the supplier account Proveedor) into the grids laid out by
+  // InicializaGrids: its tasks into MSFlexGrid1 (WhrTareas, opening with its
+  // own AND, narrows them), its article lines with what is still to serve
+  // into MSFlexGrid2 (equal lines merged in timber-yard sales), its other
+  // concepts into MSFlexGrid3; amounts times the header's Cotizacion with
+  // ConvertirMoneda. Lines follow what the grids hold, each grid ending with
+  // one empty entry row; a grid without lines to load is not touched, nor
+  // are the grids of a voucher that is not stored. A complement that is no
+  // whole number is compared as text (an empty one finds nothing).
+  // IdRepartoRM: -98 in loads a return; out, the header's IdReparto (a
+  // purchases type keeps it). LrcsCpte, when given, receives the open header
+  // recordset at the end. Inicializar asks for nothing. Errors go to the
+  // error dialog "AsignarDatosComprobante" (4 retry, 5 next step, other
+  // leave: the grids keep what was loaded, LrcsCpte is untouched).
+  void AsignarDatosComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
+                               ui::FlexGrid& MSFlexGrid1, ui::FlexGrid& MSFlexGrid2, ui::FlexGrid& MSFlexGrid3,
+                               bool Inicializar = false, ado::Recordset* LrcsCpte = nullptr, bool Compras = false,
+                               const QString& Proveedor = QString(), int16_t* IdRepartoRM = nullptr,
+                               bool ConvertirMoneda = false, const QString& WhrTareas = QString());
 
   // ---- List strings of lots, serials, positions and quantities (the "|"
   // lists of numbering/ListasSeriesLotes.h, whose rules they follow).

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "ComprobantesGuardados.h"
 #include "DemoComprobantes.h"
 #include "DemoConsultas.h"
 #include "DemoLots.h"
@@ -86,6 +87,7 @@ QString CreaBaseDemo(const QString& folder) {
   llenaSuite(cn);
   LlenaConsultas(cn);
   LlenaComprobantes(cn);
+  GuardaComprobantesDemo(cn);
   LlenaLotesYPosiciones(cn);
   cn.CommitTrans();
   return suite;

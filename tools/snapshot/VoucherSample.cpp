@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 
+#include "ComprobanteEnVentana.h"
 #include "DemoComprobantes.h"
 #include "SampleDatabase.h"
 #include "VentanaComprobante.h"
@@ -9,13 +10,20 @@
 
 bool captureVoucherSamples(const QString& folder, const Capture& capture) {
   QTemporaryDir carpeta;
-  if (!ConectaBaseDeMuestra(carpeta, demo::LlenaComprobantes)) return false;
+  if (!ConectaBaseDeMuestra(carpeta, [](ado::Connection& cn) {
+        demo::LlenaComprobantes(cn);
+        demo::GuardaComprobantesDemo(cn);
+      }))
+    return false;
 
   bool ok = true;
   for (const char* tipo : {"FC", "FCC", "AJP"}) {
     const QString tc = QString::fromUtf8(tipo);
     ok &= capture(folder, QStringLiteral("VentanaComprobante_") + tc, [&] { demo::MuestraVentanaComprobante(tc); });
   }
+  // A stored sales invoice, loaded.
+  ok &= capture(folder, QStringLiteral("VentanaComprobante_FC_cargado"),
+                [] { demo::MuestraComprobanteGuardado(demo::ComprobantesGuardados().front()); });
   core::ResetCore();
   return ok;
 }

@@ -45,7 +45,7 @@ class ImageList;
 class ListItem;
 class ListView;
 
-class ColumnHeader : public PropertyOwner {
+class ColumnHeader final : public PropertyOwner {
  public:
   static constexpr int DefaultWidth = 1440;
   ColumnHeader(const ColumnHeader&) = delete;
@@ -78,7 +78,7 @@ class ColumnHeader : public PropertyOwner {
 };
 
 // A cell of an item after the first column, with its own colour and weight.
-class ListSubItem : public PropertyOwner {
+class ListSubItem final : public PropertyOwner {
  public:
   ListSubItem(ListItem& item, int index) : item_(item), index_(index) {}
   ListSubItem(const ListSubItem&) = delete;
@@ -96,7 +96,7 @@ class ListSubItem : public PropertyOwner {
   int index_;
 };
 
-class ListItem : public PropertyOwner {
+class ListItem final : public PropertyOwner {
  public:
   ListItem(const ListItem&) = delete;
   ListItem& operator=(const ListItem&) = delete;

@@ -16,7 +16,7 @@ namespace ui {
 
 class StatusBar;
 
-class StatusBarPanel : public PropertyOwner {
+class StatusBarPanel final : public PropertyOwner {
  public:
   // A panel this wide or more, in twips; the last one takes the rest of the bar.
   static constexpr int DefaultWidth = 1440;

@@ -31,7 +31,7 @@ struct ImageRef {
   QString key;
 };
 
-class ToolbarButton : public PropertyOwner {
+class ToolbarButton final : public PropertyOwner {
  public:
   explicit ToolbarButton(Toolbar& toolbar);
 

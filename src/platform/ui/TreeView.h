@@ -33,7 +33,7 @@ namespace ui {
 
 class TreeView;
 
-class Node : public PropertyOwner {
+class Node final : public PropertyOwner {
  public:
   Node(const Node&) = delete;
   Node& operator=(const Node&) = delete;
