@@ -5,6 +5,7 @@
 #include "ComprobantesGuardados.h"
 #include "DemoComprobantes.h"
 #include "DemoConsultas.h"
+#include "DemoLots.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 
@@ -87,6 +88,7 @@ QString CreaBaseDemo(const QString& folder) {
   LlenaConsultas(cn);
   LlenaComprobantes(cn);
   GuardaComprobantesDemo(cn);
+  LlenaLotesYPosiciones(cn);
   cn.CommitTrans();
   return suite;
 }
