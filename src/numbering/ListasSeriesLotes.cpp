@@ -86,6 +86,24 @@ QString StrSerieLote(const QString& Serie_Lote) {
   return resultado;
 }
 
+std::vector<QString> ItemsDeLista(const QString& lista) { return Separa(Lectura(lista)).items; }
+
+QString ValorDeItem(const QString& item) {
+  const QString valor = rt::Trim(item);
+  return valor == u'-' ? QString() : valor;
+}
+
+int32_t Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote) {
+  int32_t posicion = 0;
+  Trampa(QStringLiteral("Busca_Lotes_Series")).run([&] {
+    const QString buscado = rt::Trim(QueSerieLote);
+    const std::vector<QString> items = ItemsDeLista(PipeSeriesLotes);
+    for (size_t i = 0; i < items.size() && posicion == 0; ++i)
+      if (rt::EqualsText(rt::Trim(items[i]), buscado)) posicion = static_cast<int32_t>(i + 1);
+  });
+  return posicion;
+}
+
 void DescomponeSerieLote(const QString& Serie_Lote, std::vector<QString>& arreglo) {
   arreglo = Vacios(1);
   Trampa(kRutinaLectura).run([&] {

@@ -18,6 +18,19 @@ namespace numbering {
 // text after the last "|" are left out; a text without "|" gives "".
 QString StrSerieLote(const QString& Serie_Lote);
 
+// The items of a list, untrimmed, as every reader takes them; text after the
+// last "|" is no item.
+std::vector<QString> ItemsDeLista(const QString& lista);
+
+// What an item stands for: trimmed, and "-" (how a blank grid cell is
+// written, so that parallel lists keep their length) is the empty text.
+QString ValorDeItem(const QString& item);
+
+// The 1-based position of the first item that, trimmed, equals the trimmed
+// `QueSerieLote` (ignoring case); 0 when none does. Text after the last "|"
+// is no item.
+int32_t Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote);
+
 // The items, trimmed, into `arreglo`; a text without "|" is one item. Text
 // after the last "|" is reported once and the items before it are kept.
 void DescomponeSerieLote(const QString& Serie_Lote, std::vector<QString>& arreglo);

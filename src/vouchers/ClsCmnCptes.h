@@ -161,10 +161,42 @@ class ClsCmnCptes {
   int32_t Cantidad_Series_Lotes(const QString& Pipes) const;
   QString InsertaCHR255(const QString& iPipe) const;
 
-  // PideSerieLote, PideSerieLote_Salidas, CuentaLotesEnGrilla,
-  // PidePosicionLote (lots).
+  // ---- Lot, serial and position requests (lots): each shows a new lot
+  // dialog modally and hands its "|" lists back. Failures go to the error
+  // dialog under the member's name.
+  // Serials and/or lots (or size items) of a line that brings goods in; a
+  // quantity of 0 empties both lists without asking. Cancel gives empty
+  // lists.
+  void PideSerieLote(const QString& Articulo, double Cantidad, const QString& SerieAnt, const QString& LoteAnt,
+                     QString& SerieNvo, QString& LoteNvo, bool Serie = false, bool Lote = false, bool Talle = false);
+  // The stock a line that takes goods out chooses in deposit `Deposito`
+  // (blank: the configured DepositoDefault, written back), by lot-serial pair
+  // (SeriesLoteNvo) and quantity (CantidadesNVO), less what the grid's other
+  // lines of the article take. `Cantidad` comes back adjusted when the
+  // operator agreed to. A quantity of 0 changes nothing else; without
+  // MostrarForm the choice is accepted as proposed, without the dialog.
+  // Cancel or a refused accept hands the earlier lists back.
+  void PideSerieLote_Salidas(const ui::FlexGrid& Grilla, const QString& Articulo, const QString& Descripcion,
+                             double& Cantidad, const QString& SeriesLoteAnt, const QString& CantidadANT,
+                             QString& SeriesLoteNvo, QString& CantidadesNVO, bool Lote, bool Serie, bool Talle,
+                             QString* Deposito = nullptr, bool MostrarForm = true);
+  // The lot lists (column NroLote) and quantity lists (NroSerie) of every
+  // line of the article (letter case ignored), joined into one list each.
+  void CuentaLotesEnGrilla(const ui::FlexGrid& Grilla, const QString& Articulo, QString& LotesEnGrid,
+                           QString& CantidadesEnGrid);
+  // The storage positions (and lots) a line takes its quantity from in
+  // deposit `Deposito`, as "|position*quantity|" items (PosicionNVO) and the
+  // parallel lots (LoteNvo), balances shown in the line's unit IdUnidad.
+  // `Cantidad` comes back adjusted when the operator agreed to. A quantity
+  // of 0 empties both lists without asking; cancel gives empty lists. With
+  // Lote alone the lots of the deposit are offered, placed or not, and come
+  // back with empty positions.
+  void PidePosicionLote(const QString& Articulo, const QString& IdUnidad, double& Cantidad, const QString& Deposito,
+                        const QString& PosicionAnt, const QString& LoteAnt, QString& PosicionNVO, QString& LoteNvo,
+                        bool Posicion = true, bool Lote = false);
   // ObtieneStockxEquiv, ObtieneStock (stock).
-  // Busca_Lotes_Series (lots).
+  // The 1-based position of an item in a list; 0 when it is not there.
+  int32_t Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote) const;
 
   // ---- Line counts. A filled line is a data row whose column 0, trimmed,
   // is not empty; an absent grid counts 0 lines.

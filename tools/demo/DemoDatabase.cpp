@@ -6,6 +6,7 @@
 #include "DemoBusqueda.h"
 #include "DemoComprobantes.h"
 #include "DemoConsultas.h"
+#include "DemoLots.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 
@@ -88,6 +89,7 @@ QString CreaBaseDemo(const QString& folder) {
   LlenaConsultas(cn);
   LlenaComprobantes(cn);
   GuardaComprobantesDemo(cn);
+  LlenaLotesYPosiciones(cn);
   LlenaComprobantesBusqueda(cn);
   cn.CommitTrans();
   return suite;

@@ -9,6 +9,7 @@
 #include "GaleriaBusqueda.h"
 #include "GaleriaComprobantes.h"
 #include "GaleriaConsultas.h"
+#include "GaleriaLotes.h"
 #include "core/Startup.h"
 #include "platform/qt/QtHost.h"
 #include "platform/runtime/Environment.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
   std::vector<galeria::Ventana> ventanas = galeria::VentanasConsultas();
   for (galeria::Ventana& v : galeria::VentanasBusqueda()) ventanas.push_back(std::move(v));
   for (galeria::Ventana& v : galeria::VentanasComprobantes()) ventanas.push_back(std::move(v));
+  for (galeria::Ventana& v : galeria::VentanasLotes()) ventanas.push_back(std::move(v));
   galeria::frmGaleria galeria(std::move(ventanas));
   galeria.Show();
   const int result = QApplication::exec();
