@@ -95,7 +95,15 @@ class ClsCmnCptes {
   void ActualizaBuchon(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool lEsAlta,
                        bool lEsModificacion, bool GeneraSentencia = true, QString* SentenciaSQL = nullptr,
                        const QString& NroAsiento = QString());
-  // ConsultaComprobante (the voucher search, lookup).
+  // The voucher search window (defined in lookup) over the vouchers of TC,
+  // a type code or a key such as "RM/PENDIENTES", and the caller's
+  // condition `Filtro` (none when Empty or Null): the operator picks one,
+  // and `Respuesta` gets its number ("" when none was picked), the outputs
+  // given its complement and supplier as the window hands them back. A
+  // fresh window each call. Errors go to the error dialog
+  // "ConsultaComprobante".
+  void ConsultaComprobante(const QString& TC, QString& Respuesta, const rt::Variant& Filtro = rt::Variant(),
+                           QString* IdComplemento = nullptr, QString* Proveedor = nullptr);
   // The sum of the balances of the account's applied charges; errors go to
   // the error dialog "ImporteCargosReales@" (0 when left before the sum).
   rt::Currency ImporteCargosReales(const QString& Cuenta);

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "ComprobantesGuardados.h"
+#include "DemoBusqueda.h"
 #include "DemoComprobantes.h"
 #include "DemoConsultas.h"
 #include "DemoLots.h"
@@ -89,6 +90,7 @@ QString CreaBaseDemo(const QString& folder) {
   LlenaComprobantes(cn);
   GuardaComprobantesDemo(cn);
   LlenaLotesYPosiciones(cn);
+  LlenaComprobantesBusqueda(cn);
   cn.CommitTrans();
   return suite;
 }

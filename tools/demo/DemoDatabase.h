@@ -5,7 +5,8 @@
 // dialogs show (DemoConsultas.h), the rows the voucher windows show
 // (DemoComprobantes.h), the stored vouchers they load
 // (ComprobantesGuardados.h), the stock by lot, serial and position that the
-// lot dialogs offer (DemoLots.h) and the statistics database beside it.
+// lot dialogs offer (DemoLots.h), the stored vouchers the voucher search
+// lists (DemoBusqueda.h) and the statistics database beside it.
 #include <QString>
 
 namespace demo {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "Galeria.h"
+#include "GaleriaBusqueda.h"
 #include "GaleriaComprobantes.h"
 #include "GaleriaConsultas.h"
 #include "GaleriaLotes.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
 
   // Each subsystem's windows, in the order of the subsystems.
   std::vector<galeria::Ventana> ventanas = galeria::VentanasConsultas();
+  for (galeria::Ventana& v : galeria::VentanasBusqueda()) ventanas.push_back(std::move(v));
   for (galeria::Ventana& v : galeria::VentanasComprobantes()) ventanas.push_back(std::move(v));
   for (galeria::Ventana& v : galeria::VentanasLotes()) ventanas.push_back(std::move(v));
   galeria::frmGaleria galeria(std::move(ventanas));

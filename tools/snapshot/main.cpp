@@ -15,6 +15,7 @@
 #include "ListsSample.h"
 #include "LookupSnapshots.h"
 #include "VoucherSample.h"
+#include "VoucherSearchSample.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
 #include "core/library/Library.h"
@@ -130,6 +131,7 @@ int main(int argc, char** argv) {
   ok &= captureControlsSample(folder, capture);
   ok &= captureLookupWindows(folder, capture);
   ok &= captureVoucherSamples(folder, capture);
+  ok &= captureVoucherSearchSamples(folder, capture);
   ok &= captureLotSamples(folder, capture);
 
   library::Cartel& cartel = library::gCartel();

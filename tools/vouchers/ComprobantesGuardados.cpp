@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "FilasDemo.h"
 #include "core/library/Utilidades.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
@@ -15,9 +16,6 @@ namespace {
 // Columns and their SQL literals.
 using Fila = std::vector<std::pair<const char*, QString>>;
 
-QString Texto(const char* valor) {
-  return QStringLiteral("'%1'").arg(QString::fromUtf8(valor).replace(u'\'', QStringLiteral("''")));
-}
 // A code in the key form every writer uses (digits right-aligned in 25).
 QString Clave(const char* codigo) {
   return QStringLiteral("'%1'").arg(library::Utilidades().RellenaCodigo(QString::fromUtf8(codigo), 25));
