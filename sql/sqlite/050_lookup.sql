@@ -54,11 +54,13 @@ CREATE TABLE V_TA_FAMILIAS (
 -- The tree window looks the chosen family up by its trimmed code.
 CREATE INDEX IX_V_TA_FAMILIAS_IdFamilia_TRIM ON V_TA_FAMILIAS (LTRIM(RTRIM(IdFamilia)) COLLATE CI_AS);
 
--- Storage positions of the deposits, coded like families by prefix.
+-- Storage positions of the deposits, coded like families by prefix;
+-- ordeningreso is the order goods are put in.
 CREATE TABLE MA_POSICIONES (
   IDPOSICION  VARCHAR(15) COLLATE CI_AS NOT NULL PRIMARY KEY,
   DESCRIPCION VARCHAR(50) COLLATE CI_AS,
   IDDEPOSITO  CHAR(4)     COLLATE CI_AS,
+  ordeningreso INTEGER    DEFAULT 0,
   CONSTRAINT W_MA_POSICIONES_IDPOSICION CHECK (length(rtrim(IDPOSICION)) <= 15),
   CONSTRAINT W_MA_POSICIONES_DESCRIPCION CHECK (length(rtrim(DESCRIPCION)) <= 50),
   CONSTRAINT W_MA_POSICIONES_IDDEPOSITO CHECK (length(rtrim(IDDEPOSITO)) <= 4)

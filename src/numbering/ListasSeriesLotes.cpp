@@ -86,6 +86,24 @@ QString StrSerieLote(const QString& Serie_Lote) {
   return resultado;
 }
 
+std::vector<QString> ItemsDeLista(const QString& lista) { return Separa(Lectura(lista)).items; }
+
+QString ValorDeItem(const QString& item) {
+  const QString valor = rt::Trim(item);
+  return valor == u'-' ? QString() : valor;
+}
+
+int32_t Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote) {
+  int32_t posicion = 0;
+  Trampa(QStringLiteral("Busca_Lotes_Series")).run([&] {
+    const QString buscado = rt::Trim(QueSerieLote);
+    const std::vector<QString> items = ItemsDeLista(PipeSeriesLotes);
+    for (size_t i = 0; i < items.size() && posicion == 0; ++i)
+      if (rt::EqualsText(rt::Trim(items[i]), buscado)) posicion = static_cast<int32_t>(i + 1);
+  });
+  return posicion;
+}
+
 void DescomponeSerieLote(const QString& Serie_Lote, std::vector<QString>& arreglo) {
   arreglo = Vacios(1);
   Trampa(kRutinaLectura).run([&] {
@@ -150,11 +168,6 @@ QString ExtraeSerieLote(const QString& Serie_Lote, int16_t QuePosicion) {
   std::vector<QString> items = Separa(texto).items;
   if (QuePosicion < 1 || QuePosicion > static_cast<int>(items.size())) return QString();
   return items[static_cast<size_t>(QuePosicion - 1)];
-}
-
-QString ValorItemSerieLote(const QString& Serie_Lote, int16_t QuePosicion) {
-  const QString item = rt::Trim(ExtraeSerieLote(Serie_Lote, QuePosicion));
-  return item == QStringLiteral("-") ? QString() : item;
 }
 
 int32_t Cantidad_Series_Lotes(const QString& Pipes) {

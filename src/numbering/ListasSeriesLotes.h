@@ -18,6 +18,19 @@ namespace numbering {
 // text after the last "|" are left out; a text without "|" gives "".
 QString StrSerieLote(const QString& Serie_Lote);
 
+// The items of a list, untrimmed, as every reader takes them; text after the
+// last "|" is no item.
+std::vector<QString> ItemsDeLista(const QString& lista);
+
+// What an item stands for: trimmed, and "-" (how a blank grid cell is
+// written, so that parallel lists keep their length) is the empty text.
+QString ValorDeItem(const QString& item);
+
+// The 1-based position of the first item that, trimmed, equals the trimmed
+// `QueSerieLote` (ignoring case); 0 when none does. Text after the last "|"
+// is no item.
+int32_t Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote);
+
 // The items, trimmed, into `arreglo`; a text without "|" is one item. Text
 // after the last "|" is reported once and the items before it are kept.
 void DescomponeSerieLote(const QString& Serie_Lote, std::vector<QString>& arreglo);
@@ -36,12 +49,6 @@ int32_t Cuenta_Series_Lotes(const QString& PipeSeries, const QString& PIPELotes,
 // The item at a 1-based position, untrimmed; "" when there is none. A text
 // without "|" is one item.
 QString ExtraeSerieLote(const QString& Serie_Lote, int16_t QuePosicion);
-
-// The item at a 1-based position as a value: trimmed, and "" for "-", which
-// the lot dialogs write for every blank cell. So "-" is an empty item: an
-// empty lot or serial, and a quantity of 0. The other readers here keep "-"
-// as an ordinary item.
-QString ValorItemSerieLote(const QString& Serie_Lote, int16_t QuePosicion);
 
 // The number of items.
 int32_t Cantidad_Series_Lotes(const QString& Pipes);

@@ -15,7 +15,7 @@
 #include "stock/Grabacion.h"
 #include "stock/Literales.h"
 #include "vouchers/ColumnasGrillas.h"
-#include "vouchers/SentenciasComprobantes.h"
+#include "vouchers/SentenciasCarga.h"
 
 namespace stock {
 
@@ -141,7 +141,7 @@ QString Grabacion::RenglonInsumo(int fila, const QString& identidad, int16_t sig
   secuencia_ += 1;
   campo("TC", Texto(Relleno(kTipo, 4)));
   campo("IdComprobante", Texto(identidad));
-  if (!compras_) campo("IdComplemento", vouchers::sentencia::LiteralComplemento(IdComplemento));
+  if (!compras_) campo("IdComplemento", vouchers::sentencia::Complemento(IdComplemento));
   campo("Secuencia", QString::number(static_cast<qint64>(secuencia_)));
   campo("Fecha", Texto(Fecha));
   campo("IdDeposito", deposito);

@@ -1,7 +1,7 @@
 // The items of one articles-grid line: which rows the line writes, each
 // with its lot, serial and quantity, read from the lot list (column 21) and
 // its parallel serial or quantity list (column 22). A list item "-" is an
-// empty item (ValorItemSerieLote).
+// empty item (ValorDeItem).
 #include "core/Formatting.h"
 #include "core/library/Library.h"
 #include "numbering/ListasSeriesLotes.h"
@@ -28,12 +28,14 @@ double Numero(const QString& texto) { return library::gUtilidades().TextoADoble(
 }  // namespace
 
 std::vector<Item> Grabacion::Items(int fila) {
-  using numbering::ValorItemSerieLote;
   const QString lotes = Grilla.TextMatrix(fila, a::NroLote);
   const QString series = Grilla.TextMatrix(fila, a::NroSerie);
   const double linea = Numero(Grilla.TextMatrix(fila, a::Cantidad));
-  const auto lote = [&](int j) { return ValorItemSerieLote(lotes, static_cast<int16_t>(j)); };
-  const auto serie = [&](int j) { return ValorItemSerieLote(series, static_cast<int16_t>(j)); };
+  const auto item = [](const QString& lista, int j) {
+    return numbering::ValorDeItem(numbering::ExtraeSerieLote(lista, static_cast<int16_t>(j)));
+  };
+  const auto lote = [&](int j) { return item(lotes, j); };
+  const auto serie = [&](int j) { return item(series, j); };
   // Items that pair with the quantities of column 22 count one by one: a
   // size or lot taken twice is two rows.
   const int porItem = numbering::Cuenta_Series_Lotes(lotes, QString(), true);

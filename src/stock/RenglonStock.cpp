@@ -13,7 +13,7 @@
 #include "stock/Grabacion.h"
 #include "stock/Literales.h"
 #include "vouchers/ColumnasGrillas.h"
-#include "vouchers/SentenciasComprobantes.h"
+#include "vouchers/SentenciasCarga.h"
 
 namespace stock {
 
@@ -76,7 +76,7 @@ QString Grabacion::Renglon(int fila, const Item& item) {
 
   campo("TC", Texto(Relleno(TC, 4)));
   campo("IdComprobante", Texto(SucNroLetra));
-  if (!compras_) campo("IdComplemento", vouchers::sentencia::LiteralComplemento(IdComplemento));
+  if (!compras_) campo("IdComplemento", vouchers::sentencia::Complemento(IdComplemento));
   campo("Secuencia", QString::number(static_cast<qint64>(secuencia_)));
   campo("Fecha", Texto(Fecha));
   estado.gCaja.remove(u'\'');

@@ -8,7 +8,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Text.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/SentenciasComprobantes.h"
+#include "vouchers/SentenciasCarga.h"
 
 namespace vouchers {
 
@@ -35,7 +35,7 @@ void ClsCmnCptes::ActualizaBuchon(const QString& TC, const QString& SucNroLetra,
   estado.ListaCampos = {
       {QStringLiteral("TC"), Texto(library::gUtilidades().RellenaCodigo(rt::Trim(TC), 4))},
       {QStringLiteral("IdComprobante"), Texto(SucNroLetra)},
-      {QStringLiteral("IdComplemento"), sentencia::LiteralComplemento(IdComplemento)},
+      {QStringLiteral("IdComplemento"), sentencia::Complemento(IdComplemento)},
       {QStringLiteral("Tipo_accion"), accion},
       {QStringLiteral("FECHAHORA"), Texto(rt::FormatDate(rt::Now(), core::FormatoFechaHora()))},
       {QStringLiteral("Usuario"), Texto(estado.gUsuarioLogeado)},

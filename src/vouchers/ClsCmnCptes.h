@@ -27,6 +27,10 @@
 #include "platform/runtime/Variant.h"
 #include "platform/ui/Colors.h"
 
+namespace ado {
+class Recordset;
+}
+
 namespace ui {
 class FlexGrid;
 class Form;
@@ -106,7 +110,15 @@ class ClsCmnCptes {
   void ActualizaBuchon(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool lEsAlta,
                        bool lEsModificacion, bool GeneraSentencia = true, QString* SentenciaSQL = nullptr,
                        const QString& NroAsiento = QString());
-  // ConsultaComprobante (the voucher search, lookup).
+  // The voucher search window (defined in lookup) over the vouchers of TC,
+  // a type code or a key such as "RM/PENDIENTES", and the caller's
+  // condition `Filtro` (none when Empty or Null): the operator picks one,
+  // and `Respuesta` gets its number ("" when none was picked), the outputs
+  // given its complement and supplier as the window hands them back. A
+  // fresh window each call. Errors go to the error dialog
+  // "ConsultaComprobante".
+  void ConsultaComprobante(const QString& TC, QString& Respuesta, const rt::Variant& Filtro = rt::Variant(),
+                           QString* IdComplemento = nullptr, QString* Proveedor = nullptr);
   // The sum of the balances of the account's applied charges; errors go to
   // the error dialog "ImporteCargosReales@" (0 when left before the sum).
   rt::Currency ImporteCargosReales(const QString& Cuenta);
@@ -155,8 +167,32 @@ class ClsCmnCptes {
   // of type codes, compared with TC as given. A type missing from V_TA_CPTE
   // is reported and gives 0; errors go to the error dialog.
   int16_t ObtieneSignoComprobante(const QString& TC, bool LibroIVA = false);
-  // CantRepartoPend.
-  // AsignarDatosComprobante (the voucher loader).
+  // ---- The voucher loader (CargaComprobante.cpp and its sections).
+  // The quantity of the article (its code made 25 wide) still to deliver on
+  // the voucher TC + SucNroLetra: what the voucher holds of it less what its
+  // stock movements delivered, never below 0. Errors reach the caller.
+  double CantRepartoPend(const QString& TC, const QString& SucNroLetra, const QString& IdArticulo);
+  // Loads the stored voucher TC + SucNroLetra of the sales set (V_, by its
+  // complement IdComplemento) or, with Compras, of the purchases set (C_, by
+  // the supplier account Proveedor) into the grids laid out by
+  // InicializaGrids: its tasks into MSFlexGrid1 (WhrTareas, opening with its
+  // own AND, narrows them), its article lines with what is still to serve
+  // into MSFlexGrid2 (equal lines merged in timber-yard sales), its other
+  // concepts into MSFlexGrid3; amounts times the header's Cotizacion with
+  // ConvertirMoneda. Lines follow what the grids hold, each grid ending with
+  // one empty entry row; a grid without lines to load is not touched, nor
+  // are the grids of a voucher that is not stored. A complement that is no
+  // whole number is compared as text (an empty one finds nothing).
+  // IdRepartoRM: -98 in loads a return; out, the header's IdReparto (a
+  // purchases type keeps it). LrcsCpte, when given, receives the open header
+  // recordset at the end. Inicializar asks for nothing. Errors go to the
+  // error dialog "AsignarDatosComprobante" (4 retry, 5 next step, other
+  // leave: the grids keep what was loaded, LrcsCpte is untouched).
+  void AsignarDatosComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
+                               ui::FlexGrid& MSFlexGrid1, ui::FlexGrid& MSFlexGrid2, ui::FlexGrid& MSFlexGrid3,
+                               bool Inicializar = false, ado::Recordset* LrcsCpte = nullptr, bool Compras = false,
+                               const QString& Proveedor = QString(), int16_t* IdRepartoRM = nullptr,
+                               bool ConvertirMoneda = false, const QString& WhrTareas = QString());
 
   // ---- List strings of lots, serials, positions and quantities (the "|"
   // lists of numbering/ListasSeriesLotes.h, whose rules they follow).
@@ -170,8 +206,39 @@ class ClsCmnCptes {
   int32_t Cantidad_Series_Lotes(const QString& Pipes) const;
   QString InsertaCHR255(const QString& iPipe) const;
 
-  // PideSerieLote, PideSerieLote_Salidas, CuentaLotesEnGrilla,
-  // PidePosicionLote (lots).
+  // ---- Lot, serial and position requests (lots): each shows a new lot
+  // dialog modally and hands its "|" lists back. Failures go to the error
+  // dialog under the member's name.
+  // Serials and/or lots (or size items) of a line that brings goods in; a
+  // quantity of 0 empties both lists without asking. Cancel gives empty
+  // lists.
+  void PideSerieLote(const QString& Articulo, double Cantidad, const QString& SerieAnt, const QString& LoteAnt,
+                     QString& SerieNvo, QString& LoteNvo, bool Serie = false, bool Lote = false, bool Talle = false);
+  // The stock a line that takes goods out chooses in deposit `Deposito`
+  // (blank: the configured DepositoDefault, written back), by lot-serial pair
+  // (SeriesLoteNvo) and quantity (CantidadesNVO), less what the grid's other
+  // lines of the article take. `Cantidad` comes back adjusted when the
+  // operator agreed to. A quantity of 0 changes nothing else; without
+  // MostrarForm the choice is accepted as proposed, without the dialog.
+  // Cancel or a refused accept hands the earlier lists back.
+  void PideSerieLote_Salidas(const ui::FlexGrid& Grilla, const QString& Articulo, const QString& Descripcion,
+                             double& Cantidad, const QString& SeriesLoteAnt, const QString& CantidadANT,
+                             QString& SeriesLoteNvo, QString& CantidadesNVO, bool Lote, bool Serie, bool Talle,
+                             QString* Deposito = nullptr, bool MostrarForm = true);
+  // The lot lists (column NroLote) and quantity lists (NroSerie) of every
+  // line of the article (letter case ignored), joined into one list each.
+  void CuentaLotesEnGrilla(const ui::FlexGrid& Grilla, const QString& Articulo, QString& LotesEnGrid,
+                           QString& CantidadesEnGrid);
+  // The storage positions (and lots) a line takes its quantity from in
+  // deposit `Deposito`, as "|position*quantity|" items (PosicionNVO) and the
+  // parallel lots (LoteNvo), balances shown in the line's unit IdUnidad.
+  // `Cantidad` comes back adjusted when the operator agreed to. A quantity
+  // of 0 empties both lists without asking; cancel gives empty lists. With
+  // Lote alone the lots of the deposit are offered, placed or not, and come
+  // back with empty positions.
+  void PidePosicionLote(const QString& Articulo, const QString& IdUnidad, double& Cantidad, const QString& Deposito,
+                        const QString& PosicionAnt, const QString& LoteAnt, QString& PosicionNVO, QString& LoteNvo,
+                        bool Posicion = true, bool Lote = false);
   // ---- Stock balances (stock).
   // The balance of the article in IdDeposito (blank: every deposit) in its
   // unit UdBase, and that balance in udEquivBuscada (0 when that is empty).
@@ -188,7 +255,8 @@ class ClsCmnCptes {
   // far when left).
   double ObtieneStock(const QString& IdArticulo, QString* IdDeposito = nullptr, QString* NroLote = nullptr,
                       QString* NroSerie = nullptr, QString* IdPosicion = nullptr, QString* IdUnidad = nullptr);
-  // Busca_Lotes_Series (lots).
+  // The 1-based position of an item in a list; 0 when it is not there.
+  int32_t Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote) const;
 
   // ---- Line counts. A filled line is a data row whose column 0, trimmed,
   // is not empty; an absent grid counts 0 lines.

@@ -1,9 +1,6 @@
 #include "vouchers/SentenciasComprobantes.h"
 
-#include <QRegularExpression>
-
 #include "data_access/LookupSql.h"
-#include "platform/runtime/Text.h"
 
 namespace vouchers::sentencia {
 
@@ -11,11 +8,6 @@ using data_access::sql::Quoted;
 
 namespace {
 const QString kOrigen = QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE TCORIGEN = ");
-}
-
-QString LiteralComplemento(const QString& IdComplemento) {
-  static const QRegularExpression entero(QStringLiteral("^-?(0|[1-9][0-9]*)$"));
-  return entero.match(rt::Trim(IdComplemento)).hasMatch() ? IdComplemento : Quoted(IdComplemento);
 }
 
 QString SistemaDelComprobante(const QString& TC) {

@@ -6,12 +6,6 @@
 
 namespace vouchers::sentencia {
 
-// A voucher's complement as a literal: a whole number bare, as the suite
-// writes a sales complement ("0"); anything else (a supplier account with
-// letters, a number with leading zeros that a bare literal would lose) as
-// quoted text.
-QString LiteralComplemento(const QString& IdComplemento);
-
 // The family (SISTEMA) of a voucher type.
 QString SistemaDelComprobante(const QString& TC);
 // The line capacity of a printed voucher of a type and letter.

@@ -205,6 +205,10 @@ TEST(TsqlTranslator, FunctionsAndOperatorsWithTheSameMeaning) {
        "SELECT * FROM MA_CUENTAS WHERE CODIGO COLLATE CI_AS NOT IN (?, ?) AND DESCRIPCION NOT LIKE ? COLLATE CI_AS AND ? "
        "COLLATE CI_AS = TipoVista",
        {T("1"), T("2"), T("x%"), T("CL")}},
+      {"SELECT * FROM V_MV_CPTE WHERE TC = 'FC'AND NOMBRE LIKE '%a%' AND CUENTA IN ('1')AND ID = 1",
+       "SELECT * FROM V_MV_CPTE WHERE TC = ? COLLATE CI_AS AND NOMBRE LIKE ? COLLATE CI_AS AND CUENTA COLLATE CI_AS "
+       "IN (?)AND ID = ?",
+       {T("FC"), T("%a%"), T("1"), L(1)}},
       {"SELECT \"CODIGO\" FROM MA_CUENTAS", "SELECT [CODIGO] FROM MA_CUENTAS", {}},
       {"SELECT CODIGO AS 'Código' FROM MA_CUENTAS", "SELECT CODIGO AS [Código] FROM MA_CUENTAS", {}},
   });

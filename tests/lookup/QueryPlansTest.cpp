@@ -1,10 +1,12 @@
 // Every lookup is served by an index, in the exact form the service writes
 // it: lists walk an index in their order (no sort of the whole table), keys
-// are sought.
+// are sought; so are the voucher search's statements and the lookups it
+// makes per row.
 #include <gtest/gtest.h>
 
 #include "data_access/LookupSql.h"
 #include "lookup/Lib_FrmCons3Tree.h"
+#include "lookup/SentenciasBusqueda.h"
 #include "support/Printers.h"
 #include "support/QueryPlan.h"
 
@@ -77,6 +79,39 @@ TEST_F(QueryPlans, TheTreeWindowFindsTheChosenCodeByItsIndex) {
     EXPECT_TRUE(plan.contains(QLatin1String("INDEX ") + c.index)) << c.statement.toStdString() << "\n" << plan.toStdString();
     EXPECT_FALSE(plan.contains("SCAN")) << c.statement.toStdString() << "\n" << plan.toStdString();
   }
+}
+
+TEST_F(QueryPlans, EveryVoucherSearchUsesAnIndex) {
+  const struct {
+    const char* clave;
+    const char* filtro;
+    lookup::busqueda::Opciones opciones;
+  } casos[] = {{"RM/PENDIENTES_COMPRAS", "CUENTA = '211010001'", {}},
+               {"RM/PENDIENTES", "", {true, false}},
+               {"RM/PENDIENTES", "", {}},
+               {"NCPE", "", {}},
+               {"FCC", "", {}},
+               {"OT/PENDIENTES", "", {}},
+               {"OT", "", {}},
+               {"NP/PENDIENTES", "", {}},
+               {"PR/PENDIENTES", "", {}},
+               {"PR/PENDIENTES", "CUENTA = '112010001'", {}},
+               {"OC", "", {}},
+               {"FP", "", {}},
+               {"FC", "", {}}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.clave);
+    QString filtro = c.filtro;
+    const QString busq = lookup::busqueda::Fragmento("Buscar por nombre...", "0001");
+    expectIndexed(lookup::busqueda::Sentencia(lookup::busqueda::DeClave(c.clave), filtro, busq, c.opciones));
+  }
+}
+
+TEST_F(QueryPlans, TheLookupsOfAVoucherSearchRow) {
+  // The receipt of a purchase order, the name of a supplier.
+  expectIndexed(data_access::sql::DatosTabla("v_mv_stock", "OC", "TC_origen", 8,
+                                             lookup::busqueda::CondicionRecepcion("000100000002X"), true));
+  expectIndexed(data_access::sql::DatosTabla("VT_PROVEEDORES", "211010001", "Codigo", 8, QString(), true));
 }
 
 }  // namespace

@@ -65,20 +65,44 @@ TEST_F(ListasSeriesLotes, ExtraeSerieLoteGivesTheItemUntrimmed) {
   for (const Case& c : cases) EXPECT_EQ(ExtraeSerieLote(c.lista, c.posicion), c.esperado) << c.lista << c.posicion;
 }
 
-TEST_F(ListasSeriesLotes, ADashIsAnEmptyItemAsAValue) {
+TEST_F(ListasSeriesLotes, BuscaLotesSeriesGivesThePositionOfTheFirstMatchingItem) {
   struct Case {
-    const char* lista;
-    int16_t posicion;
-    const char* esperado;
+    QString lista;
+    QString buscado;
+    int32_t esperado;
   };
   const Case cases[] = {
-      {"|A| - |B|", 2, ""}, {"|-|", 1, ""},     {"|A| B |", 2, "B"}, {"|--|", 1, "--"},
-      {"|-A|", 1, "-A"},    {"|-5|", 1, "-5"},  {"|A|", 2, ""},      {"-", 1, ""},
+      {"|A|B|C|", "b", 2},
+      {"|A|B|C|", "D", 0},
+      {"|A|B|A|", "A", 1},
+      {"", "A", 0},
+      {"ABC", "ABC", 0},  // no separator, no item
+      {"|A|B", "B", 0},   // text after the last "|" is no item
+      {"| A |  b|", "A", 1},
+      {"|A|B|", " b ", 2},
+      {"   |A|B|", "B", 2},
+      {"|A||B|", "", 2},
+      {"|L1" + y + "S1|L1" + y + "S2|", "l1" + y + "s2", 2},
+      {"|L1" + y + "S1|", "L1" + y, 0},  // a pair matches whole
   };
   for (const Case& c : cases)
-    EXPECT_EQ(ValorItemSerieLote(c.lista, c.posicion), c.esperado) << c.lista << c.posicion;
-  // The counts still see it as an item.
-  EXPECT_EQ(Cantidad_Series_Lotes("|A|-|B|"), 3);
+    EXPECT_EQ(Busca_Lotes_Series(c.lista, c.buscado), c.esperado) << c.lista.toStdString() << " / " << c.buscado.toStdString();
+}
+
+TEST_F(ListasSeriesLotes, ItemsAndWhatTheyStandFor) {
+  EXPECT_EQ(ItemsDeLista("  |A| b ||-|C"), (Arreglo{"A", " b ", "", "-"}));
+  EXPECT_EQ(ItemsDeLista(""), Arreglo{});
+  EXPECT_EQ(ItemsDeLista("ABC"), Arreglo{});
+  EXPECT_EQ(ValorDeItem(" - "), "");
+  EXPECT_EQ(ValorDeItem(" -1 "), "-1");
+  EXPECT_EQ(ValorDeItem(" S1 "), "S1");
+}
+
+TEST_F(ListasSeriesLotes, BuscaLotesSeriesReportsAListBeyondTheLimit) {
+  host.answer(ui::mb::Abort, "Desbordamiento");
+  EXPECT_EQ(Busca_Lotes_Series("|A|" + QString(40000, u'B') + "|", "A"), 0);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_TRUE(host.boxes()[0].title.contains("Busca_Lotes_Series"));
 }
 
 TEST_F(ListasSeriesLotes, CountsItemsAndDistinctPairs) {

@@ -2,8 +2,11 @@
 
 #include <QDir>
 
+#include "ComprobantesGuardados.h"
+#include "DemoBusqueda.h"
 #include "DemoComprobantes.h"
 #include "DemoConsultas.h"
+#include "DemoLots.h"
 #include "DemoStock.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
@@ -87,6 +90,9 @@ QString CreaBaseDemo(const QString& folder) {
   LlenaConsultas(cn);
   LlenaComprobantes(cn);
   LlenaStock(cn);
+  GuardaComprobantesDemo(cn);
+  LlenaLotesYPosiciones(cn);
+  LlenaComprobantesBusqueda(cn);
   cn.CommitTrans();
   return suite;
 }

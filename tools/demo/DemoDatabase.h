@@ -3,8 +3,11 @@
 // administrator and the rights of this program, configuration, provinces,
 // VAT conditions, postal codes, the adjustment accounts), what the lookup
 // dialogs show (DemoConsultas.h), the rows the voucher windows show
-// (DemoComprobantes.h), those the stock movements need (DemoStock.h) and the
-// statistics database beside it.
+// (DemoComprobantes.h), the stored vouchers they load
+// (ComprobantesGuardados.h), the stock by lot, serial and position that the
+// lot dialogs offer (DemoLots.h), the stored vouchers the voucher search
+// lists (DemoBusqueda.h), the rows the stock movements need (DemoStock.h) and
+// the statistics database beside it.
 #include <QString>
 
 namespace demo {

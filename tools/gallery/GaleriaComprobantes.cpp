@@ -1,5 +1,6 @@
 #include "GaleriaComprobantes.h"
 
+#include "ComprobanteEnVentana.h"
 #include "VentanaComprobante.h"
 
 namespace galeria {
@@ -18,6 +19,9 @@ std::vector<Ventana> VentanasComprobantes() {
                           return QStringLiteral("la ventana no devuelve valores");
                         }});
   }
+  // The stored vouchers of the demo, each loaded into the same window.
+  for (const demo::ComprobanteGuardado& c : demo::ComprobantesGuardados())
+    ventanas.push_back({QStringLiteral("Cargar ") + c.descripcion, [c] { return demo::MuestraComprobanteGuardado(c); }});
   return ventanas;
 }
 

@@ -6,8 +6,10 @@
 #include <QStringList>
 
 #include "Galeria.h"
+#include "GaleriaBusqueda.h"
 #include "GaleriaComprobantes.h"
 #include "GaleriaConsultas.h"
+#include "GaleriaLotes.h"
 #include "GaleriaStock.h"
 #include "core/Startup.h"
 #include "platform/qt/QtHost.h"
@@ -36,8 +38,10 @@ int main(int argc, char** argv) {
 
   // Each subsystem's windows, in the order of the subsystems.
   std::vector<galeria::Ventana> ventanas = galeria::VentanasConsultas();
+  for (galeria::Ventana& v : galeria::VentanasBusqueda()) ventanas.push_back(std::move(v));
   for (galeria::Ventana& v : galeria::VentanasComprobantes()) ventanas.push_back(std::move(v));
   for (galeria::Ventana& v : galeria::VentanasStock()) ventanas.push_back(std::move(v));
+  for (galeria::Ventana& v : galeria::VentanasLotes()) ventanas.push_back(std::move(v));
   galeria::frmGaleria galeria(std::move(ventanas));
   galeria.Show();
   const int result = QApplication::exec();

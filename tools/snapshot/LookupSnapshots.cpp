@@ -2,45 +2,16 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <cstdio>
 
-#include "DemoDatabase.h"
+#include "ArranqueDemo.h"
 #include "core/CoreState.h"
-#include "core/Startup.h"
 #include "lookup/Lib_FrmCons3Tree.h"
 #include "platform/runtime/Environment.h"
-#include "platform/runtime/Error.h"
-#include "platform/runtime/ProgramEnd.h"
 #include "platform/ui/Operator.h"
-
-namespace {
-
-// Starts the program's core on a fresh demo database in `folder`, as the
-// program starts; false when it could not.
-bool arranca(const QString& folder) {
-  try {
-    const QString base = demo::CreaBaseDemo(folder);
-    rt::SetProgramFolder(folder);
-    rt::SetProgramEnd([] {});
-    QString conexion;
-    core::IniciaSistema(false, QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;").arg(base, demo::kUsuario),
-                        conexion, 3);
-    rt::SetProgramEnd(nullptr);
-    return true;
-  } catch (const rt::Error& e) {
-    std::fprintf(stderr, "snapshot: %s\n", qPrintable(e.Description()));
-  } catch (const rt::ProgramEnded&) {
-    std::fprintf(stderr, "snapshot: the demo database did not start\n");
-  }
-  rt::SetProgramEnd(nullptr);
-  return false;
-}
-
-}  // namespace
 
 bool captureLookupWindows(const QString& folder, const Capture& capture) {
   QTemporaryDir demo;
-  if (!arranca(demo.path())) return false;
+  if (!ArrancaDemo(demo.path())) return false;
   core::Lib_ClsCons3& consultas = core::gConsultas();
   bool ok = capture(folder, QStringLiteral("Lib_FrmCons3"), [&] {
     consultas.CampoDevuelto = QStringLiteral("IDARTICULO");

@@ -11,9 +11,11 @@
 #include <functional>
 
 #include "ControlsSample.h"
+#include "LotsSample.h"
 #include "ListsSample.h"
 #include "LookupSnapshots.h"
 #include "VoucherSample.h"
+#include "VoucherSearchSample.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
 #include "core/library/Library.h"
@@ -60,15 +62,21 @@ bool report(const QString& name, bool saved) {
 
 // Runs `show`, which shows a window modally; once it is up, saves it and
 // closes it through its close box.
+// Events may run before the window is up (a form's loading lets them run),
+// so it is looked for until it is there.
 bool capture(const QString& folder, const QString& name, const std::function<void()>& show) {
   bool saved = false;
-  QTimer::singleShot(0, [&] {
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window) return;
+    poll.stop();
     QCoreApplication::processEvents();
-    if (QWidget* window = QApplication::activeModalWidget()) {
-      saved = save(folder, name, *window);
-      window->close();
-    }
+    saved = save(folder, name, *window);
+    window->close();
   });
+  poll.start();
   show();
   return report(name, saved);
 }
@@ -123,6 +131,8 @@ int main(int argc, char** argv) {
   ok &= captureControlsSample(folder, capture);
   ok &= captureLookupWindows(folder, capture);
   ok &= captureVoucherSamples(folder, capture);
+  ok &= captureVoucherSearchSamples(folder, capture);
+  ok &= captureLotSamples(folder, capture);
 
   library::Cartel& cartel = library::gCartel();
   cartel.Muestra(QStringLiteral("Generando comprobantes"), 0);

@@ -1,5 +1,6 @@
 #include "DemoComprobantes.h"
 
+#include "FilasDemo.h"
 #include "core/library/Utilidades.h"
 #include "platform/ado/Connection.h"
 
@@ -38,14 +39,7 @@ const Articulo kArticulos[] = {
     {"SERVILLETA", "Servilletas de papel x 100", "PAQ", "   3", "   2", nullptr, nullptr, nullptr, nullptr, false},
 };
 
-QString Texto(const QString& valor) { return QStringLiteral("'%1'").arg(QString(valor).replace(u'\'', QStringLiteral("''"))); }
-QString Texto(const char* valor) { return valor ? Texto(QString::fromUtf8(valor)) : QStringLiteral("NULL"); }
 QString Codigo(const char* valor) { return valor ? Texto(Clave(valor)) : QStringLiteral("NULL"); }
-
-// Runs `insercion` when `tabla` has no row meeting `condicion`.
-void SiFalta(ado::Connection& cn, const QString& tabla, const QString& condicion, const QString& insercion) {
-  cn.Execute(QStringLiteral("IF NOT EXISTS (SELECT 1 FROM %1 WHERE %2) %3").arg(tabla, condicion, insercion));
-}
 
 }  // namespace
 

@@ -679,6 +679,10 @@ class Rewriter {
       }
       out.sql += it.before;
       const bool closer = it.token.kind == TokenKind::Symbol && (it.text == u")" || it.text == u",");
+      // A word right after a literal ('FC'AND) must not run into the
+      // collation written after it.
+      const bool word = !it.text.isEmpty() && (it.text.front().isLetterOrNumber() || it.text.front() == u'_');
+      if (word && out.sql.endsWith(kCollate)) pendingSpace = true;
       if ((it.space || pendingSpace) && !out.sql.isEmpty() && !out.sql.endsWith(u'(') && !closer) out.sql += u' ';
       pendingSpace = false;
       if (it.token.literal >= 0) {

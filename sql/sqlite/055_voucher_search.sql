@@ -1,0 +1,40 @@
+-- The voucher search: the state flags it filters on, the views of the
+-- vouchers still pending, the vouchers handed to third parties and the
+-- receipt lookup of the purchase orders.
+
+-- A voucher whose process is over (a delivery note invoiced, an order
+-- delivered, a budget taken): no pending search lists it any more.
+ALTER TABLE V_MV_CPTE ADD COLUMN FINALIZADA BIT DEFAULT 0;
+ALTER TABLE C_MV_CPTE ADD COLUMN FINALIZADO BIT DEFAULT 0;
+
+-- Pending vouchers: neither finished nor annulled. The searches add the
+-- type, the operator's name or number and the caller's condition.
+CREATE VIEW V_RemitosPendientes AS
+  SELECT ID, TC, IdComprobante, IdComplemento, Fecha, Cuenta, Nombre, Importe, ANULADA, APROBADO
+  FROM V_MV_CPTE WHERE FINALIZADA = 0 AND ANULADA = 0;
+CREATE VIEW C_RemitosPendientes AS
+  SELECT ID, TC, IDCOMPROBANTE, FECHA, CUENTA, NOMBRE, Importe, ANULADA
+  FROM C_MV_CPTE WHERE FINALIZADO = 0 AND ANULADA = 0;
+CREATE VIEW V_OT_Pendientes AS
+  SELECT ID, TC, IdComprobante, IdComplemento, Fecha, Cuenta, Nombre, Importe, ANULADA, APROBADO
+  FROM V_MV_CPTE WHERE FINALIZADA = 0 AND ANULADA = 0;
+CREATE VIEW V_PR_PENDIENTES AS
+  SELECT ID, TC, IdComprobante, IdComplemento, Fecha, Cuenta, Nombre, Importe, ANULADA, APROBADO, comentarios
+  FROM V_MV_CPTE WHERE FINALIZADA = 0 AND ANULADA = 0;
+
+-- Vouchers sent to a third party and received back, by internal number.
+CREATE TABLE V_MV_CPTETERCEROS (
+  ID            INTEGER    NOT NULL PRIMARY KEY,
+  TC            CHAR(4)    COLLATE CI_AS,
+  Fecha         DATETIME,
+  IdComprobante CHAR(13)   COLLATE CI_AS NOT NULL,
+  IdComplemento VARCHAR(9) COLLATE CI_AS NOT NULL DEFAULT '0',
+  FECHAENVIADO  DATETIME,
+  FECHARECIBIDO DATETIME,
+  CONSTRAINT W_V_MV_CPTETERCEROS_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_V_MV_CPTETERCEROS_IdComprobante CHECK (length(rtrim(IdComprobante)) <= 13),
+  CONSTRAINT W_V_MV_CPTETERCEROS_IdComplemento CHECK (length(rtrim(IdComplemento)) <= 9)
+);
+
+-- The receipt (IR) of a purchase order: looked up once per order listed.
+CREATE INDEX IX_V_MV_STOCK_ORIGEN ON V_MV_STOCK (IdComprobante_Origen, Tc_Origen, TC);

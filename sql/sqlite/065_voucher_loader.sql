@@ -1,0 +1,298 @@
+-- The voucher loader: the lines of stored vouchers (tasks, articles and
+-- observations) of the sales set (V_, keyed by TC, IDCOMPROBANTE and
+-- IdComplemento) and of the purchases set (C_, keyed by TC, IDCOMPROBANTE and
+-- CUENTA), what the loader reads of their headers, the price lists that
+-- quote with VAT, and the views of applied, ordered and delivered
+-- quantities. Both sets carry the same line columns: a voucher type of the
+-- purchases family may be stored in either.
+
+-- Headers: the distribution the voucher belongs to (-1: delivered by
+-- distribution), the on-loan mark (a number: 1 on loan) and, for purchases,
+-- the exchange rate and the supplier's VAT condition the sales set already
+-- has.
+ALTER TABLE V_MV_CPTE ADD COLUMN IdReparto INTEGER;
+ALTER TABLE V_MV_CPTE ADD COLUMN EnComodato INTEGER DEFAULT 0;
+ALTER TABLE C_MV_CPTE ADD COLUMN IdReparto INTEGER;
+ALTER TABLE C_MV_CPTE ADD COLUMN EnComodato INTEGER DEFAULT 0;
+ALTER TABLE C_MV_CPTE ADD COLUMN Cotizacion DECIMAL(18,4) DEFAULT 1;
+ALTER TABLE C_MV_CPTE ADD COLUMN CondicionIva CHAR(4) COLLATE CI_AS
+  CONSTRAINT W_C_MV_CPTE_CondicionIva CHECK (length(rtrim(CondicionIva)) <= 4);
+
+-- Task lines: minutes (Horas), value per hour with and without VAT, the
+-- planned and real dates, the technician.
+CREATE TABLE V_MV_CPTETAREAS (
+  ID                   INTEGER      NOT NULL PRIMARY KEY,
+  TC                   CHAR(4)      COLLATE CI_AS NOT NULL,
+  IDCOMPROBANTE        CHAR(13)     COLLATE CI_AS NOT NULL,
+  IdComplemento        VARCHAR(9)   COLLATE CI_AS NOT NULL DEFAULT '0',
+  IdTarea              CHAR(4)      COLLATE CI_AS,
+  Descripcion          VARCHAR(100) COLLATE CI_AS,
+  Horas                INTEGER      DEFAULT 0,
+  ValorHora            MONEY        DEFAULT 0,
+  valorHora_S_Iva      MONEY        DEFAULT 0,
+  Total                MONEY        DEFAULT 0,
+  descripcionadicional TEXT         COLLATE CI_AS,
+  FechaEstInicio       DATETIME,
+  FechaEstFin          DATETIME,
+  IdTecnico            CHAR(4)      COLLATE CI_AS,
+  FechaREALInicio      DATETIME,
+  FechaREALFin         DATETIME,
+  Prioridad            SMALLINT,
+  Usuario              VARCHAR(50)  COLLATE CI_AS,
+  FHPRESENTACION       DATETIME,
+  FHEMISION            DATETIME,
+  NROEXP               VARCHAR(20)  COLLATE CI_AS,
+  FhEntrega            DATETIME,
+  CONSTRAINT W_V_MV_CPTETAREAS_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_V_MV_CPTETAREAS_IDCOMPROBANTE CHECK (length(rtrim(IDCOMPROBANTE)) <= 13),
+  CONSTRAINT W_V_MV_CPTETAREAS_IdComplemento CHECK (length(rtrim(IdComplemento)) <= 9),
+  CONSTRAINT W_V_MV_CPTETAREAS_IdTarea CHECK (length(rtrim(IdTarea)) <= 4),
+  CONSTRAINT W_V_MV_CPTETAREAS_Descripcion CHECK (length(rtrim(Descripcion)) <= 100),
+  CONSTRAINT W_V_MV_CPTETAREAS_IdTecnico CHECK (length(rtrim(IdTecnico)) <= 4),
+  CONSTRAINT W_V_MV_CPTETAREAS_Usuario CHECK (length(rtrim(Usuario)) <= 50),
+  CONSTRAINT W_V_MV_CPTETAREAS_NROEXP CHECK (length(rtrim(NROEXP)) <= 20)
+);
+CREATE INDEX IX_V_MV_CPTETAREAS_COMPROBANTE ON V_MV_CPTETAREAS (TC, IDCOMPROBANTE, IdComplemento, ID);
+
+CREATE TABLE C_MV_CPTETAREAS (
+  ID                   INTEGER      NOT NULL PRIMARY KEY,
+  TC                   CHAR(4)      COLLATE CI_AS NOT NULL,
+  IDCOMPROBANTE        CHAR(13)     COLLATE CI_AS NOT NULL,
+  CUENTA               VARCHAR(9)   COLLATE CI_AS NOT NULL,
+  IdTarea              CHAR(4)      COLLATE CI_AS,
+  Descripcion          VARCHAR(100) COLLATE CI_AS,
+  Horas                INTEGER      DEFAULT 0,
+  ValorHora            MONEY        DEFAULT 0,
+  valorHora_S_Iva      MONEY        DEFAULT 0,
+  Total                MONEY        DEFAULT 0,
+  descripcionadicional TEXT         COLLATE CI_AS,
+  FechaEstInicio       DATETIME,
+  FechaEstFin          DATETIME,
+  IdTecnico            CHAR(4)      COLLATE CI_AS,
+  FechaREALInicio      DATETIME,
+  FechaREALFin         DATETIME,
+  Prioridad            SMALLINT,
+  Usuario              VARCHAR(50)  COLLATE CI_AS,
+  FHPRESENTACION       DATETIME,
+  FHEMISION            DATETIME,
+  NROEXP               VARCHAR(20)  COLLATE CI_AS,
+  FhEntrega            DATETIME,
+  CONSTRAINT W_C_MV_CPTETAREAS_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_C_MV_CPTETAREAS_IDCOMPROBANTE CHECK (length(rtrim(IDCOMPROBANTE)) <= 13),
+  CONSTRAINT W_C_MV_CPTETAREAS_CUENTA CHECK (length(rtrim(CUENTA)) <= 9),
+  CONSTRAINT W_C_MV_CPTETAREAS_IdTarea CHECK (length(rtrim(IdTarea)) <= 4),
+  CONSTRAINT W_C_MV_CPTETAREAS_Descripcion CHECK (length(rtrim(Descripcion)) <= 100),
+  CONSTRAINT W_C_MV_CPTETAREAS_IdTecnico CHECK (length(rtrim(IdTecnico)) <= 4),
+  CONSTRAINT W_C_MV_CPTETAREAS_Usuario CHECK (length(rtrim(Usuario)) <= 50),
+  CONSTRAINT W_C_MV_CPTETAREAS_NROEXP CHECK (length(rtrim(NROEXP)) <= 20)
+);
+CREATE INDEX IX_C_MV_CPTETAREAS_COMPROBANTE ON C_MV_CPTETAREAS (TC, IDCOMPROBANTE, CUENTA, ID);
+
+-- Article lines. Cantidad is in IdUnidad, CantidadUD in IdUnidadBase;
+-- Equiv_UDBase relates the two. Nro_Lote and Nro_Serie are "|" lists.
+-- Orders (NP) keep their lines by PALLETS. A line that applies an earlier
+-- delivery note or order names it in TCORIGEN and COMPROBANTEORIGEN.
+CREATE TABLE V_MV_CPTEINSUMOS (
+  ID                 INTEGER       NOT NULL PRIMARY KEY,
+  TC                 CHAR(4)       COLLATE CI_AS NOT NULL,
+  IDCOMPROBANTE      CHAR(13)      COLLATE CI_AS NOT NULL,
+  IdComplemento      VARCHAR(9)    COLLATE CI_AS NOT NULL DEFAULT '0',
+  PALLETS            INTEGER       DEFAULT 0,
+  IdArticulo         VARCHAR(25)   COLLATE CI_AS,
+  Descripcion        VARCHAR(100)  COLLATE CI_AS,
+  IdUnidad           CHAR(4)       COLLATE CI_AS,
+  Cantidad           DECIMAL(18,4) DEFAULT 0,
+  IdUnidadBase       CHAR(4)       COLLATE CI_AS,
+  CantidadUD         DECIMAL(18,4),
+  Equiv_UDBase       DECIMAL(18,6),
+  Importe            MONEY         DEFAULT 0,
+  Importe_S_IVA      MONEY         DEFAULT 0,
+  Total              MONEY         DEFAULT 0,
+  TotalFinal         MONEY         DEFAULT 0,
+  Costo              MONEY         DEFAULT 0,
+  Impuestos          MONEY         DEFAULT 0,
+  iTC                MONEY         DEFAULT 0,
+  Exento             BIT           DEFAULT 0,
+  AlicIVA            DECIMAL(9,4)  DEFAULT 0,
+  PorcDto            DECIMAL(9,4)  DEFAULT 0,
+  IdLista            CHAR(4)       COLLATE CI_AS,
+  IdDeposito         CHAR(4)       COLLATE CI_AS,
+  Presentacion       VARCHAR(50)   COLLATE CI_AS,
+  Nro_Lote           TEXT          COLLATE CI_AS,
+  Nro_Serie          TEXT          COLLATE CI_AS,
+  ControladoPor      VARCHAR(50)   COLLATE CI_AS,
+  IdOrigen           CHAR(4)       COLLATE CI_AS,
+  Precio_Lista       MONEY,
+  CodigoArtProveedor VARCHAR(25)   COLLATE CI_AS,
+  ESPESOR            DECIMAL(18,4),
+  Ancho              DECIMAL(18,4),
+  Ud_Pr              CHAR(4)       COLLATE CI_AS,
+  Importe_Ud         MONEY,
+  TCORIGEN           VARCHAR(4)    COLLATE CI_AS,
+  COMPROBANTEORIGEN  VARCHAR(13)   COLLATE CI_AS,
+  CONSTRAINT W_V_MV_CPTEINSUMOS_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_IDCOMPROBANTE CHECK (length(rtrim(IDCOMPROBANTE)) <= 13),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_IdComplemento CHECK (length(rtrim(IdComplemento)) <= 9),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_IdArticulo CHECK (length(rtrim(IdArticulo)) <= 25),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_Descripcion CHECK (length(rtrim(Descripcion)) <= 100),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_IdUnidad CHECK (length(rtrim(IdUnidad)) <= 4),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_IdUnidadBase CHECK (length(rtrim(IdUnidadBase)) <= 4),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_IdLista CHECK (length(rtrim(IdLista)) <= 4),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_IdDeposito CHECK (length(rtrim(IdDeposito)) <= 4),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_Presentacion CHECK (length(rtrim(Presentacion)) <= 50),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_ControladoPor CHECK (length(rtrim(ControladoPor)) <= 50),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_IdOrigen CHECK (length(rtrim(IdOrigen)) <= 4),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_CodigoArtProveedor CHECK (length(rtrim(CodigoArtProveedor)) <= 25),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_Ud_Pr CHECK (length(rtrim(Ud_Pr)) <= 4),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_TCORIGEN CHECK (length(rtrim(TCORIGEN)) <= 4),
+  CONSTRAINT W_V_MV_CPTEINSUMOS_COMPROBANTEORIGEN CHECK (length(rtrim(COMPROBANTEORIGEN)) <= 13)
+);
+CREATE INDEX IX_V_MV_CPTEINSUMOS_COMPROBANTE ON V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IdComplemento, ID);
+CREATE INDEX IX_V_MV_CPTEINSUMOS_PALLETS ON V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IdComplemento, PALLETS);
+-- The quantity of an article of a voucher, and what later vouchers applied
+-- of an origin.
+CREATE INDEX IX_V_MV_CPTEINSUMOS_ARTICULO ON V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IdArticulo);
+CREATE INDEX IX_V_MV_CPTEINSUMOS_ORIGEN ON V_MV_CPTEINSUMOS (TCORIGEN, COMPROBANTEORIGEN, IdArticulo);
+
+CREATE TABLE C_MV_CPTEINSUMOS (
+  ID                 INTEGER       NOT NULL PRIMARY KEY,
+  TC                 CHAR(4)       COLLATE CI_AS NOT NULL,
+  IDCOMPROBANTE      CHAR(13)      COLLATE CI_AS NOT NULL,
+  CUENTA             VARCHAR(9)    COLLATE CI_AS NOT NULL,
+  PALLETS            INTEGER       DEFAULT 0,
+  IdArticulo         VARCHAR(25)   COLLATE CI_AS,
+  Descripcion        VARCHAR(100)  COLLATE CI_AS,
+  IdUnidad           CHAR(4)       COLLATE CI_AS,
+  Cantidad           DECIMAL(18,4) DEFAULT 0,
+  IdUnidadBase       CHAR(4)       COLLATE CI_AS,
+  CantidadUD         DECIMAL(18,4),
+  Equiv_UDBase       DECIMAL(18,6),
+  Importe            MONEY         DEFAULT 0,
+  Importe_S_IVA      MONEY         DEFAULT 0,
+  Total              MONEY         DEFAULT 0,
+  TotalFinal         MONEY         DEFAULT 0,
+  Costo              MONEY         DEFAULT 0,
+  Impuestos          MONEY         DEFAULT 0,
+  iTC                MONEY         DEFAULT 0,
+  Exento             BIT           DEFAULT 0,
+  AlicIVA            DECIMAL(9,4)  DEFAULT 0,
+  PorcDto            DECIMAL(9,4)  DEFAULT 0,
+  IdLista            CHAR(4)       COLLATE CI_AS,
+  IdDeposito         CHAR(4)       COLLATE CI_AS,
+  Presentacion       VARCHAR(50)   COLLATE CI_AS,
+  Nro_Lote           TEXT          COLLATE CI_AS,
+  Nro_Serie          TEXT          COLLATE CI_AS,
+  ControladoPor      VARCHAR(50)   COLLATE CI_AS,
+  IdOrigen           CHAR(4)       COLLATE CI_AS,
+  Precio_Lista       MONEY,
+  CodigoArtProveedor VARCHAR(25)   COLLATE CI_AS,
+  ESPESOR            DECIMAL(18,4),
+  Ancho              DECIMAL(18,4),
+  Ud_Pr              CHAR(4)       COLLATE CI_AS,
+  Importe_Ud         MONEY,
+  TCORIGEN           VARCHAR(4)    COLLATE CI_AS,
+  COMPROBANTEORIGEN  VARCHAR(13)   COLLATE CI_AS,
+  CONSTRAINT W_C_MV_CPTEINSUMOS_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_IDCOMPROBANTE CHECK (length(rtrim(IDCOMPROBANTE)) <= 13),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_CUENTA CHECK (length(rtrim(CUENTA)) <= 9),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_IdArticulo CHECK (length(rtrim(IdArticulo)) <= 25),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_Descripcion CHECK (length(rtrim(Descripcion)) <= 100),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_IdUnidad CHECK (length(rtrim(IdUnidad)) <= 4),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_IdUnidadBase CHECK (length(rtrim(IdUnidadBase)) <= 4),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_IdLista CHECK (length(rtrim(IdLista)) <= 4),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_IdDeposito CHECK (length(rtrim(IdDeposito)) <= 4),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_Presentacion CHECK (length(rtrim(Presentacion)) <= 50),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_ControladoPor CHECK (length(rtrim(ControladoPor)) <= 50),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_IdOrigen CHECK (length(rtrim(IdOrigen)) <= 4),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_CodigoArtProveedor CHECK (length(rtrim(CodigoArtProveedor)) <= 25),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_Ud_Pr CHECK (length(rtrim(Ud_Pr)) <= 4),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_TCORIGEN CHECK (length(rtrim(TCORIGEN)) <= 4),
+  CONSTRAINT W_C_MV_CPTEINSUMOS_COMPROBANTEORIGEN CHECK (length(rtrim(COMPROBANTEORIGEN)) <= 13)
+);
+CREATE INDEX IX_C_MV_CPTEINSUMOS_COMPROBANTE ON C_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, CUENTA, ID);
+CREATE INDEX IX_C_MV_CPTEINSUMOS_PALLETS ON C_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, CUENTA, PALLETS);
+
+-- Observations of a voucher; TIPO_OBS 'OC' marks its other-concept lines,
+-- with their amounts.
+CREATE TABLE V_MV_CPTE_Observ (
+  ID            INTEGER      NOT NULL PRIMARY KEY,
+  TC            CHAR(4)      COLLATE CI_AS NOT NULL,
+  IDCOMPROBANTE CHAR(13)     COLLATE CI_AS NOT NULL,
+  IdComplemento VARCHAR(9)   COLLATE CI_AS NOT NULL DEFAULT '0',
+  TIPO_OBS      CHAR(2)      COLLATE CI_AS,
+  Observacion   VARCHAR(255) COLLATE CI_AS,
+  Importe       MONEY        DEFAULT 0,
+  Importe_S_IVA MONEY        DEFAULT 0,
+  CONSTRAINT W_V_MV_CPTE_Observ_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_V_MV_CPTE_Observ_IDCOMPROBANTE CHECK (length(rtrim(IDCOMPROBANTE)) <= 13),
+  CONSTRAINT W_V_MV_CPTE_Observ_IdComplemento CHECK (length(rtrim(IdComplemento)) <= 9),
+  CONSTRAINT W_V_MV_CPTE_Observ_TIPO_OBS CHECK (length(rtrim(TIPO_OBS)) <= 2),
+  CONSTRAINT W_V_MV_CPTE_Observ_Observacion CHECK (length(rtrim(Observacion)) <= 255)
+);
+CREATE INDEX IX_V_MV_CPTE_Observ_COMPROBANTE ON V_MV_CPTE_Observ (TC, IDCOMPROBANTE, IdComplemento, TIPO_OBS, ID);
+
+CREATE TABLE C_MV_CPTE_Observ (
+  ID            INTEGER      NOT NULL PRIMARY KEY,
+  TC            CHAR(4)      COLLATE CI_AS NOT NULL,
+  IDCOMPROBANTE CHAR(13)     COLLATE CI_AS NOT NULL,
+  CUENTA        VARCHAR(9)   COLLATE CI_AS NOT NULL,
+  TIPO_OBS      CHAR(2)      COLLATE CI_AS,
+  Observacion   VARCHAR(255) COLLATE CI_AS,
+  Importe       MONEY        DEFAULT 0,
+  Importe_S_IVA MONEY        DEFAULT 0,
+  CONSTRAINT W_C_MV_CPTE_Observ_TC CHECK (length(rtrim(TC)) <= 4),
+  CONSTRAINT W_C_MV_CPTE_Observ_IDCOMPROBANTE CHECK (length(rtrim(IDCOMPROBANTE)) <= 13),
+  CONSTRAINT W_C_MV_CPTE_Observ_CUENTA CHECK (length(rtrim(CUENTA)) <= 9),
+  CONSTRAINT W_C_MV_CPTE_Observ_TIPO_OBS CHECK (length(rtrim(TIPO_OBS)) <= 2),
+  CONSTRAINT W_C_MV_CPTE_Observ_Observacion CHECK (length(rtrim(Observacion)) <= 255)
+);
+CREATE INDEX IX_C_MV_CPTE_Observ_COMPROBANTE ON C_MV_CPTE_Observ (TC, IDCOMPROBANTE, CUENTA, TIPO_OBS, ID);
+
+-- Price lists: kind (V sales, C purchases) and whether their prices
+-- include VAT.
+CREATE TABLE V_TA_LISTASPRECIOS (
+  IDLISTA     CHAR(4)     COLLATE CI_AS NOT NULL PRIMARY KEY,
+  DESCRIPCION VARCHAR(50) COLLATE CI_AS,
+  TIPOLISTA   CHAR(1)     COLLATE CI_AS NOT NULL DEFAULT 'V',
+  CONIVA      BIT         DEFAULT 0,
+  CONSTRAINT W_V_TA_LISTASPRECIOS_IDLISTA CHECK (length(rtrim(IDLISTA)) <= 4),
+  CONSTRAINT W_V_TA_LISTASPRECIOS_DESCRIPCION CHECK (length(rtrim(DESCRIPCION)) <= 50),
+  CONSTRAINT W_V_TA_LISTASPRECIOS_TIPOLISTA CHECK (length(rtrim(TIPOLISTA)) <= 1)
+);
+
+-- The prices of an article in each list, with the list's VAT setting.
+CREATE VIEW VT_MA_PRECIOS_ARTICULOS AS
+  SELECT P.IDARTICULO, P.IDLISTA, P.TIPOLISTA, P.idunidad, P.PRECIO, L.CONIVA
+  FROM V_MA_PRECIOS P JOIN V_TA_LISTASPRECIOS L ON L.IDLISTA = P.IDLISTA;
+
+-- What the vouchers that are not annulled applied of an origin voucher
+-- (a delivery note or an order): one row per origin type, origin number
+-- and article, carried by the first line that names them. (Grouping
+-- would hide the index: the text columns compare without regard to case.)
+CREATE VIEW VT_V_MV_INSUMOS_APLICACION AS
+  SELECT I.TCORIGEN AS TCO_ORIGEN, I.COMPROBANTEORIGEN AS IDCOMPROBANTEORIGEN, I.IdArticulo AS IDARTICULO,
+         (SELECT SUM(J.Cantidad) FROM V_MV_CPTEINSUMOS J
+          WHERE J.TCORIGEN = I.TCORIGEN AND J.COMPROBANTEORIGEN = I.COMPROBANTEORIGEN AND J.IdArticulo = I.IdArticulo
+            AND NOT EXISTS (SELECT 1 FROM V_MV_CPTE C WHERE C.TC = J.TC AND C.IdComprobante = J.IDCOMPROBANTE
+                              AND C.IdComplemento = J.IdComplemento AND C.ANULADA <> 0)) AS CantidadAplicada
+  FROM V_MV_CPTEINSUMOS I
+  WHERE I.TCORIGEN IS NOT NULL
+    AND NOT EXISTS (SELECT 1 FROM V_MV_CPTEINSUMOS P WHERE P.TCORIGEN = I.TCORIGEN
+                      AND P.COMPROBANTEORIGEN = I.COMPROBANTEORIGEN AND P.IdArticulo = I.IdArticulo AND P.ID < I.ID);
+
+-- The quantity of an article a sales voucher holds: one row per voucher
+-- and article, carried by its first line of the article.
+CREATE VIEW VT_V_MV_CPTEINSUMOS_CONS2 AS
+  SELECT I.TC, I.IDCOMPROBANTE, I.IdArticulo AS IDARTICULO,
+         (SELECT SUM(J.Cantidad) FROM V_MV_CPTEINSUMOS J
+          WHERE J.TC = I.TC AND J.IDCOMPROBANTE = I.IDCOMPROBANTE AND J.IdArticulo = I.IdArticulo) AS Cantidad
+  FROM V_MV_CPTEINSUMOS I
+  WHERE NOT EXISTS (SELECT 1 FROM V_MV_CPTEINSUMOS P WHERE P.TC = I.TC AND P.IDCOMPROBANTE = I.IDCOMPROBANTE
+                      AND P.IdArticulo = I.IdArticulo AND P.ID < I.ID);
+
+-- The stock movements of a voucher, as delivered quantities: a sales
+-- voucher moves its goods out with negative quantities, which this view
+-- shows positive (a return into stock counts negative).
+CREATE VIEW VT_V_MV_Stock_Cons AS
+  SELECT TC, IdComprobante AS IDCOMPROBANTE, IdArticulo AS IDARTICULO, -Cantidad AS CANTIDAD
+  FROM V_MV_STOCK;

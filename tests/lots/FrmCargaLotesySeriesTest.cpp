@@ -1,0 +1,357 @@
+// The serial and lot dialog over a suite database: entry of new serials and
+// lots, and the choice of stock with the voucher's other lines deducted.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include "LotesFixture.h"
+#include "lots/FrmCargaLotesySeries.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/KeyCodes.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Operator.h"
+#include "support/Printers.h"
+
+namespace {
+
+using lots::FrmCargaLotesySeries;
+using testing_support::Columna;
+using testing_support::Fila;
+
+const QString y = QString(rt::Chr(255));
+
+class CargaLotesySeries : public testing_support::LotesDatabase {
+ protected:
+  // An entry-mode dialog, filled and on screen.
+  void carga(double cantidad, bool serie, bool lote, const QString& series = "", const QString& lotes = "") {
+    d.Cantidad = cantidad;
+    d.EsSerie = serie;
+    d.EsLote = lote;
+    d.SeriesAnteriores = series;
+    d.LotesAnteriores = lotes;
+    d.CargaDatos();
+    testing_support::Abre(d);
+  }
+  // A choice-mode dialog over deposit 1, filled and on screen.
+  void consulta(double cantidad, bool serie, bool lote, const QString& anteriores = "", const QString& cantidades = "",
+                const QString& existentes = "", const QString& cantidadesExistentes = "") {
+    d.Cantidad = cantidad;
+    d.Articulo = "ART-1";
+    d.EsConsultaDeSerieLote = true;
+    d.EsLote = lote;
+    d.EsSerie = serie;
+    d.Deposito = "   1";
+    d.Lotes = anteriores;
+    d.Series = cantidades;
+    d.LotesExistentes = existentes;
+    d.SeriesExistentes = cantidadesExistentes;
+    d.CargaDatos();
+    d.MostrarForm = true;
+    testing_support::Abre(d);
+  }
+  QStringList filas() const {
+    QStringList out;
+    for (int r = 1; r < d.MSFlexGrid1.Rows(); ++r) out << Fila(d.MSFlexGrid1, r);
+    return out;
+  }
+  void acepta() { ui::op::click(d.CmdAceptar); }
+
+  FrmCargaLotesySeries d;
+  ui::FlexGrid& g = d.MSFlexGrid1;
+};
+
+// ------------------------------------------------------------- entry mode
+
+TEST_F(CargaLotesySeries, EntryModeHasOneRowPerUnitWithTheEarlierEntries) {
+  carga(3, true, false, "|A|B|");
+  EXPECT_EQ(d.Caption(), "Números de Serie (Deposito: )");
+  EXPECT_EQ(g.Cols(), 2);
+  EXPECT_EQ(g.FixedCols(), 1);
+  EXPECT_EQ(Fila(g, 0), "ITEM|Número de Serie");
+  EXPECT_EQ(filas(), QStringList({"1|A", "2|B", "3|"}));
+  EXPECT_EQ(g.Row(), 1);
+  EXPECT_EQ(g.Col(), 1);
+  EXPECT_EQ(g.ColWidth(0), d.TextWidth("XXXXX")) << "fitted to \"ITEM\"";
+  EXPECT_EQ(g.ColWidth(1), d.TextWidth(QString(16, u'X'))) << "fitted to its header";
+
+  // The third serial is missing: the dialog stays on it.
+  host.answer(ui::mb::Ok, "Falta el Número de Serie del ITEM 3");
+  acepta();
+  EXPECT_TRUE(d.Visible());
+  EXPECT_EQ(g.Row(), 3);
+  EXPECT_EQ(d.Series, "");
+  testing_support::Confirma(d, "c");
+  acepta();
+  EXPECT_FALSE(d.Visible());
+  EXPECT_EQ(d.Series, "|A|B|c|");
+  EXPECT_EQ(d.Lotes, "");
+}
+
+TEST_F(CargaLotesySeries, EntryModeRowsFollowTheQuantity) {
+  const std::pair<double, int> cases[] = {{3, 3}, {2.5, 1}, {-3, 3}, {-0.5, 1}, {0, 0}};
+  for (const auto& [cantidad, filasEsperadas] : cases) {
+    FrmCargaLotesySeries dialogo;
+    dialogo.Cantidad = cantidad;
+    dialogo.EsLote = true;
+    dialogo.CargaDatos();
+    EXPECT_EQ(dialogo.MSFlexGrid1.Rows() - 1, filasEsperadas) << cantidad;
+  }
+}
+
+TEST_F(CargaLotesySeries, EntryModeCopiesTheFirstLotIntoBlankLotsOnly) {
+  carga(3, false, true, "", "|L1|L2|L3|L4|");
+  EXPECT_EQ(Columna(g, 1), QStringList({"L1", "L2", "L3"})) << "lots beyond the quantity are dropped";
+
+  FrmCargaLotesySeries lotes;
+  lotes.Cantidad = 3;
+  lotes.EsLote = true;
+  lotes.LotesAnteriores = "|L1|-|";
+  lotes.CargaDatos();
+  testing_support::Abre(lotes);
+  EXPECT_EQ(Columna(lotes.MSFlexGrid1, 1), QStringList({"L1", "", ""})) << "\"-\" is an empty item";
+
+  // One kind: the earlier serials and lots read as one list.
+  FrmCargaLotesySeries ambas;
+  ambas.Cantidad = 3;
+  ambas.EsLote = true;
+  ambas.SeriesAnteriores = "|A|";
+  ambas.LotesAnteriores = "|L1|L2|";
+  ambas.CargaDatos();
+  EXPECT_EQ(Columna(ambas.MSFlexGrid1, 1), QStringList({"A", "L1", "L2"}));
+  ui::op::click(lotes.CmdAceptar);
+  EXPECT_EQ(lotes.Lotes, "|L1|L1|L1|");
+  EXPECT_EQ(lotes.Series, "");
+}
+
+TEST_F(CargaLotesySeries, EntryModeWithLotsAndSerialsCopiesLotsButNeverSerials) {
+  carga(3, true, true, "|S1|S2|", "|L9|");
+  EXPECT_EQ(d.Caption(), "Números de Lote y Serie (Deposito: )");
+  EXPECT_EQ(Fila(g, 0), "ITEM|Número de Lote|Número de Serie");
+  EXPECT_EQ(filas(), QStringList({"1|L9|S1", "2||S2", "3||"}));
+  host.answer(ui::mb::Ok, "Falta el Número de Serie del ITEM 3");
+  acepta();
+  EXPECT_EQ(filas(), QStringList({"1|L9|S1", "2|L9|S2", "3|L9|"})) << "the serial column is not filled";
+  EXPECT_EQ(g.Row(), 3);
+  EXPECT_EQ(g.Col(), 2);
+  testing_support::Confirma(d, "S3");
+  acepta();
+  EXPECT_EQ(d.Lotes, "|L9|L9|L9|");
+  EXPECT_EQ(d.Series, "|S1|S2|S3|");
+}
+
+TEST_F(CargaLotesySeries, SerialsAreCheckedAtAccept) {
+  struct Case {
+    const char* formato;  // ART_FormatoSerieAsterisco
+    double cantidad;
+    QStringList series;
+    const char* rechazo;  // nothing: accepted
+    int fila;             // where the dialog stays
+  };
+  const Case cases[] = {
+      {"NO", 3, {"S1", "S2", "s1"}, "El Número de Serie s1 está repetido (ITEM 3)", 3},
+      {"NO", 2, {"S1", ""}, "Falta el Número de Serie del ITEM 2", 2},
+      {"NO", 2, {"S1", "S2"}, nullptr, 0},
+      {"si", 3, {"S1*2", "S2*1", ""}, nullptr, 0},
+      {"si", 3, {"S1*2", "", ""}, "Falta el Número de Serie del ITEM 2", 2},
+      {"si", 3, {"S1*2", "s1 * 1", ""}, "El Número de Serie s1 está repetido (ITEM 2)", 2},
+      {"si", 2, {"S1*1", "S2"}, "Segun configuracion del sistema, debe informar NRODESERIE * CANTIDAD ", 2},
+      {"si", 2, {"S1*", "S2*1"}, "Segun configuracion del sistema", 1},
+  };
+  for (const Case& c : cases) {
+    exec(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE CLAVE = 'ART_FormatoSerieAsterisco'"));
+    exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('ART_FormatoSerieAsterisco', '%1')")
+             .arg(c.formato));
+    FrmCargaLotesySeries dialogo;
+    dialogo.Cantidad = c.cantidad;
+    dialogo.EsSerie = true;
+    dialogo.SeriesAnteriores = "|" + c.series.join("|") + "|";
+    dialogo.CargaDatos();
+    testing_support::Abre(dialogo);
+    if (c.rechazo) host.answer(ui::mb::Ok, c.rechazo);
+    ui::op::click(dialogo.CmdAceptar);
+    EXPECT_EQ(dialogo.Visible(), c.rechazo != nullptr) << c.series.join(",").toStdString();
+    if (c.rechazo) EXPECT_EQ(dialogo.MSFlexGrid1.Row(), c.fila) << c.series.join(",").toStdString();
+    else EXPECT_EQ(dialogo.Series, "|" + QStringList(c.series).replaceInStrings(QRegularExpression("^$"), "-").join("|") + "|");
+  }
+  const ui::ScriptedHost::Box& asterisco = host.boxes()[host.boxes().size() - 2];
+  EXPECT_EQ(asterisco.prompt,
+            "Segun configuracion del sistema, debe informar NRODESERIE * CANTIDAD \r\nVerifique la configuracion del "
+            "sistema - Stock / Otros");
+  EXPECT_EQ(asterisco.buttons, ui::mb::OkOnly);
+  EXPECT_EQ(asterisco.title, "");
+  EXPECT_EQ(host.boxes()[0].title, "Aviso al Operador");
+  EXPECT_EQ(host.boxes()[0].buttons, ui::mb::Critical);
+}
+
+TEST_F(CargaLotesySeries, CancelAndTheCloseBoxHandBackTheEmptyResults) {
+  for (bool cierre : {false, true}) {
+    FrmCargaLotesySeries dialogo;
+    dialogo.Cantidad = 2;
+    dialogo.EsSerie = true;
+    dialogo.SeriesAnteriores = "|A|B|";
+    dialogo.CargaDatos();
+    testing_support::Abre(dialogo);
+    testing_support::Teclea(dialogo, "X");
+    if (cierre) ui::op::close(dialogo);
+    else ui::op::click(dialogo.CmdCancelar);
+    EXPECT_FALSE(dialogo.Visible());
+    EXPECT_TRUE(dialogo.Loaded()) << "hidden, not unloaded: the caller reads it";
+    EXPECT_EQ(dialogo.Series, "");
+    EXPECT_EQ(dialogo.Lotes, "");
+    EXPECT_EQ(dialogo.MSFlexGrid1.TextMatrix(1, 1), "A");
+  }
+}
+
+// ------------------------------------------------------------ choice mode
+
+TEST_F(CargaLotesySeries, ChoiceModeOffersTheStockOfTheDepositOnePairPerRow) {
+  existencia("ART-1", "L2", "", "4");
+  existencia("ART-1", "L1", "", "3", "1", "A-01");
+  existencia("ART-1", "L1", "", "2,5", "1", "B-02");  // the same lot in another position
+  existencia("ART-1", "L3", "", "9", "2");              // another deposit
+  existencia("ART-1", "L4", "", "0");                   // no stock
+  existencia("ART-2", "L1", "", "8");
+  consulta(6, false, true);
+  EXPECT_EQ(d.Caption(), "Números de Lote (Deposito:    1)");
+  EXPECT_EQ(Fila(g, 0), "LOTE|SERIE|CANT. STOCK|CANT. ");
+  EXPECT_EQ(g.FixedCols(), 2);
+  EXPECT_EQ(g.ColWidth(1), 0) << "no serials";
+  EXPECT_GT(g.ColWidth(0), 0);
+  // The proposal takes the stock in order; the rest stays unplaced.
+  EXPECT_EQ(filas(), QStringList({"L1||5,5|5,5", "L2||4|0,5", "|||0"}));
+  EXPECT_EQ(g.Row(), 1);
+  EXPECT_EQ(g.Col(), 3);
+}
+
+TEST_F(CargaLotesySeries, ChoiceModeDeductsTheOtherLinesAndGivesTheLineItsOwnPicksBack) {
+  existencia("ART-1", "L1", "", "10");
+  existencia("ART-1", "L2", "", "4,5");
+  // The voucher's lines of the article: another one took 4 of L1 and 1,5 of
+  // L2, this one took 3 of L1 earlier.
+  consulta(3, false, true, "|L1" + y + "|", "|3|", "|L1" + y + "|L2" + y + "|L1" + y + "|", "|4|1,5|3|");
+  EXPECT_EQ(filas(), QStringList({"L1||6|3", "L2||3|", "|||"}));
+
+  // A line that took the whole lot can keep it.
+  FrmCargaLotesySeries todo;
+  todo.Cantidad = 10;
+  todo.Articulo = "ART-1";
+  todo.EsConsultaDeSerieLote = todo.EsLote = true;
+  todo.Deposito = "   1";
+  todo.Lotes = todo.LotesExistentes = "|L1" + y + "|";
+  todo.Series = todo.SeriesExistentes = "|10|";
+  todo.CargaDatos();
+  testing_support::Abre(todo);
+  EXPECT_EQ(Fila(todo.MSFlexGrid1, 1), "L1||10|10");
+  ui::op::click(todo.CmdAceptar);
+  EXPECT_FALSE(todo.Visible());
+  EXPECT_EQ(todo.Lotes, "|L1" + y + "|L2" + y + "|" + y + "|");
+  EXPECT_EQ(todo.Series, "|10|-|-|");
+}
+
+TEST_F(CargaLotesySeries, ChoiceModeMatchesWholeLotSerialPairs) {
+  existencia("ART-1", "L1", "S1", "1");
+  existencia("ART-1", "L1", "S2", "1");
+  existencia("ART-1", "L2", "S1", "1");
+  // Another line took S1 of L1; this line took S2 of L1 and S9, which has
+  // no stock any more.
+  consulta(2, true, true, "|L1" + y + "S2|L1" + y + "S9|", "|1|1|", "|L1" + y + "S1|", "|1|");
+  EXPECT_EQ(d.Caption(), "Números de Lote y Serie (Deposito:    1)");
+  EXPECT_GT(g.ColWidth(1), 0);
+  EXPECT_EQ(filas(), QStringList({"L1|S1|0|", "L1|S2|1|1", "L2|S1|1|", "L1|S9|0|1", "|||"}));
+
+  // The pick without stock cannot be kept: accept stops on it.
+  host.answer(ui::mb::Ok, "La Cantidad supera a la cantidad disponible en Stock");
+  acepta();
+  EXPECT_TRUE(d.Visible());
+  EXPECT_EQ(g.Row(), 4);
+  EXPECT_EQ(g.Col(), 3);
+}
+
+TEST_F(CargaLotesySeries, ChoiceModeWithoutStockShowsOnlyTheEarlierPicks) {
+  consulta(2, false, true, "|L7" + y + "|", "|2|");
+  EXPECT_EQ(filas(), QStringList({"L7||0|0"}));
+  consulta(2, false, true);
+  EXPECT_EQ(g.Rows(), 1);
+}
+
+TEST_F(CargaLotesySeries, SizeItemsShowInTheLotColumn) {
+  existencia("ART-1", "M-AZUL-H", "S1", "1");
+  d.EsTalle = true;
+  consulta(1, true, true);
+  EXPECT_EQ(d.Caption(), "Talles, Colores, Sexo (Deposito:    1)");
+  EXPECT_FALSE(d.EsLote);
+  EXPECT_EQ(g.TextMatrix(0, 0), "TALLE-COLOR-SEXO");
+  EXPECT_GT(g.ColWidth(0), 0);
+  EXPECT_EQ(Fila(g, 1), "M-AZUL-H|S1|1|1");
+}
+
+TEST_F(CargaLotesySeries, AnArticleCodeWithAnApostrophe) {
+  existencia("O'NEIL", "L1", "", "2");
+  d.Cantidad = 1;
+  d.Articulo = "O'NEIL";
+  d.EsConsultaDeSerieLote = d.EsLote = true;
+  d.Deposito = "   1";
+  d.CargaDatos();
+  EXPECT_EQ(Fila(g, 1), "L1||2|1");
+}
+
+TEST_F(CargaLotesySeries, AcceptComparesTheSumWithTheRequest) {
+  struct Case {
+    const char* cantidades;  // typed into the two stock rows
+    bool mostrar;
+    int respuesta;  // to the question; 0: none asked
+    const char* pregunta;
+    bool acepta;
+    double cantidad;  // the request after accept
+  };
+  const Case cases[] = {
+      {"2,3", true, 0, nullptr, true, 5},
+      {"1,2", true, ui::mb::Yes, "Es Menor a la solicitada", true, 3},
+      {"1,2", true, ui::mb::No, "Es Menor a la solicitada", false, 5},
+      {"4,3", true, ui::mb::Yes, "supera a la solicitada", true, 7},
+      {"4,3", true, ui::mb::No, "supera a la solicitada", false, 5},
+      {"4,3", false, ui::mb::Yes, "supera a la solicitada", true, 7},
+      {"1,2", false, 0, "El Stock es Menor a la cantidad solicitada ", false, 5},
+  };
+  existencia("ART-1", "L1", "", "4");
+  existencia("ART-1", "L2", "", "6");
+  for (const Case& c : cases) {
+    FrmCargaLotesySeries dialogo;
+    dialogo.Cantidad = 5;
+    dialogo.Articulo = "ART-1";
+    dialogo.EsConsultaDeSerieLote = dialogo.EsLote = true;
+    dialogo.Deposito = "   1";
+    dialogo.Lotes = "|L1" + y + "|";
+    dialogo.Series = "|9|";
+    dialogo.CargaDatos();
+    const QStringList cantidades = QString(c.cantidades).split(',');
+    dialogo.MSFlexGrid1.setTextMatrix(1, 3, cantidades[0]);
+    dialogo.MSFlexGrid1.setTextMatrix(2, 3, cantidades[1]);
+    dialogo.MostrarForm = c.mostrar;
+    const size_t antes = host.boxes().size();
+    if (c.respuesta) {
+      host.answer(c.respuesta, c.pregunta);
+      if (c.respuesta == ui::mb::No) host.answer(ui::mb::Ok, "Debe Ajustar la suma de las cantidades a :5");
+    } else if (c.pregunta) {
+      host.answer(ui::mb::Ok, c.pregunta);
+    }
+    if (c.mostrar) testing_support::Abre(dialogo);
+    dialogo.CmdAceptar_Click();
+    EXPECT_EQ(dialogo.Cantidad, c.cantidad) << c.cantidades << c.mostrar;
+    if (c.acepta) {
+      EXPECT_EQ(dialogo.Lotes, "|L1" + y + "|L2" + y + "|" + y + "|");
+      EXPECT_EQ(dialogo.Series, "|" + cantidades.join("|") + "|-|");
+      EXPECT_FALSE(dialogo.Visible());
+    } else {
+      EXPECT_EQ(dialogo.Lotes, "|L1" + y + "|") << "the earlier picks stay";
+      EXPECT_EQ(dialogo.Series, "|9|");
+    }
+    if (c.respuesta) {
+      EXPECT_EQ(host.boxes()[antes].buttons, ui::mb::YesNo | ui::mb::Question);
+      EXPECT_EQ(host.boxes()[antes].title, "Aviso al Operador!!!");
+      EXPECT_TRUE(host.boxes()[antes].prompt.endsWith("\r\n¿Desea Ajustar la Cantidad Solicitada en el Formulario?"));
+    }
+  }
+}
+
+}  // namespace

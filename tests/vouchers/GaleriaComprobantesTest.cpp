@@ -1,0 +1,44 @@
+// The gallery's voucher entries over the demo database: each stored voucher
+// of the demo opens loaded in the voucher window.
+#include <gtest/gtest.h>
+
+#include "DemoDatabase.h"
+#include "GaleriaComprobantes.h"
+#include "VentanaComprobante.h"
+#include "core/Startup.h"
+#include "platform/ui/Operator.h"
+#include "platform/ui/ScriptedHost.h"
+#include "support/CoreFixture.h"
+#include "support/Printers.h"
+
+namespace {
+
+class GaleriaComprobantes : public testing_support::CoreFixture {};
+
+TEST_F(GaleriaComprobantes, EveryStoredVoucherOfTheDemoOpensLoaded) {
+  const QString base = demo::CreaBaseDemo(folder.file("demo"));
+  QString conexion;
+  core::IniciaSistema(false, "@Server=sqlite;@DbName=" + base + ";@Usuario=" + demo::kUsuario + ";@Password=;",
+                      conexion, 3);
+  ASSERT_EQ(programEnds, 0);
+  galeria::frmGaleria ventana(galeria::VentanasComprobantes());
+  int cargados = 0;
+  for (int i = 0; i < ventana.cmdVentana.Count(); ++i) {
+    const QString titulo = ventana.cmdVentana(i).Caption();
+    if (!titulo.startsWith("Cargar ")) continue;
+    SCOPED_TRACE(titulo.toStdString());
+    QString lineas;
+    host.onModal<demo::VentanaComprobante>("frmComprobanteDemo", [&](demo::VentanaComprobante& f) {
+      lineas = f.MSFlexGrid2.TextMatrix(1, 0);
+      f.Hide();
+    });
+    ui::op::click(ventana.cmdVentana(i));
+    EXPECT_FALSE(lineas.isEmpty());
+    EXPECT_TRUE(ventana.txtResultado.Text().contains(" cargado: ")) << ventana.txtResultado.Text().toStdString();
+    ++cargados;
+  }
+  EXPECT_EQ(cargados, 5);
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+}  // namespace

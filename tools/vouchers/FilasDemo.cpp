@@ -1,0 +1,17 @@
+#include "FilasDemo.h"
+
+#include "platform/ado/Connection.h"
+
+namespace demo {
+
+QString Texto(const QString& valor) {
+  return QStringLiteral("'%1'").arg(QString(valor).replace(u'\'', QStringLiteral("''")));
+}
+
+QString Texto(const char* valor) { return valor ? Texto(QString::fromUtf8(valor)) : QStringLiteral("NULL"); }
+
+void SiFalta(ado::Connection& cn, const QString& tabla, const QString& condicion, const QString& insercion) {
+  cn.Execute(QStringLiteral("IF NOT EXISTS (SELECT 1 FROM %1 WHERE %2) %3").arg(tabla, condicion, insercion));
+}
+
+}  // namespace demo
