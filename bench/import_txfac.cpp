@@ -8,35 +8,34 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <QFile>
 #include <QSet>
 #include <cstdio>
 #include <map>
 
+#include "PlantillaSuite.h"
 #include "RatioReporter.h"
+#include "SqliteStatement.h"
 #include "core/CoreState.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "import/Importar.h"
 #include "platform/ado/sqlite/Database.h"
-#include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
 #include "platform/ui/ScriptedHost.h"
 #include "support/TavernixTables.h"
-#include "support/TempFolder.h"
 
 namespace {
 
 constexpr int kRecords = 20000;
 constexpr int kCustomers = 2000;
 
-struct Fixture {
-  testing_support::TempFolder folder;
-  QString templatePath;
+struct Fixture : PlantillaSuite {
   std::vector<testing_support::TxfacRecord> records;
 
-  Fixture() : templatePath(folder.file("template.db")) {
+  Fixture()
+      : PlantillaSuite(
+            QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TipoVista) VALUES ('511', 'Ajustes', '');")) {
     const QString kinds = QStringLiteral("ABMLK");
     for (int i = 0; i < kRecords; ++i) {
       testing_support::TxfacRecord r;
@@ -56,23 +55,6 @@ struct Fixture {
       records.push_back(r);
     }
     testing_support::writeTxfacTable(folder.file("TXFAC.DBF"), records);
-    ado::sqlite::CreateDatabase(templatePath);
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(templatePath.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    ado::sqlite::ConfigureConnection(db);
-    sqlite3_exec(db,
-                 "INSERT INTO TA_USUARIOS (Nombre, Administrador, UNegocio) VALUES ('operador', 1, '   1');"
-                 "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TipoVista) VALUES ('511', 'Ajustes', '');",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close_v2(db);
-  }
-
-  // A fresh database for one run.
-  QString freshDatabase(const char* name) const {
-    const QString path = folder.file(QString::fromLatin1(name));
-    for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(path + QLatin1String(suffix));
-    QFile::copy(templatePath, path);
-    return path;
   }
 };
 
@@ -118,15 +100,8 @@ void Program(benchmark::State& state) {
   QString path;
   for (auto _ : state) {
     state.PauseTiming();
-    path = fixture().freshDatabase("programa.db");
-    core::ResetCore();
-    data_access::DB_Dll& db = data_access::gDB();
-    db.gServidor = QStringLiteral("sqlite");
-    db.gDBName = path;
-    db.gUsuario = QStringLiteral("operador");
-    db.OpenServerADODB();
-    core::gCore().gUsuarioLogeado = db.gUsuario;
-    core::gCore().gUNegocio = QStringLiteral("   1");
+    path = fixture().copia("programa.db");
+    ConectaOperador(path);
     importacion::Importar ventana;
     ventana.TxtPathDatos.Text = fixture().folder.path();
     ventana.chkTabla(0).Value = 1;
@@ -151,32 +126,6 @@ void Program(benchmark::State& state) {
 
 // ---- The floor: the final rows, bound into prepared statements.
 
-struct Statement {
-  sqlite3_stmt* st = nullptr;
-  int next = 1;
-  Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &st, nullptr); }
-  ~Statement() { sqlite3_finalize(st); }
-  Statement& text(const QString& v) {
-    const QByteArray b = v.toUtf8();
-    sqlite3_bind_text(st, next++, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-    return *this;
-  }
-  Statement& number(double v) {
-    sqlite3_bind_double(st, next++, v);
-    return *this;
-  }
-  Statement& integer(int v) {
-    sqlite3_bind_int(st, next++, v);
-    return *this;
-  }
-  bool run() {
-    const int rc = sqlite3_step(st);
-    sqlite3_reset(st);
-    next = 1;
-    return rc == SQLITE_DONE;
-  }
-};
-
 const char* const kLine1 =
     "INSERT INTO MV_ASIENTOS (Tipo_Reg,Fecha,FechaSubDiario,Cuenta,Importe,[DEBE-HABER],CabCuenta,CabImporte,TC,"
     "Sucursal,Numero,Letra,LIVA_TIPO,LIVA_TOTAL,CabNombre,Vencimiento,CabCUIT,CabCondIVA,LIVA_IMPNETOGRAV,"
@@ -200,7 +149,7 @@ void Floor(benchmark::State& state) {
   QString path;
   for (auto _ : state) {
     state.PauseTiming();
-    path = fixture().freshDatabase("piso.db");
+    path = fixture().copia("piso.db");
     sqlite3* db = nullptr;
     sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     ado::sqlite::ConfigureConnection(db);

@@ -58,7 +58,22 @@ class ClsCmnCptes {
   // number of LenDescripcion, 100 when that is 0.
   int16_t gLenDesc = 100;
 
-  // GeneraAsientoStock (stock).
+  // ---- The accounting entry of a stock movement (stock).
+  // The statements, each after CR LF, of the entry that values at cost the
+  // stock movement of the articles grid (of row SoloRegistro alone when it
+  // is not 0): a line on the counter account of the motive for the whole
+  // amount and one per stock account of the articles on the other side,
+  // inserted, or with SoloRegistro added to the voucher's line of the same
+  // account and side. "" when AsientosXStock is off, the type or kind
+  // books no entry, or the entry is refused (with a message where the
+  // operator can mend it). The kind TipoMov (0 to 5, 99 the cost of goods
+  // sold) decides the cost column, the configured motive and the counter
+  // side (EsDebito, handed back); kind 99 numbers a CMV voucher into TC,
+  // Suc, Nro and Letra. Secuencia (1 when absent) is the counter line's and
+  // comes back as the next free one. Errors go to the error dialog.
+  QString GeneraAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro,
+                             QString& Letra, const QString& Fecha, bool& EsDebito, int16_t TipoMov,
+                             int32_t SoloRegistro = 0, int16_t* Secuencia = nullptr);
 
   // ---- Grid layouts.
   // Prepares the edit box about to float over a cell of column `Columna`:
@@ -121,7 +136,37 @@ class ClsCmnCptes {
   // reach the caller.
   rt::Currency ObtieneImporteCptesAsociados(const QString& TC, const QString& SucNroLetra);
 
-  // ActualizaStock, ObtieneSignoComprobante (stock).
+  // ---- Stock movements (stock).
+  // Records the stock movements of the articles grid: one signed row of
+  // V_MV_STOCK per line with article and quantity, and per lot, serial or
+  // size item of its lists (columns 21 and 22); transfers and production
+  // orders in two passes; then the discharge of the lines' components
+  // through a "PE" voucher of its own, and the accounting entry.
+  // Immediate mode runs every row at once, with its line's entry lines,
+  // inside one transaction: a voucher is recorded whole or not at all
+  // (within a caller's transaction, the caller's to end). Accumulate mode
+  // (GeneraSentenciaSQL) runs nothing and appends every statement, each
+  // after a CR, to SQLTemp, for the caller's batch. "ELDELGRID" as a
+  // deposit, motive or origin takes it per line from the grid. HayError
+  // tells a voucher refused (no business unit, an unknown type, a call
+  // while this instance records another) or stopped (a database error, the
+  // error dialog left). The deposit, destination, motive and origin
+  // arguments come back in the form the rows wrote them.
+  void ActualizaStock(ui::FlexGrid& MSFlexGrid2, const QString& TC, const QString& SucNroLetra,
+                      const QString& IdComplemento, const QString& Fecha, QString* IdDeposito = nullptr,
+                      QString* IdDepositoDestino = nullptr, QString* IdMotivoStock = nullptr,
+                      QString* TcOrigen = nullptr, QString* ComprobanteOrigen = nullptr, bool EsTransferencia = false,
+                      const QString& Cuenta = QStringLiteral("PorDefault"), bool GeneraSentenciaSQL = false,
+                      QString* SQLTemp = nullptr, bool* HayError = nullptr,
+                      const QString& IdTecnico = QStringLiteral("Null"), const QString& LoteFijo = QString(),
+                      const QString& Aduana = QString(), const QString& LoteOrigen = QString(), int16_t SignoRemota = 0,
+                      bool MuestraCartel = false, const QString& IdVendedor = QString(), float SecuenciaFija = 0);
+  // The direction of the voucher type: +1 in (or the VAT book adds), -1
+  // out (subtracts), 0 none. The stock reading takes ES of V_TA_CPTE, the
+  // VAT-book reading (LibroIVA) its Signo, each falling back on fixed lists
+  // of type codes, compared with TC as given. A type missing from V_TA_CPTE
+  // is reported and gives 0; errors go to the error dialog.
+  int16_t ObtieneSignoComprobante(const QString& TC, bool LibroIVA = false);
   // ---- The voucher loader (CargaComprobante.cpp and its sections).
   // The quantity of the article (its code made 25 wide) still to deliver on
   // the voucher TC + SucNroLetra: what the voucher holds of it less what its
@@ -194,7 +239,22 @@ class ClsCmnCptes {
   void PidePosicionLote(const QString& Articulo, const QString& IdUnidad, double& Cantidad, const QString& Deposito,
                         const QString& PosicionAnt, const QString& LoteAnt, QString& PosicionNVO, QString& LoteNvo,
                         bool Posicion = true, bool Lote = false);
-  // ObtieneStockxEquiv, ObtieneStock (stock).
+  // ---- Stock balances (stock).
+  // The balance of the article in IdDeposito (blank: every deposit) in its
+  // unit UdBase, and that balance in udEquivBuscada (0 when that is empty).
+  // Errors reach the caller, those of the balance read excepted.
+  void ObtieneStockxEquiv(const QString& IdDeposito, const QString& IdArticulo, const QString& UdBase,
+                          const QString& udEquivBuscada, double& StockUdBase, double& StockEquiv);
+  // The balance of the article. Each filter absent (nullptr) or "Ignorar"
+  // is off. Without lot and serial: the balance in a unit and deposit, the
+  // article's unit and the configured default deposit standing for
+  // "Ignorar" (and written back into the caller's variable); a blank
+  // deposit sums every deposit. With a lot or a serial: the sum of the lot
+  // and serial balances that match every filter given, blank ones left
+  // out. Errors go to the error dialog "ObtieneStock" (what was found so
+  // far when left).
+  double ObtieneStock(const QString& IdArticulo, QString* IdDeposito = nullptr, QString* NroLote = nullptr,
+                      QString* NroSerie = nullptr, QString* IdPosicion = nullptr, QString* IdUnidad = nullptr);
   // The 1-based position of an item in a list; 0 when it is not there.
   int32_t Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote) const;
 
@@ -268,6 +328,29 @@ class ClsCmnCptes {
   double gPIVA = 0;              // PIVA: the VAT percentage of stock rows
   double gPIVARec = 0;           // PIVARec: loaded, read by no operation
   bool gAsientosXStock = false;  // AsientosXStock "SI": stock movements get their accounting entry
+
+  // ---- Stock entries (stock). An entry is numbered within its series (its
+  // month, period and register type): past the entries written and past the
+  // last number this instance took in the series, whose entry may still wait
+  // in a caller's batch; or (Actual) with the number taken last, when it is
+  // of the same series.
+  struct AsientoStock {
+    int32_t Numero = 0;
+    int Mes = 0;
+    int Periodo = 0;
+    QString TipoReg;
+  };
+  enum class NumeracionAsiento { Siguiente, Actual };
+  QString ArmaAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro,
+                           QString& Letra, const QString& Fecha, bool& EsDebito, int16_t TipoMov,
+                           int32_t SoloRegistro, NumeracionAsiento Numeracion, int16_t& Secuencia);
+  // The number of an entry of the series; 0 when the numbering was left at
+  // its error dialog.
+  int32_t NumeraAsiento(NumeracionAsiento Numeracion, int Mes, int Periodo, const QString& TipoReg);
+  // The last number taken in each series, the latest at the back.
+  std::vector<AsientoStock> gAsientosStock;
+  // ActualizaStock is recording a voucher (it yields to events meanwhile).
+  bool gGrabandoStock = false;
 };
 
 }  // namespace vouchers

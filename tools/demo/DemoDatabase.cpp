@@ -7,6 +7,7 @@
 #include "DemoComprobantes.h"
 #include "DemoConsultas.h"
 #include "DemoLots.h"
+#include "DemoStock.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 
@@ -88,6 +89,7 @@ QString CreaBaseDemo(const QString& folder) {
   llenaSuite(cn);
   LlenaConsultas(cn);
   LlenaComprobantes(cn);
+  LlenaStock(cn);
   GuardaComprobantesDemo(cn);
   LlenaLotesYPosiciones(cn);
   LlenaComprobantesBusqueda(cn);

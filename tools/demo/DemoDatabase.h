@@ -6,7 +6,8 @@
 // (DemoComprobantes.h), the stored vouchers they load
 // (ComprobantesGuardados.h), the stock by lot, serial and position that the
 // lot dialogs offer (DemoLots.h), the stored vouchers the voucher search
-// lists (DemoBusqueda.h) and the statistics database beside it.
+// lists (DemoBusqueda.h), the rows the stock movements need (DemoStock.h) and
+// the statistics database beside it.
 #include <QString>
 
 namespace demo {

@@ -10,6 +10,7 @@
 #include "GaleriaComprobantes.h"
 #include "GaleriaConsultas.h"
 #include "GaleriaLotes.h"
+#include "GaleriaStock.h"
 #include "core/Startup.h"
 #include "platform/qt/QtHost.h"
 #include "platform/runtime/Environment.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
   std::vector<galeria::Ventana> ventanas = galeria::VentanasConsultas();
   for (galeria::Ventana& v : galeria::VentanasBusqueda()) ventanas.push_back(std::move(v));
   for (galeria::Ventana& v : galeria::VentanasComprobantes()) ventanas.push_back(std::move(v));
+  for (galeria::Ventana& v : galeria::VentanasStock()) ventanas.push_back(std::move(v));
   for (galeria::Ventana& v : galeria::VentanasLotes()) ventanas.push_back(std::move(v));
   galeria::frmGaleria galeria(std::move(ventanas));
   galeria.Show();

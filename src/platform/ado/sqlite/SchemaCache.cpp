@@ -34,15 +34,18 @@ QString PlainObjectName(const QString& name) {
 }
 
 const ColumnDef* TableDef::column(const QString& name) const {
-  for (const ColumnDef& c : columns)
-    if (c.name.compare(name, Qt::CaseInsensitive) == 0) return &c;
-  return nullptr;
+  const auto found = positions.constFind(name.toCaseFolded());
+  return found == positions.constEnd() ? nullptr : &columns[*found];
 }
 
 const TableDef* SchemaCache::table(const QString& name) const {
+  if (last_ && name == lastName_) return last_;
   const QString plain = PlainObjectName(name);
   const QString key = plain.toLower();
-  if (auto found = tables_.constFind(key); found != tables_.constEnd()) return found.value().get();
+  if (auto found = tables_.constFind(key); found != tables_.constEnd()) {
+    lastName_ = name;
+    return last_ = found.value().get();
+  }
   auto def = std::make_shared<TableDef>();
   query(db_, "SELECT name, type FROM sqlite_schema WHERE type IN ('table','view') AND name = ?1 COLLATE NOCASE",
         plain, [&](sqlite3_stmt* s) {
@@ -65,9 +68,11 @@ const TableDef* SchemaCache::table(const QString& name) const {
               sqlite3_table_column_metadata(db_, nullptr, def->name.toUtf8().constData(), c.name.toUtf8().constData(),
                                             nullptr, &collation, nullptr, nullptr, nullptr) == SQLITE_OK)
             c.collation = QString::fromUtf8(collation);
+          def->positions.insert(c.name.toCaseFolded(), def->columns.size());
           def->columns.push_back(std::move(c));
         });
-  return tables_.insert(key, std::move(def)).value().get();
+  lastName_ = name;
+  return last_ = tables_.insert(key, std::move(def)).value().get();
 }
 
 bool SchemaCache::isDateColumn(const QString& tableName, const QString& column) const {

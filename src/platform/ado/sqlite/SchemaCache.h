@@ -30,7 +30,11 @@ struct TableDef {
   QString name;  // as the schema spells it
   bool isView = false;
   std::vector<ColumnDef> columns;
+  // Without regard to case.
   const ColumnDef* column(const QString& name) const;
+  // Positions in `columns` by case-folded name: the translator asks for a
+  // column of every literal it binds.
+  QHash<QString, size_t> positions;
 };
 
 // "[dbo].[T]", "dbo.T", "\"T\"" and "T" all name the table T.
@@ -47,12 +51,17 @@ class SchemaCache : public SchemaInfo {
   std::vector<std::pair<QString, bool /*view*/>> objects() const;
   void clear() {
     tables_.clear();
+    last_ = nullptr;
     changed();  // translations made for the old shape of the schema no longer hold
   }
 
  private:
   sqlite3* db_;
   mutable QHash<QString, std::shared_ptr<const TableDef>> tables_;  // by lower-case name
+  // The table asked for last, by the name as asked: a statement's literals
+  // ask for one table over and over.
+  mutable QString lastName_;
+  mutable const TableDef* last_ = nullptr;
 };
 
 }  // namespace ado::sqlite

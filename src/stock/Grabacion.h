@@ -1,0 +1,121 @@
+#pragma once
+// One recording of a voucher's stock movements (ClsCmnCptes::ActualizaStock):
+// its arguments as normalised, the settings read once, the working state of
+// the passes, and the steps that the flow, the rows and the discharge share.
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "numbering/ComprobantesStock.h"
+#include "platform/runtime/Currency.h"
+#include "platform/runtime/StepRunner.h"
+
+namespace ui {
+class FlexGrid;
+}
+
+namespace stock {
+
+// What one item of a line writes: its lot and serial (trimmed, "" for
+// none) and its quantity before the sign; a quantity of 0 writes no row.
+struct Item {
+  QString Lote;
+  QString Serie;
+  double Cantidad = 0;
+};
+
+class Grabacion {
+ public:
+  // The entry of a line (fila > 0, immediate mode) or of the whole grid
+  // (fila 0): its statements; `Nuevo` takes a fresh entry number.
+  using Asentador = std::function<QString(int32_t fila, int16_t tipoMov, bool nuevo, int16_t& secuencia)>;
+
+  // ---- The call.
+  Grabacion(ui::FlexGrid& grilla, QString& sqlTemp, Asentador asentador)
+      : Grilla(grilla), SQLTemp(sqlTemp), Asienta(std::move(asentador)), Pasos(&Grabacion::Trampa) {}
+
+  ui::FlexGrid& Grilla;
+  QString TC, SucNroLetra, IdComplemento, Fecha;
+  // By reference: as normalised (SQL literals, "NULL", or "ELDELGRID" for
+  // the deposit), then as the rows leave them.
+  QString IdDeposito, IdDepositoDestino, IdMotivoStock, TcOrigen, ComprobanteOrigen;
+  bool EsTransferencia = false;
+  QString Cuenta;
+  bool Acumula = false;
+  QString& SQLTemp;
+  QString IdTecnico, LoteFijo, Aduana, LoteOrigen, IdVendedor;
+  int16_t SignoRemota = 0;
+  bool MuestraCartel = false;
+  float SecuenciaFija = 0;
+  bool DebitoProveedor = false;
+  double PIVA = 0;
+  int LenDesc = 100;
+  Asentador Asienta;
+
+  // The voucher's movements: true when recorded; false when refused or
+  // stopped (what a stop wrote is the caller's to undo).
+  bool Registra();
+
+  // ---- What the rows and the discharge share.
+  // The error trap of the recording: the status window closed, then the
+  // error dialog "ActualizaStock" (4 retry, 5 go on, other leave).
+  static int Trampa(const rt::Error& error);
+  rt::StepRunner Pasos;
+  // A step under the trap; false once the recording is to be left.
+  template <class Step>
+  bool Paso(Step&& step) {
+    return Pasos.run(std::forward<Step>(step));
+  }
+  // Lets pending events run, under the trap.
+  bool Cede();
+  // Accumulate mode appends the statement after a CR; immediate mode runs
+  // it at once and stops on a database error (reported), or when fewer than
+  // `filas` rows were written (a row the database dropped without an
+  // error). False to stop.
+  bool Graba(const QString& sentencia, int filas = 0);
+
+  // The deposit literal of a line: the line's column 6, else `Argumento`
+  // ("ELDELGRID" standing for the configured default), else NULL.
+  QString DepositoDeLinea(int fila, const QString& Argumento) const;
+  // The motive literal of a line's rows: column 86 (then the configured
+  // default, then NULL) when the motive is taken per line, else the
+  // argument; the argument keeps the code without apostrophes.
+  QString MotivoDeLinea(int fila);
+  // The row's supplier account: `Cuenta`, or with "PorDefault" the
+  // article's; "NULL" for none.
+  QString CuentaDeArticulo(const QString& IdArticulo);
+  // The article's cost in the master.
+  rt::Currency CostoDeArticulo(const QString& IdArticulo);
+
+ private:
+  std::vector<Item> Items(int fila);
+  QString Renglon(int fila, const Item& item);
+  bool DescargaInsumos();
+  // The discharge of the components of the lines with `signo`, into the
+  // deposit `destino` ("" : each line's own), under `identidad` (taken at
+  // the first line with components).
+  bool Descarga(QString& identidad, int16_t signo, const QString& destino);
+  QString RenglonInsumo(int fila, const QString& identidad, int16_t signo, const QString& deposito,
+                        const QString& IdInsumo, const QString& Unidad, double cantidad, const QString* lote,
+                        bool porcentaje);
+  int16_t TipoAsientoStock() const;
+
+  // Settings and state of the passes.
+  QString depositoDefault_;  // literal or NULL
+  QString motivoDefault_;    // the configured code, trimmed
+  bool depositoDelGrid_ = false, motivoDelGrid_ = false, tcOrigenDelGrid_ = false, cpteOrigenDelGrid_ = false;
+  bool compras_ = false, equivalente_ = false, produccion_ = false;
+  int16_t signo_ = -1;
+  int pasada_ = 1;
+  float secuencia_ = 0;
+  QString cuentaFila_;  // the account of the last row written
+  bool comodato_ = false;
+  // What the master says of an article, read once per recording: nothing
+  // the recording writes changes it.
+  QHash<QString, QString> cuentasProveedor_;
+  QHash<QString, rt::Currency> costos_;
+  QHash<QString, std::vector<numbering::ItemStock>> insumos_;
+};
+
+}  // namespace stock

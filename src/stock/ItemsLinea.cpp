@@ -1,0 +1,124 @@
+// The items of one articles-grid line: which rows the line writes, each
+// with its lot, serial and quantity, read from the lot list (column 21) and
+// its parallel serial or quantity list (column 22). A list item "-" is an
+// empty item (ValorDeItem).
+#include "core/Formatting.h"
+#include "core/library/Library.h"
+#include "numbering/ListasSeriesLotes.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/FlexGrid.h"
+#include "stock/Grabacion.h"
+#include "vouchers/ColumnasGrillas.h"
+
+namespace stock {
+
+namespace a = vouchers::articulos;
+
+namespace {
+
+// A lot-serial pair split at Chr(255); an item without it is a lot.
+std::pair<QString, QString> Par(const QString& item) {
+  const qsizetype corte = item.indexOf(rt::Chr(255));
+  if (corte < 0) return {item, QString()};
+  return {rt::Trim(item.left(corte)), rt::Trim(item.mid(corte + 1))};
+}
+
+double Numero(const QString& texto) { return library::gUtilidades().TextoADoble(texto); }
+
+}  // namespace
+
+std::vector<Item> Grabacion::Items(int fila) {
+  const QString lotes = Grilla.TextMatrix(fila, a::NroLote);
+  const QString series = Grilla.TextMatrix(fila, a::NroSerie);
+  const double linea = Numero(Grilla.TextMatrix(fila, a::Cantidad));
+  const auto item = [](const QString& lista, int j) {
+    return numbering::ValorDeItem(numbering::ExtraeSerieLote(lista, static_cast<int16_t>(j)));
+  };
+  const auto lote = [&](int j) { return item(lotes, j); };
+  const auto serie = [&](int j) { return item(series, j); };
+  // Items that pair with the quantities of column 22 count one by one: a
+  // size or lot taken twice is two rows.
+  const int porItem = numbering::Cuenta_Series_Lotes(lotes, QString(), true);
+
+  // Out, and the second pass of a transfer, which brings in what the first
+  // took out: the lot-serial pairs with their quantities; a line without
+  // lots is one row.
+  if (signo_ == -1 || (EsTransferencia && pasada_ == 2)) {
+    if (signo_ == -1 && rt::Trim(Grilla.TextMatrix(fila, a::PideTalle)).isEmpty())
+      Grilla.setTextMatrix(fila, a::PideTalle, QStringLiteral("0"));
+    if (porItem == 0) return {{QString(), QString(), linea}};
+    std::vector<Item> items;
+    for (int j = 1; j <= porItem; ++j) {
+      const auto [l, s] = Par(lote(j));
+      const double cantidad = Numero(serie(j));
+      // A quantity below zero with neither lot nor serial stands for the line's.
+      items.push_back({l, s, cantidad >= 0 || !l.isEmpty() || !s.isEmpty() ? cantidad : linea});
+    }
+    return items;
+  }
+
+  const QString loteFijo = rt::Trim(LoteFijo);
+  const auto conFijo = [&](const QString& l) { return l.isEmpty() ? loteFijo : l; };
+  const bool talle = core::ValorLogico(rt::Trim(Grilla.TextMatrix(fila, a::PideTalle)), true);
+  const bool conSerie = core::ValorLogico(rt::Trim(Grilla.TextMatrix(fila, a::PideSerie)), true);
+  const QString perecedero = Grilla.TextMatrix(fila, a::EsPerecedero);
+
+  // A perishable line carries one lot, the whole of column 21.
+  if (core::ValorLogico(rt::Trim(perecedero).isEmpty() ? QStringLiteral("0") : perecedero, true)) {
+    const QString unico = rt::Trim(lotes);
+    return {{unico == QStringLiteral("-") ? QString() : unico, serie(1), linea}};
+  }
+
+  // Sizes: each item with its quantity.
+  if (talle) {
+    if (porItem == 0) return {{QString(), serie(1), linea}};
+    std::vector<Item> items;
+    for (int j = 1; j <= porItem; ++j) items.push_back({Par(lote(j)).first, QString(), Numero(serie(j))});
+    return items;
+  }
+
+  // Serials: each one unit, a blank one too when the list has more; a line
+  // without serials is one row.
+  if (conSerie) {
+    const int cuenta = numbering::Cuenta_Series_Lotes(series, lotes, true);
+    if (cuenta == 0) return {{loteFijo, QString(), linea}};
+    std::vector<Item> items;
+    for (int j = 1; j <= cuenta; ++j) {
+      const QString item = serie(j);
+      QString l = conFijo(lote(j)), s = item;
+      if (item.contains(rt::Chr(255))) std::tie(l, s) = Par(item);
+      const double cantidad = !item.isEmpty() || cuenta > 1 ? 1 : linea;
+      // A lot without serial takes the line's quantity when it is the only item.
+      items.push_back({l, s, !s.isEmpty() || l.isEmpty() || cuenta > 1 ? cantidad : linea});
+    }
+    return items;
+  }
+
+  // Lots alone: with one lot (or none) the line is one row; with several,
+  // one unit per item up to the line's quantity, and what the list leaves
+  // over in one more row (the fixed lot or none), never more than the line.
+  const int cuenta = numbering::Cuenta_Series_Lotes(series, lotes, false);
+  if (cuenta <= 1) {
+    const QString l = conFijo(lote(1)), s = serie(1);
+    return {{l, s, linea}};
+  }
+  const int posiciones = std::max(porItem, numbering::Cuenta_Series_Lotes(series, QString(), true));
+  // Quantities have four decimals: the units are counted exactly.
+  const rt::Currency total = rt::Currency::fromDouble(linea);
+  const rt::Currency uno = rt::Currency::fromInt(total < rt::Currency() ? -1 : 1);
+  std::vector<Item> items;
+  rt::Currency escrito;
+  for (int j = 1; escrito != total; ++j) {
+    const rt::Currency resto = total - escrito;
+    if (j > posiciones) {
+      items.push_back({loteFijo, QString(), resto.toDouble()});
+      break;
+    }
+    const rt::Currency cantidad = (resto < rt::Currency() ? -resto : resto) < rt::Currency::fromInt(1) ? resto : uno;
+    items.push_back({conFijo(lote(j)), serie(j), cantidad.toDouble()});
+    escrito += cantidad;
+  }
+  return items;
+}
+
+}  // namespace stock

@@ -1,0 +1,278 @@
+// The stock movement row: its columns one rule at a time, and the items a
+// line writes from its lot, serial and quantity lists.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "StockFixture.h"
+#include "core/CoreState.h"
+#include "core/library/Library.h"
+#include "support/Printers.h"
+#include "vouchers/ColumnasGrillas.h"
+
+namespace {
+
+using namespace testing_support;
+namespace a = vouchers::articulos;
+
+const QString kNinguna = "<none>";  // the column is left out
+
+class RenglonStock : public StockDatabase {
+ protected:
+  void SetUp() override {
+    StockDatabase::SetUp();
+    config("PIVA", "21");
+  }
+};
+
+TEST_F(RenglonStock, EachColumnByItsRule) {
+  const QString larga = QString(60, u'x') + "d'Este" + QString(60, u'y');
+  const struct {
+    const char* regla;
+    Celdas celdas;  // of one TORNILLO line of 4 (a delivery note)
+    std::function<void(Registro&)> prepara;
+    const char* columna;
+    QString literal;
+  } casos[] = {
+      {"sales complement bare", {}, nullptr, "IdComplemento", "0"},
+      {"complement that is no number", {}, [](Registro& r) { r.complemento = "A'1"; }, "IdComplemento",
+       "'A''1'"},
+      {"purchases write no complement", {}, [](Registro& r) { r.tc = "FCC"; }, "IdComplemento",
+       kNinguna},
+      {"cash register", {}, nullptr, "IdCaja", "'   1'"},
+      {"cash register with an apostrophe", {}, [](Registro&) { core::gCore().gCaja = "2'"; }, "IdCaja",
+       "'   2'"},
+      {"no cash register", {}, [](Registro&) { core::gCore().gCaja = " "; }, "IdCaja", kNinguna},
+      {"line deposit", {{a::IdDeposito, "2"}}, nullptr, "IdDeposito", "'   2'"},
+      {"line deposit with an apostrophe", {{a::IdDeposito, "2'"}}, nullptr, "IdDeposito", "'2'''"},
+      {"the caller's deposit", {}, [](Registro& r) { r.deposito = "7"; }, "IdDeposito", "'   7'"},
+      {"the default deposit", {}, nullptr, "IdDeposito", "'   1'"},
+      {"no default deposit: NULL",
+       {},
+       [this](Registro&) { config("DepositoDefault", ""); },
+       "IdDeposito",
+       "NULL"},
+      {"the caller's sign 1 takes the caller's deposit",
+       {{a::IdDeposito, "2"}},
+       [](Registro& r) {
+         r.deposito = "7";
+         r.signo = 1;
+       },
+       "IdDeposito",
+       "'   7'"},
+      {"per line with the caller's sign 1",
+       {},
+       [](Registro& r) {
+         r.deposito = "ELDELGRID";
+         r.signo = 1;
+       },
+       "IdDeposito",
+       "'   1'"},
+      {"article code of digits", {{a::IdArticulo, "123"}}, nullptr, "IdArticulo", "'                      123'"},
+      {"description cut to LenDescripcion, then without apostrophes",
+       {{a::Descripcion, larga}},
+       [this](Registro&) { nueva().gLenDesc = 64; },
+       "Descripcion",
+       "'" + QString(60, u'x') + "dEs'"},
+      {"a LenDescripcion below 1 cuts at 100",
+       {{a::Descripcion, QString(120, u'z')}},
+       [this](Registro&) { nueva().gLenDesc = -3; },
+       "Descripcion",
+       "'" + QString(100, u'z') + "'"},
+      {"never beyond the column",
+       {{a::Descripcion, QString(300, u'z')}},
+       [this](Registro&) { nueva().gLenDesc = 400; },
+       "Descripcion",
+       "'" + QString(255, u'z') + "'"},
+      {"controller of the line wins", {{a::ControladoPor, "CTRL'1"}, {a::LoteAduana, "AD1"}},
+       [](Registro& r) { r.aduana = "ADU"; }, "ControladoPor", "'CTRL''1'"},
+      {"customs lot of the line", {{a::LoteAduana, "A'D1"}}, [](Registro& r) { r.aduana = "ADU"; },
+       "ControladoPor", "'AD1'"},
+      {"customs of the voucher", {}, [](Registro& r) { r.aduana = " AD'U "; }, "ControladoPor",
+       "'ADU'"},
+      {"origin lot of the line", {{a::LoteOrigen, "9"}}, [](Registro& r) { r.loteOrigen = "8"; },
+       "IdOrigen", "'   9'"},
+      {"origin lot of the voucher", {}, [](Registro& r) { r.loteOrigen = "8"; }, "IdOrigen", "'   8'"},
+      {"no origin lot", {}, nullptr, "IdOrigen", kNinguna},
+      {"blank unit", {{a::IdUnidad, " "}}, nullptr, "IdUnidad", "NULL"},
+      {"quantity out", {}, nullptr, "Cantidad", "-4"},
+      {"quantity in", {}, [](Registro& r) { r.tc = "AJP"; }, "Cantidad", "4"},
+      {"weighed without a base unit", {{a::Pesable, "-1"}}, nullptr, "CantidadUD", kNinguna},
+      {"weighed: blanks count as set", {{a::Pesable, "  "}, {a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "3,5"}},
+       nullptr, "CantidadUD", "-3.5"},
+      {"weighed base unit", {{a::Pesable, "-1"}, {a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "3,5"}}, nullptr,
+       "IdUnidadBase", "'KG'"},
+      {"equivalent unit", {{a::CantidadEquiv, "12"}, {a::UnidadEquiv, " CJ "}},
+       [this](Registro&) { config("ConfirmaUDEquiv", "si"); }, "CantidadUD", "-12"},
+      {"base quantity of a line with a base unit", {{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "2"}}, nullptr,
+       "CantidadUD", "-2"},
+      {"the item's quantity with a lot", {{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "2"}, {a::NroLote, "|L1|"},
+                                           {a::NroSerie, "|4|"}},
+       nullptr, "CantidadUD", "-4"},
+      {"no base unit: the line's unit", {}, nullptr, "IdUnidadBase", "'UN'"},
+      {"the article's supplier", {}, nullptr, "CuentaProveedor", "'211010001'"},
+      {"an article without supplier", {{a::IdArticulo, "LIJA"}}, nullptr, "CuentaProveedor", kNinguna},
+      {"an empty account", {}, [](Registro& r) { r.cuenta = ""; }, "CuentaProveedor", "''"},
+      {"no account", {}, [](Registro& r) { r.cuenta = " null "; }, "CuentaProveedor", kNinguna},
+      {"the caller's account", {}, [](Registro& r) { r.cuenta = "211019999"; }, "CuentaProveedor",
+       "'211019999'"},
+      {"the default motive", {}, nullptr, "IdMotivoStock", "'   5'"},
+      {"a quoted motive", {}, [](Registro& r) { r.motivo = "'3'"; }, "IdMotivoStock", "'   3'"},
+      {"a motive of blanks: NULL", {}, [](Registro& r) { r.motivo = "   "; }, "IdMotivoStock", "NULL"},
+      {"no default motive: NULL", {}, [this](Registro&) { config("MotivoStockDefault", " "); },
+       "IdMotivoStock", "NULL"},
+      {"the line's motive", {{a::MotivoStock, "2"}}, [](Registro& r) { r.motivo = "ELDELGRID"; },
+       "IdMotivoStock", "'   2'"},
+      {"price", {{a::Importe, "12,5"}}, nullptr, "PrecioVenta", "12.5"},
+      {"price without VAT", {{a::PrecioSinIVA, "10.33"}}, nullptr, "Importe_S_Iva", "10.33"},
+      {"the line's cost", {{a::Costo, "3"}}, nullptr, "Costo", "3"},
+      {"the article's cost when the line's is 0", {{a::Costo, "0"}}, nullptr, "Costo", "2.5"},
+      {"taxes and ITC", {{a::Impuestos, "1,25"}, {a::ITC, "0.5"}}, nullptr, "Impuestos", "1.75"},
+      {"discount", {{a::PorcDto, "10"}}, nullptr, "DtoItem", "10"},
+      {"no origin voucher: the text NULL", {}, nullptr, "Tc_Origen", "'NULL'"},
+      {"no origin voucher: no number", {}, nullptr, "IdComprobante_Origen", "NULL"},
+      {"origin voucher", {}, [](Registro& r) { r.tcOrigen = "fc"; r.cpteOrigen = "0001'0000001A"; },
+       "IdComprobante_Origen", "'0001''0000001A'"},
+      {"origin identifier", {{a::IdCpteOrigen, "345"}}, nullptr, "Id_Origen", "345"},
+      {"the line's VAT rate", {{a::TasaIVA, "10,5"}}, nullptr, "IVARI", "10.5"},
+      {"the configured VAT rate", {}, nullptr, "IVARI", "21"},
+      {"exempt", {{a::EsExento, "-1"}}, nullptr, "IVARI", "0"},
+      {"second VAT rate", {{a::IVARNI, "2.5"}}, nullptr, "IVARNI", "2.5"},
+      {"no technician", {}, nullptr, "IdTecnico", kNinguna},
+      {"technician", {}, [](Registro& r) { r.tecnico = "7"; }, "IdTecnico", "'   7'"},
+      {"equivalence of 1 when blank", {}, nullptr, "EQUIV_UDBASE", "1"},
+      {"equivalence", {{a::Coeficiente, "2,5"}}, nullptr, "EQUIV_UDBASE", "2.5"},
+      {"kept numbers", {{a::IdInsert, "31"}}, nullptr, "IDINSERT", "31"},
+      {"compulsa", {{a::IdCompulsa, "32"}}, nullptr, "IDCOMPULSA", "32"},
+      {"offer", {{a::Oferta, "1"}}, nullptr, "Oferta", "1"},
+      {"salesman", {}, [](Registro& r) { r.vendedor = "O'B"; }, "IdVendedor", "'O''B'"},
+      {"unit amount", {{a::ImporteUd, "4.2"}}, nullptr, "Importe_Ud", "4.2"},
+      {"unit of the price", {{a::UdPrecio, "1"}}, nullptr, "Ud_Pr", "'   1'"},
+      {"business unit", {}, nullptr, "UNEGOCIO", "'   1'"},
+      {"currency", {}, nullptr, "ARTMONEDA", "'   1'"},
+      {"exchange rate", {}, nullptr, "ARTCOTIZACION", "1"},
+      {"loan", {{a::EnComodato, "1"}}, nullptr, "EnComodato", "1"},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.regla);
+    exec("DELETE FROM V_MV_STOCK");
+    exec("DELETE FROM MV_ASIENTOS");
+    config("DepositoDefault", "1");
+    config("MotivoStockDefault", "5");
+    config("ConfirmaUDEquiv", "NO");
+    core::gCore().gCaja = "1";
+    nueva();
+    Registro r{.acumula = true};
+    if (c.prepara) c.prepara(r);
+    Celdas celdas = c.celdas;
+    ui::FlexGrid& g = grilla(r.tc, {Articulo("TORNILLO", "4", celdas)});
+    registra(g, r);
+    ASSERT_FALSE(r.hayError);
+    const QStringList s = Sentencias(r.sql);
+    ASSERT_FALSE(s.isEmpty());
+    const auto columnas = Columnas(s.front());
+    const auto it = columnas.find(QString::fromLatin1(c.columna));
+    EXPECT_EQ(it == columnas.end() ? kNinguna : it->second, c.literal) << s.front().toStdString();
+    ASSERT_TRUE(ejecutaLote(r.sql));
+  }
+  verificaInvariantes();
+}
+
+TEST_F(RenglonStock, TheColumnsKeepTheirOrderAndTheGridItsNormalisedCells) {
+  Registro r{.acumula = true, .loteOrigen = "8"};
+  r.tecnico = "3";
+  ui::FlexGrid& g = grilla("RM", {Articulo("TORNILLO", "4", {{a::UnidadEquiv, "CJ"}})});
+  registra(g, r);
+  EXPECT_TRUE(Sentencias(r.sql).front().startsWith(
+      "INSERT INTO V_MV_STOCK(TC,IdComprobante,IdComplemento,Secuencia,Fecha,IdCaja,IdDeposito,IdArticulo,Descripcion,"
+      "NroLote,ControladoPor,IdOrigen,NroSerie,IdUnidad,Cantidad,CantidadUD,IdUnidadBase,CuentaProveedor,IdMotivoStock,"
+      "PrecioVenta,Importe_S_Iva,Costo,Impuestos,DtoItem,Tc_Origen,IdComprobante_Origen,Id_Origen,IVARI,IVARNI,"
+      "IdTecnico,EQUIV_UDBASE,IDINSERT,IDCOMPULSA,Oferta,IdVendedor,Importe_Ud,Ud_Pr,UNEGOCIO,ARTMONEDA,ARTCOTIZACION,"
+      "EnComodato) VALUES ("));
+  EXPECT_EQ(g.TextMatrix(1, a::UnidadEquiv), "CJ");
+  EXPECT_EQ(g.TextMatrix(1, a::Pesable), "0");
+  EXPECT_EQ(g.TextMatrix(1, a::Coeficiente), "1");
+  EXPECT_EQ(g.TextMatrix(1, a::PideTalle), "0");  // an outgoing line
+  ASSERT_TRUE(ejecutaLote(r.sql));
+  verificaInvariantes();
+}
+
+// The rows of one line: "lot|serial|quantity".
+struct CasoItems {
+  const char* caso;
+  const char* tc;  // AJP in, RM out
+  Celdas celdas;   // beside the article and its quantity
+  const char* cantidad;
+  QStringList filas;
+  bool coincide;  // the lists agree with the quantity: the rows add up to it
+  const char* loteFijo = "";
+};
+
+TEST_F(RenglonStock, TheItemsOfALine) {
+  const QString y = QString(QChar(0xFF));
+  const CasoItems casos[] = {
+      {"plain in", "AJP", {}, "5", {"<null>|<null>|5"}, true},
+      {"plain in, fixed lot", "AJP", {{a::PideSerie, "0"}, {a::PideTalle, "0"}}, "5", {"LF|<null>|5"}, true, "LF"},
+      {"flags left empty: a size line, no fixed lot", "AJP", {}, "5", {"<null>|<null>|5"}, true, "LF"},
+      {"serials in, one unit each", "AJP", {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|S2|S3|"}},
+       "3", {"<null>|S1|1", "<null>|S2|1", "<null>|S3|1"}, true},
+      {"serials in, a blank one", "AJP", {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|-|S3|"}},
+       "3", {"<null>|S1|1", "<null>|<null>|1", "<null>|S3|1"}, true},
+      {"serials with lots in", "AJP",
+       {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroLote, "|L1|L1|"}, {a::NroSerie, "|S1|S2|"}}, "2",
+       {"L1|S1|1", "L1|S2|1"}, true},
+      {"lot-serial pairs in", "AJP",
+       {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|L1" + y + "S1|" + y + "S2|"}}, "2",
+       {"L1|S1|1", "<null>|S2|1"}, true},
+      {"lots in, one unit each", "AJP", {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|B|"}}, "2",
+       {"A|<null>|1", "B|<null>|1"}, true},
+      {"lots in, a list shorter than the line", "AJP",
+       {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|B|"}}, "5",
+       {"A|<null>|1", "B|<null>|1", "<null>|<null>|3"}, true},
+      {"lots in, shorter, fixed lot", "AJP", {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|-|"}}, "5",
+       {"A|<null>|1", "LF|<null>|1", "LF|<null>|3"}, true, "LF"},
+      {"lots in, longer than the line", "AJP",
+       {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|B|C|"}}, "2,5",
+       {"A|<null>|1", "B|<null>|1", "C|<null>|0.5"}, true},
+      {"one lot in takes the line", "AJP", {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|A|"}}, "5",
+       {"A|<null>|5"}, true},
+      {"sizes in, each with its quantity", "AJP", {{a::NroLote, "|S|S|M|"}, {a::NroSerie, "|1|2|1|"}}, "4",
+       {"S|<null>|1", "S|<null>|2", "M|<null>|1"}, true},
+      {"sizes in, a blank quantity", "AJP", {{a::PideTalle, "-1"}, {a::NroLote, "|S|M|L|"}, {a::NroSerie, "|2|-|0|"}},
+       "2", {"S|<null>|2"}, true},
+      {"sizes in, digit codes", "AJP", {{a::PideTalle, "-1"}, {a::NroLote, "|38" + y + "|40|"}, {a::NroSerie, "|1|1|"}},
+       "2", {"                       38|<null>|1", "                       40|<null>|1"}, true},
+      {"perishable", "AJP", {{a::EsPerecedero, "-1"}, {a::NroLote, "V1"}}, "6", {"V1|<null>|6"}, true},
+      {"pairs out", "RM", {{a::NroLote, "|L1" + y + "|L2" + y + "S9|" + y + "|"}, {a::NroSerie, "|3|2|-|"}}, "5",
+       {"L1|<null>|-3", "L2|S9|-2"}, true},
+      {"pairs out, a lot taken twice", "RM", {{a::NroLote, "|L1" + y + "|L1" + y + "|"}, {a::NroSerie, "|3|2|"}}, "5",
+       {"L1|<null>|-3", "L1|<null>|-2"}, true},
+      {"lots out with a blank item", "RM", {{a::NroLote, "|L1|-|"}, {a::NroSerie, "|3|-|"}}, "3", {"L1|<null>|-3"},
+       true},
+      {"sizes out keep their whole code", "RM",
+       {{a::PideTalle, "-1"}, {a::NroLote, "|S" + y + "|XL|38|"}, {a::NroSerie, "|1|2|1|"}}, "4",
+       {"S|<null>|-1", "XL|<null>|-2", "                       38|<null>|-1"}, true},
+      {"plain out", "RM", {}, "5", {"<null>|<null>|-5"}, true},
+      {"lots in that disagree with the line, as listed", "AJP",
+       {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|"}}, "3", {"<null>|S1|1"}, false},
+  };
+  int voucher = 0;
+  for (const CasoItems& c : casos) {
+    SCOPED_TRACE(c.caso);
+    const QString numero = QStringLiteral("0001%1R").arg(++voucher, 8, 10, QChar(u'0'));
+    Registro r{.tc = c.tc, .sucNroLetra = numero, .loteFijo = c.loteFijo};
+    registra(grilla(c.tc, {Articulo("TORNILLO", c.cantidad, c.celdas)}), r);
+    ASSERT_FALSE(r.hayError);
+    const QString donde = " FROM V_MV_STOCK WHERE IdComprobante = '" + numero + "'";
+    EXPECT_EQ(filas("SELECT NroLote, NroSerie, Cantidad" + donde + " ORDER BY Secuencia"), c.filas);
+    // Rows are numbered without gaps.
+    EXPECT_EQ(scalar("SELECT MAX(Secuencia)" + donde).toLong(), c.filas.size());
+    if (c.coincide) {
+      EXPECT_EQ(filas("SELECT ABS(SUM(Cantidad))" + donde),
+                QStringList{library::gUtilidades().TextoANumero(c.cantidad).toSqlText()});
+    }
+  }
+  verificaInvariantes();
+}
+
+}  // namespace
