@@ -37,12 +37,13 @@ bool Existe(ado::Connection& cn, const QString& consulta) { return !cn.Execute(c
 
 // The row with the columns of `mas` added or replaced.
 Fila Con(Fila fila, const Fila& mas) {
-  for (const auto& [columna, valor] : mas) {
-    auto it = std::find_if(fila.begin(), fila.end(), [&](const auto& c) { return qstrcmp(c.first, columna) == 0; });
+  for (const auto& columna : mas) {
+    auto it =
+        std::find_if(fila.begin(), fila.end(), [&](const auto& c) { return qstrcmp(c.first, columna.first) == 0; });
     if (it != fila.end())
-      it->second = valor;
+      it->second = columna.second;
     else
-      fila.emplace_back(columna, valor);
+      fila.push_back(columna);
   }
   return fila;
 }
