@@ -13,13 +13,13 @@
 #include <cstdio>
 #include <map>
 
+#include "BenchDatabase.h"
 #include "RatioReporter.h"
 #include "core/CoreState.h"
 #include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "import/Importar.h"
 #include "platform/ado/sqlite/Database.h"
-#include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
 #include "platform/ui/ScriptedHost.h"
@@ -56,15 +56,10 @@ struct Fixture {
       records.push_back(r);
     }
     testing_support::writeTxfacTable(folder.file("TXFAC.DBF"), records);
-    ado::sqlite::CreateDatabase(templatePath);
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(templatePath.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    ado::sqlite::ConfigureConnection(db);
-    sqlite3_exec(db,
-                 "INSERT INTO TA_USUARIOS (Nombre, Administrador, UNegocio) VALUES ('operador', 1, '   1');"
-                 "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TipoVista) VALUES ('511', 'Ajustes', '');",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close_v2(db);
+    CreateBenchDatabase(templatePath,
+                        QStringLiteral(
+                            "INSERT INTO TA_USUARIOS (Nombre, Administrador, UNegocio) VALUES ('operador', 1, '   1');"
+                            "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TipoVista) VALUES ('511', 'Ajustes', '');"));
   }
 
   // A fresh database for one run.
