@@ -2,15 +2,12 @@
 
 #include <QString>
 
+#include "LiteralesDemo.h"
 #include "platform/ado/Connection.h"
 
 namespace demo {
 
 namespace {
-
-QString q(const char* text) {
-  return QLatin1Char('\'') + QString::fromUtf8(text).replace(u'\'', QStringLiteral("''")) + QLatin1Char('\'');
-}
 
 struct Articulo {
   const char* codigo;
@@ -110,43 +107,45 @@ const char* const kConfiguracion[][2] = {
 void LlenaConsultas(ado::Connection& cn) {
   const auto exec = [&](const QString& sql) { cn.Execute(sql); };
   for (const auto& [clave, valor] : kConfiguracion)
-    exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES (%1, %2)").arg(q(clave), q(valor)));
+    exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES (%1, %2)")
+             .arg(Texto(clave), Texto(valor)));
 
   for (const Articulo& a : kArticulos) {
     exec(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, PUNTOPEDIDO, SUSPENDIDO) "
                         "VALUES (%1, %2, 'UN', %3, %4)")
-             .arg(q(a.codigo), q(a.descripcion))
+             .arg(Texto(a.codigo), Texto(a.descripcion))
              .arg(a.puntoPedido)
              .arg(a.suspendido ? 1 : 0));
     // The opening balance, in the base unit, of the central deposit.
     if (a.stock != 0)
       exec(QStringLiteral("INSERT INTO STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO, STOCK) VALUES "
                           "(%1, 'UN', '   1', %2)")
-               .arg(q(a.codigo))
+               .arg(Texto(a.codigo))
                .arg(a.stock));
   }
   for (const auto& [codigo, descripcion] : kFamilias)
     exec(QStringLiteral("INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES (%1, %2)")
-             .arg(q(codigo), q(descripcion)));
+             .arg(Texto(codigo), Texto(descripcion)));
   for (const auto& [codigo, descripcion, unidad] : kDepositos)
     exec(QStringLiteral("INSERT INTO V_TA_DEPOSITO (IdDeposito, Descripcion, UnidadNegocio) VALUES (%1, %2, %3)")
-             .arg(q(codigo), q(descripcion), q(unidad)));
+             .arg(Texto(codigo), Texto(descripcion), Texto(unidad)));
   for (const auto& [codigo, descripcion, deposito] : kPosiciones)
     exec(QStringLiteral("INSERT INTO MA_POSICIONES (IDPOSICION, DESCRIPCION, IDDEPOSITO) VALUES (%1, %2, %3)")
-             .arg(q(codigo), q(descripcion), q(deposito)));
+             .arg(Texto(codigo), Texto(descripcion), Texto(deposito)));
   for (const auto& [codigo, descripcion] : kCentrosDeCosto)
-    exec(QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES (%1, %2)").arg(q(codigo), q(descripcion)));
+    exec(QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES (%1, %2)")
+             .arg(Texto(codigo), Texto(descripcion)));
   for (const Cuenta& c : kCuentas)
     exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, titulo, TipoVista) VALUES (%1, %2, %3, '')")
-             .arg(q(c.codigo), q(c.descripcion))
+             .arg(Texto(c.codigo), Texto(c.descripcion))
              .arg(c.titulo ? 1 : 0));
   for (const Proveedor& p : kProveedores) {
     exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, titulo, TipoVista, Dada_De_Baja) VALUES (%1, "
                         "%2, 0, 'PR', %3)")
-             .arg(q(p.codigo), q(p.razonSocial))
+             .arg(Texto(p.codigo), Texto(p.razonSocial))
              .arg(p.baja ? 1 : 0));
     exec(QStringLiteral("INSERT INTO MA_CUENTASADIC (Codigo, Contacto) VALUES (%1, %2)")
-             .arg(q(p.codigo), q(p.contacto)));
+             .arg(Texto(p.codigo), Texto(p.contacto)));
   }
 }
 

@@ -1,14 +1,11 @@
 #include "DemoComprobantes.h"
 
-#include "core/library/Utilidades.h"
+#include "LiteralesDemo.h"
 #include "platform/ado/Connection.h"
 
 namespace demo {
 
 namespace {
-
-// Codes go in the key form every writer uses (a code of digits right-aligned in 25).
-QString Clave(const char* codigo) { return library::Utilidades().RellenaCodigo(QString::fromUtf8(codigo), 25); }
 
 struct Articulo {
   const char* codigo;
@@ -37,10 +34,6 @@ const Articulo kArticulos[] = {
      false},
     {"SERVILLETA", "Servilletas de papel x 100", "PAQ", "   3", "   2", nullptr, nullptr, nullptr, nullptr, false},
 };
-
-QString Texto(const QString& valor) { return QStringLiteral("'%1'").arg(QString(valor).replace(u'\'', QStringLiteral("''"))); }
-QString Texto(const char* valor) { return valor ? Texto(QString::fromUtf8(valor)) : QStringLiteral("NULL"); }
-QString Codigo(const char* valor) { return valor ? Texto(Clave(valor)) : QStringLiteral("NULL"); }
 
 // Runs `insercion` when `tabla` has no row meeting `condicion`.
 void SiFalta(ado::Connection& cn, const QString& tabla, const QString& condicion, const QString& insercion) {
