@@ -3,29 +3,21 @@
 // from the schema, with the operator's user and each benchmark's own rows,
 // and copied fresh for every run; the service connected to a copy as the
 // operator, as start-up leaves it.
-#include <sqlite3.h>
-
 #include <QFile>
 #include <QString>
 
+#include "BenchDatabase.h"
 #include "core/CoreState.h"
 #include "data_access/DataAccessState.h"
-#include "platform/ado/sqlite/Database.h"
-#include "platform/ado/sqlite/SchemaLoader.h"
 #include "support/TempFolder.h"
 
 class PlantillaSuite {
  public:
   // `filas`: SQLite statements that fill the template beside the operator.
   explicit PlantillaSuite(const QString& filas) : templatePath_(folder.file("template.db")) {
-    ado::sqlite::CreateDatabase(templatePath_);
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(templatePath_.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    ado::sqlite::ConfigureConnection(db);
-    const QByteArray sql =
-        "INSERT INTO TA_USUARIOS (Nombre, Administrador, UNegocio) VALUES ('operador', 1, '   1');" + filas.toUtf8();
-    sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
-    sqlite3_close_v2(db);
+    CreateBenchDatabase(templatePath_,
+                        QStringLiteral("INSERT INTO TA_USUARIOS (Nombre, Administrador, UNegocio) "
+                                       "VALUES ('operador', 1, '   1');") + filas);
   }
 
   // A fresh copy for one run.

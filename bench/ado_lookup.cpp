@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "BenchDatabase.h"
 #include "RatioReporter.h"
 #include "platform/ado/Connection.h"
-#include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/ado/sqlite/Database.h"
 #include "platform/runtime/Error.h"
 
@@ -24,10 +24,6 @@ struct Fixture {
   std::vector<QString> codes;  // in lookup order, a different key each time
 
   Fixture() : path(folder.filePath(QStringLiteral("suite.db"))) {
-    ado::sqlite::CreateDatabase(path);
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    ado::sqlite::ConfigureConnection(db);
     // The accounts table of the suite's schema.
     QString script = QStringLiteral("BEGIN;");
     std::vector<QString> all;
@@ -39,8 +35,7 @@ struct Fixture {
                     .arg(i)
                     .arg(i % 2);
     }
-    sqlite3_exec(db, (script + QStringLiteral("COMMIT;")).toUtf8().constData(), nullptr, nullptr, nullptr);
-    sqlite3_close_v2(db);
+    CreateBenchDatabase(path, script + QStringLiteral("COMMIT;"));
     for (int i = 0; i < kLookups; ++i) codes.push_back(all[static_cast<size_t>((i * 7919L) % kAccounts)]);
   }
 };

@@ -16,12 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "BenchDatabase.h"
 #include "RatioReporter.h"
 #include "core/CoreState.h"
 #include "data_access/DataAccessState.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/ado/sqlite/Database.h"
-#include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/qt/QtHost.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Error.h"
@@ -40,10 +40,6 @@ struct Fixture {
   QString path;
 
   Fixture() : path(folder.filePath(QStringLiteral("suite.db"))) {
-    ado::sqlite::CreateDatabase(path);
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    ado::sqlite::ConfigureConnection(db);
     QString script = QStringLiteral(
         "BEGIN;"
         "INSERT INTO TA_USUARIOS (Nombre, Administrador) VALUES ('admin', 1);"
@@ -59,8 +55,7 @@ struct Fixture {
                     .arg((i * 7919) % kArticulos)
                     .arg(i % 4 * 10)
                     .arg(i % 7 * 5);
-    sqlite3_exec(db, (script + QStringLiteral("COMMIT;")).toUtf8().constData(), nullptr, nullptr, nullptr);
-    sqlite3_close_v2(db);
+    CreateBenchDatabase(path, script + QStringLiteral("COMMIT;"));
 
     // The program's state as after start-up.
     rt::SetProgramFolder(folder.path());

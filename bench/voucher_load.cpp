@@ -16,11 +16,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchDatabase.h"
 #include "RatioReporter.h"
 #include "core/CoreState.h"
 #include "data_access/DataAccessState.h"
 #include "platform/ado/sqlite/Database.h"
-#include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/runtime/Error.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FlexGrid.h"
@@ -41,10 +41,6 @@ struct Fixture {
   QString path;
 
   Fixture() : path(folder.filePath(QStringLiteral("suite.db"))) {
-    ado::sqlite::CreateDatabase(path);
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    ado::sqlite::ConfigureConnection(db);
     QString script = QStringLiteral(
         "BEGIN;"
         "INSERT INTO TA_USUARIOS (Nombre, Administrador, UNegocio) VALUES ('operador', 1, '   1');"
@@ -73,8 +69,7 @@ struct Fixture {
               .arg(i % 7 + 1)
               .arg((i % 7 + 1) * 100)
               .arg(i);
-    sqlite3_exec(db, (script + QStringLiteral("COMMIT;")).toUtf8().constData(), nullptr, nullptr, nullptr);
-    sqlite3_close_v2(db);
+    CreateBenchDatabase(path, script + QStringLiteral("COMMIT;"));
   }
 };
 

@@ -36,9 +36,12 @@ int FilasDeCarga(double cantidad) {
   return static_cast<int>(std::min(std::fabs(cantidad), 1.0e6));
 }
 
-QString ListaVaciaSiNada(const QString& lista) {
-  return rt::Trim(library::gUtilidades().QuitaCaracteres(lista, QStringLiteral("|"))).isEmpty() ? QString() : lista;
+// A list of bars and blanks alone holds nothing.
+bool SinItems(const QString& lista) {
+  return rt::Trim(library::gUtilidades().QuitaCaracteres(lista, QStringLiteral("|"))).isEmpty();
 }
+
+QString ListaVaciaSiNada(const QString& lista) { return SinItems(lista) ? QString() : lista; }
 
 }  // namespace
 
@@ -240,7 +243,7 @@ void FrmCargaLotesySeries::VerificaAnterioresCarga() {
 }
 
 void FrmCargaLotesySeries::LlenaColumna(int columna, const QString& lista) {
-  if (rt::Trim(library::gUtilidades().QuitaCaracteres(lista, QStringLiteral("|"))).isEmpty()) return;
+  if (SinItems(lista)) return;
   ui::FlexGrid& g = MSFlexGrid1;
   int fila = g.FixedRows();
   for (const QString& item : numbering::ItemsDeLista(lista)) {

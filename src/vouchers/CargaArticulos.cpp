@@ -130,12 +130,7 @@ void CargaComprobante::cantidadAplicada() {
     });
     pasos_([&] { gDB().CierraRecordset(aplicacion); });
     ui::DoEvents();
-  } else if (!a_.Compras && rt::OneOfText(tc, {"FP", "FC"})) {
-    leeReparto();
-    if (!porReparto) return;
-    pendienteDeReparto();
-    aplicaPendiente();
-  } else if (!a_.Compras && !descargaStockRemitos_) {
+  } else if (!a_.Compras && (rt::OneOfText(tc, {"FP", "FC"}) || !descargaStockRemitos_)) {
     leeReparto();
     if (!porReparto) return;
     pendienteDeReparto();

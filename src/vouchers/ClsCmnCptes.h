@@ -7,14 +7,14 @@
 //
 // The class spans three layers. It is declared here whole, with all its
 // state; each member is defined in the library of the layer that owns it:
-// vouchers (this folder: grid layouts, counts, totals, grid helpers, audit
-// rows, related vouchers, the list-string members), stock (src/stock: the
-// stock movements, their accounting entry, the voucher sign, stock
-// balances) and lots (src/lots: the lot, serial and position requests). A
-// library links the ones above it, never the reverse; a program links the
-// library of every member it calls. Members of layers not built yet are not
-// declared: each joins at its place in the order below (the order of the
-// class's public interface), marked by a comment.
+// vouchers (this folder: grid layouts, the voucher loader, counts, totals,
+// grid helpers, audit rows, related vouchers, the list-string members),
+// stock (src/stock: the stock movements, their accounting entry, the voucher
+// sign, stock balances), lots (src/lots: the lot, serial and position
+// requests) and lookup (src/lookup: the voucher search). A library links the
+// ones above it, never the reverse; a program links the library of every
+// member it calls. Members are declared in the order of the class's public
+// interface.
 //
 // Grids, edit boxes, status bars and tab controls are the caller's: no
 // member keeps any of them between calls. A grid or box passed as a pointer

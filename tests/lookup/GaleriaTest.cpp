@@ -2,26 +2,19 @@
 // window with rows to choose from and tells what came back.
 #include <gtest/gtest.h>
 
-#include "DemoDatabase.h"
 #include "GaleriaConsultas.h"
-#include "core/Startup.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "lookup/Lib_FrmCons3Tree.h"
 #include "platform/ui/Operator.h"
 #include "platform/ui/ScriptedHost.h"
-#include "support/CoreFixture.h"
+#include "support/DemoProgram.h"
 #include "support/Printers.h"
 
 namespace {
 
-class Galeria : public testing_support::CoreFixture {};
+class Galeria : public testing_support::DemoProgram {};
 
 TEST_F(Galeria, EveryLookupOpensOverTheDemoDatabase) {
-  const QString base = demo::CreaBaseDemo(folder.file("demo"));
-  QString conexion;
-  core::IniciaSistema(false, "@Server=sqlite;@DbName=" + base + ";@Usuario=" + demo::kUsuario + ";@Password=;",
-                      conexion, 3);
-  ASSERT_EQ(programEnds, 0);
   galeria::frmGaleria ventana(galeria::VentanasConsultas());
   for (int i = 0; i < ventana.cmdVentana.Count(); ++i) {
     const QString titulo = ventana.cmdVentana(i).Caption();

@@ -8,7 +8,6 @@
 #include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
-#include <stdexcept>
 
 #include "LotesFixture.h"
 #include "lots/FrmCargaLotesySeries.h"
@@ -16,15 +15,11 @@
 #include "platform/runtime/Text.h"
 #include "support/Printers.h"
 #include "support/QtApplication.h"
+#include "support/QtChild.h"
 
 namespace {
 
-template <class W>
-W& child(QWidget& window, const QString& name) {
-  W* w = window.findChild<W*>(name);
-  if (!w) throw std::runtime_error("no widget " + name.toStdString());
-  return *w;
-}
+using testing_support::child;
 
 class CargaLotesySeriesQt : public testing_support::LotesDatabase {
  protected:

@@ -2,27 +2,20 @@
 // of the sample voucher window with the demo stock and tells what came back.
 #include <gtest/gtest.h>
 
-#include "DemoDatabase.h"
 #include "GaleriaLotes.h"
 #include "LotesFixture.h"
-#include "core/Startup.h"
 #include "lots/FrmCargaLotesySeries.h"
 #include "lots/FrmLoteyPosicion.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Operator.h"
-#include "support/CoreFixture.h"
+#include "support/DemoProgram.h"
 #include "support/Printers.h"
 
 namespace {
 
-class GaleriaLotes : public testing_support::CoreFixture {};
+class GaleriaLotes : public testing_support::DemoProgram {};
 
 TEST_F(GaleriaLotes, EveryLotDialogOpensOverTheDemoStock) {
-  const QString base = demo::CreaBaseDemo(folder.file("demo"));
-  QString conexion;
-  core::IniciaSistema(false, "@Server=sqlite;@DbName=" + base + ";@Usuario=" + demo::kUsuario + ";@Password=;",
-                      conexion, 3);
-  ASSERT_EQ(programEnds, 0);
   galeria::frmGaleria ventana(galeria::VentanasLotes());
   const QString y = QString(rt::Chr(255));
   const QStringList esperados = {

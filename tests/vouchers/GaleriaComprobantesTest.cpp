@@ -2,25 +2,18 @@
 // of the demo opens loaded in the voucher window.
 #include <gtest/gtest.h>
 
-#include "DemoDatabase.h"
 #include "GaleriaComprobantes.h"
 #include "VentanaComprobante.h"
-#include "core/Startup.h"
 #include "platform/ui/Operator.h"
 #include "platform/ui/ScriptedHost.h"
-#include "support/CoreFixture.h"
+#include "support/DemoProgram.h"
 #include "support/Printers.h"
 
 namespace {
 
-class GaleriaComprobantes : public testing_support::CoreFixture {};
+class GaleriaComprobantes : public testing_support::DemoProgram {};
 
 TEST_F(GaleriaComprobantes, EveryStoredVoucherOfTheDemoOpensLoaded) {
-  const QString base = demo::CreaBaseDemo(folder.file("demo"));
-  QString conexion;
-  core::IniciaSistema(false, "@Server=sqlite;@DbName=" + base + ";@Usuario=" + demo::kUsuario + ";@Password=;",
-                      conexion, 3);
-  ASSERT_EQ(programEnds, 0);
   galeria::frmGaleria ventana(galeria::VentanasComprobantes());
   int cargados = 0;
   for (int i = 0; i < ventana.cmdVentana.Count(); ++i) {

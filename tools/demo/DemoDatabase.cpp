@@ -97,4 +97,8 @@ QString CreaBaseDemo(const QString& folder) {
   return suite;
 }
 
+QString ParametrosDemo(const QString& suite) {
+  return QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;").arg(suite, kUsuario);
+}
+
 }  // namespace demo

@@ -19,4 +19,8 @@ inline const QString kUsuario = QStringLiteral("admin");
 // runtime error when they exist or cannot be made. Returns the suite's path.
 QString CreaBaseDemo(const QString& folder);
 
+// The start-up parameter text that opens the demo suite at `suite` as
+// kUsuario ("@Server=sqlite;@DbName=...;@Usuario=admin;@Password=;").
+QString ParametrosDemo(const QString& suite);
+
 }  // namespace demo

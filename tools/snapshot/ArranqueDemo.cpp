@@ -14,8 +14,7 @@ bool ArrancaDemo(const QString& folder) {
     rt::SetProgramFolder(folder);
     rt::SetProgramEnd([] {});
     QString conexion;
-    core::IniciaSistema(false, QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;").arg(base, demo::kUsuario),
-                        conexion, 3);
+    core::IniciaSistema(false, demo::ParametrosDemo(base), conexion, 3);
     rt::SetProgramEnd(nullptr);
     return true;
   } catch (const rt::Error& e) {

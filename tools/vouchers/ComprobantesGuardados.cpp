@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "FilasDemo.h"
-#include "core/library/Utilidades.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 
@@ -15,11 +14,6 @@ namespace {
 
 // Columns and their SQL literals.
 using Fila = std::vector<std::pair<const char*, QString>>;
-
-// A code in the key form every writer uses (digits right-aligned in 25).
-QString Clave(const char* codigo) {
-  return QStringLiteral("'%1'").arg(library::Utilidades().RellenaCodigo(QString::fromUtf8(codigo), 25));
-}
 
 void Inserta(ado::Connection& cn, const QString& tabla, const Fila& fila) {
   QStringList columnas, valores;
@@ -35,12 +29,13 @@ bool Existe(ado::Connection& cn, const QString& consulta) { return !cn.Execute(c
 
 // The row with the columns of `mas` added or replaced.
 Fila Con(Fila fila, const Fila& mas) {
-  for (const auto& [columna, valor] : mas) {
-    auto it = std::find_if(fila.begin(), fila.end(), [&](const auto& c) { return qstrcmp(c.first, columna) == 0; });
+  for (const auto& columna : mas) {
+    auto it =
+        std::find_if(fila.begin(), fila.end(), [&](const auto& c) { return qstrcmp(c.first, columna.first) == 0; });
     if (it != fila.end())
-      it->second = valor;
+      it->second = columna.second;
     else
-      fila.emplace_back(columna, valor);
+      fila.push_back(columna);
   }
   return fila;
 }
@@ -63,7 +58,7 @@ std::vector<Guardado> Guardados() {
                         {"Cotizacion", "1"}};
   const auto linea = [](const char* articulo, const char* descripcion, const char* unidad, const char* cantidad,
                         const char* importe, const char* total, const Fila& mas = {}) {
-    return Con({{"IdArticulo", Clave(articulo)},
+    return Con({{"IdArticulo", Codigo(articulo)},
                 {"Descripcion", Texto(descripcion)},
                 {"IdUnidad", Texto(unidad)},
                 {"Cantidad", cantidad},
@@ -168,15 +163,16 @@ void Articulos(ado::Connection& cn) {
       {"TIRANTE-PINO", "Tirante de pino 2 x 4", "M3", "   2", "PIDEMEDIDAS = 1"},
   };
   for (const auto& a : articulos) {
-    if (Existe(cn, QStringLiteral("SELECT 1 FROM V_MA_ARTICULOS WHERE IDARTICULO = %1").arg(Clave(a.codigo)))) continue;
+    if (Existe(cn, QStringLiteral("SELECT 1 FROM V_MA_ARTICULOS WHERE IDARTICULO = %1").arg(Codigo(a.codigo))))
+      continue;
     Inserta(cn, "V_MA_ARTICULOS",
-            {{"IDARTICULO", Clave(a.codigo)},
+            {{"IDARTICULO", Codigo(a.codigo)},
              {"DESCRIPCION", Texto(a.descripcion)},
              {"IDUNIDAD", Texto(a.unidad)},
              {"IdRubro", Texto(a.rubro)},
              {"IdTipo", "'   1'"}});
     cn.Execute(QStringLiteral("UPDATE V_MA_ARTICULOS SET %1 WHERE IDARTICULO = %2")
-                   .arg(QString::fromUtf8(a.marcas), Clave(a.codigo)));
+                   .arg(QString::fromUtf8(a.marcas), Codigo(a.codigo)));
   }
   // The retail list quotes with VAT; the supplier's list is a purchase one.
   const char* const listas[][4] = {{"   1", "Lista del proveedor", "C", "0"}, {"   2", "Minorista", "V", "1"}};
@@ -190,11 +186,11 @@ void Articulos(ado::Connection& cn) {
   const char* const precios[][3] = {{"ACEITE-OLIVA", "UN", "6292"}, {"VINO-MALBEC", "UN", "4800"}};
   for (const auto& [articulo, unidad, precio] : precios)
     if (!Existe(cn, QStringLiteral("SELECT 1 FROM V_MA_PRECIOS WHERE IDLISTA = '   2' AND IDARTICULO = %1")
-                        .arg(Clave(articulo))))
+                        .arg(Codigo(articulo))))
       Inserta(cn, "V_MA_PRECIOS",
               {{"IDLISTA", "'   2'"},
                {"TIPOLISTA", "'V'"},
-               {"IDARTICULO", Clave(articulo)},
+               {"IDARTICULO", Codigo(articulo)},
                {"idunidad", Texto(unidad)},
                {"PRECIO", QString::fromUtf8(precio)}});
 }

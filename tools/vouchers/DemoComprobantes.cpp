@@ -1,15 +1,11 @@
 #include "DemoComprobantes.h"
 
 #include "FilasDemo.h"
-#include "core/library/Utilidades.h"
 #include "platform/ado/Connection.h"
 
 namespace demo {
 
 namespace {
-
-// Codes go in the key form every writer uses (a code of digits right-aligned in 25).
-QString Clave(const char* codigo) { return library::Utilidades().RellenaCodigo(QString::fromUtf8(codigo), 25); }
 
 struct Articulo {
   const char* codigo;
@@ -39,7 +35,6 @@ const Articulo kArticulos[] = {
     {"SERVILLETA", "Servilletas de papel x 100", "PAQ", "   3", "   2", nullptr, nullptr, nullptr, nullptr, false},
 };
 
-QString Codigo(const char* valor) { return valor ? Texto(Clave(valor)) : QStringLiteral("NULL"); }
 
 }  // namespace
 

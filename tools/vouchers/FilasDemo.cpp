@@ -1,5 +1,6 @@
 #include "FilasDemo.h"
 
+#include "core/library/Utilidades.h"
 #include "platform/ado/Connection.h"
 
 namespace demo {
@@ -9,6 +10,10 @@ QString Texto(const QString& valor) {
 }
 
 QString Texto(const char* valor) { return valor ? Texto(QString::fromUtf8(valor)) : QStringLiteral("NULL"); }
+
+QString Clave(const char* codigo) { return library::Utilidades().RellenaCodigo(QString::fromUtf8(codigo), 25); }
+
+QString Codigo(const char* codigo) { return codigo ? Texto(Clave(codigo)) : QStringLiteral("NULL"); }
 
 void SiFalta(ado::Connection& cn, const QString& tabla, const QString& condicion, const QString& insercion) {
   cn.Execute(QStringLiteral("IF NOT EXISTS (SELECT 1 FROM %1 WHERE %2) %3").arg(tabla, condicion, insercion));

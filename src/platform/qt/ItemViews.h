@@ -32,9 +32,6 @@ class GatheredBinding : public Binding {
   // Brings the view up to the model, once per pass of the event loop.
   virtual void pass() = 0;
   void rebuilt() { ++counts_.rebuilds; }
-  // The view is being brought up to the model: its signals are not the
-  // operator's.
-  bool applying() const { return applying_; }
   // Runs the program's reaction to what the operator did, unless the view
   // is only being brought up to the model.
   void operate(const std::function<void()>& reaction);
@@ -45,6 +42,8 @@ class GatheredBinding : public Binding {
 
   RefreshCounts counts_;
   bool pending_ = false;
+  // The view is being brought up to the model: its signals are not the
+  // operator's.
   bool applying_ = false;
 };
 
