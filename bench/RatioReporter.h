@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,4 +44,21 @@ inline int printRatio(const char* name, double program, double floor) {
   if (program <= 0 || floor <= 0) return 1;
   std::printf("%s_ratio: %.2f\n", name, program / floor);
   return 0;
+}
+
+// What every benchmark program does first: takes the benchmark options,
+// prepares its data (a failure is reported under the program's `name`),
+// runs the benchmarks into `reporter`. False when the preparation failed.
+inline bool RunBenchmarks(const char* name, int* argc, char** argv, RatioReporter& reporter,
+                          const std::function<void()>& prepare = {}) {
+  benchmark::Initialize(argc, argv);
+  try {
+    if (prepare) prepare();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s: %s\n", name, e.what());
+    return false;
+  }
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return true;
 }

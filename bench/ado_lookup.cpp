@@ -88,15 +88,7 @@ BENCHMARK(Substitute)->Iterations(kLookups)->Repetitions(3)->Unit(benchmark::kMi
 BENCHMARK(HandWritten)->Iterations(kLookups)->Repetitions(3)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  try {
-    fixture();
-  } catch (const rt::Error& e) {
-    std::fprintf(stderr, "ado_lookup: %s\n", e.what());
-    return 1;
-  }
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarks("ado_lookup", &argc, argv, reporter, [] { fixture(); })) return 1;
   return printRatio("ado_lookup", reporter.time("Substitute"), reporter.time("HandWritten"));
 }

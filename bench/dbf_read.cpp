@@ -57,10 +57,7 @@ BENCHMARK(PlainRead)->Repetitions(5)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  folder();
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarks("dbf_read", &argc, argv, reporter, [] { folder(); })) return 1;
   return printRatio("dbf_read", reporter.time("ProviderCursor"), reporter.time("PlainRead"));
 }

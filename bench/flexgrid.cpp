@@ -60,9 +60,7 @@ BENCHMARK(VectorFill)->Repetitions(3)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarks("flexgrid", &argc, argv, reporter)) return 1;
   return printRatio("flexgrid", reporter.time("GridFill"), reporter.time("VectorFill"));
 }

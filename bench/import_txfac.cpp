@@ -213,11 +213,8 @@ BENCHMARK(Program)->Arg(0)->Arg(1)->Iterations(1)->Repetitions(3)->Unit(benchmar
 BENCHMARK(Floor)->Arg(0)->Arg(1)->Iterations(1)->Repetitions(3)->Unit(benchmark::kSecond)->UseRealTime();
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  fixture();
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarks("import_txfac", &argc, argv, reporter, [] { fixture(); })) return 1;
   const double p0 = reporter.time("Program/0");
   const double p1 = reporter.time("Program/1");
   const double f0 = reporter.time("Floor/0");

@@ -148,16 +148,8 @@ BENCHMARK(Floor)->Iterations(1)->Repetitions(5)->Unit(benchmark::kMillisecond)->
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  try {
-    fixture();
-  } catch (const rt::Error& e) {
-    std::fprintf(stderr, "lookup_fill: %s\n", e.what());
-    return 1;
-  }
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarks("lookup_fill", &argc, argv, reporter, [] { fixture(); })) return 1;
   std::printf("lookup_fill_qt_show_ms: %.0f\n", QtHostShowMilliseconds());
   core::ResetCore();
   return printRatio("lookup_fill", reporter.time("Program"), reporter.time("Floor"));

@@ -305,11 +305,8 @@ BENCHMARK(Piso)->Arg(100)->Arg(500)->Arg(1000)->Iterations(1)->Repetitions(5)->U
     ->UseRealTime();
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  fixture();
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarks("stock_record", &argc, argv, reporter, [] { fixture(); })) return 1;
   for (int lineas : {100, 500, 1000}) {
     const std::string n = std::to_string(lineas);
     const QString acumulado = resumenes()["Acumulado/" + n];

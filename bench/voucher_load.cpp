@@ -293,16 +293,8 @@ BENCHMARK(Floor)->Iterations(10)->Repetitions(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(Merge)->Arg(100)->Arg(1000)->Iterations(20)->Repetitions(3)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  try {
-    fixture();
-  } catch (const rt::Error& e) {
-    std::fprintf(stderr, "voucher_load: %s\n", e.what());
-    return 1;
-  }
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarks("voucher_load", &argc, argv, reporter, [] { fixture(); })) return 1;
   const double per100 = reporter.time("Merge/100");
   const double per1000 = reporter.time("Merge/1000");
   std::printf("voucher_merge_per_line_100: %.2f us\nvoucher_merge_per_line_1000: %.2f us\n", per100, per1000);

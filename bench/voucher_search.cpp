@@ -153,15 +153,7 @@ BENCHMARK(Program)->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond)
 BENCHMARK(Floor)->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  try {
-    fixture();
-  } catch (const rt::Error& e) {
-    std::fprintf(stderr, "voucher_search: %s\n", e.what());
-    return 1;
-  }
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarks("voucher_search", &argc, argv, reporter, [] { fixture(); })) return 1;
   return printRatio("voucher_search", reporter.time("Program"), reporter.time("Floor"));
 }
