@@ -16,12 +16,12 @@
 #include "RatioReporter.h"
 #include "SqliteStatement.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "import/Importar.h"
 #include "platform/ado/sqlite/Database.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/ScriptedHost.h"
 #include "support/TavernixTables.h"
 

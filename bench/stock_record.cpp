@@ -19,20 +19,20 @@
 #include "SqliteStatement.h"
 #include "core/Batch.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/ado/sqlite/Database.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/ScriptedHost.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 constexpr int kArticulos = 50;
 constexpr int kLotes = 4;

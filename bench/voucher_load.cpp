@@ -20,6 +20,7 @@
 #include "RatioReporter.h"
 #include "core/CoreState.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/ado/sqlite/Database.h"
 #include "platform/runtime/Error.h"
 #include "platform/ui/Controls.h"
@@ -27,7 +28,6 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/ScriptedHost.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 #include "vouchers/ConsolidaArticulos.h"
 
 namespace {
@@ -112,7 +112,7 @@ void Program(benchmark::State& state) {
 
     state.PauseTiming();
     if (v.MSFlexGrid2.Rows() != kLines + 2 ||
-        v.MSFlexGrid2.TextMatrix(kLines, vouchers::articulos::ListaConIVA) != "-1" || !host.boxes().empty())
+        v.MSFlexGrid2.TextMatrix(kLines, numbering::articulos::ListaConIVA) != "-1" || !host.boxes().empty())
       state.SkipWithError("the voucher was not loaded whole");
     state.ResumeTiming();
   }
@@ -178,7 +178,7 @@ void Floor(benchmark::State& state) {
     tasks.bind(1, tc).bind(2, number);
     while (tasks.row()) {
     }
-    namespace a = vouchers::articulos;
+    namespace a = numbering::articulos;
     std::vector<std::array<QString, a::Columnas>> grid;
     lines.bind(1, tc).bind(2, number);
     const std::pair<const char*, int> fields[] = {{"IdArticulo", a::IdArticulo},
@@ -243,7 +243,7 @@ void Floor(benchmark::State& state) {
 // kind; only the merge calls are timed.
 
 void Merge(benchmark::State& state) {
-  namespace a = vouchers::articulos;
+  namespace a = numbering::articulos;
   const int lines = int(state.range(0));
   core::ResetCore();
   for (auto _ : state) {

@@ -6,7 +6,6 @@
 #include "core/CoreState.h"
 #include "core/FieldList.h"
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/LookupSql.h"
 #include "platform/runtime/Dates.h"
@@ -14,6 +13,7 @@
 #include "platform/runtime/ProgramEnd.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -67,7 +67,7 @@ std::optional<QString> tareaDelMenu(const QString& usuario, const QString& proce
                       rs);
   });
   steps.run([&] {
-    if (!rs.EOF()) tarea = library::gUtilidades().ValorCampo(rs.Fields(QStringLiteral("Nombre")).Value()).toString();
+    if (!rs.EOF()) tarea = suite::gUtilidades().ValorCampo(rs.Fields(QStringLiteral("Nombre")).Value()).toString();
   });
   steps.run([&] { db.CierraRecordset(rs); });
   return tarea;
@@ -84,7 +84,7 @@ void registraIngreso(const QString& proceso, const QString& tarea) {
   rt::StepRunner steps([](const rt::Error&) { return rt::answer::Ignore; });
   const QString q = QStringLiteral("'");
   steps.run([&] {
-    AgregaCampo(QStringLiteral("Maquina"), rt::UCase(rt::Trim(library::gInfoSistema().NombrePC())), q, true);
+    AgregaCampo(QStringLiteral("Maquina"), rt::UCase(rt::Trim(suite::gInfoSistema().NombrePC())), q, true);
   });
   steps.run([&] { AgregaCampo(QStringLiteral("Usuario"), rt::UCase(rt::Trim(st.gUsuarioLogeado)), q, false); });
   steps.run([&] { AgregaCampo(QStringLiteral("Formulario"), rt::UCase(rt::Trim(proceso)), q, false); });

@@ -3,12 +3,12 @@
 #include <QStringBuilder>
 
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -47,7 +47,7 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
                            bool MuestraMensaje) {
   data_access::DB_Dll& db = data_access::gDB();
   rt::StepRunner steps([](const rt::Error& e) {
-    return library::gUtilidades().DialogoError(e, QStringLiteral("GActualizarDatoScript"));
+    return suite::gUtilidades().DialogoError(e, QStringLiteral("GActualizarDatoScript"));
   });
   lHayError = false;
   QString unidas;
@@ -107,7 +107,7 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
 void EscribeErrorAux(const QString& Script, const QString& Proceso, long CodError, const QString& TextoError) {
   Q_UNUSED(Proceso);  // the row names the running program in every case
   data_access::DB_Dll& db = data_access::gDB();
-  library::Utilidades& u = library::gUtilidades();
+  suite::Utilidades& u = suite::gUtilidades();
   rt::StepRunner steps([](const rt::Error&) { return rt::answer::Ignore; });
   ado::Recordset rs;
   steps.run([&] {
@@ -120,7 +120,7 @@ void EscribeErrorAux(const QString& Script, const QString& Proceso, long CodErro
   steps.run([&] { rs.Fields(QStringLiteral("Error")) = rt::Variant(static_cast<int32_t>(CodError)); });
   steps.run([&] { rs.Fields(QStringLiteral("Descripcion")) = u.LimitaTexto(TextoError, 250); });
   steps.run([&] { rs.Fields(QStringLiteral("SQL")) = Script; });
-  steps.run([&] { rs.Fields(QStringLiteral("PC")) = library::gInfoSistema().NombrePC(); });
+  steps.run([&] { rs.Fields(QStringLiteral("PC")) = suite::gInfoSistema().NombrePC(); });
   steps.run([&] { rs.Fields(QStringLiteral("Usuario")) = db.gUsuario; });
   steps.run([&] { rs.Update(); });
   steps.run([&] { db.CierraRecordset(rs); });

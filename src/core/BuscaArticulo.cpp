@@ -4,11 +4,11 @@
 
 #include "core/CoreState.h"
 #include "core/SentenciasArticulo.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace core {
 
@@ -18,7 +18,7 @@ using data_access::gDB;
 
 // A field as text, Null as "".
 QString Texto(ado::Recordset& rs, const char* campo) {
-  return library::gUtilidades().ValorCampo(rs[QLatin1String(campo)].Value()).toString();
+  return suite::gUtilidades().ValorCampo(rs[QLatin1String(campo)].Value()).toString();
 }
 
 // The article lists keep their own quantity prefix: "*" is part of codes there.
@@ -29,7 +29,7 @@ bool EsProgramaDeArticulos() {
 // The number before the first "*", when the text before it is one.
 std::optional<rt::Currency> CantidadDelPrefijo(const QString& antes) {
   try {
-    return library::gUtilidades().TextoANumero(antes);
+    return suite::gUtilidades().TextoANumero(antes);
   } catch (const rt::Error&) {
     return std::nullopt;
   }
@@ -94,7 +94,7 @@ void LeeCodigoDeBalanza(QString& Codigo, double& Cantidad, rt::Currency& Importe
   if (!divisor) return;
   for (const MascaraBalanza& m : kMascaras) {
     if (!rt::EqualsText(estado.gMascaraBalanza, QString::fromUtf8(m.mascara))) continue;
-    const auto valor = [&] { return library::gUtilidades().TextoANumero(rt::Mid(Codigo, inicio + 6, 5)) / *divisor; };
+    const auto valor = [&] { return suite::gUtilidades().TextoANumero(rt::Mid(Codigo, inicio + 6, 5)) / *divisor; };
     switch (m.valor) {
       case MascaraBalanza::Nada: break;
       case MascaraBalanza::Signo: Cantidad = signo; break;
@@ -114,7 +114,7 @@ void LeeCodigoDeBalanza(QString& Codigo, double& Cantidad, rt::Currency& Importe
 bool BuscaArticuloPorCodigo(QString& Codigo, ado::Recordset& Lrcs, bool SoloLectura, bool& EsCodigoBarra,
                             QString& Descripcion, const QString& CuentaProveedor, QString& UdBase,
                             const QString& IdLista, double& Cantidad, rt::Currency& Importe) {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   UdBase.clear();
   if (rt::Len(Codigo) <= 3) EsCodigoBarra = false;
   LeePrefijoDeCantidad(Codigo, Cantidad);

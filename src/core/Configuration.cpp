@@ -3,19 +3,19 @@
 #include <functional>
 
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/LookupSql.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace core {
 
 namespace {
 
-QString text(const rt::Variant& v) { return library::gUtilidades().ValorCampo(v).toString(); }
+QString text(const rt::Variant& v) { return suite::gUtilidades().ValorCampo(v).toString(); }
 
 // The conversions of the loader.
 bool si(const QString& v) { return rt::EqualsText(v, QStringLiteral("SI")); }
@@ -25,7 +25,7 @@ bool set(const QString& clave) {
   return !rt::EqualsText(Cfg(clave), QStringLiteral("NO"));
 }
 int val(const QString& v) { return rt::CInt(rt::Val(v)); }
-rt::Currency number(const QString& v) { return library::gUtilidades().TextoANumero(v); }
+rt::Currency number(const QString& v) { return suite::gUtilidades().TextoANumero(v); }
 int32_t numberAsLong(const QString& v) { return rt::CLng(number(v).toDouble()); }
 
 // Programs that take their decimals from CantidadDecimalesVentas.
@@ -43,7 +43,7 @@ QString LeeClaveConfiguracion(data_access::DB_Dll& servicio, const QString& Clav
   // Ignore goes on with the next step; any other answer, Retry included,
   // leaves with an empty text.
   rt::StepRunner steps([&](const rt::Error& e) {
-    const int respuesta = library::gUtilidades().DialogoError(e, Rutina);
+    const int respuesta = suite::gUtilidades().DialogoError(e, Rutina);
     return respuesta == rt::answer::Ignore ? respuesta : rt::answer::Abort;
   });
   ado::Recordset rs;

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "core/forms/Forms.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "platform/suite/Library.h"
 
 namespace core {
 
@@ -50,7 +50,7 @@ void ResetCore() {
   objects().consultas.reset();
   objects().state = CoreState{};
   data_access::ResetDataAccess();
-  library::ResetLibrary();
+  suite::ResetLibrary();
   ResetForms();
 }
 

@@ -4,12 +4,12 @@
 #include <algorithm>
 
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/LookupSql.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace core {
 
@@ -119,7 +119,7 @@ QString ArmaCondicionSQL(const QString& Campo, const QString& Operador, const st
 
 QString AdaptaSQLOracle(const QString& Sentencia) {
   if (!ado::NamesOracle(data_access::gDB().gConnString)) return Sentencia;
-  if (library::gUtilidades().CuentaPalabras(Sentencia) < 2)
+  if (suite::gUtilidades().CuentaPalabras(Sentencia) < 2)
     return rt::UCase(Sentencia) == QStringLiteral("LEN") ? QStringLiteral("LENGTH") : Sentencia;
   if (rt::InStr(Sentencia, QStringLiteral("top "), rt::Compare::Text) == 0) return Sentencia;
   const int top = rt::InStr(Sentencia, QStringLiteral("top"), rt::Compare::Text);

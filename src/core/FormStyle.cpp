@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-#include "core/library/Library.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Host.h"
 
@@ -16,11 +16,11 @@ void AplicaEstiloFormulario(ui::Form& Formulario) {
     Formulario.Icon = incorporado;
   } else {
     const QString archivo =
-        library::gUtilidades().NormalizaCarpeta(rt::ProgramFolder()) + QStringLiteral("veltrix.ico");
+        suite::gUtilidades().NormalizaCarpeta(rt::ProgramFolder()) + QStringLiteral("veltrix.ico");
     if (QFile::exists(archivo)) Formulario.Icon = archivo;
   }
   if (rt::EqualsText(Formulario.Name(), QStringLiteral("FRMMDI"))) return;
-  library::gInfoSistema().AplicaAspecto(Formulario);
+  suite::gInfoSistema().AplicaAspecto(Formulario);
   // No window of this program carries the suite's toolbars, whose StyleBar
   // would take gEstiloBarras.
   ui::DoEvents();

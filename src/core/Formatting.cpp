@@ -2,12 +2,12 @@
 
 #include "core/Configuration.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Regional.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace core {
 
@@ -33,7 +33,7 @@ QString FormatoHora() { return QStringLiteral("hh:mm"); }
 
 QString FmtMoneda(const QString& Importe, const rt::Variant& Decimales) {
   rt::StepRunner steps(
-      [](const rt::Error& e) { return library::gUtilidades().DialogoError(e, QStringLiteral("FmtMoneda")); });
+      [](const rt::Error& e) { return suite::gUtilidades().DialogoError(e, QStringLiteral("FmtMoneda")); });
   double pedidos = 0;
   if (!steps.run([&] { pedidos = Decimales.toDouble(); })) return QString();
   if (pedidos == -3) return Importe;
@@ -50,7 +50,7 @@ QString FmtMoneda(const QString& Importe, const rt::Variant& Decimales) {
     return QString();
   QString resultado;
   if (!steps.run([&] {
-        rt::Currency importe = library::gUtilidades().TextoANumero(Importe);
+        rt::Currency importe = suite::gUtilidades().TextoANumero(Importe);
         if (n < 4) importe = importe.rounded(n);
         resultado = rt::FormatNumber(importe, mascara);
       }))
@@ -75,7 +75,7 @@ QString MinutosAHoras(const rt::Variant& Minutos, int32_t& Horas, int32_t& Resto
   if (rt::Trim(separador).isEmpty()) separador = QStringLiteral(":");
   if (separador == QStringLiteral(".")) {
     const QString horas = rt::FormatNumber(Minutos.toDouble() / 60, QStringLiteral("#####.00"));
-    return library::gUtilidades().Reemplaza(horas, QStringLiteral(","), QStringLiteral("."));
+    return suite::gUtilidades().Reemplaza(horas, QStringLiteral(","), QStringLiteral("."));
   }
   const int32_t total = rt::CLng(Minutos.toDouble());
   Horas = total / 60;

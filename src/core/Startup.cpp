@@ -9,7 +9,7 @@
 #include "core/LookupLayout.h"
 #include "core/StartupParameters.h"
 #include "core/Statistics.h"
-#include "core/library/Library.h"
+#include "core/forms/Forms.h"
 #include "data_access/DataAccessState.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/ado/odbc/SqlServerDriver.h"
@@ -18,6 +18,7 @@
 #include "platform/runtime/ProgramEnd.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -43,7 +44,7 @@ QString RutaMascaraConsultas() { return rt::ProgramFile(QStringLiteral("consulta
 void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, long lCursor) {
   CoreState& st = gCore();
   data_access::DB_Dll& db = data_access::gDB();
-  const library::Utilidades& u = library::gUtilidades();
+  const suite::Utilidades& u = suite::gUtilidades();
   // An invalid argument goes on with the next step; any other error leaves.
   std::optional<rt::Error> failure;
   rt::StepRunner steps([&](const rt::Error& e) {
@@ -56,6 +57,7 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
   };
 
   QString carpeta, parametros, servidor, base, usuario, contrasena;
+  run([&] { data_access::EstableceDialogoAcceso(PideAccesoBaseDatos); });
   run([&] { carpeta = u.NormalizaCarpeta(rt::ProgramFolder()); });
   run([&] { st.gArchivoAyuda = carpeta + QStringLiteral("htmlhelp/rededuroziv.chm"); });
   run([&] {
@@ -67,15 +69,15 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
     if (rt::Trim(parametros).isEmpty() && LeeIni) parametros = ParametrosDesdeIni();
   });
   run([&] {
-    st.gSeccionIni = SeccionIni(library::gInfoSistema().NombrePC(), library::gInfoSistema().UsuarioWindows());
+    st.gSeccionIni = SeccionIni(suite::gInfoSistema().NombrePC(), suite::gInfoSistema().UsuarioWindows());
   });
   run([&] {
-    const library::ArchivoIni& ini = library::gArchivoIni();
+    const suite::ArchivoIni& ini = suite::gArchivoIni();
     st.gEstiloBarras =
         rt::Val(ini.LeeClave(kArchivoIni, st.gSeccionIni, QStringLiteral("FlatToolbars"), QStringLiteral("1")));
   });
   run([&] {
-    ado::odbc::setConfiguredSqlServerDriver(library::gArchivoIni().LeeClave(
+    ado::odbc::setConfiguredSqlServerDriver(suite::gArchivoIni().LeeClave(
         kArchivoIni, QString::fromUtf16(ado::odbc::kSqlServerDriverIniSection),
         QString::fromUtf16(ado::odbc::kSqlServerDriverIniKey)));
   });
@@ -129,7 +131,7 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
     st.gCadenaDSN = QStringLiteral("DSN=") + db.gDBName + QStringLiteral("; UID=") + db.gUsuario +
                     QStringLiteral("; PWD=") + db.gUserPassWord;
   });
-  run([&] { library::gAplicacion().RutaAplicacion = carpeta; });
+  run([&] { suite::gAplicacion().RutaAplicacion = carpeta; });
   run([&] { db.gCnn.setDefaultDatabase(db.gDBName); });
   run([&] {
     Lib_ClsCons3& consultas = gConsultas();

@@ -1,7 +1,7 @@
 #include "core/StartupParameters.h"
 
-#include "core/library/Library.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace core {
 
@@ -32,9 +32,9 @@ QString SeccionIni(const QString& NombrePC, const QString& UsuarioWindows) {
 }
 
 QString ParametrosDesdeIni() {
-  const library::Utilidades& u = library::gUtilidades();
-  const library::InfoSistema& info = library::gInfoSistema();
-  const library::ArchivoIni& ini = library::gArchivoIni();
+  const suite::Utilidades& u = suite::gUtilidades();
+  const suite::InfoSistema& info = suite::gInfoSistema();
+  const suite::ArchivoIni& ini = suite::gArchivoIni();
   const QString seccion =
       rt::UCase(info.NombrePC()) + u'|' + rt::UCase(info.UsuarioWindows()) + QStringLiteral("BaseDeDatos");
   const auto clave = [&](const char* nombre, const QString& porDefecto) {

@@ -2,12 +2,12 @@
 
 #include "core/Configuration.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/LookupSql.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace core {
 
@@ -55,7 +55,7 @@ QString CfgVX(const QString& Clave, QString& ValorAux) {
 void GrabaCfgVX(const QString& Clave, const rt::Variant& Valor, const QString& ValorAux, bool PoliticaNegocio,
                 const QString& Grupo, bool RecortaValor) {
   data_access::DB_Dll& vx = gDBEstadisticas();
-  const library::Utilidades& u = library::gUtilidades();
+  const suite::Utilidades& u = suite::gUtilidades();
   rt::StepRunner steps = ignoringErrors();
   ado::Recordset rs;
   // The row is looked for by the key it is written with, trimmed: a key

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "core/library/Library.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace core {
 
 QString LimpiaTexto(const rt::Variant& Texto) {
-  return rt::Trim(library::gUtilidades().QuitaCaracteres(Texto.toString(), QString(QChar(0)), rt::Chr(255),
+  return rt::Trim(suite::gUtilidades().QuitaCaracteres(Texto.toString(), QString(QChar(0)), rt::Chr(255),
                                                          QString(QChar(10))));
 }
 

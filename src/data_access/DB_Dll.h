@@ -10,12 +10,12 @@
 #include <QString>
 #include <optional>
 
-#include "core/library/DialogoArchivo.h"
-#include "core/library/Utilidades.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Variant.h"
+#include "platform/suite/DialogoArchivo.h"
+#include "platform/suite/Utilidades.h"
 
 namespace data_access {
 
@@ -27,7 +27,7 @@ class DB_Dll {
   DB_Dll& operator=(const DB_Dll&) = delete;
 
   // ---- Settings and state, in the suite's order.
-  library::DialogoArchivo CmdDlg;  // chooses a Jet database file
+  suite::DialogoArchivo CmdDlg;  // chooses a Jet database file
   bool gOpenFlag = false;          // the last open (or login dialog) succeeded
   rt::Variant gIgnoraPassWord;     // a Jet password retry uses gUserPassWord
   ado::Connection gCnn;
@@ -146,7 +146,7 @@ class DB_Dll {
   void ArmaCadenaConexion();
   void EjecutaScriptOracle(QString& Script, long& RecordsAffected);
 
-  library::Utilidades utilidades_;
+  suite::Utilidades utilidades_;
 };
 
 }  // namespace data_access

@@ -23,7 +23,7 @@ QString bareText(const rt::Variant& v) {
 QString DB_Dll::SQLValue(const rt::Variant& Valor, const QString& Tipo) {
   if (Tipo == QStringLiteral("@")) {
     if (Valor.isNull()) return QStringLiteral("0");
-    return library::Utilidades().TextoANumero(Valor.toString()).toSqlText();
+    return suite::Utilidades().TextoANumero(Valor.toString()).toSqlText();
   }
   if (Valor.isNull()) return QStringLiteral("NULL");
   if (Tipo == QStringLiteral("'")) return sql::Quoted(Valor.toString());

@@ -1,26 +1,31 @@
 // The login dialog on the way to a server connection.
-#include "core/forms/Forms.h"
 #include "data_access/DB_Dll.h"
+#include "data_access/DialogoAcceso.h"
 #include "platform/runtime/Text.h"
 
 namespace data_access {
 
+namespace {
+DialogoAcceso& dialogoAcceso() {
+  static DialogoAcceso dialogo;
+  return dialogo;
+}
+}  // namespace
+
+void EstableceDialogoAcceso(DialogoAcceso dialogo) { dialogoAcceso() = std::move(dialogo); }
+
+const DialogoAcceso& DialogoAccesoEstablecido() { return dialogoAcceso(); }
+
 bool DB_Dll::MuestraAcceso() {
-  core::frmAcceso& acceso = core::gfrmAcceso();
-  acceso.Load();
-  acceso.TxtDbName.Text = gDBName;
-  acceso.TxtServidor.Text = gServidor;
-  acceso.TxtUserId.Text = gUsuario;
-  acceso.TxtUserPassword.Text = gUserPassWord;
-  acceso.CboPlataformaDB.ListIndex = 0;
-  acceso.Show(ui::vbModal);
-  if (acceso.Aceptar) {
+  DatosAcceso datos{gDBName, gServidor, gUsuario, gUserPassWord, 0};
+  const DialogoAcceso& dialogo = dialogoAcceso();
+  if (dialogo && dialogo(datos)) {
     gOpenFlag = true;
-    gDBName = acceso.TxtDbName.Text;
-    gServidor = acceso.TxtServidor.Text;
-    gUsuario = acceso.TxtUserId.Text;
-    gUserPassWord = acceso.TxtUserPassword.Text;
-    if (acceso.CboPlataformaDB.ListIndex > 0) {
+    gDBName = datos.BaseDatos;
+    gServidor = datos.Servidor;
+    gUsuario = datos.Usuario;
+    gUserPassWord = datos.Clave;
+    if (datos.Plataforma > 0) {
       gProveedor = QStringLiteral("OraOLEDB.Oracle.1");
       if (rt::InStr(gServidor, QStringLiteral("#"), rt::Compare::Text) == 0) gServidor = u'#' + gServidor;
     } else {
@@ -29,7 +34,6 @@ bool DB_Dll::MuestraAcceso() {
   } else {
     gOpenFlag = false;
   }
-  acceso.Unload();
   return gOpenFlag;
 }
 

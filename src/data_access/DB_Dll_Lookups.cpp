@@ -57,7 +57,7 @@ rt::Variant readAggregate(ado::Connection& cnn, const QString& text, const QStri
   rt::Variant result;
   if (!rs.BOF()) {
     rs.MoveFirst();
-    rt::Variant value = library::Utilidades().ValorCampo(rs.Fields(column).Value());
+    rt::Variant value = suite::Utilidades().ValorCampo(rs.Fields(column).Value());
     result = asRead ? value : rt::Variant(numberOfValue(value));
   }
   rs.Close();

@@ -3,10 +3,10 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "core/library/Utilidades.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Utilidades.h"
 
 namespace data_access {
 
@@ -121,7 +121,7 @@ QString functions(const QString& s) {
 }  // namespace
 
 QString TranslateToOracle(const QString& statement) {
-  if (library::Utilidades().CuentaPalabras(statement) < 2)
+  if (suite::Utilidades().CuentaPalabras(statement) < 2)
     return rt::UCase(statement) == QStringLiteral("LEN") ? QStringLiteral("LENGTH") : statement;
   QString s = withoutTableHints(statement);
   s = rowLimit(s);

@@ -3,9 +3,9 @@
 #include "core/CoreState.h"
 #include "core/FieldList.h"
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace importacion {
 
@@ -41,7 +41,7 @@ QString libroIva(const QString& tc) {
   return QString();
 }
 
-QString vendedor(const FacturaTavernix& f) { return library::gUtilidades().RellenaCodigo(f.CodEmp); }
+QString vendedor(const FacturaTavernix& f) { return suite::gUtilidades().RellenaCodigo(f.CodEmp); }
 
 }  // namespace
 
@@ -56,7 +56,7 @@ QString InsertaLineaAsiento(const FacturaTavernix& f, const LineaAsiento& linea)
     if (const QString libro = libroIva(f.Tipo.TC); !libro.isEmpty()) c(u"LIVA_TIPO"_s, libro, kTexto);
     c(u"LIVA_TOTAL"_s, rt::Trim(f.TotalLibroIva), kNumero)(u"CabNombre"_s, rt::Trim(t->Nombre), kTexto);
     c(u"Vencimiento"_s, f.FechaTexto, kTexto)(u"CabCUIT"_s, f.Cuit, kTexto);
-    c(u"CabCondIVA"_s, library::gUtilidades().RellenaCodigo(rt::Trim(t->CondIva), 4), kTexto);
+    c(u"CabCondIVA"_s, suite::gUtilidades().RellenaCodigo(rt::Trim(t->CondIva), 4), kTexto);
     c(u"LIVA_IMPNETOGRAV"_s, rt::Trim(f.Total), kNumero)(u"LIVA_IMPNETONGRAV"_s, QStringLiteral("0"), kNumero);
     c(u"LIVA_IMPIVA"_s, rt::Trim(f.Iva1), kNumero)(u"LIVA_IMPIVA2"_s, rt::Trim(f.Iva2), kNumero);
     c(u"LIVA_EXENTO"_s, QStringLiteral("0"), kNumero)(u"LIVA_ALICIVA"_s, rt::Trim(f.Tasa1), kNumero);
@@ -77,7 +77,7 @@ QString InsertaLineaAsiento(const FacturaTavernix& f, const LineaAsiento& linea)
 }
 
 QString InsertaCabecera(const FacturaTavernix& f, const DatosTitular& t) {
-  const library::Utilidades& u = library::gUtilidades();
+  const suite::Utilidades& u = suite::gUtilidades();
   QString condicion = u.RellenaCodigo(rt::Trim(t.CondIva), 4);
   if (condicion.isEmpty()) condicion = QStringLiteral("1");
   Campos c;

@@ -3,9 +3,9 @@
 #include <QStringBuilder>
 
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Regional.h"
+#include "platform/suite/Library.h"
 
 namespace importacion {
 
@@ -34,7 +34,7 @@ QString Avance::Texto(long leidos, long total, long grabados, long errores) {
   ultimoTranscurrido_ = transcurrido;
   if (porMinuto_ > 0) {
     const QString minutos = core::FmtMoneda(textoSimple(static_cast<float>(total - leidos) / porMinuto_), -1);
-    restante_ = static_cast<float>(library::gUtilidades().TextoADoble(minutos));
+    restante_ = static_cast<float>(suite::gUtilidades().TextoADoble(minutos));
   }
   return QStringLiteral("Leidos ") % QString::number(leidos) % QStringLiteral(" de ") % QString::number(total) %
          QStringLiteral(" Grabados:") % QString::number(grabados) % QStringLiteral(" Errores: ") %

@@ -1,11 +1,11 @@
 // The source connection: the provider is chosen by the file's extension.
-#include "core/library/Library.h"
 #include "import/ImportSql.h"
 #include "import/Importar.h"
 #include "import/RegistroOrigen.h"
 #include "platform/ado/Constants.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -19,11 +19,11 @@ void Importar::ConectarProveedor(QString& Tabla) {
       cierraOrigen();
       return rt::answer::Retry;
     }
-    return library::gUtilidades().DialogoError(e);
+    return suite::gUtilidades().DialogoError(e);
   });
 
   QString carpeta, archivo, extension, nombre, cadena;
-  if (!steps.run([&] { library::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre); })) return;
+  if (!steps.run([&] { suite::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre); })) return;
   if (!steps.run([&] { cadena = sql::CadenaConexionOrigen(extension, carpeta, Tabla); })) return;
   if (cadena.isEmpty()) return;
 

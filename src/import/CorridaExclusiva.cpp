@@ -11,7 +11,6 @@
 
 #include "core/CoreState.h"
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "import/ImportSql.h"
 #include "platform/ado/ConnectionString.h"
@@ -19,6 +18,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace importacion {
 
@@ -66,7 +66,7 @@ std::optional<QString> rechazaEscrituras() {
   try {
     cn.BeginTrans();
     cn.Execute(sql::PruebaEscritura(rt::FormatDate(rt::Now(), core::FormatoFechaHora()),
-                                    library::gInfoSistema().NombrePC(), gDB().gUsuario));
+                                    suite::gInfoSistema().NombrePC(), gDB().gUsuario));
   } catch (const rt::Error& e) {
     motivo = errorDe(e).Description;
   }
@@ -84,7 +84,7 @@ std::optional<QString> rechazaEscrituras() {
 QByteArray titularPropio(const QString& tabla) {
   const QMap<QString, QString> datos{{QStringLiteral("tabla"), tabla},
                                      {QStringLiteral("usuario"), core::gCore().gUsuarioLogeado},
-                                     {QStringLiteral("equipo"), library::gInfoSistema().NombrePC()},
+                                     {QStringLiteral("equipo"), suite::gInfoSistema().NombrePC()},
                                      {QStringLiteral("proceso"), QString::number(::getpid())},
                                      {QStringLiteral("inicio"), rt::DateText(rt::Now())}};
   QString texto;

@@ -2,12 +2,12 @@
 
 #include <optional>
 
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "import/ImportSql.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -71,7 +71,7 @@ bool ExisteAsientoCliente(const QString& TC, const QString& Sucursal, const QStr
 
 std::optional<ComprobanteGuardado> AsientoClienteGuardado(const QString& TC, const QString& Sucursal,
                                                           const QString& Numero, const QString& Letra) {
-  const QString tipo = library::gUtilidades().RellenaCodigo(rt::Trim(TC));
+  const QString tipo = suite::gUtilidades().RellenaCodigo(rt::Trim(TC));
   ado::Recordset rs;
   gDB().AbrirRecordset(sql::ExisteAsientoCliente(tipo, rt::Trim(Sucursal), Numero, Letra), rs);
   std::optional<ComprobanteGuardado> linea;

@@ -1,10 +1,10 @@
 #include "import/FacturaTavernix.h"
 
-#include "core/library/Library.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace importacion {
 
@@ -38,7 +38,7 @@ std::optional<QDateTime> fechaDe(const rt::Variant& v) {
 // mask; nullopt when the text is not a number.
 std::optional<QString> parteNumero(const QString& text, const QString& mascara) {
   try {
-    return rt::FormatNumber(library::gUtilidades().TextoANumero(text), mascara);
+    return rt::FormatNumber(suite::gUtilidades().TextoANumero(text), mascara);
   } catch (const rt::Error&) {
     return std::nullopt;
   }
@@ -142,7 +142,7 @@ std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motiv
 
   f.Total = importe(Origen, u"Total"_s);
   f.TotalLibroIva =
-      f.Tipo.TC == QStringLiteral("NC") ? rt::Variant(-library::gUtilidades().TextoANumero(f.Total)).toString() : f.Total;
+      f.Tipo.TC == QStringLiteral("NC") ? rt::Variant(-suite::gUtilidades().TextoANumero(f.Total)).toString() : f.Total;
   f.Iva1 = importe(Origen, u"IVA1"_s);
   f.Iva2 = importe(Origen, u"IVA2"_s);
   f.Tasa1 = importe(Origen, u"TASA1"_s);

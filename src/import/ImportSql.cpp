@@ -2,11 +2,11 @@
 
 #include <QStringBuilder>
 
-#include "core/library/Library.h"
 #include "data_access/LookupSql.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace importacion::sql {
 
@@ -51,7 +51,7 @@ QString CadenaConexionOrigen(const QString& Extension, const QString& Carpeta, c
            QStringLiteral(";DefaultDir=") + carpeta + u';';
   if (es("dbf"))
     return QStringLiteral("Provider=vfpoledb.1;Data Source=") +
-           ado::ConnectionStringValue(library::gUtilidades().NormalizaCarpeta(Carpeta)) +
+           ado::ConnectionStringValue(suite::gUtilidades().NormalizaCarpeta(Carpeta)) +
            QStringLiteral(";Collating Sequence=general");
   // The password of a Jet source is always empty.
   if (es("mdb"))

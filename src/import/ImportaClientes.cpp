@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "import/Avance.h"
 #include "import/CuentaCliente.h"
@@ -18,6 +17,7 @@
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -45,11 +45,11 @@ struct Cliente {
 };
 
 QString campo(ado::Recordset& rs, const char* nombre) {
-  return library::gUtilidades().ValorCampo(rs.Fields(QString::fromLatin1(nombre)).Value()).toString();
+  return suite::gUtilidades().ValorCampo(rs.Fields(QString::fromLatin1(nombre)).Value()).toString();
 }
 
 Cliente leeCliente(ado::Recordset& rs) {
-  const library::Utilidades& u = library::gUtilidades();
+  const suite::Utilidades& u = suite::gUtilidades();
   Cliente c;
   c.Codigo = u.ValorCampo(rs.Fields(QStringLiteral("Codigo")).Value());
   c.Contacto = rt::Trim(campo(rs, "Nombre"));
@@ -102,7 +102,7 @@ bool cuentasPropias(ado::Connection& origen, ado::Recordset& rs, std::optional<Q
     alguno = true;
     if (ilegible) continue;
     const QString codigo =
-        CuentaDeNumero(kPrefijoClientes, library::gUtilidades().ValorCampo(rs.Fields(QStringLiteral("Codigo")).Value()));
+        CuentaDeNumero(kPrefijoClientes, suite::gUtilidades().ValorCampo(rs.Fields(QStringLiteral("Codigo")).Value()));
     if (!codigo.isEmpty()) propias.insert(codigo);
   }
   return alguno;
@@ -147,7 +147,7 @@ void escribeCuenta(const QString& codigo, const Cliente& c) {
 }
 
 void escribeDatosCliente(const QString& codigo, const Cliente& c) {
-  const library::Utilidades& u = library::gUtilidades();
+  const suite::Utilidades& u = suite::gUtilidades();
   data_access::DB_Dll& db = gDB();
   rt::Variant provincia = u.RellenaCodigo(c.Provincia, 4);
   if (!db.ExisteEnTabla(QStringLiteral("TA_ESTADOS"), u.RellenaCodigo(c.Provincia), QStringLiteral("codigo")))
@@ -199,7 +199,7 @@ void Importar::ImportaClientes(const QString& Tabla) {
   Avance avance(rt::Now());
   long leidos = 0, grabados = 0, fallidos = 0;
   QString archivo, carpeta, extension, nombre;
-  library::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre);
+  suite::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre);
   const QString ruta = rutaDelArchivo(Tabla);
   // Accounts written by this run: a later record never overwrites one.
   QSet<QString> escritas;

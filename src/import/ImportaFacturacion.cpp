@@ -4,7 +4,6 @@
 
 #include "core/Batch.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "import/AsientoVenta.h"
 #include "import/Avance.h"
@@ -16,6 +15,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -70,7 +70,7 @@ QString otroComprobante(const ComprobanteGuardado& g, const FacturaTavernix& f) 
 
 void Importar::ImportaFacturacion(const QString& Tabla) {
   core::CoreState& st = core::gCore();
-  rt::StepRunner steps([](const rt::Error& e) { return library::gUtilidades().DialogoError(e); });
+  rt::StepRunner steps([](const rt::Error& e) { return suite::gUtilidades().DialogoError(e); });
 
   QString ajuste;
   if (!steps.run([&] { ajuste = rt::Trim(cuentaPorTag(QStringLiteral("CtaAjusteCliente"))); })) return;
@@ -96,7 +96,7 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
     return;
 
   QString archivo, carpeta, extension, nombre;
-  library::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre);
+  suite::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre);
   // A record that cannot become a voucher is counted and recorded, not written.
   const auto rechaza = [&](const QString& motivo) {
     ++fallidos;

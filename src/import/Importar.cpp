@@ -4,12 +4,12 @@
 #include <functional>
 
 #include "core/Startup.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "import/Avance.h"
 #include "import/ImportSql.h"
 #include "platform/runtime/ProgramEnd.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -150,7 +150,7 @@ void Importar::cmdImportar_Click() {
     corrida_.reset();
   });
 
-  const QString carpeta = library::gUtilidades().NormalizaCarpeta(TxtPathDatos.Text);
+  const QString carpeta = suite::gUtilidades().NormalizaCarpeta(TxtPathDatos.Text);
   if (facturas) {
     QString ruta = carpeta + QStringLiteral("TXFAC.DBF");
     ConectarProveedor(ruta);
@@ -187,7 +187,7 @@ ado::Connection& Importar::conexionOrigen() {
 }
 
 QString Importar::cuentaPorTag(const QString& tag) const {
-  return txtFields(library::gControles().IndicePorTag(tag, txtFields)).Text;
+  return txtFields(suite::gControles().IndicePorTag(tag, txtFields)).Text;
 }
 
 void Importar::aseguraGrabado() {

@@ -3,7 +3,6 @@
 #include "core/Configuration.h"
 #include "core/FormStyle.h"
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "lookup/ColumnasComprobantes.h"
 #include "lookup/FrmConsComprobantes.h"
@@ -12,6 +11,7 @@
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 
 namespace lookup {
@@ -68,7 +68,7 @@ void FrmConsComprobantes::Busca(rt::StepRunner& pasos) {
     return;
   if (!pasos.run([&] { Encolumnar(); })) return;
   if (!pasos.run([&] {
-        library::gUtilidades().PreparaFormulario(*this);
+        suite::gUtilidades().PreparaFormulario(*this);
         core::AplicaEstiloFormulario(*this);
       }))
     return;
@@ -103,7 +103,7 @@ void FrmConsComprobantes::Busca(rt::StepRunner& pasos) {
 }
 
 QString FrmConsComprobantes::Campo(const char* nombre) {
-  return library::gUtilidades().ValorCampo(rs_[QLatin1String(nombre)].Value()).toString();
+  return suite::gUtilidades().ValorCampo(rs_[QLatin1String(nombre)].Value()).toString();
 }
 
 void FrmConsComprobantes::AgregaFila() {

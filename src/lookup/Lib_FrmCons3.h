@@ -13,9 +13,9 @@
 #include <QStringList>
 #include <optional>
 
-#include "core/library/Utilidades.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Variant.h"
+#include "platform/suite/Utilidades.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ControlArray.h"
 #include "platform/ui/Controls.h"
@@ -134,7 +134,7 @@ class Lib_FrmCons3 : public ui::Form {
   bool EsArticulos = false;
   int16_t IndiceBusqueda = 0;
   ado::Recordset rs_;
-  library::Utilidades utilidades_;
+  suite::Utilidades utilidades_;
 };
 
 }  // namespace lookup

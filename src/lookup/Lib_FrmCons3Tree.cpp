@@ -1,10 +1,10 @@
 #include "lookup/Lib_FrmCons3Tree.h"
 
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "lookup/BusquedaLike.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/MessageBox.h"
@@ -16,11 +16,11 @@ namespace {
 const QString kRaiz = QStringLiteral("A");
 
 rt::StepRunner conDialogo(const QString& rutina) {
-  return rt::StepRunner([rutina](const rt::Error& e) { return library::gUtilidades().DialogoError(e, rutina); });
+  return rt::StepRunner([rutina](const rt::Error& e) { return suite::gUtilidades().DialogoError(e, rutina); });
 }
 
 QString texto(ado::Recordset& rs, int campo) {
-  return library::gUtilidades().ValorCampo(rs.Fields(campo).Value()).toString();
+  return suite::gUtilidades().ValorCampo(rs.Fields(campo).Value()).toString();
 }
 
 // The row of `tabla` whose `campo` is `codigo`: that column's value.

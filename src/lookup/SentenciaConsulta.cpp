@@ -7,11 +7,11 @@
 #include "core/Configuration.h"
 #include "core/CoreState.h"
 #include "core/LookupLayout.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -26,7 +26,7 @@ rt::StepRunner carryOn() {
 }
 
 QString limpio(const QString& campo) {
-  return rt::Trim(library::gUtilidades().QuitaCaracteres(campo, rt::Chr(0), rt::Chr(255)));
+  return rt::Trim(suite::gUtilidades().QuitaCaracteres(campo, rt::Chr(0), rt::Chr(255)));
 }
 
 QString whereDe(const QString& filtro) {
@@ -52,7 +52,7 @@ std::optional<Mascara> buscaMascara(const QString& ruta, const QString& tabla) {
 // Statement from a layout; nullopt after the configuration message.
 std::optional<QString> sentenciaDeMascara(const Mascara& m, long top, QString& CampoBusqueda, const QString& Where) {
   QString tabla = m.tabla;
-  QString columnas = rt::Trim(library::gUtilidades().Reemplaza(m.campos, QStringLiteral("|"), QStringLiteral(",")));
+  QString columnas = rt::Trim(suite::gUtilidades().Reemplaza(m.campos, QStringLiteral("|"), QStringLiteral(",")));
   if (columnas.startsWith(u',')) columnas.remove(0, 1);
   if (columnas.endsWith(u',')) columnas.chop(1);
   if (columnas.isEmpty()) columnas = QStringLiteral("*");
@@ -156,7 +156,7 @@ std::optional<QString> ArmaSentenciaConsulta(const core::Lib_ClsCons3& consultas
   if (rt::InStr(SQL, QStringLiteral("SELECT"), rt::Compare::Text) > 0) {
     if (rt::InStr(SQL, QStringLiteral("V_MA_ARTICULOS"), rt::Compare::Text) == 0) return SQL;
     // Articles are read with their stock.
-    return library::gUtilidades().ReemplazaTexto(SQL, QStringLiteral("V_MA_ARTICULOS"),
+    return suite::gUtilidades().ReemplazaTexto(SQL, QStringLiteral("V_MA_ARTICULOS"),
                                                  QStringLiteral("VT_MA_ARTICULOS"));
   }
 

@@ -1,8 +1,8 @@
 #include "lookup/SentenciasBusqueda.h"
 
-#include "core/library/Library.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace lookup::busqueda {
 
@@ -101,7 +101,7 @@ QString Sentencia(const Tipo& tipo, QString& Filtro, const QString& busq, const 
   const QString& TC = tipo.TC;
   const bool pendientes = tipo.Pendientes;
   const auto es = [&](std::initializer_list<const char*> codigos) { return rt::OneOfText(TC, codigos); };
-  const QString tc = Lit(library::gUtilidades().RellenaCodigo(rt::Trim(TC), 4));
+  const QString tc = Lit(suite::gUtilidades().RellenaCodigo(rt::Trim(TC), 4));
   const auto conFiltro = [&] { return !rt::Trim(Filtro).isEmpty(); };
   // The joint of a condition that may be blank.
   const auto y = [&] { return conFiltro() ? QStringLiteral(" AND ") : QString(); };

@@ -1,14 +1,14 @@
 #include "lots/Cantidades.h"
 
-#include "core/library/Library.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Regional.h"
+#include "platform/suite/Library.h"
 
 namespace lots {
 
 std::optional<rt::Currency> LeeCantidad(const QString& texto) {
   try {
-    return library::gUtilidades().TextoANumero(texto);
+    return suite::gUtilidades().TextoANumero(texto);
   } catch (const rt::Error&) {
     return std::nullopt;
   }

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "core/FormStyle.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "lots/Cantidades.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/MessageBox.h"
@@ -86,7 +86,7 @@ void DialogoConEditor::MsflexGridEdt(ui::FlexGrid& MsFlexGrid, ui::TextBox& Edt,
     Edt.SelStart = 1000;
   } else {
     int caracter = KeyAscii;
-    library::gControles().FiltraTecla(Edt, caracter);
+    suite::gControles().FiltraTecla(Edt, caracter);
     Edt.Text = caracter != 0 ? QString(QChar(caracter)) : QString();
     Edt.SelStart = 1;
   }
@@ -171,10 +171,10 @@ void DialogoConEditor::VaAPrimeraCelda() {
     MSFlexGrid1.setCurrentCell(MSFlexGrid1.FixedRows(), columnas.primeraEditable);
 }
 
-void DialogoConEditor::TxtEdit_KeyPress(int& KeyAscii) { library::gControles().FiltraTecla(TxtEdit, KeyAscii); }
+void DialogoConEditor::TxtEdit_KeyPress(int& KeyAscii) { suite::gControles().FiltraTecla(TxtEdit, KeyAscii); }
 
 void DialogoConEditor::TxtEdit_KeyDown(int& KeyCode, int Shift) {
-  if (!library::gControles().TeclaConfirma(KeyCode)) return;
+  if (!suite::gControles().TeclaConfirma(KeyCode)) return;
   // Escape drops what was typed, so it needs no check.
   if (KeyCode != ui::key::Escape) {
     CampoValida(TxtEdit);
@@ -296,7 +296,7 @@ rt::Currency DialogoConEditor::SumaFilas(int MenosCual) {
   for (int r = MSFlexGrid1.FixedRows(); r < MSFlexGrid1.Rows(); ++r) {
     if (r == MenosCual) continue;
     if (!pasos.run([&] {
-          suma += library::gUtilidades().TextoANumero(MSFlexGrid1.TextMatrix(r, columnas.cantidad));
+          suma += suite::gUtilidades().TextoANumero(MSFlexGrid1.TextMatrix(r, columnas.cantidad));
         }))
       break;
   }
@@ -346,7 +346,7 @@ void DialogoConEditor::CmdCancelar_Click() {
 }
 
 void DialogoConEditor::Form_Load() {
-  library::gUtilidades().PreparaFormulario(*this);
+  suite::gUtilidades().PreparaFormulario(*this);
   core::AplicaEstiloFormulario(*this);
 }
 

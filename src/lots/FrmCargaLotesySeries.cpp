@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "core/Configuration.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "lots/Cantidades.h"
 #include "lots/SentenciasLotes.h"
 #include "numbering/ListasSeriesLotes.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/MessageBox.h"
@@ -38,7 +38,7 @@ int FilasDeCarga(double cantidad) {
 
 // A list of bars and blanks alone holds nothing.
 bool SinItems(const QString& lista) {
-  return rt::Trim(library::gUtilidades().QuitaCaracteres(lista, QStringLiteral("|"))).isEmpty();
+  return rt::Trim(suite::gUtilidades().QuitaCaracteres(lista, QStringLiteral("|"))).isEmpty();
 }
 
 QString ListaVaciaSiNada(const QString& lista) { return SinItems(lista) ? QString() : lista; }
@@ -189,11 +189,11 @@ void FrmCargaLotesySeries::AgregaExistencia(const Par& par, rt::Currency cantida
 
 void FrmCargaLotesySeries::VerificaAnterioresConsulta() {
   ui::FlexGrid& g = MSFlexGrid1;
-  const QString sql = sentencia::SeriesYLotesConStock(library::gUtilidades().RellenaCodigo(Articulo, 25), Deposito);
+  const QString sql = sentencia::SeriesYLotesConStock(suite::gUtilidades().RellenaCodigo(Articulo, 25), Deposito);
   ado::Recordset rs;
   gDB().AbrirRecordset(sql, rs);
   bool conStock = false;
-  const library::Utilidades& util = library::gUtilidades();
+  const suite::Utilidades& util = suite::gUtilidades();
   for (; !rs.BOF() && !rs.EOF(); rs.MoveNext()) {
     conStock = true;
     AgregaExistencia(Par{rt::Trim(util.ValorCampo(rs["NroLote"].Value()).toString()),

@@ -1,6 +1,5 @@
 #include "lots/FrmLoteyPosicion.h"
 
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "lots/Cantidades.h"
 #include "lots/SentenciasLotes.h"
@@ -8,6 +7,7 @@
 #include "numbering/ListasSeriesLotes.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace lots {
 
@@ -20,7 +20,7 @@ rt::StepRunner PasosQueSiguen() {
 }
 
 QString Campo(ado::Recordset& rs, const char* nombre) {
-  return rt::Trim(library::gUtilidades().ValorCampo(rs[QLatin1String(nombre)].Value()).toString());
+  return rt::Trim(suite::gUtilidades().ValorCampo(rs[QLatin1String(nombre)].Value()).toString());
 }
 
 }  // namespace
@@ -84,7 +84,7 @@ void FrmLoteyPosicion::SeparaPosicionesYLotes(const QString& posiciones, const Q
 }
 
 void FrmLoteyPosicion::VerificaAnteriores() {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   const QString deposito = util.RellenaCodigo(Deposito, 4), articulo = util.RellenaCodigo(Articulo, 25);
   std::vector<QString> posiciones, cantidades, lotes;
   if (EsConsultaDePosicionLote) SeparaPosicionesYLotes(PosicionesAnteriores, LotesAnteriores, posiciones, cantidades, lotes);
@@ -106,8 +106,8 @@ void FrmLoteyPosicion::AgregaSaldos(const QString& sql, bool conLote) {
   for (; !rs.BOF() && !rs.EOF(); rs.MoveNext()) {
     const QString posicion = SoloLote() ? QString() : Campo(rs, "idposicion");
     const QString lote = conLote ? Campo(rs, "nrolote") : QString();
-    QString base = library::gUtilidades().RellenaCodigo(Campo(rs, "idunidadbase"), 4);
-    const double disponible = numbering::DobleDe(library::gUtilidades().ValorCampo(rs["disponible"].Value()));
+    QString base = suite::gUtilidades().RellenaCodigo(Campo(rs, "idunidadbase"), 4);
+    const double disponible = numbering::DobleDe(suite::gUtilidades().ValorCampo(rs["disponible"].Value()));
     const rt::Currency saldo =
         rt::Currency::fromDouble(numbering::AplicaEquivalencia(Articulo, base, disponible, IUNIDAD));
     // One row per position (and lot): the balances of one are added up.
@@ -126,7 +126,7 @@ void FrmLoteyPosicion::AgregaSaldos(const QString& sql, bool conLote) {
 }
 
 void FrmLoteyPosicion::AgregaSaldoSinPosicion() {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   ado::Recordset rs;
   gDB().AbrirRecordset(sentencia::SaldoSinPosicion(util.RellenaCodigo(Deposito, 4), util.RellenaCodigo(Articulo, 25)), rs);
   bool hay = false;

@@ -3,15 +3,15 @@
 #include <functional>
 
 #include "core/Configuration.h"
-#include "core/library/Library.h"
 #include "lots/FrmCargaLotesySeries.h"
 #include "lots/FrmLoteyPosicion.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/ListasSeriesLotes.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace vouchers {
 
@@ -77,7 +77,7 @@ void ClsCmnCptes::PideSerieLote_Salidas(const ui::FlexGrid& Grilla, const QStrin
              dialogo.EsLote = Lote;
              dialogo.EsSerie = Serie;
              dialogo.EsTalle = Talle;
-             dialogo.Deposito = library::gUtilidades().RellenaCodigo(rt::Trim(deposito), 4);
+             dialogo.Deposito = suite::gUtilidades().RellenaCodigo(rt::Trim(deposito), 4);
              dialogo.Lotes = SeriesLoteAnt;
              dialogo.Series = CantidadANT;
            },
@@ -98,9 +98,9 @@ void ClsCmnCptes::CuentaLotesEnGrilla(const ui::FlexGrid& Grilla, const QString&
   LotesEnGrid.clear();
   CantidadesEnGrid.clear();
   for (int i = 1; i < Grilla.Rows(); ++i) {
-    if (!rt::EqualsText(Grilla.TextMatrix(i, articulos::IdArticulo), Articulo)) continue;
-    Agrega(LotesEnGrid, Grilla.TextMatrix(i, articulos::NroLote));
-    Agrega(CantidadesEnGrid, Grilla.TextMatrix(i, articulos::NroSerie));
+    if (!rt::EqualsText(Grilla.TextMatrix(i, numbering::articulos::IdArticulo), Articulo)) continue;
+    Agrega(LotesEnGrid, Grilla.TextMatrix(i, numbering::articulos::NroLote));
+    Agrega(CantidadesEnGrid, Grilla.TextMatrix(i, numbering::articulos::NroSerie));
   }
 }
 

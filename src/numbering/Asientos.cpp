@@ -2,11 +2,11 @@
 
 #include <functional>
 
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/SentenciasNumeracion.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace numbering {
 
@@ -15,7 +15,7 @@ using data_access::gDB;
 bool ExisteAsiento(const QString& TC, const QString& Sucursal, const QString& Numero, const QString& Letra,
                    QString& Asiento, const QString& Cuenta, bool SinBloqueo) {
   if (rt::EqualsText(TC, QStringLiteral("OC"))) return false;
-  const QString tc = library::gUtilidades().RellenaCodigo(TC, 4);
+  const QString tc = suite::gUtilidades().RellenaCodigo(TC, 4);
   ado::Recordset rs;
   gDB().AbrirRecordset(sentencia::AsientoDelComprobante(tc, Sucursal, Numero, Letra, Cuenta, SinBloqueo), rs);
   if (rs.BOF()) {
@@ -29,7 +29,7 @@ bool ExisteAsiento(const QString& TC, const QString& Sucursal, const QString& Nu
 }
 
 QString ObtieneTipoRegCont(const QString& TC) {
-  const QString tc = library::gUtilidades().RellenaCodigo(rt::Trim(TC));
+  const QString tc = suite::gUtilidades().RellenaCodigo(rt::Trim(TC));
   const QString ninguno(4, u' ');
   QString resultado;
   ado::Recordset comprobante, subdiario;

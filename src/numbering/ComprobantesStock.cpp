@@ -1,13 +1,13 @@
 #include "numbering/ComprobantesStock.h"
 
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/ProximoNumero.h"
 #include "numbering/SentenciasStock.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace numbering {
 
@@ -28,7 +28,7 @@ bool EsLiteral(const QString& texto) {
 QString LiteralDeDeposito(const QString& IdDeposito) {
   const QString deposito = rt::Trim(IdDeposito);
   if (EsLiteral(deposito) || rt::EqualsText(deposito, QStringLiteral("NULL"))) return deposito;
-  return "'" + Lit(library::gUtilidades().RellenaCodigo(deposito, 4)) + "'";
+  return "'" + Lit(suite::gUtilidades().RellenaCodigo(deposito, 4)) + "'";
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ ItemStock::ItemStock(const QString& codigo, const QString& unidad, double cantid
     : Codigo(Fijo(codigo, 25)), Unidad(Fijo(unidad, 4)), Cantidad(cantidad) {}
 
 QString AsignarNumeroComprobante(const QString& TC, const QString& Sucursal, const QString& Letra) {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   rt::StepRunner pasos = Trampa(QStringLiteral("AsignarNumeroComprobante"));
   QString sucursal = Sucursal, numero, letra = Letra;
   bool modifica = false;
@@ -72,7 +72,7 @@ bool ArticuloTieneLotes(const QString& IdArticulo, const QString& IdDeposito, st
   rt::StepRunner pasos = Trampa(QStringLiteral("ArticuloTieneLotes"));
   ado::Recordset rs;
   if (!pasos.run([&] {
-        gDB().AbrirRecordset(sentencia::LotesConStock(library::gUtilidades().RellenaCodigo(IdArticulo, 25),
+        gDB().AbrirRecordset(sentencia::LotesConStock(suite::gUtilidades().RellenaCodigo(IdArticulo, 25),
                                                       LiteralDeDeposito(IdDeposito)),
                              rs);
       }))
@@ -111,7 +111,7 @@ bool IdArticuloTieneInsumos(const QString& IdArticulo, std::vector<ItemStock>& I
   rt::StepRunner pasos = Trampa(QStringLiteral("IdArticuloTieneInsumos"));
   ado::Recordset rs;
   if (!pasos.run([&] {
-        gDB().AbrirRecordset(sentencia::Insumos(library::gUtilidades().RellenaCodigo(rt::Trim(IdArticulo), 25)), rs);
+        gDB().AbrirRecordset(sentencia::Insumos(suite::gUtilidades().RellenaCodigo(rt::Trim(IdArticulo), 25)), rs);
       }))
     return false;
   Items = {ItemStock()};

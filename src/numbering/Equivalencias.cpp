@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/SentenciasStock.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace numbering {
 
@@ -33,7 +33,7 @@ std::optional<Factor> FactorEntre(const QString& IdArticulo, QString& UnidadBase
 
 QString ObtieneUnidadArticulo(const QString& IdArticulo) {
   ado::Recordset rs;
-  gDB().AbrirRecordset(sentencia::UnidadDelArticulo(library::gUtilidades().RellenaCodigo(IdArticulo, 25)), rs);
+  gDB().AbrirRecordset(sentencia::UnidadDelArticulo(suite::gUtilidades().RellenaCodigo(IdArticulo, 25)), rs);
   const QString unidad = rs.BOF() ? QString() : rt::Trim(TextoCampo(rs["IdUnidad"].Value()));
   gDB().CierraRecordset(rs);
   return unidad;
@@ -44,7 +44,7 @@ bool IdArticuloTieneEquivalencias(const QString& IdArticulo, const QString& Unid
   Coeficiente = 0;
   SinUnidad = false;
   bool hallada = false;
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   rt::StepRunner pasos = Trampa(QStringLiteral("IdArticuloTieneEquivalencias"));
   QString unidad;
   if (!pasos.run([&] { unidad = UnidadBase.isEmpty() ? ObtieneUnidadArticulo(IdArticulo) : UnidadBase; })) return false;

@@ -1,9 +1,9 @@
 #include "numbering/ListasSeriesLotes.h"
 
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace numbering {
 
@@ -156,7 +156,7 @@ int32_t Cuenta_Series_Lotes(const QString& PipeSeries, const QString& PIPELotes,
   std::vector<QString> claves;
   for (size_t i = 0; i < series.size() && i < lotes.size(); ++i) {
     QString clave = rt::Trim(series[i]) + u'|' + rt::Trim(lotes[i]);
-    if (rt::Trim(library::gUtilidades().QuitaCaracteres(clave, QStringLiteral("|"))).isEmpty()) continue;
+    if (rt::Trim(suite::gUtilidades().QuitaCaracteres(clave, QStringLiteral("|"))).isEmpty()) continue;
     if (!EstaSinDistinguir(claves, clave)) claves.push_back(clave);
   }
   return static_cast<int32_t>(claves.size());

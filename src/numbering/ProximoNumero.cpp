@@ -1,6 +1,5 @@
 #include "numbering/ProximoNumero.h"
 
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/Asientos.h"
 #include "numbering/SentenciasNumeracion.h"
@@ -8,6 +7,7 @@
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace numbering {
 
@@ -25,7 +25,7 @@ rt::Currency Uno() { return rt::Currency::fromInt(1); }
 
 // The number part (characters 5 to 12) of a stored identity.
 rt::Currency NumeroDeIdentidad(const rt::Variant& identidad) {
-  return library::gUtilidades().TextoANumero(rt::Mid(TextoCampo(identidad), 5, 8));
+  return suite::gUtilidades().TextoANumero(rt::Mid(TextoCampo(identidad), 5, 8));
 }
 
 class Proximo {
@@ -51,7 +51,7 @@ class Proximo {
       const rt::Variant ultimo = rs_.BOF() ? rt::Variant::null() : rs_["ULTIMO"].Value();
       if (ultimo.isNull()) return;
       const rt::Currency mayor = NumeroDeIdentidad(ultimo);
-      if (library::gUtilidades().TextoANumero(numero_) <= mayor) numero_ = Ocho(mayor + Uno());
+      if (suite::gUtilidades().TextoANumero(numero_) <= mayor) numero_ = Ocho(mayor + Uno());
     });
   }
 
@@ -70,7 +70,7 @@ class Proximo {
       const rt::Variant ultimo = rs_.BOF() ? rt::Variant::null() : rs_["ULTIMO"].Value();
       if (ultimo.isNull()) return;
       const rt::Currency mayor = NumeroDeIdentidad(ultimo);
-      if (library::gUtilidades().TextoANumero(numero_) < mayor) numero_ = Ocho(mayor + Uno());
+      if (suite::gUtilidades().TextoANumero(numero_) < mayor) numero_ = Ocho(mayor + Uno());
     });
   }
 
@@ -100,7 +100,7 @@ class Proximo {
   QString SiguienteAlMaximo() {
     const rt::Variant ultimo = rs_.BOF() ? rt::Variant::null() : rs_["ULTIMO"].Value();
     if (ultimo.isNull()) return QStringLiteral("00000001");
-    return Ocho(library::gUtilidades().TextoANumero(TextoCampo(ultimo)) + Uno());
+    return Ocho(suite::gUtilidades().TextoANumero(TextoCampo(ultimo)) + Uno());
   }
 
   const QString& tc_;
@@ -125,7 +125,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
       !Controlar)
     return;
 
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   if (rt::EqualsText(TC, QStringLiteral("VJ"))) {
     proximo.PasaAlUltimoDe(QStringLiteral("MV_VIAJES"));
   } else if (util.EstaEnLista(TC, {"AJP", "AJN", "VS", "IR"})) {

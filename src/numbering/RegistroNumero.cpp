@@ -1,7 +1,6 @@
 #include "numbering/RegistroNumero.h"
 
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/Letras.h"
 #include "numbering/SentenciasNumeracion.h"
@@ -11,6 +10,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -33,7 +33,7 @@ class Registro {
   Registro(const QString& tc, const QString& Sistema, const QString& Sucursal, const QString& Numero,
            const QString& Letra, bool SoloSentencia, QString& SQL, bool ForzarControl, bool NoActualizaTalonario)
       : tc_(tc),
-        codigo_(library::gUtilidades().RellenaCodigo(rt::Trim(tc), 4)),
+        codigo_(suite::gUtilidades().RellenaCodigo(rt::Trim(tc), 4)),
         sistema_(rt::Trim(Sistema)),
         sucursal_(Sucursal),
         numero_(Numero),
@@ -54,7 +54,7 @@ class Registro {
     // that number lies past its range, and the voucher's own number names
     // the book.
     if (!reconocido && !pasos.run([&] {
-          const rt::Currency propio = library::gUtilidades().TextoANumero(numero_) - rt::Currency::fromInt(1);
+          const rt::Currency propio = suite::gUtilidades().TextoANumero(numero_) - rt::Currency::fromInt(1);
           ValidaNumeroComprobante(tc_, sucursal_, propio.toSqlText(), letra, mensaje, QString(), reconocido);
         }))
       return;
@@ -88,7 +88,7 @@ class Registro {
   // The book row is in one table or the other; the counter moves forward
   // only, and only in a book of the voucher's branch.
   void RegistraEnLibro(ado::Recordset& libro, rt::StepRunner& pasos) {
-    library::Utilidades& util = library::gUtilidades();
+    suite::Utilidades& util = suite::gUtilidades();
     const QString contador = Columna(letra_, "_ULTIMO_NRO");
     bool mismaSucursal = true;
     bool avanza = false;

@@ -1,13 +1,14 @@
 #include "numbering/SaldosStock.h"
 
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/Equivalencias.h"
 #include "numbering/SentenciasStock.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 
 namespace numbering {
@@ -16,7 +17,7 @@ using data_access::gDB;
 
 void ControlStock(const QString& IdDeposito, const QString& IdArticulo, const QString& IdUnidad, double& Stock) {
   if (rt::Trim(IdArticulo).isEmpty()) return;
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   const QString articulo = util.RellenaCodigo(IdArticulo, 25);
   const QString unidad = util.RellenaCodigo(IdUnidad, 4);
   const QString deposito = util.RellenaCodigo(IdDeposito, 4);
@@ -34,19 +35,22 @@ void ControlStock(const QString& IdDeposito, const QString& IdArticulo, const QS
 }
 
 void CalculaUnidadesGrilla(ui::FlexGrid& MSFlexGrid2) {
+  namespace a = numbering::articulos;
   const core::CoreState& estado = core::gCore();
   const int fila = MSFlexGrid2.Row();
-  const std::pair<QString, int> unidades[] = {
-      {estado.gUnidadMedidaBL, 63}, {estado.gUnidadMedidaM3, 62}, {estado.gUnidadMedidaKG, 64}};
+  const std::pair<QString, int> unidades[] = {{estado.gUnidadMedidaBL, a::CantidadBL},
+                                              {estado.gUnidadMedidaM3, a::CantidadM3},
+                                              {estado.gUnidadMedidaKG, a::CantidadKG}};
   for (const auto& [unidad, columna] : unidades) {
-    if (rt::EqualsText(MSFlexGrid2.TextMatrix(fila, 9), unidad)) {
-      MSFlexGrid2.setTextMatrix(fila, columna, MSFlexGrid2.TextMatrix(fila, 10));
+    if (rt::EqualsText(MSFlexGrid2.TextMatrix(fila, a::UnidadEquiv), unidad)) {
+      MSFlexGrid2.setTextMatrix(fila, columna, MSFlexGrid2.TextMatrix(fila, a::CantidadEquiv));
       continue;
     }
-    QString base = rt::Trim(MSFlexGrid2.TextMatrix(fila, 5));
-    const double cantidad = library::gUtilidades().TextoANumero(MSFlexGrid2.TextMatrix(fila, 7)).toDouble();
-    MSFlexGrid2.setTextMatrix(
-        fila, columna, rt::NumberText(RevierteEquivalencia(MSFlexGrid2.TextMatrix(fila, 0), base, cantidad, unidad)));
+    QString base = rt::Trim(MSFlexGrid2.TextMatrix(fila, a::IdUnidad));
+    const double cantidad = suite::gUtilidades().TextoANumero(MSFlexGrid2.TextMatrix(fila, a::Cantidad)).toDouble();
+    MSFlexGrid2.setTextMatrix(fila, columna,
+                              rt::NumberText(RevierteEquivalencia(MSFlexGrid2.TextMatrix(fila, a::IdArticulo), base,
+                                                                  cantidad, unidad)));
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include "core/Configuration.h"
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/Letras.h"
 #include "numbering/NumberingState.h"
@@ -10,6 +9,7 @@
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
@@ -73,7 +73,7 @@ QString ObtieneTCNumeracion(const QString& TC) {
 void Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QString& Numero, QString& Letra,
                                       bool& ModificaNumeracion, const QString& Fecha, const QString& UNegocio,
                                       QString& Hasta) {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   const QString codigo = util.RellenaCodigo(rt::Trim(TC), 4);
   const bool conUnidad = !rt::Trim(UNegocio).isEmpty();
   rt::StepRunner pasos = Trampa(QStringLiteral("Obtener_Nro_Comprobante_Contable"));

@@ -1,7 +1,6 @@
 #include "numbering/ValidacionNumero.h"
 
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/Letras.h"
 #include "numbering/NumberingState.h"
@@ -9,6 +8,7 @@
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace numbering {
 
@@ -72,7 +72,7 @@ bool ValidaNumeroComprobante(const QString& TC, const QString& Sucursal, const Q
     return true;
   }
 
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   const QString codigo = util.RellenaCodigo(rt::Trim(TC), 4);
   ado::Recordset libros;
   gDB().AbrirRecordset(

@@ -1,11 +1,11 @@
 #include "numbering/Valores.h"
 
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace numbering {
 
@@ -28,7 +28,7 @@ double NumeroInicial(const rt::Variant& valor) {
 
 double DobleDe(const rt::Variant& valor) {
   if (valor.isNumeric() && !valor.isEmpty()) return valor.toDouble();
-  return library::gUtilidades().TextoADoble(TextoCampo(valor));
+  return suite::gUtilidades().TextoADoble(TextoCampo(valor));
 }
 
 QString Formato(const rt::Variant& valor, const QString& mascara) {

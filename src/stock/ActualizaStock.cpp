@@ -5,11 +5,12 @@
 
 #include "core/Configuration.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
@@ -18,12 +19,11 @@
 #include "stock/Sentencias.h"
 #include "stock/SignoComprobante.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace stock {
 
 using data_access::gDB;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 namespace {
 
@@ -32,7 +32,7 @@ void Avisa(const QString& mensaje, const QString& titulo) { ui::MsgBox(mensaje, 
 }  // namespace
 
 int Grabacion::Trampa(const rt::Error& error) {
-  library::gCartel().Cierra();
+  suite::gCartel().Cierra();
   return gDB().TratamientoErrores(error, std::nullopt, QStringLiteral("ActualizaStock"));
 }
 
@@ -65,7 +65,7 @@ bool Grabacion::Graba(const QString& sentencia, int filas) {
       }))
     return false;
   if (fallo) {
-    if (MuestraCartel) library::gCartel().Cierra();
+    if (MuestraCartel) suite::gCartel().Cierra();
     Avisa(descripcion, QStringLiteral("Aviso al operador"));
     return false;
   }
@@ -73,7 +73,7 @@ bool Grabacion::Graba(const QString& sentencia, int filas) {
 }
 
 bool Grabacion::Registra() {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   core::CoreState& estado = core::gCore();
 
   // The business unit, then the voucher type: a voucher refused writes
@@ -86,7 +86,7 @@ bool Grabacion::Registra() {
   }
   if (!Paso([&] { equivalente_ = rt::EqualsText(core::Cfg(QStringLiteral("ConfirmaUDEquiv")), QStringLiteral("SI")); }))
     return false;
-  if (MuestraCartel) library::gCartel().Muestra(QStringLiteral("Grabando Stock...."), 0);
+  if (MuestraCartel) suite::gCartel().Muestra(QStringLiteral("Grabando Stock...."), 0);
   cuentaFila_ = Cuenta;
 
   // The origin: per line, none ("NULL") or a literal.
@@ -190,7 +190,7 @@ bool Grabacion::Registra() {
           return false;
         if (!Cede()) return false;
         if (MuestraCartel)
-          library::gCartel().Actualiza(0, QStringLiteral("Grabando Stock..."),
+          suite::gCartel().Actualiza(0, QStringLiteral("Grabando Stock..."),
                                        rt::Trim(Grilla.TextMatrix(fila, a::IdArticulo)) + QStringLiteral("  ") +
                                            Grilla.TextMatrix(fila, a::Descripcion),
                                        QString::number(fila) + QStringLiteral(" de ") + QString::number(filas - 1));
@@ -216,7 +216,7 @@ bool Grabacion::Registra() {
   // The components, then the entry of the whole voucher (accumulate mode).
   if (!Cede()) return false;
   if (!DescargaInsumos()) return false;
-  if (MuestraCartel) library::gCartel().Cierra();
+  if (MuestraCartel) suite::gCartel().Cierra();
   if (Acumula) {
     QString asiento;
     int16_t secuencia = 1;
@@ -227,7 +227,7 @@ bool Grabacion::Registra() {
 }
 
 int16_t Grabacion::TipoAsientoStock() const {
-  const QString origen = rt::Trim(library::gUtilidades().QuitaComillas(TcOrigen));
+  const QString origen = rt::Trim(suite::gUtilidades().QuitaComillas(TcOrigen));
   const auto es = [this](const char* tc) { return rt::EqualsText(TC, QString::fromLatin1(tc)); };
   if (es("IR") && rt::EqualsText(origen, QStringLiteral("OC"))) return 5;
   if (es("RMC")) return 5;
@@ -329,7 +329,7 @@ void ClsCmnCptes::ActualizaStock(ui::FlexGrid& MSFlexGrid2, const QString& TC, c
       }
     }
   }
-  if (MuestraCartel) library::gCartel().Cierra();
+  if (MuestraCartel) suite::gCartel().Cierra();
   if (!registrado && HayError) *HayError = true;
 
   if (IdDeposito) *IdDeposito = g.IdDeposito;

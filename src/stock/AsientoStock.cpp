@@ -8,21 +8,21 @@
 #include "core/Configuration.h"
 #include "core/CoreState.h"
 #include "core/FieldList.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "import/EntryChecks.h"
 #include "numbering/Asientos.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/ProximoNumero.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 #include "stock/Literales.h"
 #include "stock/Sentencias.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace vouchers {
 
@@ -31,7 +31,7 @@ using data_access::gDB;
 
 namespace {
 
-namespace a = articulos;
+namespace a = numbering::articulos;
 
 const QString kAviso = QStringLiteral("Aviso al Operador");
 
@@ -62,7 +62,7 @@ struct Regla {
 
 // The rule of the kind; nullopt when the kind books no entry for the type.
 std::optional<Regla> ReglaDelTipo(ClsCmnCptes& cpte, const QString& TC, int16_t TipoMov, bool grillaDif) {
-  const library::Utilidades& util = library::gUtilidades();
+  const suite::Utilidades& util = suite::gUtilidades();
   const auto configurada = [&](int columna, const char* clave, bool debitoComun) {
     return Regla{columna, grillaDif ? QString() : QString::fromLatin1(clave), grillaDif ? !debitoComun : debitoComun};
   };
@@ -147,7 +147,7 @@ QString ClsCmnCptes::ArmaAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock,
                                       int16_t TipoMov, int32_t SoloRegistro, NumeracionAsiento Numeracion,
                                       int16_t& Secuencia) {
   if (!gAsientosXStock) return QString();
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   eMotivoStock = util.Reemplaza(eMotivoStock, QStringLiteral("'"), QString());
   if (TipoMov != 99 && util.EstaEnLista(TC, {"FC", "TK", "FKFC", "FP", "NC", "NCP", "ND"})) return QString();
   if (util.EstaEnLista(TC, {"FCC", "FPC", "NCC", "NCCP", "NDC"})) return QString();

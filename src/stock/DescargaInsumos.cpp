@@ -5,22 +5,22 @@
 #include "core/FieldList.h"
 #include "core/Formatting.h"
 #include "core/TextHelpers.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/ComprobantesStock.h"
 #include "numbering/RegistroNumero.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "stock/Grabacion.h"
 #include "stock/Literales.h"
-#include "vouchers/ColumnasGrillas.h"
 #include "vouchers/SentenciasCarga.h"
 
 namespace stock {
 
 using data_access::gDB;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 namespace {
 
@@ -33,7 +33,7 @@ const QString kLetra = QStringLiteral("X");
 bool Grabacion::DescargaInsumos() {
   bool descarga = false;
   if (!Paso([&] {
-        descarga = !library::gUtilidades().EstaEnLista(TC, {"AJP", "AJN", "OP"}) &&
+        descarga = !suite::gUtilidades().EstaEnLista(TC, {"AJP", "AJN", "OP"}) &&
                    !rt::EqualsText(core::Cfg(QStringLiteral("DescargaInsumosProduccion")), QStringLiteral("SI"));
       }))
     return false;
@@ -55,7 +55,7 @@ bool Grabacion::DescargaInsumos() {
   return Paso([&] {
     QString letra = rt::Mid(identidad, 13, 1), sentencias;
     const rt::Currency siguiente =
-        library::gUtilidades().TextoANumero(rt::Mid(identidad, 5, 8)) + rt::Currency::fromInt(1);
+        suite::gUtilidades().TextoANumero(rt::Mid(identidad, 5, 8)) + rt::Currency::fromInt(1);
     numbering::ActualizaNumeroComprobante(kTipo, QStringLiteral("STOCK"), rt::Mid(identidad, 1, 4),
                                           QStringLiteral(" ") + siguiente.toSqlText(), letra, true, sentencias, false,
                                           false);
@@ -64,7 +64,7 @@ bool Grabacion::DescargaInsumos() {
 }
 
 bool Grabacion::Descarga(QString& identidad, int16_t signo, const QString& destino) {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   const int filas = Grilla.Rows();
   for (int fila = 1; fila < filas; ++fila) {
     const auto celda = [&](int columna) { return Grilla.TextMatrix(fila, columna); };
@@ -128,7 +128,7 @@ bool Grabacion::Descarga(QString& identidad, int16_t signo, const QString& desti
 QString Grabacion::RenglonInsumo(int fila, const QString& identidad, int16_t signo, const QString& deposito,
                                  const QString& IdInsumo, const QString& Unidad, double cantidad, const QString* lote,
                                  bool porcentaje) {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   const auto celda = [&](int columna) { return Grilla.TextMatrix(fila, columna); };
   const bool esArticulo = IdInsumo.isEmpty();
   const QString articulo = Relleno(rt::Trim(celda(a::IdArticulo)), 25);

@@ -3,16 +3,16 @@
 // its parallel serial or quantity list (column 22). A list item "-" is an
 // empty item (ValorDeItem).
 #include "core/Formatting.h"
-#include "core/library/Library.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/ListasSeriesLotes.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "stock/Grabacion.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace stock {
 
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 namespace {
 
@@ -23,7 +23,7 @@ std::pair<QString, QString> Par(const QString& item) {
   return {rt::Trim(item.left(corte)), rt::Trim(item.mid(corte + 1))};
 }
 
-double Numero(const QString& texto) { return library::gUtilidades().TextoADoble(texto); }
+double Numero(const QString& texto) { return suite::gUtilidades().TextoADoble(texto); }
 
 }  // namespace
 

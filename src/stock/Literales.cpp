@@ -1,8 +1,8 @@
 #include "stock/Literales.h"
 
-#include "core/library/Library.h"
 #include "data_access/DB_Dll.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace stock {
 
@@ -12,7 +12,7 @@ QString Numero(const QString& texto) { return data_access::DB_Dll::SQLValue(text
 
 QString Numero(rt::Currency valor) { return valor.toSqlText(); }
 
-QString Relleno(const QString& codigo, int ancho) { return library::gUtilidades().RellenaCodigo(codigo, ancho); }
+QString Relleno(const QString& codigo, int ancho) { return suite::gUtilidades().RellenaCodigo(codigo, ancho); }
 
 QString CodigoONull(const QString& codigo, int ancho) {
   const QString c = rt::Trim(codigo);

@@ -4,21 +4,21 @@
 #include "core/CoreState.h"
 #include "core/FieldList.h"
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "stock/Grabacion.h"
 #include "stock/Literales.h"
-#include "vouchers/ColumnasGrillas.h"
 #include "vouchers/SentenciasCarga.h"
 
 namespace stock {
 
 using data_access::gDB;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 QString Grabacion::DepositoDeLinea(int fila, const QString& Argumento) const {
   const QString propio = rt::Trim(Grilla.TextMatrix(fila, a::IdDeposito));
@@ -54,14 +54,14 @@ QString Grabacion::CuentaDeArticulo(const QString& IdArticulo) {
 rt::Currency Grabacion::CostoDeArticulo(const QString& IdArticulo) {
   const QString clave = IdArticulo.toCaseFolded();
   if (const auto it = costos_.constFind(clave); it != costos_.constEnd()) return *it;
-  const rt::Currency costo = library::gUtilidades().TextoANumero(numbering::TextoCampo(gDB().DatosTabla(
+  const rt::Currency costo = suite::gUtilidades().TextoANumero(numbering::TextoCampo(gDB().DatosTabla(
       QStringLiteral("V_MA_ARTICULOS"), IdArticulo, QStringLiteral("Costo"), QStringLiteral("idarticulo"))));
   costos_.insert(clave, costo);
   return costo;
 }
 
 QString Grabacion::Renglon(int fila, const Item& item) {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   core::CoreState& estado = core::gCore();
   const auto celda = [&](int columna) { return Grilla.TextMatrix(fila, columna); };
   const auto valor = [&](int columna) { return util.TextoANumero(celda(columna)); };

@@ -1,12 +1,12 @@
 // Stock balances of an article: by unit and deposit, by lot, serial and
 // position, and in a second unit.
 #include "core/Configuration.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/Equivalencias.h"
 #include "numbering/SaldosStock.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "stock/Sentencias.h"
 #include "vouchers/ClsCmnCptes.h"
 
@@ -36,7 +36,7 @@ void ClsCmnCptes::ObtieneStockxEquiv(const QString& IdDeposito, const QString& I
 
 double ClsCmnCptes::ObtieneStock(const QString& IdArticulo, QString* IdDeposito, QString* NroLote, QString* NroSerie,
                                  QString* IdPosicion, QString* IdUnidad) {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   rt::StepRunner pasos = numbering::Trampa(QStringLiteral("ObtieneStock"));
   double saldo = 0;
 

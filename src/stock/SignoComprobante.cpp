@@ -1,10 +1,10 @@
 // The voucher sign: which way a voucher type moves stock, or the VAT book.
 #include "stock/SignoComprobante.h"
 
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 #include "stock/Sentencias.h"
@@ -38,7 +38,7 @@ SignoTipo SignoDelTipo(const QString& TC, bool LibroIVA, bool DebitoProveedor) {
   ado::Recordset rs;
   bool sinFila = false;
   if (!pasos.run([&] {
-        gDB().AbrirRecordset(sentencia::TipoDeComprobante(library::gUtilidades().RellenaCodigo(rt::Trim(TC), 4)), rs);
+        gDB().AbrirRecordset(sentencia::TipoDeComprobante(suite::gUtilidades().RellenaCodigo(rt::Trim(TC), 4)), rs);
       }))
     return resultado;
   if (!pasos.run([&] { sinFila = rs.BOF(); })) return resultado;

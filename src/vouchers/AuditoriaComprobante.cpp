@@ -3,10 +3,10 @@
 #include "core/CoreState.h"
 #include "core/FieldList.h"
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/SentenciasCarga.h"
 
@@ -19,7 +19,7 @@ QString Texto(const QString& valor) { return data_access::DB_Dll::SQLValue(valor
 // The entry number as a bare number; NULL when the text is no number.
 QString NumeroAsiento(const QString& NroAsiento) {
   try {
-    return library::gUtilidades().TextoANumero(NroAsiento).toSqlText();
+    return suite::gUtilidades().TextoANumero(NroAsiento).toSqlText();
   } catch (const rt::Error&) {
     return QStringLiteral("NULL");
   }
@@ -33,13 +33,13 @@ void ClsCmnCptes::ActualizaBuchon(const QString& TC, const QString& SucNroLetra,
   core::CoreState& estado = core::gCore();
   const QString accion = lEsAlta ? QStringLiteral("'A'") : lEsModificacion ? QStringLiteral("'M'") : QStringLiteral("'B'");
   estado.ListaCampos = {
-      {QStringLiteral("TC"), Texto(library::gUtilidades().RellenaCodigo(rt::Trim(TC), 4))},
+      {QStringLiteral("TC"), Texto(suite::gUtilidades().RellenaCodigo(rt::Trim(TC), 4))},
       {QStringLiteral("IdComprobante"), Texto(SucNroLetra)},
       {QStringLiteral("IdComplemento"), sentencia::Complemento(IdComplemento)},
       {QStringLiteral("Tipo_accion"), accion},
       {QStringLiteral("FECHAHORA"), Texto(rt::FormatDate(rt::Now(), core::FormatoFechaHora()))},
       {QStringLiteral("Usuario"), Texto(estado.gUsuarioLogeado)},
-      {QStringLiteral("PC"), Texto(library::gInfoSistema().NombrePC())},
+      {QStringLiteral("PC"), Texto(suite::gInfoSistema().NombrePC())},
       {QStringLiteral("SYSTEMUSER"), QStringLiteral("''")},
       {QStringLiteral("NUMEROASIENTO"), NumeroAsiento(NroAsiento)},
   };

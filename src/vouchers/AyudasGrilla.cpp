@@ -3,9 +3,9 @@
 // telling a fraction.
 #include <cmath>
 
-#include "core/library/Library.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "vouchers/ClsCmnCptes.h"
 
@@ -72,7 +72,7 @@ bool ClsCmnCptes::OtrosConceptosRepetidos(ui::FlexGrid& MSFlexGrid3, const QStri
 }
 
 bool ClsCmnCptes::NumeroEsFraccion(const rt::Variant& Numero) {
-  const double x = library::gUtilidades().TextoADoble(Numero.toString());
+  const double x = suite::gUtilidades().TextoADoble(Numero.toString());
   return x != std::trunc(x);
 }
 

@@ -1,16 +1,16 @@
 // What the edit box floating over a cell of a voucher grid edits.
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Controls.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace vouchers {
 
 namespace {
 
-namespace t = tareas;
-namespace a = articulos;
-namespace o = otros;
+namespace t = numbering::tareas;
+namespace a = numbering::articulos;
+namespace o = numbering::otros;
 
 // What an edit box edits in one column: its field, the table or view its
 // codes come from, and its longest text.

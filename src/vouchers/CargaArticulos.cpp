@@ -18,16 +18,16 @@
 #include "core/Configuration.h"
 #include "core/CoreState.h"
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/Letras.h"
 #include "numbering/SaldosStock.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "vouchers/CargaComprobante.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 #include "vouchers/SentenciasCarga.h"
 
 namespace vouchers {
@@ -36,7 +36,7 @@ using data_access::gDB;
 
 double ClsCmnCptes::CantRepartoPend(const QString& TC, const QString& SucNroLetra, const QString& IdArticulo) {
   const QString numero = rt::Trim(SucNroLetra);
-  const QString articulo = library::gUtilidades().RellenaCodigo(rt::Trim(IdArticulo), 25);
+  const QString articulo = suite::gUtilidades().RellenaCodigo(rt::Trim(IdArticulo), 25);
   // A missing row and a Null quantity are 0.
   const auto cantidad = [](ado::Recordset& rs, const QString& campo) {
     if (rs.BOF()) return 0.0;
@@ -56,7 +56,7 @@ namespace carga {
 
 namespace {
 
-namespace a = articulos;
+namespace a = numbering::articulos;
 
 QString Texto(rt::Currency c) { return rt::Variant(c).toString(); }
 
@@ -90,7 +90,7 @@ void CargaComprobante::LlenaFilaArticulo() {
 }
 
 void CargaComprobante::cantidadAplicada() {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   const QString tc = rt::Trim(a_.TC);
   bool porReparto = false;
   const auto leeReparto = [&] { pasos_([&] { porReparto = entregaPorReparto(); }); };
@@ -139,7 +139,7 @@ void CargaComprobante::cantidadAplicada() {
 }
 
 void CargaComprobante::valoresLinea() {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   ui::FlexGrid& g = a_.MSFlexGrid2;
   copia(g, a::Descripcion, articulos_, "Descripcion");
   copia(g, a::IdUnidad, articulos_, "IdUnidad");
@@ -187,7 +187,7 @@ void CargaComprobante::valoresLinea() {
 }
 
 void CargaComprobante::datosMaestro() {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   ui::FlexGrid& g = a_.MSFlexGrid2;
   bool encontrado = false;
   pasos_([&] {
@@ -253,7 +253,7 @@ void CargaComprobante::datosMaestro() {
 }
 
 void CargaComprobante::ivaLotesYPrecios() {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   ui::FlexGrid& g = a_.MSFlexGrid2;
   const auto celda = [&](int columna) { return util.TextoANumero(g.TextMatrix(fila(g), columna)); };
 

@@ -18,14 +18,14 @@
 
 #include "core/Configuration.h"
 #include "core/Formatting.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 #include "vouchers/LineasCargadas.h"
 #include "vouchers/SentenciasCarga.h"
 
@@ -46,7 +46,7 @@ namespace carga {
 using data_access::gDB;
 
 PasosCarga::PasosCarga(const QString& rutina)
-    : runner_([rutina](const rt::Error& e) { return library::gUtilidades().DialogoError(e, rutina); }) {}
+    : runner_([rutina](const rt::Error& e) { return suite::gUtilidades().DialogoError(e, rutina); }) {}
 
 CargaComprobante::CargaComprobante(ClsCmnCptes& clase, const Argumentos& a)
     : clase_(clase), a_(a), pasos_(QStringLiteral("AsignarDatosComprobante")), consolidacion_(pasos_) {}
@@ -60,7 +60,7 @@ void CargaComprobante::Carga() {
 }
 
 void CargaComprobante::cargaTodo() {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   const QString SI = QStringLiteral("SI");
   pasos_([&] { descargaStockRemitos_ = rt::EqualsText(core::Cfg(QStringLiteral("DescargaStockRemitos")), SI); });
   devolucion_ = a_.IdRepartoRM && *a_.IdRepartoRM == -98;
@@ -123,7 +123,7 @@ void CargaComprobante::cargaLineas(ado::Recordset& rs, ui::FlexGrid& grilla, voi
 }
 
 void CargaComprobante::LlenaFilaTarea() {
-  namespace t = tareas;
+  namespace t = numbering::tareas;
   ui::FlexGrid& g = a_.MSFlexGrid1;
   const auto importe = [&](const char* campo) { return core::FmtMoneda(rt::Trim(convertido(tareas_, campo)), -1); };
   copia(g, t::Codigo, tareas_, "IdTarea");
@@ -146,7 +146,7 @@ void CargaComprobante::LlenaFilaTarea() {
   escribe(g, t::Prioridad, [&] { return rt::NumberText(rt::Val(texto(tareas_, "Prioridad"))); });
   escribe(g, t::Usuario, [&] { return rt::NumberText(rt::Val(texto(tareas_, "Usuario"))); });
   const auto sinRecortar = [&](const char* campo) {
-    return library::gUtilidades().ValorCampo(valor(tareas_, campo)).toString();
+    return suite::gUtilidades().ValorCampo(valor(tareas_, campo)).toString();
   };
   escribe(g, t::FhPresentacion, [&] { return sinRecortar("FHPRESENTACION"); });
   escribe(g, t::FhEmision, [&] { return sinRecortar("FHEMISION"); });
@@ -156,9 +156,9 @@ void CargaComprobante::LlenaFilaTarea() {
 
 void CargaComprobante::LlenaFilaOtroConcepto() {
   ui::FlexGrid& g = a_.MSFlexGrid3;
-  copia(g, otros::Detalle, otros_, "Observacion");
-  escribe(g, otros::Importe, [&] { return core::FmtMoneda(rt::Trim(convertido(otros_, "Importe")), -1); });
-  escribe(g, otros::ImporteSinIVA, [&] { return core::FmtMoneda(rt::Trim(convertido(otros_, "Importe_S_IVA")), -1); });
+  copia(g, numbering::otros::Detalle, otros_, "Observacion");
+  escribe(g, numbering::otros::Importe, [&] { return core::FmtMoneda(rt::Trim(convertido(otros_, "Importe")), -1); });
+  escribe(g, numbering::otros::ImporteSinIVA, [&] { return core::FmtMoneda(rt::Trim(convertido(otros_, "Importe_S_IVA")), -1); });
 }
 
 // ---- Cells and fields.
@@ -176,11 +176,11 @@ QString CargaComprobante::texto(ado::Recordset& rs, const char* campo) {
 }
 
 rt::Currency CargaComprobante::monto(ado::Recordset& rs, const char* campo) {
-  return library::gUtilidades().ValorCampo(valor(rs, campo)).toCurrency();
+  return suite::gUtilidades().ValorCampo(valor(rs, campo)).toCurrency();
 }
 
 double CargaComprobante::numero(ado::Recordset& rs, const char* campo) {
-  return library::gUtilidades().ValorCampo(valor(rs, campo)).toDouble();
+  return suite::gUtilidades().ValorCampo(valor(rs, campo)).toDouble();
 }
 
 rt::Currency CargaComprobante::convierte(rt::Currency importe) { return importe * monto(cabecera_, "Cotizacion"); }

@@ -3,15 +3,15 @@
 #include "vouchers/ClsCmnCptes.h"
 
 #include "core/Configuration.h"
-#include "core/library/Library.h"
 #include "numbering/ListasSeriesLotes.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 
 namespace vouchers {
 
 ClsCmnCptes::ClsCmnCptes() {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   gPIVA = util.TextoANumero(core::Cfg(QStringLiteral("PIVA"))).toDouble();
   gPIVARec = util.TextoANumero(core::Cfg(QStringLiteral("PIVARec"))).toDouble();
   gAsientosXStock = rt::EqualsText(core::Cfg(QStringLiteral("AsientosXStock")), QStringLiteral("SI"));

@@ -2,17 +2,17 @@
 // The suite's common voucher class. A voucher form creates one instance,
 // hands it the grids it owns (tasks MSFlexGrid1, articles MSFlexGrid2,
 // other concepts MSFlexGrid3, totals MSFlexGrid4; their columns are named in
-// ColumnasGrillas.h) and calls its operations; the lot dialogs create an
+// numbering/ColumnasGrillas.h) and calls its operations; the lot dialogs create an
 // instance of their own.
 //
 // The class spans three layers. It is declared here whole, with all its
 // state; each member is defined in the library of the layer that owns it:
 // vouchers (this folder: grid layouts, the voucher loader, counts, totals,
-// grid helpers, audit rows, related vouchers, the list-string members),
-// stock (src/stock: the stock movements, their accounting entry, the voucher
-// sign, stock balances), lots (src/lots: the lot, serial and position
-// requests) and lookup (src/lookup: the voucher search). A library links the
-// ones above it, never the reverse; a program links the library of every
+// grid helpers, audit rows, related vouchers, the voucher search over the
+// lookups' window, the list-string members), stock (src/stock: the stock
+// movements, their accounting entry, the voucher sign, stock balances) and
+// lots (src/lots: the lot, serial and position requests). A library links
+// the ones above it, never the reverse; a program links the library of every
 // member it calls. Members are declared in the order of the class's public
 // interface.
 //

@@ -1,9 +1,9 @@
 // Questions about the vouchers generated from a given one, and the applied
 // charges of an account.
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Form.h"
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/FormCargosReales.h"
@@ -15,7 +15,7 @@ namespace {
 
 using data_access::gDB;
 
-QString TipoDeComprobante(const QString& TC) { return library::gUtilidades().RellenaCodigo(rt::Trim(TC), 4); }
+QString TipoDeComprobante(const QString& TC) { return suite::gUtilidades().RellenaCodigo(rt::Trim(TC), 4); }
 
 }  // namespace
 
@@ -25,7 +25,7 @@ rt::Currency ClsCmnCptes::ImporteCargosReales(const QString& Cuenta) {
   ado::Recordset rs;
   if (!pasos.run([&] { gDB().AbrirRecordset(sentencia::CargosReales(rt::Trim(Cuenta)), rs); })) return importe;
   pasos.run([&] {
-    library::Utilidades& util = library::gUtilidades();
+    suite::Utilidades& util = suite::gUtilidades();
     importe = util.TextoANumero(util.ValorCampo(rs[QStringLiteral("Importe")].Value()).toString());
   });
   gDB().CierraRecordset(rs);

@@ -1,18 +1,18 @@
 #include "vouchers/ConsolidaArticulos.h"
 
-#include "core/library/Library.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/SaldosStock.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/Variant.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace vouchers::carga {
 
 namespace {
 
-namespace a = articulos;
+namespace a = numbering::articulos;
 
 // The cells that must be equal, in the order they are compared.
 constexpr int kClave[] = {a::IdArticulo, a::IdUnidad, a::Espesor, a::Ancho, a::ImporteUd};
@@ -29,7 +29,7 @@ bool PuedeFusionarse(const ui::FlexGrid& g, int fila) {
 }
 
 rt::Currency Monto(const ui::FlexGrid& g, int fila, int columna) {
-  return library::gUtilidades().TextoANumero(g.TextMatrix(fila, columna));
+  return suite::gUtilidades().TextoANumero(g.TextMatrix(fila, columna));
 }
 
 QString Texto(rt::Currency c) { return rt::Variant(c).toString(); }
@@ -70,7 +70,7 @@ void ConsolidacionArticulos::indexa(const ui::FlexGrid& grilla, int hasta) {
 }
 
 void ConsolidacionArticulos::fusiona(ui::FlexGrid& g, int i, int L) {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   rt::Currency Qi, QL;
   pasos_([&] {
     Qi = Monto(g, i, a::Cantidad);

@@ -1,11 +1,11 @@
 // How many lines a voucher holds, and whether they fit its printed form.
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
+#include "platform/suite/Library.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 #include "vouchers/LineasCargadas.h"
 #include "vouchers/SentenciasComprobantes.h"
 
@@ -43,7 +43,7 @@ int32_t ClsCmnCptes::CuentaItems(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MSFlex
       // A quantity that is no number, passed over, leaves the line counted without units.
       const bool seguir = pasos.run([&] {
         const rt::Currency cantidad =
-            library::gUtilidades().TextoANumero(rt::Trim(MSFlexGrid2->TextMatrix(fila, articulos::Cantidad)));
+            suite::gUtilidades().TextoANumero(rt::Trim(MSFlexGrid2->TextMatrix(fila, numbering::articulos::Cantidad)));
         const rt::Currency suma = rt::Currency::fromInt(totUnidades) + cantidad;
         totUnidades = rt::CLng(suma.rounded(0).toDouble());
       });
@@ -68,8 +68,8 @@ bool ClsCmnCptes::ValidaCantidadLineasCpte(const QString& TC, const QString& Let
     const bool leida = pasos.run([&] {
       gDB().AbrirRecordset(sentencia::CapacidadDeLineas(TC, Letra), rs);
       capacidad = rs.BOF() ? 0
-                           : rt::CInt(library::gUtilidades()
-                                          .TextoANumero(library::gUtilidades()
+                           : rt::CInt(suite::gUtilidades()
+                                          .TextoANumero(suite::gUtilidades()
                                                             .ValorCampo(rs[QStringLiteral("CantLineas")].Value())
                                                             .toString())
                                           .toDouble());

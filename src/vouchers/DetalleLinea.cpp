@@ -1,12 +1,12 @@
 // The line the operator stands on, shown in the voucher form's status bar.
-#include "core/library/Library.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/StatusBar.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace vouchers {
 
@@ -28,7 +28,7 @@ void ClsCmnCptes::MuestraDetalleArticulos(ui::FlexGrid& MSFlexGrid2, ui::StatusB
   const int panel = StatB.Panels.IndexOf(QStringLiteral("Stock"));
   if (panel == 0) return;
   pasos.run([&] {
-    const double stock = library::gUtilidades().TextoADoble(Celda(MSFlexGrid2, articulos::StockDisponible));
+    const double stock = suite::gUtilidades().TextoADoble(Celda(MSFlexGrid2, numbering::articulos::StockDisponible));
     StatB.Panels(panel).Text = QStringLiteral("Stock: ") + rt::NumberText(stock);
   });
 }

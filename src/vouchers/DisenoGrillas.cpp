@@ -5,25 +5,25 @@
 
 #include "core/Configuration.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 #include "vouchers/SentenciasComprobantes.h"
 
 namespace vouchers {
 
 namespace {
 
-namespace t = tareas;
-namespace a = articulos;
-namespace o = otros;
-namespace z = totales;
+namespace t = numbering::tareas;
+namespace a = numbering::articulos;
+namespace o = numbering::otros;
+namespace z = numbering::totales;
 
 bool EsSi(const QString& valor) { return rt::EqualsText(valor, QStringLiteral("SI")); }
 
@@ -138,8 +138,8 @@ Interruptores LeeInterruptores(const QString& TC) {
   Interruptores s;
   ado::Recordset rs;
   data_access::gDB().AbrirRecordset(
-      sentencia::SistemaDelComprobante(library::gUtilidades().RellenaCodigo(rt::Trim(TC), 4)), rs);
-  if (!rs.BOF()) s.sistema = rt::Trim(library::gUtilidades().ValorCampo(rs[QStringLiteral("Sistema")].Value()).toString());
+      sentencia::SistemaDelComprobante(suite::gUtilidades().RellenaCodigo(rt::Trim(TC), 4)), rs);
+  if (!rs.BOF()) s.sistema = rt::Trim(suite::gUtilidades().ValorCampo(rs[QStringLiteral("Sistema")].Value()).toString());
   data_access::gDB().CierraRecordset(rs);
   s.ventas = rt::EqualsText(s.sistema, QStringLiteral("VENTAS"));
   s.compras = rt::EqualsText(s.sistema, QStringLiteral("COMPRAS"));

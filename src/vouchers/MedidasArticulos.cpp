@@ -5,14 +5,14 @@
 #include "core/CoreState.h"
 #include "core/Formatting.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Colors.h"
 #include "vouchers/CargaComprobante.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace vouchers::carga {
 
-namespace a = articulos;
+namespace a = numbering::articulos;
 
 void CargaComprobante::medidas() {
   ui::FlexGrid& g = a_.MSFlexGrid2;

@@ -3,22 +3,22 @@
 #include "core/CoreState.h"
 #include "core/Formatting.h"
 #include "core/Totalizador.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/TabControl.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 #include "vouchers/LineasCargadas.h"
 
 namespace vouchers {
 
 namespace {
 
-namespace z = totales;
+namespace z = numbering::totales;
 
 constexpr ui::Color kResumen = 12648447, kApertura = 12640511, kFinal = 16711680;
 constexpr int kTabTareas = 0, kTabArticulos = 1, kTabOtros = 2;
@@ -32,9 +32,9 @@ struct Apertura {
 };
 
 Apertura AperturaPedida(bool porRubro, bool porTipo) {
-  if (porRubro) return {articulos::RubroArticulo, QStringLiteral("V_ta_Rubros"), QStringLiteral("IdRubro")};
-  if (porTipo) return {articulos::TipoArticulo, QStringLiteral("V_ta_TipoArticulo"), QStringLiteral("Tipo")};
-  return {articulos::IdArticulo, QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("IdArticulo")};
+  if (porRubro) return {numbering::articulos::RubroArticulo, QStringLiteral("V_ta_Rubros"), QStringLiteral("IdRubro")};
+  if (porTipo) return {numbering::articulos::TipoArticulo, QStringLiteral("V_ta_TipoArticulo"), QStringLiteral("Tipo")};
+  return {numbering::articulos::IdArticulo, QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("IdArticulo")};
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ Apertura AperturaPedida(bool porRubro, bool porTipo) {
 void ClsCmnCptes::TotalizadorControl(ui::FlexGrid& MSFlexGrid1, ui::FlexGrid& MSFlexGrid2, ui::FlexGrid& MSFlexGrid3,
                                      ui::FlexGrid& MSFlexGrid4, ui::TabControl& SSTab1, bool AbiertoPorRubro,
                                      bool AbiertoPorTipo) {
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   rt::StepRunner pasos = numbering::Trampa(QStringLiteral("TotalizadorControl"));
   ui::FlexGrid& grilla = MSFlexGrid4;
   const auto ultima = [&] { return grilla.Rows() - 1; };
@@ -76,7 +76,7 @@ void ClsCmnCptes::TotalizadorControl(ui::FlexGrid& MSFlexGrid1, ui::FlexGrid& MS
     for (int fila = 1; fila < MSFlexGrid1.Rows(); ++fila) {
       if (!EsLineaCargada(MSFlexGrid1, fila)) continue;
       if (!pasos.run([&] {
-            minutos += core::HorasAMinutos(MSFlexGrid1.TextMatrix(fila, tareas::Cantidad), QStringLiteral("HHHH"),
+            minutos += core::HorasAMinutos(MSFlexGrid1.TextMatrix(fila, numbering::tareas::Cantidad), QStringLiteral("HHHH"),
                                            QStringLiteral("MM"), true);
             ++lineas;
           }))
@@ -102,7 +102,7 @@ void ClsCmnCptes::TotalizadorControl(ui::FlexGrid& MSFlexGrid1, ui::FlexGrid& MS
       if (!EsLineaCargada(MSFlexGrid2, fila)) continue;
       if (!pasos.run([&] {
             const QString clave = rt::Trim(MSFlexGrid2.TextMatrix(fila, apertura.columna));
-            const double cantidad = util.TextoADoble(MSFlexGrid2.TextMatrix(fila, articulos::Cantidad));
+            const double cantidad = util.TextoADoble(MSFlexGrid2.TextMatrix(fila, numbering::articulos::Cantidad));
             const long grupo = core::IndiceTotalizador(clave);
             if (grupo == -1)
               grupos.push_back({clave, rt::NumberText(cantidad)});

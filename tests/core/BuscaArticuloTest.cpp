@@ -6,7 +6,7 @@
 #include "core/BuscaArticulo.h"
 #include "core/CoreState.h"
 #include "core/SentenciasArticulo.h"
-#include "core/library/Library.h"
+#include "platform/suite/Library.h"
 #include "support/CoreFixture.h"
 #include "support/Printers.h"
 #include "support/QueryPlan.h"
@@ -15,7 +15,7 @@ namespace {
 
 using namespace testing_support;
 
-QString Clave(const QString& codigo) { return library::Utilidades().RellenaCodigo(codigo, 25); }
+QString Clave(const QString& codigo) { return suite::Utilidades().RellenaCodigo(codigo, 25); }
 
 class BuscaArticulo : public CoreDatabase {
  protected:

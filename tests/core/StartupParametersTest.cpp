@@ -1,10 +1,10 @@
 // The parameter text, the INI file of the computer and user, server names.
 #include <gtest/gtest.h>
 
-#include "support/CoreFixture.h"
 #include "core/StartupParameters.h"
-#include "core/library/Library.h"
 #include "platform/runtime/Environment.h"
+#include "platform/suite/Library.h"
+#include "support/CoreFixture.h"
 #include "support/Printers.h"
 
 using namespace core;
@@ -72,7 +72,7 @@ TEST_F(IniParameters, ConnectionKeysOfThisComputerAndUser) {
             "@server=; @dbname= ; @usuario= Veltrix; @Password= quivard; @ParametroAdicional=; @Caja=1;kora@")
       << "defaults without an INI file";
 
-  const library::Utilidades& u = library::gUtilidades();
+  const suite::Utilidades& u = suite::gUtilidades();
   const QString section = rt::ComputerName().toUpper() + "|" + rt::LoginName().toUpper() + "BaseDeDatos";
   folder.write("ZI000zo.INI", ("[" + section + "]\r\nServidor=tcp/srv|1:1433\r\nDbName=KORANET\r\nUsuario=" +
                                u.Codifica("op|er") + "\r\nUserPassWord=" + u.Codifica("cl=ve") + "\r\n")

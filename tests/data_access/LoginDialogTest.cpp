@@ -3,6 +3,7 @@
 
 #include "support/ServiceDatabase.h"
 #include "core/forms/Forms.h"
+#include "data_access/DialogoAcceso.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "support/Printers.h"
@@ -17,6 +18,7 @@ class LoginDialog : public testing_support::ServiceDatabase {
  protected:
   void SetUp() override {
     ServiceDatabase::SetUp();
+    data_access::EstableceDialogoAcceso(core::PideAccesoBaseDatos);
     gDB().gServidor = "sqlite";
     gDB().gDBName = folder.file("equivocada.db");
     gDB().gUsuario = "Ana";
@@ -79,6 +81,34 @@ TEST_F(LoginDialog, AFailedOpenCanBeCorrectedInTheDialog) {
   EXPECT_EQ(gDB().gCnn.State(), ado::adStateOpen);
   EXPECT_EQ(gDB().gDBName, path);
   EXPECT_EQ(gDB().gCnn.Errors().Count(), 0);
+}
+
+TEST_F(LoginDialog, WithoutADialogHandedTheLoginIsCancelled) {
+  data_access::EstableceDialogoAcceso(nullptr);
+  gDB().OpenServerADODB(true);
+  EXPECT_FALSE(gDB().gOpenFlag);
+  EXPECT_EQ(gDB().gCnn.State(), ado::adStateClosed);
+}
+
+TEST_F(LoginDialog, TheHandedDialogSurvivesAResetOfTheService) {
+  data_access::DatosAcceso recibidos;
+  data_access::EstableceDialogoAcceso([&](data_access::DatosAcceso& datos) {
+    recibidos = datos;
+    datos.BaseDatos = path;
+    datos.Servidor = "sqlite";
+    return true;
+  });
+  data_access::ResetDataAccess();
+  gDB().gDBName = "otra.db";
+  gDB().gUsuario = "Ana";
+  gDB().gUserPassWord = "x";
+  gDB().OpenServerADODB(true);
+  EXPECT_EQ(recibidos.BaseDatos, "otra.db");
+  EXPECT_EQ(recibidos.Usuario, "Ana");
+  EXPECT_EQ(recibidos.Clave, "x");
+  EXPECT_EQ(recibidos.Plataforma, 0);
+  EXPECT_TRUE(gDB().gOpenFlag);
+  EXPECT_EQ(gDB().gCnn.State(), ado::adStateOpen);
 }
 
 }  // namespace

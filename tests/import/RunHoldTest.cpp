@@ -10,8 +10,8 @@
 #include <unistd.h>
 
 #include "ImportRun.h"
-#include "core/library/Library.h"
 #include "import/CorridaExclusiva.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "support/Printers.h"
@@ -103,7 +103,7 @@ TEST_F(RunHold, TheLockFileTellsWhoHoldsItAndALeftOneHoldsNothing) {
     EXPECT_EQ(host.boxes()[0].prompt,
               kOcupada + QStringLiteral(": la de TXCLI.DBF que el usuario operador inició el 15/03/2024 14:05:09 en el "
                                         "equipo %1 (proceso %2).\r\n\r\nEspere a que termine y vuelva a importar.")
-                             .arg(library::gInfoSistema().NombrePC())
+                             .arg(suite::gInfoSistema().NombrePC())
                              .arg(::getpid()));
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_CPTE").toLong(), 0);
   }

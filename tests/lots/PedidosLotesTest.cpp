@@ -6,19 +6,19 @@
 
 #include "LotesFixture.h"
 #include "lots/FrmCargaLotesySeries.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "support/Printers.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using lots::FrmCargaLotesySeries;
 using testing_support::Fila;
-namespace articulos = vouchers::articulos;
+namespace articulos = numbering::articulos;
 
 const QString y = QString(rt::Chr(255));
 

@@ -19,16 +19,16 @@
 #include "SampleForm.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
-#include "core/library/Library.h"
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/QtHost.h"
 #include "platform/runtime/Error.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
-#include "support/QtChild.h"
-#include "support/QtApplication.h"
 #include "support/Printers.h"
+#include "support/QtApplication.h"
+#include "support/QtChild.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ class QtHostTest : public ::testing::Test {
   }
   void TearDown() override {
     core::ResetForms();
-    library::ResetLibrary();
+    suite::ResetLibrary();
     ui::setHost(nullptr);
   }
   // Shows the sample form and waits until it is the active window.
@@ -168,7 +168,7 @@ TEST_F(QtHostTest, TheCloseBoxOfTheLoginDialogCancels) {
 // The status window comes up beside the caller's work without holding it,
 // shows the texts it is given and goes with Cierra.
 TEST_F(QtHostTest, TheStatusWindowIsNotModalAndGoesWithCierra) {
-  library::Cartel& cartel = library::gCartel();
+  suite::Cartel& cartel = suite::gCartel();
   cartel.Muestra("Generando comprobantes", 0);
   cartel.Actualiza(0, "Facturas", "Comprobante 12", "12 de 40");
   QPointer<QWidget> window = host.windowOf(*cartel.ventana());

@@ -7,16 +7,16 @@
 
 #include "StockFixture.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
+#include "platform/suite/Library.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using namespace testing_support;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 const QString kColumnas =
     "INSERT INTO V_MV_STOCK(TC,IdComprobante,IdComplemento,Secuencia,Fecha,IdCaja,IdDeposito,IdArticulo,Descripcion,"
@@ -268,12 +268,12 @@ TEST_F(ActualizaStock, ASecondVoucherWhileOneIsRecordedIsRefused) {
 TEST_F(ActualizaStock, TheStatusWindowShowsTheLineAndCloses) {
   std::vector<QString> vistos;
   host.atEveryYield([&] {
-    if (library::frmCartel* v = library::gCartel().ventana()) vistos.push_back(v->lblProgreso.Caption());
+    if (suite::frmCartel* v = suite::gCartel().ventana()) vistos.push_back(v->lblProgreso.Caption());
   });
   Registro r{.cartel = true};
   registra(remito(), r);
   EXPECT_NE(std::find(vistos.begin(), vistos.end(), QString("2 de 3")), vistos.end());  // the entry row counts
-  EXPECT_EQ(library::gCartel().ventana(), nullptr);
+  EXPECT_EQ(suite::gCartel().ventana(), nullptr);
   verificaInvariantes();
 }
 

@@ -5,14 +5,14 @@
 #include "StockFixture.h"
 #include "core/CoreState.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using namespace testing_support;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 // One call, with the arguments a delivery note of March passes.
 struct Llamada {

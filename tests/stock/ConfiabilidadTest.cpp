@@ -5,17 +5,17 @@
 #include <gtest/gtest.h>
 
 #include "StockFixture.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/Error.h"
+#include "platform/suite/Library.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using namespace testing_support;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 constexpr int kLineas = 5;
 
@@ -60,7 +60,7 @@ class Confiabilidad : public StockDatabase {
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 0);
     EXPECT_TRUE(scalar("SELECT FechaRecepcion FROM C_MV_CPTE").isNull());
     EXPECT_EQ(saldos(), antes);
-    EXPECT_EQ(library::gCartel().ventana(), nullptr);
+    EXPECT_EQ(suite::gCartel().ventana(), nullptr);
     EXPECT_EQ(data_access::gDB().gCnn.TransactionLevel(), 0);
   }
   // The voucher once, whole.

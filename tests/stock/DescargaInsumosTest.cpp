@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "StockFixture.h"
+#include "numbering/ColumnasGrillas.h"
 #include "support/Printers.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using namespace testing_support;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 class DescargaInsumos : public StockDatabase {
  protected:

@@ -6,14 +6,14 @@
 
 #include "StockFixture.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
+#include "numbering/ColumnasGrillas.h"
+#include "platform/suite/Library.h"
 #include "support/Printers.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using namespace testing_support;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 const QString kNinguna = "<none>";  // the column is left out
 
@@ -269,7 +269,7 @@ TEST_F(RenglonStock, TheItemsOfALine) {
     EXPECT_EQ(scalar("SELECT MAX(Secuencia)" + donde).toLong(), c.filas.size());
     if (c.coincide) {
       EXPECT_EQ(filas("SELECT ABS(SUM(Cantidad))" + donde),
-                QStringList{library::gUtilidades().TextoANumero(c.cantidad).toSqlText()});
+                QStringList{suite::gUtilidades().TextoANumero(c.cantidad).toSqlText()});
     }
   }
   verificaInvariantes();

@@ -5,14 +5,14 @@
 #include "core/Batch.h"
 #include "core/CoreState.h"
 #include "data_access/DataAccessState.h"
-#include "support/SuiteDatabase.h"
-#include "core/library/Library.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/NumberingState.h"
-#include "vouchers/ColumnasGrillas.h"
+#include "platform/suite/Library.h"
+#include "support/SuiteDatabase.h"
 
 namespace testing_support {
 
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 const std::vector<ArticuloStock>& ArticulosStock() {
   static const std::vector<ArticuloStock> articulos = {
@@ -143,7 +143,7 @@ void StockDatabase::SetUp() {
   config(QStringLiteral("MotivoStockDefault"), QStringLiteral("5"));
   config(QStringLiteral("DepositoDefault"), QStringLiteral("1"));
 
-  library::Utilidades& util = library::gUtilidades();
+  suite::Utilidades& util = suite::gUtilidades();
   for (const ArticuloStock& art : ArticulosStock())
     exec(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, Costo, CUENTACONTABLEC, "
                         "CUENTAPROVEEDOR, USALOTE, USASERIE) VALUES ('%1', '%2', '%3', %4, %5, %6, %7, %8)")
@@ -190,7 +190,7 @@ void StockDatabase::movimiento(const QString& articulo, const QString& deposito,
   const auto literal = [](const QString& v) { return v.isEmpty() ? QStringLiteral("NULL") : "'" + v + "'"; };
   exec(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IdComprobante, IdArticulo, IdDeposito, NroLote, NroSerie, "
                       "IdUnidad, Cantidad) VALUES ('AJP', '000100000001X', '%1', '%2', %3, %4, '%5', %6)")
-           .arg(library::gUtilidades().RellenaCodigo(articulo, 25), deposito, literal(lote), literal(serie), unidad,
+           .arg(suite::gUtilidades().RellenaCodigo(articulo, 25), deposito, literal(lote), literal(serie), unidad,
                 cantidad));
 }
 

@@ -3,22 +3,25 @@
 #include <QFile>
 
 #include "core/forms/Forms.h"
-#include "core/library/Library.h"
+#include "data_access/DialogoAcceso.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
+#include "platform/suite/Library.h"
 
 namespace testing_support {
 
 void ServiceFixture::SetUp() {
   HostFixture::SetUp();
   data_access::ResetDataAccess();
-  library::ResetLibrary();
+  data_access::EstableceDialogoAcceso(nullptr);
+  suite::ResetLibrary();
   rt::SetProgramFolder(folder.path());
   rt::SetClock(now);
 }
 
 void ServiceFixture::TearDown() {
   data_access::ResetDataAccess();
+  data_access::EstableceDialogoAcceso(nullptr);
   core::ResetForms();
   rt::SetClock(nullptr);
   rt::SetProgramFolder(QString());

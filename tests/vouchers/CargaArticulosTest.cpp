@@ -5,15 +5,15 @@
 
 #include "CargaFixture.h"
 #include "core/CoreState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/ui/MessageBox.h"
 #include "support/Printers.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using namespace testing_support;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 const QString kNumero = "001000000001R";
 

@@ -7,20 +7,20 @@
 
 #include "CargaFixture.h"
 #include "core/CoreState.h"
+#include "data_access/LookupSql.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/Error.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ScriptedHost.h"
 #include "support/Printers.h"
 #include "support/QueryPlan.h"
-#include "data_access/LookupSql.h"
-#include "vouchers/ColumnasGrillas.h"
 #include "vouchers/SentenciasCarga.h"
 
 namespace {
 
 using namespace testing_support;
-namespace t = vouchers::tareas;
-namespace a = vouchers::articulos;
+namespace t = numbering::tareas;
+namespace a = numbering::articulos;
 
 const QString kFC = "001000000001A";
 

@@ -6,13 +6,13 @@
 #include "ComprobantesGuardados.h"
 #include "DemoComprobantes.h"
 #include "VoucherFixture.h"
+#include "numbering/ColumnasGrillas.h"
 #include "support/Printers.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using namespace testing_support;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 class ComprobantesGuardados : public VoucherDatabase {
  protected:

@@ -5,10 +5,10 @@
 #include <QRegularExpression>
 
 #include "VoucherFixture.h"
-#include "data_access/LookupSql.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
+#include "data_access/LookupSql.h"
 #include "platform/runtime/StepRunner.h"
+#include "platform/suite/Library.h"
 #include "support/ErrorNumber.h"
 #include "support/Printers.h"
 #include "support/QueryPlan.h"
@@ -30,7 +30,7 @@ class Auditoria : public VoucherDatabase {
     cpte.ActualizaBuchon(TC, numero, complemento, alta, modificacion, true, &sql, asiento);
     return sql;
   }
-  QString pc() const { return library::gInfoSistema().NombrePC(); }
+  QString pc() const { return suite::gInfoSistema().NombrePC(); }
   ClsCmnCptes cpte;
 };
 

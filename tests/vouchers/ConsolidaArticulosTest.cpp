@@ -6,14 +6,14 @@
 
 #include "CargaFixture.h"
 #include "core/CoreState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/ui/Colors.h"
 #include "support/Printers.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using namespace testing_support;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 const QString kNumero = "001000000007A";
 

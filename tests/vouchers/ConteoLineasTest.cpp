@@ -3,17 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "VoucherFixture.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/StepRunner.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using namespace testing_support;
 using vouchers::ClsCmnCptes;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 class Conteo : public VoucherDatabase {
  protected:

@@ -8,8 +8,8 @@
 #include "VoucherFixture.h"
 #include "core/BuscaArticulo.h"
 #include "core/CoreState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "support/Printers.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST_F(DemoComprobantes, TheSampleWindowLaysOutEachTypeAndTotalsByRubro) {
   EXPECT_EQ(ventanaDemo.MSFlexGrid4.TextMatrix(2, 1), "8");
   ventanaDemo.Muestra("AJP");
   EXPECT_EQ(ventanaDemo.MSFlexGrid2.Rows(), 8);
-  EXPECT_EQ(ventanaDemo.MSFlexGrid2.ColWidth(vouchers::articulos::Importe), 0);
+  EXPECT_EQ(ventanaDemo.MSFlexGrid2.ColWidth(numbering::articulos::Importe), 0);
   EXPECT_EQ(ventanaDemo.MSFlexGrid4.TextMatrix(1, 0), "Artículos") << "a stock voucher shows its articles alone";
   EXPECT_FALSE(ventanaDemo.AgregaArticulo("NO-EXISTE"));
   EXPECT_EQ(ventanaDemo.lblResultado.Caption(), "No se encontró el artículo \"NO-EXISTE\"");

@@ -7,11 +7,11 @@
 
 #include "VoucherFixture.h"
 #include "core/CoreState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/ui/ScriptedHost.h"
 #include "support/ErrorNumber.h"
 #include "support/Printers.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
@@ -174,7 +174,7 @@ TEST_F(Disenos, EveryArticleTitleOfTheDefaultLayout) {
       {83, "PideMedidas"},    {84, "LargoAnt"},           {88, "EnComodato"},
       {89, "MKBaseFamilia"},  {90, "CodError"},           {91, "Moneda"},
       {92, "Cotizacion"},     {93, "ITC"},                {95, "AuxCodigoPercepcion"}};
-  for (int c = 0; c < vouchers::articulos::Columnas; ++c) {
+  for (int c = 0; c < numbering::articulos::Columnas; ++c) {
     const auto t = titulos.find(c);
     EXPECT_EQ(ventana.MSFlexGrid2.TextMatrix(0, c), t == titulos.end() ? QString() : t->second) << "column " << c;
   }
@@ -183,14 +183,14 @@ TEST_F(Disenos, EveryArticleTitleOfTheDefaultLayout) {
 TEST_F(Disenos, TitlesOfTheOtherGridsAndOfTheSwitchedColumns) {
   disena(kDisenos[0]);
   QStringList tareas;
-  for (int c = 0; c < vouchers::tareas::Columnas; ++c) tareas << ventana.MSFlexGrid1.TextMatrix(0, c);
+  for (int c = 0; c < numbering::tareas::Columnas; ++c) tareas << ventana.MSFlexGrid1.TextMatrix(0, c);
   EXPECT_EQ(tareas.join(u'|'),
             "Código|Descripción|Cantidad|Importe|Total|AuxEsExento|ImporteSinIVA|AuxObservAdic|AuxFechaInicio|"
             "AuxFechaFin|AuxIdTecnico|CodigoOriginal|AuxFechaREALInicio|AuxFechaREALFin|AuxCuentaContable|"
             "Prioridad|Usuario|AuxFhPresentacion|AuxFhEmision|AuxNroExp|AuxFhEntrega|AuxTasaIVA");
   QStringList otros, totales;
-  for (int c = 0; c < vouchers::otros::Columnas; ++c) otros << ventana.MSFlexGrid3.TextMatrix(0, c);
-  for (int c = 0; c < vouchers::totales::Columnas; ++c) totales << ventana.MSFlexGrid4.TextMatrix(0, c);
+  for (int c = 0; c < numbering::otros::Columnas; ++c) otros << ventana.MSFlexGrid3.TextMatrix(0, c);
+  for (int c = 0; c < numbering::totales::Columnas; ++c) totales << ventana.MSFlexGrid4.TextMatrix(0, c);
   EXPECT_EQ(otros.join(u'|'), "Detalle|Importe S/Iva|Importe|Cuenta|||");
   EXPECT_EQ(totales.join(u'|'), "Descripcion|Cantidad ITEM'S|Cantidad");
 

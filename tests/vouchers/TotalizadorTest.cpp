@@ -4,15 +4,15 @@
 
 #include "VoucherFixture.h"
 #include "core/CoreState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "support/Printers.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
 using namespace testing_support;
 using vouchers::ClsCmnCptes;
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 class Totales : public VoucherDatabase {
  protected:

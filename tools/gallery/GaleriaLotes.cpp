@@ -2,17 +2,17 @@
 
 #include "DemoLots.h"
 #include "VentanaComprobante.h"
-#include "core/library/Library.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace galeria {
 
 namespace {
 
-namespace a = vouchers::articulos;
+namespace a = numbering::articulos;
 
 // A text between guillemets, the lot-serial joint shown as "ÿ".
 QString dicho(const QString& texto) { return QStringLiteral("«") + texto + QStringLiteral("»"); }
@@ -37,7 +37,7 @@ Ventana carga(const char* titulo, const char* referencia, bool serie, bool lote)
   return {QString::fromUtf8(titulo), [=] {
             Renglon r(QStringLiteral("FCC"), {referencia});
             QString series, lotes;
-            r.cpte.PideSerieLote(r.celda(a::IdArticulo), library::gUtilidades().TextoADoble(r.celda(a::Cantidad)), QString(), QString(), series,
+            r.cpte.PideSerieLote(r.celda(a::IdArticulo), suite::gUtilidades().TextoADoble(r.celda(a::Cantidad)), QString(), QString(), series,
                                  lotes, serie, lote);
             r.escribe(a::NroSerie, series);
             r.escribe(a::NroLote, lotes);
@@ -55,7 +55,7 @@ Ventana eleccion(const char* titulo, std::vector<const char*> referencias, bool 
               r.ventana.MSFlexGrid2.setTextMatrix(1, a::NroSerie, cantidadesOtroRenglon);
             }
             QString pares, cantidades, deposito = QString::fromLatin1(demo::kDepositoLotes);
-            double cantidad = library::gUtilidades().TextoADoble(r.celda(a::Cantidad));
+            double cantidad = suite::gUtilidades().TextoADoble(r.celda(a::Cantidad));
             r.cpte.PideSerieLote_Salidas(r.ventana.MSFlexGrid2, r.celda(a::IdArticulo), r.celda(a::Descripcion), cantidad,
                                          r.celda(a::NroLote), r.celda(a::NroSerie), pares, cantidades, lote, serie, false,
                                          &deposito);
@@ -72,7 +72,7 @@ Ventana posiciones(const char* titulo, const char* referencia, const char* unida
             Renglon r(QStringLiteral("AJP"), {referencia});
             r.escribe(a::IdUnidad, QString::fromLatin1(unidad));
             QString lista, lotes;
-            double cantidad = library::gUtilidades().TextoADoble(r.celda(a::Cantidad));
+            double cantidad = suite::gUtilidades().TextoADoble(r.celda(a::Cantidad));
             r.cpte.PidePosicionLote(r.celda(a::IdArticulo), r.celda(a::IdUnidad), cantidad,
                                     rt::Trim(QString::fromLatin1(demo::kDepositoLotes)), QString(), QString(), lista,
                                     lotes, posicion, lote);

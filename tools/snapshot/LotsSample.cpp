@@ -6,15 +6,15 @@
 #include "SampleDatabase.h"
 #include "core/CoreState.h"
 #include "lots/FrmCargaLotesySeries.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace {
 
-namespace articulos = vouchers::articulos;
+namespace articulos = numbering::articulos;
 
 // The articles grid of a voucher with one line of the wine already taking
 // 6 of lot L2302.

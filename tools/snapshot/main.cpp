@@ -11,16 +11,16 @@
 #include <functional>
 
 #include "ControlsSample.h"
-#include "LotsSample.h"
 #include "ListsSample.h"
 #include "LookupSnapshots.h"
+#include "LotsSample.h"
 #include "VoucherSample.h"
 #include "VoucherSearchSample.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
-#include "core/library/Library.h"
 #include "import/Importar.h"
 #include "platform/qt/QtHost.h"
+#include "platform/suite/Library.h"
 
 namespace {
 
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
   ok &= captureVoucherSearchSamples(folder, capture);
   ok &= captureLotSamples(folder, capture);
 
-  library::Cartel& cartel = library::gCartel();
+  suite::Cartel& cartel = suite::gCartel();
   cartel.Muestra(QStringLiteral("Generando comprobantes"), 0);
   cartel.Actualiza(0, QStringLiteral("Facturación"), QStringLiteral("Comprobante FC A 0001-00000123"),
                    QStringLiteral("123 de 420"));
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
   cartel.Cierra();
 
   core::ResetForms();
-  library::ResetLibrary();
+  suite::ResetLibrary();
   ui::setHost(nullptr);
   return ok ? 0 : 1;
 }

@@ -3,11 +3,11 @@
 #include "DemoStock.h"
 #include "VentanaComprobante.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "numbering/ComprobantesStock.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Text.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace demo {
 
@@ -34,10 +34,10 @@ QString GrabaAjusteDemo() {
   // The form values its lines at the article's cost, as the entry reads it.
   ui::FlexGrid& g = ventana.MSFlexGrid2;
   for (int fila = 1; fila < g.Rows(); ++fila)
-    if (!rt::Trim(g.TextMatrix(fila, vouchers::articulos::IdArticulo)).isEmpty())
-      g.setTextMatrix(fila, vouchers::articulos::Costo,
+    if (!rt::Trim(g.TextMatrix(fila, numbering::articulos::IdArticulo)).isEmpty())
+      g.setTextMatrix(fila, numbering::articulos::Costo,
                       data_access::gDB()
-                          .DatosTabla(QStringLiteral("V_MA_ARTICULOS"), g.TextMatrix(fila, vouchers::articulos::IdArticulo),
+                          .DatosTabla(QStringLiteral("V_MA_ARTICULOS"), g.TextMatrix(fila, numbering::articulos::IdArticulo),
                                       QStringLiteral("Costo"), QStringLiteral("IDARTICULO"))
                           .toStringOrEmpty());
   const QString id = numbering::AsignarNumeroComprobante(QStringLiteral("AJP"), QStringLiteral("0001"),

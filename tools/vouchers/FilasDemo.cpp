@@ -1,7 +1,7 @@
 #include "FilasDemo.h"
 
-#include "core/library/Utilidades.h"
 #include "platform/ado/Connection.h"
+#include "platform/suite/Utilidades.h"
 
 namespace demo {
 
@@ -11,7 +11,7 @@ QString Texto(const QString& valor) {
 
 QString Texto(const char* valor) { return valor ? Texto(QString::fromUtf8(valor)) : QStringLiteral("NULL"); }
 
-QString Clave(const char* codigo) { return library::Utilidades().RellenaCodigo(QString::fromUtf8(codigo), 25); }
+QString Clave(const char* codigo) { return suite::Utilidades().RellenaCodigo(QString::fromUtf8(codigo), 25); }
 
 QString Codigo(const char* codigo) { return codigo ? Texto(Clave(codigo)) : QStringLiteral("NULL"); }
 

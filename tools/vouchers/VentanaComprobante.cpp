@@ -3,20 +3,20 @@
 #include "DemoComprobantes.h"
 #include "core/BuscaArticulo.h"
 #include "core/CoreState.h"
-#include "core/library/Library.h"
 #include "data_access/DataAccessState.h"
+#include "numbering/ColumnasGrillas.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/KeyCodes.h"
-#include "vouchers/ColumnasGrillas.h"
 
 namespace demo {
 
 namespace {
 
-namespace t = vouchers::tareas;
-namespace a = vouchers::articulos;
-namespace o = vouchers::otros;
+namespace t = numbering::tareas;
+namespace a = numbering::articulos;
+namespace o = numbering::otros;
 
 const char* const kTipos[] = {"FC", "FCC", "AJP"};
 constexpr int kMargen = 120, kFila = 270;
@@ -103,7 +103,7 @@ void VentanaComprobante::Muestra(const QString& TC) {
     if (!AgregaArticulo(QString::fromUtf8(l.referencia)) || stock) continue;
     // The line's amounts, as a voucher form works them out.
     const int fila = MSFlexGrid2.Rows() - 2;
-    library::Utilidades& util = library::gUtilidades();
+    suite::Utilidades& util = suite::gUtilidades();
     const rt::Currency importe = util.TextoANumero(QString::fromUtf8(l.importe));
     const rt::Currency total = importe * util.TextoANumero(MSFlexGrid2.TextMatrix(fila, a::Cantidad));
     MSFlexGrid2.setTextMatrix(fila, a::Importe, rt::FormatNumber(importe, QStringLiteral("0.00")));

@@ -1,8 +1,8 @@
-#include "core/library/frmCartel.h"
+#include "platform/suite/frmCartel.h"
 
 #include "platform/ui/CenterOnScreen.h"
 
-namespace library {
+namespace suite {
 
 frmCartel::frmCartel() : ui::Form("frmCartel") {
   BorderStyle = 3;
@@ -17,4 +17,4 @@ frmCartel::frmCartel() : ui::Form("frmCartel") {
 
 void frmCartel::Form_Load() { ui::CenterOnScreen(*this); }
 
-}  // namespace library
+}  // namespace suite

@@ -3,7 +3,7 @@
 // it, read the chosen file or the cancel mark.
 #include <QString>
 
-namespace library {
+namespace suite {
 
 class DialogoArchivo {
  public:
@@ -15,4 +15,4 @@ class DialogoArchivo {
   void MuestraAbrir();
 };
 
-}  // namespace library
+}  // namespace suite

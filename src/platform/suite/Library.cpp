@@ -1,8 +1,8 @@
-#include "core/library/Library.h"
+#include "platform/suite/Library.h"
 
 #include <memory>
 
-namespace library {
+namespace suite {
 
 namespace {
 struct LibraryState {
@@ -35,4 +35,4 @@ Cartel& gCartel() { return onFirstUse(state().cartel); }
 
 void ResetLibrary() { state() = LibraryState{}; }
 
-}  // namespace library
+}  // namespace suite

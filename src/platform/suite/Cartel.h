@@ -5,9 +5,9 @@
 #include <QString>
 #include <memory>
 
-#include "core/library/frmCartel.h"
+#include "platform/suite/frmCartel.h"
 
-namespace library {
+namespace suite {
 
 class Cartel {
  public:
@@ -29,4 +29,4 @@ class Cartel {
   std::unique_ptr<frmCartel> ventana_;
 };
 
-}  // namespace library
+}  // namespace suite

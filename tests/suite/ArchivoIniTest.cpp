@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/library/Library.h"
 #include "platform/runtime/Environment.h"
+#include "platform/suite/Library.h"
 #include "support/Printers.h"
 #include "support/TempFolder.h"
 
@@ -26,7 +26,7 @@ TEST_F(ArchivoIniTest, ReadsSectionsAndKeysWithoutRegardToCase) {
                "Clave=a=b\r\n"
                "[Otra]\r\n"
                "Servidor=otro\r\n");
-  library::ArchivoIni ini;
+  suite::ArchivoIni ini;
   EXPECT_EQ(ini.LeeClave("ZI000zo.INI", "PC01|OPERADOR", "flattoolbars", "0"), "1");
   EXPECT_EQ(ini.LeeClave("ZI000zo.INI", "PC01|OPERADORBASEDEDATOS", "SERVIDOR", ""), "sqlite");
   EXPECT_EQ(ini.LeeClave("ZI000zo.INI", "PC01|OPERADORBASEDEDATOS", "DbName", ""), "C:\\datos\\suite.db");
@@ -41,14 +41,14 @@ TEST_F(ArchivoIniTest, EveryLineEndingEndsALine) {
   for (const char* end : {"\r\n", "\n", "\r"}) {
     const QByteArray e(end);
     folder.write("x.ini", "[A]" + e + "Servidor=uno" + e + "[B]" + e + "Servidor=dos" + e + "DbName=base");
-    library::ArchivoIni ini;
+    suite::ArchivoIni ini;
     EXPECT_EQ(ini.LeeClave(folder.file("x.ini"), "A", "Servidor", "d"), "uno") << e.toHex().toStdString();
     EXPECT_EQ(ini.LeeClave(folder.file("x.ini"), "B", "Servidor", "d"), "dos") << e.toHex().toStdString();
     EXPECT_EQ(ini.LeeClave(folder.file("x.ini"), "B", "DbName", "d"), "base") << e.toHex().toStdString();
   }
   folder.write("x.ini", "[A]\rUno=1\n\rDos=2\r\nTres=3");
-  EXPECT_EQ(library::ArchivoIni().LeeClave(folder.file("x.ini"), "A", "Dos", "d"), "2");
-  EXPECT_EQ(library::ArchivoIni().LeeClave(folder.file("x.ini"), "A", "Tres", "d"), "3");
+  EXPECT_EQ(suite::ArchivoIni().LeeClave(folder.file("x.ini"), "A", "Dos", "d"), "2");
+  EXPECT_EQ(suite::ArchivoIni().LeeClave(folder.file("x.ini"), "A", "Tres", "d"), "3");
 }
 
 // The code page, UTF-8, and Notepad's "Unicode" (UTF-16 with its byte-order
@@ -69,7 +69,7 @@ TEST_F(ArchivoIniTest, ReadsTheEncodingsWindowsReads) {
                {"utf-16be", utf16be}};
   for (const auto& c : cases) {
     folder.write("x.ini", c.bytes);
-    EXPECT_EQ(library::ArchivoIni().LeeClave(folder.file("x.ini"), "s", "nombre"), QStringLiteral("Muñoz")) << c.kind;
+    EXPECT_EQ(suite::ArchivoIni().LeeClave(folder.file("x.ini"), "s", "nombre"), QStringLiteral("Muñoz")) << c.kind;
   }
 }
 

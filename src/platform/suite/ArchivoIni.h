@@ -4,7 +4,7 @@
 // trimmed and stripped of surrounding quotes. It never writes.
 #include <QString>
 
-namespace library {
+namespace suite {
 
 class ArchivoIni {
  public:
@@ -17,4 +17,4 @@ class ArchivoIni {
   static QString Locate(const QString& file);
 };
 
-}  // namespace library
+}  // namespace suite

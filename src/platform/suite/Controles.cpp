@@ -1,10 +1,10 @@
-#include "core/library/Controles.h"
+#include "platform/suite/Controles.h"
 
 #include "platform/runtime/Text.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/KeyCodes.h"
 
-namespace library {
+namespace suite {
 
 int Controles::IndicePorTag(const QString& tag, const ui::ControlArrayBase& controles, int valor) const {
   const ui::Control* found = controles.findByTag(tag);
@@ -23,4 +23,4 @@ void Controles::FiltraTecla(const ui::TextBox& box, int& keyAscii) const {
   if (!numeric) keyAscii = 0;
 }
 
-}  // namespace library
+}  // namespace suite

@@ -14,7 +14,7 @@ namespace ui {
 class Form;
 }
 
-namespace library {
+namespace suite {
 
 class Utilidades {
  public:
@@ -83,4 +83,4 @@ class Utilidades {
   void PreparaFormulario(ui::Form& form) const;
 };
 
-}  // namespace library
+}  // namespace suite

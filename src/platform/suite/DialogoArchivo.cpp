@@ -1,8 +1,8 @@
-#include "core/library/DialogoArchivo.h"
+#include "platform/suite/DialogoArchivo.h"
 
 #include "platform/ui/Host.h"
 
-namespace library {
+namespace suite {
 
 void DialogoArchivo::MuestraAbrir() {
   ui::FileDialogResult r = ui::host().ShowOpen({Titulo, Filtro, QString(), NombreArchivo});
@@ -10,4 +10,4 @@ void DialogoArchivo::MuestraAbrir() {
   if (!r.cancelled) NombreArchivo = r.fileName;
 }
 
-}  // namespace library
+}  // namespace suite

@@ -6,14 +6,11 @@
 // addresses cells by these names. Row 0 of every grid holds the titles; the
 // last row is the empty entry row. Most columns are hidden (width 0) and
 // carry per-line data. Flag cells hold "-1" (true) or "0"; columns not
-// named here carry nothing.
-//
-// Numbers other layers use without this header (numbering's
-// CalculaUnidadesGrilla reads articulos::IdArticulo, IdUnidad, Cantidad,
-// UnidadEquiv and CantidadEquiv, and writes CantidadM3, CantidadBL and
-// CantidadKG) are the same numbers.
+// named here carry nothing. They live in this lowest layer that reads a
+// voucher's lines (CalculaUnidadesGrilla) so that every layer above names
+// them alike.
 
-namespace vouchers {
+namespace numbering {
 
 // The task grid MSFlexGrid1: labour lines.
 namespace tareas {
@@ -138,4 +135,4 @@ constexpr int CantidadItems = 1;  // number of lines
 constexpr int Cantidad = 2;       // hours or units
 }  // namespace totales
 
-}  // namespace vouchers
+}  // namespace numbering

@@ -1,17 +1,17 @@
-#include "core/library/Utilidades.h"
+#include "platform/suite/Utilidades.h"
 
 #include <QRegularExpression>
 #include <QVarLengthArray>
 #include <cstdint>
 
-#include "core/library/Library.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
 
-namespace library {
+namespace suite {
 
 namespace {
 
@@ -221,4 +221,4 @@ int Utilidades::DialogoError(const rt::Error& error, const QString& rutina) cons
 
 void Utilidades::PreparaFormulario(ui::Form& form) const { gInfoSistema().AplicaAspecto(form); }
 
-}  // namespace library
+}  // namespace suite

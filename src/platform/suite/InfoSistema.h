@@ -6,7 +6,7 @@ namespace ui {
 class Form;
 }
 
-namespace library {
+namespace suite {
 
 class InfoSistema {
  public:
@@ -18,4 +18,4 @@ class InfoSistema {
   void AplicaAspecto(ui::Form& form) const;
 };
 
-}  // namespace library
+}  // namespace suite

@@ -1,15 +1,15 @@
 #pragma once
 // The program-wide library objects, each created on first use and kept until
 // the program ends (or a test starts afresh with ResetLibrary).
-#include "core/library/Aplicacion.h"
-#include "core/library/ArchivoIni.h"
-#include "core/library/Cartel.h"
-#include "core/library/Controles.h"
-#include "core/library/DialogoArchivo.h"
-#include "core/library/InfoSistema.h"
-#include "core/library/Utilidades.h"
+#include "platform/suite/Aplicacion.h"
+#include "platform/suite/ArchivoIni.h"
+#include "platform/suite/Cartel.h"
+#include "platform/suite/Controles.h"
+#include "platform/suite/DialogoArchivo.h"
+#include "platform/suite/InfoSistema.h"
+#include "platform/suite/Utilidades.h"
 
-namespace library {
+namespace suite {
 
 Utilidades& gUtilidades();
 InfoSistema& gInfoSistema();
@@ -21,4 +21,4 @@ Cartel& gCartel();
 
 void ResetLibrary();
 
-}  // namespace library
+}  // namespace suite

@@ -1,6 +1,6 @@
-#include "core/library/Cartel.h"
+#include "platform/suite/Cartel.h"
 
-namespace library {
+namespace suite {
 
 void Cartel::Muestra(const QString& texto, int /*opciones*/) {
   if (ventana()) {
@@ -28,4 +28,4 @@ frmCartel* Cartel::ventana() const {
   return ventana_ && ventana_->Loaded() && ventana_->Visible() ? ventana_.get() : nullptr;
 }
 
-}  // namespace library
+}  // namespace suite

@@ -5,7 +5,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
 
-namespace library {
+namespace suite {
 
 class frmCartel : public ui::Form {
  public:
@@ -20,4 +20,4 @@ class frmCartel : public ui::Form {
   void Form_Load() override;
 };
 
-}  // namespace library
+}  // namespace suite

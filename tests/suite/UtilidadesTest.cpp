@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "core/library/Library.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/MessageBox.h"
 #include "support/ErrorNumber.h"
 #include "support/HostFixture.h"
 #include "support/Printers.h"
 
-using library::gUtilidades;
+using suite::gUtilidades;
 
 TEST(Utilidades, TextoANumeroReadsEitherSeparator) {
   struct Case { const char* text; const char* value; };

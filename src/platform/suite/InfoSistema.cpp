@@ -1,10 +1,10 @@
-#include "core/library/InfoSistema.h"
+#include "platform/suite/InfoSistema.h"
 
 #include "platform/runtime/Environment.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
 
-namespace library {
+namespace suite {
 
 QString InfoSistema::NombrePC() const { return rt::ComputerName(); }
 QString InfoSistema::UsuarioWindows() const { return rt::LoginName(); }
@@ -15,4 +15,4 @@ void InfoSistema::AplicaAspecto(ui::Form& form) const {
       box->BackColor = ui::color::ButtonFace;
 }
 
-}  // namespace library
+}  // namespace suite

@@ -2,7 +2,7 @@
 // The running application as the suite library sees it.
 #include <QString>
 
-namespace library {
+namespace suite {
 
 class Aplicacion {
  public:
@@ -10,4 +10,4 @@ class Aplicacion {
   QString RutaAplicacion;
 };
 
-}  // namespace library
+}  // namespace suite

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/library/Library.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/Operator.h"
 #include "support/HostFixture.h"
 
-using library::gCartel;
+using suite::gCartel;
 
 namespace {
 // A modal show nobody scripted, or any box, fails the test: the status
@@ -13,21 +13,21 @@ class CartelTest : public testing_support::HostFixture {
  protected:
   void SetUp() override {
     HostFixture::SetUp();
-    library::ResetLibrary();
+    suite::ResetLibrary();
   }
   void TearDown() override {
-    library::ResetLibrary();
+    suite::ResetLibrary();
     HostFixture::TearDown();
   }
   std::vector<QString> shown() const { return host.shownForms(); }
 };
 
-const QString kDefaultTitle = QString::fromUtf8(library::frmCartel::kTituloPredeterminado);
+const QString kDefaultTitle = QString::fromUtf8(suite::frmCartel::kTituloPredeterminado);
 }  // namespace
 
 TEST_F(CartelTest, MuestraShowsTheWindowWithoutWaitingAndOnceOnly) {
   gCartel().Muestra("Generando comprobantes", 0);
-  const library::frmCartel* ventana = gCartel().ventana();
+  const suite::frmCartel* ventana = gCartel().ventana();
   ASSERT_NE(ventana, nullptr);
   EXPECT_EQ(shown(), std::vector<QString>{"frmCartel"});
   EXPECT_EQ(ventana->Caption(), kDefaultTitle);
@@ -47,7 +47,7 @@ TEST_F(CartelTest, MuestraShowsTheWindowWithoutWaitingAndOnceOnly) {
 
 TEST_F(CartelTest, ActualizaReplacesTheCaptionTheTextAndTheProgress) {
   gCartel().Muestra("Inicio", 0);
-  const library::frmCartel& ventana = *gCartel().ventana();
+  const suite::frmCartel& ventana = *gCartel().ventana();
   struct Case {
     const char* titulo;
     const char* texto;
@@ -85,7 +85,7 @@ TEST_F(CartelTest, AClosedWindowStaysClosedUntilTheNextMuestra) {
     EXPECT_EQ(gCartel().ventana(), nullptr) << how;
 
     gCartel().Muestra("Segunda tarea", 0);
-    const library::frmCartel* ventana = gCartel().ventana();
+    const suite::frmCartel* ventana = gCartel().ventana();
     ASSERT_NE(ventana, nullptr) << how;
     EXPECT_EQ(ventana->Caption(), kDefaultTitle) << how;
     EXPECT_EQ(ventana->lblTexto.Caption(), "Segunda tarea") << how;
@@ -96,10 +96,10 @@ TEST_F(CartelTest, AClosedWindowStaysClosedUntilTheNextMuestra) {
 }
 
 TEST_F(CartelTest, TheInstanceIsKeptUntilTheLibraryStartsAfresh) {
-  library::Cartel& cartel = gCartel();
+  suite::Cartel& cartel = gCartel();
   cartel.Muestra("Generando comprobantes", 0);
   EXPECT_EQ(&gCartel(), &cartel);
   EXPECT_NE(gCartel().ventana(), nullptr);
-  library::ResetLibrary();
+  suite::ResetLibrary();
   EXPECT_EQ(gCartel().ventana(), nullptr);
 }

@@ -1,4 +1,4 @@
-#include "core/library/ArchivoIni.h"
+#include "platform/suite/ArchivoIni.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +8,7 @@
 
 #include "platform/runtime/Environment.h"
 
-namespace library {
+namespace suite {
 
 namespace {
 
@@ -92,4 +92,4 @@ QString ArchivoIni::LeeClave(const QString& file, const QString& section, const 
   return defaultValue;
 }
 
-}  // namespace library
+}  // namespace suite

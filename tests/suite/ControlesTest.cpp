@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/library/Library.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/ControlArray.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
@@ -19,7 +19,7 @@ class AccountsForm : public ui::Form {
 
 TEST(Controles, IndicePorTagFindsTheElementByItsTagNotByPosition) {
   AccountsForm form;
-  const library::Controles& controles = library::gControles();
+  const suite::Controles& controles = suite::gControles();
   EXPECT_EQ(controles.IndicePorTag("CtaAjusteCliente", form.txtFields), 0);
   EXPECT_EQ(controles.IndicePorTag("ctachequesencartera", form.txtFields), 2);
   form.txtFields(0).Tag = "";
@@ -29,7 +29,7 @@ TEST(Controles, IndicePorTagFindsTheElementByItsTagNotByPosition) {
 
 TEST(Controles, AMissingTagGivesTheValueNoElementHas) {
   AccountsForm form;
-  const library::Controles& controles = library::gControles();
+  const suite::Controles& controles = suite::gControles();
   EXPECT_EQ(controles.IndicePorTag("SQLPrevio", form.txtFields), -1);
   EXPECT_EQ(controles.IndicePorTag("SQLPrevio", form.txtFields, 3), 3);
   EXPECT_THROW(form.txtFields(controles.IndicePorTag("SQLPrevio", form.txtFields)), rt::Error);
@@ -40,7 +40,7 @@ TEST(InfoSistema, AplicaAspectoGivesLockedBoxesTheFaceColourOnly) {
   form.txtLocked.Locked = true;
   form.txtFields(1).BackColor = ui::color::Yellow;
   form.txtFields(1).Locked = true;
-  library::gInfoSistema().AplicaAspecto(form);
+  suite::gInfoSistema().AplicaAspecto(form);
   EXPECT_EQ(form.txtLocked.BackColor(), ui::color::ButtonFace);
   EXPECT_EQ(form.txtFields(0).BackColor(), ui::color::WindowBackground);
   EXPECT_EQ(form.txtFields(1).BackColor(), ui::color::Yellow) << "a colour the form chose stays";
@@ -48,7 +48,7 @@ TEST(InfoSistema, AplicaAspectoGivesLockedBoxesTheFaceColourOnly) {
 
 TEST(Controles, TeclaConfirmaAcceptsEnterEscapeAndTheVerticalArrows) {
   for (int key = 0; key < 256; ++key)
-    EXPECT_EQ(library::gControles().TeclaConfirma(key), key == 13 || key == 27 || key == 38 || key == 40) << key;
+    EXPECT_EQ(suite::gControles().TeclaConfirma(key), key == 13 || key == 27 || key == 38 || key == 40) << key;
 }
 
 TEST(Controles, FiltraTeclaDropsSeparatorsAndKeepsQuantitiesNumeric) {
@@ -64,10 +64,10 @@ TEST(Controles, FiltraTeclaDropsSeparatorsAndKeepsQuantitiesNumeric) {
                         Case{0xF1, false, true},  // ñ
                         Case{8, true, true}, Case{13, true, true}, Case{27, true, true}}) {
     int key = c.key;
-    library::gControles().FiltraTecla(cantidad, key);
+    suite::gControles().FiltraTecla(cantidad, key);
     EXPECT_EQ(key, c.inCantidad ? c.key : 0) << "Cantidad, key " << c.key;
     key = c.key;
-    library::gControles().FiltraTecla(lote, key);
+    suite::gControles().FiltraTecla(lote, key);
     EXPECT_EQ(key, c.inOther ? c.key : 0) << "NroLote, key " << c.key;
   }
 }
@@ -75,6 +75,6 @@ TEST(Controles, FiltraTeclaDropsSeparatorsAndKeepsQuantitiesNumeric) {
 TEST(Utilidades, PreparaFormularioGivesTheLibraryLook) {
   AccountsForm form;
   form.txtLocked.Locked = true;
-  library::gUtilidades().PreparaFormulario(form);
+  suite::gUtilidades().PreparaFormulario(form);
   EXPECT_EQ(form.txtLocked.BackColor(), ui::color::ButtonFace);
 }

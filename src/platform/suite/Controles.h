@@ -8,7 +8,7 @@ namespace ui {
 class TextBox;
 }
 
-namespace library {
+namespace suite {
 
 class Controles {
  public:
@@ -27,4 +27,4 @@ class Controles {
   void FiltraTecla(const ui::TextBox& box, int& keyAscii) const;
 };
 
-}  // namespace library
+}  // namespace suite
