@@ -1,5 +1,10 @@
 #include "Galeria.h"
 
+#include "GaleriaBusqueda.h"
+#include "GaleriaComprobantes.h"
+#include "GaleriaConsultas.h"
+#include "GaleriaLotes.h"
+#include "GaleriaStock.h"
 #include "platform/ui/CenterOnScreen.h"
 
 namespace galeria {
@@ -7,6 +12,13 @@ namespace galeria {
 namespace {
 constexpr int kAncho = 3255, kAlto = 375, kMargen = 120, kColumnas = 2;
 }  // namespace
+
+std::vector<Ventana> TodasLasVentanas() {
+  std::vector<Ventana> ventanas = VentanasConsultas();
+  for (std::vector<Ventana> (*mas)() : {VentanasBusqueda, VentanasComprobantes, VentanasStock, VentanasLotes})
+    for (Ventana& v : mas()) ventanas.push_back(std::move(v));
+  return ventanas;
+}
 
 frmGaleria::frmGaleria(std::vector<Ventana> ventanas) : ui::Form("frmGaleria"), ventanas_(std::move(ventanas)) {
   Caption = "Galería de ventanas";
