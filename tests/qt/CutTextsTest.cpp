@@ -21,22 +21,25 @@
 
 namespace {
 
-// Cuts the windows make themselves: window, control, a pattern of the text.
+// Cuts the windows make themselves: window, control, the texts (a pattern).
 struct KnownCut {
   const char* window;
   const char* control;
-  const char* text;
+  const char* texts;
 };
 const KnownCut kKnownCuts[] = {
-    {"", "", "$^"},  // none yet
+    // A list lookup's header is the field's name, its width the field's size:
+    // a number takes 12 X, a whole-number expression 4, a code of four
+    // characters 4; the header is bold besides.
+    {"Lib_FrmCons3", "ListView1 header", "PUNTOPEDIDO|Cantidad|IdDeposito"},
+    // A purchase order's supplier is its account, a blank and its name, in a
+    // column of 13 X; its comments are free text in 15 X.
+    {"FrmConsComprobantes", "ListView1", "2110100\\d\\d .+|Entrega en depósito central"},
 };
 
-bool known(const CutText& cut) {
-  for (const KnownCut& k : kKnownCuts)
-    if (cut.window == QLatin1String(k.window) && cut.control == QLatin1String(k.control) &&
-        QRegularExpression(QStringLiteral("^(?:%1)$").arg(QString::fromUtf8(k.text))).match(cut.text).hasMatch())
-      return true;
-  return false;
+bool matches(const KnownCut& known, const CutText& cut) {
+  return cut.window == QLatin1String(known.window) && cut.control == QLatin1String(known.control) &&
+         QRegularExpression(QStringLiteral("^(?:%1)$").arg(QString::fromUtf8(known.texts))).match(cut.text).hasMatch();
 }
 
 class CutTextsTest : public ::testing::Test {
@@ -82,13 +85,19 @@ TEST_F(CutTextsTest, EveryWindowShowsItsTextsWhole) {
   galeria.Unload();
 
   int unknown = 0;
+  std::vector<int> seen(std::size(kKnownCuts));
   for (const CutText& cut : cuts) {
-    const bool ok = known(cut);
-    std::printf("%s %s\n", ok ? "known cut:" : "CUT:", qPrintable(Describe(cut)));
-    if (!ok) ++unknown;
+    const auto k = std::find_if(std::begin(kKnownCuts), std::end(kKnownCuts), [&](const KnownCut& known) {
+      return matches(known, cut);
+    });
+    if (k != std::end(kKnownCuts)) ++seen[static_cast<std::size_t>(k - std::begin(kKnownCuts))];
+    else ++unknown;
+    std::printf("%s %s\n", k != std::end(kKnownCuts) ? "known cut:" : "CUT:", qPrintable(Describe(cut)));
   }
   std::printf("%zu cut texts, %d of them not known\n", cuts.size(), unknown);
   EXPECT_EQ(unknown, 0);
+  for (std::size_t k = 0; k < seen.size(); ++k)
+    EXPECT_GT(seen[k], 0) << "the known cut " << kKnownCuts[k].texts << " no longer happens: drop it";
 }
 
 }  // namespace

@@ -176,9 +176,10 @@ class Finder {
     options_.initStyleOption(&option, at);
     if (option.text.isEmpty()) return;
     // The view draws the text inside the text rectangle less a margin each
-    // side; scrolled to the column's left edge, the view shows its text up
-    // to `viewRight`.
-    const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+    // side (the margin that cell is drawn with, asked with its options);
+    // scrolled to the column's left edge, the view shows its text up to
+    // `viewRight`.
+    const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, &option, &view) + 1;
     const QRect text = style.subElementRect(QStyle::SE_ItemViewItemText, &option, &view);
     const int space = std::min(text.right() + 1, viewRight) - text.left() - 2 * margin;
     if (widthOf(option.font, option.text) > space) cut(view.objectName(), option.text);
