@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "platform/qt/CellMargins.h"
+#include "platform/qt/ColumnWidths.h"
 #include "platform/qt/FromOperator.h"
 
 namespace qt {
@@ -12,7 +12,7 @@ GatheredBinding::GatheredBinding(ui::Control& control, QWidget* parent, FormWind
     : Binding(control, new ItemView(parent), window) {
   view().setUniformRowHeights(true);
   view().setAllColumnsShowFocus(true);
-  useNarrowCellMargins(view());
+  keepColumnsAsSized(view());
 }
 
 void GatheredBinding::refresh(const ui::PropertyChange& change) {

@@ -1,4 +1,4 @@
-#include "platform/qt/CellMargins.h"
+#include "platform/qt/ColumnWidths.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -61,10 +61,14 @@ QStyle* narrowCellMargins() {
 
 }  // namespace
 
-void useNarrowCellMargins(QAbstractItemView& view) {
+void keepColumnsAsSized(QAbstractItemView& view) {
   view.setStyle(narrowCellMargins());
-  if (auto* tree = qobject_cast<QTreeView*>(&view)) tree->header()->setStyle(narrowCellMargins());
-  if (auto* table = qobject_cast<QTableView*>(&view)) table->horizontalHeader()->setStyle(narrowCellMargins());
+  QHeaderView* header = nullptr;
+  if (auto* tree = qobject_cast<QTreeView*>(&view)) header = tree->header();
+  if (auto* table = qobject_cast<QTableView*>(&view)) header = table->horizontalHeader();
+  if (!header) return;
+  header->setStyle(narrowCellMargins());
+  header->setMinimumSectionSize(1);
 }
 
 }  // namespace qt
