@@ -257,7 +257,9 @@ TEST_F(CargaLotesySeries, AcceptChecksEveryEntryCellAsTypingDoes) {
     EXPECT_EQ(grilla.Col(), c.columna) << donde;
     EXPECT_EQ(dialogo.Series, "") << donde;
     EXPECT_EQ(dialogo.Lotes, "") << donde;
-    if (c.lotes) EXPECT_EQ(grilla.TextMatrix(2, 1), "") << "the first lot is not copied down before the check";
+    if (c.lotes) {
+      EXPECT_EQ(grilla.TextMatrix(2, 1), "") << "the first lot is not copied down before the check";
+    }
   }
 }
 
