@@ -32,28 +32,30 @@ class CargaLotesySeries : public testing_support::LotesDatabase {
     d.CargaDatos();
     testing_support::Abre(d);
   }
-  // A choice-mode dialog over deposit 1, filled and on screen.
+  // A choice-mode dialog of ART-1 over deposit 1, filled.
+  static void eleccion(FrmCargaLotesySeries& dialogo, double cantidad, bool serie, bool lote,
+                       const QString& anteriores = "", const QString& cantidades = "", const QString& existentes = "",
+                       const QString& cantidadesExistentes = "") {
+    dialogo.Cantidad = cantidad;
+    dialogo.Articulo = "ART-1";
+    dialogo.EsConsultaDeSerieLote = true;
+    dialogo.EsLote = lote;
+    dialogo.EsSerie = serie;
+    dialogo.Deposito = "   1";
+    dialogo.Lotes = anteriores;
+    dialogo.Series = cantidades;
+    dialogo.LotesExistentes = existentes;
+    dialogo.SeriesExistentes = cantidadesExistentes;
+    dialogo.CargaDatos();
+  }
+  // The fixture's dialog in choice mode, filled and on screen.
   void consulta(double cantidad, bool serie, bool lote, const QString& anteriores = "", const QString& cantidades = "",
                 const QString& existentes = "", const QString& cantidadesExistentes = "") {
-    d.Cantidad = cantidad;
-    d.Articulo = "ART-1";
-    d.EsConsultaDeSerieLote = true;
-    d.EsLote = lote;
-    d.EsSerie = serie;
-    d.Deposito = "   1";
-    d.Lotes = anteriores;
-    d.Series = cantidades;
-    d.LotesExistentes = existentes;
-    d.SeriesExistentes = cantidadesExistentes;
-    d.CargaDatos();
+    eleccion(d, cantidad, serie, lote, anteriores, cantidades, existentes, cantidadesExistentes);
     d.MostrarForm = true;
     testing_support::Abre(d);
   }
-  QStringList filas() const {
-    QStringList out;
-    for (int r = 1; r < d.MSFlexGrid1.Rows(); ++r) out << Fila(d.MSFlexGrid1, r);
-    return out;
-  }
+  QStringList filas() const { return testing_support::Filas(d.MSFlexGrid1); }
   void acepta() { ui::op::click(d.CmdAceptar); }
 
   FrmCargaLotesySeries d;
@@ -313,13 +315,7 @@ TEST_F(CargaLotesySeries, ChoiceModeDeductsTheOtherLinesAndGivesTheLineItsOwnPic
 
   // A line that took the whole lot can keep it.
   FrmCargaLotesySeries todo;
-  todo.Cantidad = 10;
-  todo.Articulo = "ART-1";
-  todo.EsConsultaDeSerieLote = todo.EsLote = true;
-  todo.Deposito = "   1";
-  todo.Lotes = todo.LotesExistentes = "|L1" + y + "|";
-  todo.Series = todo.SeriesExistentes = "|10|";
-  todo.CargaDatos();
+  eleccion(todo, 10, false, true, "|L1" + y + "|", "|10|", "|L1" + y + "|", "|10|");
   testing_support::Abre(todo);
   EXPECT_EQ(Fila(todo.MSFlexGrid1, 1), "L1||10|10");
   ui::op::click(todo.CmdAceptar);
@@ -376,16 +372,8 @@ TEST_F(CargaLotesySeries, ChoiceModeRestoresTheLinesPicksAsItGivesTheirStockBack
   };
   for (const Case& c : cases) {
     FrmCargaLotesySeries dialogo;
-    dialogo.Cantidad = 6;
-    dialogo.Articulo = "ART-1";
-    dialogo.EsConsultaDeSerieLote = dialogo.EsLote = true;
-    dialogo.Deposito = "   1";
-    dialogo.Lotes = dialogo.LotesExistentes = c.pares;
-    dialogo.Series = dialogo.SeriesExistentes = c.cantidades;
-    dialogo.CargaDatos();
-    QStringList out;
-    for (int r = 1; r < dialogo.MSFlexGrid1.Rows(); ++r) out << Fila(dialogo.MSFlexGrid1, r);
-    EXPECT_EQ(out, c.filas) << c.pares.toStdString();
+    eleccion(dialogo, 6, false, true, c.pares, c.cantidades, c.pares, c.cantidades);
+    EXPECT_EQ(testing_support::Filas(dialogo.MSFlexGrid1), c.filas) << c.pares.toStdString();
   }
 }
 
@@ -398,11 +386,9 @@ TEST_F(CargaLotesySeries, CodesAListCannotCarryAreNotOfferedAndNamedWhenTheDialo
   existencia("ART-1", "L4", "S4", "2");
   host.answer(ui::mb::Ok);
   consulta(2, true, true);
-  ASSERT_EQ(host.boxes().size(), 1u);
-  EXPECT_EQ(host.boxes()[0].prompt, "No se ofrecen los lotes o series que contienen los caracteres \"|\" o \"" + y +
-                                        "\": S" + y + "9, S|1, L|1") << "in the stock's order, each once";
-  EXPECT_EQ(host.boxes()[0].buttons, ui::mb::OkOnly | ui::mb::Exclamation);
-  EXPECT_EQ(host.boxes()[0].title, "Atencion!");
+  EXPECT_EQ(avisoNoOfrecidos(), "No se ofrecen los lotes o series que contienen los caracteres \"|\" o \"" + y +
+                                    "\": S" + y + "9, S|1, L|1")
+      << "in the stock's order, each once";
   EXPECT_EQ(filas(), QStringList({"-||3|2", "L4|S4|2|0", "|||0"}));
   ui::op::key(g, ui::key::F2);
   EXPECT_EQ(d.Lotes, "|-" + y + "|L4" + y + "S4|" + y + "|");
@@ -410,11 +396,7 @@ TEST_F(CargaLotesySeries, CodesAListCannotCarryAreNotOfferedAndNamedWhenTheDialo
 
   // Accepted without being shown: no notice.
   FrmCargaLotesySeries oculto;
-  oculto.Cantidad = 2;
-  oculto.Articulo = "ART-1";
-  oculto.EsConsultaDeSerieLote = oculto.EsLote = oculto.EsSerie = true;
-  oculto.Deposito = "   1";
-  oculto.CargaDatos();
+  eleccion(oculto, 2, true, true);
   oculto.CmdAceptar_Click();
   EXPECT_EQ(oculto.Lotes, d.Lotes);
   EXPECT_EQ(host.boxes().size(), 1u);
@@ -470,13 +452,7 @@ TEST_F(CargaLotesySeries, AcceptComparesTheSumWithTheRequest) {
   existencia("ART-1", "L2", "", "6");
   for (const Case& c : cases) {
     FrmCargaLotesySeries dialogo;
-    dialogo.Cantidad = 5;
-    dialogo.Articulo = "ART-1";
-    dialogo.EsConsultaDeSerieLote = dialogo.EsLote = true;
-    dialogo.Deposito = "   1";
-    dialogo.Lotes = "|L1" + y + "|";
-    dialogo.Series = "|9|";
-    dialogo.CargaDatos();
+    eleccion(dialogo, 5, false, true, "|L1" + y + "|", "|9|");
     const QStringList cantidades = QString(c.cantidades).split(',');
     dialogo.MSFlexGrid1.setTextMatrix(1, 3, cantidades[0]);
     dialogo.MSFlexGrid1.setTextMatrix(2, 3, cantidades[1]);

@@ -45,27 +45,28 @@ class LoteyPosicion : public testing_support::LotesDatabase {
              .arg(deposito.rightJustified(4), posicion.isEmpty() ? "NULL" : "'" + posicion + "'", lote, unidad,
                   QString(cantidad).replace(',', '.')));
   }
-  // The dialog filled for deposit 1 and on screen.
+  // A dialog of ART-1 filled for deposit 1.
+  static void llena(FrmLoteyPosicion& dialogo, double cantidad, bool posicion, bool lote,
+                    const QString& unidad = "UN", const QString& anteriores = "", const QString& lotesAnteriores = "") {
+    dialogo.Cantidad1 = cantidad;
+    dialogo.EsPosicion = posicion;
+    dialogo.EsLote = lote;
+    dialogo.IUNIDAD = unidad;
+    dialogo.Articulo = "ART-1";
+    dialogo.ArticuloDescripcion = "aceite de GIRASOL";
+    dialogo.Deposito = "1";
+    dialogo.PosicionesAnteriores = anteriores;
+    dialogo.LotesAnteriores = lotesAnteriores;
+    dialogo.EsConsultaDePosicionLote = !anteriores.isEmpty() || !lotesAnteriores.isEmpty();
+    dialogo.CargaDatos();
+  }
+  // The fixture's dialog filled and on screen.
   void carga(double cantidad, bool posicion, bool lote, const QString& unidad = "UN",
              const QString& anteriores = "", const QString& lotesAnteriores = "") {
-    d.Cantidad1 = cantidad;
-    d.EsPosicion = posicion;
-    d.EsLote = lote;
-    d.IUNIDAD = unidad;
-    d.Articulo = "ART-1";
-    d.ArticuloDescripcion = "aceite de GIRASOL";
-    d.Deposito = "1";
-    d.PosicionesAnteriores = anteriores;
-    d.LotesAnteriores = lotesAnteriores;
-    d.EsConsultaDePosicionLote = !anteriores.isEmpty() || !lotesAnteriores.isEmpty();
-    d.CargaDatos();
+    llena(d, cantidad, posicion, lote, unidad, anteriores, lotesAnteriores);
     testing_support::Abre(d);
   }
-  QStringList filas() const {
-    QStringList out;
-    for (int r = 1; r < d.MSFlexGrid1.Rows(); ++r) out << Fila(d.MSFlexGrid1, r);
-    return out;
-  }
+  QStringList filas() const { return testing_support::Filas(d.MSFlexGrid1); }
 
   FrmLoteyPosicion d;
   ui::FlexGrid& g = d.MSFlexGrid1;
@@ -109,12 +110,7 @@ TEST_F(LoteyPosicion, TheStockWithoutPositionIsOfferedLotByLot) {
 
   // Position only: one row for every lot.
   FrmLoteyPosicion posiciones;
-  posiciones.Cantidad1 = 1;
-  posiciones.EsPosicion = true;
-  posiciones.IUNIDAD = "UN";
-  posiciones.Articulo = "ART-1";
-  posiciones.Deposito = "1";
-  posiciones.CargaDatos();
+  llena(posiciones, 1, true, false);
   EXPECT_EQ(Fila(posiciones.MSFlexGrid1, posiciones.MSFlexGrid1.Rows() - 1), "DEPOSITO 1||UN|4|0");
 }
 
@@ -128,12 +124,9 @@ TEST_F(LoteyPosicion, CodesAListCannotCarryAreNotOfferedAndNamedWhenTheDialogSho
   saldo("", "L|7", "UN", "1");
   host.answer(ui::mb::Ok);
   carga(1, true, true);
-  ASSERT_EQ(host.boxes().size(), 1u);
-  EXPECT_EQ(host.boxes()[0].prompt, "No se ofrecen los lotes o series que contienen los caracteres \"|\" o \"" + y +
-                                        "\": L|5, L" + y + "6, L|7\r\nNo se ofrecen las posiciones que contienen los "
-                                        "caracteres \"|\" o \"*\": P*3, P|4");
-  EXPECT_EQ(host.boxes()[0].buttons, ui::mb::OkOnly | ui::mb::Exclamation);
-  EXPECT_EQ(host.boxes()[0].title, "Atencion!");
+  EXPECT_EQ(avisoNoOfrecidos(), "No se ofrecen los lotes o series que contienen los caracteres \"|\" o \"" + y +
+                                    "\": L|5, L" + y + "6, L|7\r\nNo se ofrecen las posiciones que contienen los "
+                                    "caracteres \"|\" o \"*\": P*3, P|4");
   EXPECT_EQ(Columna(g, 0), QStringList({"P1", "P2", "P1", "P2", "P1", "DEPOSITO 1", "DEPOSITO 1"}));
   EXPECT_EQ(Columna(g, 1), QStringList({"-", "L1", "L1", "L2", "L2", "L1", "L2"}));
 }
@@ -162,14 +155,7 @@ TEST_F(LoteyPosicion, LotOnlyOffersTheLotsOfTheDepositPlacedOrNot) {
 
   // Earlier picks come back by lot.
   FrmLoteyPosicion otra;
-  otra.Cantidad1 = 4;
-  otra.EsLote = otra.EsConsultaDePosicionLote = true;
-  otra.IUNIDAD = "UN";
-  otra.Articulo = "ART-1";
-  otra.Deposito = "1";
-  otra.PosicionesAnteriores = "|*4|";
-  otra.LotesAnteriores = "|L2|";
-  otra.CargaDatos();
+  llena(otra, 4, false, true, "UN", "|*4|", "|L2|");
   EXPECT_EQ(Columna(otra.MSFlexGrid1, 4), QStringList({"0", "4"}));
 }
 
@@ -203,16 +189,7 @@ TEST_F(LoteyPosicion, EarlierPicksArePutBack) {
   for (const Case& c : cases) {
     if (!c.sinPosicion) exec("DELETE FROM AC_SALDOSLAYOUT WHERE idposicion IS NULL");
     FrmLoteyPosicion dialogo;
-    dialogo.Cantidad1 = 9;
-    dialogo.EsPosicion = true;
-    dialogo.EsLote = c.lote;
-    dialogo.IUNIDAD = "UN";
-    dialogo.Articulo = "ART-1";
-    dialogo.Deposito = "1";
-    dialogo.PosicionesAnteriores = c.posiciones;
-    dialogo.LotesAnteriores = c.lotes;
-    dialogo.EsConsultaDePosicionLote = true;
-    dialogo.CargaDatos();
+    llena(dialogo, 9, true, c.lote, "UN", c.posiciones, c.lotes);
     QStringList cantidades = Columna(dialogo.MSFlexGrid1, 4);
     if (!c.lote) cantidades.replaceInStrings(QRegularExpression("^$"), "0");
     EXPECT_EQ(cantidades, c.cantidades) << c.posiciones << " / " << c.lotes;
@@ -290,12 +267,7 @@ TEST_F(LoteyPosicion, AcceptWritesTheRowsThatTakeSomething) {
 
   // Too little, without the dialog on screen: only the notice.
   FrmLoteyPosicion corta;
-  corta.Cantidad1 = 50;
-  corta.EsPosicion = true;
-  corta.IUNIDAD = "UN";
-  corta.Articulo = "ART-1";
-  corta.Deposito = "1";
-  corta.CargaDatos();
+  llena(corta, 50, true, false);
   host.answer(ui::mb::Ok, "La suma de cantidades informadas es Menor a la cantidad solicitada ");
   corta.CmdAceptar_Click();
   EXPECT_EQ(corta.Posiciones, "");
