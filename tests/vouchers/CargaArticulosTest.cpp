@@ -122,7 +122,8 @@ TEST_F(Articulos, WhatIsAppliedOfAnArticleIsSharedOverItsLines) {
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nombre);
-    for (const char* tabla : {"V_MV_CPTE", "V_MV_CPTEINSUMOS", "V_MV_STOCK"}) exec(QStringLiteral("DELETE FROM %1").arg(tabla));
+    for (const char* tabla : {"V_MV_CPTE", "V_MV_CPTEINSUMOS", "V_MV_STOCK"})
+      exec(QStringLiteral("DELETE FROM %1").arg(tabla));
     cabecera(c.TC, kNumero, {{"IdReparto", c.reparto}});
     for (const auto& [codigo, cantidad] : c.lineas)
       articulo(c.TC, kNumero, {{"IdArticulo", QString("'%1'").arg(codigo)}, {"Cantidad", cantidad}});
