@@ -128,6 +128,32 @@ TEST_F(SchemaTest, EveryMoneyDecimalAndDateColumnHasItsWriteChecks) {
   EXPECT_GT(checked, 100);
 }
 
+// A database an earlier build made is brought up to the schema when it is
+// opened, each upgrade whole or not at all: one the database does not take
+// leaves it as it was, still open to use, and a later opening tries again.
+TEST_F(SchemaTest, AnUpgradeRunsWholeOrNotAtAllWhenTheDatabaseOpens) {
+  const QString largo(450, u'x');
+  cn.Close();
+  define(QStringLiteral("DROP TABLE AUX_CLIENTES_IMPORTADOS;"
+                        "CREATE TABLE AUX_CLIENTES_IMPORTADOS (Archivo VARCHAR(400) COLLATE CI_AS NOT NULL, "
+                        "Codigo VARCHAR(254) COLLATE CI_AS NOT NULL, Orden INTEGER NOT NULL, "
+                        "Cuenta VARCHAR(9) COLLATE CI_AS NOT NULL, PRIMARY KEY (Archivo, Codigo, Orden));"
+                        "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/a/TXCLI.DBF', '0', 1, '112010001');"
+                        "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('%1', '0', 1, '112010002')")
+             .arg(largo));
+  const std::vector<rt::Variant> tabla{rt::Variant(), rt::Variant(), "AUX_CLIENTES_IMPORTADOS", rt::Variant()};
+  cn.Open(EmbeddedConnectionString(path));
+  // A file name beyond the column's 400 characters: nothing changes.
+  EXPECT_EQ(column(ado::adSchemaColumns, tabla, "COLUMN_NAME"), QStringLiteral("Archivo|Codigo|Orden|Cuenta"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_CLIENTES_IMPORTADOS")), rt::Variant(2));
+
+  cn.Execute(QStringLiteral("DELETE FROM AUX_CLIENTES_IMPORTADOS WHERE Cuenta = '112010002'"));
+  cn.Close();
+  cn.Open(EmbeddedConnectionString(path));
+  EXPECT_EQ(column(ado::adSchemaColumns, tabla, "COLUMN_NAME"), QStringLiteral("Archivo|Codigo|Nombre|Cuit|Orden|Cuenta"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Archivo FROM AUX_CLIENTES_IMPORTADOS")), rt::Variant("TXCLI.DBF"));
+}
+
 TEST(SchemaLoader, NeverOverwritesAFile) {
   TempFolder folder;
   const QString path = folder.write(QStringLiteral("datos.db"), QByteArray("no tocar"));
