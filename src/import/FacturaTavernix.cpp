@@ -145,8 +145,9 @@ std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motiv
   // From 9999.5 on the "0000" format gives five digits and the account ten
   // characters, which the batch would refuse with a width error per record.
   if (f.Cuenta.size() > kLargoCuenta) {
-    Motivo = QStringLiteral("el cliente (cod_cli) \"") + rt::Trim(codCli.toString()) + QStringLiteral("\" da la cuenta ") +
-             f.Cuenta + QStringLiteral(", de más de %1 caracteres").arg(kLargoCuenta);
+    Motivo = QStringLiteral("el cliente (cod_cli) \"") + rt::Trim(codCli.toString()) +
+             QStringLiteral("\" da la cuenta ") + f.Cuenta +
+             QStringLiteral(", de más de %1 caracteres").arg(kLargoCuenta);
     return std::nullopt;
   }
 

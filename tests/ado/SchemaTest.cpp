@@ -26,16 +26,16 @@ class SchemaTest : public SuiteDatabaseTest {
   }
   // Hands every column of every table (not of views) to `check`, positioned
   // on its row of the columns rowset, with the table's CREATE TABLE text.
-  void forEveryTableColumn(
-      const std::function<void(const QString& table, const QString& name, ado::Recordset& row, const QString& create)>&
-          check) {
+  void forEveryTableColumn(const std::function<void(const QString& table, const QString& name, ado::Recordset& row,
+                                                    const QString& create)>& check) {
     QHash<QString, QString> creates;
     for (ado::Recordset rs = cn.OpenSchema(ado::adSchemaColumns); !rs.EOF(); rs.MoveNext()) {
       const QString table = rs[QStringLiteral("TABLE_NAME")].Value().toString();
       if (!creates.contains(table))
-        creates.insert(table, scalar(QStringLiteral("SELECT sql FROM sqlite_schema WHERE type = 'table' AND name = '%1'")
-                                         .arg(table))
-                                  .toStringOrEmpty());
+        creates.insert(
+            table,
+            scalar(QStringLiteral("SELECT sql FROM sqlite_schema WHERE type = 'table' AND name = '%1'").arg(table))
+                .toStringOrEmpty());
       if (creates.value(table).isEmpty()) continue;  // a view
       check(table, rs[QStringLiteral("COLUMN_NAME")].Value().toString(), rs, creates.value(table));
     }
@@ -119,8 +119,8 @@ TEST_F(SchemaTest, EveryMoneyDecimalAndDateColumnHasItsWriteChecks) {
                                                 "-922337203685477.5 AND 922337203685477.5")
                                      .arg(c));
     } else if (type == ado::adNumeric || type == ado::adDecimal) {
-      const int digits =
-          rs[QStringLiteral("NUMERIC_PRECISION")].Value().toLong() - rs[QStringLiteral("NUMERIC_SCALE")].Value().toLong();
+      const int digits = rs[QStringLiteral("NUMERIC_PRECISION")].Value().toLong() -
+                         rs[QStringLiteral("NUMERIC_SCALE")].Value().toLong();
       const QString bound = u'1' + QString(digits, u'0');
       checks << constraint(
           "NR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR (%1 > -%2 AND %1 < %2)").arg(c, bound));
@@ -160,7 +160,8 @@ TEST_F(SchemaTest, AnUpgradeRunsWholeOrNotAtAllWhenTheDatabaseOpens) {
   cn.Execute(QStringLiteral("DELETE FROM AUX_CLIENTES_IMPORTADOS WHERE Cuenta = '112010002'"));
   cn.Close();
   cn.Open(EmbeddedConnectionString(path));
-  EXPECT_EQ(column(ado::adSchemaColumns, tabla, "COLUMN_NAME"), QStringLiteral("Archivo|Codigo|Nombre|Cuit|Orden|Cuenta"));
+  EXPECT_EQ(column(ado::adSchemaColumns, tabla, "COLUMN_NAME"),
+            QStringLiteral("Archivo|Codigo|Nombre|Cuit|Orden|Cuenta"));
   EXPECT_EQ(scalar(QStringLiteral("SELECT Archivo FROM AUX_CLIENTES_IMPORTADOS")), rt::Variant("TXCLI.DBF"));
 }
 

@@ -162,7 +162,8 @@ TEST_F(SqliteDialectTest, NamesHoldingABracketWorkInEveryStatement) {
       QStringLiteral("SELECT t.[a]]b] AS [x]]y], [c]]] AS 'z]' FROM [T]]1] t WHERE [a]]b] > 0 ORDER BY [a]]b] DESC"));
   QStringList read;
   for (; !rs.EOF(); rs.MoveNext())
-    read << rs.Fields(QStringLiteral("x]y")).Value().toString() + u'|' + rs.Fields(QStringLiteral("z]")).Value().toString();
+    read << rs.Fields(QStringLiteral("x]y")).Value().toString() + u'|' +
+                rs.Fields(QStringLiteral("z]")).Value().toString();
   EXPECT_EQ(read, (QStringList{"10|UNO", "2|dos"}));
 
   ado::Recordset edit;

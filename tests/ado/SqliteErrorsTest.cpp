@@ -183,12 +183,13 @@ TEST_F(SqliteErrorsTest, ValuesTheServerRefusesAreRefusedAtTheWrite) {
 // position balances. Nothing of it is stored, so every later read of the
 // lines still reads them.
 TEST_F(SqliteErrorsTest, EveryAreasColumnsRefuseWhatTheServerRefuses) {
-  const QString line = QStringLiteral(
-      "INSERT INTO V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, %1) VALUES ('FC', '000100000001A', %2)");
+  const QString line =
+      QStringLiteral("INSERT INTO V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, %1) VALUES ('FC', '000100000001A', %2)");
   const QString thirdParty =
       QStringLiteral("INSERT INTO V_MV_CPTETERCEROS (IdComprobante, %1) VALUES ('000100000001A', %2)");
   const QString action = QStringLiteral(
-      "INSERT INTO V_MV_CPTEACCIONES (TC, IdComprobante, Tipo_accion, FECHAHORA) VALUES ('FC', '000100000001A', 'A', %1)");
+      "INSERT INTO V_MV_CPTEACCIONES (TC, IdComprobante, Tipo_accion, FECHAHORA) "
+      "VALUES ('FC', '000100000001A', 'A', %1)");
   struct Case {
     QString sql;
     long native;
@@ -207,15 +208,16 @@ TEST_F(SqliteErrorsTest, EveryAreasColumnsRefuseWhatTheServerRefuses) {
            Case{QStringLiteral("INSERT INTO V_MA_PRECIOS (IDLISTA, TIPOLISTA, IDARTICULO, PRECIO) "
                                "VALUES ('   1', 'V', 'A1', 1e20)"),
                 8115},
-           Case{QStringLiteral("INSERT INTO AC_SALDOSLAYOUT (iddeposito, idarticulo, saldo) VALUES ('   1', 'A1', 1e400)"),
+           Case{QStringLiteral(
+                    "INSERT INTO AC_SALDOSLAYOUT (iddeposito, idarticulo, saldo) VALUES ('   1', 'A1', 1e400)"),
                 8115},
        }) {
     failure(c.sql);
     ASSERT_GT(cn.Errors().Count(), 0) << c.sql.toStdString();
     EXPECT_EQ(cn.Errors()[0].NativeError, c.native) << c.sql.toStdString();
   }
-  for (const char* table :
-       {"V_MV_CPTEINSUMOS", "V_MV_CPTETERCEROS", "V_MV_CPTEACCIONES", "V_MV_FALTANTES", "V_MA_PRECIOS", "AC_SALDOSLAYOUT"})
+  for (const char* table : {"V_MV_CPTEINSUMOS", "V_MV_CPTETERCEROS", "V_MV_CPTEACCIONES", "V_MV_FALTANTES",
+                            "V_MA_PRECIOS", "AC_SALDOSLAYOUT"})
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))), rt::Variant(0)) << table;
 
   exec(line.arg(QStringLiteral("Importe"), QStringLiteral("922337203685477")));

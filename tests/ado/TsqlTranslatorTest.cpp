@@ -349,7 +349,8 @@ TEST(TsqlTranslator, AddsColumnsWithTheirLiteralsWritten) {
             "ALTER TABLE [MA_CUENTAS] ADD COLUMN Zona char(4) COLLATE CI_AS Null CONSTRAINT DF_MA_CUENTAS_Zona "
             "DEFAULT ('D''1')",
             {}},
-           {"ALTER TABLE MA_CUENTAS ADD COLUMN [Nota Larga] TEXT", "ALTER TABLE MA_CUENTAS ADD COLUMN [Nota Larga] TEXT COLLATE CI_AS", {}},
+           {"ALTER TABLE MA_CUENTAS ADD COLUMN [Nota Larga] TEXT",
+            "ALTER TABLE MA_CUENTAS ADD COLUMN [Nota Larga] TEXT COLLATE CI_AS", {}},
            // A quote inside a bracketed name stays inside the name.
            {"ALTER TABLE MA_CUENTAS ADD [a\" INT, x INT) --] int",
             "ALTER TABLE MA_CUENTAS ADD COLUMN [a\" INT, x INT) --] int", {}},

@@ -4,10 +4,10 @@
 
 #include "ImportRun.h"
 #include "import/CuentaCliente.h"
-#include "support/SuiteDatabase.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "support/Printers.h"
+#include "support/SuiteDatabase.h"
 
 namespace {
 
@@ -251,7 +251,8 @@ TEST_F(CustomerImport, TheSameTableInAnotherFolderFindsItsCustomersAgain) {
   const QString cuentas = "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE CODIGO LIKE '11201%' ORDER BY CODIGO";
   // (The account 511 adds one to the walk of the free code.)
   const QStringList primera = rows(cuentas);
-  ASSERT_EQ(primera, QStringList({"112010002|Consumidor Final", "112010005|Distribuidora Norte SA", "112010007|Siete"}));
+  ASSERT_EQ(primera,
+            QStringList({"112010002|Consumidor Final", "112010005|Distribuidora Norte SA", "112010007|Siete"}));
 
   testing_support::TempFolder copia;
   testing_support::writeTxcliTable(copia.file("TXCLI.DBF"), clientes);
@@ -282,25 +283,28 @@ TEST_F(CustomerImport, TheSameTableInAnotherFolderFindsItsCustomersAgain) {
 // folders) keep both, counted as the first and second of their kind.
 TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
   cambiaBase("DROP TABLE AUX_CLIENTES_IMPORTADOS;"
-         "CREATE TABLE AUX_CLIENTES_IMPORTADOS ("
-         "  Archivo VARCHAR(400) COLLATE CI_AS NOT NULL, Codigo VARCHAR(254) COLLATE CI_AS NOT NULL,"
-         "  Orden INTEGER NOT NULL, Cuenta VARCHAR(9) COLLATE CI_AS NOT NULL, PRIMARY KEY (Archivo, Codigo, Orden));"
-         "CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);"
-         "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010001', 'Consumidor Final'),"
-         "  ('112010002', 'Distribuidora Norte SA'), ('112010003', 'Consumidor Final'),"
-         "  ('112010004', 'Consumidor Final'), ('112010005', 'Distribuidora Norte SA');"
-         "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) VALUES ('112010001', '99999999995'),"
-         "  ('112010002', '30-1'), ('112010003', '99999999995'), ('112010004', '99999999995'), ('112010005', '30-1');"
-         "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/sucursal/TXCLI.DBF', '0', 1, '112010001'),"
-         "  ('/datos/sucursal/TXCLI.DBF', '0', 2, '112010002'), ('/datos/sucursal/TXCLI.DBF', '0', 3, '112010003'),"
-         "  ('/otra/copia/txcli.dbf', '0', 1, '112010004'), ('/otra/copia/txcli.dbf', '0', 2, '112010005')");
+             "CREATE TABLE AUX_CLIENTES_IMPORTADOS ("
+             "  Archivo VARCHAR(400) COLLATE CI_AS NOT NULL, Codigo VARCHAR(254) COLLATE CI_AS NOT NULL,"
+             "  Orden INTEGER NOT NULL, Cuenta VARCHAR(9) COLLATE CI_AS NOT NULL,"
+             "  PRIMARY KEY (Archivo, Codigo, Orden));"
+             "CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);"
+             "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010001', 'Consumidor Final'),"
+             "  ('112010002', 'Distribuidora Norte SA'), ('112010003', 'Consumidor Final'),"
+             "  ('112010004', 'Consumidor Final'), ('112010005', 'Distribuidora Norte SA');"
+             "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) VALUES ('112010001', '99999999995'),"
+             "  ('112010002', '30-1'), ('112010003', '99999999995'), ('112010004', '99999999995'),"
+             "  ('112010005', '30-1');"
+             "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/sucursal/TXCLI.DBF', '0', 1, '112010001'),"
+             "  ('/datos/sucursal/TXCLI.DBF', '0', 2, '112010002'), ('/datos/sucursal/TXCLI.DBF', '0', 3, '112010003'),"
+             "  ('/otra/copia/txcli.dbf', '0', 1, '112010004'), ('/otra/copia/txcli.dbf', '0', 2, '112010005')");
   // The table stands as a new database has it.
   const QString definicion = "SELECT sql FROM sqlite_schema WHERE tbl_name = 'AUX_CLIENTES_IMPORTADOS' "
                              "AND sql IS NOT NULL ORDER BY name";
   ado::Connection nueva;
   nueva.Open(testing_support::EmbeddedConnectionString(testing_support::NewSuiteDatabase(folder, "nueva.db")));
   QStringList esperada;
-  for (ado::Recordset rs = nueva.Execute(definicion); !rs.EOF(); rs.MoveNext()) esperada << rs.Fields(0).Value().toString();
+  for (ado::Recordset rs = nueva.Execute(definicion); !rs.EOF(); rs.MoveNext())
+    esperada << rs.Fields(0).Value().toString();
   EXPECT_EQ(rows(definicion), esperada);
   EXPECT_EQ(rows("SELECT Archivo, Codigo, Nombre, Cuit, Orden, Cuenta FROM AUX_CLIENTES_IMPORTADOS "
                  "ORDER BY Nombre, Orden"),
@@ -310,8 +314,8 @@ TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
                          "TXCLI.DBF|0|Distribuidora Norte SA|30-1|1|112010002",
                          "txcli.dbf|0|Distribuidora Norte SA|30-1|2|112010005"}));
 
-  TxcliRecord consumidor = cliente(int32_t(0), "Consumidor Final"), distribuidora =
-                                                                         cliente(int32_t(0), "Distribuidora Norte SA");
+  TxcliRecord consumidor = cliente(int32_t(0), "Consumidor Final");
+  TxcliRecord distribuidora = cliente(int32_t(0), "Distribuidora Norte SA");
   consumidor.Cuit = "";
   distribuidora.Cuit = "30-1";
   writeTxcli({consumidor, distribuidora, consumidor});

@@ -79,8 +79,8 @@ TEST(Dates, SerialsBeyondTheRuntimesDatesOverflow) {
     EXPECT_EQ(rt::FromSerial(c.serial), c.date) << std::setprecision(17) << c.serial;
     EXPECT_EQ(rt::Variant(c.serial).toDate(), c.date) << std::setprecision(17) << c.serial;
   }
-  for (double serial : {-657435.0, -657435.4, 2958465.9999943, 2958465.99999999, 2958466.0,
-                        9.2233720368547758e18, -9.2233720368547758e18, 1e300, std::numeric_limits<double>::infinity(),
+  for (double serial : {-657435.0, -657435.4, 2958465.9999943, 2958465.99999999, 2958466.0, 9.2233720368547758e18,
+                        -9.2233720368547758e18, 1e300, std::numeric_limits<double>::infinity(),
                         std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::FromSerial(serial); }), rt::err::Overflow)
         << std::setprecision(17) << serial;

@@ -32,7 +32,8 @@ QString PlainObjectName(const QString& name) {
   if (n.startsWith(QLatin1String("dbo."), Qt::CaseInsensitive)) n = n.mid(4);
   if (n.size() >= 2 && n.front() == u'[' && n.back() == u']') return tsql::NameOfToken(n, tsql::TokenKind::Bracketed);
   if (n.size() >= 2 && n.front() == u'"' && n.back() == u'"') return tsql::NameOfToken(n, tsql::TokenKind::QuotedName);
-  if (n.size() >= 2 && n.front() == u'`' && n.back() == u'`') return n.mid(1, n.size() - 2).replace(QStringLiteral("``"), QStringLiteral("`"));
+  if (n.size() >= 2 && n.front() == u'`' && n.back() == u'`')
+    return n.mid(1, n.size() - 2).replace(QStringLiteral("``"), QStringLiteral("`"));
   return n;
 }
 

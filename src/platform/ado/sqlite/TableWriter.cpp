@@ -143,8 +143,9 @@ class TableWriter : public provider::RowWriter {
 // The object the translated statement reads: the first name after FROM (a
 // name holding "]" stands in grave accents).
 QString sourceObject(const QString& sql) {
-  static const QRegularExpression from(QStringLiteral(R"(\bFROM\s+((?:\[[^\]]+\]|"(?:[^"]|"")+"|`(?:[^`]|``)+`|[\w.]+)(?:\.(?:\[[^\]]+\]|\w+))?))"),
-                                       QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression from(
+      QStringLiteral(R"(\bFROM\s+((?:\[[^\]]+\]|"(?:[^"]|"")+"|`(?:[^`]|``)+`|[\w.]+)(?:\.(?:\[[^\]]+\]|\w+))?))"),
+      QRegularExpression::CaseInsensitiveOption);
   return PlainObjectName(from.match(sql).captured(1));
 }
 

@@ -272,7 +272,8 @@ bool MatchShape(const QString& text, const Shape& shape, TokenizedText& out) {
 }
 
 QString NameOfToken(QStringView text, TokenKind kind) {
-  if (kind == TokenKind::Bracketed) return text.mid(1, text.size() - 2).toString().replace(QStringLiteral("]]"), QStringLiteral("]"));
+  if (kind == TokenKind::Bracketed)
+    return text.mid(1, text.size() - 2).toString().replace(QStringLiteral("]]"), QStringLiteral("]"));
   if (kind == TokenKind::QuotedName)
     return text.mid(1, text.size() - 2).toString().replace(QStringLiteral("\"\""), QStringLiteral("\""));
   return text.toString();
