@@ -119,13 +119,14 @@ bool BuscaArticuloPorCodigo(QString& Codigo, ado::Recordset& Lrcs, bool SoloLect
   if (rt::Len(Codigo) <= 3) EsCodigoBarra = false;
   LeePrefijoDeCantidad(Codigo, Cantidad);
   LeeCodigoDeBalanza(Codigo, Cantidad, Importe);
-  if (rt::Trim(Codigo).isEmpty()) {
-    gDB().CierraRecordset(Lrcs);
-    return false;
-  }
-
   const int cursor = SoloLectura ? ado::adOpenForwardOnly : ado::adOpenDynamic;
   const int bloqueo = SoloLectura ? ado::adLockReadOnly : ado::adLockOptimistic;
+  // A blank reference looks nothing up; the caller still reads its set,
+  // open and empty as after a lookup that found nothing.
+  if (rt::Trim(Codigo).isEmpty()) {
+    gDB().AbrirRecordset(sentencia::NingunArticulo(), Lrcs, nullptr, cursor, bloqueo);
+    return false;
+  }
   // Opens one lookup; true when it found a row, whose unit is then the base unit.
   const auto encuentra = [&](const QString& sql) {
     gDB().AbrirRecordset(sql, Lrcs, nullptr, cursor, bloqueo);

@@ -29,7 +29,8 @@ namespace core {
 //   IdLista         a purchase price list, for the supplier's number
 //   Cantidad        out: the quantity of the prefix or the scale barcode
 //   Importe         out: the amount of a scale barcode that carries one
-// A blank reference is not found, and looks nothing up. A prefix that is no
+// A blank reference is not found and looks nothing up; `Lrcs` comes back
+// open and empty, as after a lookup that found nothing. A prefix that is no
 // number ("TORN*10") leaves the reference whole, with Cantidad 0. Errors of
 // the statements are reported by the service.
 bool BuscaArticuloPorCodigo(QString& Codigo, ado::Recordset& Lrcs, bool SoloLectura, bool& EsCodigoBarra,

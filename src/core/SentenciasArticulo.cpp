@@ -52,4 +52,6 @@ QString ArticuloPorCodigoDeProveedor(const QString& Codigo, const QString& Cuent
          QStringLiteral(" and CuentaProveedor = ") + Quoted(CuentaProveedor);
 }
 
+QString NingunArticulo() { return QStringLiteral("SELECT *,IDUNIDAD AS UDBASE FROM V_MA_ARTICULOS WHERE 1 = 0"); }
+
 }  // namespace core::sentencia

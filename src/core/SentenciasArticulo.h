@@ -18,5 +18,7 @@ QString ArticuloEnListaDeCompra(const QString& Codigo, const QString& IdLista);
 QString ArticuloDeLaLista(const QString& IdArticulo);
 // The supplier's own code of the article.
 QString ArticuloPorCodigoDeProveedor(const QString& Codigo, const QString& CuentaProveedor);
+// The article view without a row: what a blank reference finds.
+QString NingunArticulo();
 
 }  // namespace core::sentencia

@@ -7,6 +7,7 @@
 #include "data_access/DataAccessState.h"
 #include "lookup/BusquedaLike.h"
 #include "lookup/NivelStock.h"
+#include "platform/runtime/Currency.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
@@ -226,6 +227,11 @@ void Lib_FrmCons3::Leer(long /*Cdesde*/, long /*Cuantas*/) {
     }
     ui::ListItem* item = nullptr;
     if (!steps.run([&] { item = &ListView1.ListItems.Add(0, QString(), rt::Trim(texto(0))); })) return;
+    // A row that could not be added has nothing to fill: on to the next record.
+    if (!item) {
+      if (!steps.run([&] { rs_.MoveNext(); })) return;
+      continue;
+    }
     if (CheckBoxes && devuelto >= 0) {
       if (!steps.run([&] {
             // A blank value is no value to tick by: the empty text is found
@@ -347,6 +353,8 @@ void Lib_FrmCons3::CmbSearch_KeyDown(int Index, int& KeyCode, int /*Shift*/) {
     ui::ComboBox& caja = CmbSearch(Index);
     switch (KeyCode) {
       case ui::key::F5: {
+        // A list the caller filled itself has no statement to narrow.
+        if (rt::Trim(SQL).isEmpty()) break;
         QString texto = caja.Text();
         if (!CfgUsaConsultaLIKE) {
           texto = utilidades_.Reemplaza(texto, QStringLiteral("*"), QStringLiteral("%"));
@@ -489,6 +497,17 @@ void Lib_FrmCons3::informaFaltante(ui::ListItem& item) {
 void Lib_FrmCons3::CmdAceptar_Click() {
   rt::StepRunner steps(
       [this](const rt::Error& e) { return utilidades_.DialogoError(e, QStringLiteral("CmdAceptar_Click")); });
+  // The quantities typed go back beside the values: one per returned row.
+  int columnaCantidad = 0;
+  if (!steps.run([&] {
+        if (UsaCantidades) columnaCantidad = IndiceColumna(QStringLiteral("Cantidad"));
+        if (columnaCantidad > 0) Cantidades = QStringList();
+      }))
+    return;
+  const auto agregaCantidad = [&](ui::ListItem& item) {
+    if (columnaCantidad > 0)
+      Cantidades->append(rt::Currency::fromDouble(cantidad(valorColumna(item, columnaCantidad))).toText(u'.'));
+  };
   if (CheckBoxes) {
     if (!steps.run([&] {
           if (rt::Trim(CampoDevuelto).isEmpty()) CampoDevuelto = ListView1.ColumnHeaders(1).Text();
@@ -502,6 +521,7 @@ void Lib_FrmCons3::CmdAceptar_Click() {
             if (item.Checked()) {
               if (!Valores) Valores = QStringList();
               Valores->append(valorColumna(item, columna));
+              agregaCantidad(item);
             }
           }))
         return;
@@ -518,6 +538,7 @@ void Lib_FrmCons3::CmdAceptar_Click() {
           return;
       }
     }
+    if (!steps.run([&] { agregaCantidad(*item); })) return;
     if (!steps.run([&] {
           ValorDevuelto = rt::Trim(CampoDevuelto).isEmpty() ? ultimo : valorColumna(*item, IndiceColumna(CampoDevuelto));
         }))

@@ -54,7 +54,9 @@ class Lib_FrmCons3 : public ui::Form {
   // Sort the list after filling it.
   bool OrdenarPorLwv = false;
   std::optional<QStringList> Valores;
-  // Made empty at every load; the window never adds to it.
+  // Made empty at every load. With UsaCantidades and a "Cantidad" column,
+  // accept rebuilds it beside Valores: the quantity of each returned row
+  // ("2", "3.5": "." for the decimal point, no trailing zeros).
   std::optional<QStringList> Cantidades;
   // Insert, Delete and Shift+Insert change the "Cantidad" column.
   bool UsaCantidades = false;

@@ -1,6 +1,7 @@
 #include "lots/DialogoConEditor.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/FormStyle.h"
 #include "data_access/DataAccessState.h"
@@ -20,8 +21,11 @@ namespace {
 
 constexpr int kAnchoFormulario = 8400, kAltoFormulario = 5400;
 
-bool TieneSeparadores(const QString& texto) {
-  return texto.contains(u'|') || texto.contains(rt::Chr(255)) || texto.contains(QChar(0));
+// What no cell may hold, whatever its column: the characters that
+// separate the items of a list and a lot from its serial.
+std::optional<QString> RechazoDeSeparadores(const QString& texto) {
+  if (!texto.contains(u'|') && !texto.contains(rt::Chr(255)) && !texto.contains(QChar(0))) return std::nullopt;
+  return QStringLiteral("El valor no puede contener los caracteres \"|\" ni \"") + rt::Chr(255) + u'"';
 }
 
 }  // namespace
@@ -134,7 +138,8 @@ void DialogoConEditor::EditKeyCode(ui::FlexGrid& MsFlexGrid, ui::TextBox& Edt, i
       break;
     case ui::key::Down:
       sigue = alaGrilla() && pasos.run([&] {
-        if (MsFlexGrid.Row() < MsFlexGrid.Rows() - 1) MsFlexGrid.setCurrentCell(MsFlexGrid.Row() + 1, columnas.primeraEditable);
+        if (MsFlexGrid.Row() < MsFlexGrid.Rows() - 1)
+          MsFlexGrid.setCurrentCell(MsFlexGrid.Row() + 1, ColumnaEditable(MsFlexGrid.Col()));
       });
       break;
     default: break;
@@ -142,9 +147,15 @@ void DialogoConEditor::EditKeyCode(ui::FlexGrid& MsFlexGrid, ui::TextBox& Edt, i
   if (sigue) pasos.run([&] { MuestraCeldaActual(MsFlexGrid); });
 }
 
+int DialogoConEditor::ColumnaEditable(int columna) const {
+  return std::clamp(columna, columnas.primeraEditable, columnas.ultimaEditable);
+}
+
+// The same column of the next row: whoever types serials under a lot copied
+// down goes on down the serials.
 void DialogoConEditor::SiguienteFila(ui::FlexGrid& grilla) {
   if (grilla.Row() < grilla.Rows() - 1) {
-    grilla.setCurrentCell(grilla.Row() + 1, columnas.primeraEditable);
+    grilla.setCurrentCell(grilla.Row() + 1, ColumnaEditable(grilla.Col()));
   } else if (diferencias_.aceptarAlFinal) {
     CmdAceptar.SetFocus();
   } else {
@@ -204,8 +215,8 @@ void DialogoConEditor::CampoValida(ui::TextBox& Texto) {
   ErrorEnCampo = false;
   const bool hecho = numbering::Trampa(QStringLiteral("CampoValida")).run([&] {
     const QString texto = rt::Trim(Texto.Text());
-    if (TieneSeparadores(texto)) {
-      Rechaza(QStringLiteral("El valor no puede contener los caracteres \"|\" ni \"") + rt::Chr(255) + u'"');
+    if (std::optional<QString> rechazo = RechazoDeSeparadores(texto)) {
+      Rechaza(*rechazo);
     } else if (rt::EqualsText(rt::Trim(Texto.DataField()), QStringLiteral("Cantidad"))) {
       if (std::optional<QString> rechazo = RevisaCantidad(texto, MSFlexGrid1.Row())) Rechaza(*rechazo);
     } else {
@@ -223,16 +234,19 @@ void DialogoConEditor::Rechaza(const QString& mensaje) {
   ui::MsgBox(mensaje, ui::mb::OkOnly | ui::mb::Critical, QString::fromLatin1(kTituloAviso));
 }
 
-bool DialogoConEditor::RevisaColumnaCantidad() {
-  if (columnas.cantidad < 0) return true;
-  for (int fila = MSFlexGrid1.FixedRows(); fila < MSFlexGrid1.Rows(); ++fila) {
-    const std::optional<QString> rechazo =
-        RevisaCantidad(rt::Trim(MSFlexGrid1.TextMatrix(fila, columnas.cantidad)), fila);
-    if (!rechazo) continue;
-    MSFlexGrid1.setCurrentCell(fila, columnas.cantidad);
-    MuestraCeldaActual(MSFlexGrid1);
-    Rechaza(*rechazo);
-    return false;
+bool DialogoConEditor::RevisaCeldas() {
+  ui::FlexGrid& g = MSFlexGrid1;
+  for (int fila = g.FixedRows(); fila < g.Rows(); ++fila) {
+    for (int columna = columnas.primeraEditable; columna <= columnas.ultimaEditable && columna < g.Cols(); ++columna) {
+      const QString texto = rt::Trim(g.TextMatrix(fila, columna));
+      std::optional<QString> rechazo = RechazoDeSeparadores(texto);
+      if (!rechazo && columna == columnas.cantidad) rechazo = RevisaCantidad(texto, fila);
+      if (!rechazo) continue;
+      g.setCurrentCell(fila, columna);
+      MuestraCeldaActual(g);
+      Rechaza(*rechazo);
+      return false;
+    }
   }
   return true;
 }
@@ -348,6 +362,13 @@ void DialogoConEditor::CmdCancelar_Click() {
 void DialogoConEditor::Form_Load() {
   suite::gUtilidades().PreparaFormulario(*this);
   core::AplicaEstiloFormulario(*this);
+}
+
+void DialogoConEditor::propertyChanged(ui::Prop prop) {
+  ui::Form::propertyChanged(prop);
+  if (prop != ui::Prop::Visible || !Visible() || avisoAlMostrar_.isEmpty()) return;
+  const QString aviso = std::exchange(avisoAlMostrar_, QString());
+  ui::MsgBox(aviso, ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
 }
 
 void DialogoConEditor::Form_QueryUnload(int& Cancel, int UnloadMode) {

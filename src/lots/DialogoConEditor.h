@@ -7,11 +7,11 @@
 // that cell (the grid is scrolled first, so the box never floats over
 // another one). A confirming key hands the text to the dialog's CampoValida;
 // unless it is refused the text goes into the cell and the current cell
-// moves: Enter to the next editable column or the next row, Up and Down a
-// row; Escape drops the text without any check. Clicking another cell or
-// giving the grid the focus writes the text unchecked, so accept checks every
-// quantity cell again; accept, F2 and the toolbar first pass an open box
-// through the confirming path. The toolbar copies or clears the column below
+// moves: Enter to the next editable column or the same column of the next
+// row, Up and Down a row; Escape drops the text without any check. Clicking
+// another cell or giving the grid the focus writes the text unchecked, so
+// accept checks every editable cell again by the same rule; accept, F2 and
+// the toolbar first pass an open box through the confirming path. The toolbar copies or clears the column below
 // the current cell, only on the columns an edit can start on.
 //
 // The two dialogs differ in a few points (Diferencias), fixed by each, and in
@@ -34,7 +34,8 @@ class DialogoConEditor : public ui::Form {
   // The grid's columns by role, as the dialog's mode lays them out.
   struct Columnas {
     // An edit starts only on these columns (never on a fixed row or
-    // column); Enter on the last one goes to the first one of the next row.
+    // column); Enter on the last one goes to the same column of the next
+    // row.
     int primeraEditable = 1;
     int ultimaEditable = 1;
     // The quantity column (its box has the data field "Cantidad"; checked,
@@ -101,6 +102,8 @@ class DialogoConEditor : public ui::Form {
 
   // The suite's preparation and look of a window.
   void Form_Load() override;
+  // Shows the notice of codes left out the first time the dialog shows.
+  void propertyChanged(ui::Prop prop) override;
   // The close box acts as Cancelar.
   void Form_QueryUnload(int& Cancel, int UnloadMode) override;
 
@@ -120,9 +123,10 @@ class DialogoConEditor : public ui::Form {
   // refused (the box stays open), true once it is in its cell or when no
   // box was open.
   bool CierraEdicion();
-  // Every quantity cell passes RevisaCantidad; at the first that does not,
-  // its cell becomes current and the refusal is shown.
-  bool RevisaColumnaCantidad();
+  // Every editable cell passes the check of a typed value (CampoValida's);
+  // at the first that does not, its cell becomes current and the refusal is
+  // shown.
+  bool RevisaCeldas();
   // The quantity column's sum against the request `pedida`: equal passes;
   // above or below it the operator is asked whether to adjust the request
   // (Yes makes it the sum), except that a sum below it with `mostrado` false
@@ -135,6 +139,9 @@ class DialogoConEditor : public ui::Form {
   void VaAPrimeraCelda();
   // ErrorEnCampo set and the refusal shown.
   void Rechaza(const QString& mensaje);
+  // What the dialog tells, once, when it shows (the codes it does not
+  // offer); "" for nothing.
+  void AvisaAlMostrar(const QString& aviso) { avisoAlMostrar_ = aviso; }
 
   Columnas columnas;
   bool ErrorEnCampo = false;
@@ -146,8 +153,11 @@ class DialogoConEditor : public ui::Form {
   // The box's text into the cell being left or the current cell.
   void MSFlexGrid1_Commit();
   void SiguienteFila(ui::FlexGrid& grilla);
+  // `columna` kept within the editable columns.
+  int ColumnaEditable(int columna) const;
 
   Diferencias diferencias_;
+  QString avisoAlMostrar_;
 };
 
 // The list string of `items`: "|" and every item closed by "|".

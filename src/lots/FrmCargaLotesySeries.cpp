@@ -6,6 +6,7 @@
 #include "core/Configuration.h"
 #include "data_access/DataAccessState.h"
 #include "lots/Cantidades.h"
+#include "lots/CodigosNoOfrecidos.h"
 #include "lots/SentenciasLotes.h"
 #include "numbering/ListasSeriesLotes.h"
 #include "numbering/Valores.h"
@@ -194,13 +195,18 @@ void FrmCargaLotesySeries::VerificaAnterioresConsulta() {
   gDB().AbrirRecordset(sql, rs);
   bool conStock = false;
   const suite::Utilidades& util = suite::gUtilidades();
+  CodigosNoOfrecidos fuera = LotesOSeriesNoOfrecidos();
   for (; !rs.BOF() && !rs.EOF(); rs.MoveNext()) {
     conStock = true;
-    AgregaExistencia(Par{rt::Trim(util.ValorCampo(rs["NroLote"].Value()).toString()),
-                         rt::Trim(util.ValorCampo(rs["NroSerie"].Value()).toString())},
-                     CantidadDeCampo(rs["Cantidad"].Value()));
+    const Par par{rt::Trim(util.ValorCampo(rs["NroLote"].Value()).toString()),
+                  rt::Trim(util.ValorCampo(rs["NroSerie"].Value()).toString())};
+    // Both codes are looked at, so the notice names each.
+    const bool loteFuera = fuera.excluye(par.lote);
+    if (fuera.excluye(par.serie) || loteFuera) continue;
+    AgregaExistencia(par, CantidadDeCampo(rs["Cantidad"].Value()));
   }
   gDB().CierraRecordset(rs);
+  AvisaAlMostrar(fuera.aviso());
 
   // Earlier picks whose pair has no stock any more still show, at 0.
   std::vector<QString> anteriores;
@@ -218,15 +224,23 @@ void FrmCargaLotesySeries::VerificaAnterioresConsulta() {
 }
 
 void FrmCargaLotesySeries::RestauraCantidades() {
+  std::vector<QString> pares, cantidades;
+  numbering::DescomponeSerieLote(Lotes, pares);
+  numbering::DescomponeSerieLote(Series, cantidades);
   ui::FlexGrid& g = MSFlexGrid1;
-  for (int r = g.FixedRows(); r < g.Rows(); ++r) {
-    const QString par = rt::Trim(g.TextMatrix(r, kColumnaLote)) + kUnion + rt::Trim(g.TextMatrix(r, kColumnaSerie));
-    const int32_t posicion = numbering::Busca_Lotes_Series(Lotes, par);
-    if (posicion == 0) continue;
-    const QString cantidad =
-        numbering::ValorDeItem(numbering::ExtraeSerieLote(Series, static_cast<int16_t>(std::min(posicion, 32767))));
-    if (!cantidad.isEmpty()) g.setTextMatrix(r, kColumnaCantidad, TextoDeCantidad(CantidadDe(cantidad)));
+  // Items are read as the give-back reads them (a plain lot is that lot
+  // without serial), and the quantities of one pair picked twice add up.
+  std::vector<std::optional<rt::Currency>> tomadas(static_cast<size_t>(g.Rows()));
+  for (size_t k = 0; k + 1 < pares.size(); ++k) {
+    const int fila = FilaDelPar(ParDe(pares[k]));
+    const QString cantidad = k < cantidades.size() ? numbering::ValorDeItem(cantidades[k]) : QString();
+    if (fila < 0 || cantidad.isEmpty()) continue;
+    std::optional<rt::Currency>& tomada = tomadas[static_cast<size_t>(fila)];
+    tomada = tomada.value_or(rt::Currency()) + CantidadDe(cantidad);
   }
+  for (int r = g.FixedRows(); r < g.Rows(); ++r)
+    if (const std::optional<rt::Currency>& tomada = tomadas[static_cast<size_t>(r)])
+      g.setTextMatrix(r, kColumnaCantidad, TextoDeCantidad(*tomada));
 }
 
 void FrmCargaLotesySeries::VerificaAnterioresCarga() {
@@ -322,7 +336,9 @@ std::optional<QString> FrmCargaLotesySeries::RevisaCantidad(const QString& texto
   const ui::FlexGrid& g = MSFlexGrid1;
   const bool conPar = !rt::Trim(g.TextMatrix(fila, kColumnaLote)).isEmpty() ||
                       !rt::Trim(g.TextMatrix(fila, kColumnaSerie)).isEmpty();
-  if (conPar && *valor > CantidadDe(g.TextMatrix(fila, kColumnaStock)))
+  // Nothing taken is always possible, also from a stock the other lines
+  // took below 0.
+  if (conPar && *valor > rt::Currency() && *valor > CantidadDe(g.TextMatrix(fila, kColumnaStock)))
     return QStringLiteral("La Cantidad supera a la cantidad disponible en Stock");
   return std::nullopt;
 }
@@ -344,7 +360,7 @@ void FrmCargaLotesySeries::CmdAceptar_Click() {
 }
 
 bool FrmCargaLotesySeries::AceptaConsulta() {
-  if (!RevisaColumnaCantidad() ||
+  if (!RevisaCeldas() ||
       !SumaAceptada(Cantidad, MostrarForm, QStringLiteral("El Stock es Menor a la cantidad solicitada ")))
     return false;
   Lotes = ListaDePares();
@@ -353,6 +369,8 @@ bool FrmCargaLotesySeries::AceptaConsulta() {
 }
 
 bool FrmCargaLotesySeries::AceptaCarga() {
+  // Checked before the copy, so a refused first lot is refused on its row.
+  if (!RevisaCeldas()) return false;
   CompletaTodoIgual();
   if (EsSerie && !RevisaSeries()) return false;
   if (EsSerieYLote) {
@@ -388,16 +406,21 @@ bool FrmCargaLotesySeries::RevisaSeries() {
     rt::Currency cantidad = rt::Currency::fromInt(1);
     if (UsaFormatoAsterisco) {
       const qsizetype asterisco = entrada.indexOf(u'*');
-      const std::optional<rt::Currency> leida =
-          asterisco < 0 ? std::nullopt : LeeCantidad(rt::Trim(entrada.mid(asterisco + 1)));
-      if (!leida || *leida <= rt::Currency() || rt::Trim(entrada.mid(asterisco + 1)).isEmpty()) {
+      if (asterisco >= 0) serie = rt::Trim(entrada.left(asterisco));
+      const QString unidadesTexto = asterisco < 0 ? QString() : rt::Trim(entrada.mid(asterisco + 1));
+      const std::optional<rt::Currency> leida = unidadesTexto.isEmpty() ? std::nullopt : LeeCantidad(unidadesTexto);
+      if (serie.isEmpty() || !leida || *leida <= rt::Currency()) {
         enFila(r);
         ui::MsgBox(QStringLiteral("Segun configuracion del sistema, debe informar NRODESERIE * CANTIDAD \r\n"
                                   "Verifique la configuracion del sistema - Stock / Otros"),
                    ui::mb::OkOnly, QString());
         return false;
       }
-      serie = rt::Trim(entrada.left(asterisco));
+      if (leida->rounded(0) != *leida) {
+        enFila(r);
+        Rechaza(QStringLiteral("No Puede Informase Cantidades que no Sean Enteras"));
+        return false;
+      }
       cantidad = *leida;
     }
     const bool repetida =
@@ -412,6 +435,14 @@ bool FrmCargaLotesySeries::RevisaSeries() {
   }
   const rt::Currency pedida = CantidadPedida();
   const rt::Currency cubrir = pedida < rt::Currency() ? -pedida : pedida;
+  // The asterisk format tells the units: they must be the line's, no more and
+  // no fewer.
+  if (UsaFormatoAsterisco && unidades != cubrir) {
+    enFila(primeraVacia >= 0 && unidades < cubrir ? primeraVacia : g.FixedRows());
+    Rechaza(QStringLiteral("La suma de las cantidades informadas (%1) no coincide con la cantidad solicitada (%2).")
+                .arg(TextoDeCantidad(unidades), TextoDeCantidad(cubrir)));
+    return false;
+  }
   if (primeraVacia >= 0 && unidades < cubrir) {
     enFila(primeraVacia);
     Rechaza(QStringLiteral("Falta el Número de Serie del ITEM %1").arg(primeraVacia));

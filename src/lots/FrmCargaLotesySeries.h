@@ -6,10 +6,11 @@
 // which the operator types a serial or a lot, or both. The grid has a fixed
 // "ITEM" column with the row numbers (column 0) and one entry column
 // (column 1), or, for an article with lots and serials, the lot column (1)
-// and the serial column (2). Blank lots take the first row's lot; serials
-// are never copied, and accept refuses a repeated serial or a missing one
-// (unless the serials given, counted by their "*" quantities in the
-// asterisk format, cover the line).
+// and the serial column (2); Enter and Down go on down the serial column.
+// Blank lots take the first row's lot; serials are never copied, and accept
+// refuses a repeated serial or a missing one. In the asterisk format
+// ("S1*3") every serial given tells its units, whole, and the units must
+// add up to the line's quantity.
 //
 // Choice mode (EsConsultaDeSerieLote, goods going out): the lots and
 // serials of the article with stock in the deposit, one row per lot-serial
@@ -17,6 +18,7 @@
 // what the voucher's other lines of the article take; the line's own
 // earlier picks are shown again, otherwise a proposal is made. The operator
 // types how much to take from each row; no row takes more than its stock.
+// Lots and serials holding "|" or Chr(255) are not offered.
 //
 // The caller fills the public variables, calls CargaDatos, shows the dialog
 // modally (or, in choice mode, calls CmdAceptar_Click without showing it)

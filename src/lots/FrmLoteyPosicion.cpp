@@ -2,6 +2,7 @@
 
 #include "data_access/DataAccessState.h"
 #include "lots/Cantidades.h"
+#include "lots/CodigosNoOfrecidos.h"
 #include "lots/SentenciasLotes.h"
 #include "numbering/Equivalencias.h"
 #include "numbering/ListasSeriesLotes.h"
@@ -88,13 +89,19 @@ void FrmLoteyPosicion::VerificaAnteriores() {
   const QString deposito = util.RellenaCodigo(Deposito, 4), articulo = util.RellenaCodigo(Articulo, 25);
   std::vector<QString> posiciones, cantidades, lotes;
   if (EsConsultaDePosicionLote) SeparaPosicionesYLotes(PosicionesAnteriores, LotesAnteriores, posiciones, cantidades, lotes);
-  filaSinPosicion_ = -1;
+  primeraSinPosicion_ = -1;
+  lotesFuera_ = LotesOSeriesNoOfrecidos();
+  posicionesFuera_ = PosicionesNoOfrecidas();
   if (EsPosicionYLote) AgregaSaldos(sentencia::SaldosPorPosicionYLote(deposito, articulo), true);
   else if (SoloLote()) AgregaSaldos(sentencia::SaldosPorLote(deposito, articulo), true);
   else if (EsPosicion || EsConsultaDePosicionLote) AgregaSaldos(sentencia::SaldosPorPosicion(deposito, articulo), false);
   else return;
   // Lot-only rows already hold the stock without position.
   if (!SoloLote()) AgregaSaldoSinPosicion();
+  QStringList avisos;
+  for (const QString& aviso : {lotesFuera_.aviso(), posicionesFuera_.aviso()})
+    if (!aviso.isEmpty()) avisos << aviso;
+  AvisaAlMostrar(avisos.join(QStringLiteral("\r\n")));
   if (EsConsultaDePosicionLote) Restaura(posiciones, cantidades, lotes);
   else DistribuyeCantidad();
 }
@@ -106,6 +113,9 @@ void FrmLoteyPosicion::AgregaSaldos(const QString& sql, bool conLote) {
   for (; !rs.BOF() && !rs.EOF(); rs.MoveNext()) {
     const QString posicion = SoloLote() ? QString() : Campo(rs, "idposicion");
     const QString lote = conLote ? Campo(rs, "nrolote") : QString();
+    // Both codes are looked at, so the notice names each.
+    const bool loteFuera = lotesFuera_.excluye(lote);
+    if (posicionesFuera_.excluye(posicion) || loteFuera) continue;
     QString base = suite::gUtilidades().RellenaCodigo(Campo(rs, "idunidadbase"), 4);
     const double disponible = numbering::DobleDe(suite::gUtilidades().ValorCampo(rs["disponible"].Value()));
     const rt::Currency saldo =
@@ -127,22 +137,37 @@ void FrmLoteyPosicion::AgregaSaldos(const QString& sql, bool conLote) {
 
 void FrmLoteyPosicion::AgregaSaldoSinPosicion() {
   suite::Utilidades& util = suite::gUtilidades();
+  const QString deposito = util.RellenaCodigo(Deposito, 4), articulo = util.RellenaCodigo(Articulo, 25);
+  // The balances by lot ("" for every lot together in the modes without
+  // lots).
+  std::vector<std::pair<QString, rt::Currency>> saldos;
   ado::Recordset rs;
-  gDB().AbrirRecordset(sentencia::SaldoSinPosicion(util.RellenaCodigo(Deposito, 4), util.RellenaCodigo(Articulo, 25)), rs);
-  bool hay = false;
-  rt::Currency saldo;
-  for (; !rs.BOF() && !rs.EOF(); rs.MoveNext()) {
-    hay = true;
-    saldo += CantidadDeCampo(util.ValorCampo(rs["SALDO"].Value()));
+  if (EsPosicionYLote) {
+    // One row per lot, so that what is taken from it keeps its lot.
+    gDB().AbrirRecordset(sentencia::SaldosSinPosicionPorLote(deposito, articulo), rs);
+    for (; !rs.BOF() && !rs.EOF(); rs.MoveNext()) {
+      const rt::Currency saldo = CantidadDeCampo(util.ValorCampo(rs["SALDO"].Value()));
+      const QString lote = Campo(rs, "NROLOTE");
+      if (saldo != rt::Currency() && !lotesFuera_.excluye(lote)) saldos.emplace_back(lote, saldo);
+    }
+  } else {
+    gDB().AbrirRecordset(sentencia::SaldoSinPosicion(deposito, articulo), rs);
+    for (; !rs.BOF() && !rs.EOF(); rs.MoveNext()) {
+      if (saldos.empty()) saldos.emplace_back(QString(), rt::Currency());
+      saldos.front().second += CantidadDeCampo(util.ValorCampo(rs["SALDO"].Value()));
+    }
   }
   gDB().CierraRecordset(rs);
-  if (!hay) return;
-  // The statement tells no unit: the balance is in the article's own.
+  if (saldos.empty()) return;
+  // The statements tell no unit: the balance is in the article's own.
   QString unidad = numbering::ObtieneUnidadArticulo(Articulo);
-  saldo = rt::Currency::fromDouble(numbering::AplicaEquivalencia(Articulo, unidad, saldo.toDouble(), IUNIDAD));
-  MSFlexGrid1.AddItem(QStringLiteral("DEPOSITO ") + Deposito + QStringLiteral("\t\t") + IUNIDAD + u'\t' +
-                      TextoDeCantidad(saldo) + QStringLiteral("\t0"));
-  filaSinPosicion_ = MSFlexGrid1.Rows() - 1;
+  primeraSinPosicion_ = MSFlexGrid1.Rows();
+  for (const auto& [lote, saldo] : saldos) {
+    const rt::Currency convertido =
+        rt::Currency::fromDouble(numbering::AplicaEquivalencia(Articulo, unidad, saldo.toDouble(), IUNIDAD));
+    MSFlexGrid1.AddItem(QStringLiteral("DEPOSITO ") + Deposito + u'\t' + lote + u'\t' + IUNIDAD + u'\t' +
+                        TextoDeCantidad(convertido) + QStringLiteral("\t0"));
+  }
 }
 
 void FrmLoteyPosicion::Restaura(const std::vector<QString>& posiciones, const std::vector<QString>& cantidades,
@@ -154,12 +179,12 @@ void FrmLoteyPosicion::Restaura(const std::vector<QString>& posiciones, const st
     // A list of lots shorter than the positions: the missing lots are empty.
     const QString lote = k < lotes.size() ? rt::Trim(lotes[k]) : QString();
     const QString cantidad = k < cantidades.size() ? cantidades[k] : QString();
-    if (posicion.isEmpty() && !SoloLote()) {
-      if (filaSinPosicion_ >= 0) g.setTextMatrix(filaSinPosicion_, kColumnaCantidad, cantidad);
-      continue;
-    }
+    // An item without position goes to the stock without position (of its
+    // lot, where that stock is kept by lot); one that finds no row is dropped.
+    const bool sinPosicion = posicion.isEmpty() && !SoloLote();
     for (int r = g.FixedRows(); r < g.Rows(); ++r) {
-      if (r == filaSinPosicion_ || !rt::EqualsText(rt::Trim(g.TextMatrix(r, kColumnaPosicion)), posicion) ||
+      if (EsSinPosicion(r) != sinPosicion ||
+          (!sinPosicion && !rt::EqualsText(rt::Trim(g.TextMatrix(r, kColumnaPosicion)), posicion)) ||
           (porLote && !rt::EqualsText(rt::Trim(g.TextMatrix(r, kColumnaLote)), lote)))
         continue;
       g.setTextMatrix(r, kColumnaCantidad, cantidad);
@@ -172,7 +197,8 @@ std::optional<QString> FrmLoteyPosicion::RevisaCantidad(const QString& texto, in
   const std::optional<rt::Currency> valor = LeeCantidad(texto);
   if (!valor) return QStringLiteral("La Cantidad informada no es un número");
   if (*valor < rt::Currency()) return QStringLiteral("La Cantidad no puede ser Menor a Cero");
-  if (*valor > CantidadDe(MSFlexGrid1.TextMatrix(fila, kColumnaDisponible)))
+  // Nothing taken is always possible, also from a balance below 0.
+  if (*valor > rt::Currency() && *valor > CantidadDe(MSFlexGrid1.TextMatrix(fila, kColumnaDisponible)))
     return QStringLiteral("No hay disponible para esa posicion");
   return std::nullopt;
 }
@@ -182,7 +208,7 @@ void FrmLoteyPosicion::CmdAceptar_Click() {
   rt::StepRunner pasos([](const rt::Error& e) { return gDB().TratamientoErrores(e, std::nullopt, QString()); });
   bool aceptado = false;
   pasos.run([&] {
-    if (!RevisaColumnaCantidad() ||
+    if (!RevisaCeldas() ||
         !SumaAceptada(Cantidad1, MostrarForm,
                       QStringLiteral("La suma de cantidades informadas es Menor a la cantidad solicitada ")))
       return;
@@ -204,11 +230,11 @@ QString FrmLoteyPosicion::Lista(bool posiciones) const {
     const QString cantidad = rt::Trim(g.TextMatrix(r, kColumnaCantidad));
     if (cantidad.isEmpty() || cantidad == u'0') continue;
     // The stock without position, and lots kept without position, have none.
-    const bool sinPosicion = r == filaSinPosicion_ || SoloLote();
+    const bool sinPosicion = EsSinPosicion(r) || SoloLote();
     if (posiciones)
       items.push_back((sinPosicion ? QString() : rt::Trim(g.TextMatrix(r, kColumnaPosicion))) + u'*' + cantidad);
     else
-      items.push_back(r == filaSinPosicion_ ? QString() : rt::Trim(g.TextMatrix(r, kColumnaLote)));
+      items.push_back(rt::Trim(g.TextMatrix(r, kColumnaLote)));
   }
   return ListaDeItems(items);
 }

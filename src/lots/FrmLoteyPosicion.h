@@ -8,8 +8,11 @@
 // lot; position only: one row per position, its lots added up; lot only
 // (EsLote alone, an article kept by lots but not by position): one row per
 // lot, the balances of every position and of the stock without position
-// added up, the position column hidden. The last row of the first two is the
-// deposit's stock without position, when there is any.
+// added up, the position column hidden. The last rows of the first two are
+// the deposit's stock without position, when there is any: one row per lot
+// in position-and-lot mode, so that what is taken from it keeps its lot, one
+// row otherwise. Lots holding "|" or Chr(255) and positions holding "|" or
+// "*" are not offered.
 //
 // Results: Posiciones, "|position*quantity|" per row taking something (an
 // empty position for the stock without position and in lot-only mode), and
@@ -23,6 +26,7 @@
 #include <optional>
 #include <vector>
 
+#include "lots/CodigosNoOfrecidos.h"
 #include "lots/DialogoConEditor.h"
 
 namespace lots {
@@ -70,13 +74,19 @@ class FrmLoteyPosicion : public DialogoConEditor {
   // One row per position and lot of the balance statement `sql`, rows of one
   // key added up, the balances converted into the line's unit.
   void AgregaSaldos(const QString& sql, bool conLote);
+  // The deposit's stock without position, last: one row per lot with a
+  // balance in position-and-lot mode, one row otherwise.
   void AgregaSaldoSinPosicion();
+  bool EsSinPosicion(int fila) const { return primeraSinPosicion_ >= 0 && fila >= primeraSinPosicion_; }
   void Restaura(const std::vector<QString>& posiciones, const std::vector<QString>& cantidades,
                 const std::vector<QString>& lotes);
   QString Lista(bool posiciones) const;
 
-  // The row of the deposit's stock without position; -1 when there is none.
-  int filaSinPosicion_ = -1;
+  // The first row of the deposit's stock without position (they are the
+  // last rows); -1 when there is none.
+  int primeraSinPosicion_ = -1;
+  CodigosNoOfrecidos lotesFuera_ = LotesOSeriesNoOfrecidos();
+  CodigosNoOfrecidos posicionesFuera_ = PosicionesNoOfrecidas();
 };
 
 }  // namespace lots

@@ -43,6 +43,12 @@ QString SaldoSinPosicion(const QString& IdDeposito, const QString& IdArticulo) {
          QStringLiteral("' AND IDARTICULO='") + Lit(IdArticulo) + QStringLiteral("' and idposicion is null");
 }
 
+QString SaldosSinPosicionPorLote(const QString& IdDeposito, const QString& IdArticulo) {
+  return QStringLiteral("SELECT NROLOTE, SUM(ISNULL(SALDO,0)) AS SALDO FROM AC_SALDOSLAYOUT WHERE IDDEPOSITO='") +
+         Lit(IdDeposito) + QStringLiteral("' AND IDARTICULO='") + Lit(IdArticulo) +
+         QStringLiteral("' and idposicion is null GROUP BY NROLOTE ORDER BY NROLOTE");
+}
+
 QString SaldosPorLote(const QString& IdDeposito, const QString& IdArticulo) {
   return QStringLiteral("SELECT nrolote, idunidadbase, SUM(ISNULL(saldo,0)) AS disponible FROM AC_SALDOSLAYOUT "
                         "WHERE iddeposito='") +

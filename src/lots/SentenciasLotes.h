@@ -16,6 +16,8 @@ QString SaldosPorPosicionYLote(const QString& IdDeposito, const QString& IdArtic
 QString SaldosPorPosicion(const QString& IdDeposito, const QString& IdArticulo);
 // The balance rows of the deposit's stock without position (one per lot).
 QString SaldoSinPosicion(const QString& IdDeposito, const QString& IdArticulo);
+// The deposit's stock without position added up by lot, in lot order.
+QString SaldosSinPosicionPorLote(const QString& IdDeposito, const QString& IdArticulo);
 // The balances of an article in a deposit by lot, placed or not.
 QString SaldosPorLote(const QString& IdDeposito, const QString& IdArticulo);
 

@@ -175,14 +175,20 @@ bool Grabacion::Registra() {
         return false;
       if (!entra) continue;
       std::vector<Item> items;
-      if (!Paso([&] { items = Items(fila); })) return false;
+      std::vector<rt::Currency> partesBase;
+      if (!Paso([&] {
+            items = Items(fila);
+            partesBase = PartesBase(fila, items);
+          }))
+        return false;
       bool primeraFila = true;
-      for (const Item& item : items) {
+      for (size_t i = 0; i < items.size(); ++i) {
+        const Item& item = items[i];
         if (item.Cantidad == 0) continue;  // its sequence number goes to the next row
         secuencia_ += 1;
         if (!Cede()) return false;
         QString insert;
-        if (!Paso([&] { insert = Renglon(fila, item); })) return false;
+        if (!Paso([&] { insert = Renglon(fila, item, partesBase[i]); })) return false;
         if (insert.isEmpty()) continue;  // the operator went on past a failed row
         if (!Paso([&] {
               if (!comodato_) comodato_ = rt::Val(Grilla.TextMatrix(fila, a::EnComodato)) == 1;

@@ -25,6 +25,14 @@ struct Item {
   double Cantidad = 0;
 };
 
+// What a line writes in its base unit: nothing for a weighed line without
+// one; otherwise the unit and the whole line's quantity in it, signed.
+struct UnidadBase {
+  bool Escribe = false;
+  QString Unidad;  // padded to 4
+  rt::Currency Total;
+};
+
 class Grabacion {
  public:
   // The entry of a line (fila > 0, immediate mode) or of the whole grid
@@ -90,7 +98,12 @@ class Grabacion {
 
  private:
   std::vector<Item> Items(int fila);
-  QString Renglon(int fila, const Item& item);
+  UnidadBase BaseDeLinea(int fila) const;
+  // Each item's share of the line's base quantity, signed, in proportion to
+  // its quantity; the last row takes what the others leave, so rows that
+  // add up to the line add up to its base quantity.
+  std::vector<rt::Currency> PartesBase(int fila, const std::vector<Item>& items) const;
+  QString Renglon(int fila, const Item& item, rt::Currency cantidadUD);
   bool DescargaInsumos();
   // The discharge of the components of the lines with `signo`, into the
   // deposit `destino` ("" : each line's own), under `identidad` (taken at

@@ -121,4 +121,29 @@ std::vector<Item> Grabacion::Items(int fila) {
   return items;
 }
 
+std::vector<rt::Currency> Grabacion::PartesBase(int fila, const std::vector<Item>& items) const {
+  std::vector<rt::Currency> partes(items.size());
+  const UnidadBase base = BaseDeLinea(fila);
+  if (!base.Escribe) return partes;
+  const rt::Currency linea = suite::gUtilidades().TextoANumero(Grilla.TextMatrix(fila, a::Cantidad));
+  // The rows that write: a quantity of 0 writes none.
+  std::vector<size_t> filas;
+  rt::Currency suma;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (items[i].Cantidad == 0) continue;
+    filas.push_back(i);
+    suma += rt::Currency::fromDouble(items[i].Cantidad);
+  }
+  if (filas.empty()) return partes;
+  // What the rows carry of the line: all of it when they add up to it.
+  const rt::Currency total = base.Total.scaled(suma, linea);
+  rt::Currency repartido;
+  for (size_t i : filas) {
+    partes[i] = i == filas.back() ? total - repartido
+                                  : base.Total.scaled(rt::Currency::fromDouble(items[i].Cantidad), linea);
+    repartido += partes[i];
+  }
+  return partes;
+}
+
 }  // namespace stock

@@ -60,7 +60,23 @@ rt::Currency Grabacion::CostoDeArticulo(const QString& IdArticulo) {
   return costo;
 }
 
-QString Grabacion::Renglon(int fila, const Item& item) {
+UnidadBase Grabacion::BaseDeLinea(int fila) const {
+  suite::Utilidades& util = suite::gUtilidades();
+  const auto celda = [&](int columna) { return Grilla.TextMatrix(fila, columna); };
+  const rt::Currency signo = rt::Currency::fromInt(signo_);
+  const auto total = [&](int columna) { return util.TextoANumero(celda(columna)) * signo; };
+  const QString pesable = rt::Trim(celda(a::Pesable));
+  const QString base = rt::Trim(celda(a::IdUnidadBase));
+  if (core::ValorLogico(celda(a::Pesable).isEmpty() ? QStringLiteral("0") : pesable, true)) {
+    if (base.isEmpty()) return {};
+    return {true, Relleno(base, 4), total(a::CantidadUdBase)};
+  }
+  if (equivalente_) return {true, Relleno(rt::Trim(celda(a::UnidadEquiv)), 4), total(a::CantidadEquiv)};
+  if (base.isEmpty()) return {true, Relleno(rt::Trim(celda(a::IdUnidad)), 4), total(a::Cantidad)};
+  return {true, Relleno(base, 4), total(a::CantidadUdBase)};
+}
+
+QString Grabacion::Renglon(int fila, const Item& item, rt::Currency cantidadUD) {
   suite::Utilidades& util = suite::gUtilidades();
   core::CoreState& estado = core::gCore();
   const auto celda = [&](int columna) { return Grilla.TextMatrix(fila, columna); };
@@ -115,21 +131,9 @@ QString Grabacion::Renglon(int fila, const Item& item) {
 
   Grilla.setTextMatrix(fila, a::UnidadEquiv, Relleno(rt::Trim(celda(a::UnidadEquiv)), 4));
   if (celda(a::Pesable).isEmpty()) Grilla.setTextMatrix(fila, a::Pesable, QStringLiteral("0"));
-  const bool pesable = core::ValorLogico(rt::Trim(celda(a::Pesable)), true);
-  const QString base = rt::Trim(celda(a::IdUnidadBase));
-  const bool conItem = !item.Lote.isEmpty() || !item.Serie.isEmpty();
-  if (pesable) {
-    if (!base.isEmpty()) {
-      campo("CantidadUD", Numero(valor(a::CantidadUdBase) * signo));
-      campo("IdUnidadBase", Texto(Relleno(base, 4)));
-    }
-  } else if (equivalente_) {
-    campo("CantidadUD", Numero(valor(a::CantidadEquiv) * signo));
-    campo("IdUnidadBase", Texto(Relleno(rt::Trim(celda(a::UnidadEquiv)), 4)));
-  } else {
-    const int columna = base.isEmpty() ? a::Cantidad : a::CantidadUdBase;
-    campo("CantidadUD", Numero(conItem ? cantidad : valor(columna) * signo));
-    campo("IdUnidadBase", Texto(Relleno(base.isEmpty() ? rt::Trim(celda(a::IdUnidad)) : base, 4)));
+  if (const UnidadBase base = BaseDeLinea(fila); base.Escribe) {
+    campo("CantidadUD", Numero(cantidadUD));
+    campo("IdUnidadBase", Texto(base.Unidad));
   }
 
   cuentaFila_ = CuentaDeArticulo(articulo);

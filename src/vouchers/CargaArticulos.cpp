@@ -8,6 +8,11 @@
 // - What later vouchers applied of a delivery note or order is read for the
 //   loaded voucher's own type, from the one row the view keeps per origin
 //   type, number and article; no row is nothing applied.
+// - What is applied counts per article: the view's figure, or what its
+//   positive lines hold beyond what is still pending. It is shared out over
+//   the article's positive lines in load order, each taking at most its own
+//   quantity; a line of 0 or below takes none. The view is still read, and
+//   the events let run, once per line.
 // - Amounts multiplied by the exchange rate, the price of a VAT-inclusive
 //   list and the total with taxes are worked out exactly, to four places.
 // - A VAT-inclusive line of quantity 0 keeps its price and total as stored:
@@ -94,48 +99,70 @@ void CargaComprobante::cantidadAplicada() {
   const QString tc = rt::Trim(a_.TC);
   bool porReparto = false;
   const auto leeReparto = [&] { pasos_([&] { porReparto = entregaPorReparto(); }); };
-  // What is pending of the line, at most its quantity; the rest is served.
-  double pendiente = 0;
-  const auto pendienteDeReparto = [&] {
-    pasos_([&] { pendiente = clase_.CantRepartoPend(a_.TC, a_.SucNroLetra, texto(articulos_, "IdArticulo")); });
-  };
-  const auto aplicaPendiente = [&] {
+  // What the article has applied: the view's figure, or what its positive
+  // lines hold beyond what is still pending.
+  std::optional<rt::Currency> aplicada;
+  const auto aplicadaDeReparto = [&] {
     pasos_([&] {
-      const double cantidad = valor(articulos_, "Cantidad").toDouble();
-      if (pendiente > cantidad) pendiente = cantidad;
-      aplicada_ = cantidad - pendiente;
+      const QString articulo = texto(articulos_, "IdArticulo");
+      const rt::Currency pendiente = rt::Currency::fromDouble(clase_.CantRepartoPend(a_.TC, a_.SucNroLetra, articulo));
+      aplicada = std::max(lineasPositivas(articulo) - pendiente, rt::Currency());
     });
   };
 
   if (!a_.Compras && !descargaStockRemitos_ && entregaParcial_ && rt::OneOfText(tc, {"RM", "NP"})) {
     leeReparto();
     if (porReparto) {
-      pendienteDeReparto();
-      bool devolucionSinPendiente = false;
+      aplicadaDeReparto();
+    } else {
+      ado::Recordset aplicacion;
       pasos_([&] {
-        devolucionSinPendiente = rt::EqualsText(a_.TC, QStringLiteral("RM")) &&
-                                 valor(articulos_, "Cantidad").toDouble() < 0 && pendiente == 0;
+        gDB().AbrirRecordset(sentencia::CantidadAplicada(util.RellenaCodigo(tc, 4), rt::Trim(a_.SucNroLetra),
+                                                         util.RellenaCodigo(texto(articulos_, "IdArticulo"), 25)),
+                             aplicacion);
       });
-      if (!devolucionSinPendiente) aplicaPendiente();
-      return;
+      pasos_([&] {
+        aplicada = aplicacion.BOF() ? rt::Currency() : util.TextoANumero(texto(aplicacion, "CantidadAplicada"));
+      });
+      pasos_([&] { gDB().CierraRecordset(aplicacion); });
+      ui::DoEvents();
     }
-    ado::Recordset aplicacion;
-    pasos_([&] {
-      gDB().AbrirRecordset(sentencia::CantidadAplicada(util.RellenaCodigo(tc, 4), rt::Trim(a_.SucNroLetra),
-                                                       util.RellenaCodigo(texto(articulos_, "IdArticulo"), 25)),
-                           aplicacion);
-    });
-    pasos_([&] {
-      if (!aplicacion.BOF()) aplicada_ = util.TextoANumero(texto(aplicacion, "CantidadAplicada")).toDouble();
-    });
-    pasos_([&] { gDB().CierraRecordset(aplicacion); });
-    ui::DoEvents();
   } else if (!a_.Compras && (rt::OneOfText(tc, {"FP", "FC"}) || !descargaStockRemitos_)) {
     leeReparto();
-    if (!porReparto) return;
-    pendienteDeReparto();
-    aplicaPendiente();
+    if (porReparto) aplicadaDeReparto();
   }
+  if (aplicada) reparteAplicada(*aplicada);
+}
+
+void CargaComprobante::reparteAplicada(rt::Currency aplicadaDelArticulo) {
+  pasos_([&] {
+    // A line of 0 or below takes no share.
+    const rt::Currency cantidad = valor(articulos_, "Cantidad").toCurrency();
+    if (cantidad <= rt::Currency()) return;
+    rt::Currency& tomada =
+        repartida_[suite::gUtilidades().RellenaCodigo(texto(articulos_, "IdArticulo"), 25).toCaseFolded()];
+    const rt::Currency parte = std::min(std::max(aplicadaDelArticulo - tomada, rt::Currency()), cantidad);
+    tomada += parte;
+    aplicada_ = parte.toDouble();
+  });
+}
+
+rt::Currency CargaComprobante::lineasPositivas(const QString& articulo) {
+  suite::Utilidades& util = suite::gUtilidades();
+  if (!positivas_) {
+    QHash<QString, rt::Currency> sumas;
+    ado::Recordset lineas;
+    gDB().AbrirRecordset(
+        sentencia::ArticulosComprobante(prefijo_, condicion_, rt::EqualsText(a_.TC, QStringLiteral("NP"))), lineas);
+    for (; !lineas.EOF(); lineas.MoveNext()) {
+      const rt::Variant cantidad = valor(lineas, "Cantidad");
+      if (cantidad.isNull() || cantidad.toCurrency() <= rt::Currency()) continue;
+      sumas[util.RellenaCodigo(texto(lineas, "IdArticulo"), 25).toCaseFolded()] += cantidad.toCurrency();
+    }
+    gDB().CierraRecordset(lineas);
+    positivas_ = std::move(sumas);
+  }
+  return positivas_->value(util.RellenaCodigo(rt::Trim(articulo), 25).toCaseFolded());
 }
 
 void CargaComprobante::valoresLinea() {

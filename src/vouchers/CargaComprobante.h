@@ -6,8 +6,10 @@
 // CargaComprobante.cpp; the article rows in CargaArticulos.cpp; the
 // timber-yard measures in MedidasArticulos.cpp, with the merge of equal
 // lines of ConsolidaArticulos.h.
+#include <QHash>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Currency.h"
@@ -55,7 +57,12 @@ class CargaComprobante {
 
   // The article row (CargaArticulos.cpp), in its stretches.
   void LlenaFilaArticulo();
+  // What is served of the line: the article's applied quantity shared out
+  // over its positive lines in load order, each taking at most its own.
   void cantidadAplicada();
+  void reparteAplicada(rt::Currency aplicadaDelArticulo);
+  // The sum of the voucher's positive lines of an article (its key form).
+  rt::Currency lineasPositivas(const QString& articulo);
   void valoresLinea();
   void datosMaestro();
   void ivaLotesYPrecios();
@@ -97,6 +104,11 @@ class CargaComprobante {
   ado::Recordset cabecera_, tareas_, articulos_, otros_;
   ado::Recordset maestro_, precios_;  // reused line after line
   ConsolidacionArticulos consolidacion_;
+
+  // Per article (key form, case folded): its positive lines, read once
+  // when first needed, and what its earlier lines took of what is applied.
+  std::optional<QHash<QString, rt::Currency>> positivas_;
+  QHash<QString, rt::Currency> repartida_;
 
   // Set afresh for every article row.
   bool pideDeposito_ = false;

@@ -6,6 +6,7 @@
 #include "core/BuscaArticulo.h"
 #include "core/CoreState.h"
 #include "core/SentenciasArticulo.h"
+#include "data_access/DataAccessState.h"
 #include "platform/suite/Library.h"
 #include "support/CoreFixture.h"
 #include "support/Printers.h"
@@ -99,10 +100,16 @@ TEST_F(BuscaArticulo, ReferencesOfEveryKind) {
     bool esCodigoBarra = c.esCodigoBarra;
     double cantidad = 7;
     rt::Currency importe = rt::Currency::fromInt(9);
+    // The caller's set, still on a row of an earlier search.
     ado::Recordset rs;
+    data_access::gDB().AbrirRecordset("SELECT * FROM V_MA_ARTICULOS", rs);
     EXPECT_EQ(core::BuscaArticuloPorCodigo(codigo, rs, true, esCodigoBarra, descripcion, QString::fromUtf8(c.cuenta),
                                            udBase, QString::fromUtf8(c.lista), cantidad, importe),
               c.encontrado);
+    // Open in every case, read-only as asked; empty when nothing was found.
+    ASSERT_EQ(rs.State(), ado::adStateOpen);
+    EXPECT_EQ(rs.LockType(), ado::adLockReadOnly);
+    EXPECT_EQ(rs.EOF(), !c.encontrado);
     EXPECT_EQ(codigo, c.codigo);
     EXPECT_EQ(descripcion, QString::fromUtf8(c.descripcion));
     EXPECT_EQ(udBase, QString::fromUtf8(c.udBase));
@@ -139,6 +146,7 @@ TEST_F(BuscaArticulo, ScaleBarcodes) {
       // Two skipped digits, four of code, five of amount in hundredths.
       {"CCCCTTTTT", "2", "2001234123458", true, pan, 1, rt::Currency::fromRaw(1234500)},
       {"", "3", "2912345015007", true, Clave("2912345015007"), 7, nueve},
+      {"0CCCCCQQQQQ", "5", "2912345015007", true, Clave("2912345015007"), 7, nueve},
       {"0CCCCCQQQQQ", "7", "2912345015007", true, Clave("2912345015007"), 7, nueve},
       {"0CCCCCQQQQQ", "2.5", "2912345015007", true, Clave("2912345015007"), 7, nueve},
       {"0CCCCCQQQQQ", "", "2912345015007", true, queso, 1500, nueve},
@@ -179,6 +187,30 @@ TEST_F(BuscaArticulo, ScaleBarcodes) {
   }
 }
 
+// The set of a blank reference is of the kind a found article's set is.
+TEST_F(BuscaArticulo, ABlankReferenceHandsBackAnEmptySetOfTheAskedKind) {
+  for (bool soloLectura : {true, false}) {
+    SCOPED_TRACE(soloLectura ? "read-only" : "updatable");
+    const auto busca = [&](QString codigo, ado::Recordset& rs) {
+      QString descripcion, udBase;
+      bool esCodigoBarra = true;
+      double cantidad = 0;
+      rt::Currency importe;
+      return core::BuscaArticuloPorCodigo(codigo, rs, soloLectura, esCodigoBarra, descripcion, "211010001", udBase,
+                                          "2", cantidad, importe);
+    };
+    ado::Recordset encontrado, vacio;
+    ASSERT_TRUE(busca("TORNILLO", encontrado));
+    EXPECT_FALSE(busca("  ", vacio));
+    ASSERT_EQ(vacio.State(), ado::adStateOpen);
+    EXPECT_TRUE(vacio.BOF() && vacio.EOF());
+    EXPECT_EQ(vacio.CursorType(), encontrado.CursorType());
+    EXPECT_EQ(vacio.LockType(), soloLectura ? ado::adLockReadOnly : ado::adLockOptimistic);
+    EXPECT_EQ(vacio["UdBase"].Name(), "UDBASE");
+  }
+  EXPECT_TRUE(host.boxes().empty());
+}
+
 TEST_F(BuscaArticulo, WithoutReadOnlyTheRowCanBeChanged) {
   QString codigo = "TORNILLO", descripcion, udBase;
   bool esCodigoBarra = false;
@@ -216,6 +248,7 @@ TEST(BuscaArticuloSentencias, ExactTexts) {
             "'X-9' and IDLISTA = '   2' AND TIPOLISTA = 'C'");
   EXPECT_EQ(sql::ArticuloDeLaLista("TORNILLO"),
             "SELECT *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE idarticulo = 'TORNILLO'");
+  EXPECT_EQ(sql::NingunArticulo(), "SELECT *,IDUNIDAD AS UDBASE FROM V_MA_ARTICULOS WHERE 1 = 0");
   EXPECT_EQ(sql::ArticuloPorCodigoDeProveedor("P'1", "211010001"),
             "SELECT *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE CodigoArtProveedor = 'P''1' and CuentaProveedor = "
             "'211010001'");

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "LookupFixture.h"
 #include "core/CoreState.h"
 #include "lookup/Lib_FrmCons3.h"
+#include "platform/runtime/Error.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
@@ -75,6 +77,7 @@ TEST_F(ListaConsulta, TheOperatorFindsARowByTypingAndTakesIt) {
     f.CmbSearch(0).Text = "sp";
     ASSERT_NE(f.ListView1.SelectedItem(), nullptr);
     EXPECT_EQ(f.ListView1.SelectedItem()->Text(), "Sprite 500 ml");
+    EXPECT_EQ(f.ListView1.visibleItem(), f.ListView1.SelectedItem()) << "brought into view";
     ui::op::keyDown(f.CmbSearch(0), ui::key::Down);
     EXPECT_EQ(f.ActiveControl(), &f.ListView1);
     ui::op::keyDown(f.ListView1, ui::key::Return);
@@ -86,6 +89,28 @@ TEST_F(ListaConsulta, TheOperatorFindsARowByTypingAndTakesIt) {
   EXPECT_EQ(cmps, std::nullopt) << "the caller's returned columns come back as no collection";
   EXPECT_EQ(consultas().CampoDevuelto, "");
   EXPECT_EQ(campo, "DESCRIPCION");
+}
+
+TEST_F(ListaConsulta, AStatementWithoutItsOwnOrderIsSortedByTheList) {
+  struct Case {
+    const char* sql;
+    bool ordena;
+    const char* primera;
+  };
+  const Case cases[] = {
+      {"SELECT IDARTICULO FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0", true, "AGU001"},
+      {"SELECT IDARTICULO FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0 ORDER BY DESCRIPCION DESC", false, "TOR001"},
+      {"select IDARTICULO from V_MA_ARTICULOS where SUSPENDIDO = 0 order by IDARTICULO desc", false, "TOR001"},
+  };
+  for (const Case& c : cases) {
+    enLaLista([&](Lib_FrmCons3& f) {
+      EXPECT_EQ(f.OrdenarPorLwv, c.ordena) << c.sql;
+      EXPECT_EQ(f.ListView1.Sorted(), c.ordena) << c.sql;
+      EXPECT_EQ(f.ListView1.ListItems(1).Text(), c.primera) << c.sql;
+      ui::op::click(f.CmdCancelar);
+    });
+    consultas().ConsultaSearch(c.sql);
+  }
 }
 
 TEST_F(ListaConsulta, CancelGivesNothingBack) {
@@ -217,6 +242,13 @@ TEST_F(ListaConsulta, QuantitiesAreTypedIntoTheirColumnAndReadWithEitherSeparato
     EXPECT_EQ(coca.SubItems(2), "0.00");
     EXPECT_FALSE(coca.Checked());
 
+    ui::ListItem& agua = itemDe(f.ListView1, "Agua mineral 500 ml");
+    ui::op::clickItem(f.ListView1, agua);
+    ui::op::keyDown(f.ListView1, ui::key::Insert);
+    ui::op::keyDown(f.ListView1, ui::key::Delete);
+    EXPECT_EQ(agua.SubItems(2), "0.00") << "1,0 less 1";
+    EXPECT_FALSE(agua.Checked());
+
     ui::ListItem& sprite = itemDe(f.ListView1, "Sprite 500 ml");
     ui::op::clickItem(f.ListView1, sprite);
     host.input("");  // a cancelled answer is a quantity of 0
@@ -228,7 +260,60 @@ TEST_F(ListaConsulta, QuantitiesAreTypedIntoTheirColumnAndReadWithEitherSeparato
   consultas().ConsultaSearch(
       "SELECT DESCRIPCION, IDARTICULO, 0 AS Cantidad FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0 ORDER BY DESCRIPCION");
   EXPECT_EQ(consultas().Valores, std::optional<QStringList>(QStringList{"GAS002"}));
-  EXPECT_EQ(consultas().Cantidades, std::optional<QStringList>(QStringList())) << "the window never adds to it";
+  EXPECT_EQ(consultas().Cantidades, std::optional<QStringList>(QStringList{"0"})) << "beside the values";
+}
+
+TEST_F(ListaConsulta, TheQuantitiesTypedComeBackBesideTheValues) {
+  struct Case {
+    const char* que;
+    bool checks, usaCantidades;
+    const char* columnas;  // the code is always the second column
+    bool teclea;           // the quantity keys are played
+    QStringList valores, cantidades;
+  };
+  const Case cases[] = {
+      {"check list", true, true, "DESCRIPCION, IDARTICULO, 0 AS Cantidad", true, {"GAS001", "GAS002"}, {"2", "3.5"}},
+      {"single row", false, true, "DESCRIPCION, IDARTICULO, 0 AS Cantidad", true, {"GAS002"}, {"3.5"}},
+      {"quantity first", false, true, "0 AS Cantidad, IDARTICULO", true, {"GAS002"}, {"3.5"}},
+      {"quantities not used", true, false, "DESCRIPCION, IDARTICULO, 0 AS Cantidad", false, {"GAS002"}, {}},
+      {"no quantity column", true, true, "DESCRIPCION, IDARTICULO", false, {"GAS002"}, {}},
+  };
+  for (const Case& c : cases) {
+    consultas().UsaCantidades = c.usaCantidades;
+    consultas().Checks = c.checks;
+    consultas().CampoDevuelto = "IDARTICULO";
+    std::optional<QStringList> cmps = QStringList{"IDARTICULO"};
+    enLaLista([&](Lib_FrmCons3& f) {
+      const bool primera = QString(c.columnas).startsWith("0 AS Cantidad");
+      const auto cantidad = [&](ui::ListItem& item) { return primera ? item.Text() : item.SubItems(2); };
+      const auto codigo = [&](const QString& buscado) -> ui::ListItem& {
+        for (int i = 1; i <= f.ListView1.ListItems.Count(); ++i)
+          if (f.ListView1.ListItems(i).SubItems(1) == buscado) return f.ListView1.ListItems(i);
+        throw std::runtime_error("no row " + buscado.toStdString());
+      };
+      ui::ListItem& sprite = codigo("GAS002");
+      if (c.teclea && c.checks) {
+        ui::ListItem& coca = codigo("GAS001");
+        ui::op::clickItem(f.ListView1, coca);
+        ui::op::keyDown(f.ListView1, ui::key::Insert);
+        ui::op::keyDown(f.ListView1, ui::key::Insert);
+        EXPECT_EQ(cantidad(coca), "2,0") << c.que;
+      }
+      ui::op::clickItem(f.ListView1, sprite);
+      if (c.teclea) {
+        host.input("3,5");
+        ui::op::keyDown(f.ListView1, ui::key::Insert, ui::key::ShiftMask);
+        EXPECT_EQ(cantidad(sprite), "3,50") << c.que;
+      } else if (c.checks) {
+        ui::op::checkItem(f.ListView1, sprite, true);
+      }
+      ui::op::click(f.CmdAceptar);
+    });
+    consultas().ConsultaSearch(
+        QStringLiteral("SELECT %1 FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0 ORDER BY DESCRIPCION").arg(c.columnas), &cmps);
+    EXPECT_EQ(consultas().Valores, std::optional<QStringList>(c.valores)) << c.que;
+    EXPECT_EQ(consultas().Cantidades, std::optional<QStringList>(c.cantidades)) << c.que;
+  }
 }
 
 TEST_F(ListaConsulta, QuantityKeysWithoutAQuantityColumnGoToTheErrorDialog) {
@@ -422,6 +507,27 @@ TEST_F(VentanaLista, PriceColumnsOfArticlesTakeTheirListNamesAndOtherColumnsWide
       "SELECT CODIGO FROM TA_CCOSTO",
       [](Lib_FrmCons3& f) { EXPECT_EQ(f.ListView1.ColumnHeaders(1).Width(), (9 + 10) * f.TextWidth("X")); },
       [](Lib_FrmCons3& f) { f.ValoresDefault = "@10"; });
+}
+
+TEST_F(VentanaLista, ARowTheListCouldNotAddIsPassedOverAndTheNextRecordsFollow) {
+  articulo("GAS001", "Coca-Cola 500 ml");
+  articulo("GAS002", "Sprite 500 ml");
+  articulo("TOR001", "Tornillo");
+  // The list fails to take the second row; the operator goes on (5).
+  host.answer(5, "Rutina: FORM_LOAD");
+  muestra(
+      "SELECT IDARTICULO, DESCRIPCION FROM V_MA_ARTICULOS ORDER BY IDARTICULO",
+      [](Lib_FrmCons3& f) {
+        ASSERT_EQ(f.ListView1.ListItems.Count(), 3);
+        EXPECT_EQ(fila(f.ListView1.ListItems(1)), "GAS001|Coca-Cola 500 ml");
+        EXPECT_EQ(fila(f.ListView1.ListItems(3)), "TOR001|Tornillo") << "the records after it are listed whole";
+      },
+      [](Lib_FrmCons3& f) {
+        f.ListView1.watch([&f, fallo = true](const ui::PropertyChange&) mutable {
+          if (f.ListView1.ListItems.Count() != 2 || !std::exchange(fallo, false)) return;
+          throw rt::Error(7, QStringLiteral("Memoria insuficiente"));
+        });
+      });
 }
 
 TEST_F(VentanaLista, TheAuxiliaryServiceIsReadOnlyWhenItsCallerConnectedIt) {

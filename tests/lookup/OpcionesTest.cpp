@@ -68,4 +68,27 @@ TEST_F(Opciones, ACheckListShowsEachOptionsTickAndReturnsTheTicked) {
   EXPECT_EQ(consultas.Valores, std::nullopt);
 }
 
+TEST_F(Opciones, F5OnAListWithoutStatementLeavesTheListAndTheTextAlone) {
+  for (const bool checks : {false, true}) {
+    enLaLista([](Lib_FrmCons3& f) {
+      ui::op::focus(f.CmbSearch(0));
+      f.CmbSearch(0).Text = "Se";
+      ui::op::keyDown(f.CmbSearch(0), ui::key::F5);
+      EXPECT_EQ(f.SQL, "");
+      EXPECT_EQ(f.CmbSearch(0).Text(), "Se");
+      ASSERT_EQ(f.ListView1.ListItems.Count(), 2);
+      EXPECT_EQ(f.ListView1.SelectedItem(), &f.ListView1.ListItems(2)) << "found by the text typed";
+      ui::op::checkItem(f.ListView1, f.ListView1.ListItems(2), true);
+      ui::op::click(f.CmdAceptar);
+    });
+    core::Lib_ClsCons3& consultas = core::gConsultas();
+    if (checks) {
+      consultas.CheckOpciones("Elija", std::nullopt, {"0Primera", "0Segunda"});
+      EXPECT_EQ(consultas.Valores, std::optional<QStringList>(QStringList{"Segunda"}));
+    } else {
+      EXPECT_EQ(consultas.MenuOpciones("Elija", {"Primera", "Segunda"}), "Segunda");
+    }
+  }
+}
+
 }  // namespace

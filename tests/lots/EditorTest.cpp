@@ -122,9 +122,12 @@ TEST_F(Editor, ConfirmedKeysWriteTheCellAndMove) {
       {LotesEleccion, 1, 3, "1", ui::key::Escape, 1, 3, "2"},  // dropped
       {SeriesEleccion, 1, 3, "1", ui::key::Return, 2, 3, "1"},
       {LotesYSeriesCarga, 1, 1, "L1", ui::key::Return, 1, 2, "L1"},
-      {LotesYSeriesCarga, 1, 2, "S1", ui::key::Return, 2, 1, "S1"},
-      {LotesYSeriesCarga, 3, 2, "S3", ui::key::Return, 3, 1, "S3"},
-      {LotesYSeriesCarga, 1, 2, "S1", ui::key::Down, 2, 1, "S1"},
+      // Serials go on down the serial column, under the lot copied down.
+      {LotesYSeriesCarga, 1, 2, "S1", ui::key::Return, 2, 2, "S1"},
+      {LotesYSeriesCarga, 3, 2, "S3", ui::key::Return, 3, 1, "S3"},  // the last row
+      {LotesYSeriesCarga, 1, 2, "S1", ui::key::Down, 2, 2, "S1"},
+      {LotesYSeriesCarga, 1, 1, "L1", ui::key::Down, 2, 1, "L1"},
+      {LotesYSeriesCarga, 2, 2, "S2", ui::key::Up, 1, 2, "S2"},
       {SeriesCarga, 1, 1, "S1", ui::key::Return, 2, 1, "S1"},
   };
   for (const Case& c : cases) {

@@ -32,28 +32,30 @@ class CargaLotesySeries : public testing_support::LotesDatabase {
     d.CargaDatos();
     testing_support::Abre(d);
   }
-  // A choice-mode dialog over deposit 1, filled and on screen.
+  // A choice-mode dialog of ART-1 over deposit 1, filled.
+  static void eleccion(FrmCargaLotesySeries& dialogo, double cantidad, bool serie, bool lote,
+                       const QString& anteriores = "", const QString& cantidades = "", const QString& existentes = "",
+                       const QString& cantidadesExistentes = "") {
+    dialogo.Cantidad = cantidad;
+    dialogo.Articulo = "ART-1";
+    dialogo.EsConsultaDeSerieLote = true;
+    dialogo.EsLote = lote;
+    dialogo.EsSerie = serie;
+    dialogo.Deposito = "   1";
+    dialogo.Lotes = anteriores;
+    dialogo.Series = cantidades;
+    dialogo.LotesExistentes = existentes;
+    dialogo.SeriesExistentes = cantidadesExistentes;
+    dialogo.CargaDatos();
+  }
+  // The fixture's dialog in choice mode, filled and on screen.
   void consulta(double cantidad, bool serie, bool lote, const QString& anteriores = "", const QString& cantidades = "",
                 const QString& existentes = "", const QString& cantidadesExistentes = "") {
-    d.Cantidad = cantidad;
-    d.Articulo = "ART-1";
-    d.EsConsultaDeSerieLote = true;
-    d.EsLote = lote;
-    d.EsSerie = serie;
-    d.Deposito = "   1";
-    d.Lotes = anteriores;
-    d.Series = cantidades;
-    d.LotesExistentes = existentes;
-    d.SeriesExistentes = cantidadesExistentes;
-    d.CargaDatos();
+    eleccion(d, cantidad, serie, lote, anteriores, cantidades, existentes, cantidadesExistentes);
     d.MostrarForm = true;
     testing_support::Abre(d);
   }
-  QStringList filas() const {
-    QStringList out;
-    for (int r = 1; r < d.MSFlexGrid1.Rows(); ++r) out << Fila(d.MSFlexGrid1, r);
-    return out;
-  }
+  QStringList filas() const { return testing_support::Filas(d.MSFlexGrid1); }
   void acepta() { ui::op::click(d.CmdAceptar); }
 
   FrmCargaLotesySeries d;
@@ -151,9 +153,21 @@ TEST_F(CargaLotesySeries, SerialsAreCheckedAtAccept) {
       {"NO", 3, {"S1", "S2", "s1"}, "El Número de Serie s1 está repetido (ITEM 3)", 3},
       {"NO", 2, {"S1", ""}, "Falta el Número de Serie del ITEM 2", 2},
       {"NO", 2, {"S1", "S2"}, nullptr, 0},
+      {"NO", 2.5, {"S1"}, nullptr, 0},  // a fractional line: one serial
       {"si", 3, {"S1*2", "S2*1", ""}, nullptr, 0},
-      {"si", 3, {"S1*2", "", ""}, "Falta el Número de Serie del ITEM 2", 2},
+      {"si", -2, {"S1*2", ""}, nullptr, 0},  // a line going out counts its units too
+      // The units of the asterisk format must be the line's.
+      {"si", 3, {"S1*2", "", ""},
+       "La suma de las cantidades informadas (2) no coincide con la cantidad solicitada (3).", 2},
+      {"si", 3, {"S1*5", "", ""},
+       "La suma de las cantidades informadas (5) no coincide con la cantidad solicitada (3).", 1},
+      {"si", 2, {"", ""}, "La suma de las cantidades informadas (0) no coincide con la cantidad solicitada (2).", 1},
+      {"si", 2.5, {"S1*2"},
+       "La suma de las cantidades informadas (2) no coincide con la cantidad solicitada (2,5).", 1},
+      {"si", 2, {"S1*0,5", "S2*1"}, "No Puede Informase Cantidades que no Sean Enteras", 1},
+      {"si", 2.5, {"S1*2,5"}, "No Puede Informase Cantidades que no Sean Enteras", 1},
       {"si", 3, {"S1*2", "s1 * 1", ""}, "El Número de Serie s1 está repetido (ITEM 2)", 2},
+      {"si", 3, {"*3", "", ""}, "Segun configuracion del sistema", 1},  // units without serial
       {"si", 2, {"S1*1", "S2"}, "Segun configuracion del sistema, debe informar NRODESERIE * CANTIDAD ", 2},
       {"si", 2, {"S1*", "S2*1"}, "Segun configuracion del sistema", 1},
   };
@@ -181,6 +195,74 @@ TEST_F(CargaLotesySeries, SerialsAreCheckedAtAccept) {
   EXPECT_EQ(asterisco.title, "");
   EXPECT_EQ(host.boxes()[0].title, "Aviso al Operador");
   EXPECT_EQ(host.boxes()[0].buttons, ui::mb::Critical);
+}
+
+TEST_F(CargaLotesySeries, SerialsAreTypedDownTheirColumnUnderTheLotCopiedDown) {
+  for (const int tecla : {int(ui::key::Return), int(ui::key::Down)}) {
+    FrmCargaLotesySeries dialogo;
+    dialogo.Cantidad = 3;
+    dialogo.EsSerie = dialogo.EsLote = true;
+    dialogo.CargaDatos();
+    testing_support::Abre(dialogo);
+    testing_support::Confirma(dialogo, "L1");
+    for (const char* serie : {"S1", "S2", "S3"}) testing_support::Confirma(dialogo, serie, tecla);
+    EXPECT_EQ(dialogo.MSFlexGrid1.Col(), tecla == ui::key::Return ? 1 : 2) << "the last row as before";
+    ui::op::key(dialogo.MSFlexGrid1, ui::key::F2);
+    EXPECT_FALSE(dialogo.Visible()) << tecla;
+    EXPECT_EQ(dialogo.Lotes, "|L1|L1|L1|") << tecla;
+    EXPECT_EQ(dialogo.Series, "|S1|S2|S3|") << tecla;
+  }
+}
+
+TEST_F(CargaLotesySeries, AcceptChecksEveryEntryCellAsTypingDoes) {
+  struct Case {
+    bool lotes;          // lots and serials, or serials alone
+    int fila, columna;   // where the value is pasted
+    QString pegado;
+    int clic;            // the row clicked on afterwards (column 1)
+    bool rechazado;
+  };
+  const Case cases[] = {
+      {false, 2, 1, "S2|S3", 1, true},
+      {false, 2, 1, "S2" + y, 1, true},
+      {true, 1, 1, "L1" + y + "S9", 2, true},  // refused before it is copied down
+      {true, 2, 2, "S|2", 1, true},
+      {false, 2, 1, "S2", 1, false},
+  };
+  for (const Case& c : cases) {
+    FrmCargaLotesySeries dialogo;
+    dialogo.Cantidad = 2;
+    dialogo.EsSerie = true;
+    dialogo.EsLote = c.lotes;
+    dialogo.SeriesAnteriores = "|S1|";
+    dialogo.LotesAnteriores = c.lotes ? "|L1|" : "";
+    dialogo.CargaDatos();
+    testing_support::Abre(dialogo);
+    ui::FlexGrid& grilla = dialogo.MSFlexGrid1;
+    grilla.setCurrentCell(c.fila, c.columna);
+    testing_support::Pulsa(grilla, 'x');
+    ui::op::type(dialogo.TxtEdit, c.pegado);
+    ui::op::clickCell(grilla, c.clic, 1);
+    ASSERT_EQ(grilla.TextMatrix(c.fila, c.columna), c.pegado) << "written unchecked by the click";
+    const size_t antes = host.boxes().size();
+    if (c.rechazado) host.answer(ui::mb::Ok, "El valor no puede contener los caracteres \"|\" ni \"" + y + "\"");
+    ui::op::click(dialogo.CmdAceptar);
+    const std::string donde = c.pegado.toStdString();
+    EXPECT_EQ(dialogo.Visible(), c.rechazado) << donde;
+    if (!c.rechazado) {
+      EXPECT_EQ(dialogo.Series, "|S1|S2|");
+      continue;
+    }
+    EXPECT_EQ(host.boxes()[antes].buttons, ui::mb::OkOnly | ui::mb::Critical) << donde;
+    EXPECT_EQ(host.boxes()[antes].title, "Aviso al Operador") << donde;
+    EXPECT_EQ(grilla.Row(), c.fila) << donde;
+    EXPECT_EQ(grilla.Col(), c.columna) << donde;
+    EXPECT_EQ(dialogo.Series, "") << donde;
+    EXPECT_EQ(dialogo.Lotes, "") << donde;
+    if (c.lotes) {
+      EXPECT_EQ(grilla.TextMatrix(2, 1), "") << "the first lot is not copied down before the check";
+    }
+  }
 }
 
 TEST_F(CargaLotesySeries, CancelAndTheCloseBoxHandBackTheEmptyResults) {
@@ -233,19 +315,25 @@ TEST_F(CargaLotesySeries, ChoiceModeDeductsTheOtherLinesAndGivesTheLineItsOwnPic
 
   // A line that took the whole lot can keep it.
   FrmCargaLotesySeries todo;
-  todo.Cantidad = 10;
-  todo.Articulo = "ART-1";
-  todo.EsConsultaDeSerieLote = todo.EsLote = true;
-  todo.Deposito = "   1";
-  todo.Lotes = todo.LotesExistentes = "|L1" + y + "|";
-  todo.Series = todo.SeriesExistentes = "|10|";
-  todo.CargaDatos();
+  eleccion(todo, 10, false, true, "|L1" + y + "|", "|10|", "|L1" + y + "|", "|10|");
   testing_support::Abre(todo);
   EXPECT_EQ(Fila(todo.MSFlexGrid1, 1), "L1||10|10");
   ui::op::click(todo.CmdAceptar);
   EXPECT_FALSE(todo.Visible());
   EXPECT_EQ(todo.Lotes, "|L1" + y + "|L2" + y + "|" + y + "|");
   EXPECT_EQ(todo.Series, "|10|-|-|");
+}
+
+TEST_F(CargaLotesySeries, AStockTheOtherLinesTookBelowZeroStillLetsTheLineTakeNothingFromIt) {
+  existencia("ART-1", "L1", "", "2");
+  consulta(1, false, true, "", "", "|L1" + y + "|", "|3|");
+  EXPECT_EQ(filas(), QStringList({"L1||-1|0", "|||0"}));
+  ui::op::clickCell(g, 2, 3);
+  testing_support::Confirma(d, "1");
+  acepta();
+  EXPECT_FALSE(d.Visible());
+  EXPECT_EQ(d.Lotes, "|L1" + y + "|" + y + "|");
+  EXPECT_EQ(d.Series, "|0|1|");
 }
 
 TEST_F(CargaLotesySeries, ChoiceModeMatchesWholeLotSerialPairs) {
@@ -265,6 +353,53 @@ TEST_F(CargaLotesySeries, ChoiceModeMatchesWholeLotSerialPairs) {
   EXPECT_TRUE(d.Visible());
   EXPECT_EQ(g.Row(), 4);
   EXPECT_EQ(g.Col(), 3);
+}
+
+TEST_F(CargaLotesySeries, ChoiceModeRestoresTheLinesPicksAsItGivesTheirStockBack) {
+  existencia("ART-1", "L1", "", "10");
+  existencia("ART-1", "L2", "", "5");
+  struct Case {
+    QString pares, cantidades;  // the line's earlier picks, also among the voucher's lines
+    QStringList filas;
+  };
+  const Case cases[] = {
+      // Plain lots, as stored vouchers hold them: lots without serial.
+      {"|L1|L2|", "|4|2|", {"L1||10|4", "L2||5|2", "|||"}},
+      // A pair picked twice: both quantities.
+      {"|L1" + y + "|L1" + y + "|", "|2|3|", {"L1||10|5", "L2||5|", "|||"}},
+      {"|L1|l1" + y + "|" + y + "|", "|1|2|3|", {"L1||10|3", "L2||5|", "|||3"}},
+      {"|L1|L2|", "|4|-|", {"L1||10|4", "L2||5|", "|||"}},  // a blank quantity restores nothing
+  };
+  for (const Case& c : cases) {
+    FrmCargaLotesySeries dialogo;
+    eleccion(dialogo, 6, false, true, c.pares, c.cantidades, c.pares, c.cantidades);
+    EXPECT_EQ(testing_support::Filas(dialogo.MSFlexGrid1), c.filas) << c.pares.toStdString();
+  }
+}
+
+TEST_F(CargaLotesySeries, CodesAListCannotCarryAreNotOfferedAndNamedWhenTheDialogShows) {
+  existencia("ART-1", "L|1", "", "2");
+  existencia("ART-1", "L2", "S" + y + "9", "1");
+  existencia("ART-1", "L3", "S|1", "1");
+  existencia("ART-1", "L|1", "S2", "1");
+  existencia("ART-1", "-", "", "3");  // "-" is the empty item: it is offered
+  existencia("ART-1", "L4", "S4", "2");
+  host.answer(ui::mb::Ok);
+  consulta(2, true, true);
+  EXPECT_EQ(avisoNoOfrecidos(), "No se ofrecen los lotes o series que contienen los caracteres \"|\" o \"" + y +
+                                    "\": S" + y + "9, S|1, L|1")
+      << "in the stock's order, each once";
+  EXPECT_EQ(filas(), QStringList({"-||3|2", "L4|S4|2|0", "|||0"}));
+  ui::op::key(g, ui::key::F2);
+  EXPECT_EQ(d.Lotes, "|-" + y + "|L4" + y + "S4|" + y + "|");
+  EXPECT_EQ(d.Series, "|2|0|0|");
+
+  // Accepted without being shown: no notice.
+  FrmCargaLotesySeries oculto;
+  eleccion(oculto, 2, true, true);
+  oculto.CmdAceptar_Click();
+  EXPECT_EQ(oculto.Lotes, d.Lotes);
+  EXPECT_EQ(host.boxes().size(), 1u);
 }
 
 TEST_F(CargaLotesySeries, ChoiceModeWithoutStockShowsOnlyTheEarlierPicks) {
@@ -317,13 +452,7 @@ TEST_F(CargaLotesySeries, AcceptComparesTheSumWithTheRequest) {
   existencia("ART-1", "L2", "", "6");
   for (const Case& c : cases) {
     FrmCargaLotesySeries dialogo;
-    dialogo.Cantidad = 5;
-    dialogo.Articulo = "ART-1";
-    dialogo.EsConsultaDeSerieLote = dialogo.EsLote = true;
-    dialogo.Deposito = "   1";
-    dialogo.Lotes = "|L1" + y + "|";
-    dialogo.Series = "|9|";
-    dialogo.CargaDatos();
+    eleccion(dialogo, 5, false, true, "|L1" + y + "|", "|9|");
     const QStringList cantidades = QString(c.cantidades).split(',');
     dialogo.MSFlexGrid1.setTextMatrix(1, 3, cantidades[0]);
     dialogo.MSFlexGrid1.setTextMatrix(2, 3, cantidades[1]);

@@ -7,6 +7,7 @@
 
 #include "LotesFixture.h"
 #include "lots/FrmLoteyPosicion.h"
+#include "platform/runtime/Text.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
@@ -44,27 +45,28 @@ class LoteyPosicion : public testing_support::LotesDatabase {
              .arg(deposito.rightJustified(4), posicion.isEmpty() ? "NULL" : "'" + posicion + "'", lote, unidad,
                   QString(cantidad).replace(',', '.')));
   }
-  // The dialog filled for deposit 1 and on screen.
+  // A dialog of ART-1 filled for deposit 1.
+  static void llena(FrmLoteyPosicion& dialogo, double cantidad, bool posicion, bool lote,
+                    const QString& unidad = "UN", const QString& anteriores = "", const QString& lotesAnteriores = "") {
+    dialogo.Cantidad1 = cantidad;
+    dialogo.EsPosicion = posicion;
+    dialogo.EsLote = lote;
+    dialogo.IUNIDAD = unidad;
+    dialogo.Articulo = "ART-1";
+    dialogo.ArticuloDescripcion = "aceite de GIRASOL";
+    dialogo.Deposito = "1";
+    dialogo.PosicionesAnteriores = anteriores;
+    dialogo.LotesAnteriores = lotesAnteriores;
+    dialogo.EsConsultaDePosicionLote = !anteriores.isEmpty() || !lotesAnteriores.isEmpty();
+    dialogo.CargaDatos();
+  }
+  // The fixture's dialog filled and on screen.
   void carga(double cantidad, bool posicion, bool lote, const QString& unidad = "UN",
              const QString& anteriores = "", const QString& lotesAnteriores = "") {
-    d.Cantidad1 = cantidad;
-    d.EsPosicion = posicion;
-    d.EsLote = lote;
-    d.IUNIDAD = unidad;
-    d.Articulo = "ART-1";
-    d.ArticuloDescripcion = "aceite de GIRASOL";
-    d.Deposito = "1";
-    d.PosicionesAnteriores = anteriores;
-    d.LotesAnteriores = lotesAnteriores;
-    d.EsConsultaDePosicionLote = !anteriores.isEmpty() || !lotesAnteriores.isEmpty();
-    d.CargaDatos();
+    llena(d, cantidad, posicion, lote, unidad, anteriores, lotesAnteriores);
     testing_support::Abre(d);
   }
-  QStringList filas() const {
-    QStringList out;
-    for (int r = 1; r < d.MSFlexGrid1.Rows(); ++r) out << Fila(d.MSFlexGrid1, r);
-    return out;
-  }
+  QStringList filas() const { return testing_support::Filas(d.MSFlexGrid1); }
 
   FrmLoteyPosicion d;
   ui::FlexGrid& g = d.MSFlexGrid1;
@@ -76,13 +78,57 @@ TEST_F(LoteyPosicion, PositionsAndLotsByLotThenEntryOrderThenPosition) {
   EXPECT_EQ(d.lblArticulo.Caption(), "Aceite De Girasol");
   EXPECT_EQ(Fila(g, 0), "POSICION|LOTE|UNIDAD|DISPONIBLE|CANT.");
   EXPECT_EQ(filas(), QStringList({"P2|L1|UN|12|12", "P1|L1|UN|4|2", "P2|L2|UN|3|0", "P1|L2|UN|5|0",
-                                  "DEPOSITO 1||UN|10|0"}));
-  EXPECT_EQ(g.Row(), 5);
+                                  "DEPOSITO 1|L1|UN|6|0", "DEPOSITO 1|L2|UN|4|0"}));
+  EXPECT_EQ(g.Row(), 6);
   EXPECT_EQ(g.Col(), 4);
   ui::op::click(d.CmdAceptar);
   EXPECT_FALSE(d.Visible());
   EXPECT_EQ(d.Posiciones, "|P2*12|P1*2|");
   EXPECT_EQ(d.Lotes, "|L1|L1|");
+}
+
+TEST_F(LoteyPosicion, TheStockWithoutPositionIsOfferedLotByLot) {
+  saldo("", "L2", "UN", "-4");  // L2 comes to 0 without position: no row
+  saldo("", "L3", "UN", "-2");
+  carga(2, true, true);
+  EXPECT_EQ(filas(), QStringList({"P2|L1|UN|12|2", "P1|L1|UN|4|0", "P2|L2|UN|3|0", "P1|L2|UN|5|0",
+                                  "DEPOSITO 1|L1|UN|6|0", "DEPOSITO 1|L3|UN|-2|0"}));
+  // Nothing can be taken from a balance below 0, yet its 0 stands.
+  ui::op::clickCell(g, 6, 4);
+  host.answer(ui::mb::Ok, "No hay disponible para esa posicion");
+  testing_support::Confirma(d, "1");
+  ui::op::key(d.TxtEdit, ui::key::Escape);
+  // The operator takes the 2 from L1's stock without position.
+  ui::op::clickCell(g, 1, 4);
+  testing_support::Confirma(d, "0");
+  ui::op::clickCell(g, 5, 4);
+  testing_support::Confirma(d, "2");
+  ui::op::click(d.CmdAceptar);
+  EXPECT_FALSE(d.Visible());
+  EXPECT_EQ(d.Posiciones, "|*2|");
+  EXPECT_EQ(d.Lotes, "|L1|") << "what is taken keeps its lot";
+
+  // Position only: one row for every lot.
+  FrmLoteyPosicion posiciones;
+  llena(posiciones, 1, true, false);
+  EXPECT_EQ(Fila(posiciones.MSFlexGrid1, posiciones.MSFlexGrid1.Rows() - 1), "DEPOSITO 1||UN|4|0");
+}
+
+TEST_F(LoteyPosicion, CodesAListCannotCarryAreNotOfferedAndNamedWhenTheDialogShows) {
+  exec("INSERT INTO MA_POSICIONES (IDPOSICION, IDDEPOSITO, ordeningreso) VALUES ('P*3', '   1', 3), ('P|4', '   1', 4)");
+  const QString y(rt::Chr(255));
+  saldo("P*3", "L1", "UN", "1");
+  saldo("P|4", "L|5", "UN", "1");
+  saldo("P1", "L" + y + "6", "UN", "1");
+  saldo("P1", "-", "UN", "1");  // "-" is the empty item: it is offered
+  saldo("", "L|7", "UN", "1");
+  host.answer(ui::mb::Ok);
+  carga(1, true, true);
+  EXPECT_EQ(avisoNoOfrecidos(), "No se ofrecen los lotes o series que contienen los caracteres \"|\" o \"" + y +
+                                    "\": L|5, L" + y + "6, L|7\r\nNo se ofrecen las posiciones que contienen los "
+                                    "caracteres \"|\" o \"*\": P*3, P|4");
+  EXPECT_EQ(Columna(g, 0), QStringList({"P1", "P2", "P1", "P2", "P1", "DEPOSITO 1", "DEPOSITO 1"}));
+  EXPECT_EQ(Columna(g, 1), QStringList({"-", "L1", "L1", "L2", "L2", "L1", "L2"}));
 }
 
 TEST_F(LoteyPosicion, PositionOnlyAddsUpTheLotsOfAPosition) {
@@ -109,23 +155,16 @@ TEST_F(LoteyPosicion, LotOnlyOffersTheLotsOfTheDepositPlacedOrNot) {
 
   // Earlier picks come back by lot.
   FrmLoteyPosicion otra;
-  otra.Cantidad1 = 4;
-  otra.EsLote = otra.EsConsultaDePosicionLote = true;
-  otra.IUNIDAD = "UN";
-  otra.Articulo = "ART-1";
-  otra.Deposito = "1";
-  otra.PosicionesAnteriores = "|*4|";
-  otra.LotesAnteriores = "|L2|";
-  otra.CargaDatos();
+  llena(otra, 4, false, true, "UN", "|*4|", "|L2|");
   EXPECT_EQ(Columna(otra.MSFlexGrid1, 4), QStringList({"0", "4"}));
 }
 
 TEST_F(LoteyPosicion, EveryBalanceIsShownInTheLinesUnit) {
   carga(1, true, true, "CAJ");
-  // 12 UN are a box, the stock without position (10 UN, the article's own
-  // unit) too.
-  EXPECT_EQ(Columna(g, 2), QStringList({"CAJ", "CAJ", "CAJ", "CAJ", "CAJ"}));
-  EXPECT_EQ(Columna(g, 3), QStringList({"1", "0,3333", "0,25", "0,4167", "0,8333"}));
+  // 12 UN are a box, the stock without position (6 and 4 UN, the article's
+  // own unit) too.
+  EXPECT_EQ(Columna(g, 2), QStringList({"CAJ", "CAJ", "CAJ", "CAJ", "CAJ", "CAJ"}));
+  EXPECT_EQ(Columna(g, 3), QStringList({"1", "0,3333", "0,25", "0,4167", "0,5", "0,3333"}));
 }
 
 TEST_F(LoteyPosicion, EarlierPicksArePutBack) {
@@ -137,26 +176,20 @@ TEST_F(LoteyPosicion, EarlierPicksArePutBack) {
     QStringList cantidades;
   };
   const Case cases[] = {
-      {true, "|P1*2|", "|L2|", true, {"0", "0", "0", "2", "0"}},
-      {true, "|P9*2|P1*1|", "|L1|L1|", true, {"0", "1", "0", "0", "0"}},  // P9 holds nothing
-      {true, "|*3|", "||", true, {"0", "0", "0", "0", "3"}},
-      {false, "|P2*1|P1*2,5|", "|L1|", true, {"1", "2,5", "0"}},  // fewer lots than positions
-      {true, "", "|L1|", true, {"0", "0", "0", "0", "0"}},        // lots alone: nothing to put back
-      {true, "|*3|", "||", false, {"0", "0", "0", "0"}},  // no row without position: dropped
+      {true, "|P1*2|", "|L2|", true, {"0", "0", "0", "2", "0", "0"}},
+      {true, "|P9*2|P1*1|", "|L1|L1|", true, {"0", "1", "0", "0", "0", "0"}},  // P9 holds nothing
+      // Without position: on the row of its lot's stock without position.
+      {true, "|*3|*1|", "|L2|L1|", true, {"0", "0", "0", "0", "1", "3"}},
+      {true, "|*3|", "|L9|", true, {"0", "0", "0", "0", "0", "0"}},  // no such lot: dropped
+      {true, "|*3|", "||", true, {"0", "0", "0", "0", "0", "0"}},
+      {false, "|P2*1|P1*2,5|*4|", "|L1|", true, {"1", "2,5", "4"}},  // fewer lots than positions
+      {true, "", "|L1|", true, {"0", "0", "0", "0", "0", "0"}},      // lots alone: nothing to put back
+      {true, "|*3|", "|L1|", false, {"0", "0", "0", "0"}},  // no row without position: dropped
   };
   for (const Case& c : cases) {
     if (!c.sinPosicion) exec("DELETE FROM AC_SALDOSLAYOUT WHERE idposicion IS NULL");
     FrmLoteyPosicion dialogo;
-    dialogo.Cantidad1 = 9;
-    dialogo.EsPosicion = true;
-    dialogo.EsLote = c.lote;
-    dialogo.IUNIDAD = "UN";
-    dialogo.Articulo = "ART-1";
-    dialogo.Deposito = "1";
-    dialogo.PosicionesAnteriores = c.posiciones;
-    dialogo.LotesAnteriores = c.lotes;
-    dialogo.EsConsultaDePosicionLote = true;
-    dialogo.CargaDatos();
+    llena(dialogo, 9, true, c.lote, "UN", c.posiciones, c.lotes);
     QStringList cantidades = Columna(dialogo.MSFlexGrid1, 4);
     if (!c.lote) cantidades.replaceInStrings(QRegularExpression("^$"), "0");
     EXPECT_EQ(cantidades, c.cantidades) << c.posiciones << " / " << c.lotes;
@@ -185,6 +218,8 @@ TEST_F(LoteyPosicion, TheEditorOpensOnTheQuantityAlone) {
   testing_support::Confirma(d, "2,5");
   EXPECT_EQ(g.TextMatrix(5, 4), "2,5") << "a decimal comma reads as one";
   EXPECT_EQ(g.Row(), 6);
+  testing_support::Confirma(d, "0");
+  EXPECT_EQ(g.Row(), 7);
   // Enter on the last row goes to Aceptar.
   testing_support::Confirma(d, "0");
   EXPECT_EQ(d.ActiveControl(), &d.CmdAceptar);
@@ -193,13 +228,13 @@ TEST_F(LoteyPosicion, TheEditorOpensOnTheQuantityAlone) {
   g.setCurrentCell(1, 3);
   ui::op::clickButton(d.Toolbar1, 1);
   ui::op::clickButton(d.Toolbar1, 2);
-  EXPECT_EQ(Columna(g, 3), QStringList({"12", "4", "3", "5", "2,5", "10"}));
+  EXPECT_EQ(Columna(g, 3), QStringList({"12", "4", "3", "5", "2,5", "6", "4"}));
   g.setCurrentCell(1, 4);
   ui::op::clickButton(d.Toolbar1, 1);
-  EXPECT_EQ(Columna(g, 4), QStringList({"2", "2", "2", "2", "2", "2"}));
+  EXPECT_EQ(Columna(g, 4), QStringList({"2", "2", "2", "2", "2", "2", "2"}));
   g.setCurrentCell(2, 4);
   ui::op::clickButton(d.Toolbar1, 2);
-  EXPECT_EQ(Columna(g, 4), QStringList({"2", "2", "0", "0", "0", "0"}));
+  EXPECT_EQ(Columna(g, 4), QStringList({"2", "2", "0", "0", "0", "0", "0"}));
 }
 
 TEST_F(LoteyPosicion, ProponerAutomaticamenteFillsInOrderAgain) {
@@ -228,16 +263,11 @@ TEST_F(LoteyPosicion, AcceptWritesTheRowsThatTakeSomething) {
   for (int r = 1; r <= 5; ++r) g.setTextMatrix(r, 4, cantidades[r - 1]);
   ui::op::click(d.CmdAceptar);
   EXPECT_EQ(d.Posiciones, "|P1*2|P2*00|*3|") << "\"00\" is not left out; the stock without position has none";
-  EXPECT_EQ(d.Lotes, "|L1|L2||");
+  EXPECT_EQ(d.Lotes, "|L1|L2|L1|") << "the stock without position keeps its lot";
 
   // Too little, without the dialog on screen: only the notice.
   FrmLoteyPosicion corta;
-  corta.Cantidad1 = 50;
-  corta.EsPosicion = true;
-  corta.IUNIDAD = "UN";
-  corta.Articulo = "ART-1";
-  corta.Deposito = "1";
-  corta.CargaDatos();
+  llena(corta, 50, true, false);
   host.answer(ui::mb::Ok, "La suma de cantidades informadas es Menor a la cantidad solicitada ");
   corta.CmdAceptar_Click();
   EXPECT_EQ(corta.Posiciones, "");
@@ -264,7 +294,7 @@ TEST_F(LoteyPosicion, PidePosicionLoteHandsBackTheListsAndTheAdjustedQuantity) {
   cpte.PidePosicionLote("ART-1", "UN", cantidad, "1", "|P2*4|", "|L1|", posiciones, lotes, true, true);
   EXPECT_EQ(cantidad, 7) << "the quantity the operator agreed to";
   EXPECT_EQ(posiciones, "|P2*4|*3|");
-  EXPECT_EQ(lotes, "|L1||");
+  EXPECT_EQ(lotes, "|L1|L1|");
 
   for (bool cierre : {false, true}) {
     host.onModal<FrmLoteyPosicion>("FrmLoteyPosicion", [cierre](FrmLoteyPosicion& f) {

@@ -2,6 +2,7 @@
 
 #include "lots/DialogoConEditor.h"
 #include "platform/ui/KeyCodes.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 
 namespace testing_support {
@@ -15,6 +16,17 @@ void LotesDatabase::existencia(const QString& articulo, const QString& lote, con
                       "CANTIDAD) VALUES (%1, '%2', %3, %4, %5, %6)")
            .arg(valor(articulo), deposito.rightJustified(4), valor(lote), valor(serie), valor(posicion),
                 QString(cantidad).replace(u',', u'.')));
+}
+
+QString LotesDatabase::avisoNoOfrecidos() const {
+  if (host.boxes().size() != 1) {
+    ADD_FAILURE() << host.boxes().size() << " boxes shown";
+    return QString();
+  }
+  const ui::ScriptedHost::Box& aviso = host.boxes().front();
+  EXPECT_EQ(aviso.buttons, ui::mb::OkOnly | ui::mb::Exclamation);
+  EXPECT_EQ(aviso.title, "Atencion!");
+  return aviso.prompt;
 }
 
 void Abre(ui::Form& dialogo) {
@@ -48,6 +60,12 @@ QStringList Columna(const ui::FlexGrid& grilla, int columna) {
   QStringList textos;
   for (int r = grilla.FixedRows(); r < grilla.Rows(); ++r) textos << grilla.TextMatrix(r, columna);
   return textos;
+}
+
+QStringList Filas(const ui::FlexGrid& grilla) {
+  QStringList filas;
+  for (int r = grilla.FixedRows(); r < grilla.Rows(); ++r) filas << Fila(grilla, r);
+  return filas;
 }
 
 QString Fila(const ui::FlexGrid& grilla, int fila) {

@@ -23,6 +23,9 @@ class LotesDatabase : public NumberingDatabase {
   // (filled to 4 as stock rows write it), at a storage position or none.
   void existencia(const QString& articulo, const QString& lote, const QString& serie, const QString& cantidad,
                   const QString& deposito = QStringLiteral("1"), const QString& posicion = QString());
+  // The text of the one box shown so far, which must be the notice of the
+  // codes a dialog does not offer (exclamation icon, title "Atencion!").
+  QString avisoNoOfrecidos() const;
 };
 
 // Puts the dialog on the (scripted) screen, so the operator can reach it,
@@ -39,5 +42,7 @@ void Confirma(lots::DialogoConEditor& dialogo, const QString& texto, int tecla =
 QStringList Columna(const ui::FlexGrid& grilla, int columna);
 // A row's texts joined by "|".
 QString Fila(const ui::FlexGrid& grilla, int fila);
+// Every data row, as Fila gives it.
+QStringList Filas(const ui::FlexGrid& grilla);
 
 }  // namespace testing_support

@@ -17,7 +17,7 @@ TEST_F(QueryPlans, EveryStatementUsesAnIndex) {
   const QString statements[] = {
       sql::SeriesYLotesConStock("ART1", "   1"),  sql::SaldosPorPosicionYLote("   1", "ART1"),
       sql::SaldosPorPosicion("   1", "ART1"),     sql::SaldoSinPosicion("   1", "ART1"),
-      sql::SaldosPorLote("   1", "ART1"),
+      sql::SaldosPorLote("   1", "ART1"),        sql::SaldosSinPosicionPorLote("   1", "ART1"),
   };
   for (const QString& s : statements) {
     const QString plan = planOf(s);

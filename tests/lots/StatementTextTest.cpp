@@ -33,6 +33,9 @@ TEST(StatementText, BalancesByPositionAndLot) {
   EXPECT_EQ(sql::SaldoSinPosicion("   1", "O'NEIL"),
             "SELECT (ISNULL(SALDO,0)) AS SALDO FROM AC_SALDOSLAYOUT WHERE IDDEPOSITO='   1' AND IDARTICULO='O''NEIL' "
             "and idposicion is null");
+  EXPECT_EQ(sql::SaldosSinPosicionPorLote("   1", "O'NEIL"),
+            "SELECT NROLOTE, SUM(ISNULL(SALDO,0)) AS SALDO FROM AC_SALDOSLAYOUT WHERE IDDEPOSITO='   1' AND "
+            "IDARTICULO='O''NEIL' and idposicion is null GROUP BY NROLOTE ORDER BY NROLOTE");
   EXPECT_EQ(sql::SaldosPorLote("   1", "O'NEIL"),
             "SELECT nrolote, idunidadbase, SUM(ISNULL(saldo,0)) AS disponible FROM AC_SALDOSLAYOUT WHERE "
             "iddeposito='   1' AND idarticulo='O''NEIL' AND saldo > 0 GROUP BY nrolote, idunidadbase ORDER BY nrolote");

@@ -70,6 +70,19 @@ TEST(Currency, MultipliesAndDividesExactlyRoundingOnceHalvesToEven) {
   }
 }
 
+TEST(Currency, ASharedScaleIsRoundedOnce) {
+  struct Case { const char* a; const char* by; const char* over; const char* result; };
+  for (const Case& c : {Case{"0.3333", "0.5", "0.5", "0.3333"}, Case{"1", "1", "3", "0.3333"},
+                        Case{"-2", "-4", "-4", "-2"}, Case{"5", "3", "-7", "-2.1429"},
+                        Case{"0.0001", "1", "2", "0"}, Case{"0.0003", "1", "2", "0.0002"}}) {
+    const auto de = [](const char* t) { return *Currency::parse(QString::fromLatin1(t)); };
+    EXPECT_EQ(de(c.a).scaled(de(c.by), de(c.over)).toSqlText(), QString::fromLatin1(c.result))
+        << c.a << "*" << c.by << "/" << c.over;
+  }
+  EXPECT_EQ(testing_support::ErrorNumberOf([] { (void)Currency::fromInt(1).scaled(Currency::fromInt(1), Currency()); }),
+            rt::err::DivisionByZero);
+}
+
 TEST(Currency, ProductsAndQuotientsOutOfRangeRaise) {
   const Currency big = Currency::fromInt(922337203685477), two = Currency::fromInt(2);
   EXPECT_EQ(testing_support::ErrorNumberOf([&] { (void)(big * two); }), rt::err::Overflow);

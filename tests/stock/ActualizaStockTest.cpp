@@ -105,6 +105,38 @@ TEST_F(ActualizaStock, ImmediateModeValuesEachLineOnceWithOneEntryNumber) {
   verificaInvariantes();
 }
 
+TEST_F(ActualizaStock, TheWriterChoosesTheKindOfTheAccumulatedEntry) {
+  const struct {
+    const char* caso;
+    const char* tc;
+    const char* tcOrigen;
+    Celdas prestamo;           // cells of the second line
+    const char* prestamoCantidad;
+    const char* contrapartida;  // the counter line: account and side
+  } casos[] = {
+      {"a delivery note", "RM", "", {}, "2", "51101|D"},
+      {"a delivery note with a line on loan", "RM", "", {{a::EnComodato, "1"}}, "2", "11501|D"},
+      {"a line on loan that writes no row", "RM", "", {{a::EnComodato, "1"}}, "0", "51101|D"},
+      {"a receipt of a purchase order", "IR", "OC", {}, "2", "21102|H"},
+  };
+  int voucher = 30;
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.caso);
+    nueva();
+    const QString numero = QStringLiteral("0001%1R").arg(++voucher, 8, 10, QChar(u'0'));
+    Registro r{.tc = c.tc, .sucNroLetra = numero, .tcOrigen = c.tcOrigen, .acumula = true};
+    registra(grilla(c.tc, {Articulo("TORNILLO", "4", {{a::PrecioSinIVA, "3"}}),
+                           Articulo("TUERCA", c.prestamoCantidad, c.prestamo)}),
+             r);
+    ASSERT_FALSE(r.hayError);
+    ASSERT_TRUE(ejecutaLote(r.sql));
+    EXPECT_EQ(filas("SELECT Cuenta, [DEBE-HABER] FROM MV_ASIENTOS WHERE NUMERO = '" + numero.mid(4, 8) +
+                    "' AND Secuencia = '1'"),
+              QStringList{c.contrapartida});
+  }
+  verificaInvariantes();
+}
+
 TEST_F(ActualizaStock, ATransferGoesOutOfEachLinesDepositAndIntoTheDestination) {
   movimiento("VINO", "   1", "L1", "", "10");
   movimiento("VINO", "   1", "L2", "", "10");

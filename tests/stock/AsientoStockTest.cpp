@@ -339,6 +339,10 @@ TEST_F(AsientoStock, ARowAloneAddsToTheLinesOfItsVoucher) {
   EXPECT_EQ(lineasDeAsiento(), (QStringList{"RM|0001|00000015|R|1|3|STK|1|51201|H|21.5",
                                             "RM|0001|00000015|R|1|3|STK|2|11401|D|11.5",
                                             "RM|0001|00000015|R|1|3|STK|6|11402|D|10"}));
+  // The first row of another voucher starts the next entry.
+  Llamada otro{.nro = "00000016", .solo = 1};
+  ejecuta(asiento(g, otro));
+  EXPECT_EQ(filas("SELECT DISTINCT [NUMERO ASIENTO] FROM MV_ASIENTOS WHERE NUMERO = '00000016'"), QStringList{"2"});
   verificaAsientos();
 }
 

@@ -106,9 +106,9 @@ TEST_F(RenglonStock, EachColumnByItsRule) {
        [this](Registro&) { config("ConfirmaUDEquiv", "si"); }, "CantidadUD", "-12"},
       {"base quantity of a line with a base unit", {{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "2"}}, nullptr,
        "CantidadUD", "-2"},
-      {"the item's quantity with a lot", {{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "2"}, {a::NroLote, "|L1|"},
-                                           {a::NroSerie, "|4|"}},
-       nullptr, "CantidadUD", "-4"},
+      {"a lot row's share of the base quantity", {{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "2"},
+                                                   {a::NroLote, "|L1|"}, {a::NroSerie, "|4|"}},
+       nullptr, "CantidadUD", "-2"},
       {"no base unit: the line's unit", {}, nullptr, "IdUnidadBase", "'UN'"},
       {"the article's supplier", {}, nullptr, "CuentaProveedor", "'211010001'"},
       {"an article without supplier", {{a::IdArticulo, "LIJA"}}, nullptr, "CuentaProveedor", kNinguna},
@@ -234,6 +234,8 @@ TEST_F(RenglonStock, TheItemsOfALine) {
       {"lots in, longer than the line", "AJP",
        {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|B|C|"}}, "2,5",
        {"A|<null>|1", "B|<null>|1", "C|<null>|0.5"}, true},
+      {"lots of a negative line, one unit out each", "AJP",
+       {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|B|"}}, "-2", {"A|<null>|-1", "B|<null>|-1"}, true},
       {"one lot in takes the line", "AJP", {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|A|"}}, "5",
        {"A|<null>|5"}, true},
       {"sizes in, each with its quantity", "AJP", {{a::NroLote, "|S|S|M|"}, {a::NroSerie, "|1|2|1|"}}, "4",
@@ -269,7 +271,97 @@ TEST_F(RenglonStock, TheItemsOfALine) {
     EXPECT_EQ(scalar("SELECT MAX(Secuencia)" + donde).toLong(), c.filas.size());
     if (c.coincide) {
       EXPECT_EQ(filas("SELECT ABS(SUM(Cantidad))" + donde),
-                QStringList{suite::gUtilidades().TextoANumero(c.cantidad).toSqlText()});
+                filas("SELECT ABS(" + suite::gUtilidades().TextoANumero(c.cantidad).toSqlText() + ")"));
+    }
+  }
+  verificaInvariantes();
+}
+
+// The rows of one line in the base unit: each row's share of the line's
+// base quantity, the last one taking what the others leave.
+struct CasoBase {
+  const char* caso;
+  const char* tc;  // AJP in, RM out
+  Celdas celdas;   // beside the article and its quantity
+  const char* cantidad;
+  const char* base;  // what the whole line is in its base unit, signed; nullptr: no base quantity
+  const char* unidad;  // the base unit
+  QStringList filas;   // "lot|serial|Cantidad|CantidadUD"
+  bool equivalente = false;
+  const char* loteFijo = "";
+};
+
+TEST_F(RenglonStock, EachRowWritesItsShareOfTheBaseQuantity) {
+  const QString y = QString(QChar(0xFF));
+  const Celdas soloLotes{{a::PideSerie, "0"}, {a::PideTalle, "0"}};
+  const auto con = [](Celdas celdas, const Celdas& mas) {
+    celdas.insert(celdas.end(), mas.begin(), mas.end());
+    return celdas;
+  };
+  const Celdas kilos{{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "1"}};
+  const CasoBase casos[] = {
+      {"plain, fractional", "AJP", {}, "2,5", "2.5", "UN", {"<null>|<null>|2.5|2.5"}},
+      {"lots equal to the line", "AJP", con(soloLotes, {{a::NroLote, "|A|B|"}}), "2", "2", "UN",
+       {"A|<null>|1|1", "B|<null>|1|1"}},
+      {"lots shorter than the line: the rest row", "AJP", con(soloLotes, {{a::NroLote, "|A|B|"}}), "5", "5", "UN",
+       {"A|<null>|1|1", "B|<null>|1|1", "<null>|<null>|3|3"}},
+      {"lots longer than the line", "AJP", con(soloLotes, {{a::NroLote, "|A|B|C|"}}), "2,5", "2.5", "UN",
+       {"A|<null>|1|1", "B|<null>|1|1", "C|<null>|0.5|0.5"}},
+      {"fixed lot for the rest", "AJP", con(soloLotes, {{a::NroLote, "|A|-|"}}), "5", "5", "UN",
+       {"A|<null>|1|1", "LF|<null>|1|1", "LF|<null>|3|3"}, false, "LF"},
+      {"serials in thirds of a kilogram", "AJP",
+       con(kilos, {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|S2|S3|"}}), "3", "1", "KG",
+       {"<null>|S1|1|0.3333", "<null>|S2|1|0.3333", "<null>|S3|1|0.3334"}},
+      {"sizes", "AJP",
+       {{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "2"}, {a::NroLote, "|S|S|M|"}, {a::NroSerie, "|1|2|1|"}}, "4",
+       "2", "KG", {"S|<null>|1|0.5", "S|<null>|2|1", "M|<null>|1|0.5"}},
+      {"rows that disagree with the line carry their share", "AJP",
+       {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|"}}, "3", "3", "UN", {"<null>|S1|1|1"}},
+      {"out, a pair and a quantity without lot", "RM",
+       {{a::NroLote, "|LA" + y + "S1|" + y + "|"}, {a::NroSerie, "|1|2|"}},
+       "3", "-3", "UN", {"LA|S1|-1|-1", "<null>|<null>|-2|-2"}},
+      {"out, one lot of a line in kilograms", "RM",
+       {{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "2"}, {a::NroLote, "|L1|"}, {a::NroSerie, "|4|"}}, "4", "-2", "KG",
+       {"L1|<null>|-4|-2"}},
+      {"weighed with lots", "RM",
+       {{a::Pesable, "-1"}, {a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "3,5"},
+        {a::NroLote, "|L1" + y + "|L2" + y + "|"},
+        {a::NroSerie, "|1|3|"}},
+       "4", "-3.5", "KG", {"L1|<null>|-1|-0.875", "L2|<null>|-3|-2.625"}},
+      {"weighed without base unit", "RM", {{a::Pesable, "-1"}, {a::NroLote, "|L1|"}, {a::NroSerie, "|4|"}}, "4",
+       nullptr, "", {"L1|<null>|-4|<null>"}},
+      {"equivalent unit with lots", "RM",
+       {{a::UnidadEquiv, "CJ"}, {a::CantidadEquiv, "12"}, {a::NroLote, "|L1" + y + "|L2" + y + "|"},
+        {a::NroSerie, "|1|2|"}},
+       "3", "-12", "CJ", {"L1|<null>|-1|-4", "L2|<null>|-2|-8"}, true},
+  };
+  int voucher = 0;
+  for (bool acumula : {false, true}) {
+    for (const CasoBase& c : casos) {
+      SCOPED_TRACE(std::string(c.caso) + (acumula ? " (accumulated)" : " (immediate)"));
+      for (const char* tabla : {"V_MV_STOCK", "STK_SERIES_Y_LOTES", "STK_SALDOS_UNIDADES", "STK_STOCK_UDKG"})
+        exec(QStringLiteral("DELETE FROM %1").arg(tabla));
+      config("ConfirmaUDEquiv", c.equivalente ? "SI" : "NO");
+      nueva();
+      const QString numero = QStringLiteral("0001%1R").arg(++voucher, 8, 10, QChar(u'0'));
+      Registro r{.tc = c.tc, .sucNroLetra = numero, .acumula = acumula, .loteFijo = c.loteFijo};
+      registra(grilla(c.tc, {Articulo("TORNILLO", c.cantidad, c.celdas)}), r);
+      ASSERT_FALSE(r.hayError);
+      if (acumula) {
+        ASSERT_TRUE(ejecutaLote(r.sql));
+      }
+      EXPECT_EQ(filas("SELECT NroLote, NroSerie, Cantidad, CantidadUD FROM V_MV_STOCK ORDER BY Secuencia"), c.filas);
+      if (!c.base) continue;
+      EXPECT_EQ(filas("SELECT DISTINCT IdUnidadBase FROM V_MV_STOCK"), QStringList{QString::fromLatin1(c.unidad)});
+      // The rows carry of the base quantity what they carry of the line.
+      suite::Utilidades& util = suite::gUtilidades();
+      const rt::Currency linea = util.TextoANumero(c.cantidad) * rt::Currency::fromInt(QString(c.tc) == "RM" ? -1 : 1);
+      const rt::Currency suma = util.TextoANumero(scalar("SELECT SUM(Cantidad) FROM V_MV_STOCK").toString());
+      EXPECT_EQ(filas("SELECT SUM(CantidadUD) FROM V_MV_STOCK"),
+                QStringList{util.TextoANumero(c.base).scaled(suma, linea).toSqlText()});
+      EXPECT_EQ(filas("SELECT CantidadUd FROM STK_STOCK_UDKG"),
+                filas("SELECT STOCK FROM STK_SALDOS_UNIDADES WHERE EQUIVALENCIA = '" + QString::fromLatin1(c.unidad) +
+                      "'"));
     }
   }
   verificaInvariantes();

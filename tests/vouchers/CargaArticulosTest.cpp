@@ -53,9 +53,9 @@ TEST_F(Articulos, WhatIsStillToServeByVoucherTypeDistributionAndConfiguration) {
       {"otro tipo sin reparto", "OT", nullptr, nullptr, "NULL", 10, 0, 7, 0, "10", "10"},
       {"devolución", "RM", nullptr, nullptr, "5", 5, 2, 0, -98, "-3", "7"},
       {"remito de mercadería devuelta", "RM", nullptr, nullptr, "5", -4, 0, 0, 0, "-4", "-4"},
-      {"mercadería devuelta con algo aplicado", "RM", nullptr, nullptr, "5", -4, 1, 0, 0, "0", "-5"},
+      {"mercadería devuelta con algo aplicado", "RM", nullptr, nullptr, "5", -4, 1, 0, 0, "-4", "-4"},
       {"mercadería devuelta repartida", "RM", nullptr, nullptr, "-1", -4, 0, 0, 0, "-4", "-4"},
-      {"más aplicado que la línea", "RM", nullptr, nullptr, "5", 3, 4, 0, 0, "0", "-1"},
+      {"más aplicado que la línea", "RM", nullptr, nullptr, "5", 3, 4, 0, 0, "0", "0"},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nombre);
@@ -77,6 +77,73 @@ TEST_F(Articulos, WhatIsStillToServeByVoucherTypeDistributionAndConfiguration) {
     carga(c.TC, kNumero, o);
     EXPECT_EQ(linea1({a::Cantidad, a::RestoPorAplicar}),
               QStringList({QString("7=") + c.aServir, QString("23=") + c.resto}));
+  }
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+// What is applied of an article is shared over its lines: the first
+// positive lines take it first, each at most its own quantity; lines of 0
+// or below take none.
+TEST_F(Articulos, WhatIsAppliedOfAnArticleIsSharedOverItsLines) {
+  using Cantidades = std::vector<std::pair<const char*, const char*>>;  // article and quantity
+  const struct {
+    const char* nombre;
+    const char* TC;
+    const char* reparto;  // the header's IdReparto
+    int16_t entra;        // IdRepartoRM
+    Cantidades lineas;
+    Cantidades aplicado;   // lines of an invoice that names the voucher as origin
+    Cantidades entregado;  // stock moved by the voucher
+    QStringList aServir;   // each line: column 7 | column 23
+  } casos[] = {
+      {"remito: lo aplicado va a las primeras líneas", "RM", "5", 0, {{"TORNILLO", "10"}, {"TORNILLO", "5"}},
+       {{"TORNILLO", "4"}}, {}, {"6|6", "5|5"}},
+      {"remito: más aplicado que la primera línea", "RM", "5", 0, {{"TORNILLO", "3"}, {"TORNILLO", "5"}},
+       {{"TORNILLO", "4"}}, {}, {"0|0", "4|4"}},
+      {"remito: más aplicado que todas sus líneas", "RM", "5", 0, {{"TORNILLO", "3"}, {"TORNILLO", "2"}},
+       {{"TORNILLO", "9"}}, {}, {"0|0", "0|0"}},
+      {"remito con una línea devuelta en medio", "RM", "5", 0,
+       {{"TORNILLO", "3"}, {"TORNILLO", "-2"}, {"TORNILLO", "5"}}, {{"TORNILLO", "4"}}, {}, {"0|0", "-2|-2", "4|4"}},
+      {"remito fraccionario", "RM", "5", 0, {{"TORNILLO", "2.5"}, {"TORNILLO", "1.25"}}, {{"TORNILLO", "3"}}, {},
+       {"0|0", "0,75|0,75"}},
+      {"remito con otro artículo en medio", "RM", "5", 0,
+       {{"TORNILLO", "10"}, {"CLAVO", "5"}, {"TORNILLO", "5"}}, {{"TORNILLO", "12"}, {"CLAVO", "1"}}, {},
+       {"0|0", "4|4", "3|3"}},
+      {"devolución de un remito", "RM", "5", -98, {{"TORNILLO", "5"}, {"TORNILLO", "3"}}, {{"TORNILLO", "6"}}, {},
+       {"0|10", "-2|4"}},
+      {"factura repartida: lo entregado va a las primeras líneas", "FC", "-1", 0,
+       {{"TORNILLO", "10"}, {"TORNILLO", "5"}}, {}, {{"TORNILLO", "12"}}, {"0|0", "3|3"}},
+      {"factura repartida con una línea negativa", "FC", "-1", 0,
+       {{"TORNILLO", "10"}, {"TORNILLO", "-2"}, {"TORNILLO", "5"}}, {}, {{"TORNILLO", "4"}}, {"4|4", "0|-2", "5|5"}},
+      {"factura repartida fraccionaria", "FC", "-1", 0, {{"TORNILLO", "1.5"}, {"TORNILLO", "2.25"}}, {},
+       {{"TORNILLO", "2"}}, {"0|0", "1,75|1,75"}},
+      {"remito repartido con mercadería devuelta", "RM", "-1", 0, {{"TORNILLO", "10"}, {"TORNILLO", "-4"}}, {},
+       {{"TORNILLO", "3"}}, {"3|3", "-4|-4"}},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    for (const char* tabla : {"V_MV_CPTE", "V_MV_CPTEINSUMOS", "V_MV_STOCK"})
+      exec(QStringLiteral("DELETE FROM %1").arg(tabla));
+    cabecera(c.TC, kNumero, {{"IdReparto", c.reparto}});
+    for (const auto& [codigo, cantidad] : c.lineas)
+      articulo(c.TC, kNumero, {{"IdArticulo", QString("'%1'").arg(codigo)}, {"Cantidad", cantidad}});
+    for (const auto& [codigo, cantidad] : c.aplicado)
+      articulo("FC", "001000000090A",
+               {{"IdArticulo", QString("'%1'").arg(codigo)},
+                {"Cantidad", cantidad},
+                {"TCORIGEN", QString("'%1'").arg(c.TC)},
+                {"COMPROBANTEORIGEN", "'" + kNumero + "'"}});
+    for (const auto& [codigo, cantidad] : c.entregado) entregado(c.TC, kNumero, codigo, QString(cantidad).toDouble());
+    Opciones o;
+    o.reparto = c.entra;
+    const int antes = host.yields();
+    carga(c.TC, kNumero, o);
+    QStringList filas;
+    for (int f = 1; f <= static_cast<int>(c.lineas.size()); ++f)
+      filas << g().TextMatrix(f, a::Cantidad) + "|" + g().TextMatrix(f, a::RestoPorAplicar);
+    EXPECT_EQ(filas, c.aServir);
+    // The view is read, and the events run, once per line.
+    EXPECT_EQ(host.yields() - antes, QString(c.reparto) == "-1" ? 0 : static_cast<int>(c.lineas.size()));
   }
   EXPECT_TRUE(host.boxes().empty());
 }

@@ -8,6 +8,7 @@
 #include "VoucherFixture.h"
 #include "core/CoreState.h"
 #include "numbering/ColumnasGrillas.h"
+#include "platform/ui/Operator.h"
 #include "platform/ui/ScriptedHost.h"
 #include "support/ErrorNumber.h"
 #include "support/Printers.h"
@@ -221,10 +222,13 @@ TEST_F(Disenos, AlignmentEditBoxesAndTheWindowsFont) {
   EXPECT_EQ(ventana.MSFlexGrid3.ColAlignment(0), ui::FlexGrid::LeftCenter);
   EXPECT_EQ(ventana.MSFlexGrid4.ColAlignment(0), ui::FlexGrid::LeftCenter);
 
-  // Measured in the window's font on every call: twice the size, twice the width.
+  // Measured in the window's font on every call: twice the size, twice the
+  // width; the third of an inch a stock layout takes off stays 480 twips.
   ventana.FontSize = 16.5;
   disena(kDisenos[0]);
   EXPECT_EQ(ventana.MSFlexGrid2.ColWidth(0), 15 * 2 * ui::ScriptedHost::kCharWidth);
+  disena(kDisenos[2]);  // stock
+  EXPECT_EQ(ventana.MSFlexGrid2.ColWidth(1), (39 + 11) * 2 * ui::ScriptedHost::kCharWidth - 480);
 }
 
 // A grid laid out again is the grid laid out afresh: no width, title or
@@ -302,6 +306,7 @@ TEST_F(Disenos, WhatTheEditBoxEditsInEachColumn) {
     const char* campo;
     const char* tabla;
     int largo;
+    const char* tecleado = nullptr;  // what the operator types, kept whole
   } casos[] = {
       {&ventana.TxtEdit, 0, "IdTarea", "v_ta_tareas", 4},
       {&ventana.TxtEdit, 2, "HorasEstimadas", "", 0},
@@ -313,6 +318,7 @@ TEST_F(Disenos, WhatTheEditBoxEditsInEachColumn) {
       {&ventana.txtEdit2, 6, "IdDepositoArt", "V_TA_DEPOSITO", 4},
       {&ventana.txtEdit2, 8, "Largo", "", 0},
       {&ventana.txtEdit2, 9, "IdUnidadEquiv", "V_TA_UNIDAD", 4},
+      {&ventana.txtEdit2, 11, "PorcDtoArticulo", "", 0, "12,5"},
       {&ventana.txtEdit2, 12, "Ud_Pr", "V_TA_UNIDAD", 4},
       {&ventana.txtEdit2, 14, "ArtImporte", "", 0},
       {&ventana.txtEdit2, 16, "", "", 0},
@@ -334,6 +340,10 @@ TEST_F(Disenos, WhatTheEditBoxEditsInEachColumn) {
     EXPECT_EQ(c.caja->DataField(), QString::fromUtf8(c.campo));
     EXPECT_EQ(c.caja->Tag(), QString::fromUtf8(c.tabla));
     EXPECT_EQ(c.caja->MaxLength(), c.largo);
+    if (c.tecleado) {
+      ui::op::type(*c.caja, QString::fromUtf8(c.tecleado));
+      EXPECT_EQ(c.caja->Text(), QString::fromUtf8(c.tecleado));
+    }
   }
 }
 

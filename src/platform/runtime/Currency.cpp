@@ -175,4 +175,9 @@ Currency Currency::operator/(Currency o) const {
   return fromRaw(divRoundHalfEven(static_cast<__int128>(raw_) * kScale, o.raw_));
 }
 
+Currency Currency::scaled(Currency by, Currency over) const {
+  if (over.raw_ == 0) raise(err::DivisionByZero);
+  return fromRaw(divRoundHalfEven(static_cast<__int128>(raw_) * by.raw_, over.raw_));
+}
+
 }  // namespace rt

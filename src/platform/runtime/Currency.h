@@ -49,6 +49,9 @@ class Currency {
   Currency& operator-=(Currency o) { return *this = *this - o; }
   Currency& operator*=(Currency o) { return *this = *this * o; }
   Currency& operator/=(Currency o) { return *this = *this / o; }
+  // This times `by` over `over`, rounded once (a share of a whole): 0.3333
+  // times 0.5 over 0.5 stays 0.3333.
+  Currency scaled(Currency by, Currency over) const;
 
  private:
   int64_t raw_ = 0;
