@@ -25,23 +25,35 @@ CREATE TABLE MA_CUENTAS (
 -- The service's lookups compare LTRIM(RTRIM(CODIGO)).
 CREATE INDEX IX_MA_CUENTAS_CODIGO_TRIM ON MA_CUENTAS (LTRIM(RTRIM(CODIGO)) COLLATE CI_AS);
 
--- The account the customer import gave each customer of a source file whose
+-- The account the customer import gave each customer of a source table whose
 -- number could not be its account code (0, blank, negative, above 9999, or
--- repeated in the file): a later run over the same file updates that account
--- instead of taking another free code. A customer is its file (the full path
--- of TXCLI.DBF), its Codigo as read (trimmed) and which of the file's
--- customers with that Codigo it is (Orden, from 1): names and the default tax
--- number are shared by different customers. Written in the transaction of
--- the customer's account; an account belongs to one customer at most. A
--- server database needs the same table.
+-- repeated in the table): a later run over the same table, from this folder
+-- or a copy of it anywhere, updates that account instead of taking another
+-- free code. A customer is the table's file name (TXCLI.DBF), its Codigo as
+-- read (trimmed), its name and tax number as its account stores them
+-- (MA_CUENTAS.DESCRIPCION, MA_CUENTASADIC.NUMERO_DOCUMENTO) and which of the
+-- table's customers equal in these four it is (Orden, from 1): names and the
+-- default tax number are shared by different customers. Written in the
+-- transaction of the customer's account; an account belongs to one customer
+-- at most. A database made by an earlier build (a customer was the full path
+-- of its table, its Codigo and its order among that Codigo's customers) is
+-- brought to this form when the program opens it (upgrade/
+-- 001_clientes_importados.sql). A server database needs the same table, and
+-- one made for an earlier build the same change: Nombre and Cuit filled from
+-- the account's rows, Archivo cut to the file name, Orden counted again among
+-- the rows equal in the four, and the key below.
 CREATE TABLE AUX_CLIENTES_IMPORTADOS (
   Archivo VARCHAR(400) COLLATE CI_AS NOT NULL,
   Codigo  VARCHAR(254) COLLATE CI_AS NOT NULL,
+  Nombre  VARCHAR(100) COLLATE CI_AS NOT NULL,
+  Cuit    VARCHAR(25)  COLLATE CI_AS NOT NULL,
   Orden   INTEGER      NOT NULL,
   Cuenta  VARCHAR(9)   COLLATE CI_AS NOT NULL,
-  PRIMARY KEY (Archivo, Codigo, Orden),
+  PRIMARY KEY (Archivo, Codigo, Nombre, Cuit, Orden),
   CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Archivo CHECK (length(rtrim(Archivo)) <= 400),
   CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Codigo CHECK (length(rtrim(Codigo)) <= 254),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Nombre CHECK (length(rtrim(Nombre)) <= 100),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuit CHECK (length(rtrim(Cuit)) <= 25),
   CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuenta CHECK (length(rtrim(Cuenta)) <= 9)
 );
 CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);

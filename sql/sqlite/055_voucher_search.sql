@@ -33,7 +33,13 @@ CREATE TABLE V_MV_CPTETERCEROS (
   FECHARECIBIDO DATETIME,
   CONSTRAINT W_V_MV_CPTETERCEROS_TC CHECK (length(rtrim(TC)) <= 4),
   CONSTRAINT W_V_MV_CPTETERCEROS_IdComprobante CHECK (length(rtrim(IdComprobante)) <= 13),
-  CONSTRAINT W_V_MV_CPTETERCEROS_IdComplemento CHECK (length(rtrim(IdComplemento)) <= 9)
+  CONSTRAINT W_V_MV_CPTETERCEROS_IdComplemento CHECK (length(rtrim(IdComplemento)) <= 9),
+  CONSTRAINT DT_V_MV_CPTETERCEROS_Fecha CHECK (typeof(Fecha) <> 'text' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_V_MV_CPTETERCEROS_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01')),
+  CONSTRAINT DT_V_MV_CPTETERCEROS_FECHAENVIADO CHECK (typeof(FECHAENVIADO) <> 'text' OR FECHAENVIADO GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_V_MV_CPTETERCEROS_FECHAENVIADO CHECK (typeof(FECHAENVIADO) <> 'text' OR (date(julianday(FECHAENVIADO)) IS substr(FECHAENVIADO, 1, 10) AND FECHAENVIADO >= '1753-01-01')),
+  CONSTRAINT DT_V_MV_CPTETERCEROS_FECHARECIBIDO CHECK (typeof(FECHARECIBIDO) <> 'text' OR FECHARECIBIDO GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DR_V_MV_CPTETERCEROS_FECHARECIBIDO CHECK (typeof(FECHARECIBIDO) <> 'text' OR (date(julianday(FECHARECIBIDO)) IS substr(FECHARECIBIDO, 1, 10) AND FECHARECIBIDO >= '1753-01-01'))
 );
 
 -- The receipt (IR) of a purchase order: looked up once per order listed.

@@ -207,11 +207,15 @@ CorridaExclusiva::~CorridaExclusiva() {
     }
     ::close(bloqueo_);
   } else if (servidor_) {
-    try {
-      gDB().gCnn.Execute(sql::LiberaBloqueoServidor(oracle_));
-    } catch (const rt::Error& e) {
-      errorDe(e);  // the server frees it with the session anyway
-    }
+    SueltaBloqueoServidor(oracle_);
+  }
+}
+
+void SueltaBloqueoServidor(bool Oracle) {
+  try {
+    gDB().gCnn.Execute(sql::LiberaBloqueoServidor(Oracle));
+  } catch (const rt::Error& e) {
+    errorDe(e);  // the server frees it with the session anyway
   }
 }
 

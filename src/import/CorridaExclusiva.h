@@ -52,4 +52,10 @@ class CorridaExclusiva {
   bool oracle_ = false;
 };
 
+// Releases the session's lock of a run on a server database (Oracle's or
+// SQL Server's). A release that fails leaves no error entry behind for a
+// later statement to take for its own; the server frees the lock with the
+// session anyway.
+void SueltaBloqueoServidor(bool Oracle);
+
 }  // namespace importacion

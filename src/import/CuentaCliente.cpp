@@ -69,7 +69,7 @@ std::optional<QString> CodigoLibre(const QString& Prefijo, const std::function<b
 }
 
 QString CuentaRecordada(const ClienteDeOrigen& Cliente) {
-  ado::Recordset rs = data_access::gDB().gCnn.Execute(sql::ClienteImportado(Cliente.Archivo, Cliente.Codigo, Cliente.Orden));
+  ado::Recordset rs = data_access::gDB().gCnn.Execute(sql::ClienteImportado(Cliente));
   return rs.State() != ado::adStateClosed && !rs.EOF()
              ? rt::Trim(rs.Fields(QStringLiteral("Cuenta")).Value().toStringOrEmpty())
              : QString();
@@ -81,13 +81,14 @@ void RecuerdaCuenta(const ClienteDeOrigen* Cliente, const QString& Cuenta) {
     db.gCnn.Execute(sql::OlvidaCuenta(Cuenta));
     return;
   }
-  db.gCnn.Execute(sql::OlvidaCuenta(Cuenta, Cliente->Archivo, Cliente->Codigo, Cliente->Orden));
+  db.gCnn.Execute(sql::OlvidaCuenta(Cuenta, *Cliente));
   ado::Recordset rs;
-  db.AbrirRecordset(sql::ClienteImportado(Cliente->Archivo, Cliente->Codigo, Cliente->Orden), rs, nullptr,
-                    ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
+  db.AbrirRecordset(sql::ClienteImportado(*Cliente), rs, nullptr, ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
   if (rs.BOF()) rs.AddNew();
   rs.Fields(QStringLiteral("Archivo")) = Cliente->Archivo;
   rs.Fields(QStringLiteral("Codigo")) = Cliente->Codigo;
+  rs.Fields(QStringLiteral("Nombre")) = Cliente->Nombre;
+  rs.Fields(QStringLiteral("Cuit")) = Cliente->Cuit;
   rs.Fields(QStringLiteral("Orden")) = rt::Variant(int32_t(Cliente->Orden));
   rs.Fields(QStringLiteral("Cuenta")) = rt::Trim(Cuenta);
   rs.Update();

@@ -26,12 +26,15 @@ QString CuentaDeNumero(const QString& Prefijo, const rt::Variant& Codigo);
 std::optional<QString> CodigoLibre(const QString& Prefijo,
                                    const std::function<bool(const QString&)>& Tomada = nullptr);
 
-// A customer of a source file as the import remembers it: the file, its
-// Codigo as read (trimmed) and which of the file's customers with that
-// Codigo it is, from 1.
+// A customer of a source table as the import remembers it, wherever the
+// table stands: the table's file name, the customer's Codigo as read
+// (trimmed), its name and tax number as its account stores them, and which
+// of the table's customers equal in these four it is, from 1.
 struct ClienteDeOrigen {
   QString Archivo;
   QString Codigo;
+  QString Nombre;
+  QString Cuit;
   int Orden = 1;
 };
 

@@ -23,6 +23,9 @@ QString importe(ado::Recordset& rs, const QString& nombre) {
   return v.isNull() || v.isEmpty() ? QStringLiteral("0") : v.toString();
 }
 
+// Account codes are nine characters.
+constexpr qsizetype kLargoCuenta = 9;
+
 // The first day of SQL Server's datetime, which every suite database holds.
 const QDateTime kPrimerDia = rt::MakeDate(1753, 1, 1);
 
@@ -139,6 +142,14 @@ std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motiv
     return std::nullopt;
   }
   f.Cuenta = CuentaCliente(cliente);
+  // From 9999.5 on the "0000" format gives five digits and the account ten
+  // characters, which the batch would refuse with a width error per record.
+  if (f.Cuenta.size() > kLargoCuenta) {
+    Motivo = QStringLiteral("el cliente (cod_cli) \"") + rt::Trim(codCli.toString()) +
+             QStringLiteral("\" da la cuenta ") + f.Cuenta +
+             QStringLiteral(", de más de %1 caracteres").arg(kLargoCuenta);
+    return std::nullopt;
+  }
 
   f.Total = importe(Origen, u"Total"_s);
   f.TotalLibroIva =

@@ -49,7 +49,8 @@ struct FacturaTavernix {
 // The record in hand. A record that cannot become a voucher (an unknown
 // Cod_Cpb; an empty or invalid Fecha, or one before 01/01/1753, which SQL
 // Server's datetime does not hold; a Prefijo or Numero that is not a number,
-// is negative or longer than its four or eight digits; a negative cod_cli)
+// is negative or longer than its four or eight digits; a negative cod_cli,
+// or one whose account would be longer than nine characters)
 // gives nullopt and the reason in `Motivo`. A missing field raises.
 std::optional<FacturaTavernix> LeeFactura(ado::Recordset& Origen, QString& Motivo);
 

@@ -3,6 +3,7 @@
 #include <QStringBuilder>
 
 #include "data_access/LookupSql.h"
+#include "import/CuentaCliente.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/Text.h"
@@ -140,22 +141,24 @@ QString CuentasDesdePrefijo(const QString& Prefijo) {
 }
 
 namespace {
-QString esCliente(const QString& Archivo, const QString& Codigo, int Orden) {
-  return QStringLiteral("Archivo = ") % Quoted(Archivo) % QStringLiteral(" AND Codigo = ") % Quoted(Codigo) %
-         QStringLiteral(" AND Orden = ") % QString::number(Orden);
+QString esCliente(const ClienteDeOrigen& Cliente) {
+  return QStringLiteral("Archivo = ") % Quoted(Cliente.Archivo) % QStringLiteral(" AND Codigo = ") %
+         Quoted(Cliente.Codigo) % QStringLiteral(" AND Nombre = ") % Quoted(Cliente.Nombre) %
+         QStringLiteral(" AND Cuit = ") % Quoted(Cliente.Cuit) % QStringLiteral(" AND Orden = ") %
+         QString::number(Cliente.Orden);
 }
 }  // namespace
 
-QString ClienteImportado(const QString& Archivo, const QString& Codigo, int Orden) {
-  return QStringLiteral("SELECT * FROM AUX_CLIENTES_IMPORTADOS WHERE ") % esCliente(Archivo, Codigo, Orden);
+QString ClienteImportado(const ClienteDeOrigen& Cliente) {
+  return QStringLiteral("SELECT * FROM AUX_CLIENTES_IMPORTADOS WHERE ") % esCliente(Cliente);
 }
 
 QString OlvidaCuenta(const QString& Cuenta) {
   return QStringLiteral("DELETE FROM AUX_CLIENTES_IMPORTADOS WHERE Cuenta = ") % Quoted(rt::Trim(Cuenta));
 }
 
-QString OlvidaCuenta(const QString& Cuenta, const QString& Archivo, const QString& Codigo, int Orden) {
-  return OlvidaCuenta(Cuenta) % QStringLiteral(" AND NOT (") % esCliente(Archivo, Codigo, Orden) % u')';
+QString OlvidaCuenta(const QString& Cuenta, const ClienteDeOrigen& Cliente) {
+  return OlvidaCuenta(Cuenta) % QStringLiteral(" AND NOT (") % esCliente(Cliente) % u')';
 }
 
 }  // namespace importacion::sql

@@ -4,6 +4,10 @@
 // strings of its sources.
 #include <QString>
 
+namespace importacion {
+struct ClienteDeOrigen;
+}
+
 namespace importacion::sql {
 
 // ---- Entry numbering and checks.
@@ -51,11 +55,11 @@ QString InsertaEjercicio(int Periodo);
 QString CuentaPorCodigo(const QString& Codigo);
 QString DatosClientePorCodigo(const QString& Codigo);
 QString CuentasDesdePrefijo(const QString& Prefijo);
-// The row of AUX_CLIENTES_IMPORTADOS of one customer of a source file.
-QString ClienteImportado(const QString& Archivo, const QString& Codigo, int Orden);
+// The row of AUX_CLIENTES_IMPORTADOS of one customer of a source table.
+QString ClienteImportado(const ClienteDeOrigen& Cliente);
 // Deletes the rows that give the account to a customer; with a customer
 // given, to any other customer.
 QString OlvidaCuenta(const QString& Cuenta);
-QString OlvidaCuenta(const QString& Cuenta, const QString& Archivo, const QString& Codigo, int Orden);
+QString OlvidaCuenta(const QString& Cuenta, const ClienteDeOrigen& Cliente);
 
 }  // namespace importacion::sql

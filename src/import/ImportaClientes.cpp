@@ -1,9 +1,8 @@
 // The customers TXCLI become customer accounts with their additional data;
 // each record's two rows are saved as one transaction.
-#include <QDir>
-#include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <QStringList>
 #include <optional>
 
 #include "core/CoreState.h"
@@ -123,11 +122,10 @@ std::optional<QString> cuentaDelCliente(const Cliente& c, const ClienteDeOrigen&
   return CodigoLibre(kPrefijoClientes, tomada);
 }
 
-// The same file under whatever spelling of its path.
-QString rutaDelArchivo(const QString& ruta) {
-  const QFileInfo archivo(ruta);
-  const QString canonica = archivo.canonicalFilePath();
-  return canonica.isEmpty() ? QDir::cleanPath(archivo.absoluteFilePath()) : canonica;
+// A customer's identity for counting the equal ones: the database compares
+// these texts without regard to case.
+QString claveDe(const ClienteDeOrigen& c) {
+  return QStringList{c.Codigo, c.Nombre, c.Cuit}.join(QChar(0x1F)).toCaseFolded();
 }
 
 void escribeCuenta(const QString& codigo, const Cliente& c) {
@@ -187,11 +185,13 @@ void escribeDatosCliente(const QString& codigo, const Cliente& c) {
 
 void Importar::ImportaClientes(const QString& Tabla) {
   data_access::DB_Dll& db = gDB();
-  if (!db.ExisteTablaDB(QStringLiteral("AUX_CLIENTES_IMPORTADOS"))) {
-    ui::MsgBox(QStringLiteral("La base de datos no tiene la tabla AUX_CLIENTES_IMPORTADOS, donde la importación de "
-                              "clientes recuerda qué cuenta dio a cada cliente sin número de cuenta propio, para no "
-                              "darle otra al importar de nuevo.\r\n\r\nCree la tabla (vea el README del programa) y "
-                              "vuelva a importar."),
+  const QString recordadas = QStringLiteral("AUX_CLIENTES_IMPORTADOS");
+  if (!db.ExisteTablaDB(recordadas) || !db.ExisteCampoDB(recordadas, QStringLiteral("Nombre")) ||
+      !db.ExisteCampoDB(recordadas, QStringLiteral("Cuit"))) {
+    ui::MsgBox(QStringLiteral("La base de datos no tiene la tabla AUX_CLIENTES_IMPORTADOS con sus columnas Nombre y "
+                              "Cuit, donde la importación de clientes recuerda qué cuenta dio a cada cliente sin "
+                              "número de cuenta propio, para no darle otra al importar de nuevo.\r\n\r\nCree la "
+                              "tabla o agréguele esas columnas (vea el README del programa) y vuelva a importar."),
                ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
     return;
   }
@@ -200,11 +200,11 @@ void Importar::ImportaClientes(const QString& Tabla) {
   long leidos = 0, grabados = 0, fallidos = 0;
   QString archivo, carpeta, extension, nombre;
   suite::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre);
-  const QString ruta = rutaDelArchivo(Tabla);
   // Accounts written by this run: a later record never overwrites one.
   QSet<QString> escritas;
   QSet<QString> propias;
-  // How many customers of the file so far carry each Codigo.
+  // How many customers of the table so far are equal in Codigo, name and
+  // tax number.
   QHash<QString, int> vistos;
   std::optional<Cliente> cliente;
   const auto cajaError = [&](const rt::Error& e) {
@@ -261,8 +261,9 @@ void Importar::ImportaClientes(const QString& Tabla) {
           cliente = leeCliente(rs);
           // Counted once, however often the record is tried.
           if (!delOrigen) {
-            const QString codigo = rt::Trim(cliente->Codigo.toStringOrEmpty());
-            delOrigen = ClienteDeOrigen{ruta, codigo, ++vistos[codigo]};
+            delOrigen = ClienteDeOrigen{archivo, rt::Trim(cliente->Codigo.toStringOrEmpty()), cliente->Descripcion,
+                                        cliente->Cuit};
+            delOrigen->Orden = ++vistos[claveDe(*delOrigen)];
           }
           bool recordada = false;
           const std::optional<QString> codigo = cuentaDelCliente(*cliente, *delOrigen, escritas, propias, recordada);

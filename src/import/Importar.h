@@ -56,8 +56,8 @@ class Importar : public ui::Form {
   // Makes sure the fiscal years 0 and 1 exist.
   void ValidaEjercicio();
   // The customers TXCLI of the open source into accounts; `Tabla`, the
-  // source file's path, names it where a record is rejected and tells its
-  // customers from those of other files.
+  // source file's path: its file name names it where a record is rejected
+  // and is part of what identifies its customers across runs.
   void ImportaClientes(const QString& Tabla);
 
  private:

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
+#include <functional>
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
@@ -21,6 +23,26 @@ class SchemaTest : public SuiteDatabaseTest {
     QStringList values;
     for (; !rs.EOF(); rs.MoveNext()) values << rs[QString::fromLatin1(name)].Value().toStringOrEmpty();
     return values.join(u'|');
+  }
+  // Hands every column of every table (not of views) to `check`, positioned
+  // on its row of the columns rowset, with the table's CREATE TABLE text.
+  void forEveryTableColumn(const std::function<void(const QString& table, const QString& name, ado::Recordset& row,
+                                                    const QString& create)>& check) {
+    QHash<QString, QString> creates;
+    for (ado::Recordset rs = cn.OpenSchema(ado::adSchemaColumns); !rs.EOF(); rs.MoveNext()) {
+      const QString table = rs[QStringLiteral("TABLE_NAME")].Value().toString();
+      if (!creates.contains(table))
+        creates.insert(
+            table,
+            scalar(QStringLiteral("SELECT sql FROM sqlite_schema WHERE type = 'table' AND name = '%1'").arg(table))
+                .toStringOrEmpty());
+      if (creates.value(table).isEmpty()) continue;  // a view
+      check(table, rs[QStringLiteral("COLUMN_NAME")].Value().toString(), rs, creates.value(table));
+    }
+  }
+  // A name that is not a plain identifier ([DEBE-HABER]) is written in brackets.
+  static QString quoted(const QString& name) {
+    return name.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]"))) ? u'[' + name + u']' : name;
   }
 };
 
@@ -62,29 +84,85 @@ TEST_F(SchemaTest, ColumnsRowsetDescribesEveryColumn) {
 
 // The conventions of sql/sqlite hold for every table any file adds.
 TEST_F(SchemaTest, EveryTextColumnHasTheCollationAndItsWidthCheck) {
-  ado::Recordset rs = cn.OpenSchema(ado::adSchemaColumns);
   int textColumns = 0;
-  for (; !rs.EOF(); rs.MoveNext()) {
-    const QString table = rs[QStringLiteral("TABLE_NAME")].Value().toString();
-    const QString name = rs[QStringLiteral("COLUMN_NAME")].Value().toString();
+  forEveryTableColumn([&](const QString& table, const QString& name, ado::Recordset& rs, const QString& create) {
     const int type = rs[QStringLiteral("DATA_TYPE")].Value().toLong();
-    if (type != ado::adChar && type != ado::adWChar) continue;
+    if (type != ado::adChar && type != ado::adWChar) return;
     ++textColumns;
-    if (rs[QStringLiteral("COLLATION_NAME")].Value().isNull()) continue;  // a view's column
-    EXPECT_EQ(rs[QStringLiteral("COLLATION_NAME")].Value(), rt::Variant("CI_AS")) << table.toStdString() << "." << name.toStdString();
+    EXPECT_EQ(rs[QStringLiteral("COLLATION_NAME")].Value(), rt::Variant("CI_AS"))
+        << table.toStdString() << "." << name.toStdString();
     const int width = rs[QStringLiteral("CHARACTER_MAXIMUM_LENGTH")].Value().toLong();
-    if (width >= 8000) continue;  // TEXT
-    const QString create = scalar(QStringLiteral("SELECT sql FROM sqlite_schema WHERE name = '%1'").arg(table)).toString();
-    // A name that is not a plain identifier ([DEBE-HABER]) is written in brackets.
-    const auto quoted = [](const QString& n) {
-      return n.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]"))) ? u'[' + n + u']' : n;
-    };
+    if (width >= 8000) return;  // TEXT
     const QString check = QStringLiteral("CONSTRAINT %1 CHECK (length(rtrim(%2)) <= %3)")
                               .arg(quoted(QStringLiteral("W_%1_%2").arg(table, name)), quoted(name))
                               .arg(width);
     EXPECT_TRUE(create.contains(check)) << "missing: " << check.toStdString();
-  }
+  });
   EXPECT_GT(textColumns, 0);
+}
+
+// Every money, decimal and date column of every table refuses what SQL
+// Server would refuse to store, by the checks sql/sqlite/README.md names:
+// a later table that leaves them out fails here.
+TEST_F(SchemaTest, EveryMoneyDecimalAndDateColumnHasItsWriteChecks) {
+  int checked = 0;
+  forEveryTableColumn([&](const QString& table, const QString& name, ado::Recordset& rs, const QString& create) {
+    const int type = rs[QStringLiteral("DATA_TYPE")].Value().toLong();
+    const QString c = quoted(name);
+    const auto constraint = [&](const char* prefix, const QString& condition) {
+      return QStringLiteral("CONSTRAINT %1 CHECK (%2)")
+          .arg(quoted(QStringLiteral("%1_%2_%3").arg(QLatin1String(prefix), table, name)), condition);
+    };
+    QStringList checks;
+    if (type == ado::adCurrency) {
+      checks << constraint("MR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR %1 BETWEEN "
+                                                "-922337203685477.5 AND 922337203685477.5")
+                                     .arg(c));
+    } else if (type == ado::adNumeric || type == ado::adDecimal) {
+      const int digits = rs[QStringLiteral("NUMERIC_PRECISION")].Value().toLong() -
+                         rs[QStringLiteral("NUMERIC_SCALE")].Value().toLong();
+      const QString bound = u'1' + QString(digits, u'0');
+      checks << constraint(
+          "NR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR (%1 > -%2 AND %1 < %2)").arg(c, bound));
+    } else if (type == ado::adDate || type == ado::adDBDate || type == ado::adDBTimeStamp) {
+      checks << constraint("DT", QStringLiteral("typeof(%1) <> 'text' OR %1 GLOB "
+                                                "'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'")
+                                     .arg(c))
+             << constraint("DR", QStringLiteral("typeof(%1) <> 'text' OR (date(julianday(%1)) IS substr(%1, 1, 10) "
+                                                "AND %1 >= '1753-01-01')")
+                                     .arg(c));
+    }
+    if (!checks.isEmpty()) ++checked;
+    for (const QString& check : checks) EXPECT_TRUE(create.contains(check)) << "missing: " << check.toStdString();
+  });
+  EXPECT_GT(checked, 100);
+}
+
+// A database an earlier build made is brought up to the schema when it is
+// opened, each upgrade whole or not at all: one the database does not take
+// leaves it as it was, still open to use, and a later opening tries again.
+TEST_F(SchemaTest, AnUpgradeRunsWholeOrNotAtAllWhenTheDatabaseOpens) {
+  const QString largo(450, u'x');
+  cn.Close();
+  define(QStringLiteral("DROP TABLE AUX_CLIENTES_IMPORTADOS;"
+                        "CREATE TABLE AUX_CLIENTES_IMPORTADOS (Archivo VARCHAR(400) COLLATE CI_AS NOT NULL, "
+                        "Codigo VARCHAR(254) COLLATE CI_AS NOT NULL, Orden INTEGER NOT NULL, "
+                        "Cuenta VARCHAR(9) COLLATE CI_AS NOT NULL, PRIMARY KEY (Archivo, Codigo, Orden));"
+                        "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/a/TXCLI.DBF', '0', 1, '112010001');"
+                        "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('%1', '0', 1, '112010002')")
+             .arg(largo));
+  const std::vector<rt::Variant> tabla{rt::Variant(), rt::Variant(), "AUX_CLIENTES_IMPORTADOS", rt::Variant()};
+  cn.Open(EmbeddedConnectionString(path));
+  // A file name beyond the column's 400 characters: nothing changes.
+  EXPECT_EQ(column(ado::adSchemaColumns, tabla, "COLUMN_NAME"), QStringLiteral("Archivo|Codigo|Orden|Cuenta"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_CLIENTES_IMPORTADOS")), rt::Variant(2));
+
+  cn.Execute(QStringLiteral("DELETE FROM AUX_CLIENTES_IMPORTADOS WHERE Cuenta = '112010002'"));
+  cn.Close();
+  cn.Open(EmbeddedConnectionString(path));
+  EXPECT_EQ(column(ado::adSchemaColumns, tabla, "COLUMN_NAME"),
+            QStringLiteral("Archivo|Codigo|Nombre|Cuit|Orden|Cuenta"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Archivo FROM AUX_CLIENTES_IMPORTADOS")), rt::Variant("TXCLI.DBF"));
 }
 
 TEST(SchemaLoader, NeverOverwritesAFile) {

@@ -148,6 +148,36 @@ TEST_F(SqliteDialectTest, AnAddedColumnIsTheNameInItsBrackets) {
   EXPECT_EQ(names, (QStringList{"Clave", "Proceso", "Nombre", "a\" INT, x INT) --", "c]d"}));
 }
 
+// A name holding "]" (written "]]" inside brackets) is the same name in
+// every statement: written, read, compared, ordered, aliased, and through
+// an updatable recordset.
+TEST_F(SqliteDialectTest, NamesHoldingABracketWorkInEveryStatement) {
+  define(QStringLiteral("CREATE TABLE \"T]1\" (\"a]b\" INTEGER, \"c]\" VARCHAR(10) COLLATE CI_AS)"));
+  for (const char* statement : {"INSERT INTO [T]]1] ([a]]b], [c]]]) VALUES (2, 'dos')",
+                                "INSERT INTO dbo.[T]]1] ([a]]b], [c]]]) VALUES (1, 'UNO')",
+                                "UPDATE [T]]1] SET [a]]b] = [a]]b] * 10 WHERE [c]]] = 'uno'",
+                                "INSERT INTO [T]]1] VALUES (3, 'tres')", "DELETE [T]]1] WHERE [a]]b] = 3"})
+    cn.Execute(QString::fromUtf8(statement));
+  ado::Recordset rs = cn.Execute(
+      QStringLiteral("SELECT t.[a]]b] AS [x]]y], [c]]] AS 'z]' FROM [T]]1] t WHERE [a]]b] > 0 ORDER BY [a]]b] DESC"));
+  QStringList read;
+  for (; !rs.EOF(); rs.MoveNext())
+    read << rs.Fields(QStringLiteral("x]y")).Value().toString() + u'|' +
+                rs.Fields(QStringLiteral("z]")).Value().toString();
+  EXPECT_EQ(read, (QStringList{"10|UNO", "2|dos"}));
+
+  ado::Recordset edit;
+  edit.Open(QStringLiteral("SELECT * FROM [T]]1] WHERE [c]]] = 'dos'"), cn, ado::adOpenDynamic, ado::adLockOptimistic);
+  edit.Fields(QStringLiteral("a]b")) = rt::Variant(int32_t(20));
+  edit.Update();
+  edit.AddNew();
+  edit.Fields(QStringLiteral("a]b")) = rt::Variant(int32_t(30));
+  edit.Fields(QStringLiteral("c]")) = rt::Variant("treinta");
+  edit.Update();
+  edit.Close();
+  EXPECT_EQ(scalar(QStringLiteral("SELECT SUM([a]]b]) FROM [T]]1]")), rt::Variant(int32_t(60)));
+}
+
 TEST_F(SqliteDialectTest, WhatCannotBeTranslatedIsRefusedClearly) {
   EXPECT_EQ(failing(QStringLiteral("SELECT TOP 10 PERCENT * FROM AUX_ERR")), errnum::CommandText);
   ASSERT_EQ(cn.Errors().Count(), 1);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ado/Connection.h"
+#include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
@@ -175,6 +176,55 @@ TEST_F(SqliteErrorsTest, ValuesTheServerRefusesAreRefusedAtTheWrite) {
   exec(QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('28/02/2005')"));
   EXPECT_EQ(scalar(QStringLiteral("SELECT TOP 1 Importe FROM MV_ASIENTOS ORDER BY Importe DESC")),
             rt::Variant(rt::Currency::fromInt(922337203685477)));
+}
+
+// The same holds for the money, decimal and date columns of every area:
+// voucher lines, third-party vouchers, actions, shortages, prices and
+// position balances. Nothing of it is stored, so every later read of the
+// lines still reads them.
+TEST_F(SqliteErrorsTest, EveryAreasColumnsRefuseWhatTheServerRefuses) {
+  const QString line =
+      QStringLiteral("INSERT INTO V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, %1) VALUES ('FC', '000100000001A', %2)");
+  const QString thirdParty =
+      QStringLiteral("INSERT INTO V_MV_CPTETERCEROS (IdComprobante, %1) VALUES ('000100000001A', %2)");
+  const QString action = QStringLiteral(
+      "INSERT INTO V_MV_CPTEACCIONES (TC, IdComprobante, Tipo_accion, FECHAHORA) "
+      "VALUES ('FC', '000100000001A', 'A', %1)");
+  struct Case {
+    QString sql;
+    long native;
+  };
+  for (const Case& c : {
+           Case{line.arg(QStringLiteral("Importe"), QStringLiteral("1e400")), 8115},
+           Case{line.arg(QStringLiteral("TotalFinal"), QStringLiteral("1e20")), 8115},
+           Case{line.arg(QStringLiteral("Cantidad"), QStringLiteral("1e20")), 8115},
+           Case{line.arg(QStringLiteral("AlicIVA"), QStringLiteral("100000")), 8115},
+           Case{line.arg(QStringLiteral("Equiv_UDBase"), QStringLiteral("-1e400")), 8115},
+           Case{thirdParty.arg(QStringLiteral("Fecha"), QStringLiteral("'2005-02-31'")), 242},
+           Case{thirdParty.arg(QStringLiteral("FECHARECIBIDO"), QStringLiteral("'not a date'")), 241},
+           Case{action.arg(QStringLiteral("'not a date'")), 241},
+           Case{action.arg(QStringLiteral("'1752-12-31 10:00'")), 242},
+           Case{QStringLiteral("INSERT INTO V_MV_FALTANTES (FechaHora) VALUES ('2005-02-31')"), 242},
+           Case{QStringLiteral("INSERT INTO V_MA_PRECIOS (IDLISTA, TIPOLISTA, IDARTICULO, PRECIO) "
+                               "VALUES ('   1', 'V', 'A1', 1e20)"),
+                8115},
+           Case{QStringLiteral(
+                    "INSERT INTO AC_SALDOSLAYOUT (iddeposito, idarticulo, saldo) VALUES ('   1', 'A1', 1e400)"),
+                8115},
+       }) {
+    failure(c.sql);
+    ASSERT_GT(cn.Errors().Count(), 0) << c.sql.toStdString();
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native) << c.sql.toStdString();
+  }
+  for (const char* table : {"V_MV_CPTEINSUMOS", "V_MV_CPTETERCEROS", "V_MV_CPTEACCIONES", "V_MV_FALTANTES",
+                            "V_MA_PRECIOS", "AC_SALDOSLAYOUT"})
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))), rt::Variant(0)) << table;
+
+  exec(line.arg(QStringLiteral("Importe"), QStringLiteral("922337203685477")));
+  exec(thirdParty.arg(QStringLiteral("Fecha"), QStringLiteral("'28/02/2005'")));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Importe FROM V_MV_CPTEINSUMOS")),
+            rt::Variant(rt::Currency::fromInt(922337203685477)));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Fecha FROM V_MV_CPTETERCEROS")), rt::Variant(rt::MakeDate(2005, 2, 28)));
 }
 
 TEST_F(SqliteErrorsTest, WritingOnAnOutdatedReadIsALockTimeout) {

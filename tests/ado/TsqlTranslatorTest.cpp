@@ -346,20 +346,40 @@ TEST(TsqlTranslator, AddsColumnsWithTheirLiteralsWritten) {
            {"ALTER TABLE dbo.MA_CUENTAS ADD Legajo int Not Null  CONSTRAINT DF_MA_CUENTAS_Legajo DEFAULT (7)",
             "ALTER TABLE MA_CUENTAS ADD COLUMN Legajo int Not Null CONSTRAINT DF_MA_CUENTAS_Legajo DEFAULT (7)", {}},
            {"ALTER TABLE [dbo].[MA_CUENTAS] ADD Zona char(4) Null  CONSTRAINT DF_MA_CUENTAS_Zona DEFAULT ('D''1')",
-            "ALTER TABLE \"MA_CUENTAS\" ADD COLUMN Zona char(4) COLLATE CI_AS Null CONSTRAINT DF_MA_CUENTAS_Zona "
+            "ALTER TABLE [MA_CUENTAS] ADD COLUMN Zona char(4) COLLATE CI_AS Null CONSTRAINT DF_MA_CUENTAS_Zona "
             "DEFAULT ('D''1')",
             {}},
-           {"ALTER TABLE MA_CUENTAS ADD COLUMN [Nota Larga] TEXT", "ALTER TABLE MA_CUENTAS ADD COLUMN \"Nota Larga\" TEXT COLLATE CI_AS", {}},
+           {"ALTER TABLE MA_CUENTAS ADD COLUMN [Nota Larga] TEXT",
+            "ALTER TABLE MA_CUENTAS ADD COLUMN [Nota Larga] TEXT COLLATE CI_AS", {}},
            // A quote inside a bracketed name stays inside the name.
            {"ALTER TABLE MA_CUENTAS ADD [a\" INT, x INT) --] int",
-            "ALTER TABLE MA_CUENTAS ADD COLUMN \"a\"\" INT, x INT) --\" int", {}},
-           {"ALTER TABLE [MA]]CUENTAS] ADD [a]]b] int", "ALTER TABLE \"MA]CUENTAS\" ADD COLUMN \"a]b\" int", {}},
+            "ALTER TABLE MA_CUENTAS ADD COLUMN [a\" INT, x INT) --] int", {}},
+           {"ALTER TABLE [MA]]CUENTAS] ADD [a]]b] int", "ALTER TABLE `MA]CUENTAS` ADD COLUMN `a]b` int", {}},
        }) {
     const Statement s = One(c.tsql);
     EXPECT_EQ(s.kind, Kind::Sql) << c.tsql;
     EXPECT_EQ(s.sql, Q(c.sql)) << c.tsql;
     EXPECT_TRUE(s.params.empty()) << c.tsql;
   }
+}
+
+// SQL Server doubles a "]" inside brackets; SQLite's brackets cannot hold
+// one, so such a name, wherever it stands, goes in grave accents, which
+// SQLite never reads as a string. Other names keep their brackets.
+TEST(TsqlTranslator, NamesHoldingABracketTranslateEverywhere) {
+  ExpectTranslations({
+      {"SELECT [a]]b], x.[c]]] FROM [T]]1] x WHERE [a]]b] = 1 ORDER BY [a]]b], 2",
+       "SELECT `a]b`, x.`c]` FROM `T]1` x WHERE `a]b` = ? ORDER BY `a]b`, 2", {L(1)}},
+      {"UPDATE [T]]1] SET [a]]b] = [a]]b] + 1 WHERE [c]]] = 'x'",
+       "UPDATE `T]1` SET `a]b` = `a]b` + ? WHERE `c]` = ? COLLATE CI_AS", {L(1), T("x")}},
+      {"INSERT INTO [T]]1] ([a]]b], [c]]]) VALUES (1, 'x')", "INSERT INTO `T]1` (`a]b`, `c]`) VALUES (?, ?)",
+       {L(1), T("x")}},
+      {"DELETE [T]]1] WHERE [a]]b] IS NULL", "DELETE FROM `T]1` WHERE `a]b` IS NULL", {}},
+      {"SELECT CODIGO AS [c]]d], DESCRIPCION AS 'e]f', TipoVista AS \"g]h\", [x`]]y] AS [Plano] FROM MA_CUENTAS",
+       "SELECT CODIGO AS `c]d`, DESCRIPCION AS `e]f`, TipoVista AS `g]h`, `x``]y` AS [Plano] FROM MA_CUENTAS", {}},
+      {"SELECT [FECHA DESDE] FROM MV_EJERCICIOS WHERE [FECHA DESDE] = '01/07/2005'",
+       "SELECT [FECHA DESDE] FROM MV_EJERCICIOS WHERE [FECHA DESDE] = ?", {T("2005-07-01")}},
+  });
 }
 
 TEST(TsqlTranslator, RefusesWhatItCannotCarryOverFaithfully) {

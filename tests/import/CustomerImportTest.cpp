@@ -7,6 +7,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "support/Printers.h"
+#include "support/SuiteDatabase.h"
 
 namespace {
 
@@ -118,6 +119,15 @@ class CustomerImport : public testing_support::ImportRun {
     host.answer(ui::mb::Ok, "Proceso Finalizado");
     importa(Clientes);
   }
+  // Changes the database as another program would, with the program's
+  // connections closed, and connects again.
+  void cambiaBase(const char* sql) {
+    cn.Close();
+    data_access::gDB().gCnn.Close();
+    define(sql);
+    connectAs("operador");
+    cn.Open(testing_support::EmbeddedConnectionString(path));
+  }
   QStringList cuentas() {
     return rows("SELECT c.CODIGO, c.DESCRIPCION, c.TipoVista, c.Libro_iva_ventas, a.Contacto, a.CALLE, a.Localidad, "
                 "a.CPOSTAL, a.Provincia, a.Telefono, a.NUMERO_DOCUMENTO, a.Iva, a.Documento_Tipo, a.Observaciones, "
@@ -177,63 +187,142 @@ TEST_F(CustomerImport, NoRecordOverwritesAnAccountOfTheSameRun) {
 }
 
 // Customers whose number cannot be an account code get a free code once:
-// every later run over the same file updates the accounts the first one
-// gave them. Names and the default tax number are shared, so a customer
-// is its file, its Codigo and which of the file's customers with that
-// Codigo it is.
+// every later run over the same table updates the accounts the first one
+// gave them. Names and the default tax number are shared, so a customer is
+// the table's file name, its Codigo, name and tax number, and which of the
+// table's customers equal in these four it is.
 TEST_F(CustomerImport, ReRunsUpdateTheAccountsGivenBeforeInsteadOfAddingOthers) {
-  TxcliRecord sinNumero = cliente(int32_t(0), "Mostrador"), otroSinNumero = cliente(int32_t(0), "Delivery");
-  sinNumero.Cuit = otroSinNumero.Cuit = "";
-  writeTxcli({sinNumero, cliente("", "Sin código"), otroSinNumero, cliente(int32_t(-4), "Negativo"),
-              cliente(int32_t(12345), "Grande"), cliente(int32_t(6), "Seis"), cliente(int32_t(6), "Otro seis")});
+  TxcliRecord mostrador = cliente(int32_t(0), "Mostrador"), delivery = cliente(int32_t(0), "Delivery");
+  mostrador.Cuit = delivery.Cuit = "";
+  const std::vector<TxcliRecord> clientes = {mostrador, cliente("", "Sin código"), delivery, mostrador,
+                                             cliente(int32_t(-4), "Negativo"), cliente(int32_t(12345), "Grande"),
+                                             cliente(int32_t(6), "Seis"), cliente(int32_t(6), "Otro seis")};
+  writeTxcli(clientes);
   importaClientes();
   const QString cuentas = "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE CODIGO LIKE '11201%' ORDER BY CODIGO";
   const QStringList primera = rows(cuentas);
-  ASSERT_EQ(primera.size(), 7);
+  ASSERT_EQ(primera.size(), 8);
   EXPECT_TRUE(primera.contains("112010006|Seis"));
-  // Two more runs, with a name changed and a customer added: the same
-  // accounts are updated, one more is added.
-  TxcliRecord renombrado = cliente(int32_t(0), "Mostrador Centro");
-  renombrado.Cuit = "";
-  writeTxcli({renombrado, cliente("", "Sin código"), otroSinNumero, cliente(int32_t(-4), "Negativo"),
-              cliente(int32_t(12345), "Grande"), cliente(int32_t(6), "Seis"), cliente(int32_t(6), "Otro seis"),
-              cliente(int32_t(0), "Nuevo")});
+  EXPECT_EQ(rows("SELECT i.Archivo, i.Codigo, i.Nombre, i.Cuit, i.Orden, c.DESCRIPCION FROM AUX_CLIENTES_IMPORTADOS i "
+                 "JOIN MA_CUENTAS c ON c.CODIGO = i.Cuenta ORDER BY i.Codigo, i.Nombre, i.Orden"),
+            QStringList({"TXCLI.DBF||Sin código|20-12345678-9|1|Sin código",
+                         "TXCLI.DBF|-4|Negativo|20-12345678-9|1|Negativo",
+                         "TXCLI.DBF|0|Delivery|99999999995|1|Delivery",
+                         "TXCLI.DBF|0|Mostrador|99999999995|1|Mostrador",
+                         "TXCLI.DBF|0|Mostrador|99999999995|2|Mostrador",
+                         "TXCLI.DBF|12345|Grande|20-12345678-9|1|Grande",
+                         "TXCLI.DBF|6|Otro seis|20-12345678-9|1|Otro seis"}));
+
+  // Two more runs with a customer added: the same accounts are updated
+  // (the address of the second "Mostrador" changed), one more is added.
+  std::vector<TxcliRecord> despues = clientes;
+  despues[3].Calle = "Belgrano";
+  despues.push_back(cliente(int32_t(0), "Nuevo"));
+  writeTxcli(despues);
   for (int corrida = 0; corrida < 2; ++corrida) importaClientes();
   QStringList ahora = rows(cuentas);
-  EXPECT_EQ(ahora.size(), 8);
+  EXPECT_EQ(ahora.size(), 9);
   EXPECT_EQ(ahora.removeIf([](const QString& c) { return c.endsWith("|Nuevo"); }), 1);
-  EXPECT_EQ(ahora, QStringList(primera).replaceInStrings("|Mostrador", "|Mostrador Centro"));
-  EXPECT_EQ(rows("SELECT COUNT(*), COUNT(DISTINCT NUMERO_DOCUMENTO) FROM MA_CUENTASADIC"), QStringList({"8|2"}));
-  EXPECT_EQ(rows("SELECT i.Codigo, i.Orden, c.DESCRIPCION FROM AUX_CLIENTES_IMPORTADOS i "
-                 "JOIN MA_CUENTAS c ON c.CODIGO = i.Cuenta ORDER BY i.Codigo, i.Orden"),
-            QStringList({"|1|Sin código", "-4|1|Negativo", "0|1|Mostrador Centro", "0|2|Delivery", "0|3|Nuevo",
-                         "12345|1|Grande", "6|2|Otro seis"}));
+  EXPECT_EQ(ahora, primera);
+  EXPECT_EQ(rows("SELECT a.CALLE FROM AUX_CLIENTES_IMPORTADOS i JOIN MA_CUENTASADIC a ON a.Codigo = i.Cuenta "
+                 "WHERE i.Nombre = 'Mostrador' ORDER BY i.Orden"),
+            QStringList({"San Martín 1234 3 B", "Belgrano 1234 3 B"}));
+  EXPECT_EQ(rows("SELECT COUNT(*), COUNT(DISTINCT NUMERO_DOCUMENTO) FROM MA_CUENTASADIC"), QStringList({"9|2"}));
+
+  // A name that changes is another customer: its account is added, and the
+  // one the old name was given stays as it was.
+  despues[0].Razon = "Mostrador Centro";
+  writeTxcli(despues);
+  importaClientes();
+  EXPECT_EQ(rows(cuentas).size(), 10);
+  EXPECT_TRUE(rows(cuentas).contains("112010002|Mostrador")) << rows(cuentas).join(", ").toStdString();
 }
 
-// The same Codigo in another file is another customer; an account that a
-// customer's own number now claims is given up by the one it was given to.
-TEST_F(CustomerImport, AnotherFileOrAClaimingNumberGetsAnAccountOfItsOwn) {
-  writeTxcli({cliente(int32_t(0), "Mostrador")});
+// The same export copied to another folder holds the same customers: their
+// accounts are found again, none is added. An account that a customer's own
+// number claims is given up by the one it was given to.
+TEST_F(CustomerImport, TheSameTableInAnotherFolderFindsItsCustomersAgain) {
+  TxcliRecord consumidor = cliente(int32_t(0), "Consumidor Final");
+  consumidor.Cuit = "";
+  const std::vector<TxcliRecord> clientes = {consumidor, cliente(int32_t(0), "Distribuidora Norte SA"),
+                                             cliente(int32_t(7), "Siete")};
+  writeTxcli(clientes);
   importaClientes();
-  testing_support::TempFolder otraSucursal;
-  testing_support::writeTxcliTable(otraSucursal.file("TXCLI.DBF"), {cliente(int32_t(0), "Mostrador Sur")});
-  ventana.TxtPathDatos.Text = otraSucursal.path();
-  host.answer(ui::mb::Ok, "Proceso Finalizado");
-  ui::op::click(ventana.cmdImportar);
   const QString cuentas = "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE CODIGO LIKE '11201%' ORDER BY CODIGO";
   // (The account 511 adds one to the walk of the free code.)
-  ASSERT_EQ(rows(cuentas), QStringList({"112010002|Mostrador", "112010005|Mostrador Sur"}));
-  // The first file now holds customer 2, whose number is the account
-  // "Mostrador" was given: that account is the number's, and "Mostrador"
+  const QStringList primera = rows(cuentas);
+  ASSERT_EQ(primera,
+            QStringList({"112010002|Consumidor Final", "112010005|Distribuidora Norte SA", "112010007|Siete"}));
+
+  testing_support::TempFolder copia;
+  testing_support::writeTxcliTable(copia.file("TXCLI.DBF"), clientes);
+  ventana.TxtPathDatos.Text = copia.path();
+  host.answer(ui::mb::Ok, "Proceso Finalizado");
+  ui::op::click(ventana.cmdImportar);
+  EXPECT_EQ(rows(cuentas), primera);
+
+  // The table now holds customer 2, whose number is the account "Consumidor
+  // Final" was given: that account is the number's, and "Consumidor Final"
   // takes another.
-  writeTxcli({cliente(int32_t(0), "Mostrador"), cliente(int32_t(2), "Dos")});
+  writeTxcli({consumidor, cliente(int32_t(0), "Distribuidora Norte SA"), cliente(int32_t(7), "Siete"),
+              cliente(int32_t(2), "Dos")});
   for (int corrida = 0; corrida < 2; ++corrida) importaClientes();
   const QStringList ahora = rows(cuentas);
-  ASSERT_EQ(ahora.size(), 3);
+  ASSERT_EQ(ahora.size(), 4);
   EXPECT_EQ(ahora[0], "112010002|Dos");
   EXPECT_EQ(rows("SELECT c.DESCRIPCION FROM AUX_CLIENTES_IMPORTADOS i JOIN MA_CUENTAS c ON c.CODIGO = i.Cuenta "
                  "ORDER BY 1"),
-            QStringList({"Mostrador", "Mostrador Sur"}));
+            QStringList({"Consumidor Final", "Distribuidora Norte SA"}));
+}
+
+// A database an earlier build made remembered a customer by the full path of
+// its table: the program brings it to the new form when it opens it, with
+// each customer's name and tax number from its account, and a run over the
+// same export from any folder finds the accounts again. Customers the
+// earlier build gave a second account (the export imported from two
+// folders) keep both, counted as the first and second of their kind.
+TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
+  cambiaBase("DROP TABLE AUX_CLIENTES_IMPORTADOS;"
+             "CREATE TABLE AUX_CLIENTES_IMPORTADOS ("
+             "  Archivo VARCHAR(400) COLLATE CI_AS NOT NULL, Codigo VARCHAR(254) COLLATE CI_AS NOT NULL,"
+             "  Orden INTEGER NOT NULL, Cuenta VARCHAR(9) COLLATE CI_AS NOT NULL,"
+             "  PRIMARY KEY (Archivo, Codigo, Orden));"
+             "CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);"
+             "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010001', 'Consumidor Final'),"
+             "  ('112010002', 'Distribuidora Norte SA'), ('112010003', 'Consumidor Final'),"
+             "  ('112010004', 'Consumidor Final'), ('112010005', 'Distribuidora Norte SA');"
+             "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) VALUES ('112010001', '99999999995'),"
+             "  ('112010002', '30-1'), ('112010003', '99999999995'), ('112010004', '99999999995'),"
+             "  ('112010005', '30-1');"
+             "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/sucursal/TXCLI.DBF', '0', 1, '112010001'),"
+             "  ('/datos/sucursal/TXCLI.DBF', '0', 2, '112010002'), ('/datos/sucursal/TXCLI.DBF', '0', 3, '112010003'),"
+             "  ('/otra/copia/txcli.dbf', '0', 1, '112010004'), ('/otra/copia/txcli.dbf', '0', 2, '112010005')");
+  // The table stands as a new database has it.
+  const QString definicion = "SELECT sql FROM sqlite_schema WHERE tbl_name = 'AUX_CLIENTES_IMPORTADOS' "
+                             "AND sql IS NOT NULL ORDER BY name";
+  ado::Connection nueva;
+  nueva.Open(testing_support::EmbeddedConnectionString(testing_support::NewSuiteDatabase(folder, "nueva.db")));
+  QStringList esperada;
+  for (ado::Recordset rs = nueva.Execute(definicion); !rs.EOF(); rs.MoveNext())
+    esperada << rs.Fields(0).Value().toString();
+  EXPECT_EQ(rows(definicion), esperada);
+  EXPECT_EQ(rows("SELECT Archivo, Codigo, Nombre, Cuit, Orden, Cuenta FROM AUX_CLIENTES_IMPORTADOS "
+                 "ORDER BY Nombre, Orden"),
+            QStringList({"TXCLI.DBF|0|Consumidor Final|99999999995|1|112010001",
+                         "TXCLI.DBF|0|Consumidor Final|99999999995|2|112010003",
+                         "txcli.dbf|0|Consumidor Final|99999999995|3|112010004",
+                         "TXCLI.DBF|0|Distribuidora Norte SA|30-1|1|112010002",
+                         "txcli.dbf|0|Distribuidora Norte SA|30-1|2|112010005"}));
+
+  TxcliRecord consumidor = cliente(int32_t(0), "Consumidor Final");
+  TxcliRecord distribuidora = cliente(int32_t(0), "Distribuidora Norte SA");
+  consumidor.Cuit = "";
+  distribuidora.Cuit = "30-1";
+  writeTxcli({consumidor, distribuidora, consumidor});
+  importaClientes();
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '11201%'").toLong(), 5);
+  EXPECT_EQ(rows("SELECT Codigo, Contacto FROM MA_CUENTASADIC WHERE Contacto IS NOT NULL ORDER BY Codigo"),
+            QStringList({"112010001|Juan Pérez", "112010002|Juan Pérez", "112010003|Juan Pérez"}));
 }
 
 // With 112019999 taken the free code stays within nine characters; a
@@ -274,17 +363,25 @@ TEST_F(CustomerImport, AFieldThatIsNoValueRejectsItsCustomerAlone) {
       << ventana.LblDetalle.Caption().toStdString();
 }
 
-// A database without the table of the accounts given refuses the run with
-// one message, before any customer.
+// A database without the table of the accounts given, or with one that
+// lacks a column of the customer's identity (a server's, changed by hand
+// in part), refuses the run with one message, before any customer.
 TEST_F(CustomerImport, ADatabaseWithoutTheTableOfGivenAccountsIsRefused) {
-  define("DROP TABLE AUX_CLIENTES_IMPORTADOS");
   writeTxcli({cliente(int32_t(7), "Siete")});
-  host.answer(ui::mb::Ok, "no tiene la tabla AUX_CLIENTES_IMPORTADOS");
-  importa(Clientes);
-  EXPECT_EQ(host.boxes().size(), 1u);
-  EXPECT_EQ(host.boxes()[0].title, "Atencion!");
-  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toLong(), 0);
-  EXPECT_TRUE(ventana.cmdImportar.Enabled());
+  size_t cajas = 0;
+  for (const char* sinTabla : {"DROP TABLE AUX_CLIENTES_IMPORTADOS",
+                               "CREATE TABLE AUX_CLIENTES_IMPORTADOS (Archivo VARCHAR(400), Codigo VARCHAR(254), "
+                               "Nombre VARCHAR(100), Orden INTEGER, Cuenta VARCHAR(9))"}) {
+    SCOPED_TRACE(sinTabla);
+    cambiaBase(sinTabla);
+    host.answer(ui::mb::Ok, "no tiene la tabla AUX_CLIENTES_IMPORTADOS con sus columnas Nombre y Cuit");
+    importa(Clientes);
+    ++cajas;
+    ASSERT_EQ(host.boxes().size(), cajas);
+    EXPECT_EQ(host.boxes().back().title, "Atencion!");
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toLong(), 0);
+    EXPECT_TRUE(ventana.cmdImportar.Enabled());
+  }
 }
 
 TEST_F(CustomerImport, AFailedRecordLeavesNeitherRowAndIsCounted) {

@@ -105,21 +105,22 @@ TEST_F(InvoiceImport, ARerunWritesNothingNew) {
 }
 
 TEST_F(InvoiceImport, AFailingRecordRollsBackAloneAndIsCounted) {
-  std::vector<TxfacRecord> records = everyKind();
-  // Customer 12345 makes an account code longer than the column.
-  records[1].CodCli = int32_t(12345);
-  writeTxfac(records);
-  host.answer(ui::mb::Ok, "Los datos de cadena o binarios se truncarían.");
+  // The database refuses the account of customer 0, which the second
+  // voucher would add.
+  define("CREATE TRIGGER T_CUENTA BEFORE INSERT ON MA_CUENTAS WHEN NEW.CODIGO = '112010001' BEGIN "
+         "SELECT RAISE(ABORT, '50001: La cuenta 112010001 está reservada'); END");
+  writeTxfac(everyKind());
+  host.answer(ui::mb::Ok, "50001 : La cuenta 112010001 está reservada");
   importa(Facturacion);
   EXPECT_EQ(host.boxes().at(0).title, "Aviso al Operador!");
   EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"),
             QStringList({"000100000010A", "000100000012A", "000100000013B", "000300000014X"}));
   EXPECT_EQ(count("MV_ASIENTOS"), 8);
-  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '%12345%'").toLong(), 0);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO = '112010001'").toLong(), 0);
   EXPECT_EQ(rows("SELECT Error, Descripcion FROM AUX_ERR"),
-            QStringList({"8152|8152 : Los datos de cadena o binarios se truncarían.\r\n"}));
+            QStringList({"50001|50001 : La cuenta 112010001 está reservada\r\n"}));
   EXPECT_TRUE(scalar("SELECT SQL FROM AUX_ERR").toString().contains("INSERT INTO MA_CUENTAS (CODIGO,DESCRIPCION) "
-                                                                    "VALUES('1120112345','Completar')"));
+                                                                    "VALUES('112010001','Completar')"));
   EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 5 de 5 Grabados:4 Errores: 1"))
       << ventana.LblDetalle.Caption().toStdString();
 }
@@ -260,10 +261,13 @@ TEST_F(InvoiceImport, TextsLoseTheirApostrophes) {
 
 // Values the batch would refuse with a width error box per record, and
 // dates SQL Server's datetime does not hold, are rejected before anything
-// of the record is written; the first day it holds goes in.
+// of the record is written; the first day it holds goes in. A customer
+// number whose account would pass nine characters (12345, or 9999.5, which
+// the "0000" format rounds to 10000) is one of them; 9999.4 is customer
+// 9999.
 TEST_F(InvoiceImport, ValuesTheDatabaseCannotHoldAreRejectedUpFront) {
-  std::vector<TxfacRecord> records(7, everyKind()[0]);
-  for (int i = 0; i < 7; ++i) records[i].Numero = int32_t(20 + i);
+  std::vector<TxfacRecord> records(10, everyKind()[0]);
+  for (int i = 0; i < 10; ++i) records[i].Numero = int32_t(20 + i);
   records[0].Prefijo = "-1";
   records[1].Numero = int32_t(-5);
   records[2].CodCli = int32_t(-3);
@@ -271,11 +275,17 @@ TEST_F(InvoiceImport, ValuesTheDatabaseCannotHoldAreRejectedUpFront) {
   records[4].Fecha = rt::MakeDate(1752, 12, 31);
   records[5].Fecha = rt::MakeDate(1753, 1, 1);
   records[6].Fecha = "00120512";
+  records[7].CodCli = int32_t(12345);
+  records[8].CodCli = "9999.5";
+  records[9].CodCli = "9999.4";
   writeTxfac(records);
   importa(Facturacion);
   EXPECT_TRUE(host.boxes().empty());
-  EXPECT_EQ(rows("SELECT IdComprobante, Fecha FROM V_MV_CPTE"), QStringList({"000100000025A|01/01/1753"}));
-  EXPECT_EQ(rows("SELECT Fecha FROM MV_ASIENTOS"), QStringList({"01/01/1753", "01/01/1753"}));
+  EXPECT_EQ(rows("SELECT IdComprobante, Fecha, Cuenta FROM V_MV_CPTE ORDER BY ID"),
+            QStringList({"000100000025A|01/01/1753|112010025", "000100000029A|15/03/2005|112019999"}));
+  EXPECT_EQ(rows("SELECT Fecha FROM MV_ASIENTOS ORDER BY Fecha"),
+            QStringList({"01/01/1753", "01/01/1753", "15/03/2005", "15/03/2005"}));
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE LEN(CODIGO) > 9").toLong(), 0);
   const QString tarde = "\" es anterior al 01/01/1753, la primera que admite la base de datos; el registro no se importó.";
   EXPECT_EQ(rows("SELECT Descripcion FROM AUX_ERR ORDER BY Descripcion"),
             QStringList({"TXFAC.DBF registro 1: el prefijo \"-1\" es negativo; el registro no se importó.",
@@ -283,8 +293,30 @@ TEST_F(InvoiceImport, ValuesTheDatabaseCannotHoldAreRejectedUpFront) {
                          "TXFAC.DBF registro 3: el cliente (cod_cli) \"-3\" es negativo; el registro no se importó.",
                          "TXFAC.DBF registro 4: la fecha \"12/05/0012" + tarde,
                          "TXFAC.DBF registro 5: la fecha \"31/12/1752" + tarde,
-                         "TXFAC.DBF registro 7: la fecha \"12/05/0012" + tarde}));
-  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 7 de 7 Grabados:1 Errores: 6"))
+                         "TXFAC.DBF registro 7: la fecha \"12/05/0012" + tarde,
+                         "TXFAC.DBF registro 8: el cliente (cod_cli) \"12345\" da la cuenta 1120112345, de más de 9 "
+                         "caracteres; el registro no se importó.",
+                         "TXFAC.DBF registro 9: el cliente (cod_cli) \"9999,5\" da la cuenta 1120110000, de más de 9 "
+                         "caracteres; el registro no se importó."}));
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 10 de 10 Grabados:2 Errores: 8"))
+      << ventana.LblDetalle.Caption().toStdString();
+}
+
+// An export whose FECHA is a character field: a day-first text that names
+// a day is the voucher's date, one that names none rejects its record.
+TEST_F(InvoiceImport, AFechaOfTextIsReadAsADate) {
+  std::vector<TxfacRecord> records = {everyKind()[0], everyKind()[2]};
+  records[0].Fecha = "15/03/2005";
+  records[1].Fecha = "31/02/2005";
+  testing_support::writeTxfacTable(origen.file("TXFAC.DBF"), records, 'C');
+  importa(Facturacion);
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(rows("SELECT IdComprobante, Fecha FROM V_MV_CPTE"), QStringList({"000100000010A|15/03/2005"}));
+  EXPECT_EQ(rows("SELECT Fecha, MES_OPERATIVO, Periodo FROM MV_ASIENTOS"),
+            QStringList({"15/03/2005|3|0", "15/03/2005|3|0"}));
+  EXPECT_EQ(scalar("SELECT Descripcion FROM AUX_ERR").toString(),
+            "TXFAC.DBF registro 2: la fecha \"31/02/2005\" está vacía o no es válida; el registro no se importó.");
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 2 de 2 Grabados:1 Errores: 1"))
       << ventana.LblDetalle.Caption().toStdString();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data_access/LookupSql.h"
+#include "import/CuentaCliente.h"
 #include "import/ImportSql.h"
 #include "support/Printers.h"
 #include "support/QueryPlan.h"
@@ -18,6 +19,7 @@ TEST_F(QueryPlans, EveryPerRecordLookupUsesItsIndex) {
     QString statement;
     const char* index;
   };
+  const importacion::ClienteDeOrigen cliente{"TXCLI.DBF", "0", "Consumidor Final", "99999999995", 2};
   const Case cases[] = {
       {isql::ObtieneNroAsiento(7, 1, ""), "IX_MV_ASIENTOS_TIPO_REG"},
       {isql::ObtieneNroAsiento(7, 1, "VTA"), "IX_MV_ASIENTOS_TIPO_REG"},
@@ -33,6 +35,8 @@ TEST_F(QueryPlans, EveryPerRecordLookupUsesItsIndex) {
       {"Select * from MA_CUENTAS where Codigo = '112010001'", "sqlite_autoindex_MA_CUENTAS_1"},
       {"Select * from MA_CUENTASADIC where Codigo = '112010001'", "sqlite_autoindex_MA_CUENTASADIC_1"},
       {"select fecha from ma_calendario where fecha='01/07/2005'", "sqlite_autoindex_ma_calendario_1"},
+      {isql::ClienteImportado(cliente), "sqlite_autoindex_AUX_CLIENTES_IMPORTADOS_1"},
+      {isql::OlvidaCuenta("112010001", cliente), "UX_AUX_CLIENTES_IMPORTADOS_Cuenta"},
   };
   for (const Case& c : cases) {
     const QString plan = planOf(c.statement);

@@ -10,10 +10,13 @@
 #include <unistd.h>
 
 #include "ImportRun.h"
+#include "data_access/DataAccessState.h"
 #include "import/CorridaExclusiva.h"
+#include "import/ImportSql.h"
 #include "platform/suite/Library.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
+#include "support/ErrorNumber.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
@@ -136,6 +139,22 @@ TEST_F(RunHold, AReadOnlyDatabaseRefusesTheRunBeforeItWrites) {
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM ma_calendario").toLong() + scalar("SELECT COUNT(*) FROM MV_EJERCICIOS").toLong() +
                 scalar("SELECT COUNT(*) FROM MA_CUENTAS").toLong() + scalar("SELECT COUNT(*) FROM AUX_ERR").toLong(),
             1);  // the account 511 of the fixture
+}
+
+// A release of a server's lock that fails (the embedded database refuses
+// the server's statements) leaves no error entry behind: the next statement
+// that reads the connection's Errors would take it for its own failure.
+TEST_F(RunHold, AFailedReleaseOfAServersLockLeavesNoErrorBehind) {
+  ado::Connection& servicio = data_access::gDB().gCnn;
+  for (bool oracle : {false, true}) {
+    SCOPED_TRACE(oracle);
+    const QString liberacion = importacion::sql::LiberaBloqueoServidor(oracle);
+    EXPECT_NE(testing_support::ErrorNumberOf([&] { servicio.Execute(liberacion); }), 0);
+    ASSERT_GT(servicio.Errors().Count(), 0);
+    servicio.Errors().Clear();
+    importacion::SueltaBloqueoServidor(oracle);
+    EXPECT_EQ(servicio.Errors().Count(), 0);
+  }
 }
 
 // A host that looks at the database file when a box is shown.

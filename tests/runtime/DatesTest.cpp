@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iomanip>
 #include <limits>
 
 #include "platform/runtime/Dates.h"
@@ -64,12 +65,26 @@ TEST(Dates, SerialNumbersRoundTrip) {
   EXPECT_EQ(rt::FromSerial(rt::ToSerial(d)), d);
 }
 
+// The range is the date and time a serial rounds to (the second), from
+// 01/01/100 00:00:00 to 31/12/9999 23:59:59: a serial whose time rounds up
+// past the last second overflows instead of making the year 10000.
 TEST(Dates, SerialsBeyondTheRuntimesDatesOverflow) {
-  EXPECT_EQ(rt::FromSerial(-657434), MakeDate(100, 1, 1));
-  EXPECT_EQ(rt::FromSerial(2958465.5), MakeDate(9999, 12, 31, 12, 0));
-  for (double serial : {-657435.0, 2958466.0, 9.2233720368547758e18, -9.2233720368547758e18, 1e300,
-                        std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
-    EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::FromSerial(serial); }), rt::err::Overflow) << serial;
-    EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::Variant(serial).toDate(); }), rt::err::Overflow) << serial;
+  struct Case {
+    double serial;
+    QDateTime date;
+  };
+  for (const Case& c : {Case{-657434, MakeDate(100, 1, 1)}, Case{-657434.5, MakeDate(100, 1, 1, 12, 0)},
+                        Case{-657434.99999999, MakeDate(100, 1, 2)}, Case{2958465.5, MakeDate(9999, 12, 31, 12, 0)},
+                        Case{2958465.9999942, MakeDate(9999, 12, 31, 23, 59, 59)}}) {
+    EXPECT_EQ(rt::FromSerial(c.serial), c.date) << std::setprecision(17) << c.serial;
+    EXPECT_EQ(rt::Variant(c.serial).toDate(), c.date) << std::setprecision(17) << c.serial;
+  }
+  for (double serial : {-657435.0, -657435.4, 2958465.9999943, 2958465.99999999, 2958466.0, 9.2233720368547758e18,
+                        -9.2233720368547758e18, 1e300, std::numeric_limits<double>::infinity(),
+                        std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::FromSerial(serial); }), rt::err::Overflow)
+        << std::setprecision(17) << serial;
+    EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::Variant(serial).toDate(); }), rt::err::Overflow)
+        << std::setprecision(17) << serial;
   }
 }

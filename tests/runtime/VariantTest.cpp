@@ -44,6 +44,26 @@ TEST(Variant, ConversionsFollowTheRuntime) {
   EXPECT_EQ(Variant(int64_t{5000000000}).type(), Variant::Type::Double);
 }
 
+// CCur reads a text as CDbl does, exactly: a zero is zero whatever its
+// exponent, and only a value beyond Currency's range overflows.
+TEST(Variant, CCurReadsWhatCDblReads) {
+  struct Case {
+    const char* text;
+    long error;  // of CCur; 0 when it reads the text
+    int64_t raw;
+  };
+  for (const Case& c : {Case{"0e180", 0, 0}, Case{"-0E999", 0, 0}, Case{"0e99999", 0, 0}, Case{"0,000e-400", 0, 0},
+                        Case{"000.0e+30", 0, 0}, Case{"1e-400", 0, 0}, Case{"5e14", 0, 5000000000000000000},
+                        Case{"1e15", rt::err::Overflow, 0}, Case{"1e180", rt::err::Overflow, 0}}) {
+    const Variant v(QString::fromLatin1(c.text));
+    EXPECT_EQ(testing_support::ErrorNumberOf([&] { v.toCurrency(); }), c.error) << c.text;
+    if (c.error == 0) {
+      EXPECT_EQ(v.toCurrency(), rt::Currency::fromRaw(c.raw)) << c.text;
+      EXPECT_EQ(v.toDouble(), v.toCurrency().toDouble()) << c.text;
+    }
+  }
+}
+
 TEST(Variant, AssignsInPlaceAndFillsTextWithoutTouchingCopies) {
   Variant v = int32_t(5);
   v = 2.5;

@@ -5,9 +5,14 @@
 
 namespace testing_support {
 
-void writeTxfacTable(const QString& path, const std::vector<TxfacRecord>& records) {
+void writeTxfacTable(const QString& path, const std::vector<TxfacRecord>& records, char fechaTipo) {
   DbfWriter w;
-  w.field("COD_CPB", 'C', 1).field("COD_CLI", 'N', 6).field("FECHA", 'D').field("PREFIJO", 'C', 4);
+  w.field("COD_CPB", 'C', 1).field("COD_CLI", 'N', 6);
+  if (fechaTipo == 'C')
+    w.field("FECHA", 'C', 10);
+  else
+    w.field("FECHA", fechaTipo);
+  w.field("PREFIJO", 'C', 4);
   w.field("NUMERO", 'N', 8).field("TOTAL", 'N', 12, 2).field("IVA1", 'N', 12, 2).field("IVA2", 'N', 12, 2);
   w.field("TASA1", 'N', 6, 2).field("TASA2", 'N', 6, 2).field("CUIT", 'C', 13).field("COD_EMP", 'C', 4);
   for (const TxfacRecord& r : records)

@@ -27,7 +27,9 @@ struct TxfacRecord {
   rt::Variant CodEmp = "";
 };
 
-void writeTxfacTable(const QString& path, const std::vector<TxfacRecord>& records);
+// FECHA is a date field ('D'), or with `fechaTipo` 'C' a character field
+// of ten, as some exports write it.
+void writeTxfacTable(const QString& path, const std::vector<TxfacRecord>& records, char fechaTipo = 'D');
 
 // Writes `records` made-up vouchers to `path`, shaped like a real export:
 // record i (from 0) has Numero i + 1, dates over 2005 in voucher order, most

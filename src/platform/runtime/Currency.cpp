@@ -94,6 +94,8 @@ std::optional<Currency> Currency::parse(QStringView input) {
     i = j;
   }
   if (i != n) return std::nullopt;
+  // Zero is zero whatever its exponent ("0e180").
+  if (mantissa == 0) return fromRaw(0);
   int shift = 4 - fractionDigits + exponent + extraDigits;  // power of ten to apply
   if (shift > 30) return std::nullopt;
   if (shift >= 0) {

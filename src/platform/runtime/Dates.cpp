@@ -214,9 +214,11 @@ double ToSerial(const QDateTime& value) {
 }
 
 QDateTime FromSerial(double serial) {
-  // The runtime's dates run from 01/01/100 to 31/12/9999.
-  constexpr double kFirst = -657434.0, kPastLast = 2958466.0;
-  if (!(serial >= kFirst && serial < kPastLast)) raise(err::Overflow);
+  // A day either side of the runtime's dates keeps the arithmetic below
+  // within QDate's range; the range itself is checked on the date and time
+  // the serial rounds to.
+  constexpr double kBeforeFirst = -657435.0, kAfterLast = 2958467.0;
+  if (!(serial > kBeforeFirst && serial < kAfterLast)) raise(err::Overflow);
   double whole = std::trunc(serial);
   double frac = std::fabs(serial - whole);
   QDate d = kEpoch.addDays(static_cast<qint64>(whole));
@@ -227,6 +229,8 @@ QDateTime FromSerial(double serial) {
     d = d.addDays(1);
     msecs = 0;
   }
+  // The runtime's dates run from 01/01/100 00:00:00 to 31/12/9999 23:59:59.
+  if (d < QDate(100, 1, 1) || d > QDate(9999, 12, 31)) raise(err::Overflow);
   return MakeDate(d, QTime::fromMSecsSinceStartOfDay(msecs));
 }
 

@@ -35,8 +35,9 @@ long long DateDiffMinutes(const QDateTime& from, const QDateTime& to);
 
 // Serial day number of the suite (days since 30/12/1899, time as fraction).
 double ToSerial(const QDateTime& value);
-// A serial outside the runtime's dates (01/01/100 to 31/12/9999), or no
-// number at all, raises Overflow (6).
+// The serial's time is rounded to the second; a serial whose date and time
+// then fall outside the runtime's dates (01/01/100 00:00:00 to 31/12/9999
+// 23:59:59), or no number at all, raises Overflow (6).
 QDateTime FromSerial(double serial);
 
 // The clock; tests may replace it.

@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "platform/ado/sqlite/ErrorMap.h"
+#include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/ado/sqlite/SqlFunctions.h"
 #include "platform/ado/sqlite/Values.h"
 
@@ -132,6 +133,9 @@ std::shared_ptr<Database> Database::Open(const QString& path) {
     throw;
   }
   if (rc == SQLITE_OK) rc = setPragmas(db);
+  // A database that takes no upgrade now (read-only, busy) still opens: the
+  // program refuses what needs it, and a later opening upgrades it.
+  if (rc == SQLITE_OK) UpgradeDatabase(db);
   if (rc != SQLITE_OK) {
     provider::Failure failure = (rc & 0xFF) == SQLITE_NOTADB ? MakeFailure(Condition::NotADatabase, {path})
                                                               : FailureFromSqlite(db, rc, QString(), false, path);

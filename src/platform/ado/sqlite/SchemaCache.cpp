@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "platform/ado/sqlite/TsqlTokenizer.h"
+
 namespace ado::sqlite {
 
 namespace {
@@ -28,8 +30,10 @@ QString PlainObjectName(const QString& name) {
   QString n = name.trimmed();
   if (n.startsWith(QLatin1String("[dbo]."), Qt::CaseInsensitive)) n = n.mid(6);
   if (n.startsWith(QLatin1String("dbo."), Qt::CaseInsensitive)) n = n.mid(4);
-  if (n.size() >= 2 && ((n.front() == u'[' && n.back() == u']') || (n.front() == u'"' && n.back() == u'"')))
-    n = n.mid(1, n.size() - 2);
+  if (n.size() >= 2 && n.front() == u'[' && n.back() == u']') return tsql::NameOfToken(n, tsql::TokenKind::Bracketed);
+  if (n.size() >= 2 && n.front() == u'"' && n.back() == u'"') return tsql::NameOfToken(n, tsql::TokenKind::QuotedName);
+  if (n.size() >= 2 && n.front() == u'`' && n.back() == u'`')
+    return n.mid(1, n.size() - 2).replace(QStringLiteral("``"), QStringLiteral("`"));
   return n;
 }
 

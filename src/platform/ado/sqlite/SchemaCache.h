@@ -37,7 +37,8 @@ struct TableDef {
   QHash<QString, size_t> positions;
 };
 
-// "[dbo].[T]", "dbo.T", "\"T\"" and "T" all name the table T.
+// "[dbo].[T]", "dbo.T", "\"T\"" and "T" all name the table T; "[a]]b]" and
+// "`a]b`" name the table a]b.
 QString PlainObjectName(const QString& name);
 
 class SchemaCache : public SchemaInfo {

@@ -21,7 +21,40 @@ void removeDatabaseFiles(const QString& path) {
   for (const char* suffix : {"", "-wal", "-shm", "-journal"}) QFile::remove(path + QLatin1String(suffix));
 }
 
+// Runs the upgrade's leading query: `needed` tells whether it returned a
+// row, `script` points to the statements after it.
+int askUpgrade(sqlite3* db, const char* upgrade, const char*& script, bool& needed) {
+  sqlite3_stmt* query = nullptr;
+  int rc = sqlite3_prepare_v2(db, upgrade, -1, &query, &script);
+  if (rc != SQLITE_OK) return rc;
+  rc = sqlite3_step(query);
+  needed = rc == SQLITE_ROW;
+  sqlite3_finalize(query);
+  return rc == SQLITE_ROW || rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
 }  // namespace
+
+int UpgradeDatabase(sqlite3* db) {
+  for (const SchemaFile& upgrade : SchemaUpgrades()) {
+    const char* script = nullptr;
+    bool needed = false;
+    int rc = askUpgrade(db, upgrade.sql, script, needed);
+    if (rc != SQLITE_OK || !needed) {
+      if (rc != SQLITE_OK) return rc;
+      continue;
+    }
+    rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = askUpgrade(db, upgrade.sql, script, needed);
+    if (rc == SQLITE_OK && needed) rc = sqlite3_exec(db, script, nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+      if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+      return rc;
+    }
+  }
+  return SQLITE_OK;
+}
 
 void CreateDatabase(const QString& path) {
   if (QFileInfo::exists(path))

@@ -1,9 +1,12 @@
 #pragma once
-// Creates embedded databases from the schema files of sql/sqlite, which are
-// built into the program in the order of their names, so that the program,
-// the tools and the tests need no file paths.
+// Creates embedded databases from the schema files of sql/sqlite, and brings
+// databases of earlier builds up to them with the upgrades of
+// sql/sqlite/upgrade; all are built into the program in the order of their
+// names, so that the program, the tools and the tests need no file paths.
 #include <QString>
 #include <vector>
+
+struct sqlite3;
 
 namespace ado::sqlite {
 
@@ -15,9 +18,22 @@ struct SchemaFile {
 // Every schema file, in name order (generated at build time).
 const std::vector<SchemaFile>& SchemaFiles();
 
+// The upgrades of databases that earlier builds made, in name order
+// (generated at build time). Each begins with a query that returns a row
+// while the database needs the upgrade; the statements after it make it.
+const std::vector<SchemaFile>& SchemaUpgrades();
+
 // Creates the database file `path` with the whole schema. Never overwrites:
 // an existing file, or any failure (nothing is left behind then), raises a
 // runtime error with a Spanish description.
 void CreateDatabase(const QString& path);
+
+// Brings a database that an earlier build made up to the schema: each
+// upgrade it needs runs whole or not at all, in a transaction of its own
+// (asked again inside it, so two programs opening the database at once
+// upgrade it once). An upgrade the database does not take now (read-only,
+// busy) is left for a later opening. Returns SQLite's code of the first
+// failure, SQLITE_OK when none.
+int UpgradeDatabase(sqlite3* db);
 
 }  // namespace ado::sqlite

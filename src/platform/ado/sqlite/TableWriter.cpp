@@ -140,10 +140,12 @@ class TableWriter : public provider::RowWriter {
   std::vector<size_t> key_;       // recordset columns holding the whole primary key
 };
 
-// The object the statement reads: the first name after FROM.
+// The object the translated statement reads: the first name after FROM (a
+// name holding "]" stands in grave accents).
 QString sourceObject(const QString& sql) {
-  static const QRegularExpression from(QStringLiteral(R"(\bFROM\s+((?:\[[^\]]+\]|"[^"]+"|[\w.]+)(?:\.(?:\[[^\]]+\]|\w+))?))"),
-                                       QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression from(
+      QStringLiteral(R"(\bFROM\s+((?:\[[^\]]+\]|"(?:[^"]|"")+"|`(?:[^`]|``)+`|[\w.]+)(?:\.(?:\[[^\]]+\]|\w+))?))"),
+      QRegularExpression::CaseInsensitiveOption);
   return PlainObjectName(from.match(sql).captured(1));
 }
 

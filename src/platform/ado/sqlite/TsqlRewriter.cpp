@@ -121,14 +121,7 @@ class Rewriter {
     return s == u"=" || s == u"<>" || s == u"!=" || s == u"<" || s == u">" || s == u"<=" || s == u">=" ||
            s == u"!<" || s == u"!>";
   }
-  QString nameOf(int i) const {
-    const Item& it = items_[i];
-    if (it.token.kind == TokenKind::Bracketed)
-      return it.text.mid(1, it.text.size() - 2).toString().replace(QStringLiteral("]]"), QStringLiteral("]"));
-    if (it.token.kind == TokenKind::QuotedName)
-      return it.text.mid(1, it.text.size() - 2).toString().replace(QStringLiteral("\"\""), QStringLiteral("\""));
-    return it.text.toString();
-  }
+  QString nameOf(int i) const { return NameOfToken(items_[i].text, items_[i].token.kind); }
   QString upper(int i) const { return items_[i].text.toString().toUpper(); }
   void drop(int from, int to) {
     for (int k = from; k < to; ++k) items_[k].dropped = true;
@@ -199,12 +192,10 @@ class Rewriter {
       item.space = t.spaceBefore || pendingSpace;
       pendingSpace = false;
       items_.push_back(item);
-      if (t.kind == TokenKind::QuotedName) {
-        // SQLite would read a "name" it does not know as a string.
-        const QString name = nameOf(size() - 1);
-        if (name.contains(u']')) Refuse(QStringLiteral("nombre entre comillas con corchete"));
-        replace(size() - 1, u'[' + name + u']');
-      }
+      // SQLite would read a "name" it does not know as a string, and knows
+      // no "]]" inside brackets.
+      if (t.kind == TokenKind::QuotedName || (t.kind == TokenKind::Bracketed && word.contains(u"]]")))
+        replace(size() - 1, SqliteName(nameOf(size() - 1)));
     }
   }
   bool sourceSymbol(int32_t k, QStringView symbol) const {
@@ -695,8 +686,7 @@ class Rewriter {
         // A column alias written as a string: SQLite wants a name there.
         const int32_t quote = it.text.startsWith(u'\'') ? 1 : 2;
         const QString name = text_.literalText(Literal{it.token.begin + quote, it.token.length - quote - 1, true, true});
-        if (name.contains(u']')) Refuse(QStringLiteral("alias con corchete"));
-        out.sql += u'[' + name + u']';
+        out.sql += SqliteName(name);
       } else {
         out.sql += it.text;
       }

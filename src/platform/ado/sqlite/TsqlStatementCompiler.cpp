@@ -116,15 +116,10 @@ class StatementCompiler {
   bool isName(int32_t i, TokenRange r) const {
     return i < r.end && (kind(i) == TokenKind::Word || kind(i) == TokenKind::Bracketed);
   }
-  // A name as SQLite reads it: [a b] becomes "a b", the "]]" that stands
-  // for "]" undoubled and every double quote doubled, so that no name can
-  // end the quotes early.
+  // A name as SQLite reads it.
   QString name(int32_t i) const {
     if (kind(i) != TokenKind::Bracketed) return text(i).toString();
-    QString inner = text(i).mid(1, text(i).size() - 2).toString();
-    inner.replace(QStringLiteral("]]"), QStringLiteral("]"));
-    inner.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + inner + u'"';
+    return SqliteName(NameOfToken(text(i), kind(i)));
   }
 
   // IF [NOT] EXISTS (query) statement

@@ -271,6 +271,19 @@ bool MatchShape(const QString& text, const Shape& shape, TokenizedText& out) {
   return true;
 }
 
+QString NameOfToken(QStringView text, TokenKind kind) {
+  if (kind == TokenKind::Bracketed)
+    return text.mid(1, text.size() - 2).toString().replace(QStringLiteral("]]"), QStringLiteral("]"));
+  if (kind == TokenKind::QuotedName)
+    return text.mid(1, text.size() - 2).toString().replace(QStringLiteral("\"\""), QStringLiteral("\""));
+  return text.toString();
+}
+
+QString SqliteName(const QString& name) {
+  if (!name.contains(u']')) return u'[' + name + u']';
+  return u'`' + QString(name).replace(u'`', QStringLiteral("``")) + u'`';
+}
+
 void Tokenize(const QString& text, TokenizedText& out) {
   out.source = text;
   out.tokens.clear();

@@ -74,6 +74,15 @@ void Tokenize(const QString& text, TokenizedText& out);
 // are left empty. False for any other text.
 bool MatchShape(const QString& text, const Shape& shape, TokenizedText& out);
 
+// The name a bracketed or double-quoted token stands for ("[a]]b]" is a]b,
+// "\"a\"\"b\"" is a"b); the text of any other token as it stands.
+QString NameOfToken(QStringView text, TokenKind kind);
+
+// `name` written for SQLite so that it reads that very name: in brackets,
+// or in grave accents when it holds a "]", which SQLite's brackets cannot
+// hold (grave accents, unlike double quotes, are never read as a string).
+QString SqliteName(const QString& name);
+
 // ASCII case-insensitive comparison with an upper-case keyword.
 bool IsKeyword(QStringView text, std::string_view upperKeyword);
 
