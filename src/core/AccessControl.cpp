@@ -21,6 +21,9 @@ namespace core {
 
 namespace {
 
+// SQL Server's native number for a write refused by a read-only database.
+constexpr long kBaseDeSoloLectura = 3906;
+
 // Programs that share the rights of another one, in the order they are tested.
 QString alias(const QString& proceso) {
   static const std::pair<const char*, const char*> aliases[] = {
@@ -98,7 +101,11 @@ void registraIngreso(const QString& proceso, const QString& tarea) {
   bool hayError = false;
   long codigo = 0;
   QString script, descripcion;
-  steps.run([&] { GActualizarDatoScript(sentencias, hayError, codigo, false, false, script, descripcion, true); });
+  steps.run([&] { GActualizarDatoScript(sentencias, hayError, codigo, false, false, script, descripcion, false); });
+  // A database that takes no writes is told once, where it matters: an
+  // import run refuses to start on it.
+  if (hayError && codigo != kBaseDeSoloLectura && !rt::Trim(descripcion).isEmpty())
+    steps.run([&] { MuestraErroresLote(descripcion); });
 }
 
 }  // namespace

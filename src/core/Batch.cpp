@@ -37,9 +37,16 @@ void runIgnoringErrors(const QString& sql) {
 QString TextoErroresLote(const ado::Errors& errores) {
   QString texto;
   const int listed = errores.Count() == 1 ? 1 : errores.Count() - 1;
-  for (int i = 0; i < listed; ++i)
-    texto += QString::number(errores[i].NativeError) + QStringLiteral(" : ") + errores[i].Description + CR + QChar(10);
+  for (int i = 0; i < listed; ++i) {
+    const ado::Error& e = errores[i];
+    texto += QString::number(e.NativeError != 0 ? e.NativeError : e.Number) + QStringLiteral(" : ") + e.Description + CR +
+             QChar(10);
+  }
   return texto;
+}
+
+void MuestraErroresLote(const QString& Texto) {
+  ui::MsgBox(Texto, ui::mb::Critical | ui::mb::OkOnly, QStringLiteral("Aviso al Operador!"));
 }
 
 void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& lHayError, long& CodError,
@@ -96,8 +103,7 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
     runIgnoringErrors(QStringLiteral("ROLLBACK TRANSACTION"));
     if (!steps.run([&] {
           EscribeErrorAux(Script, rt::ExecutableName(), codigo, texto);
-          if (!rt::Trim(texto).isEmpty() && MuestraMensaje)
-            ui::MsgBox(texto, ui::mb::Critical | ui::mb::OkOnly, QStringLiteral("Aviso al Operador!"));
+          if (!rt::Trim(texto).isEmpty() && MuestraMensaje) MuestraErroresLote(texto);
         }))
       return;
   }

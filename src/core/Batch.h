@@ -26,7 +26,12 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
 void EscribeErrorAux(const QString& Script, const QString& Proceso, long CodError, const QString& TextoError);
 
 // "NativeError : Description" + CR LF for each entry but the last closing
-// one (the single entry of a one-entry collection is listed).
+// one (the single entry of a one-entry collection is listed). An entry
+// without a native number (a failure of the provider itself) shows its
+// error number instead of 0.
 QString TextoErroresLote(const ado::Errors& errores);
+
+// The box that shows a failed batch's error text to the operator.
+void MuestraErroresLote(const QString& Texto);
 
 }  // namespace core

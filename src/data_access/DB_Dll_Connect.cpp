@@ -2,8 +2,10 @@
 // reconnection after a lost connection and the administrator test.
 #include "data_access/DB_Dll.h"
 #include "data_access/DataAccessState.h"
+#include "data_access/ErrorLog.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/ado/Constants.h"
+#include "platform/runtime/Dates.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
@@ -29,6 +31,14 @@ QString connectionErrorText(const ado::Error& first) {
          QString::number(first.Number) + cr + QStringLiteral("Descripcion: ") + first.Description + cr +
          QStringLiteral("Codigo Nativo: ") + QString::number(first.NativeError) + cr +
          QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
+}
+
+// Every entry, the provider's own words after the first one's, on one line.
+QString entriesText(const ado::Errors& errors) {
+  QStringList texts;
+  for (const ado::Error& e : errors.all())
+    texts << QStringLiteral("(%1) %2").arg(e.Number).arg(rt::Trim(e.Description).simplified());
+  return texts.join(QStringLiteral(" | "));
 }
 
 }  // namespace
@@ -69,6 +79,8 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
     if (MuestraError && errorEntries) {
       int answer = ui::MsgBox(connectionErrorText(gCnn.Errors().all().front()), ui::mb::YesNo | ui::mb::Critical,
                               QStringLiteral(" Error de Conexion a Base de Datos"));
+      AppendErrorLogLine(ErrorLogPath(gLogErr),
+                         ErrorLogLine(rt::Now(), QStringLiteral(" - OpenServerADODB"), entriesText(gCnn.Errors()), answer));
       if (answer == rt::answer::Yes) {
         gCnn.Errors().Clear();
         if (!MuestraAcceso()) return rt::answer::Abort;

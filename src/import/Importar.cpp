@@ -149,11 +149,15 @@ void Importar::cmdImportar_Click() {
     aseguraGrabado();
     corrida_.reset();
   });
+  // The marks of the last run go.
+  lblTabla.Caption = QString();
+  LblDetalle.Caption = QString();
 
   const QString carpeta = suite::gUtilidades().NormalizaCarpeta(TxtPathDatos.Text);
   if (facturas) {
     QString ruta = carpeta + QStringLiteral("TXFAC.DBF");
     ConectarProveedor(ruta);
+    if (!origenAbierto()) return;
     data_access::gDB().EjecutaConsultaSQL(sql::DeshabilitaTriggers());
     {
       // Whatever ends the run, the entry table's triggers work again.
@@ -164,6 +168,7 @@ void Importar::cmdImportar_Click() {
   } else {
     QString ruta = carpeta + QStringLiteral("TXCLI.DBF");
     ConectarProveedor(ruta);
+    if (!origenAbierto()) return;
     ImportaClientes(ruta);
     cierraOrigen();
   }
@@ -184,6 +189,10 @@ void Importar::CmdVaciar_Click() {
 ado::Connection& Importar::conexionOrigen() {
   if (!conexionOrigen_) conexionOrigen_ = std::make_unique<ado::Connection>();
   return *conexionOrigen_;
+}
+
+bool Importar::origenAbierto() const {
+  return conexionOrigen_ && conexionOrigen_->State() != ado::adStateClosed;
 }
 
 QString Importar::cuentaPorTag(const QString& tag) const {

@@ -62,6 +62,9 @@ class Importar : public ui::Form {
 
  private:
   ado::Connection& conexionOrigen();
+  // ConectarProveedor opened the source; when it did not, it told the
+  // operator why, and the run ends there.
+  bool origenAbierto() const;
   // The text of the account box carrying `tag`.
   QString cuentaPorTag(const QString& tag) const;
   void cierraOrigen();

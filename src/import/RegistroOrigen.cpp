@@ -23,9 +23,12 @@ std::optional<QString> MueveAlRegistro(ado::Connection& Origen, const std::funct
 }
 
 void RegistraRechazo(const QString& Archivo, long Registro, const QString& Motivo) {
+  // The reason's own full stop gives way to the sentence that follows it.
+  QString motivo = Motivo.trimmed();
+  while (motivo.endsWith(u'.')) motivo.chop(1);
   core::EscribeErrorAux(QString(), QString(), 0,
                         Archivo + QStringLiteral(" registro ") + QString::number(Registro) + QStringLiteral(": ") +
-                            Motivo + QStringLiteral("; el registro no se importó."));
+                            motivo + QStringLiteral("; el registro no se importó."));
 }
 
 }  // namespace importacion

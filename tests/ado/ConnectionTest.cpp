@@ -54,26 +54,6 @@ QString foreignDatabase(const TempFolder& folder) {
   return path;
 }
 
-// A suite database whose table of users has a page of garbage.
-QString damagedDatabase(const TempFolder& folder) {
-  const QString path = NewSuiteDatabase(folder, QStringLiteral("dañada.db"));
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-  sqlite3_stmt* statement = nullptr;
-  sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE name = 'TA_USUARIOS'", -1, &statement, nullptr);
-  sqlite3_step(statement);
-  const qint64 page = sqlite3_column_int64(statement, 0);
-  sqlite3_finalize(statement);
-  sqlite3_close(db);
-  QFile file(path);
-  file.open(QIODevice::ReadWrite);
-  const QByteArray header = file.read(100);
-  const qint64 pageSize = (uchar(header[16]) << 8 | uchar(header[17])) == 1 ? 65536 : (uchar(header[16]) << 8 | uchar(header[17]));
-  file.seek((page - 1) * pageSize);
-  file.write(QByteArray(64, '\xFF'));
-  return path;
-}
-
 QByteArray contentsOf(const QString& path) {
   QFile file(path);
   file.open(QIODevice::ReadOnly);
@@ -83,29 +63,39 @@ QByteArray contentsOf(const QString& path) {
 }  // namespace
 
 // A file that is no suite database, or a damaged one, is refused with one
-// connection error, and nothing is written to it: an empty file is not
-// turned into a database, another program's is left as it was.
+// connection error in Spanish, and nothing is written to it: an empty file
+// is not turned into a database, another program's is left as it was.
+// SQLite's own words on the damage come in a second entry.
 TEST(Connection, AFileThatIsNoSuiteDatabaseOrIsDamagedIsRefusedUntouched) {
   TempFolder folder;
   struct Case {
     QString path;
     QString description;
+    bool detail;
   };
   const QString empty = folder.write(QStringLiteral("vacia.db"), QByteArray());
   const QString foreign = foreignDatabase(folder);
-  const QString damaged = damagedDatabase(folder);
+  const QString damaged = NewDamagedSuiteDatabase(folder);
+  const QString noSuite = QStringLiteral("El archivo \"%1\" no es una base de datos del sistema: le faltan sus tablas.");
   for (const Case& c : {
-           Case{empty, QStringLiteral("El archivo \"%1\" no es una base de datos del sistema: le faltan sus tablas.").arg(empty)},
-           Case{foreign, QStringLiteral("El archivo \"%1\" no es una base de datos del sistema: le faltan sus tablas.").arg(foreign)},
-           Case{damaged, QStringLiteral("La base de datos \"%1\" está dañada (").arg(damaged)},
+           Case{empty, noSuite.arg(empty), false},
+           Case{foreign, noSuite.arg(foreign), false},
+           Case{damaged,
+                QStringLiteral("La base de datos \"%1\" está dañada. Restaure una copia de seguridad antes de usarla.")
+                    .arg(damaged),
+                true},
        }) {
     SCOPED_TRACE(c.path.toStdString());
     const QByteArray before = contentsOf(c.path);
     ado::Connection cn;
     EXPECT_EQ(ErrorNumberOf([&] { cn.Open(EmbeddedConnectionString(c.path)); }), errnum::E_FAIL);
-    ASSERT_EQ(cn.Errors().Count(), 1);
-    EXPECT_TRUE(cn.Errors()[0].Description.startsWith(c.description)) << cn.Errors()[0].Description.toStdString();
+    ASSERT_EQ(cn.Errors().Count(), c.detail ? 2 : 1);
+    EXPECT_EQ(cn.Errors()[0].Description, c.description);
     EXPECT_EQ(cn.Errors()[0].SQLState, "08001");
+    if (c.detail) {
+      EXPECT_EQ(cn.Errors()[1].Source, "SQLite");
+      EXPECT_FALSE(cn.Errors()[1].Description.isEmpty());
+    }
     EXPECT_EQ(cn.State(), ado::adStateClosed);
     EXPECT_EQ(contentsOf(c.path), before);
     EXPECT_FALSE(QFile::exists(c.path + QStringLiteral("-wal")));

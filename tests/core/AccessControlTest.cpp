@@ -104,4 +104,28 @@ TEST_F(AccessControl, ApostrophesInTheUserNameAreQuotedAndRemovedFromTheLog) {
   EXPECT_TRUE(host.boxes().empty());
 }
 
+// A log row that cannot be written is shown once, with its number; on a
+// database that takes no writes nothing is shown at start-up, since an
+// import run refuses to start on it with its own box.
+TEST_F(AccessControl, AFailedLogRowIsShownOnceUnlessTheDatabaseTakesNoWrites) {
+  grant("Ana", "M1", "importar_tavernix", "Importación");
+  testing_support::DefineInDatabase(path, "DROP TABLE Control_Acceso");
+  connectAs("Ana");
+  host.answer(ui::mb::Ok, "Control_Acceso");
+  ControlAcceso(QString());
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_TRUE(host.boxes()[0].prompt.startsWith("208 : ")) << host.boxes()[0].prompt.toStdString();
+  EXPECT_EQ(host.boxes()[0].title, "Aviso al Operador!");
+
+  cn.Close();
+  data_access::gDB().gCnn.Close();
+  testing_support::DefineInDatabase(path, "CREATE TABLE Control_Acceso (Maquina TEXT, Usuario TEXT, Formulario TEXT, "
+                                          "Tarea TEXT, Ingreso TEXT, NombreUsuario TEXT)");
+  testing_support::MarkReadOnly(path);
+  connectAs("Ana");
+  ControlAcceso(QString());
+  EXPECT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(programEnds, 0);
+}
+
 }  // namespace

@@ -142,6 +142,11 @@ TEST(BatchErrorText, ListsEveryEntryButTheClosingOne) {
   EXPECT_EQ(TextoErroresLote(errors), "2627 : Clave duplicada\r\n");
   errors.Replace({entry(547, "Conflicto"), entry(2627, "Clave duplicada"), entry(3621, "Se terminó la instrucción.")});
   EXPECT_EQ(TextoErroresLote(errors), "547 : Conflicto\r\n2627 : Clave duplicada\r\n");
+  // A failure of the provider itself has no native number: its own shows.
+  ado::Error disco = entry(0, "Error de lectura o escritura");
+  disco.Number = -2147467259;
+  errors.Replace({disco});
+  EXPECT_EQ(TextoErroresLote(errors), "-2147467259 : Error de lectura o escritura\r\n");
 }
 
 TEST_F(Batch, ACommitThatFailsIsAFailedBatch) {

@@ -2,6 +2,7 @@
 // to the access-log row.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 
 #include "support/CoreFixture.h"
@@ -10,6 +11,9 @@
 #include "core/Startup.h"
 #include "core/forms/frmAcceso.h"
 #include "data_access/DataAccessState.h"
+#include "data_access/ErrorLog.h"
+#include "platform/ado/Connection.h"
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/ProgramEnd.h"
 #include "platform/ui/MessageBox.h"
@@ -115,6 +119,33 @@ TEST_F(Startup, AFileThatIsNoSuiteDatabaseEndsTheStartUpAfterOneBox) {
             rt::exitstatus::NoConnection);
   EXPECT_EQ(host.boxes().size(), 1u);
   EXPECT_EQ(QFileInfo(empty).size(), 0);
+}
+
+// A damaged database is refused at the connection with its Spanish text
+// alone; SQLite's own words on the damage go to the error log.
+TEST_F(Startup, ADamagedDatabaseIsToldInSpanishAndItsDetailLogged) {
+  const QString damaged = testing_support::NewDamagedSuiteDatabase(folder);
+  QString detail;
+  {
+    ado::Connection probe;
+    try {
+      probe.Open(testing_support::EmbeddedConnectionString(damaged));
+    } catch (const rt::Error&) {
+    }
+    ASSERT_EQ(probe.Errors().Count(), 2);
+    detail = probe.Errors()[1].Description.simplified();
+  }
+  host.answer(ui::mb::No, "está dañada. Restaure una copia de seguridad antes de usarla.");
+  EXPECT_EQ(testing_support::EndStatusOf(
+                [&] { start("@Server=sqlite;@DbName=" + damaged + ";@Usuario=Ana;@Password=;"); }),
+            rt::exitstatus::NoConnection);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_FALSE(host.boxes()[0].prompt.contains(detail)) << host.boxes()[0].prompt.toStdString();
+  QFile log(data_access::ErrorLogPath(QString()));
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  const QString logged = QString::fromUtf8(log.readAll());
+  EXPECT_TRUE(logged.contains(detail)) << logged.toStdString();
+  EXPECT_TRUE(logged.contains("Rutina: - OpenServerADODB")) << logged.toStdString();
 }
 
 TEST_F(Startup, WithoutServerOrUserTheLoginDialogIsShown) {

@@ -10,6 +10,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "support/Printers.h"
+#include "support/SuiteDatabase.h"
 
 namespace {
 
@@ -96,6 +97,23 @@ TEST_F(AccessCode, TheRightCodeWithBlanksOpensTheWindow) {
   EXPECT_TRUE(data_access::gDB().gOpenFlag);
   EXPECT_EQ(rows("SELECT Formulario, Usuario FROM Control_Acceso"), QStringList({"IMPORTAR_TAVERNIX|OPERADOR"}));
   EXPECT_TRUE(host.boxes().empty());
+}
+
+// On a database that takes no writes the operator hears of it once: when
+// a run refuses to start, not at start-up for its access log as well; one
+// spelling throughout.
+TEST_F(AccessCode, AReadOnlyDatabaseIsToldOnceWhenARunStarts) {
+  cn.Close();
+  testing_support::MarkReadOnly(path);
+  typesCode("7148");
+  ventana.Load();
+  EXPECT_TRUE(host.boxes().empty());
+  host.answer(ui::mb::Ok, "La base de datos no admite escrituras: ");
+  ui::op::click(ventana.chkTabla(0));
+  ui::op::click(ventana.cmdImportar);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_TRUE(host.boxes()[0].prompt.contains("es de sólo lectura.")) << host.boxes()[0].prompt.toStdString();
+  EXPECT_FALSE(host.boxes()[0].prompt.contains("solo")) << host.boxes()[0].prompt.toStdString();
 }
 
 TEST_F(AccessCode, AWrongCodeEndsTheProgram) {
@@ -188,16 +206,39 @@ TEST_F(RunDriver, AMissingSourceTableGoesToTheErrorDialog) {
   EXPECT_EQ(ventana.LblDetalle.Caption(), " FINALIZADO ");
 }
 
-TEST_F(RunDriver, AFolderThatDoesNotExistIsReported) {
-  ventana.TxtPathDatos.Text = origen.file("no_existe");
-  host.answer(ui::mb::Ignore);
-  host.answer(ui::mb::Ok);
-  host.answer(ui::mb::Abort);
-  ui::op::click(ventana.chkTabla(Facturacion));
-  ui::op::click(ventana.cmdImportar);
-  ASSERT_EQ(host.boxes().size(), 3u);
-  EXPECT_EQ(host.boxes().at(1).buttons, ui::mb::OkOnly);
-  EXPECT_TRUE(ventana.cmdImportar.Enabled());
+// A folder the provider cannot open (missing, or a file) is reported by
+// the provider's box, and the run ends there: the importer does not meet a
+// closed source. The label of the last run is cleared as the run starts.
+TEST_F(RunDriver, AFolderThatCannotBeOpenedIsReportedOnce) {
+  writeTxfac({});
+  importa(Facturacion);
+  ASSERT_EQ(ventana.LblDetalle.Caption(), " FINALIZADO ");
+  const QString archivo = origen.file("TXFAC.DBF");
+  const struct {
+    QString carpeta;
+    int answer;
+    std::size_t boxes;  // the error dialog; after Ignore, the provider's description
+  } cases[] = {{origen.file("no_existe"), ui::mb::Abort, 1},
+               {origen.file("no_existe"), ui::mb::Ignore, 2},
+               {archivo, ui::mb::Abort, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.carpeta.toStdString() + " " + std::to_string(c.answer));
+    const std::size_t before = host.boxes().size();
+    ventana.LblDetalle.Caption = " FINALIZADO ";
+    ventana.TxtPathDatos.Text = c.carpeta;
+    host.answer(c.answer);
+    if (c.boxes == 2) host.answer(ui::mb::Ok);
+    ui::op::click(ventana.cmdImportar);
+    ASSERT_EQ(host.boxes().size() - before, c.boxes);
+    const auto& dialog = host.boxes().at(before);
+    EXPECT_EQ(dialog.buttons, ui::mb::AbortRetryIgnore | ui::mb::Critical);
+    if (c.boxes == 2) {
+      EXPECT_EQ(host.boxes().back().buttons, ui::mb::OkOnly);
+      EXPECT_TRUE(dialog.prompt.contains(host.boxes().back().prompt));
+    }
+    EXPECT_EQ(ventana.LblDetalle.Caption(), "");
+    EXPECT_TRUE(ventana.cmdImportar.Enabled());
+  }
 }
 
 TEST_F(RunDriver, OtherKindsOfSourceOpenTheirConnection) {

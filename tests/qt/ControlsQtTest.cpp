@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,9 +12,11 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 #include <stdexcept>
 
 #include "ControlsForm.h"
+#include "CutTexts.h"
 #include "platform/qt/Appearance.h"
 #include "platform/qt/QtHost.h"
 #include "platform/ui/Operator.h"
@@ -159,4 +163,49 @@ TEST_F(ControlsQtTest, TextWidthMeasuresTheRealFont) {
   EXPECT_NEAR(form.TextWidth("XXXX"), 4 * x, qt::twipsX(2));
   form.FontSize = 16.5;
   EXPECT_GT(form.TextWidth("X"), x);
+}
+
+// The windows were laid out for a sans serif of Arial's metrics: every
+// sans name renders in Liberation Sans, at the model's size; serif and
+// fixed-width names keep families of their kind. A text is measured in the
+// font its widget shows, rounded up to whole pixels.
+TEST_F(ControlsQtTest, SansFontsRenderInLiberationSansAndAreMeasuredAsShown) {
+  const struct {
+    const char* name;
+    bool liberationSans;
+  } fonts[] = {{"MS Sans Serif", true}, {"Arial", true}, {"Tahoma", true}, {"Courier New", false},
+               {"Times New Roman", false}};
+  for (const auto& f : fonts) {
+    form.txtDato.FontName = f.name;
+    const QFontInfo shown(qt::qtFont(form.txtDato));
+    EXPECT_EQ(shown.family() == "Liberation Sans", f.liberationSans) << f.name;
+  }
+  form.txtDato.FontName = "MS Sans Serif";
+  EXPECT_TRUE(QFontInfo(qt::qtFont(form.txtDato)).fixedPitch() == false);
+  QWidget& window = show();
+  const QFont font = child<QLineEdit>(window, "txtDato").font();
+  EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans");
+  EXPECT_EQ(font.pointSizeF(), 8.25);
+  for (const QString text : {"X", "XXXXXXXXX", "211010001"}) {
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    const int width = qt::pixelsX(host.TextWidth(form.txtDato, text));
+    EXPECT_GE(width, advance) << text.toStdString();
+    EXPECT_LT(width, advance + 1) << text.toStdString();
+  }
+}
+
+// A grid column as wide as n capital X shows n digits whole, keeping the
+// model's width on screen.
+TEST_F(ControlsQtTest, AGridColumnAsWideAsATextShowsThatTextWhole) {
+  const QStringList texts = {"7", "42", "1234", "211010001", "0001000000053"};
+  form.fillGrid(3, static_cast<int>(texts.size()));
+  for (int c = 0; c < texts.size(); ++c) {
+    form.MSFlexGrid1.setColWidth(c, form.TextWidth(QString(texts[c].size(), u'X')));
+    form.MSFlexGrid1.setTextMatrix(1, c, texts[c]);
+    form.MSFlexGrid1.setTextMatrix(2, c, QString(texts[c].size(), u'9'));
+  }
+  QWidget& window = show();
+  for (const CutText& cut : CutTexts(window)) ADD_FAILURE() << Describe(cut).toStdString();
+  auto& view = child<QTableView>(window, "MSFlexGrid1");
+  for (int c = 0; c < texts.size(); ++c) EXPECT_EQ(view.columnWidth(c), qt::pixelsX(form.MSFlexGrid1.ColWidth(c)));
 }

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "CutTexts.h"
 #include "ListsForm.h"
 #include "platform/qt/Appearance.h"
 #include "platform/qt/ListBindings.h"
@@ -96,6 +97,52 @@ TEST_F(ListViewsTest, HeaderClicksAndDragsReachTheModel) {
   EXPECT_EQ(header.sectionSize(0), qt::pixelsX(1200) + 40);
   EXPECT_EQ(list.ColumnHeaders(1).Width(), qt::twipsX(header.sectionSize(0)));
   EXPECT_EQ(list.ColumnHeaders(2).Left(), list.ColumnHeaders(1).Width());
+}
+
+// A column as wide as n capital X in the window's font shows n digits, or
+// n characters no wider than X, whole; in the bold font of 10 points the
+// list lookups show their rows in, n digits. On screen the columns keep the
+// model's widths, however narrow.
+TEST_F(ListViewsTest, AColumnAsWideAsATextShowsThatTextWhole) {
+  const struct {
+    bool lookupFont;
+    QStringList texts;
+  } cases[] = {{false, {"7", "42", "AB12", "211010001", "0001-00000123", "Vino tinto"}},
+               {true, {"7", "42", "1234", "211010001", "0001000000053"}}};
+  list.Move(120, 600, 8700, 4000);
+  for (const auto& c : cases) {
+    list.FontBold = c.lookupFont;
+    list.FontSize = c.lookupFont ? 10 : 8.25;
+    list.ColumnHeaders.Clear();
+    list.ListItems.Clear();
+    for (const QString& text : c.texts) list.ColumnHeaders.Add("", "", form.TextWidth(QString(text.size(), u'X')));
+    ui::ListItem& item = list.ListItems.Add(0, "", c.texts[0]);
+    for (int i = 1; i < c.texts.size(); ++i) item.setSubItems(i, c.texts[i]);
+    QTreeView& view = show(list);
+    for (const CutText& cut : CutTexts(*host.windowOf(form))) ADD_FAILURE() << Describe(cut).toStdString();
+    for (int i = 0; i < c.texts.size(); ++i)
+      EXPECT_EQ(view.columnWidth(i), qt::pixelsX(list.ColumnHeaders(i + 1).Width())) << c.texts[i].toStdString();
+  }
+}
+
+// The operator's drag is the only width the view writes back: widths that
+// are no whole number of pixels, and a hidden column, stay as the program
+// set them when the view shows, refills and reshapes.
+TEST_F(ListViewsTest, OnlyTheOperatorsDragChangesAColumnsWidth) {
+  list.ColumnHeaders(1).Width = 1000;
+  list.ColumnHeaders.Add("", "Oculta", 0);
+  list.ColumnHeaders.Add("", "Importe", 1001);
+  fill({"A1", "B2"});
+  QTreeView& view = show(list);
+  list.ListItems.Clear();
+  fill({"C3"});
+  list.Move(120, 600, 4000, 3000);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(view.columnWidth(2), 0);
+  EXPECT_EQ(list.ColumnHeaders(1).Width(), 1000);
+  EXPECT_EQ(list.ColumnHeaders(2).Width(), 2400);
+  EXPECT_EQ(list.ColumnHeaders(3).Width(), 0);
+  EXPECT_EQ(list.ColumnHeaders(4).Width(), 1001);
 }
 
 TEST_F(ListViewsTest, TicksAndDoubleClicksReachTheModel) {

@@ -348,6 +348,53 @@ TEST_F(QtHostTest, TheGridViewShowsHeaderColoursWidthsAndTheCurrentCell) {
   EXPECT_EQ(grid.Col(), 1);
 }
 
+// Keys reach the form as under X, which gives each key a text (Delete
+// "\x7f", Ctrl+A "\x01"; the offscreen platform gives them none): KeyPress
+// only for a character, Ctrl with a letter as its control character, and
+// Tab to no handler.
+TEST_F(QtHostTest, KeysTypeACharacterOnlyWhereTheyWouldOnTheDesktop) {
+  QStringList keys;
+  form.txtCodigo.KeyDown = [&](int& KeyCode, int Shift) { keys << QStringLiteral("down %1/%2").arg(KeyCode).arg(Shift); };
+  form.txtCodigo.KeyPress = [&](int& KeyAscii) { keys << QStringLiteral("press %1").arg(KeyAscii); };
+  form.txtCodigo.KeyUp = [&](int& KeyCode, int) { keys << QStringLiteral("up %1").arg(KeyCode); };
+  form.cmdAceptar.Default = false;
+  form.cmdCancelar.Cancel = false;
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+    QStringList events;
+  } cases[] = {
+      {Qt::Key_A, Qt::NoModifier, "a", {"down 65/0", "press 97", "up 65"}},
+      {Qt::Key_Space, Qt::NoModifier, " ", {"down 32/0", "press 32", "up 32"}},
+      {Qt::Key_Return, Qt::NoModifier, "\r", {"down 13/0", "press 13", "up 13"}},
+      {Qt::Key_Backspace, Qt::NoModifier, "\b", {"down 8/0", "press 8", "up 8"}},
+      {Qt::Key_Escape, Qt::NoModifier, "\x1b", {"down 27/0", "press 27", "up 27"}},
+      {Qt::Key_A, Qt::ControlModifier, "\x01", {"down 65/2", "press 1", "up 65"}},
+      {Qt::Key_Z, Qt::ControlModifier, "", {"down 90/2", "press 26", "up 90"}},
+      {Qt::Key_Delete, Qt::NoModifier, "\x7f", {"down 46/0", "up 46"}},
+      {Qt::Key_Delete, Qt::NoModifier, "", {"down 46/0", "up 46"}},
+      {Qt::Key_Left, Qt::NoModifier, "", {"down 37/0", "up 37"}},
+      {Qt::Key_F5, Qt::NoModifier, "", {"down 116/0", "up 116"}},
+      {Qt::Key_Home, Qt::NoModifier, "", {"down 36/0", "up 36"}},
+      {Qt::Key_End, Qt::NoModifier, "", {"down 35/0", "up 35"}},
+      {Qt::Key_Insert, Qt::NoModifier, "", {"down 45/0", "up 45"}},
+      {Qt::Key_Tab, Qt::NoModifier, "\t", {}},
+  };
+  QWidget& window = showSample();
+  auto& box = child<QLineEdit>(window, "txtCodigo");
+  for (const auto& c : cases) {
+    keys.clear();
+    box.setFocus();
+    QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
+    QKeyEvent release(QEvent::KeyRelease, c.key, c.modifiers, QString::fromLatin1(c.text));
+    QApplication::sendEvent(&box, &press);
+    QApplication::sendEvent(&box, &release);
+    EXPECT_EQ(keys, c.events) << QKeySequence(c.key | c.modifiers).toString().toStdString();
+  }
+  EXPECT_FALSE(form.txtCodigo.Text().contains(QChar(127))) << "Delete types nothing";
+}
+
 TEST(FileFilter, PairsBecomeQtFilters) {
   EXPECT_EQ(qt::qtFileFilter("Tablas FoxPro|*.dbf|Todos los archivos|*.*"),
             "Tablas FoxPro (*.dbf);;Todos los archivos (*.*)");

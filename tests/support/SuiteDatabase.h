@@ -15,6 +15,10 @@ namespace testing_support {
 // schema is loaded once per test program; later databases are copies.
 QString NewSuiteDatabase(const TempFolder& folder, const QString& name = QStringLiteral("suite.db"));
 
+// A suite database "dañada.db" in `folder` whose table of users has a page
+// of garbage: SQLite finds it damaged when it checks the file.
+QString NewDamagedSuiteDatabase(const TempFolder& folder);
+
 // Runs statements in SQLite's own dialect on the database file, beside the
 // program's connections (tables or views of a test's own, a table dropped).
 void DefineInDatabase(const QString& path, const QString& sql);

@@ -57,4 +57,22 @@ TEST_F(DemoComprobantes, TheSampleWindowLaysOutEachTypeAndTotalsByRubro) {
   EXPECT_TRUE(host.boxes().empty());
 }
 
+// An operator adding a line by its reference sees it described in the
+// status line, whatever line was current.
+TEST_F(DemoComprobantes, TheStatusLineDescribesTheLineJustAdded) {
+  core::gCore().gMascaraBalanza = "0CCCCCQQQQQ";
+  demo::VentanaComprobante ventanaDemo;
+  ventanaDemo.Muestra("FC");
+  ui::FlexGrid& grilla = ventanaDemo.MSFlexGrid2;
+  for (const char* referencia : {"AGUA-500", "3*HARINA-000", "SERVILLETA"}) {
+    // The last one while the entry row, where it goes, is current.
+    if (QString(referencia) == "SERVILLETA") grilla.setCurrentCell(grilla.Rows() - 1, numbering::articulos::Cantidad);
+    ASSERT_TRUE(ventanaDemo.AgregaArticulo(referencia));
+    const int linea = grilla.Rows() - 2;
+    EXPECT_EQ(grilla.Row(), linea) << referencia;
+    EXPECT_TRUE(ventanaDemo.StatB.Panels(1).Text().startsWith(grilla.TextMatrix(linea, numbering::articulos::IdArticulo)))
+        << referencia << ": " << ventanaDemo.StatB.Panels(1).Text().toStdString();
+  }
+}
+
 }  // namespace

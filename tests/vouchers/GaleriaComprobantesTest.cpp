@@ -1,7 +1,8 @@
 // The gallery's voucher entries over the demo database: each stored voucher
-// of the demo opens loaded in the voucher window.
+// of the demo opens loaded in the voucher window, which names its type.
 #include <gtest/gtest.h>
 
+#include "ComprobantesGuardados.h"
 #include "GaleriaComprobantes.h"
 #include "VentanaComprobante.h"
 #include "platform/ui/Operator.h"
@@ -20,13 +21,15 @@ TEST_F(GaleriaComprobantes, EveryStoredVoucherOfTheDemoOpensLoaded) {
     const QString titulo = ventana.cmdVentana(i).Caption();
     if (!titulo.startsWith("Cargar ")) continue;
     SCOPED_TRACE(titulo.toStdString());
-    QString lineas;
+    QString lineas, tipo;
     host.onModal<demo::VentanaComprobante>("frmComprobanteDemo", [&](demo::VentanaComprobante& f) {
       lineas = f.MSFlexGrid2.TextMatrix(1, 0);
+      tipo = f.cboTipo.Text();
       f.Hide();
     });
     ui::op::click(ventana.cmdVentana(i));
     EXPECT_FALSE(lineas.isEmpty());
+    EXPECT_EQ(tipo, demo::ComprobantesGuardados().at(static_cast<std::size_t>(cargados)).TC);
     EXPECT_TRUE(ventana.txtResultado.Text().contains(" cargado: ")) << ventana.txtResultado.Text().toStdString();
     ++cargados;
   }

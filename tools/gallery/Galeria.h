@@ -19,6 +19,9 @@ struct Ventana {
   std::function<QString()> abre;
 };
 
+// Every window of the gallery: each subsystem's, in the order of the subsystems.
+std::vector<Ventana> TodasLasVentanas();
+
 class frmGaleria : public ui::Form {
  public:
   explicit frmGaleria(std::vector<Ventana> ventanas);

@@ -6,11 +6,6 @@
 #include <QStringList>
 
 #include "Galeria.h"
-#include "GaleriaBusqueda.h"
-#include "GaleriaComprobantes.h"
-#include "GaleriaConsultas.h"
-#include "GaleriaLotes.h"
-#include "GaleriaStock.h"
 #include "core/Startup.h"
 #include "platform/qt/QtHost.h"
 #include "platform/runtime/Environment.h"
@@ -36,13 +31,7 @@ int main(int argc, char** argv) {
   }
   rt::SetProgramEnd(nullptr);
 
-  // Each subsystem's windows, in the order of the subsystems.
-  std::vector<galeria::Ventana> ventanas = galeria::VentanasConsultas();
-  for (galeria::Ventana& v : galeria::VentanasBusqueda()) ventanas.push_back(std::move(v));
-  for (galeria::Ventana& v : galeria::VentanasComprobantes()) ventanas.push_back(std::move(v));
-  for (galeria::Ventana& v : galeria::VentanasStock()) ventanas.push_back(std::move(v));
-  for (galeria::Ventana& v : galeria::VentanasLotes()) ventanas.push_back(std::move(v));
-  galeria::frmGaleria galeria(std::move(ventanas));
+  galeria::frmGaleria galeria(galeria::TodasLasVentanas());
   galeria.Show();
   const int result = QApplication::exec();
   ui::setHost(nullptr);

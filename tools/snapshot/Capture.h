@@ -1,8 +1,16 @@
 #pragma once
-// How a snapshot source hands a window to main's capture: `capture` shows
-// the window modally through the function it is given, saves it as
-// <folder>/<name>.png and tells whether it was saved.
+// How the windows reach whoever looks at them (the snapshot tool saves
+// them, a test looks for cut texts): a source shows each window modally
+// through `capture`, which hands it, once on screen, to the look with the
+// window's name, then closes it through its close box.
 #include <QString>
 #include <functional>
 
-using Capture = std::function<bool(const QString& folder, const QString& name, const std::function<void()>& show)>;
+class QWidget;
+
+// False when the look failed.
+using Look = std::function<bool(const QString& name, QWidget& window)>;
+// Shows a window through `show`; false when it did not come up or the look failed.
+using Capture = std::function<bool(const QString& name, const std::function<void()>& show)>;
+
+Capture CaptureFor(const Look& look);

@@ -98,8 +98,8 @@ class MuestraControles : public ui::Form {
 
 }  // namespace
 
-bool captureControlsSample(const QString& folder, const Capture& capture) {
-  return capture(folder, QStringLiteral("MuestraControles"), [] {
+bool captureControlsSample(const Capture& capture) {
+  return capture(QStringLiteral("MuestraControles"), [] {
     MuestraControles muestra;
     muestra.Show();
     muestra.openEditBox();

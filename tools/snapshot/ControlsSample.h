@@ -4,4 +4,4 @@
 // sees how they render.
 #include "Capture.h"
 
-bool captureControlsSample(const QString& folder, const Capture& capture);
+bool captureControlsSample(const Capture& capture);

@@ -9,24 +9,24 @@
 #include "platform/runtime/Environment.h"
 #include "platform/ui/Operator.h"
 
-bool captureLookupWindows(const QString& folder, const Capture& capture) {
+bool captureLookupWindows(const Capture& capture) {
   QTemporaryDir demo;
   if (!ArrancaDemo(demo.path())) return false;
   core::Lib_ClsCons3& consultas = core::gConsultas();
-  bool ok = capture(folder, QStringLiteral("Lib_FrmCons3"), [&] {
+  bool ok = capture(QStringLiteral("Lib_FrmCons3"), [&] {
     consultas.CampoDevuelto = QStringLiteral("IDARTICULO");
     // The stock columns first, so that the screen of the offscreen host shows them.
     consultas.ConsultaSearch(QStringLiteral("SELECT IDARTICULO, PUNTOPEDIDO, Stock, DESCRIPCION FROM V_MA_ARTICULOS "
                                             "WHERE SUSPENDIDO = 0 ORDER BY DESCRIPCION"));
   });
-  ok &= capture(folder, QStringLiteral("Lib_FrmCons3-CheckOpciones"), [&] {
+  ok &= capture(QStringLiteral("Lib_FrmCons3-CheckOpciones"), [&] {
     consultas.CheckOpciones(QStringLiteral("Tablas a importar"), std::nullopt,
                             {QStringLiteral("1Clientes (TXCLI.DBF)"), QStringLiteral("1Detalle de Facturacion (TXFAC.DBF)"),
                              QStringLiteral("0Movimientos de stock")});
   });
   // The trees as an operator leaves them: a family chosen deep down, and
   // accounts ticked under a title.
-  ok &= capture(folder, QStringLiteral("Lib_FrmCons3Tree-Familias"), [&] {
+  ok &= capture(QStringLiteral("Lib_FrmCons3Tree-Familias"), [&] {
     lookup::Lib_FrmCons3Tree arbol;
     arbol.SQL = QStringLiteral("V_TA_FAMILIAS");
     arbol.CampoDevuelto = QStringLiteral("IDFAMILIA");
@@ -37,7 +37,7 @@ bool captureLookupWindows(const QString& folder, const Capture& capture) {
     arbol.TreeV.Nodes(QStringLiteral("A01")).Expanded = true;
     arbol.Show(ui::vbModal);
   });
-  ok &= capture(folder, QStringLiteral("Lib_FrmCons3Tree-Cuentas"), [&] {
+  ok &= capture(QStringLiteral("Lib_FrmCons3Tree-Cuentas"), [&] {
     lookup::Lib_FrmCons3Tree arbol;
     arbol.SQL = QStringLiteral("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO");
     arbol.CampoDevuelto = QStringLiteral("CODIGO");

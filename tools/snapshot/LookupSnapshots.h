@@ -5,4 +5,4 @@
 // the chart of accounts, as an operator leaves them after a few clicks.
 #include "Capture.h"
 
-bool captureLookupWindows(const QString& folder, const Capture& capture);
+bool captureLookupWindows(const Capture& capture);

@@ -31,16 +31,16 @@ struct Comprobante : ui::Form {
 
 }  // namespace
 
-bool captureLotSamples(const QString& folder, const Capture& capture) {
+bool captureLotSamples(const Capture& capture) {
   QTemporaryDir carpeta;
   if (!ConectaBaseDeMuestra(carpeta, demo::LlenaLotesYPosiciones)) return false;
   vouchers::ClsCmnCptes cpte;
   QString series, lotes, deposito = QStringLiteral("1");
-  bool ok = capture(folder, QStringLiteral("FrmCargaLotesySeries_Carga"), [&] {
+  bool ok = capture(QStringLiteral("FrmCargaLotesySeries_Carga"), [&] {
     cpte.PideSerieLote(QString::fromLatin1(demo::articulo::LotesYSeries), 4, QStringLiteral("|NB14-C001|NB14-C002|"),
                        QStringLiteral("|IMP-2024-07|"), series, lotes, true, true);
   });
-  ok &= capture(folder, QStringLiteral("FrmCargaLotesySeries_Eleccion"), [&] {
+  ok &= capture(QStringLiteral("FrmCargaLotesySeries_Eleccion"), [&] {
     Comprobante comprobante;
     double cantidad = 40;
     cpte.PideSerieLote_Salidas(comprobante.MSFlexGrid2, QString::fromLatin1(demo::articulo::Lotes),
@@ -48,7 +48,7 @@ bool captureLotSamples(const QString& folder, const Capture& capture) {
                                series, true, false, false, &deposito);
   });
   // Lots and serials, with the floating box open on a quantity.
-  ok &= capture(folder, QStringLiteral("FrmCargaLotesySeries_Series"), [&] {
+  ok &= capture(QStringLiteral("FrmCargaLotesySeries_Series"), [&] {
     lots::FrmCargaLotesySeries dialogo;
     dialogo.Cantidad = 2;
     dialogo.Articulo = QString::fromLatin1(demo::articulo::LotesYSeries);
@@ -64,12 +64,12 @@ bool captureLotSamples(const QString& folder, const Capture& capture) {
   });
   // The oil, asked for in boxes of 12: positions and lots, then positions
   // alone with an earlier pick put back.
-  ok &= capture(folder, QStringLiteral("FrmLoteyPosicion_Lotes"), [&] {
+  ok &= capture(QStringLiteral("FrmLoteyPosicion_Lotes"), [&] {
     double cajas = 9;
     cpte.PidePosicionLote(QString::fromLatin1(demo::articulo::Posiciones), QStringLiteral("CAJ"), cajas,
                           QStringLiteral("1"), QString(), QString(), series, lotes, true, true);
   });
-  ok &= capture(folder, QStringLiteral("FrmLoteyPosicion_Posiciones"), [&] {
+  ok &= capture(QStringLiteral("FrmLoteyPosicion_Posiciones"), [&] {
     double unidades = 30;
     cpte.PidePosicionLote(QString::fromLatin1(demo::articulo::Posiciones), QStringLiteral("UN"), unidades,
                           QStringLiteral("1"), QStringLiteral("|B02*20|*10|"), QStringLiteral("||"), series, lotes);

@@ -8,7 +8,7 @@
 #include "VentanaComprobante.h"
 #include "core/CoreState.h"
 
-bool captureVoucherSamples(const QString& folder, const Capture& capture) {
+bool captureVoucherSamples(const Capture& capture) {
   QTemporaryDir carpeta;
   if (!ConectaBaseDeMuestra(carpeta, [](ado::Connection& cn) {
         demo::LlenaComprobantes(cn);
@@ -19,10 +19,10 @@ bool captureVoucherSamples(const QString& folder, const Capture& capture) {
   bool ok = true;
   for (const char* tipo : {"FC", "FCC", "AJP"}) {
     const QString tc = QString::fromUtf8(tipo);
-    ok &= capture(folder, QStringLiteral("VentanaComprobante_") + tc, [&] { demo::MuestraVentanaComprobante(tc); });
+    ok &= capture(QStringLiteral("VentanaComprobante_") + tc, [&] { demo::MuestraVentanaComprobante(tc); });
   }
   // A stored sales invoice, loaded.
-  ok &= capture(folder, QStringLiteral("VentanaComprobante_FC_cargado"),
+  ok &= capture(QStringLiteral("VentanaComprobante_FC_cargado"),
                 [] { demo::MuestraComprobanteGuardado(demo::ComprobantesGuardados().front()); });
   core::ResetCore();
   return ok;

@@ -25,7 +25,7 @@ void Elige(lookup::FrmConsComprobantes& ventana) {
 
 }  // namespace
 
-bool captureVoucherSearchSamples(const QString& folder, const Capture& capture) {
+bool captureVoucherSearchSamples(const Capture& capture) {
   QTemporaryDir carpeta;
   if (!ArrancaDemo(carpeta.path())) return false;
 
@@ -35,7 +35,7 @@ bool captureVoucherSearchSamples(const QString& folder, const Capture& capture) 
     lookup::FrmConsComprobantes ventana;
     ventana.TC = tc;
     Elige(ventana);
-    ok &= capture(folder, QStringLiteral("FrmConsComprobantes_") + tc, [&] { ventana.Show(ui::vbModal); });
+    ok &= capture(QStringLiteral("FrmConsComprobantes_") + tc, [&] { ventana.Show(ui::vbModal); });
   }
   core::ResetCore();
   rt::SetProgramFolder(QString());

@@ -3,4 +3,4 @@
 // mixed states, and purchase orders with two of them ticked.
 #include "Capture.h"
 
-bool captureVoucherSearchSamples(const QString& folder, const Capture& capture);
+bool captureVoucherSearchSamples(const Capture& capture);

@@ -18,6 +18,7 @@ void CargaComprobanteGuardado(VentanaComprobante& ventana, const ComprobanteGuar
                           ventana.SSTab1, true);
   ventana.Caption = QStringLiteral("Comprobante ") + comprobante.TC + QStringLiteral(" ") + comprobante.numero +
                     QStringLiteral(" - AsignarDatosComprobante");
+  ventana.NombraTipo(comprobante.TC);
   ventana.lblResultado.Caption = comprobante.descripcion;
 }
 

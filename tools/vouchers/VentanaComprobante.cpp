@@ -56,7 +56,9 @@ VentanaComprobante::VentanaComprobante() : ui::Form(QStringLiteral("frmComproban
   lblTipo.Caption = QStringLiteral("Comprobante:");
   cboTipo.Style = ui::ComboBox::DropdownList;
   for (const char* tipo : kTipos) cboTipo.AddItem(QString::fromUtf8(tipo));
-  cboTipo.Click = [this] { Muestra(cboTipo.Text()); };
+  cboTipo.Click = [this] {
+    if (!nombrandoTipo_) Muestra(cboTipo.Text());
+  };
   lblReferencia.Caption = QStringLiteral("Artículo:");
   txtReferencia.ToolTipText = QStringLiteral("Código, código de barras, DUN, cantidad*código o código del proveedor");
   txtReferencia.KeyPress = [this](int& KeyAscii) {
@@ -81,7 +83,7 @@ VentanaComprobante::VentanaComprobante() : ui::Form(QStringLiteral("frmComproban
 void VentanaComprobante::Muestra(const QString& TC) {
   tc_ = TC;
   Caption = QStringLiteral("Comprobante ") + TC + QStringLiteral(" - InicializaGrids");
-  if (cboTipo.Text() != TC) cboTipo.Text = TC;
+  NombraTipo(TC);
   cpte_.InicializaGrids(&MSFlexGrid1, &MSFlexGrid2, &MSFlexGrid3, &TxtEdit, &txtEdit2, &txtEdit3, this, TC,
                         &MSFlexGrid4);
   // A stock voucher moves articles only.
@@ -116,6 +118,16 @@ void VentanaComprobante::Muestra(const QString& TC) {
   MSFlexGrid2.setCurrentCell(1, a::Cantidad);
 }
 
+void VentanaComprobante::NombraTipo(const QString& TC) {
+  if (cboTipo.Text() == TC) return;
+  bool enLista = false;
+  for (int i = 0; i < cboTipo.ListCount(); ++i) enLista |= cboTipo.List(i) == TC;
+  if (!enLista) cboTipo.AddItem(TC);
+  nombrandoTipo_ = true;
+  cboTipo.Text = TC;
+  nombrandoTipo_ = false;
+}
+
 bool VentanaComprobante::AgregaArticulo(const QString& referencia) {
   QString codigo = rt::Trim(referencia), descripcion, udBase;
   bool esCodigoBarra = true;
@@ -145,6 +157,11 @@ bool VentanaComprobante::AgregaArticulo(const QString& referencia) {
   data_access::gDB().CierraRecordset(rs);
   lblResultado.Caption = QStringLiteral("%1: %2").arg(rt::Trim(codigo), descripcion);
   totaliza();
+  // The new line becomes the current one, which the status line describes
+  // (entering its cell does, unless the cell was current already).
+  const int fila = g.Rows() - 2;
+  if (g.Row() == fila && g.Col() == a::Cantidad) cpte_.MuestraDetalleArticulos(g, StatB, 1);
+  else g.setCurrentCell(fila, a::Cantidad);
   return true;
 }
 
@@ -159,7 +176,8 @@ void VentanaComprobante::ubica() {
   cboTipo.Move(kMargen + 1200, y, 1000, 315);
   lblReferencia.Move(kMargen + 2400, y + 60, 900, 255);
   txtReferencia.Move(kMargen + 3300, y, 2400, 315);
-  lblResultado.Move(kMargen + 5900, y + 60, ancho - 5900, 255);
+  // Two lines: a stored voucher's description takes them.
+  lblResultado.Move(kMargen + 5900, y + 30, ancho - 5900, 390);
   y += 420;
   SSTab1.Move(kMargen, y, ancho, 330);
   y += 400;

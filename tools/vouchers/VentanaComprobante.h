@@ -45,9 +45,12 @@ class VentanaComprobante : public ui::Form {
   // Lays the grids out for TC (FC, FCC or AJP) and fills them with the
   // sample lines and their totals by rubro.
   void Muestra(const QString& TC);
-  // Adds the article of `referencia` as a line; false (and a notice in
-  // lblResultado) when the search finds none.
+  // Adds the article of `referencia` as a line, which becomes the current
+  // one; false (and a notice in lblResultado) when the search finds none.
   bool AgregaArticulo(const QString& referencia);
+  // Shows TC in the type box, added to its list when it is not there,
+  // leaving the grids as they are.
+  void NombraTipo(const QString& TC);
 
  private:
   void ubica();
@@ -55,6 +58,7 @@ class VentanaComprobante : public ui::Form {
 
   vouchers::ClsCmnCptes cpte_;
   QString tc_;
+  bool nombrandoTipo_ = false;
 };
 
 // Shows the window modally for the voucher type TC: what the gallery calls.

@@ -1,8 +1,11 @@
 #include "platform/qt/Appearance.h"
 
+#include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
+#include <cstdio>
 
 #include "platform/ui/Component.h"
 
@@ -18,6 +21,21 @@ double dpiX() {
 double dpiY() {
   const QScreen* s = QGuiApplication::primaryScreen();
   return s ? s->logicalDotsPerInchY() : 96.0;
+}
+
+// The windows were laid out for a sans serif of Arial's proportions:
+// Liberation Sans has its metrics. Without it, the desktop's sans, said once.
+QString sansFamily() {
+  static const QString family = [] {
+    const QString liberation = QStringLiteral("Liberation Sans");
+    if (QFontDatabase::families().contains(liberation)) return liberation;
+    std::fprintf(stderr,
+                 "%s: the font Liberation Sans is not installed (Debian package fonts-liberation2); the windows use "
+                 "the desktop's sans serif, in which some texts may not fit.\n",
+                 qPrintable(QCoreApplication::applicationName()));
+    return QStringLiteral("Sans Serif");
+  }();
+  return family;
 }
 }  // namespace
 
@@ -52,7 +70,7 @@ QFont qtFont(const ui::Component& c) {
     font.setFamily(QStringLiteral("Serif"));
     font.setStyleHint(QFont::Serif);
   } else {
-    font.setFamily(QStringLiteral("Sans Serif"));
+    font.setFamily(sansFamily());
     font.setStyleHint(QFont::SansSerif);
   }
   font.setPointSizeF(c.FontSize() > 0 ? c.FontSize() : 8.25);

@@ -24,7 +24,8 @@ QRect pixelRect(const ui::Component& c);
 // System colours come from `palette`.
 QColor qtColor(ui::Color color, const QPalette& palette);
 // The model's font name, size and weight; Windows names map to the
-// desktop's sans, serif or fixed-width family.
+// desktop's serif or fixed-width family, and every other name to Liberation
+// Sans (Arial's metrics).
 QFont qtFont(const ui::Component& c);
 
 }  // namespace qt

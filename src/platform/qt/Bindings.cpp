@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <utility>
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/BarBindings.h"
@@ -130,9 +132,8 @@ bool Binding::handleKey(QEvent* event) {
   }
   if (code != 0 && ui::op::keyDown(*control_, code, shift) == 0) return true;
   if (!control_) return true;
-  const QString text = key->text();
-  if (text.size() != 1) return false;
-  const int ascii = text[0].unicode();
+  const int ascii = vbKeyAscii(*key);
+  if (ascii == 0) return false;
   const int left = ui::op::keyPress(*control_, ascii);
   if (left == ascii) return false;
   if (left != 0)
@@ -187,8 +188,14 @@ class LineEditBinding : public Binding {
   LineEditBinding(ui::TextBox& box, QWidget* parent, FormWindow& window)
       : Binding(box, new QLineEdit(parent), window), box_(box) {
     auto* w = static_cast<QLineEdit*>(widget());
+    // The new text would pull the model's earlier selection into it and
+    // show that: the caret the typing left is what the model gets.
     QObject::connect(w, &QLineEdit::textEdited, this, [this](const QString& text) {
-      if (control()) fromOperator([&] { box_.Text = text; });
+      if (!control()) return;
+      typing_ = true;
+      fromOperator([&] { box_.Text = text; });
+      typing_ = false;
+      followSelection();
     });
     QObject::connect(w, &QLineEdit::selectionChanged, this, [this] { followSelection(); });
     QObject::connect(w, &QLineEdit::cursorPositionChanged, this, [this] { followSelection(); });
@@ -215,6 +222,7 @@ class LineEditBinding : public Binding {
         w->setAlignment(box_.Alignment() == 1 ? Qt::AlignRight : box_.Alignment() == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
         break;
       case Prop::Selection:
+        if (typing_) break;
         if ((w->hasSelectedText() ? w->selectionStart() : w->cursorPosition()) != box_.SelStart() ||
             w->selectedText().size() != box_.SelLength()) {
           if (box_.SelLength() > 0) w->setSelection(box_.SelStart(), box_.SelLength());
@@ -223,6 +231,26 @@ class LineEditBinding : public Binding {
         break;
       default: break;
     }
+  }
+
+  // The click that gives the box the focus comes after the focus: its
+  // press would put the caret where the click was, undoing a selection
+  // the box's GotFocus made (so that typing replaces the text). That
+  // press goes no further.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == widget()) {
+      switch (event->type()) {
+        case QEvent::FocusIn:
+          focusedByClick_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+          break;
+        case QEvent::FocusOut: focusedByClick_ = false; break;
+        case QEvent::MouseButtonPress:
+          if (std::exchange(focusedByClick_, false) && control() && box_.SelLength() > 0) return true;
+          break;
+        default: break;
+      }
+    }
+    return Binding::eventFilter(watched, event);
   }
 
  private:
@@ -234,6 +262,8 @@ class LineEditBinding : public Binding {
     box_.SelLength = selected ? static_cast<int>(w->selectedText().size()) : 0;
   }
   ui::TextBox& box_;
+  bool focusedByClick_ = false;
+  bool typing_ = false;
 };
 
 class PlainTextBinding : public Binding {

@@ -11,6 +11,7 @@
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/Bindings.h"
+#include "platform/qt/ColumnWidths.h"
 #include "platform/qt/FromOperator.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/ui/FlexGrid.h"
@@ -140,6 +141,7 @@ class GridBinding : public Binding {
       : Binding(grid, new GridView(parent), window), grid_(grid), model_(grid) {
     auto* view = static_cast<GridView*>(widget());
     view->setModel(&model_);
+    keepColumnsAsSized(*view);
     // Scrolled by whole rows and columns, as TopRow and LeftCol count them.
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);

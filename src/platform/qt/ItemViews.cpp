@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include "platform/qt/ColumnWidths.h"
 #include "platform/qt/FromOperator.h"
 
 namespace qt {
@@ -11,6 +12,7 @@ GatheredBinding::GatheredBinding(ui::Control& control, QWidget* parent, FormWind
     : Binding(control, new ItemView(parent), window) {
   view().setUniformRowHeights(true);
   view().setAllColumnsShowFocus(true);
+  keepColumnsAsSized(view());
 }
 
 void GatheredBinding::refresh(const ui::PropertyChange& change) {

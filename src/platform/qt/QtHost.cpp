@@ -3,9 +3,10 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <cmath>
 
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FileFilter.h"
@@ -96,8 +97,9 @@ ui::ScreenInfo QtHost::Screen() {
   return {twipsX(area.width()), twipsY(area.height()), std::max(1, twipsX(1)), std::max(1, twipsY(1))};
 }
 
+// Whole pixels, rounded up: a column as wide as a text shows that text.
 int QtHost::TextWidth(const ui::Component& component, const QString& text) {
-  return twipsX(QFontMetrics(qtFont(component)).horizontalAdvance(text));
+  return twipsX(static_cast<int>(std::ceil(QFontMetricsF(qtFont(component)).horizontalAdvance(text))));
 }
 
 ui::TwipsRect QtHost::CurrentCell(const ui::FlexGrid& grid) {

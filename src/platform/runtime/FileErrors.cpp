@@ -14,7 +14,7 @@ const char* systemReason(int error) {
     case ENOTDIR: return "una parte de la ruta no es una carpeta";
     case EISDIR: return "la ruta es una carpeta";
     case EACCES: case EPERM: return "no tiene permiso";
-    case EROFS: return "el disco es de solo lectura";
+    case EROFS: return "el disco es de sólo lectura";
     case ENOSPC: return "no queda espacio en el disco";
     case EDQUOT: return "se agotó la cuota de disco";
     case EEXIST: return "el archivo ya existe";

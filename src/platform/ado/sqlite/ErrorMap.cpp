@@ -64,8 +64,8 @@ constexpr Mapping kMappings[] = {
     {Condition::NotASuiteDatabase, 0, "08001", errnum::E_FAIL, false,
      "El archivo \"%1\" no es una base de datos del sistema: le faltan sus tablas."},
     {Condition::Damaged, 0, "08001", errnum::E_FAIL, false,
-     "La base de datos \"%1\" está dañada (%2). Restaure una copia de seguridad antes de usarla."},
-    {Condition::ReadOnly, 0, "HY000", errnum::E_FAIL, false, "La base de datos \"%1\" es de solo lectura."},
+     "La base de datos \"%1\" está dañada. Restaure una copia de seguridad antes de usarla."},
+    {Condition::ReadOnly, 3906, "HY000", errnum::E_FAIL, false, "La base de datos \"%1\" es de sólo lectura."},
     {Condition::Io, 0, "08S01", errnum::E_FAIL, false, "Error de lectura o escritura en la base de datos \"%1\": %2"},
     {Condition::Closed, 0, "08003", errnum::E_FAIL, false, "La conexión con la base de datos \"%1\" está cerrada."},
     {Condition::Other, 0, "HY000", errnum::E_FAIL, false, "%1"},
@@ -155,7 +155,8 @@ Classified classify(int rc, const QString& message, const QString& sql, const QS
     case SQLITE_READONLY: return {Condition::ReadOnly, {databasePath}};
     case SQLITE_MISUSE: return {Condition::Closed, {databasePath}};
     case SQLITE_NOTADB: return {Condition::NotADatabase, {databasePath}};
-    case SQLITE_IOERR: case SQLITE_FULL: case SQLITE_CORRUPT: case SQLITE_CANTOPEN: case SQLITE_PROTOCOL:
+    case SQLITE_CORRUPT: return {Condition::Damaged, {databasePath, message}};
+    case SQLITE_IOERR: case SQLITE_FULL: case SQLITE_CANTOPEN: case SQLITE_PROTOCOL:
       return {Condition::Io, {databasePath, message}};
     default: return {Condition::Other, {message}};
   }
@@ -165,6 +166,12 @@ Classified classify(int rc, const QString& message, const QString& sql, const QS
 
 provider::Failure MakeFailure(Condition condition, const QStringList& args) {
   const Mapping& m = mappingOf(condition);
+  // A damaged file is told in Spanish; SQLite's own words on the damage
+  // follow in an entry of their own.
+  if (condition == Condition::Damaged && args.size() > 1)
+    return provider::Failure{m.number,
+                             {entryOf(m, m.number, {args[0]}),
+                              Error{m.number, args[1], QStringLiteral("SQLite"), QString::fromLatin1(m.sqlState), 0}}};
   return provider::Failure{m.number, {entryOf(m, m.number, args)}};
 }
 

@@ -30,6 +30,8 @@ enum class Condition {
 };
 
 // The failure of `condition`; `args` fill the description's %1, %2, %3.
+// A damaged database's second argument, SQLite's own description of the
+// damage, becomes a second entry.
 provider::Failure MakeFailure(Condition condition, const QStringList& args = {});
 
 // The failure of a statement that stopped on `condition`; when it was
