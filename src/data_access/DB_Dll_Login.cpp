@@ -14,8 +14,6 @@ DialogoAcceso& dialogoAcceso() {
 
 void EstableceDialogoAcceso(DialogoAcceso dialogo) { dialogoAcceso() = std::move(dialogo); }
 
-const DialogoAcceso& DialogoAccesoEstablecido() { return dialogoAcceso(); }
-
 bool DB_Dll::MuestraAcceso() {
   DatosAcceso datos{gDBName, gServidor, gUsuario, gUserPassWord, 0};
   const DialogoAcceso& dialogo = dialogoAcceso();

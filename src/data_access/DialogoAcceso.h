@@ -21,6 +21,5 @@ struct DatosAcceso {
 using DialogoAcceso = std::function<bool(DatosAcceso&)>;
 
 void EstableceDialogoAcceso(DialogoAcceso dialogo);
-const DialogoAcceso& DialogoAccesoEstablecido();
 
 }  // namespace data_access

@@ -497,11 +497,14 @@ void Lib_FrmCons3::informaFaltante(ui::ListItem& item) {
 void Lib_FrmCons3::CmdAceptar_Click() {
   rt::StepRunner steps(
       [this](const rt::Error& e) { return utilidades_.DialogoError(e, QStringLiteral("CmdAceptar_Click")); });
-  // The quantities typed go back beside the values: one per returned row.
+  // Values and quantities are made again together, so that an accept tried
+  // again after a failure neither repeats values nor leaves the two apart;
+  // the quantities typed go back beside the values, one per returned row.
+  Valores = QStringList();
+  Cantidades = QStringList();
   int columnaCantidad = 0;
   if (!steps.run([&] {
         if (UsaCantidades) columnaCantidad = IndiceColumna(QStringLiteral("Cantidad"));
-        if (columnaCantidad > 0) Cantidades = QStringList();
       }))
     return;
   const auto agregaCantidad = [&](ui::ListItem& item) {
@@ -519,7 +522,6 @@ void Lib_FrmCons3::CmdAceptar_Click() {
       if (!steps.run([&] {
             ui::ListItem& item = ListView1.ListItems(i);
             if (item.Checked()) {
-              if (!Valores) Valores = QStringList();
               Valores->append(valorColumna(item, columna));
               agregaCantidad(item);
             }
@@ -532,7 +534,6 @@ void Lib_FrmCons3::CmdAceptar_Click() {
       for (const QString& nombre : *CmpsDevueltos) {
         if (!steps.run([&] {
               ultimo = valorColumna(*item, IndiceColumna(nombre));
-              if (!Valores) Valores = QStringList();
               Valores->append(ultimo);
             }))
           return;
@@ -552,6 +553,7 @@ void Lib_FrmCons3::CmdCancelar_Click() {
     ValorDevuelto = QString();
     CmpsDevueltos.reset();
     Valores.reset();
+    Cantidades.reset();
     Hide();
   });
 }

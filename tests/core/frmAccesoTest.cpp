@@ -93,3 +93,33 @@ TEST_F(frmAccesoTest, LoadingCentresTheDialogOnTheScreen) {
   EXPECT_EQ(f.Left(), screen.Width / 2 - f.Width() / 2);
   EXPECT_EQ(f.Top(), screen.Height / 2 - f.Height() / 2);
 }
+
+// The function the core hands the database service: the data fills the
+// boxes, an accept hands back what was typed and chosen, a cancel nothing.
+TEST_F(frmAccesoTest, TheServicesLoginShowsTheDialogFilledAndReadsItBack) {
+  data_access::DatosAcceso datos{"KORANET", "srv", "sa", "clave", 0};
+  host.onModal<frmAcceso>("frmAcceso", [](frmAcceso& f) {
+    EXPECT_EQ(f.TxtDbName.Text(), "KORANET");
+    EXPECT_EQ(f.TxtServidor.Text(), "srv");
+    EXPECT_EQ(f.TxtUserId.Text(), "sa");
+    EXPECT_EQ(f.TxtUserPassword.Text(), "clave");
+    EXPECT_EQ(f.CboPlataformaDB.ListIndex(), 0);
+    ui::op::type(f.TxtDbName, "XE");
+    ui::op::type(f.TxtUserPassword, " otra ");
+    ui::op::choose(f.CboPlataformaDB, 1);
+    ui::op::click(f.bcAceptar);
+  });
+  EXPECT_TRUE(core::PideAccesoBaseDatos(datos));
+  EXPECT_EQ(datos.BaseDatos, "XE");
+  EXPECT_EQ(datos.Clave, " otra ");
+  EXPECT_EQ(datos.Usuario, "sa");
+  EXPECT_EQ(datos.Plataforma, 1);
+  EXPECT_FALSE(core::gfrmAcceso().Loaded());
+
+  host.onModal<frmAcceso>("frmAcceso", [](frmAcceso& f) {
+    ui::op::type(f.TxtDbName, "otra");
+    ui::op::click(f.bcCancelar);
+  });
+  EXPECT_FALSE(core::PideAccesoBaseDatos(datos));
+  EXPECT_EQ(datos.BaseDatos, "XE");
+}

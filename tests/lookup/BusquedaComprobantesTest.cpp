@@ -1,6 +1,7 @@
 // The voucher search window on a real database: the rows and pictures of
-// each kind of voucher, the choice handed back, cancelling, the pending
+// each kind of voucher, the choice it keeps, cancelling, the pending
 // searches, sorting, the keys, and the operator acting while the list fills.
+// What it hands the voucher class is tested with the class (tests/vouchers).
 #include <gtest/gtest.h>
 
 #include "BusquedaFixture.h"
@@ -10,24 +11,13 @@
 #include "platform/ui/Operator.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
-#include "vouchers/ClsCmnCptes.h"
 
 namespace {
 
 using lookup::FrmConsComprobantes;
 using namespace testing_support;
 
-class Busqueda : public BusquedaDatabase {
- protected:
-  void facturas() {
-    exec("INSERT INTO V_MV_CPTE (TC, IdComprobante, IdComplemento, Cuenta, Nombre, Fecha, Importe, ANULADA, APROBADO) "
-         "VALUES ('FC', '000100000010A', '0', '112010001', 'Bar El Sol', '2024-03-01', 1250.5, 0, 0), "
-         "('FC', '000100000011A', '0', '112010002', 'La Esquina', '2024-03-02', 300, 1, 0), "
-         "('FC', '000100000012B', '5', '112010003', 'Parrilla Don Juan', '2024-03-04', 8340.75, 0, 1), "
-         "('FC', '000100000013A', '0', '112010004', 'Pizzería Roma', '2024-03-05', 90, 1, 1), "
-         "('NC', '000100000014A', '0', '112010001', 'Bar El Sol', '2024-03-06', 50, 0, 0)");
-  }
-};
+class Busqueda : public BusquedaDatabase {};
 
 TEST_F(Busqueda, InvoicesWithThePictureOfTheirState) {
   facturas();
@@ -41,57 +31,12 @@ TEST_F(Busqueda, InvoicesWithThePictureOfTheirState) {
   EXPECT_TRUE(host.boxes().empty());
 }
 
-TEST_F(Busqueda, TheChosenInvoiceComesBackByButtonEnterOrDoubleClick) {
-  facturas();
-  const std::function<void(FrmConsComprobantes&, ui::ListItem&)> formas[] = {
-      [](FrmConsComprobantes& v, ui::ListItem& fila) {
-        ui::op::clickItem(v.ListView1, fila);
-        ui::op::click(v.CmdAceptar);
-      },
-      [](FrmConsComprobantes& v, ui::ListItem& fila) {
-        ui::op::clickItem(v.ListView1, fila);
-        ui::op::key(v.ListView1, ui::key::Return, 0, 13);
-      },
-      [](FrmConsComprobantes& v, ui::ListItem& fila) { ui::op::doubleClickItem(v.ListView1, fila); },
-  };
-  for (const auto& forma : formas) {
-    vouchers::ClsCmnCptes cpte;
-    QString respuesta = "antes", complemento = "antes", proveedor = "antes";
-    host.onModal<FrmConsComprobantes>("FrmConsComprobantes",
-                                      [&](FrmConsComprobantes& v) { forma(v, v.ListView1.ListItems(2)); });
-    cpte.ConsultaComprobante("FC", respuesta, rt::Variant(), &complemento, &proveedor);
-    EXPECT_EQ(respuesta, "000100000012B");
-    EXPECT_EQ(complemento, "5");
-    EXPECT_EQ(proveedor, "");
-  }
-  EXPECT_TRUE(host.scriptExhausted());
-}
-
 TEST_F(Busqueda, EnterOnAFreshListTakesItsFirstRow) {
   facturas();
   muestra("FC", "", [](FrmConsComprobantes& v) { ui::op::key(v.ListView1, ui::key::Return, 0, 13); });
   EXPECT_EQ(ventana.NroComprobante, "000100000013A");
   EXPECT_FALSE(ventana.Loaded());
   EXPECT_EQ(ventana.ListView1.ListItems.Count(), 0);
-}
-
-TEST_F(Busqueda, CancelledNothingComesBack) {
-  facturas();
-  const std::function<void(FrmConsComprobantes&)> cierres[] = {
-      [](FrmConsComprobantes& v) { ui::op::click(v.CmdCancelar); },
-      [](FrmConsComprobantes& v) { ui::op::close(v); },
-  };
-  for (const auto& cierre : cierres) {
-    vouchers::ClsCmnCptes cpte;
-    QString respuesta = "antes", complemento = "antes";
-    host.onModal<FrmConsComprobantes>("FrmConsComprobantes", [&](FrmConsComprobantes& v) {
-      ui::op::clickItem(v.ListView1, v.ListView1.ListItems(2));
-      cierre(v);
-    });
-    cpte.ConsultaComprobante("FC", respuesta, QString("CUENTA <> ''"), &complemento);
-    EXPECT_EQ(respuesta, "");
-    EXPECT_EQ(complemento, "");
-  }
 }
 
 TEST_F(Busqueda, NoRowsNothingToChoose) {
@@ -103,43 +48,11 @@ TEST_F(Busqueda, NoRowsNothingToChoose) {
   EXPECT_FALSE(ventana.Loaded());
 }
 
-TEST_F(Busqueda, APurchaseInvoiceBringsItsSupplier) {
-  exec("INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE, CUENTA, NOMBRE, FECHA, Importe, ANULADA) VALUES "
-       "('FCC', '000200000101A', '211010001', 'Distribuidora Sur', '2024-02-10', 15000, 0), "
-       "('FCC', '000200000102A', '211010002', 'Frigorífico Norte', '2024-02-11', 4200.1, 1), "
-       "('NCC', '000200000103A', '211010001', 'Distribuidora Sur', '2024-02-12', 10, 0)");
-  vouchers::ClsCmnCptes cpte;
-  QString respuesta, proveedor;
-  QStringList vistas;
-  host.onModal<FrmConsComprobantes>("FrmConsComprobantes", [&](FrmConsComprobantes& v) {
-    vistas = filas(v);
-    ui::op::clickItem(v.ListView1, v.ListView1.ListItems(2));
-    ui::op::click(v.CmdAceptar);
-  });
-  cpte.ConsultaComprobante("FCC", respuesta, rt::Variant(), nullptr, &proveedor);
-  EXPECT_EQ(vistas, QStringList({"2|11/02/2024|000200000102A|211010002|Frigorífico Norte||4200,1",
-                                 "8|10/02/2024|000200000101A|211010001|Distribuidora Sur||15000"}));
-  EXPECT_EQ(respuesta, "000200000101A");
-  EXPECT_EQ(proveedor, "211010001");
-}
-
 class OrdenesCompra : public BusquedaDatabase {
  protected:
   void SetUp() override {
     BusquedaDatabase::SetUp();
-    exec("INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE, CUENTA, NOMBRE, FECHA, Importe, ANULADA, APROBADO, FINALIZADO, "
-         "comentarios, Garantia) VALUES "
-         "('OC', '000100000004X', '211010001', 'Distribuidora Sur', '2024-03-04', 900, 0, 1, 0, 'Urgente', 'SI'), "
-         "('OC', '000100000003X', '211010002', 'Frigorífico Norte', '2024-03-03', 450.5, 0, 1, 0, NULL, '0'), "
-         "('OC', '000100000002X', '211010001', 'Distribuidora Sur', '2024-03-02', 120, 0, 1, 0, 'Con flete', '12'), "
-         "('OC', '000100000001X', '211010001', 'Distribuidora Sur', '2024-03-01', 75, 0, 1, 1, NULL, NULL), "
-         "('OC', '000100000005X', '211010001', 'Distribuidora Sur', '2024-03-05', 75, 0, 0, 0, NULL, NULL), "
-         "('OC', '000100000006X', '211010001', 'Distribuidora Sur', '2024-03-06', 75, 1, 1, 0, NULL, NULL)");
-    // The receipt of the third order, and other movements that are none.
-    exec("INSERT INTO V_MV_STOCK (TC, IdComprobante, Tc_Origen, IdComprobante_Origen, IdArticulo, Cantidad) VALUES "
-         "('IR', '000100000077R', 'OC', '000100000002X', 'ACEITE', 10), "
-         "('RM', '000100000078R', 'OC', '000100000004X', 'ACEITE', 10), "
-         "('IR', '000100000079R', 'NP', '000100000003X', 'ACEITE', 10)");
+    ordenesDeCompra();
   }
 };
 
@@ -156,27 +69,6 @@ TEST_F(OrdenesCompra, PendingApprovedOrdersWithGuaranteeAndReceipt) {
                                  "000100000077R"}));
 }
 
-TEST_F(OrdenesCompra, TheTickedRowsInListOrder) {
-  vouchers::ClsCmnCptes cpte;
-  QString respuesta, complemento = "antes";
-  host.onModal<FrmConsComprobantes>("FrmConsComprobantes", [](FrmConsComprobantes& v) {
-    ui::op::checkItem(v.ListView1, v.ListView1.ListItems(3), true);
-    ui::op::checkItem(v.ListView1, v.ListView1.ListItems(1), true);
-    ui::op::clickItem(v.ListView1, v.ListView1.ListItems(2));
-    ui::op::click(v.CmdAceptar);
-  });
-  cpte.ConsultaComprobante("OC", respuesta, QString("CUENTA <> ''"), &complemento);
-  EXPECT_EQ(respuesta, "000100000004X,000100000002X");
-  EXPECT_EQ(complemento, "0");
-
-  host.onModal<FrmConsComprobantes>("FrmConsComprobantes", [](FrmConsComprobantes& v) {
-    ui::op::clickItem(v.ListView1, v.ListView1.ListItems(2));
-    ui::op::click(v.CmdAceptar);
-  });
-  cpte.ConsultaComprobante("OC", respuesta);
-  EXPECT_EQ(respuesta, "000100000003X");
-}
-
 TEST_F(OrdenesCompra, ALeadingWhereOfTheConditionIsDropped) {
   EXPECT_EQ(listado("OC", "where CUENTA = '211010002'").size(), 1);
   EXPECT_EQ(ventana.Filtro, " CUENTA = '211010002'");
@@ -190,45 +82,6 @@ TEST_F(OrdenesCompra, AnApostropheInTheOrderNumberFindsNoReceipt) {
   ASSERT_EQ(vistas.size(), 4);
   EXPECT_EQ(vistas.first(), "10|09/03/2024|211010003 O'Higgins|0009'0000001|0||");
   EXPECT_TRUE(host.boxes().empty());
-}
-
-TEST_F(Busqueda, ThirdPartiesByInternalNumber) {
-  exec("INSERT INTO V_MV_CPTETERCEROS (ID, TC, Fecha, IdComprobante, IdComplemento, FECHAENVIADO, FECHARECIBIDO) "
-       "VALUES (7, 'FC', '2024-03-01', '000100000010A', '0', '2024-03-02', NULL), "
-       "(3, 'FC', '2024-02-01', '000100000009A', '0', '2024-02-02', '2024-02-20')");
-  QString respuesta, complemento;
-  QStringList vistas;
-  host.onModal<FrmConsComprobantes>("FrmConsComprobantes", [&](FrmConsComprobantes& v) {
-    vistas = filas(v);
-    ui::op::clickItem(v.ListView1, v.ListView1.ListItems(2));
-    ui::op::click(v.CmdAceptar);
-  });
-  vouchers::ClsCmnCptes().ConsultaComprobante("T3", respuesta, rt::Variant(), &complemento);
-  EXPECT_EQ(vistas, QStringList({"0|3|01/02/2024|000100000009A|0|02/02/2024|20/02/2024",
-                                 "0|7|01/03/2024|000100000010A|0|02/03/2024|"}));
-  EXPECT_EQ(respuesta, "7");
-  EXPECT_EQ(complemento, "0");
-}
-
-TEST_F(Busqueda, SupplierEntriesWithTheSuppliersName) {
-  exec("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TipoVista) VALUES ('211010001', 'Distribuidora Sur S.A.', 'PR')");
-  exec("INSERT INTO MV_ASIENTOS (TC, Sucursal, Numero, Letra, Cuenta, Fecha, Detalle, Importe, MES_OPERATIVO, "
-       "Periodo, Secuencia, [NUMERO ASIENTO]) VALUES "
-       "('NCPE', '0003', '00000045', 'A', '211010001', '2024-03-07', 'Devolución de mercadería', 640, 3, 1, 1, 12), "
-       "('NCPE', '0003', '00000045', 'A', '511', '2024-03-07', 'Ajuste', 640, 3, 1, 2, 12), "
-       "('NCPE', '0003', '00000046', 'A', '211010009', '2024-03-08', 'Bonificación', 80, 3, 1, 1, 13)");
-  QString respuesta, proveedor;
-  QStringList vistas;
-  host.onModal<FrmConsComprobantes>("FrmConsComprobantes", [&](FrmConsComprobantes& v) {
-    vistas = filas(v);
-    ui::op::click(v.CmdAceptar);
-  });
-  vouchers::ClsCmnCptes().ConsultaComprobante("NCPE", respuesta, rt::Variant(), nullptr, &proveedor);
-  EXPECT_EQ(vistas, QStringList({"8|07/03/2024|000300000045A|211010001|Distribuidora Sur S.A.|Devolución de "
-                                 "mercadería|640",
-                                 "8|08/03/2024|000300000046A|211010009||Bonificación|80"}));
-  EXPECT_EQ(respuesta, "000300000045A");
-  EXPECT_EQ(proveedor, "211010001");
 }
 
 TEST_F(Busqueda, PendingOrdersOnlyOncePrepared) {

@@ -15,6 +15,12 @@ class BusquedaDatabase : public CoreDatabase {
   void SetUp() override;
   // A row of the configuration table.
   void config(const QString& clave, const QString& valor);
+  // Four sales invoices in every state of cancelled and approved, and a
+  // credit note.
+  void facturas();
+  // Purchase orders: three pending and approved (the last with a receipt),
+  // one finished, one not approved, one cancelled.
+  void ordenesDeCompra();
   // Shows the window modally with TC and Filtro set; `operador` plays the
   // operator while it is open and must close it.
   void muestra(const QString& TC, const QString& Filtro, std::function<void(lookup::FrmConsComprobantes&)> operador);

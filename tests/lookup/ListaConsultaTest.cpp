@@ -316,6 +316,37 @@ TEST_F(ListaConsulta, TheQuantitiesTypedComeBackBesideTheValues) {
   }
 }
 
+TEST_F(ListaConsulta, ValuesAndQuantitiesStayTogetherWhateverTheOperatorClicks) {
+  const QString sql =
+      "SELECT DESCRIPCION, IDARTICULO, 0 AS Cantidad FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0 ORDER BY DESCRIPCION";
+  struct Case {
+    const char* que;
+    int aceptar;    // clicks on Aceptar
+    bool cancelar;  // then Cancelar
+    std::optional<QStringList> valores, cantidades;
+  };
+  const Case cases[] = {
+      {"accepted twice", 2, false, QStringList{"GAS002"}, QStringList{"3.5"}},
+      {"accepted, then cancelled", 1, true, std::nullopt, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    consultas().UsaCantidades = true;
+    consultas().Checks = true;
+    consultas().CampoDevuelto = "IDARTICULO";
+    enLaLista([&](Lib_FrmCons3& f) {
+      ui::ListItem& sprite = itemDe(f.ListView1, "Sprite 500 ml");
+      ui::op::clickItem(f.ListView1, sprite);
+      host.input("3,5");
+      ui::op::keyDown(f.ListView1, ui::key::Insert, ui::key::ShiftMask);
+      for (int i = 0; i < c.aceptar; ++i) f.CmdAceptar_Click();
+      if (c.cancelar) f.CmdCancelar_Click();
+    });
+    consultas().ConsultaSearch(sql);
+    EXPECT_EQ(consultas().Valores, c.valores) << c.que;
+    EXPECT_EQ(consultas().Cantidades, c.cantidades) << c.que;
+  }
+}
+
 TEST_F(ListaConsulta, QuantityKeysWithoutAQuantityColumnGoToTheErrorDialog) {
   consultas().UsaCantidades = true;
   host.answer(ui::mb::Abort, "El valor de la propiedad no es válido");

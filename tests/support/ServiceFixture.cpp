@@ -2,7 +2,6 @@
 
 #include <QFile>
 
-#include "core/forms/Forms.h"
 #include "data_access/DialogoAcceso.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
@@ -22,7 +21,6 @@ void ServiceFixture::SetUp() {
 void ServiceFixture::TearDown() {
   data_access::ResetDataAccess();
   data_access::EstableceDialogoAcceso(nullptr);
-  core::ResetForms();
   rt::SetClock(nullptr);
   rt::SetProgramFolder(QString());
   HostFixture::TearDown();
