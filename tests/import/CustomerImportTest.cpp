@@ -280,7 +280,10 @@ TEST_F(CustomerImport, TheSameTableInAnotherFolderFindsItsCustomersAgain) {
 // each customer's name and tax number from its account, and a run over the
 // same export from any folder finds the accounts again. Customers the
 // earlier build gave a second account (the export imported from two
-// folders) keep both, counted as the first and second of their kind.
+// folders) keep both, counted as the first and second of their kind. The
+// first customer of a number that can be an account code took that account
+// and was never remembered, but it is counted: a repeated number's
+// remembered customer equal to it stays the second of its kind.
 TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
   cambiaBase("DROP TABLE AUX_CLIENTES_IMPORTADOS;"
              "CREATE TABLE AUX_CLIENTES_IMPORTADOS ("
@@ -290,13 +293,20 @@ TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
              "CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);"
              "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010001', 'Consumidor Final'),"
              "  ('112010002', 'Distribuidora Norte SA'), ('112010003', 'Consumidor Final'),"
-             "  ('112010004', 'Consumidor Final'), ('112010005', 'Distribuidora Norte SA');"
+             "  ('112010004', 'Consumidor Final'), ('112010005', 'Distribuidora Norte SA'), ('112010006', 'Seis'),"
+             "  ('112010008', 'Seis'), ('112010009', 'Otro seis'), ('112010007', 'Siete'), ('112010010', 'Siete');"
              "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) VALUES ('112010001', '99999999995'),"
              "  ('112010002', '30-1'), ('112010003', '99999999995'), ('112010004', '99999999995'),"
-             "  ('112010005', '30-1');"
+             "  ('112010005', '30-1'), ('112010006', '20-12345678-9'), ('112010008', '20-12345678-9'),"
+             "  ('112010009', '20-12345678-9'), ('112010007', '20-12345678-9'), ('112010010', '20-12345678-9');"
              "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/sucursal/TXCLI.DBF', '0', 1, '112010001'),"
              "  ('/datos/sucursal/TXCLI.DBF', '0', 2, '112010002'), ('/datos/sucursal/TXCLI.DBF', '0', 3, '112010003'),"
-             "  ('/otra/copia/txcli.dbf', '0', 1, '112010004'), ('/otra/copia/txcli.dbf', '0', 2, '112010005')");
+             "  ('/otra/copia/txcli.dbf', '0', 1, '112010004'), ('/otra/copia/txcli.dbf', '0', 2, '112010005'),"
+             // Customers 6 "Seis", 6 "Seis" and 6 "Otro seis": the first took 112010006.
+             "  ('/datos/sucursal/TXCLI.DBF', '6', 2, '112010008'), ('/datos/sucursal/TXCLI.DBF', '6', 3, '112010009'),"
+             // The first customer with the Codigo text "7" was remembered: another text of the
+             // number ("07", a character field) had taken 112010007 before it.
+             "  ('/datos/sucursal/TXCLI.DBF', '7', 1, '112010010')");
   // The table stands as a new database has it.
   const QString definicion = "SELECT sql FROM sqlite_schema WHERE tbl_name = 'AUX_CLIENTES_IMPORTADOS' "
                              "AND sql IS NOT NULL ORDER BY name";
@@ -312,17 +322,22 @@ TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
                          "TXCLI.DBF|0|Consumidor Final|99999999995|2|112010003",
                          "txcli.dbf|0|Consumidor Final|99999999995|3|112010004",
                          "TXCLI.DBF|0|Distribuidora Norte SA|30-1|1|112010002",
-                         "txcli.dbf|0|Distribuidora Norte SA|30-1|2|112010005"}));
+                         "txcli.dbf|0|Distribuidora Norte SA|30-1|2|112010005",
+                         "TXCLI.DBF|6|Otro seis|20-12345678-9|1|112010009",
+                         "TXCLI.DBF|6|Seis|20-12345678-9|2|112010008",
+                         "TXCLI.DBF|7|Siete|20-12345678-9|1|112010010"}));
 
   TxcliRecord consumidor = cliente(int32_t(0), "Consumidor Final");
   TxcliRecord distribuidora = cliente(int32_t(0), "Distribuidora Norte SA");
   consumidor.Cuit = "";
   distribuidora.Cuit = "30-1";
-  writeTxcli({consumidor, distribuidora, consumidor});
+  writeTxcli({consumidor, distribuidora, consumidor, cliente(int32_t(6), "Seis"), cliente(int32_t(6), "Seis"),
+              cliente(int32_t(6), "Otro seis")});
   importaClientes();
-  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '11201%'").toLong(), 5);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '11201%'").toLong(), 10);
   EXPECT_EQ(rows("SELECT Codigo, Contacto FROM MA_CUENTASADIC WHERE Contacto IS NOT NULL ORDER BY Codigo"),
-            QStringList({"112010001|Juan Pérez", "112010002|Juan Pérez", "112010003|Juan Pérez"}));
+            QStringList({"112010001|Juan Pérez", "112010002|Juan Pérez", "112010003|Juan Pérez",
+                         "112010006|Juan Pérez", "112010008|Juan Pérez", "112010009|Juan Pérez"}));
 }
 
 // With 112019999 taken the free code stays within nine characters; a
