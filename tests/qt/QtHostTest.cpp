@@ -19,6 +19,7 @@
 #include "SampleForm.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
+#include "platform/qt/AccessKeys.h"
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/QtHost.h"
@@ -393,6 +394,12 @@ TEST_F(QtHostTest, KeysTypeACharacterOnlyWhereTheyWouldOnTheDesktop) {
     EXPECT_EQ(keys, c.events) << QKeySequence(c.key | c.modifiers).toString().toStdString();
   }
   EXPECT_FALSE(form.txtCodigo.Text().contains(QChar(127))) << "Delete types nothing";
+}
+
+TEST(AccessKeys, CaptionsReadWithoutTheirMarkers) {
+  EXPECT_EQ(qt::withoutAccessKey("&Aceptar"), "Aceptar");
+  EXPECT_EQ(qt::withoutAccessKey("Pérez && Cía &Nuevo"), "Pérez & Cía Nuevo");
+  EXPECT_EQ(qt::withoutAccessKey(""), "");
 }
 
 TEST(FileFilter, PairsBecomeQtFilters) {

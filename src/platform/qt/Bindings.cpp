@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "platform/qt/AccessKeys.h"
 #include "platform/qt/Appearance.h"
 #include "platform/qt/BarBindings.h"
 #include "platform/qt/FlexGridView.h"
@@ -143,13 +144,6 @@ bool Binding::handleKey(QEvent* event) {
 }
 
 namespace {
-
-QString withoutAccessKey(QString caption) {
-  caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-  caption.remove(QLatin1Char('&'));
-  caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-  return caption;
-}
 
 class LabelBinding : public Binding {
  public:
