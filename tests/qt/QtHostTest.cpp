@@ -19,6 +19,7 @@
 #include "SampleForm.h"
 #include "core/forms/Forms.h"
 #include "core/forms/clsInputBox.h"
+#include "platform/qt/AccessKeys.h"
 #include "platform/qt/Appearance.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/QtHost.h"
@@ -369,6 +370,8 @@ TEST_F(QtHostTest, KeysTypeACharacterOnlyWhereTheyWouldOnTheDesktop) {
       {Qt::Key_Space, Qt::NoModifier, " ", {"down 32/0", "press 32", "up 32"}},
       {Qt::Key_Return, Qt::NoModifier, "\r", {"down 13/0", "press 13", "up 13"}},
       {Qt::Key_Backspace, Qt::NoModifier, "\b", {"down 8/0", "press 8", "up 8"}},
+      {Qt::Key_Return, Qt::ControlModifier, "\r", {"down 13/2", "press 10", "up 13"}},
+      {Qt::Key_Backspace, Qt::ControlModifier, "\b", {"down 8/2", "press 127", "up 8"}},
       {Qt::Key_Escape, Qt::NoModifier, "\x1b", {"down 27/0", "press 27", "up 27"}},
       {Qt::Key_A, Qt::ControlModifier, "\x01", {"down 65/2", "press 1", "up 65"}},
       {Qt::Key_Z, Qt::ControlModifier, "", {"down 90/2", "press 26", "up 90"}},
@@ -393,6 +396,12 @@ TEST_F(QtHostTest, KeysTypeACharacterOnlyWhereTheyWouldOnTheDesktop) {
     EXPECT_EQ(keys, c.events) << QKeySequence(c.key | c.modifiers).toString().toStdString();
   }
   EXPECT_FALSE(form.txtCodigo.Text().contains(QChar(127))) << "Delete types nothing";
+}
+
+TEST(AccessKeys, CaptionsReadWithoutTheirMarkers) {
+  EXPECT_EQ(qt::withoutAccessKey("&Aceptar"), "Aceptar");
+  EXPECT_EQ(qt::withoutAccessKey("Pérez && Cía &Nuevo"), "Pérez & Cía Nuevo");
+  EXPECT_EQ(qt::withoutAccessKey(""), "");
 }
 
 TEST(FileFilter, PairsBecomeQtFilters) {

@@ -7,6 +7,7 @@
 #include "DemoComprobantes.h"
 #include "VoucherFixture.h"
 #include "numbering/ColumnasGrillas.h"
+#include "platform/ui/Operator.h"
 #include "support/Printers.h"
 
 namespace {
@@ -54,6 +55,28 @@ TEST_F(ComprobantesGuardados, EachLoadsIntoTheVoucherWindowWithItsLines) {
     EXPECT_EQ(columna(ventana.MSFlexGrid3, 0).join('|'), esperados[i].otros);
     EXPECT_EQ(ventana.lblResultado.Caption(), guardados[i].descripcion);
   }
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+// The type box names a loaded delivery note's type, which the window cannot
+// lay out: once the operator chooses another type, it is no longer offered.
+TEST_F(ComprobantesGuardados, ALoadedVouchersTypeIsNamedButNotLeftToChoose) {
+  const auto tipos = [](const ui::ComboBox& c) {
+    QStringList out;
+    for (int i = 0; i < c.ListCount(); ++i) out << c.List(i);
+    return out.join('|');
+  };
+  demo::VentanaComprobante ventana;
+  const demo::ComprobanteGuardado remito = demo::ComprobantesGuardados().at(1);
+  ASSERT_EQ(remito.TC, "RM");
+  demo::CargaComprobanteGuardado(ventana, remito);
+  EXPECT_EQ(ventana.cboTipo.Text(), "RM");
+  ui::op::choose(ventana.cboTipo, 1);
+  EXPECT_EQ(ventana.cboTipo.Text(), "FCC");
+  EXPECT_EQ(ventana.Caption(), "Comprobante FCC - InicializaGrids");
+  EXPECT_EQ(tipos(ventana.cboTipo), "FC|FCC|AJP");
+  demo::CargaComprobanteGuardado(ventana, remito);
+  EXPECT_EQ(ventana.cboTipo.Text(), "RM") << "named again when loaded again";
   EXPECT_TRUE(host.boxes().empty());
 }
 

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <set>
 
+#include "platform/qt/AccessKeys.h"
+
 namespace {
 
 // The style options an item view's delegate paints a cell with.
@@ -21,13 +23,6 @@ class ItemOptions : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::initStyleOption;
 };
-
-QString withoutAccessKey(QString text) {
-  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-  text.remove(QLatin1Char('&'));
-  text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-  return text;
-}
 
 // The widest line of `text`.
 qreal widthOf(const QFont& font, const QString& text) {
@@ -69,7 +64,7 @@ class Finder {
 
   void look(const QLabel& label) {
     if (label.text().isEmpty() || !label.pixmap().isNull()) return;
-    const QString text = label.buddy() ? withoutAccessKey(label.text()) : label.text();
+    const QString text = label.buddy() ? qt::withoutAccessKey(label.text()) : label.text();
     const int m = label.margin();
     const QRect space = label.contentsRect().adjusted(m, m, -m, -m);
     const QRect shown = inView(label, space, window_);
@@ -101,7 +96,7 @@ class Finder {
     if (!option.icon.isNull()) space.setLeft(space.left() + option.iconSize.width() + 4);
     const QRect shown = inView(button, space, window_);
     if (shown.isEmpty()) return;
-    const QString text = withoutAccessKey(button.text());
+    const QString text = qt::withoutAccessKey(button.text());
     if (widthOf(button.font(), text) > shown.width()) cut(button.objectName(), text);
   }
 

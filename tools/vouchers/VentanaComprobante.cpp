@@ -1,5 +1,7 @@
 #include "VentanaComprobante.h"
 
+#include <iterator>
+
 #include "DemoComprobantes.h"
 #include "core/BuscaArticulo.h"
 #include "core/CoreState.h"
@@ -83,6 +85,8 @@ VentanaComprobante::VentanaComprobante() : ui::Form(QStringLiteral("frmComproban
 void VentanaComprobante::Muestra(const QString& TC) {
   tc_ = TC;
   Caption = QStringLiteral("Comprobante ") + TC + QStringLiteral(" - InicializaGrids");
+  // A loaded voucher's type, named after the window's own, has no layout here.
+  while (cboTipo.ListCount() > static_cast<int>(std::size(kTipos))) cboTipo.RemoveItem(cboTipo.ListCount() - 1);
   NombraTipo(TC);
   cpte_.InicializaGrids(&MSFlexGrid1, &MSFlexGrid2, &MSFlexGrid3, &TxtEdit, &txtEdit2, &txtEdit3, this, TC,
                         &MSFlexGrid4);

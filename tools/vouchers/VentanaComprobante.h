@@ -48,8 +48,9 @@ class VentanaComprobante : public ui::Form {
   // Adds the article of `referencia` as a line, which becomes the current
   // one; false (and a notice in lblResultado) when the search finds none.
   bool AgregaArticulo(const QString& referencia);
-  // Shows TC in the type box, added to its list when it is not there,
-  // leaving the grids as they are.
+  // Shows TC in the type box, leaving the grids as they are; a type the
+  // window cannot lay out (a loaded voucher's) stays in the list until the
+  // next Muestra.
   void NombraTipo(const QString& TC);
 
  private:

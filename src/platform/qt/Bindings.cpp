@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "platform/qt/AccessKeys.h"
 #include "platform/qt/Appearance.h"
 #include "platform/qt/BarBindings.h"
 #include "platform/qt/FlexGridView.h"
@@ -143,13 +145,6 @@ bool Binding::handleKey(QEvent* event) {
 
 namespace {
 
-QString withoutAccessKey(QString caption) {
-  caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-  caption.remove(QLatin1Char('&'));
-  caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-  return caption;
-}
-
 class LabelBinding : public Binding {
  public:
   LabelBinding(ui::Label& label, QWidget* parent, FormWindow& window)
@@ -234,9 +229,10 @@ class LineEditBinding : public Binding {
   }
 
   // The click that gives the box the focus comes after the focus: its
-  // press would put the caret where the click was, undoing a selection
-  // the box's GotFocus made (so that typing replaces the text). That
-  // press goes no further.
+  // press would put the caret where the click was, and the pointer moving
+  // while the button is down would stretch a selection to it, undoing a
+  // selection the box's GotFocus made (so that typing replaces the text).
+  // That click, from its press to its release, goes no further.
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == widget()) {
       switch (event->type()) {
@@ -245,7 +241,22 @@ class LineEditBinding : public Binding {
           break;
         case QEvent::FocusOut: focusedByClick_ = false; break;
         case QEvent::MouseButtonPress:
-          if (std::exchange(focusedByClick_, false) && control() && box_.SelLength() > 0) return true;
+          if (std::exchange(focusedByClick_, false) && control() && box_.SelLength() > 0) {
+            focusingButton_ = static_cast<QMouseEvent*>(event)->button();
+            return true;
+          }
+          break;
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonDblClick:
+          if (focusingButton_ == Qt::NoButton) break;
+          if (static_cast<QMouseEvent*>(event)->buttons() & focusingButton_) return true;
+          focusingButton_ = Qt::NoButton;  // its release went elsewhere
+          break;
+        case QEvent::MouseButtonRelease:
+          if (focusingButton_ != Qt::NoButton && static_cast<QMouseEvent*>(event)->button() == focusingButton_) {
+            focusingButton_ = Qt::NoButton;
+            return true;
+          }
           break;
         default: break;
       }
@@ -263,6 +274,8 @@ class LineEditBinding : public Binding {
   }
   ui::TextBox& box_;
   bool focusedByClick_ = false;
+  // The button of the focusing click while it is down.
+  Qt::MouseButton focusingButton_ = Qt::NoButton;
   bool typing_ = false;
 };
 

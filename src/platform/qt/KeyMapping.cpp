@@ -41,16 +41,17 @@ int vbKeyCode(const QKeyEvent& event) {
 int vbKeyAscii(const QKeyEvent& event) {
   const int k = event.key();
   const Qt::KeyboardModifiers mods = event.modifiers();
+  const bool ctrl = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
   switch (k) {
-    case Qt::Key_Return: case Qt::Key_Enter: return ui::key::Return;
-    case Qt::Key_Backspace: return ui::key::Back;
+    // With Ctrl, a line feed and DEL, as Windows types them.
+    case Qt::Key_Return: case Qt::Key_Enter: return ctrl ? 10 : ui::key::Return;
+    case Qt::Key_Backspace: return ctrl ? 127 : ui::key::Back;
     case Qt::Key_Escape: return ui::key::Escape;
     case Qt::Key_Tab: return ui::key::Tab;
     default: break;
   }
   // Ctrl with a letter is a control character, whatever text comes with it.
-  if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && k >= Qt::Key_A && k <= Qt::Key_Z)
-    return k - Qt::Key_A + 1;
+  if (ctrl && k >= Qt::Key_A && k <= Qt::Key_Z) return k - Qt::Key_A + 1;
   const QString text = event.text();
   if (text.size() != 1 || !text[0].isPrint()) return 0;
   return text[0].unicode();
