@@ -41,7 +41,9 @@ CREATE INDEX IX_MA_CUENTAS_CODIGO_TRIM ON MA_CUENTAS (LTRIM(RTRIM(CODIGO)) COLLA
 -- 001_clientes_importados.sql). A server database needs the same table, and
 -- one made for an earlier build the same change: Nombre and Cuit filled from
 -- the account's rows, Archivo cut to the file name, Orden counted again among
--- the rows equal in the four, and the key below.
+-- the rows equal in the four (after the customer whose own number's account
+-- holds the same name and tax number, when the rows of its Codigo had no
+-- Orden 1, as the upgrade does), and the key below.
 CREATE TABLE AUX_CLIENTES_IMPORTADOS (
   Archivo VARCHAR(400) COLLATE CI_AS NOT NULL,
   Codigo  VARCHAR(254) COLLATE CI_AS NOT NULL,

@@ -2,6 +2,10 @@
 
 #include <memory>
 
+#include "data_access/ErrorLog.h"
+#include "platform/ado/ProviderLog.h"
+#include "platform/runtime/Dates.h"
+
 namespace data_access {
 
 namespace {
@@ -17,7 +21,14 @@ DataAccessState& state() {
 }  // namespace
 
 DB_Dll& gDB() {
-  if (!state().db) state().db = std::make_unique<DB_Dll>();
+  if (!state().db) {
+    state().db = std::make_unique<DB_Dll>();
+    // What the providers report for the log alone is a line of the service's
+    // log, under the provider's name and with no answer.
+    ado::SetProviderLog([](const QString& source, const QString& text) {
+      AppendErrorLogLine(ErrorLogPath(gDB().gLogErr), ErrorLogLine(rt::Now(), QStringLiteral(" - ") + source, text, 0));
+    });
+  }
   return *state().db;
 }
 

@@ -6,7 +6,9 @@
 
 namespace data_access {
 
-// The shared service, created on first use and kept.
+// The shared service, created on first use and kept. From then on what the
+// providers report for the log alone (ado/ProviderLog.h) is written to its
+// error log.
 DB_Dll& gDB();
 
 // Confidentiality setting (configuration key SS_CONFIDENCIALIDAD, loaded at

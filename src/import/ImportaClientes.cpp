@@ -12,6 +12,7 @@
 #include "import/ImportSql.h"
 #include "import/Importar.h"
 #include "import/RegistroOrigen.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
@@ -186,12 +187,26 @@ void escribeDatosCliente(const QString& codigo, const Cliente& c) {
 void Importar::ImportaClientes(const QString& Tabla) {
   data_access::DB_Dll& db = gDB();
   const QString recordadas = QStringLiteral("AUX_CLIENTES_IMPORTADOS");
-  if (!db.ExisteTablaDB(recordadas) || !db.ExisteCampoDB(recordadas, QStringLiteral("Nombre")) ||
-      !db.ExisteCampoDB(recordadas, QStringLiteral("Cuit"))) {
-    ui::MsgBox(QStringLiteral("La base de datos no tiene la tabla AUX_CLIENTES_IMPORTADOS con sus columnas Nombre y "
-                              "Cuit, donde la importación de clientes recuerda qué cuenta dio a cada cliente sin "
-                              "número de cuenta propio, para no darle otra al importar de nuevo.\r\n\r\nCree la "
-                              "tabla o agréguele esas columnas (vea el README del programa) y vuelva a importar."),
+  const bool tabla = db.ExisteTablaDB(recordadas);
+  const bool conNombre = tabla && db.ExisteCampoDB(recordadas, QStringLiteral("Nombre"));
+  if (!conNombre || !db.ExisteCampoDB(recordadas, QStringLiteral("Cuit"))) {
+    // An embedded database of an earlier build gets the columns when it
+    // opens, unless it could not be written then.
+    const bool embebida =
+        ado::ParseConnectionString(db.gCnn.ConnectionString()).kind == ado::provider::Kind::Sqlite;
+    const bool sinPonerAlDia = tabla && !conNombre && embebida;
+    ui::MsgBox(sinPonerAlDia
+                   ? QStringLiteral("No se pudo poner al día la base de datos: su tabla AUX_CLIENTES_IMPORTADOS, "
+                                    "donde la importación de clientes recuerda qué cuenta dio a cada cliente sin "
+                                    "número de cuenta propio, no tiene todavía las columnas Nombre y Cuit que el "
+                                    "programa le agrega al abrir la base de datos (el motivo quedó en el registro "
+                                    "de errores del programa).\r\n\r\nCierre los demás programas que usan esta "
+                                    "base de datos, vuelva a abrir este programa e importe de nuevo.")
+                   : QStringLiteral("La base de datos no tiene la tabla AUX_CLIENTES_IMPORTADOS con sus columnas "
+                                    "Nombre y Cuit, donde la importación de clientes recuerda qué cuenta dio a cada "
+                                    "cliente sin número de cuenta propio, para no darle otra al importar de nuevo."
+                                    "\r\n\r\nCree la tabla o agréguele esas columnas (vea el README del programa) "
+                                    "y vuelva a importar."),
                ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
     return;
   }

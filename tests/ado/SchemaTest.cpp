@@ -4,10 +4,13 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <functional>
+#include <optional>
 
 #include "platform/ado/Connection.h"
+#include "platform/ado/ProviderLog.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/runtime/Error.h"
+#include "support/BusyWriter.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
@@ -138,31 +141,108 @@ TEST_F(SchemaTest, EveryMoneyDecimalAndDateColumnHasItsWriteChecks) {
   EXPECT_GT(checked, 100);
 }
 
+namespace {
+
+// A database as an earlier build made it, closed: the table of remembered
+// customers in its old form, with one row.
+class EarlierBuildDatabase : public SchemaTest {
+ protected:
+  void makeOld() {
+    cn.Close();
+    define(QStringLiteral("DROP TABLE AUX_CLIENTES_IMPORTADOS;"
+                          "CREATE TABLE AUX_CLIENTES_IMPORTADOS (Archivo VARCHAR(400) COLLATE CI_AS NOT NULL, "
+                          "Codigo VARCHAR(254) COLLATE CI_AS NOT NULL, Orden INTEGER NOT NULL, "
+                          "Cuenta VARCHAR(9) COLLATE CI_AS NOT NULL, PRIMARY KEY (Archivo, Codigo, Orden));"
+                          "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/a/TXCLI.DBF', '0', 1, '112010001')"));
+  }
+  QString columns() {
+    return column(ado::adSchemaColumns, {rt::Variant(), rt::Variant(), "AUX_CLIENTES_IMPORTADOS", rt::Variant()},
+                  "COLUMN_NAME");
+  }
+  // What the provider reports for the log while the test runs.
+  QStringList reports;
+  void SetUp() override {
+    SchemaTest::SetUp();
+    ado::SetProviderLog([this](const QString& source, const QString& text) { reports << source + ": " + text; });
+  }
+  void TearDown() override { ado::SetProviderLog(nullptr); }
+
+  const QString oldColumns = QStringLiteral("Archivo|Codigo|Orden|Cuenta");
+  const QString newColumns = QStringLiteral("Archivo|Codigo|Nombre|Cuit|Orden|Cuenta");
+};
+
+}  // namespace
+
 // A database an earlier build made is brought up to the schema when it is
 // opened, each upgrade whole or not at all: one the database does not take
 // leaves it as it was, still open to use, and a later opening tries again.
-TEST_F(SchemaTest, AnUpgradeRunsWholeOrNotAtAllWhenTheDatabaseOpens) {
-  const QString largo(450, u'x');
-  cn.Close();
-  define(QStringLiteral("DROP TABLE AUX_CLIENTES_IMPORTADOS;"
-                        "CREATE TABLE AUX_CLIENTES_IMPORTADOS (Archivo VARCHAR(400) COLLATE CI_AS NOT NULL, "
-                        "Codigo VARCHAR(254) COLLATE CI_AS NOT NULL, Orden INTEGER NOT NULL, "
-                        "Cuenta VARCHAR(9) COLLATE CI_AS NOT NULL, PRIMARY KEY (Archivo, Codigo, Orden));"
-                        "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/a/TXCLI.DBF', '0', 1, '112010001');"
-                        "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('%1', '0', 1, '112010002')")
-             .arg(largo));
-  const std::vector<rt::Variant> tabla{rt::Variant(), rt::Variant(), "AUX_CLIENTES_IMPORTADOS", rt::Variant()};
+TEST_F(EarlierBuildDatabase, AnUpgradeRunsWholeOrNotAtAllWhenTheDatabaseOpens) {
+  makeOld();
+  define(QStringLiteral("INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('%1', '0', 1, '112010002')")
+             .arg(QString(450, u'x')));
   cn.Open(EmbeddedConnectionString(path));
   // A file name beyond the column's 400 characters: nothing changes.
-  EXPECT_EQ(column(ado::adSchemaColumns, tabla, "COLUMN_NAME"), QStringLiteral("Archivo|Codigo|Orden|Cuenta"));
+  EXPECT_EQ(columns(), oldColumns);
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_CLIENTES_IMPORTADOS")), rt::Variant(2));
+  ASSERT_EQ(reports.size(), 1);
+  EXPECT_TRUE(reports[0].startsWith(QStringLiteral("SQLite: La base de datos \"%1\" no se pudo poner al día: "
+                                                   "001_clientes_importados.sql: ")
+                                        .arg(path)))
+      << reports[0].toStdString();
 
   cn.Execute(QStringLiteral("DELETE FROM AUX_CLIENTES_IMPORTADOS WHERE Cuenta = '112010002'"));
   cn.Close();
   cn.Open(EmbeddedConnectionString(path));
-  EXPECT_EQ(column(ado::adSchemaColumns, tabla, "COLUMN_NAME"),
-            QStringLiteral("Archivo|Codigo|Nombre|Cuit|Orden|Cuenta"));
+  EXPECT_EQ(columns(), newColumns);
   EXPECT_EQ(scalar(QStringLiteral("SELECT Archivo FROM AUX_CLIENTES_IMPORTADOS")), rt::Variant("TXCLI.DBF"));
+  EXPECT_EQ(reports.size(), 1);
+}
+
+// The upgrade waits for another program's writes as the connection's
+// statements do (its CommandTimeout), instead of giving up at once.
+TEST_F(EarlierBuildDatabase, AnUpgradeWaitsForAnotherProgramsWrites) {
+  makeOld();
+  BusyWriter otro(path, BusyWriter::Release::AtTheFirstWait);
+  cn.Open(EmbeddedConnectionString(path));
+  EXPECT_TRUE(otro.waitedFor());
+  EXPECT_EQ(columns(), newColumns);
+  EXPECT_TRUE(reports.isEmpty()) << reports.join(u'\n').toStdString();
+}
+
+// A database that does not take the upgrade now (written by another
+// program past the wait, read-only) opens as it is, to be read; the log
+// tells why, and a later opening that may write upgrades it.
+TEST_F(EarlierBuildDatabase, ADatabaseThatTakesNoUpgradeNowOpensAndTheLogTellsWhy) {
+  struct Case {
+    const char* name;
+    std::function<void()> hinder;
+    const char* reason;
+    bool upgradedLater;  // by an opening after the other program ended
+  };
+  std::optional<BusyWriter> otro;
+  // (The read-only file stays so: it comes last.)
+  const Case cases[] = {
+      {"busy", [&] { otro.emplace(path, BusyWriter::Release::Never); }, "database is locked", true},
+      {"read-only", [&] { MarkReadOnly(path); }, "readonly database", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    reports.clear();
+    makeOld();
+    c.hinder();
+    cn.Open(EmbeddedConnectionString(path));
+    EXPECT_EQ(columns(), oldColumns);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Cuenta FROM AUX_CLIENTES_IMPORTADOS")), rt::Variant("112010001"));
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(QStringLiteral("no se pudo poner al día: 001_clientes_importados.sql: ")))
+        << reports[0].toStdString();
+    EXPECT_TRUE(reports[0].contains(QLatin1String(c.reason))) << reports[0].toStdString();
+
+    cn.Close();
+    otro.reset();
+    cn.Open(EmbeddedConnectionString(path));
+    EXPECT_EQ(columns(), c.upgradedLater ? newColumns : oldColumns);
+  }
 }
 
 TEST(SchemaLoader, NeverOverwritesAFile) {

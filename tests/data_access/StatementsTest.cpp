@@ -225,6 +225,31 @@ TEST_F(Statements, AClosedConnectionWithoutErrorsIsNotReopened) {
   EXPECT_EQ(host.boxes().size(), 1u);
 }
 
+// A table a statement finds damaged, in a file that passed its check at
+// the first opening: the box tells it in Spanish alone, the error log keeps
+// SQLite's own words on the damage.
+TEST_F(Statements, ADamagedTableIsToldInSpanishAndItsDetailLogged) {
+  connectAs("Ana");
+  cn.Close();
+  gDB().gCnn.Close();
+  testing_support::DamageTable(path, "MA_CUENTAS");
+  connectAs("Ana");
+  host.answer(ui::mb::Abort, "está dañada. Restaure una copia de seguridad antes de usarla.");
+  ado::Recordset rs;
+  gDB().AbrirRecordset("SELECT * FROM MA_CUENTAS", rs);
+  EXPECT_EQ(rs.State(), ado::adStateClosed);
+  ASSERT_EQ(gDB().gCnn.Errors().Count(), 2);
+  const QString detail = gDB().gCnn.Errors()[1].Description;
+  ASSERT_FALSE(detail.isEmpty());
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_FALSE(host.boxes()[0].prompt.contains(detail)) << host.boxes()[0].prompt.toStdString();
+  const QString log = readFile(folder.file("VXERR.LOG"));
+  EXPECT_TRUE(log.contains(QStringLiteral("Rutina: - SQLite Mensaje La base de datos \"%1\" está dañada. Restaure "
+                                          "una copia de seguridad antes de usarla. | %2")
+                               .arg(path, detail)))
+      << log.toStdString();
+}
+
 TEST_F(Statements, ClosingCancelsAPendingEdit) {
   connectAs("Ana");
   ado::Recordset rs;

@@ -2,10 +2,15 @@
 // from a DBF table through the window; and the codes the import works out.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
 #include "ImportRun.h"
 #include "import/CuentaCliente.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
+#include "data_access/ErrorLog.h"
+#include "support/BusyWriter.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
@@ -103,6 +108,15 @@ TEST_F(FreeCode, CodesTakenByTheRunArePassedOver) {
   EXPECT_EQ(CodigoLibre(kPrefijoClientes, tomadas), "112010005");
 }
 
+// The table of remembered customers as earlier builds made it.
+const QString kTablaAnterior =
+    "DROP TABLE AUX_CLIENTES_IMPORTADOS;"
+    "CREATE TABLE AUX_CLIENTES_IMPORTADOS ("
+    "  Archivo VARCHAR(400) COLLATE CI_AS NOT NULL, Codigo VARCHAR(254) COLLATE CI_AS NOT NULL,"
+    "  Orden INTEGER NOT NULL, Cuenta VARCHAR(9) COLLATE CI_AS NOT NULL,"
+    "  PRIMARY KEY (Archivo, Codigo, Orden));"
+    "CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);";
+
 class CustomerImport : public testing_support::ImportRun {
  protected:
   void SetUp() override {
@@ -121,7 +135,7 @@ class CustomerImport : public testing_support::ImportRun {
   }
   // Changes the database as another program would, with the program's
   // connections closed, and connects again.
-  void cambiaBase(const char* sql) {
+  void cambiaBase(const QString& sql) {
     cn.Close();
     data_access::gDB().gCnn.Close();
     define(sql);
@@ -280,23 +294,28 @@ TEST_F(CustomerImport, TheSameTableInAnotherFolderFindsItsCustomersAgain) {
 // each customer's name and tax number from its account, and a run over the
 // same export from any folder finds the accounts again. Customers the
 // earlier build gave a second account (the export imported from two
-// folders) keep both, counted as the first and second of their kind.
+// folders) keep both, counted as the first and second of their kind. The
+// first customer of a number that can be an account code took that account
+// and was never remembered, but it is counted: a repeated number's
+// remembered customer equal to it stays the second of its kind.
 TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
-  cambiaBase("DROP TABLE AUX_CLIENTES_IMPORTADOS;"
-             "CREATE TABLE AUX_CLIENTES_IMPORTADOS ("
-             "  Archivo VARCHAR(400) COLLATE CI_AS NOT NULL, Codigo VARCHAR(254) COLLATE CI_AS NOT NULL,"
-             "  Orden INTEGER NOT NULL, Cuenta VARCHAR(9) COLLATE CI_AS NOT NULL,"
-             "  PRIMARY KEY (Archivo, Codigo, Orden));"
-             "CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);"
+  cambiaBase(kTablaAnterior +
              "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010001', 'Consumidor Final'),"
              "  ('112010002', 'Distribuidora Norte SA'), ('112010003', 'Consumidor Final'),"
-             "  ('112010004', 'Consumidor Final'), ('112010005', 'Distribuidora Norte SA');"
+             "  ('112010004', 'Consumidor Final'), ('112010005', 'Distribuidora Norte SA'), ('112010006', 'Seis'),"
+             "  ('112010008', 'Seis'), ('112010009', 'Otro seis'), ('112010007', 'Siete'), ('112010010', 'Siete');"
              "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) VALUES ('112010001', '99999999995'),"
              "  ('112010002', '30-1'), ('112010003', '99999999995'), ('112010004', '99999999995'),"
-             "  ('112010005', '30-1');"
+             "  ('112010005', '30-1'), ('112010006', '20-12345678-9'), ('112010008', '20-12345678-9'),"
+             "  ('112010009', '20-12345678-9'), ('112010007', '20-12345678-9'), ('112010010', '20-12345678-9');"
              "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/sucursal/TXCLI.DBF', '0', 1, '112010001'),"
              "  ('/datos/sucursal/TXCLI.DBF', '0', 2, '112010002'), ('/datos/sucursal/TXCLI.DBF', '0', 3, '112010003'),"
-             "  ('/otra/copia/txcli.dbf', '0', 1, '112010004'), ('/otra/copia/txcli.dbf', '0', 2, '112010005')");
+             "  ('/otra/copia/txcli.dbf', '0', 1, '112010004'), ('/otra/copia/txcli.dbf', '0', 2, '112010005'),"
+             // Customers 6 "Seis", 6 "Seis" and 6 "Otro seis": the first took 112010006.
+             "  ('/datos/sucursal/TXCLI.DBF', '6', 2, '112010008'), ('/datos/sucursal/TXCLI.DBF', '6', 3, '112010009'),"
+             // The first customer with the Codigo text "7" was remembered: another text of the
+             // number ("07", a character field) had taken 112010007 before it.
+             "  ('/datos/sucursal/TXCLI.DBF', '7', 1, '112010010')");
   // The table stands as a new database has it.
   const QString definicion = "SELECT sql FROM sqlite_schema WHERE tbl_name = 'AUX_CLIENTES_IMPORTADOS' "
                              "AND sql IS NOT NULL ORDER BY name";
@@ -312,17 +331,77 @@ TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
                          "TXCLI.DBF|0|Consumidor Final|99999999995|2|112010003",
                          "txcli.dbf|0|Consumidor Final|99999999995|3|112010004",
                          "TXCLI.DBF|0|Distribuidora Norte SA|30-1|1|112010002",
-                         "txcli.dbf|0|Distribuidora Norte SA|30-1|2|112010005"}));
+                         "txcli.dbf|0|Distribuidora Norte SA|30-1|2|112010005",
+                         "TXCLI.DBF|6|Otro seis|20-12345678-9|1|112010009",
+                         "TXCLI.DBF|6|Seis|20-12345678-9|2|112010008",
+                         "TXCLI.DBF|7|Siete|20-12345678-9|1|112010010"}));
 
   TxcliRecord consumidor = cliente(int32_t(0), "Consumidor Final");
   TxcliRecord distribuidora = cliente(int32_t(0), "Distribuidora Norte SA");
   consumidor.Cuit = "";
   distribuidora.Cuit = "30-1";
-  writeTxcli({consumidor, distribuidora, consumidor});
+  writeTxcli({consumidor, distribuidora, consumidor, cliente(int32_t(6), "Seis"), cliente(int32_t(6), "Seis"),
+              cliente(int32_t(6), "Otro seis")});
   importaClientes();
-  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '11201%'").toLong(), 5);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '11201%'").toLong(), 10);
   EXPECT_EQ(rows("SELECT Codigo, Contacto FROM MA_CUENTASADIC WHERE Contacto IS NOT NULL ORDER BY Codigo"),
-            QStringList({"112010001|Juan Pérez", "112010002|Juan Pérez", "112010003|Juan Pérez"}));
+            QStringList({"112010001|Juan Pérez", "112010002|Juan Pérez", "112010003|Juan Pérez",
+                         "112010006|Juan Pérez", "112010008|Juan Pérez", "112010009|Juan Pérez"}));
+}
+
+// An embedded database of an earlier build that the program could not
+// bring up to date when it opened it (another program writing to it past
+// the wait, a read-only file) still opens, and the error log tells why. The
+// customer import refuses before it writes, telling what helps: the
+// database not brought up to date, the other programs to close; a
+// read-only database is refused as such by the run.
+TEST_F(CustomerImport, ADatabaseNotBroughtUpToDateRefusesTheRunAndTheLogTellsWhy) {
+  struct Case {
+    const char* name;
+    std::function<void()> hinder;
+    const char* reason;
+    const char* box;
+  };
+  std::optional<testing_support::BusyWriter> otro;
+  // (The read-only file stays so: it comes last.)
+  const Case cases[] = {
+      {"busy", [&] { otro.emplace(path, testing_support::BusyWriter::Release::Never); }, "database is locked",
+       "No se pudo poner al día la base de datos: su tabla AUX_CLIENTES_IMPORTADOS, donde la importación de "
+       "clientes recuerda qué cuenta dio a cada cliente sin número de cuenta propio, no tiene todavía las "
+       "columnas Nombre y Cuit que el programa le agrega al abrir la base de datos (el motivo quedó en el "
+       "registro de errores del programa).\r\n\r\nCierre los demás programas que usan esta base de datos, "
+       "vuelva a abrir este programa e importe de nuevo."},
+      {"read-only", [&] { testing_support::MarkReadOnly(path); }, "readonly database",
+       "La base de datos no admite escrituras: "},
+  };
+  writeTxcli({cliente(int32_t(0), "Mostrador"), cliente(int32_t(7), "Siete")});
+  size_t cajas = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    cn.Close();
+    data_access::gDB().gCnn.Close();
+    define(kTablaAnterior + "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/TXCLI.DBF', '0', 1, '112010001')");
+    c.hinder();
+    connectAs("operador");
+    cn.Open(testing_support::EmbeddedConnectionString(path));
+    otro.reset();
+    const QString log = readFile(data_access::ErrorLogPath(QString()));
+    EXPECT_TRUE(log.contains(QStringLiteral("Rutina: - SQLite Mensaje La base de datos \"%1\" no se pudo poner al "
+                                            "día: 001_clientes_importados.sql: ")
+                                 .arg(path)))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains(QLatin1String(c.reason))) << log.toStdString();
+
+    host.answer(ui::mb::Ok, c.box);
+    importa(Clientes);
+    ASSERT_EQ(host.boxes().size(), ++cajas);
+    EXPECT_TRUE(host.boxes().back().prompt.startsWith(QString::fromUtf8(c.box)))
+        << host.boxes().back().prompt.toStdString();
+    EXPECT_EQ(host.boxes().back().title, "Atencion!");
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toLong(), 0);
+    EXPECT_EQ(rows("SELECT * FROM AUX_CLIENTES_IMPORTADOS"), QStringList({"/datos/TXCLI.DBF|0|1|112010001"}));
+    EXPECT_TRUE(ventana.cmdImportar.Enabled());
+  }
 }
 
 // With 112019999 taken the free code stays within nine characters; a

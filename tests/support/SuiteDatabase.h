@@ -19,6 +19,11 @@ QString NewSuiteDatabase(const TempFolder& folder, const QString& name = QString
 // of garbage: SQLite finds it damaged when it checks the file.
 QString NewDamagedSuiteDatabase(const TempFolder& folder);
 
+// Writes garbage over the first page of `table` in the database file, as a
+// disk fault would: a statement that reads the table finds the file damaged.
+// No connection may be open on it (a log would hold the page).
+void DamageTable(const QString& path, const QString& table);
+
 // Runs statements in SQLite's own dialect on the database file, beside the
 // program's connections (tables or views of a test's own, a table dropped).
 void DefineInDatabase(const QString& path, const QString& sql);

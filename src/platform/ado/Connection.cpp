@@ -9,9 +9,9 @@ namespace ado {
 
 namespace {
 
-std::unique_ptr<provider::Session> openSession(const provider::ConnectionSpec& spec) {
+std::unique_ptr<provider::Session> openSession(const provider::ConnectionSpec& spec, int commandTimeout) {
   switch (spec.kind) {
-    case provider::Kind::Sqlite: return provider::openSqliteSession(spec);
+    case provider::Kind::Sqlite: return provider::openSqliteSession(spec, commandTimeout);
     case provider::Kind::Dbf: return provider::openDbfSession(spec);
     case provider::Kind::Odbc: break;
   }
@@ -54,7 +54,7 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
   provider::ConnectionSpec spec = ParseConnectionString(d_->connectionString);
   if (!user.isEmpty()) spec.items.insert(QStringLiteral("uid"), user);
   if (!password.isEmpty()) spec.items.insert(QStringLiteral("pwd"), password);
-  d_->session = Guarded(errors_, [&] { return openSession(spec); });
+  d_->session = Guarded(errors_, [&] { return openSession(spec, d_->commandTimeout); });
   d_->session->setCommandTimeout(d_->commandTimeout);
   d_->session->setIsolationLevel(d_->isolationLevel);
   d_->link->connection = this;

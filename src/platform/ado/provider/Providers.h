@@ -20,7 +20,9 @@ struct ConnectionSpec {
   QString value(const QString& lowerKey) const { return items.value(lowerKey); }
 };
 
-std::unique_ptr<Session> openSqliteSession(const ConnectionSpec& spec);
+// `commandTimeout`: how long the opening waits for another program's
+// writes (the connection's CommandTimeout).
+std::unique_ptr<Session> openSqliteSession(const ConnectionSpec& spec, int commandTimeout);
 std::unique_ptr<Session> openOdbcSession(const ConnectionSpec& spec);
 std::unique_ptr<Session> openDbfSession(const ConnectionSpec& spec);
 

@@ -5,8 +5,10 @@
 #include <QFileInfo>
 #include <QSet>
 #include <atomic>
+#include <climits>
 #include <mutex>
 
+#include "platform/ado/ProviderLog.h"
 #include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/ado/sqlite/SqlFunctions.h"
@@ -112,19 +114,26 @@ void verify(sqlite3* db, const QString& path) {
 
 }  // namespace
 
+void SetCommandTimeout(sqlite3* db, int seconds) {
+  // CommandTimeout 0 means waiting as long as it takes.
+  sqlite3_busy_timeout(db, seconds <= 0 || seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000);
+}
+
 int ConfigureConnection(sqlite3* db) {
   int rc = registerFunctions(db);
   if (rc == SQLITE_OK) rc = setPragmas(db);
   return rc;
 }
 
-std::shared_ptr<Database> Database::Open(const QString& path) {
+std::shared_ptr<Database> Database::Open(const QString& path, int commandTimeout) {
   const QFileInfo file(path);
   if (!file.isFile()) throw MakeFailure(Condition::MissingFile, {path});
   // SQLite would take an empty file for a new database and write one into it.
   if (file.size() == 0) throw MakeFailure(Condition::NotASuiteDatabase, {path});
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+  // The opening waits for another program's writes as the statements do.
+  if (rc == SQLITE_OK) SetCommandTimeout(db, commandTimeout);
   if (rc == SQLITE_OK) rc = registerFunctions(db);
   try {
     if (rc == SQLITE_OK) verify(db, path);
@@ -133,9 +142,13 @@ std::shared_ptr<Database> Database::Open(const QString& path) {
     throw;
   }
   if (rc == SQLITE_OK) rc = setPragmas(db);
-  // A database that takes no upgrade now (read-only, busy) still opens: the
-  // program refuses what needs it, and a later opening upgrades it.
-  if (rc == SQLITE_OK) UpgradeDatabase(db);
+  // A database that takes no upgrade now (read-only, written by another
+  // program past the wait) still opens: the program refuses what needs it,
+  // the log tells why, and a later opening upgrades it.
+  if (rc == SQLITE_OK)
+    if (const std::optional<QString> failed = UpgradeDatabase(db))
+      ReportToLog(QStringLiteral("SQLite"),
+                  QStringLiteral("La base de datos \"%1\" no se pudo poner al día: %2").arg(path, *failed));
   if (rc != SQLITE_OK) {
     provider::Failure failure = (rc & 0xFF) == SQLITE_NOTADB ? MakeFailure(Condition::NotADatabase, {path})
                                                               : FailureFromSqlite(db, rc, QString(), false, path);

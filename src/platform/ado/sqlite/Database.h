@@ -20,6 +20,10 @@ namespace ado::sqlite {
 // keys on. Returns an SQLite result code.
 int ConfigureConnection(sqlite3* db);
 
+// How long a statement of the connection waits for another connection's
+// writes: CommandTimeout in seconds, 0 as long as it takes.
+void SetCommandTimeout(sqlite3* db, int seconds);
+
 // Synchronous writes of the connections configured from now on: Normal,
 // the program's own durability, or Off, which never waits for the disk.
 // Benchmarks switch it off to measure the program's own work.
@@ -31,8 +35,12 @@ class Database {
   // Opens an existing suite database; never creates one. A file that is no
   // suite database (empty, some other program's, not SQLite's) or fails the
   // quick check (at its first opening in the run) is refused with a
-  // connection error, and nothing is written to it. Throws Failure.
-  static std::shared_ptr<Database> Open(const QString& path);
+  // connection error, and nothing is written to it. A database of an
+  // earlier build is brought up to the schema, waiting for another
+  // program's writes up to `commandTimeout` seconds (0: as long as it
+  // takes); an upgrade that cannot run is reported to the provider log and
+  // the database opens as it is. Throws Failure.
+  static std::shared_ptr<Database> Open(const QString& path, int commandTimeout);
   ~Database();
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/ado/Constants.h"
+#include "platform/ado/ProviderLog.h"
 
 namespace ado::sqlite {
 
@@ -187,6 +188,11 @@ provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, boo
   Classified c = classify(rc, message, sql, databasePath);
   provider::Failure failure = MakeStatementFailure(c.condition, c.args, ran);
   if (c.native != 0) failure.errors.front().NativeError = c.native;
+  // Damage found by a statement: the box tells it in Spanish alone, the log
+  // keeps SQLite's words. (Damage found at the opening is in the entries the
+  // opening's caller shows and logs.)
+  if (c.condition == Condition::Damaged)
+    ReportToLog(QStringLiteral("SQLite"), failure.errors.front().Description + QStringLiteral(" | ") + message);
   return failure;
 }
 

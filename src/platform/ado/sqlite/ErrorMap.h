@@ -43,7 +43,8 @@ provider::Failure MakeStatementFailure(Condition condition, const QStringList& a
 // false) or running `sql`. A statement that failed while running also gets
 // the closing entry 3621 when SQL Server gives one. A trigger that raises
 // "NNNNN: text" with NNNNN of 50000 and up reports that number, as
-// RAISERROR does on SQL Server.
+// RAISERROR does on SQL Server. A damaged file's description from SQLite
+// goes to the provider log (ProviderLog.h) too.
 provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, bool ran, const QString& databasePath);
 
 }  // namespace ado::sqlite

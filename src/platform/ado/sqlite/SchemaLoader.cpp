@@ -35,25 +35,24 @@ int askUpgrade(sqlite3* db, const char* upgrade, const char*& script, bool& need
 
 }  // namespace
 
-int UpgradeDatabase(sqlite3* db) {
+std::optional<QString> UpgradeDatabase(sqlite3* db) {
   for (const SchemaFile& upgrade : SchemaUpgrades()) {
     const char* script = nullptr;
     bool needed = false;
     int rc = askUpgrade(db, upgrade.sql, script, needed);
-    if (rc != SQLITE_OK || !needed) {
-      if (rc != SQLITE_OK) return rc;
-      continue;
-    }
-    rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK && !needed) continue;
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = askUpgrade(db, upgrade.sql, script, needed);
     if (rc == SQLITE_OK && needed) rc = sqlite3_exec(db, script, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
+      const QString failure = QStringLiteral("%1: %2").arg(QString::fromLatin1(upgrade.name),
+                                                           QString::fromUtf8(sqlite3_errmsg(db)));
       if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-      return rc;
+      return failure;
     }
   }
-  return SQLITE_OK;
+  return std::nullopt;
 }
 
 void CreateDatabase(const QString& path) {

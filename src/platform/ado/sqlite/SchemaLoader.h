@@ -4,6 +4,7 @@
 // sql/sqlite/upgrade; all are built into the program in the order of their
 // names, so that the program, the tools and the tests need no file paths.
 #include <QString>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
@@ -31,9 +32,11 @@ void CreateDatabase(const QString& path);
 // Brings a database that an earlier build made up to the schema: each
 // upgrade it needs runs whole or not at all, in a transaction of its own
 // (asked again inside it, so two programs opening the database at once
-// upgrade it once). An upgrade the database does not take now (read-only,
-// busy) is left for a later opening. Returns SQLite's code of the first
-// failure, SQLITE_OK when none.
-int UpgradeDatabase(sqlite3* db);
+// upgrade it once), which waits for another program's writes as long as
+// the connection's busy wait. An upgrade the database does not take now
+// (read-only, written by another program past the wait) is left for a later
+// opening: the upgrade's file and SQLite's words come back, nullopt when
+// nothing failed.
+std::optional<QString> UpgradeDatabase(sqlite3* db);
 
 }  // namespace ado::sqlite

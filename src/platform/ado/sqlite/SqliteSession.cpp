@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <QFileInfo>
-#include <climits>
 
 #include "platform/ado/Constants.h"
 #include "platform/ado/provider/Providers.h"
@@ -68,10 +67,7 @@ class SqliteSession : public provider::Session {
   int transactionLevel() const override { return level_ > 0 && sqlite3_get_autocommit(db_->handle()) ? 0 : level_; }
   bool inTransaction() const override { return level_ > 0 || !sqlite3_get_autocommit(db_->handle()); }
 
-  void setCommandTimeout(int seconds) override {
-    // CommandTimeout 0 means waiting as long as it takes.
-    sqlite3_busy_timeout(db_->handle(), seconds <= 0 || seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000);
-  }
+  void setCommandTimeout(int seconds) override { SetCommandTimeout(db_->handle(), seconds); }
 
   // Readers never see uncommitted changes of other connections here (WAL
   // gives each statement, or each transaction, the last committed state),
@@ -197,11 +193,11 @@ class SqliteSession : public provider::Session {
 
 namespace ado::provider {
 
-std::unique_ptr<Session> openSqliteSession(const ConnectionSpec& spec) {
+std::unique_ptr<Session> openSqliteSession(const ConnectionSpec& spec, int commandTimeout) {
   const QString name = sqlite::DatabaseNameOf(spec);
   if (name.trimmed().isEmpty()) throw sqlite::MakeFailure(sqlite::Condition::NoDatabaseName);
   const QString path = sqlite::ResolveDatabasePath(name);
-  auto session = std::make_unique<sqlite::SqliteSession>(sqlite::Database::Open(path), name);
+  auto session = std::make_unique<sqlite::SqliteSession>(sqlite::Database::Open(path, commandTimeout), name);
   if (!sqlite::IsBareDatabaseName(name.trimmed())) sqlite::RememberDatabaseFolder(path);
   return session;
 }

@@ -1,0 +1,35 @@
+#pragma once
+// Another program writing to a suite database: a connection of its own that
+// holds a write transaction open on the file. While it lives, the waits of
+// this process's connections opened after it take no time (their sleeps are
+// skipped, so a busy wait gives up at once after its usual steps), and it
+// can commit the moment such a connection first waits for it.
+#include <QString>
+
+struct sqlite3;
+struct sqlite3_vfs;
+
+namespace testing_support {
+
+class BusyWriter {
+ public:
+  enum class Release { Never, AtTheFirstWait };
+  BusyWriter(const QString& path, Release release);
+  ~BusyWriter();
+  BusyWriter(const BusyWriter&) = delete;
+  BusyWriter& operator=(const BusyWriter&) = delete;
+
+  // Ends the write transaction.
+  void commit();
+  // Whether a connection waited for it.
+  bool waitedFor() const { return waited_; }
+
+ private:
+  static int sleep(sqlite3_vfs* vfs, int microseconds);
+
+  sqlite3* db_ = nullptr;
+  Release release_;
+  bool waited_ = false;
+};
+
+}  // namespace testing_support
