@@ -176,11 +176,16 @@ bool Grabacion::Registra() {
       if (!entra) continue;
       std::vector<Item> items;
       std::vector<rt::Currency> partesBase;
+      bool leida = false;
       if (!Paso([&] {
             items = Items(fila);
             partesBase = PartesBase(fila, items);
+            leida = true;
           }))
         return false;
+      // The operator went on past a line that could not be read: none of
+      // its rows is written.
+      if (!leida) continue;
       bool primeraFila = true;
       for (size_t i = 0; i < items.size(); ++i) {
         const Item& item = items[i];
