@@ -215,19 +215,20 @@ void DialogoConEditor::CampoValida(ui::TextBox& Texto) {
   ErrorEnCampo = false;
   const bool hecho = numbering::Trampa(QStringLiteral("CampoValida")).run([&] {
     const QString texto = rt::Trim(Texto.Text());
-    if (std::optional<QString> rechazo = RechazoDeSeparadores(texto)) {
-      Rechaza(*rechazo);
-    } else if (rt::EqualsText(rt::Trim(Texto.DataField()), QStringLiteral("Cantidad"))) {
-      if (std::optional<QString> rechazo = RevisaCantidad(texto, MSFlexGrid1.Row())) Rechaza(*rechazo);
-    } else {
-      EntradaValida(texto);
-    }
+    const bool cantidad = rt::EqualsText(rt::Trim(Texto.DataField()), QStringLiteral("Cantidad"));
+    if (std::optional<QString> rechazo = RechazoDeValor(texto, MSFlexGrid1.Row(), cantidad)) Rechaza(*rechazo);
+    else if (!cantidad) EntradaValida(texto);
   });
   // A check that could not be made does not let the value pass.
   if (!hecho) ErrorEnCampo = true;
 }
 
 void DialogoConEditor::EntradaValida(const QString&) {}
+
+std::optional<QString> DialogoConEditor::RechazoDeValor(const QString& texto, int fila, bool cantidad) {
+  if (std::optional<QString> rechazo = RechazoDeSeparadores(texto)) return rechazo;
+  return cantidad ? RevisaCantidad(texto, fila) : std::nullopt;
+}
 
 void DialogoConEditor::Rechaza(const QString& mensaje) {
   ErrorEnCampo = true;
@@ -238,9 +239,8 @@ bool DialogoConEditor::RevisaCeldas() {
   ui::FlexGrid& g = MSFlexGrid1;
   for (int fila = g.FixedRows(); fila < g.Rows(); ++fila) {
     for (int columna = columnas.primeraEditable; columna <= columnas.ultimaEditable && columna < g.Cols(); ++columna) {
-      const QString texto = rt::Trim(g.TextMatrix(fila, columna));
-      std::optional<QString> rechazo = RechazoDeSeparadores(texto);
-      if (!rechazo && columna == columnas.cantidad) rechazo = RevisaCantidad(texto, fila);
+      const std::optional<QString> rechazo =
+          RechazoDeValor(rt::Trim(g.TextMatrix(fila, columna)), fila, columna == columnas.cantidad);
       if (!rechazo) continue;
       g.setCurrentCell(fila, columna);
       MuestraCeldaActual(g);

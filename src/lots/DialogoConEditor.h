@@ -123,7 +123,10 @@ class DialogoConEditor : public ui::Form {
   // refused (the box stays open), true once it is in its cell or when no
   // box was open.
   bool CierraEdicion();
-  // Every editable cell passes the check of a typed value (CampoValida's);
+  // The check of a value typed on row `fila`, a quantity or not: no
+  // separator, and a quantity RevisaCantidad's; nothing when it passes.
+  std::optional<QString> RechazoDeValor(const QString& texto, int fila, bool cantidad);
+  // Every editable cell passes the check of a typed value (RechazoDeValor);
   // at the first that does not, its cell becomes current and the refusal is
   // shown.
   bool RevisaCeldas();

@@ -169,6 +169,18 @@ FrmCargaLotesySeries::Par FrmCargaLotesySeries::ParDe(const QString& item) {
   return Par{rt::Trim(valor.left(union_)), rt::Trim(valor.mid(union_ + 1))};
 }
 
+std::vector<FrmCargaLotesySeries::ParTomado> FrmCargaLotesySeries::ParesTomados(const QString& pares,
+                                                                               const QString& cantidades) {
+  std::vector<QString> listaPares, listaCantidades;
+  numbering::DescomponeSerieLote(pares, listaPares);
+  numbering::DescomponeSerieLote(cantidades, listaCantidades);
+  std::vector<ParTomado> tomados;
+  for (size_t k = 0; k + 1 < listaPares.size(); ++k)
+    tomados.push_back(
+        {ParDe(listaPares[k]), k < listaCantidades.size() ? numbering::ValorDeItem(listaCantidades[k]) : QString()});
+  return tomados;
+}
+
 int FrmCargaLotesySeries::FilaDelPar(const Par& par) const {
   const ui::FlexGrid& g = MSFlexGrid1;
   for (int r = g.FixedRows(); r < g.Rows(); ++r)
@@ -224,19 +236,15 @@ void FrmCargaLotesySeries::VerificaAnterioresConsulta() {
 }
 
 void FrmCargaLotesySeries::RestauraCantidades() {
-  std::vector<QString> pares, cantidades;
-  numbering::DescomponeSerieLote(Lotes, pares);
-  numbering::DescomponeSerieLote(Series, cantidades);
   ui::FlexGrid& g = MSFlexGrid1;
   // Items are read as the give-back reads them (a plain lot is that lot
   // without serial), and the quantities of one pair picked twice add up.
   std::vector<std::optional<rt::Currency>> tomadas(static_cast<size_t>(g.Rows()));
-  for (size_t k = 0; k + 1 < pares.size(); ++k) {
-    const int fila = FilaDelPar(ParDe(pares[k]));
-    const QString cantidad = k < cantidades.size() ? numbering::ValorDeItem(cantidades[k]) : QString();
-    if (fila < 0 || cantidad.isEmpty()) continue;
+  for (const ParTomado& item : ParesTomados(Lotes, Series)) {
+    const int fila = FilaDelPar(item.par);
+    if (fila < 0 || item.cantidad.isEmpty()) continue;
     std::optional<rt::Currency>& tomada = tomadas[static_cast<size_t>(fila)];
-    tomada = tomada.value_or(rt::Currency()) + CantidadDe(cantidad);
+    tomada = tomada.value_or(rt::Currency()) + CantidadDe(item.cantidad);
   }
   for (int r = g.FixedRows(); r < g.Rows(); ++r)
     if (const std::optional<rt::Currency>& tomada = tomadas[static_cast<size_t>(r)])
@@ -268,19 +276,14 @@ void FrmCargaLotesySeries::LlenaColumna(int columna, const QString& lista) {
 
 void FrmCargaLotesySeries::AjustaStock(const QString& pares, const QString& cantidades, Ajuste ajuste,
                                        std::vector<rt::Currency>& deducido) {
-  std::vector<QString> listaPares, listaCantidades;
-  numbering::DescomponeSerieLote(pares, listaPares);
-  numbering::DescomponeSerieLote(cantidades, listaCantidades);
   ui::FlexGrid& g = MSFlexGrid1;
   deducido.resize(static_cast<size_t>(g.Rows()));
   rt::StepRunner pasos = PasosQueSiguen();
-  for (size_t k = 0; k + 1 < listaPares.size(); ++k) {
+  for (const ParTomado& item : ParesTomados(pares, cantidades)) {
     pasos.run([&] {
-      const Par par = ParDe(listaPares[k]);
-      const int fila = par.vacio() ? -1 : FilaDelPar(par);
+      const int fila = item.par.vacio() ? -1 : FilaDelPar(item.par);
       if (fila < 0) return;
-      rt::Currency cantidad =
-          CantidadDe(k < listaCantidades.size() ? numbering::ValorDeItem(listaCantidades[k]) : QString());
+      rt::Currency cantidad = CantidadDe(item.cantidad);
       rt::Currency& deducidoFila = deducido[static_cast<size_t>(fila)];
       if (ajuste == Ajuste::Devuelve) {
         // Never more than the lines took: the line's own picks are among them.

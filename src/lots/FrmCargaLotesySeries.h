@@ -91,6 +91,14 @@ class FrmCargaLotesySeries : public DialogoConEditor {
     bool vacio() const { return lote.isEmpty() && serie.isEmpty(); }
   };
   static Par ParDe(const QString& item);
+  // The items of the parallel lists `pares` and `cantidades` (list strings,
+  // their empty tail left out): each pair read by ParDe, with its quantity
+  // text ("" where the quantity list is shorter).
+  struct ParTomado {
+    Par par;
+    QString cantidad;
+  };
+  static std::vector<ParTomado> ParesTomados(const QString& pares, const QString& cantidades);
 
   void InicializaConsulta();
   void InicializaCarga();

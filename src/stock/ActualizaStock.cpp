@@ -175,12 +175,19 @@ bool Grabacion::Registra() {
         return false;
       if (!entra) continue;
       std::vector<Item> items;
+      UnidadBase base;
       std::vector<rt::Currency> partesBase;
+      bool leida = false;
       if (!Paso([&] {
             items = Items(fila);
-            partesBase = PartesBase(fila, items);
+            base = BaseDeLinea(fila);
+            partesBase = PartesBase(fila, base, items);
+            leida = true;
           }))
         return false;
+      // The operator went on past a line that could not be read: none of
+      // its rows is written.
+      if (!leida) continue;
       bool primeraFila = true;
       for (size_t i = 0; i < items.size(); ++i) {
         const Item& item = items[i];
@@ -188,7 +195,7 @@ bool Grabacion::Registra() {
         secuencia_ += 1;
         if (!Cede()) return false;
         QString insert;
-        if (!Paso([&] { insert = Renglon(fila, item, partesBase[i]); })) return false;
+        if (!Paso([&] { insert = Renglon(fila, item, base, partesBase[i]); })) return false;
         if (insert.isEmpty()) continue;  // the operator went on past a failed row
         if (!Paso([&] {
               if (!comodato_) comodato_ = rt::Val(Grilla.TextMatrix(fila, a::EnComodato)) == 1;

@@ -98,12 +98,14 @@ class Grabacion {
 
  private:
   std::vector<Item> Items(int fila);
+  // What the line writes in its base unit, read once for all its rows.
   UnidadBase BaseDeLinea(int fila) const;
-  // Each item's share of the line's base quantity, signed, in proportion to
-  // its quantity; the last row takes what the others leave, so rows that
-  // add up to the line add up to its base quantity.
-  std::vector<rt::Currency> PartesBase(int fila, const std::vector<Item>& items) const;
-  QString Renglon(int fila, const Item& item, rt::Currency cantidadUD);
+  // Each item's share of the line's base quantity `base`, signed, in
+  // proportion to its quantity; the last row takes what the others leave, so
+  // rows that add up to the line add up to its base quantity.
+  std::vector<rt::Currency> PartesBase(int fila, const UnidadBase& base, const std::vector<Item>& items) const;
+  // The row of `item`, writing `cantidadUD` in the line's base unit `base`.
+  QString Renglon(int fila, const Item& item, const UnidadBase& base, rt::Currency cantidadUD);
   bool DescargaInsumos();
   // The discharge of the components of the lines with `signo`, into the
   // deposit `destino` ("" : each line's own), under `identidad` (taken at

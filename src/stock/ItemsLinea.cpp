@@ -121,9 +121,9 @@ std::vector<Item> Grabacion::Items(int fila) {
   return items;
 }
 
-std::vector<rt::Currency> Grabacion::PartesBase(int fila, const std::vector<Item>& items) const {
+std::vector<rt::Currency> Grabacion::PartesBase(int fila, const UnidadBase& base,
+                                                const std::vector<Item>& items) const {
   std::vector<rt::Currency> partes(items.size());
-  const UnidadBase base = BaseDeLinea(fila);
   if (!base.Escribe) return partes;
   const rt::Currency linea = suite::gUtilidades().TextoANumero(Grilla.TextMatrix(fila, a::Cantidad));
   // The rows that write: a quantity of 0 writes none.

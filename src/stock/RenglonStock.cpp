@@ -76,7 +76,7 @@ UnidadBase Grabacion::BaseDeLinea(int fila) const {
   return {true, Relleno(base, 4), total(a::CantidadUdBase)};
 }
 
-QString Grabacion::Renglon(int fila, const Item& item, rt::Currency cantidadUD) {
+QString Grabacion::Renglon(int fila, const Item& item, const UnidadBase& base, rt::Currency cantidadUD) {
   suite::Utilidades& util = suite::gUtilidades();
   core::CoreState& estado = core::gCore();
   const auto celda = [&](int columna) { return Grilla.TextMatrix(fila, columna); };
@@ -131,7 +131,7 @@ QString Grabacion::Renglon(int fila, const Item& item, rt::Currency cantidadUD) 
 
   Grilla.setTextMatrix(fila, a::UnidadEquiv, Relleno(rt::Trim(celda(a::UnidadEquiv)), 4));
   if (celda(a::Pesable).isEmpty()) Grilla.setTextMatrix(fila, a::Pesable, QStringLiteral("0"));
-  if (const UnidadBase base = BaseDeLinea(fila); base.Escribe) {
+  if (base.Escribe) {
     campo("CantidadUD", Numero(cantidadUD));
     campo("IdUnidadBase", Texto(base.Unidad));
   }

@@ -71,6 +71,12 @@ QString Bandera(const rt::Variant& v) {
   return v.toBool() ? QStringLiteral("-1") : QStringLiteral("0");
 }
 
+// An article in the per-article sums of what is applied: its stored form,
+// case folded.
+QString ClaveArticulo(const QString& articulo) {
+  return suite::gUtilidades().RellenaCodigo(articulo, 25).toCaseFolded();
+}
+
 // Two amounts of the line compared as stored; Null compares to nothing.
 template <class Comparacion>
 bool Compara(const rt::Variant& x, const rt::Variant& y, Comparacion comparacion) {
@@ -139,8 +145,7 @@ void CargaComprobante::reparteAplicada(rt::Currency aplicadaDelArticulo) {
     // A line of 0 or below takes no share.
     const rt::Currency cantidad = valor(articulos_, "Cantidad").toCurrency();
     if (cantidad <= rt::Currency()) return;
-    rt::Currency& tomada =
-        repartida_[suite::gUtilidades().RellenaCodigo(texto(articulos_, "IdArticulo"), 25).toCaseFolded()];
+    rt::Currency& tomada = repartida_[ClaveArticulo(texto(articulos_, "IdArticulo"))];
     const rt::Currency parte = std::min(std::max(aplicadaDelArticulo - tomada, rt::Currency()), cantidad);
     tomada += parte;
     aplicada_ = parte.toDouble();
@@ -148,7 +153,6 @@ void CargaComprobante::reparteAplicada(rt::Currency aplicadaDelArticulo) {
 }
 
 rt::Currency CargaComprobante::lineasPositivas(const QString& articulo) {
-  suite::Utilidades& util = suite::gUtilidades();
   if (!positivas_) {
     QHash<QString, rt::Currency> sumas;
     ado::Recordset lineas;
@@ -157,12 +161,12 @@ rt::Currency CargaComprobante::lineasPositivas(const QString& articulo) {
     for (; !lineas.EOF(); lineas.MoveNext()) {
       const rt::Variant cantidad = valor(lineas, "Cantidad");
       if (cantidad.isNull() || cantidad.toCurrency() <= rt::Currency()) continue;
-      sumas[util.RellenaCodigo(texto(lineas, "IdArticulo"), 25).toCaseFolded()] += cantidad.toCurrency();
+      sumas[ClaveArticulo(texto(lineas, "IdArticulo"))] += cantidad.toCurrency();
     }
     gDB().CierraRecordset(lineas);
     positivas_ = std::move(sumas);
   }
-  return positivas_->value(util.RellenaCodigo(rt::Trim(articulo), 25).toCaseFolded());
+  return positivas_->value(ClaveArticulo(articulo));
 }
 
 void CargaComprobante::valoresLinea() {

@@ -367,4 +367,29 @@ TEST_F(RenglonStock, EachRowWritesItsShareOfTheBaseQuantity) {
   verificaInvariantes();
 }
 
+// A base quantity that is no number fails the line before any of its rows is
+// written: going on past the failure passes over the whole line, and the
+// next line's rows follow without a gap.
+TEST_F(RenglonStock, ALineWhoseBaseQuantityIsNoNumberIsPassedOverWhole) {
+  for (bool acumula : {false, true}) {
+    SCOPED_TRACE(acumula ? "accumulated" : "immediate");
+    exec("DELETE FROM V_MV_STOCK");
+    const size_t antes = host.boxes().size();
+    host.answer(5, "No coinciden los tipos");  // go on
+    Registro r{.sucNroLetra = acumula ? "000100000016R" : "000100000015R", .acumula = acumula};
+    registra(grilla("RM", {Articulo("TORNILLO", "3",
+                                    {{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "tres"}, {a::NroLote, "|L1|L2|"},
+                                     {a::NroSerie, "|1|2|"}}),
+                           Articulo("TUERCA", "2")}),
+             r);
+    if (acumula) {
+      ASSERT_TRUE(ejecutaLote(r.sql));
+    }
+    EXPECT_EQ(filas("SELECT Secuencia, LTRIM(RTRIM(IdArticulo)), Cantidad FROM V_MV_STOCK ORDER BY Secuencia"),
+              QStringList{"1|TUERCA|-2"});
+    EXPECT_EQ(host.boxes().size(), antes + 1);  // asked once for the line
+  }
+  verificaInvariantes();
+}
+
 }  // namespace

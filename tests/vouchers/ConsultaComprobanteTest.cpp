@@ -15,7 +15,18 @@ namespace {
 using lookup::FrmConsComprobantes;
 using namespace testing_support;
 
-class ConsultaComprobante : public BusquedaDatabase {};
+class ConsultaComprobante : public BusquedaDatabase {
+ protected:
+  // The next search: the operator picks the second row and accepts; the
+  // rows the window showed come back in `vistas`.
+  void eligeLaSegunda(QStringList& vistas) {
+    host.onModal<FrmConsComprobantes>("FrmConsComprobantes", [&vistas](FrmConsComprobantes& v) {
+      vistas = filas(v);
+      ui::op::clickItem(v.ListView1, v.ListView1.ListItems(2));
+      ui::op::click(v.CmdAceptar);
+    });
+  }
+};
 
 class ConsultaOrdenesCompra : public BusquedaDatabase {
  protected:
@@ -78,11 +89,7 @@ TEST_F(ConsultaComprobante, APurchaseInvoiceBringsItsSupplier) {
   vouchers::ClsCmnCptes cpte;
   QString respuesta, proveedor;
   QStringList vistas;
-  host.onModal<FrmConsComprobantes>("FrmConsComprobantes", [&](FrmConsComprobantes& v) {
-    vistas = filas(v);
-    ui::op::clickItem(v.ListView1, v.ListView1.ListItems(2));
-    ui::op::click(v.CmdAceptar);
-  });
+  eligeLaSegunda(vistas);
   cpte.ConsultaComprobante("FCC", respuesta, rt::Variant(), nullptr, &proveedor);
   EXPECT_EQ(vistas, QStringList({"2|11/02/2024|000200000102A|211010002|Frigorífico Norte||4200,1",
                                  "8|10/02/2024|000200000101A|211010001|Distribuidora Sur||15000"}));
@@ -117,11 +124,7 @@ TEST_F(ConsultaComprobante, ThirdPartiesByInternalNumber) {
        "(3, 'FC', '2024-02-01', '000100000009A', '0', '2024-02-02', '2024-02-20')");
   QString respuesta, complemento;
   QStringList vistas;
-  host.onModal<FrmConsComprobantes>("FrmConsComprobantes", [&](FrmConsComprobantes& v) {
-    vistas = filas(v);
-    ui::op::clickItem(v.ListView1, v.ListView1.ListItems(2));
-    ui::op::click(v.CmdAceptar);
-  });
+  eligeLaSegunda(vistas);
   vouchers::ClsCmnCptes().ConsultaComprobante("T3", respuesta, rt::Variant(), &complemento);
   EXPECT_EQ(vistas, QStringList({"0|3|01/02/2024|000100000009A|0|02/02/2024|20/02/2024",
                                  "0|7|01/03/2024|000100000010A|0|02/03/2024|"}));
