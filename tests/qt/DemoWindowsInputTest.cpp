@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,18 +20,12 @@
 #include "support/QtApplication.h"
 #include "support/Printers.h"
 #include "support/QtChild.h"
+#include "support/QtKeys.h"
 
 namespace {
 
 using testing_support::child;
-
-// A key as X delivers it, with the text X gives it, to the widget with the focus.
-void pressAsX(QWidget& widget, Qt::Key key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(&widget, &press);
-  QApplication::sendEvent(&widget, &release);
-}
+using testing_support::pressAsX;
 
 class DemoWindowsInputTest : public ::testing::Test {
  protected:
@@ -59,10 +52,10 @@ TEST_F(DemoWindowsInputTest, DeleteOnAListLookupTypesNothing) {
     auto& list = child<QTreeView>(window, "ListView1");
     auto& search = child<QComboBox>(window, "CmbSearch(0)");
     list.setFocus();
-    pressAsX(list, Qt::Key_Delete, QStringLiteral("\x7f"));
+    pressAsX(list, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
     afterDelete = search.currentText();
     list.setFocus();
-    pressAsX(list, Qt::Key_L, QStringLiteral("L"));
+    pressAsX(list, Qt::Key_L, Qt::NoModifier, QStringLiteral("L"));
     QCoreApplication::processEvents();
     afterLetter = search.currentText();
     chosen = list.currentIndex().data().toString();
