@@ -9,38 +9,28 @@
 #include <QTest>
 #include <QTreeView>
 #include <functional>
-#include <optional>
 
 #include "ArranqueDemo.h"
 #include "Capture.h"
 #include "core/CoreState.h"
 #include "lookup/FrmConsComprobantes.h"
-#include "platform/qt/QtHost.h"
-#include "platform/runtime/Environment.h"
-#include "support/QtApplication.h"
 #include "support/Printers.h"
 #include "support/QtChild.h"
 #include "support/QtKeys.h"
+#include "support/QtProgram.h"
 
 namespace {
 
 using testing_support::child;
 using testing_support::pressAsX;
 
-class DemoWindowsInputTest : public ::testing::Test {
+class DemoWindowsInputTest : public testing_support::QtProgram {
  protected:
   void SetUp() override {
-    testing_support::TestApplication();
-    ui::setHost(&host.emplace());
+    QtProgram::SetUp();
     ASSERT_TRUE(ArrancaDemo(demo.path()));
   }
-  void TearDown() override {
-    core::ResetCore();
-    rt::SetProgramFolder(QString());
-    ui::setHost(nullptr);
-  }
 
-  std::optional<qt::QtHost> host;
   QTemporaryDir demo;
 };
 
