@@ -5,7 +5,6 @@
 #include "data_access/ErrorLog.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/ado/Constants.h"
-#include "platform/runtime/Dates.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
@@ -79,8 +78,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
     if (MuestraError && errorEntries) {
       int answer = ui::MsgBox(connectionErrorText(gCnn.Errors().all().front()), ui::mb::YesNo | ui::mb::Critical,
                               QStringLiteral(" Error de Conexion a Base de Datos"));
-      AppendErrorLogLine(ErrorLogPath(gLogErr),
-                         ErrorLogLine(rt::Now(), QStringLiteral(" - OpenServerADODB"), entriesText(gCnn.Errors()), answer));
+      LogError(gLogErr, QStringLiteral(" - OpenServerADODB"), entriesText(gCnn.Errors()), answer);
       if (answer == rt::answer::Yes) {
         gCnn.Errors().Clear();
         if (!MuestraAcceso()) return rt::answer::Abort;

@@ -1,7 +1,6 @@
 // The service's error dialog and its log.
 #include "data_access/DB_Dll.h"
 #include "data_access/ErrorLog.h"
-#include "platform/runtime/Dates.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
@@ -16,7 +15,7 @@ int DB_Dll::TratamientoErrores(const rt::Error& CodErr, std::optional<int> Boton
                     QStringLiteral(") ") + rt::Trim(CodErr.Description());
   QString title = CodErr.Source() + routinePart + QStringLiteral(" Aviso al operador!!! ");
   int answer = ui::MsgBox(message, Botones.value_or(ui::mb::AbortRetryIgnore | ui::mb::Critical), title);
-  AppendErrorLogLine(ErrorLogPath(gLogErr), ErrorLogLine(rt::Now(), routinePart, message, answer));
+  LogError(gLogErr, routinePart, message, answer);
   return answer;
 }
 

@@ -4,7 +4,6 @@
 
 #include "data_access/ErrorLog.h"
 #include "platform/ado/ProviderLog.h"
-#include "platform/runtime/Dates.h"
 
 namespace data_access {
 
@@ -26,7 +25,7 @@ DB_Dll& gDB() {
     // What the providers report for the log alone is a line of the service's
     // log, under the provider's name and with no answer.
     ado::SetProviderLog([](const QString& source, const QString& text) {
-      AppendErrorLogLine(ErrorLogPath(gDB().gLogErr), ErrorLogLine(rt::Now(), QStringLiteral(" - ") + source, text, 0));
+      LogError(gDB().gLogErr, QStringLiteral(" - ") + source, text, 0);
     });
   }
   return *state().db;

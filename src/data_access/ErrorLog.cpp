@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
@@ -38,6 +39,10 @@ void AppendErrorLogLine(const QString& path, const QString& line) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return;
   file.write((line + u'\n').toUtf8());
+}
+
+void LogError(const QString& archivo, const QString& routinePart, const QString& message, int answer) {
+  AppendErrorLogLine(ErrorLogPath(archivo), ErrorLogLine(rt::Now(), routinePart, message, answer));
 }
 
 }  // namespace data_access

@@ -17,4 +17,8 @@ QString ErrorLogLine(const QDateTime& when, const QString& routinePart, const QS
 // Appends one line; a file that cannot be written is passed over.
 void AppendErrorLogLine(const QString& path, const QString& line);
 
+// Appends the line of an error of this moment to the log `archivo` names
+// (as ErrorLogPath takes it).
+void LogError(const QString& archivo, const QString& routinePart, const QString& message, int answer);
+
 }  // namespace data_access

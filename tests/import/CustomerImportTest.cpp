@@ -134,11 +134,12 @@ class CustomerImport : public testing_support::ImportRun {
     importa(Clientes);
   }
   // Changes the database as another program would, with the program's
-  // connections closed, and connects again.
-  void cambiaBase(const QString& sql) {
+  // connections closed, and connects again; `antes` runs just before.
+  void cambiaBase(const QString& sql, const std::function<void()>& antes = nullptr) {
     cn.Close();
     data_access::gDB().gCnn.Close();
     define(sql);
+    if (antes) antes();
     connectAs("operador");
     cn.Open(testing_support::EmbeddedConnectionString(path));
   }
@@ -378,12 +379,8 @@ TEST_F(CustomerImport, ADatabaseNotBroughtUpToDateRefusesTheRunAndTheLogTellsWhy
   size_t cajas = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    cn.Close();
-    data_access::gDB().gCnn.Close();
-    define(kTablaAnterior + "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/TXCLI.DBF', '0', 1, '112010001')");
-    c.hinder();
-    connectAs("operador");
-    cn.Open(testing_support::EmbeddedConnectionString(path));
+    cambiaBase(kTablaAnterior + "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/TXCLI.DBF', '0', 1, '112010001')",
+               c.hinder);
     otro.reset();
     const QString log = readFile(data_access::ErrorLogPath(QString()));
     EXPECT_TRUE(log.contains(QStringLiteral("Rutina: - SQLite Mensaje La base de datos \"%1\" no se pudo poner al "

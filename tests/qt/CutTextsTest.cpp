@@ -8,16 +8,12 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <optional>
 
 #include "ArranqueDemo.h"
 #include "CutTexts.h"
 #include "EveryWindow.h"
 #include "Galeria.h"
-#include "core/CoreState.h"
-#include "platform/qt/QtHost.h"
-#include "platform/runtime/Environment.h"
-#include "support/QtApplication.h"
+#include "support/QtProgram.h"
 
 namespace {
 
@@ -42,17 +38,8 @@ bool matches(const KnownCut& known, const CutText& cut) {
          QRegularExpression(QStringLiteral("^(?:%1)$").arg(QString::fromUtf8(known.texts))).match(cut.text).hasMatch();
 }
 
-class CutTextsTest : public ::testing::Test {
+class CutTextsTest : public testing_support::QtProgram {
  protected:
-  void SetUp() override {
-    testing_support::TestApplication();
-    ui::setHost(&host.emplace());
-  }
-  void TearDown() override {
-    core::ResetCore();
-    rt::SetProgramFolder(QString());
-    ui::setHost(nullptr);
-  }
   Look collect() {
     return [this](const QString&, QWidget& window) {
       for (const CutText& cut : CutTexts(window))
@@ -61,7 +48,6 @@ class CutTextsTest : public ::testing::Test {
     };
   }
 
-  std::optional<qt::QtHost> host;
   std::vector<CutText> cuts;
 };
 

@@ -4,50 +4,33 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 #include <functional>
-#include <optional>
 
 #include "ArranqueDemo.h"
 #include "Capture.h"
 #include "core/CoreState.h"
 #include "lookup/FrmConsComprobantes.h"
-#include "platform/qt/QtHost.h"
-#include "platform/runtime/Environment.h"
-#include "support/QtApplication.h"
 #include "support/Printers.h"
 #include "support/QtChild.h"
+#include "support/QtKeys.h"
+#include "support/QtProgram.h"
 
 namespace {
 
 using testing_support::child;
+using testing_support::pressAsX;
 
-// A key as X delivers it, with the text X gives it, to the widget with the focus.
-void pressAsX(QWidget& widget, Qt::Key key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(&widget, &press);
-  QApplication::sendEvent(&widget, &release);
-}
-
-class DemoWindowsInputTest : public ::testing::Test {
+class DemoWindowsInputTest : public testing_support::QtProgram {
  protected:
   void SetUp() override {
-    testing_support::TestApplication();
-    ui::setHost(&host.emplace());
+    QtProgram::SetUp();
     ASSERT_TRUE(ArrancaDemo(demo.path()));
   }
-  void TearDown() override {
-    core::ResetCore();
-    rt::SetProgramFolder(QString());
-    ui::setHost(nullptr);
-  }
 
-  std::optional<qt::QtHost> host;
   QTemporaryDir demo;
 };
 
@@ -59,10 +42,10 @@ TEST_F(DemoWindowsInputTest, DeleteOnAListLookupTypesNothing) {
     auto& list = child<QTreeView>(window, "ListView1");
     auto& search = child<QComboBox>(window, "CmbSearch(0)");
     list.setFocus();
-    pressAsX(list, Qt::Key_Delete, QStringLiteral("\x7f"));
+    pressAsX(list, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
     afterDelete = search.currentText();
     list.setFocus();
-    pressAsX(list, Qt::Key_L, QStringLiteral("L"));
+    pressAsX(list, Qt::Key_L, Qt::NoModifier, QStringLiteral("L"));
     QCoreApplication::processEvents();
     afterLetter = search.currentText();
     chosen = list.currentIndex().data().toString();

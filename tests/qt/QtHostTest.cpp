@@ -30,6 +30,7 @@
 #include "support/Printers.h"
 #include "support/QtApplication.h"
 #include "support/QtChild.h"
+#include "support/QtKeys.h"
 
 namespace {
 
@@ -389,10 +390,7 @@ TEST_F(QtHostTest, KeysTypeACharacterOnlyWhereTheyWouldOnTheDesktop) {
   for (const auto& c : cases) {
     keys.clear();
     box.setFocus();
-    QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
-    QKeyEvent release(QEvent::KeyRelease, c.key, c.modifiers, QString::fromLatin1(c.text));
-    QApplication::sendEvent(&box, &press);
-    QApplication::sendEvent(&box, &release);
+    testing_support::pressAsX(box, c.key, c.modifiers, QString::fromLatin1(c.text));
     EXPECT_EQ(keys, c.events) << QKeySequence(c.key | c.modifiers).toString().toStdString();
   }
   EXPECT_FALSE(form.txtCodigo.Text().contains(QChar(127))) << "Delete types nothing";

@@ -76,18 +76,19 @@ void DamageTable(const QString& path, const QString& table) {
   sqlite3* db = nullptr;
   sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
   sqlite3_stmt* statement = nullptr;
-  sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE name = ?", -1, &statement, nullptr);
+  sqlite3_prepare_v2(db,
+                     "SELECT rootpage, (SELECT page_size FROM pragma_page_size()) FROM sqlite_master WHERE name = ?",
+                     -1, &statement, nullptr);
   const QByteArray name = table.toUtf8();
   sqlite3_bind_text(statement, 1, name.constData(), -1, SQLITE_TRANSIENT);
   sqlite3_step(statement);
   const qint64 page = sqlite3_column_int64(statement, 0);
+  const qint64 pageSize = sqlite3_column_int64(statement, 1);
   sqlite3_finalize(statement);
   sqlite3_close(db);
   if (page == 0) ADD_FAILURE() << "no table " << table.toStdString() << " in " << path.toStdString();
   QFile file(path);
   file.open(QIODevice::ReadWrite);
-  const QByteArray header = file.read(100);
-  const qint64 pageSize = (uchar(header[16]) << 8 | uchar(header[17])) == 1 ? 65536 : (uchar(header[16]) << 8 | uchar(header[17]));
   file.seek((page - 1) * pageSize);
   file.write(QByteArray(64, '\xFF'));
 }

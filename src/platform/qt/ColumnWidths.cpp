@@ -8,6 +8,7 @@
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTreeView>
+#include <optional>
 
 namespace qt {
 
@@ -18,20 +19,27 @@ class NarrowCellMargins : public QProxyStyle {
   int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
     switch (metric) {
       // A cell's text margin is one more.
-      case PM_FocusFrameHMargin: return drawingWithoutMargin_ || !fitsWithMargin(option, widget) ? -1 : 0;
+      case PM_FocusFrameHMargin: return drawnCellMargin_ ? *drawnCellMargin_ : marginFor(option, widget);
       case PM_HeaderMargin: return 1;
       default: return QProxyStyle::pixelMetric(metric, option, widget);
     }
   }
 
+  // The style asks for the margin several times while it draws a cell:
+  // the cell's is worked out once.
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget) const override {
-    drawingWithoutMargin_ = element == CE_ItemViewItem && !fitsWithMargin(option, widget);
+    if (element != CE_ItemViewItem) return QProxyStyle::drawControl(element, option, painter, widget);
+    drawnCellMargin_ = marginFor(option, widget);
     QProxyStyle::drawControl(element, option, painter, widget);
-    drawingWithoutMargin_ = false;
+    drawnCellMargin_.reset();
   }
 
  private:
+  int marginFor(const QStyleOption* option, const QWidget* widget) const {
+    return fitsWithMargin(option, widget) ? 0 : -1;
+  }
+
   // Anything but a cell's options fits. The cell's text rectangle is laid
   // out with the margin, which asks here again.
   bool fitsWithMargin(const QStyleOption* option, const QWidget* widget) const {
@@ -40,13 +48,15 @@ class NarrowCellMargins : public QProxyStyle {
     measuring_ = true;
     const QRect text = subElementRect(SE_ItemViewItemText, cell, widget);
     measuring_ = false;
+    const QFontMetricsF metrics(cell->font);
     qreal widest = 0;
     for (const QString& line : cell->text.split(QChar::LineSeparator))
-      widest = std::max(widest, QFontMetricsF(cell->font).horizontalAdvance(line));
+      widest = std::max(widest, metrics.horizontalAdvance(line));
     return widest <= text.width() - 2;
   }
 
-  mutable bool drawingWithoutMargin_ = false;
+  // The margin of the cell being drawn.
+  mutable std::optional<int> drawnCellMargin_;
   mutable bool measuring_ = false;
 };
 
