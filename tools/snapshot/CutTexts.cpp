@@ -28,7 +28,10 @@ class ItemOptions : public QStyledItemDelegate {
 qreal widthOf(const QFont& font, const QString& text) {
   const QFontMetricsF metrics(font);
   qreal widest = 0;
-  for (const QString& line : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n'))
+  // Item views hand a cell's line breaks back as Unicode line separators.
+  QString lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  lines.replace(QChar::LineSeparator, u'\n');
+  for (const QString& line : lines.split(u'\n'))
     widest = std::max(widest, metrics.horizontalAdvance(line));
   return widest;
 }
