@@ -180,7 +180,7 @@ bool Grabacion::Registra() {
       bool leida = false;
       if (!Paso([&] {
             items = Items(fila);
-            base = BaseDeLinea(fila);
+            base = BaseDeLinea(fila, signo_);
             partesBase = PartesBase(fila, base, items);
             leida = true;
           }))

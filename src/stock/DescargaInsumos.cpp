@@ -157,16 +157,15 @@ QString Grabacion::RenglonInsumo(int fila, const QString& identidad, int16_t sig
   // voucher's own rows.
   if (lote) campo("NroLote", CodigoONull(*lote, 25));
   campo("IdUnidad", CodigoONull(esArticulo ? celda(a::IdUnidad) : core::LimpiaTexto(Unidad)));
-  const rt::Currency contra = rt::Currency::fromInt(-signo);
   if (esArticulo) {
-    if (core::ValorLogico(rt::Trim(celda(a::Pesable)), true)) {
-      campo("CantidadUD", Numero(util.TextoANumero(celda(a::CantidadUdBase)) * contra));
-      campo("IdUnidadBase", CodigoONull(celda(a::IdUnidadBase)));
-    } else if (equivalente_) {
-      campo("CantidadUD", Numero(util.TextoANumero(celda(a::CantidadEquiv)) * contra));
-      campo("IdUnidadBase", CodigoONull(celda(a::UnidadEquiv)));
+    // The made article moves against the voucher in its base unit as well,
+    // by the rule of the voucher's own rows: whole, as its quantity.
+    const int16_t contra = static_cast<int16_t>(-signo);
+    if (const UnidadBase base = BaseDeLinea(fila, contra); base.Escribe) {
+      campo("CantidadUD", Numero(base.Total));
+      campo("IdUnidadBase", Texto(base.Unidad));
     }
-    campo("Cantidad", Numero(util.TextoANumero(celda(a::Cantidad)) * contra));
+    campo("Cantidad", Numero(util.TextoANumero(celda(a::Cantidad)) * rt::Currency::fromInt(contra)));
   } else {
     campo("Cantidad", Numero(rt::Currency::fromDouble(cantidad) * rt::Currency::fromInt(signo)));
   }

@@ -98,11 +98,13 @@ class Grabacion {
 
  private:
   std::vector<Item> Items(int fila);
-  // What the line writes in its base unit, read once for all its rows.
-  UnidadBase BaseDeLinea(int fila) const;
+  // What the line writes in its base unit moving with `signo`, read once for
+  // all its rows; the discharge's made article writes it against the sign.
+  UnidadBase BaseDeLinea(int fila, int16_t signo) const;
   // Each item's share of the line's base quantity `base`, signed, in
-  // proportion to its quantity; the last row takes what the others leave, so
-  // rows that add up to the line add up to its base quantity.
+  // proportion to its quantity, rounded cumulatively: rows that add up to
+  // the line add up to its base quantity, and no part is of the sign
+  // opposite to its exact share's.
   std::vector<rt::Currency> PartesBase(int fila, const UnidadBase& base, const std::vector<Item>& items) const;
   // The row of `item`, writing `cantidadUD` in the line's base unit `base`.
   QString Renglon(int fila, const Item& item, const UnidadBase& base, rt::Currency cantidadUD);

@@ -126,22 +126,17 @@ std::vector<rt::Currency> Grabacion::PartesBase(int fila, const UnidadBase& base
   std::vector<rt::Currency> partes(items.size());
   if (!base.Escribe) return partes;
   const rt::Currency linea = suite::gUtilidades().TextoANumero(Grilla.TextMatrix(fila, a::Cantidad));
-  // The rows that write: a quantity of 0 writes none.
-  std::vector<size_t> filas;
-  rt::Currency suma;
+  // Each row takes the rounded share of the rows up to it less that of the
+  // rows before it: the rows add up to the rounded share of them all, and
+  // no row writes a part against its exact share (a last row taking the
+  // remainder could). A quantity of 0 writes no row.
+  rt::Currency suma, repartido;
   for (size_t i = 0; i < items.size(); ++i) {
     if (items[i].Cantidad == 0) continue;
-    filas.push_back(i);
     suma += rt::Currency::fromDouble(items[i].Cantidad);
-  }
-  if (filas.empty()) return partes;
-  // What the rows carry of the line: all of it when they add up to it.
-  const rt::Currency total = base.Total.scaled(suma, linea);
-  rt::Currency repartido;
-  for (size_t i : filas) {
-    partes[i] = i == filas.back() ? total - repartido
-                                  : base.Total.scaled(rt::Currency::fromDouble(items[i].Cantidad), linea);
-    repartido += partes[i];
+    const rt::Currency hasta = base.Total.scaled(suma, linea);
+    partes[i] = hasta - repartido;
+    repartido = hasta;
   }
   return partes;
 }

@@ -60,11 +60,10 @@ rt::Currency Grabacion::CostoDeArticulo(const QString& IdArticulo) {
   return costo;
 }
 
-UnidadBase Grabacion::BaseDeLinea(int fila) const {
+UnidadBase Grabacion::BaseDeLinea(int fila, int16_t signo) const {
   suite::Utilidades& util = suite::gUtilidades();
   const auto celda = [&](int columna) { return Grilla.TextMatrix(fila, columna); };
-  const rt::Currency signo = rt::Currency::fromInt(signo_);
-  const auto total = [&](int columna) { return util.TextoANumero(celda(columna)) * signo; };
+  const auto total = [&](int columna) { return util.TextoANumero(celda(columna)) * rt::Currency::fromInt(signo); };
   const QString pesable = rt::Trim(celda(a::Pesable));
   const QString base = rt::Trim(celda(a::IdUnidadBase));
   if (core::ValorLogico(celda(a::Pesable).isEmpty() ? QStringLiteral("0") : pesable, true)) {

@@ -86,6 +86,58 @@ TEST_F(DescargaInsumos, ComponentsInPercentOfTheBaseQuantity) {
   verificaInvariantes();
 }
 
+// The made article goes back into stock in its base unit as its line went
+// out of it: the balance in the base unit and the one without unit agree.
+// A weighed line without a base unit writes none, as the line's own rows.
+TEST_F(DescargaInsumos, TheMadeArticleMovesInItsBaseUnitAsItsLine) {
+  const struct {
+    const char* caso;
+    const char* tc;  // RM out, NC in
+    Celdas celdas;   // of a MEZCLA line of 4 kilograms, in percent
+    const char* articulo;  // its article row: "CantidadUD|IdUnidadBase"
+    const char* unidad;    // the base unit whose balance is the one without unit
+    bool equivalente = false;
+  } casos[] = {
+      {"in its own unit", "RM", {}, "4|KG", "KG"},
+      {"in a base unit of its own", "RM", {{a::IdUnidadBase, "BL"}, {a::CantidadUdBase, "10"}}, "10|BL", "BL"},
+      {"a return", "NC", {{a::IdUnidadBase, "BL"}, {a::CantidadUdBase, "10"}}, "-10|BL", "BL"},
+      {"weighed", "RM", {{a::Pesable, "-1"}, {a::IdUnidadBase, "BL"}, {a::CantidadUdBase, "10"}}, "10|BL", "BL"},
+      {"in the equivalent unit", "RM", {{a::UnidadEquiv, "CJ"}, {a::CantidadEquiv, "2"}}, "2|CJ", "CJ", true},
+      {"weighed without a base unit", "RM", {{a::Pesable, "-1"}, {a::CantidadUdBase, "10"}}, "<null>|<null>",
+       nullptr},
+  };
+  int numero = 14;
+  for (bool acumula : {false, true}) {
+    for (const auto& c : casos) {
+      SCOPED_TRACE(std::string(c.caso) + (acumula ? " (accumulated)" : " (immediate)"));
+      exec("DELETE FROM V_MV_STOCK");
+      config("ConfirmaUDEquiv", c.equivalente ? "SI" : "NO");
+      nueva();
+      Registro r{.tc = c.tc, .sucNroLetra = QStringLiteral("0001000000%1R").arg(++numero), .acumula = acumula};
+      Celdas celdas{{a::IdUnidad, "KG"}, {a::InsumosPorPorcentaje, "true"}};
+      celdas.insert(celdas.end(), c.celdas.begin(), c.celdas.end());
+      registra(grilla(c.tc, {Articulo("MEZCLA", "4", celdas)}), r);
+      ASSERT_FALSE(r.hayError);
+      if (acumula) {
+        ASSERT_TRUE(ejecutaLote(r.sql));
+      }
+      EXPECT_EQ(filas("SELECT CantidadUD, IdUnidadBase FROM V_MV_STOCK WHERE TC = 'PE' AND IdArticulo = 'MEZCLA'"),
+                QStringList{c.articulo});
+      EXPECT_EQ(filas("SELECT COUNT(*) FROM V_MV_STOCK WHERE TC = 'PE' AND IdArticulo <> 'MEZCLA' "
+                      "AND (CantidadUD IS NOT NULL OR IdUnidadBase IS NOT NULL)"),
+                QStringList{"0"});  // the inputs write none
+      const QStringList sinUnidad = filas("SELECT CantidadUd FROM STK_STOCK_UDKG WHERE IDARTICULO = 'MEZCLA'");
+      EXPECT_EQ(sinUnidad, filas("SELECT ISNULL(SUM(CantidadUD), 0) FROM V_MV_STOCK WHERE IdArticulo = 'MEZCLA'"));
+      if (c.unidad) {
+        EXPECT_EQ(sinUnidad, filas(QStringLiteral("SELECT STOCK FROM STK_SALDOS_UNIDADES WHERE IDARTICULO = 'MEZCLA' "
+                                                  "AND EQUIVALENCIA = '%1'")
+                                       .arg(QString::fromLatin1(c.unidad))));
+      }
+    }
+  }
+  verificaInvariantes();
+}
+
 TEST_F(DescargaInsumos, LotsAreAllottedInTheDepositTheRowsGoTo) {
   movimiento("HARINA", "   2", "A", "", "3", "KG");
   movimiento("HARINA", "   2", "B", "", "5", "KG");

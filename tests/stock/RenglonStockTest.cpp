@@ -278,7 +278,7 @@ TEST_F(RenglonStock, TheItemsOfALine) {
 }
 
 // The rows of one line in the base unit: each row's share of the line's
-// base quantity, the last one taking what the others leave.
+// base quantity, rounded cumulatively.
 struct CasoBase {
   const char* caso;
   const char* tc;  // AJP in, RM out
@@ -311,7 +311,7 @@ TEST_F(RenglonStock, EachRowWritesItsShareOfTheBaseQuantity) {
        {"A|<null>|1|1", "LF|<null>|1|1", "LF|<null>|3|3"}, false, "LF"},
       {"serials in thirds of a kilogram", "AJP",
        con(kilos, {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|S2|S3|"}}), "3", "1", "KG",
-       {"<null>|S1|1|0.3333", "<null>|S2|1|0.3333", "<null>|S3|1|0.3334"}},
+       {"<null>|S1|1|0.3333", "<null>|S2|1|0.3334", "<null>|S3|1|0.3333"}},
       {"sizes", "AJP",
        {{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "2"}, {a::NroLote, "|S|S|M|"}, {a::NroSerie, "|1|2|1|"}}, "4",
        "2", "KG", {"S|<null>|1|0.5", "S|<null>|2|1", "M|<null>|1|0.5"}},
@@ -362,6 +362,47 @@ TEST_F(RenglonStock, EachRowWritesItsShareOfTheBaseQuantity) {
       EXPECT_EQ(filas("SELECT CantidadUd FROM STK_STOCK_UDKG"),
                 filas("SELECT STOCK FROM STK_SALDOS_UNIDADES WHERE EQUIVALENCIA = '" + QString::fromLatin1(c.unidad) +
                       "'"));
+    }
+  }
+  verificaInvariantes();
+}
+
+// Serials of a base quantity of a few ten-thousandths: a remainder left to
+// the last row would write it against the unit coming in (7 over 0,0011
+// left -0.0001, 100 over 0,007 left -0.0029). Each row stays within a
+// ten-thousandth of its exact share, and the rows add up to the line's.
+TEST_F(RenglonStock, SerialsOfATinyBaseQuantityKeepItsSign) {
+  const struct {
+    int serie;
+    const char* base;
+  } casos[] = {{7, "0,0011"}, {100, "0,007"}};
+  int voucher = 0;
+  for (bool acumula : {false, true}) {
+    for (const auto& c : casos) {
+      SCOPED_TRACE(
+          QStringLiteral("%1 over %2%3").arg(c.serie).arg(c.base, acumula ? " (accumulated)" : "").toStdString());
+      exec("DELETE FROM V_MV_STOCK");
+      QString series = "|";
+      for (int i = 1; i <= c.serie; ++i) series += QStringLiteral("S%1|").arg(i);
+      Registro r{.tc = "AJP", .sucNroLetra = QStringLiteral("0001%1X").arg(++voucher, 8, 10, QChar(u'0')),
+                 .acumula = acumula};
+      registra(grilla("AJP", {Articulo("TORNILLO", QString::number(c.serie),
+                                       {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, series},
+                                        {a::IdUnidadBase, "KG"}, {a::CantidadUdBase, c.base}})}),
+               r);
+      ASSERT_FALSE(r.hayError);
+      if (acumula) {
+        ASSERT_TRUE(ejecutaLote(r.sql));
+      }
+      const QString total = suite::gUtilidades().TextoANumero(c.base).toSqlText();
+      const QString parte = QStringLiteral("%1 / %2").arg(total).arg(c.serie);
+      EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_STOCK").toLong(), c.serie);
+      EXPECT_EQ(filas("SELECT NroSerie, CantidadUD FROM V_MV_STOCK WHERE CantidadUD < 0 OR ABS(CantidadUD - " + parte +
+                      ") >= 0.0001 ORDER BY Secuencia"),
+                QStringList());
+      EXPECT_EQ(filas("SELECT SUM(CantidadUD) FROM V_MV_STOCK"), QStringList{total});
+      EXPECT_EQ(filas("SELECT CantidadUd FROM STK_STOCK_UDKG"), QStringList{total});
+      EXPECT_EQ(filas("SELECT STOCK FROM STK_SALDOS_UNIDADES WHERE EQUIVALENCIA = 'KG'"), QStringList{total});
     }
   }
   verificaInvariantes();

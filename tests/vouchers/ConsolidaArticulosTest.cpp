@@ -101,6 +101,11 @@ TEST_F(Maderera, EqualLinesMerge) {
        {tabla(dos), tabla(tres)},
        {"TABLA", ""},
        {"7=5", "14=16", "17=16", "15=80", "18=80", "23=5", "38=1,6", "40=0", "93=0", "8=1", "84=1", "62=5"}},
+      // Its units are worked out again though another row follows it.
+      {"en una fila que no es la última",
+       {tabla(dos), tabla({{"IdArticulo", "'CLAVO'"}}), tabla(tres)},
+       {"TABLA", "CLAVO", ""},
+       {"7=5", "14=16", "17=16", "15=80", "18=80", "23=5", "38=1,6", "40=0", "93=0", "8=1", "84=1", "62=5"}},
       {"el código en otras letras", {tabla(dos), tabla({{"IdArticulo", "'tabla'"}})}, {"TABLA", ""}, {}},
       {"otro espesor", {tabla(dos), tabla({{"ESPESOR", "3"}})}, {"TABLA", "TABLA", ""}, {}},
       {"otro importe por unidad", {tabla(dos), tabla({{"Importe_Ud", "3.5"}})}, {"TABLA", "TABLA", ""}, {}},
