@@ -44,7 +44,8 @@ DialogoConEditor::DialogoConEditor(QString nombre, Diferencias diferencias)
   ImageList1.ListImages.Add(0, QStringLiteral("Llenar"), QStringLiteral(":/lots/pictures/llenar.png"));
   ImageList1.ListImages.Add(0, QStringLiteral("Blanquear"), QStringLiteral(":/lots/pictures/blanquear.png"));
   Toolbar1.ImageList = &ImageList1;
-  Toolbar1.Move(0, 0, kAnchoFormulario, 420);
+  // Across the client area, as a toolbar aligned to the top lies.
+  Toolbar1.Move(0, 0, ScaleWidth(), 420);
   Toolbar1.Buttons.Add(0, QString(), QString(), 1).ToolTipText =
       QStringLiteral("Llenar las demas celdas con el valor de las seleccionadas");
   Toolbar1.Buttons.Add(0, QString(), QString(), 2).ToolTipText =

@@ -118,6 +118,29 @@ TEST_F(QtHostTest, TheModelAndTheWidgetsStayInStepBothWays) {
   EXPECT_EQ(form.log.count("cmdAceptar_Click"), 1) << "Enter presses the default button";
 }
 
+// The model follows a selection the operator made backwards without
+// turning it round, and a selection the program sets afterwards is the
+// one shown and replaced by typing.
+TEST_F(QtHostTest, TheOperatorsSelectionAndTheProgramsAreBothShown) {
+  form.txtNombre.Text = "ABCD";
+  QWidget& window = showSample();
+  auto& name = child<QLineEdit>(window, "txtNombre");
+  name.setFocus();
+  testing_support::pressAsX(name, Qt::Key_End, Qt::NoModifier, QString());
+  testing_support::pressAsX(name, Qt::Key_Left, Qt::ShiftModifier, QString());
+  testing_support::pressAsX(name, Qt::Key_Left, Qt::ShiftModifier, QString());
+  EXPECT_EQ(form.txtNombre.SelStart(), 2);
+  EXPECT_EQ(form.txtNombre.SelLength(), 2);
+  EXPECT_EQ(name.cursorPosition(), 2) << "the caret stays at the selection's start";
+
+  form.txtNombre.SelStart = 0;
+  form.txtNombre.SelLength = 1;
+  EXPECT_EQ(name.selectedText(), "A");
+  testing_support::pressAsX(name, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  EXPECT_EQ(form.txtNombre.Text(), "XBCD");
+  EXPECT_EQ(name.text(), "XBCD");
+}
+
 // A choice the model refused (the box losing the focus kept it in
 // Validate) leaves the widgets showing the model.
 TEST_F(QtHostTest, ARefusedChoiceLeavesTheWidgetShowingTheModel) {

@@ -21,7 +21,8 @@ class MuestraControles : public ui::Form {
     ImageList1.ListImages.Add(0, QStringLiteral("Blanquear"), QStringLiteral(":/snapshot/pictures/blanquear.png"));
     ImageList1.ListImages.Add(0, QStringLiteral("Proponer"), QStringLiteral(":/snapshot/pictures/proponer.png"));
     Toolbar1.ImageList = &ImageList1;
-    Toolbar1.Move(0, 0, 8300, 420);
+    // The bars lie across the client area, at its top and at its bottom.
+    Toolbar1.Move(0, 0, ScaleWidth(), 420);
     Toolbar1.Buttons.Add(0, QString(), QString(), 1).ToolTipText =
         QStringLiteral("Llenar las demas celdas con el valor de las seleccionadas");
     Toolbar1.Buttons.Add(0, QString(), QString(), 2).ToolTipText =
@@ -43,7 +44,7 @@ class MuestraControles : public ui::Form {
     HScroll1.LargeChange = 20;
     HScroll1.Value = 30;
 
-    StatB.Move(0, 4950, 8300, 330);
+    StatB.Move(0, ScaleHeight() - 330, ScaleWidth(), 330);
     StatB.Panels.Add(0, QString(), QStringLiteral("Renglón 3 de 7")).Width = 1800;
     StatB.Panels.Add(0, QStringLiteral("Stock"), QStringLiteral("Stock: 12")).Width = 1500;
     StatB.Panels.Add(0, QString(), QStringLiteral("TOR-8X1 - Tornillo Autoperforante 8 X 1"));

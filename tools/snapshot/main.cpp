@@ -1,7 +1,7 @@
 // Shows each window of the program through the Qt host, as the program
 // does, and saves what it looks like (with a drawn title bar) as
-// <folder>/<form>.png; lists the texts each window shows cut. Runs
-// without a display.
+// <folder>/<form>.png; lists the texts each window shows cut and the
+// controls it shows outside itself. Runs without a display.
 #include <QApplication>
 #include <QDir>
 #include <QLinearGradient>
@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "ControlsOutside.h"
 #include "CutTexts.h"
 #include "EveryWindow.h"
 #include "platform/qt/QtHost.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     const bool saved = withTitleBar(window).save(QDir(folder).filePath(name + QStringLiteral(".png")));
     std::printf("%s: %s\n", qPrintable(name), saved ? "saved" : "NOT SAVED");
     for (const CutText& cut : CutTexts(window)) std::printf("  cut: %s\n", qPrintable(Describe(cut)));
+    for (const ControlOutside& o : ControlsOutside(window)) std::printf("  outside: %s\n", qPrintable(Describe(o)));
     return saved;
   });
   ui::setHost(nullptr);

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <utility>
 
@@ -187,9 +188,10 @@ class LineEditBinding : public Binding {
     // show that: the caret the typing left is what the model gets.
     QObject::connect(w, &QLineEdit::textEdited, this, [this](const QString& text) {
       if (!control()) return;
-      typing_ = true;
-      fromOperator([&] { box_.Text = text; });
-      typing_ = false;
+      {
+        const QScopedValueRollback fromWidget(fromWidget_, true);
+        fromOperator([&] { box_.Text = text; });
+      }
       followSelection();
     });
     QObject::connect(w, &QLineEdit::selectionChanged, this, [this] { followSelection(); });
@@ -217,7 +219,7 @@ class LineEditBinding : public Binding {
         w->setAlignment(box_.Alignment() == 1 ? Qt::AlignRight : box_.Alignment() == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
         break;
       case Prop::Selection:
-        if (typing_) break;
+        if (fromWidget_) break;
         if ((w->hasSelectedText() ? w->selectionStart() : w->cursorPosition()) != box_.SelStart() ||
             w->selectedText().size() != box_.SelLength()) {
           if (box_.SelLength() > 0) w->setSelection(box_.SelStart(), box_.SelLength());
@@ -265,10 +267,15 @@ class LineEditBinding : public Binding {
   }
 
  private:
+  // The model takes the widget's selection, whichever way it was made. The
+  // model announces the new start with the old length first: written back,
+  // that pair would collapse the selection, and setSelection would turn a
+  // backward one forward, so what the widget told is never written back.
   void followSelection() {
     if (updating() || !control()) return;
     auto* w = static_cast<QLineEdit*>(widget());
     const bool selected = w->hasSelectedText();
+    const QScopedValueRollback fromWidget(fromWidget_, true);
     box_.SelStart = selected ? w->selectionStart() : w->cursorPosition();
     box_.SelLength = selected ? static_cast<int>(w->selectedText().size()) : 0;
   }
@@ -276,7 +283,8 @@ class LineEditBinding : public Binding {
   bool focusedByClick_ = false;
   // The button of the focusing click while it is down.
   Qt::MouseButton focusingButton_ = Qt::NoButton;
-  bool typing_ = false;
+  // The model is taking the widget's text or selection.
+  bool fromWidget_ = false;
 };
 
 class PlainTextBinding : public Binding {
