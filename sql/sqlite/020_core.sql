@@ -15,7 +15,7 @@ CREATE TABLE AUX_ERR (
   CONSTRAINT W_AUX_ERR_Descripcion CHECK (length(rtrim(Descripcion)) <= 250),
   CONSTRAINT W_AUX_ERR_PC CHECK (length(rtrim(PC)) <= 64),
   CONSTRAINT W_AUX_ERR_Usuario CHECK (length(rtrim(Usuario)) <= 50),
-  CONSTRAINT DT_AUX_ERR_Fecha CHECK (typeof(Fecha) <> 'text' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_AUX_ERR_Fecha CHECK (Fecha IS NULL OR typeof(Fecha) = 'text' AND (Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_AUX_ERR_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01'))
 );
 
@@ -66,6 +66,6 @@ CREATE TABLE Control_Acceso (
   CONSTRAINT W_Control_Acceso_Formulario CHECK (length(rtrim(Formulario)) <= 100),
   CONSTRAINT W_Control_Acceso_Tarea CHECK (length(rtrim(Tarea)) <= 100),
   CONSTRAINT W_Control_Acceso_NombreUsuario CHECK (length(rtrim(NombreUsuario)) <= 50),
-  CONSTRAINT DT_Control_Acceso_Ingreso CHECK (typeof(Ingreso) <> 'text' OR Ingreso GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_Control_Acceso_Ingreso CHECK (Ingreso IS NULL OR typeof(Ingreso) = 'text' AND (Ingreso GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR Ingreso GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_Control_Acceso_Ingreso CHECK (typeof(Ingreso) <> 'text' OR (date(julianday(Ingreso)) IS substr(Ingreso, 1, 10) AND Ingreso >= '1753-01-01'))
 );

@@ -63,21 +63,21 @@ CREATE TABLE V_TA_CPTE (
   CONSTRAINT W_V_TA_CPTE_UNEGOCIO CHECK (length(rtrim(UNEGOCIO)) <= 4),
   CONSTRAINT W_V_TA_CPTE_Letras CHECK (length(rtrim(Letras)) <= 7),
   CONSTRAINT W_V_TA_CPTE_ES CHECK (length(rtrim(ES)) <= 1),
-  CONSTRAINT DT_V_TA_CPTE_VenceA CHECK (typeof(VenceA) <> 'text' OR VenceA GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_V_TA_CPTE_VenceA CHECK (VenceA IS NULL OR typeof(VenceA) = 'text' AND (VenceA GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceA GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_TA_CPTE_VenceA CHECK (typeof(VenceA) <> 'text' OR (date(julianday(VenceA)) IS substr(VenceA, 1, 10) AND VenceA >= '1753-01-01')),
-  CONSTRAINT DT_V_TA_CPTE_VenceB CHECK (typeof(VenceB) <> 'text' OR VenceB GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_V_TA_CPTE_VenceB CHECK (VenceB IS NULL OR typeof(VenceB) = 'text' AND (VenceB GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceB GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_TA_CPTE_VenceB CHECK (typeof(VenceB) <> 'text' OR (date(julianday(VenceB)) IS substr(VenceB, 1, 10) AND VenceB >= '1753-01-01')),
-  CONSTRAINT DT_V_TA_CPTE_VenceC CHECK (typeof(VenceC) <> 'text' OR VenceC GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_V_TA_CPTE_VenceC CHECK (VenceC IS NULL OR typeof(VenceC) = 'text' AND (VenceC GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceC GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_TA_CPTE_VenceC CHECK (typeof(VenceC) <> 'text' OR (date(julianday(VenceC)) IS substr(VenceC, 1, 10) AND VenceC >= '1753-01-01')),
-  CONSTRAINT DT_V_TA_CPTE_VenceE CHECK (typeof(VenceE) <> 'text' OR VenceE GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_V_TA_CPTE_VenceE CHECK (VenceE IS NULL OR typeof(VenceE) = 'text' AND (VenceE GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceE GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_TA_CPTE_VenceE CHECK (typeof(VenceE) <> 'text' OR (date(julianday(VenceE)) IS substr(VenceE, 1, 10) AND VenceE >= '1753-01-01')),
-  CONSTRAINT DT_V_TA_CPTE_VenceR CHECK (typeof(VenceR) <> 'text' OR VenceR GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_V_TA_CPTE_VenceR CHECK (VenceR IS NULL OR typeof(VenceR) = 'text' AND (VenceR GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceR GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_TA_CPTE_VenceR CHECK (typeof(VenceR) <> 'text' OR (date(julianday(VenceR)) IS substr(VenceR, 1, 10) AND VenceR >= '1753-01-01')),
-  CONSTRAINT DT_V_TA_CPTE_VenceX CHECK (typeof(VenceX) <> 'text' OR VenceX GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_V_TA_CPTE_VenceX CHECK (VenceX IS NULL OR typeof(VenceX) = 'text' AND (VenceX GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceX GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_TA_CPTE_VenceX CHECK (typeof(VenceX) <> 'text' OR (date(julianday(VenceX)) IS substr(VenceX, 1, 10) AND VenceX >= '1753-01-01')),
-  CONSTRAINT DT_V_TA_CPTE_VenceM CHECK (typeof(VenceM) <> 'text' OR VenceM GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_V_TA_CPTE_VenceM CHECK (VenceM IS NULL OR typeof(VenceM) = 'text' AND (VenceM GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceM GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_TA_CPTE_VenceM CHECK (typeof(VenceM) <> 'text' OR (date(julianday(VenceM)) IS substr(VenceM, 1, 10) AND VenceM >= '1753-01-01')),
-  CONSTRAINT DT_V_TA_CPTE_fechahora_modificacion CHECK (typeof(fechahora_modificacion) <> 'text' OR fechahora_modificacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_V_TA_CPTE_fechahora_modificacion CHECK (fechahora_modificacion IS NULL OR typeof(fechahora_modificacion) = 'text' AND (fechahora_modificacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR fechahora_modificacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_TA_CPTE_fechahora_modificacion CHECK (typeof(fechahora_modificacion) <> 'text' OR (date(julianday(fechahora_modificacion)) IS substr(fechahora_modificacion, 1, 10) AND fechahora_modificacion >= '1753-01-01'))
 );
 -- The book choice of a business unit.
@@ -138,21 +138,21 @@ CREATE TABLE TA_Comprobantes (
   CONSTRAINT W_TA_Comprobantes_SISTEMA CHECK (length(rtrim(SISTEMA)) <= 20),
   CONSTRAINT W_TA_Comprobantes_UNEGOCIO CHECK (length(rtrim(UNEGOCIO)) <= 4),
   CONSTRAINT W_TA_Comprobantes_Letras CHECK (length(rtrim(Letras)) <= 7),
-  CONSTRAINT DT_TA_Comprobantes_VenceA CHECK (typeof(VenceA) <> 'text' OR VenceA GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_TA_Comprobantes_VenceA CHECK (VenceA IS NULL OR typeof(VenceA) = 'text' AND (VenceA GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceA GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_TA_Comprobantes_VenceA CHECK (typeof(VenceA) <> 'text' OR (date(julianday(VenceA)) IS substr(VenceA, 1, 10) AND VenceA >= '1753-01-01')),
-  CONSTRAINT DT_TA_Comprobantes_VenceB CHECK (typeof(VenceB) <> 'text' OR VenceB GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_TA_Comprobantes_VenceB CHECK (VenceB IS NULL OR typeof(VenceB) = 'text' AND (VenceB GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceB GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_TA_Comprobantes_VenceB CHECK (typeof(VenceB) <> 'text' OR (date(julianday(VenceB)) IS substr(VenceB, 1, 10) AND VenceB >= '1753-01-01')),
-  CONSTRAINT DT_TA_Comprobantes_VenceC CHECK (typeof(VenceC) <> 'text' OR VenceC GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_TA_Comprobantes_VenceC CHECK (VenceC IS NULL OR typeof(VenceC) = 'text' AND (VenceC GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceC GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_TA_Comprobantes_VenceC CHECK (typeof(VenceC) <> 'text' OR (date(julianday(VenceC)) IS substr(VenceC, 1, 10) AND VenceC >= '1753-01-01')),
-  CONSTRAINT DT_TA_Comprobantes_VenceE CHECK (typeof(VenceE) <> 'text' OR VenceE GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_TA_Comprobantes_VenceE CHECK (VenceE IS NULL OR typeof(VenceE) = 'text' AND (VenceE GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceE GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_TA_Comprobantes_VenceE CHECK (typeof(VenceE) <> 'text' OR (date(julianday(VenceE)) IS substr(VenceE, 1, 10) AND VenceE >= '1753-01-01')),
-  CONSTRAINT DT_TA_Comprobantes_VenceR CHECK (typeof(VenceR) <> 'text' OR VenceR GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_TA_Comprobantes_VenceR CHECK (VenceR IS NULL OR typeof(VenceR) = 'text' AND (VenceR GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceR GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_TA_Comprobantes_VenceR CHECK (typeof(VenceR) <> 'text' OR (date(julianday(VenceR)) IS substr(VenceR, 1, 10) AND VenceR >= '1753-01-01')),
-  CONSTRAINT DT_TA_Comprobantes_VenceX CHECK (typeof(VenceX) <> 'text' OR VenceX GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_TA_Comprobantes_VenceX CHECK (VenceX IS NULL OR typeof(VenceX) = 'text' AND (VenceX GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceX GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_TA_Comprobantes_VenceX CHECK (typeof(VenceX) <> 'text' OR (date(julianday(VenceX)) IS substr(VenceX, 1, 10) AND VenceX >= '1753-01-01')),
-  CONSTRAINT DT_TA_Comprobantes_VenceM CHECK (typeof(VenceM) <> 'text' OR VenceM GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_TA_Comprobantes_VenceM CHECK (VenceM IS NULL OR typeof(VenceM) = 'text' AND (VenceM GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR VenceM GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_TA_Comprobantes_VenceM CHECK (typeof(VenceM) <> 'text' OR (date(julianday(VenceM)) IS substr(VenceM, 1, 10) AND VenceM >= '1753-01-01')),
-  CONSTRAINT DT_TA_Comprobantes_fechahora_modificacion CHECK (typeof(fechahora_modificacion) <> 'text' OR fechahora_modificacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_TA_Comprobantes_fechahora_modificacion CHECK (fechahora_modificacion IS NULL OR typeof(fechahora_modificacion) = 'text' AND (fechahora_modificacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR fechahora_modificacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_TA_Comprobantes_fechahora_modificacion CHECK (typeof(fechahora_modificacion) <> 'text' OR (date(julianday(fechahora_modificacion)) IS substr(fechahora_modificacion, 1, 10) AND fechahora_modificacion >= '1753-01-01'))
 );
 
@@ -192,7 +192,7 @@ CREATE TABLE MV_VIAJES (
   PRIMARY KEY (TC, IdComprobante),
   CONSTRAINT W_MV_VIAJES_TC CHECK (length(rtrim(TC)) <= 4),
   CONSTRAINT W_MV_VIAJES_IdComprobante CHECK (length(rtrim(IdComprobante)) <= 13),
-  CONSTRAINT DT_MV_VIAJES_Fecha CHECK (typeof(Fecha) <> 'text' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_MV_VIAJES_Fecha CHECK (Fecha IS NULL OR typeof(Fecha) = 'text' AND (Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_MV_VIAJES_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01'))
 );
 
@@ -224,10 +224,11 @@ CREATE TABLE C_MV_CPTE (
   CONSTRAINT W_C_MV_CPTE_NOMBRE CHECK (length(rtrim(NOMBRE)) <= 100),
   CONSTRAINT W_C_MV_CPTE_comentarios CHECK (length(rtrim(comentarios)) <= 255),
   CONSTRAINT W_C_MV_CPTE_Garantia CHECK (length(rtrim(Garantia)) <= 50),
-  CONSTRAINT DT_C_MV_CPTE_FECHA CHECK (typeof(FECHA) <> 'text' OR FECHA GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_C_MV_CPTE_FECHA CHECK (FECHA IS NULL OR typeof(FECHA) = 'text' AND (FECHA GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR FECHA GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_C_MV_CPTE_FECHA CHECK (typeof(FECHA) <> 'text' OR (date(julianday(FECHA)) IS substr(FECHA, 1, 10) AND FECHA >= '1753-01-01')),
+  CONSTRAINT MT_C_MV_CPTE_Importe CHECK (typeof(Importe) IN ('integer', 'real', 'null')),
   CONSTRAINT MR_C_MV_CPTE_Importe CHECK (typeof(Importe) NOT IN ('integer', 'real') OR Importe BETWEEN -922337203685477.5 AND 922337203685477.5),
-  CONSTRAINT DT_C_MV_CPTE_FechaRecepcion CHECK (typeof(FechaRecepcion) <> 'text' OR FechaRecepcion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_C_MV_CPTE_FechaRecepcion CHECK (FechaRecepcion IS NULL OR typeof(FechaRecepcion) = 'text' AND (FechaRecepcion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR FechaRecepcion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_C_MV_CPTE_FechaRecepcion CHECK (typeof(FechaRecepcion) <> 'text' OR (date(julianday(FechaRecepcion)) IS substr(FechaRecepcion, 1, 10) AND FechaRecepcion >= '1753-01-01'))
 );
 -- The highest number of a type, branch and letter.
@@ -278,7 +279,9 @@ CREATE TABLE V_MA_ARTICULOS (
   CONSTRAINT W_V_MA_ARTICULOS_UMCB3 CHECK (length(rtrim(UMCB3)) <= 4),
   CONSTRAINT W_V_MA_ARTICULOS_UMCB4 CHECK (length(rtrim(UMCB4)) <= 4),
   CONSTRAINT W_V_MA_ARTICULOS_CUENTACONTABLEC CHECK (length(rtrim(CUENTACONTABLEC)) <= 9),
+  CONSTRAINT MT_V_MA_ARTICULOS_Costo CHECK (typeof(Costo) IN ('integer', 'real', 'null')),
   CONSTRAINT MR_V_MA_ARTICULOS_Costo CHECK (typeof(Costo) NOT IN ('integer', 'real') OR Costo BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT NT_V_MA_ARTICULOS_PUNTOPEDIDO CHECK (typeof(PUNTOPEDIDO) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MA_ARTICULOS_PUNTOPEDIDO CHECK (typeof(PUNTOPEDIDO) NOT IN ('integer', 'real') OR (PUNTOPEDIDO > -100000000000000 AND PUNTOPEDIDO < 100000000000000))
 );
 -- The service's lookups compare LTRIM(RTRIM(IDARTICULO)); articles are also
@@ -303,6 +306,7 @@ CREATE TABLE V_MA_INSUMOS (
   CONSTRAINT W_V_MA_INSUMOS_IDARTICULO CHECK (length(rtrim(IDARTICULO)) <= 25),
   CONSTRAINT W_V_MA_INSUMOS_IdArticuloInsumo CHECK (length(rtrim(IdArticuloInsumo)) <= 25),
   CONSTRAINT W_V_MA_INSUMOS_IdUnidadInsumo CHECK (length(rtrim(IdUnidadInsumo)) <= 4),
+  CONSTRAINT NT_V_MA_INSUMOS_Cantidad CHECK (typeof(Cantidad) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MA_INSUMOS_Cantidad CHECK (typeof(Cantidad) NOT IN ('integer', 'real') OR (Cantidad > -100000000000000 AND Cantidad < 100000000000000))
 );
 
@@ -386,19 +390,31 @@ CREATE TABLE V_MV_STOCK (
   CONSTRAINT W_V_MV_STOCK_Ud_Pr CHECK (length(rtrim(Ud_Pr)) <= 4),
   CONSTRAINT W_V_MV_STOCK_UNEGOCIO CHECK (length(rtrim(UNEGOCIO)) <= 4),
   CONSTRAINT W_V_MV_STOCK_ARTMONEDA CHECK (length(rtrim(ARTMONEDA)) <= 4),
-  CONSTRAINT DT_V_MV_STOCK_Fecha CHECK (typeof(Fecha) <> 'text' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_V_MV_STOCK_Fecha CHECK (Fecha IS NULL OR typeof(Fecha) = 'text' AND (Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_MV_STOCK_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01')),
+  CONSTRAINT NT_V_MV_STOCK_Cantidad CHECK (typeof(Cantidad) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MV_STOCK_Cantidad CHECK (typeof(Cantidad) NOT IN ('integer', 'real') OR (Cantidad > -100000000000000 AND Cantidad < 100000000000000)),
+  CONSTRAINT NT_V_MV_STOCK_CantidadUD CHECK (typeof(CantidadUD) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MV_STOCK_CantidadUD CHECK (typeof(CantidadUD) NOT IN ('integer', 'real') OR (CantidadUD > -100000000000000 AND CantidadUD < 100000000000000)),
+  CONSTRAINT MT_V_MV_STOCK_PrecioVenta CHECK (typeof(PrecioVenta) IN ('integer', 'real', 'null')),
   CONSTRAINT MR_V_MV_STOCK_PrecioVenta CHECK (typeof(PrecioVenta) NOT IN ('integer', 'real') OR PrecioVenta BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MT_V_MV_STOCK_Importe_S_Iva CHECK (typeof(Importe_S_Iva) IN ('integer', 'real', 'null')),
   CONSTRAINT MR_V_MV_STOCK_Importe_S_Iva CHECK (typeof(Importe_S_Iva) NOT IN ('integer', 'real') OR Importe_S_Iva BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MT_V_MV_STOCK_Costo CHECK (typeof(Costo) IN ('integer', 'real', 'null')),
   CONSTRAINT MR_V_MV_STOCK_Costo CHECK (typeof(Costo) NOT IN ('integer', 'real') OR Costo BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT MT_V_MV_STOCK_Impuestos CHECK (typeof(Impuestos) IN ('integer', 'real', 'null')),
   CONSTRAINT MR_V_MV_STOCK_Impuestos CHECK (typeof(Impuestos) NOT IN ('integer', 'real') OR Impuestos BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT NT_V_MV_STOCK_DtoItem CHECK (typeof(DtoItem) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MV_STOCK_DtoItem CHECK (typeof(DtoItem) NOT IN ('integer', 'real') OR (DtoItem > -100000 AND DtoItem < 100000)),
+  CONSTRAINT NT_V_MV_STOCK_IVARI CHECK (typeof(IVARI) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MV_STOCK_IVARI CHECK (typeof(IVARI) NOT IN ('integer', 'real') OR (IVARI > -100000 AND IVARI < 100000)),
+  CONSTRAINT NT_V_MV_STOCK_IVARNI CHECK (typeof(IVARNI) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MV_STOCK_IVARNI CHECK (typeof(IVARNI) NOT IN ('integer', 'real') OR (IVARNI > -100000 AND IVARNI < 100000)),
+  CONSTRAINT NT_V_MV_STOCK_EQUIV_UDBASE CHECK (typeof(EQUIV_UDBASE) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MV_STOCK_EQUIV_UDBASE CHECK (typeof(EQUIV_UDBASE) NOT IN ('integer', 'real') OR (EQUIV_UDBASE > -1000000000000 AND EQUIV_UDBASE < 1000000000000)),
+  CONSTRAINT MT_V_MV_STOCK_Importe_Ud CHECK (typeof(Importe_Ud) IN ('integer', 'real', 'null')),
   CONSTRAINT MR_V_MV_STOCK_Importe_Ud CHECK (typeof(Importe_Ud) NOT IN ('integer', 'real') OR Importe_Ud BETWEEN -922337203685477.5 AND 922337203685477.5),
+  CONSTRAINT NT_V_MV_STOCK_ARTCOTIZACION CHECK (typeof(ARTCOTIZACION) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MV_STOCK_ARTCOTIZACION CHECK (typeof(ARTCOTIZACION) NOT IN ('integer', 'real') OR (ARTCOTIZACION > -100000000000000 AND ARTCOTIZACION < 100000000000000))
 );
 -- The rows of a voucher and the highest voucher of a type; the balances of
@@ -424,6 +440,7 @@ CREATE TABLE STK_SERIES_Y_LOTES (
   CONSTRAINT W_STK_SERIES_Y_LOTES_NROLOTE CHECK (length(rtrim(NROLOTE)) <= 25),
   CONSTRAINT W_STK_SERIES_Y_LOTES_NROSERIE CHECK (length(rtrim(NROSERIE)) <= 25),
   CONSTRAINT W_STK_SERIES_Y_LOTES_IDPOSICION CHECK (length(rtrim(IDPOSICION)) <= 15),
+  CONSTRAINT NT_STK_SERIES_Y_LOTES_CANTIDAD CHECK (typeof(CANTIDAD) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_STK_SERIES_Y_LOTES_CANTIDAD CHECK (typeof(CANTIDAD) NOT IN ('integer', 'real') OR (CANTIDAD > -100000000000000 AND CANTIDAD < 100000000000000))
 );
 CREATE INDEX IX_STK_SERIES_Y_LOTES ON STK_SERIES_Y_LOTES (IDARTICULO, IDDEPOSITO, NROLOTE, NROSERIE, IDPOSICION);
@@ -438,6 +455,7 @@ CREATE TABLE STK_SALDOS_UNIDADES (
   CONSTRAINT W_STK_SALDOS_UNIDADES_IDARTICULO CHECK (length(rtrim(IDARTICULO)) <= 25),
   CONSTRAINT W_STK_SALDOS_UNIDADES_EQUIVALENCIA CHECK (length(rtrim(EQUIVALENCIA)) <= 4),
   CONSTRAINT W_STK_SALDOS_UNIDADES_IDDEPOSITO CHECK (length(rtrim(IDDEPOSITO)) <= 4),
+  CONSTRAINT NT_STK_SALDOS_UNIDADES_STOCK CHECK (typeof(STOCK) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_STK_SALDOS_UNIDADES_STOCK CHECK (typeof(STOCK) NOT IN ('integer', 'real') OR (STOCK > -100000000000000 AND STOCK < 100000000000000))
 );
 CREATE INDEX IX_STK_SALDOS_UNIDADES ON STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO);
@@ -450,6 +468,7 @@ CREATE TABLE STK_STOCK_UDKG (
   CantidadUd DECIMAL(18,4) NOT NULL DEFAULT 0,
   CONSTRAINT W_STK_STOCK_UDKG_IDARTICULO CHECK (length(rtrim(IDARTICULO)) <= 25),
   CONSTRAINT W_STK_STOCK_UDKG_IDDEPOSITO CHECK (length(rtrim(IDDEPOSITO)) <= 4),
+  CONSTRAINT NT_STK_STOCK_UDKG_CantidadUd CHECK (typeof(CantidadUd) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_STK_STOCK_UDKG_CantidadUd CHECK (typeof(CantidadUd) NOT IN ('integer', 'real') OR (CantidadUd > -100000000000000 AND CantidadUd < 100000000000000))
 );
 CREATE INDEX IX_STK_STOCK_UDKG ON STK_STOCK_UDKG (IDARTICULO, IDDEPOSITO);

@@ -86,6 +86,6 @@ CREATE TABLE V_MV_FALTANTES (
   CONSTRAINT W_V_MV_FALTANTES_IdArticulo CHECK (length(rtrim(IdArticulo)) <= 25),
   CONSTRAINT W_V_MV_FALTANTES_Descripcion CHECK (length(rtrim(Descripcion)) <= 100),
   CONSTRAINT W_V_MV_FALTANTES_Usuario CHECK (length(rtrim(Usuario)) <= 50),
-  CONSTRAINT DT_V_MV_FALTANTES_FechaHora CHECK (typeof(FechaHora) <> 'text' OR FechaHora GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'),
+  CONSTRAINT DT_V_MV_FALTANTES_FechaHora CHECK (FechaHora IS NULL OR typeof(FechaHora) = 'text' AND (FechaHora GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR FechaHora GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_MV_FALTANTES_FechaHora CHECK (typeof(FechaHora) <> 'text' OR (date(julianday(FechaHora)) IS substr(FechaHora, 1, 10) AND FechaHora >= '1753-01-01'))
 );

@@ -21,6 +21,7 @@ CREATE TABLE AC_SALDOSLAYOUT (
   CONSTRAINT W_AC_SALDOSLAYOUT_idarticulo CHECK (length(rtrim(idarticulo)) <= 25),
   CONSTRAINT W_AC_SALDOSLAYOUT_nrolote CHECK (length(rtrim(nrolote)) <= 25),
   CONSTRAINT W_AC_SALDOSLAYOUT_idunidadbase CHECK (length(rtrim(idunidadbase)) <= 4),
+  CONSTRAINT NT_AC_SALDOSLAYOUT_saldo CHECK (typeof(saldo) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_AC_SALDOSLAYOUT_saldo CHECK (typeof(saldo) NOT IN ('integer', 'real') OR (saldo > -100000000000000 AND saldo < 100000000000000))
 );
 -- The balances of an article in a deposit, placed (joined to their

@@ -91,6 +91,30 @@ TEST_F(RecordsetTest, ExpressionsTakeTheirTypeFromTheirValue) {
   EXPECT_TRUE(none[QStringLiteral("MAYOR")].Value().isNull());
 }
 
+// A text is read as a date in the two forms dates are stored in alone, the
+// forms a DATETIME column of the schema takes: in a date column and in an
+// expression alike. Any other text (a table without the checks, a database an
+// earlier build made) comes back as the text it is.
+TEST_F(RecordsetTest, ATextIsADateInTheStoredFormsAlone) {
+  struct Case {
+    const char* text;
+    QDateTime date;  // invalid: read back as the text
+  };
+  for (const Case& c : {Case{"2005-02-28", rt::MakeDate(2005, 2, 28)},
+                        Case{"2005-02-28 10:00:05", rt::MakeDate(2005, 2, 28, 10, 0, 5)},
+                        Case{"2005-02-28 10:00:00+03:00", {}}, Case{"2005-03-01T10:00", {}},
+                        Case{"2005-03-01T10:00:00", {}}, Case{"2005-02-28 ", {}}, Case{"2005-02-28 10:00", {}},
+                        Case{"2005-02-28 10:00:00.5", {}}, Case{"2005-02-31", {}}, Case{"2005-02-28 24:00:00", {}}}) {
+    SCOPED_TRACE(c.text);
+    exec(QStringLiteral("UPDATE TIPOS SET FECHA = '%1' WHERE CODIGO = 'B'").arg(QLatin1String(c.text)));
+    const rt::Variant expected = c.date.isValid() ? rt::Variant(c.date) : rt::Variant(c.text);
+    ado::Recordset rs = open(QStringLiteral("SELECT FECHA, MAX(FECHA) AS MAYOR FROM TIPOS WHERE CODIGO = 'B'"));
+    EXPECT_EQ(rs[QStringLiteral("FECHA")].Value(), expected);
+    EXPECT_EQ(rs[QStringLiteral("MAYOR")].Value(), expected);
+    EXPECT_EQ(rs[QStringLiteral("MAYOR")].Type(), c.date.isValid() ? ado::adDBTimeStamp : ado::adVarChar);
+  }
+}
+
 TEST_F(RecordsetTest, AnEmptySetIsAtBothEnds) {
   for (int cursorType : {ado::adOpenForwardOnly, ado::adOpenStatic, ado::adOpenDynamic}) {
     ado::Recordset rs = open(QStringLiteral("SELECT * FROM TIPOS WHERE CODIGO = 'nada'"), cursorType);

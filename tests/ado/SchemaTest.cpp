@@ -105,9 +105,13 @@ TEST_F(SchemaTest, EveryTextColumnHasTheCollationAndItsWidthCheck) {
 }
 
 // Every money, decimal and date column of every table refuses what SQL
-// Server would refuse to store, by the checks sql/sqlite/README.md names:
-// a later table that leaves them out fails here.
+// Server would refuse to store, by the checks sql/sqlite/README.md names, in
+// the order given (the first check a value fails tells the error): a later
+// table that leaves them out fails here.
 TEST_F(SchemaTest, EveryMoneyDecimalAndDateColumnHasItsWriteChecks) {
+  const QString number = QStringLiteral("typeof(%1) IN ('integer', 'real', 'null')");
+  const QString day = QStringLiteral("'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'");
+  const QString dayAndTime = QStringLiteral("'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]'");
   int checked = 0;
   forEveryTableColumn([&](const QString& table, const QString& name, ado::Recordset& rs, const QString& create) {
     const int type = rs[QStringLiteral("DATA_TYPE")].Value().toLong();
@@ -118,25 +122,32 @@ TEST_F(SchemaTest, EveryMoneyDecimalAndDateColumnHasItsWriteChecks) {
     };
     QStringList checks;
     if (type == ado::adCurrency) {
-      checks << constraint("MR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR %1 BETWEEN "
+      checks << constraint("MT", number.arg(c))
+             << constraint("MR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR %1 BETWEEN "
                                                 "-922337203685477.5 AND 922337203685477.5")
                                      .arg(c));
     } else if (type == ado::adNumeric || type == ado::adDecimal) {
       const int digits = rs[QStringLiteral("NUMERIC_PRECISION")].Value().toLong() -
                          rs[QStringLiteral("NUMERIC_SCALE")].Value().toLong();
       const QString bound = u'1' + QString(digits, u'0');
-      checks << constraint(
-          "NR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR (%1 > -%2 AND %1 < %2)").arg(c, bound));
+      checks << constraint("NT", number.arg(c))
+             << constraint("NR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR (%1 > -%2 AND %1 < %2)")
+                                     .arg(c, bound));
     } else if (type == ado::adDate || type == ado::adDBDate || type == ado::adDBTimeStamp) {
-      checks << constraint("DT", QStringLiteral("typeof(%1) <> 'text' OR %1 GLOB "
-                                                "'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*'")
-                                     .arg(c))
+      checks << constraint("DT", QStringLiteral("%1 IS NULL OR typeof(%1) = 'text' AND (%1 GLOB %2 OR %1 GLOB %3)")
+                                     .arg(c, day, dayAndTime))
              << constraint("DR", QStringLiteral("typeof(%1) <> 'text' OR (date(julianday(%1)) IS substr(%1, 1, 10) "
                                                 "AND %1 >= '1753-01-01')")
                                      .arg(c));
     }
-    if (!checks.isEmpty()) ++checked;
-    for (const QString& check : checks) EXPECT_TRUE(create.contains(check)) << "missing: " << check.toStdString();
+    if (checks.isEmpty()) return;
+    ++checked;
+    qsizetype previous = -1;
+    for (const QString& check : checks) {
+      const qsizetype at = create.indexOf(check);
+      EXPECT_GT(at, previous) << (at < 0 ? "missing: " : "out of order: ") << check.toStdString();
+      previous = at;
+    }
   });
   EXPECT_GT(checked, 100);
 }

@@ -153,7 +153,7 @@ TEST_F(SqliteErrorsTest, ValuesTheServerRefusesAreRefusedAtTheWrite) {
            Case{entry.arg(QStringLiteral("Cotizacion"), QStringLiteral("100000000000000")), overflow, 8115, "22003"},
            Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2005-02-31')"), conversion, 242, "22008"},
            Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('1700-01-01')"), conversion, 242, "22008"},
-           Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2005-07-02 25:00')"), conversion, 242, "22008"},
+           Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('2005-07-02 25:00:00')"), conversion, 242, "22008"},
            Case{QStringLiteral("INSERT INTO ma_calendario (fecha) VALUES ('not a date')"), conversion, 241, "22007"},
            Case{QStringLiteral("UPDATE ma_calendario SET fecha = 'mañana'"), conversion, 241, "22007"},
        }) {
@@ -203,7 +203,7 @@ TEST_F(SqliteErrorsTest, EveryAreasColumnsRefuseWhatTheServerRefuses) {
            Case{thirdParty.arg(QStringLiteral("Fecha"), QStringLiteral("'2005-02-31'")), 242},
            Case{thirdParty.arg(QStringLiteral("FECHARECIBIDO"), QStringLiteral("'not a date'")), 241},
            Case{action.arg(QStringLiteral("'not a date'")), 241},
-           Case{action.arg(QStringLiteral("'1752-12-31 10:00'")), 242},
+           Case{action.arg(QStringLiteral("'1752-12-31 10:00:00'")), 242},
            Case{QStringLiteral("INSERT INTO V_MV_FALTANTES (FechaHora) VALUES ('2005-02-31')"), 242},
            Case{QStringLiteral("INSERT INTO V_MA_PRECIOS (IDLISTA, TIPOLISTA, IDARTICULO, PRECIO) "
                                "VALUES ('   1', 'V', 'A1', 1e20)"),
@@ -225,6 +225,100 @@ TEST_F(SqliteErrorsTest, EveryAreasColumnsRefuseWhatTheServerRefuses) {
   EXPECT_EQ(scalar(QStringLiteral("SELECT Importe FROM V_MV_CPTEINSUMOS")),
             rt::Variant(rt::Currency::fromInt(922337203685477)));
   EXPECT_EQ(scalar(QStringLiteral("SELECT Fecha FROM V_MV_CPTETERCEROS")), rt::Variant(rt::MakeDate(2005, 2, 28)));
+}
+
+// A money or decimal column holds numbers and a DATETIME column the two
+// forms dates are stored in, "yyyy-mm-dd" and "yyyy-mm-dd hh:mm:ss": a text
+// that is no number, a blob, any other form of a date and a number for a
+// date are refused with SQL Server's conversion error, and the row keeps
+// what it had. A number written as text is stored as the number.
+TEST_F(SqliteErrorsTest, MoneyDecimalAndDateColumnsHoldOnlyTheirOwnValues) {
+  exec(QStringLiteral("INSERT INTO V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, Importe) VALUES ('FC', '000100000001A', 5)"));
+  exec(QStringLiteral("INSERT INTO V_MA_PRECIOS (IDLISTA, TIPOLISTA, IDARTICULO, PRECIO) VALUES ('   1', 'V', 'A1', 5)"));
+  exec(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IdComprobante, IdArticulo, IdDeposito, Cantidad, Fecha) "
+                      "VALUES ('RM', '000100000001R', 'A1', '   1', 5, '2005-07-01')"));
+  exec(QStringLiteral("INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE, CUENTA, Cotizacion) VALUES ('FC', '000100000001A', "
+                      "'211010001', 5)"));
+  exec(QStringLiteral("INSERT INTO MV_ASIENTOS (MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO], Fecha) "
+                      "VALUES (7, 1, 1, 1, '2005-07-01')"));
+  const QString money = QStringLiteral("No se puede convertir un valor char a money. El valor char tiene una sintaxis "
+                                       "incorrecta."),
+                numeric = QStringLiteral("Error al convertir el tipo de datos varchar a numeric."),
+                date = QStringLiteral("Error de conversión al convertir la fecha y/u hora a partir de una cadena de "
+                                      "caracteres."),
+                range = QStringLiteral("La conversión del tipo de datos varchar en datetime produjo un valor fuera de "
+                                       "intervalo.");
+  struct Case {
+    const char* column;  // table.column
+    const char* value;   // as written in the statement
+    long native;
+    const char* sqlState;
+    const QString& description;
+  };
+  for (const Case& c : {
+           Case{"V_MV_CPTEINSUMOS.Importe", "'abc'", 235, "22018", money},
+           Case{"V_MV_CPTEINSUMOS.Importe", "'12,5'", 235, "22018", money},
+           Case{"V_MV_CPTEINSUMOS.Importe", "''", 235, "22018", money},
+           Case{"V_MA_PRECIOS.PRECIO", "'abc'", 235, "22018", money},
+           Case{"V_MV_STOCK.Cantidad", "'abc'", 8114, "22018", numeric},
+           Case{"V_MV_STOCK.Cantidad", "'12,5'", 8114, "22018", numeric},
+           Case{"C_MV_CPTE.Cotizacion", "'abc'", 8114, "22018", numeric},
+           Case{"MV_ASIENTOS.Fecha", "'2005-02-28 10:00:00+03:00'", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "'2005-03-01T10:00'", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "'2005-03-01T10:00:00'", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "'2005-02-28 '", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "' 2005-02-28'", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "'2005-02-28 10:00'", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "'2005-02-28 10:00:00.5'", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "'2005-2-28'", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "1e400", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "12345.5", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "38534", 241, "22007", date},
+           Case{"MV_ASIENTOS.Fecha", "'2005-02-29'", 242, "22008", range},
+           Case{"MV_ASIENTOS.Fecha", "'2005-02-28 24:00:00'", 242, "22008", range},
+           Case{"MV_ASIENTOS.Fecha", "'2005-02-28 23:59:60'", 242, "22008", range},
+           Case{"V_MV_STOCK.Fecha", "12345.5", 241, "22007", date},
+       }) {
+    const QStringList where = QString::fromLatin1(c.column).split(u'.');
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 = %3").arg(where[0], where[1], QLatin1String(c.value));
+    SCOPED_TRACE(sql.toStdString());
+    const rt::Variant before = scalar(QStringLiteral("SELECT %1 FROM %2").arg(where[1], where[0]));
+    const rt::Error e = failure(sql);
+    EXPECT_EQ(e.Number(), errnum::TypeConversion);
+    ASSERT_EQ(cn.Errors().Count(), 2);
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native);
+    EXPECT_EQ(cn.Errors()[0].SQLState, QString::fromLatin1(c.sqlState));
+    EXPECT_EQ(cn.Errors()[0].Description, c.description);
+    EXPECT_EQ(cn.Errors()[1].NativeError, 3621);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT %1 FROM %2").arg(where[1], where[0])), before);
+  }
+  // A blob cannot come through the program's statements; another program
+  // writing one meets the same checks.
+  for (const auto& [sql, check] : {
+           std::pair{"UPDATE V_MV_CPTEINSUMOS SET Importe = x'3132'", "MT_V_MV_CPTEINSUMOS_Importe"},
+           std::pair{"UPDATE V_MV_STOCK SET Cantidad = x'3132'", "NT_V_MV_STOCK_Cantidad"},
+           std::pair{"UPDATE MV_ASIENTOS SET Fecha = x'323030352d30372d3031'", "DT_MV_ASIENTOS_Fecha"},  // 2005-07-01
+       })
+    EXPECT_EQ(RunInDatabase(path, QString::fromLatin1(sql)), QStringLiteral("CHECK constraint failed: ") + check);
+  // The stock balance the movement keeps did not move either.
+  EXPECT_EQ(scalar(QStringLiteral("SELECT SUM(CANTIDAD) FROM STK_SERIES_Y_LOTES")), rt::Variant(5));
+
+  exec(QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET Importe = '12'"));
+  exec(QStringLiteral("UPDATE V_MV_STOCK SET Cantidad = ' 12.5 '"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Importe FROM V_MV_CPTEINSUMOS")), rt::Variant(rt::Currency::fromInt(12)));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Cantidad FROM V_MV_STOCK")), rt::Variant(rt::Currency::fromDouble(12.5)));
+  struct Stored {
+    const char* value;
+    QDateTime date;
+  };
+  for (const Stored& s : {Stored{"'2005-02-28'", rt::MakeDate(2005, 2, 28)},
+                          Stored{"'2005-02-28 10:00:05'", rt::MakeDate(2005, 2, 28, 10, 0, 5)},
+                          Stored{"'28/02/2005 10:00'", rt::MakeDate(2005, 2, 28, 10, 0)}, Stored{"NULL", QDateTime()}}) {
+    exec(QStringLiteral("UPDATE MV_ASIENTOS SET Fecha = %1").arg(QLatin1String(s.value)));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Fecha FROM MV_ASIENTOS")),
+              s.date.isValid() ? rt::Variant(s.date) : rt::Variant::null())
+        << s.value;
+  }
 }
 
 TEST_F(SqliteErrorsTest, WritingOnAnOutdatedReadIsALockTimeout) {

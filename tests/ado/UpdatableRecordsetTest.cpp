@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/ado/Connection.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
@@ -132,6 +134,74 @@ TEST_F(UpdatableRecordsetTest, ValuesAreConvertedByTheColumnType) {
   EXPECT_EQ(rs[QStringLiteral("Error")].Value(), rt::Variant(12));
   EXPECT_EQ(rs[QStringLiteral("Proceso")].Value(), rt::Variant("12,5"));
   rs.CancelUpdate();
+}
+
+// A value a column cannot take is refused when it is assigned, naming the
+// value as it was given, a number too: one of no form the column takes as a
+// conversion, one beyond the column type's range as an overflow. What fits
+// the field but not the column's checks is refused when the row is written.
+// The field and the row keep what they had.
+TEST_F(UpdatableRecordsetTest, AValueTheColumnCannotTakeIsRefusedByName) {
+  exec(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IdComprobante, Secuencia, Fecha, Cantidad, PrecioVenta) "
+                      "VALUES ('RM', '000100000001R', 1, '2005-07-01', 5, 10)"));
+  const long conversion = errnum::TypeConversion, overflow = errnum::DataOverflow;
+  struct Case {
+    const char* column;
+    rt::Variant value;
+    long number;
+    const char* description;
+  };
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM V_MV_STOCK"));
+  for (const Case& c : {
+           Case{"PrecioVenta", "abc", conversion,
+                "No se puede convertir el valor \"abc\" al tipo de la columna PrecioVenta."},
+           Case{"PrecioVenta", "12,5,3", conversion,
+                "No se puede convertir el valor \"12,5,3\" al tipo de la columna PrecioVenta."},
+           Case{"PrecioVenta", 1e20, overflow,
+                "El valor \"1E+20\" está fuera del intervalo del tipo de la columna PrecioVenta."},
+           Case{"PrecioVenta", "1e20", overflow,
+                "El valor \"1e20\" está fuera del intervalo del tipo de la columna PrecioVenta."},
+           Case{"Cantidad", "n/d", conversion, "No se puede convertir el valor \"n/d\" al tipo de la columna Cantidad."},
+           Case{"Secuencia", 1e10, overflow,
+                "El valor \"10000000000\" está fuera del intervalo del tipo de la columna Secuencia."},
+           Case{"Fecha", "2005-02-28 10:00:00+03:00", conversion,
+                "No se puede convertir el valor \"2005-02-28 10:00:00+03:00\" al tipo de la columna Fecha."},
+           Case{"Fecha", 3e6, overflow, "El valor \"3000000\" está fuera del intervalo del tipo de la columna Fecha."},
+           Case{"Fecha", std::numeric_limits<double>::infinity(), overflow,
+                "El valor \"INF\" está fuera del intervalo del tipo de la columna Fecha."},
+       }) {
+    SCOPED_TRACE(c.column);
+    const QString column = QString::fromLatin1(c.column);
+    const rt::Variant before = rs[column].Value();
+    try {
+      rs[column] = c.value;
+      ADD_FAILURE() << "taken: " << c.value.toString().toStdString();
+    } catch (const rt::Error& e) {
+      EXPECT_EQ(e.Number(), c.number);
+      EXPECT_EQ(e.Description(), QString::fromUtf8(c.description));
+    }
+    EXPECT_EQ(rs[column].Value(), before);
+  }
+  rs.CancelUpdate();
+
+  struct Written {
+    const char* column;
+    rt::Variant value;
+    long native;
+  };
+  for (const Written& w : {Written{"Cantidad", rt::Currency::fromInt(100000000000000), 8115},
+                           Written{"Fecha", rt::MakeDate(1700, 1, 1), 242}}) {
+    SCOPED_TRACE(w.column);
+    rs[QString::fromLatin1(w.column)] = w.value;
+    cn.Errors().Clear();
+    EXPECT_NE(ErrorNumberOf([&] { rs.Update(); }), 0);
+    ASSERT_GT(cn.Errors().Count(), 0);
+    EXPECT_EQ(cn.Errors()[0].NativeError, w.native);
+    rs.CancelUpdate();
+  }
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Cantidad FROM V_MV_STOCK")), rt::Variant(rt::Currency::fromInt(5)));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Fecha FROM V_MV_STOCK")), rt::Variant(rt::MakeDate(2005, 7, 1)));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT PrecioVenta FROM V_MV_STOCK")), rt::Variant(rt::Currency::fromInt(10)));
 }
 
 TEST_F(UpdatableRecordsetTest, AnSSViewWritesToItsBaseTable) {

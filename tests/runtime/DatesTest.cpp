@@ -2,6 +2,7 @@
 
 #include <iomanip>
 #include <limits>
+#include <optional>
 
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Variant.h"
@@ -63,6 +64,34 @@ TEST(Dates, SerialNumbersRoundTrip) {
   EXPECT_DOUBLE_EQ(rt::ToSerial(MakeDate(1900, 1, 1, 12, 0)), 2.5);
   QDateTime d = MakeDate(2026, 12, 9, 21, 55, 26);
   EXPECT_EQ(rt::FromSerial(rt::ToSerial(d)), d);
+}
+
+// A serial's time is rounded once, to the nearest second: a time just short
+// of the half second stays in its second, also at the last second of the
+// runtime's dates, and one just past it goes to the next.
+TEST(Dates, ASerialsTimeIsRoundedOnceToTheSecond) {
+  struct Case {
+    double serial;
+    std::optional<QDateTime> date;  // nullopt: overflow
+  };
+  for (const Case& c : {
+           Case{0.50000578240740745, MakeDate(1899, 12, 30, 12, 0, 0)},  // 12:00:00.4996
+           Case{0.50000577, MakeDate(1899, 12, 30, 12, 0, 0)},           // 12:00:00.4985
+           Case{0.50000579, MakeDate(1899, 12, 30, 12, 0, 1)},           // 12:00:00.5003
+           Case{-1.50000578240740745, MakeDate(1899, 12, 29, 12, 0, 0)},
+           Case{38534.999994208, MakeDate(2005, 7, 1, 23, 59, 59)},       // 23:59:59.4996
+           Case{38534.99999422, MakeDate(2005, 7, 2)},                   // 23:59:59.5006
+           Case{2958465.9999942081, MakeDate(9999, 12, 31, 23, 59, 59)},  // 23:59:59.4996
+           Case{2958465.9999942128, MakeDate(9999, 12, 31, 23, 59, 59)},  // 23:59:59.49998
+           Case{2958465.99999422, std::nullopt},                          // 23:59:59.5006
+       }) {
+    if (c.date) {
+      EXPECT_EQ(rt::FromSerial(c.serial), *c.date) << std::setprecision(17) << c.serial;
+    } else {
+      EXPECT_EQ(testing_support::ErrorNumberOf([&] { rt::FromSerial(c.serial); }), rt::err::Overflow)
+          << std::setprecision(17) << c.serial;
+    }
+  }
 }
 
 // The range is the date and time a serial rounds to (the second), from

@@ -42,13 +42,20 @@ void SuiteDatabaseTest::exec(const QString& sql) {
   }
 }
 
-void DefineInDatabase(const QString& path, const QString& sql) {
+QString RunInDatabase(const QString& path, const QString& sql) {
   sqlite3* db = nullptr;
   sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  QString error;
   if (ado::sqlite::ConfigureConnection(db) != SQLITE_OK ||
       sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-    ADD_FAILURE() << sql.toStdString() << ": " << sqlite3_errmsg(db);
+    error = QString::fromUtf8(sqlite3_errmsg(db));
   sqlite3_close_v2(db);
+  return error;
+}
+
+void DefineInDatabase(const QString& path, const QString& sql) {
+  const QString error = RunInDatabase(path, sql);
+  if (!error.isEmpty()) ADD_FAILURE() << sql.toStdString() << ": " << error.toStdString();
 }
 
 void SuiteDatabaseTest::define(const QString& sql) { DefineInDatabase(path, sql); }

@@ -27,6 +27,9 @@ void DamageTable(const QString& path, const QString& table);
 // Runs statements in SQLite's own dialect on the database file, beside the
 // program's connections (tables or views of a test's own, a table dropped).
 void DefineInDatabase(const QString& path, const QString& sql);
+// The same, for statements that may fail, as another program writing to the
+// file would run them: SQLite's error message, empty when they ran.
+QString RunInDatabase(const QString& path, const QString& sql);
 
 // Rows of `table` in the database file alone, as a power cut that lost
 // what the write-ahead log held would leave it: a copy of the file is read

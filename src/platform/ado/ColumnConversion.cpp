@@ -32,10 +32,12 @@ rt::Variant ConvertForColumn(const provider::ColumnInfo& column, const rt::Varia
   if (value.isNull() || value.isEmpty()) return rt::Variant::null();
   try {
     return convert(column.type, column.scale, value);
-  } catch (const rt::Error&) {
-    QString shown = value.isString() ? *value.stringIf() : QString();
-    throw rt::Error(errnum::TypeConversion,
-                    QStringLiteral("No se puede convertir el valor \"%1\" al tipo de la columna %2.").arg(shown, column.name),
+  } catch (const rt::Error& e) {
+    // The value as it was given, a number as well as a text.
+    const bool overflow = e.Number() == rt::err::Overflow;
+    const QString text = overflow ? QStringLiteral("El valor \"%1\" está fuera del intervalo del tipo de la columna %2.")
+                                  : QStringLiteral("No se puede convertir el valor \"%1\" al tipo de la columna %2.");
+    throw rt::Error(overflow ? errnum::DataOverflow : errnum::TypeConversion, text.arg(value.toString(), column.name),
                     QStringLiteral("ADODB.Field"));
   }
 }

@@ -8,7 +8,9 @@
 
 namespace ado {
 
-// Raises errnum::TypeConversion when the value does not fit the column.
+// Raises errnum::TypeConversion when the value is of no form the column
+// takes, errnum::DataOverflow when it is beyond the column type's range;
+// either names the value as it was given.
 rt::Variant ConvertForColumn(const provider::ColumnInfo& column, const rt::Variant& value);
 
 }  // namespace ado

@@ -222,16 +222,16 @@ QDateTime FromSerial(double serial) {
   double whole = std::trunc(serial);
   double frac = std::fabs(serial - whole);
   QDate d = kEpoch.addDays(static_cast<qint64>(whole));
-  int msecs = static_cast<int>(std::llround(frac * 86400000.0));
-  // Round to the second: serial fractions carry binary noise.
-  msecs = static_cast<int>(std::llround(msecs / 1000.0) * 1000);
-  if (msecs >= 86400000) {
+  // Rounded once, to the second (serial fractions carry binary noise): a
+  // first rounding to the millisecond would carry 12:00:00.4996 to 12:00:01.
+  int seconds = static_cast<int>(std::llround(frac * 86400.0));
+  if (seconds >= 86400) {
     d = d.addDays(1);
-    msecs = 0;
+    seconds = 0;
   }
   // The runtime's dates run from 01/01/100 00:00:00 to 31/12/9999 23:59:59.
   if (d < QDate(100, 1, 1) || d > QDate(9999, 12, 31)) raise(err::Overflow);
-  return MakeDate(d, QTime::fromMSecsSinceStartOfDay(msecs));
+  return MakeDate(d, QTime::fromMSecsSinceStartOfDay(seconds * 1000));
 }
 
 QDateTime Now() {

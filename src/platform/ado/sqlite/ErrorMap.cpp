@@ -39,6 +39,10 @@ constexpr Mapping kMappings[] = {
      "La conversión del tipo de datos varchar en datetime produjo un valor fuera de intervalo."},
     {Condition::DateConversion, 241, "22007", errnum::TypeConversion, true,
      "Error de conversión al convertir la fecha y/u hora a partir de una cadena de caracteres."},
+    {Condition::MoneyConversion, 235, "22018", errnum::TypeConversion, true,
+     "No se puede convertir un valor char a money. El valor char tiene una sintaxis incorrecta."},
+    {Condition::NumericConversion, 8114, "22018", errnum::TypeConversion, true,
+     "Error al convertir el tipo de datos varchar a numeric."},
     {Condition::MoneyOverflow, 8115, "22003", errnum::DataOverflow, true,
      "Error de desbordamiento aritmético al convertir expression al tipo de datos money."},
     {Condition::NumericOverflow, 8115, "22003", errnum::DataOverflow, true,
@@ -130,8 +134,10 @@ Classified classify(int rc, const QString& message, const QString& sql, const QS
       // refuse the value with.
       QString name = captured(message, R"(failed: (\w+))");
       static const std::pair<const char*, Condition> kSchemaChecks[] = {
-          {"W_", Condition::Width},           {"MR_", Condition::MoneyOverflow}, {"NR_", Condition::NumericOverflow},
-          {"DT_", Condition::DateConversion}, {"DR_", Condition::DateOutOfRange},
+          {"W_", Condition::Width},
+          {"MT_", Condition::MoneyConversion}, {"MR_", Condition::MoneyOverflow},
+          {"NT_", Condition::NumericConversion}, {"NR_", Condition::NumericOverflow},
+          {"DT_", Condition::DateConversion},  {"DR_", Condition::DateOutOfRange},
       };
       for (const auto& [prefix, condition] : kSchemaChecks)
         if (name.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) return {condition, {}};

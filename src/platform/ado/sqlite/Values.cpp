@@ -21,21 +21,17 @@ int digits(const char* s, int from, int count) {
   return value;
 }
 
-// The ISO forms the provider stores: "yyyy-mm-dd", optionally followed by
-// " hh:mm" or " hh:mm:ss" (a "T" and fractions of a second also accepted).
+// The two forms dates are stored in, "yyyy-mm-dd" and "yyyy-mm-dd
+// hh:mm:ss": the forms the schema's checks let into a DATETIME column. Any
+// other text is no date to the provider either.
 std::optional<QDateTime> storedDate(const char* s, int n) {
-  if (n < 10 || s[4] != '-' || s[7] != '-') return std::nullopt;
+  if ((n != 10 && n != 19) || s[4] != '-' || s[7] != '-') return std::nullopt;
   const int y = digits(s, 0, 4), mo = digits(s, 5, 2), d = digits(s, 8, 2);
   if (y < 0 || mo < 0 || d < 0) return std::nullopt;
   int h = 0, mi = 0, sec = 0;
-  if (n > 10) {
-    if (n < 16 || (s[10] != ' ' && s[10] != 'T') || s[13] != ':') return std::nullopt;
-    h = digits(s, 11, 2), mi = digits(s, 14, 2);
-    if (n > 16) {
-      if (n < 19 || s[16] != ':') return std::nullopt;
-      sec = digits(s, 17, 2);
-      if (n > 19 && s[19] != '.') return std::nullopt;
-    }
+  if (n == 19) {
+    if (s[10] != ' ' || s[13] != ':' || s[16] != ':') return std::nullopt;
+    h = digits(s, 11, 2), mi = digits(s, 14, 2), sec = digits(s, 17, 2);
     if (h < 0 || mi < 0 || sec < 0) return std::nullopt;
   }
   QDate date(y, mo, d);
@@ -131,8 +127,6 @@ rt::Variant ReadValue(sqlite3_stmt* statement, int column, ValueKind kind) {
         auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
         const int n = sqlite3_column_bytes(statement, column);
         if (auto date = storedDate(text, n)) return *date;
-        if (kind == ValueKind::Date)
-          if (auto date = rt::ParseDate(QString::fromUtf8(text, n))) return *date;
       }
       break;
     case ValueKind::Integer:
