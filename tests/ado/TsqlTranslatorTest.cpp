@@ -363,6 +363,23 @@ TEST(TsqlTranslator, AddsColumnsWithTheirLiteralsWritten) {
   }
 }
 
+// ALTER TABLE names its table as the other statements do: a word, [name] or
+// "name", after the owner dbo at most. (A name with another owner or a
+// database is refused, as in SELECT: RefusesWhatItCannotCarryOverFaithfully.)
+TEST(TsqlTranslator, TablesAreNamedAlikeInEveryStatement) {
+  ExpectTranslations({
+      {"SELECT * FROM \"dbo\".\"MA_CUENTAS\"", "SELECT * FROM [MA_CUENTAS]", {}},
+      {"ALTER TABLE \"dbo\".\"MA_CUENTAS\" ADD \"Nota\" TEXT",
+       "ALTER TABLE [MA_CUENTAS] ADD COLUMN [Nota] TEXT COLLATE CI_AS", {}},
+      {"SELECT * FROM \"a]b\"", "SELECT * FROM `a]b`", {}},
+      {"ALTER TABLE \"a]b\" ADD c INT", "ALTER TABLE `a]b` ADD COLUMN c INT", {}},
+      {"ALTER TABLE [Dbo].[a]]b] ADD [c]]2] INT", "ALTER TABLE `a]b` ADD COLUMN `c]2` INT", {}},
+      {"ALTER TABLE DBO.\"a\"\"b\" ADD c INT NOT NULL CONSTRAINT \"DF_a\" DEFAULT (0)",
+       "ALTER TABLE [a\"b] ADD COLUMN c INT NOT NULL CONSTRAINT [DF_a] DEFAULT (0)", {}},
+  });
+  EXPECT_EQ(One("ALTER TABLE \"dbo\".\"MV_ASIENTOS\" DISABLE TRIGGER ALL").kind, Kind::NoOp);
+}
+
 // SQL Server doubles a "]" inside brackets; SQLite's brackets cannot hold
 // one, so such a name, wherever it stands, goes in grave accents, which
 // SQLite never reads as a string. Other names keep their brackets.
@@ -412,7 +429,14 @@ TEST(TsqlTranslator, RefusesWhatItCannotCarryOverFaithfully) {
            {"SELECT * FROM MA_CUENTAS WHERE CODIGO = 'x", "comilla sin cerrar"},
            {"SELECT * FROM MA_CUENTAS WHERE (CODIGO = 'x'", "paréntesis sin pareja"},
            {"SELECT * INTO COPIA FROM MA_CUENTAS", "SELECT ... INTO"},
+           // The embedded database has no other database nor owner: the local table of
+           // that name is not the one meant.
            {"SELECT * FROM otra.dbo.MA_CUENTAS", "nombre de tabla con base de datos"},
+           {"SELECT * FROM otra.\"dbo\".MA_CUENTAS", "nombre de tabla con base de datos"},
+           {"ALTER TABLE otra.dbo.[a]]b] ADD c2 INT", "nombre de tabla con base de datos"},
+           {"ALTER TABLE ventas.[a]]b] ADD c INT", "nombre de tabla con base de datos"},
+           {"ALTER TABLE otra..MA_CUENTAS ADD c INT", "nombre de tabla con base de datos"},
+           {"ALTER TABLE ventas.MV_ASIENTOS DISABLE TRIGGER ALL", "nombre de tabla con base de datos"},
            {"ALTER TABLE MA_CUENTAS DROP COLUMN X", "ALTER TABLE"},
            {"ALTER TABLE MA_CUENTAS ADD [X?] INT", "ALTER TABLE ADD"},
            {"BEGIN DELETE MA_CUENTAS END", "bloque BEGIN ... END"},

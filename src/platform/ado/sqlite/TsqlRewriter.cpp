@@ -165,11 +165,9 @@ class Rewriter {
     for (int32_t k = range_.begin; k < range_.end; ++k) {
       const Token& t = tokens[static_cast<size_t>(k)];
       const QStringView word = text_.text(t);
-      const bool dbo = (t.kind == TokenKind::Word && IsKeyword(word, "DBO")) ||
-                       (t.kind == TokenKind::Bracketed && IsKeyword(word.mid(1, word.size() - 2), "DBO"));
-      if (dbo && sourceSymbol(k + 1, u".")) {
+      if (IsOwnerDbo(word, t.kind) && sourceSymbol(k + 1, u".")) {
         if (!items_.empty() && items_.back().token.kind == TokenKind::Symbol && items_.back().text == u".")
-          Refuse(QStringLiteral("nombre de tabla con base de datos"));
+          RefuseQualifiedTable();
         pendingSpace = pendingSpace || t.spaceBefore;
         ++k;
         continue;
