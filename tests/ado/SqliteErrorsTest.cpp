@@ -114,6 +114,8 @@ TEST_F(SqliteErrorsTest, SqliteErrorsMapToSqlServersNumbers) {
                 false},
            Case{"SELECT * FROM HIJO WHERE NUMERO = = 1", errnum::CommandText, 102, "42000", "Sintaxis incorrecta cerca de '='.",
                 false},
+           Case{"SELECT * FROM HIJO ORDER BY NOMBRE, 'x'", errnum::CommandText, 408, "42000",
+                "Se encontró una expresión constante en la lista ORDER BY, posición 2.", false},
        }) {
     rt::Error e = failure(QString::fromUtf8(c.sql));
     EXPECT_EQ(e.Number(), c.number) << c.sql;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ado/SuiteSchema.h"
+#include "platform/ado/Constants.h"
+#include "platform/ado/provider/Provider.h"
 #include "platform/ado/sqlite/TranslationCache.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 #include "support/Printers.h"
@@ -378,6 +380,42 @@ TEST(TsqlTranslator, TablesAreNamedAlikeInEveryStatement) {
        "ALTER TABLE [a\"b] ADD COLUMN c INT NOT NULL CONSTRAINT [DF_a] DEFAULT (0)", {}},
   });
   EXPECT_EQ(One("ALTER TABLE \"dbo\".\"MV_ASIENTOS\" DISABLE TRIGGER ALL").kind, Kind::NoOp);
+}
+
+// A text as an item of ORDER BY would sort by nothing: SQL Server refuses
+// it (408, with the item's position), and so does the translation. A
+// position, an expression or a text inside one is no such item.
+TEST(TsqlTranslator, OrderByATextIsRefusedAsSqlServerRefusesIt) {
+  struct Refusal {
+    const char* tsql;
+    const char* position;
+  };
+  for (const Refusal& r : std::vector<Refusal>{
+           {"SELECT * FROM MA_CUENTAS ORDER BY 'q'", "1"},
+           {"SELECT CODIGO FROM MA_CUENTAS ORDER BY CODIGO, N'q' DESC", "2"},
+           {"SELECT * FROM MA_CUENTAS ORDER BY (('q')), CODIGO", "1"},
+           {"SELECT * FROM (SELECT TOP 5 CODIGO FROM MA_CUENTAS ORDER BY DESCRIPCION, 'q') x ORDER BY CODIGO", "2"},
+       }) {
+    try {
+      Translate(Q(r.tsql), Schema());
+      ADD_FAILURE() << "translated: " << r.tsql;
+    } catch (const ado::provider::Failure& f) {
+      ASSERT_EQ(f.errors.size(), 1u) << r.tsql;
+      EXPECT_EQ(f.errors[0].NativeError, 408) << r.tsql;
+      EXPECT_EQ(f.errors[0].Number, ado::errnum::CommandText) << r.tsql;
+      EXPECT_EQ(f.errors[0].Description,
+                Q("Se encontró una expresión constante en la lista ORDER BY, posición ") + Q(r.position) + Q("."))
+          << r.tsql;
+    }
+  }
+  ExpectTranslations({
+      {"SELECT CODIGO FROM MA_CUENTAS ORDER BY 1", "SELECT CODIGO FROM MA_CUENTAS ORDER BY 1", {}},
+      {"SELECT CODIGO FROM MA_CUENTAS ORDER BY CASE WHEN TipoVista = 'CL' THEN 0 ELSE 1 END, CODIGO",
+       "SELECT CODIGO FROM MA_CUENTAS ORDER BY CASE WHEN TipoVista = ? COLLATE CI_AS THEN ? ELSE ? END, CODIGO",
+       {T("CL"), L(0), L(1)}},
+      {"SELECT 'q' AS Marca FROM MA_CUENTAS ORDER BY Marca", "SELECT ? AS Marca FROM MA_CUENTAS ORDER BY Marca",
+       {T("q")}},
+  });
 }
 
 // SQL Server doubles a "]" inside brackets; SQLite's brackets cannot hold

@@ -58,6 +58,8 @@ constexpr Mapping kMappings[] = {
      "La solicitud ROLLBACK TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."},
     {Condition::Unsupported, 0, "42000", errnum::CommandText, false,
      "La base de datos embebida no admite esta sentencia: %1"},
+    {Condition::ConstantInOrderBy, 408, "42000", errnum::CommandText, false,
+     "Se encontró una expresión constante en la lista ORDER BY, posición %1."},
     {Condition::RowChanged, 0, "HY000", errnum::RowNotFound, false,
      "No se encuentra la fila a actualizar en %1: otro proceso la cambió o la borró."},
     {Condition::UnknownDatabase, 911, "08004", errnum::E_FAIL, false,

@@ -21,6 +21,7 @@ enum class Condition {
   NoTable, NoColumn, Syntax, OtherStatement,                    // a statement did not compile
   CommitWithoutBegin, RollbackWithoutBegin,
   Unsupported,     // the dialect translator refused the statement
+  ConstantInOrderBy,  // a text as an item of ORDER BY, which SQL Server refuses too
   RowChanged,      // the row an updatable recordset edits is gone
   UnknownDatabase, NoDatabaseName, MissingFile, NotADatabase,
   NotASuiteDatabase,  // an SQLite file without the suite's tables (or an empty file)

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/ado/sqlite/TsqlRefusal.h"
 
 namespace ado::sqlite::tsql {
@@ -70,6 +71,7 @@ class Rewriter {
     normalize();
     refuseForeignTokens();
     matchParentheses();
+    refuseConstantOrder();
     readScopes();
     readStatementForm();
     rewriteFunctions();
@@ -276,6 +278,29 @@ class Rewriter {
       }
     }
     if (!open.empty()) Refuse(QStringLiteral("paréntesis sin pareja"));
+  }
+
+  // SQL Server refuses a text as an item of ORDER BY (408); SQLite would
+  // sort by it, that is, not at all.
+  void refuseConstantOrder() const {
+    for (int at = 0; at + 1 < size(); ++at) {
+      if (!isWord(at, "ORDER") || !isWord(at + 1, "BY")) continue;
+      const int depth = items_[at].depth;
+      int position = 1, start = at + 2;
+      for (int k = start;; ++k) {
+        const bool listEnds = !valid(k) || items_[k].depth < depth ||
+                              (items_[k].depth == depth && (isWord(k, "OPTION") || isWord(k, "FOR")));
+        if (!listEnds && !(items_[k].depth == depth && isSymbol(k, u","))) continue;
+        int first = start, last = k - 1;
+        if (isWord(last, "ASC") || isWord(last, "DESC")) --last;
+        for (; isSymbol(first, u"(") && items_[first].match == last; --last) ++first;
+        if (first == last && items_[first].token.kind == TokenKind::String)
+          throw MakeFailure(Condition::ConstantInOrderBy, {QString::number(position)});
+        if (listEnds) break;
+        ++position;
+        start = k + 1;
+      }
+    }
   }
 
   // Scopes of the SELECTs, their tables, and TOP.
