@@ -128,10 +128,12 @@ class CustomerImport : public testing_support::ImportRun {
     exec("INSERT INTO TA_CONDIVA (Codigo, Descripcion) VALUES ('   3', 'Consumidor Final')");
     exec("INSERT INTO MAPINFO_LOCALIDADES (Cod_postal, Localidad, Copart) VALUES ('5000', 'Córdoba', '   4')");
   }
-  // Runs the import, which ends with its one box.
-  void importaClientes() {
+  // Runs the import over the source folder or another one; it ends with its
+  // one box.
+  void importaClientes() { importaClientes(origen); }
+  void importaClientes(const testing_support::TempFolder& carpeta) {
     host.answer(ui::mb::Ok, "Proceso Finalizado");
-    importa(Clientes);
+    importa(Clientes, carpeta);
   }
   // Changes the database as another program would, with the program's
   // connections closed, and connects again; `antes` runs just before.
@@ -271,9 +273,7 @@ TEST_F(CustomerImport, TheSameTableInAnotherFolderFindsItsCustomersAgain) {
 
   testing_support::TempFolder copia;
   testing_support::writeTxcliTable(copia.file("TXCLI.DBF"), clientes);
-  ventana.TxtPathDatos.Text = copia.path();
-  host.answer(ui::mb::Ok, "Proceso Finalizado");
-  ui::op::click(ventana.cmdImportar);
+  importaClientes(copia);
   EXPECT_EQ(rows(cuentas), primera);
 
   // The table now holds customer 2, whose number is the account "Consumidor

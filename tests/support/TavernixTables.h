@@ -43,6 +43,13 @@ struct TxcliRecord {
       Texto1;
 };
 
-void writeTxcliTable(const QString& path, const std::vector<TxcliRecord>& records);
+// CODIGO is a number field of six digits, or another field as some exports
+// write it (a number with decimals, a character field).
+struct TxcliCodigo {
+  char type = 'N';
+  int length = 6;
+  int decimals = 0;
+};
+void writeTxcliTable(const QString& path, const std::vector<TxcliRecord>& records, TxcliCodigo codigo = {});
 
 }  // namespace testing_support
