@@ -15,7 +15,8 @@ inline const QString kPrefijoClientes = QStringLiteral("11201");
 
 // Prefix + the customer number as "0000"; "" when the number does not
 // qualify (zero, no number, negative, more than four digits), so that a free
-// code is needed.
+// code is needed. The rule is rt::CodeNumber's, by which the database's
+// upgrades read a remembered Codigo too.
 QString CuentaDeNumero(const QString& Prefijo, const rt::Variant& Codigo);
 
 // The free code under the prefix, found by walking the accounts that sort at

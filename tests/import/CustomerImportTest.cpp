@@ -7,6 +7,7 @@
 
 #include "ImportRun.h"
 #include "import/CuentaCliente.h"
+#include "platform/runtime/Text.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "data_access/ErrorLog.h"
@@ -37,17 +38,33 @@ TxcliRecord cliente(const rt::Variant& codigo, const QString& razon) {
   return r;
 }
 
-TEST(CustomerCodes, AccountOfACustomerNumber) {
+class CustomerNumber : public testing_support::ImportDatabase {};
+
+// The account a customer number gives, whatever field holds the number; the
+// database's upgrades, which see the number as the text the import
+// remembers it by, read it by the same rule (NUMERO_DE_CODIGO).
+TEST_F(CustomerNumber, GivesItsAccountByOneRuleInTheImportAndInTheDatabase) {
   struct Case {
     rt::Variant codigo;
     const char* cuenta;
   };
-  const Case cases[] = {{int32_t(7), "112010007"}, {"0007", "112010007"}, {" 7 ", "112010007"},
+  const Case cases[] = {{int32_t(7), "112010007"}, {"0007", "112010007"},   {" 7 ", "112010007"},
                         {9999.0, "112019999"},     {int32_t(0), ""},        {"", ""},
                         {"abc", ""},               {int32_t(-5), ""},       {int32_t(12345), ""},
-                        {rt::Variant::null(), ""}};
-  for (const Case& c : cases)
-    EXPECT_EQ(CuentaDeNumero(kPrefijoClientes, c.codigo), c.cuenta) << c.codigo.toStringOrEmpty().toStdString();
+                        {rt::Variant::null(), ""}, {5.4, "112010005"},      {"5,4", "112010005"},
+                        {"+5", "112010005"},       {"5e0", "112010005"},    {"12ab", "112010012"},
+                        {9999.5, ""},              {0.4, ""},               {"0.4x", ""},
+                        {"-5x", ""}};
+  define("CREATE TABLE NUMEROS (Codigo TEXT);"
+         "CREATE VIEW NUMEROS_DE_CODIGO AS SELECT NUMERO_DE_CODIGO(Codigo, 4) AS Numero FROM NUMEROS");
+  for (const Case& c : cases) {
+    const QString recordado = rt::Trim(c.codigo.toStringOrEmpty());
+    SCOPED_TRACE(recordado.toStdString());
+    EXPECT_EQ(CuentaDeNumero(kPrefijoClientes, c.codigo), c.cuenta);
+    define(QStringLiteral("DELETE FROM NUMEROS; INSERT INTO NUMEROS VALUES ('%1')").arg(recordado));
+    const rt::Variant numero = scalar("SELECT Numero FROM NUMEROS_DE_CODIGO");
+    EXPECT_EQ(numero.isNull() ? QString() : kPrefijoClientes + numero.toString(), c.cuenta);
+  }
 }
 
 TEST(CustomerCodes, ProvincesAndVatConditions) {
