@@ -80,7 +80,7 @@ void RecuerdaCuenta(const ClienteDeOrigen* Cliente, const QString& Cuenta) {
   rs.Fields(QStringLiteral("Codigo")) = Cliente->Codigo;
   rs.Fields(QStringLiteral("Nombre")) = Cliente->Nombre;
   rs.Fields(QStringLiteral("Cuit")) = Cliente->Cuit;
-  rs.Fields(QStringLiteral("Orden")) = rt::Variant(int32_t(Cliente->Orden));
+  rs.Fields(QStringLiteral("OrdenEntreRecordados")) = rt::Variant(int32_t(Cliente->OrdenEntreRecordados));
   rs.Fields(QStringLiteral("Cuenta")) = rt::Trim(Cuenta);
   rs.Update();
   db.CierraRecordset(rs);

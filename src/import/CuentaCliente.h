@@ -30,13 +30,14 @@ std::optional<QString> CodigoLibre(const QString& Prefijo,
 // A customer of a source table as the import remembers it, wherever the
 // table stands: the table's file name, the customer's Codigo as read
 // (trimmed), its name and tax number as its account stores them, and which
-// of the table's customers equal in these four it is, from 1.
+// of the table's remembered customers equal in these four it is, from 1 (the
+// one that takes its own number's account is not remembered).
 struct ClienteDeOrigen {
   QString Archivo;
   QString Codigo;
   QString Nombre;
   QString Cuit;
-  int Orden = 1;
+  int OrdenEntreRecordados = 1;
 };
 
 // The account an earlier run gave the customer (AUX_CLIENTES_IMPORTADOS);
