@@ -18,6 +18,7 @@
 #include "platform/runtime/ProgramEnd.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
+#include "support/BusyWriter.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
@@ -77,6 +78,48 @@ TEST_F(Startup, TheCommandLineServesWhenNoParametersAreGiven) {
   EXPECT_EQ(gCore().gTiempoEspera, 360) << "no statistics database";
   EXPECT_EQ(gCore().gCaja, "1");
   EXPECT_EQ(accessLog().size(), 1);
+}
+
+// Another program holding the database: start-up waits for it one TimeOut
+// in all, the upgrade of an earlier build's database included, and then
+// tells the operator once; the access-log row that could not be written is
+// kept in the error log, not waited for again in AUX_ERR. Once started, the
+// service's statements wait their TimeOut again.
+TEST_F(Startup, AnotherProgramWritingCostsTheStartUpOneTimeOutAndOneBox) {
+  const QString vx = createStatisticsDatabase();
+  testing_support::DefineInDatabase(vx, "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('TimeOut', '2')");
+  size_t boxes = 0;
+  for (const bool earlierBuild : {false, true}) {
+    SCOPED_TRACE(earlierBuild ? "earlier build" : "up to date");
+    data_access::ResetDataAccess();
+    core::ResetCore();
+    QFile::remove(data_access::ErrorLogPath(QString()));
+    if (earlierBuild)
+      testing_support::DefineInDatabase(
+          path, "DROP TABLE AUX_CLIENTES_IMPORTADOS; CREATE TABLE AUX_CLIENTES_IMPORTADOS (Archivo VARCHAR(400) "
+                "NOT NULL, Codigo VARCHAR(254) NOT NULL, Orden INTEGER NOT NULL, Cuenta VARCHAR(9) NOT NULL)");
+    testing_support::BusyWriter otro(path, testing_support::BusyWriter::Release::Never);
+    host.answer(ui::mb::Ok, "Otro programa está grabando en la base de datos");
+    start(parameters());
+    EXPECT_EQ(otro.waitedMicroseconds(), 2'000'000);
+    EXPECT_EQ(programEnds, 0);
+    ASSERT_EQ(host.boxes().size(), ++boxes);
+    EXPECT_EQ(host.boxes().back().prompt,
+              "Otro programa está grabando en la base de datos: no terminó en los 2 segundos de espera.\r\n\r\n"
+              "Su ingreso al sistema no quedó registrado: ciérrelo y vuelva a abrir este programa.");
+    EXPECT_EQ(host.boxes().back().title, "Aviso al Operador!");
+    EXPECT_TRUE(accessLog().isEmpty());
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM AUX_ERR"), QStringList{"0"});
+    const QString log = readFile(data_access::ErrorLogPath(QString()));
+    EXPECT_TRUE(log.contains("Rutina: - GActualizarDatoScript Mensaje Otro programa está grabando en la base de "
+                             "datos; el lote no se grabó en AUX_ERR: 1222 : "))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains("INSERT INTO Control_Acceso")) << log.toStdString();
+    EXPECT_EQ(log.count("no se pudo poner al día"), earlierBuild ? 1 : 0) << log.toStdString();
+
+    EXPECT_THROW(data_access::gDB().gCnn.Execute("INSERT INTO Control_Acceso (Usuario) VALUES ('Ana')"), rt::Error);
+    EXPECT_EQ(otro.waitedMicroseconds(), 4'000'000);
+  }
 }
 
 TEST_F(Startup, AnExistingLayoutFileIsLeftAlone) {
