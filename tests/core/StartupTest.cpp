@@ -16,6 +16,8 @@
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/ProgramEnd.h"
+#include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "support/BusyWriter.h"
@@ -78,6 +80,26 @@ TEST_F(Startup, TheCommandLineServesWhenNoParametersAreGiven) {
   EXPECT_EQ(gCore().gTiempoEspera, 360) << "no statistics database";
   EXPECT_EQ(gCore().gCaja, "1");
   EXPECT_EQ(accessLog().size(), 1);
+}
+
+// Asked for, a blank command line takes the connection from the INI
+// file's section of this computer and user.
+TEST_F(Startup, ABlankCommandLineTakesTheConnectionFromTheIni) {
+  const suite::Utilidades& u = suite::gUtilidades();
+  const QString section = rt::ComputerName().toUpper() + "|" + rt::LoginName().toUpper() + "BaseDeDatos";
+  folder.write("ZI000zo.INI", ("[" + section + "]\r\nServidor=sqlite\r\nDbName=" + path + "\r\nUsuario=" +
+                               u.Codifica("Ana") + "\r\nUserPassWord=" + u.Codifica("clave") + "\r\n")
+                                  .toUtf8());
+  rt::SetCommandLine("  ");
+  QString connString;
+  IniciaSistema(true, QString(), connString, 3);
+  const data_access::DB_Dll& db = data_access::gDB();
+  EXPECT_TRUE(db.gOpenFlag);
+  EXPECT_EQ(db.gServidor, "sqlite");
+  EXPECT_EQ(db.gDBName, path);
+  EXPECT_EQ(db.gUsuario, "Ana");
+  EXPECT_EQ(db.gUserPassWord, "clave");
+  EXPECT_EQ(accessLog(), QStringList{"IMPORTAR_TAVERNIX|IMPORTACIÓN TAVERNIX|ANA"});
 }
 
 // Another program holding the database: start-up waits for it one TimeOut
