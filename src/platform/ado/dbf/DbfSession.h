@@ -36,6 +36,8 @@ class DbfSession : public provider::Session {
   int transactionLevel() const override { return level_; }
   bool inTransaction() const override { return level_ > 0; }
   void setCommandTimeout(int) override {}
+  void setWaitAllowance(std::optional<int>) override {}
+  void upgradeDatabase() override {}
   void setIsolationLevel(long) override {}
   void setDefaultDatabase(const QString&) override {}
   QString defaultDatabase() const override { return folder_; }

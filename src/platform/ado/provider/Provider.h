@@ -5,6 +5,7 @@
 // statements and hands over rows.
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/ado/Error.h"
@@ -89,6 +90,13 @@ class Session {
   // (what was written in it is then gone, and the program does not know).
   virtual bool inTransaction() const = 0;
   virtual void setCommandTimeout(int seconds) = 0;
+  // Milliseconds all the session's waits for other programs' writes may
+  // take together from now on (nullopt: no such limit), where the provider
+  // keeps such a limit.
+  virtual void setWaitAllowance(std::optional<int> milliseconds) = 0;
+  // Brings a database of an earlier build up to the program's schema, where
+  // the provider does that, when its opening left it undone.
+  virtual void upgradeDatabase() = 0;
   virtual void setIsolationLevel(long level) = 0;
   virtual void setDefaultDatabase(const QString& name) = 0;
   virtual QString defaultDatabase() const = 0;
