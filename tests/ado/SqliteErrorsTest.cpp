@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QScopeGuard>
+
 #include "platform/ado/Connection.h"
+#include "platform/ado/ProviderLog.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
 #include "support/Printers.h"
@@ -114,6 +117,8 @@ TEST_F(SqliteErrorsTest, SqliteErrorsMapToSqlServersNumbers) {
                 false},
            Case{"SELECT * FROM HIJO WHERE NUMERO = = 1", errnum::CommandText, 102, "42000", "Sintaxis incorrecta cerca de '='.",
                 false},
+           Case{"SELECT * FROM HIJO ORDER BY NOMBRE, 'x'", errnum::CommandText, 408, "42000",
+                "Se encontró una expresión constante en la lista ORDER BY, posición 2.", false},
        }) {
     rt::Error e = failure(QString::fromUtf8(c.sql));
     EXPECT_EQ(e.Number(), c.number) << c.sql;
@@ -335,6 +340,52 @@ TEST_F(SqliteErrorsTest, WritingOnAnOutdatedReadIsALockTimeout) {
   EXPECT_EQ(other.Errors()[0].NativeError, 1222);
   reading.Close();
   other.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE) VALUES ('OTRA')"));
+}
+
+// A column ALTER TABLE cannot add is told in Spanish, by SQL Server's error
+// where it has one (2705, 4901), and SQLite's own words are kept in the
+// error log. A table without rows takes a NOT NULL column without default,
+// as on SQL Server.
+TEST_F(SqliteErrorsTest, AColumnThatCannotBeAddedIsToldInSpanishWithSqlitesWordsInTheLog) {
+  QStringList reports;
+  ado::SetProviderLog([&](const QString& source, const QString& text) { reports << source + ": " + text; });
+  const auto noMoreReports = qScopeGuard([] { ado::SetProviderLog(nullptr); });
+  struct Case {
+    const char* sql;
+    long native;
+    const char* sqlState;
+    const char* description;
+    const char* sqliteWords;
+  };
+  for (const Case& c : {
+           Case{"ALTER TABLE PADRE ADD codigo INT", 2705, "42S21",
+                "Los nombres de columna de cada tabla deben ser únicos. El nombre de columna 'codigo' de la tabla "
+                "'PADRE' se especificó más de una vez.",
+                "duplicate column name: codigo"},
+           Case{"ALTER TABLE dbo.PADRE ADD Legajo int Not Null ", 4901, "42000",
+                "ALTER TABLE sólo permite agregar columnas que admitan valores NULL, que tengan una definición "
+                "DEFAULT o que sean de identidad o de marca de tiempo; si no se cumple ninguna de estas condiciones, "
+                "la tabla debe estar vacía para agregar la columna. No se puede agregar la columna 'Legajo' a la "
+                "tabla 'PADRE', que no está vacía, porque no cumple estas condiciones.",
+                "Cannot add a NOT NULL column with default value NULL"},
+           Case{"ALTER TABLE \"PADRE\" ADD [Otra]]Clave] INT PRIMARY KEY", 0, "42000",
+                "La base de datos embebida no puede agregar la columna 'Otra]Clave' a la tabla 'PADRE' (el motivo "
+                "quedó en el registro de errores del programa).",
+                "Cannot add a PRIMARY KEY column"},
+       }) {
+    SCOPED_TRACE(c.sql);
+    reports.clear();
+    rt::Error e = failure(QString::fromUtf8(c.sql));
+    EXPECT_EQ(e.Number(), errnum::CommandText);
+    ASSERT_EQ(cn.Errors().Count(), 1);
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native);
+    EXPECT_EQ(cn.Errors()[0].SQLState, QString::fromLatin1(c.sqlState));
+    EXPECT_EQ(cn.Errors()[0].Description, QString::fromUtf8(c.description));
+    EXPECT_EQ(reports, QStringList({QStringLiteral("SQLite: ") + QString::fromUtf8(c.description) +
+                                    QStringLiteral(" | ") + QString::fromUtf8(c.sqliteWords)}));
+  }
+  exec(QStringLiteral("ALTER TABLE dbo.HIJO ADD Legajo int Not Null "));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(Legajo) FROM HIJO")), rt::Variant(0));
 }
 
 // SQL Server cuts blanks beyond a column's width without complaint (a code

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ado/SuiteSchema.h"
+#include "platform/ado/Constants.h"
+#include "platform/ado/provider/Provider.h"
 #include "platform/ado/sqlite/TranslationCache.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 #include "support/Printers.h"
@@ -363,6 +365,59 @@ TEST(TsqlTranslator, AddsColumnsWithTheirLiteralsWritten) {
   }
 }
 
+// ALTER TABLE names its table as the other statements do: a word, [name] or
+// "name", after the owner dbo at most. (A name with another owner or a
+// database is refused, as in SELECT: RefusesWhatItCannotCarryOverFaithfully.)
+TEST(TsqlTranslator, TablesAreNamedAlikeInEveryStatement) {
+  ExpectTranslations({
+      {"SELECT * FROM \"dbo\".\"MA_CUENTAS\"", "SELECT * FROM [MA_CUENTAS]", {}},
+      {"ALTER TABLE \"dbo\".\"MA_CUENTAS\" ADD \"Nota\" TEXT",
+       "ALTER TABLE [MA_CUENTAS] ADD COLUMN [Nota] TEXT COLLATE CI_AS", {}},
+      {"SELECT * FROM \"a]b\"", "SELECT * FROM `a]b`", {}},
+      {"ALTER TABLE \"a]b\" ADD c INT", "ALTER TABLE `a]b` ADD COLUMN c INT", {}},
+      {"ALTER TABLE [Dbo].[a]]b] ADD [c]]2] INT", "ALTER TABLE `a]b` ADD COLUMN `c]2` INT", {}},
+      {"ALTER TABLE DBO.\"a\"\"b\" ADD c INT NOT NULL CONSTRAINT \"DF_a\" DEFAULT (0)",
+       "ALTER TABLE [a\"b] ADD COLUMN c INT NOT NULL CONSTRAINT [DF_a] DEFAULT (0)", {}},
+  });
+  EXPECT_EQ(One("ALTER TABLE \"dbo\".\"MV_ASIENTOS\" DISABLE TRIGGER ALL").kind, Kind::NoOp);
+}
+
+// A text as an item of ORDER BY would sort by nothing: SQL Server refuses
+// it (408, with the item's position), and so does the translation. A
+// position, an expression or a text inside one is no such item.
+TEST(TsqlTranslator, OrderByATextIsRefusedAsSqlServerRefusesIt) {
+  struct Refusal {
+    const char* tsql;
+    const char* position;
+  };
+  for (const Refusal& r : std::vector<Refusal>{
+           {"SELECT * FROM MA_CUENTAS ORDER BY 'q'", "1"},
+           {"SELECT CODIGO FROM MA_CUENTAS ORDER BY CODIGO, N'q' DESC", "2"},
+           {"SELECT * FROM MA_CUENTAS ORDER BY (('q')), CODIGO", "1"},
+           {"SELECT * FROM (SELECT TOP 5 CODIGO FROM MA_CUENTAS ORDER BY DESCRIPCION, 'q') x ORDER BY CODIGO", "2"},
+       }) {
+    try {
+      Translate(Q(r.tsql), Schema());
+      ADD_FAILURE() << "translated: " << r.tsql;
+    } catch (const ado::provider::Failure& f) {
+      ASSERT_EQ(f.errors.size(), 1u) << r.tsql;
+      EXPECT_EQ(f.errors[0].NativeError, 408) << r.tsql;
+      EXPECT_EQ(f.errors[0].Number, ado::errnum::CommandText) << r.tsql;
+      EXPECT_EQ(f.errors[0].Description,
+                Q("Se encontró una expresión constante en la lista ORDER BY, posición ") + Q(r.position) + Q("."))
+          << r.tsql;
+    }
+  }
+  ExpectTranslations({
+      {"SELECT CODIGO FROM MA_CUENTAS ORDER BY 1", "SELECT CODIGO FROM MA_CUENTAS ORDER BY 1", {}},
+      {"SELECT CODIGO FROM MA_CUENTAS ORDER BY CASE WHEN TipoVista = 'CL' THEN 0 ELSE 1 END, CODIGO",
+       "SELECT CODIGO FROM MA_CUENTAS ORDER BY CASE WHEN TipoVista = ? COLLATE CI_AS THEN ? ELSE ? END, CODIGO",
+       {T("CL"), L(0), L(1)}},
+      {"SELECT 'q' AS Marca FROM MA_CUENTAS ORDER BY Marca", "SELECT ? AS Marca FROM MA_CUENTAS ORDER BY Marca",
+       {T("q")}},
+  });
+}
+
 // SQL Server doubles a "]" inside brackets; SQLite's brackets cannot hold
 // one, so such a name, wherever it stands, goes in grave accents, which
 // SQLite never reads as a string. Other names keep their brackets.
@@ -412,7 +467,14 @@ TEST(TsqlTranslator, RefusesWhatItCannotCarryOverFaithfully) {
            {"SELECT * FROM MA_CUENTAS WHERE CODIGO = 'x", "comilla sin cerrar"},
            {"SELECT * FROM MA_CUENTAS WHERE (CODIGO = 'x'", "paréntesis sin pareja"},
            {"SELECT * INTO COPIA FROM MA_CUENTAS", "SELECT ... INTO"},
+           // The embedded database has no other database nor owner: the local table of
+           // that name is not the one meant.
            {"SELECT * FROM otra.dbo.MA_CUENTAS", "nombre de tabla con base de datos"},
+           {"SELECT * FROM otra.\"dbo\".MA_CUENTAS", "nombre de tabla con base de datos"},
+           {"ALTER TABLE otra.dbo.[a]]b] ADD c2 INT", "nombre de tabla con base de datos"},
+           {"ALTER TABLE ventas.[a]]b] ADD c INT", "nombre de tabla con base de datos"},
+           {"ALTER TABLE otra..MA_CUENTAS ADD c INT", "nombre de tabla con base de datos"},
+           {"ALTER TABLE ventas.MV_ASIENTOS DISABLE TRIGGER ALL", "nombre de tabla con base de datos"},
            {"ALTER TABLE MA_CUENTAS DROP COLUMN X", "ALTER TABLE"},
            {"ALTER TABLE MA_CUENTAS ADD [X?] INT", "ALTER TABLE ADD"},
            {"BEGIN DELETE MA_CUENTAS END", "bloque BEGIN ... END"},

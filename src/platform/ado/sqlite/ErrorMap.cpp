@@ -58,6 +58,19 @@ constexpr Mapping kMappings[] = {
      "La solicitud ROLLBACK TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."},
     {Condition::Unsupported, 0, "42000", errnum::CommandText, false,
      "La base de datos embebida no admite esta sentencia: %1"},
+    {Condition::ConstantInOrderBy, 408, "42000", errnum::CommandText, false,
+     "Se encontró una expresión constante en la lista ORDER BY, posición %1."},
+    {Condition::DuplicateColumn, 2705, "42S21", errnum::CommandText, false,
+     "Los nombres de columna de cada tabla deben ser únicos. El nombre de columna '%2' de la tabla '%1' se "
+     "especificó más de una vez."},
+    {Condition::NotNullColumnAdded, 4901, "42000", errnum::CommandText, false,
+     "ALTER TABLE sólo permite agregar columnas que admitan valores NULL, que tengan una definición DEFAULT o que "
+     "sean de identidad o de marca de tiempo; si no se cumple ninguna de estas condiciones, la tabla debe estar "
+     "vacía para agregar la columna. No se puede agregar la columna '%2' a la tabla '%1', que no está vacía, "
+     "porque no cumple estas condiciones."},
+    {Condition::ColumnNotAdded, 0, "42000", errnum::CommandText, false,
+     "La base de datos embebida no puede agregar la columna '%2' a la tabla '%1' (el motivo quedó en el registro "
+     "de errores del programa)."},
     {Condition::RowChanged, 0, "HY000", errnum::RowNotFound, false,
      "No se encuentra la fila a actualizar en %1: otro proceso la cambió o la borró."},
     {Condition::UnknownDatabase, 911, "08004", errnum::E_FAIL, false,
@@ -107,7 +120,38 @@ struct Classified {
   Condition condition;
   QStringList args;
   long native = 0;  // the number a raised user error carries
+  bool wordsToLog = false;  // SQLite's words, which the text stands in for, are kept in the log
 };
+
+// The table and the column of "ALTER TABLE t ADD COLUMN c ...", as the
+// translator writes it, without their quotes.
+QStringList addedColumn(const QString& sql) {
+  static const QString name = QStringLiteral(R"((\[[^\]]*\]|`(?:[^`]|``)*`|\S+))");
+  static const QRegularExpression statement(QStringLiteral(R"(^\s*ALTER\s+TABLE\s+)") + name +
+                                                QStringLiteral(R"(\s+ADD\s+COLUMN\s+)") + name,
+                                            QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch m = statement.match(sql);
+  QStringList names;
+  for (int part : {1, 2}) {
+    QString n = m.captured(part);
+    if (n.startsWith(u'[') || n.startsWith(u'`'))
+      n = n.mid(1, n.size() - 2).replace(QStringLiteral("``"), QStringLiteral("`"));
+    names << n;
+  }
+  return names;
+}
+
+// SQLite's words on a statement SQL Server has no error for: those on an
+// added column are told in Spanish (SQLite's words go to the log), any
+// other as they are.
+Classified otherStatement(const QString& message, const QString& sql) {
+  if (verbOf(sql) != QLatin1String("ALTER")) return {Condition::OtherStatement, {message}};
+  Condition condition = Condition::ColumnNotAdded;
+  if (message.startsWith(QLatin1String("duplicate column name"))) condition = Condition::DuplicateColumn;
+  if (message.startsWith(QLatin1String("Cannot add a NOT NULL column with default value NULL")))
+    condition = Condition::NotNullColumnAdded;
+  return {condition, addedColumn(sql), 0, true};
+}
 
 // "50001: texto" raised by a trigger: a user error number and its text.
 std::optional<Classified> raisedUserError(const QString& message) {
@@ -156,13 +200,13 @@ Classified classify(int rc, const QString& message, const QString& sql, const QS
       if (message.startsWith(QLatin1String("unrecognized token")))
         return {Condition::Syntax, {captured(message, R"re(unrecognized token: "(.*)")re")}};
       if (message.startsWith(QLatin1String("incomplete input"))) return {Condition::Syntax, {QString()}};
-      return {Condition::OtherStatement, {message}};
-    case SQLITE_CONSTRAINT: return {Condition::OtherStatement, {message}};
+      return otherStatement(message, sql);
+    case SQLITE_CONSTRAINT: return otherStatement(message, sql);
     case SQLITE_BUSY: case SQLITE_LOCKED: return {Condition::Busy, {}};
     case SQLITE_READONLY: return {Condition::ReadOnly, {databasePath}};
     case SQLITE_MISUSE: return {Condition::Closed, {databasePath}};
     case SQLITE_NOTADB: return {Condition::NotADatabase, {databasePath}};
-    case SQLITE_CORRUPT: return {Condition::Damaged, {databasePath, message}};
+    case SQLITE_CORRUPT: return {Condition::Damaged, {databasePath, message}, 0, true};
     case SQLITE_IOERR: case SQLITE_FULL: case SQLITE_CANTOPEN: case SQLITE_PROTOCOL:
       return {Condition::Io, {databasePath, message}};
     default: return {Condition::Other, {message}};
@@ -194,10 +238,10 @@ provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, boo
   Classified c = classify(rc, message, sql, databasePath);
   provider::Failure failure = MakeStatementFailure(c.condition, c.args, ran);
   if (c.native != 0) failure.errors.front().NativeError = c.native;
-  // Damage found by a statement: the box tells it in Spanish alone, the log
-  // keeps SQLite's words. (Damage found at the opening is in the entries the
-  // opening's caller shows and logs.)
-  if (c.condition == Condition::Damaged)
+  // The box tells it in Spanish alone, the log keeps SQLite's words. (Damage
+  // found at the opening is in the entries the opening's caller shows and
+  // logs.)
+  if (c.wordsToLog)
     ReportToLog(QStringLiteral("SQLite"), failure.errors.front().Description + QStringLiteral(" | ") + message);
   return failure;
 }

@@ -21,6 +21,9 @@ enum class Condition {
   NoTable, NoColumn, Syntax, OtherStatement,                    // a statement did not compile
   CommitWithoutBegin, RollbackWithoutBegin,
   Unsupported,     // the dialect translator refused the statement
+  ConstantInOrderBy,  // a text as an item of ORDER BY, which SQL Server refuses too
+  DuplicateColumn, NotNullColumnAdded,  // ALTER TABLE ADD of a column the table has, of NOT NULL without DEFAULT
+  ColumnNotAdded,  // ALTER TABLE ADD that SQLite refuses for another reason, told in its words
   RowChanged,      // the row an updatable recordset edits is gone
   UnknownDatabase, NoDatabaseName, MissingFile, NotADatabase,
   NotASuiteDatabase,  // an SQLite file without the suite's tables (or an empty file)
@@ -44,8 +47,9 @@ provider::Failure MakeStatementFailure(Condition condition, const QStringList& a
 // false) or running `sql`. A statement that failed while running also gets
 // the closing entry 3621 when SQL Server gives one. A trigger that raises
 // "NNNNN: text" with NNNNN of 50000 and up reports that number, as
-// RAISERROR does on SQL Server. A damaged file's description from SQLite
-// goes to the provider log (ProviderLog.h) too.
+// RAISERROR does on SQL Server. SQLite's own words that the Spanish text
+// stands in for (a damaged file's description, why a column was not added)
+// go to the provider log (ProviderLog.h).
 provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, bool ran, const QString& databasePath);
 
 }  // namespace ado::sqlite

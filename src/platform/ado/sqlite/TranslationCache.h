@@ -68,7 +68,8 @@ class TranslationCache {
 };
 
 // Tokenizes `tsql` into `text` and returns the translation of its shape,
-// from the shared cache or translated and kept there. Throws Unsupported.
+// from the shared cache or translated and kept there. Throws as Translate
+// does.
 std::shared_ptr<const CompiledScript> TranslateShape(const QString& tsql, const SchemaInfo& schema,
                                                      TokenizedText& text);
 

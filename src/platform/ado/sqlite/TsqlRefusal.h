@@ -11,4 +11,8 @@ namespace ado::sqlite::tsql {
   throw Unsupported(QStringLiteral("Sentencia no soportada por la base embebida: ") + construct);
 }
 
+// A table named with a database, or with an owner other than dbo, which
+// the embedded database does not have.
+[[noreturn]] inline void RefuseQualifiedTable() { Refuse(QStringLiteral("nombre de tabla con base de datos")); }
+
 }  // namespace ado::sqlite::tsql

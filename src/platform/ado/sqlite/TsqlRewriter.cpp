@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/ado/sqlite/TsqlRefusal.h"
 
 namespace ado::sqlite::tsql {
@@ -70,6 +71,7 @@ class Rewriter {
     normalize();
     refuseForeignTokens();
     matchParentheses();
+    refuseConstantOrder();
     readScopes();
     readStatementForm();
     rewriteFunctions();
@@ -165,11 +167,9 @@ class Rewriter {
     for (int32_t k = range_.begin; k < range_.end; ++k) {
       const Token& t = tokens[static_cast<size_t>(k)];
       const QStringView word = text_.text(t);
-      const bool dbo = (t.kind == TokenKind::Word && IsKeyword(word, "DBO")) ||
-                       (t.kind == TokenKind::Bracketed && IsKeyword(word.mid(1, word.size() - 2), "DBO"));
-      if (dbo && sourceSymbol(k + 1, u".")) {
+      if (IsOwnerDbo(word, t.kind) && sourceSymbol(k + 1, u".")) {
         if (!items_.empty() && items_.back().token.kind == TokenKind::Symbol && items_.back().text == u".")
-          Refuse(QStringLiteral("nombre de tabla con base de datos"));
+          RefuseQualifiedTable();
         pendingSpace = pendingSpace || t.spaceBefore;
         ++k;
         continue;
@@ -278,6 +278,29 @@ class Rewriter {
       }
     }
     if (!open.empty()) Refuse(QStringLiteral("paréntesis sin pareja"));
+  }
+
+  // SQL Server refuses a text as an item of ORDER BY (408); SQLite would
+  // sort by it, that is, not at all.
+  void refuseConstantOrder() const {
+    for (int at = 0; at + 1 < size(); ++at) {
+      if (!isWord(at, "ORDER") || !isWord(at + 1, "BY")) continue;
+      const int depth = items_[at].depth;
+      int position = 1, start = at + 2;
+      for (int k = start;; ++k) {
+        const bool listEnds = !valid(k) || items_[k].depth < depth ||
+                              (items_[k].depth == depth && (isWord(k, "OPTION") || isWord(k, "FOR")));
+        if (!listEnds && !(items_[k].depth == depth && isSymbol(k, u","))) continue;
+        int first = start, last = k - 1;
+        if (isWord(last, "ASC") || isWord(last, "DESC")) --last;
+        for (; isSymbol(first, u"(") && items_[first].match == last; --last) ++first;
+        if (first == last && items_[first].token.kind == TokenKind::String)
+          throw MakeFailure(Condition::ConstantInOrderBy, {QString::number(position)});
+        if (listEnds) break;
+        ++position;
+        start = k + 1;
+      }
+    }
   }
 
   // Scopes of the SELECTs, their tables, and TOP.

@@ -69,12 +69,21 @@ class StatementCompiler {
   CompiledStatement alterTable(TokenRange r) const {
     int32_t k = r.begin + 1;
     if (!isWord(k++, r, "TABLE")) Refuse(QStringLiteral("ALTER"));
-    while (isName(k, r) && isSymbol(k + 1, r, u".")) k += 2;  // [dbo].[t]
+    k = tableName(k, r);
     const bool switchesTriggers = isName(k, r) && (isWord(k + 1, r, "DISABLE") || isWord(k + 1, r, "ENABLE")) &&
                                   isWord(k + 2, r, "TRIGGER") && isWord(k + 3, r, "ALL") && k + 4 == r.end;
     if (switchesTriggers) return Of(Kind::NoOp);
     if (isName(k, r) && isWord(k + 1, r, "ADD")) return addColumn(r, k, k + 2);
     Refuse(QStringLiteral("ALTER TABLE"));
+  }
+
+  // Where the table's own name stands in a name that starts at `k`, as the
+  // other statements take it: after the owner dbo at most.
+  int32_t tableName(int32_t k, TokenRange r) const {
+    int32_t last = k;
+    while (isName(last, r) && isSymbol(last + 1, r, u".")) last += 2;
+    if (last > k + 2 || (last == k + 2 && !IsOwnerDbo(text(k), kind(k)))) RefuseQualifiedTable();
+    return last;
   }
 
   // column type [(width)] [NULL | NOT NULL] [CONSTRAINT name DEFAULT (value)]:
@@ -114,11 +123,13 @@ class StatementCompiler {
   }
 
   bool isName(int32_t i, TokenRange r) const {
-    return i < r.end && (kind(i) == TokenKind::Word || kind(i) == TokenKind::Bracketed);
+    return i < r.end &&
+           (kind(i) == TokenKind::Word || kind(i) == TokenKind::Bracketed || kind(i) == TokenKind::QuotedName);
   }
-  // A name as SQLite reads it.
+  // A name as SQLite reads it; SQLite would read a "name" it does not know
+  // as a string.
   QString name(int32_t i) const {
-    if (kind(i) != TokenKind::Bracketed) return text(i).toString();
+    if (kind(i) != TokenKind::Bracketed && kind(i) != TokenKind::QuotedName) return text(i).toString();
     return SqliteName(NameOfToken(text(i), kind(i)));
   }
 

@@ -279,6 +279,11 @@ QString NameOfToken(QStringView text, TokenKind kind) {
   return text.toString();
 }
 
+bool IsOwnerDbo(QStringView text, TokenKind kind) {
+  const bool name = kind == TokenKind::Word || kind == TokenKind::Bracketed || kind == TokenKind::QuotedName;
+  return name && IsKeyword(NameOfToken(text, kind), "DBO");
+}
+
 QString SqliteName(const QString& name) {
   if (!name.contains(u']')) return u'[' + name + u']';
   return u'`' + QString(name).replace(u'`', QStringLiteral("``")) + u'`';

@@ -78,6 +78,9 @@ bool MatchShape(const QString& text, const Shape& shape, TokenizedText& out);
 // "\"a\"\"b\"" is a"b); the text of any other token as it stands.
 QString NameOfToken(QStringView text, TokenKind kind);
 
+// Whether a name token is the owner dbo (dbo, [dbo] or "dbo", in any case).
+bool IsOwnerDbo(QStringView text, TokenKind kind);
+
 // `name` written for SQLite so that it reads that very name: in brackets,
 // or in grave accents when it holds a "]", which SQLite's brackets cannot
 // hold (grave accents, unlike double quotes, are never read as a string).

@@ -63,7 +63,8 @@ struct Statement {
 
 // Splits a script into its statements (separated by ";" or by a keyword that
 // starts a new statement, as on each line of a batch; never inside quotes or
-// parentheses) and translates each. Throws Unsupported.
+// parentheses) and translates each. Throws Unsupported; a statement that
+// SQL Server refuses too throws the server's error (provider::Failure).
 //
 // Output: `sql` holds positional "?" placeholders, filled in order by
 // `params` (Long or Double for numbers, String for texts: an empty literal is
