@@ -118,6 +118,58 @@ TEST(DbfConnection, ARecordThatCannotBeReadIsPassedByTheNextMove) {
   }
 }
 
+// A row's bookmark is its record number in the table, deleted records
+// counted, so that whoever opens the table finds it there; a record that
+// cannot be read is named the same way until the next move. On either
+// cursor, from the open and after starting again.
+TEST(DbfConnection, ARowsBookmarkIsItsRecordNumberInTheTable) {
+  TempFolder folder;
+  DbfWriter w;
+  w.field("NUMERO", 'N', 4).field("FECHA", 'D');
+  const Variant fecha = rt::MakeDate(2005, 7, 1);
+  w.addDeleted({1, fecha}).add({2, fecha}).addDeleted({3, fecha}).add({4, "20051340"}).add({5, fecha});
+  w.addDeleted({6, fecha}).add({7, "2005AB01"});
+  w.write(folder.file("TXFAC.DBF"));
+  for (const int cursorLocation : {ado::adUseServer, ado::adUseClient}) {
+    SCOPED_TRACE(testing::Message() << "cursor " << cursorLocation);
+    ado::Connection source;
+    source.setCursorLocation(cursorLocation);
+    source.Open(connectionString(folder.path()));
+    ado::Recordset rs;
+    // What each move reached: "NUMERO@bookmark", "?@bookmark" for a record
+    // that could not be read.
+    QStringList seen;
+    const auto step = [&](const std::function<void()>& move) {
+      QString numero;
+      try {
+        move();
+        if (rs.EOF()) return;
+        numero = rs.Fields("NUMERO").Value().toString();
+      } catch (const rt::Error&) {
+        numero = "?";
+      }
+      seen << numero + "@" + rs.Bookmark().toString();
+    };
+    step([&] { rs.Open("Select * from TXFAC ", source); });
+    while (!rs.EOF()) step([&] { rs.MoveNext(); });
+    EXPECT_EQ(seen, QStringList({"2@2", "?@4", "5@5", "?@7"}));
+    EXPECT_EQ(testing_support::errorNumberOf([&] { (void)rs.Bookmark(); }), ado::errnum::BofOrEof);
+    rs.MoveFirst();
+    EXPECT_EQ(rs.Bookmark(), Variant(int32_t(2)));
+    if (cursorLocation == ado::adUseClient) {
+      rs.MoveLast();
+      EXPECT_EQ(rs.Bookmark(), Variant(int32_t(5)));
+      // Counting reads ahead but does not move: the record in hand stays
+      // the one named.
+      ado::Recordset again;
+      again.Open("Select * from TXFAC ", source);
+      EXPECT_NE(testing_support::errorNumberOf([&] { again.MoveNext(); }), 0);
+      EXPECT_NE(testing_support::errorNumberOf([&] { (void)again.RecordCount(); }), 0);
+      EXPECT_EQ(again.Bookmark(), Variant(int32_t(4)));
+    }
+  }
+}
+
 TEST(DbfConnection, ExecuteReturnsTheTableRows) {
   TempFolder folder;
   writeTxfac(folder);
