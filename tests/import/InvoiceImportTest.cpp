@@ -365,7 +365,8 @@ TEST_F(InvoiceImport, AFieldThatIsNoValueRejectsItsRecordAlone) {
   EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" FINALIZADO "));
 }
 
-// A damaged table, not one bad value, still goes to the error dialog.
+// A damaged table, not one bad value, still goes to the error dialog, once:
+// the run ends there.
 TEST_F(InvoiceImport, ATableWithADamagedHeaderStillStopsAtTheErrorDialog) {
   writeTxfac(everyKind());
   QFile table(origen.file("TXFAC.DBF"));
@@ -374,9 +375,8 @@ TEST_F(InvoiceImport, ATableWithADamagedHeaderStillStopsAtTheErrorDialog) {
   table.write(QByteArray("\xe8\x03", 2));  // 1000 records in a file of 5
   table.close();
   host.answer(ui::mb::Ignore, "está dañado");
-  host.answer(ui::mb::Abort, "está dañado");
   importa(Facturacion);
-  EXPECT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(host.boxes().size(), 1u);
   EXPECT_EQ(count("MV_ASIENTOS") + count("AUX_ERR"), 0);
 }
 
