@@ -1,7 +1,7 @@
 #pragma once
 // A record of an exported table on its way into the suite: reaching it
 // without one bad value stopping the run, and recording one that is not
-// imported.
+// imported under its number in the table.
 #include <QString>
 #include <functional>
 #include <optional>
