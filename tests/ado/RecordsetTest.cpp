@@ -184,11 +184,13 @@ TEST_F(RecordsetTest, ForwardOnlyMovesAndCounts) {
   EXPECT_EQ(seen, QStringLiteral("ABC"));
   EXPECT_FALSE(rs.BOF());
   EXPECT_EQ(ErrorNumberOf([&] { rs.MoveNext(); }), errnum::BofOrEof);
+  EXPECT_EQ(ErrorNumberOf([&] { (void)rs.Bookmark(); }), errnum::BofOrEof);
   EXPECT_EQ(ErrorNumberOf([&] { rs.MovePrevious(); }), errnum::NotSupported);
   EXPECT_EQ(ErrorNumberOf([&] { rs.MoveLast(); }), errnum::NotSupported);
   rs.MoveFirst();  // runs the statement again
   EXPECT_FALSE(rs.EOF());
   EXPECT_EQ(rs.Fields(0).Value(), rt::Variant("A"));
+  EXPECT_EQ(ErrorNumberOf([&] { (void)rs.Bookmark(); }), errnum::NotSupported) << "no bookmarks on this provider";
   rs.MoveFirst();  // already there
   EXPECT_EQ(rs.Fields(0).Value(), rt::Variant("A"));
 }

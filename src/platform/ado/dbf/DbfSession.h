@@ -15,8 +15,8 @@ namespace ado::dbf {
 
 class DbfSession : public provider::Session {
  public:
-  // `folder` must exist; `codePage`, when given, replaces the code page
-  // that each table's header names.
+  // `folder` must be one whose files can be listed; `codePage`, when given,
+  // replaces the code page that each table's header names.
   DbfSession(QString folder, std::optional<int> codePage);
 
   provider::ExecuteResult execute(const QString& sql) override;

@@ -42,6 +42,10 @@ class Cursor {
   // The number of rows when the provider knows it without reading them all
   // (a table header); -1 otherwise.
   virtual long long knownCount() const { return -1; }
+  // The bookmark of the row next() last gave, or last failed to read: where
+  // the row stands in its source (a table's record number); Empty when the
+  // provider has none.
+  virtual rt::Variant bookmark() const { return {}; }
   // Whether next() may be called again after it failed, going on with the
   // row after the one that failed (a damaged record of a file); otherwise a
   // failure ends the rows.
