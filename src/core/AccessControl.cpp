@@ -6,6 +6,7 @@
 #include "core/CoreState.h"
 #include "core/FieldList.h"
 #include "core/Formatting.h"
+#include "data_access/BaseOcupada.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/LookupSql.h"
 #include "platform/runtime/Dates.h"
@@ -104,8 +105,14 @@ void registraIngreso(const QString& proceso, const QString& tarea) {
   steps.run([&] { GActualizarDatoScript(sentencias, hayError, codigo, false, false, script, descripcion, false); });
   // A database that takes no writes is told once, where it matters: an
   // import run refuses to start on it.
-  if (hayError && codigo != kBaseDeSoloLectura && !rt::Trim(descripcion).isEmpty())
-    steps.run([&] { MuestraErroresLote(descripcion); });
+  if (!hayError || codigo == kBaseDeSoloLectura || rt::Trim(descripcion).isEmpty()) return;
+  // Another program kept the database past start-up's wait: the operator
+  // hears why the start took so long and what to do.
+  if (codigo == data_access::kEsperaDeBloqueoAgotada)
+    descripcion = data_access::TextoBaseOcupada(
+        st.gTiempoEspera,
+        QStringLiteral("Su ingreso al sistema no quedó registrado: ciérrelo y vuelva a abrir este programa."));
+  steps.run([&] { MuestraErroresLote(descripcion); });
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <QStringBuilder>
 
 #include "core/Formatting.h"
+#include "data_access/BaseOcupada.h"
 #include "data_access/DataAccessState.h"
+#include "data_access/ErrorLog.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/StepRunner.h"
@@ -30,6 +32,21 @@ void runIgnoringErrors(QString& sql) {
 void runIgnoringErrors(const QString& sql) {
   QString statement = sql;
   runIgnoringErrors(statement);
+}
+
+// A failed batch goes to AUX_ERR; one that waited for another program's
+// lock until its time-out goes to the error log instead, as writing the row
+// would wait for the same program once more.
+void registraLoteFallido(const QString& script, long codigo, const QString& texto) {
+  if (codigo != data_access::kEsperaDeBloqueoAgotada) {
+    EscribeErrorAux(script, rt::ExecutableName(), codigo, texto);
+    return;
+  }
+  data_access::LogError(data_access::gDB().gLogErr, QStringLiteral(" - GActualizarDatoScript"),
+                        QStringLiteral("Otro programa está grabando en la base de datos; el lote no se grabó en "
+                                       "AUX_ERR: ") +
+                            texto.simplified() + QStringLiteral(" | ") + script.simplified(),
+                        0);
 }
 
 }  // namespace
@@ -102,7 +119,7 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
   if (lHayError) {
     runIgnoringErrors(QStringLiteral("ROLLBACK TRANSACTION"));
     if (!steps.run([&] {
-          EscribeErrorAux(Script, rt::ExecutableName(), codigo, texto);
+          registraLoteFallido(Script, codigo, texto);
           if (!rt::Trim(texto).isEmpty() && MuestraMensaje) MuestraErroresLote(texto);
         }))
       return;

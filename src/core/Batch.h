@@ -1,7 +1,9 @@
 #pragma once
 // A group of statements that succeed or fail together: run as one script
 // framed by BEGIN TRANSACTION, rolled back and written to the error table
-// AUX_ERR when the connection reports errors, committed otherwise.
+// AUX_ERR when the connection reports errors (to the error log instead when
+// another program's lock kept it waiting until its time-out), committed
+// otherwise.
 #include <QString>
 #include <vector>
 

@@ -29,6 +29,26 @@ namespace {
 const QString kArchivoIni = QStringLiteral("ZI000zo.INI");
 constexpr long kReadUncommitted = 256;
 
+// Start-up's waits for another program's writes to the database take one
+// TimeOut in all (the statistics database's, known only once the service is
+// open): the opening waits for none, leaving the upgrade of a database of an
+// earlier build for when the TimeOut is known, and the upgrade, the
+// access-log row and whatever records its failure share that TimeOut. The
+// service's statements wait as usual once start-up is over.
+class EsperasDelInicio {
+ public:
+  explicit EsperasDelInicio(ado::Connection& cn) : cn_(cn) { cn_.setWaitAllowance(0); }
+  ~EsperasDelInicio() { cn_.setWaitAllowance(std::nullopt); }
+  EsperasDelInicio(const EsperasDelInicio&) = delete;
+  EsperasDelInicio& operator=(const EsperasDelInicio&) = delete;
+  void fijaTiempoEspera(int segundos) {
+    cn_.setWaitAllowance(segundos > 0 ? std::optional<int>(segundos * 1000) : std::nullopt);
+  }
+
+ private:
+  ado::Connection& cn_;
+};
+
 // Start-up could not finish: the program must not stay usable unchecked.
 [[noreturn]] void endUnfinished(const rt::Error& e) {
   ui::MsgBox(QStringLiteral("No se pudo completar el inicio del sistema (error ") + QString::number(e.Number()) +
@@ -82,6 +102,7 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
         QString::fromUtf16(ado::odbc::kSqlServerDriverIniKey)));
   });
 
+  std::optional<EsperasDelInicio> esperas;
   if (!db.gOpenFlag) {
     const auto item = [&](const char* clave, QString& destino, const QString& siFalta = QString()) {
       run([&] {
@@ -111,6 +132,7 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
       db.gUserPassWord = contrasena;
       db.gServidor = ExtraeNombreServidor(servidor);
     });
+    esperas.emplace(db.gCnn);
     run([&] {
       const bool pide = rt::Trim(servidor).isEmpty() || rt::Trim(usuario).isEmpty();
       db.OpenServerADODB(pide, static_cast<int>(lCursor), ConnString, true, true);
@@ -121,6 +143,8 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
     run([&] { st.gUsuarioLogeado = db.gUsuario; });
     run([&] { db.gCnn.setCommandTimeout(st.gTiempoEspera); });
     run([&] { db.gCnn.setIsolationLevel(kReadUncommitted); });
+    run([&] { esperas->fijaTiempoEspera(st.gTiempoEspera); });
+    run([&] { db.gCnn.UpgradeDatabase(); });
   }
 
   if (db.gDBName.isEmpty()) {

@@ -1,4 +1,6 @@
 // The source connection: the provider is chosen by the file's extension.
+#include <functional>
+
 #include "import/ImportSql.h"
 #include "import/Importar.h"
 #include "import/RegistroOrigen.h"
@@ -6,8 +8,6 @@
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/suite/Library.h"
-#include "platform/ui/Host.h"
-#include "platform/ui/MessageBox.h"
 
 namespace importacion {
 
@@ -21,51 +21,48 @@ void Importar::ConectarProveedor(QString& Tabla) {
     }
     return suite::gUtilidades().DialogoError(e);
   });
-
-  QString carpeta, archivo, extension, nombre, cadena;
-  if (!steps.run([&] { suite::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre); })) return;
-  if (!steps.run([&] { cadena = sql::CadenaConexionOrigen(extension, carpeta, Tabla); })) return;
-  if (cadena.isEmpty()) return;
-
-  // Errors of an earlier opening are not this one's.
-  const auto abre = [&] {
-    cn.Errors().Clear();
-    cn.Open(cadena);
+  // The error dialog is the one box of a failure: a step it did not get
+  // done, whatever the answer, leaves the source closed and the run ends
+  // there. Retry runs the step again.
+  const auto hecho = [&](const std::function<void()>& paso) {
+    bool listo = false;
+    steps.run([&] {
+      paso();
+      listo = true;
+    });
+    return listo;
   };
 
-  if (rt::EqualsText(extension, QStringLiteral("dbf"))) {
-    QString fuente;
-    if (!steps.run([&] {
-          fuente = QStringLiteral("Select * from [") + rt::Left(archivo, rt::InStr(archivo, QStringLiteral(".")) - 1) +
-                   u']';
-        }))
-      return;
-    if (!steps.run(abre)) return;
-    bool fallo = false;
-    if (!steps.run([&] {
-          fallo = cn.Errors().Count() > 0;
-          if (fallo) ui::MsgBox(cn.Errors()[0].Description, ui::mb::OkOnly);
-        }))
-      return;
-    if (fallo) return;
+  QString carpeta, archivo, extension, nombre, cadena;
+  if (!hecho([&] { suite::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre); })) return;
+  if (!hecho([&] { cadena = sql::CadenaConexionOrigen(extension, carpeta, Tabla); })) return;
+  if (cadena.isEmpty()) return;
+
+  const bool dbf = rt::EqualsText(extension, QStringLiteral("dbf"));
+  QString fuente;
+  if (dbf && !hecho([&] {
+        fuente =
+            QStringLiteral("Select * from [") + rt::Left(archivo, rt::InStr(archivo, QStringLiteral(".")) - 1) + u']';
+      }))
+    return;
+  if (!hecho([&] {
+        // Errors of an earlier opening are not this one's.
+        cn.Errors().Clear();
+        cn.Open(cadena);
+      }))
+    return;
+
+  if (dbf) {
     if (!rsPrueba_) rsPrueba_ = std::make_unique<ado::Recordset>();
     // A first record with a bad value still means the table opens: the
     // importer rejects that record.
-    if (!steps.run([&] { MueveAlRegistro(cn, [&] { rsPrueba_->Open(fuente, cn); }); })) return;
-    steps.run([&] {
-      if (cn.Errors().Count() == 0) rsPrueba_->Close();
-    });
+    if (!hecho([&] { MueveAlRegistro(cn, [&] { rsPrueba_->Open(fuente, cn); }); })) {
+      cierraOrigen();
+      return;
+    }
+    steps.run([&] { rsPrueba_->Close(); });
     return;
   }
-
-  if (!steps.run(abre)) return;
-  bool abierta = false;
-  if (!steps.run([&] {
-        abierta = cn.Errors().Count() == 0 || cn.Errors()[0].NativeError == 0;
-        if (!abierta) ui::MsgBox(cn.Errors()[0].Description, ui::mb::OkOnly);
-      }))
-    return;
-  if (!abierta) return;
   steps.run([&] { txtFields(1).Text = cadena; });
 }
 

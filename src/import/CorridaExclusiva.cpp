@@ -11,6 +11,7 @@
 
 #include "core/CoreState.h"
 #include "core/Formatting.h"
+#include "data_access/BaseOcupada.h"
 #include "data_access/DataAccessState.h"
 #include "import/ImportSql.h"
 #include "platform/ado/ConnectionString.h"
@@ -59,23 +60,30 @@ ado::Error errorDe(const rt::Error& e) {
 }
 
 // A row written and rolled back: a read-only database, or a login that may
-// not write, refuses it.
+// not write, refuses it; another program's write in course keeps it
+// waiting, up to the time-out. The operator's message when it fails.
 std::optional<QString> rechazaEscrituras() {
   ado::Connection& cn = gDB().gCnn;
-  std::optional<QString> motivo;
+  std::optional<ado::Error> fallo;
   try {
     cn.BeginTrans();
     cn.Execute(sql::PruebaEscritura(rt::FormatDate(rt::Now(), core::FormatoFechaHora()),
                                     suite::gInfoSistema().NombrePC(), gDB().gUsuario));
   } catch (const rt::Error& e) {
-    motivo = errorDe(e).Description;
+    fallo = errorDe(e);
   }
   try {
     cn.RollbackTrans();
   } catch (const rt::Error& e) {
     errorDe(e);
   }
-  return motivo;
+  if (!fallo) return std::nullopt;
+  if (fallo->NativeError == data_access::kEsperaDeBloqueoAgotada)
+    return data_access::TextoBaseOcupada(
+        cn.CommandTimeout(), QStringLiteral("La importación no se inició: ciérrelo y vuelva a intentar."));
+  return QStringLiteral("La base de datos no admite escrituras: %1\r\n\r\nLa importación no se inició: verifique que "
+                        "la base de datos no sea de sólo lectura y que el usuario pueda grabar en ella.")
+      .arg(fallo->Description);
 }
 
 // ---- Embedded database: the lock file beside it.
@@ -191,10 +199,8 @@ std::unique_ptr<CorridaExclusiva> CorridaExclusiva::Inicia(const QString& Tabla,
     corrida->servidor_ = true;
     corrida->oracle_ = oracle;
   }
-  if (const std::optional<QString> motivo = rechazaEscrituras()) {
-    Rechazo = QStringLiteral("La base de datos no admite escrituras: %1\r\n\r\nLa importación no se inició: verifique "
-                             "que la base de datos no sea de sólo lectura y que el usuario pueda grabar en ella.")
-                  .arg(*motivo);
+  if (std::optional<QString> rechazo = rechazaEscrituras()) {
+    Rechazo = *std::move(rechazo);
     return nullptr;
   }
   return corrida;

@@ -1,9 +1,10 @@
 #pragma once
 // What one import run holds on the suite database it writes into, from
 // before its first write to its end:
-//  - the database takes writes: a run on a read-only database is refused
-//    with one message before it writes anything, instead of failing record
-//    after record;
+//  - the database takes writes: a run on a read-only database, or on one
+//    another program goes on writing to past the time-out, is refused with
+//    one message naming the cause before it writes anything, instead of
+//    failing record after record;
 //  - no other run (of this or another instance of the program, on this or
 //    another computer) imports into the same database meanwhile: a second
 //    run is refused and told which run holds the database, so that two runs

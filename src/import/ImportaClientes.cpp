@@ -83,8 +83,9 @@ Cliente leeCliente(ado::Recordset& rs) {
   return c;
 }
 
-// "7 (Codigo 7 - Pérez)": which record the error box is about.
-QString identificacion(long registro, const Cliente* c) {
+// "7 (Codigo 7 - Pérez)": which record the error box is about, by its
+// number in the table.
+QString identificacion(long long registro, const Cliente* c) {
   QString texto = QString::number(registro);
   if (c) texto += QStringLiteral(" (Codigo ") + rt::Trim(c->Codigo.toString()) + QStringLiteral(" - ") + c->Descripcion + u')';
   return texto;
@@ -220,6 +221,8 @@ void Importar::ImportaClientes(const QString& Tabla) {
   core::gCore().ListaCampos.assign(1, core::CampoValor{});
   Avance avance(rt::Now());
   long leidos = 0, grabados = 0, fallidos = 0;
+  // The record in hand's number in the table.
+  long long registro = 0;
   QString archivo, carpeta, extension, nombre;
   suite::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre);
   // Accounts written by this run: a later record never overwrites one.
@@ -231,7 +234,7 @@ void Importar::ImportaClientes(const QString& Tabla) {
   std::optional<Cliente> cliente;
   const auto cajaError = [&](const rt::Error& e) {
     return ui::MsgBox(QStringLiteral("Error en asignacion de Datos, Registro ") +
-                          identificacion(leidos, cliente ? &*cliente : nullptr) + QStringLiteral("\r\r  Error: ") +
+                          identificacion(registro, cliente ? &*cliente : nullptr) + QStringLiteral("\r\r  Error: ") +
                           e.Description() + QStringLiteral(" / ") + QString::number(e.Number()),
                       ui::mb::AbortRetryIgnore | ui::mb::Critical, QStringLiteral(" Atencion!"));
   };
@@ -261,6 +264,8 @@ void Importar::ImportaClientes(const QString& Tabla) {
       if (!origen.run([&] { LblDetalle.Caption = avance.Texto(leidos, rs.RecordCount(), grabados, fallidos); })) break;
       ++leidos;
       cliente.reset();
+      registro = 0;
+      if (!origen.run([&] { registro = NumeroEnTabla(rs); })) break;
       // Why the record is not imported, when no error box tells it: counted,
       // recorded, and the run goes on.
       std::optional<QString> rechazo = ilegible;
@@ -308,7 +313,7 @@ void Importar::ImportaClientes(const QString& Tabla) {
           escritas.insert(*codigo);
         }) && !rechazo;
       }
-      if (rechazo) RegistraRechazo(archivo, leidos, *rechazo);
+      if (rechazo) RegistraRechazo(archivo, registro, *rechazo);
       if (escrito)
         ++grabados;
       else

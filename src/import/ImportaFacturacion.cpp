@@ -97,16 +97,21 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
 
   QString archivo, carpeta, extension, nombre;
   suite::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre);
+  // The record in hand's number in the table, which names it where it is
+  // rejected.
+  long long registro = 0;
   // A record that cannot become a voucher is counted and recorded, not written.
   const auto rechaza = [&](const QString& motivo) {
     ++fallidos;
-    RegistraRechazo(archivo, leidos, motivo);
+    RegistraRechazo(archivo, registro, motivo);
   };
 
   bool fin = false;
   while (hayRegistros && !cancelado_) {
     if (!steps.run([&] { fin = rs.EOF(); })) return;
     if (fin) break;
+    registro = 0;
+    if (!steps.run([&] { registro = NumeroEnTabla(rs); })) return;
     if (!steps.run([&] { LblDetalle.Caption = avance.Texto(leidos, rs.RecordCount(), grabados, fallidos); })) return;
     ++leidos;
     const long contados = grabados + fallidos;

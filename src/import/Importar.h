@@ -47,7 +47,9 @@ class Importar : public ui::Form {
   void CmdVaciar_Click();
 
   // Opens the source connection on the folder or file of `Tabla` (a full
-  // path), chosen by its extension; failures are shown, not returned.
+  // path), chosen by its extension, and for a table of a folder makes sure
+  // the table opens. A failure is shown in one box and leaves the source
+  // closed (the run ends there); it is not returned.
   void ConectarProveedor(QString& Tabla);
 
   // The invoice detail TXFAC of the open source into vouchers and entries;
@@ -62,8 +64,8 @@ class Importar : public ui::Form {
 
  private:
   ado::Connection& conexionOrigen();
-  // ConectarProveedor opened the source; when it did not, it told the
-  // operator why, and the run ends there.
+  // ConectarProveedor opened the source and its table; when it did not, it
+  // told the operator why, and the run ends there.
   bool origenAbierto() const;
   // The text of the account box carrying `tag`.
   QString cuentaPorTag(const QString& tag) const;

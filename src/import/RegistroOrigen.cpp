@@ -3,6 +3,7 @@
 #include "core/Batch.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Constants.h"
+#include "platform/ado/Recordset.h"
 #include "platform/runtime/Error.h"
 
 namespace importacion {
@@ -22,7 +23,11 @@ std::optional<QString> MueveAlRegistro(ado::Connection& Origen, const std::funct
   }
 }
 
-void RegistraRechazo(const QString& Archivo, long Registro, const QString& Motivo) {
+long long NumeroEnTabla(const ado::Recordset& Origen) {
+  return static_cast<long long>(Origen.Bookmark().toDouble());
+}
+
+void RegistraRechazo(const QString& Archivo, long long Registro, const QString& Motivo) {
   // The reason's own full stop gives way to the sentence that follows it.
   QString motivo = Motivo.trimmed();
   while (motivo.endsWith(u'.')) motivo.chop(1);

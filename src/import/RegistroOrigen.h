@@ -1,13 +1,14 @@
 #pragma once
 // A record of an exported table on its way into the suite: reaching it
 // without one bad value stopping the run, and recording one that is not
-// imported.
+// imported under its number in the table.
 #include <QString>
 #include <functional>
 #include <optional>
 
 namespace ado {
 class Connection;
+class Recordset;
 }
 
 namespace importacion {
@@ -19,8 +20,13 @@ namespace importacion {
 // it. Any other failure (a damaged file, a missing table) raises as before.
 std::optional<QString> MueveAlRegistro(ado::Connection& Origen, const std::function<void()>& mueve);
 
-// Writes to AUX_ERR that record `Registro` (counted from 1) of the file
-// `Archivo` was not imported, and why.
-void RegistraRechazo(const QString& Archivo, long Registro, const QString& Motivo);
+// The number in its table of the record `Origen` stands on, or reached and
+// could not read (its bookmark): the first record is 1 and deleted records
+// count, so whoever opens the table finds it under that number.
+long long NumeroEnTabla(const ado::Recordset& Origen);
+
+// Writes to AUX_ERR that record `Registro` (its number in the table) of the
+// file `Archivo` was not imported, and why.
+void RegistraRechazo(const QString& Archivo, long long Registro, const QString& Motivo);
 
 }  // namespace importacion

@@ -75,20 +75,27 @@ TEST(DbfConnection, TheImportOpensItsSourceTableThroughTheFolderConnection) {
 // A record holding a value that is no value is reported when the recordset
 // reaches it (the first one by the open), marked as one record's bad value;
 // the next move goes to the records after it, so one bad record neither
-// ends the table early nor makes it look empty.
+// ends the table early nor makes it look empty. Every record reached, read
+// or not, is named by its bookmark: its number in the table, deleted records
+// counted, as the provider's report names it.
 TEST(DbfConnection, ARecordThatCannotBeReadIsPassedByTheNextMove) {
   struct Case {
     int record;
     const char* field;
     const char* bytes;
   };
+  // Where NUMERO 1, 2 and 3 stand: a deleted record before the first and
+  // another before the third.
+  const int place[] = {0, 2, 3, 5};
   for (const Case& c : {Case{1, "TOTAL", "12x4.00"}, Case{2, "FECHA", "20051340"}, Case{3, "FECHA", "2005AB01"}}) {
     TempFolder folder;
     DbfWriter w;
     w.field("NUMERO", 'N', 4).field("FECHA", 'D').field("TOTAL", 'N', 8, 2);
-    for (int i = 1; i <= 3; ++i)
+    for (int i = 1; i <= 3; ++i) {
+      if (i != 2) w.addDeleted({0, Variant::null(), Variant::null()});
       w.add({i, i == c.record && c.field[0] == 'F' ? Variant(c.bytes) : Variant(rt::MakeDate(2005, 7, i)),
              i == c.record && c.field[0] == 'T' ? Variant(c.bytes) : Variant(*rt::Currency::parse(u"10.50"))});
+    }
     w.write(folder.file("TXFAC.DBF"));
     for (const int cursorLocation : {ado::adUseServer, ado::adUseClient}) {
       SCOPED_TRACE(testing::Message() << "record " << c.record << ", cursor " << cursorLocation);
@@ -96,25 +103,66 @@ TEST(DbfConnection, ARecordThatCannotBeReadIsPassedByTheNextMove) {
       source.setCursorLocation(cursorLocation);
       source.Open(connectionString(folder.path()));
       ado::Recordset rs;
-      // What each step saw: the record's NUMERO, or the failure's text.
+      // What each step saw: the record's NUMERO, or the failure's text; and
+      // the bookmark.
       QStringList seen;
       const auto step = [&](const std::function<void()>& move) {
         try {
           move();
-          if (!rs.EOF()) seen << rs.Fields("NUMERO").Value().toString();
+          if (rs.EOF()) return;
+          seen << rs.Fields("NUMERO").Value().toString() + " @" + rs.Bookmark().toString();
         } catch (const rt::Error& e) {
           EXPECT_EQ(e.Number(), ado::errnum::E_FAIL);
           ASSERT_GE(source.Errors().Count(), 1);
           EXPECT_EQ(source.Errors()[0].SQLState, ado::kSqlStateInvalidValue);
-          seen << source.Errors()[0].Description.section(u'(', 1).section(u')', 0, 0);
+          seen << source.Errors()[0].Description.section(u'(', 1).section(u')', 0, 0) + " @" +
+                      rs.Bookmark().toString();
         }
       };
       step([&] { rs.Open("Select * from TXFAC ", source); });
       while (!rs.EOF()) step([&] { rs.MoveNext(); });
-      QStringList expected = {"1", "2", "3"};
-      expected[c.record - 1] = QStringLiteral("registro %1, campo %2").arg(c.record).arg(c.field);
+      QStringList expected = {"1 @2", "2 @3", "3 @5"};
+      expected[c.record - 1] =
+          QStringLiteral("registro %1, campo %2 @%1").arg(place[c.record]).arg(QString::fromLatin1(c.field));
       EXPECT_EQ(seen, expected);
+      EXPECT_EQ(testing_support::errorNumberOf([&] { (void)rs.Bookmark(); }), ado::errnum::BofOrEof);
     }
+  }
+}
+
+// Starting again and, on a client cursor, moving back name the rows the
+// same way; counting reads ahead but does not move, so a record that could
+// not be read stays the one named.
+TEST(DbfConnection, ABookmarkNamesTheRowTheSetStandsOn) {
+  TempFolder folder;
+  DbfWriter w;
+  w.field("NUMERO", 'N', 4).field("FECHA", 'D');
+  const Variant fecha = rt::MakeDate(2005, 7, 1);
+  w.addDeleted({1, fecha}).add({2, fecha}).add({3, "20051340"}).addDeleted({4, fecha}).add({5, fecha});
+  w.add({6, "2005AB01"});
+  w.write(folder.file("TXFAC.DBF"));
+  for (const int cursorLocation : {ado::adUseServer, ado::adUseClient}) {
+    SCOPED_TRACE(testing::Message() << "cursor " << cursorLocation);
+    ado::Connection source;
+    source.setCursorLocation(cursorLocation);
+    source.Open(connectionString(folder.path()));
+    ado::Recordset rs;
+    rs.Open("Select * from TXFAC ", source);
+    EXPECT_NE(testing_support::errorNumberOf([&] { rs.MoveNext(); }), 0);
+    EXPECT_EQ(rs.Bookmark(), Variant(int32_t(3)));
+    rs.MoveNext();
+    EXPECT_EQ(rs.Bookmark(), Variant(int32_t(5)));
+    rs.MoveFirst();
+    EXPECT_EQ(rs.Bookmark(), Variant(int32_t(2)));
+    if (cursorLocation != ado::adUseClient) continue;
+    rs.MoveNext();
+    rs.MovePrevious();
+    EXPECT_EQ(rs.Bookmark(), Variant(int32_t(2)));
+    ado::Recordset again;
+    again.Open("Select * from TXFAC ", source);
+    EXPECT_NE(testing_support::errorNumberOf([&] { again.MoveNext(); }), 0);
+    EXPECT_NE(testing_support::errorNumberOf([&] { (void)again.RecordCount(); }), 0);
+    EXPECT_EQ(again.Bookmark(), Variant(int32_t(3)));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "support/DbfWriter.h"
 #include "support/Printers.h"
 #include "support/TempFolder.h"
+#include "support/Unreadable.h"
 
 using dbf_fixtures::descriptionOf;
 using dbf_fixtures::failureOf;
@@ -42,9 +43,35 @@ TEST(DbfSession, OpensTheFolderWithEitherSeparatorAndAFinalOne) {
 
 TEST(DbfSession, AMissingFolderIsAConnectionError) {
   TempFolder folder;
-  const auto failure = failureOf([&] { openFolder(folder.file("migrar")); });
-  EXPECT_EQ(failure.number, ado::errnum::E_FAIL);
-  EXPECT_EQ(descriptionOf(failure), "No se encuentra la carpeta de datos " + folder.file("migrar") + ".");
+  const QString archivo = folder.write("TXFAC.DBF", {});
+  for (const QString& missing : {folder.file("migrar"), archivo}) {
+    const auto failure = failureOf([&] { openFolder(missing); });
+    EXPECT_EQ(failure.number, ado::errnum::E_FAIL);
+    EXPECT_EQ(descriptionOf(failure), "No se encuentra la carpeta de datos " + missing + ".");
+  }
+}
+
+// A folder or table the system does not let this program read is named
+// with the system's reason, never as missing: its tables are there. A
+// folder that becomes unreadable after the connection opened is told so
+// when a table is opened.
+TEST(DbfSession, AFolderOrTableThatCannotBeReadIsToldWithTheReason) {
+  TempFolder folder;
+  writeTxfac(folder);
+  const QString reason = QStringLiteral("No se puede leer la carpeta de datos %1: no tiene permiso.").arg(folder.path());
+  auto session = openFolder(folder.path());
+  {
+    testing_support::Unreadable closed(folder.path());
+    if (!closed.holds()) GTEST_SKIP() << "this system lets the tests read a folder without permissions";
+    EXPECT_EQ(descriptionOf(failureOf([&] { openFolder(folder.path()); })), reason);
+    const auto failure = failureOf([&] { session->open("Select * from TXFAC"); });
+    EXPECT_EQ(failure.number, ado::errnum::E_FAIL);
+    EXPECT_EQ(descriptionOf(failure), reason);
+  }
+  const QString table = folder.file("txfac.DbF");
+  testing_support::Unreadable closed(table);
+  EXPECT_EQ(descriptionOf(failureOf([&] { session->open("Select * from TXFAC"); })),
+            "No se puede abrir el archivo " + table + ": no tiene permiso.");
 }
 
 TEST(DbfSession, SelectsAWholeTableWrittenInAnyOfItsForms) {

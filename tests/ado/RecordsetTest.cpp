@@ -115,6 +115,53 @@ TEST_F(RecordsetTest, ATextIsADateInTheStoredFormsAlone) {
   }
 }
 
+TEST_F(RecordsetTest, AnEmptyResultGivesExpressionsTheTypesAndSizesOfAFullOne) {
+  define(QStringLiteral("CREATE VIEW VISTA AS SELECT CODIGO, CANTIDAD * 1.0 AS DOBLE FROM TIPOS"));
+  define(QStringLiteral("CREATE VIEW VISTA2 AS SELECT CODIGO, DOBLE FROM VISTA"));
+  struct Case {
+    const char* expression;
+    int type;
+    long size;
+  };
+  const Case cases[] = {
+      {"0", ado::adInteger, 4},
+      {"3000000000", ado::adBigInt, 8},
+      {"1.5", ado::adDouble, 8},
+      {"'abc'", ado::adVarChar, 3},
+      {"'2005-07-01'", ado::adDBTimeStamp, 16},
+      {"CAST(CANTIDAD AS FLOAT)", ado::adDouble, 8},
+      {"CONVERT(INT, TASA)", ado::adInteger, 4},
+      {"-CANTIDAD * 2 + CORTO", ado::adInteger, 4},
+      {"IMPORTE + 1", ado::adDouble, 8},
+      {"ISNULL(LETRA, 'zz')", ado::adVarChar, 2},
+      {"UPPER(CODIGO)", ado::adVarChar, 25},
+      {"SUBSTRING(CODIGO, 1, 3)", ado::adVarChar, 3},
+      {"LEN(NOTA)", ado::adInteger, 4},
+      {"CASE WHEN ACTIVO = 1 THEN 'si' ELSE 'nunca' END", ado::adVarChar, 5},
+      {"GETDATE()", ado::adDBTimeStamp, 16},
+      {"COUNT(*)", ado::adInteger, 4},
+      {"SUM(TASA)", ado::adDouble, 8},
+      {"MAX(CODIGO)", ado::adVarChar, 25},
+      {"MIN(FECHA)", ado::adDBTimeStamp, 16},
+      {"(SELECT MAX(CORTO) FROM TIPOS t WHERE t.CODIGO = TIPOS.CODIGO)", ado::adInteger, 4},
+      {"(SELECT MAX(DOBLE) FROM VISTA2)", ado::adDouble, 8},  // a view's computed column, through another view
+      // Nothing fixes these: a text of SQL Server's width for a VARCHAR without one.
+      {"NULL", ado::adVarChar, 30},
+      {"CANTIDAD - NULL", ado::adVarChar, 30},
+      {"COALESCE(CODIGO, CANTIDAD)", ado::adVarChar, 30},
+  };
+  for (const Case& c : cases) {
+    for (const char* codigo : {"A", "nada"}) {
+      ado::Recordset rs = open(QStringLiteral("SELECT %1 AS X FROM TIPOS WHERE CODIGO = '%2' GROUP BY CODIGO")
+                                   .arg(QString::fromLatin1(c.expression), QString::fromLatin1(codigo)));
+      EXPECT_EQ(rs.EOF(), QByteArray(codigo) == "nada");
+      const ado::Field x = rs.Fields(0);
+      EXPECT_EQ(x.Type(), c.type) << c.expression << " with " << codigo;
+      EXPECT_EQ(x.DefinedSize(), c.size) << c.expression << " with " << codigo;
+    }
+  }
+}
+
 TEST_F(RecordsetTest, AnEmptySetIsAtBothEnds) {
   for (int cursorType : {ado::adOpenForwardOnly, ado::adOpenStatic, ado::adOpenDynamic}) {
     ado::Recordset rs = open(QStringLiteral("SELECT * FROM TIPOS WHERE CODIGO = 'nada'"), cursorType);
@@ -137,11 +184,13 @@ TEST_F(RecordsetTest, ForwardOnlyMovesAndCounts) {
   EXPECT_EQ(seen, QStringLiteral("ABC"));
   EXPECT_FALSE(rs.BOF());
   EXPECT_EQ(ErrorNumberOf([&] { rs.MoveNext(); }), errnum::BofOrEof);
+  EXPECT_EQ(ErrorNumberOf([&] { (void)rs.Bookmark(); }), errnum::BofOrEof);
   EXPECT_EQ(ErrorNumberOf([&] { rs.MovePrevious(); }), errnum::NotSupported);
   EXPECT_EQ(ErrorNumberOf([&] { rs.MoveLast(); }), errnum::NotSupported);
   rs.MoveFirst();  // runs the statement again
   EXPECT_FALSE(rs.EOF());
   EXPECT_EQ(rs.Fields(0).Value(), rt::Variant("A"));
+  EXPECT_EQ(ErrorNumberOf([&] { (void)rs.Bookmark(); }), errnum::NotSupported) << "no bookmarks on this provider";
   rs.MoveFirst();  // already there
   EXPECT_EQ(rs.Fields(0).Value(), rt::Variant("A"));
 }

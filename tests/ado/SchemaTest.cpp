@@ -220,6 +220,24 @@ TEST_F(EarlierBuildDatabase, AnUpgradeWaitsForAnotherProgramsWrites) {
   EXPECT_TRUE(reports.isEmpty()) << reports.join(u'\n').toStdString();
 }
 
+// An opening that may not wait for another program's writes leaves the
+// upgrade, without a word in the log, to UpgradeDatabase, which waits as the
+// statements do.
+TEST_F(EarlierBuildDatabase, AnOpeningThatMayNotWaitLeavesTheUpgradeForLater) {
+  makeOld();
+  BusyWriter otro(path, BusyWriter::Release::AtTheFirstWait);
+  cn.setWaitAllowance(0);
+  cn.Open(EmbeddedConnectionString(path));
+  EXPECT_FALSE(otro.waitedFor());
+  EXPECT_EQ(columns(), oldColumns);
+
+  cn.setWaitAllowance(std::nullopt);
+  cn.UpgradeDatabase();
+  EXPECT_TRUE(otro.waitedFor());
+  EXPECT_EQ(columns(), newColumns);
+  EXPECT_TRUE(reports.isEmpty()) << reports.join(u'\n').toStdString();
+}
+
 // A database that does not take the upgrade now (written by another
 // program past the wait, read-only) opens as it is, to be read; the log
 // tells why, and a later opening that may write upgrades it.

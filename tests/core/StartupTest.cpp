@@ -16,8 +16,11 @@
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/ProgramEnd.h"
+#include "platform/runtime/Text.h"
+#include "platform/suite/Library.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
+#include "support/BusyWriter.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
@@ -77,6 +80,68 @@ TEST_F(Startup, TheCommandLineServesWhenNoParametersAreGiven) {
   EXPECT_EQ(gCore().gTiempoEspera, 360) << "no statistics database";
   EXPECT_EQ(gCore().gCaja, "1");
   EXPECT_EQ(accessLog().size(), 1);
+}
+
+// Asked for, a blank command line takes the connection from the INI
+// file's section of this computer and user.
+TEST_F(Startup, ABlankCommandLineTakesTheConnectionFromTheIni) {
+  const suite::Utilidades& u = suite::gUtilidades();
+  const QString section = rt::ComputerName().toUpper() + "|" + rt::LoginName().toUpper() + "BaseDeDatos";
+  folder.write("ZI000zo.INI", ("[" + section + "]\r\nServidor=sqlite\r\nDbName=" + path + "\r\nUsuario=" +
+                               u.Codifica("Ana") + "\r\nUserPassWord=" + u.Codifica("clave") + "\r\n")
+                                  .toUtf8());
+  rt::SetCommandLine("  ");
+  QString connString;
+  IniciaSistema(true, QString(), connString, 3);
+  const data_access::DB_Dll& db = data_access::gDB();
+  EXPECT_TRUE(db.gOpenFlag);
+  EXPECT_EQ(db.gServidor, "sqlite");
+  EXPECT_EQ(db.gDBName, path);
+  EXPECT_EQ(db.gUsuario, "Ana");
+  EXPECT_EQ(db.gUserPassWord, "clave");
+  EXPECT_EQ(accessLog(), QStringList{"IMPORTAR_TAVERNIX|IMPORTACIÓN TAVERNIX|ANA"});
+}
+
+// Another program holding the database: start-up waits for it one TimeOut
+// in all, the upgrade of an earlier build's database included, and then
+// tells the operator once; the access-log row that could not be written is
+// kept in the error log, not waited for again in AUX_ERR. Once started, the
+// service's statements wait their TimeOut again.
+TEST_F(Startup, AnotherProgramWritingCostsTheStartUpOneTimeOutAndOneBox) {
+  const QString vx = createStatisticsDatabase();
+  testing_support::DefineInDatabase(vx, "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('TimeOut', '2')");
+  size_t boxes = 0;
+  for (const bool earlierBuild : {false, true}) {
+    SCOPED_TRACE(earlierBuild ? "earlier build" : "up to date");
+    data_access::ResetDataAccess();
+    core::ResetCore();
+    QFile::remove(data_access::ErrorLogPath(QString()));
+    if (earlierBuild)
+      testing_support::DefineInDatabase(
+          path, "DROP TABLE AUX_CLIENTES_IMPORTADOS; CREATE TABLE AUX_CLIENTES_IMPORTADOS (Archivo VARCHAR(400) "
+                "NOT NULL, Codigo VARCHAR(254) NOT NULL, Orden INTEGER NOT NULL, Cuenta VARCHAR(9) NOT NULL)");
+    testing_support::BusyWriter otro(path, testing_support::BusyWriter::Release::Never);
+    host.answer(ui::mb::Ok, "Otro programa está grabando en la base de datos");
+    start(parameters());
+    EXPECT_EQ(otro.waitedMicroseconds(), 2'000'000);
+    EXPECT_EQ(programEnds, 0);
+    ASSERT_EQ(host.boxes().size(), ++boxes);
+    EXPECT_EQ(host.boxes().back().prompt,
+              "Otro programa está grabando en la base de datos: no terminó en los 2 segundos de espera.\r\n\r\n"
+              "Su ingreso al sistema no quedó registrado: ciérrelo y vuelva a abrir este programa.");
+    EXPECT_EQ(host.boxes().back().title, "Aviso al Operador!");
+    EXPECT_TRUE(accessLog().isEmpty());
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM AUX_ERR"), QStringList{"0"});
+    const QString log = readFile(data_access::ErrorLogPath(QString()));
+    EXPECT_TRUE(log.contains("Rutina: - GActualizarDatoScript Mensaje Otro programa está grabando en la base de "
+                             "datos; el lote no se grabó en AUX_ERR: 1222 : "))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains("INSERT INTO Control_Acceso")) << log.toStdString();
+    EXPECT_EQ(log.count("no se pudo poner al día"), earlierBuild ? 1 : 0) << log.toStdString();
+
+    EXPECT_THROW(data_access::gDB().gCnn.Execute("INSERT INTO Control_Acceso (Usuario) VALUES ('Ana')"), rt::Error);
+    EXPECT_EQ(otro.waitedMicroseconds(), 4'000'000);
+  }
 }
 
 TEST_F(Startup, AnExistingLayoutFileIsLeftAlone) {

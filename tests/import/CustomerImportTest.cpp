@@ -592,6 +592,30 @@ TEST_F(CustomerImport, AFieldThatIsNoValueRejectsItsCustomerAlone) {
       << ventana.LblDetalle.Caption().toStdString();
 }
 
+// A rejected customer, in the error table and in the error box, is named
+// by its number in the table, deleted records counted, whatever the reason.
+TEST_F(CustomerImport, ARejectedCustomerIsNamedByItsNumberInTheTable) {
+  define("WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < 9999) "
+         "INSERT INTO MA_CUENTAS (CODIGO) SELECT '11201' || printf('%04d', i) FROM n");
+  define("CREATE TRIGGER T_ADIC BEFORE INSERT ON MA_CUENTASADIC WHEN NEW.Codigo = '112010008' BEGIN "
+         "SELECT RAISE(ABORT, '50001: sin datos para este cliente'); END");
+  const TxcliRecord borrado = testing_support::deleted(cliente(int32_t(9), "Nueve"));
+  writeTxcli({borrado, cliente("0x7", "Ilegible"), borrado, cliente(int32_t(0), "Mostrador"),
+              cliente(int32_t(0), "Delivery"), borrado, cliente(int32_t(8), "Ocho")});
+  host.answer(ui::mb::Ignore, "Error en asignacion de Datos, Registro 7 (Codigo 8 - Ocho)\r\r  Error: ");
+  importaClientes();
+  EXPECT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(scalar("SELECT DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = '112010001'").toString(), "Mostrador");
+  const QStringList recorded = rows("SELECT Descripcion FROM AUX_ERR ORDER BY Descripcion");
+  ASSERT_EQ(recorded.size(), 2);
+  EXPECT_TRUE(recorded[0].startsWith("TXCLI.DBF registro 2: ")) << recorded[0].toStdString();
+  EXPECT_TRUE(recorded[0].contains("(registro 2, campo CODIGO)")) << recorded[0].toStdString();
+  EXPECT_EQ(recorded[1], "TXCLI.DBF registro 5: no queda ningún código de cuenta libre bajo 11201 para el cliente "
+                         "(Codigo 0 - Delivery); el registro no se importó.");
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 4 Grabados:1 Errores: 3"))
+      << ventana.LblDetalle.Caption().toStdString();
+}
+
 // A database without the table of the accounts given, or with one that
 // lacks a column of the customer's identity (a server's, changed by hand
 // in part), refuses the run with one message, before any customer.
@@ -657,12 +681,10 @@ TEST_F(CustomerImport, AnEmptyTableShowsOnlyTheEndBox) {
 }
 
 TEST_F(CustomerImport, IgnoringAMissingSourceTableEndsTheRun) {
-  // No TXCLI.DBF: the window's test open fails, then the import's own.
-  host.answer(ui::mb::Ignore, "TXCLI");
-  host.answer(ui::mb::Ignore, "Error en asignacion de Datos, Registro 0");
-  importaClientes();
-  ASSERT_EQ(host.boxes().size(), 3u);
-  EXPECT_EQ(host.boxes().at(1).title, " Atencion!");
+  // No TXCLI.DBF: the window's test open fails, and the run ends there.
+  host.answer(ui::mb::Ignore, "No se encuentra la tabla TXCLI");
+  importa(Clientes);
+  ASSERT_EQ(host.boxes().size(), 1u);
   EXPECT_EQ(ventana.LblDetalle.Caption(), "");
   EXPECT_TRUE(ventana.cmdImportar.Enabled());
 }

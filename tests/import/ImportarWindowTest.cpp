@@ -2,6 +2,8 @@
 // source connection and the button that empties the entry table.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "ImportRun.h"
 #include "core/forms/FrmInputBox.h"
 #include "import/ImportSql.h"
@@ -11,6 +13,7 @@
 #include "platform/ui/Operator.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
+#include "support/Unreadable.h"
 
 namespace {
 
@@ -128,7 +131,27 @@ TEST_F(AccessCode, AWrongCodeEndsTheProgram) {
   EXPECT_EQ(host.boxes().at(0).buttons, ui::mb::OkOnly);
 }
 
-class RunDriver : public testing_support::ImportRun {};
+class RunDriver : public testing_support::ImportRun {
+ protected:
+  // A run of `tabla` from `carpeta` shows one box, the error dialog naming
+  // `causa`, answered with `respuesta`; nothing else is shown, nothing is
+  // written, and the window is ready for the next run.
+  void unaCajaYNadaMas(Tabla tabla, const QString& carpeta, int respuesta, const QString& causa) {
+    const std::size_t antes = host.boxes().size();
+    ventana.TxtPathDatos.Text = carpeta;
+    for (const Tabla t : {Facturacion, Clientes}) ventana.chkTabla(t).Value = t == tabla ? 1 : 0;
+    host.answer(respuesta, causa);
+    ui::op::click(ventana.cmdImportar);
+    ASSERT_EQ(host.boxes().size() - antes, 1u);
+    EXPECT_EQ(host.boxes().back().buttons, ui::mb::AbortRetryIgnore | ui::mb::Critical);
+    for (const char* tabla : {"MA_CUENTASADIC", "V_MV_CPTE", "MV_ASIENTOS", "MA_CALENDARIO", "AUX_ERR"})
+      EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabla)).toLong(), 0) << tabla;
+    EXPECT_EQ(rows("SELECT CODIGO FROM MA_CUENTAS"), QStringList({"511"}));
+    EXPECT_EQ(ventana.LblDetalle.Caption(), "");
+    EXPECT_TRUE(ventana.cmdImportar.Enabled());
+    EXPECT_FALSE(ventana.CmdCancelar.Enabled());
+  }
+};
 
 TEST_F(RunDriver, WithNoBoxTickedAClickOnlyTogglesTheButtons) {
   ui::op::click(ventana.cmdImportar);
@@ -192,11 +215,10 @@ TEST_F(RunDriver, EmptyingTheEntryTableAsksFirst) {
 }
 
 TEST_F(RunDriver, AMissingSourceTableGoesToTheErrorDialog) {
-  // No TXFAC.DBF in the folder: the test open fails, then the import's.
-  host.answer(ui::mb::Ignore, "TXFAC");
-  host.answer(ui::mb::Abort, "TXFAC");
+  // No TXFAC.DBF in the folder: the test open fails, and the run ends there.
+  host.answer(ui::mb::Ignore, "No se encuentra la tabla TXFAC en la carpeta " + origen.path() + ".");
   importa(Facturacion);
-  EXPECT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(host.boxes().size(), 1u);
   EXPECT_EQ(host.boxes().at(0).buttons, ui::mb::AbortRetryIgnore | ui::mb::Critical);
   EXPECT_EQ(ventana.LblDetalle.Caption(), "");
   EXPECT_TRUE(ventana.cmdImportar.Enabled());
@@ -206,39 +228,71 @@ TEST_F(RunDriver, AMissingSourceTableGoesToTheErrorDialog) {
   EXPECT_EQ(ventana.LblDetalle.Caption(), " FINALIZADO ");
 }
 
-// A folder the provider cannot open (missing, or a file) is reported by
-// the provider's box, and the run ends there: the importer does not meet a
-// closed source. The label of the last run is cleared as the run starts.
+// A source that cannot be opened (a missing folder, a file, a folder
+// without the table) is told in the one box of its cause, whatever the
+// operator answers but Retry, and the run ends there: neither import meets
+// a source that did not open, nothing is written, and the label of the
+// last run is cleared as the run starts.
 TEST_F(RunDriver, AFolderThatCannotBeOpenedIsReportedOnce) {
-  writeTxfac({});
-  importa(Facturacion);
-  ASSERT_EQ(ventana.LblDetalle.Caption(), " FINALIZADO ");
-  const QString archivo = origen.file("TXFAC.DBF");
+  writeTxfac({testing_support::voucher("A", 1, QDate(2005, 8, 1))});
+  writeTxcli({testing_support::TxcliRecord{}});
+  const QString vacia = origen.file("vacia");
+  ASSERT_TRUE(QDir().mkdir(vacia));
   const struct {
     QString carpeta;
-    int answer;
-    std::size_t boxes;  // the error dialog; after Ignore, the provider's description
-  } cases[] = {{origen.file("no_existe"), ui::mb::Abort, 1},
-               {origen.file("no_existe"), ui::mb::Ignore, 2},
-               {archivo, ui::mb::Abort, 1}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.carpeta.toStdString() + " " + std::to_string(c.answer));
-    const std::size_t before = host.boxes().size();
-    ventana.LblDetalle.Caption = " FINALIZADO ";
-    ventana.TxtPathDatos.Text = c.carpeta;
-    host.answer(c.answer);
-    if (c.boxes == 2) host.answer(ui::mb::Ok);
-    ui::op::click(ventana.cmdImportar);
-    ASSERT_EQ(host.boxes().size() - before, c.boxes);
-    const auto& dialog = host.boxes().at(before);
-    EXPECT_EQ(dialog.buttons, ui::mb::AbortRetryIgnore | ui::mb::Critical);
-    if (c.boxes == 2) {
-      EXPECT_EQ(host.boxes().back().buttons, ui::mb::OkOnly);
-      EXPECT_TRUE(dialog.prompt.contains(host.boxes().back().prompt));
+    QString causa;  // what the box says, %1 the table
+  } fuentes[] = {{origen.file("no_existe"), "No se encuentra la carpeta de datos " + origen.file("no_existe") + "."},
+                 {origen.file("TXFAC.DBF"), "No se encuentra la carpeta de datos " + origen.file("TXFAC.DBF") + "."},
+                 {vacia, "No se encuentra la tabla %1 en la carpeta " + vacia + "."}};
+  for (const auto& fuente : fuentes)
+    for (const Tabla tabla : {Facturacion, Clientes})
+      for (const int respuesta : {ui::mb::Abort, ui::mb::Ignore}) {
+        SCOPED_TRACE(fuente.carpeta.toStdString() + " " + std::to_string(tabla) + " " + std::to_string(respuesta));
+        ventana.LblDetalle.Caption = " FINALIZADO ";
+        unaCajaYNadaMas(tabla, fuente.carpeta, respuesta, fuente.causa.arg(tabla == Facturacion ? "TXFAC" : "TXCLI"));
+      }
+}
+
+// A folder the system does not let the program read is told as such, with
+// the system's reason, not as missing its table.
+TEST_F(RunDriver, AnUnreadableFolderIsReportedOnceWithTheReason) {
+  writeTxfac({testing_support::voucher("A", 1, QDate(2005, 8, 1))});
+  writeTxcli({testing_support::TxcliRecord{}});
+  testing_support::Unreadable cerrada(origen.path());
+  if (!cerrada.holds()) GTEST_SKIP() << "this system lets the tests read a folder without permissions";
+  for (const Tabla tabla : {Facturacion, Clientes})
+    for (const int respuesta : {ui::mb::Abort, ui::mb::Ignore}) {
+      SCOPED_TRACE(std::to_string(tabla) + " " + std::to_string(respuesta));
+      unaCajaYNadaMas(tabla, origen.path(), respuesta,
+                      "No se puede leer la carpeta de datos " + origen.path() + ": no tiene permiso.");
     }
-    EXPECT_EQ(ventana.LblDetalle.Caption(), "");
-    EXPECT_TRUE(ventana.cmdImportar.Enabled());
-  }
+}
+
+// Retry tries again: the same box while the cause stands, the run once the
+// table is in place.
+TEST_F(RunDriver, RetryOpensTheSourceAgain) {
+  const QString vacia = origen.file("vacia");
+  ASSERT_TRUE(QDir().mkdir(vacia));
+  ventana.TxtPathDatos.Text = vacia;
+  host.answer(ui::mb::Retry, "No se encuentra la tabla TXFAC");
+  host.answer(ui::mb::Retry, "No se encuentra la tabla TXFAC", [&] {
+    testing_support::writeTxfacTable(vacia + "/TXFAC.DBF", {testing_support::voucher("A", 1, QDate(2005, 8, 1))});
+  });
+  ui::op::click(ventana.chkTabla(Facturacion));
+  ui::op::click(ventana.cmdImportar);
+  EXPECT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_CPTE").toLong(), 1);
+  EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" FINALIZADO "));
+
+  ui::op::click(ventana.chkTabla(Facturacion));
+  ui::op::click(ventana.chkTabla(Clientes));
+  host.answer(ui::mb::Retry, "No se encuentra la tabla TXCLI", [&] {
+    testing_support::writeTxcliTable(vacia + "/TXCLI.DBF", {testing_support::TxcliRecord{}});
+  });
+  host.answer(ui::mb::Ok, "Proceso Finalizado");
+  ui::op::click(ventana.cmdImportar);
+  EXPECT_EQ(host.boxes().size(), 4u);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toLong(), 1);
 }
 
 TEST_F(RunDriver, OtherKindsOfSourceOpenTheirConnection) {

@@ -365,7 +365,35 @@ TEST_F(InvoiceImport, AFieldThatIsNoValueRejectsItsRecordAlone) {
   EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" FINALIZADO "));
 }
 
-// A damaged table, not one bad value, still goes to the error dialog.
+// A rejected record is named by its number in the table, where whoever
+// opens the table to correct it finds it: the first record is 1 and the
+// deleted ones count, whatever the reason.
+TEST_F(InvoiceImport, ARejectedRecordIsNamedByItsNumberInTheTable) {
+  std::vector<TxfacRecord> kinds = everyKind();
+  TxfacRecord tipo = kinds[0], fecha = kinds[1], prefijo = kinds[3];
+  tipo.CodCpb = "Z";
+  fecha.Fecha = "20059999";
+  prefijo.Prefijo = "AB";
+  using testing_support::deleted;
+  writeTxfac({deleted(kinds[2]), tipo, deleted(kinds[2]), kinds[2], fecha, deleted(kinds[4]), deleted(kinds[4]),
+              prefijo, kinds[4]});
+  importa(Facturacion);
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"), QStringList({"000100000012A", "000300000014X"}));
+  const QStringList recorded = rows("SELECT Descripcion FROM AUX_ERR ORDER BY Descripcion");
+  ASSERT_EQ(recorded.size(), 3);
+  EXPECT_EQ(recorded[0], "TXFAC.DBF registro 2: el tipo de comprobante (Cod_Cpb) \"Z\" no es A, B, M, L ni K; el "
+                         "registro no se importó.");
+  EXPECT_TRUE(recorded[1].startsWith("TXFAC.DBF registro 5: ")) << recorded[1].toStdString();
+  EXPECT_TRUE(recorded[1].contains("(registro 5, campo FECHA)")) << recorded[1].toStdString();
+  EXPECT_EQ(recorded[2], "TXFAC.DBF registro 8: el prefijo \"AB\" o el número \"13\" no son números; el registro no "
+                         "se importó.");
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 5 de 5 Grabados:2 Errores: 3"))
+      << ventana.LblDetalle.Caption().toStdString();
+}
+
+// A damaged table, not one bad value, still goes to the error dialog, once:
+// the run ends there.
 TEST_F(InvoiceImport, ATableWithADamagedHeaderStillStopsAtTheErrorDialog) {
   writeTxfac(everyKind());
   QFile table(origen.file("TXFAC.DBF"));
@@ -374,9 +402,8 @@ TEST_F(InvoiceImport, ATableWithADamagedHeaderStillStopsAtTheErrorDialog) {
   table.write(QByteArray("\xe8\x03", 2));  // 1000 records in a file of 5
   table.close();
   host.answer(ui::mb::Ignore, "está dañado");
-  host.answer(ui::mb::Abort, "está dañado");
   importa(Facturacion);
-  EXPECT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(host.boxes().size(), 1u);
   EXPECT_EQ(count("MV_ASIENTOS") + count("AUX_ERR"), 0);
 }
 

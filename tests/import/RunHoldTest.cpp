@@ -1,12 +1,14 @@
 // What a run holds on the suite database: no second run imports into it
 // meanwhile (another process or this one), and the refused run is told
-// which run holds it; a killed run blocks nobody; a read-only database
-// refuses the run before anything is written; and what the end text
-// reports is in the database file itself, not only in its write-ahead log,
-// so a power cut after it loses none of it.
+// which run holds it; a killed run blocks nobody; a database that takes no
+// writes refuses the run before anything is written, naming why; and what
+// the end text reports is in the database file itself, not only in its
+// write-ahead log, so a power cut after it loses none of it.
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <functional>
+#include <optional>
 #include <unistd.h>
 
 #include "ImportRun.h"
@@ -16,6 +18,7 @@
 #include "platform/suite/Library.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
+#include "support/BusyWriter.h"
 #include "support/ErrorNumber.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
@@ -116,29 +119,60 @@ TEST_F(RunHold, TheLockFileTellsWhoHoldsItAndALeftOneHoldsNothing) {
   expectEachVoucherOnce(3);
 }
 
-// One clear box before anything is written, for either table; nothing
+// One clear box before anything is written, for either table, naming the
+// cause: a database that is read-only, or that another program goes on
+// writing to past the time-out (never taken for a read-only one); nothing
 // written, the window ready for the next run.
-TEST_F(RunHold, AReadOnlyDatabaseRefusesTheRunBeforeItWrites) {
+TEST_F(RunHold, ADatabaseThatTakesNoWritesRefusesTheRunBeforeItWrites) {
+  struct Case {
+    const char* name;
+    std::function<void()> hinder;
+    QString box;
+  };
+  std::optional<testing_support::BusyWriter> otro;
+  // (The read-only file stays so: it comes last.)
+  const Case cases[] = {
+      {"busy",
+       [&] {
+         otro.emplace(path, testing_support::BusyWriter::Release::Never);
+         data_access::gDB().gCnn.setCommandTimeout(3);
+       },
+       "Otro programa está grabando en la base de datos: no terminó en los 3 segundos de espera.\r\n\r\nLa "
+       "importación no se inició: ciérrelo y vuelva a intentar."},
+      {"read-only",
+       [&] {
+         cn.Close();
+         data_access::gDB().gCnn.Close();
+         testing_support::MarkReadOnly(path);
+         connectAs("operador");
+         cn.Open(testing_support::EmbeddedConnectionString(path));
+       },
+       "La base de datos no admite escrituras: La base de datos \"" + path +
+           "\" es de sólo lectura.\r\n\r\nLa importación no se inició: verifique que la base de datos no sea de "
+           "sólo lectura y que el usuario pueda grabar en ella."},
+  };
   writeVouchers(3);
   writeTxcli({testing_support::TxcliRecord{}});
-  cn.Close();
-  data_access::gDB().gCnn.Close();
-  testing_support::MarkReadOnly(path);
-  connectAs("operador");
-  cn.Open(testing_support::EmbeddedConnectionString(path));
-  for (Tabla tabla : {Facturacion, Clientes}) {
-    SCOPED_TRACE(tabla);
-    host.answer(ui::mb::Ok, "La base de datos no admite escrituras: ");
-    importa(tabla);
-    ui::op::click(ventana.chkTabla(tabla));
-    ASSERT_EQ(host.boxes().size(), tabla == Facturacion ? 1u : 2u);
-    EXPECT_TRUE(host.boxes().back().prompt.contains("sólo lectura")) << host.boxes().back().prompt.toStdString();
-    EXPECT_EQ(host.boxes().back().title, "Atencion!");
-    EXPECT_TRUE(ventana.cmdImportar.Enabled());
+  size_t boxes = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.hinder();
+    for (Tabla tabla : {Facturacion, Clientes}) {
+      SCOPED_TRACE(tabla);
+      host.answer(ui::mb::Ok, c.box);
+      importa(tabla);
+      ui::op::click(ventana.chkTabla(tabla));
+      ASSERT_EQ(host.boxes().size(), ++boxes);
+      EXPECT_EQ(host.boxes().back().prompt, c.box);
+      EXPECT_EQ(host.boxes().back().title, "Atencion!");
+      EXPECT_TRUE(ventana.cmdImportar.Enabled());
+    }
+    otro.reset();
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM ma_calendario").toLong() +
+                  scalar("SELECT COUNT(*) FROM MV_EJERCICIOS").toLong() +
+                  scalar("SELECT COUNT(*) FROM MA_CUENTAS").toLong() + scalar("SELECT COUNT(*) FROM AUX_ERR").toLong(),
+              1);  // the account 511 of the fixture
   }
-  EXPECT_EQ(scalar("SELECT COUNT(*) FROM ma_calendario").toLong() + scalar("SELECT COUNT(*) FROM MV_EJERCICIOS").toLong() +
-                scalar("SELECT COUNT(*) FROM MA_CUENTAS").toLong() + scalar("SELECT COUNT(*) FROM AUX_ERR").toLong(),
-            1);  // the account 511 of the fixture
 }
 
 // A release of a server's lock that fails (the embedded database refuses

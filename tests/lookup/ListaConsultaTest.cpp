@@ -398,6 +398,46 @@ TEST_F(ListaConsulta, F5WithoutContainsSearchTakesTheAsteriskForAWildcard) {
   consultas().ConsultaSearch("V_MA_ARTICULOS");
 }
 
+// The columns, search boxes and width of the window, "caption:width@left ...".
+QString disposicion(Lib_FrmCons3& f) {
+  QStringList partes;
+  for (int k = 1; k <= f.ListView1.ColumnHeaders.Count(); ++k) {
+    const ui::ColumnHeader& h = f.ListView1.ColumnHeaders(k);
+    const ui::ComboBox& caja = f.CmbSearch(k - 1);
+    partes << QStringLiteral("%1:%2@%3 caja %4@%5%6")
+                  .arg(h.Text())
+                  .arg(h.Width())
+                  .arg(h.Left())
+                  .arg(caja.Width())
+                  .arg(caja.Left())
+                  .arg(caja.Visible() ? "" : " oculta");
+  }
+  partes << QStringLiteral("ventana %1").arg(f.Width());
+  return partes.join(u' ');
+}
+
+TEST_F(ListaConsulta, ASearchThatFindsNothingKeepsTheComputedColumnsAndTheWindowWidth) {
+  consultas().CampoDevuelto = "IDARTICULO";
+  enLaLista([](Lib_FrmCons3& f) {
+    const QString completa = disposicion(f);
+    // The stock the article view computes, and a quantity the statement computes.
+    EXPECT_TRUE(completa.contains(QStringLiteral("Stock:%1@").arg(8 * f.TextWidth("X")))) << completa.toStdString();
+    EXPECT_TRUE(completa.contains(QStringLiteral("Cantidad:%1@").arg(4 * f.TextWidth("X")))) << completa.toStdString();
+    for (const char* texto : {"zzz", "Coca"}) {
+      ui::op::focus(f.CmbSearch(0));
+      f.CmbSearch(0).Text = texto;
+      ui::op::keyDown(f.CmbSearch(0), ui::key::F5);
+      EXPECT_EQ(f.ListView1.ListItems.Count(), QByteArray(texto) == "zzz" ? 0 : 1) << texto;
+      EXPECT_EQ(disposicion(f), completa) << texto;
+      ui::op::click(f.CmdNueva);
+    }
+    ui::op::click(f.CmdCancelar);
+  });
+  consultas().ConsultaSearch(
+      "SELECT DESCRIPCION, IDARTICULO, Stock, 0 AS Cantidad FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0 ORDER BY "
+      "DESCRIPCION");
+}
+
 TEST_F(ListaConsulta, F12ReportsTheArticleAsMissingFromStockWithItsTextsIntact) {
   host.answer(ui::mb::Yes, "Desea informar el articulo TOR001 TORNILLO 1/4'\r\ncomo un faltante de stock?");
   host.answer(ui::mb::No, "Desea informar el articulo GAS001");

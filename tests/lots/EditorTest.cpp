@@ -7,6 +7,7 @@
 
 #include "LotesFixture.h"
 #include "lots/FrmCargaLotesySeries.h"
+#include "lots/FrmLoteyPosicion.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/MessageBox.h"
@@ -148,6 +149,51 @@ TEST_F(Editor, ConfirmedKeysWriteTheCellAndMove) {
     EXPECT_EQ(g.TextMatrix(c.fila, c.columna), c.celda) << donde;
     EXPECT_EQ(g.Row(), c.filaFinal) << donde;
     EXPECT_EQ(g.Col(), c.columnaFinal) << donde;
+  }
+}
+
+TEST_F(Editor, EnterPassesOverTheDialogsOwnErrorsAndReportsAnyOther) {
+  struct Case {
+    bool posicion;  // the position dialog, else the serial one
+    long numero;
+    bool informado;
+  };
+  const Case cases[] = {
+      {false, 5, false}, {false, 30010, false}, {false, 9, true},
+      {true, 5, false},  {true, 30010, true},   {true, 9, true},
+  };
+  for (const Case& c : cases) {
+    FrmCargaLotesySeries serie;
+    lots::FrmLoteyPosicion posicion;
+    lots::DialogoConEditor& d = c.posicion ? static_cast<lots::DialogoConEditor&>(posicion) : serie;
+    if (c.posicion) {
+      posicion.EsPosicion = posicion.EsLote = true;
+      posicion.Cantidad1 = 4;
+      posicion.Load();
+      posicion.InicializaGrid();
+      posicion.MSFlexGrid1.AddItem("P1\tL1\tUN\t5\t0");
+      posicion.MSFlexGrid1.AddItem("P2\tL1\tUN\t5\t0");
+      posicion.MSFlexGrid1.setCurrentCell(1, 4);
+      testing_support::Abre(posicion);
+    } else {
+      eleccion(serie, 4, kEleccion);
+    }
+    ui::FlexGrid& g = d.MSFlexGrid1;
+    const int columna = g.Col();
+    // Moving to the next row fails once.
+    g.watch([&g, numero = c.numero, falla = true](const ui::PropertyChange& cambio) mutable {
+      if (cambio.prop == ui::Prop::CurrentCell && std::exchange(falla, false))
+        throw rt::Error(numero, QStringLiteral("Fallo de la grilla"));
+    });
+    const std::string que = (c.posicion ? "position " : "serial ") + std::to_string(c.numero);
+    if (c.informado)
+      host.answer(ui::mb::Ignore, QStringLiteral("Ha ocurrido el Siguiente Error (%1) Fallo").arg(c.numero));
+    const size_t cajas = host.boxes().size();
+    Confirma(d, "1");
+    EXPECT_EQ(host.boxes().size() - cajas, c.informado ? 1u : 0u) << que;
+    if (c.informado) EXPECT_TRUE(host.boxes().back().title.contains("EditKeyCode")) << que;
+    EXPECT_EQ(g.TextMatrix(1, columna), "1") << que;
+    EXPECT_EQ(g.Row(), 2) << que << ": on with the next step";
   }
 }
 

@@ -45,6 +45,7 @@ void BusyWriter::commit() {
 int BusyWriter::sleep(sqlite3_vfs*, int microseconds) {
   if (current) {
     current->waited_ = true;
+    current->microseconds_ += microseconds;
     if (current->release_ == Release::AtTheFirstWait) current->commit();
   }
   return microseconds;

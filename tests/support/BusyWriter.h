@@ -1,9 +1,10 @@
 #pragma once
 // Another program writing to a suite database: a connection of its own that
 // holds a write transaction open on the file. While it lives, the waits of
-// this process's connections opened after it take no time (their sleeps are
-// skipped, so a busy wait gives up at once after its usual steps), and it
-// can commit the moment such a connection first waits for it.
+// this process's connections take no time (their sleeps are skipped and
+// added up, so a busy wait gives up at once after its usual steps, and a
+// test reads how long the waits asked to take), and it can commit the
+// moment a connection first waits for it.
 #include <QString>
 
 struct sqlite3;
@@ -23,6 +24,8 @@ class BusyWriter {
   void commit();
   // Whether a connection waited for it.
   bool waitedFor() const { return waited_; }
+  // How long the connections' waits asked to sleep in all while it lived.
+  long long waitedMicroseconds() const { return microseconds_; }
 
  private:
   static int sleep(sqlite3_vfs* vfs, int microseconds);
@@ -30,6 +33,7 @@ class BusyWriter {
   sqlite3* db_ = nullptr;
   Release release_;
   bool waited_ = false;
+  long long microseconds_ = 0;
 };
 
 }  // namespace testing_support

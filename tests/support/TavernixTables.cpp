@@ -15,9 +15,11 @@ void writeTxfacTable(const QString& path, const std::vector<TxfacRecord>& record
   w.field("PREFIJO", 'C', 4);
   w.field("NUMERO", 'N', 8).field("TOTAL", 'N', 12, 2).field("IVA1", 'N', 12, 2).field("IVA2", 'N', 12, 2);
   w.field("TASA1", 'N', 6, 2).field("TASA2", 'N', 6, 2).field("CUIT", 'C', 13).field("COD_EMP", 'C', 4);
-  for (const TxfacRecord& r : records)
-    w.add({r.CodCpb, r.CodCli, r.Fecha, r.Prefijo, r.Numero, r.Total, r.Iva1, r.Iva2, r.Tasa1, r.Tasa2, r.Cuit,
-           r.CodEmp});
+  for (const TxfacRecord& r : records) {
+    const std::vector<rt::Variant> values{r.CodCpb, r.CodCli, r.Fecha, r.Prefijo, r.Numero, r.Total,
+                                          r.Iva1,   r.Iva2,   r.Tasa1, r.Tasa2,   r.Cuit,   r.CodEmp};
+    r.Borrado ? w.addDeleted(values) : w.add(values);
+  }
   w.write(path);
 }
 
@@ -52,9 +54,12 @@ void writeTxcliTable(const QString& path, const std::vector<TxcliRecord>& record
   w.field("ALTURA", 'C', 6).field("PISODTO", 'C', 10).field("LOCALIDAD", 'C', 30).field("COD_POSTAL", 'C', 8);
   w.field("PROVINCIA", 'C', 20).field("TELEFONO", 'C', 20).field("CUIT", 'C', 13).field("TIPO_IVA", 'C', 2);
   w.field("ZONA", 'C', 4).field("TEXTO1", 'M');
-  for (const TxcliRecord& r : records)
-    w.add({r.Codigo, r.Razon, r.Nombre, r.Calle, r.Altura, r.PisoDto, r.Localidad, r.CodPostal, r.Provincia,
-           r.Telefono, r.Cuit, r.TipoIva, r.Zona, r.Texto1});
+  for (const TxcliRecord& r : records) {
+    const std::vector<rt::Variant> values{r.Codigo,    r.Razon,     r.Nombre,   r.Calle,  r.Altura,
+                                          r.PisoDto,   r.Localidad, r.CodPostal, r.Provincia, r.Telefono,
+                                          r.Cuit,      r.TipoIva,   r.Zona,     r.Texto1};
+    r.Borrado ? w.addDeleted(values) : w.add(values);
+  }
   w.write(path);
 }
 

@@ -25,6 +25,8 @@ struct TxfacRecord {
   rt::Variant Tasa2;
   rt::Variant Cuit = "";
   rt::Variant CodEmp = "";
+  // A record the export marked deleted.
+  bool Borrado = false;
 };
 
 // FECHA is a date field ('D'), or with `fechaTipo` 'C' a character field
@@ -41,6 +43,8 @@ struct TxcliRecord {
   rt::Variant Codigo = int32_t(1);
   QString Razon, Nombre, Calle, Altura, PisoDto, Localidad, CodPostal, Provincia, Telefono, Cuit, TipoIva, Zona,
       Texto1;
+  // A record the export marked deleted.
+  bool Borrado = false;
 };
 
 // CODIGO is a number field of six digits, or another field as some exports
@@ -51,5 +55,12 @@ struct TxcliCodigo {
   int decimals = 0;
 };
 void writeTxcliTable(const QString& path, const std::vector<TxcliRecord>& records, TxcliCodigo codigo = {});
+
+// `r` as a record the export marked deleted.
+template <class Record>
+Record deleted(Record r) {
+  r.Borrado = true;
+  return r;
+}
 
 }  // namespace testing_support

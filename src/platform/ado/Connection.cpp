@@ -9,9 +9,10 @@ namespace ado {
 
 namespace {
 
-std::unique_ptr<provider::Session> openSession(const provider::ConnectionSpec& spec, int commandTimeout) {
+std::unique_ptr<provider::Session> openSession(const provider::ConnectionSpec& spec, int commandTimeout,
+                                               std::optional<int> waitAllowance) {
   switch (spec.kind) {
-    case provider::Kind::Sqlite: return provider::openSqliteSession(spec, commandTimeout);
+    case provider::Kind::Sqlite: return provider::openSqliteSession(spec, commandTimeout, waitAllowance);
     case provider::Kind::Dbf: return provider::openDbfSession(spec);
     case provider::Kind::Odbc: break;
   }
@@ -26,6 +27,7 @@ struct Connection::Impl {
   QString connectionString;
   int cursorLocation = adUseServer;
   int commandTimeout = 30;
+  std::optional<int> waitAllowance;
   long isolationLevel = adXactReadCommitted;
   QString defaultDatabase;   // while closed
 
@@ -54,7 +56,7 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
   provider::ConnectionSpec spec = ParseConnectionString(d_->connectionString);
   if (!user.isEmpty()) spec.items.insert(QStringLiteral("uid"), user);
   if (!password.isEmpty()) spec.items.insert(QStringLiteral("pwd"), password);
-  d_->session = Guarded(errors_, [&] { return openSession(spec, d_->commandTimeout); });
+  d_->session = Guarded(errors_, [&] { return openSession(spec, d_->commandTimeout, d_->waitAllowance); });
   d_->session->setCommandTimeout(d_->commandTimeout);
   d_->session->setIsolationLevel(d_->isolationLevel);
   d_->link->connection = this;
@@ -111,6 +113,16 @@ int Connection::CommandTimeout() const { return d_->commandTimeout; }
 void Connection::setCommandTimeout(int seconds) {
   d_->commandTimeout = seconds;
   if (d_->session) d_->session->setCommandTimeout(seconds);
+}
+
+void Connection::setWaitAllowance(std::optional<int> milliseconds) {
+  d_->waitAllowance = milliseconds;
+  if (d_->session) d_->session->setWaitAllowance(milliseconds);
+}
+
+void Connection::UpgradeDatabase() {
+  provider::Session& session = d_->open();
+  Guarded(errors_, [&] { session.upgradeDatabase(); });
 }
 
 long Connection::IsolationLevel() const { return d_->isolationLevel; }

@@ -6,6 +6,7 @@
 // the closing entry 3621 "Se terminó la instrucción.".
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/ado/Constants.h"
@@ -58,6 +59,18 @@ class Connection {
   void setCursorLocation(int location);
   int CommandTimeout() const;
   void setCommandTimeout(int seconds);
+  // Not of ADO: how long, in milliseconds, all the connection's waits for
+  // other programs' writes may take together from now on, each wait
+  // counted off (and each still ending at CommandTimeout); nullopt, as at
+  // the start, sets no such limit. Kept as given for the next Open, whose
+  // own waits count too; an opening with no wait left leaves the upgrade of
+  // a database of an earlier build to UpgradeDatabase. The embedded database
+  // keeps it; a server's statements each wait CommandTimeout.
+  void setWaitAllowance(std::optional<int> milliseconds);
+  // Not of ADO: brings an embedded database of an earlier build up to the
+  // program's schema when its opening did not; what it cannot do now goes
+  // to the provider log, as at the opening (ProviderLog.h).
+  void UpgradeDatabase();
   long IsolationLevel() const;
   void setIsolationLevel(long level);
   QString DefaultDatabase() const;

@@ -6,6 +6,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/ConnectionLink.h"
 #include "platform/ado/RuntimeErrors.h"
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
 
 namespace ado {
@@ -34,7 +35,11 @@ struct Recordset::Impl {
   bool keepAll = false;
   bool exhausted = false;
   std::vector<Row> rows;  // keepAll: every fetched row; otherwise rows[0] is the current one
+  std::vector<rt::Variant> marks;  // the provider's bookmark of each row of `rows` (Empty: none)
   Row spare;
+  // The bookmark of the row the last move reached and could not read, until
+  // the next move; Empty otherwise.
+  rt::Variant unread;
   long pos = 0;  // index of the current row among all rows of the set
   bool bof = true, eof = true;
 
@@ -51,8 +56,9 @@ struct Recordset::Impl {
   const std::vector<provider::ColumnInfo>& columns() const { return cursor->columns(); }
   Errors& errors() const { return link->connection->Errors(); }
 
-  Row& current() { return keepAll ? rows[static_cast<size_t>(pos)] : rows[0]; }
-  const Row& current() const { return keepAll ? rows[static_cast<size_t>(pos)] : rows[0]; }
+  size_t currentIndex() const { return keepAll ? static_cast<size_t>(pos) : 0; }
+  Row& current() { return rows[currentIndex()]; }
+  const Row& current() const { return rows[currentIndex()]; }
   bool hasCurrent() const { return editMode == Adding || (!bof && !eof); }
 
   // Reads one more row: appended (keepAll) or made the current one.
@@ -65,6 +71,7 @@ struct Recordset::Impl {
     } catch (const provider::Failure& failure) {
       if (keepAll) rows.pop_back();
       exhausted = !cursor->continuesAfterFailure();
+      unread = cursor->bookmark();
       raiseFailure(failure, errors());
     }
     if (!got) {
@@ -72,9 +79,15 @@ struct Recordset::Impl {
       exhausted = true;
       return false;
     }
-    if (!keepAll) {
-      if (rows.empty()) rows.emplace_back();
+    if (keepAll) {
+      marks.push_back(cursor->bookmark());
+    } else {
+      if (rows.empty()) {
+        rows.emplace_back();
+        marks.emplace_back();
+      }
       std::swap(rows[0], target);
+      marks[0] = cursor->bookmark();
     }
     return true;
   }
@@ -93,6 +106,8 @@ struct Recordset::Impl {
     cursor = std::move(rowsOf);
     writer.reset();
     rows.clear();
+    marks.clear();
+    unread = rt::Variant();
     exhausted = false;
     editMode = None;
     // Before the first row is read the set stands ahead of it, so a first
@@ -109,6 +124,8 @@ struct Recordset::Impl {
     cursor.reset();
     writer.reset();
     rows.clear();
+    marks.clear();
+    unread = rt::Variant();
     spare.clear();
     edit.clear();
     editMode = None;
@@ -126,6 +143,14 @@ struct Recordset::Impl {
 
   // Saves a pending edit, as ADO does before a move.
   void savePending();
+  // The open set about to move: its pending edit saved, the row it could
+  // not read left behind.
+  Impl& moving() {
+    Impl& d = live();
+    d.savePending();
+    d.unread = rt::Variant();
+    return d;
+  }
   void ensureWriter();
 };
 
@@ -184,7 +209,15 @@ bool Recordset::EOF() const {
 long Recordset::RecordCount() const {
   Impl& d = d_->live();
   if (!d.keepAll) return d.cursor->knownCount() >= 0 ? static_cast<long>(d.cursor->knownCount()) : -1;
-  d.fetchAll();
+  // Counting reads ahead without moving: a row it cannot read is not the
+  // one the set stands on.
+  const rt::Variant unread = d.unread;
+  try {
+    d.fetchAll();
+  } catch (const rt::Error&) {
+    d.unread = unread;
+    throw;
+  }
   return static_cast<long>(d.rows.size());
 }
 
@@ -208,6 +241,7 @@ void Recordset::Impl::savePending() {
   });
   if (editMode == Adding) {
     rows.push_back(std::move(stored));
+    marks.emplace_back();
     pos = static_cast<long>(rows.size()) - 1;
     bof = eof = false;
   } else {
@@ -217,8 +251,7 @@ void Recordset::Impl::savePending() {
 }
 
 void Recordset::MoveFirst() {
-  Impl& d = d_->live();
-  d.savePending();
+  Impl& d = d_->moving();
   if (d.keepAll) {
     if (!d.fetchThrough(0)) raise(errnum::BofOrEof, kRecordsetSource);
     d.pos = 0;
@@ -234,8 +267,7 @@ void Recordset::MoveFirst() {
 }
 
 void Recordset::MoveNext() {
-  Impl& d = d_->live();
-  d.savePending();
+  Impl& d = d_->moving();
   if (d.eof) raise(errnum::BofOrEof, kRecordsetSource);
   long target = d.bof ? 0 : d.pos + 1;
   d.eof = !(d.keepAll ? d.fetchThrough(target) : d.fetch());
@@ -244,9 +276,8 @@ void Recordset::MoveNext() {
 }
 
 void Recordset::MovePrevious() {
-  Impl& d = d_->live();
+  Impl& d = d_->moving();
   if (!d.keepAll) raise(errnum::NotSupported, kRecordsetSource);
-  d.savePending();
   if (d.bof) raise(errnum::BofOrEof, kRecordsetSource);
   if (d.eof) d.fetchAll();
   long target = d.eof ? static_cast<long>(d.rows.size()) - 1 : d.pos - 1;
@@ -260,13 +291,21 @@ void Recordset::MovePrevious() {
 }
 
 void Recordset::MoveLast() {
-  Impl& d = d_->live();
+  Impl& d = d_->moving();
   if (!d.keepAll) raise(errnum::NotSupported, kRecordsetSource);
-  d.savePending();
   d.fetchAll();
   if (d.rows.empty()) raise(errnum::BofOrEof, kRecordsetSource);
   d.pos = static_cast<long>(d.rows.size()) - 1;
   d.bof = d.eof = false;
+}
+
+rt::Variant Recordset::Bookmark() const {
+  const Impl& d = d_->live();
+  if (!d.unread.isEmpty()) return d.unread;
+  if (d.editMode == Impl::Adding || !d.hasCurrent()) raise(errnum::BofOrEof, kRecordsetSource);
+  const rt::Variant& mark = d.marks[d.currentIndex()];
+  if (mark.isEmpty()) raise(errnum::NotSupported, kRecordsetSource);
+  return mark;
 }
 
 int Recordset::CursorType() const { return d_->cursorType; }

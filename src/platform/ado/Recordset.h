@@ -46,6 +46,13 @@ class Recordset {
   void MovePrevious();
   void MoveLast();
 
+  // Where the current row stands in its source, as the provider numbers its
+  // rows (a DBF table's record number, deleted records counted). After a
+  // move that reached a row it could not read, that row's, until the next
+  // move. Raises 3021 with no current row, 3251 when the provider has no
+  // bookmarks.
+  rt::Variant Bookmark() const;
+
   int CursorType() const;
   int LockType() const;
   QString Source() const;

@@ -51,6 +51,11 @@ void raiseFileAccess(const QString& path, const QFileDevice& file) {
   raiseFileAccess(path, FileErrorText(file, systemError));
 }
 
+QString SystemErrorText(int systemError) {
+  if (const char* reason = systemReason(systemError)) return QString::fromUtf8(reason);
+  return QStringLiteral("error del sistema %1").arg(systemError);
+}
+
 QString FileErrorText(const QFileDevice& file, int systemError) {
   if (const char* reason = systemReason(systemError)) return QString::fromUtf8(reason);
   QString text = QString::fromUtf8(kindReason(file.error()));

@@ -6,6 +6,10 @@
 
 namespace rt {
 
+// The reason a system call failed, from its errno; a number the text does
+// not know is named by its number.
+QString SystemErrorText(int systemError);
+
 // The reason for a failure of `file`; `systemError` is errno as the failing
 // call left it (0 when unknown: the reason then comes from the kind of
 // failure Qt recorded).

@@ -11,7 +11,11 @@ namespace ui {
 ScriptedHost::ScriptedHost() = default;
 
 ScriptedHost& ScriptedHost::answer(int a, const QString& promptContains) {
-  answers_.push_back({a, promptContains});
+  return answer(a, promptContains, nullptr);
+}
+
+ScriptedHost& ScriptedHost::answer(int a, const QString& promptContains, std::function<void()> meanwhile) {
+  answers_.push_back({a, promptContains, std::move(meanwhile)});
   return *this;
 }
 
@@ -67,6 +71,7 @@ int ScriptedHost::MsgBox(const QString& prompt, int buttons, const QString& titl
     if (!s.promptContains.isEmpty() && !prompt.contains(s.promptContains))
       fail(QStringLiteral("message box \"%1\" does not hold \"%2\"").arg(prompt, s.promptContains));
     box.answer = s.answer;
+    if (s.meanwhile) s.meanwhile();
   } else if (anyBoxAnswer_ != 0) {
     box.answer = anyBoxAnswer_;
   } else {

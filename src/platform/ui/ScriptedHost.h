@@ -28,6 +28,9 @@ class ScriptedHost : public Host {
   // The next box is answered with `answer`; when `promptContains` is given,
   // a box whose text lacks it is a failure.
   ScriptedHost& answer(int answer, const QString& promptContains = QString());
+  // The same, the operator doing `meanwhile` before answering (putting in
+  // place what the box says is missing).
+  ScriptedHost& answer(int answer, const QString& promptContains, std::function<void()> meanwhile);
   // Every box that is not scripted is answered with `answer`, not a failure.
   ScriptedHost& answerAnyBoxWith(int answer);
   // The next input box returns `text` ("" plays a cancel).
@@ -87,6 +90,7 @@ class ScriptedHost : public Host {
   struct Scripted {
     int answer;
     QString promptContains;
+    std::function<void()> meanwhile;
   };
   std::deque<Scripted> answers_;
   std::deque<QString> inputs_;

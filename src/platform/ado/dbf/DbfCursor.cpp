@@ -47,4 +47,9 @@ long long DbfCursor::knownCount() const {
   }
 }
 
+rt::Variant DbfCursor::bookmark() const {
+  const long long number = reader_->recordNumber();
+  return number > 0 ? rt::Variant(int64_t(number)) : rt::Variant();
+}
+
 }  // namespace ado::dbf

@@ -16,6 +16,8 @@ class DbfCursor : public provider::Cursor {
   // The live records (deleted ones left out); -1 when the file can no
   // longer be read.
   long long knownCount() const override;
+  // The record's number in the table, deleted records counted.
+  rt::Variant bookmark() const override;
   // A damaged record is reported once and passed over.
   bool continuesAfterFailure() const override { return true; }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cerrno>
 
 #include "platform/ado/Constants.h"
 #include "platform/ado/dbf/CodePage.h"
@@ -11,6 +12,7 @@
 #include "platform/ado/dbf/DbfFailure.h"
 #include "platform/ado/dbf/FolderFiles.h"
 #include "platform/ado/provider/Providers.h"
+#include "platform/runtime/FileErrors.h"
 
 namespace ado::dbf {
 
@@ -38,10 +40,24 @@ bool isWrite(const QString& sql) {
   return write.match(sql).hasMatch();
 }
 
+// A folder whose files cannot be listed is told as such, with the system's
+// reason: its tables are not missing, they cannot be seen.
+void requireListable(const QString& folder) {
+  const int error = listingError(folder);
+  if (error == 0) return;
+  if (error == ENOENT || error == ENOTDIR)
+    fail(errnum::E_FAIL, QStringLiteral("No se encuentra la carpeta de datos %1.").arg(folder));
+  fail(errnum::E_FAIL,
+       QStringLiteral("No se puede leer la carpeta de datos %1: %2.").arg(folder, rt::SystemErrorText(error)));
+}
+
 std::unique_ptr<QIODevice> openForReading(const QString& path) {
   auto file = std::make_unique<QFile>(path);
-  if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-    fail(errnum::E_FAIL, QStringLiteral("No se puede abrir el archivo %1.").arg(path));
+  if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    const int error = errno;
+    fail(errnum::E_FAIL,
+         QStringLiteral("No se puede abrir el archivo %1: %2.").arg(path, rt::FileErrorText(*file, error)));
+  }
   return file;
 }
 
@@ -112,9 +128,11 @@ std::unique_ptr<provider::Cursor> DbfSession::open(const QString& sql) {
 std::unique_ptr<provider::Cursor> DbfSession::openTable(const QString& table) {
   const bool plainName = !table.isEmpty() && !table.contains(u'/') && !table.contains(u'\\');
   const QString path = plainName ? findFile(folder_, table + u'.' + kTableSuffix) : QString();
-  if (path.isEmpty())
-    fail(errnum::MissingTable, QStringLiteral("No se encuentra la tabla %1 en la carpeta %2.")
-                                   .arg(table, folder_));
+  if (path.isEmpty()) {
+    // The folder may have become unreadable since the connection opened.
+    requireListable(folder_);
+    fail(errnum::MissingTable, QStringLiteral("No se encuentra la tabla %1 en la carpeta %2.").arg(table, folder_));
+  }
   return std::make_unique<DbfCursor>(
       std::make_unique<TableReader>(openForReading(path), path, codePage_, memoFinderFor(path)));
 }
@@ -151,9 +169,7 @@ std::unique_ptr<Session> openDbfSession(const ConnectionSpec& spec) {
   while (folder.size() > 1 && folder.endsWith(u'/')) folder.chop(1);
   if (folder.isEmpty())
     dbf::fail(errnum::E_FAIL, QStringLiteral("La cadena de conexión no indica la carpeta de las tablas (Data Source)."));
-  if (!QFileInfo(folder).isDir())
-    dbf::fail(errnum::E_FAIL,
-              QStringLiteral("No se encuentra la carpeta de datos %1.").arg(folder));
+  dbf::requireListable(folder);
 
   std::optional<int> codePage;
   const QString page = spec.value(QStringLiteral("codepage")).trimmed();

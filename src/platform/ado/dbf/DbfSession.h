@@ -15,8 +15,8 @@ namespace ado::dbf {
 
 class DbfSession : public provider::Session {
  public:
-  // `folder` must exist; `codePage`, when given, replaces the code page
-  // that each table's header names.
+  // `folder` must be one whose files can be listed; `codePage`, when given,
+  // replaces the code page that each table's header names.
   DbfSession(QString folder, std::optional<int> codePage);
 
   provider::ExecuteResult execute(const QString& sql) override;
@@ -36,6 +36,8 @@ class DbfSession : public provider::Session {
   int transactionLevel() const override { return level_; }
   bool inTransaction() const override { return level_ > 0; }
   void setCommandTimeout(int) override {}
+  void setWaitAllowance(std::optional<int>) override {}
+  void upgradeDatabase() override {}
   void setIsolationLevel(long) override {}
   void setDefaultDatabase(const QString&) override {}
   QString defaultDatabase() const override { return folder_; }

@@ -1,7 +1,11 @@
 #include "platform/ado/dbf/FolderFiles.h"
 
+#include <dirent.h>
+
 #include <QDir>
+#include <QFile>
 #include <algorithm>
+#include <cerrno>
 
 namespace ado::dbf {
 
@@ -16,6 +20,13 @@ QString findFile(const QString& folder, const QString& fileName) {
     if (found.isEmpty() && name.compare(fileName, Qt::CaseInsensitive) == 0) found = name;
   }
   return found.isEmpty() ? QString() : QDir(folder).filePath(found);
+}
+
+int listingError(const QString& folder) {
+  DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+  if (!dir) return errno;
+  ::closedir(dir);
+  return 0;
 }
 
 QStringList baseNamesWithSuffix(const QString& folder, const QString& suffix) {

@@ -31,16 +31,17 @@ bool TableReader::load(long long index) {
 bool TableReader::next(std::vector<rt::Variant>& row) {
   while (nextIndex_ < layout_.recordCount) {
     const long long index = nextIndex_++;
+    recordNumber_ = index + 1;
     if (index < first_ || index >= first_ + loaded_) {
-      if (!load(index)) damagedRecord(name_, index + 1, {}, QStringLiteral("no se pudo leer el registro"));
+      if (!load(index)) damagedRecord(name_, recordNumber_, {}, QStringLiteral("no se pudo leer el registro"));
     }
     const char* record = buffer_.constData() + (index - first_) * layout_.recordLength;
     if (*record == kDeletedMark) continue;
     if (*record != kLiveMark)
-      damagedRecord(name_, index + 1, {},
+      damagedRecord(name_, recordNumber_, {},
                     QStringLiteral("la marca de borrado (código %1) no es la de un registro")
                         .arg(int(uint8_t(*record))));
-    decoder_->decode(record, index + 1, row);
+    decoder_->decode(record, recordNumber_, row);
     return true;
   }
   return false;

@@ -43,6 +43,10 @@ class TableReader {
   // with the record after it.
   bool next(std::vector<rt::Variant>& row);
 
+  // The number in the table (from 1, deleted records counted) of the record
+  // the last next() gave or failed on; 0 before the first.
+  long long recordNumber() const { return recordNumber_; }
+
   // Records not marked deleted: one pass over the deletion marks, made on
   // the first call.
   long long liveCount();
@@ -65,6 +69,7 @@ class TableReader {
   long long first_ = 0;   // index of the first record in the buffer
   long long loaded_ = 0;  // records in the buffer
   long long nextIndex_ = 0;
+  long long recordNumber_ = 0;
   std::optional<long long> live_;
 };
 

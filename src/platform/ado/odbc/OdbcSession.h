@@ -34,6 +34,10 @@ class OdbcSession final : public provider::Session {
   // (BEGIN TRANSACTION in a batch) is not seen by the driver.
   bool inTransaction() const override { return inTransaction_; }
   void setCommandTimeout(int seconds) override;
+  // A server's statements each wait CommandTimeout; a server database is
+  // brought up to the schema by hand (sql/sqlite/README.md).
+  void setWaitAllowance(std::optional<int>) override {}
+  void upgradeDatabase() override {}
   // Taken at once outside a transaction, after it inside one; a level the
   // driver does not offer is left to the driver's default.
   void setIsolationLevel(long level) override;

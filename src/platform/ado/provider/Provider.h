@@ -5,6 +5,7 @@
 // statements and hands over rows.
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/ado/Error.h"
@@ -41,6 +42,10 @@ class Cursor {
   // The number of rows when the provider knows it without reading them all
   // (a table header); -1 otherwise.
   virtual long long knownCount() const { return -1; }
+  // The bookmark of the row next() last gave, or last failed to read: where
+  // the row stands in its source (a table's record number); Empty when the
+  // provider has none.
+  virtual rt::Variant bookmark() const { return {}; }
   // Whether next() may be called again after it failed, going on with the
   // row after the one that failed (a damaged record of a file); otherwise a
   // failure ends the rows.
@@ -89,6 +94,13 @@ class Session {
   // (what was written in it is then gone, and the program does not know).
   virtual bool inTransaction() const = 0;
   virtual void setCommandTimeout(int seconds) = 0;
+  // Milliseconds all the session's waits for other programs' writes may
+  // take together from now on (nullopt: no such limit), where the provider
+  // keeps such a limit.
+  virtual void setWaitAllowance(std::optional<int> milliseconds) = 0;
+  // Brings a database of an earlier build up to the program's schema, where
+  // the provider does that, when its opening left it undone.
+  virtual void upgradeDatabase() = 0;
   virtual void setIsolationLevel(long level) = 0;
   virtual void setDefaultDatabase(const QString& name) = 0;
   virtual QString defaultDatabase() const = 0;

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "platform/ado/provider/Provider.h"
 
@@ -20,9 +21,11 @@ struct ConnectionSpec {
   QString value(const QString& lowerKey) const { return items.value(lowerKey); }
 };
 
-// `commandTimeout`: how long the opening waits for another program's
-// writes (the connection's CommandTimeout).
-std::unique_ptr<Session> openSqliteSession(const ConnectionSpec& spec, int commandTimeout);
+// `commandTimeout` and `waitAllowance`: how long the opening waits for
+// another program's writes (the connection's CommandTimeout and wait
+// allowance, Connection.h).
+std::unique_ptr<Session> openSqliteSession(const ConnectionSpec& spec, int commandTimeout,
+                                           std::optional<int> waitAllowance);
 std::unique_ptr<Session> openOdbcSession(const ConnectionSpec& spec);
 std::unique_ptr<Session> openDbfSession(const ConnectionSpec& spec);
 

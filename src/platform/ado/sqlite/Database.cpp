@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QSet>
 #include <atomic>
-#include <climits>
 #include <mutex>
 
 #include "platform/ado/ProviderLog.h"
@@ -114,12 +113,16 @@ void verify(sqlite3* db, const QString& path) {
   checkedFiles().add(path);
 }
 
-}  // namespace
-
-void SetCommandTimeout(sqlite3* db, int seconds) {
-  // CommandTimeout 0 means waiting as long as it takes.
-  sqlite3_busy_timeout(db, seconds <= 0 || seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000);
+// A database that takes no upgrade now (read-only, written by another
+// program past the wait) stays usable: the program refuses what needs it,
+// the log tells why, and a later opening upgrades it.
+void upgradeOrReport(sqlite3* db, const QString& path) {
+  if (const std::optional<QString> failed = UpgradeDatabase(db))
+    ReportToLog(QStringLiteral("SQLite"),
+                QStringLiteral("La base de datos \"%1\" no se pudo poner al día: %2").arg(path, *failed));
 }
+
+}  // namespace
 
 int ConfigureConnection(sqlite3* db) {
   int rc = registerFunctions(db);
@@ -127,7 +130,8 @@ int ConfigureConnection(sqlite3* db) {
   return rc;
 }
 
-std::shared_ptr<Database> Database::Open(const QString& path, int commandTimeout) {
+std::shared_ptr<Database> Database::Open(const QString& path, int commandTimeout,
+                                         std::optional<int> waitAllowance) {
   const QFileInfo file(path);
   if (!file.isFile()) throw MakeFailure(Condition::MissingFile, {path});
   // SQLite would take an empty file for a new database and write one into it.
@@ -135,7 +139,8 @@ std::shared_ptr<Database> Database::Open(const QString& path, int commandTimeout
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
   // The opening waits for another program's writes as the statements do.
-  if (rc == SQLITE_OK) SetCommandTimeout(db, commandTimeout);
+  auto waits = std::make_unique<LockWaits>(commandTimeout, waitAllowance);
+  if (rc == SQLITE_OK) waits->install(db);
   if (rc == SQLITE_OK) rc = registerFunctions(db);
   try {
     if (rc == SQLITE_OK) verify(db, path);
@@ -144,24 +149,18 @@ std::shared_ptr<Database> Database::Open(const QString& path, int commandTimeout
     throw;
   }
   if (rc == SQLITE_OK) rc = setPragmas(db);
-  // A database that takes no upgrade now (read-only, written by another
-  // program past the wait) still opens: the program refuses what needs it,
-  // the log tells why, and a later opening upgrades it.
-  if (rc == SQLITE_OK)
-    if (const std::optional<QString> failed = UpgradeDatabase(db))
-      ReportToLog(QStringLiteral("SQLite"),
-                  QStringLiteral("La base de datos \"%1\" no se pudo poner al día: %2").arg(path, *failed));
+  if (rc == SQLITE_OK && !waits->spent()) upgradeOrReport(db, path);
   if (rc != SQLITE_OK) {
     provider::Failure failure = (rc & 0xFF) == SQLITE_NOTADB ? MakeFailure(Condition::NotADatabase, {path})
                                                               : FailureFromSqlite(db, rc, QString(), false, path);
     sqlite3_close_v2(db);
     throw failure;
   }
-  return std::shared_ptr<Database>(new Database(db, path));
+  return std::shared_ptr<Database>(new Database(db, path, std::move(waits)));
 }
 
-Database::Database(sqlite3* db, QString path)
-    : db_(db), path_(std::move(path)), statements_(db, path_), schema_(db) {}
+Database::Database(sqlite3* db, QString path, std::unique_ptr<LockWaits> waits)
+    : db_(db), path_(std::move(path)), waits_(std::move(waits)), statements_(db, path_), schema_(db) {}
 
 Database::~Database() {
   statements_.clear();
@@ -171,6 +170,11 @@ Database::~Database() {
 void Database::schemaChanged() {
   statements_.clear();
   schema_.clear();
+}
+
+void Database::upgrade() {
+  upgradeOrReport(db_, path_);
+  schemaChanged();
 }
 
 void Database::checkpoint() const {

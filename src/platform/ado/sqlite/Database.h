@@ -4,9 +4,11 @@
 // cursors still reading from it, so it closes after the last of them.
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "platform/ado/provider/Provider.h"
 #include "platform/ado/sqlite/CompiledStatement.h"
+#include "platform/ado/sqlite/LockWaits.h"
 #include "platform/ado/sqlite/SchemaCache.h"
 #include "platform/ado/sqlite/StatementCache.h"
 #include "platform/ado/sqlite/TsqlTokenizer.h"
@@ -20,10 +22,6 @@ namespace ado::sqlite {
 // keys on. Returns an SQLite result code.
 int ConfigureConnection(sqlite3* db);
 
-// How long a statement of the connection waits for another connection's
-// writes: CommandTimeout in seconds, 0 as long as it takes.
-void SetCommandTimeout(sqlite3* db, int seconds);
-
 // Synchronous writes of the connections configured from now on: Normal,
 // the program's own durability, or Off, which never waits for the disk.
 // Benchmarks switch it off to measure the program's own work.
@@ -36,21 +34,27 @@ class Database {
   // suite database (empty, some other program's, not SQLite's) or fails the
   // quick check (at its first opening in the run) is refused with a
   // connection error, and nothing is written to it. A database of an
-  // earlier build is brought up to the schema, waiting for another
-  // program's writes up to `commandTimeout` seconds (0: as long as it
-  // takes); an upgrade that cannot run is reported to the provider log and
-  // the database opens as it is. Throws Failure.
-  static std::shared_ptr<Database> Open(const QString& path, int commandTimeout);
+  // earlier build is brought up to the schema (upgrade()), its waits for
+  // another program's writes as LockWaits takes `commandTimeout` and
+  // `waitAllowance`; an opening that may not wait at all leaves that to a
+  // later upgrade(). Throws Failure.
+  static std::shared_ptr<Database> Open(const QString& path, int commandTimeout,
+                                        std::optional<int> waitAllowance);
   ~Database();
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
   sqlite3* handle() const { return db_; }
+  LockWaits& waits() { return *waits_; }
   const QString& path() const { return path_; }
   StatementCache& statements() { return statements_; }
   const SchemaCache& schema() const { return schema_; }
   // After CREATE, ALTER or DROP.
   void schemaChanged();
+  // Brings a database of an earlier build up to the schema (UpgradeDatabase
+  // of SchemaLoader.h); an upgrade that cannot run now is reported to the
+  // provider log, and the database stays as it is. Outside a transaction.
+  void upgrade();
   // Makes what the database has committed durable: the write-ahead log is
   // copied into the file, which is then synced; what readers still hold back
   // in the log is synced there. (With synchronous writes off, as benchmarks
@@ -68,11 +72,12 @@ class Database {
   bool step(const StatementCache::Lease& lease, const QString& sql) const;
 
  private:
-  Database(sqlite3* db, QString path);
+  Database(sqlite3* db, QString path, std::unique_ptr<LockWaits> waits);
   // Throws Failure unless the statement takes `count` values.
   void expectParameters(sqlite3_stmt* statement, size_t count, const QString& sql) const;
   sqlite3* db_;
   QString path_;
+  std::unique_ptr<LockWaits> waits_;
   StatementCache statements_;
   SchemaCache schema_;
 };

@@ -51,10 +51,11 @@ const TableDef* SchemaCache::table(const QString& name) const {
     return last_ = found.value().get();
   }
   auto def = std::make_shared<TableDef>();
-  query(db_, "SELECT name, type FROM sqlite_schema WHERE type IN ('table','view') AND name = ?1 COLLATE NOCASE",
+  query(db_, "SELECT name, type, sql FROM sqlite_schema WHERE type IN ('table','view') AND name = ?1 COLLATE NOCASE",
         plain, [&](sqlite3_stmt* s) {
           def->name = columnText(s, 0);
           def->isView = columnText(s, 1) == QLatin1String("view");
+          if (def->isView) def->definition = columnText(s, 2);
         });
   if (def->name.isEmpty()) return nullptr;  // not kept: another connection may create it
   query(db_, "SELECT name, type, \"notnull\", dflt_value, pk FROM pragma_table_info(?1)", def->name,

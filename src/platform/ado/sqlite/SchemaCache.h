@@ -29,6 +29,7 @@ struct ColumnDef {
 struct TableDef {
   QString name;  // as the schema spells it
   bool isView = false;
+  QString definition;  // a view's CREATE VIEW statement
   std::vector<ColumnDef> columns;
   // Without regard to case.
   const ColumnDef* column(const QString& name) const;

@@ -67,7 +67,9 @@ class SqliteSession : public provider::Session {
   int transactionLevel() const override { return level_ > 0 && sqlite3_get_autocommit(db_->handle()) ? 0 : level_; }
   bool inTransaction() const override { return level_ > 0 || !sqlite3_get_autocommit(db_->handle()); }
 
-  void setCommandTimeout(int seconds) override { SetCommandTimeout(db_->handle(), seconds); }
+  void setCommandTimeout(int seconds) override { db_->waits().setCommandTimeout(seconds); }
+  void setWaitAllowance(std::optional<int> milliseconds) override { db_->waits().setAllowance(milliseconds); }
+  void upgradeDatabase() override { db_->upgrade(); }
 
   // Readers never see uncommitted changes of other connections here (WAL
   // gives each statement, or each transaction, the last committed state),
@@ -193,11 +195,13 @@ class SqliteSession : public provider::Session {
 
 namespace ado::provider {
 
-std::unique_ptr<Session> openSqliteSession(const ConnectionSpec& spec, int commandTimeout) {
+std::unique_ptr<Session> openSqliteSession(const ConnectionSpec& spec, int commandTimeout,
+                                           std::optional<int> waitAllowance) {
   const QString name = sqlite::DatabaseNameOf(spec);
   if (name.trimmed().isEmpty()) throw sqlite::MakeFailure(sqlite::Condition::NoDatabaseName);
   const QString path = sqlite::ResolveDatabasePath(name);
-  auto session = std::make_unique<sqlite::SqliteSession>(sqlite::Database::Open(path, commandTimeout), name);
+  auto session =
+      std::make_unique<sqlite::SqliteSession>(sqlite::Database::Open(path, commandTimeout, waitAllowance), name);
   if (!sqlite::IsBareDatabaseName(name.trimmed())) sqlite::RememberDatabaseFolder(path);
   return session;
 }

@@ -2,21 +2,71 @@
 
 #include <sqlite3.h>
 
+#include <optional>
+
+#include "platform/ado/Constants.h"
 #include "platform/ado/provider/BufferedCursor.h"
+#include "platform/ado/sqlite/ExpressionTypes.h"
 #include "platform/ado/sqlite/Values.h"
 
 namespace ado::sqlite {
 
+namespace {
+
+// The width of a text whose width the statement does not fix: SQL Server's
+// own for a VARCHAR given without one.
+constexpr long kUnfixedTextWidth = 30;
+
+// The statement's text with the values bound to it written in.
+QString expandedSql(sqlite3_stmt* statement) {
+  char* expanded = sqlite3_expanded_sql(statement);
+  if (!expanded) return QString::fromUtf8(sqlite3_sql(statement));
+  QString sql = QString::fromUtf8(expanded);
+  sqlite3_free(expanded);
+  return sql;
+}
+
+// Expression columns have no declared type. With a row, the value tells the
+// type, as it always has; without one, the statement does. A text takes the
+// width the statement fixes, or else kUnfixedTextWidth, so that a column is
+// never reported 0 wide, nor wider or narrower for an empty result than for
+// a full one.
+void typeExpressionColumns(sqlite3_stmt* statement, bool hasRow, const SchemaCache& schema,
+                           const std::vector<ValueKind>& kinds, std::vector<provider::ColumnInfo>& columns) {
+  std::vector<std::optional<ExpressionType>> expected;
+  const auto expectedOf = [&](size_t i) -> const std::optional<ExpressionType>& {
+    if (expected.empty()) expected = ExpressionTypes(expandedSql(statement), columns.size(), schema);
+    return expected[i];
+  };
+  for (size_t i = 0; i < columns.size(); ++i) {
+    if (kinds[i] != ValueKind::Untyped) continue;
+    provider::ColumnInfo& c = columns[i];
+    if (hasRow) {
+      c.type = TypeOfValue(statement, static_cast<int>(i));
+      c.definedSize = DefinedSizeOfValueType(c.type);
+    } else if (const std::optional<ExpressionType>& t = expectedOf(i)) {
+      c.type = t->adoType;
+      c.definedSize = t->definedSize;
+    } else {
+      c.type = adVarChar;
+      c.definedSize = 0;
+    }
+    if (c.type == adVarChar && c.definedSize == 0) {
+      const std::optional<ExpressionType>& text = expectedOf(i);
+      const bool fixed = text && text->adoType == adVarChar && text->definedSize > 0;
+      c.definedSize = fixed ? text->definedSize : kUnfixedTextWidth;
+    }
+  }
+}
+
+}  // namespace
+
 StatementCursor::StatementCursor(std::shared_ptr<Database> db, StatementCache::Lease lease, bool hasRow, QString sql)
     : db_(std::move(db)), lease_(std::move(lease)), shape_(lease_.shape()), columns_(&shape_->columns),
       pending_(hasRow), sql_(std::move(sql)) {
-  if (shape_->untyped && hasRow) {
+  if (shape_->untyped) {
     typedColumns_ = shape_->columns;
-    for (size_t i = 0; i < typedColumns_.size(); ++i)
-      if (shape_->kinds[i] == ValueKind::Untyped) {
-        typedColumns_[i].type = TypeOfValue(lease_.get(), static_cast<int>(i));
-        typedColumns_[i].definedSize = DefinedSizeOfValueType(typedColumns_[i].type);
-      }
+    typeExpressionColumns(lease_.get(), hasRow, db_->schema(), shape_->kinds, typedColumns_);
     columns_ = &typedColumns_;
   }
   if (!hasRow) lease_.release();

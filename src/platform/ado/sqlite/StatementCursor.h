@@ -21,7 +21,7 @@ class StatementCursor : public provider::Cursor {
   StatementCache::Lease lease_;
   std::shared_ptr<const ResultShape> shape_;
   const std::vector<provider::ColumnInfo>* columns_;
-  std::vector<provider::ColumnInfo> typedColumns_;  // when expressions take their types from the first row
+  std::vector<provider::ColumnInfo> typedColumns_;  // with the types of the expression columns
   bool pending_;
   QString sql_;
 };

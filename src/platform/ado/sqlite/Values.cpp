@@ -135,6 +135,8 @@ rt::Variant ReadValue(sqlite3_stmt* statement, int column, ValueKind kind) {
   return plain(statement, column);
 }
 
+bool IsStoredDate(const char* text, int bytes) { return storedDate(text, bytes).has_value(); }
+
 int TypeOfValue(sqlite3_stmt* statement, int column) {
   switch (sqlite3_column_type(statement, column)) {
     case SQLITE_INTEGER: {
@@ -143,8 +145,8 @@ int TypeOfValue(sqlite3_stmt* statement, int column) {
     }
     case SQLITE_FLOAT: return adDouble;
     case SQLITE_TEXT:
-      return storedDate(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
-                        sqlite3_column_bytes(statement, column))
+      return IsStoredDate(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                          sqlite3_column_bytes(statement, column))
                  ? adDBTimeStamp
                  : adVarChar;
     default: return adVarChar;

@@ -16,6 +16,8 @@ namespace ado::sqlite {
 int BindValue(sqlite3_stmt* statement, int index, const rt::Variant& value, std::string& text);
 int BindLiteral(sqlite3_stmt* statement, int index, const tsql::LiteralValue& value, std::string& text);
 rt::Variant ReadValue(sqlite3_stmt* statement, int column, ValueKind kind);
+// Whether a text is a date in the ISO form the provider stores.
+bool IsStoredDate(const char* text, int bytes);
 // The ADO type an untyped column (an expression) reports, from its value.
 int TypeOfValue(sqlite3_stmt* statement, int column);
 // The defined size such a column reports for that type: the size of a

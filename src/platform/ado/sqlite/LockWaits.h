@@ -1,0 +1,34 @@
+#pragma once
+// How a connection to an embedded database waits for another program's
+// writes: in SQLite's own steps (1 ms, growing to 100 ms), each wait up to
+// the connection's CommandTimeout, and all the waits together up to an
+// allowance the program may set (start-up waits one TimeOut in all, however
+// many writes it tries). The steps sleep through SQLite's sleep.
+#include <optional>
+
+struct sqlite3;
+
+namespace ado::sqlite {
+
+class LockWaits {
+ public:
+  LockWaits(int commandTimeout, std::optional<int> allowance);
+  // The waits of `db` go through this object from now on; it must outlive
+  // the connection.
+  void install(sqlite3* db);
+  // Seconds one wait may take; 0 (or less) as long as it takes.
+  void setCommandTimeout(int seconds);
+  // Milliseconds all the waits from now on may take together; nullopt sets
+  // no such limit.
+  void setAllowance(std::optional<int> milliseconds);
+  // No wait may take any time now.
+  bool spent() const { return allowanceMs_ && *allowanceMs_ <= 0; }
+
+ private:
+  static int onBusy(void* self, int count);
+  long long timeoutMs_ = 0;
+  std::optional<long long> allowanceMs_;
+  long long waitedMs_ = 0;  // by the wait in course
+};
+
+}  // namespace ado::sqlite
