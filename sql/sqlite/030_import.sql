@@ -32,26 +32,32 @@ CREATE INDEX IX_MA_CUENTAS_CODIGO_TRIM ON MA_CUENTAS (LTRIM(RTRIM(CODIGO)) COLLA
 -- free code. A customer is the table's file name (TXCLI.DBF), its Codigo as
 -- read (trimmed), its name and tax number as its account stores them
 -- (MA_CUENTAS.DESCRIPCION, MA_CUENTASADIC.NUMERO_DOCUMENTO) and which of the
--- table's customers equal in these four it is (Orden, from 1): names and the
--- default tax number are shared by different customers. Written in the
+-- table's customers equal in these four and remembered here it is
+-- (OrdenEntreRecordados, from 1): names and the default tax number are shared
+-- by different customers, and the customer of a repeated number that takes
+-- its number's account is not remembered, so not counted. Written in the
 -- transaction of the customer's account; an account belongs to one customer
--- at most. A database made by an earlier build (a customer was the full path
--- of its table, its Codigo and its order among that Codigo's customers) is
--- brought to this form when the program opens it (upgrade/
--- 001_clientes_importados.sql). A server database needs the same table, and
--- one made for an earlier build the same change: Nombre and Cuit filled from
--- the account's rows, Archivo cut to the file name, Orden counted again among
--- the rows equal in the four (after the customer whose own number's account
--- holds the same name and tax number, when the rows of its Codigo had no
--- Orden 1, as the upgrade does), and the key below.
+-- at most. Databases made by earlier builds are brought to this form when the
+-- program opens them: one where a customer was the full path of its table,
+-- its Codigo and its order among that Codigo's customers (upgrade/
+-- 001_clientes_importados.sql), and one whose column Orden counted the
+-- customer that took its number's account too (upgrade/
+-- 002_orden_entre_recordados.sql). A server database needs the same table,
+-- and one made for an earlier build the same changes: Nombre and Cuit filled
+-- from the account's rows, Archivo cut to the file name, the order counted
+-- again among the rows equal in the four, as 001 does; then the column Orden
+-- renamed OrdenEntreRecordados and, in the rows of a Codigo that can be an
+-- account code (a number from 1 to 9999 as the import reads it: "+5", "5e0"
+-- and "5,4" are), lowered among the rows equal in the four so that the
+-- first of them is 1, gaps kept, as 002 does; and the key below.
 CREATE TABLE AUX_CLIENTES_IMPORTADOS (
-  Archivo VARCHAR(400) COLLATE CI_AS NOT NULL,
-  Codigo  VARCHAR(254) COLLATE CI_AS NOT NULL,
-  Nombre  VARCHAR(100) COLLATE CI_AS NOT NULL,
-  Cuit    VARCHAR(25)  COLLATE CI_AS NOT NULL,
-  Orden   INTEGER      NOT NULL,
-  Cuenta  VARCHAR(9)   COLLATE CI_AS NOT NULL,
-  PRIMARY KEY (Archivo, Codigo, Nombre, Cuit, Orden),
+  Archivo              VARCHAR(400) COLLATE CI_AS NOT NULL,
+  Codigo               VARCHAR(254) COLLATE CI_AS NOT NULL,
+  Nombre               VARCHAR(100) COLLATE CI_AS NOT NULL,
+  Cuit                 VARCHAR(25)  COLLATE CI_AS NOT NULL,
+  OrdenEntreRecordados INTEGER      NOT NULL,
+  Cuenta               VARCHAR(9)   COLLATE CI_AS NOT NULL,
+  PRIMARY KEY (Archivo, Codigo, Nombre, Cuit, OrdenEntreRecordados),
   CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Archivo CHECK (length(rtrim(Archivo)) <= 400),
   CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Codigo CHECK (length(rtrim(Codigo)) <= 254),
   CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Nombre CHECK (length(rtrim(Nombre)) <= 100),

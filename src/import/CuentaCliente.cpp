@@ -4,6 +4,7 @@
 
 #include "data_access/DataAccessState.h"
 #include "import/ImportSql.h"
+#include "platform/runtime/CodeNumber.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
 
@@ -14,21 +15,11 @@ namespace {
 const QString kMascara = QStringLiteral("0000");
 constexpr long kMayorNumero = 9999;
 
-// The number formatted with the mask, or a text that is no number as it is.
-QString conMascara(const rt::Variant& codigo) {
-  if (codigo.isNull() || codigo.isEmpty()) return QString();
-  if (!codigo.isString()) return rt::FormatNumber(codigo.toDouble(), kMascara);
-  const std::optional<double> numero = rt::ParseNumber(rt::Trim(codigo.toString()));
-  return numero ? rt::FormatNumber(*numero, kMascara) : codigo.toString();
-}
-
 }  // namespace
 
 QString CuentaDeNumero(const QString& Prefijo, const rt::Variant& Codigo) {
-  const QString texto = rt::Trim(conMascara(Codigo));
-  const double numero = rt::Val(texto);
-  if (texto.size() > 4 || numero == 0) return QString();
-  return Prefijo + rt::FormatNumber(numero, kMascara);
+  const QString numero = rt::CodeNumber(Codigo, static_cast<int>(kMascara.size()));
+  return numero.isEmpty() ? QString() : Prefijo + numero;
 }
 
 std::optional<QString> CodigoLibre(const QString& Prefijo, const std::function<bool(const QString&)>& Tomada) {
@@ -89,7 +80,7 @@ void RecuerdaCuenta(const ClienteDeOrigen* Cliente, const QString& Cuenta) {
   rs.Fields(QStringLiteral("Codigo")) = Cliente->Codigo;
   rs.Fields(QStringLiteral("Nombre")) = Cliente->Nombre;
   rs.Fields(QStringLiteral("Cuit")) = Cliente->Cuit;
-  rs.Fields(QStringLiteral("Orden")) = rt::Variant(int32_t(Cliente->Orden));
+  rs.Fields(QStringLiteral("OrdenEntreRecordados")) = rt::Variant(int32_t(Cliente->OrdenEntreRecordados));
   rs.Fields(QStringLiteral("Cuenta")) = rt::Trim(Cuenta);
   rs.Update();
   db.CierraRecordset(rs);

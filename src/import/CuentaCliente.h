@@ -15,7 +15,8 @@ inline const QString kPrefijoClientes = QStringLiteral("11201");
 
 // Prefix + the customer number as "0000"; "" when the number does not
 // qualify (zero, no number, negative, more than four digits), so that a free
-// code is needed.
+// code is needed. The rule is rt::CodeNumber's, by which the database's
+// upgrades read a remembered Codigo too.
 QString CuentaDeNumero(const QString& Prefijo, const rt::Variant& Codigo);
 
 // The free code under the prefix, found by walking the accounts that sort at
@@ -29,13 +30,14 @@ std::optional<QString> CodigoLibre(const QString& Prefijo,
 // A customer of a source table as the import remembers it, wherever the
 // table stands: the table's file name, the customer's Codigo as read
 // (trimmed), its name and tax number as its account stores them, and which
-// of the table's customers equal in these four it is, from 1.
+// of the table's remembered customers equal in these four it is, from 1 (the
+// one that takes its own number's account is not remembered).
 struct ClienteDeOrigen {
   QString Archivo;
   QString Codigo;
   QString Nombre;
   QString Cuit;
-  int Orden = 1;
+  int OrdenEntreRecordados = 1;
 };
 
 // The account an earlier run gave the customer (AUX_CLIENTES_IMPORTADOS);

@@ -144,8 +144,8 @@ namespace {
 QString esCliente(const ClienteDeOrigen& Cliente) {
   return QStringLiteral("Archivo = ") % Quoted(Cliente.Archivo) % QStringLiteral(" AND Codigo = ") %
          Quoted(Cliente.Codigo) % QStringLiteral(" AND Nombre = ") % Quoted(Cliente.Nombre) %
-         QStringLiteral(" AND Cuit = ") % Quoted(Cliente.Cuit) % QStringLiteral(" AND Orden = ") %
-         QString::number(Cliente.Orden);
+         QStringLiteral(" AND Cuit = ") % Quoted(Cliente.Cuit) % QStringLiteral(" AND OrdenEntreRecordados = ") %
+         QString::number(Cliente.OrdenEntreRecordados);
 }
 }  // namespace
 

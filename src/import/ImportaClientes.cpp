@@ -109,16 +109,18 @@ bool cuentasPropias(ado::Connection& origen, ado::Recordset& rs, std::optional<Q
   return alguno;
 }
 
-// The customer's account code: its number's, unless an earlier record of
-// the run wrote that account; otherwise the one an earlier run gave this
-// customer, or a free one: never one of the run's nor one that another
-// customer of the source claims. `recordada` tells that the code is to be
-// remembered for the customer; nullopt when no code is left.
-std::optional<QString> cuentaDelCliente(const Cliente& c, const ClienteDeOrigen& origen, const QSet<QString>& escritas,
-                                        const QSet<QString>& propias, bool& recordada) {
+// The account of the customer's own number, unless an earlier record of the
+// run wrote it; "" when the customer is one the import remembers.
+QString cuentaPropia(const Cliente& c, const QSet<QString>& escritas) {
   const QString propia = CuentaDeNumero(kPrefijoClientes, c.Codigo);
-  recordada = propia.isEmpty() || escritas.contains(propia);
-  if (!recordada) return propia;
+  return escritas.contains(propia) ? QString() : propia;
+}
+
+// The account of a remembered customer: the one an earlier run gave it, or a
+// free one; never one of the run's nor one that another customer of the
+// source claims. Nullopt when no code is left.
+std::optional<QString> cuentaRecordada(const ClienteDeOrigen& origen, const QSet<QString>& escritas,
+                                       const QSet<QString>& propias) {
   const auto tomada = [&](const QString& codigo) { return escritas.contains(codigo) || propias.contains(codigo); };
   if (const QString dada = CuentaRecordada(origen); !dada.isEmpty() && !tomada(dada)) return dada;
   return CodigoLibre(kPrefijoClientes, tomada);
@@ -189,25 +191,30 @@ void Importar::ImportaClientes(const QString& Tabla) {
   data_access::DB_Dll& db = gDB();
   const QString recordadas = QStringLiteral("AUX_CLIENTES_IMPORTADOS");
   const bool tabla = db.ExisteTablaDB(recordadas);
-  const bool conNombre = tabla && db.ExisteCampoDB(recordadas, QStringLiteral("Nombre"));
-  if (!conNombre || !db.ExisteCampoDB(recordadas, QStringLiteral("Cuit"))) {
-    // An embedded database of an earlier build gets the columns when it
-    // opens, unless it could not be written then.
+  const auto tiene = [&](const char* columna) {
+    return tabla && db.ExisteCampoDB(recordadas, QString::fromLatin1(columna));
+  };
+  const bool conNombre = tiene("Nombre"), conCuit = tiene("Cuit"), conOrden = tiene("OrdenEntreRecordados");
+  if (!conNombre || !conCuit || !conOrden) {
+    // An embedded database gets the columns of an earlier build's table
+    // when it opens (Nombre and Cuit, then OrdenEntreRecordados), unless it
+    // could not be written then.
     const bool embebida =
         ado::ParseConnectionString(db.gCnn.ConnectionString()).kind == ado::provider::Kind::Sqlite;
-    const bool sinPonerAlDia = tabla && !conNombre && embebida;
+    const bool formaAnterior = tabla && (!conNombre || (conCuit && !conOrden));
+    const bool sinPonerAlDia = embebida && formaAnterior;
     ui::MsgBox(sinPonerAlDia
                    ? QStringLiteral("No se pudo poner al día la base de datos: su tabla AUX_CLIENTES_IMPORTADOS, "
                                     "donde la importación de clientes recuerda qué cuenta dio a cada cliente sin "
-                                    "número de cuenta propio, no tiene todavía las columnas Nombre y Cuit que el "
-                                    "programa le agrega al abrir la base de datos (el motivo quedó en el registro "
-                                    "de errores del programa).\r\n\r\nCierre los demás programas que usan esta "
-                                    "base de datos, vuelva a abrir este programa e importe de nuevo.")
+                                    "número de cuenta propio, no tiene todavía la forma que el programa le da al "
+                                    "abrir la base de datos (el motivo quedó en el registro de errores del "
+                                    "programa).\r\n\r\nCierre los demás programas que usan esta base de datos, "
+                                    "vuelva a abrir este programa e importe de nuevo.")
                    : QStringLiteral("La base de datos no tiene la tabla AUX_CLIENTES_IMPORTADOS con sus columnas "
-                                    "Nombre y Cuit, donde la importación de clientes recuerda qué cuenta dio a cada "
-                                    "cliente sin número de cuenta propio, para no darle otra al importar de nuevo."
-                                    "\r\n\r\nCree la tabla o agréguele esas columnas (vea el README del programa) "
-                                    "y vuelva a importar."),
+                                    "Nombre, Cuit y OrdenEntreRecordados, donde la importación de clientes recuerda "
+                                    "qué cuenta dio a cada cliente sin número de cuenta propio, para no darle otra "
+                                    "al importar de nuevo.\r\n\r\nCree la tabla o póngala en esa forma (vea el "
+                                    "README del programa) y vuelva a importar."),
                ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
     return;
   }
@@ -221,8 +228,8 @@ void Importar::ImportaClientes(const QString& Tabla) {
   // Accounts written by this run: a later record never overwrites one.
   QSet<QString> escritas;
   QSet<QString> propias;
-  // How many customers of the table so far are equal in Codigo, name and
-  // tax number.
+  // How many remembered customers of the table so far are equal in Codigo,
+  // name and tax number.
   QHash<QString, int> vistos;
   std::optional<Cliente> cliente;
   const auto cajaError = [&](const rt::Error& e) {
@@ -279,14 +286,17 @@ void Importar::ImportaClientes(const QString& Tabla) {
         std::optional<ClienteDeOrigen> delOrigen;
         escrito = registro.run([&] {
           cliente = leeCliente(rs);
-          // Counted once, however often the record is tried.
-          if (!delOrigen) {
-            delOrigen = ClienteDeOrigen{archivo, rt::Trim(cliente->Codigo.toStringOrEmpty()), cliente->Descripcion,
-                                        cliente->Cuit};
-            delOrigen->Orden = ++vistos[claveDe(*delOrigen)];
+          std::optional<QString> codigo = cuentaPropia(*cliente, escritas);
+          const bool recordada = codigo->isEmpty();
+          if (recordada) {
+            // Counted once, however often the record is tried.
+            if (!delOrigen) {
+              delOrigen = ClienteDeOrigen{archivo, rt::Trim(cliente->Codigo.toStringOrEmpty()), cliente->Descripcion,
+                                          cliente->Cuit};
+              delOrigen->OrdenEntreRecordados = ++vistos[claveDe(*delOrigen)];
+            }
+            codigo = cuentaRecordada(*delOrigen, escritas, propias);
           }
-          bool recordada = false;
-          const std::optional<QString> codigo = cuentaDelCliente(*cliente, *delOrigen, escritas, propias, recordada);
           if (!codigo) {
             rechazo = QStringLiteral("no queda ningún código de cuenta libre bajo ") + kPrefijoClientes +
                       QStringLiteral(" para el cliente (Codigo ") + delOrigen->Codigo + QStringLiteral(" - ") +

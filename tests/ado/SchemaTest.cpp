@@ -179,7 +179,7 @@ class EarlierBuildDatabase : public SchemaTest {
   void TearDown() override { ado::SetProviderLog(nullptr); }
 
   const QString oldColumns = QStringLiteral("Archivo|Codigo|Orden|Cuenta");
-  const QString newColumns = QStringLiteral("Archivo|Codigo|Nombre|Cuit|Orden|Cuenta");
+  const QString newColumns = QStringLiteral("Archivo|Codigo|Nombre|Cuit|OrdenEntreRecordados|Cuenta");
 };
 
 }  // namespace

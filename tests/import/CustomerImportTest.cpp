@@ -7,6 +7,7 @@
 
 #include "ImportRun.h"
 #include "import/CuentaCliente.h"
+#include "platform/runtime/Text.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "data_access/ErrorLog.h"
@@ -37,17 +38,33 @@ TxcliRecord cliente(const rt::Variant& codigo, const QString& razon) {
   return r;
 }
 
-TEST(CustomerCodes, AccountOfACustomerNumber) {
+class CustomerNumber : public testing_support::ImportDatabase {};
+
+// The account a customer number gives, whatever field holds the number; the
+// database's upgrades, which see the number as the text the import
+// remembers it by, read it by the same rule (NUMERO_DE_CODIGO).
+TEST_F(CustomerNumber, GivesItsAccountByOneRuleInTheImportAndInTheDatabase) {
   struct Case {
     rt::Variant codigo;
     const char* cuenta;
   };
-  const Case cases[] = {{int32_t(7), "112010007"}, {"0007", "112010007"}, {" 7 ", "112010007"},
+  const Case cases[] = {{int32_t(7), "112010007"}, {"0007", "112010007"},   {" 7 ", "112010007"},
                         {9999.0, "112019999"},     {int32_t(0), ""},        {"", ""},
                         {"abc", ""},               {int32_t(-5), ""},       {int32_t(12345), ""},
-                        {rt::Variant::null(), ""}};
-  for (const Case& c : cases)
-    EXPECT_EQ(CuentaDeNumero(kPrefijoClientes, c.codigo), c.cuenta) << c.codigo.toStringOrEmpty().toStdString();
+                        {rt::Variant::null(), ""}, {5.4, "112010005"},      {"5,4", "112010005"},
+                        {"+5", "112010005"},       {"5e0", "112010005"},    {"12ab", "112010012"},
+                        {9999.5, ""},              {0.4, ""},               {"0.4x", ""},
+                        {"-5x", ""}};
+  define("CREATE TABLE NUMEROS (Codigo TEXT);"
+         "CREATE VIEW NUMEROS_DE_CODIGO AS SELECT NUMERO_DE_CODIGO(Codigo, 4) AS Numero FROM NUMEROS");
+  for (const Case& c : cases) {
+    const QString recordado = rt::Trim(c.codigo.toStringOrEmpty());
+    SCOPED_TRACE(recordado.toStdString());
+    EXPECT_EQ(CuentaDeNumero(kPrefijoClientes, c.codigo), c.cuenta);
+    define(QStringLiteral("DELETE FROM NUMEROS; INSERT INTO NUMEROS VALUES ('%1')").arg(recordado));
+    const rt::Variant numero = scalar("SELECT Numero FROM NUMEROS_DE_CODIGO");
+    EXPECT_EQ(numero.isNull() ? QString() : kPrefijoClientes + numero.toString(), c.cuenta);
+  }
 }
 
 TEST(CustomerCodes, ProvincesAndVatConditions) {
@@ -117,6 +134,23 @@ const QString kTablaAnterior =
     "  PRIMARY KEY (Archivo, Codigo, Orden));"
     "CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);";
 
+// The table as the first upgrade made it and this program wrote it while
+// its column Orden counted the customer that takes its own number's account
+// too.
+const QString kTablaConOrden =
+    "DROP TABLE AUX_CLIENTES_IMPORTADOS;"
+    "CREATE TABLE AUX_CLIENTES_IMPORTADOS ("
+    "  Archivo VARCHAR(400) COLLATE CI_AS NOT NULL, Codigo VARCHAR(254) COLLATE CI_AS NOT NULL,"
+    "  Nombre VARCHAR(100) COLLATE CI_AS NOT NULL, Cuit VARCHAR(25) COLLATE CI_AS NOT NULL,"
+    "  Orden INTEGER NOT NULL, Cuenta VARCHAR(9) COLLATE CI_AS NOT NULL,"
+    "  PRIMARY KEY (Archivo, Codigo, Nombre, Cuit, Orden),"
+    "  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Archivo CHECK (length(rtrim(Archivo)) <= 400),"
+    "  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Codigo CHECK (length(rtrim(Codigo)) <= 254),"
+    "  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Nombre CHECK (length(rtrim(Nombre)) <= 100),"
+    "  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuit CHECK (length(rtrim(Cuit)) <= 25),"
+    "  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuenta CHECK (length(rtrim(Cuenta)) <= 9));"
+    "CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);";
+
 class CustomerImport : public testing_support::ImportRun {
  protected:
   void SetUp() override {
@@ -128,10 +162,12 @@ class CustomerImport : public testing_support::ImportRun {
     exec("INSERT INTO TA_CONDIVA (Codigo, Descripcion) VALUES ('   3', 'Consumidor Final')");
     exec("INSERT INTO MAPINFO_LOCALIDADES (Cod_postal, Localidad, Copart) VALUES ('5000', 'Córdoba', '   4')");
   }
-  // Runs the import, which ends with its one box.
-  void importaClientes() {
+  // Runs the import over the source folder or another one; it ends with its
+  // one box.
+  void importaClientes() { importaClientes(origen); }
+  void importaClientes(const testing_support::TempFolder& carpeta) {
     host.answer(ui::mb::Ok, "Proceso Finalizado");
-    importa(Clientes);
+    importa(Clientes, carpeta);
   }
   // Changes the database as another program would, with the program's
   // connections closed, and connects again; `antes` runs just before.
@@ -142,6 +178,23 @@ class CustomerImport : public testing_support::ImportRun {
     if (antes) antes();
     connectAs("operador");
     cn.Open(testing_support::EmbeddedConnectionString(path));
+  }
+  // The table of remembered customers stands as a new database has it.
+  void expectTableAsANewDatabaseHasIt() {
+    const QString definicion = "SELECT sql FROM sqlite_schema WHERE tbl_name = 'AUX_CLIENTES_IMPORTADOS' "
+                               "AND sql IS NOT NULL ORDER BY name";
+    ado::Connection nueva;
+    nueva.Open(testing_support::EmbeddedConnectionString(testing_support::NewSuiteDatabase(folder, "nueva.db")));
+    QStringList esperada;
+    for (ado::Recordset rs = nueva.Execute(definicion); !rs.EOF(); rs.MoveNext())
+      esperada << rs.Fields(0).Value().toString();
+    EXPECT_EQ(rows(definicion), esperada);
+  }
+  // The remembered customers, with the name their account holds.
+  QStringList recordados() {
+    return rows("SELECT i.Archivo, i.Codigo, i.Nombre, i.Cuit, i.OrdenEntreRecordados, i.Cuenta, c.DESCRIPCION "
+                "FROM AUX_CLIENTES_IMPORTADOS i JOIN MA_CUENTAS c ON c.CODIGO = i.Cuenta "
+                "ORDER BY i.Codigo, i.Nombre, i.OrdenEntreRecordados");
   }
   QStringList cuentas() {
     return rows("SELECT c.CODIGO, c.DESCRIPCION, c.TipoVista, c.Libro_iva_ventas, a.Contacto, a.CALLE, a.Localidad, "
@@ -218,8 +271,9 @@ TEST_F(CustomerImport, ReRunsUpdateTheAccountsGivenBeforeInsteadOfAddingOthers) 
   const QStringList primera = rows(cuentas);
   ASSERT_EQ(primera.size(), 8);
   EXPECT_TRUE(primera.contains("112010006|Seis"));
-  EXPECT_EQ(rows("SELECT i.Archivo, i.Codigo, i.Nombre, i.Cuit, i.Orden, c.DESCRIPCION FROM AUX_CLIENTES_IMPORTADOS i "
-                 "JOIN MA_CUENTAS c ON c.CODIGO = i.Cuenta ORDER BY i.Codigo, i.Nombre, i.Orden"),
+  EXPECT_EQ(rows("SELECT i.Archivo, i.Codigo, i.Nombre, i.Cuit, i.OrdenEntreRecordados, c.DESCRIPCION "
+                 "FROM AUX_CLIENTES_IMPORTADOS i JOIN MA_CUENTAS c ON c.CODIGO = i.Cuenta "
+                 "ORDER BY i.Codigo, i.Nombre, i.OrdenEntreRecordados"),
             QStringList({"TXCLI.DBF||Sin código|20-12345678-9|1|Sin código",
                          "TXCLI.DBF|-4|Negativo|20-12345678-9|1|Negativo",
                          "TXCLI.DBF|0|Delivery|99999999995|1|Delivery",
@@ -240,7 +294,7 @@ TEST_F(CustomerImport, ReRunsUpdateTheAccountsGivenBeforeInsteadOfAddingOthers) 
   EXPECT_EQ(ahora.removeIf([](const QString& c) { return c.endsWith("|Nuevo"); }), 1);
   EXPECT_EQ(ahora, primera);
   EXPECT_EQ(rows("SELECT a.CALLE FROM AUX_CLIENTES_IMPORTADOS i JOIN MA_CUENTASADIC a ON a.Codigo = i.Cuenta "
-                 "WHERE i.Nombre = 'Mostrador' ORDER BY i.Orden"),
+                 "WHERE i.Nombre = 'Mostrador' ORDER BY i.OrdenEntreRecordados"),
             QStringList({"San Martín 1234 3 B", "Belgrano 1234 3 B"}));
   EXPECT_EQ(rows("SELECT COUNT(*), COUNT(DISTINCT NUMERO_DOCUMENTO) FROM MA_CUENTASADIC"), QStringList({"9|2"}));
 
@@ -271,9 +325,7 @@ TEST_F(CustomerImport, TheSameTableInAnotherFolderFindsItsCustomersAgain) {
 
   testing_support::TempFolder copia;
   testing_support::writeTxcliTable(copia.file("TXCLI.DBF"), clientes);
-  ventana.TxtPathDatos.Text = copia.path();
-  host.answer(ui::mb::Ok, "Proceso Finalizado");
-  ui::op::click(ventana.cmdImportar);
+  importaClientes(copia);
   EXPECT_EQ(rows(cuentas), primera);
 
   // The table now holds customer 2, whose number is the account "Consumidor
@@ -297,8 +349,8 @@ TEST_F(CustomerImport, TheSameTableInAnotherFolderFindsItsCustomersAgain) {
 // earlier build gave a second account (the export imported from two
 // folders) keep both, counted as the first and second of their kind. The
 // first customer of a number that can be an account code took that account
-// and was never remembered, but it is counted: a repeated number's
-// remembered customer equal to it stays the second of its kind.
+// and was never remembered, and it is not counted: a repeated number's
+// remembered customers count from 1.
 TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
   cambiaBase(kTablaAnterior +
              "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010001', 'Consumidor Final'),"
@@ -317,24 +369,16 @@ TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
              // The first customer with the Codigo text "7" was remembered: another text of the
              // number ("07", a character field) had taken 112010007 before it.
              "  ('/datos/sucursal/TXCLI.DBF', '7', 1, '112010010')");
-  // The table stands as a new database has it.
-  const QString definicion = "SELECT sql FROM sqlite_schema WHERE tbl_name = 'AUX_CLIENTES_IMPORTADOS' "
-                             "AND sql IS NOT NULL ORDER BY name";
-  ado::Connection nueva;
-  nueva.Open(testing_support::EmbeddedConnectionString(testing_support::NewSuiteDatabase(folder, "nueva.db")));
-  QStringList esperada;
-  for (ado::Recordset rs = nueva.Execute(definicion); !rs.EOF(); rs.MoveNext())
-    esperada << rs.Fields(0).Value().toString();
-  EXPECT_EQ(rows(definicion), esperada);
-  EXPECT_EQ(rows("SELECT Archivo, Codigo, Nombre, Cuit, Orden, Cuenta FROM AUX_CLIENTES_IMPORTADOS "
-                 "ORDER BY Nombre, Orden"),
+  expectTableAsANewDatabaseHasIt();
+  EXPECT_EQ(rows("SELECT Archivo, Codigo, Nombre, Cuit, OrdenEntreRecordados, Cuenta FROM AUX_CLIENTES_IMPORTADOS "
+                 "ORDER BY Nombre, OrdenEntreRecordados"),
             QStringList({"TXCLI.DBF|0|Consumidor Final|99999999995|1|112010001",
                          "TXCLI.DBF|0|Consumidor Final|99999999995|2|112010003",
                          "txcli.dbf|0|Consumidor Final|99999999995|3|112010004",
                          "TXCLI.DBF|0|Distribuidora Norte SA|30-1|1|112010002",
                          "txcli.dbf|0|Distribuidora Norte SA|30-1|2|112010005",
                          "TXCLI.DBF|6|Otro seis|20-12345678-9|1|112010009",
-                         "TXCLI.DBF|6|Seis|20-12345678-9|2|112010008",
+                         "TXCLI.DBF|6|Seis|20-12345678-9|1|112010008",
                          "TXCLI.DBF|7|Siete|20-12345678-9|1|112010010"}));
 
   TxcliRecord consumidor = cliente(int32_t(0), "Consumidor Final");
@@ -350,6 +394,104 @@ TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
                          "112010006|Juan Pérez", "112010008|Juan Pérez", "112010009|Juan Pérez"}));
 }
 
+// The first customer of a repeated number takes the number's account and is
+// never remembered; an earlier build counted it all the same, so its
+// remembered twins started at 2. Whatever text the number has ("+5", "6e0",
+// 7.40 of a field with decimals, read as "7,4") and whatever another
+// branch's export, also TXCLI.DBF, did to the number's account since (8's,
+// renamed), the twins are found again from the same folder and from
+// another: no account is added.
+TEST_F(CustomerImport, TwinsOfARepeatedNumberOfAnEarlierBuildAreFoundAgainFromAnyFolder) {
+  cambiaBase(kTablaAnterior +
+             "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010005', 'Cinco'), ('112010006', 'Seis'),"
+             "  ('112010007', 'Siete'), ('112010008', 'Otro ocho'), ('112010011', 'Cinco'), ('112010012', 'Seis'),"
+             "  ('112010013', 'Ocho'), ('112010014', 'Siete');"
+             "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) SELECT CODIGO, '20-12345678-9' FROM MA_CUENTAS"
+             "  WHERE CODIGO LIKE '11201%';"
+             "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/sucursal/TXCLI.DBF', '+5', 2, '112010011'),"
+             "  ('/datos/sucursal/TXCLI.DBF', '6e0', 2, '112010012'),"
+             "  ('/datos/sucursal/TXCLI.DBF', '8', 2, '112010013'),"
+             "  ('/datos/central/TXCLI.DBF', '7,4', 2, '112010014')");
+  const QStringList antes = {"TXCLI.DBF|+5|Cinco|20-12345678-9|1|112010011|Cinco",
+                             "TXCLI.DBF|6e0|Seis|20-12345678-9|1|112010012|Seis",
+                             "TXCLI.DBF|7,4|Siete|20-12345678-9|1|112010014|Siete",
+                             "TXCLI.DBF|8|Ocho|20-12345678-9|1|112010013|Ocho"};
+  EXPECT_EQ(recordados(), antes);
+
+  const std::vector<TxcliRecord> sucursal = {cliente("+5", "Cinco"), cliente("+5", "Cinco"), cliente("6e0", "Seis"),
+                                             cliente("6e0", "Seis"),  cliente("8", "Ocho"),   cliente("8", "Ocho")};
+  const std::vector<TxcliRecord> central = {cliente(7.4, "Siete"), cliente(7.4, "Siete"), cliente(8.0, "Otro ocho")};
+  const testing_support::TxcliCodigo caracteres{'C', 8}, decimales{'N', 8, 2};
+  testing_support::TempFolder copiaSucursal, otraCentral, copiaCentral;
+  writeTxcli(sucursal, caracteres);
+  testing_support::writeTxcliTable(copiaSucursal.file("TXCLI.DBF"), sucursal, caracteres);
+  testing_support::writeTxcliTable(otraCentral.file("TXCLI.DBF"), central, decimales);
+  testing_support::writeTxcliTable(copiaCentral.file("TXCLI.DBF"), central, decimales);
+  importaClientes();
+  for (const testing_support::TempFolder* carpeta : {&copiaSucursal, &otraCentral, &copiaCentral})
+    importaClientes(*carpeta);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '11201%'").toLong(), 8);
+  EXPECT_EQ(recordados(), antes);
+  // Every twin's account was written by the runs.
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC WHERE Contacto = 'Juan Pérez'").toLong(), 8);
+}
+
+// A database the first upgrade brought to the form with Nombre and Cuit,
+// and that this program wrote since, counted the customer that took its
+// number's account among its twins when their name and tax number were
+// the same (here the second "Seis", and the second and fourth "Siete",
+// written by an import); the first upgrade also read "+5" as no account
+// code. The program counts these rows again when it opens the database:
+// the rows of a number that can be an account code from 1, in their order,
+// a customer never written still counted, the others as they were; runs
+// from the same folder and from another add no account but the one of the
+// customer never written.
+TEST_F(CustomerImport, ADatabaseTheFirstUpgradeBroughtUpIsCountedAgain) {
+  cambiaBase(kTablaConOrden +
+             "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010005', 'Cinco'), ('112010006', 'Seis'),"
+             "  ('112010007', 'Siete'), ('112010001', 'Mostrador'), ('112010002', 'Mostrador'),"
+             "  ('112010003', 'Delivery'), ('112010008', 'Seis'), ('112010009', 'Otro seis'),"
+             "  ('112010011', 'Cinco'), ('112010012', 'Siete'), ('112010013', 'Siete');"
+             "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES"
+             "  ('TXCLI.DBF', '0', 'Mostrador', '99999999995', 1, '112010001'),"
+             "  ('TXCLI.DBF', '0', 'Mostrador', '99999999995', 2, '112010002'),"
+             // The first "Delivery" has never been written.
+             "  ('TXCLI.DBF', '0', 'Delivery', '99999999995', 2, '112010003'),"
+             "  ('TXCLI.DBF', '6', 'Seis', '20-12345678-9', 2, '112010008'),"
+             "  ('TXCLI.DBF', '6', 'Otro seis', '20-12345678-9', 1, '112010009'),"
+             "  ('TXCLI.DBF', '+5', 'Cinco', '20-12345678-9', 1, '112010011'),"
+             "  ('TXCLI.DBF', '7', 'Siete', '20-12345678-9', 2, '112010012'),"
+             // The third "Siete" has never been written either.
+             "  ('TXCLI.DBF', '7', 'Siete', '20-12345678-9', 4, '112010013')");
+  expectTableAsANewDatabaseHasIt();
+  const QStringList antes = {"TXCLI.DBF|+5|Cinco|20-12345678-9|1|112010011|Cinco",
+                             "TXCLI.DBF|0|Delivery|99999999995|2|112010003|Delivery",
+                             "TXCLI.DBF|0|Mostrador|99999999995|1|112010001|Mostrador",
+                             "TXCLI.DBF|0|Mostrador|99999999995|2|112010002|Mostrador",
+                             "TXCLI.DBF|6|Otro seis|20-12345678-9|1|112010009|Otro seis",
+                             "TXCLI.DBF|6|Seis|20-12345678-9|1|112010008|Seis",
+                             "TXCLI.DBF|7|Siete|20-12345678-9|1|112010012|Siete",
+                             "TXCLI.DBF|7|Siete|20-12345678-9|3|112010013|Siete"};
+  EXPECT_EQ(recordados(), antes);
+
+  TxcliRecord mostrador = cliente("0", "Mostrador");
+  mostrador.Cuit = "";
+  const std::vector<TxcliRecord> clientes = {mostrador,         mostrador,          cliente("6", "Seis"),
+                                             cliente("6", "Seis"), cliente("6", "Otro seis"), cliente("+5", "Cinco"),
+                                             cliente("+5", "Cinco"), cliente("7", "Siete"),  cliente("7", "Siete"),
+                                             cliente("7", "Siete"),  cliente("7", "Siete")};
+  const testing_support::TxcliCodigo caracteres{'C', 8};
+  writeTxcli(clientes, caracteres);
+  testing_support::TempFolder copia;
+  testing_support::writeTxcliTable(copia.file("TXCLI.DBF"), clientes, caracteres);
+  importaClientes();
+  importaClientes(copia);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '11201%'").toLong(), 12);
+  QStringList despues = antes;
+  despues.insert(despues.size() - 1, "TXCLI.DBF|7|Siete|20-12345678-9|2|112010016|Siete");
+  EXPECT_EQ(recordados(), despues);
+}
+
 // An embedded database of an earlier build that the program could not
 // bring up to date when it opened it (another program writing to it past
 // the wait, a read-only file) still opens, and the error log tells why. The
@@ -359,33 +501,44 @@ TEST_F(CustomerImport, ADatabaseOfAnEarlierBuildFindsItsCustomersAgain) {
 TEST_F(CustomerImport, ADatabaseNotBroughtUpToDateRefusesTheRunAndTheLogTellsWhy) {
   struct Case {
     const char* name;
+    QString tabla;  // the remembered customers as an earlier build left them, with one row
+    const char* upgrade;
     std::function<void()> hinder;
     const char* reason;
     const char* box;
   };
   std::optional<testing_support::BusyWriter> otro;
+  const auto ocupada = [&] { otro.emplace(path, testing_support::BusyWriter::Release::Never); };
+  const char* sinPonerAlDia =
+      "No se pudo poner al día la base de datos: su tabla AUX_CLIENTES_IMPORTADOS, donde la importación de "
+      "clientes recuerda qué cuenta dio a cada cliente sin número de cuenta propio, no tiene todavía la forma que "
+      "el programa le da al abrir la base de datos (el motivo quedó en el registro de errores del programa)."
+      "\r\n\r\nCierre los demás programas que usan esta base de datos, vuelva a abrir este programa e importe de "
+      "nuevo.";
+  const QString anterior =
+      kTablaAnterior + "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/TXCLI.DBF', '0', 1, '112010001')";
+  const QString conOrden =
+      kTablaConOrden +
+      "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('TXCLI.DBF', '7', 'Siete', '20-12345678-9', 2, '112010011')";
   // (The read-only file stays so: it comes last.)
   const Case cases[] = {
-      {"busy", [&] { otro.emplace(path, testing_support::BusyWriter::Release::Never); }, "database is locked",
-       "No se pudo poner al día la base de datos: su tabla AUX_CLIENTES_IMPORTADOS, donde la importación de "
-       "clientes recuerda qué cuenta dio a cada cliente sin número de cuenta propio, no tiene todavía las "
-       "columnas Nombre y Cuit que el programa le agrega al abrir la base de datos (el motivo quedó en el "
-       "registro de errores del programa).\r\n\r\nCierre los demás programas que usan esta base de datos, "
-       "vuelva a abrir este programa e importe de nuevo."},
-      {"read-only", [&] { testing_support::MarkReadOnly(path); }, "readonly database",
-       "La base de datos no admite escrituras: "},
+      {"busy", anterior, "001_clientes_importados.sql", ocupada, "database is locked", sinPonerAlDia},
+      {"busy after the first upgrade", conOrden, "002_orden_entre_recordados.sql", ocupada, "database is locked",
+       sinPonerAlDia},
+      {"read-only", anterior, "001_clientes_importados.sql", [&] { testing_support::MarkReadOnly(path); },
+       "readonly database", "La base de datos no admite escrituras: "},
   };
-  writeTxcli({cliente(int32_t(0), "Mostrador"), cliente(int32_t(7), "Siete")});
+  writeTxcli({cliente(int32_t(0), "Mostrador"), cliente(int32_t(7), "Siete"), cliente(int32_t(7), "Siete")});
   size_t cajas = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    cambiaBase(kTablaAnterior + "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/TXCLI.DBF', '0', 1, '112010001')",
-               c.hinder);
+    cambiaBase(c.tabla, c.hinder);
+    const QStringList recordadas = rows("SELECT * FROM AUX_CLIENTES_IMPORTADOS");
     otro.reset();
     const QString log = readFile(data_access::ErrorLogPath(QString()));
     EXPECT_TRUE(log.contains(QStringLiteral("Rutina: - SQLite Mensaje La base de datos \"%1\" no se pudo poner al "
-                                            "día: 001_clientes_importados.sql: ")
-                                 .arg(path)))
+                                            "día: %2: ")
+                                 .arg(path, QLatin1String(c.upgrade))))
         << log.toStdString();
     EXPECT_TRUE(log.contains(QLatin1String(c.reason))) << log.toStdString();
 
@@ -396,7 +549,7 @@ TEST_F(CustomerImport, ADatabaseNotBroughtUpToDateRefusesTheRunAndTheLogTellsWhy
         << host.boxes().back().prompt.toStdString();
     EXPECT_EQ(host.boxes().back().title, "Atencion!");
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toLong(), 0);
-    EXPECT_EQ(rows("SELECT * FROM AUX_CLIENTES_IMPORTADOS"), QStringList({"/datos/TXCLI.DBF|0|1|112010001"}));
+    EXPECT_EQ(rows("SELECT * FROM AUX_CLIENTES_IMPORTADOS"), recordadas);
     EXPECT_TRUE(ventana.cmdImportar.Enabled());
   }
 }
@@ -474,7 +627,8 @@ TEST_F(CustomerImport, ADatabaseWithoutTheTableOfGivenAccountsIsRefused) {
                                "Nombre VARCHAR(100), Orden INTEGER, Cuenta VARCHAR(9))"}) {
     SCOPED_TRACE(sinTabla);
     cambiaBase(sinTabla);
-    host.answer(ui::mb::Ok, "no tiene la tabla AUX_CLIENTES_IMPORTADOS con sus columnas Nombre y Cuit");
+    host.answer(ui::mb::Ok, "no tiene la tabla AUX_CLIENTES_IMPORTADOS con sus columnas Nombre, Cuit y "
+                            "OrdenEntreRecordados");
     importa(Clientes);
     ++cajas;
     ASSERT_EQ(host.boxes().size(), cajas);

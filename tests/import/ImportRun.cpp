@@ -34,12 +34,14 @@ void ImportRun::writeTxfac(const std::vector<TxfacRecord>& records) {
   writeTxfacTable(origen.file("TXFAC.DBF"), records);
 }
 
-void ImportRun::writeTxcli(const std::vector<TxcliRecord>& records) {
-  writeTxcliTable(origen.file("TXCLI.DBF"), records);
+void ImportRun::writeTxcli(const std::vector<TxcliRecord>& records, TxcliCodigo codigo) {
+  writeTxcliTable(origen.file("TXCLI.DBF"), records, codigo);
 }
 
-void ImportRun::importa(Tabla tabla) {
-  ui::op::type(ventana.TxtPathDatos, origen.path());
+void ImportRun::importa(Tabla tabla) { importa(tabla, origen); }
+
+void ImportRun::importa(Tabla tabla, const TempFolder& carpeta) {
+  ui::op::type(ventana.TxtPathDatos, carpeta.path());
   if (ventana.chkTabla(tabla).Value() == 0) ui::op::click(ventana.chkTabla(tabla));
   ui::op::click(ventana.cmdImportar);
 }

@@ -21,10 +21,11 @@ class ImportRun : public ImportDatabase {
 
   void SetUp() override;
   void writeTxfac(const std::vector<TxfacRecord>& records);
-  void writeTxcli(const std::vector<TxcliRecord>& records);
-  // Points the window at the source folder, ticks the box of `tabla` and
-  // clicks the start button, as the operator does.
+  void writeTxcli(const std::vector<TxcliRecord>& records, TxcliCodigo codigo = {});
+  // Points the window at the source folder (or `carpeta`), ticks the box of
+  // `tabla` and clicks the start button, as the operator does.
   void importa(Tabla tabla);
+  void importa(Tabla tabla, const TempFolder& carpeta);
 
   TempFolder origen;
   importacion::Importar ventana;

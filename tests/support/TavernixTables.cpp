@@ -47,9 +47,10 @@ void writeTxfacTable(const QString& path, long long records) {
   writeTxfacTable(path, rows);
 }
 
-void writeTxcliTable(const QString& path, const std::vector<TxcliRecord>& records) {
+void writeTxcliTable(const QString& path, const std::vector<TxcliRecord>& records, TxcliCodigo codigo) {
   DbfWriter w;
-  w.field("CODIGO", 'N', 6).field("RAZON", 'C', 40).field("NOMBRE", 'C', 40).field("CALLE", 'C', 40);
+  w.field("CODIGO", codigo.type, codigo.length, codigo.decimals).field("RAZON", 'C', 40).field("NOMBRE", 'C', 40);
+  w.field("CALLE", 'C', 40);
   w.field("ALTURA", 'C', 6).field("PISODTO", 'C', 10).field("LOCALIDAD", 'C', 30).field("COD_POSTAL", 'C', 8);
   w.field("PROVINCIA", 'C', 20).field("TELEFONO", 'C', 20).field("CUIT", 'C', 13).field("TIPO_IVA", 'C', 2);
   w.field("ZONA", 'C', 4).field("TEXTO1", 'M');

@@ -47,7 +47,14 @@ struct TxcliRecord {
   bool Borrado = false;
 };
 
-void writeTxcliTable(const QString& path, const std::vector<TxcliRecord>& records);
+// CODIGO is a number field of six digits, or another field as some exports
+// write it (a number with decimals, a character field).
+struct TxcliCodigo {
+  char type = 'N';
+  int length = 6;
+  int decimals = 0;
+};
+void writeTxcliTable(const QString& path, const std::vector<TxcliRecord>& records, TxcliCodigo codigo = {});
 
 // `r` as a record the export marked deleted.
 template <class Record>

@@ -11,6 +11,7 @@
 #include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/ado/sqlite/SqlFunctions.h"
+#include "platform/ado/sqlite/UpgradeFunctions.h"
 #include "platform/ado/sqlite/Values.h"
 
 namespace ado::sqlite {
@@ -32,7 +33,8 @@ namespace {
 
 int registerFunctions(sqlite3* db) {
   sqlite3_extended_result_codes(db, 1);
-  return RegisterSqlFunctions(db);
+  const int rc = RegisterSqlFunctions(db);
+  return rc == SQLITE_OK ? RegisterUpgradeFunctions(db) : rc;
 }
 
 int setPragmas(sqlite3* db) {

@@ -1,0 +1,15 @@
+#pragma once
+// The program's own rules that the upgrades of sql/sqlite/upgrade reach as
+// SQL functions, registered on every connection to the embedded database,
+// so that an upgrade decides as the program does:
+//   NUMERO_DE_CODIGO(value, digits): the number a code of that many digits
+//   takes from the value, as the import reads a customer number
+//   (rt::CodeNumber); Null when it takes none.
+struct sqlite3;
+
+namespace ado::sqlite {
+
+// Returns an SQLite result code.
+int RegisterUpgradeFunctions(sqlite3* db);
+
+}  // namespace ado::sqlite
