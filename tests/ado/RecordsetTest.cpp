@@ -129,6 +129,8 @@ TEST_F(RecordsetTest, AnEmptyResultGivesExpressionsTheTypesAndSizesOfAFullOne) {
   const Case cases[] = {
       {"0", ado::adInteger, 4},
       {"3000000000", ado::adBigInt, 8},
+      {"-2147483648", ado::adInteger, 4},
+      {"-3000000000", ado::adBigInt, 8},
       {"1.5", ado::adDouble, 8},
       {"'abc'", ado::adVarChar, 3},
       {"'2005-07-01'", ado::adDBTimeStamp, 16},
