@@ -81,7 +81,7 @@ Kind OfNumber(QStringView text) {
   bool whole = false;
   const qlonglong value = text.toLongLong(&whole);
   if (!whole) return Kind{Stored::Real};  // beyond 64 bits SQLite reads a fraction
-  return Kind{value > INT32_MAX ? Stored::BigInteger : Stored::Integer};
+  return Kind{value < INT32_MIN || value > INT32_MAX ? Stored::BigInteger : Stored::Integer};
 }
 
 Kind OfText(const QString& value) {
@@ -374,6 +374,11 @@ class Reader {
   }
 
   Type unary(int& k, int end, const Scope& scope) {
+    // A negative number is read whole: -2147483648 is a 32-bit number, its digits alone are not.
+    if (k + 1 < end && symbol(k, u"-") && token(k + 1).kind == TokenKind::Number) {
+      k += 2;
+      return OfNumber(u'-' + text(k - 1).toString());
+    }
     if (k < end && (symbol(k, u"-") || symbol(k, u"+"))) {
       ++k;
       const Type t = unary(k, end, scope);

@@ -26,11 +26,12 @@ QString expandedSql(sqlite3_stmt* statement) {
   return sql;
 }
 
-// Expression columns have no declared type. With a row, the value tells the
-// type, as it always has; without one, the statement does. A text takes the
-// width the statement fixes, or else kUnfixedTextWidth, so that a column is
-// never reported 0 wide, nor wider or narrower for an empty result than for
-// a full one.
+// Expression columns have no declared type. A row's value tells the type, as
+// it always has; without a row, or when the value is Null (which has no type:
+// an aggregate over nothing, a subquery that found nothing), the statement
+// does. A text takes the width the statement fixes, or else
+// kUnfixedTextWidth, so that a column is never reported 0 wide, nor wider or
+// narrower for an empty result than for a full one.
 void typeExpressionColumns(sqlite3_stmt* statement, bool hasRow, const SchemaCache& schema,
                            const std::vector<ValueKind>& kinds, std::vector<provider::ColumnInfo>& columns) {
   std::vector<std::optional<ExpressionType>> expected;
@@ -41,7 +42,7 @@ void typeExpressionColumns(sqlite3_stmt* statement, bool hasRow, const SchemaCac
   for (size_t i = 0; i < columns.size(); ++i) {
     if (kinds[i] != ValueKind::Untyped) continue;
     provider::ColumnInfo& c = columns[i];
-    if (hasRow) {
+    if (hasRow && sqlite3_column_type(statement, static_cast<int>(i)) != SQLITE_NULL) {
       c.type = TypeOfValue(statement, static_cast<int>(i));
       c.definedSize = DefinedSizeOfValueType(c.type);
     } else if (const std::optional<ExpressionType>& t = expectedOf(i)) {
