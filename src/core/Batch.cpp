@@ -34,6 +34,14 @@ void runIgnoringErrors(const QString& sql) {
   runIgnoringErrors(statement);
 }
 
+// What an AUX_ERR row would have said, in the error log instead: `porque`
+// the row was not written there, then its text and its script.
+void registraEnElLog(const QString& rutina, const QString& porque, const QString& texto, const QString& script) {
+  data_access::LogError(data_access::gDB().gLogErr, rutina,
+                        porque + QStringLiteral(": ") + texto.simplified() + QStringLiteral(" | ") + script.simplified(),
+                        0);
+}
+
 // A failed batch goes to AUX_ERR; one that waited for another program's
 // lock until its time-out goes to the error log instead, as writing the row
 // would wait for the same program once more.
@@ -42,11 +50,9 @@ void registraLoteFallido(const QString& script, long codigo, const QString& text
     EscribeErrorAux(script, rt::ExecutableName(), codigo, texto);
     return;
   }
-  data_access::LogError(data_access::gDB().gLogErr, QStringLiteral(" - GActualizarDatoScript"),
-                        QStringLiteral("Otro programa está grabando en la base de datos; el lote no se grabó en "
-                                       "AUX_ERR: ") +
-                            texto.simplified() + QStringLiteral(" | ") + script.simplified(),
-                        0);
+  registraEnElLog(QStringLiteral(" - GActualizarDatoScript"),
+                  QStringLiteral("Otro programa está grabando en la base de datos; el lote no se grabó en AUX_ERR"),
+                  texto, script);
 }
 
 }  // namespace
@@ -145,7 +151,13 @@ void EscribeErrorAux(const QString& Script, const QString& Proceso, long CodErro
   steps.run([&] { rs.Fields(QStringLiteral("SQL")) = Script; });
   steps.run([&] { rs.Fields(QStringLiteral("PC")) = suite::gInfoSistema().NombrePC(); });
   steps.run([&] { rs.Fields(QStringLiteral("Usuario")) = db.gUsuario; });
+  // A row the table did not take (another program writing past the wait, a
+  // full disk) is not lost: the error log keeps it.
+  const int pasados = steps.ignored();
   steps.run([&] { rs.Update(); });
+  if (steps.ignored() != pasados)
+    registraEnElLog(QStringLiteral(" - EscribeErrorAux"),
+                    QStringLiteral("No se pudo grabar en AUX_ERR (") + steps.lastIgnored() + u')', TextoError, Script);
   steps.run([&] { db.CierraRecordset(rs); });
 }
 

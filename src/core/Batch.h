@@ -24,7 +24,7 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
                            bool MuestraMensaje);
 
 // Appends one AUX_ERR row (process: always the executable's name); never
-// raises.
+// raises. A row the table does not take goes to the error log, with why.
 void EscribeErrorAux(const QString& Script, const QString& Proceso, long CodError, const QString& TextoError);
 
 // "NativeError : Description" + CR LF for each entry but the last closing

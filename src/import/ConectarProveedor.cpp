@@ -54,7 +54,7 @@ void Importar::ConectarProveedor(QString& Tabla) {
 
   if (dbf) {
     if (!rsPrueba_) rsPrueba_ = std::make_unique<ado::Recordset>();
-    // A first record with a bad value still means the table opens: the
+    // A first record that cannot be read still means the table opens: the
     // importer rejects that record.
     if (!hecho([&] { MueveAlRegistro(cn, [&] { rsPrueba_->Open(fuente, cn); }); })) {
       cierraOrigen();

@@ -243,7 +243,7 @@ void Importar::ImportaClientes(const QString& Tabla) {
 
   ado::Recordset rs;
   bool fin = false;
-  // The reason when the record reached holds a field that is no value.
+  // The reason when the record reached cannot be read.
   std::optional<QString> ilegible;
   const auto mueve = [&](const std::function<void()>& paso) {
     ilegible = MueveAlRegistro(conexionOrigen(), paso);

@@ -81,7 +81,7 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
   Avance avance(rt::Now());
   long leidos = 0, grabados = 0, fallidos = 0;
   ado::Recordset rs;
-  // The reason when the record reached holds a field that is no value.
+  // The reason when the record reached cannot be read.
   std::optional<QString> ilegible;
   const auto mueve = [&](const std::function<void()>& paso) {
     return steps.run([&] { ilegible = MueveAlRegistro(conexionOrigen(), paso); });

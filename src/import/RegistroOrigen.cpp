@@ -16,7 +16,7 @@ std::optional<QString> MueveAlRegistro(ado::Connection& Origen, const std::funct
     return std::nullopt;
   } catch (const rt::Error&) {
     const ado::Errors& errores = Origen.Errors();
-    if (errores.Count() == 0 || errores[0].SQLState != QLatin1String(ado::kSqlStateInvalidValue)) throw;
+    if (errores.Count() == 0 || !errores[0].SQLState.startsWith(QLatin1String(ado::kSqlStateClassRowData))) throw;
     QString motivo = errores[0].Description;
     Origen.Errors().Clear();
     return motivo;

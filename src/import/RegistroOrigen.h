@@ -1,7 +1,7 @@
 #pragma once
 // A record of an exported table on its way into the suite: reaching it
-// without one bad value stopping the run, and recording one that is not
-// imported under its number in the table.
+// without one unreadable record stopping the run, and recording one that is
+// not imported under its number in the table.
 #include <QString>
 #include <functional>
 #include <optional>
@@ -14,8 +14,9 @@ class Recordset;
 namespace importacion {
 
 // Runs `mueve` (opening the source table or moving to its next record).
-// When the record it reaches holds a field whose bytes are no value (a date
-// "20059999", a number "12x4.00"), that record is one to reject: its reason,
+// When the record it reaches cannot be read, a field whose bytes are no
+// value (a date "20059999", a number "12x4.00") or the record's own bytes
+// (its deletion mark, its memo), that record is one to reject: its reason,
 // the provider's, comes back, nothing is raised, and the next move passes
 // it. Any other failure (a damaged file, a missing table) raises as before.
 std::optional<QString> MueveAlRegistro(ado::Connection& Origen, const std::function<void()>& mueve);

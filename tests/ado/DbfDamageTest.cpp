@@ -98,9 +98,13 @@ TEST(DbfDamage, DamagedFilesGiveAClearError) {
     EXPECT_EQ(failure.number, ado::errnum::E_FAIL);
     EXPECT_TRUE(text.contains(folder.file(QString::fromLatin1(c.fileName)))) << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8(c.expected))) << text.toStdString();
-    // Only a field of the table whose bytes are no value is marked as one
-    // record's bad value; the rest is damage of the files themselves.
+    // One record's damage, its bytes or its memo's, is marked as such, so
+    // that a reader can pass over that record alone; among it, a field of
+    // the table whose bytes are no value as one record's bad value. The rest
+    // is damage of the files themselves.
+    const bool oneRecord = text.contains(QStringLiteral("(registro "));
     const bool oneValue = QByteArrayView(c.fileName) == "T.DBF" && text.contains(QStringLiteral(", campo "));
+    EXPECT_EQ(failure.errors.at(0).SQLState.startsWith(QLatin1String(ado::kSqlStateClassRowData)), oneRecord);
     EXPECT_EQ(failure.errors.at(0).SQLState == QLatin1String(ado::kSqlStateInvalidValue), oneValue);
   }
 }

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <QScopeGuard>
+#include <functional>
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/ProviderLog.h"
+#include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
 #include "support/Printers.h"
@@ -386,6 +390,67 @@ TEST_F(SqliteErrorsTest, AColumnThatCannotBeAddedIsToldInSpanishWithSqlitesWords
   }
   exec(QStringLiteral("ALTER TABLE dbo.HIJO ADD Legajo int Not Null "));
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(Legajo) FROM HIJO")), rt::Variant(0));
+}
+
+// SQLite's own words, in English, never reach the operator: a statement it
+// refuses for a reason SQL Server has no error for, a full disk, a file
+// that cannot be opened and any other failure are told in Spanish, and
+// SQLite's words are kept in the error log.
+TEST_F(SqliteErrorsTest, SqlitesOwnWordsAreToldInSpanishAndKeptInTheLog) {
+  QStringList reports;
+  ado::SetProviderLog([&](const QString& source, const QString& text) { reports << source + ": " + text; });
+  const auto noMoreReports = qScopeGuard([] { ado::SetProviderLog(nullptr); });
+  const auto toldAndLogged = [&](const QString& description, const char* sqliteWords) {
+    EXPECT_EQ(reports, QStringList({QStringLiteral("SQLite: ") + description + QStringLiteral(" | ") +
+                                    QString::fromUtf8(sqliteWords)}));
+    reports.clear();
+  };
+
+  failure(QStringLiteral("SELECT CODIGO FROM HIJO, PADRE"));
+  ASSERT_EQ(cn.Errors().Count(), 1);
+  EXPECT_EQ(cn.Errors()[0].Description, "La base de datos embebida no puede ejecutar la sentencia (el motivo quedó "
+                                        "en el registro de errores del programa).");
+  toldAndLogged(cn.Errors()[0].Description, "ambiguous column name: CODIGO");
+
+  // Failures no statement brings about at will: SQLite's own, on this file
+  // (a full disk by the file's page limit), as the provider reports them.
+  struct Case {
+    const char* label;
+    QString file;
+    const char* sql;
+    std::function<void(sqlite3*)> before;
+    const char* description;
+    const char* sqliteWords;
+  };
+  const QString io = QStringLiteral("Error de lectura o escritura en la base de datos \"%1\": %2");
+  for (const Case& c : {
+           Case{"full disk", path, "INSERT INTO GRANDE VALUES (zeroblob(1000000))",
+                [](sqlite3* db) {
+                  sqlite3_exec(db, "CREATE TABLE GRANDE (B)", nullptr, nullptr, nullptr);
+                  sqlite3_exec(db, "PRAGMA max_page_count = 1", nullptr, nullptr, nullptr);
+                },
+                "no queda espacio en el disco", "database or disk is full"},
+           Case{"no such folder", folder.file("no/existe.db"), nullptr, nullptr, "no existe el archivo o la carpeta",
+                "unable to open database file"},
+           Case{"value too long", path, "SELECT zeroblob(1000)",
+                [](sqlite3* db) { sqlite3_limit(db, SQLITE_LIMIT_LENGTH, 100); },
+                "La base de datos embebida no pudo completar la operación (el motivo quedó en el registro de errores "
+                "del programa).",
+                "string or blob too big"},
+       }) {
+    SCOPED_TRACE(c.label);
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(c.file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (c.before) c.before(db);
+    if (c.sql) rc = sqlite3_exec(db, c.sql, nullptr, nullptr, nullptr);
+    ASSERT_NE(rc, SQLITE_OK);
+    const ado::provider::Failure f = ado::sqlite::FailureFromSqlite(db, rc, QString::fromUtf8(c.sql), true, c.file);
+    sqlite3_close(db);
+    const QString description =
+        c.description[0] == 'L' ? QString::fromUtf8(c.description) : io.arg(c.file, QString::fromUtf8(c.description));
+    EXPECT_EQ(f.errors.front().Description, description);
+    toldAndLogged(description, c.sqliteWords);
+  }
 }
 
 // SQL Server cuts blanks beyond a column's width without complaint (a code

@@ -5,9 +5,11 @@
 #include "support/CoreFixture.h"
 #include "core/Batch.h"
 #include "data_access/DataAccessState.h"
+#include "data_access/ErrorLog.h"
 #include "platform/ado/Error.h"
 #include "platform/runtime/Environment.h"
 #include "platform/ui/MessageBox.h"
+#include "support/BusyWriter.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
@@ -126,6 +128,24 @@ TEST_F(Batch, ABatchThatCannotReachTheDatabaseIsAFailedBatch) {
   host.answer(ui::mb::Abort);  // the error table cannot be written either
   run({insert("NUEVA")}, false, false);
   EXPECT_TRUE(hayError);
+}
+
+// A row the error table does not take, while another program writes to
+// the database past the wait, is kept in the error log with why instead of
+// being lost: a record an import rejects is recorded somewhere.
+TEST_F(Batch, ARowTheErrorTableDoesNotTakeIsKeptInTheErrorLog) {
+  const QString texto = "TXCLI.DBF registro 4: El archivo está\r\ndañado; el registro no se importó.";
+  {
+    testing_support::BusyWriter otro(path, testing_support::BusyWriter::Release::Never);
+    EscribeErrorAux("INSERT INTO X\rVALUES (1)", "", 0, texto);
+    EXPECT_TRUE(otro.waitedFor());
+  }
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM AUX_ERR").toLong(), 0);
+  const QString log = readFile(data_access::ErrorLogPath(QString()));
+  EXPECT_TRUE(log.contains("Rutina: - EscribeErrorAux Mensaje No se pudo grabar en AUX_ERR (Se superó el tiempo de "
+                           "espera de la solicitud de bloqueo.): TXCLI.DBF registro 4: El archivo está dañado; el "
+                           "registro no se importó. | INSERT INTO X VALUES (1) Respondió"))
+      << log.toStdString();
 }
 
 TEST(BatchErrorText, ListsEveryEntryButTheClosingOne) {

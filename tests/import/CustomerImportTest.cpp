@@ -12,6 +12,7 @@
 #include "platform/ui/Operator.h"
 #include "data_access/ErrorLog.h"
 #include "support/BusyWriter.h"
+#include "support/DbfWriter.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
@@ -589,6 +590,26 @@ TEST_F(CustomerImport, AFieldThatIsNoValueRejectsItsCustomerAlone) {
   EXPECT_TRUE(recorded[0].contains("(registro 1, campo CODIGO): el número «0x7» es ilegible")) << recorded[0].toStdString();
   EXPECT_TRUE(recorded[1].startsWith("TXCLI.DBF registro 3: ")) << recorded[1].toStdString();
   EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 3 de 3 Grabados:1 Errores: 2"))
+      << ventana.LblDetalle.Caption().toStdString();
+}
+
+// A customer record whose own bytes are damaged (its deletion mark) is
+// rejected alone, without a box: the walk for the claimed codes passes over
+// it, so the run still starts at the first customer, and no other customer
+// is imported twice in its place.
+TEST_F(CustomerImport, ADamagedRecordRejectsItsCustomerAlone) {
+  writeTxcli({cliente(int32_t(1), "Uno"), testing_support::deleted(cliente(int32_t(9), "Nueve")),
+              cliente(int32_t(2), "Dos"), cliente(int32_t(3), "Tres"), cliente(int32_t(4), "Cuatro")});
+  testing_support::DamageDeletionMark(origen.file("TXCLI.DBF"), 4);
+  importaClientes();
+  EXPECT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(rows("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE CODIGO LIKE '11201%' ORDER BY CODIGO"),
+            QStringList({"112010001|Uno", "112010002|Dos", "112010004|Cuatro"}));
+  const QStringList recorded = rows("SELECT Descripcion FROM AUX_ERR");
+  ASSERT_EQ(recorded.size(), 1);
+  EXPECT_TRUE(recorded[0].startsWith("TXCLI.DBF registro 4: El archivo ")) << recorded[0].toStdString();
+  EXPECT_TRUE(recorded[0].contains("(registro 4): la marca de borrado")) << recorded[0].toStdString();
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 4 Grabados:3 Errores: 1"))
       << ventana.LblDetalle.Caption().toStdString();
 }
 

@@ -365,6 +365,30 @@ TEST_F(InvoiceImport, AFieldThatIsNoValueRejectsItsRecordAlone) {
   EXPECT_TRUE(ventana.LblDetalle.Caption().endsWith(" FINALIZADO "));
 }
 
+// A record whose own bytes are damaged (its deletion mark) is rejected like
+// a bad value: no box, recorded under its number, the rest imported. The
+// first record too, which the opening of the table reads.
+TEST_F(InvoiceImport, ADamagedRecordRejectsItselfAlone) {
+  writeTxfac(everyKind());
+  for (int registro : {1, 3}) testing_support::DamageDeletionMark(origen.file("TXFAC.DBF"), registro);
+  importa(Facturacion);
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(rows("SELECT IdComprobante FROM V_MV_CPTE ORDER BY ID"),
+            QStringList({"000200000011B", "000100000013B", "000300000014X"}));
+  const QStringList recorded = rows("SELECT Descripcion FROM AUX_ERR ORDER BY Descripcion");
+  ASSERT_EQ(recorded.size(), 2);
+  for (int i : {0, 1}) {
+    const QString registro = QString::number(i * 2 + 1);
+    EXPECT_TRUE(recorded[i].startsWith("TXFAC.DBF registro " + registro + ": El archivo ")) << recorded[i].toStdString();
+    EXPECT_TRUE(recorded[i].endsWith("(registro " + registro +
+                                     "): la marca de borrado (código 88) no es la de un registro; el registro no se "
+                                     "importó."))
+        << recorded[i].toStdString();
+  }
+  EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 5 de 5 Grabados:3 Errores: 2"))
+      << ventana.LblDetalle.Caption().toStdString();
+}
+
 // A rejected record is named by its number in the table, where whoever
 // opens the table to correct it finds it: the first record is 1 and the
 // deleted ones count, whatever the reason.

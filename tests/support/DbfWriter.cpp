@@ -262,4 +262,13 @@ void DbfWriter::write(const QString& tablePath) const {
   if (hasMemo()) save(memoPathFor(tablePath), memoBytes());
 }
 
+void DamageDeletionMark(const QString& tablePath, int record) {
+  QFile file(tablePath);
+  if (!file.open(QIODevice::ReadWrite)) misuse(QStringLiteral("no se pudo abrir %1").arg(tablePath));
+  const QByteArray header = file.read(12);
+  const auto le16 = [&](int at) { return uint8_t(header[at]) | uint8_t(header[at + 1]) << 8; };
+  if (header.size() < 12 || !file.seek(le16(8) + qint64(record - 1) * le16(10)) || !file.putChar('X'))
+    misuse(QStringLiteral("no se pudo dañar %1").arg(tablePath));
+}
+
 }  // namespace testing_support

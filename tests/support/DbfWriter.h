@@ -77,4 +77,8 @@ class DbfWriter {
   QByteArray memo_;
 };
 
+// Writes a byte that marks record `record` (from 1) of the table at
+// `tablePath` neither live nor deleted, as a damaged copy of it holds.
+void DamageDeletionMark(const QString& tablePath, int record);
+
 }  // namespace testing_support

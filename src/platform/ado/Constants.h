@@ -36,9 +36,14 @@ constexpr long Timeout = -2147217871;         // 0x80040E31, lock or query time-
 constexpr long DataOverflow = -2147217833;    // 0x80040E57, string or binary data would be truncated
 }  // namespace errnum
 
-// SQLSTATE of a provider error about one value of one row (class 22, data
+// SQLSTATEs of a provider error about one row alone (class 22, data
 // exception), not about the source as a whole: the rows around it can still
-// be read.
+// be read. One value of the row is no value of its type:
 inline constexpr char kSqlStateInvalidValue[] = "22018";
+// The row's own bytes are no row (its deletion mark, its memo, a record the
+// file does not give back):
+inline constexpr char kSqlStateDamagedRow[] = "22000";
+// The class both belong to, which the SQLSTATE starts with.
+inline constexpr char kSqlStateClassRowData[] = "22";
 
 }  // namespace ado

@@ -26,6 +26,7 @@ Error recordError(const QString& file, long long record, const QString& field, c
   e.Number = errnum::E_FAIL;
   e.Description = QStringLiteral("El archivo %1 está dañado (%2): %3.").arg(file, where, what);
   e.Source = QStringLiteral("Proveedor DBF");
+  e.SQLState = QString::fromLatin1(kSqlStateDamagedRow);
   return e;
 }
 

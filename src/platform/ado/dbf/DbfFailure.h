@@ -10,11 +10,12 @@ namespace ado::dbf {
 
 // A file whose bytes contradict themselves: "El archivo F está dañado: what."
 [[noreturn]] void damagedFile(const QString& file, const QString& what);
-// The same for one record (numbered from 1 as the file holds them) and field.
+// The same for one record (numbered from 1 as the file holds them) and field,
+// with SQLSTATE kSqlStateDamagedRow: the cursor passes over the record, so a
+// reader can pass over it too and tell it from a damaged file.
 [[noreturn]] void damagedRecord(const QString& file, long long record, const QString& field, const QString& what);
 // A field whose bytes are no value of its type: reported as damagedRecord,
-// with SQLSTATE kSqlStateInvalidValue, so that a reader can pass over the
-// record and tell it from a damaged file.
+// with SQLSTATE kSqlStateInvalidValue instead.
 [[noreturn]] void invalidValue(const QString& file, long long record, const QString& field, const QString& what);
 
 }  // namespace ado::dbf

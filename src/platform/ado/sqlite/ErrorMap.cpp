@@ -7,6 +7,7 @@
 
 #include "platform/ado/Constants.h"
 #include "platform/ado/ProviderLog.h"
+#include "platform/runtime/FileErrors.h"
 
 namespace ado::sqlite {
 
@@ -52,6 +53,9 @@ constexpr Mapping kMappings[] = {
     {Condition::NoColumn, 207, "42S22", errnum::CommandText, false, "El nombre de columna '%1' no es válido."},
     {Condition::Syntax, 102, "42000", errnum::CommandText, false, "Sintaxis incorrecta cerca de '%1'."},
     {Condition::OtherStatement, 0, "42000", errnum::CommandText, false, "%1"},
+    {Condition::StatementRefused, 0, "42000", errnum::CommandText, false,
+     "La base de datos embebida no puede ejecutar la sentencia (el motivo quedó en el registro de errores del "
+     "programa)."},
     {Condition::CommitWithoutBegin, 3902, "25000", errnum::CommandText, false,
      "La solicitud COMMIT TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."},
     {Condition::RollbackWithoutBegin, 3903, "25000", errnum::CommandText, false,
@@ -86,7 +90,9 @@ constexpr Mapping kMappings[] = {
     {Condition::ReadOnly, 3906, "HY000", errnum::E_FAIL, false, "La base de datos \"%1\" es de sólo lectura."},
     {Condition::Io, 0, "08S01", errnum::E_FAIL, false, "Error de lectura o escritura en la base de datos \"%1\": %2"},
     {Condition::Closed, 0, "08003", errnum::E_FAIL, false, "La conexión con la base de datos \"%1\" está cerrada."},
-    {Condition::Other, 0, "HY000", errnum::E_FAIL, false, "%1"},
+    {Condition::Other, 0, "HY000", errnum::E_FAIL, false,
+     "La base de datos embebida no pudo completar la operación (el motivo quedó en el registro de errores del "
+     "programa)."},
     {Condition::Terminated, 3621, "01000", 0, false, "Se terminó la instrucción."},
     {Condition::Raised, 50000, "42000", errnum::CommandText, false, "%1"},
 };
@@ -141,11 +147,10 @@ QStringList addedColumn(const QString& sql) {
   return names;
 }
 
-// SQLite's words on a statement SQL Server has no error for: those on an
-// added column are told in Spanish (SQLite's words go to the log), any
-// other as they are.
+// SQLite's words on a statement SQL Server has no error for, told in
+// Spanish (SQLite's words go to the log): on an added column, naming it.
 Classified otherStatement(const QString& message, const QString& sql) {
-  if (verbOf(sql) != QLatin1String("ALTER")) return {Condition::OtherStatement, {message}};
+  if (verbOf(sql) != QLatin1String("ALTER")) return {Condition::StatementRefused, {}, 0, true};
   Condition condition = Condition::ColumnNotAdded;
   if (message.startsWith(QLatin1String("duplicate column name"))) condition = Condition::DuplicateColumn;
   if (message.startsWith(QLatin1String("Cannot add a NOT NULL column with default value NULL")))
@@ -162,14 +167,29 @@ std::optional<Classified> raisedUserError(const QString& message) {
   return Classified{Condition::Raised, {m.captured(2)}, m.captured(1).toLong()};
 }
 
-Classified classify(int rc, const QString& message, const QString& sql, const QString& databasePath) {
+// Why a file of the database could not be read or written: the system's
+// reason where SQLite keeps it (an opening, a read or a write that failed),
+// else what SQLite's code tells.
+QString ioReason(sqlite3* db, int rc) {
+  switch (rc & 0xFF) {
+    case SQLITE_FULL: return QStringLiteral("no queda espacio en el disco");
+    case SQLITE_PROTOCOL: return QStringLiteral("no se pudo bloquear el archivo");
+    default: break;
+  }
+  if (const int systemError = sqlite3_system_errno(db)) return rt::SystemErrorText(systemError);
+  return (rc & 0xFF) == SQLITE_CANTOPEN ? QStringLiteral("no se pudo abrir el archivo")
+                                        : QStringLiteral("no se pudo leer o escribir el archivo");
+}
+
+Classified classify(sqlite3* db, int rc, const QString& message, const QString& sql, const QString& databasePath) {
   switch (rc) {
     case SQLITE_CONSTRAINT_PRIMARYKEY: return {Condition::PrimaryKey, {captured(message, R"(failed: (\w+)\.)")}};
     case SQLITE_CONSTRAINT_UNIQUE: return {Condition::Unique, {captured(message, R"(failed: (\w+)\.)")}};
     case SQLITE_CONSTRAINT_FOREIGNKEY: return {Condition::ForeignKey, {verbOf(sql)}};
     case SQLITE_CONSTRAINT_TRIGGER:
       if (std::optional<Classified> raised = raisedUserError(message)) return *raised;
-      break;
+      // The trigger's own words, which the schema wrote.
+      return {Condition::OtherStatement, {message}};
     case SQLITE_CONSTRAINT_NOTNULL:
       return {Condition::NotNull,
               {captured(message, R"(failed: (\w+)\.)"), captured(message, R"(failed: \w+\.(\w+))"), verbOf(sql)}};
@@ -208,8 +228,8 @@ Classified classify(int rc, const QString& message, const QString& sql, const QS
     case SQLITE_NOTADB: return {Condition::NotADatabase, {databasePath}};
     case SQLITE_CORRUPT: return {Condition::Damaged, {databasePath, message}, 0, true};
     case SQLITE_IOERR: case SQLITE_FULL: case SQLITE_CANTOPEN: case SQLITE_PROTOCOL:
-      return {Condition::Io, {databasePath, message}};
-    default: return {Condition::Other, {message}};
+      return {Condition::Io, {databasePath, ioReason(db, rc)}, 0, true};
+    default: return {Condition::Other, {}, 0, true};
   }
 }
 
@@ -235,7 +255,7 @@ provider::Failure MakeStatementFailure(Condition condition, const QStringList& a
 
 provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, bool ran, const QString& databasePath) {
   const QString message = QString::fromUtf8(sqlite3_errmsg(db));
-  Classified c = classify(rc, message, sql, databasePath);
+  Classified c = classify(db, rc, message, sql, databasePath);
   provider::Failure failure = MakeStatementFailure(c.condition, c.args, ran);
   if (c.native != 0) failure.errors.front().NativeError = c.native;
   // The box tells it in Spanish alone, the log keeps SQLite's words. (Damage

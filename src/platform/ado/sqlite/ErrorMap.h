@@ -19,6 +19,7 @@ enum class Condition {
   MoneyConversion, NumericConversion,  // a text that is no number (or a blob) for a money or decimal column
   MoneyOverflow, NumericOverflow,  // a number beyond the range of a money or decimal column
   NoTable, NoColumn, Syntax, OtherStatement,                    // a statement did not compile
+  StatementRefused,  // one SQLite refuses for a reason SQL Server has no error for, told in Spanish
   CommitWithoutBegin, RollbackWithoutBegin,
   Unsupported,     // the dialect translator refused the statement
   ConstantInOrderBy,  // a text as an item of ORDER BY, which SQL Server refuses too
@@ -28,7 +29,8 @@ enum class Condition {
   UnknownDatabase, NoDatabaseName, MissingFile, NotADatabase,
   NotASuiteDatabase,  // an SQLite file without the suite's tables (or an empty file)
   Damaged,            // a database that fails its quick check
-  ReadOnly, Io, Closed, Other,
+  ReadOnly, Io, Closed,
+  Other,           // any other failure of SQLite, told in Spanish
   Terminated,      // SQL Server's closing entry after a failed statement
   Raised,          // a trigger's RAISE(ABORT, 'NNNNN: text') with a user error number (50000 and up)
 };
@@ -47,9 +49,11 @@ provider::Failure MakeStatementFailure(Condition condition, const QStringList& a
 // false) or running `sql`. A statement that failed while running also gets
 // the closing entry 3621 when SQL Server gives one. A trigger that raises
 // "NNNNN: text" with NNNNN of 50000 and up reports that number, as
-// RAISERROR does on SQL Server. SQLite's own words that the Spanish text
-// stands in for (a damaged file's description, why a column was not added)
-// go to the provider log (ProviderLog.h).
+// RAISERROR does on SQL Server. SQLite's own words, in English, never
+// reach the operator: the Spanish text stands in for them (a damaged
+// file's description, why a column was not added or a statement not run,
+// why a file could not be read or written), and they go to the provider
+// log (ProviderLog.h).
 provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, bool ran, const QString& databasePath);
 
 }  // namespace ado::sqlite
