@@ -31,13 +31,16 @@ constexpr long kReadUncommitted = 256;
 
 // Start-up's waits for another program's writes to the database take one
 // TimeOut in all (the statistics database's, known only once the service is
-// open): the opening waits for none, leaving the upgrade of a database of an
-// earlier build for when the TimeOut is known, and the upgrade, the
-// access-log row and whatever records its failure share that TimeOut. The
-// service's statements wait as usual once start-up is over.
+// open): the opening waits a second at most, for what keeps readers out a
+// moment (another program closing the database folds its log into it),
+// leaving the upgrade of a database of an earlier build for when the TimeOut
+// is known; the opening's wait, the upgrade, the access-log row and whatever
+// records its failure share that TimeOut. The service's statements wait as
+// usual once start-up is over.
 class EsperasDelInicio {
  public:
-  explicit EsperasDelInicio(ado::Connection& cn) : cn_(cn) { cn_.setWaitAllowance(0); }
+  static constexpr int kAperturaMs = 1000;  // within the least TimeOut, a second
+  explicit EsperasDelInicio(ado::Connection& cn) : cn_(cn) { cn_.setWaitAllowance(kAperturaMs); }
   ~EsperasDelInicio() { cn_.setWaitAllowance(std::nullopt); }
   EsperasDelInicio(const EsperasDelInicio&) = delete;
   EsperasDelInicio& operator=(const EsperasDelInicio&) = delete;

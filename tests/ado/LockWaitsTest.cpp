@@ -42,6 +42,14 @@ TEST_F(LockWaits, EachWaitEndsAtTheTimeOutAndAllOfThemAtTheAllowance) {
 
   cn.setWaitAllowance(std::nullopt);
   EXPECT_EQ(waitOfAWrite(), 2000);
+
+  // A limit raised once known counts the waits made under the one before.
+  cn.setWaitAllowance(500);
+  EXPECT_EQ(waitOfAWrite(), 500);
+  cn.setWaitAllowance(3000);
+  EXPECT_EQ(waitOfAWrite(), 2000);
+  EXPECT_EQ(waitOfAWrite(), 500);
+  EXPECT_EQ(waitOfAWrite(), 0) << "no wait left";
 }
 
 }  // namespace

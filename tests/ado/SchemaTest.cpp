@@ -220,8 +220,8 @@ TEST_F(EarlierBuildDatabase, AnUpgradeWaitsForAnotherProgramsWrites) {
   EXPECT_TRUE(reports.isEmpty()) << reports.join(u'\n').toStdString();
 }
 
-// An opening that may not wait for another program's writes leaves the
-// upgrade, without a word in the log, to UpgradeDatabase, which waits as the
+// An opening under a wait allowance (here none left) leaves the upgrade,
+// without a word in the log, to UpgradeDatabase, which waits as the
 // statements do.
 TEST_F(EarlierBuildDatabase, AnOpeningThatMayNotWaitLeavesTheUpgradeForLater) {
   makeOld();

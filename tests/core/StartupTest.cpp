@@ -144,6 +144,32 @@ TEST_F(Startup, AnotherProgramWritingCostsTheStartUpOneTimeOutAndOneBox) {
   }
 }
 
+// Another program keeping readers out (as it does a moment while it folds
+// its log into the database on closing): the opening waits for it within a
+// second of the TimeOut, then opens as usual; kept out past that second,
+// the operator is told that the database cannot be opened now.
+TEST_F(Startup, TheOpeningWaitsASecondForAProgramKeepingReadersOut) {
+  using testing_support::BusyWriter;
+  cn.Close();  // the file may have no other connection while readers are kept out
+  {
+    BusyWriter otro(path, BusyWriter::Release::AtTheFirstWait, BusyWriter::Keeps::Everyone);
+    start(parameters());
+    EXPECT_TRUE(otro.waitedFor());
+  }
+  EXPECT_TRUE(host.boxes().empty());
+  cn.Open(testing_support::EmbeddedConnectionString(path));
+  EXPECT_EQ(accessLog(), QStringList{"IMPORTAR_TAVERNIX|IMPORTACIÓN TAVERNIX|ANA"});
+
+  cn.Close();
+  data_access::ResetDataAccess();
+  core::ResetCore();
+  BusyWriter otro(path, BusyWriter::Release::Never, BusyWriter::Keeps::Everyone);
+  host.answer(ui::mb::No, "Desea Intentarlo Nuevamente");
+  EXPECT_EQ(testing_support::EndStatusOf([&] { start(parameters()); }), rt::exitstatus::NoConnection);
+  EXPECT_EQ(otro.waitedMicroseconds(), 1'000'000);
+  EXPECT_EQ(host.boxes().size(), 1u);
+}
+
 TEST_F(Startup, AnExistingLayoutFileIsLeftAlone) {
   folder.write("consultas.vtx", QByteArray());
   start(parameters());

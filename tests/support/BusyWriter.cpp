@@ -16,7 +16,7 @@ BusyWriter* current = nullptr;
 
 }  // namespace
 
-BusyWriter::BusyWriter(const QString& path, Release release) : release_(release) {
+BusyWriter::BusyWriter(const QString& path, Release release, Keeps keeps) : release_(release), keeps_(keeps) {
   if (!systemVfs) {
     systemVfs = sqlite3_vfs_find(nullptr);
     withoutSleeps = *systemVfs;
@@ -24,7 +24,12 @@ BusyWriter::BusyWriter(const QString& path, Release release) : release_(release)
     withoutSleeps.xSleep = &BusyWriter::sleep;
   }
   sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, systemVfs->zName);
-  if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+  // Exclusive locking keeps readers of a database in WAL mode out from the
+  // first read on.
+  const char* begin = keeps_ == Keeps::Everyone
+                          ? "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; SELECT count(*) FROM sqlite_master"
+                          : "BEGIN IMMEDIATE";
+  if (sqlite3_exec(db_, begin, nullptr, nullptr, nullptr) != SQLITE_OK)
     ADD_FAILURE() << "the writer cannot write: " << sqlite3_errmsg(db_);
   current = this;
   sqlite3_vfs_register(&withoutSleeps, 1);
@@ -37,9 +42,15 @@ BusyWriter::~BusyWriter() {
 }
 
 void BusyWriter::commit() {
-  if (sqlite3_get_autocommit(db_)) return;
+  if (!db_ || sqlite3_get_autocommit(db_)) return;
   if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
     ADD_FAILURE() << "the writer cannot commit: " << sqlite3_errmsg(db_);
+  // An exclusive lock on a database in WAL mode goes only with the
+  // connection: the other program closes it.
+  if (keeps_ == Keeps::Everyone) {
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+  }
 }
 
 int BusyWriter::sleep(sqlite3_vfs*, int microseconds) {

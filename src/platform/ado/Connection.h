@@ -60,12 +60,13 @@ class Connection {
   int CommandTimeout() const;
   void setCommandTimeout(int seconds);
   // Not of ADO: how long, in milliseconds, all the connection's waits for
-  // other programs' writes may take together from now on, each wait
-  // counted off (and each still ending at CommandTimeout); nullopt, as at
-  // the start, sets no such limit. Kept as given for the next Open, whose
-  // own waits count too; an opening with no wait left leaves the upgrade of
-  // a database of an earlier build to UpgradeDatabase. The embedded database
-  // keeps it; a server's statements each wait CommandTimeout.
+  // other programs' writes may take together (each still ending at
+  // CommandTimeout), counted from when a limit was set after none, so a
+  // limit can be raised once known; nullopt, as at the start, sets no such
+  // limit. Kept as given for the next Open, whose own waits count too; an
+  // opening under a limit leaves the upgrade of a database of an earlier
+  // build to UpgradeDatabase. The embedded database keeps it; a server's
+  // statements each wait CommandTimeout.
   void setWaitAllowance(std::optional<int> milliseconds);
   // Not of ADO: brings an embedded database of an earlier build up to the
   // program's schema when its opening did not; what it cannot do now goes

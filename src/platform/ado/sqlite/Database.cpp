@@ -149,7 +149,7 @@ std::shared_ptr<Database> Database::Open(const QString& path, int commandTimeout
     throw;
   }
   if (rc == SQLITE_OK) rc = setPragmas(db);
-  if (rc == SQLITE_OK && !waits->spent()) upgradeOrReport(db, path);
+  if (rc == SQLITE_OK && !waitAllowance) upgradeOrReport(db, path);
   if (rc != SQLITE_OK) {
     provider::Failure failure = (rc & 0xFF) == SQLITE_NOTADB ? MakeFailure(Condition::NotADatabase, {path})
                                                               : FailureFromSqlite(db, rc, QString(), false, path);

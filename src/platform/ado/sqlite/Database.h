@@ -35,9 +35,9 @@ class Database {
   // quick check (at its first opening in the run) is refused with a
   // connection error, and nothing is written to it. A database of an
   // earlier build is brought up to the schema (upgrade()), its waits for
-  // another program's writes as LockWaits takes `commandTimeout` and
-  // `waitAllowance`; an opening that may not wait at all leaves that to a
-  // later upgrade(). Throws Failure.
+  // another program's writes as LockWaits takes `commandTimeout`. An opening
+  // under a `waitAllowance`, whose caller shares out the waits, waits within
+  // it and leaves the upgrade to the caller's upgrade(). Throws Failure.
   static std::shared_ptr<Database> Open(const QString& path, int commandTimeout,
                                         std::optional<int> waitAllowance);
   ~Database();

@@ -18,6 +18,7 @@ void LockWaits::setCommandTimeout(int seconds) { timeoutMs_ = seconds > 0 ? seco
 
 void LockWaits::setAllowance(std::optional<int> milliseconds) {
   allowanceMs_ = milliseconds ? std::optional<long long>(std::max(*milliseconds, 0)) : std::nullopt;
+  if (!allowanceMs_) spentMs_ = 0;
 }
 
 // SQLite calls it each time the lock it wants is taken, `count` counting
@@ -28,11 +29,11 @@ int LockWaits::onBusy(void* self, int count) {
   if (count == 0) waits.waitedMs_ = 0;
   long long step = kSteps[std::min<size_t>(static_cast<size_t>(count), std::size(kSteps) - 1)];
   if (waits.timeoutMs_ > 0) step = std::min(step, waits.timeoutMs_ - waits.waitedMs_);
-  if (waits.allowanceMs_) step = std::min(step, *waits.allowanceMs_);
+  if (waits.allowanceMs_) step = std::min(step, *waits.allowanceMs_ - waits.spentMs_);
   if (step <= 0) return 0;
   sqlite3_sleep(static_cast<int>(step));
   waits.waitedMs_ += step;
-  if (waits.allowanceMs_) *waits.allowanceMs_ -= step;
+  if (waits.allowanceMs_) waits.spentMs_ += step;
   return 1;
 }
 

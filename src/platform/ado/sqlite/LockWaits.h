@@ -3,7 +3,9 @@
 // writes: in SQLite's own steps (1 ms, growing to 100 ms), each wait up to
 // the connection's CommandTimeout, and all the waits together up to an
 // allowance the program may set (start-up waits one TimeOut in all, however
-// many writes it tries). The steps sleep through SQLite's sleep.
+// many writes it tries, its opening included: that allowance is set small
+// before the opening and raised once the TimeOut is known). The steps sleep
+// through SQLite's sleep.
 #include <optional>
 
 struct sqlite3;
@@ -18,16 +20,16 @@ class LockWaits {
   void install(sqlite3* db);
   // Seconds one wait may take; 0 (or less) as long as it takes.
   void setCommandTimeout(int seconds);
-  // Milliseconds all the waits from now on may take together; nullopt sets
-  // no such limit.
+  // Milliseconds all the waits may take together, counted from when a limit
+  // was set after none: a new limit counts the waits made under the one
+  // before. nullopt sets no such limit and forgets those waits.
   void setAllowance(std::optional<int> milliseconds);
-  // No wait may take any time now.
-  bool spent() const { return allowanceMs_ && *allowanceMs_ <= 0; }
 
  private:
   static int onBusy(void* self, int count);
   long long timeoutMs_ = 0;
   std::optional<long long> allowanceMs_;
+  long long spentMs_ = 0;   // under the allowance
   long long waitedMs_ = 0;  // by the wait in course
 };
 
