@@ -153,9 +153,7 @@ void EscribeErrorAux(const QString& Script, const QString& Proceso, long CodErro
   steps.run([&] { rs.Fields(QStringLiteral("Usuario")) = db.gUsuario; });
   // A row the table did not take (another program writing past the wait, a
   // full disk) is not lost: the error log keeps it.
-  const int pasados = steps.ignored();
-  steps.run([&] { rs.Update(); });
-  if (steps.ignored() != pasados)
+  if (!steps.done([&] { rs.Update(); }))
     registraEnElLog(QStringLiteral(" - EscribeErrorAux"),
                     QStringLiteral("No se pudo grabar en AUX_ERR (") + steps.lastIgnored() + u')', TextoError, Script);
   steps.run([&] { db.CierraRecordset(rs); });

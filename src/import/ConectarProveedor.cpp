@@ -1,6 +1,4 @@
 // The source connection: the provider is chosen by the file's extension.
-#include <functional>
-
 #include "import/ImportSql.h"
 #include "import/Importar.h"
 #include "import/RegistroOrigen.h"
@@ -24,28 +22,19 @@ void Importar::ConectarProveedor(QString& Tabla) {
   // The error dialog is the one box of a failure: a step it did not get
   // done, whatever the answer, leaves the source closed and the run ends
   // there. Retry runs the step again.
-  const auto hecho = [&](const std::function<void()>& paso) {
-    bool listo = false;
-    steps.run([&] {
-      paso();
-      listo = true;
-    });
-    return listo;
-  };
-
   QString carpeta, archivo, extension, nombre, cadena;
-  if (!hecho([&] { suite::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre); })) return;
-  if (!hecho([&] { cadena = sql::CadenaConexionOrigen(extension, carpeta, Tabla); })) return;
+  if (!steps.done([&] { suite::gUtilidades().SeparaRuta(Tabla, carpeta, archivo, extension, nombre); })) return;
+  if (!steps.done([&] { cadena = sql::CadenaConexionOrigen(extension, carpeta, Tabla); })) return;
   if (cadena.isEmpty()) return;
 
   const bool dbf = rt::EqualsText(extension, QStringLiteral("dbf"));
   QString fuente;
-  if (dbf && !hecho([&] {
+  if (dbf && !steps.done([&] {
         fuente =
             QStringLiteral("Select * from [") + rt::Left(archivo, rt::InStr(archivo, QStringLiteral(".")) - 1) + u']';
       }))
     return;
-  if (!hecho([&] {
+  if (!steps.done([&] {
         // Errors of an earlier opening are not this one's.
         cn.Errors().Clear();
         cn.Open(cadena);
@@ -56,7 +45,7 @@ void Importar::ConectarProveedor(QString& Tabla) {
     if (!rsPrueba_) rsPrueba_ = std::make_unique<ado::Recordset>();
     // A first record that cannot be read still means the table opens: the
     // importer rejects that record.
-    if (!hecho([&] { MueveAlRegistro(cn, [&] { rsPrueba_->Open(fuente, cn); }); })) {
+    if (!steps.done([&] { MueveAlRegistro(cn, [&] { rsPrueba_->Open(fuente, cn); }); })) {
       cierraOrigen();
       return;
     }

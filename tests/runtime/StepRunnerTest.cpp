@@ -48,3 +48,19 @@ TEST(StepRunner, AnyOtherAnswerLeavesTheRoutine) {
   EXPECT_TRUE(steps.left());
   EXPECT_EQ(steps.lastAnswer(), rt::answer::Abort);
 }
+
+// Whether a step ran to its end: a step passed over is not done, though the
+// routine goes on; a step run again after Retry is.
+TEST(StepRunner, DoneTellsAStepRunToItsEndFromOnePassedOverOrLeft) {
+  for (const int answer : {rt::answer::Retry, rt::answer::Ignore, rt::answer::Abort}) {
+    SCOPED_TRACE(answer);
+    int attempts = 0;
+    rt::StepRunner steps([&](const rt::Error&) { return answer; });
+    const bool done = steps.done([&] {
+      if (++attempts < 2) throw failure();
+    });
+    EXPECT_EQ(done, answer == rt::answer::Retry);
+    EXPECT_EQ(steps.left(), answer == rt::answer::Abort);
+    EXPECT_EQ(steps.done([] {}), answer != rt::answer::Abort);
+  }
+}

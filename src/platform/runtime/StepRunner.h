@@ -38,6 +38,18 @@ class StepRunner {
     return false;
   }
 
+  // Runs one step under the trap. True only when the step ran to its end:
+  // false when it was passed over (Ignore) as when the routine is to be left.
+  template <class Step>
+  bool done(Step&& step) {
+    bool ended = false;
+    run([&] {
+      step();
+      ended = true;
+    });
+    return ended;
+  }
+
   bool left() const { return left_; }
   // The answer of the last dialog shown, 0 when no step has failed.
   int lastAnswer() const { return lastAnswer_; }
