@@ -47,22 +47,26 @@ constexpr TypeRow kTypes[] = {
     {"BLOB", adLongVarBinary, 2147483647, ValueKind::Text},
 };
 
-// SQLite's own affinity rules for names the table does not hold.
+// Names the table does not hold, by their affinity.
 DeclaredType byAffinity(const QByteArray& upper) {
   DeclaredType t;
-  if (upper.contains("INT")) {
-    t.adoType = adInteger, t.definedSize = 4, t.kind = ValueKind::Integer;
-  } else if (upper.contains("CHAR") || upper.contains("CLOB") || upper.contains("TEXT")) {
-    t.adoType = adVarChar, t.kind = ValueKind::Text;
-  } else if (upper.contains("REAL") || upper.contains("FLOA") || upper.contains("DOUB")) {
-    t.adoType = adDouble, t.definedSize = 8, t.kind = ValueKind::Double;
-  } else {
-    t.adoType = adNumeric, t.definedSize = 19, t.kind = ValueKind::Double;
+  switch (AffinityOf(upper)) {
+    case Affinity::Integer: t.adoType = adInteger, t.definedSize = 4, t.kind = ValueKind::Integer; break;
+    case Affinity::Text: t.adoType = adVarChar, t.kind = ValueKind::Text; break;
+    case Affinity::Real: t.adoType = adDouble, t.definedSize = 8, t.kind = ValueKind::Double; break;
+    case Affinity::Numeric: t.adoType = adNumeric, t.definedSize = 19, t.kind = ValueKind::Double; break;
   }
   return t;
 }
 
 }  // namespace
+
+Affinity AffinityOf(const QByteArray& upper) {
+  if (upper.contains("INT")) return Affinity::Integer;
+  if (upper.contains("CHAR") || upper.contains("CLOB") || upper.contains("TEXT")) return Affinity::Text;
+  if (upper.contains("REAL") || upper.contains("FLOA") || upper.contains("DOUB")) return Affinity::Real;
+  return Affinity::Numeric;
+}
 
 DeclaredType ParseDeclaredType(const char* declared) {
   if (!declared || !*declared) return DeclaredType{};

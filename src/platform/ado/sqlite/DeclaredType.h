@@ -25,6 +25,11 @@ struct DeclaredType {
   bool isDate() const { return kind == ValueKind::Date; }
 };
 
+// SQLite's affinity of a type name it takes as it is (a name the table does
+// not hold, or CAST's): what it stores the values as.
+enum class Affinity { Integer, Text, Real, Numeric };
+Affinity AffinityOf(const QByteArray& upperTypeName);
+
 // Null or empty text gives the untyped kind.
 DeclaredType ParseDeclaredType(const char* declared);
 inline DeclaredType ParseDeclaredType(const QString& declared) {

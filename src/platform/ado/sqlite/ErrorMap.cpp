@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QRegularExpression>
+#include <cerrno>
 #include <optional>
 
 #include "platform/ado/Constants.h"
@@ -172,7 +173,7 @@ std::optional<Classified> raisedUserError(const QString& message) {
 // else what SQLite's code tells.
 QString ioReason(sqlite3* db, int rc) {
   switch (rc & 0xFF) {
-    case SQLITE_FULL: return QStringLiteral("no queda espacio en el disco");
+    case SQLITE_FULL: return rt::SystemErrorText(ENOSPC);
     case SQLITE_PROTOCOL: return QStringLiteral("no se pudo bloquear el archivo");
     default: break;
   }

@@ -69,11 +69,13 @@ Type OfDeclared(const DeclaredType& d) {
 // CAST follows SQLite's affinity of the type name, not the declared types of the schema:
 // CAST(x AS DATETIME) gives a number.
 Type OfCast(const QString& typeName, long width) {
-  const QString upper = typeName.toUpper();
-  if (upper.contains(u"INT")) return Kind{Stored::Integer};
-  if (upper.contains(u"CHAR") || upper.contains(u"CLOB") || upper.contains(u"TEXT")) return Kind{Stored::Text, width};
-  if (upper.contains(u"REAL") || upper.contains(u"FLOA") || upper.contains(u"DOUB")) return Kind{Stored::Real};
-  return std::nullopt;  // NUMERIC and the like: a whole number or a fraction, by the value
+  switch (AffinityOf(typeName.toUpper().toUtf8())) {
+    case Affinity::Integer: return Kind{Stored::Integer};
+    case Affinity::Text: return Kind{Stored::Text, width};
+    case Affinity::Real: return Kind{Stored::Real};
+    case Affinity::Numeric: break;  // a whole number or a fraction, by the value
+  }
+  return std::nullopt;
 }
 
 Kind OfNumber(QStringView text) {
