@@ -516,9 +516,13 @@ TEST_F(CustomerImport, ACustomerAnEarlierBuildGaveTheAccountOfANumberReadOtherwi
   TxcliRecord primero = cliente("0.4x", "Cuatro"), segundo = cliente("0.4x", "Cuatro");
   primero.Calle = "Primera";
   segundo.Calle = "Segunda";
-  const std::vector<TxcliRecord> repetido = {primero, segundo, cliente("0.4x", "Otro")}, solo = {cliente(".3y", "Solo")};
+  const std::vector<TxcliRecord> repetido = {primero, segundo, cliente("0.4x", "Otro")};
+  const std::vector<TxcliRecord> solo = {cliente(".3y", "Solo")};
+  const QString vacia =
+      "DELETE FROM AUX_CLIENTES_IMPORTADOS; DELETE FROM MA_CUENTASADIC; DELETE FROM MA_CUENTAS WHERE CODIGO LIKE "
+      "'11201%';";
   const QString cuentas =
-      "DELETE FROM AUX_CLIENTES_IMPORTADOS; DELETE FROM MA_CUENTASADIC; DELETE FROM MA_CUENTAS WHERE CODIGO LIKE '11201%';"
+      vacia +
       "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010000', 'Cuatro'), ('112010001', 'Cuatro'),"
       "  ('112010002', 'Otro');"
       "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) SELECT CODIGO, '20-12345678-9' FROM MA_CUENTAS"
@@ -548,9 +552,8 @@ TEST_F(CustomerImport, ACustomerAnEarlierBuildGaveTheAccountOfANumberReadOtherwi
        callesDelRepetido},
       {"brought up already", cuentas + recordadosAl002, repetido, recordadosDelRepetido, callesDelRepetido},
       {"not repeated",
-       "DELETE FROM AUX_CLIENTES_IMPORTADOS; DELETE FROM MA_CUENTASADIC; DELETE FROM MA_CUENTAS WHERE CODIGO LIKE "
-       "'11201%'; INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010000', 'Solo');"
-       "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) VALUES ('112010000', '20-12345678-9')",
+       vacia + "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010000', 'Solo');"
+               "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) VALUES ('112010000', '20-12345678-9')",
        solo, {"TXCLI.DBF|.3y|Solo|20-12345678-9|1|112010000|Solo"}, {"112010000|San Martín 1234 3 B"}},
   };
   const testing_support::TxcliCodigo caracteres{'C', 8};
