@@ -37,7 +37,10 @@ CREATE INDEX IX_MA_CUENTAS_CODIGO_TRIM ON MA_CUENTAS (LTRIM(RTRIM(CODIGO)) COLLA
 -- by different customers, and the customer of a repeated number that takes
 -- its number's account is not remembered, so not counted. Written in the
 -- transaction of the customer's account; an account belongs to one customer
--- at most. Databases made by earlier builds are brought to this form when the
+-- at most. A customer of a number that an earlier build read as another
+-- account code ("0.4x" as 112010000) and remembered for nobody finds that
+-- account by the name and tax number it holds, and is remembered with it from
+-- then on. Databases made by earlier builds are brought to this form when the
 -- program opens them: one where a customer was the full path of its table,
 -- its Codigo and its order among that Codigo's customers (upgrade/
 -- 001_clientes_importados.sql), and one whose column Orden counted the

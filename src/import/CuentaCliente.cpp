@@ -60,10 +60,23 @@ std::optional<QString> CodigoLibre(const QString& Prefijo, const std::function<b
 }
 
 QString CuentaRecordada(const ClienteDeOrigen& Cliente) {
-  ado::Recordset rs = data_access::gDB().gCnn.Execute(sql::ClienteImportado(Cliente));
-  return rs.State() != ado::adStateClosed && !rs.EOF()
-             ? rt::Trim(rs.Fields(QStringLiteral("Cuenta")).Value().toStringOrEmpty())
-             : QString();
+  ado::Connection& cn = data_access::gDB().gCnn;
+  const auto primeraCuenta = [](ado::Recordset rs, const QString& columna) {
+    return rs.State() != ado::adStateClosed && !rs.EOF() ? rt::Trim(rs.Fields(columna).Value().toStringOrEmpty())
+                                                         : QString();
+  };
+  if (QString dada = primeraCuenta(cn.Execute(sql::ClienteImportado(Cliente)), QStringLiteral("Cuenta"));
+      !dada.isEmpty())
+    return dada;
+  // An earlier build read the number otherwise ("0.4x" as 0.4) and gave the
+  // first such customer of a run the number's own account, remembered for
+  // nobody: the customer whose name and tax number it holds finds it.
+  const int digitos = static_cast<int>(kMascara.size());
+  if (!rt::CodeNumber(Cliente.Codigo, digitos).isEmpty()) return QString();
+  const QString anterior = rt::CodeNumberOfEarlierBuilds(Cliente.Codigo, digitos);
+  if (anterior.isEmpty()) return QString();
+  return primeraCuenta(cn.Execute(sql::CuentaDelClienteSinRecordar(kPrefijoClientes + anterior, Cliente)),
+                       QStringLiteral("CODIGO"));
 }
 
 void RecuerdaCuenta(const ClienteDeOrigen* Cliente, const QString& Cuenta) {

@@ -41,6 +41,9 @@ struct ClienteDeOrigen {
 };
 
 // The account an earlier run gave the customer (AUX_CLIENTES_IMPORTADOS);
+// else, for a number that an earlier build read as another account code
+// (rt::CodeNumberOfEarlierBuilds: "0.4x" as 112010000), that account when it
+// holds the customer's name and tax number and no row gives it to anyone;
 // "" when none.
 QString CuentaRecordada(const ClienteDeOrigen& Cliente);
 // Inside the transaction that writes account `Cuenta`: the account is the

@@ -153,6 +153,14 @@ QString ClienteImportado(const ClienteDeOrigen& Cliente) {
   return QStringLiteral("SELECT * FROM AUX_CLIENTES_IMPORTADOS WHERE ") % esCliente(Cliente);
 }
 
+QString CuentaDelClienteSinRecordar(const QString& Cuenta, const ClienteDeOrigen& Cliente) {
+  return QStringLiteral("SELECT c.CODIGO FROM MA_CUENTAS c JOIN MA_CUENTASADIC a ON a.Codigo = c.CODIGO "
+                        "WHERE c.CODIGO = ") %
+         Quoted(rt::Trim(Cuenta)) % QStringLiteral(" AND c.DESCRIPCION = ") % Quoted(Cliente.Nombre) %
+         QStringLiteral(" AND a.NUMERO_DOCUMENTO = ") % Quoted(Cliente.Cuit) %
+         QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM AUX_CLIENTES_IMPORTADOS i WHERE i.Cuenta = c.CODIGO)");
+}
+
 QString OlvidaCuenta(const QString& Cuenta) {
   return QStringLiteral("DELETE FROM AUX_CLIENTES_IMPORTADOS WHERE Cuenta = ") % Quoted(rt::Trim(Cuenta));
 }

@@ -57,6 +57,9 @@ QString DatosClientePorCodigo(const QString& Codigo);
 QString CuentasDesdePrefijo(const QString& Prefijo);
 // The row of AUX_CLIENTES_IMPORTADOS of one customer of a source table.
 QString ClienteImportado(const ClienteDeOrigen& Cliente);
+// The account `Cuenta` when it holds the customer's name and tax number and
+// no row gives it to any customer.
+QString CuentaDelClienteSinRecordar(const QString& Cuenta, const ClienteDeOrigen& Cliente);
 // Deletes the rows that give the account to a customer; with a customer
 // given, to any other customer.
 QString OlvidaCuenta(const QString& Cuenta);

@@ -7,6 +7,7 @@
 
 #include "ImportRun.h"
 #include "import/CuentaCliente.h"
+#include "platform/runtime/CodeNumber.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
@@ -43,28 +44,36 @@ class CustomerNumber : public testing_support::ImportDatabase {};
 
 // The account a customer number gives, whatever field holds the number; the
 // database's upgrades, which see the number as the text the import
-// remembers it by, read it by the same rule (NUMERO_DE_CODIGO).
+// remembers it by, read it by the same rule (NUMERO_DE_CODIGO). Earlier
+// builds read a number that rounds to 0 or is negative as an account code
+// too (`anterior`, when it differs), and the upgrades read it so as well
+// (NUMERO_DE_CODIGO_ANTERIOR).
 TEST_F(CustomerNumber, GivesItsAccountByOneRuleInTheImportAndInTheDatabase) {
   struct Case {
     rt::Variant codigo;
     const char* cuenta;
+    const char* anterior = nullptr;
   };
   const Case cases[] = {{int32_t(7), "112010007"}, {"0007", "112010007"},   {" 7 ", "112010007"},
                         {9999.0, "112019999"},     {int32_t(0), ""},        {"", ""},
                         {"abc", ""},               {int32_t(-5), ""},       {int32_t(12345), ""},
                         {rt::Variant::null(), ""}, {5.4, "112010005"},      {"5,4", "112010005"},
                         {"+5", "112010005"},       {"5e0", "112010005"},    {"12ab", "112010012"},
-                        {9999.5, ""},              {0.4, ""},               {"0.4x", ""},
-                        {"-5x", ""}};
+                        {9999.5, ""},              {0.4, ""},               {"0,4", ""},
+                        {"0.4x", "", "112010000"}, {".3y", "", "112010000"}, {"-5x", "", "11201-0005"}};
   define("CREATE TABLE NUMEROS (Codigo TEXT);"
-         "CREATE VIEW NUMEROS_DE_CODIGO AS SELECT NUMERO_DE_CODIGO(Codigo, 4) AS Numero FROM NUMEROS");
+         "CREATE VIEW NUMEROS_DE_CODIGO AS SELECT NUMERO_DE_CODIGO(Codigo, 4) AS Numero,"
+         "  NUMERO_DE_CODIGO_ANTERIOR(Codigo, 4) AS Anterior FROM NUMEROS");
+  const auto cuenta = [](const QString& numero) { return numero.isEmpty() ? QString() : kPrefijoClientes + numero; };
   for (const Case& c : cases) {
     const QString recordado = rt::Trim(c.codigo.toStringOrEmpty());
     SCOPED_TRACE(recordado.toStdString());
+    const QString anterior = QString::fromUtf8(c.anterior ? c.anterior : c.cuenta);
     EXPECT_EQ(CuentaDeNumero(kPrefijoClientes, c.codigo), c.cuenta);
+    EXPECT_EQ(cuenta(rt::CodeNumberOfEarlierBuilds(c.codigo, 4)), anterior);
     define(QStringLiteral("DELETE FROM NUMEROS; INSERT INTO NUMEROS VALUES ('%1')").arg(recordado));
-    const rt::Variant numero = scalar("SELECT Numero FROM NUMEROS_DE_CODIGO");
-    EXPECT_EQ(numero.isNull() ? QString() : kPrefijoClientes + numero.toString(), c.cuenta);
+    EXPECT_EQ(cuenta(scalar("SELECT Numero FROM NUMEROS_DE_CODIGO").toStringOrEmpty()), c.cuenta);
+    EXPECT_EQ(cuenta(scalar("SELECT Anterior FROM NUMEROS_DE_CODIGO").toStringOrEmpty()), anterior);
   }
 }
 
@@ -491,6 +500,75 @@ TEST_F(CustomerImport, ADatabaseTheFirstUpgradeBroughtUpIsCountedAgain) {
   QStringList despues = antes;
   despues.insert(despues.size() - 1, "TXCLI.DBF|7|Siete|20-12345678-9|2|112010016|Siete");
   EXPECT_EQ(recordados(), despues);
+}
+
+// An earlier build read a customer number of characters such as "0.4x" as
+// 0.4, whose account is 112010000: the first such customer of a run took it
+// and was never remembered, and the twins after it were counted after it.
+// This build reads "0.4x" as no number and remembers every such customer:
+// the one the account was given keeps it, found by the name and tax number
+// the account holds, whichever form the earlier build left the table in and
+// whether the database was already brought up or not, also when no row
+// tells its Codigo (a number that is not repeated); its twins keep theirs,
+// each with its own data; runs from the same folder and from another add no
+// account.
+TEST_F(CustomerImport, ACustomerAnEarlierBuildGaveTheAccountOfANumberReadOtherwiseKeepsIt) {
+  TxcliRecord primero = cliente("0.4x", "Cuatro"), segundo = cliente("0.4x", "Cuatro");
+  primero.Calle = "Primera";
+  segundo.Calle = "Segunda";
+  const std::vector<TxcliRecord> repetido = {primero, segundo, cliente("0.4x", "Otro")};
+  const std::vector<TxcliRecord> solo = {cliente(".3y", "Solo")};
+  const QString vacia =
+      "DELETE FROM AUX_CLIENTES_IMPORTADOS; DELETE FROM MA_CUENTASADIC; DELETE FROM MA_CUENTAS WHERE CODIGO LIKE "
+      "'11201%';";
+  const QString cuentas =
+      vacia +
+      "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010000', 'Cuatro'), ('112010001', 'Cuatro'),"
+      "  ('112010002', 'Otro');"
+      "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) SELECT CODIGO, '20-12345678-9' FROM MA_CUENTAS"
+      "  WHERE CODIGO LIKE '11201%';";
+  const QString recordadosAl002 =
+      "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('TXCLI.DBF', '0.4x', 'Cuatro', '20-12345678-9', 2, '112010001'),"
+      "  ('TXCLI.DBF', '0.4x', 'Otro', '20-12345678-9', 1, '112010002')";
+  struct Case {
+    const char* name;
+    QString base;  // the accounts and remembered customers the earlier build left
+    std::vector<TxcliRecord> clientes;
+    QStringList recordados;
+    QStringList calles;
+  };
+  const QStringList recordadosDelRepetido = {"TXCLI.DBF|0.4x|Cuatro|20-12345678-9|1|112010000|Cuatro",
+                                             "TXCLI.DBF|0.4x|Cuatro|20-12345678-9|2|112010001|Cuatro",
+                                             "TXCLI.DBF|0.4x|Otro|20-12345678-9|1|112010002|Otro"};
+  const QStringList callesDelRepetido = {"112010000|Primera 1234 3 B", "112010001|Segunda 1234 3 B",
+                                         "112010002|San Martín 1234 3 B"};
+  const Case cases[] = {
+      // Counted among the customers of the Codigo by the table's full path.
+      {"first builds", cuentas + kTablaAnterior +
+                           "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/sucursal/TXCLI.DBF', '0.4x', 2, "
+                           "'112010001'), ('/datos/sucursal/TXCLI.DBF', '0.4x', 3, '112010002')",
+       repetido, recordadosDelRepetido, callesDelRepetido},
+      {"with Nombre and Cuit", cuentas + kTablaConOrden + recordadosAl002, repetido, recordadosDelRepetido,
+       callesDelRepetido},
+      {"brought up already", cuentas + recordadosAl002, repetido, recordadosDelRepetido, callesDelRepetido},
+      {"not repeated",
+       vacia + "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('112010000', 'Solo');"
+               "INSERT INTO MA_CUENTASADIC (Codigo, NUMERO_DOCUMENTO) VALUES ('112010000', '20-12345678-9')",
+       solo, {"TXCLI.DBF|.3y|Solo|20-12345678-9|1|112010000|Solo"}, {"112010000|San Martín 1234 3 B"}},
+  };
+  const testing_support::TxcliCodigo caracteres{'C', 8};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    cambiaBase(c.base);
+    writeTxcli(c.clientes, caracteres);
+    testing_support::TempFolder copia;
+    testing_support::writeTxcliTable(copia.file("TXCLI.DBF"), c.clientes, caracteres);
+    importaClientes();
+    importaClientes(copia);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO LIKE '11201%'").toLong(), c.calles.size());
+    EXPECT_EQ(recordados(), c.recordados);
+    EXPECT_EQ(rows("SELECT Codigo, CALLE FROM MA_CUENTASADIC ORDER BY Codigo"), c.calles);
+  }
 }
 
 // An embedded database of an earlier build that the program could not

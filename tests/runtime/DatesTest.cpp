@@ -44,13 +44,39 @@ TEST(Dates, FormatsMasksWithMinutesAfterHours) {
 }
 
 // A year below 1000 keeps four digits, so the text reads back as the same
-// year and never as one of the two-digit window.
+// year and never as one of the two-digit window (the year 12, before the
+// runtime's first day, is no date at all).
 TEST(Dates, YearsBelowAThousandKeepFourDigits) {
   const QDateTime d = MakeDate(12, 5, 12);
   EXPECT_EQ(rt::FormatDate(d, "dd/mm/yyyy"), "12/05/0012");
   EXPECT_EQ(rt::FormatDate(MakeDate(987, 1, 2), "yyyy"), "0987");
   EXPECT_EQ(rt::DateText(d), "12/05/0012");
-  EXPECT_EQ(rt::ParseDate(rt::DateText(d)), d);
+  EXPECT_EQ(rt::ParseDate(rt::DateText(d)), std::nullopt);
+  const QDateTime d987 = MakeDate(987, 1, 2, 10, 15);
+  EXPECT_EQ(rt::ParseDate(rt::DateText(d987)), d987);
+}
+
+// The runtime's dates begin on 01/01/100, in every form of text: a year
+// below 100 written with four digits is no date, and a conversion of it
+// fails as one of any other text that is no date.
+TEST(Dates, TextsBeforeTheFirstDayAreNoDates) {
+  struct Case {
+    const char* text;
+    std::optional<QDateTime> date;
+  };
+  for (const Case& c : {Case{"0099-12-31", std::nullopt}, Case{"0099-12-31 23:59:59", std::nullopt},
+                        Case{"0001-01-01", std::nullopt}, Case{"01/01/0050", std::nullopt},
+                        Case{"31/12/0099 23:59", std::nullopt}, Case{"31.12.0099", std::nullopt},
+                        Case{"0100-01-01", MakeDate(100, 1, 1)}, Case{"01/01/0100 00:00:00", MakeDate(100, 1, 1)},
+                        Case{"1/1/50", MakeDate(1950, 1, 1)},
+                        Case{"31/12/9999 23:59:59", MakeDate(9999, 12, 31, 23, 59, 59)}}) {
+    EXPECT_EQ(rt::ParseDate(QString::fromUtf8(c.text)), c.date) << c.text;
+    const rt::Variant text(QString::fromUtf8(c.text));
+    if (c.date)
+      EXPECT_EQ(text.toDate(), *c.date) << c.text;
+    else
+      EXPECT_EQ(testing_support::ErrorNumberOf([&] { text.toDate(); }), rt::err::TypeMismatch) << c.text;
+  }
 }
 
 TEST(Dates, MinuteDifferencesCountBoundaries) {

@@ -17,15 +17,15 @@ SELECT 1 WHERE EXISTS (SELECT 1 FROM pragma_table_info('AUX_CLIENTES_IMPORTADOS'
 -- remembered: so did the earlier builds, whose rows then start at Orden 2
 -- for that Codigo. That customer comes first among the equal ones when its
 -- account holds the same name and tax number, and the rows of a Codigo with
--- no Orden 1 were counted after it.
+-- no Orden 1 were counted after it. The number's account is the one those
+-- builds gave it by their reading of the number, "0.4x" 112010000 included
+-- (NUMERO_DE_CODIGO_ANTERIOR).
 CREATE TEMP TABLE CLIENTES_IMPORTADOS_ANTES AS
 WITH recordados AS (
   SELECT replace(i.Archivo, rtrim(i.Archivo, replace(i.Archivo, '/', '')), '') AS Archivo, i.Codigo,
          ifnull(trim(c.DESCRIPCION), '') AS Nombre, ifnull(trim(a.NUMERO_DOCUMENTO), '') AS Cuit,
          i.Archivo AS Ruta, i.Orden, i.Cuenta,
-         CASE WHEN i.Codigo GLOB '[0-9]*' AND i.Codigo NOT GLOB '*[^0-9.]*' AND i.Codigo NOT GLOB '*.*.*'
-                   AND round(i.Codigo) BETWEEN 1 AND 9999
-              THEN '11201' || printf('%04d', round(i.Codigo)) END AS Propia
+         '11201' || NUMERO_DE_CODIGO_ANTERIOR(i.Codigo, 4) AS Propia
     FROM AUX_CLIENTES_IMPORTADOS i
     LEFT JOIN MA_CUENTAS c ON c.CODIGO = i.Cuenta
     LEFT JOIN MA_CUENTASADIC a ON a.Codigo = i.Cuenta),

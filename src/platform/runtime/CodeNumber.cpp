@@ -8,7 +8,7 @@
 
 namespace rt {
 
-QString CodeNumber(const Variant& value, int digits) {
+QString CodeNumberOfEarlierBuilds(const Variant& value, int digits) {
   if (value.isNull() || value.isEmpty()) return QString();
   const QString mask(digits, u'0');
   QString text;
@@ -19,9 +19,14 @@ QString CodeNumber(const Variant& value, int digits) {
     text = number ? FormatNumber(*number, mask) : value.toString();
   }
   text = Trim(text);
-  if (text.size() > digits) return QString();
-  const QString code = FormatNumber(Val(text), mask);
-  const bool fits = code.size() == digits && code != mask &&
+  const double number = Val(text);
+  if (text.size() > digits || number == 0) return QString();
+  return FormatNumber(number, mask);
+}
+
+QString CodeNumber(const Variant& value, int digits) {
+  const QString code = CodeNumberOfEarlierBuilds(value, digits);
+  const bool fits = code.size() == digits && code != QString(digits, u'0') &&
                     std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
   return fits ? code : QString();
 }

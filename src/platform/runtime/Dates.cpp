@@ -10,6 +10,8 @@ namespace rt {
 namespace {
 
 const QDate kEpoch(1899, 12, 30);
+// The runtime's dates run from 01/01/100 00:00:00 to 31/12/9999 23:59:59.
+const QDate kFirstDay(100, 1, 1), kLastDay(9999, 12, 31);
 
 std::function<QDateTime()>& clock() {
   static std::function<QDateTime()> c;
@@ -54,7 +56,7 @@ struct Scanner {
 // The date with the optional time that ends the text: blanks or "T", then
 // h:mm, :ss and a fraction of a second.
 std::optional<QDateTime> withTime(const QDate& d, Scanner& in) {
-  if (!d.isValid()) return std::nullopt;
+  if (!d.isValid() || d < kFirstDay) return std::nullopt;
   if (in.done()) return MakeDate(d);
   if (!in.take(u' ') && !in.take(u'T')) return std::nullopt;
   while (in.take(u' ') || in.take(u'T')) {
@@ -229,8 +231,7 @@ QDateTime FromSerial(double serial) {
     d = d.addDays(1);
     seconds = 0;
   }
-  // The runtime's dates run from 01/01/100 00:00:00 to 31/12/9999 23:59:59.
-  if (d < QDate(100, 1, 1) || d > QDate(9999, 12, 31)) raise(err::Overflow);
+  if (d < kFirstDay || d > kLastDay) raise(err::Overflow);
   return MakeDate(d, QTime::fromMSecsSinceStartOfDay(seconds * 1000));
 }
 

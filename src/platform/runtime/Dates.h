@@ -16,7 +16,8 @@ QDateTime MakeDate(const QDate& date, const QTime& time = QTime(0, 0));
 
 // Day-first text with optional time ("1/7/05", "01/07/2005 13:45",
 // "01/07/2005 13:45:10"), ISO text ("2005-07-01", "2005-07-01 13:45:10",
-// "2005-07-01T13:45"), or a time alone ("13:45"). nullopt when not a date.
+// "2005-07-01T13:45"), or a time alone ("13:45"). nullopt when not a date,
+// or a date before the runtime's first (01/01/100: "0099-12-31").
 std::optional<QDateTime> ParseDate(QStringView text);
 inline bool IsDate(const QString& text) { return ParseDate(text).has_value(); }
 

@@ -9,6 +9,9 @@ namespace ado::sqlite {
 
 namespace {
 
+using CodeRule = QString (*)(const rt::Variant&, int);
+
+// The rule is the function's user data.
 void numeroDeCodigo(sqlite3_context* context, int, sqlite3_value** argv) {
   rt::Variant value;
   switch (sqlite3_value_type(argv[0])) {
@@ -20,7 +23,8 @@ void numeroDeCodigo(sqlite3_context* context, int, sqlite3_value** argv) {
   }
   QByteArray code;
   try {
-    code = rt::CodeNumber(value, sqlite3_value_int(argv[1])).toUtf8();
+    const CodeRule rule = *static_cast<const CodeRule*>(sqlite3_user_data(context));
+    code = rule(value, sqlite3_value_int(argv[1])).toUtf8();
   } catch (const rt::Error& e) {
     // No exception may cross SQLite's frames: the statement fails instead.
     const QByteArray description = e.Description().toUtf8();
@@ -33,8 +37,17 @@ void numeroDeCodigo(sqlite3_context* context, int, sqlite3_value** argv) {
 }  // namespace
 
 int RegisterUpgradeFunctions(sqlite3* db) {
-  return sqlite3_create_function_v2(db, "NUMERO_DE_CODIGO", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                    numeroDeCodigo, nullptr, nullptr, nullptr);
+  static const struct {
+    const char* name;
+    CodeRule rule;
+  } functions[] = {{"NUMERO_DE_CODIGO", rt::CodeNumber}, {"NUMERO_DE_CODIGO_ANTERIOR", rt::CodeNumberOfEarlierBuilds}};
+  for (const auto& f : functions)
+    if (const int rc = sqlite3_create_function_v2(db, f.name, 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                                  const_cast<CodeRule*>(&f.rule), numeroDeCodigo, nullptr, nullptr,
+                                                  nullptr);
+        rc != SQLITE_OK)
+      return rc;
+  return SQLITE_OK;
 }
 
 }  // namespace ado::sqlite
