@@ -60,7 +60,7 @@ std::optional<QString> CodigoLibre(const QString& Prefijo, const std::function<b
 }
 
 QString CuentaRecordada(const ClienteDeOrigen& Cliente) {
-  ado::Recordset rs = data_access::gDB().gCnn.Execute(sql::ClienteImportado(Cliente));
+  ado::Recordset rs = data_access::gDB().gCnn.Execute(data_access::gDB().ORACLE_Dicc(sql::ClienteImportado(Cliente)));
   return rs.State() != ado::adStateClosed && !rs.EOF()
              ? rt::Trim(rs.Fields(QStringLiteral("Cuenta")).Value().toStringOrEmpty())
              : QString();
@@ -69,10 +69,10 @@ QString CuentaRecordada(const ClienteDeOrigen& Cliente) {
 void RecuerdaCuenta(const ClienteDeOrigen* Cliente, const QString& Cuenta) {
   data_access::DB_Dll& db = data_access::gDB();
   if (!Cliente) {
-    db.gCnn.Execute(sql::OlvidaCuenta(Cuenta));
+    db.gCnn.Execute(db.ORACLE_Dicc(sql::OlvidaCuenta(Cuenta)));
     return;
   }
-  db.gCnn.Execute(sql::OlvidaCuenta(Cuenta, *Cliente));
+  db.gCnn.Execute(db.ORACLE_Dicc(sql::OlvidaCuenta(Cuenta, *Cliente)));
   ado::Recordset rs;
   db.AbrirRecordset(sql::ClienteImportado(*Cliente), rs, nullptr, ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
   if (rs.BOF()) rs.AddNew();
