@@ -6,6 +6,7 @@
 #include "import/AsientoVenta.h"
 #include "import/ImportSql.h"
 #include "platform/runtime/Text.h"
+#include "support/FacturaDeMuestra.h"
 #include "support/Printers.h"
 
 namespace {
@@ -68,24 +69,8 @@ class EntryLineText : public testing_support::CoreFixture {
     core::gCore().gPeriodo = 1;
     core::gCore().gUNegocio = "   1";
     core::gCore().gUsuarioLogeado = "operador";
-    f.Tipo = {"NC", "A", "H"};
-    f.Cuenta = "112010025";
-    f.Sucursal = "0001";
-    f.Numero = "00000012";
-    f.Letra = "A";
-    f.IdComprobante = "000100000012A";
-    f.FechaTexto = "01/07/2005";
-    f.Mes = 7;
-    f.Total = "60,5";
-    f.TotalLibroIva = "-60,5";
-    f.Iva1 = "10,5";
-    f.Iva2 = "0";
-    f.Tasa1 = "21";
-    f.Tasa2 = "0";
-    f.Cuit = "20-12345678-9";
-    f.CodEmp = "7 ";
   }
-  importacion::FacturaTavernix f;
+  importacion::FacturaTavernix f = testing_support::FacturaDeMuestra();
   importacion::DatosTitular titular{"O'Brien", " 3"};
 };
 
