@@ -58,18 +58,7 @@ std::optional<QString> tareaDelMenu(const QString& usuario, const QString& proce
   ado::Recordset rs;
   std::optional<QString> tarea;
   rt::StepRunner steps([](const rt::Error&) { return rt::answer::Ignore; });
-  // The user name as a literal, with the blank before its closing quote.
-  QString usuarioLiteral = data_access::sql::Quoted(usuario + u' ');
-  // The name is matched as written: "_" in "importar_tavernix" is no wildcard.
-  QString like = data_access::sql::Quoted(u'%' + data_access::sql::LikeLiteral(proceso) + u'%');
-  steps.run([&] {
-    db.AbrirRecordset(QStringLiteral("SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre ") +
-                          QStringLiteral(" FROM TA_TAREAS  with(nolock) INNER JOIN TA_MENU ON TA_TAREAS.TAREA = "
-                                         "TA_MENU.Clave ") +
-                          QStringLiteral(" WHERE (TA_TAREAS.USUARIO = ") + usuarioLiteral +
-                          QStringLiteral(") AND (TA_MENU.Proceso LIKE ") + like + u')',
-                      rs);
-  });
+  steps.run([&] { db.AbrirRecordset(SentenciaTareas(usuario, proceso), rs); });
   steps.run([&] {
     if (!rs.EOF()) tarea = suite::gUtilidades().ValorCampo(rs.Fields(QStringLiteral("Nombre")).Value()).toString();
   });
@@ -116,6 +105,16 @@ void registraIngreso(const QString& proceso, const QString& tarea) {
 }
 
 }  // namespace
+
+QString SentenciaTareas(const QString& Usuario, const QString& Proceso) {
+  // The user name as a literal, with the blank before its closing quote.
+  const QString usuario = data_access::sql::Quoted(Usuario + u' ');
+  const QString like = data_access::sql::Quoted(u'%' + data_access::sql::LikeLiteral(Proceso) + u'%');
+  return QStringLiteral("SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre ") +
+         QStringLiteral(" FROM TA_TAREAS  with(nolock) INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave ") +
+         QStringLiteral(" WHERE (TA_TAREAS.USUARIO = ") + usuario + QStringLiteral(") AND (TA_MENU.Proceso LIKE ") +
+         like + u')';
+}
 
 void ControlAcceso(const QString& Proceso) {
   CoreState& st = gCore();

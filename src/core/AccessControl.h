@@ -10,4 +10,8 @@ namespace core {
 // to the service's user first.
 void ControlAcceso(const QString& Proceso);
 
+// The rights query: the user's tasks whose menu entry names the process
+// (matched as written: "_" in it is no wildcard).
+QString SentenciaTareas(const QString& Usuario, const QString& Proceso);
+
 }  // namespace core

@@ -6,10 +6,8 @@
 #include "core/CoreState.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/LookupSql.h"
-#include "platform/ado/ConnectionString.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
-#include "platform/suite/Library.h"
 
 namespace core {
 
@@ -115,21 +113,6 @@ QString ArmaCondicionSQL(const QString& Campo, const QString& Operador, const st
   } catch (const rt::Error&) {
     return QStringLiteral("1=1");
   }
-}
-
-QString AdaptaSQLOracle(const QString& Sentencia) {
-  if (!ado::NamesOracle(data_access::gDB().gConnString)) return Sentencia;
-  if (suite::gUtilidades().CuentaPalabras(Sentencia) < 2)
-    return rt::UCase(Sentencia) == QStringLiteral("LEN") ? QStringLiteral("LENGTH") : Sentencia;
-  if (rt::InStr(Sentencia, QStringLiteral("top "), rt::Compare::Text) == 0) return Sentencia;
-  const int top = rt::InStr(Sentencia, QStringLiteral("top"), rt::Compare::Text);
-  const QString cabeza = rt::Left(Sentencia, top - 1);
-  const QString resto = rt::Mid(Sentencia, top + 3);
-  const int asterisco = rt::InStr(resto, QStringLiteral("*"));
-  if (asterisco == 0) rt::raise(rt::err::InvalidCall);
-  const QString cantidad = rt::Left(resto, asterisco - 1);
-  const QString cola = rt::Mid(resto, asterisco + 1);
-  return cabeza + QStringLiteral(" * ") + cola + QStringLiteral(" WHERE ROWNUM <= ") + cantidad;
 }
 
 }  // namespace core

@@ -46,8 +46,4 @@ QString ArmaCondicionSQL(const QString& Campo, const QString& Operador, const st
                          const QString& Conector, const QString& Delimitador,
                          const std::optional<rt::Variant>& IncluyeNulos = std::nullopt, bool SoloCargados = false);
 
-// On an Oracle connection: "LEN" becomes "LENGTH" and "... TOP n * ..." a
-// ROWNUM condition. Unchanged otherwise.
-QString AdaptaSQLOracle(const QString& Sentencia);
-
 }  // namespace core

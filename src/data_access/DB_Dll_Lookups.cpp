@@ -68,25 +68,27 @@ rt::Variant readAggregate(ado::Connection& cnn, const QString& text, const QStri
 
 rt::Variant DB_Dll::BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const rt::Variant& Tipo,
                                 const std::optional<QString>& Condicion) {
-  return readAggregate(gCnn, sql::BuscaMaximo(QueTabla, QueCampo, Condicion), QStringLiteral("MAYOR"),
+  return readAggregate(gCnn, ORACLE_Dicc(sql::BuscaMaximo(QueTabla, QueCampo, Condicion)), QStringLiteral("MAYOR"),
                        EsTipoAdo(Tipo, {7}));
 }
 
 rt::Variant DB_Dll::BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const rt::Variant&,
                                 const std::optional<QString>& Condicion) {
-  return readAggregate(gCnn, sql::BuscaMinimo(QueTabla, QueCampo, Condicion), QStringLiteral("MENOR"), false);
+  return readAggregate(gCnn, ORACLE_Dicc(sql::BuscaMinimo(QueTabla, QueCampo, Condicion)), QStringLiteral("MENOR"), false);
 }
 
 rt::Variant DB_Dll::BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const rt::Variant&,
                                       const QString& Condicion) {
-  return readAggregate(gCnn, sql::BuscaUltimoCodigo(QueTabla, QueCampo, Condicion), QStringLiteral("MAYOR"), false);
+  return readAggregate(gCnn, ORACLE_Dicc(sql::BuscaUltimoCodigo(QueTabla, QueCampo, Condicion)), QStringLiteral("MAYOR"),
+                       false);
 }
 
 bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
                              ado::Recordset* Lrcs, const rt::Variant& Tipodato, const QString& Condicion,
                              bool SoloLectura) {
   rt::StepRunner steps(lookupErrorBox);
-  QString text = sql::ExisteEnTablaST(Tabla, ValorBuscado, Campo, Tipodato, Condicion);
+  // On the connection it reads, in that connection's dialect.
+  QString text = gDB().ORACLE_Dicc(sql::ExisteEnTablaST(Tabla, ValorBuscado, Campo, Tipodato, Condicion));
   return openLookup(text, gDB().gCnn, Lrcs, SoloLectura, steps);
 }
 
@@ -96,9 +98,7 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, co
   rt::StepRunner steps(lookupErrorBox);
   QString text;
   if (!steps.run([&] {
-        text = SS_TSinonimos(sql::ExisteEnTabla(Tabla, ValorBuscado, Campo, Tipodato, Condicion));
-        // The dialect applies to the lookup's own recordset only.
-        if (!Lrcs) text = ORACLE_Dicc(text);
+        text = ORACLE_Dicc(SS_TSinonimos(sql::ExisteEnTabla(Tabla, ValorBuscado, Campo, Tipodato, Condicion)));
       }))
     return false;
   return openLookup(text, gCnn, Lrcs, SoloLectura, steps);

@@ -37,7 +37,8 @@ void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString&
                       const std::optional<rt::Variant>& ValorDefault) {
   rt::StepRunner steps = loggedSteps("errAddField");
   QString statement;
-  if (!steps.run([&] { statement = sql::AddField(Tabla, Campo, Tipo, PermiteNulos, ValorDefault); })) return;
+  const bool oracle = ado::NamesOracle(gConnString);
+  if (!steps.run([&] { statement = sql::AddField(Tabla, Campo, Tipo, PermiteNulos, ValorDefault, oracle); })) return;
   steps.run([&] { EjecutaConsultaSQL(statement); });
 }
 

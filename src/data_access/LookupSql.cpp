@@ -1,6 +1,8 @@
 #include "data_access/LookupSql.h"
 
+#include <QRegularExpression>
 #include <QStringBuilder>
+#include <utility>
 #include <cmath>
 
 #include "data_access/AdoTypeCode.h"
@@ -139,8 +141,45 @@ QString BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, cons
   return text;
 }
 
+QString OracleType(const QString& Tipo) {
+  static const QRegularExpression form(QStringLiteral(R"(^\s*(\w+)\s*(?:\(\s*([^)]*?)\s*\))?\s*$)"));
+  const QRegularExpressionMatch m = form.match(Tipo);
+  if (!m.hasMatch()) return Tipo;
+  const QString name = m.captured(1).toLower(), size = m.captured(2).remove(u' ');
+  const bool whole = rt::EqualsText(size, QStringLiteral("max"));
+  const auto sized = [&](const char* oracle) { return QString::fromLatin1(oracle) + u'(' + size + u')'; };
+  static const std::pair<const char*, const char*> fixed[] = {
+      {"bit", "NUMBER(1)"},         {"tinyint", "NUMBER(3)"},       {"smallint", "NUMBER(5)"},
+      {"int", "NUMBER(10)"},        {"integer", "NUMBER(10)"},      {"bigint", "NUMBER(19)"},
+      {"money", "NUMBER(19,4)"},    {"smallmoney", "NUMBER(10,4)"}, {"float", "FLOAT(53)"},
+      {"real", "FLOAT(24)"},        {"datetime", "DATE"},           {"smalldatetime", "DATE"},
+      {"date", "DATE"},             {"datetime2", "DATE"},          {"text", "CLOB"},
+      {"ntext", "NCLOB"},           {"image", "BLOB"}};
+  for (const auto& [sqlServer, oracle] : fixed)
+    if (name == QLatin1String(sqlServer) && size.isEmpty()) return QString::fromLatin1(oracle);
+  if (name == u"decimal" || name == u"numeric") return size.isEmpty() ? QStringLiteral("NUMBER(18,0)") : sized("NUMBER");
+  if (size.isEmpty()) return Tipo;
+  if (name == u"float") return sized("FLOAT");
+  if (name == u"char") return sized("CHAR");
+  if (name == u"nchar") return sized("NCHAR");
+  if (name == u"varchar") return whole ? QStringLiteral("CLOB") : sized("VARCHAR2");
+  if (name == u"nvarchar") return whole ? QStringLiteral("NCLOB") : sized("NVARCHAR2");
+  if (name == u"varbinary") return whole ? QStringLiteral("BLOB") : sized("RAW");
+  if (name == u"binary") return sized("RAW");
+  return Tipo;
+}
+
 QString AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
-                 const std::optional<rt::Variant>& ValorDefault) {
+                 const std::optional<rt::Variant>& ValorDefault, bool Oracle) {
+  if (Oracle) {
+    QString column = rt::Trim(Campo) + u' ' + OracleType(Tipo);
+    if (ValorDefault) {
+      const QString value = rt::Trim(ValorDefault->toStringOrEmpty());
+      column += QStringLiteral(" DEFAULT ") + (value.isEmpty() ? QStringLiteral("NULL") : value);
+    }
+    return QStringLiteral("ALTER TABLE ") + rt::Trim(Tabla) + QStringLiteral(" ADD (") + column +
+           (PermiteNulos ? QStringLiteral(" NULL)") : QStringLiteral(" NOT NULL)"));
+  }
   QString text = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo + u' ' + Tipo +
                  (PermiteNulos ? QStringLiteral(" Null ") : QStringLiteral(" Not Null "));
   if (ValorDefault)

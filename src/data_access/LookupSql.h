@@ -34,8 +34,14 @@ QString BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const std:
 QString BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const std::optional<QString>& Condicion);
 QString BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const QString& Condicion);
 
-// The default value goes in as given: a text default arrives quoted.
+// The default value goes in as given: a text default arrives quoted. On
+// Oracle: ALTER TABLE T ADD (C type DEFAULT v NOT NULL), SQL Server's type
+// in Oracle's (OracleType).
 QString AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
-                 const std::optional<rt::Variant>& ValorDefault);
+                 const std::optional<rt::Variant>& ValorDefault, bool Oracle = false);
+// Oracle's type for a type of SQL Server ("int" NUMBER(10), "bit"
+// NUMBER(1), "datetime" DATE, "nvarchar(30)" NVARCHAR2(30), "text" CLOB...);
+// any other type as given.
+QString OracleType(const QString& Tipo);
 
 }  // namespace data_access::sql

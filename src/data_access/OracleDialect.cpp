@@ -1,10 +1,13 @@
 #include "data_access/OracleDialect.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
-#include <QStringList>
+#include <optional>
+#include <utility>
 
-#include "platform/runtime/Dates.h"
-#include "platform/runtime/Error.h"
+#include "data_access/OracleConditions.h"
+#include "data_access/OracleRowLimit.h"
+#include "data_access/OracleTokens.h"
 #include "platform/runtime/Text.h"
 #include "platform/suite/Utilidades.h"
 
@@ -12,110 +15,190 @@ namespace data_access {
 
 namespace {
 
-using rt::Compare;
+using namespace oracle;
 
-QString replaceText(const QString& s, const QString& find, const QString& with) {
-  return rt::Replace(s, find, with, Compare::Text);
+bool isCall(const Tokens& t, size_t i, std::string_view function) {
+  return t[i].is(function) && i + 1 < t.size() && t[i + 1].isSymbol(u"(");
 }
 
-// Oracle knows no table hints.
-QString withoutTableHints(const QString& s) {
-  static const QRegularExpression hint(QStringLiteral(R"(with\s*\(\s*nolock\s*\))"),
-                                       QRegularExpression::CaseInsensitiveOption);
-  QString out = s;
-  return out.remove(hint);
-}
-
-// TOP n becomes a ROWNUM condition placed before GROUP BY / ORDER BY, so
-// the limit is taken before the ordering.
-QString rowLimit(const QString& s) {
-  if (rt::InStr(s, QStringLiteral("top "), Compare::Text) == 0) return s;
-  int top = rt::InStr(s, QStringLiteral("top"), Compare::Text);
-  QString head = rt::Left(s, top - 1);
-  QString rest = rt::Trim(rt::Mid(s, top + 3));
-  int blank = rt::InStr(rest, QStringLiteral(" "));
-  QString limit = blank ? rt::Left(rest, blank - 1) : rest;
-  QString body = blank ? rt::Trim(rt::Mid(rest, blank + 1)) : QString();
-
-  QString groupTail, orderTail;
-  if (int g = rt::InStr(s, QStringLiteral(" GROUP BY "), Compare::Text)) groupTail = rt::Mid(s, g);
-  else if (int o = rt::InStr(s, QStringLiteral("ORDER BY "), Compare::Text)) orderTail = rt::Mid(s, o);
-  QString tail = rt::Trim(groupTail + orderTail);
-  if (!tail.isEmpty()) body = replaceText(body, tail, QStringLiteral(" "));
-
-  QString clause = rt::InStr(s, QStringLiteral(" WHERE "), Compare::Text) ? QStringLiteral(" AND ROWNUM <= ")
-                                                                            : QStringLiteral(" WHERE ROWNUM <= ");
-  return head + u' ' + body + u' ' + clause + limit + u' ' + groupTail + u' ' + orderTail;
-}
-
-QString lengthFunction(const QString& s) {
-  QString out = s;
-  for (int blanks = 0; blanks <= 4; ++blanks)
-    out = replaceText(out, QStringLiteral(" LEN") + rt::Space(blanks) + u'(', QStringLiteral(" LENGTH("));
-  return out;
-}
-
-QString quotedNames(const QString& s) {
-  QString out = s;
-  out.replace(u'[', u'"');
-  out.replace(u']', u'"');
-  return out;
-}
-
-// Every quoted text that reads as a date becomes TO_DATE('dd/mm/yyyy',...).
-QString dateLiterals(const QString& s) {
-  QStringList quoted;
-  for (qsizetype open = s.indexOf(u'\''); open >= 0;) {
-    qsizetype close = s.indexOf(u'\'', open + 1);
-    if (close < 0) rt::raise(rt::err::InvalidCall);
-    quoted << s.mid(open + 1, close - open - 1);
-    open = s.indexOf(u'\'', close + 1);
+// The arguments of the call whose "(" is at `open`: [begin, end) each.
+std::vector<std::pair<size_t, size_t>> argumentsOf(const Tokens& t, size_t open) {
+  std::vector<std::pair<size_t, size_t>> arguments;
+  const size_t close = Closing(t, open);
+  size_t begin = open + 1;
+  for (size_t i = begin; i < close; ++i) {
+    if (t[i].isSymbol(u"(")) {
+      i = Closing(t, i);
+    } else if (t[i].isSymbol(u",")) {
+      arguments.emplace_back(begin, i);
+      begin = i + 1;
+    }
   }
-  QString out = s;
-  for (const QString& text : quoted) {
-    std::optional<QDateTime> d = rt::ParseDate(text);
-    if (!d || !d->date().isValid()) continue;
-    out = replaceText(out, u'\'' + text + u'\'',
-                      QStringLiteral("TO_DATE('") + d->date().toString(QStringLiteral("dd/MM/yyyy")) +
-                          QStringLiteral("','DD/MM/YYYY')"));
+  if (begin < close || !arguments.empty()) arguments.emplace_back(begin, close);
+  return arguments;
+}
+
+// IF [NOT] EXISTS (q) followed by an INSERT, UPDATE or DELETE, which the
+// script runner keeps together, becomes that one statement doing its work
+// only under the condition: INSERT ... SELECT values FROM DUAL WHERE
+// [NOT] EXISTS (q), or the condition ANDed to the WHERE.
+void conditionalStatement(Statement& s) {
+  Tokens& t = s.tokens;
+  if (t.size() < 5 || !t[0].is("IF")) return;
+  const size_t exists = t[1].is("NOT") ? 2 : 1;
+  if (!t[exists].is("EXISTS") || !t[exists + 1].isSymbol(u"(")) return;
+  const size_t close = Closing(t, exists + 1);
+  if (close + 1 >= t.size()) return;
+  const Token& verb = t[close + 1];
+  if (!verb.isAnyOf({"INSERT", "UPDATE", "DELETE"})) return;
+
+  Tokens condition(t.begin() + 1, t.begin() + static_cast<std::ptrdiff_t>(close) + 1);
+  condition.front().gap = QStringLiteral(" ");
+  const QString lead = t[0].gap;
+  t.erase(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(close) + 1);
+  t[0].gap = lead;
+  if (!t[0].is("INSERT")) return AndWhere(s, 0, t.size(), condition);
+
+  const size_t values = FindAtLevel(t, 0, t.size(), "VALUES");
+  if (values + 1 < t.size() && t[values + 1].isSymbol(u"(") && Closing(t, values + 1) == t.size() - 1) {
+    t[values].text = QStringLiteral("SELECT");
+    t.pop_back();
+    Erase(s, values + 1, values + 2);
+    if (t[values + 1].gap.isEmpty()) t[values + 1].gap = QStringLiteral(" ");
+    Tokens where{Word(QStringLiteral("FROM")), Word(QStringLiteral("DUAL")), Word(QStringLiteral("WHERE"))};
+    where.insert(where.end(), condition.begin(), condition.end());
+    Insert(s, t.size(), where);
+    return;
   }
-  // A literal that already stood inside a TO_DATE is wrapped only once.
-  while (rt::InStr(out, QStringLiteral("TO_DATE(TO_DATE("), Compare::Text))
-    out = replaceText(out, QStringLiteral("TO_DATE(TO_DATE("), QStringLiteral("TO_DATE("));
-  return replaceText(out, QStringLiteral("'DD/MM/YYYY'),'DD/MM/YYYY')"), QStringLiteral("'DD/MM/YYYY')"));
+  const size_t select = FindAtLevel(t, 0, t.size(), "SELECT");
+  if (select == t.size()) return;  // no row source Oracle can take a condition on: the insert runs as it stands
+  Tokens after{Symbol(QStringLiteral(")")), Word(QStringLiteral("WHERE"))};
+  after.insert(after.end(), condition.begin(), condition.end());
+  Enclose(s, select, t.size(),
+          {Word(QStringLiteral("SELECT")), Symbol(QStringLiteral("*"), QStringLiteral(" ")),
+           Word(QStringLiteral("FROM")), Symbol(QStringLiteral("("), QStringLiteral(" "))},
+          after);
 }
 
-QString conversions(const QString& s) {
-  QString out = replaceText(s, QStringLiteral("Charindex"), QStringLiteral("InStr"));
-  out = replaceText(out, QStringLiteral("CONVERT(NVARCHAR,"), QStringLiteral("TO_CHAR("));
-  return replaceText(out, QStringLiteral("CONVERT(INT,"), QStringLiteral("TO_NUMBER("));
-}
-
-// Oracle stores the empty text as NULL: comparisons with '' after the first
-// WHERE become IS NULL.
-QString emptyTextComparisons(const QString& s) {
-  int where = rt::InStr(s, QStringLiteral("WHERE "), Compare::Text);
-  if (where == 0) return s;
-  QString out = rt::Left(s, where - 1) + replaceText(rt::Mid(s, where), QStringLiteral("= ''"), QStringLiteral(" IS NULL "));
-  where = rt::InStr(out, QStringLiteral("WHERE "), Compare::Text);
-  return rt::Left(out, where - 1) + replaceText(rt::Mid(out, where), QStringLiteral("=''"), QStringLiteral(" IS NULL "));
-}
-
-// Style 103 of a date conversion becomes the DD/MM/YYYY picture of TO_CHAR.
-QString dateStyle103(const QString& s) {
-  QString out = s;
-  for (int at = rt::InStr(out, QStringLiteral("103")); at > 0; at = rt::InStr(at + 3, out, QStringLiteral("103"))) {
-    QString before = rt::Left(out, at - 1);
-    QString upToParen = rt::Left(before, rt::InStrRev(before, QStringLiteral("(")));
-    if (rt::UCase(rt::Right(upToParen, 8)) == QStringLiteral("TO_CHAR("))
-      out = before + QStringLiteral("'DD/MM/YYYY'") + rt::Mid(out, at + 3);
+// WITH (NOLOCK): Oracle's readers never wait for writers.
+void tableHints(Statement& s) {
+  for (size_t i = s.tokens.size(); i-- > 0;) {
+    const Tokens& t = s.tokens;
+    if (i + 3 < t.size() && t[i].is("WITH") && t[i + 1].isSymbol(u"(") && t[i + 2].is("NOLOCK") &&
+        t[i + 3].isSymbol(u")"))
+      Erase(s, i, i + 4);
   }
-  return out;
 }
 
-QString functions(const QString& s) {
-  QString out = replaceText(s, QStringLiteral("SUBSTRING("), QStringLiteral("SUBSTR("));
-  return replaceText(out, QStringLiteral("ISNULL("), QStringLiteral("NVL("));
+void ownerDbo(Statement& s) {
+  for (size_t i = s.tokens.size(); i-- > 0;) {
+    const Tokens& t = s.tokens;
+    if (i + 1 < t.size() && ado::sqlite::tsql::IsOwnerDbo(t[i].text, t[i].kind) && t[i + 1].isSymbol(u"."))
+      Erase(s, i, i + 2);
+  }
+}
+
+// ALTER TABLE t DISABLE|ENABLE TRIGGER ALL is ALL TRIGGERS on Oracle.
+void triggers(Statement& s) {
+  Tokens& t = s.tokens;
+  for (size_t i = 0; i + 2 < t.size(); ++i)
+    if ((t[i].is("DISABLE") || t[i].is("ENABLE")) && t[i + 1].is("TRIGGER") && t[i + 2].is("ALL")) {
+      t[i + 1].text = QStringLiteral("ALL");
+      t[i + 2].text = QStringLiteral("TRIGGERS");
+    }
+}
+
+void functions(Statement& s) {
+  for (size_t i = s.tokens.size(); i-- > 0;) {
+    Tokens& t = s.tokens;
+    if (isCall(t, i, "LEN")) {
+      // LEN leaves trailing blanks out; LENGTH counts them.
+      t[i].text = QStringLiteral("LENGTH");
+      t[i + 1].gap.clear();
+      Enclose(s, i + 2, Closing(t, i + 1), {Word(QStringLiteral("RTRIM")), Symbol(QStringLiteral("("))},
+              {Symbol(QStringLiteral(")"))});
+    } else if (isCall(t, i, "CHARINDEX")) {
+      const auto arguments = argumentsOf(t, i + 1);
+      t[i].text = QStringLiteral("INSTR");
+      if (arguments.size() < 2) continue;
+      // INSTR takes the text first, then what is looked for.
+      const auto [a, b] = std::pair(arguments[0], arguments[1]);
+      Tokens sought(t.begin() + static_cast<std::ptrdiff_t>(a.first),
+                    t.begin() + static_cast<std::ptrdiff_t>(a.second));
+      Tokens text(t.begin() + static_cast<std::ptrdiff_t>(b.first), t.begin() + static_cast<std::ptrdiff_t>(b.second));
+      if (sought.empty() || text.empty()) continue;
+      std::swap(sought.front().gap, text.front().gap);
+      Tokens swapped = text;
+      swapped.push_back(t[a.second]);
+      swapped.insert(swapped.end(), sought.begin(), sought.end());
+      t.erase(t.begin() + static_cast<std::ptrdiff_t>(a.first), t.begin() + static_cast<std::ptrdiff_t>(b.second));
+      Insert(s, a.first, swapped);
+    } else if (isCall(t, i, "SUBSTRING")) {
+      t[i].text = QStringLiteral("SUBSTR");
+    } else if (isCall(t, i, "ISNULL")) {
+      t[i].text = QStringLiteral("NVL");
+    } else if (isCall(t, i, "CONVERT") && i + 3 < t.size() && t[i + 3].isSymbol(u",")) {
+      // CONVERT(NVARCHAR, x[, 103]) and CONVERT(INT, x).
+      const bool toText = t[i + 2].is("NVARCHAR");
+      if (!toText && !t[i + 2].is("INT")) continue;
+      const auto arguments = argumentsOf(t, i + 1);
+      if (toText && arguments.size() == 3 && arguments[2].second == arguments[2].first + 1 &&
+          t[arguments[2].first].text == u"103")
+        t[arguments[2].first] = StringLiteral(QStringLiteral("DD/MM/YYYY"), t[arguments[2].first].gap);
+      t[i].text = toText ? QStringLiteral("TO_CHAR") : QStringLiteral("TO_NUMBER");
+      Erase(s, i + 2, i + 4);
+    }
+  }
+}
+
+void quotedNames(Statement& s) {
+  for (Token& t : s.tokens)
+    if (t.kind == TokenKind::Bracketed) {
+      QString name = ado::sqlite::tsql::NameOfToken(t.text, t.kind);
+      t.text = u'"' + name.replace(u'"', QStringLiteral("\"\"")) + u'"';
+      t.kind = TokenKind::QuotedName;
+    }
+}
+
+// d/m/yy or d/m/yyyy, with an optional hh:mm or hh:mm:ss: the program's
+// date texts. Two-digit years as SQL Server reads them: 00-49 are 20xx.
+std::optional<QDateTime> dateOf(const QString& text, bool& withTime) {
+  static const QRegularExpression date(
+      QStringLiteral(R"(^(\d{1,2})/(\d{1,2})/(\d{2}|\d{4})(?: +(\d{1,2}):(\d{2})(?::(\d{2}))?)?$)"));
+  const QRegularExpressionMatch m = date.match(text);
+  if (!m.hasMatch()) return std::nullopt;
+  int year = m.captured(3).toInt();
+  if (m.captured(3).size() == 2) year += year < 50 ? 2000 : 1900;
+  const QDate day(year, m.captured(2).toInt(), m.captured(1).toInt());
+  withTime = !m.captured(4).isEmpty();
+  const QTime time =
+      withTime ? QTime(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt()) : QTime(0, 0);
+  if (!day.isValid() || !time.isValid()) return std::nullopt;
+  return QDateTime(day, time);
+}
+
+// Every date text becomes its own TO_DATE, with four-digit year and its
+// time; texts of patterns and of Oracle's own conversions stay.
+void dateLiterals(Statement& s) {
+  for (size_t i = s.tokens.size(); i-- > 0;) {
+    const Tokens& t = s.tokens;
+    if (!t[i].isString() || (i > 0 && t[i - 1].is("LIKE"))) continue;
+    if (i > 1 && t[i - 1].isSymbol(u"(") && (t[i - 2].is("TO_DATE") || t[i - 2].is("TO_CHAR"))) continue;
+    bool withTime = false;
+    const std::optional<QDateTime> d = dateOf(ValueOf(t[i]), withTime);
+    if (!d) continue;
+    const QString gap = t[i].gap;
+    const Tokens call{
+        Word(QStringLiteral("TO_DATE"), gap),
+        Symbol(QStringLiteral("(")),
+        StringLiteral(d->toString(withTime ? QStringLiteral("dd/MM/yyyy HH:mm:ss") : QStringLiteral("dd/MM/yyyy")),
+                      QString()),
+        Symbol(QStringLiteral(",")),
+        StringLiteral(withTime ? QStringLiteral("DD/MM/YYYY HH24:MI:SS") : QStringLiteral("DD/MM/YYYY"), QString()),
+        Symbol(QStringLiteral(")"))};
+    s.tokens.erase(s.tokens.begin() + static_cast<std::ptrdiff_t>(i));
+    Insert(s, i, call);
+  }
 }
 
 }  // namespace
@@ -123,21 +206,27 @@ QString functions(const QString& s) {
 QString TranslateToOracle(const QString& statement) {
   if (suite::Utilidades().CuentaPalabras(statement) < 2)
     return rt::UCase(statement) == QStringLiteral("LEN") ? QStringLiteral("LENGTH") : statement;
-  QString s = withoutTableHints(statement);
-  s = rowLimit(s);
-  s = lengthFunction(s);
-  s = quotedNames(s);
-  s = dateLiterals(s);
-  s = conversions(s);
-  s = emptyTextComparisons(s);
-  s = dateStyle103(s);
-  return functions(s);
+  Statement s = Tokenize(statement);
+  conditionalStatement(s);
+  tableHints(s);
+  ownerDbo(s);
+  triggers(s);
+  RewriteRowLimits(s);
+  functions(s);
+  quotedNames(s);
+  RewriteComparisons(s);
+  RewriteLikeEscapes(s);
+  dateLiterals(s);
+  return s.text();
 }
 
 QString DescartaSentenciaNoOracle(const QString& statement) {
-  if (rt::InStr(statement, QStringLiteral("SET NOCOUNT"), Compare::Text) ||
-      rt::InStr(statement, QStringLiteral("IF NOT EXIST"), Compare::Text))
-    return QString();
+  const Tokens t = Tokenize(statement).tokens;
+  for (size_t i = 0; i + 1 < t.size(); ++i) {
+    const bool noCount = t[i].is("SET") && t[i + 1].is("NOCOUNT");
+    const bool ifNotExists = i + 2 < t.size() && t[i].is("IF") && t[i + 1].is("NOT") && t[i + 2].is("EXISTS");
+    if (noCount || ifNotExists) return QString();
+  }
   return statement;
 }
 

@@ -1,7 +1,12 @@
 #pragma once
-// Runs a SQL Server script on Oracle: the batch separators and transaction
-// statements are normalised, the script is cut into single statements at
-// its keywords, and each runs on its own, the transaction driven here.
+// Runs a SQL Server script on Oracle: the script is cut into single
+// statements where a keyword of the runner (INSERT, DELETE, UPDATE, CREATE,
+// DROP, ALTER, GRANT, SET TRANSACTION, COMMIT, ROLLBACK, IF [NOT] EXISTS,
+// BEGIN TRANSACTION) stands as a whole word outside texts, quoted names and
+// parentheses, and at the batch separators (GO, ";", SET NOCOUNT ON|OFF);
+// each statement runs on its own, in Oracle's dialect, the transaction
+// driven here. An IF [NOT] EXISTS and the INSERT, UPDATE or DELETE it
+// governs are one statement. Text before the first keyword is no statement.
 #include <QString>
 
 #include "platform/ado/Error.h"
@@ -23,7 +28,8 @@ class ScriptConnection {
 };
 
 // Consumes `script`, adds the rows touched to `recordsAffected`. Errors of
-// the connection are not trapped: the first one ends the run.
+// the connection are not trapped: the first one ends the run. An unclosed
+// quote raises 5 before anything runs.
 void RunOracleScript(QString& script, long& recordsAffected, ScriptConnection& connection);
 
 }  // namespace data_access

@@ -64,7 +64,7 @@ QString InsertaLineaAsiento(const FacturaTavernix& f, const LineaAsiento& linea)
   }
   c(u"Detalle"_s, rt::Trim(f.CodEmp), kTexto)(u"MES_OPERATIVO"_s, QString::number(f.Mes), kTexto);
   c(u"Periodo"_s, QString::number(st.gPeriodo), kTexto)(u"Secuencia"_s, QString::number(linea.Secuencia), kTexto);
-  c(u"[numero asiento]"_s, QString::number(linea.NroAsiento), kNumero)(u"IDCAJAS"_s, kUno, kTexto);
+  c(u"[NUMERO ASIENTO]"_s, QString::number(linea.NroAsiento), kNumero)(u"IDCAJAS"_s, kUno, kTexto);
   c(u"UNEGOCIO"_s, st.gUNegocio, kTexto)(u"EsResumen"_s, QStringLiteral("0"), kNumero);
   c(u"Es_Saldo_Apertura"_s, QStringLiteral("0"), kNumero);
   c(u"EsAjuste"_s, linea.Secuencia == 2 ? QStringLiteral("1") : QStringLiteral("0"), kNumero);

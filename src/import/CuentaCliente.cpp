@@ -60,12 +60,13 @@ std::optional<QString> CodigoLibre(const QString& Prefijo, const std::function<b
 }
 
 QString CuentaRecordada(const ClienteDeOrigen& Cliente) {
-  ado::Connection& cn = data_access::gDB().gCnn;
+  data_access::DB_Dll& db = data_access::gDB();
   const auto primeraCuenta = [](ado::Recordset rs, const QString& columna) {
     return rs.State() != ado::adStateClosed && !rs.EOF() ? rt::Trim(rs.Fields(columna).Value().toStringOrEmpty())
                                                          : QString();
   };
-  if (QString dada = primeraCuenta(cn.Execute(sql::ClienteImportado(Cliente)), QStringLiteral("Cuenta"));
+  if (QString dada = primeraCuenta(db.gCnn.Execute(db.ORACLE_Dicc(sql::ClienteImportado(Cliente))),
+                                      QStringLiteral("Cuenta"));
       !dada.isEmpty())
     return dada;
   // An earlier build read the number otherwise ("0.4x" as 0.4) and gave the
@@ -75,17 +76,18 @@ QString CuentaRecordada(const ClienteDeOrigen& Cliente) {
   if (!rt::CodeNumber(Cliente.Codigo, digitos).isEmpty()) return QString();
   const QString anterior = rt::CodeNumberOfEarlierBuilds(Cliente.Codigo, digitos);
   if (anterior.isEmpty()) return QString();
-  return primeraCuenta(cn.Execute(sql::CuentaDelClienteSinRecordar(kPrefijoClientes + anterior, Cliente)),
-                       QStringLiteral("CODIGO"));
+  return primeraCuenta(
+      db.gCnn.Execute(db.ORACLE_Dicc(sql::CuentaDelClienteSinRecordar(kPrefijoClientes + anterior, Cliente))),
+      QStringLiteral("CODIGO"));
 }
 
 void RecuerdaCuenta(const ClienteDeOrigen* Cliente, const QString& Cuenta) {
   data_access::DB_Dll& db = data_access::gDB();
   if (!Cliente) {
-    db.gCnn.Execute(sql::OlvidaCuenta(Cuenta));
+    db.gCnn.Execute(db.ORACLE_Dicc(sql::OlvidaCuenta(Cuenta)));
     return;
   }
-  db.gCnn.Execute(sql::OlvidaCuenta(Cuenta, *Cliente));
+  db.gCnn.Execute(db.ORACLE_Dicc(sql::OlvidaCuenta(Cuenta, *Cliente)));
   ado::Recordset rs;
   db.AbrirRecordset(sql::ClienteImportado(*Cliente), rs, nullptr, ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
   if (rs.BOF()) rs.AddNew();

@@ -42,9 +42,11 @@ bool ExisteComprobante(const QString& TC, const QString& IdComprobante, ado::Rec
         if (rs.State() != ado::adStateClosed) rs.Close();
       }))
     return existe;
-  // Straight on the connection: the header table has no per-user twin.
+  // Straight on the connection, the header table having no per-user twin;
+  // in the connection's dialect.
   if (!steps.run([&] {
-        rs.Open(sql::ExisteComprobante(TC, IdComprobante), gDB().gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
+        rs.Open(gDB().ORACLE_Dicc(sql::ExisteComprobante(TC, IdComprobante)), gDB().gCnn, ado::adOpenForwardOnly,
+                ado::adLockReadOnly);
       }))
     return existe;
   if (!steps.run([&] { existe = !rs.BOF(); })) return existe;

@@ -310,7 +310,7 @@ QString ClsCmnCptes::ArmaAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock,
           campo("Cuenta", Texto(linea.Cuenta));
           campo("Secuencia", Texto(QString::number(linea.Secuencia)));
           campo("Mes_Operativo", Texto(QString::number(mes)));
-          campo("[Numero Asiento]", Texto(QString::number(numero)));
+          campo("[NUMERO ASIENTO]", Texto(QString::number(numero)));
           campo("Fecha", Texto(Fecha));
           campo("FechaSubDiario", Texto(Fecha));
           campo("Detalle", Texto(detalle));

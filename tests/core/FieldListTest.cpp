@@ -4,7 +4,6 @@
 #include "support/CoreFixture.h"
 #include "core/CoreState.h"
 #include "core/FieldList.h"
-#include "data_access/DataAccessState.h"
 #include "support/ErrorNumber.h"
 #include "support/Printers.h"
 
@@ -91,22 +90,6 @@ TEST_F(FieldList, ConditionsOverSeveralValues) {
   EXPECT_EQ(ArmaCondicionSQL("c", "=", {"1", "2"}, " OR ", ""), "c=1 OR c=2");
   EXPECT_EQ(ArmaCondicionSQL("c", "=", {}, " OR ", "'"), "1=1");
   EXPECT_EQ(ArmaCondicionSQL("c", "=", valores, " OR ", "'", rt::Variant("quizás")), "1=1");
-}
-
-TEST_F(FieldList, OracleAdaptationOfTopAndLen) {
-  data_access::DB_Dll& db = data_access::gDB();
-  const QString top = "Select TOP 1 * from Control_Acceso  with(nolock) ";
-  db.gConnString = "PROVIDER=SQLOLEDB;Server=sqlite;";
-  EXPECT_EQ(AdaptaSQLOracle(top), top);
-  EXPECT_EQ(AdaptaSQLOracle("len"), "len");
-
-  db.gConnString = "Provider=OraOLEDB.Oracle.1;Data Source=X;";
-  EXPECT_EQ(AdaptaSQLOracle(top), "Select  *  from Control_Acceso  with(nolock)  WHERE ROWNUM <=  1 ");
-  EXPECT_EQ(AdaptaSQLOracle("len"), "LENGTH");
-  EXPECT_EQ(AdaptaSQLOracle("Len"), "LENGTH");
-  EXPECT_EQ(AdaptaSQLOracle("MAX"), "MAX");
-  EXPECT_EQ(AdaptaSQLOracle("select a from t"), "select a from t");
-  EXPECT_EQ(ErrorNumberOf([] { AdaptaSQLOracle("select top 1 a from t"); }), rt::err::InvalidCall);
 }
 
 }  // namespace

@@ -122,6 +122,27 @@ TEST(LookupText, AddField) {
             "ALTER TABLE dbo.T ADD C int Null  CONSTRAINT DF_T_C DEFAULT ()");
 }
 
+TEST(LookupText, AddFieldOnOracle) {
+  EXPECT_EQ(sql::AddField("T", "C", "int", false, rt::Variant(0), true),
+            "ALTER TABLE T ADD (C NUMBER(10) DEFAULT 0 NOT NULL)");
+  EXPECT_EQ(sql::AddField("T ", " C", "nvarchar(30)", true, std::nullopt, true),
+            "ALTER TABLE T ADD (C NVARCHAR2(30) NULL)");
+  EXPECT_EQ(sql::AddField("T", "C", "char(4)", false, rt::Variant("'   1'"), true),
+            "ALTER TABLE T ADD (C CHAR(4) DEFAULT '   1' NOT NULL)");
+  EXPECT_EQ(sql::AddField("T", "C", "datetime", true, rt::Variant::null(), true),
+            "ALTER TABLE T ADD (C DATE DEFAULT NULL NULL)");
+  const std::pair<const char*, const char*> types[] = {
+      {"bit", "NUMBER(1)"},          {"TinyInt", "NUMBER(3)"},         {"smallint", "NUMBER(5)"},
+      {"int", "NUMBER(10)"},         {"bigint", "NUMBER(19)"},         {"money", "NUMBER(19,4)"},
+      {"decimal(12, 4)", "NUMBER(12,4)"}, {"numeric", "NUMBER(18,0)"}, {"float", "FLOAT(53)"},
+      {"float(24)", "FLOAT(24)"},    {"datetime", "DATE"},             {"smalldatetime", "DATE"},
+      {"varchar(25)", "VARCHAR2(25)"}, {"varchar(max)", "CLOB"},       {"nvarchar (50)", "NVARCHAR2(50)"},
+      {"ntext", "NCLOB"},            {"text", "CLOB"},                 {"image", "BLOB"},
+      {"varbinary(16)", "RAW(16)"},  {"NUMBER(10)", "NUMBER(10)"},     {"uniqueidentifier", "uniqueidentifier"},
+  };
+  for (const auto& [sqlServer, oracle] : types) EXPECT_EQ(sql::OracleType(sqlServer), oracle) << sqlServer;
+}
+
 TEST(SQLValue, RendersEachKind) {
   struct Case {
     rt::Variant valor;

@@ -6,6 +6,7 @@
 #include "import/AsientoVenta.h"
 #include "import/ImportSql.h"
 #include "platform/runtime/Text.h"
+#include "support/FacturaDeMuestra.h"
 #include "support/Printers.h"
 
 namespace {
@@ -68,24 +69,8 @@ class EntryLineText : public testing_support::CoreFixture {
     core::gCore().gPeriodo = 1;
     core::gCore().gUNegocio = "   1";
     core::gCore().gUsuarioLogeado = "operador";
-    f.Tipo = {"NC", "A", "H"};
-    f.Cuenta = "112010025";
-    f.Sucursal = "0001";
-    f.Numero = "00000012";
-    f.Letra = "A";
-    f.IdComprobante = "000100000012A";
-    f.FechaTexto = "01/07/2005";
-    f.Mes = 7;
-    f.Total = "60,5";
-    f.TotalLibroIva = "-60,5";
-    f.Iva1 = "10,5";
-    f.Iva2 = "0";
-    f.Tasa1 = "21";
-    f.Tasa2 = "0";
-    f.Cuit = "20-12345678-9";
-    f.CodEmp = "7 ";
   }
-  importacion::FacturaTavernix f;
+  importacion::FacturaTavernix f = testing_support::FacturaDeMuestra();
   importacion::DatosTitular titular{"O'Brien", " 3"};
 };
 
@@ -94,7 +79,7 @@ TEST_F(EntryLineText, TheFirstLineCarriesTheVatBook) {
             "INSERT INTO MV_ASIENTOS (Tipo_Reg,Fecha,FechaSubDiario,Cuenta,Importe,[DEBE-HABER],CabCuenta,CabImporte,TC,"
             "Sucursal,Numero,Letra,LIVA_TIPO,LIVA_TOTAL,CabNombre,Vencimiento,CabCUIT,CabCondIVA,LIVA_IMPNETOGRAV,"
             "LIVA_IMPNETONGRAV,LIVA_IMPIVA,LIVA_IMPIVA2,LIVA_EXENTO,LIVA_ALICIVA,LIVA_ALICIVAREC,LIVA_ALICIVA2,Detalle,"
-            "MES_OPERATIVO,Periodo,Secuencia,[numero asiento],IDCAJAS,UNEGOCIO,EsResumen,Es_Saldo_Apertura,EsAjuste,"
+            "MES_OPERATIVO,Periodo,Secuencia,[NUMERO ASIENTO],IDCAJAS,UNEGOCIO,EsResumen,Es_Saldo_Apertura,EsAjuste,"
             "ChPropio,Moneda,Transmision,usuario_logeado,fechahora_grabacion,IdVendedor) VALUES ('','01/07/2005',"
             "'01/07/2005','112010025',60.5,'H','112010025',60.5,'NC','0001','00000012','A','Ventas',-60.5,'OBrien',"
             "'01/07/2005','20-12345678-9','   3',60.5,0,10.5,0,0,21,0,0,'7','7','1','1',4,'   1','   1',0,0,0,0,"
@@ -104,7 +89,7 @@ TEST_F(EntryLineText, TheFirstLineCarriesTheVatBook) {
 TEST_F(EntryLineText, TheSecondLineLeavesTheVatBookOut) {
   EXPECT_EQ(importacion::InsertaLineaAsiento(f, {2, " 511 ", "D", 4, nullptr}),
             "INSERT INTO MV_ASIENTOS (Tipo_Reg,Fecha,FechaSubDiario,Cuenta,Importe,[DEBE-HABER],CabCuenta,CabImporte,TC,"
-            "Sucursal,Numero,Letra,Detalle,MES_OPERATIVO,Periodo,Secuencia,[numero asiento],IDCAJAS,UNEGOCIO,EsResumen,"
+            "Sucursal,Numero,Letra,Detalle,MES_OPERATIVO,Periodo,Secuencia,[NUMERO ASIENTO],IDCAJAS,UNEGOCIO,EsResumen,"
             "Es_Saldo_Apertura,EsAjuste,ChPropio,Moneda,Transmision,usuario_logeado,fechahora_grabacion,IdVendedor) "
             "VALUES ('','01/07/2005','01/07/2005','511',60.5,'D','112010025',60.5,'NC','0001','00000012','A','7','7',"
             "'1','2',4,'   1','   1',0,0,1,0,'   1',4,'operador','15/03/24 14:05','   7')");

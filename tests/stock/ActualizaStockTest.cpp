@@ -26,7 +26,7 @@ const QString kColumnas =
     "VALUES ";
 
 const QString kAsiento =
-    "INSERT INTO MV_ASIENTOS (Cuenta,Secuencia,Mes_Operativo,[Numero Asiento],Fecha,FechaSubDiario,Detalle,TC,"
+    "INSERT INTO MV_ASIENTOS (Cuenta,Secuencia,Mes_Operativo,[NUMERO ASIENTO],Fecha,FechaSubDiario,Detalle,TC,"
     "SUCURSAL,NUMERO,LETRA,PERIODO,Tipo_Reg,[DEBE-HABER],FechaHora_Grabacion,USUARIO_LOGEADO,Importe,Moneda,"
     "Cotizacion,CABImporte,CABCuenta,CABNombre,Unegocio,IdCajas) VALUES ";
 

@@ -49,7 +49,7 @@ struct Cabecera {
 
 QString Insert(const Cabecera& c, const Esperada& l) {
   return QStringLiteral(
-             "\r\nINSERT INTO MV_ASIENTOS (Cuenta,Secuencia,Mes_Operativo,[Numero Asiento],Fecha,FechaSubDiario,Detalle,"
+             "\r\nINSERT INTO MV_ASIENTOS (Cuenta,Secuencia,Mes_Operativo,[NUMERO ASIENTO],Fecha,FechaSubDiario,Detalle,"
              "TC,SUCURSAL,NUMERO,LETRA,PERIODO,Tipo_Reg,[DEBE-HABER],FechaHora_Grabacion,USUARIO_LOGEADO,Importe,"
              "Moneda,Cotizacion,CABImporte,CABCuenta,CABNombre,Unegocio,IdCajas) VALUES ('%1','%2','%3','%4','%5','%5',"
              "'%6','%7',%8,'1','%9','%10','15/03/2024 14:05:09','Ana',%11,'   1',1,%12,'%13','%14','   1','   1')")

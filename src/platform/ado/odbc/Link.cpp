@@ -95,6 +95,8 @@ std::shared_ptr<Link> Link::connect(const QString& connectionString, int loginTi
   const QString dbms = link->info(SQL_DBMS_NAME);
   if (dbms.contains(u"SQL Server", Qt::CaseInsensitive))
     link->dbms_ = Dbms::SqlServer;
+  else if (dbms.contains(u"Oracle", Qt::CaseInsensitive))
+    link->dbms_ = Dbms::Oracle;
   else if (dbms.contains(u"SQLite", Qt::CaseInsensitive))
     link->dbms_ = Dbms::Sqlite;
   link->catalogs_ = link->info(SQL_CATALOG_NAME) == u"Y";

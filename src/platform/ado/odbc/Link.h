@@ -11,7 +11,7 @@ namespace ado::odbc {
 
 class Statement;
 
-enum class Dbms { SqlServer, Sqlite, Other };
+enum class Dbms { SqlServer, Oracle, Sqlite, Other };
 
 class Link {
  public:

@@ -29,10 +29,19 @@ SQLUINTEGER odbcIsolation(long adoLevel) {
 
 }  // namespace
 
+QString SessionSetting(Dbms dbms) {
+  switch (dbms) {
+    case Dbms::SqlServer: return QStringLiteral("SET DATEFORMAT dmy");
+    case Dbms::Oracle:
+      return QStringLiteral("ALTER SESSION SET NLS_DATE_FORMAT = 'DD/MM/RRRR HH24:MI:SS' NLS_NUMERIC_CHARACTERS = '.,' "
+                            "NLS_COMP = LINGUISTIC NLS_SORT = BINARY_CI");
+    default: return QString();
+  }
+}
+
 std::unique_ptr<OdbcSession> OdbcSession::connect(const OdbcTarget& target) {
   std::unique_ptr<OdbcSession> session(new OdbcSession(Link::connect(target.connectionString, target.loginTimeoutSeconds)));
-  // The program writes dates day first in its statements.
-  if (session->link_->dbms() == Dbms::SqlServer) session->execute(QStringLiteral("SET DATEFORMAT dmy"));
+  if (const QString setting = SessionSetting(session->link_->dbms()); !setting.isEmpty()) session->execute(setting);
   return session;
 }
 

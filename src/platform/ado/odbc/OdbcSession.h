@@ -1,8 +1,8 @@
 #pragma once
 // A provider session over one ODBC connection. Statements pass to the
-// driver untranslated; results are read whole (client-side cursors); on SQL
-// Server the session reads dates day first (SET DATEFORMAT dmy) and changes
-// database with USE.
+// driver untranslated; results are read whole (client-side cursors); the
+// session is set to read the program's texts as they are written
+// (SessionSetting); on SQL Server it changes database with USE.
 #include <memory>
 
 #include "platform/ado/odbc/Link.h"
@@ -10,6 +10,18 @@
 #include "platform/ado/provider/Provider.h"
 
 namespace ado::odbc {
+
+// What a new session runs first, so that the program's statements read as
+// written, even those that reach the server untranslated: SQL Server reads
+// dates day first. Oracle reads the program's date texts ("dd/mm/yy hh:mm",
+// "dd/mm/yyyy", a missing time or seconds as 0; RRRR reads a two-digit year
+// 00-49 as 20xx and 50-99 as 19xx, as SQL Server does, until 2049: Oracle's
+// window slides with the server's clock), writes a date as text with its
+// four-digit year, reads "." as the decimal point of a number written as
+// text, and compares and sorts texts without regard to case (=, LIKE,
+// ORDER BY), as SQL Server's usual collation and the embedded database's
+// CI_AS do. "" for any other database.
+QString SessionSetting(Dbms dbms);
 
 class OdbcSession final : public provider::Session {
  public:
