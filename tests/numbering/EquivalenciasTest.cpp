@@ -133,6 +133,12 @@ TEST_F(Saldos, PerDepositAndInAllDeposits) {
   EXPECT_EQ(stock("1", "  "), -99);
 }
 
+TEST_F(Saldos, AnArticleCodeOfDigitsIsLookedForAtItsFullWidth) {
+  exec("INSERT INTO V_MV_STOCK (TC, IdComprobante, IdArticulo, IdDeposito, IdUnidad, Cantidad, IdUnidadBase, "
+       "CantidadUD) VALUES ('RM', '000100000005X', '" + QString(22, u' ') + "123', '   1', 'UN', 4, 'UN', 4)");
+  EXPECT_EQ(stock("1", "123"), 4);
+}
+
 TEST_F(Saldos, BalancesFollowTheMovements) {
   exec("UPDATE V_MV_STOCK SET Cantidad = 20 WHERE IdComprobante = '000100000001X'");
   EXPECT_EQ(stock("1"), 29);
