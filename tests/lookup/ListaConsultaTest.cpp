@@ -555,14 +555,18 @@ class VentanaLista : public lookup_tests::LookupDatabase {
 
 TEST_F(VentanaLista, TheWindowIsAsWideAsItsColumnsAndNeverWiderThanTheScreen) {
   articulo("GAS001", "Coca-Cola 500 ml");
-  muestra("SELECT IDARTICULO, PUNTOPEDIDO FROM V_MA_ARTICULOS", [](Lib_FrmCons3& f) {
-    const int total = (25 + 12) * f.TextWidth("X");
+  muestra("SELECT IDARTICULO, DESCRIPCION FROM V_MA_ARTICULOS", [](Lib_FrmCons3& f) {
+    const int total = (25 + 60) * f.TextWidth("X");
     EXPECT_EQ(f.Width(), total + 360 + 280);
     EXPECT_EQ(f.HScroll1.Max(), static_cast<int>(std::lround((total + 360 + 480) * 0.6)));
-    EXPECT_EQ(f.CmbSearch(1).Width(), 12 * f.TextWidth("X") - 50);
+    EXPECT_EQ(f.CmbSearch(1).Width(), 60 * f.TextWidth("X") - 50);
   });
   muestra("SELECT DESCRIPCION, DESCRIPCION AS D2, DESCRIPCION AS D3 FROM V_MA_ARTICULOS",
           [](Lib_FrmCons3& f) { EXPECT_EQ(f.Width(), ui::Screen().Width - 480); });
+  // Narrow columns: as wide as its three buttons need, 150 apart ("Cancelar"
+  // centred, "Nueva Busqueda" 150 from the right).
+  muestra("SELECT IDARTICULO, PUNTOPEDIDO FROM V_MA_ARTICULOS",
+          [](Lib_FrmCons3& f) { EXPECT_EQ(f.Width(), 5685); });
 }
 
 TEST_F(VentanaLista, PriceColumnsOfArticlesTakeTheirListNamesAndOtherColumnsWidenOnRequest) {
