@@ -120,8 +120,12 @@ void Lib_FrmCons3::Carga() {
           NombreTabla.clear();
           return;
         }
-        const int blanco = rt::InStr(p + 5, SQL, QStringLiteral(" "));
-        NombreTabla = rt::Trim(rt::Mid(SQL, p + 4, blanco - (p + 4)));
+        // It ends at a line break too: a line of the width file could not
+        // carry one.
+        int fin = rt::InStr(p + 5, SQL, QStringLiteral(" "));
+        for (const QString& salto : {QStringLiteral("\r"), QStringLiteral("\n")})
+          if (const int i = rt::InStr(p + 5, SQL, salto); i > 0 && i < fin) fin = i;
+        NombreTabla = rt::Trim(rt::Mid(SQL, p + 4, fin - (p + 4)));
       }))
     return;
   if (!steps.run([&] {
