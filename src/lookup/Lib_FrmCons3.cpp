@@ -311,21 +311,25 @@ void Lib_FrmCons3::CalcularAncho() {
 // Each box 50 narrower than its column, from the column's left edge. A
 // window narrower than its columns (they are wider than the screen) shows
 // the boxes as far as the list does: one that would run past the list's
-// right edge ends at it, one whose column begins past it is hidden until
-// the window is made wider. A list without statement (the service's own)
-// has one box, as wide as the list.
+// right edge ends at it, unless too little of it is left to type in, and
+// one whose column begins past it is hidden until the window is made
+// wider. A list without statement (the service's own) has one box, as wide
+// as the list.
 void Lib_FrmCons3::ubicaBusquedas() {
   if (rt::Trim(SQL).isEmpty()) {
     CmbSearch(0).Width = ListView1.Width();
     return;
   }
+  // Room for a letter or two and the box's button.
+  constexpr int kCortadaMinima = 600;
   const int derecha = ListView1.Left() + ListView1.Width();
   for (int k = 1; k <= ListView1.ColumnHeaders.Count(); ++k) {
     const ui::ColumnHeader& columna = ListView1.ColumnHeaders(k);
     ui::ComboBox& caja = CmbSearch(k - 1);
-    const int ancho = std::min(columna.Width() - 50, derecha - columna.Left());
-    caja.Visible = ancho > 0;
-    if (ancho > 0) caja.Move(columna.Left(), caja.Top(), ancho, caja.Height());
+    const int entera = columna.Width() - 50;
+    const int ancho = std::min(entera, derecha - columna.Left());
+    caja.Visible = ancho > 0 && (ancho == entera || ancho >= kCortadaMinima);
+    if (caja.Visible()) caja.Move(columna.Left(), caja.Top(), ancho, caja.Height());
   }
 }
 
