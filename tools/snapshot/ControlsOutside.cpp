@@ -1,26 +1,10 @@
 #include "ControlsOutside.h"
 
 #include <QWidget>
-#include <algorithm>
-#include <iterator>
 
 #include "platform/qt/FormWindow.h"
 
 namespace {
-
-// Containers whose content a scroll bar of the form moves sideways: the
-// list lookup's panel of search boxes, scrolled by HScroll1.
-struct Scrolled {
-  const char* window;
-  const char* container;
-};
-constexpr Scrolled kScrolled[] = {{"Lib_FrmCons3", "picFields"}};
-
-bool scrolls(const QWidget& window, const QWidget& container) {
-  return std::any_of(std::begin(kScrolled), std::end(kScrolled), [&](const Scrolled& s) {
-    return window.objectName() == QLatin1String(s.window) && container.objectName() == QLatin1String(s.container);
-  });
-}
 
 QRect rectIn(const QWidget& widget, const QWidget& window) {
   return QRect(widget.mapTo(&window, QPoint(0, 0)), widget.size());
@@ -50,7 +34,7 @@ std::vector<ControlOutside> ControlsOutside(const QWidget& window) {
       continue;
     }
     const QWidget* container = w->parentWidget();
-    if (!container || container == &window || scrolls(window, *container)) continue;
+    if (!container || container == &window) continue;
     if (const QRect bounds = rectIn(*container, window); !inside(rect, bounds))
       found.push_back({window.objectName(), w->objectName(), rect, container->objectName(), bounds});
   }

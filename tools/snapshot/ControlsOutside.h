@@ -4,9 +4,9 @@
 // window's client area, or the edge of the container it lies in (which cuts
 // off what lies beyond it), where the operator cannot reach all of it (a
 // window left at its default size cuts off its buttons; a search box wider
-// than its panel hides the end of what is typed). A container whose content
-// a scroll bar of the form moves sideways is the exception: what lies past
-// its edge is scrolled to.
+// than its panel hides the end of what is typed). No container of these
+// windows scrolls its content: the list lookup's scroll bar moves its panel
+// whole, and the panel's boxes and list stay inside it.
 #include <QRect>
 #include <QString>
 #include <vector>
