@@ -1,5 +1,6 @@
 #include "lookup/Lib_FrmCons3.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Configuration.h"
@@ -119,8 +120,12 @@ void Lib_FrmCons3::Carga() {
           NombreTabla.clear();
           return;
         }
-        const int blanco = rt::InStr(p + 5, SQL, QStringLiteral(" "));
-        NombreTabla = rt::Trim(rt::Mid(SQL, p + 4, blanco - (p + 4)));
+        // It ends at a line break too: a line of the width file could not
+        // carry one.
+        int fin = rt::InStr(p + 5, SQL, QStringLiteral(" "));
+        for (const QString& salto : {QStringLiteral("\r"), QStringLiteral("\n")})
+          if (const int i = rt::InStr(p + 5, SQL, salto); i > 0 && i < fin) fin = i;
+        NombreTabla = rt::Trim(rt::Mid(SQL, p + 4, fin - (p + 4)));
       }))
     return;
   if (!steps.run([&] {
@@ -291,12 +296,7 @@ void Lib_FrmCons3::setValorColumna(ui::ListItem& item, int n, const QString& val
 
 void Lib_FrmCons3::CalcularAncho() {
   int total = 0;
-  for (int k = 1; k <= ListView1.ColumnHeaders.Count(); ++k) {
-    const ui::ColumnHeader& columna = ListView1.ColumnHeaders(k);
-    CmbSearch(k - 1).Left = columna.Left();
-    CmbSearch(k - 1).Width = columna.Width() - 50;
-    total += columna.Width();
-  }
+  for (int k = 1; k <= ListView1.ColumnHeaders.Count(); ++k) total += ListView1.ColumnHeaders(k).Width();
   ListView1.Width = total + 360;
   picFields.Width = total + 360;
   HScroll1.Width = total;
@@ -304,6 +304,53 @@ void Lib_FrmCons3::CalcularAncho() {
                                             : 32700;
   const int pantalla = ui::Screen().Width;
   Width = ListView1.Width() + 360 >= pantalla ? pantalla - 480 : ListView1.Width() + 280;
+  // Placed once the window has its width, also when the width stays.
+  ubicaBusquedas();
+}
+
+// Each box 50 narrower than its column, from the column's left edge. A
+// window narrower than its columns (they are wider than the screen) shows
+// the boxes as far as the list does: one that would run past the list's
+// right edge ends at it, unless too little of it is left to type in, and
+// one whose column begins past it is hidden until the window is made
+// wider. A list without statement (the service's own) has one box, as wide
+// as the list.
+void Lib_FrmCons3::ubicaBusquedas() {
+  if (rt::Trim(SQL).isEmpty()) {
+    CmbSearch(0).Width = ListView1.Width();
+    return;
+  }
+  // Room for a letter or two and the box's button.
+  constexpr int kCortadaMinima = 600;
+  const int derecha = ListView1.Left() + ListView1.Width();
+  for (int k = 1; k <= ListView1.ColumnHeaders.Count(); ++k) {
+    const ui::ColumnHeader& columna = ListView1.ColumnHeaders(k);
+    ui::ComboBox& caja = CmbSearch(k - 1);
+    const int entera = columna.Width() - 50;
+    const int ancho = std::min(entera, derecha - columna.Left());
+    caja.Visible = ancho > 0 && (ancho == entera || ancho >= kCortadaMinima);
+    if (caja.Visible()) caja.Move(columna.Left(), caja.Top(), ancho, caja.Height());
+  }
+}
+
+int Lib_FrmCons3::anchoMinimo() const {
+  // The layout below: Frame1 spans the window; "Aceptar" from 100,
+  // "Cancelar" centred and "Nueva Busqueda" ending 150 from the right, or,
+  // with "Nueva Busqueda" hidden, "Cancelar" there. At least 150 between
+  // two buttons; the title with the room its bar's own buttons take.
+  constexpr int kEntreBotones = 150, kBotonesDelTitulo = 1200;
+  const int aceptar = CmdAceptar.Width(), cancelar = CmdCancelar.Width();
+  const int botones = CmdNueva.Visible() ? std::max(2 * (100 + aceptar + kEntreBotones) + cancelar,
+                                                    3 * cancelar + 300 + 2 * kEntreBotones)
+                                         : aceptar + cancelar + 400;
+  return std::max(botones, TextWidth(Caption()) + kBotonesDelTitulo);
+}
+
+int Lib_FrmCons3::altoMinimo() const {
+  // The list is H - 2 x Frame1 - 1080 high (the layout below): its header
+  // and three rows.
+  constexpr int kListaMinima = 1200;
+  return 2 * Frame1.Height() + 1080 + kListaMinima;
 }
 
 void Lib_FrmCons3::HScroll1_Change() {
@@ -312,6 +359,13 @@ void Lib_FrmCons3::HScroll1_Change() {
 
 void Lib_FrmCons3::Form_Resize() {
   ignorando([&] {
+    // A window made smaller than its title, buttons and a few rows need
+    // takes that size back; that resize lays it out.
+    const int ancho = std::max(Width(), anchoMinimo()), alto = std::max(Height(), altoMinimo());
+    if (ancho != Width() || alto != Height()) {
+      Move(Left(), Top(), ancho, alto);
+      return;
+    }
     const int W = Width(), H = Height();
     picFields.Height = H - Frame1.Height() - 480;
     ListView1.Height = picFields.Height() - Frame1.Height() - 600;
@@ -325,16 +379,11 @@ void Lib_FrmCons3::Form_Resize() {
     CmdAceptar.Left = Frame1.Left() + 100;
     CmdCancelar.Left = (Frame1.Width() - CmdCancelar.Width()) / 2;
     CmdNueva.Left = Frame1.Width() - (CmdCancelar.Width() + 150);
-    if (CmdNueva.Visible()) return;
-    if (CmdAceptar.Width() + CmdCancelar.Width() + 400 > Frame1.Width()) {
-      CmdAceptar.Width = CmdAceptar.Width() / 2;
-      CmdCancelar.Width = CmdAceptar.Width();
-      CmdAceptar.Left = Frame1.Left() + 100;
-      CmdCancelar.Left = Frame1.Width() - (CmdCancelar.Width() + 150);
-      CmdNueva.Left = CmdCancelar.Left();
-    } else {
-      CmdCancelar.Left = CmdNueva.Left();
-    }
+    // Without "Nueva Busqueda", "Cancelar" takes its place. The window is
+    // never narrower than the two buttons side by side, so they keep their
+    // width.
+    if (!CmdNueva.Visible()) CmdCancelar.Left = CmdNueva.Left();
+    ubicaBusquedas();
   });
 }
 

@@ -123,6 +123,12 @@ class Lib_FrmCons3 : public ui::Form {
   // The quantity keys on the selected row's "Cantidad" cell.
   void cambiaCantidad(int KeyCode, int Shift);
   void informaFaltante(ui::ListItem& item);
+  // The search boxes over their columns, as far as the list shows them.
+  void ubicaBusquedas();
+  // The smallest the window is let be: its title and buttons whole, a few
+  // rows of the list in view.
+  int anchoMinimo() const;
+  int altoMinimo() const;
   // The column-width file.
   void LeeAnchoColumnas();
   void GrabaAnchoColumnas();

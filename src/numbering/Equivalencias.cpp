@@ -14,19 +14,25 @@ using data_access::gDB;
 
 namespace {
 
-// The equivalence's operator and coefficient, nullopt when there is none.
-struct Factor {
-  QString operador;
-  double coeficiente;
+// How a quantity goes from the base unit to the equivalent one: the same
+// units (once an empty base unit is the article's own, written back), the
+// equivalence's operator and coefficient, or no equivalence.
+struct Conversion {
+  bool mismaUnidad = false;
+  std::optional<QString> operador;
+  double coeficiente = 0;
 };
 
-std::optional<Factor> FactorEntre(const QString& IdArticulo, QString& UnidadBase, const QString& UnidadEquivalente) {
-  QString operador;
-  double coeficiente = 0;
+Conversion ConversionEntre(const QString& IdArticulo, QString& UnidadBase, const QString& UnidadEquivalente) {
+  Conversion c;
+  c.mismaUnidad = rt::EqualsText(UnidadBase, UnidadEquivalente);
+  if (c.mismaUnidad) return c;
   bool sinUnidad = false;
-  if (!IdArticuloTieneEquivalencias(IdArticulo, UnidadEquivalente, operador, UnidadBase, coeficiente, sinUnidad))
-    return std::nullopt;
-  return Factor{operador, coeficiente};
+  QString operador;
+  if (IdArticuloTieneEquivalencias(IdArticulo, UnidadEquivalente, operador, UnidadBase, c.coeficiente, sinUnidad))
+    c.operador = operador;
+  c.mismaUnidad = rt::EqualsText(UnidadBase, UnidadEquivalente);
+  return c;
 }
 
 }  // namespace
@@ -76,19 +82,18 @@ bool IdArticuloTieneEquivalencias(const QString& IdArticulo, const QString& Unid
 double AplicaEquivalencia(const QString& IdArticulo, QString& UnidadBase, double Cantidad,
                           const QString& UnidadEquivalente) {
   if (Cantidad == 0) return 0;
-  if (rt::EqualsText(UnidadBase, UnidadEquivalente)) return Cantidad;
-  const std::optional<Factor> factor = FactorEntre(IdArticulo, UnidadBase, UnidadEquivalente);
-  if (!factor) return Cantidad;
-  return factor->operador == u'*' ? factor->coeficiente * Cantidad : Cantidad / factor->coeficiente;
+  const Conversion c = ConversionEntre(IdArticulo, UnidadBase, UnidadEquivalente);
+  if (c.mismaUnidad || !c.operador) return Cantidad;
+  return *c.operador == u'*' ? c.coeficiente * Cantidad : Cantidad / c.coeficiente;
 }
 
 double RevierteEquivalencia(const QString& IdArticulo, QString& UnidadBase, double Cantidad,
                             const QString& UnidadEquivalente) {
   if (Cantidad == 0) return 0;
-  if (rt::EqualsText(UnidadBase, UnidadEquivalente)) return Cantidad;
-  const std::optional<Factor> factor = FactorEntre(IdArticulo, UnidadBase, UnidadEquivalente);
-  if (!factor) return 0;
-  return factor->operador == u'*' ? Cantidad / factor->coeficiente : factor->coeficiente * Cantidad;
+  const Conversion c = ConversionEntre(IdArticulo, UnidadBase, UnidadEquivalente);
+  if (c.mismaUnidad) return Cantidad;
+  if (!c.operador) return 0;
+  return *c.operador == u'*' ? Cantidad / c.coeficiente : c.coeficiente * Cantidad;
 }
 
 }  // namespace numbering

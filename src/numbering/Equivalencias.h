@@ -19,12 +19,13 @@ bool IdArticuloTieneEquivalencias(const QString& IdArticulo, const QString& Unid
                                   QString& UnidadBase, double& Coeficiente, bool& SinUnidad);
 
 // The quantity in `UnidadBase` expressed in `UnidadEquivalente`: unchanged
-// for equal units (ignoring case) and when there is no equivalence; 0 for 0.
+// for equal units (ignoring case; an empty `UnidadBase` is first the
+// article's own unit, written back) and when there is no equivalence; 0 for 0.
 double AplicaEquivalencia(const QString& IdArticulo, QString& UnidadBase, double Cantidad,
                           const QString& UnidadEquivalente);
 
 // The inverse of AplicaEquivalencia for the same arguments; 0 when there is
-// no equivalence.
+// no equivalence between different units.
 double RevierteEquivalencia(const QString& IdArticulo, QString& UnidadBase, double Cantidad,
                             const QString& UnidadEquivalente);
 

@@ -19,6 +19,8 @@ using data_access::gDB;
 
 namespace {
 
+constexpr double kMayorNumero = 99999999;
+
 // Counter below range end, as the row holds them; a Null on either side
 // is not below.
 bool EsMenor(const rt::Variant& a, const rt::Variant& b) {
@@ -47,23 +49,42 @@ Talonario ExaminaTalonario(ado::Recordset& rs, QString& Letra, const QString& Fe
 
   const rt::Variant ultimo = rs[Columna(Letra, "_ULTIMO_NRO")].Value();
   const rt::Variant hasta = rs[Columna(Letra, "_NRO_HASTA")].Value();
-  if (!EsMenor(ultimo, hasta)) return Talonario::Agotado;
+  const bool sinRango = EsTalonarioSinRango(rs, Letra);
+  const double contador = NumeroInicial(ultimo);
+  // A counter past eight digits gives no voucher number.
+  if (contador > kMayorNumero || (!sinRango && !EsMenor(ultimo, hasta))) return Talonario::Agotado;
 
-  // A book is usable on the day its range expires.
+  // A book is usable on the day its range expires; a book without range
+  // does not expire.
   const rt::Variant vence = rs[ColumnaVence(Letra)].Value();
-  if (!rt::Trim(Fecha).isEmpty() && !rt::Trim(TextoCampo(vence)).isEmpty() && DiaDe(Fecha) > DiaDe(vence))
+  if (!sinRango && !rt::Trim(Fecha).isEmpty() && !rt::Trim(TextoCampo(vence)).isEmpty() &&
+      DiaDe(Fecha) > DiaDe(vence))
     return Talonario::NoSirve;
 
-  Sucursal = rt::FormatNumber(NumeroInicial(rs[Columna(Letra, "_SUC_DEFAULT")].Value()), QStringLiteral("0000"));
-  const double contador = NumeroInicial(ultimo);
-  Numero = rt::FormatNumber(contador == 0 ? 1 : contador, QStringLiteral("00000000"));
-  Hasta = rt::FormatNumber(NumeroInicial(hasta), QStringLiteral("00000000"));
-  gNumeracion().TalonarioActual = rt::CInt(NumeroInicial(rs["TALONARIO"].Value()));
-  ModificaNumeracion = core::ValorLogico(TextoCampo(rs["Modificanumeracion"].Value()), true);
+  // Read whole before anything is handed back: a book that cannot be read
+  // (a TALONARIO past a whole number) leaves the outputs as they were.
+  const QString sucursal =
+      rt::FormatNumber(NumeroInicial(rs[Columna(Letra, "_SUC_DEFAULT")].Value()), QStringLiteral("0000"));
+  const QString numero = rt::FormatNumber(contador == 0 ? 1 : contador, QStringLiteral("00000000"));
+  const QString fin = rt::FormatNumber(NumeroInicial(hasta), QStringLiteral("00000000"));
+  const int16_t talonario = rt::CInt(NumeroInicial(rs["TALONARIO"].Value()));
+  const bool modifica = core::ValorLogico(TextoCampo(rs["Modificanumeracion"].Value()), true);
+  Sucursal = sucursal;
+  Numero = numero;
+  Hasta = fin;
+  gNumeracion().TalonarioActual = talonario;
+  ModificaNumeracion = modifica;
   return Talonario::Elegido;
 }
 
 }  // namespace
+
+bool EsTalonarioSinRango(ado::Recordset& libro, const QString& Letra) {
+  const auto esCero = [](const rt::Variant& valor) { return !valor.isNull() && NumeroInicial(valor) == 0; };
+  const rt::Variant modifica = libro["Modificanumeracion"].Value();
+  return !modifica.isNull() && modifica.toBool() && esCero(libro[Columna(Letra, "_NRO_DESDE")].Value()) &&
+         esCero(libro[Columna(Letra, "_NRO_HASTA")].Value());
+}
 
 QString ObtieneTCNumeracion(const QString& TC) {
   const QString compartido = rt::Trim(core::Cfg("NUM_" + rt::Trim(TC)));

@@ -5,6 +5,7 @@
 #include "numbering/Letras.h"
 #include "numbering/NumberingState.h"
 #include "numbering/SentenciasNumeracion.h"
+#include "numbering/Talonarios.h"
 #include "numbering/Valores.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
@@ -17,16 +18,6 @@ using data_access::gDB;
 namespace {
 
 const QString CR = QStringLiteral("\r");
-
-bool EsCero(const rt::Variant& valor) { return !valor.isNull() && NumeroInicial(valor) == 0; }
-
-// A book that takes any number of the letter: numbering may be changed and
-// both range ends are 0.
-bool EsSinRango(ado::Recordset& libro, const QString& Letra) {
-  const rt::Variant modifica = libro["Modificanumeracion"].Value();
-  return !modifica.isNull() && modifica.toBool() && EsCero(libro[Columna(Letra, "_NRO_DESDE")].Value()) &&
-         EsCero(libro[Columna(Letra, "_NRO_HASTA")].Value());
-}
 
 bool EsExterno(ado::Recordset& libro) {
   const rt::Variant externo = libro["Externo"].Value();
@@ -81,7 +72,7 @@ bool ValidaNumeroComprobante(const QString& TC, const QString& Sucursal, const Q
   std::optional<int16_t> cualquierNumero;
   for (; !libros.EOF(); libros.MoveNext()) {
     externo = EsExterno(libros);
-    if (externo || EsSinRango(libros, Letra)) {
+    if (externo || EsTalonarioSinRango(libros, Letra)) {
       cualquierNumero = NumeroDeTalonario(libros);
       break;
     }
@@ -101,7 +92,7 @@ bool ValidaNumeroComprobante(const QString& TC, const QString& Sucursal, const Q
   }
   const QString control = QString::number(talonario);
   bool valido = true;
-  if (!externo && !EsSinRango(libro, Letra)) {
+  if (!externo && !EsTalonarioSinRango(libro, Letra)) {
     valido = positivo;
     const rt::Variant vence = libro[ColumnaVence(Letra)].Value();
     if (!rt::Trim(Fecha).isEmpty() && !rt::Trim(TextoCampo(vence)).isEmpty() && DiaDe(vence) < DiaDe(Fecha)) {

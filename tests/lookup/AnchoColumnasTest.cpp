@@ -67,6 +67,17 @@ TEST_F(AnchoColumnas, AShortOrDamagedListSetsWhatItCan) {
       << "a fractional width with a comma reads; a width that is no number ends the reading";
 }
 
+TEST_F(AnchoColumnas, ALineWithAStrayCarriageReturnIsReadAndKeptAndWidthsAreStillSaved) {
+  const QByteArray proveedores = "\"VT_PROVEEDORES\",\"2880|\r1440|\"\r\n";
+  folder.write("CONSULTASLEN.VTX", proveedores);
+  EXPECT_EQ(abre("SELECT CODIGO, RAZON_SOCIAL FROM VT_PROVEEDORES"), (std::vector<int>{2880, 1440}));
+  abre("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS", {1500, 4000});
+  abre("SELECT CODIGO, DESCRIPCION FROM TA_CCOSTO\r\nWHERE CODIGO <> ''", {1200, 3000});
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(archivo(), proveedores + "\"MA_CUENTAS\",\"1500|4000|\"\r\n\"TA_CCOSTO\",\"1200|3000|\"\r\n")
+      << "every close saves its widths; a statement over two lines names its table";
+}
+
 TEST_F(AnchoColumnas, StockArticlesAreSavedUnderTheViewNameFromTheFirstSave) {
   testing_support::DefineInDatabase(path, "CREATE VIEW Stk_ma_articulos AS SELECT IDARTICULO, DESCRIPCION FROM "
                                           "V_MA_ARTICULOS");

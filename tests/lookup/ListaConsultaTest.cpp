@@ -555,14 +555,37 @@ class VentanaLista : public lookup_tests::LookupDatabase {
 
 TEST_F(VentanaLista, TheWindowIsAsWideAsItsColumnsAndNeverWiderThanTheScreen) {
   articulo("GAS001", "Coca-Cola 500 ml");
-  muestra("SELECT IDARTICULO, PUNTOPEDIDO FROM V_MA_ARTICULOS", [](Lib_FrmCons3& f) {
-    const int total = (25 + 12) * f.TextWidth("X");
+  muestra("SELECT IDARTICULO, DESCRIPCION FROM V_MA_ARTICULOS", [](Lib_FrmCons3& f) {
+    const int total = (25 + 60) * f.TextWidth("X");
     EXPECT_EQ(f.Width(), total + 360 + 280);
     EXPECT_EQ(f.HScroll1.Max(), static_cast<int>(std::lround((total + 360 + 480) * 0.6)));
-    EXPECT_EQ(f.CmbSearch(1).Width(), 12 * f.TextWidth("X") - 50);
+    EXPECT_EQ(f.CmbSearch(1).Width(), 60 * f.TextWidth("X") - 50);
   });
-  muestra("SELECT DESCRIPCION, DESCRIPCION AS D2, DESCRIPCION AS D3 FROM V_MA_ARTICULOS",
-          [](Lib_FrmCons3& f) { EXPECT_EQ(f.Width(), ui::Screen().Width - 480); });
+  muestra("SELECT DESCRIPCION, DESCRIPCION AS D2, DESCRIPCION AS D3 FROM V_MA_ARTICULOS", [](Lib_FrmCons3& f) {
+    EXPECT_EQ(f.Width(), ui::Screen().Width - 480);
+    // Three columns of 7200 in a list of 14740, then dragged narrower
+    // (the list 140 narrower than the window): the boxes as far as the
+    // list shows them, none cut to less than 600.
+    const struct {
+      int ancho;
+      std::vector<int> cajas;  // widths, 0 for a hidden box
+    } medidas[] = {{f.Width(), {7150, 7150, 0}}, {10000, {7150, 2660, 0}}, {8000, {7150, 660, 0}}, {7700, {7150, 0, 0}}};
+    for (const auto& m : medidas) {
+      f.Width = m.ancho;
+      for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(QString("box %1 at %2").arg(i).arg(m.ancho).toStdString());
+        EXPECT_EQ(f.CmbSearch(i).Visible(), m.cajas[i] > 0);
+        if (m.cajas[i] == 0) continue;
+        EXPECT_EQ(f.CmbSearch(i).Left(), f.ListView1.ColumnHeaders(i + 1).Left());
+        EXPECT_EQ(f.CmbSearch(i).Width(), m.cajas[i]);
+        EXPECT_LE(f.CmbSearch(i).Left() + f.CmbSearch(i).Width(), f.ListView1.Width());
+      }
+    }
+  });
+  // Narrow columns: as wide as its three buttons need, 150 apart ("Cancelar"
+  // centred, "Nueva Busqueda" 150 from the right).
+  muestra("SELECT IDARTICULO, PUNTOPEDIDO FROM V_MA_ARTICULOS",
+          [](Lib_FrmCons3& f) { EXPECT_EQ(f.Width(), 5685); });
 }
 
 TEST_F(VentanaLista, PriceColumnsOfArticlesTakeTheirListNamesAndOtherColumnsWidenOnRequest) {

@@ -2,6 +2,8 @@
 // statement: a pick list and a check list.
 #include <gtest/gtest.h>
 
+#include <QRect>
+
 #include "LookupFixture.h"
 #include "core/CoreState.h"
 #include "lookup/Lib_FrmCons3.h"
@@ -28,9 +30,9 @@ TEST_F(Opciones, APickListReturnsTheTextChosen) {
     EXPECT_FALSE(f.ListView1.Checkboxes());
     ASSERT_EQ(f.ListView1.ColumnHeaders.Count(), 1);
     EXPECT_EQ(f.ListView1.ColumnHeaders(1).Text(), "Elija");
-    EXPECT_EQ(f.CmbSearch(0).Width(), f.ListView1.ColumnHeaders(1).Width()) << "both as wide as the list was";
+    EXPECT_EQ(f.CmbSearch(0).Width(), f.ListView1.Width()) << "as wide as the list";
     ASSERT_EQ(f.ListView1.ListItems.Count(), 2);
-    EXPECT_EQ(f.Width(), 7 * 120) << "as wide as the longest text";
+    EXPECT_EQ(f.Width(), 1695 + 1695 + 400) << "its two buttons side by side";
     ui::op::clickItem(f.ListView1, f.ListView1.ListItems(2));
     ui::op::keyDown(f.ListView1, ui::key::Return);
   });
@@ -88,6 +90,61 @@ TEST_F(Opciones, F5OnAListWithoutStatementLeavesTheListAndTheTextAlone) {
     } else {
       EXPECT_EQ(consultas.MenuOpciones("Elija", {"Primera", "Segunda"}), "Segunda");
     }
+  }
+}
+
+// Where a control lies in the window's client area, in twips.
+QRect enLaVentana(const ui::Control& c) {
+  QRect r(c.Left(), c.Top(), c.Width(), c.Height());
+  for (auto* p = dynamic_cast<const ui::Control*>(&c.Container()); p;
+       p = dynamic_cast<const ui::Control*>(&p->Container()))
+    r.translate(p->Left(), p->Top());
+  return r;
+}
+
+TEST_F(Opciones, TheirSearchBoxAndButtonsLieInsideTheWindowAtEverySizeItTakes) {
+  const struct {
+    QString titulo;
+    QStringList opciones;
+    bool marcas;
+  } listas[] = {
+      {"Elija una acción", {"Importar clientes", "Importar facturación", "Borrar movimientos"}, false},
+      {"Tablas a importar", {"1Clientes (TXCLI.DBF)", "1Detalle de Facturacion (TXFAC.DBF)", "0Movimientos"}, true},
+      {"Elija", {"A", "B"}, false},
+      {"Elija las tablas cuyos datos se importan ahora", {"0Clientes", "0Facturas"}, true},
+  };
+  // As it opens, then dragged to: tiny, narrow and low, tall, wide.
+  const QSize medidas[] = {{0, 0}, {600, 600}, {2000, 2500}, {3000, 9000}, {14000, 6000}};
+  for (const auto& l : listas) {
+    enLaLista([&](Lib_FrmCons3& f) {
+      for (const QSize& medida : medidas) {
+        if (!medida.isEmpty()) f.Move(f.Left(), f.Top(), medida.width(), medida.height());
+        SCOPED_TRACE((l.titulo + QString(" at %1 x %2").arg(f.Width()).arg(f.Height())).toStdString());
+        const QRect cliente(0, 0, f.ScaleWidth(), f.ScaleHeight());
+        EXPECT_GE(cliente.width(), f.TextWidth(l.titulo) + 900) << "the title and the close box fit";
+        const std::pair<const ui::Control*, const char*> controles[] = {{&f.CmbSearch(0), "CmbSearch(0)"},
+                                                                         {&f.ListView1, "ListView1"},
+                                                                         {&f.HScroll1, "HScroll1"},
+                                                                         {&f.CmdAceptar, "CmdAceptar"},
+                                                                         {&f.CmdCancelar, "CmdCancelar"}};
+        for (const auto& [c, nombre] : controles) {
+          ASSERT_TRUE(c->Visible()) << nombre;
+          EXPECT_TRUE(cliente.contains(enLaVentana(*c))) << nombre;
+          const ui::Component& contenedor = c->Container();
+          EXPECT_TRUE(QRect(0, 0, contenedor.Width(), contenedor.Height())
+                          .contains(QRect(c->Left(), c->Top(), c->Width(), c->Height())))
+              << nombre;
+        }
+        EXPECT_EQ(f.CmbSearch(0).Width(), f.ListView1.Width()) << "the search box as wide as the list";
+        EXPECT_GT(f.ListView1.Height(), 0);
+        EXPECT_EQ(f.CmdAceptar.Width(), 1695);
+        EXPECT_EQ(f.CmdCancelar.Width(), 1695);
+        EXPECT_GE(f.CmdCancelar.Left(), f.CmdAceptar.Left() + f.CmdAceptar.Width() + 150) << "apart";
+      }
+      ui::op::click(f.CmdCancelar);
+    });
+    if (l.marcas) core::gConsultas().CheckOpciones(l.titulo, std::nullopt, l.opciones);
+    else core::gConsultas().MenuOpciones(l.titulo, l.opciones);
   }
 }
 

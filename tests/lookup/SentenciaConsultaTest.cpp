@@ -21,7 +21,8 @@ class SentenciaConsulta : public lookup_tests::LookupDatabase {
     LookupDatabase::SetUp();
     testing_support::DefineInDatabase(
         path, "CREATE TABLE T_PRUEBA (ID INTEGER, CODIGO VARCHAR(9), NOMBRE VARCHAR(50), SALDO MONEY);"
-              "CREATE TABLE T_SOLOID (ID INTEGER, FECHAHORA_GRABACION DATETIME);");
+              "CREATE TABLE T_SOLOID (ID INTEGER, FECHAHORA_GRABACION DATETIME);"
+              "CREATE TABLE T_SINID (CODIGO VARCHAR(9), SALDO MONEY);");
   }
 };
 
@@ -98,6 +99,8 @@ TEST_F(SentenciaConsulta, EveryRouteBuildsItsStatement) {
       {"a table without layout, with a condition", "T_PRUEBA", "", "SALDO > 0", "", {}, true,
        "SELECT TOP 1000 SALDO,NOMBRE,CODIGO FROM T_PRUEBA WHERE   (SALDO > 0)  ORDER BY NOMBRE", "NOMBRE",
        " (SALDO > 0) "},
+      {"a table without ID: its columns from the first", "T_SINID", "", "", "", {}, true,
+       "SELECT TOP 1000 SALDO,CODIGO FROM T_SINID  ORDER BY CODIGO", "CODIGO", ""},
       {"a table of skipped columns only: no ORDER BY", "T_SOLOID", "", "", "", {}, true,
        "SELECT TOP 1000  *  FROM T_SOLOID ", "", ""},
       {"the optional statement of a table without layout", "T_PRUEBA", "CODIGO", "", "SELECT CODIGO FROM T_PRUEBA",

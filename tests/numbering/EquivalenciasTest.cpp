@@ -20,7 +20,8 @@ class Equivalencias : public testing_support::NumberingDatabase {
  protected:
   void SetUp() override {
     NumberingDatabase::SetUp();
-    exec("INSERT INTO V_MA_ARTICULOS (IDARTICULO, IDUNIDAD) VALUES ('ART1', 'UN'), ('SINUD', ' '), ('CERO', 'UN')");
+    exec("INSERT INTO V_MA_ARTICULOS (IDARTICULO, IDUNIDAD) VALUES ('ART1', 'UN'), ('SINUD', ' '), ('CERO', 'UN'), "
+         "('QUESO', 'KG')");
     // 12 units make a box.
     exec("INSERT INTO S_TA_EQUIV (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV, Coeficiente) VALUES ('ART1', 'UN', 'CAJ', 12), "
          "('CERO', 'UN', 'CAJ', 0)");
@@ -50,6 +51,27 @@ TEST_F(Equivalencias, WithoutEquivalenceApplyKeepsAndRevertGivesZero) {
   }
   EXPECT_EQ(aplica("CERO", "UN", 7, "CAJ"), 7);  // a coefficient of 0 is no equivalence
   EXPECT_EQ(revierte("CERO", "CAJ", 7, "UN"), 0);
+}
+
+TEST_F(Equivalencias, AnEmptyBaseUnitIsTheArticlesOwnBeforeTheUnitsAreCompared) {
+  const struct {
+    const char* articulo;
+    const char* equivalente;
+    double aplicada, revertida;  // of 24
+    const char* base;            // written back
+  } casos[] = {
+      {"ART1", "UN", 24, 24, "UN"},  {"ART1", "un", 24, 24, "UN"}, {"QUESO", "KG", 24, 24, "KG"},
+      {"ART1", "CAJ", 2, 288, "UN"}, {"ART1", "KG", 24, 0, "UN"},  {"SINUD", "UN", 24, 0, ""},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(std::string(c.articulo) + " to " + c.equivalente);
+    QString base;
+    EXPECT_EQ(AplicaEquivalencia(c.articulo, base, 24, c.equivalente), c.aplicada);
+    EXPECT_EQ(base, c.base);
+    base.clear();
+    EXPECT_EQ(RevierteEquivalencia(c.articulo, base, 24, c.equivalente), c.revertida);
+    EXPECT_EQ(base, c.base);
+  }
 }
 
 TEST_F(Equivalencias, TheArticlesOwnUnitStandsInForAnEmptyOne) {
@@ -111,6 +133,12 @@ TEST_F(Saldos, PerDepositAndInAllDeposits) {
   EXPECT_EQ(stock("1", "  "), -99);
 }
 
+TEST_F(Saldos, AnArticleCodeOfDigitsIsLookedForAtItsFullWidth) {
+  exec("INSERT INTO V_MV_STOCK (TC, IdComprobante, IdArticulo, IdDeposito, IdUnidad, Cantidad, IdUnidadBase, "
+       "CantidadUD) VALUES ('RM', '000100000005X', '" + QString(22, u' ') + "123', '   1', 'UN', 4, 'UN', 4)");
+  EXPECT_EQ(stock("1", "123"), 4);
+}
+
 TEST_F(Saldos, BalancesFollowTheMovements) {
   exec("UPDATE V_MV_STOCK SET Cantidad = 20 WHERE IdComprobante = '000100000001X'");
   EXPECT_EQ(stock("1"), 29);
@@ -169,6 +197,12 @@ TEST_F(Equivalencias, TheGridsUnitColumnsOfTheCurrentLine) {
   cpte.MSFlexGrid2.setRow(2);
   numbering::CalculaUnidadesGrilla(cpte.MSFlexGrid2);
   EXPECT_EQ(cpte.unidades(2), (QStringList{"0", "1,5", "0"}));
+
+  // A line without its unit is in the article's own.
+  cpte.linea(1, "QUESO", "", "5", "", "");
+  cpte.MSFlexGrid2.setRow(1);
+  numbering::CalculaUnidadesGrilla(cpte.MSFlexGrid2);
+  EXPECT_EQ(cpte.unidades(1), (QStringList{"0", "0", "5"}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "numbering/Letras.h"
 #include "numbering/NumberingState.h"
 #include "numbering/Talonarios.h"
+#include "platform/runtime/Numbers.h"
 #include "platform/ui/MessageBox.h"
 #include "support/Printers.h"
 
@@ -151,6 +152,51 @@ TEST_F(Talonarios, ExpiryIsComparedAsDates) {
   const Oferta o = elige("FC", "", "A", "", "02/04/2024");
   EXPECT_EQ(o.numero, "n");
   EXPECT_TRUE(host.boxes().empty());
+}
+
+TEST_F(Talonarios, BooksWithoutRangeCountersPastEightDigitsAndBooksThatCannotBeRead) {
+  const QString agotados =
+      "Todos los talonarios del comprobante FC se encuentran utilizados, debe dar de alta un nuevo talonario para el "
+      "comprobante FC";
+  const struct {
+    const char* what;
+    Libro libro;
+    QString fecha;
+    QString numero;    // offered; "n" for none
+    QString dialogo;   // the box shown, answered Ignore; "" for none
+  } casos[] = {
+      {"a book without range offers its counter",
+       {.talonario = 3, .ultimo = 5, .desde = 0, .hasta = 0, .modifica = true}, "", "00000005", ""},
+      {"a book without range does not expire",
+       {.talonario = 3, .ultimo = 5, .desde = 0, .hasta = 0, .vence = "2024-01-31", .modifica = true}, "15/03/2024",
+       "00000005", ""},
+      {"a range of 0 to 0 whose numbering is fixed is used up",
+       {.talonario = 3, .ultimo = 5, .desde = 0, .hasta = 0}, "", "n", agotados},
+      {"the last number of eight digits is offered",
+       {.talonario = 3, .ultimo = 99999999, .hasta = 200000000}, "", "99999999", ""},
+      {"a counter past eight digits is used up",
+       {.talonario = 3, .ultimo = 100000000, .hasta = 200000000}, "", "n", agotados},
+      {"a counter past eight digits uses up a book without range too",
+       {.talonario = 3, .ultimo = 100000000, .desde = 0, .hasta = 0, .modifica = true}, "", "n", agotados},
+      {"a book whose number overflows is passed over, outputs and all",
+       {.talonario = 40000, .sucursal = 9, .ultimo = 12}, "", "n", "Desbordamiento"},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.what);
+    exec("DELETE FROM V_TA_CPTE");
+    libro(c.libro);
+    gNumeracion().TalonarioActual = 7;
+    const std::size_t cajas = host.boxes().size();
+    if (!c.dialogo.isEmpty()) host.answer(ui::mb::Ignore, c.dialogo);
+    const Oferta o = elige("FC", "", "A", "", c.fecha);
+    EXPECT_EQ(o.numero, c.numero);
+    EXPECT_TRUE(host.scriptExhausted());
+    EXPECT_EQ(host.boxes().size(), cajas + (c.dialogo.isEmpty() ? 0 : 1));
+    const bool ofrecido = c.numero != "n";
+    EXPECT_EQ(o.sucursal, ofrecido ? "0001" : "");
+    EXPECT_EQ(o.hasta, ofrecido ? rt::FormatNumber(c.libro.hasta, "00000000") : "h");
+    EXPECT_EQ(gNumeracion().TalonarioActual, ofrecido ? c.libro.talonario : 7);
+  }
 }
 
 }  // namespace

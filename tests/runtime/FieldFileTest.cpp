@@ -45,6 +45,20 @@ TEST(FieldFile, ReadsWhatOtherWritersLeave) {
     EXPECT_EQ(rt::ReadFieldLines(folder.write("f.txt", c.bytes)), c.records) << c.bytes;
 }
 
+// A stray CR inside a line, as a hand edit leaves it, is data: read as it
+// stands and written back as it was.
+TEST(FieldFile, AStrayCarriageReturnIsReadAndWrittenBack) {
+  TempFolder folder;
+  const QByteArray bytes = "\"VT_PROVEEDORES\",\"2880|\r1440|\"\r\n\"MA_CUENTAS\",\"1500|\r\"\r\n";
+  const QString path = folder.write("CONSULTASLEN.VTX", bytes);
+  const Records records = rt::ReadFieldLines(path);
+  EXPECT_EQ(records, (Records{{"VT_PROVEEDORES", "2880|\r1440|"}, {"MA_CUENTAS", "1500|\r"}}));
+  rt::WriteFieldLines(path, records);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), bytes);
+}
+
 TEST(FieldFile, FailuresRaiseBeforeAnythingIsWritten) {
   TempFolder folder;
   EXPECT_EQ(ErrorNumberOf([&] { rt::ReadFieldLines(folder.file("falta.vtx")); }), rt::err::FileNotFound);

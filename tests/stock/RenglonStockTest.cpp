@@ -433,4 +433,12 @@ TEST_F(RenglonStock, ALineWhoseBaseQuantityIsNoNumberIsPassedOverWhole) {
   verificaInvariantes();
 }
 
+// The equivalent unit goes back into its cell at the width of a unit code.
+TEST_F(RenglonStock, TheEquivalentUnitIsWrittenBackAtItsCodesWidth) {
+  Registro r{.acumula = true};
+  ui::FlexGrid& g = grilla("RM", {Articulo("TORNILLO", "4", {{a::UnidadEquiv, " 2"}})});
+  registra(g, r);
+  EXPECT_EQ(g.TextMatrix(1, a::UnidadEquiv), "   2");
+}
+
 }  // namespace

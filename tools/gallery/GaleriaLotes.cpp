@@ -17,19 +17,23 @@ namespace a = numbering::articulos;
 // A text between guillemets, the lot-serial joint shown as "ÿ".
 QString dicho(const QString& texto) { return QStringLiteral("«") + texto + QStringLiteral("»"); }
 
-// The voucher window of type TC with a line of each reference added; the
-// last of them is the line asked about.
+// The voucher window of type TC, with its sample lines, and a line of each
+// reference added after them; the last of them is the line asked about.
 struct Renglon {
   Renglon(const QString& TC, const std::vector<const char*>& referencias) {
     ventana.Muestra(TC);
-    for (const char* referencia : referencias) ventana.AgregaArticulo(QString::fromUtf8(referencia));
-    fila = ventana.MSFlexGrid2.Rows() - 2;
+    for (const char* referencia : referencias) {
+      ventana.AgregaArticulo(QString::fromUtf8(referencia));
+      filas.push_back(ventana.MSFlexGrid2.Rows() - 2);
+    }
+    fila = filas.back();
   }
   QString celda(int columna) const { return ventana.MSFlexGrid2.TextMatrix(fila, columna); }
   void escribe(int columna, const QString& texto) { ventana.MSFlexGrid2.setTextMatrix(fila, columna, texto); }
 
   demo::VentanaComprobante ventana;
   vouchers::ClsCmnCptes cpte;
+  std::vector<int> filas;  // the grid row of each reference
   int fila = 0;
 };
 
@@ -49,10 +53,10 @@ Ventana eleccion(const char* titulo, std::vector<const char*> referencias, bool 
                  const QString& paresOtroRenglon = QString(), const QString& cantidadesOtroRenglon = QString()) {
   return {QString::fromUtf8(titulo), [=] {
             Renglon r(QStringLiteral("FC"), referencias);
-            // The window's first line of the article already took its part.
+            // The line of the first reference already took its part.
             if (!paresOtroRenglon.isEmpty()) {
-              r.ventana.MSFlexGrid2.setTextMatrix(1, a::NroLote, paresOtroRenglon);
-              r.ventana.MSFlexGrid2.setTextMatrix(1, a::NroSerie, cantidadesOtroRenglon);
+              r.ventana.MSFlexGrid2.setTextMatrix(r.filas.front(), a::NroLote, paresOtroRenglon);
+              r.ventana.MSFlexGrid2.setTextMatrix(r.filas.front(), a::NroSerie, cantidadesOtroRenglon);
             }
             QString pares, cantidades, deposito = QString::fromLatin1(demo::kDepositoLotes);
             double cantidad = suite::gUtilidades().TextoADoble(r.celda(a::Cantidad));

@@ -6,20 +6,15 @@
 
 namespace {
 
-// The part of `widget` its containers leave in view (a container clips what
-// lies beyond it, as a scrolled panel does), in the window's coordinates;
-// the containers are looked at on their own.
-QRect shownPart(const QWidget& widget, const QWidget& window) {
-  QRect shown(widget.mapTo(&window, QPoint(0, 0)), widget.size());
-  for (const QWidget* p = widget.parentWidget(); p && p != &window; p = p->parentWidget())
-    shown &= QRect(p->mapTo(&window, QPoint(0, 0)), p->size());
-  return shown;
+QRect rectIn(const QWidget& widget, const QWidget& window) {
+  return QRect(widget.mapTo(&window, QPoint(0, 0)), widget.size());
 }
 
 // Unlike QRect::contains, an empty rectangle at the edge lies inside.
-bool inside(const QRect& rect, const QSize& client) {
-  return rect.left() >= 0 && rect.top() >= 0 && rect.x() + rect.width() <= client.width() &&
-         rect.y() + rect.height() <= client.height();
+bool inside(const QRect& rect, const QRect& bounds) {
+  return rect.left() >= bounds.left() && rect.top() >= bounds.top() &&
+         rect.x() + rect.width() <= bounds.x() + bounds.width() &&
+         rect.y() + rect.height() <= bounds.y() + bounds.height();
 }
 
 }  // namespace
@@ -28,24 +23,29 @@ std::vector<ControlOutside> ControlsOutside(const QWidget& window) {
   std::vector<ControlOutside> found;
   const auto* shown = dynamic_cast<const qt::FormWindow*>(&window);
   if (!shown || !shown->form()) return found;
+  const QRect client(QPoint(0, 0), window.size());
   for (const ui::Control* c : shown->form()->controls()) {
     const QWidget* w = shown->widgetOf(*c);
     if (!w || !w->isVisibleTo(&window)) continue;
-    const QRect rect = shownPart(*w, window);
-    if (!rect.isEmpty() && !inside(rect, window.size()))
-      found.push_back({window.objectName(), w->objectName(), rect, window.size()});
+    const QRect rect = rectIn(*w, window);
+    if (rect.isEmpty()) continue;
+    if (!inside(rect, client)) {
+      found.push_back({window.objectName(), w->objectName(), rect, QString(), client});
+      continue;
+    }
+    const QWidget* container = w->parentWidget();
+    if (!container || container == &window) continue;
+    if (const QRect bounds = rectIn(*container, window); !inside(rect, bounds))
+      found.push_back({window.objectName(), w->objectName(), rect, container->objectName(), bounds});
   }
   return found;
 }
 
 QString Describe(const ControlOutside& outside) {
-  const QRect& r = outside.rect;
-  return QStringLiteral("%1 · %2 · %3,%4 %5 x %6 outside %7 x %8")
-      .arg(outside.window, outside.control)
-      .arg(r.x())
-      .arg(r.y())
-      .arg(r.width())
-      .arg(r.height())
-      .arg(outside.client.width())
-      .arg(outside.client.height());
+  const auto text = [](const QRect& r) {
+    return QStringLiteral("%1,%2 %3 x %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+  };
+  return QStringLiteral("%1 · %2 · %3 outside %4%5")
+      .arg(outside.window, outside.control, text(outside.rect),
+           outside.container.isEmpty() ? QString() : outside.container + u' ', text(outside.bounds));
 }

@@ -97,9 +97,14 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 void FormWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (!form_ || applyingGeometry_) return;
-  fromOperator([this] {
-    if (width() != pixelsX(form_->ScaleWidth())) form_->Width = twipsX(width()) + form_->nonClientWidth();
-    if (height() != pixelsY(form_->ScaleHeight())) form_->Height = twipsY(height()) + form_->nonClientHeight();
+  // The size the operator gave, both sides: the model's answer to the first
+  // (a form that keeps a smallest size) may resize the window before the
+  // second is read.
+  const QSize dado = size();
+  fromOperator([this, dado] {
+    if (dado.width() != pixelsX(form_->ScaleWidth())) form_->Width = twipsX(dado.width()) + form_->nonClientWidth();
+    if (dado.height() != pixelsY(form_->ScaleHeight()))
+      form_->Height = twipsY(dado.height()) + form_->nonClientHeight();
   });
 }
 

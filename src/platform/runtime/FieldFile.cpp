@@ -60,7 +60,8 @@ void WriteFieldLines(const QString& path, const std::vector<QStringList>& record
   for (const QStringList& fields : records) {
     for (qsizetype k = 0; k < fields.size(); ++k) {
       const QString& field = fields[k];
-      if (field.contains(u'\r') || field.contains(u'\n')) raise(err::InvalidCall);
+      // A line ends at LF: a CR inside a field is data, as the reader takes it.
+      if (field.contains(u'\n')) raise(err::InvalidCall);
       if (k > 0) bytes += ',';
       bytes += '"';
       bytes += ToWindows1252(QString(field).replace(u'"', QStringLiteral("\"\"")));

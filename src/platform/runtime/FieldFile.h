@@ -9,7 +9,9 @@
 // text without surrounding blanks; a field whose closing quote is missing
 // ends with its line, so a damaged line never takes the next ones along;
 // blank lines hold no record. A quote inside a field is written doubled and
-// read back single.
+// read back single. One rule for both ways: a line ends at LF (a CR before
+// it belongs to the line end), so any other CR is data, read and written
+// back as it stands: whatever the reader gives, the writer takes.
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -21,8 +23,8 @@ namespace rt {
 std::vector<QStringList> ReadFieldLines(const QString& path);
 
 // Creates or replaces the file with these records. Raises PathFileAccess
-// (75) when it cannot be written, InvalidCall (5) for a field holding a line
-// break (which no line could carry), before anything is written.
+// (75) when it cannot be written, InvalidCall (5) for a field holding an LF
+// (which no line could carry), before anything is written.
 void WriteFieldLines(const QString& path, const std::vector<QStringList>& records);
 
 }  // namespace rt
