@@ -125,6 +125,9 @@ TEST_F(ActualizaStock, ACallOverAVoucherWithEntriesWritesItsRowsAndAnEntryOfItsO
        nullptr},
       {"a delivery note", "RM", "000100000015R", "15/03/2024",
        {Articulo("TORNILLO", "4"), Articulo("TUERCA", "2"), Articulo("123", "1")}, "03 - 000001"},
+      // A type without journal: its register type is four blanks.
+      {"an adjustment out", "AJN", "000100000007X", "15/03/2024", {Articulo("TORNILLO", "4"), Articulo("TUERCA", "2")},
+       "03 - 000001"},
       // Entries are numbered per month: the first of April is number 1 too.
       {"a delivery note again in the next month", "RM", "000100000016R", "02/04/2024",
        {Articulo("TORNILLO", "4"), Articulo("TUERCA", "2")}, "03 - 000001"},
@@ -149,6 +152,10 @@ TEST_F(ActualizaStock, ACallOverAVoucherWithEntriesWritesItsRowsAndAnEntryOfItsO
       EXPECT_EQ(filas("SELECT COUNT(DISTINCT [NUMERO ASIENTO] || '-' || MES_OPERATIVO) FROM MV_ASIENTOS"),
                 QStringList{rechazado ? "1" : "2"});
       EXPECT_EQ(lineasDeAsiento().mid(0, antes.size()), antes) << "the earlier entry as it was";
+      EXPECT_EQ(filas("SELECT [NUMERO ASIENTO], MES_OPERATIVO, Cuenta, [DEBE-HABER] FROM MV_ASIENTOS GROUP BY "
+                      "[NUMERO ASIENTO], MES_OPERATIVO, Cuenta, [DEBE-HABER] HAVING COUNT(*) > 1"),
+                QStringList())
+          << "a row's amount is added to its entry's line of the account";
       verificaValorDelAsiento(c.tc, c.numero);
       verificaInvariantes();
     }
