@@ -217,7 +217,7 @@ void DialogoConEditor::CampoValida(ui::TextBox& Texto) {
   const bool hecho = numbering::Trampa(QStringLiteral("CampoValida")).run([&] {
     const QString texto = rt::Trim(Texto.Text());
     const bool cantidad = rt::EqualsText(rt::Trim(Texto.DataField()), QStringLiteral("Cantidad"));
-    if (std::optional<QString> rechazo = RechazoDeValor(texto, MSFlexGrid1.Row(), cantidad)) Rechaza(*rechazo);
+    if (std::optional<QString> rechazo = RechazoDeValor(texto, MSFlexGrid1.Row(), cantidad, false)) Rechaza(*rechazo);
     else if (!cantidad) EntradaValida(texto);
   });
   // A check that could not be made does not let the value pass.
@@ -226,9 +226,19 @@ void DialogoConEditor::CampoValida(ui::TextBox& Texto) {
 
 void DialogoConEditor::EntradaValida(const QString&) {}
 
-std::optional<QString> DialogoConEditor::RechazoDeValor(const QString& texto, int fila, bool cantidad) {
+std::optional<QString> DialogoConEditor::RechazoDeValor(const QString& texto, int fila, bool cantidad, bool propia) {
   if (std::optional<QString> rechazo = RechazoDeSeparadores(texto)) return rechazo;
-  return cantidad ? RevisaCantidad(texto, fila) : std::nullopt;
+  return cantidad ? RevisaCantidad(texto, fila, propia) : std::nullopt;
+}
+
+void DialogoConEditor::Propone(int fila, int columna, const QString& texto) {
+  MSFlexGrid1.setTextMatrix(fila, columna, texto);
+  propuestas_[{fila, columna}] = texto;
+}
+
+void DialogoConEditor::LimpiaGrilla() {
+  MSFlexGrid1.Clear();
+  propuestas_.clear();
 }
 
 void DialogoConEditor::Rechaza(const QString& mensaje) {
@@ -240,8 +250,10 @@ bool DialogoConEditor::RevisaCeldas() {
   ui::FlexGrid& g = MSFlexGrid1;
   for (int fila = g.FixedRows(); fila < g.Rows(); ++fila) {
     for (int columna = columnas.primeraEditable; columna <= columnas.ultimaEditable && columna < g.Cols(); ++columna) {
-      const std::optional<QString> rechazo =
-          RechazoDeValor(rt::Trim(g.TextMatrix(fila, columna)), fila, columna == columnas.cantidad);
+      const QString texto = g.TextMatrix(fila, columna);
+      const auto propuesta = propuestas_.find({fila, columna});
+      const bool propia = propuesta != propuestas_.end() && propuesta->second == texto;
+      const std::optional<QString> rechazo = RechazoDeValor(rt::Trim(texto), fila, columna == columnas.cantidad, propia);
       if (!rechazo) continue;
       g.setCurrentCell(fila, columna);
       MuestraCeldaActual(g);
@@ -334,10 +346,10 @@ void DialogoConEditor::DistribuyeCantidad() {
     const rt::Currency tiene = CantidadDe(g.TextMatrix(r, columnas.cantidad));
     const rt::Currency stock = std::max(CantidadDe(g.TextMatrix(r, columnas.stock)), rt::Currency());
     if (resto + tiene <= stock) {
-      g.setTextMatrix(r, columnas.cantidad, TextoDeCantidad(resto + tiene));
+      Propone(r, columnas.cantidad, TextoDeCantidad(resto + tiene));
       resto = rt::Currency();
     } else {
-      g.setTextMatrix(r, columnas.cantidad, TextoDeCantidad(stock));
+      Propone(r, columnas.cantidad, TextoDeCantidad(stock));
       resto = pedida - SumaFilas(-1);
     }
   }

@@ -10,14 +10,19 @@
 // moves: Enter to the next editable column or the same column of the next
 // row, Up and Down a row; Escape drops the text without any check. Clicking
 // another cell or giving the grid the focus writes the text unchecked, so
-// accept checks every editable cell again by the same rule; accept, F2 and
-// the toolbar first pass an open box through the confirming path. The toolbar copies or clears the column below
-// the current cell, only on the columns an edit can start on.
+// accept checks every cell the operator changed again by the same rule; a
+// cell the dialog filled itself (its proposal, the restored picks) and left
+// as it was is checked against its row's stock alone, so a proposed fraction
+// or a negative line's quantity passes. Accept, F2 and the toolbar first pass
+// an open box through the confirming path. The toolbar copies or clears the
+// column below the current cell, only on the columns an edit can start on.
 //
 // The two dialogs differ in a few points (Diferencias), fixed by each, and in
 // the columns their mode lays out (Columnas), set by their InicializaGrid.
 #include <QString>
+#include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/runtime/Currency.h"
@@ -113,8 +118,9 @@ class DialogoConEditor : public ui::Form {
   // The requested quantity of the voucher line.
   virtual rt::Currency CantidadPedida() const = 0;
   // The refusal of quantity text `texto` (trimmed) on row `fila`; nothing
-  // when it passes.
-  virtual std::optional<QString> RevisaCantidad(const QString& texto, int fila) = 0;
+  // when it passes. `propia`: the dialog wrote the value itself, which only
+  // the row's stock may refuse.
+  virtual std::optional<QString> RevisaCantidad(const QString& texto, int fila, bool propia) = 0;
   // What a text typed on a column without data field asks; nothing by
   // default.
   virtual void EntradaValida(const QString& texto);
@@ -123,13 +129,17 @@ class DialogoConEditor : public ui::Form {
   // refused (the box stays open), true once it is in its cell or when no
   // box was open.
   bool CierraEdicion();
-  // The check of a value typed on row `fila`, a quantity or not: no
-  // separator, and a quantity RevisaCantidad's; nothing when it passes.
-  std::optional<QString> RechazoDeValor(const QString& texto, int fila, bool cantidad);
-  // Every editable cell passes the check of a typed value (RechazoDeValor);
-  // at the first that does not, its cell becomes current and the refusal is
-  // shown.
+  // The check of a value on row `fila`, a quantity or not: no separator,
+  // and a quantity RevisaCantidad's; nothing when it passes.
+  std::optional<QString> RechazoDeValor(const QString& texto, int fila, bool cantidad, bool propia);
+  // Every editable cell passes its check (RechazoDeValor), as typed unless
+  // the dialog filled it itself and it is unchanged; at the first that does
+  // not, its cell becomes current and the refusal is shown.
   bool RevisaCeldas();
+  // A cell the dialog fills itself (a proposal, a restored pick).
+  void Propone(int fila, int columna, const QString& texto);
+  // The grid emptied, and with it what the dialog had filled.
+  void LimpiaGrilla();
   // The quantity column's sum against the request `pedida`: equal passes;
   // above or below it the operator is asked whether to adjust the request
   // (Yes makes it the sum), except that a sum below it with `mostrado` false
@@ -161,6 +171,8 @@ class DialogoConEditor : public ui::Form {
 
   Diferencias diferencias_;
   QString avisoAlMostrar_;
+  // The cells the dialog filled, with what it wrote there.
+  std::map<std::pair<int, int>, QString> propuestas_;
 };
 
 // The list string of `items`: "|" and every item closed by "|".

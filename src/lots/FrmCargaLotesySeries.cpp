@@ -103,7 +103,7 @@ void FrmCargaLotesySeries::InicializaGrid() {
 void FrmCargaLotesySeries::InicializaConsulta() {
   ui::FlexGrid& g = MSFlexGrid1;
   const int x = TextWidth(QStringLiteral("X"));
-  g.Clear();
+  LimpiaGrilla();
   g.setCols(4);
   g.setFixedRows(1);
   g.setFixedCols(2);
@@ -133,7 +133,7 @@ void FrmCargaLotesySeries::InicializaCarga() {
   ui::FlexGrid& g = MSFlexGrid1;
   const int x = TextWidth(QStringLiteral("X"));
   const int filas = FilasDeCarga(Cantidad);
-  g.Clear();
+  LimpiaGrilla();
   g.setFixedCols(0);
   g.setCols(EsSerieYLote ? 3 : 2);
   g.setFixedCols(1);
@@ -181,23 +181,15 @@ std::vector<FrmCargaLotesySeries::ParTomado> FrmCargaLotesySeries::ParesTomados(
   return tomados;
 }
 
+bool FrmCargaLotesySeries::Par::mismo(const Par& otro) const {
+  return rt::EqualsText(lote, otro.lote) && rt::EqualsText(serie, otro.serie);
+}
+
 int FrmCargaLotesySeries::FilaDelPar(const Par& par) const {
   const ui::FlexGrid& g = MSFlexGrid1;
   for (int r = g.FixedRows(); r < g.Rows(); ++r)
-    if (rt::EqualsText(rt::Trim(g.TextMatrix(r, kColumnaLote)), par.lote) &&
-        rt::EqualsText(rt::Trim(g.TextMatrix(r, kColumnaSerie)), par.serie))
-      return r;
+    if (par.mismo({rt::Trim(g.TextMatrix(r, kColumnaLote)), rt::Trim(g.TextMatrix(r, kColumnaSerie))})) return r;
   return -1;
-}
-
-void FrmCargaLotesySeries::AgregaExistencia(const Par& par, rt::Currency cantidad) {
-  ui::FlexGrid& g = MSFlexGrid1;
-  const int fila = FilaDelPar(par);
-  if (fila >= 0) {
-    g.setTextMatrix(fila, kColumnaStock, TextoDeCantidad(CantidadDe(g.TextMatrix(fila, kColumnaStock)) + cantidad));
-    return;
-  }
-  g.AddItem(par.lote + u'\t' + par.serie + u'\t' + TextoDeCantidad(cantidad));
 }
 
 void FrmCargaLotesySeries::VerificaAnterioresConsulta() {
@@ -205,19 +197,31 @@ void FrmCargaLotesySeries::VerificaAnterioresConsulta() {
   const QString sql = sentencia::SeriesYLotesConStock(suite::gUtilidades().RellenaCodigo(Articulo, 25), Deposito);
   ado::Recordset rs;
   gDB().AbrirRecordset(sql, rs);
-  bool conStock = false;
   const suite::Utilidades& util = suite::gUtilidades();
-  CodigosNoOfrecidos fuera = LotesOSeriesNoOfrecidos();
+  // The net stock of each pair over all its rows and positions, the pair
+  // read as the lists match it (trimmed, ignoring case), in the stock's
+  // order: a row below 0 takes from the pair's other rows.
+  std::vector<std::pair<Par, rt::Currency>> netos;
   for (; !rs.BOF() && !rs.EOF(); rs.MoveNext()) {
-    conStock = true;
     const Par par{rt::Trim(util.ValorCampo(rs["NroLote"].Value()).toString()),
                   rt::Trim(util.ValorCampo(rs["NroSerie"].Value()).toString())};
+    const rt::Currency cantidad = CantidadDeCampo(rs["Cantidad"].Value());
+    const auto mismo =
+        std::find_if(netos.begin(), netos.end(), [&](const auto& neto) { return neto.first.mismo(par); });
+    if (mismo != netos.end()) mismo->second += cantidad;
+    else netos.emplace_back(par, cantidad);
+  }
+  gDB().CierraRecordset(rs);
+  bool conStock = false;
+  CodigosNoOfrecidos fuera = LotesOSeriesNoOfrecidos();
+  for (const auto& [par, cantidad] : netos) {
+    if (cantidad <= rt::Currency()) continue;
+    conStock = true;
     // Both codes are looked at, so the notice names each.
     const bool loteFuera = fuera.excluye(par.lote);
     if (fuera.excluye(par.serie) || loteFuera) continue;
-    AgregaExistencia(par, CantidadDeCampo(rs["Cantidad"].Value()));
+    g.AddItem(par.lote + u'\t' + par.serie + u'\t' + TextoDeCantidad(cantidad));
   }
-  gDB().CierraRecordset(rs);
   AvisaAlMostrar(fuera.aviso());
 
   // Earlier picks whose pair has no stock any more still show, at 0.
@@ -248,7 +252,7 @@ void FrmCargaLotesySeries::RestauraCantidades() {
   }
   for (int r = g.FixedRows(); r < g.Rows(); ++r)
     if (const std::optional<rt::Currency>& tomada = tomadas[static_cast<size_t>(r)])
-      g.setTextMatrix(r, kColumnaCantidad, TextoDeCantidad(*tomada));
+      Propone(r, kColumnaCantidad, TextoDeCantidad(*tomada));
 }
 
 void FrmCargaLotesySeries::VerificaAnterioresCarga() {
@@ -323,19 +327,23 @@ void FrmCargaLotesySeries::CompletaCantidades() {
     const bool sinPar = rt::Trim(g.TextMatrix(r, kColumnaLote)).isEmpty() && rt::Trim(g.TextMatrix(r, kColumnaSerie)).isEmpty();
     if (toma == rt::Currency() && resto > rt::Currency() && sinPar) toma = resto;
     resto -= toma;
-    g.setTextMatrix(r, kColumnaCantidad, TextoDeCantidad(toma));
+    Propone(r, kColumnaCantidad, TextoDeCantidad(toma));
     if (resto <= rt::Currency()) break;
   }
 }
 
 // ------------------------------------------------------------------ checks
 
-std::optional<QString> FrmCargaLotesySeries::RevisaCantidad(const QString& texto, int fila) {
+std::optional<QString> FrmCargaLotesySeries::RevisaCantidad(const QString& texto, int fila, bool propia) {
   if (!EsConsultaDeSerieLote) return std::nullopt;
   const std::optional<rt::Currency> valor = LeeCantidad(texto);
   if (!valor) return QStringLiteral("La Cantidad informada no es un número");
-  if (*valor < rt::Currency()) return QStringLiteral("La Cantidad no puede ser Menor a Cero");
-  if (valor->rounded(0) != *valor) return QStringLiteral("No Puede Informase Cantidades que no Sean Enteras");
+  // What the operator types is a count of units taken; what the dialog
+  // placed follows the line, a fraction of a lot sold by weight or a
+  // negative line's quantity.
+  if (!propia && *valor < rt::Currency()) return QStringLiteral("La Cantidad no puede ser Menor a Cero");
+  if (!propia && valor->rounded(0) != *valor)
+    return QStringLiteral("No Puede Informase Cantidades que no Sean Enteras");
   const ui::FlexGrid& g = MSFlexGrid1;
   const bool conPar = !rt::Trim(g.TextMatrix(fila, kColumnaLote)).isEmpty() ||
                       !rt::Trim(g.TextMatrix(fila, kColumnaSerie)).isEmpty();

@@ -14,10 +14,11 @@
 //
 // Choice mode (EsConsultaDeSerieLote, goods going out): the lots and
 // serials of the article with stock in the deposit, one row per lot-serial
-// pair (the stock of one pair kept in several positions is added up), less
-// what the voucher's other lines of the article take; the line's own
-// earlier picks are shown again, otherwise a proposal is made. The operator
-// types how much to take from each row; no row takes more than its stock.
+// pair with its net stock over all its rows and positions (offered while it
+// is above 0), less what the voucher's other lines of the article take; the
+// line's own earlier picks are shown again, otherwise a proposal is made.
+// The operator types how much to take from each row, in whole units; no row
+// takes more than its stock.
 // Lots and serials holding "|" or Chr(255) are not offered.
 //
 // The caller fills the public variables, calls CargaDatos, shows the dialog
@@ -81,7 +82,7 @@ class FrmCargaLotesySeries : public DialogoConEditor {
 
  protected:
   rt::Currency CantidadPedida() const override;
-  std::optional<QString> RevisaCantidad(const QString& texto, int fila) override;
+  std::optional<QString> RevisaCantidad(const QString& texto, int fila, bool propia) override;
   void EntradaValida(const QString& texto) override;
 
  private:
@@ -89,6 +90,8 @@ class FrmCargaLotesySeries : public DialogoConEditor {
     QString lote;
     QString serie;
     bool vacio() const { return lote.isEmpty() && serie.isEmpty(); }
+    // The same pair, ignoring case, as the lists match them.
+    bool mismo(const Par& otro) const;
   };
   static Par ParDe(const QString& item);
   // The items of the parallel lists `pares` and `cantidades` (list strings,
@@ -105,7 +108,6 @@ class FrmCargaLotesySeries : public DialogoConEditor {
   void VerificaAnterioresConsulta();
   void VerificaAnterioresCarga();
   void LlenaColumna(int columna, const QString& lista);
-  void AgregaExistencia(const Par& par, rt::Currency cantidad);
   // The data row of a pair (ignoring case), -1 when there is none.
   int FilaDelPar(const Par& par) const;
   // Takes each quantity of `cantidades` from the stock of the row of the

@@ -60,7 +60,7 @@ void FrmLoteyPosicion::CargaDatos() {
 
 void FrmLoteyPosicion::InicializaGrid() {
   ui::FlexGrid& g = MSFlexGrid1;
-  g.Clear();
+  LimpiaGrilla();
   g.setCols(5);
   if (!EsPosicion && !EsLote) return;
   g.setRows(1);
@@ -187,16 +187,17 @@ void FrmLoteyPosicion::Restaura(const std::vector<QString>& posiciones, const st
           (!sinPosicion && !rt::EqualsText(rt::Trim(g.TextMatrix(r, kColumnaPosicion)), posicion)) ||
           (porLote && !rt::EqualsText(rt::Trim(g.TextMatrix(r, kColumnaLote)), lote)))
         continue;
-      g.setTextMatrix(r, kColumnaCantidad, cantidad);
+      Propone(r, kColumnaCantidad, cantidad);
       break;
     }
   }
 }
 
-std::optional<QString> FrmLoteyPosicion::RevisaCantidad(const QString& texto, int fila) {
+std::optional<QString> FrmLoteyPosicion::RevisaCantidad(const QString& texto, int fila, bool propia) {
   const std::optional<rt::Currency> valor = LeeCantidad(texto);
   if (!valor) return QStringLiteral("La Cantidad informada no es un número");
-  if (*valor < rt::Currency()) return QStringLiteral("La Cantidad no puede ser Menor a Cero");
+  // A negative line's quantity the dialog placed itself passes.
+  if (!propia && *valor < rt::Currency()) return QStringLiteral("La Cantidad no puede ser Menor a Cero");
   // Nothing taken is always possible, also from a balance below 0.
   if (*valor > rt::Currency() && *valor > CantidadDe(MSFlexGrid1.TextMatrix(fila, kColumnaDisponible)))
     return QStringLiteral("No hay disponible para esa posicion");

@@ -63,7 +63,7 @@ class FrmLoteyPosicion : public DialogoConEditor {
 
  protected:
   rt::Currency CantidadPedida() const override;
-  std::optional<QString> RevisaCantidad(const QString& texto, int fila) override;
+  std::optional<QString> RevisaCantidad(const QString& texto, int fila, bool propia) override;
 
  private:
   bool SoloLote() const { return EsLote && !EsPosicion; }

@@ -8,7 +8,7 @@ using numbering::Lit;
 
 QString SeriesYLotesConStock(const QString& IdArticulo, const QString& IdDeposito) {
   return QStringLiteral("SELECT * FROM STK_SERIES_Y_LOTES WHERE IdArticulo = '") + Lit(IdArticulo) +
-         QStringLiteral("' AND CANTIDAD > 0  AND IDDEPOSITO = '") + Lit(IdDeposito) +
+         QStringLiteral("' AND CANTIDAD <> 0  AND IDDEPOSITO = '") + Lit(IdDeposito) +
          QStringLiteral("' ORDER BY NROLOTE, NROSERIE ");
 }
 

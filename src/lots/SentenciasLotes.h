@@ -6,7 +6,8 @@
 
 namespace lots::sentencia {
 
-// The lots and serials of an article with stock in a deposit.
+// The rows of an article's lots and serials in a deposit that hold stock,
+// above or below 0 (a pair's net stock is their sum).
 QString SeriesYLotesConStock(const QString& IdArticulo, const QString& IdDeposito);
 
 // The balances of an article in a deposit by storage position and lot, by

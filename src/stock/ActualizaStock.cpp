@@ -84,7 +84,11 @@ bool Grabacion::Registra() {
           QStringLiteral("Atencion!"));
     return false;
   }
-  if (!Paso([&] { equivalente_ = rt::EqualsText(core::Cfg(QStringLiteral("ConfirmaUDEquiv")), QStringLiteral("SI")); }))
+  if (!Paso([&] {
+        equivalente_ = rt::EqualsText(core::Cfg(QStringLiteral("ConfirmaUDEquiv")), QStringLiteral("SI"));
+        asterisco_ = rt::EqualsText(rt::Trim(core::Cfg(QStringLiteral("ART_FormatoSerieAsterisco"))),
+                                    QStringLiteral("SI"));
+      }))
     return false;
   if (MuestraCartel) suite::gCartel().Muestra(QStringLiteral("Grabando Stock...."), 0);
   cuentaFila_ = Cuenta;
@@ -129,6 +133,17 @@ bool Grabacion::Registra() {
       }))
     return false;
 
+  // A voucher whose entry was loaded before is refused whole in accumulate
+  // mode, where its entry would be; a production order's later calls write
+  // their rows under an entry of their own, as immediate mode does.
+  if (Acumula && !produccion_ && YaCargado()) return false;
+
+  // Every line is read and checked before anything is written: a line whose
+  // rows do not add up to it refuses the voucher.
+  const int pasadas = EsTransferencia || produccion_ ? 2 : 1;
+  std::vector<LineaAGrabar> plan;
+  if (!Planifica(pasadas, plan) || !CuadranLasLineas(plan)) return false;
+
   // A purchase voucher that comes from a purchase order marks it received,
   // ahead of the rows, when no receipt voucher is obligatory.
   bool recepcion = false;
@@ -144,7 +159,6 @@ bool Grabacion::Registra() {
   // The passes: a transfer goes out of the deposit and into the
   // destination; a production order brings its made lines in (column 28
   // "-1") and takes the others out, continuing the voucher's sequence.
-  const int pasadas = EsTransferencia || produccion_ ? 2 : 1;
   secuencia_ = SecuenciaFija > 0 ? SecuenciaFija : 0;
   if (produccion_ && !Paso([&] {
         IdDepositoDestino = IdDeposito;
@@ -156,75 +170,52 @@ bool Grabacion::Registra() {
       }))
     return false;
 
-  const int16_t signoVoucher = signo_;
+  const int filas = Grilla.Rows();
   int16_t secuenciaAsiento = 1;
   bool primerAsiento = true;
-  for (pasada_ = 1; pasada_ <= pasadas; ++pasada_) {
-    if (EsTransferencia) signo_ = pasada_ == 1 ? -1 : 1;
-    else if (produccion_) signo_ = pasada_ == 1 ? 1 : -1;
-    else signo_ = signoVoucher;
-    const int filas = Grilla.Rows();
-    for (int fila = 1; fila < filas; ++fila) {
-      bool entra = false;
+  for (const LineaAGrabar& linea : plan) {
+    pasada_ = linea.pasada;
+    signo_ = linea.signo;
+    const int fila = linea.fila;
+    // A transfer's line is valued by its first pass.
+    const bool asienta = !EsTransferencia || pasada_ == 1;
+    bool escribio = false;
+    for (size_t i = 0; i < linea.items.size(); ++i) {
+      const Item& item = linea.items[i];
+      if (item.Cantidad == 0) continue;  // its sequence number goes to the next row
+      secuencia_ += 1;
+      if (!Cede()) return false;
+      QString insert;
+      if (!Paso([&] { insert = Renglon(fila, item, linea.base, linea.partesBase[i]); })) return false;
+      if (insert.isEmpty()) continue;  // the operator went on past a failed row
       if (!Paso([&] {
-            entra = util.TextoANumero(Grilla.TextMatrix(fila, a::Cantidad)) != rt::Currency() &&
-                    !rt::Trim(Grilla.TextMatrix(fila, a::IdArticulo)).isEmpty();
-            if (entra && produccion_)
-              entra = (rt::Trim(Grilla.TextMatrix(fila, a::CantidadInsumo)) == QStringLiteral("-1")) == (pasada_ == 1);
+            if (!comodato_) comodato_ = rt::Val(Grilla.TextMatrix(fila, a::EnComodato)) == 1;
           }))
         return false;
-      if (!entra) continue;
-      std::vector<Item> items;
-      UnidadBase base;
-      std::vector<rt::Currency> partesBase;
-      bool leida = false;
-      if (!Paso([&] {
-            items = Items(fila);
-            base = BaseDeLinea(fila, signo_);
-            partesBase = PartesBase(fila, base, items);
-            leida = true;
-          }))
-        return false;
-      // The operator went on past a line that could not be read: none of
-      // its rows is written.
-      if (!leida) continue;
-      bool primeraFila = true;
-      for (size_t i = 0; i < items.size(); ++i) {
-        const Item& item = items[i];
-        if (item.Cantidad == 0) continue;  // its sequence number goes to the next row
-        secuencia_ += 1;
-        if (!Cede()) return false;
-        QString insert;
-        if (!Paso([&] { insert = Renglon(fila, item, base, partesBase[i]); })) return false;
-        if (insert.isEmpty()) continue;  // the operator went on past a failed row
-        if (!Paso([&] {
-              if (!comodato_) comodato_ = rt::Val(Grilla.TextMatrix(fila, a::EnComodato)) == 1;
-            }))
-          return false;
-        if (!Cede()) return false;
-        if (MuestraCartel)
-          suite::gCartel().Actualiza(0, QStringLiteral("Grabando Stock..."),
-                                       rt::Trim(Grilla.TextMatrix(fila, a::IdArticulo)) + QStringLiteral("  ") +
-                                           Grilla.TextMatrix(fila, a::Descripcion),
-                                       QString::number(fila) + QStringLiteral(" de ") + QString::number(filas - 1));
-        if (Acumula) {
-          Graba(insert);
-          continue;
-        }
-        // One entry per line, asked with its first row (a transfer's in its
-        // first pass): a fresh number for the first line, kept for the rest.
-        QString asiento;
-        if (primeraFila && (!EsTransferencia || pasada_ == 1) && !Paso([&] {
-              asiento = Asienta(fila, 0, primerAsiento, secuenciaAsiento);
-              primerAsiento = false;
-            }))
-          return false;
-        primeraFila = false;
-        if (!Graba(insert + QStringLiteral("\r\n ") + asiento, 1 + static_cast<int>(asiento.count(u'\n'))))
-          return false;
+      if (!Cede()) return false;
+      if (MuestraCartel)
+        suite::gCartel().Actualiza(0, QStringLiteral("Grabando Stock..."),
+                                     rt::Trim(Grilla.TextMatrix(fila, a::IdArticulo)) + QStringLiteral("  ") +
+                                         Grilla.TextMatrix(fila, a::Descripcion),
+                                     QString::number(fila) + QStringLiteral(" de ") + QString::number(filas - 1));
+      if (!Graba(insert, 1)) return false;
+      if (asienta) {
+        escritas_[fila] += rt::Currency::fromDouble(item.Cantidad);
+        escribio = true;
       }
     }
+    if (Acumula || !escribio) continue;
+    // One entry per line, after its rows, valuing what they wrote: a fresh
+    // number for the first line, kept for the rest.
+    QString asiento;
+    if (!Paso([&] {
+          asiento = Asienta(fila, 0, primerAsiento, secuenciaAsiento, escritas_);
+          primerAsiento = false;
+        }))
+      return false;
+    if (!asiento.isEmpty() && !Graba(asiento, static_cast<int>(asiento.count(u'\n')))) return false;
   }
+  pasada_ = pasadas + 1;
 
   // The components, then the entry of the whole voucher (accumulate mode).
   if (!Cede()) return false;
@@ -233,7 +224,7 @@ bool Grabacion::Registra() {
   if (Acumula) {
     QString asiento;
     int16_t secuencia = 1;
-    if (!Paso([&] { asiento = Asienta(0, TipoAsientoStock(), true, secuencia); })) return false;
+    if (!Paso([&] { asiento = Asienta(0, TipoAsientoStock(), true, secuencia, escritas_); })) return false;
     SQLTemp += QChar(13) + asiento;
   }
   return Cede();
@@ -277,15 +268,16 @@ void ClsCmnCptes::ActualizaStock(ui::FlexGrid& MSFlexGrid2, const QString& TC, c
   const auto libera = qScopeGuard([this] { gGrabandoStock = false; });
 
   QString sinTexto;
-  stock::Grabacion g(MSFlexGrid2, SQLTemp ? *SQLTemp : sinTexto,
-                     [&](int32_t fila, int16_t tipoMov, bool nuevo, int16_t& secuencia) {
-                       QString motivo = g.IdMotivoStock, tc = TC, suc = rt::Mid(SucNroLetra, 1, 4),
-                               nro = rt::Mid(SucNroLetra, 5, 8), letra = rt::Mid(SucNroLetra, 13, 1);
-                       bool esDebito = true;
-                       return ArmaAsientoStock(MSFlexGrid2, motivo, tc, suc, nro, letra, Fecha, esDebito, tipoMov, fila,
-                                               nuevo ? NumeracionAsiento::Siguiente : NumeracionAsiento::Actual,
-                                               secuencia);
-                     });
+  const QString suc = rt::Mid(SucNroLetra, 1, 4), nro = rt::Mid(SucNroLetra, 5, 8), letra = rt::Mid(SucNroLetra, 13, 1);
+  stock::Grabacion g(
+      MSFlexGrid2, SQLTemp ? *SQLTemp : sinTexto,
+      [&](int32_t fila, int16_t tipoMov, bool nuevo, int16_t& secuencia, const CantidadesEscritas& escritas) {
+        QString motivo = g.IdMotivoStock, tc = TC, s = suc, n = nro, l = letra;
+        bool esDebito = true;
+        return ArmaAsientoStock(MSFlexGrid2, motivo, tc, s, n, l, Fecha, esDebito, tipoMov, fila,
+                                nuevo ? NumeracionAsiento::Siguiente : NumeracionAsiento::Actual, secuencia, &escritas);
+      },
+      [&] { return AsientoYaCargado(TC, suc, nro, letra); });
   g.TC = TC;
   g.SucNroLetra = SucNroLetra;
   g.IdComplemento = IdComplemento;

@@ -60,6 +60,14 @@ struct Regla {
   bool EsDebito = true;
 };
 
+// The types whose stock movements book no entry of this kind: the sales and
+// purchase vouchers book their own.
+bool SinAsientoDeStock(const QString& TC, int16_t TipoMov) {
+  const suite::Utilidades& util = suite::gUtilidades();
+  return (TipoMov != 99 && util.EstaEnLista(TC, {"FC", "TK", "FKFC", "FP", "NC", "NCP", "ND"})) ||
+         util.EstaEnLista(TC, {"FCC", "FPC", "NCC", "NCCP", "NDC"});
+}
+
 // The rule of the kind; nullopt when the kind books no entry for the type.
 std::optional<Regla> ReglaDelTipo(ClsCmnCptes& cpte, const QString& TC, int16_t TipoMov, bool grillaDif) {
   const suite::Utilidades& util = suite::gUtilidades();
@@ -130,6 +138,17 @@ int32_t ClsCmnCptes::NumeraAsiento(NumeracionAsiento Numeracion, int Mes, int Pe
   return numero;
 }
 
+bool ClsCmnCptes::AsientoYaCargado(const QString& TC, const QString& Suc, const QString& Nro, const QString& Letra) {
+  if (!gAsientosXStock || SinAsientoDeStock(TC, 0)) return false;
+  QString asiento;
+  bool existe = false;
+  rt::StepRunner pasos([](const rt::Error& e) { return gDB().TratamientoErrores(e); });
+  if (!pasos.run([&] { existe = numbering::ExisteAsiento(TC, Suc, Nro, Letra, asiento, QString(), true); }))
+    return true;
+  if (existe) Informa(QStringLiteral("El comprobante ya ha Sido Cargado. Asiento ") + asiento);
+  return existe;
+}
+
 QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock, QString& TC, QString& Suc,
                                         QString& Nro, QString& Letra, const QString& Fecha, bool& EsDebito,
                                         int16_t TipoMov, int32_t SoloRegistro, int16_t* Secuencia) {
@@ -145,12 +164,11 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStoc
 QString ClsCmnCptes::ArmaAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock, QString& TC, QString& Suc,
                                       QString& Nro, QString& Letra, const QString& Fecha, bool& EsDebito,
                                       int16_t TipoMov, int32_t SoloRegistro, NumeracionAsiento Numeracion,
-                                      int16_t& Secuencia) {
+                                      int16_t& Secuencia, const CantidadesEscritas* Escritas) {
   if (!gAsientosXStock) return QString();
   suite::Utilidades& util = suite::gUtilidades();
   eMotivoStock = util.Reemplaza(eMotivoStock, QStringLiteral("'"), QString());
-  if (TipoMov != 99 && util.EstaEnLista(TC, {"FC", "TK", "FKFC", "FP", "NC", "NCP", "ND"})) return QString();
-  if (util.EstaEnLista(TC, {"FCC", "FPC", "NCC", "NCCP", "NDC"})) return QString();
+  if (SinAsientoDeStock(TC, TipoMov)) return QString();
 
   rt::StepRunner pasos([](const rt::Error& e) { return gDB().TratamientoErrores(e); });
   const core::CoreState& estado = core::gCore();
@@ -209,16 +227,7 @@ QString ClsCmnCptes::ArmaAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock,
   int mes = 0;
   const QString periodo = QString::number(estado.gPeriodo);
   if (!pasos.run([&] { mes = numbering::DiaDe(rt::Variant(Fecha)).month(); })) return QString();
-  if (SoloRegistro == 0) {
-    QString asiento;
-    bool existe = false;
-    if (!pasos.run([&] { existe = numbering::ExisteAsiento(TC, Suc, Nro, Letra, asiento, QString(), true); }))
-      return QString();
-    if (existe) {
-      Informa(QStringLiteral("El comprobante ya ha Sido Cargado. Asiento ") + asiento);
-      return QString();
-    }
-  }
+  if (SoloRegistro == 0 && !Escritas && AsientoYaCargado(TC, Suc, Nro, Letra)) return QString();
   QString tipoReg;
   if (!pasos.run([&] { tipoReg = numbering::ObtieneTipoRegCont(TC); })) return QString();
   if (tipoReg.isEmpty()) {
@@ -232,10 +241,19 @@ QString ClsCmnCptes::ArmaAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock,
   if (numero == 0) return QString();  // the numbering was left at its error dialog
 
   // The articles and their amounts: quantity by cost, summed per article.
+  // The writer's lines are valued by what their rows wrote: a line none of
+  // whose rows was written adds nothing.
   ImportesPorArticulo porArticulo;
   const auto valora = [&](int fila, bool suma) {
-    const rt::Currency monto = util.TextoANumero(Grid.TextMatrix(fila, a::Cantidad)) *
-                               util.TextoANumero(Grid.TextMatrix(fila, regla.ColumnaCosto));
+    rt::Currency cantidad;
+    if (!Escritas) {
+      cantidad = util.TextoANumero(Grid.TextMatrix(fila, a::Cantidad));
+    } else if (const auto escrita = Escritas->constFind(fila); escrita != Escritas->constEnd()) {
+      cantidad = *escrita;
+    } else {
+      return;
+    }
+    const rt::Currency monto = cantidad * util.TextoANumero(Grid.TextMatrix(fila, regla.ColumnaCosto));
     const QString codigo = util.RellenaCodigo(Grid.TextMatrix(fila, a::IdArticulo), 25);
     if (suma) porArticulo.suma(codigo, monto);
     else porArticulo.agrega(codigo, monto);
@@ -337,17 +355,18 @@ QString ClsCmnCptes::ArmaAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock,
             campo("TC_ORIGEN", tcOrigen);
             campo("CPTE_ORIGEN", cpteOrigen);
           }
+          // A row alone adds to its entry's line of the account and side,
+          // never to another entry's: the voucher may hold earlier ones.
+          const stock::sentencia::LineaDeEntrada propia{numero, mes, estado.gPeriodo, tipoReg, linea.Cuenta, linea.Lado};
           bool suma = false;
           if (SoloRegistro > 0) {
-            gDB().AbrirRecordset(stock::sentencia::LineaDeAsiento(tcClave, Suc, Nro, Letra, linea.Cuenta, linea.Lado),
-                                 rs);
+            gDB().AbrirRecordset(stock::sentencia::LineaDeAsiento(tcClave, Suc, Nro, Letra, propia), rs);
             suma = !rs.BOF();
             gDB().CierraRecordset(rs);
           }
           QString sentencia = QStringLiteral("INSERT INTO MV_ASIENTOS ");
           if (suma)
-            sentencia = stock::sentencia::SumaALineaDeAsiento(Numero(linea.Monto), tcClave, Suc, Nro, Letra,
-                                                              linea.Cuenta, linea.Lado);
+            sentencia = stock::sentencia::SumaALineaDeAsiento(Numero(linea.Monto), tcClave, Suc, Nro, Letra, propia);
           else
             core::ArmaInsert(sentencia, campos, true);
           sentencias += QStringLiteral("\r\n") + sentencia;

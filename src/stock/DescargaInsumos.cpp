@@ -71,14 +71,20 @@ bool Grabacion::Descarga(QString& identidad, int16_t signo, const QString& desti
     bool entra = false, porcentaje = false;
     double base = 0;
     std::vector<numbering::ItemStock> insumos;
+    // A line none of whose rows was written has nothing to discharge.
+    if (!escritas_.contains(fila)) continue;
     if (!Paso([&] {
           entra = util.TextoANumero(celda(a::Cantidad)) != rt::Currency() && !rt::Trim(celda(a::IdArticulo)).isEmpty();
           if (!entra) return;
           base = util.TextoADoble(celda(a::Cantidad));
           porcentaje = !celda(a::InsumosPorPorcentaje).isEmpty() &&
                        core::ValorLogico(rt::Trim(celda(a::InsumosPorPorcentaje)), true);
-          if (porcentaje && util.TextoANumero(celda(a::CantidadUdBase)) > rt::Currency())
-            base = util.TextoADoble(celda(a::CantidadUdBase));
+          // In percent, of the line's base quantity as its own rows read it:
+          // a return brings back what its sale took.
+          if (porcentaje) {
+            if (const rt::Currency cantidadBase = CantidadBase(fila); cantidadBase != rt::Currency())
+              base = cantidadBase.toDouble();
+          }
           const QString articulo = rt::Trim(celda(a::IdArticulo)), clave = articulo.toCaseFolded();
           if (!insumos_.contains(clave)) {
             std::vector<numbering::ItemStock> leidos;

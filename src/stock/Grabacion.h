@@ -35,13 +35,24 @@ struct UnidadBase {
 
 class Grabacion {
  public:
+  // What the rows wrote of each line (grid row), signed as its column 7; a
+  // line missing wrote nothing.
+  using Escritas = QHash<int32_t, rt::Currency>;
   // The entry of a line (fila > 0, immediate mode) or of the whole grid
-  // (fila 0): its statements; `Nuevo` takes a fresh entry number.
-  using Asentador = std::function<QString(int32_t fila, int16_t tipoMov, bool nuevo, int16_t& secuencia)>;
+  // (fila 0), valuing what the rows wrote: its statements; `Nuevo` takes a
+  // fresh entry number.
+  using Asentador =
+      std::function<QString(int32_t fila, int16_t tipoMov, bool nuevo, int16_t& secuencia, const Escritas& escritas)>;
+  // The voucher already has an entry (told to the operator).
+  using Cargado = std::function<bool()>;
 
   // ---- The call.
-  Grabacion(ui::FlexGrid& grilla, QString& sqlTemp, Asentador asentador)
-      : Grilla(grilla), SQLTemp(sqlTemp), Asienta(std::move(asentador)), Pasos(&Grabacion::Trampa) {}
+  Grabacion(ui::FlexGrid& grilla, QString& sqlTemp, Asentador asentador, Cargado cargado)
+      : Grilla(grilla),
+        SQLTemp(sqlTemp),
+        Asienta(std::move(asentador)),
+        YaCargado(std::move(cargado)),
+        Pasos(&Grabacion::Trampa) {}
 
   ui::FlexGrid& Grilla;
   QString TC, SucNroLetra, IdComplemento, Fecha;
@@ -60,6 +71,7 @@ class Grabacion {
   double PIVA = 0;
   int LenDesc = 100;
   Asentador Asienta;
+  Cargado YaCargado;
 
   // The voucher's movements: true when recorded; false when refused or
   // stopped (what a stop wrote is the caller's to undo).
@@ -97,10 +109,36 @@ class Grabacion {
   rt::Currency CostoDeArticulo(const QString& IdArticulo);
 
  private:
+  // One line of one pass as it is to be written.
+  struct LineaAGrabar {
+    int pasada = 1;
+    int16_t signo = 1;
+    int fila = 0;
+    std::vector<Item> items;
+    UnidadBase base;
+    std::vector<rt::Currency> partesBase;  // each item's share of the base quantity
+    rt::Currency cantidad;                 // the line's (column 7)
+    rt::Currency suma;                     // what its items add up to
+  };
+  // Every line of every pass, read before anything is written. A line that
+  // cannot be read is asked about once; going on leaves it out. False to
+  // leave the recording.
+  bool Planifica(int pasadas, std::vector<LineaAGrabar>& plan);
+  // Every line's rows add up to its quantity (as four-place amounts); the
+  // first that does not is told to the operator, naming it: false.
+  bool CuadranLasLineas(const std::vector<LineaAGrabar>& plan) const;
+  // The items of a line in the pass the recording stands in.
   std::vector<Item> Items(int fila);
+  // The items of an incoming line of serials: one unit each, signed as the
+  // line, "serial*units" in the asterisk format that many; a lone serial on
+  // a line that is not whole carries the line.
+  std::vector<Item> ItemsDeSeries(int fila, double linea);
   // What the line writes in its base unit moving with `signo`, read once for
   // all its rows; the discharge's made article writes it against the sign.
   UnidadBase BaseDeLinea(int fila, int16_t signo) const;
+  // The line's quantity in its base unit (column 74): its size, signed as
+  // the line's quantity, whatever sign the cell was typed with.
+  rt::Currency CantidadBase(int fila) const;
   // Each item's share of the line's base quantity `base`, signed, in
   // proportion to its quantity, rounded cumulatively: rows that add up to
   // the line add up to its base quantity, and no part is of the sign
@@ -122,12 +160,15 @@ class Grabacion {
   QString depositoDefault_;  // literal or NULL
   QString motivoDefault_;    // the configured code, trimmed
   bool depositoDelGrid_ = false, motivoDelGrid_ = false, tcOrigenDelGrid_ = false, cpteOrigenDelGrid_ = false;
-  bool compras_ = false, equivalente_ = false, produccion_ = false;
+  bool compras_ = false, equivalente_ = false, produccion_ = false, asterisco_ = false;
   int16_t signo_ = -1;
   int pasada_ = 1;
   float secuencia_ = 0;
   QString cuentaFila_;  // the account of the last row written
   bool comodato_ = false;
+  // What each line's rows wrote, in its first pass (the one its entry
+  // values): the entry values it, and the discharge takes only lines in it.
+  Escritas escritas_;
   // What the master says of an article, read once per recording: nothing
   // the recording writes changes it.
   QHash<QString, QString> cuentasProveedor_;

@@ -60,19 +60,27 @@ rt::Currency Grabacion::CostoDeArticulo(const QString& IdArticulo) {
   return costo;
 }
 
+rt::Currency Grabacion::CantidadBase(int fila) const {
+  suite::Utilidades& util = suite::gUtilidades();
+  rt::Currency base = util.TextoANumero(Grilla.TextMatrix(fila, a::CantidadUdBase));
+  if (base < rt::Currency()) base = -base;
+  return util.TextoANumero(Grilla.TextMatrix(fila, a::Cantidad)) < rt::Currency() ? -base : base;
+}
+
 UnidadBase Grabacion::BaseDeLinea(int fila, int16_t signo) const {
   suite::Utilidades& util = suite::gUtilidades();
   const auto celda = [&](int columna) { return Grilla.TextMatrix(fila, columna); };
-  const auto total = [&](int columna) { return util.TextoANumero(celda(columna)) * rt::Currency::fromInt(signo); };
+  const rt::Currency sentido = rt::Currency::fromInt(signo);
+  const auto total = [&](int columna) { return util.TextoANumero(celda(columna)) * sentido; };
   const QString pesable = rt::Trim(celda(a::Pesable));
   const QString base = rt::Trim(celda(a::IdUnidadBase));
   if (core::ValorLogico(celda(a::Pesable).isEmpty() ? QStringLiteral("0") : pesable, true)) {
     if (base.isEmpty()) return {};
-    return {true, Relleno(base, 4), total(a::CantidadUdBase)};
+    return {true, Relleno(base, 4), CantidadBase(fila) * sentido};
   }
   if (equivalente_) return {true, Relleno(rt::Trim(celda(a::UnidadEquiv)), 4), total(a::CantidadEquiv)};
   if (base.isEmpty()) return {true, Relleno(rt::Trim(celda(a::IdUnidad)), 4), total(a::Cantidad)};
-  return {true, Relleno(base, 4), total(a::CantidadUdBase)};
+  return {true, Relleno(base, 4), CantidadBase(fila) * sentido};
 }
 
 QString Grabacion::Renglon(int fila, const Item& item, const UnidadBase& base, rt::Currency cantidadUD) {

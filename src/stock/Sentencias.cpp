@@ -32,22 +32,23 @@ QString CuentaDeArticulo(const QString& LiteralArticulo) {
 
 namespace {
 QString CondicionLinea(const QString& TC, const QString& Sucursal, const QString& Numero, const QString& Letra,
-                       const QString& Cuenta, const QString& Lado) {
+                       const LineaDeEntrada& linea) {
   return " WHERE TC = '" + Lit(TC) + "' AND SUCURSAL = '" + Lit(Sucursal) + "' AND NUMERO = '" + Lit(Numero) +
-         "' AND LETRA = '" + Lit(Letra) + "' AND CUENTA = '" + Lit(Cuenta) + "' AND [DEBE-HABER] = '" + Lit(Lado) +
-         "'";
+         "' AND LETRA = '" + Lit(Letra) + "' AND [NUMERO ASIENTO] = " + QString::number(linea.Asiento) +
+         " AND MES_OPERATIVO = " + QString::number(linea.Mes) + " AND PERIODO = " + QString::number(linea.Periodo) +
+         " AND Tipo_Reg = '" + Lit(linea.TipoReg) + "' AND CUENTA = '" + Lit(linea.Cuenta) +
+         "' AND [DEBE-HABER] = '" + Lit(linea.Lado) + "'";
 }
 }  // namespace
 
 QString LineaDeAsiento(const QString& TC, const QString& Sucursal, const QString& Numero, const QString& Letra,
-                       const QString& Cuenta, const QString& Lado) {
-  return "SELECT * FROM MV_ASIENTOS  with(nolock) " + CondicionLinea(TC, Sucursal, Numero, Letra, Cuenta, Lado);
+                       const LineaDeEntrada& linea) {
+  return "SELECT * FROM MV_ASIENTOS  with(nolock) " + CondicionLinea(TC, Sucursal, Numero, Letra, linea);
 }
 
 QString SumaALineaDeAsiento(const QString& Importe, const QString& TC, const QString& Sucursal, const QString& Numero,
-                            const QString& Letra, const QString& Cuenta, const QString& Lado) {
-  return "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + " + Importe +
-         CondicionLinea(TC, Sucursal, Numero, Letra, Cuenta, Lado);
+                            const QString& Letra, const LineaDeEntrada& linea) {
+  return "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + " + Importe + CondicionLinea(TC, Sucursal, Numero, Letra, linea);
 }
 
 QString RecepcionOrdenDeCompra(const QString& TcOrigen, const QString& ComprobanteOrigen, const QString& Fecha) {

@@ -3,6 +3,7 @@
 // writes them. Texts between apostrophes have their own apostrophes
 // doubled; a parameter called a literal arrives already quoted (or NULL).
 #include <QString>
+#include <cstdint>
 
 namespace stock::sentencia {
 
@@ -15,12 +16,23 @@ QString MotivoVenta(const QString& LiteralMotivo);
 // `Condicion`: one " idarticulo ='...'" term per article, joined by " OR ".
 QString CuentasDeArticulos(const QString& Condicion);
 QString CuentaDeArticulo(const QString& LiteralArticulo);
-// The voucher's entry line of an account and side; `TC` filled to 4.
+// One line of the entry being written: its number within its series (month,
+// period, register type), account and side. Numbers run per series, so all
+// of them tell the line.
+struct LineaDeEntrada {
+  int32_t Asiento = 0;
+  int Mes = 0;
+  int Periodo = 0;
+  QString TipoReg;
+  QString Cuenta;
+  QString Lado;  // "D" or "H"
+};
+// The voucher's line of that entry, account and side; `TC` filled to 4.
 QString LineaDeAsiento(const QString& TC, const QString& Sucursal, const QString& Numero, const QString& Letra,
-                       const QString& Cuenta, const QString& Lado);
+                       const LineaDeEntrada& linea);
 // Adds `Importe` (a number literal) to that line.
 QString SumaALineaDeAsiento(const QString& Importe, const QString& TC, const QString& Sucursal, const QString& Numero,
-                            const QString& Letra, const QString& Cuenta, const QString& Lado);
+                            const QString& Letra, const LineaDeEntrada& linea);
 
 // ---- The stock writer. The origin arguments are literals.
 QString RecepcionOrdenDeCompra(const QString& TcOrigen, const QString& ComprobanteOrigen, const QString& Fecha);

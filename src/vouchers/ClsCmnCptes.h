@@ -19,6 +19,7 @@
 // Grids, edit boxes, status bars and tab controls are the caller's: no
 // member keeps any of them between calls. A grid or box passed as a pointer
 // may be absent (nullptr): whatever belongs to it is skipped.
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -63,7 +64,7 @@ class ClsCmnCptes {
   // stock movement of the articles grid (of row SoloRegistro alone when it
   // is not 0): a line on the counter account of the motive for the whole
   // amount and one per stock account of the articles on the other side,
-  // inserted, or with SoloRegistro added to the voucher's line of the same
+  // inserted, or with SoloRegistro added to the line of the same entry,
   // account and side. "" when AsientosXStock is off, the type or kind
   // books no entry, or the entry is refused (with a message where the
   // operator can mend it). The kind TipoMov (0 to 5, 99 the cost of goods
@@ -341,9 +342,20 @@ class ClsCmnCptes {
     QString TipoReg;
   };
   enum class NumeracionAsiento { Siguiente, Actual };
+  // What the stock writer's rows wrote of each articles-grid line, signed as
+  // its column 7; a line missing wrote nothing.
+  using CantidadesEscritas = QHash<int32_t, rt::Currency>;
+  // GeneraAsientoStock's entry. With `Escritas` (the stock writer's call)
+  // each line is valued by what its rows wrote, and the writer has already
+  // refused a voucher whose entry was loaded before.
   QString ArmaAsientoStock(ui::FlexGrid& Grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro,
                            QString& Letra, const QString& Fecha, bool& EsDebito, int16_t TipoMov,
-                           int32_t SoloRegistro, NumeracionAsiento Numeracion, int16_t& Secuencia);
+                           int32_t SoloRegistro, NumeracionAsiento Numeracion, int16_t& Secuencia,
+                           const CantidadesEscritas* Escritas = nullptr);
+  // The voucher already has entry lines and the type books a stock entry:
+  // told to the operator ("El comprobante ya ha Sido Cargado. Asiento MM -
+  // NNNNNN"). Also true when the look-up was left at its error dialog.
+  bool AsientoYaCargado(const QString& TC, const QString& Suc, const QString& Nro, const QString& Letra);
   // The number of an entry of the series; 0 when the numbering was left at
   // its error dialog.
   int32_t NumeraAsiento(NumeracionAsiento Numeracion, int Mes, int Periodo, const QString& TipoReg);

@@ -377,6 +377,130 @@ TEST_F(CargaLotesySeries, ChoiceModeRestoresTheLinesPicksAsItGivesTheirStockBack
   }
 }
 
+// What the dialog places itself, its proposal and the line's restored
+// picks, passes accept while it is left as it was: a fraction of a lot sold
+// by weight, a negative line's quantity. With the dialog on screen and
+// without it, no box, and the lists come back.
+TEST_F(CargaLotesySeries, TheDialogsOwnQuantitiesPassAcceptWithAndWithoutTheDialog) {
+  existencia("ART-1", "L1", "", "2,5");
+  existencia("ART-1", "L2", "", "5");
+  struct Case {
+    const char* caso;
+    double cantidad;
+    QString anteriores, cantidades;  // the line's earlier picks, also among the voucher's lines
+    QStringList filas;
+    QString lotes, series;
+  };
+  const Case cases[] = {
+      {"a fraction of a lot sold by weight", 2.5, "", "", {"L1||2,5|2,5", "L2||5|0", "|||0"},
+       "|L1" + y + "|L2" + y + "|" + y + "|", "|2,5|0|0|"},
+      {"a fraction over two lots", 3.75, "", "", {"L1||2,5|2,5", "L2||5|1,25", "|||0"},
+       "|L1" + y + "|L2" + y + "|" + y + "|", "|2,5|1,25|0|"},
+      {"a restored fraction", 1.5, "|L2" + y + "|", "|1,5|", {"L1||2,5|", "L2||5|1,5", "|||"},
+       "|L1" + y + "|L2" + y + "|" + y + "|", "|-|1,5|-|"},
+      {"a negative line takes its lots on the first row", -2, "", "", {"L1||2,5|-2", "L2||5|0", "|||0"},
+       "|L1" + y + "|L2" + y + "|" + y + "|", "|-2|0|0|"},
+  };
+  for (const Case& c : cases) {
+    for (bool mostrar : {true, false}) {
+      SCOPED_TRACE(std::string(c.caso) + (mostrar ? " (shown)" : " (not shown)"));
+      FrmCargaLotesySeries dialogo;
+      eleccion(dialogo, c.cantidad, false, true, c.anteriores, c.cantidades, c.anteriores, c.cantidades);
+      EXPECT_EQ(testing_support::Filas(dialogo.MSFlexGrid1), c.filas);
+      dialogo.MostrarForm = mostrar;
+      if (mostrar) {
+        testing_support::Abre(dialogo);
+        ui::op::key(dialogo.MSFlexGrid1, ui::key::F2);
+      } else {
+        dialogo.CmdAceptar_Click();
+      }
+      EXPECT_FALSE(dialogo.Visible());
+      EXPECT_EQ(dialogo.Lotes, c.lotes);
+      EXPECT_EQ(dialogo.Series, c.series);
+      EXPECT_EQ(dialogo.Cantidad, c.cantidad);
+    }
+  }
+  EXPECT_TRUE(host.boxes().empty());
+}
+
+// What the operator types keeps the rule of a typed value, also where the
+// dialog had placed a fraction, and also when a click wrote it unchecked.
+TEST_F(CargaLotesySeries, AQuantityTheOperatorTypesIsStillAWholeNumberOfUnitsTaken) {
+  existencia("ART-1", "L1", "", "2,5");
+  existencia("ART-1", "L2", "", "5");
+  struct Case {
+    int fila;
+    QString texto;
+    bool conClic;  // committed by a click on another cell, unchecked
+    const char* rechazo;
+  };
+  const Case cases[] = {
+      {1, "1,5", false, "No Puede Informase Cantidades que no Sean Enteras"},
+      {2, "0,5", true, "No Puede Informase Cantidades que no Sean Enteras"},
+      {1, "-1", true, "La Cantidad no puede ser Menor a Cero"},
+      {2, "2", true, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.texto.toStdString());
+    FrmCargaLotesySeries dialogo;
+    eleccion(dialogo, 2.5, false, true);
+    dialogo.MostrarForm = true;
+    testing_support::Abre(dialogo);
+    ui::FlexGrid& grilla = dialogo.MSFlexGrid1;
+    ui::op::clickCell(grilla, c.fila, 3);
+    // A whole number passes the cell's check and reaches the sum's, above the
+    // request here: not adjusted.
+    if (c.rechazo) host.answer(ui::mb::Ok, c.rechazo);
+    else host.answer(ui::mb::No, "supera a la solicitada").answer(ui::mb::Ok, "Debe Ajustar la suma de las cantidades a :2,5");
+    if (!c.conClic) {
+      testing_support::Confirma(dialogo, c.texto);
+      EXPECT_TRUE(dialogo.TxtEdit.Visible()) << "refused as it is typed";
+      ui::op::key(dialogo.TxtEdit, ui::key::Escape);
+      ui::op::key(grilla, ui::key::F2);
+      EXPECT_FALSE(dialogo.Visible()) << "the proposal is left as it was";
+      continue;
+    }
+    testing_support::Teclea(dialogo, c.texto);
+    ui::op::clickCell(grilla, 3, 3);
+    ASSERT_EQ(grilla.TextMatrix(c.fila, 3), c.texto);
+    ui::op::key(grilla, ui::key::F2);
+    EXPECT_TRUE(dialogo.Visible());
+    EXPECT_EQ(dialogo.Lotes, "");
+    if (c.rechazo) {
+      EXPECT_EQ(grilla.Row(), c.fila);
+      EXPECT_EQ(grilla.Col(), 3);
+    }
+  }
+  EXPECT_TRUE(host.scriptExhausted());
+}
+
+// Each lot-serial pair is offered with its net stock over all its rows and
+// positions, read as the lists match it (trimmed, ignoring case), and only
+// while that stock is above 0.
+TEST_F(CargaLotesySeries, EachPairIsOfferedWithItsNetStock) {
+  existencia("ART-1", "L1", "", "5", "1", "A-01");
+  existencia("ART-1", "L1", "", "-2");  // taken out without a position
+  existencia("ART-1", "l1 ", "", "1", "1", "B-02");
+  existencia("ART-1", "L2", "S1", "1", "1", "A-01");
+  existencia("ART-1", "L2", "S1", "-1");  // sold
+  existencia("ART-1", "L3", "", "-3");
+  existencia("ART-1", "L4", "", "2");
+  FrmCargaLotesySeries dialogo;
+  eleccion(dialogo, 6, true, true);
+  EXPECT_EQ(testing_support::Filas(dialogo.MSFlexGrid1), QStringList({"L1||4|4", "L4||2|2", "|||0"}));
+  dialogo.CmdAceptar_Click();
+  EXPECT_EQ(dialogo.Lotes, "|L1" + y + "|L4" + y + "|" + y + "|");
+  EXPECT_EQ(dialogo.Series, "|4|2|0|");
+  EXPECT_TRUE(host.boxes().empty());
+
+  // No pair with stock: no row to take the rest either.
+  FrmCargaLotesySeries vacio;
+  existencia("ART-1", "L4", "", "-2", "1", "C-03");
+  existencia("ART-1", "L1", "", "-4", "1", "C-03");
+  eleccion(vacio, 1, true, true);
+  EXPECT_EQ(vacio.MSFlexGrid1.Rows(), 1);
+}
+
 TEST_F(CargaLotesySeries, CodesAListCannotCarryAreNotOfferedAndNamedWhenTheDialogShows) {
   existencia("ART-1", "L|1", "", "2");
   existencia("ART-1", "L2", "S" + y + "9", "1");

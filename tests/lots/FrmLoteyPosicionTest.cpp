@@ -265,6 +265,15 @@ TEST_F(LoteyPosicion, AcceptWritesTheRowsThatTakeSomething) {
   EXPECT_EQ(d.Posiciones, "|P1*2|P2*00|*3|") << "\"00\" is not left out; the stock without position has none";
   EXPECT_EQ(d.Lotes, "|L1|L2|L1|") << "the stock without position keeps its lot";
 
+  // A negative line takes the quantity the dialog placed on its first row;
+  // typed, it would be refused.
+  FrmLoteyPosicion negativa;
+  llena(negativa, -2, true, true);
+  negativa.CmdAceptar_Click();
+  EXPECT_EQ(negativa.Posiciones, "|P2*-2|");
+  EXPECT_EQ(negativa.Lotes, "|L1|");
+  EXPECT_TRUE(host.boxes().empty());
+
   // Too little, without the dialog on screen: only the notice.
   FrmLoteyPosicion corta;
   llena(corta, 50, true, false);

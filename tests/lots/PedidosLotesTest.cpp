@@ -145,6 +145,27 @@ TEST_F(PedidosLotes, PideSerieLoteSalidasWithoutTheDialog) {
   EXPECT_EQ(cantidad, 9);
 }
 
+// Without the dialog the proposal is taken as it stands, a fraction of a
+// lot by weight or a negative line's lots, with no box.
+TEST_F(PedidosLotes, PideSerieLoteSalidasWithoutTheDialogTakesAFractionOrANegativeLine) {
+  existencia("ART-1", "L1", "", "2,5");
+  const struct {
+    double cantidad;
+    const char* cantidades;
+  } cases[] = {{2.5, "|2,5|0|"}, {-2, "|-2|0|"}};
+  for (const auto& c : cases) {
+    QString deposito = "1", pares, cantidades;
+    double cantidad = c.cantidad;
+    cpte.PideSerieLote_Salidas(comprobante.MSFlexGrid2, "ART-1", "", cantidad, "", "", pares, cantidades, true, false,
+                               false, &deposito, false);
+    EXPECT_EQ(pares, "|L1" + y + "|" + y + "|") << c.cantidad;
+    EXPECT_EQ(cantidades, c.cantidades) << c.cantidad;
+    EXPECT_EQ(cantidad, c.cantidad);
+  }
+  EXPECT_TRUE(host.shownForms().empty());
+  EXPECT_TRUE(host.boxes().empty());
+}
+
 TEST_F(PedidosLotes, AnAdjustedQuantityAndACancelComeBack) {
   existencia("ART-1", "L1", "", "3");
   QString deposito = "1", pares, cantidades;

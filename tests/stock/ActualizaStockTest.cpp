@@ -105,6 +105,64 @@ TEST_F(ActualizaStock, ImmediateModeValuesEachLineOnceWithOneEntryNumber) {
   verificaInvariantes();
 }
 
+// A voucher recorded again over the entries it has: each call's rows get an
+// entry of their own that balances and values them, whatever entries of the
+// voucher share its accounts; the earlier entry is left as it was. In
+// accumulate mode a voucher loaded before is refused whole, except a
+// production order, which is recorded over several calls.
+TEST_F(ActualizaStock, ACallOverAVoucherWithEntriesWritesItsRowsAndAnEntryOfItsOwnOrNothing) {
+  const struct {
+    const char* caso;
+    const char* tc;
+    const char* numero;
+    const char* segundaFecha;  // of the second call
+    std::vector<Celdas> lineas;
+    const char* cargado;  // accumulate mode: the second call is refused with this entry; nullptr: recorded
+  } casos[] = {
+      {"a production order", "OP", "000100000005X", "15/03/2024",
+       {Articulo("HARINA", "4"), Articulo("PIZZA", "2", {{a::CantidadInsumo, "-1"}}),
+        Articulo("TORNILLO", "1", {{a::CantidadInsumo, "-1"}})},
+       nullptr},
+      {"a delivery note", "RM", "000100000015R", "15/03/2024",
+       {Articulo("TORNILLO", "4"), Articulo("TUERCA", "2"), Articulo("123", "1")}, "03 - 000001"},
+      // A type without journal: its register type is four blanks.
+      {"an adjustment out", "AJN", "000100000007X", "15/03/2024", {Articulo("TORNILLO", "4"), Articulo("TUERCA", "2")},
+       "03 - 000001"},
+      // Entries are numbered per month: the first of April is number 1 too.
+      {"a delivery note again in the next month", "RM", "000100000016R", "02/04/2024",
+       {Articulo("TORNILLO", "4"), Articulo("TUERCA", "2")}, "03 - 000001"},
+  };
+  for (bool acumula : {false, true}) {
+    for (const auto& c : casos) {
+      SCOPED_TRACE(std::string(c.caso) + (acumula ? " (accumulated)" : " (immediate)"));
+      for (const char* tabla : {"V_MV_STOCK", "MV_ASIENTOS", "STK_SERIES_Y_LOTES", "STK_SALDOS_UNIDADES", "STK_STOCK_UDKG"})
+        exec(QStringLiteral("DELETE FROM %1").arg(tabla));
+      nueva();
+      Registro primero{.tc = c.tc, .sucNroLetra = c.numero, .acumula = acumula};
+      ASSERT_TRUE(graba(grilla(c.tc, c.lineas), primero));
+      const QStringList antes = lineasDeAsiento();
+      const bool rechazado = acumula && c.cargado;
+      if (rechazado) host.answer(1, QStringLiteral("El comprobante ya ha Sido Cargado. Asiento ") + c.cargado);
+      Registro segundo{.tc = c.tc, .sucNroLetra = c.numero, .fecha = c.segundaFecha, .acumula = acumula};
+      EXPECT_EQ(graba(grilla(c.tc, c.lineas), segundo), !rechazado);
+      if (rechazado) EXPECT_EQ(segundo.sql, "");
+      const long lineas = static_cast<long>(c.lineas.size());
+      EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK WHERE IdComprobante = '%1'").arg(c.numero)).toLong(),
+                rechazado ? lineas : 2 * lineas);
+      EXPECT_EQ(filas("SELECT COUNT(DISTINCT [NUMERO ASIENTO] || '-' || MES_OPERATIVO) FROM MV_ASIENTOS"),
+                QStringList{rechazado ? "1" : "2"});
+      EXPECT_EQ(lineasDeAsiento().mid(0, antes.size()), antes) << "the earlier entry as it was";
+      EXPECT_EQ(filas("SELECT [NUMERO ASIENTO], MES_OPERATIVO, Cuenta, [DEBE-HABER] FROM MV_ASIENTOS GROUP BY "
+                      "[NUMERO ASIENTO], MES_OPERATIVO, Cuenta, [DEBE-HABER] HAVING COUNT(*) > 1"),
+                QStringList())
+          << "a row's amount is added to its entry's line of the account";
+      verificaValorDelAsiento(c.tc, c.numero);
+      verificaInvariantes();
+    }
+  }
+  EXPECT_TRUE(host.scriptExhausted());
+}
+
 TEST_F(ActualizaStock, TheWriterChoosesTheKindOfTheAccumulatedEntry) {
   const struct {
     const char* caso;

@@ -326,9 +326,11 @@ TEST_F(AsientoStock, ARowAloneAddsToTheLinesOfItsVoucher) {
   const QString segunda = asiento(g, l);
   EXPECT_EQ(segunda,
             "\r\nUPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 1.5 WHERE TC = 'RM' AND SUCURSAL = '0001' AND NUMERO = "
-            "'00000015' AND LETRA = 'R' AND CUENTA = '51201' AND [DEBE-HABER] = 'H'"
+            "'00000015' AND LETRA = 'R' AND [NUMERO ASIENTO] = 1 AND MES_OPERATIVO = 3 AND PERIODO = 1 AND Tipo_Reg = "
+            "'STK' AND CUENTA = '51201' AND [DEBE-HABER] = 'H'"
             "\r\nUPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 1.5 WHERE TC = 'RM' AND SUCURSAL = '0001' AND NUMERO = "
-            "'00000015' AND LETRA = 'R' AND CUENTA = '11401' AND [DEBE-HABER] = 'D'");
+            "'00000015' AND LETRA = 'R' AND [NUMERO ASIENTO] = 1 AND MES_OPERATIVO = 3 AND PERIODO = 1 AND Tipo_Reg = "
+            "'STK' AND CUENTA = '11401' AND [DEBE-HABER] = 'D'");
   EXPECT_EQ(l.secuencia, 5);
   ejecuta(segunda);
   l.solo = 3;

@@ -86,6 +86,43 @@ TEST_F(DescargaInsumos, ComponentsInPercentOfTheBaseQuantity) {
   verificaInvariantes();
 }
 
+// A return of a line in percent brings back the components its sale took:
+// the base quantity is column 74's whenever it is not 0, signed as the
+// line's quantity, however the return's cell was typed.
+TEST_F(DescargaInsumos, AReturnOfALineInPercentBringsBackWhatItsSaleTook) {
+  const struct {
+    const char* caso;
+    const char* devolucion;  // column 74 of the return's line of -4
+    const char* harina;      // the flour back
+  } casos[] = {
+      {"the base quantity signed as the line", "-10", "2.5"},
+      {"the base quantity typed without its sign", "10", "2.5"},
+      {"no base quantity: the line's", "", "1"},
+  };
+  int numero = 14;
+  for (bool acumula : {false, true}) {
+    for (const auto& c : casos) {
+      SCOPED_TRACE(std::string(c.caso) + (acumula ? " (accumulated)" : " (immediate)"));
+      exec("DELETE FROM V_MV_STOCK");
+      const auto linea = [](const char* cantidad, const char* base) {
+        return Articulo("MEZCLA", cantidad, {{a::IdUnidad, "KG"}, {a::InsumosPorPorcentaje, "true"},
+                                             {a::IdUnidadBase, "KG"}, {a::CantidadUdBase, base}});
+      };
+      for (const auto& [cantidad, base] : {std::pair{"4", *c.devolucion ? "10" : ""}, std::pair{"-4", c.devolucion}}) {
+        nueva();
+        Registro r{.sucNroLetra = QStringLiteral("0001000000%1R").arg(++numero), .acumula = acumula};
+        ASSERT_TRUE(graba(grilla("RM", {linea(cantidad, base)}), r));
+      }
+      EXPECT_EQ(filas("SELECT Cantidad FROM V_MV_STOCK WHERE TC = 'PE' AND IdArticulo = 'HARINA' AND Cantidad > 0"),
+                QStringList{c.harina});
+      EXPECT_EQ(filas("SELECT IdArticulo, SUM(Cantidad), SUM(ISNULL(CantidadUD, 0)) FROM V_MV_STOCK "
+                      "GROUP BY IdArticulo ORDER BY 1"),
+                (QStringList{"HARINA|0|0", "MEZCLA|0|0", "QUESO|0|0"}));
+    }
+  }
+  verificaInvariantes();
+}
+
 // The made article goes back into stock in its base unit as its line went
 // out of it: the balance in the base unit and the one without unit agree.
 // A weighed line without a base unit writes none, as the line's own rows.

@@ -17,6 +17,12 @@ namespace a = numbering::articulos;
 
 const QString kNinguna = "<none>";  // the column is left out
 
+// The cells given, then more.
+Celdas Con(Celdas celdas, const Celdas& mas) {
+  celdas.insert(celdas.end(), mas.begin(), mas.end());
+  return celdas;
+}
+
 class RenglonStock : public StockDatabase {
  protected:
   void SetUp() override {
@@ -204,59 +210,55 @@ struct CasoItems {
   Celdas celdas;   // beside the article and its quantity
   const char* cantidad;
   QStringList filas;
-  bool coincide;  // the lists agree with the quantity: the rows add up to it
   const char* loteFijo = "";
 };
 
 TEST_F(RenglonStock, TheItemsOfALine) {
   const QString y = QString(QChar(0xFF));
   const CasoItems casos[] = {
-      {"plain in", "AJP", {}, "5", {"<null>|<null>|5"}, true},
-      {"plain in, fixed lot", "AJP", {{a::PideSerie, "0"}, {a::PideTalle, "0"}}, "5", {"LF|<null>|5"}, true, "LF"},
-      {"flags left empty: a size line, no fixed lot", "AJP", {}, "5", {"<null>|<null>|5"}, true, "LF"},
+      {"plain in", "AJP", {}, "5", {"<null>|<null>|5"}},
+      {"plain in, fixed lot", "AJP", {{a::PideSerie, "0"}, {a::PideTalle, "0"}}, "5", {"LF|<null>|5"}, "LF"},
+      {"flags left empty: a size line, no fixed lot", "AJP", {}, "5", {"<null>|<null>|5"}, "LF"},
       {"serials in, one unit each", "AJP", {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|S2|S3|"}},
-       "3", {"<null>|S1|1", "<null>|S2|1", "<null>|S3|1"}, true},
+       "3", {"<null>|S1|1", "<null>|S2|1", "<null>|S3|1"}},
       {"serials in, a blank one", "AJP", {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|-|S3|"}},
-       "3", {"<null>|S1|1", "<null>|<null>|1", "<null>|S3|1"}, true},
+       "3", {"<null>|S1|1", "<null>|<null>|1", "<null>|S3|1"}},
       {"serials with lots in", "AJP",
        {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroLote, "|L1|L1|"}, {a::NroSerie, "|S1|S2|"}}, "2",
-       {"L1|S1|1", "L1|S2|1"}, true},
+       {"L1|S1|1", "L1|S2|1"}},
       {"lot-serial pairs in", "AJP",
        {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|L1" + y + "S1|" + y + "S2|"}}, "2",
-       {"L1|S1|1", "<null>|S2|1"}, true},
+       {"L1|S1|1", "<null>|S2|1"}},
       {"lots in, one unit each", "AJP", {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|B|"}}, "2",
-       {"A|<null>|1", "B|<null>|1"}, true},
+       {"A|<null>|1", "B|<null>|1"}},
       {"lots in, a list shorter than the line", "AJP",
        {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|B|"}}, "5",
-       {"A|<null>|1", "B|<null>|1", "<null>|<null>|3"}, true},
+       {"A|<null>|1", "B|<null>|1", "<null>|<null>|3"}},
       {"lots in, shorter, fixed lot", "AJP", {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|-|"}}, "5",
-       {"A|<null>|1", "LF|<null>|1", "LF|<null>|3"}, true, "LF"},
+       {"A|<null>|1", "LF|<null>|1", "LF|<null>|3"}, "LF"},
       {"lots in, longer than the line", "AJP",
        {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|B|C|"}}, "2,5",
-       {"A|<null>|1", "B|<null>|1", "C|<null>|0.5"}, true},
+       {"A|<null>|1", "B|<null>|1", "C|<null>|0.5"}},
       {"lots of a negative line, one unit out each", "AJP",
-       {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|B|"}}, "-2", {"A|<null>|-1", "B|<null>|-1"}, true},
+       {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|B|"}}, "-2", {"A|<null>|-1", "B|<null>|-1"}},
       {"one lot in takes the line", "AJP", {{a::PideSerie, "0"}, {a::PideTalle, "0"}, {a::NroLote, "|A|A|"}}, "5",
-       {"A|<null>|5"}, true},
+       {"A|<null>|5"}},
       {"sizes in, each with its quantity", "AJP", {{a::NroLote, "|S|S|M|"}, {a::NroSerie, "|1|2|1|"}}, "4",
-       {"S|<null>|1", "S|<null>|2", "M|<null>|1"}, true},
+       {"S|<null>|1", "S|<null>|2", "M|<null>|1"}},
       {"sizes in, a blank quantity", "AJP", {{a::PideTalle, "-1"}, {a::NroLote, "|S|M|L|"}, {a::NroSerie, "|2|-|0|"}},
-       "2", {"S|<null>|2"}, true},
+       "2", {"S|<null>|2"}},
       {"sizes in, digit codes", "AJP", {{a::PideTalle, "-1"}, {a::NroLote, "|38" + y + "|40|"}, {a::NroSerie, "|1|1|"}},
-       "2", {"                       38|<null>|1", "                       40|<null>|1"}, true},
-      {"perishable", "AJP", {{a::EsPerecedero, "-1"}, {a::NroLote, "V1"}}, "6", {"V1|<null>|6"}, true},
+       "2", {"                       38|<null>|1", "                       40|<null>|1"}},
+      {"perishable", "AJP", {{a::EsPerecedero, "-1"}, {a::NroLote, "V1"}}, "6", {"V1|<null>|6"}},
       {"pairs out", "RM", {{a::NroLote, "|L1" + y + "|L2" + y + "S9|" + y + "|"}, {a::NroSerie, "|3|2|-|"}}, "5",
-       {"L1|<null>|-3", "L2|S9|-2"}, true},
+       {"L1|<null>|-3", "L2|S9|-2"}},
       {"pairs out, a lot taken twice", "RM", {{a::NroLote, "|L1" + y + "|L1" + y + "|"}, {a::NroSerie, "|3|2|"}}, "5",
-       {"L1|<null>|-3", "L1|<null>|-2"}, true},
-      {"lots out with a blank item", "RM", {{a::NroLote, "|L1|-|"}, {a::NroSerie, "|3|-|"}}, "3", {"L1|<null>|-3"},
-       true},
+       {"L1|<null>|-3", "L1|<null>|-2"}},
+      {"lots out with a blank item", "RM", {{a::NroLote, "|L1|-|"}, {a::NroSerie, "|3|-|"}}, "3", {"L1|<null>|-3"}},
       {"sizes out keep their whole code", "RM",
        {{a::PideTalle, "-1"}, {a::NroLote, "|S" + y + "|XL|38|"}, {a::NroSerie, "|1|2|1|"}}, "4",
-       {"S|<null>|-1", "XL|<null>|-2", "                       38|<null>|-1"}, true},
-      {"plain out", "RM", {}, "5", {"<null>|<null>|-5"}, true},
-      {"lots in that disagree with the line, as listed", "AJP",
-       {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|"}}, "3", {"<null>|S1|1"}, false},
+       {"S|<null>|-1", "XL|<null>|-2", "                       38|<null>|-1"}},
+      {"plain out", "RM", {}, "5", {"<null>|<null>|-5"}},
   };
   int voucher = 0;
   for (const CasoItems& c : casos) {
@@ -269,9 +271,106 @@ TEST_F(RenglonStock, TheItemsOfALine) {
     EXPECT_EQ(filas("SELECT NroLote, NroSerie, Cantidad" + donde + " ORDER BY Secuencia"), c.filas);
     // Rows are numbered without gaps.
     EXPECT_EQ(scalar("SELECT MAX(Secuencia)" + donde).toLong(), c.filas.size());
-    if (c.coincide) {
-      EXPECT_EQ(filas("SELECT ABS(SUM(Cantidad))" + donde),
-                filas("SELECT ABS(" + suite::gUtilidades().TextoANumero(c.cantidad).toSqlText() + ")"));
+    // The rows add up to the line.
+    EXPECT_EQ(filas("SELECT ABS(SUM(Cantidad))" + donde),
+              filas("SELECT ABS(" + suite::gUtilidades().TextoANumero(c.cantidad).toSqlText() + ")"));
+  }
+  verificaInvariantes();
+}
+
+// A line whose lot, serial or size list does not add up to its quantity
+// refuses the voucher, naming the line, before anything is written: no
+// purchase order marked received, no row, no entry; the caller's batch as it
+// was.
+TEST_F(RenglonStock, AListThatDoesNotAddUpRefusesTheVoucherBeforeAnythingIsWritten) {
+  const QString y = QString(QChar(0xFF));
+  const Celdas series{{a::PideSerie, "-1"}, {a::PideTalle, "0"}};
+  const struct {
+    const char* caso;
+    const char* tc;
+    const char* articulo;
+    Celdas celdas;
+    const char* cantidad;
+    const char* suma;  // what the list adds up to
+    bool asterisco = false;
+  } casos[] = {
+      {"a receipt of 3 with one serial", "RMC", "CELULAR", Con(series, {{a::NroSerie, "|S1|"}}), "3", "1"},
+      {"2 units with three serials", "AJP", "CELULAR", Con(series, {{a::NroSerie, "|S1|S2|S3|"}}), "2", "3"},
+      {"serials in the asterisk format short of the line", "AJP", "CELULAR",
+       Con(series, {{a::NroSerie, "|S1*2|-|-|"}}), "3", "2", true},
+      {"units that are no number", "AJP", "CELULAR", Con(series, {{a::NroSerie, "|S1*tres|"}}), "3", "0", true},
+      {"a delivery note of 5 with one lot of 1", "RM", "VINO", {{a::NroLote, "|L1" + y + "|"}, {a::NroSerie, "|1|"}},
+       "5", "1"},
+      {"lots out whose quantities are missing", "RM", "VINO",
+       {{a::NroLote, "|L1" + y + "|L2" + y + "|"}, {a::NroSerie, "|2|"}}, "5", "2"},
+      {"a size line of 6 with sizes 1 and 2", "AJP", "TORNILLO",
+       {{a::PideTalle, "-1"}, {a::NroLote, "|S|M|"}, {a::NroSerie, "|1|2|"}}, "6", "3"},
+  };
+  config("IR_Oblig", "NO");
+  exec("INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE, CUENTA) VALUES ('OC', '000100000003X', '211010001')");
+  for (const char* l : {"L1", "L2"}) movimiento("VINO", "   1", l, "", "10");
+  for (bool acumula : {false, true}) {
+    for (const auto& c : casos) {
+      SCOPED_TRACE(std::string(c.caso) + (acumula ? " (accumulated)" : " (immediate)"));
+      config("ART_FormatoSerieAsterisco", c.asterisco ? "SI" : "NO");
+      nueva();
+      const bool compra = QString(c.tc) == "RMC";
+      Registro r{.tc = c.tc,
+                 .tcOrigen = compra ? "OC" : "",
+                 .cpteOrigen = compra ? "000100000003X" : "",
+                 .acumula = acumula,
+                 .sql = "previo"};
+      host.answer(1, QStringLiteral("La línea 2 (%1) no se puede grabar: sus lotes, series o talles suman %2 y su "
+                                    "cantidad es %3.\r\nCorrija la línea y vuelva a grabar el comprobante.")
+                         .arg(c.articulo, c.suma, c.cantidad));
+      registra(grilla(c.tc, {Articulo("TUERCA", "1"), Articulo(c.articulo, c.cantidad, c.celdas)}), r);
+      EXPECT_TRUE(r.hayError);
+      EXPECT_EQ(r.sql, "previo");
+      EXPECT_EQ(host.boxes().back().title, "Aviso al operador");
+      EXPECT_EQ(host.boxes().back().buttons, 16);
+    }
+  }
+  EXPECT_TRUE(host.scriptExhausted());
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_STOCK WHERE TC <> 'AJP'").toLong(), 0);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_STOCK").toLong(), 2);  // the lots put in
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 0);
+  EXPECT_TRUE(scalar("SELECT FechaRecepcion FROM C_MV_CPTE").isNull());
+  verificaInvariantes();
+}
+
+// The lists the serial dialog hands back: "serial*units" in the asterisk
+// format, one serial for a line that is not whole, units of a negative line.
+// The rows add up to the line and the entry values them.
+TEST_F(RenglonStock, TheSerialListsTheDialogHandsBack) {
+  const struct {
+    const char* caso;
+    bool asterisco;
+    const char* cantidad;
+    const char* series;
+    QStringList filas;  // "serial|Cantidad"
+  } casos[] = {
+      {"three units of one serial", true, "3", "|S1*3|-|-|", {"S1|3"}},
+      {"units of two serials", true, "3", "|S1*2|s2 * 1|-|", {"S1|2", "s2|1"}},
+      {"a negative line in the asterisk format", true, "-3", "|S1*3|-|-|", {"S1|-3"}},
+      {"without the format the asterisk is the serial's", false, "1", "|S1*3|", {"S1*3|1"}},
+      {"a lone serial on a line that is not whole", false, "2,5", "|S1|", {"S1|2.5"}},
+      {"a negative line, one unit each", false, "-2", "|S1|S2|", {"S1|-1", "S2|-1"}},
+  };
+  int voucher = 0;
+  for (bool acumula : {false, true}) {
+    for (const auto& c : casos) {
+      SCOPED_TRACE(std::string(c.caso) + (acumula ? " (accumulated)" : " (immediate)"));
+      config("ART_FormatoSerieAsterisco", c.asterisco ? "si" : "NO");
+      nueva();
+      const QString numero = QStringLiteral("0001%1X").arg(++voucher, 8, 10, QChar(u'0'));
+      Registro r{.tc = "AJP", .sucNroLetra = numero, .acumula = acumula};
+      ASSERT_TRUE(graba(grilla("AJP", {Articulo("CELULAR", c.cantidad,
+                                                {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, c.series}})}),
+                        r));
+      EXPECT_EQ(filas("SELECT NroSerie, Cantidad FROM V_MV_STOCK WHERE IdComprobante = '" + numero +
+                      "' ORDER BY Secuencia"),
+                c.filas);
+      verificaValorDelAsiento("AJP", numero);
     }
   }
   verificaInvariantes();
@@ -294,29 +393,23 @@ struct CasoBase {
 TEST_F(RenglonStock, EachRowWritesItsShareOfTheBaseQuantity) {
   const QString y = QString(QChar(0xFF));
   const Celdas soloLotes{{a::PideSerie, "0"}, {a::PideTalle, "0"}};
-  const auto con = [](Celdas celdas, const Celdas& mas) {
-    celdas.insert(celdas.end(), mas.begin(), mas.end());
-    return celdas;
-  };
   const Celdas kilos{{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "1"}};
   const CasoBase casos[] = {
       {"plain, fractional", "AJP", {}, "2,5", "2.5", "UN", {"<null>|<null>|2.5|2.5"}},
-      {"lots equal to the line", "AJP", con(soloLotes, {{a::NroLote, "|A|B|"}}), "2", "2", "UN",
+      {"lots equal to the line", "AJP", Con(soloLotes, {{a::NroLote, "|A|B|"}}), "2", "2", "UN",
        {"A|<null>|1|1", "B|<null>|1|1"}},
-      {"lots shorter than the line: the rest row", "AJP", con(soloLotes, {{a::NroLote, "|A|B|"}}), "5", "5", "UN",
+      {"lots shorter than the line: the rest row", "AJP", Con(soloLotes, {{a::NroLote, "|A|B|"}}), "5", "5", "UN",
        {"A|<null>|1|1", "B|<null>|1|1", "<null>|<null>|3|3"}},
-      {"lots longer than the line", "AJP", con(soloLotes, {{a::NroLote, "|A|B|C|"}}), "2,5", "2.5", "UN",
+      {"lots longer than the line", "AJP", Con(soloLotes, {{a::NroLote, "|A|B|C|"}}), "2,5", "2.5", "UN",
        {"A|<null>|1|1", "B|<null>|1|1", "C|<null>|0.5|0.5"}},
-      {"fixed lot for the rest", "AJP", con(soloLotes, {{a::NroLote, "|A|-|"}}), "5", "5", "UN",
+      {"fixed lot for the rest", "AJP", Con(soloLotes, {{a::NroLote, "|A|-|"}}), "5", "5", "UN",
        {"A|<null>|1|1", "LF|<null>|1|1", "LF|<null>|3|3"}, false, "LF"},
       {"serials in thirds of a kilogram", "AJP",
-       con(kilos, {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|S2|S3|"}}), "3", "1", "KG",
+       Con(kilos, {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|S2|S3|"}}), "3", "1", "KG",
        {"<null>|S1|1|0.3333", "<null>|S2|1|0.3334", "<null>|S3|1|0.3333"}},
       {"sizes", "AJP",
        {{a::IdUnidadBase, "KG"}, {a::CantidadUdBase, "2"}, {a::NroLote, "|S|S|M|"}, {a::NroSerie, "|1|2|1|"}}, "4",
        "2", "KG", {"S|<null>|1|0.5", "S|<null>|2|1", "M|<null>|1|0.5"}},
-      {"rows that disagree with the line carry their share", "AJP",
-       {{a::PideSerie, "-1"}, {a::PideTalle, "0"}, {a::NroSerie, "|S1|"}}, "3", "3", "UN", {"<null>|S1|1|1"}},
       {"out, a pair and a quantity without lot", "RM",
        {{a::NroLote, "|LA" + y + "S1|" + y + "|"}, {a::NroSerie, "|1|2|"}},
        "3", "-3", "UN", {"LA|S1|-1|-1", "<null>|<null>|-2|-2"}},
@@ -429,6 +522,11 @@ TEST_F(RenglonStock, ALineWhoseBaseQuantityIsNoNumberIsPassedOverWhole) {
     EXPECT_EQ(filas("SELECT Secuencia, LTRIM(RTRIM(IdArticulo)), Cantidad FROM V_MV_STOCK ORDER BY Secuencia"),
               QStringList{"1|TUERCA|-2"});
     EXPECT_EQ(host.boxes().size(), antes + 1);  // asked once for the line
+    // The entry values the rows written: the screws (11401 as well) add nothing.
+    EXPECT_EQ(filas("SELECT Cuenta, Importe FROM MV_ASIENTOS WHERE Numero = '" + r.sucNroLetra.mid(4, 8) +
+                    "' AND Cuenta = '11401'"),
+              QStringList{"11401|1.5"});
+    verificaValorDelAsiento("RM", r.sucNroLetra);
   }
   verificaInvariantes();
 }

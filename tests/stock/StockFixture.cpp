@@ -209,6 +209,11 @@ bool StockDatabase::ejecutaLote(const QString& sql) {
   return !hayError;
 }
 
+bool StockDatabase::graba(ui::FlexGrid& g, Registro& r) {
+  registra(g, r);
+  return !r.hayError && (!r.acumula || ejecutaLote(r.sql));
+}
+
 QString StockDatabase::copia(const QString& nombre) {
   const QString destino = folder.file(nombre);
   DefineInDatabase(path, "VACUUM INTO '" + destino + "'");
@@ -285,6 +290,22 @@ void StockDatabase::verificaAsientos() {
                   "WHERE NOT [DEBE-HABER] IN ('D', 'H') OR NOT Importe > 0"),
             QStringList())
       << "an entry line without side or with no positive amount";
+}
+
+void StockDatabase::verificaValorDelAsiento(const QString& TC, const QString& IdComprobante) {
+  EXPECT_EQ(filas(QStringLiteral("SELECT A.CUENTACONTABLEC, SUM(ABS(S.Cantidad) * S.Costo) FROM V_MV_STOCK S "
+                                 "JOIN V_MA_ARTICULOS A ON A.IDARTICULO = S.IdArticulo WHERE S.TC = '%1' AND "
+                                 "S.IdComprobante = '%2' AND A.CUENTACONTABLEC IS NOT NULL GROUP BY A.CUENTACONTABLEC "
+                                 "ORDER BY 1")
+                      .arg(TC, IdComprobante),
+                  true),
+            filas(QStringLiteral("SELECT Cuenta, SUM(Importe) FROM MV_ASIENTOS WHERE TC = '%1' AND Sucursal = '%2' AND "
+                                 "Numero = '%3' AND Letra = '%4' AND Cuenta IN (SELECT CUENTACONTABLEC FROM "
+                                 "V_MA_ARTICULOS) GROUP BY Cuenta ORDER BY 1")
+                      .arg(TC, IdComprobante.left(4), IdComprobante.mid(4, 8), IdComprobante.mid(12, 1)),
+                  true))
+      << "the entries of " << TC.toStdString() << " " << IdComprobante.toStdString()
+      << " value other than what its rows move";
 }
 
 }  // namespace testing_support

@@ -105,6 +105,9 @@ class StockDatabase : public CoreDatabase {
   void registra(ui::FlexGrid& g, Registro& r);
   // Runs accumulated statements as the caller does: the core's batch.
   bool ejecutaLote(const QString& sql);
+  // Records the grid's stock and, in accumulate mode, runs the batch: true
+  // when neither failed.
+  bool graba(ui::FlexGrid& g, Registro& r);
   // A copy of the database as it stands, and moving the test's connection
   // and the service to another database file.
   QString copia(const QString& nombre);
@@ -128,6 +131,11 @@ class StockDatabase : public CoreDatabase {
   // The two invariants.
   void verificaSaldos();
   void verificaAsientos();
+  // A voucher's entries value what its rows move: on each stock account of
+  // its articles, the entries' lines add up to its rows' quantities by their
+  // cost. For a voucher valued at cost whose lines go one way each (a
+  // transfer's second pass is not valued).
+  void verificaValorDelAsiento(const QString& TC, const QString& IdComprobante);
   void verificaInvariantes() {
     verificaSaldos();
     verificaAsientos();
