@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "platform/ado/ProviderLog.h"
+#include "platform/ado/sqlite/CompanionFiles.h"
 #include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/ado/sqlite/SqlFunctions.h"
@@ -138,6 +139,9 @@ std::shared_ptr<Database> Database::Open(const QString& path, int commandTimeout
   if (file.size() == 0) throw MakeFailure(Condition::NotASuiteDatabase, {path});
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+  // What an earlier read-only opening left beside the file must not keep
+  // this one from writing.
+  if (rc == SQLITE_OK && sqlite3_db_readonly(db, "main") == 0) RestoreCompanionFiles(path);
   // The opening waits for another program's writes as the statements do.
   auto waits = std::make_unique<LockWaits>(commandTimeout, waitAllowance);
   if (rc == SQLITE_OK) waits->install(db);
