@@ -115,12 +115,15 @@ void verify(sqlite3* db, const QString& path) {
 }
 
 // A database that takes no upgrade now (read-only, written by another
-// program past the wait) stays usable: the program refuses what needs it,
-// the log tells why, and a later opening upgrades it.
-void upgradeOrReport(sqlite3* db, const QString& path) {
-  if (const std::optional<QString> failed = UpgradeDatabase(db))
-    ReportToLog(QStringLiteral("SQLite"),
-                QStringLiteral("La base de datos \"%1\" no se pudo poner al día: %2").arg(path, *failed));
+// program past the wait, a full disk) stays usable: the program refuses what
+// needs it, the log tells why, and a later upgrade may bring it up to date.
+// Why, when it did not.
+std::optional<Error> upgradeOrReport(sqlite3* db, const QString& path) {
+  const std::optional<UpgradeRefused> refused = UpgradeDatabase(db, path);
+  if (!refused) return std::nullopt;
+  ReportToLog(QStringLiteral("SQLite"),
+              QStringLiteral("La base de datos \"%1\" no se pudo poner al día: %2").arg(path, refused->detail));
+  return refused->failure.errors.front();
 }
 
 }  // namespace
@@ -176,9 +179,10 @@ void Database::schemaChanged() {
   schema_.clear();
 }
 
-void Database::upgrade() {
-  upgradeOrReport(db_, path_);
+std::optional<Error> Database::upgrade() {
+  std::optional<Error> refused = upgradeOrReport(db_, path_);
   schemaChanged();
+  return refused;
 }
 
 void Database::checkpoint() const {
