@@ -241,20 +241,22 @@ void Importar::ImportaClientes(const QString& Tabla) {
       cliente.reset();
       registro = 0;
       if (!origen.run([&] { registro = NumeroEnTabla(rs); })) break;
-      // Why the record is not imported, when no error box tells it: counted,
-      // recorded, and the run goes on.
+      // Why the record is not imported: counted, recorded, and the run goes
+      // on (unless the operator ends it at the error box).
       std::optional<QString> rechazo = ilegible;
       bool escrito = false;
       bool terminar = false;
       if (!rechazo) {
         // A record is saved whole or not at all: Retry saves it again,
-        // Ignore gives it up, Abort gives it up and ends the run.
+        // Ignore gives it up, Abort gives it up and ends the run; a record
+        // given up is recorded with the error the box showed.
         bool enTransaccion = false;
         rt::StepRunner registro([&](const rt::Error& e) {
           if (enTransaccion) db.gCnn.RollbackTrans();
           enTransaccion = false;
           const int respuesta = cajaError(e);
           if (respuesta == rt::answer::Retry) return rt::answer::Retry;
+          rechazo = e.Description();
           terminar = respuesta != rt::answer::Ignore;
           return rt::answer::Abort;
         });

@@ -637,7 +637,8 @@ TEST_F(CustomerImport, ADamagedRecordRejectsItsCustomerAlone) {
 }
 
 // A rejected customer, in the error table and in the error box, is named
-// by its number in the table, deleted records counted, whatever the reason.
+// by its number in the table, deleted records counted, whatever the reason:
+// one the operator gives up at the error box is recorded too.
 TEST_F(CustomerImport, ARejectedCustomerIsNamedByItsNumberInTheTable) {
   define("WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < 9999) "
          "INSERT INTO MA_CUENTAS (CODIGO) SELECT '11201' || printf('%04d', i) FROM n");
@@ -651,11 +652,12 @@ TEST_F(CustomerImport, ARejectedCustomerIsNamedByItsNumberInTheTable) {
   EXPECT_EQ(host.boxes().size(), 2u);
   EXPECT_EQ(scalar("SELECT DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = '112010001'").toString(), "Mostrador");
   const QStringList recorded = rows("SELECT Descripcion FROM AUX_ERR ORDER BY Descripcion");
-  ASSERT_EQ(recorded.size(), 2);
+  ASSERT_EQ(recorded.size(), 3);
   EXPECT_TRUE(recorded[0].startsWith("TXCLI.DBF registro 2: ")) << recorded[0].toStdString();
   EXPECT_TRUE(recorded[0].contains("(registro 2, campo CODIGO)")) << recorded[0].toStdString();
   EXPECT_EQ(recorded[1], "TXCLI.DBF registro 5: no queda ningún código de cuenta libre bajo 11201 para el cliente "
                          "(Codigo 0 - Delivery); el registro no se importó.");
+  EXPECT_EQ(recorded[2], "TXCLI.DBF registro 7: sin datos para este cliente; el registro no se importó.");
   EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 4 Grabados:1 Errores: 3"))
       << ventana.LblDetalle.Caption().toStdString();
 }
@@ -682,6 +684,8 @@ TEST_F(CustomerImport, ADatabaseWithoutTheTableOfGivenAccountsIsRefused) {
   }
 }
 
+// A record given up at the error box (Ignore here, Abort below) leaves
+// neither row, is counted, and is recorded in AUX_ERR under its number.
 TEST_F(CustomerImport, AFailedRecordLeavesNeitherRowAndIsCounted) {
   define("CREATE TRIGGER T_ADIC BEFORE INSERT ON MA_CUENTASADIC WHEN NEW.Codigo = '112010008' BEGIN "
          "SELECT RAISE(ABORT, '50001: sin datos para este cliente'); END");
@@ -695,6 +699,8 @@ TEST_F(CustomerImport, AFailedRecordLeavesNeitherRowAndIsCounted) {
   EXPECT_EQ(rows("SELECT Codigo FROM MA_CUENTASADIC ORDER BY Codigo"), QStringList({"112010007", "112010009"}));
   EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 3 de 3 Grabados:2 Errores: 1"))
       << ventana.LblDetalle.Caption().toStdString();
+  EXPECT_EQ(rows("SELECT Descripcion FROM AUX_ERR"),
+            QStringList({"TXCLI.DBF registro 2: sin datos para este cliente; el registro no se importó."}));
 }
 
 TEST_F(CustomerImport, AbortEndsTheRunAndKeepsTheRecordWhole) {
@@ -708,6 +714,8 @@ TEST_F(CustomerImport, AbortEndsTheRunAndKeepsTheRecordWhole) {
             QStringList({"112010007|Viejo"}));
   EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 1 de 2 Grabados:0 Errores: 1"))
       << ventana.LblDetalle.Caption().toStdString();
+  EXPECT_EQ(rows("SELECT Descripcion FROM AUX_ERR"),
+            QStringList({"TXCLI.DBF registro 1: no; el registro no se importó."}));
 }
 
 TEST_F(CustomerImport, CancelEndsTheRunBeforeTheNextRecord) {
