@@ -52,10 +52,9 @@ TEST(ReadOnlyDatabase, AReadOnlyOpeningLeavesNothingThatRefusesALaterWritableOne
       {"this user", [](const QString&) { return true; }, QString()},
       {"another user",
        [](const QString& shm) { return ::chown(QFile::encodeName(shm).constData(), 65534, 65534) == 0; },
-       QStringLiteral("La base de datos \"%1\" no admite escrituras porque el archivo \"%1-shm\", que trabaja a su "
-                      "lado, es de sólo lectura para este usuario (suele quedar de un usuario que abrió la base de "
-                      "datos sin poder grabarla). Con el programa cerrado en todos los equipos, borre ese archivo o "
-                      "dele permiso de escritura.")},
+       QStringLiteral("El archivo \"%1-shm\", que la base de datos \"%1\" usa a su lado, es de sólo lectura para "
+                      "este usuario (suele quedar de un usuario que abrió la base de datos sin poder grabarla). Con "
+                      "el programa cerrado en todos los equipos, borre ese archivo o dele permiso de escritura.")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -76,21 +75,27 @@ TEST(ReadOnlyDatabase, AReadOnlyOpeningLeavesNothingThatRefusesALaterWritableOne
   }
 }
 
-// A folder the database cannot create its companion files in is named as
-// the folder, not as a read-only database.
+// A folder the database cannot make its companion files in is named as the
+// folder, not as a read-only database nor as a file that is not there: with
+// none of them, or with a "-wal" left (SQLite then fails to open the "-shm"
+// it must make).
 TEST(ReadOnlyDatabase, AFolderThatTakesNoWritesIsNamed) {
-  TempFolder folder;
-  const QString path = NewSuiteDatabase(folder);
-  const QFileDevice::Permissions permissions = QFile::permissions(folder.path());
-  QFile::setPermissions(folder.path(), kReadOnly | QFileDevice::ExeOwner);
-  {
-    WithoutOverrides operador;
-    if (!operador.holds()) GTEST_SKIP() << "the tests cannot set aside the capabilities that pass over permissions";
-    EXPECT_EQ(writeOnce(path),
-              QStringLiteral("La carpeta \"%1\" de la base de datos no admite escrituras, y la base de datos necesita "
-                             "crear a su lado los archivos con los que trabaja. Dé al usuario permiso de escritura en "
-                             "esa carpeta.")
-                  .arg(folder.path()));
+  for (const bool walLeft : {false, true}) {
+    SCOPED_TRACE(walLeft);
+    TempFolder folder;
+    const QString path = NewSuiteDatabase(folder);
+    if (walLeft) folder.write("suite.db-wal", QByteArray());
+    const QFileDevice::Permissions permissions = QFile::permissions(folder.path());
+    QFile::setPermissions(folder.path(), kReadOnly | QFileDevice::ExeOwner);
+    {
+      WithoutOverrides operador;
+      if (!operador.holds()) GTEST_SKIP() << "the tests cannot set aside the capabilities that pass over permissions";
+      EXPECT_EQ(writeOnce(path),
+                QStringLiteral("La carpeta \"%1\" de la base de datos no admite escrituras, y la base de datos "
+                               "necesita crear a su lado los archivos con los que trabaja. Dé al usuario permiso de "
+                               "escritura en esa carpeta.")
+                    .arg(folder.path()));
+    }
+    QFile::setPermissions(folder.path(), permissions);
   }
-  QFile::setPermissions(folder.path(), permissions);
 }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace ado::sqlite {
 
@@ -14,7 +15,8 @@ constexpr const char* kSuffixes[] = {"-wal", "-shm"};
 
 // Asked of the effective user, without opening the file: closing a second
 // descriptor of a file would drop the locks SQLite holds on it.
-bool writable(const QByteArray& path) { return ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) == 0; }
+bool allowed(const QByteArray& path, int mode) { return ::faccessat(AT_FDCWD, path.constData(), mode, AT_EACCESS) == 0; }
+bool writable(const QByteArray& path) { return allowed(path, W_OK); }
 
 }  // namespace
 
@@ -42,6 +44,12 @@ std::optional<QString> UnwritableCompanionFile(const QString& databasePath) {
     if (::access(name.constData(), F_OK) == 0 && !writable(name)) return companion;
   }
   return std::nullopt;
+}
+
+bool CompanionFilesCannotBeMade(const QString& databasePath) {
+  const QFileInfo file(databasePath);
+  return allowed(QFile::encodeName(file.absoluteFilePath()), R_OK) &&
+         !allowed(QFile::encodeName(file.absolutePath()), W_OK | X_OK);
 }
 
 }  // namespace ado::sqlite

@@ -20,4 +20,8 @@ void RestoreCompanionFiles(const QString& databasePath);
 // this user cannot write it; nullopt when there is none.
 std::optional<QString> UnwritableCompanionFile(const QString& databasePath);
 
+// Whether a companion file SQLite must make cannot be made: the database
+// file may be read, and its folder takes no writes from this user.
+bool CompanionFilesCannotBeMade(const QString& databasePath);
+
 }  // namespace ado::sqlite

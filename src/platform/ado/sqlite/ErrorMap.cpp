@@ -95,9 +95,9 @@ constexpr Mapping kMappings[] = {
      "La carpeta \"%1\" de la base de datos no admite escrituras, y la base de datos necesita crear a su lado "
      "los archivos con los que trabaja. Dé al usuario permiso de escritura en esa carpeta."},
     {Condition::ReadOnlyCompanion, 3906, "HY000", errnum::E_FAIL, false,
-     "La base de datos \"%1\" no admite escrituras porque el archivo \"%2\", que trabaja a su lado, es de sólo "
-     "lectura para este usuario (suele quedar de un usuario que abrió la base de datos sin poder grabarla). Con el "
-     "programa cerrado en todos los equipos, borre ese archivo o dele permiso de escritura."},
+     "El archivo \"%2\", que la base de datos \"%1\" usa a su lado, es de sólo lectura para este usuario (suele "
+     "quedar de un usuario que abrió la base de datos sin poder grabarla). Con el programa cerrado en todos los "
+     "equipos, borre ese archivo o dele permiso de escritura."},
     {Condition::Io, 0, "08S01", errnum::E_FAIL, false, "Error de lectura o escritura en la base de datos \"%1\": %2"},
     {Condition::Closed, 0, "08003", errnum::E_FAIL, false, "La conexión con la base de datos \"%1\" está cerrada."},
     {Condition::Other, 0, "HY000", errnum::E_FAIL, false,
@@ -248,7 +248,12 @@ Classified classify(sqlite3* db, int rc, const QString& message, const QString& 
     case SQLITE_MISUSE: return {Condition::Closed, {databasePath}};
     case SQLITE_NOTADB: return {Condition::NotADatabase, {databasePath}};
     case SQLITE_CORRUPT: return {Condition::Damaged, {databasePath, message}, 0, true};
-    case SQLITE_IOERR: case SQLITE_FULL: case SQLITE_CANTOPEN: case SQLITE_PROTOCOL:
+    case SQLITE_CANTOPEN:
+      // A file beside it that could not be made: the folder is the cause.
+      if (CompanionFilesCannotBeMade(databasePath))
+        return {Condition::ReadOnlyFolder, {QFileInfo(databasePath).absolutePath()}};
+      return {Condition::Io, {databasePath, ioReason(db, rc)}, 0, true};
+    case SQLITE_IOERR: case SQLITE_FULL: case SQLITE_PROTOCOL:
       return {Condition::Io, {databasePath, ioReason(db, rc)}, 0, true};
     default: return {Condition::Other, {}, 0, true};
   }

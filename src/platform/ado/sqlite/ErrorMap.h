@@ -30,7 +30,7 @@ enum class Condition {
   NotASuiteDatabase,  // an SQLite file without the suite's tables (or an empty file)
   Damaged,            // a database that fails its quick check
   ReadOnly,
-  ReadOnlyFolder,     // the database's folder, where SQLite keeps its companion files, takes no writes
+  ReadOnlyFolder,     // the database's folder, where SQLite makes its companion files, takes no writes
   ReadOnlyCompanion,  // a companion file beside the database (CompanionFiles.h) that this user cannot write
   Io, Closed,
   Other,           // any other failure of SQLite, told in Spanish
