@@ -11,6 +11,7 @@
 #include "core/Statistics.h"
 #include "core/forms/Forms.h"
 #include "data_access/DataAccessState.h"
+#include "data_access/ErrorLog.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/ado/odbc/SqlServerDriver.h"
 #include "platform/runtime/Environment.h"
@@ -51,6 +52,25 @@ class EsperasDelInicio {
  private:
   ado::Connection& cn_;
 };
+
+// The number an INI key holds. A value that cannot be read (a number beyond
+// the runtime's range) takes the key's default: one unreadable setting does
+// not keep the program from starting, and the error log names the file, the
+// section and the key.
+double numeroIni(const QString& seccion, const QString& clave, const QString& porDefecto) {
+  const QString texto = suite::gArchivoIni().LeeClave(kArchivoIni, seccion, clave, porDefecto);
+  try {
+    return rt::Val(texto);
+  } catch (const rt::Error& e) {
+    data_access::LogError(data_access::gDB().gLogErr, QStringLiteral(" - IniciaSistema"),
+                          QStringLiteral("El archivo %1, sección [%2], clave %3: el valor \"%4\" no se puede leer "
+                                         "(%5); se usa %6.")
+                              .arg(suite::ArchivoIni::Locate(kArchivoIni), seccion, clave, texto, e.Description(),
+                                   porDefecto),
+                          0);
+    return rt::Val(porDefecto);
+  }
+}
 
 // Start-up could not finish: the program must not stay usable unchecked.
 [[noreturn]] void endUnfinished(const rt::Error& e) {
@@ -95,9 +115,7 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
     st.gSeccionIni = SeccionIni(suite::gInfoSistema().NombrePC(), suite::gInfoSistema().UsuarioWindows());
   });
   run([&] {
-    const suite::ArchivoIni& ini = suite::gArchivoIni();
-    st.gEstiloBarras =
-        rt::Val(ini.LeeClave(kArchivoIni, st.gSeccionIni, QStringLiteral("FlatToolbars"), QStringLiteral("1")));
+    st.gEstiloBarras = numeroIni(st.gSeccionIni, QStringLiteral("FlatToolbars"), QStringLiteral("1"));
   });
   run([&] {
     ado::odbc::setConfiguredSqlServerDriver(suite::gArchivoIni().LeeClave(

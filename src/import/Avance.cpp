@@ -1,6 +1,8 @@
 #include "import/Avance.h"
 
 #include <QStringBuilder>
+#include <algorithm>
+#include <cmath>
 
 #include "core/Formatting.h"
 #include "platform/runtime/Dates.h"
@@ -24,14 +26,25 @@ QString textoSimple(float value) {
 Avance::Avance(const QDateTime& inicio) : inicio_(inicio), inicioTexto_(rt::DateText(inicio)) {}
 
 QString Avance::Texto(long leidos, long total, long grabados, long errores) {
-  const long long transcurrido = rt::DateDiffMinutes(inicio_, rt::Now());
+  const QDateTime ahora = rt::Now();
+  const long long transcurrido = rt::DateDiffMinutes(inicio_, ahora);
   if (transcurrido != ultimoTranscurrido_) {
-    porMinuto_ = static_cast<float>(leidos - leidosAlCambio_);
+    // The records since the minute last changed: a whole clock minute's
+    // once that change was itself seen at a minute's start.
+    if (cambioVisto_) {
+      minutoMedido_ = true;
+      porMinuto_ = static_cast<float>(leidos - leidosAlCambio_);
+    }
+    cambioVisto_ = true;
     leidosAlCambio_ = leidos;
-  } else if (transcurrido == 0) {
-    porMinuto_ = static_cast<float>(leidos);
   }
   ultimoTranscurrido_ = transcurrido;
+  if (!minutoMedido_) {
+    // Until then the pace of the run so far: the records of a partial
+    // first minute are no minute's worth.
+    const qint64 segundos = std::max<qint64>(1, inicio_.secsTo(ahora));
+    porMinuto_ = static_cast<float>(static_cast<double>(leidos) * 60 / static_cast<double>(segundos));
+  }
   if (porMinuto_ > 0) {
     const QString minutos = core::FmtMoneda(textoSimple(static_cast<float>(total - leidos) / porMinuto_), -1);
     restante_ = static_cast<float>(suite::gUtilidades().TextoADoble(minutos));
@@ -41,7 +54,7 @@ QString Avance::Texto(long leidos, long total, long grabados, long errores) {
          QString::number(errores) % QStringLiteral("\r\n Inicio: ") % inicioTexto_ %
          QStringLiteral(" transcurrido: ") % textoSimple(static_cast<float>(transcurrido)) %
          QStringLiteral(" Min. Tiempo restante:") % textoSimple(restante_) % QStringLiteral(" Min. (Promedio minuto: ") %
-         textoSimple(porMinuto_) % QStringLiteral(" )");
+         textoSimple(std::round(porMinuto_)) % QStringLiteral(" )");
 }
 
 }  // namespace importacion

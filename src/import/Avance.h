@@ -1,7 +1,10 @@
 #pragma once
 // The progress text both importers write into the window's label before
 // each record: counts, start time, elapsed and remaining minutes and the
-// records read per minute.
+// records read per minute. The pace is that of the last whole clock minute;
+// until one has been measured (the second minute boundary), that of the run
+// so far, records read over the seconds since the start (shown in whole
+// records per minute, as a minute's count is).
 #include <QDateTime>
 #include <QString>
 
@@ -21,6 +24,8 @@ class Avance {
   QString inicioTexto_;  // the start as the label shows it
   long long ultimoTranscurrido_ = 0;
   long leidosAlCambio_ = 0;
+  bool cambioVisto_ = false;   // the minute changed since the start
+  bool minutoMedido_ = false;  // and once more after that: a whole minute
   float porMinuto_ = 0;
   float restante_ = 0;
 };

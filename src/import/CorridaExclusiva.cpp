@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QMap>
 #include <cerrno>
-#include <cstring>
 
 #include "core/CoreState.h"
 #include "core/Formatting.h"
@@ -18,6 +17,7 @@
 #include "platform/ado/sqlite/DatabasePath.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/FileErrors.h"
 #include "platform/runtime/Text.h"
 #include "platform/suite/Library.h"
 
@@ -122,7 +122,7 @@ int tomaArchivo(const QString& base, const QString& tabla, QString& rechazo) {
     rechazo = QStringLiteral("No se pudo crear el archivo %1, con el que una importación impide que otra grabe a la vez "
                              "en la base de datos: %2.\r\n\r\nLa importación no se inició: verifique que la carpeta "
                              "de la base de datos admita escrituras.")
-                  .arg(archivo, QString::fromLocal8Bit(std::strerror(errno)));
+                  .arg(archivo, rt::SystemErrorText(errno));
     return -1;
   }
   // Held by this open file, not by the process: a second run of the same
@@ -138,7 +138,7 @@ int tomaArchivo(const QString& base, const QString& tabla, QString& rechazo) {
                   ? kOcupada + titularAjeno(archivo) + kEspere
                   : QStringLiteral("No se pudo bloquear el archivo %1, con el que una importación impide que otra "
                                    "grabe a la vez en la base de datos: %2.\r\n\r\nLa importación no se inició.")
-                        .arg(archivo, QString::fromLocal8Bit(std::strerror(causa)));
+                        .arg(archivo, rt::SystemErrorText(causa));
     return -1;
   }
   const QByteArray titular = titularPropio(tabla);

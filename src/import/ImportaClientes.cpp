@@ -8,11 +8,11 @@
 #include "core/CoreState.h"
 #include "data_access/DataAccessState.h"
 #include "import/Avance.h"
+#include "import/ClientesRecordados.h"
 #include "import/CuentaCliente.h"
 #include "import/ImportSql.h"
 #include "import/Importar.h"
 #include "import/RegistroOrigen.h"
-#include "platform/ado/ConnectionString.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/StepRunner.h"
@@ -189,33 +189,8 @@ void escribeDatosCliente(const QString& codigo, const Cliente& c) {
 
 void Importar::ImportaClientes(const QString& Tabla) {
   data_access::DB_Dll& db = gDB();
-  const QString recordadas = QStringLiteral("AUX_CLIENTES_IMPORTADOS");
-  const bool tabla = db.ExisteTablaDB(recordadas);
-  const auto tiene = [&](const char* columna) {
-    return tabla && db.ExisteCampoDB(recordadas, QString::fromLatin1(columna));
-  };
-  const bool conNombre = tiene("Nombre"), conCuit = tiene("Cuit"), conOrden = tiene("OrdenEntreRecordados");
-  if (!conNombre || !conCuit || !conOrden) {
-    // An embedded database gets the columns of an earlier build's table
-    // when it opens (Nombre and Cuit, then OrdenEntreRecordados), unless it
-    // could not be written then.
-    const bool embebida =
-        ado::ParseConnectionString(db.gCnn.ConnectionString()).kind == ado::provider::Kind::Sqlite;
-    const bool formaAnterior = tabla && (!conNombre || (conCuit && !conOrden));
-    const bool sinPonerAlDia = embebida && formaAnterior;
-    ui::MsgBox(sinPonerAlDia
-                   ? QStringLiteral("No se pudo poner al día la base de datos: su tabla AUX_CLIENTES_IMPORTADOS, "
-                                    "donde la importación de clientes recuerda qué cuenta dio a cada cliente sin "
-                                    "número de cuenta propio, no tiene todavía la forma que el programa le da al "
-                                    "abrir la base de datos (el motivo quedó en el registro de errores del "
-                                    "programa).\r\n\r\nCierre los demás programas que usan esta base de datos, "
-                                    "vuelva a abrir este programa e importe de nuevo.")
-                   : QStringLiteral("La base de datos no tiene la tabla AUX_CLIENTES_IMPORTADOS con sus columnas "
-                                    "Nombre, Cuit y OrdenEntreRecordados, donde la importación de clientes recuerda "
-                                    "qué cuenta dio a cada cliente sin número de cuenta propio, para no darle otra "
-                                    "al importar de nuevo.\r\n\r\nCree la tabla o póngala en esa forma (vea el "
-                                    "README del programa) y vuelva a importar."),
-               ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
+  if (const std::optional<QString> impedimento = ImpideImportarClientes()) {
+    ui::MsgBox(*impedimento, ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
     return;
   }
   core::gCore().ListaCampos.assign(1, core::CampoValor{});
@@ -266,20 +241,22 @@ void Importar::ImportaClientes(const QString& Tabla) {
       cliente.reset();
       registro = 0;
       if (!origen.run([&] { registro = NumeroEnTabla(rs); })) break;
-      // Why the record is not imported, when no error box tells it: counted,
-      // recorded, and the run goes on.
+      // Why the record is not imported: counted, recorded, and the run goes
+      // on (unless the operator ends it at the error box).
       std::optional<QString> rechazo = ilegible;
       bool escrito = false;
       bool terminar = false;
       if (!rechazo) {
         // A record is saved whole or not at all: Retry saves it again,
-        // Ignore gives it up, Abort gives it up and ends the run.
+        // Ignore gives it up, Abort gives it up and ends the run; a record
+        // given up is recorded with the error the box showed.
         bool enTransaccion = false;
         rt::StepRunner registro([&](const rt::Error& e) {
           if (enTransaccion) db.gCnn.RollbackTrans();
           enTransaccion = false;
           const int respuesta = cajaError(e);
           if (respuesta == rt::answer::Retry) return rt::answer::Retry;
+          rechazo = e.Description();
           terminar = respuesta != rt::answer::Ignore;
           return rt::answer::Abort;
         });

@@ -137,6 +137,12 @@ void Importar::cmdImportar_Click() {
 
   const bool facturas = chkTabla(0).Value != 0;
   if (!facturas && chkTabla(1).Value == 0) return;
+  if (rt::Trim(TxtPathDatos.Text).isEmpty()) {
+    ui::MsgBox(QStringLiteral("Escriba en \"Directorio de Datos\" la carpeta donde están las tablas que exportó "
+                              "Tavernix (TXFAC.DBF y TXCLI.DBF) y vuelva a importar."),
+               ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
+    return;
+  }
   QString rechazo;
   corrida_ = CorridaExclusiva::Inicia(facturas ? QStringLiteral("TXFAC.DBF") : QStringLiteral("TXCLI.DBF"), rechazo);
   if (!corrida_) {

@@ -6,11 +6,11 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/FieldFile.h"
+#include "platform/runtime/FileErrors.h"
 #include "platform/runtime/Numbers.h"
 #include "platform/runtime/Text.h"
 
@@ -66,7 +66,7 @@ void Lib_FrmCons3::GrabaAnchoColumnas() {
   const QString auxiliar = QFileInfo(ruta).dir().filePath(QStringLiteral("CONSULTASLEN.AUX"));
   rt::WriteFieldLines(auxiliar, lineas);
   if (std::rename(QFile::encodeName(auxiliar).constData(), QFile::encodeName(ruta).constData()) != 0)
-    rt::raiseFileAccess(ruta, QString::fromLocal8Bit(std::strerror(errno)));
+    rt::raiseFileAccess(ruta, rt::SystemErrorText(errno));
 }
 
 }  // namespace lookup

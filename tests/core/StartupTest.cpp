@@ -239,6 +239,26 @@ TEST_F(Startup, ADamagedDatabaseIsToldInSpanishAndItsDetailLogged) {
   EXPECT_TRUE(logged.contains("Rutina: - OpenServerADODB")) << logged.toStdString();
 }
 
+// An INI value that cannot be read (a number beyond the runtime's range)
+// takes its default and start-up goes on; the error log names the file, the
+// section and the key.
+TEST_F(Startup, AnUnreadableIniValueTakesItsDefault) {
+  const QString section = rt::ComputerName().toUpper() + "|" + rt::LoginName().toUpper();
+  const QString ini = folder.write("ZI000zo.INI", ("[" + section + "]\r\nFlatToolbars=1e400\r\n").toUtf8());
+  start(parameters());
+  EXPECT_EQ(programEnds, 0);
+  EXPECT_TRUE(host.boxes().empty());
+  EXPECT_EQ(gCore().gEstiloBarras, 1);
+  EXPECT_EQ(accessLog().size(), 1);
+  QFile log(data_access::ErrorLogPath(QString()));
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  const QString logged = QString::fromUtf8(log.readAll());
+  EXPECT_TRUE(logged.contains("Rutina: - IniciaSistema Mensaje El archivo " + ini + ", sección [" + section +
+                              "], clave FlatToolbars: el valor \"1e400\" no se puede leer ("))
+      << logged.toStdString();
+  EXPECT_TRUE(logged.contains("); se usa 1.")) << logged.toStdString();
+}
+
 TEST_F(Startup, WithoutServerOrUserTheLoginDialogIsShown) {
   host.onModal<frmAcceso>("frmAcceso", [&](frmAcceso& f) {
     EXPECT_EQ(f.TxtServidor.Text(), "");

@@ -13,6 +13,7 @@
 #include "platform/ui/Operator.h"
 #include "data_access/ErrorLog.h"
 #include "support/BusyWriter.h"
+#include "support/FullDisk.h"
 #include "support/DbfWriter.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
@@ -193,8 +194,9 @@ class CustomerImport : public testing_support::ImportRun {
   void expectTableAsANewDatabaseHasIt() {
     const QString definicion = "SELECT sql FROM sqlite_schema WHERE tbl_name = 'AUX_CLIENTES_IMPORTADOS' "
                                "AND sql IS NOT NULL ORDER BY name";
+    const testing_support::TempFolder otra;
     ado::Connection nueva;
-    nueva.Open(testing_support::EmbeddedConnectionString(testing_support::NewSuiteDatabase(folder, "nueva.db")));
+    nueva.Open(testing_support::EmbeddedConnectionString(testing_support::NewSuiteDatabase(otra, "nueva.db")));
     QStringList esperada;
     for (ado::Recordset rs = nueva.Execute(definicion); !rs.EOF(); rs.MoveNext())
       esperada << rs.Fields(0).Value().toString();
@@ -573,27 +575,23 @@ TEST_F(CustomerImport, ACustomerAnEarlierBuildGaveTheAccountOfANumberReadOtherwi
 
 // An embedded database of an earlier build that the program could not
 // bring up to date when it opened it (another program writing to it past
-// the wait, a read-only file) still opens, and the error log tells why. The
-// customer import refuses before it writes, telling what helps: the
-// database not brought up to date, the other programs to close; a
-// read-only database is refused as such by the run.
-TEST_F(CustomerImport, ADatabaseNotBroughtUpToDateRefusesTheRunAndTheLogTellsWhy) {
+// the wait, a read-only file, a full disk) still opens, and the error log
+// tells why. The customer import brings it up to date when it can by then
+// and runs; when it still cannot, it refuses before it writes, naming the
+// cause and what helps (a read-only database is refused as such by the
+// run), and once the cause is gone it runs.
+TEST_F(CustomerImport, ADatabaseNotBroughtUpToDateIsBroughtUpByTheImportOrTheRunRefusedWithTheCause) {
   struct Case {
     const char* name;
     QString tabla;  // the remembered customers as an earlier build left them, with one row
     const char* upgrade;
-    std::function<void()> hinder;
+    std::function<void()> hinder;  // at the opening, and, unless `box` is empty, at the import too
     const char* reason;
-    const char* box;
+    QString box;  // the refusal; empty when the import brings the database up to date and runs
   };
   std::optional<testing_support::BusyWriter> otro;
+  std::optional<testing_support::FullDisk> lleno;
   const auto ocupada = [&] { otro.emplace(path, testing_support::BusyWriter::Release::Never); };
-  const char* sinPonerAlDia =
-      "No se pudo poner al día la base de datos: su tabla AUX_CLIENTES_IMPORTADOS, donde la importación de "
-      "clientes recuerda qué cuenta dio a cada cliente sin número de cuenta propio, no tiene todavía la forma que "
-      "el programa le da al abrir la base de datos (el motivo quedó en el registro de errores del programa)."
-      "\r\n\r\nCierre los demás programas que usan esta base de datos, vuelva a abrir este programa e importe de "
-      "nuevo.";
   const QString anterior =
       kTablaAnterior + "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('/datos/TXCLI.DBF', '0', 1, '112010001')";
   const QString conOrden =
@@ -601,14 +599,24 @@ TEST_F(CustomerImport, ADatabaseNotBroughtUpToDateRefusesTheRunAndTheLogTellsWhy
       "INSERT INTO AUX_CLIENTES_IMPORTADOS VALUES ('TXCLI.DBF', '7', 'Siete', '20-12345678-9', 2, '112010011')";
   // (The read-only file stays so: it comes last.)
   const Case cases[] = {
-      {"busy", anterior, "001_clientes_importados.sql", ocupada, "database is locked", sinPonerAlDia},
+      {"busy", anterior, "001_clientes_importados.sql", ocupada, "database is locked", QString()},
       {"busy after the first upgrade", conOrden, "002_orden_entre_recordados.sql", ocupada, "database is locked",
-       sinPonerAlDia},
+       QString()},
+      {"full disk", anterior, "001_clientes_importados.sql",
+       [&] {
+         define("VACUUM");  // no free page left in the file either
+         lleno.emplace(path);
+       },
+       "database or disk is full",
+       "No se pudo poner al día la base de datos: su tabla AUX_CLIENTES_IMPORTADOS, donde la importación de "
+       "clientes recuerda qué cuenta dio a cada cliente sin número de cuenta propio, no tiene todavía la forma que "
+       "el programa le da al abrir la base de datos, y no se le pudo dar ahora.\r\n\r\nError de lectura o "
+       "escritura en la base de datos \"" + path + "\": no queda espacio en el disco\r\n\r\nLibere espacio en "
+       "el disco de la base de datos (o, si no es lo que falta, revise el disco) e importe de nuevo."},
       {"read-only", anterior, "001_clientes_importados.sql", [&] { testing_support::MarkReadOnly(path); },
        "readonly database", "La base de datos no admite escrituras: "},
   };
   writeTxcli({cliente(int32_t(0), "Mostrador"), cliente(int32_t(7), "Siete"), cliente(int32_t(7), "Siete")});
-  size_t cajas = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     cambiaBase(c.tabla, c.hinder);
@@ -621,15 +629,30 @@ TEST_F(CustomerImport, ADatabaseNotBroughtUpToDateRefusesTheRunAndTheLogTellsWhy
         << log.toStdString();
     EXPECT_TRUE(log.contains(QLatin1String(c.reason))) << log.toStdString();
 
+    const size_t cajas = host.boxes().size();
+    if (c.box.isEmpty()) {
+      importaClientes();
+      ASSERT_EQ(host.boxes().size(), cajas + 1);
+      EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 3 de 3 Grabados:3 Errores: 0"))
+          << ventana.LblDetalle.Caption().toStdString();
+      expectTableAsANewDatabaseHasIt();
+      continue;
+    }
     host.answer(ui::mb::Ok, c.box);
     importa(Clientes);
-    ASSERT_EQ(host.boxes().size(), ++cajas);
-    EXPECT_TRUE(host.boxes().back().prompt.startsWith(QString::fromUtf8(c.box)))
-        << host.boxes().back().prompt.toStdString();
+    ASSERT_EQ(host.boxes().size(), cajas + 1);
+    EXPECT_TRUE(host.boxes().back().prompt.startsWith(c.box)) << host.boxes().back().prompt.toStdString();
     EXPECT_EQ(host.boxes().back().title, "Atencion!");
-    EXPECT_EQ(scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toLong(), 0);
     EXPECT_EQ(rows("SELECT * FROM AUX_CLIENTES_IMPORTADOS"), recordadas);
     EXPECT_TRUE(ventana.cmdImportar.Enabled());
+    // Once the disk has room, the next opening brings the database up to date
+    // and the import runs.
+    if (!lleno) continue;
+    lleno.reset();
+    cambiaBase(QString());
+    importaClientes();
+    EXPECT_EQ(host.boxes().back().prompt, "Proceso Finalizado");
+    expectTableAsANewDatabaseHasIt();
   }
 }
 
@@ -692,7 +715,8 @@ TEST_F(CustomerImport, ADamagedRecordRejectsItsCustomerAlone) {
 }
 
 // A rejected customer, in the error table and in the error box, is named
-// by its number in the table, deleted records counted, whatever the reason.
+// by its number in the table, deleted records counted, whatever the reason:
+// one the operator gives up at the error box is recorded too.
 TEST_F(CustomerImport, ARejectedCustomerIsNamedByItsNumberInTheTable) {
   define("WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < 9999) "
          "INSERT INTO MA_CUENTAS (CODIGO) SELECT '11201' || printf('%04d', i) FROM n");
@@ -706,11 +730,12 @@ TEST_F(CustomerImport, ARejectedCustomerIsNamedByItsNumberInTheTable) {
   EXPECT_EQ(host.boxes().size(), 2u);
   EXPECT_EQ(scalar("SELECT DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = '112010001'").toString(), "Mostrador");
   const QStringList recorded = rows("SELECT Descripcion FROM AUX_ERR ORDER BY Descripcion");
-  ASSERT_EQ(recorded.size(), 2);
+  ASSERT_EQ(recorded.size(), 3);
   EXPECT_TRUE(recorded[0].startsWith("TXCLI.DBF registro 2: ")) << recorded[0].toStdString();
   EXPECT_TRUE(recorded[0].contains("(registro 2, campo CODIGO)")) << recorded[0].toStdString();
   EXPECT_EQ(recorded[1], "TXCLI.DBF registro 5: no queda ningún código de cuenta libre bajo 11201 para el cliente "
                          "(Codigo 0 - Delivery); el registro no se importó.");
+  EXPECT_EQ(recorded[2], "TXCLI.DBF registro 7: sin datos para este cliente; el registro no se importó.");
   EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 4 de 4 Grabados:1 Errores: 3"))
       << ventana.LblDetalle.Caption().toStdString();
 }
@@ -737,6 +762,8 @@ TEST_F(CustomerImport, ADatabaseWithoutTheTableOfGivenAccountsIsRefused) {
   }
 }
 
+// A record given up at the error box (Ignore here, Abort below) leaves
+// neither row, is counted, and is recorded in AUX_ERR under its number.
 TEST_F(CustomerImport, AFailedRecordLeavesNeitherRowAndIsCounted) {
   define("CREATE TRIGGER T_ADIC BEFORE INSERT ON MA_CUENTASADIC WHEN NEW.Codigo = '112010008' BEGIN "
          "SELECT RAISE(ABORT, '50001: sin datos para este cliente'); END");
@@ -750,6 +777,8 @@ TEST_F(CustomerImport, AFailedRecordLeavesNeitherRowAndIsCounted) {
   EXPECT_EQ(rows("SELECT Codigo FROM MA_CUENTASADIC ORDER BY Codigo"), QStringList({"112010007", "112010009"}));
   EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 3 de 3 Grabados:2 Errores: 1"))
       << ventana.LblDetalle.Caption().toStdString();
+  EXPECT_EQ(rows("SELECT Descripcion FROM AUX_ERR"),
+            QStringList({"TXCLI.DBF registro 2: sin datos para este cliente; el registro no se importó."}));
 }
 
 TEST_F(CustomerImport, AbortEndsTheRunAndKeepsTheRecordWhole) {
@@ -763,6 +792,8 @@ TEST_F(CustomerImport, AbortEndsTheRunAndKeepsTheRecordWhole) {
             QStringList({"112010007|Viejo"}));
   EXPECT_TRUE(ventana.LblDetalle.Caption().startsWith("Leidos 1 de 2 Grabados:0 Errores: 1"))
       << ventana.LblDetalle.Caption().toStdString();
+  EXPECT_EQ(rows("SELECT Descripcion FROM AUX_ERR"),
+            QStringList({"TXCLI.DBF registro 1: no; el registro no se importó."}));
 }
 
 TEST_F(CustomerImport, CancelEndsTheRunBeforeTheNextRecord) {

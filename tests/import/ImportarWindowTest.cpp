@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 #include "ImportRun.h"
 #include "core/forms/FrmInputBox.h"
@@ -266,6 +267,26 @@ TEST_F(RunDriver, AnUnreadableFolderIsReportedOnceWithTheReason) {
       unaCajaYNadaMas(tabla, origen.path(), respuesta,
                       "No se puede leer la carpeta de datos " + origen.path() + ": no tiene permiso.");
     }
+}
+
+// An empty "Directorio de Datos" is asked for in the operator's words, once,
+// before the run takes the database; the window stays ready.
+TEST_F(RunDriver, AnEmptyDataFolderIsAskedFor) {
+  for (const Tabla tabla : {Facturacion, Clientes}) {
+    SCOPED_TRACE(tabla);
+    ventana.TxtPathDatos.Text = "  ";
+    for (const Tabla t : {Facturacion, Clientes}) ventana.chkTabla(t).Value = t == tabla ? 1 : 0;
+    host.answer(ui::mb::Ok);
+    ui::op::click(ventana.cmdImportar);
+    ASSERT_EQ(host.boxes().size(), tabla == Facturacion ? 1u : 2u);
+    EXPECT_EQ(host.boxes().back().prompt,
+              "Escriba en \"Directorio de Datos\" la carpeta donde están las tablas que exportó Tavernix (TXFAC.DBF "
+              "y TXCLI.DBF) y vuelva a importar.");
+    EXPECT_EQ(host.boxes().back().buttons, ui::mb::OkOnly | ui::mb::Exclamation);
+    EXPECT_FALSE(QFile::exists(path + "-importacion"));
+    EXPECT_TRUE(ventana.cmdImportar.Enabled());
+    EXPECT_TRUE(ventana.TxtPathDatos.Enabled());
+  }
 }
 
 // Retry tries again: the same box while the cause stands, the run once the

@@ -6,6 +6,7 @@
 // write-ahead log, so a power cut after it loses none of it.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QProcess>
 #include <functional>
 #include <optional>
@@ -173,6 +174,20 @@ TEST_F(RunHold, ADatabaseThatTakesNoWritesRefusesTheRunBeforeItWrites) {
                   scalar("SELECT COUNT(*) FROM MA_CUENTAS").toLong() + scalar("SELECT COUNT(*) FROM AUX_ERR").toLong(),
               1);  // the account 511 of the fixture
   }
+}
+
+// A lock file that cannot be made refuses the run with the system's reason
+// in Spanish.
+TEST_F(RunHold, ALockFileThatCannotBeMadeIsToldWithTheReason) {
+  writeVouchers(1);
+  ASSERT_TRUE(QDir().mkdir(path + "-importacion"));
+  host.answer(ui::mb::Ok, "-importacion, con el que una importación impide que otra grabe a la vez en la base de "
+                          "datos: la ruta es una carpeta.\r\n\r\nLa importación no se inició: verifique que la "
+                          "carpeta de la base de datos admita escrituras.");
+  importa(Facturacion);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_TRUE(host.boxes()[0].prompt.startsWith("No se pudo crear el archivo ")) << host.boxes()[0].prompt.toStdString();
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_CPTE").toLong(), 0);
 }
 
 // A release of a server's lock that fails (the embedded database refuses

@@ -21,8 +21,7 @@ bool capabilities(__user_cap_data_struct (&data)[2], bool set) {
 
 }  // namespace
 
-Unreadable::Unreadable(QString path) : path_(std::move(path)), permissions_(QFile::permissions(path_)) {
-  QFile::setPermissions(path_, {});
+WithoutOverrides::WithoutOverrides() {
   __user_cap_data_struct data[2]{};
   if (!capabilities(data, false) || (data[0].effective & kOverrides) == 0) return;
   effective_ = data[0].effective;
@@ -30,12 +29,26 @@ Unreadable::Unreadable(QString path) : path_(std::move(path)), permissions_(QFil
   setAside_ = capabilities(data, true);
 }
 
-Unreadable::~Unreadable() {
+WithoutOverrides::~WithoutOverrides() {
   __user_cap_data_struct data[2]{};
   if (setAside_ && capabilities(data, false)) {
     data[0].effective = effective_;
     capabilities(data, true);
   }
+}
+
+bool WithoutOverrides::holds() const {
+  __user_cap_data_struct data[2]{};
+  return capabilities(data, false) && (data[0].effective & kOverrides) == 0;
+}
+
+Unreadable::Unreadable(QString path) : path_(std::move(path)), permissions_(QFile::permissions(path_)) {
+  QFile::setPermissions(path_, {});
+  withoutOverrides_.emplace();
+}
+
+Unreadable::~Unreadable() {
+  withoutOverrides_.reset();
   QFile::setPermissions(path_, permissions_);
 }
 

@@ -1,15 +1,33 @@
 #pragma once
-// A file or folder this process cannot read, for the tests of what an
-// operator meets: its permissions are taken away for the scope and, when the
-// tests run as root, this thread sets aside the capabilities that pass over
-// permissions (CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH). Both come back at the
-// end of the scope.
+// Files and folders as an operator without privileges meets them, for tests
+// that run as root: for a scope, this thread sets aside the capabilities
+// that pass over permissions (CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH), so the
+// permissions of files hold for it; they come back at the end of the scope.
 #include <QFileDevice>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace testing_support {
 
+class WithoutOverrides {
+ public:
+  WithoutOverrides();
+  ~WithoutOverrides();
+  WithoutOverrides(const WithoutOverrides&) = delete;
+  WithoutOverrides& operator=(const WithoutOverrides&) = delete;
+
+  // Whether this thread passes over no permission now; false where the
+  // capabilities could not be set aside, and a test of it is to be skipped.
+  bool holds() const;
+
+ private:
+  bool setAside_ = false;
+  uint32_t effective_ = 0;
+};
+
+// A file or folder this thread cannot read: its permissions are taken away
+// for the scope, and the capabilities that would pass over them set aside.
 class Unreadable {
  public:
   explicit Unreadable(QString path);
@@ -24,8 +42,7 @@ class Unreadable {
  private:
   QString path_;
   QFileDevice::Permissions permissions_;
-  bool setAside_ = false;
-  uint32_t effective_ = 0;
+  std::optional<WithoutOverrides> withoutOverrides_;
 };
 
 }  // namespace testing_support

@@ -120,9 +120,9 @@ void Connection::setWaitAllowance(std::optional<int> milliseconds) {
   if (d_->session) d_->session->setWaitAllowance(milliseconds);
 }
 
-void Connection::UpgradeDatabase() {
+std::optional<Error> Connection::UpgradeDatabase() {
   provider::Session& session = d_->open();
-  Guarded(errors_, [&] { session.upgradeDatabase(); });
+  return Guarded(errors_, [&] { return session.upgradeDatabase(); });
 }
 
 long Connection::IsolationLevel() const { return d_->isolationLevel; }

@@ -69,9 +69,11 @@ class Connection {
   // statements each wait CommandTimeout.
   void setWaitAllowance(std::optional<int> milliseconds);
   // Not of ADO: brings an embedded database of an earlier build up to the
-  // program's schema when its opening did not; what it cannot do now goes
-  // to the provider log, as at the opening (ProviderLog.h).
-  void UpgradeDatabase();
+  // program's schema when its opening did not. Why it cannot now comes back
+  // (an error entry as a failed statement's first, not put in Errors) and
+  // goes to the provider log, as at the opening (ProviderLog.h); nullopt
+  // when it did or had nothing to do.
+  std::optional<Error> UpgradeDatabase();
   long IsolationLevel() const;
   void setIsolationLevel(long level);
   QString DefaultDatabase() const;

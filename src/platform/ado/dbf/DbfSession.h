@@ -37,7 +37,7 @@ class DbfSession : public provider::Session {
   bool inTransaction() const override { return level_ > 0; }
   void setCommandTimeout(int) override {}
   void setWaitAllowance(std::optional<int>) override {}
-  void upgradeDatabase() override {}
+  std::optional<Error> upgradeDatabase() override { return std::nullopt; }
   void setIsolationLevel(long) override {}
   void setDefaultDatabase(const QString&) override {}
   QString defaultDatabase() const override { return folder_; }

@@ -28,8 +28,20 @@ QByteArrayView unpadded(const char* at, int length) {
   return QByteArrayView(first, last);
 }
 
+// A field's bytes as a message shows them: without their padding, a byte
+// that is no printable character (a control byte, one of another code page)
+// or a backslash as a visible escape ("\x01"), so the message holds text
+// alone and tells the bytes apart.
 QString shownBytes(const char* at, int length) {
-  return QStringLiteral("«%1»").arg(QString::fromLatin1(at, length).trimmed());
+  QString shown;
+  for (const char c : unpadded(at, length)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F && byte != '\\')
+      shown += QLatin1Char(c);
+    else
+      shown += QStringLiteral("\\x") + QString::number(byte, 16).toUpper().rightJustified(2, u'0');
+  }
+  return QStringLiteral("«%1»").arg(shown);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ class OdbcSession final : public provider::Session {
   // A server's statements each wait CommandTimeout; a server database is
   // brought up to the schema by hand (sql/sqlite/README.md).
   void setWaitAllowance(std::optional<int>) override {}
-  void upgradeDatabase() override {}
+  std::optional<Error> upgradeDatabase() override { return std::nullopt; }
   // Taken at once outside a transaction, after it inside one; a level the
   // driver does not offer is left to the driver's default.
   void setIsolationLevel(long level) override;

@@ -99,8 +99,9 @@ class Session {
   // keeps such a limit.
   virtual void setWaitAllowance(std::optional<int> milliseconds) = 0;
   // Brings a database of an earlier build up to the program's schema, where
-  // the provider does that, when its opening left it undone.
-  virtual void upgradeDatabase() = 0;
+  // the provider does that, when its opening left it undone; why it could
+  // not now, nullopt when it did or had nothing to do.
+  virtual std::optional<Error> upgradeDatabase() = 0;
   virtual void setIsolationLevel(long level) = 0;
   virtual void setDefaultDatabase(const QString& name) = 0;
   virtual QString defaultDatabase() const = 0;

@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "platform/ado/ProviderLog.h"
+#include "platform/ado/sqlite/CompanionFiles.h"
 #include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/ado/sqlite/SqlFunctions.h"
@@ -114,12 +115,15 @@ void verify(sqlite3* db, const QString& path) {
 }
 
 // A database that takes no upgrade now (read-only, written by another
-// program past the wait) stays usable: the program refuses what needs it,
-// the log tells why, and a later opening upgrades it.
-void upgradeOrReport(sqlite3* db, const QString& path) {
-  if (const std::optional<QString> failed = UpgradeDatabase(db))
-    ReportToLog(QStringLiteral("SQLite"),
-                QStringLiteral("La base de datos \"%1\" no se pudo poner al día: %2").arg(path, *failed));
+// program past the wait, a full disk) stays usable: the program refuses what
+// needs it, the log tells why, and a later upgrade may bring it up to date.
+// Why, when it did not.
+std::optional<Error> upgradeOrReport(sqlite3* db, const QString& path) {
+  const std::optional<UpgradeRefused> refused = UpgradeDatabase(db, path);
+  if (!refused) return std::nullopt;
+  ReportToLog(QStringLiteral("SQLite"),
+              QStringLiteral("La base de datos \"%1\" no se pudo poner al día: %2").arg(path, refused->detail));
+  return refused->failure.errors.front();
 }
 
 }  // namespace
@@ -138,6 +142,9 @@ std::shared_ptr<Database> Database::Open(const QString& path, int commandTimeout
   if (file.size() == 0) throw MakeFailure(Condition::NotASuiteDatabase, {path});
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+  // What an earlier read-only opening left beside the file must not keep
+  // this one from writing.
+  if (rc == SQLITE_OK && sqlite3_db_readonly(db, "main") == 0) RestoreCompanionFiles(path);
   // The opening waits for another program's writes as the statements do.
   auto waits = std::make_unique<LockWaits>(commandTimeout, waitAllowance);
   if (rc == SQLITE_OK) waits->install(db);
@@ -172,9 +179,10 @@ void Database::schemaChanged() {
   schema_.clear();
 }
 
-void Database::upgrade() {
-  upgradeOrReport(db_, path_);
+std::optional<Error> Database::upgrade() {
+  std::optional<Error> refused = upgradeOrReport(db_, path_);
   schemaChanged();
+  return refused;
 }
 
 void Database::checkpoint() const {

@@ -53,8 +53,9 @@ class Database {
   void schemaChanged();
   // Brings a database of an earlier build up to the schema (UpgradeDatabase
   // of SchemaLoader.h); an upgrade that cannot run now is reported to the
-  // provider log, and the database stays as it is. Outside a transaction.
-  void upgrade();
+  // provider log, and the database stays as it is; why comes back (the
+  // first entry of its failure). Outside a transaction.
+  std::optional<Error> upgrade();
   // Makes what the database has committed durable: the write-ahead log is
   // copied into the file, which is then synced; what readers still hold back
   // in the log is synced there. (With synchronous writes off, as benchmarks

@@ -2,12 +2,14 @@
 
 #include <sqlite3.h>
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <cerrno>
 #include <optional>
 
 #include "platform/ado/Constants.h"
 #include "platform/ado/ProviderLog.h"
+#include "platform/ado/sqlite/CompanionFiles.h"
 #include "platform/runtime/FileErrors.h"
 
 namespace ado::sqlite {
@@ -89,6 +91,13 @@ constexpr Mapping kMappings[] = {
     {Condition::Damaged, 0, "08001", errnum::E_FAIL, false,
      "La base de datos \"%1\" está dañada. Restaure una copia de seguridad antes de usarla."},
     {Condition::ReadOnly, 3906, "HY000", errnum::E_FAIL, false, "La base de datos \"%1\" es de sólo lectura."},
+    {Condition::ReadOnlyFolder, 3906, "HY000", errnum::E_FAIL, false,
+     "La carpeta \"%1\" de la base de datos no admite escrituras, y la base de datos necesita crear a su lado "
+     "los archivos con los que trabaja. Dé al usuario permiso de escritura en esa carpeta."},
+    {Condition::ReadOnlyCompanion, 3906, "HY000", errnum::E_FAIL, false,
+     "El archivo \"%2\", que la base de datos \"%1\" usa a su lado, es de sólo lectura para este usuario (suele "
+     "quedar de un usuario que abrió la base de datos sin poder grabarla). Con el programa cerrado en todos los "
+     "equipos, borre ese archivo o dele permiso de escritura."},
     {Condition::Io, 0, "08S01", errnum::E_FAIL, false, "Error de lectura o escritura en la base de datos \"%1\": %2"},
     {Condition::Closed, 0, "08003", errnum::E_FAIL, false, "La conexión con la base de datos \"%1\" está cerrada."},
     {Condition::Other, 0, "HY000", errnum::E_FAIL, false,
@@ -182,6 +191,17 @@ QString ioReason(sqlite3* db, int rc) {
                                         : QStringLiteral("no se pudo leer o escribir el archivo");
 }
 
+// Why a database takes no writes: its folder, a companion file beside it
+// that this user cannot write (while the file itself may be written), or
+// the database itself.
+Classified readOnly(sqlite3* db, int rc, const QString& databasePath) {
+  if (rc == SQLITE_READONLY_DIRECTORY) return {Condition::ReadOnlyFolder, {QFileInfo(databasePath).absolutePath()}};
+  if (sqlite3_db_readonly(db, "main") == 0)
+    if (const std::optional<QString> companion = UnwritableCompanionFile(databasePath))
+      return {Condition::ReadOnlyCompanion, {databasePath, *companion}};
+  return {Condition::ReadOnly, {databasePath}};
+}
+
 Classified classify(sqlite3* db, int rc, const QString& message, const QString& sql, const QString& databasePath) {
   switch (rc) {
     case SQLITE_CONSTRAINT_PRIMARYKEY: return {Condition::PrimaryKey, {captured(message, R"(failed: (\w+)\.)")}};
@@ -224,11 +244,16 @@ Classified classify(sqlite3* db, int rc, const QString& message, const QString& 
       return otherStatement(message, sql);
     case SQLITE_CONSTRAINT: return otherStatement(message, sql);
     case SQLITE_BUSY: case SQLITE_LOCKED: return {Condition::Busy, {}};
-    case SQLITE_READONLY: return {Condition::ReadOnly, {databasePath}};
+    case SQLITE_READONLY: return readOnly(db, rc, databasePath);
     case SQLITE_MISUSE: return {Condition::Closed, {databasePath}};
     case SQLITE_NOTADB: return {Condition::NotADatabase, {databasePath}};
     case SQLITE_CORRUPT: return {Condition::Damaged, {databasePath, message}, 0, true};
-    case SQLITE_IOERR: case SQLITE_FULL: case SQLITE_CANTOPEN: case SQLITE_PROTOCOL:
+    case SQLITE_CANTOPEN:
+      // A file beside it that could not be made: the folder is the cause.
+      if (CompanionFilesCannotBeMade(databasePath))
+        return {Condition::ReadOnlyFolder, {QFileInfo(databasePath).absolutePath()}};
+      return {Condition::Io, {databasePath, ioReason(db, rc)}, 0, true};
+    case SQLITE_IOERR: case SQLITE_FULL: case SQLITE_PROTOCOL:
       return {Condition::Io, {databasePath, ioReason(db, rc)}, 0, true};
     default: return {Condition::Other, {}, 0, true};
   }

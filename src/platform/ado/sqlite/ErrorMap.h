@@ -29,7 +29,10 @@ enum class Condition {
   UnknownDatabase, NoDatabaseName, MissingFile, NotADatabase,
   NotASuiteDatabase,  // an SQLite file without the suite's tables (or an empty file)
   Damaged,            // a database that fails its quick check
-  ReadOnly, Io, Closed,
+  ReadOnly,
+  ReadOnlyFolder,     // the database's folder, where SQLite makes its companion files, takes no writes
+  ReadOnlyCompanion,  // a companion file beside the database (CompanionFiles.h) that this user cannot write
+  Io, Closed,
   Other,           // any other failure of SQLite, told in Spanish
   Terminated,      // SQL Server's closing entry after a failed statement
   Raised,          // a trigger's RAISE(ABORT, 'NNNNN: text') with a user error number (50000 and up)

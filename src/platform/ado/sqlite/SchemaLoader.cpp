@@ -7,6 +7,7 @@
 
 #include "platform/ado/Constants.h"
 #include "platform/ado/sqlite/Database.h"
+#include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/runtime/Error.h"
 
 namespace ado::sqlite {
@@ -35,7 +36,7 @@ int askUpgrade(sqlite3* db, const char* upgrade, const char*& script, bool& need
 
 }  // namespace
 
-std::optional<QString> UpgradeDatabase(sqlite3* db) {
+std::optional<UpgradeRefused> UpgradeDatabase(sqlite3* db, const QString& path) {
   for (const SchemaFile& upgrade : SchemaUpgrades()) {
     const char* script = nullptr;
     bool needed = false;
@@ -46,10 +47,12 @@ std::optional<QString> UpgradeDatabase(sqlite3* db) {
     if (rc == SQLITE_OK && needed) rc = sqlite3_exec(db, script, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-      const QString failure = QStringLiteral("%1: %2").arg(QString::fromLatin1(upgrade.name),
-                                                           QString::fromUtf8(sqlite3_errmsg(db)));
+      // Told before the rollback takes SQLite's words away.
+      UpgradeRefused refused{
+          QStringLiteral("%1: %2").arg(QString::fromLatin1(upgrade.name), QString::fromUtf8(sqlite3_errmsg(db))),
+          FailureFromSqlite(db, rc, QString(), true, path)};
       if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-      return failure;
+      return refused;
     }
   }
   return std::nullopt;

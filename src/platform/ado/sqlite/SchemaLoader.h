@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/ado/provider/Provider.h"
+
 struct sqlite3;
 
 namespace ado::sqlite {
@@ -33,10 +35,13 @@ void CreateDatabase(const QString& path);
 // upgrade it needs runs whole or not at all, in a transaction of its own
 // (asked again inside it, so two programs opening the database at once
 // upgrade it once), which waits for another program's writes as long as
-// the connection's busy wait. An upgrade the database does not take now
-// (read-only, written by another program past the wait) is left for a later
-// opening: the upgrade's file and SQLite's words come back, nullopt when
-// nothing failed.
-std::optional<QString> UpgradeDatabase(sqlite3* db);
+// the connection's busy wait. An upgrade the database `path` does not take
+// now (read-only, written by another program past the wait, a full disk) is
+// left for later: why comes back, nullopt when nothing failed.
+struct UpgradeRefused {
+  QString detail;             // the upgrade's file and SQLite's words, for the log
+  provider::Failure failure;  // as the provider reports a statement's
+};
+std::optional<UpgradeRefused> UpgradeDatabase(sqlite3* db, const QString& path);
 
 }  // namespace ado::sqlite

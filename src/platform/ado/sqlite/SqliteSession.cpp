@@ -69,7 +69,7 @@ class SqliteSession : public provider::Session {
 
   void setCommandTimeout(int seconds) override { db_->waits().setCommandTimeout(seconds); }
   void setWaitAllowance(std::optional<int> milliseconds) override { db_->waits().setAllowance(milliseconds); }
-  void upgradeDatabase() override { db_->upgrade(); }
+  std::optional<Error> upgradeDatabase() override { return db_->upgrade(); }
 
   // Readers never see uncommitted changes of other connections here (WAL
   // gives each statement, or each transaction, the last committed state),
