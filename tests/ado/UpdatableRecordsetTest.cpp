@@ -225,3 +225,35 @@ TEST_F(UpdatableRecordsetTest, AReadOnlyRecordsetRefusesEdits) {
   ado::Recordset empty = editable(QStringLiteral("SELECT * FROM TA_CONFIGURACION WHERE CLAVE = 'nada'"));
   EXPECT_EQ(ErrorNumberOf([&] { empty[QStringLiteral("VALOR")] = rt::Variant("x"); }), errnum::BofOrEof);
 }
+
+// The program writes its recording times as "dd/mm/yy hh:mm" text, through
+// T-SQL and through recordsets: the database reads a two-digit year as SQL
+// Server does (00-49 are 2000-2049), whichever the path, while the
+// runtime's own reading keeps the suite's window.
+TEST_F(UpdatableRecordsetTest, TwoDigitYearsOfDatesTheDatabaseReadsFollowSqlServer) {
+  struct Case {
+    const char* text;
+    QDateTime stored;
+  };
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM AUX_ERR"));
+  int row = 0;
+  for (const Case& c : {Case{"01/07/30 10:15", rt::MakeDate(2030, 7, 1, 10, 15)},
+                        Case{"31/12/49", rt::MakeDate(2049, 12, 31)}, Case{"01/01/50", rt::MakeDate(1950, 1, 1)},
+                        Case{"1/7/05 13:45", rt::MakeDate(2005, 7, 1, 13, 45)}}) {
+    SCOPED_TRACE(c.text);
+    const QString sqlRow = QStringLiteral("sql%1").arg(++row), recordsetRow = QStringLiteral("rs%1").arg(row);
+    exec(QStringLiteral("INSERT INTO AUX_ERR (Proceso, Fecha) VALUES ('%1', '%2')").arg(sqlRow, QLatin1String(c.text)));
+    rs.AddNew();
+    rs[QStringLiteral("Proceso")] = rt::Variant(recordsetRow);
+    rs[QStringLiteral("Fecha")] = rt::Variant(c.text);
+    rs.Update();
+    for (const QString& written : {sqlRow, recordsetRow})
+      EXPECT_EQ(scalar(QStringLiteral("SELECT Fecha FROM AUX_ERR WHERE Proceso = '%1'").arg(written)),
+                rt::Variant(c.stored))
+          << written.toStdString();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR WHERE Fecha = '%1'").arg(QLatin1String(c.text))),
+              rt::Variant(2));
+  }
+  EXPECT_EQ(rt::Variant("01/07/30 10:15").toDate(), rt::MakeDate(1930, 7, 1, 10, 15));
+  EXPECT_EQ(rt::ParseDate(u"31/12/49"), rt::MakeDate(1949, 12, 31));
+}

@@ -65,7 +65,7 @@ LiteralValue ValueOf(const TokenizedText& text, const ParamSlot& slot, QString& 
     v.text = scratch;
   }
   if (slot.dateBound && LooksDayFirst(v.text)) {
-    if (auto date = rt::ParseDate(v.text)) {
+    if (auto date = rt::ParseDate(v.text, rt::TwoDigitYears::SqlServer)) {
       scratch = rt::IsoDateText(*date);
       v.text = scratch;
     } else {
