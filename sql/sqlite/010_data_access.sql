@@ -8,8 +8,8 @@ CREATE TABLE TA_USUARIOS (
   Administrador SMALLINT,
   UNegocio      CHAR(4)     COLLATE CI_AS,
   VerProforma   BIT,
-  CONSTRAINT W_TA_USUARIOS_Nombre CHECK (length(rtrim(Nombre)) <= 50),
-  CONSTRAINT W_TA_USUARIOS_UNegocio CHECK (length(rtrim(UNegocio)) <= 4)
+  CONSTRAINT W_TA_USUARIOS_Nombre CHECK (LEN(Nombre) <= 50),
+  CONSTRAINT W_TA_USUARIOS_UNegocio CHECK (LEN(UNegocio) <= 4)
 );
 
 -- The twins show every row of their base table here; the base tables come

@@ -96,7 +96,7 @@ TEST_F(SchemaTest, EveryTextColumnHasTheCollationAndItsWidthCheck) {
         << table.toStdString() << "." << name.toStdString();
     const int width = rs[QStringLiteral("CHARACTER_MAXIMUM_LENGTH")].Value().toLong();
     if (width >= 8000) return;  // TEXT
-    const QString check = QStringLiteral("CONSTRAINT %1 CHECK (length(rtrim(%2)) <= %3)")
+    const QString check = QStringLiteral("CONSTRAINT %1 CHECK (LEN(%2) <= %3)")
                               .arg(quoted(QStringLiteral("W_%1_%2").arg(table, name)), quoted(name))
                               .arg(width);
     EXPECT_TRUE(create.contains(check)) << "missing: " << check.toStdString();

@@ -257,3 +257,29 @@ TEST_F(UpdatableRecordsetTest, TwoDigitYearsOfDatesTheDatabaseReadsFollowSqlServ
   EXPECT_EQ(rt::Variant("01/07/30 10:15").toDate(), rt::MakeDate(1930, 7, 1, 10, 15));
   EXPECT_EQ(rt::ParseDate(u"31/12/49"), rt::MakeDate(1949, 12, 31));
 }
+
+// A width counts every character of a text, a NUL among them, and never
+// bytes of UTF-8: through a recordset and through T-SQL alike.
+TEST_F(UpdatableRecordsetTest, WidthsCountEveryCharacterWhicheverThePath) {
+  exec(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante) VALUES ('FC', '000100000001A')"));
+  const QString withNul = QStringLiteral("AB") + QChar(u'\0') + QStringLiteral("CDEFG");
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM V_MV_CPTE"));
+  rs[QStringLiteral("Moneda")] = rt::Variant(withNul);
+  cn.Errors().Clear();
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Update(); }), errnum::DataOverflow);
+  ASSERT_GT(cn.Errors().Count(), 0);
+  EXPECT_EQ(cn.Errors()[0].NativeError, 8152);
+  rs.CancelUpdate();
+  try {
+    cn.Execute(QStringLiteral("UPDATE V_MV_CPTE SET Moneda = '%1'").arg(withNul));
+    ADD_FAILURE() << "a text of eight characters in CHAR(4)";
+  } catch (const rt::Error& e) {
+    EXPECT_EQ(cn.Errors()[0].NativeError, 8152);
+  }
+  EXPECT_TRUE(scalar(QStringLiteral("SELECT Moneda FROM V_MV_CPTE")).isNull());
+
+  rs[QStringLiteral("Moneda")] = rt::Variant(QString::fromUtf8("ÑÑÑÑ"));
+  rs.Update();
+  exec(QStringLiteral("UPDATE V_MV_CPTE SET Nombre = 'ñandú' WHERE Moneda = 'ññññ'"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Nombre FROM V_MV_CPTE")), rt::Variant(QString::fromUtf8("ñandú")));
+}
