@@ -465,3 +465,53 @@ TEST_F(SqliteErrorsTest, BlanksBeyondTheWidthAreNoTruncation) {
   EXPECT_EQ(cn.Errors()[0].NativeError, 8152);
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Tipo_Reg = ''")), rt::Variant(1));
 }
+
+// ORDER BY a whole number sorts by the column at that position and refuses
+// one the select list does not have (108); any other constant is refused
+// (408), and GROUP BY a constant too (164).
+TEST_F(SqliteErrorsTest, OrderByAndGroupByConstantsAreRefusedAsSqlServerRefusesThem) {
+  exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('1', 'b')"));
+  exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('2', 'a')"));
+  struct Case {
+    const char* sql;
+    long native;
+    const char* description;
+  };
+  const char* outOfRange = "El número de posición %1 de ORDER BY está fuera del intervalo del número de elementos de "
+                           "la lista de selección.";
+  const char* constant = "Se encontró una expresión constante en la lista ORDER BY, posición %1.";
+  const char* group = "Cada expresión GROUP BY debe contener al menos una columna que no sea una referencia externa.";
+  for (const Case& c : {
+           Case{"SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY 3", 108, outOfRange},
+           Case{"SELECT CODIGO FROM MA_CUENTAS ORDER BY 0", 108, outOfRange},
+           Case{"SELECT * FROM MA_CUENTAS ORDER BY 10", 108, outOfRange},
+           Case{"SELECT m.* FROM MA_CUENTAS m ORDER BY 1, 10 DESC", 108, outOfRange},
+           Case{"SELECT CODIGO FROM MA_CUENTAS ORDER BY CODIGO, -1", 408, constant},
+           Case{"SELECT CODIGO FROM MA_CUENTAS ORDER BY (1)", 408, constant},
+           Case{"SELECT CODIGO FROM MA_CUENTAS ORDER BY 1.5", 408, constant},
+           Case{"SELECT CODIGO FROM MA_CUENTAS WHERE CODIGO IN (SELECT CODIGO FROM MA_CUENTAS ORDER BY 2)", 108,
+                outOfRange},
+           Case{"SELECT COUNT(*) FROM MA_CUENTAS GROUP BY 1", 164, group},
+           Case{"SELECT COUNT(*) FROM MA_CUENTAS GROUP BY TipoVista, 'x'", 164, group},
+           Case{"SELECT COUNT(*) FROM MA_CUENTAS GROUP BY (-1) HAVING COUNT(*) > 0", 164, group},
+       }) {
+    SCOPED_TRACE(c.sql);
+    failure(QString::fromLatin1(c.sql));
+    ASSERT_EQ(cn.Errors().Count(), 1);
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native);
+    EXPECT_EQ(cn.Errors()[0].SQLState, QStringLiteral("42000"));
+    EXPECT_TRUE(cn.Errors()[0].Description.startsWith(QString::fromUtf8(c.description).section(u'%', 0, 0)))
+        << cn.Errors()[0].Description.toStdString();
+  }
+  EXPECT_EQ(cn.Errors()[0].Description, QString::fromUtf8(group));
+  failure(QStringLiteral("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY 3"));
+  EXPECT_EQ(cn.Errors()[0].Description, QString::fromUtf8(outOfRange).arg(3));
+  failure(QStringLiteral("SELECT CODIGO FROM MA_CUENTAS ORDER BY CODIGO, -1"));
+  EXPECT_EQ(cn.Errors()[0].Description, QString::fromUtf8(constant).arg(2));
+
+  // A position the list has sorts by that column.
+  ado::Recordset rs = cn.Execute(QStringLiteral("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY 2"));
+  EXPECT_EQ(rs.Fields(0).Value(), rt::Variant("2"));
+  ado::Recordset all = cn.Execute(QStringLiteral("SELECT * FROM MA_CUENTAS ORDER BY 3 DESC"));
+  EXPECT_EQ(all.Fields(0).Value(), rt::Variant("1"));
+}

@@ -65,6 +65,11 @@ constexpr Mapping kMappings[] = {
      "La base de datos embebida no admite esta sentencia: %1"},
     {Condition::ConstantInOrderBy, 408, "42000", errnum::CommandText, false,
      "Se encontró una expresión constante en la lista ORDER BY, posición %1."},
+    {Condition::OrderPositionOutOfRange, 108, "42000", errnum::CommandText, false,
+     "El número de posición %1 de ORDER BY está fuera del intervalo del número de elementos de la lista de "
+     "selección."},
+    {Condition::ConstantInGroupBy, 164, "42000", errnum::CommandText, false,
+     "Cada expresión GROUP BY debe contener al menos una columna que no sea una referencia externa."},
     {Condition::DuplicateColumn, 2705, "42S21", errnum::CommandText, false,
      "Los nombres de columna de cada tabla deben ser únicos. El nombre de columna '%2' de la tabla '%1' se "
      "especificó más de una vez."},

@@ -22,7 +22,9 @@ enum class Condition {
   StatementRefused,  // one SQLite refuses for a reason SQL Server has no error for, told in Spanish
   CommitWithoutBegin, RollbackWithoutBegin,
   Unsupported,     // the dialect translator refused the statement
-  ConstantInOrderBy,  // a text as an item of ORDER BY, which SQL Server refuses too
+  ConstantInOrderBy,  // a constant other than a column's position as an item of ORDER BY, which SQL Server refuses too
+  OrderPositionOutOfRange,  // ORDER BY the position of a column the select list does not have
+  ConstantInGroupBy,        // a constant as an item of GROUP BY
   DuplicateColumn, NotNullColumnAdded,  // ALTER TABLE ADD of a column the table has, of NOT NULL without DEFAULT
   ColumnNotAdded,  // ALTER TABLE ADD that SQLite refuses for another reason, told in its words
   RowChanged,      // the row an updatable recordset edits is gone

@@ -7,25 +7,133 @@
 
 namespace ado::sqlite::tsql {
 
-// SQL Server refuses a text as an item of ORDER BY (408); SQLite would
-// sort by it, that is, not at all.
-void Rewriter::refuseConstantOrder() const {
+namespace {
+
+// Words that end a select list, at its depth.
+constexpr std::string_view kSelectListEnds[] = {"FROM",  "WHERE",  "GROUP", "HAVING",   "ORDER", "UNION",
+                                                "EXCEPT", "INTERSECT", "INTO", "OPTION", "FOR"};
+
+}  // namespace
+
+std::vector<Rewriter::Span> Rewriter::selectList(int select) const {
+  const int depth = items_[select].depth;
+  std::vector<Span> list;
+  int k = select + 1;
+  while (valid(k) && (items_[k].dropped || isWord(k, "DISTINCT") || isWord(k, "ALL"))) ++k;
+  for (int start = k;; ++k) {
+    const bool ends = !valid(k) || items_[k].depth < depth ||
+                      (items_[k].depth == depth && items_[k].token.kind == TokenKind::Word &&
+                       OneOf(items_[k].text, kSelectListEnds));
+    if (!ends && !(items_[k].depth == depth && isSymbol(k, u","))) continue;
+    Span item{start, k - 1};
+    // Its alias: "AS name", or a name right after the value.
+    if (item.last - item.first >= 2 && isName(item.last) && isWord(item.last - 1, "AS")) {
+      item.last -= 2;
+    } else if (item.last > item.first && isName(item.last) && !isSymbol(item.last - 1, u".")) {
+      const Item& p = items_[item.last - 1];
+      const bool endsValue = p.token.kind == TokenKind::String || p.token.kind == TokenKind::Number ||
+                             isSymbol(item.last - 1, u")") || isName(item.last - 1) || isWord(item.last - 1, "END");
+      if (endsValue) --item.last;
+    }
+    if (item.first <= item.last) list.push_back(item);
+    if (ends) return list;
+    start = k + 1;
+  }
+}
+
+// The columns a select list gives: those of its "*" too, as the schema
+// has them; nullopt when a "*" reads a table it does not hold.
+std::optional<int> Rewriter::columnCount(int scope) const {
+  const Scope& s = scopes_[static_cast<size_t>(scope)];
+  int count = 0;
+  const auto columnsOf = [&](const TableRef& ref) -> std::optional<int> {
+    const int n = ref.table.isEmpty() ? 0 : static_cast<int>(schema_.columnsOf(ref.table).size());
+    return n > 0 ? std::optional<int>(n) : std::nullopt;
+  };
+  for (const Span& item : selectList(s.select)) {
+    if (item.first == item.last && isSymbol(item.first, u"*")) {
+      for (const TableRef& ref : s.tables) {
+        const std::optional<int> n = columnsOf(ref);
+        if (!n) return std::nullopt;
+        count += *n;
+      }
+    } else if (item.last == item.first + 2 && isSymbol(item.last, u"*")) {
+      const QString qualifier = nameOf(item.first);
+      const auto ref = std::find_if(s.tables.begin(), s.tables.end(), [&](const TableRef& r) {
+        return EqualsName(r.alias, qualifier) || (r.alias.isEmpty() && EqualsName(r.table, qualifier));
+      });
+      const std::optional<int> n = ref == s.tables.end() ? std::nullopt : columnsOf(*ref);
+      if (!n) return std::nullopt;
+      count += *n;
+    } else {
+      ++count;
+    }
+  }
+  return count;
+}
+
+// The items of the list that follows ORDER BY or GROUP BY at `at`, each
+// without ASC or DESC; `ends` are the words that end it at its depth.
+template <size_t N>
+std::vector<Rewriter::Span> Rewriter::byList(int at, const std::string_view (&ends)[N]) const {
+  const int depth = items_[at].depth;
+  std::vector<Span> list;
+  for (int k = at + 2, start = k;; ++k) {
+    const bool listEnds = !valid(k) || items_[k].depth < depth ||
+                          (items_[k].depth == depth && items_[k].token.kind == TokenKind::Word &&
+                           OneOf(items_[k].text, ends));
+    if (!listEnds && !(items_[k].depth == depth && isSymbol(k, u","))) continue;
+    Span item{start, k - 1};
+    if (isWord(item.last, "ASC") || isWord(item.last, "DESC")) --item.last;
+    list.push_back(item);
+    if (listEnds) return list;
+    start = k + 1;
+  }
+}
+
+// A constant item: a number or a text, in parentheses or with a sign.
+bool Rewriter::isConstant(Span item) const {
+  const auto unwrap = [&] {
+    for (; isSymbol(item.first, u"(") && items_[item.first].match == item.last; --item.last) ++item.first;
+  };
+  unwrap();
+  if (item.first < item.last && (isSymbol(item.first, u"-") || isSymbol(item.first, u"+"))) ++item.first;
+  unwrap();
+  return item.first == item.last &&
+         (items_[item.first].token.kind == TokenKind::String || items_[item.first].token.kind == TokenKind::Number);
+}
+
+// SQL Server sorts by a whole number as the position of a column and
+// refuses one that names none (108), refuses any other constant (408), and
+// refuses to group by a constant (164); SQLite would take a text or a
+// number with a sign for a value that sorts nothing, and group by a
+// column's position.
+void Rewriter::refuseConstantOrderAndGroup() const {
+  static constexpr std::string_view kOrderEnds[] = {"OPTION", "FOR"};
+  static constexpr std::string_view kGroupEnds[] = {"HAVING", "ORDER", "UNION", "EXCEPT", "INTERSECT", "OPTION", "FOR"};
   for (int at = 0; at + 1 < size(); ++at) {
-    if (!isWord(at, "ORDER") || !isWord(at + 1, "BY")) continue;
-    const int depth = items_[at].depth;
-    int position = 1, start = at + 2;
-    for (int k = start;; ++k) {
-      const bool listEnds = !valid(k) || items_[k].depth < depth ||
-                            (items_[k].depth == depth && (isWord(k, "OPTION") || isWord(k, "FOR")));
-      if (!listEnds && !(items_[k].depth == depth && isSymbol(k, u","))) continue;
-      int first = start, last = k - 1;
-      if (isWord(last, "ASC") || isWord(last, "DESC")) --last;
-      for (; isSymbol(first, u"(") && items_[first].match == last; --last) ++first;
-      if (first == last && items_[first].token.kind == TokenKind::String)
-        throw MakeFailure(Condition::ConstantInOrderBy, {QString::number(position)});
-      if (listEnds) break;
+    if (!isWord(at + 1, "BY")) continue;
+    if (isWord(at, "GROUP")) {
+      for (const Span& item : byList(at, kGroupEnds))
+        if (isConstant(item)) throw MakeFailure(Condition::ConstantInGroupBy);
+    }
+    if (!isWord(at, "ORDER")) continue;
+    int position = 0;
+    for (const Span& item : byList(at, kOrderEnds)) {
       ++position;
-      start = k + 1;
+      const QStringView written = items_[item.first].text;
+      const bool whole = item.first == item.last && items_[item.first].token.kind == TokenKind::Number &&
+                         std::all_of(written.begin(), written.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+      if (whole) {
+        const int scope = items_[at].scope;
+        const std::optional<int> columns = scope > 0 ? columnCount(scope) : std::nullopt;
+        bool fits = false;
+        const long long n = written.toLongLong(&fits);
+        if (!fits || n == 0 || (columns && n > *columns))
+          throw MakeFailure(Condition::OrderPositionOutOfRange, {written.toString()});
+      } else if (isConstant(item)) {
+        throw MakeFailure(Condition::ConstantInOrderBy, {QString::number(position)});
+      }
     }
   }
 }

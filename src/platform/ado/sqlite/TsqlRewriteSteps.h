@@ -3,7 +3,7 @@
 // about them (depth, scope, what replaces them), and the steps themselves.
 // Each group of steps is defined in a file of its own:
 //   TsqlRewriter.cpp         the tokens copied in, foreign tokens, parentheses, the text written out
-//   TsqlClauses.cpp          SELECT scopes, their tables and TOP; ORDER BY; LIMIT placed
+//   TsqlClauses.cpp          SELECT scopes, their tables, select lists and TOP; ORDER BY and GROUP BY; LIMIT placed
 //   TsqlStatementForms.cpp   INSERT, UPDATE and DELETE
 //   TsqlFunctions.cpp        functions, CAST and CONVERT
 //   TsqlOperators.cpp        operators, date arithmetic, "+", the select list's "name ="
@@ -136,6 +136,11 @@ class Rewriter {
   }
   bool isDateColumn(const Chain& chain, int scope) const;
 
+  // Tokens `first` to `last`, both included.
+  struct Span {
+    int first = 0, last = 0;
+  };
+
   // ---- steps (TsqlRewriter.cpp) ----
   void normalize();
   bool sourceSymbol(int32_t k, QStringView symbol) const;
@@ -145,7 +150,13 @@ class Rewriter {
   CompiledStatement render();
 
   // ---- clauses (TsqlClauses.cpp) ----
-  void refuseConstantOrder() const;
+  // The columns of the select list of the SELECT at `select`, each without its alias.
+  std::vector<Span> selectList(int select) const;
+  std::optional<int> columnCount(int scope) const;
+  template <size_t N>
+  std::vector<Span> byList(int at, const std::string_view (&ends)[N]) const;
+  bool isConstant(Span item) const;
+  void refuseConstantOrderAndGroup() const;
   void readScopes();
   void readTop(int select);
   void readTables(int at, Scope& scope);

@@ -19,8 +19,8 @@ CompiledStatement Rewriter::run() {
   normalize();
   refuseForeignTokens();
   matchParentheses();
-  refuseConstantOrder();
   readScopes();
+  refuseConstantOrderAndGroup();
   readStatementForm();
   rewriteFunctions();
   checkOperators();
