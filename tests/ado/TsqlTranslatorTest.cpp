@@ -415,6 +415,10 @@ TEST(TsqlTranslator, OrderByATextIsRefusedAsSqlServerRefusesIt) {
        {T("CL"), L(0), L(1)}},
       {"SELECT 'q' AS Marca FROM MA_CUENTAS ORDER BY Marca", "SELECT ? AS Marca FROM MA_CUENTAS ORDER BY Marca",
        {T("q")}},
+      // An empty item is left to SQLite, whose syntax error it is.
+      {"SELECT CODIGO FROM MA_CUENTAS ORDER BY", "SELECT CODIGO FROM MA_CUENTAS ORDER BY", {}},
+      {"SELECT CODIGO FROM MA_CUENTAS GROUP BY CODIGO, ORDER BY 1", "SELECT CODIGO FROM MA_CUENTAS GROUP BY CODIGO, ORDER BY 1",
+       {}},
   });
 }
 

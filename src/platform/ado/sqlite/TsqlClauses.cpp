@@ -85,7 +85,7 @@ std::vector<Rewriter::Span> Rewriter::byList(int at, const std::string_view (&en
     if (!listEnds && !(items_[k].depth == depth && isSymbol(k, u","))) continue;
     Span item{start, k - 1};
     if (isWord(item.last, "ASC") || isWord(item.last, "DESC")) --item.last;
-    list.push_back(item);
+    if (item.first <= item.last) list.push_back(item);  // an empty one is SQLite's syntax error
     if (listEnds) return list;
     start = k + 1;
   }
