@@ -16,7 +16,9 @@ CREATE TABLE AUX_ERR (
   CONSTRAINT W_AUX_ERR_PC CHECK (LEN(PC) <= 64),
   CONSTRAINT W_AUX_ERR_Usuario CHECK (LEN(Usuario) <= 50),
   CONSTRAINT DT_AUX_ERR_Fecha CHECK (Fecha IS NULL OR typeof(Fecha) = 'text' AND (Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
-  CONSTRAINT DR_AUX_ERR_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01'))
+  CONSTRAINT DR_AUX_ERR_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01')),
+  CONSTRAINT IT_AUX_ERR_Error CHECK (typeof(Error) IN ('integer', 'null')),
+  CONSTRAINT IR_AUX_ERR_Error CHECK (Error BETWEEN -2147483648 AND 2147483647)
 );
 
 -- One row per key. The statistics database keeps the same table, where
@@ -30,7 +32,8 @@ CREATE TABLE TA_CONFIGURACION (
   CONSTRAINT W_TA_CONFIGURACION_Grupo CHECK (LEN(Grupo) <= 50),
   CONSTRAINT W_TA_CONFIGURACION_CLAVE CHECK (LEN(CLAVE) <= 50),
   CONSTRAINT W_TA_CONFIGURACION_VALOR CHECK (LEN(VALOR) <= 255),
-  CONSTRAINT W_TA_CONFIGURACION_ValorAux CHECK (LEN(ValorAux) <= 255)
+  CONSTRAINT W_TA_CONFIGURACION_ValorAux CHECK (LEN(ValorAux) <= 255),
+  CONSTRAINT BT_TA_CONFIGURACION_PoliticaNegocio CHECK (PoliticaNegocio IN (0, 1))
 );
 
 -- The suite's menu: each entry names the program it starts (Proceso) and

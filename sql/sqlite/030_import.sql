@@ -20,7 +20,13 @@ CREATE TABLE MA_CUENTAS (
   CONSTRAINT W_MA_CUENTAS_CODIGO CHECK (LEN(CODIGO) <= 9),
   CONSTRAINT W_MA_CUENTAS_DESCRIPCION CHECK (LEN(DESCRIPCION) <= 100),
   CONSTRAINT W_MA_CUENTAS_TipoVista CHECK (LEN(TipoVista) <= 2),
-  CONSTRAINT W_MA_CUENTAS_CuentaPrincipal CHECK (LEN(CuentaPrincipal) <= 9)
+  CONSTRAINT W_MA_CUENTAS_CuentaPrincipal CHECK (LEN(CuentaPrincipal) <= 9),
+  CONSTRAINT ST_MA_CUENTAS_dv CHECK (typeof(dv) IN ('integer', 'null')),
+  CONSTRAINT SR_MA_CUENTAS_dv CHECK (dv BETWEEN -32768 AND 32767),
+  CONSTRAINT BT_MA_CUENTAS_titulo CHECK (titulo IN (0, 1)),
+  CONSTRAINT BT_MA_CUENTAS_Libro_iva_ventas CHECK (Libro_iva_ventas IN (0, 1)),
+  CONSTRAINT BT_MA_CUENTAS_Libro_iva_compras CHECK (Libro_iva_compras IN (0, 1)),
+  CONSTRAINT BT_MA_CUENTAS_Dada_De_Baja CHECK (Dada_De_Baja IN (0, 1))
 );
 -- The service's lookups compare LTRIM(RTRIM(CODIGO)).
 CREATE INDEX IX_MA_CUENTAS_CODIGO_TRIM ON MA_CUENTAS (LTRIM(RTRIM(CODIGO)) COLLATE CI_AS);
@@ -62,7 +68,9 @@ CREATE TABLE AUX_CLIENTES_IMPORTADOS (
   CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Codigo CHECK (LEN(Codigo) <= 254),
   CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Nombre CHECK (LEN(Nombre) <= 100),
   CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuit CHECK (LEN(Cuit) <= 25),
-  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuenta CHECK (LEN(Cuenta) <= 9)
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuenta CHECK (LEN(Cuenta) <= 9),
+  CONSTRAINT IT_AUX_CLIENTES_IMPORTADOS_OrdenEntreRecordados CHECK (typeof(OrdenEntreRecordados) IN ('integer', 'null')),
+  CONSTRAINT IR_AUX_CLIENTES_IMPORTADOS_OrdenEntreRecordados CHECK (OrdenEntreRecordados BETWEEN -2147483648 AND 2147483647)
 );
 CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);
 
@@ -205,7 +213,21 @@ CREATE TABLE MV_ASIENTOS (
   CONSTRAINT DT_MV_ASIENTOS_fechahora_grabacion CHECK (fechahora_grabacion IS NULL OR typeof(fechahora_grabacion) = 'text' AND (fechahora_grabacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR fechahora_grabacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_MV_ASIENTOS_fechahora_grabacion CHECK (typeof(fechahora_grabacion) <> 'text' OR (date(julianday(fechahora_grabacion)) IS substr(fechahora_grabacion, 1, 10) AND fechahora_grabacion >= '1753-01-01')),
   CONSTRAINT NT_MV_ASIENTOS_Cotizacion CHECK (typeof(Cotizacion) IN ('integer', 'real', 'null')),
-  CONSTRAINT NR_MV_ASIENTOS_Cotizacion CHECK (typeof(Cotizacion) NOT IN ('integer', 'real') OR (Cotizacion > -100000000000000 AND Cotizacion < 100000000000000))
+  CONSTRAINT NR_MV_ASIENTOS_Cotizacion CHECK (typeof(Cotizacion) NOT IN ('integer', 'real') OR (Cotizacion > -100000000000000 AND Cotizacion < 100000000000000)),
+  CONSTRAINT ST_MV_ASIENTOS_MES_OPERATIVO CHECK (typeof(MES_OPERATIVO) IN ('integer', 'null')),
+  CONSTRAINT SR_MV_ASIENTOS_MES_OPERATIVO CHECK (MES_OPERATIVO BETWEEN -32768 AND 32767),
+  CONSTRAINT ST_MV_ASIENTOS_Periodo CHECK (typeof(Periodo) IN ('integer', 'null')),
+  CONSTRAINT SR_MV_ASIENTOS_Periodo CHECK (Periodo BETWEEN -32768 AND 32767),
+  CONSTRAINT IT_MV_ASIENTOS_Secuencia CHECK (typeof(Secuencia) IN ('integer', 'null')),
+  CONSTRAINT IR_MV_ASIENTOS_Secuencia CHECK (Secuencia BETWEEN -2147483648 AND 2147483647),
+  CONSTRAINT [IT_MV_ASIENTOS_NUMERO ASIENTO] CHECK (typeof([NUMERO ASIENTO]) IN ('integer', 'null')),
+  CONSTRAINT [IR_MV_ASIENTOS_NUMERO ASIENTO] CHECK ([NUMERO ASIENTO] BETWEEN -2147483648 AND 2147483647),
+  CONSTRAINT BT_MV_ASIENTOS_EsResumen CHECK (EsResumen IN (0, 1)),
+  CONSTRAINT BT_MV_ASIENTOS_Es_Saldo_Apertura CHECK (Es_Saldo_Apertura IN (0, 1)),
+  CONSTRAINT BT_MV_ASIENTOS_EsAjuste CHECK (EsAjuste IN (0, 1)),
+  CONSTRAINT BT_MV_ASIENTOS_ChPropio CHECK (ChPropio IN (0, 1)),
+  CONSTRAINT ST_MV_ASIENTOS_Transmision CHECK (typeof(Transmision) IN ('integer', 'null')),
+  CONSTRAINT SR_MV_ASIENTOS_Transmision CHECK (Transmision BETWEEN -32768 AND 32767)
 );
 -- The next entry number: the highest number of a month, period and register
 -- type (or of two types sharing a series) is one seek per type.
@@ -280,7 +302,10 @@ CREATE TABLE V_MV_CPTE (
   CONSTRAINT NT_V_MV_CPTE_Cotizacion CHECK (typeof(Cotizacion) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MV_CPTE_Cotizacion CHECK (typeof(Cotizacion) NOT IN ('integer', 'real') OR (Cotizacion > -100000000000000 AND Cotizacion < 100000000000000)),
   CONSTRAINT DT_V_MV_CPTE_FechaPreparacion CHECK (FechaPreparacion IS NULL OR typeof(FechaPreparacion) = 'text' AND (FechaPreparacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR FechaPreparacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
-  CONSTRAINT DR_V_MV_CPTE_FechaPreparacion CHECK (typeof(FechaPreparacion) <> 'text' OR (date(julianday(FechaPreparacion)) IS substr(FechaPreparacion, 1, 10) AND FechaPreparacion >= '1753-01-01'))
+  CONSTRAINT DR_V_MV_CPTE_FechaPreparacion CHECK (typeof(FechaPreparacion) <> 'text' OR (date(julianday(FechaPreparacion)) IS substr(FechaPreparacion, 1, 10) AND FechaPreparacion >= '1753-01-01')),
+  CONSTRAINT IR_V_MV_CPTE_ID CHECK (ID BETWEEN -2147483648 AND 2147483647),
+  CONSTRAINT BT_V_MV_CPTE_ANULADA CHECK (ANULADA IN (0, 1)),
+  CONSTRAINT BT_V_MV_CPTE_APROBADO CHECK (APROBADO IN (0, 1))
 );
 CREATE UNIQUE INDEX UX_V_MV_CPTE_COMPROBANTE ON V_MV_CPTE (TC, IdComprobante, IdComplemento);
 CREATE INDEX IX_V_MV_CPTE_ORIGEN ON V_MV_CPTE (TCORIGEN, COMPROBANTEORIGEN, COMPLEMENTOORIGEN);
@@ -290,7 +315,8 @@ CREATE TABLE ma_calendario (
   fecha       DATETIME NOT NULL PRIMARY KEY,
   nolaborable BIT      DEFAULT 0,
   CONSTRAINT DT_ma_calendario_fecha CHECK (fecha IS NULL OR typeof(fecha) = 'text' AND (fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
-  CONSTRAINT DR_ma_calendario_fecha CHECK (typeof(fecha) <> 'text' OR (date(julianday(fecha)) IS substr(fecha, 1, 10) AND fecha >= '1753-01-01'))
+  CONSTRAINT DR_ma_calendario_fecha CHECK (typeof(fecha) <> 'text' OR (date(julianday(fecha)) IS substr(fecha, 1, 10) AND fecha >= '1753-01-01')),
+  CONSTRAINT BT_ma_calendario_nolaborable CHECK (nolaborable IN (0, 1))
 );
 
 -- The fiscal years: period number and its dates.
@@ -303,7 +329,8 @@ CREATE TABLE MV_EJERCICIOS (
   CONSTRAINT [DT_MV_EJERCICIOS_FECHA DESDE] CHECK ([FECHA DESDE] IS NULL OR typeof([FECHA DESDE]) = 'text' AND ([FECHA DESDE] GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR [FECHA DESDE] GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT [DR_MV_EJERCICIOS_FECHA DESDE] CHECK (typeof([FECHA DESDE]) <> 'text' OR (date(julianday([FECHA DESDE])) IS substr([FECHA DESDE], 1, 10) AND [FECHA DESDE] >= '1753-01-01')),
   CONSTRAINT [DT_MV_EJERCICIOS_FECHA HASTA] CHECK ([FECHA HASTA] IS NULL OR typeof([FECHA HASTA]) = 'text' AND ([FECHA HASTA] GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR [FECHA HASTA] GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
-  CONSTRAINT [DR_MV_EJERCICIOS_FECHA HASTA] CHECK (typeof([FECHA HASTA]) <> 'text' OR (date(julianday([FECHA HASTA])) IS substr([FECHA HASTA], 1, 10) AND [FECHA HASTA] >= '1753-01-01'))
+  CONSTRAINT [DR_MV_EJERCICIOS_FECHA HASTA] CHECK (typeof([FECHA HASTA]) <> 'text' OR (date(julianday([FECHA HASTA])) IS substr([FECHA HASTA], 1, 10) AND [FECHA HASTA] >= '1753-01-01')),
+  CONSTRAINT IR_MV_EJERCICIOS_PERIODO CHECK (PERIODO BETWEEN -2147483648 AND 2147483647)
 );
 
 -- Provinces, by their four-character code ("  12").

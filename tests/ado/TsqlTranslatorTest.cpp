@@ -216,6 +216,34 @@ TEST(TsqlTranslator, FunctionsAndOperatorsWithTheSameMeaning) {
   });
 }
 
+// A value written to a whole-number, bit, money or decimal column is
+// converted for it as SQL Server converts it: a literal when it is bound,
+// an expression by CONVERT_TO; in UPDATE, INSERT ... VALUES by position and
+// INSERT ... SELECT (every SELECT of a UNION, an alias left out).
+TEST(TsqlTranslator, ValuesWrittenToTypedColumnsAreConverted) {
+  ExpectTranslations({
+      {"UPDATE MV_ASIENTOS SET Secuencia = ' 12 ', EsAjuste = 5, Importe = 1.00005, LIVA_ALICIVA = '10.50005', "
+       "Cuenta = 1.5",
+       "UPDATE MV_ASIENTOS SET Secuencia = ?, EsAjuste = ?, Importe = ?, LIVA_ALICIVA = ?, Cuenta = ?",
+       {L(12), L(1), rt::Variant(1.0001), rt::Variant(10.5001), rt::Variant(1.5)}},
+      // A number with its sign is a literal: a bit of -5 is bound as -1, which the statement makes 1.
+      {"UPDATE MV_ASIENTOS SET Secuencia = Secuencia * 2.5, Periodo = -1, EsAjuste = -5, Importe = ISNULL(Importe, 0) "
+       "WHERE Cuenta = 'x'",
+       "UPDATE MV_ASIENTOS SET Secuencia = CONVERT_TO(Secuencia * ?, 'int'), Periodo = -?, EsAjuste = -?, "
+       "Importe = CONVERT_TO(IFNULL(Importe, ?), 'decimal', 4) WHERE Cuenta = ? COLLATE CI_AS",
+       {rt::Variant(2.5), L(1), L(-1), L(0), T("x")}},
+      {"INSERT INTO MV_ASIENTOS (Cuenta, Secuencia, Periodo, LIVA_ALICIVA) VALUES ('1', (2), NULL, 1.5 * 2)",
+       "INSERT INTO MV_ASIENTOS (Cuenta, Secuencia, Periodo, LIVA_ALICIVA) VALUES (?, CONVERT_TO((?), 'int'), NULL, "
+       "CONVERT_TO(? * ?, 'decimal', 4))",
+       {T("1"), L(2), rt::Variant(1.5), L(2)}},
+      {"INSERT INTO MV_ASIENTOS (Secuencia, EsAjuste, Cuenta) SELECT Secuencia * 2 AS s, '1' n, Cuenta FROM MV_ASIENTOS "
+       "UNION ALL SELECT 2.5, EsAjuste, 'x' FROM MV_ASIENTOS",
+       "INSERT INTO MV_ASIENTOS (Secuencia, EsAjuste, Cuenta) SELECT CONVERT_TO(Secuencia * ?, 'int') AS s, ? n, Cuenta "
+       "FROM MV_ASIENTOS UNION ALL SELECT ?, CONVERT_TO(EsAjuste, 'bit'), ? FROM MV_ASIENTOS",
+       {L(2), L(1), L(2), T("x")}},
+  });
+}
+
 TEST(TsqlTranslator, LiteralsInsideQuotesAndBracketsAreUntouched) {
   const char* text = "with(nolock) -- ; ISNULL( DELETE x TOP 1 [dbo]. /* BEGIN TRANSACTION\r\nINSERT";
   const Statement s = One(

@@ -258,6 +258,50 @@ TEST_F(UpdatableRecordsetTest, TwoDigitYearsOfDatesTheDatabaseReadsFollowSqlServ
   EXPECT_EQ(rt::ParseDate(u"31/12/49"), rt::MakeDate(1949, 12, 31));
 }
 
+// Through a recordset a value is converted on the client side as ADO does
+// (12.5 is 12, 12.7 is 13, a bit takes any number but 0 for true), refused
+// when it is assigned if its column cannot take it, a smallint's range
+// included, and what the field takes is stored and reads back so.
+TEST_F(UpdatableRecordsetTest, WholeNumberAndBitFieldsTakeWhatTheirTypeTakes) {
+  exec(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante) VALUES ('FC', '000100000001A')"));
+  exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO) VALUES ('1')"));
+  const long conversion = errnum::TypeConversion, overflow = errnum::DataOverflow;
+  struct Case {
+    const char* column;  // table.column
+    rt::Variant value;
+    long refused;        // 0: stored
+    rt::Variant stored;  // what reads back
+  };
+  const rt::Variant no;
+  for (const Case& c : {
+           Case{"V_MV_CPTE.IdReparto", "abc", conversion, no},
+           Case{"V_MV_CPTE.IdReparto", 2147483648.0, overflow, no},
+           Case{"V_MV_CPTE.IdReparto", 12.5, 0, 12},
+           Case{"V_MV_CPTE.IdReparto", 12.7, 0, 13},
+           Case{"V_MV_CPTE.IdReparto", "-12", 0, -12},
+           Case{"MA_CUENTAS.dv", 40000, overflow, no},
+           Case{"MA_CUENTAS.dv", "-32769", overflow, no},
+           Case{"MA_CUENTAS.dv", 32767, 0, 32767},
+           Case{"V_MV_CPTE.ANULADA", "abc", conversion, no},
+           Case{"V_MV_CPTE.ANULADA", 5, 0, true},
+           Case{"V_MV_CPTE.ANULADA", -1, 0, true},
+           Case{"V_MV_CPTE.ANULADA", 0, 0, false},
+       }) {
+    const QStringList where = QString::fromLatin1(c.column).split(u'.');
+    SCOPED_TRACE(QStringLiteral("%1 = %2").arg(c.column, c.value.toString()).toStdString());
+    ado::Recordset rs = editable(QStringLiteral("SELECT * FROM %1").arg(where[0]));
+    const rt::Variant before = rs[where[1]].Value();
+    if (c.refused != 0) {
+      EXPECT_EQ(ErrorNumberOf([&] { rs[where[1]] = c.value; }), c.refused);
+      EXPECT_EQ(rs[where[1]].Value(), before);
+      continue;
+    }
+    rs[where[1]] = c.value;
+    rs.Update();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT %1 FROM %2").arg(where[1], where[0])), c.stored);
+  }
+}
+
 // A width counts every character of a text, a NUL among them, and never
 // bytes of UTF-8: through a recordset and through T-SQL alike.
 TEST_F(UpdatableRecordsetTest, WidthsCountEveryCharacterWhicheverThePath) {

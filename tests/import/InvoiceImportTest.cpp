@@ -13,6 +13,7 @@
 #include "platform/ui/Operator.h"
 #include "support/DbfWriter.h"
 #include "support/Printers.h"
+#include "support/SuiteDatabase.h"
 
 namespace {
 
@@ -153,9 +154,12 @@ TEST_F(InvoiceImport, RecordsThatCannotBeVouchersAreRejectedAndRecorded) {
 
 TEST_F(InvoiceImport, AFailedEntryNumberRejectsTheRecord) {
   writeTxfac({everyKind()[0]});
-  // An entry number that is no number makes March's numbering fail.
-  exec("INSERT INTO MV_ASIENTOS (Tipo_Reg, MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO]) "
-       "VALUES ('', 3, 0, 1, 'x')");
+  // An entry number that is no number makes March's numbering fail. The
+  // database refuses to store one now; a database an earlier build wrote
+  // may hold it.
+  testing_support::DefineInDatabase(
+      path, "PRAGMA ignore_check_constraints = ON; INSERT INTO MV_ASIENTOS (Tipo_Reg, MES_OPERATIVO, Periodo, "
+            "Secuencia, [NUMERO ASIENTO]) VALUES ('', 3, 0, 1, 'x')");
   host.answerAnyBoxWith(ui::mb::Abort);
   importa(Facturacion);
   ASSERT_FALSE(host.boxes().empty());

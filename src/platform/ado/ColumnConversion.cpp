@@ -21,7 +21,8 @@ QDateTime dateOf(const rt::Variant& value) {
 rt::Variant convert(int type, int scale, const rt::Variant& value) {
   switch (type) {
     case adDate: case adDBDate: case adDBTimeStamp: case adDBTime: return dateOf(value);
-    case adSmallInt: case adInteger: case adTinyInt: case 17 /* unsigned tiny */: return value.toLong();
+    case adSmallInt: return static_cast<int32_t>(value.toInteger());  // CInt: its range is a smallint's
+    case adInteger: case adTinyInt: case 17 /* unsigned tiny */: return value.toLong();
     case adBigInt: {
       double d = value.toDouble();
       if (d >= -2147483648.0 && d <= 2147483647.0) return value.toLong();

@@ -20,7 +20,7 @@ void Rewriter::markComparedLiterals() {
   for (int i = 0; i < size(); ++i) {
     if (!isLiftedString(i)) continue;
     refuseAliasWithoutAs(i);
-    if (items_[i].dateBound) continue;
+    if (items_[i].conversion.kind != Conversion::Kind::None) continue;
     std::optional<Chain> other;
     if (isComparison(i - 1) || isWord(i - 1, "LIKE") || isWord(i - 1, "BETWEEN")) {
       other = chainEndingAt(operatorBefore(i - 1));
@@ -36,7 +36,7 @@ void Rewriter::markComparedLiterals() {
     } else {
       continue;
     }
-    if (other && isDateColumn(*other, items_[i].scope)) items_[i].dateBound = true;
+    if (other && isDateColumn(*other, items_[i].scope)) items_[i].conversion.kind = Conversion::Kind::Date;
     else items_[i].collate = true;
   }
 }
@@ -62,7 +62,7 @@ void Rewriter::markInListElement(int i) {
   const int operandEnd = isWord(in - 1, "NOT") ? in - 2 : in - 1;
   const auto column = chainEndingAt(operandEnd);
   if (column && isDateColumn(*column, items_[i].scope)) {
-    items_[i].dateBound = true;
+    items_[i].conversion.kind = Conversion::Kind::Date;
     return;
   }
   Item& insertAt = items_[operandEnd + 1];

@@ -4,7 +4,7 @@
 // Each group of steps is defined in a file of its own:
 //   TsqlRewriter.cpp         the tokens copied in, foreign tokens, parentheses, the text written out
 //   TsqlClauses.cpp          SELECT scopes, their tables, select lists and TOP; ORDER BY and GROUP BY; LIMIT placed
-//   TsqlStatementForms.cpp   INSERT, UPDATE and DELETE
+//   TsqlStatementForms.cpp   INSERT, UPDATE and DELETE; the values they write converted for their columns
 //   TsqlFunctions.cpp        functions, CAST and CONVERT
 //   TsqlOperators.cpp        operators, date arithmetic, "+", the select list's "name ="
 //   TsqlComparedLiterals.cpp string literals compared under the collation or bound as dates
@@ -67,8 +67,9 @@ class Rewriter {
     bool replaced = false;
     QString replacement;
     QString before;  // text emitted right before the token
+    QString after;   // text emitted right after the token, even a dropped one
     bool collate = false;
-    bool dateBound = false;
+    Conversion conversion;  // of a lifted literal
     bool assignment = false;  // the "=" of SET column = value
     int depth = 0;
     int match = -1;      // the other parenthesis
@@ -140,6 +141,15 @@ class Rewriter {
   struct Span {
     int first = 0, last = 0;
   };
+  // Writes `opening` before the span and `closing` after it. A construct
+  // wrapped later, which lies within those wrapped before, opens after
+  // their openings and closes before their closings.
+  void wrap(Span span, const QString& opening, const QString& closing) {
+    Item& first = items_[span.first];
+    if (first.before.isEmpty() && first.space) first.before += u' ';
+    first.before += opening;
+    items_[span.last].after.prepend(closing);
+  }
 
   // ---- steps (TsqlRewriter.cpp) ----
   void normalize();
@@ -167,6 +177,8 @@ class Rewriter {
   void readInsert();
   void readUpdate();
   void readDelete();
+  void convertAssigned(Span value, const DeclaredType& type);
+  void convertSelected(int from, const QString& table, const QStringList& columns);
 
   // ---- functions (TsqlFunctions.cpp) ----
   void rewriteFunctions();

@@ -156,6 +156,7 @@ CompiledStatement Rewriter::render() {
   bool pendingSpace = false;
   for (const Item& it : items_) {
     if (it.dropped) {
+      out.sql += it.after;
       pendingSpace = true;
       continue;
     }
@@ -169,7 +170,7 @@ CompiledStatement Rewriter::render() {
     pendingSpace = false;
     if (it.token.literal >= 0) {
       out.sql += u'?';
-      out.paramSlots.push_back(ParamSlot{it.token.literal, it.dateBound});
+      out.paramSlots.push_back(ParamSlot{it.token.literal, it.conversion});
       if (it.collate) out.sql += kCollate;
     } else if (it.replaced) {
       out.sql += it.replacement;
@@ -181,6 +182,7 @@ CompiledStatement Rewriter::render() {
     } else {
       out.sql += it.text;
     }
+    out.sql += it.after;
   }
   out.sql += append_;
   return out;
