@@ -667,6 +667,47 @@ TEST_F(SqliteErrorsTest, MoneyAndDecimalsAreRoundedToTheirScaleAsSqlServerRounds
             rt::Variant(1));
 }
 
+// CAST and CONVERT to a whole number, and a text added to a number, convert
+// as SQL Server does: a text that is no whole number is refused (245), ''
+// gives 0, a number's fraction is truncated.
+TEST_F(SqliteErrorsTest, ConversionsThatCannotBeMadeAreRefused) {
+  exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('A1', '12')"));
+  struct Case {
+    const char* expression;
+    long native;
+    rt::Variant value;
+  };
+  const rt::Variant no;
+  for (const Case& c : {
+           Case{"CONVERT(int, 'abc')", 245, no},
+           Case{"CAST('abc' AS INT)", 245, no},
+           Case{"CAST('12.7' AS INT)", 245, no},
+           Case{"CAST(CODIGO AS INT)", 245, no},
+           Case{"CODIGO + 1", 245, no},
+           Case{"1 + CODIGO", 245, no},
+           Case{"CODIGO + 1.5", 8114, no},
+           Case{"CAST(40000 AS SMALLINT)", 220, no},
+           Case{"CAST(3000000000 AS INT)", 8115, no},
+           Case{"CAST('' AS INT)", 0, 0},
+           Case{"CAST(' -12 ' AS INT)", 0, -12},
+           Case{"CAST(12.7 AS INT)", 0, 12},
+           Case{"CONVERT(INT, DESCRIPCION)", 0, 12},
+           Case{"DESCRIPCION + 1", 0, 13},
+           Case{"DESCRIPCION + 0.5", 0, 12.5},
+           Case{"CAST(3000000000 AS BIGINT)", 0, int64_t{3000000000}},
+       }) {
+    const QString sql = QStringLiteral("SELECT %1 FROM MA_CUENTAS").arg(QLatin1String(c.expression));
+    SCOPED_TRACE(sql.toStdString());
+    if (c.native == 0) {
+      EXPECT_EQ(scalar(sql), c.value);
+      continue;
+    }
+    failure(sql);
+    ASSERT_GT(cn.Errors().Count(), 0);
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native);
+  }
+}
+
 // ORDER BY a whole number sorts by the column at that position and refuses
 // one the select list does not have (108); any other constant is refused
 // (408), and GROUP BY a constant too (164).

@@ -49,6 +49,17 @@ void convertTo(sqlite3_context* context, int argc, sqlite3_value** argv) {
   }
 }
 
+void textTo(sqlite3_context* context, int, sqlite3_value** argv) {
+  sqlite3_value* value = argv[0];
+  if (sqlite3_value_type(value) != SQLITE_TEXT) return sqlite3_result_value(context, value);
+  try {
+    if (nameOf(argv[1]) == QLatin1StringView("numeric")) return resultNumber(context, NumericFromText(textOf(value)));
+    sqlite3_result_int64(context, WholeFromText(textOf(value), WholeType::Int));
+  } catch (const ConversionRefused& refused) {
+    FailInFunction(context, refused.condition, refused.args);
+  }
+}
+
 }  // namespace
 
 int RegisterConversionFunctions(sqlite3* db) {
@@ -57,6 +68,7 @@ int RegisterConversionFunctions(sqlite3* db) {
   for (int arguments : {2, 3})
     if (rc == SQLITE_OK)
       rc = sqlite3_create_function_v2(db, "CONVERT_TO", arguments, flags, nullptr, convertTo, nullptr, nullptr, nullptr);
+  if (rc == SQLITE_OK) rc = sqlite3_create_function_v2(db, "TEXT_TO", 2, flags, nullptr, textTo, nullptr, nullptr, nullptr);
   return rc;
 }
 

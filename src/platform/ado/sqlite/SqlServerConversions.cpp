@@ -222,4 +222,10 @@ StoredNumber RoundedNumber(double value, int scale) {
   return value;
 }
 
+StoredNumber NumericFromText(QStringView text) {
+  const std::optional<Decimal> d = readDecimal(text, false);
+  if (!d) throw ConversionRefused{Condition::NumericConversion, {}};
+  return stored(*d);
+}
+
 }  // namespace ado::sqlite

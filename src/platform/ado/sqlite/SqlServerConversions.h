@@ -1,7 +1,8 @@
 #pragma once
 // SQL Server's conversions of a value into a whole-number, bit, money or
 // decimal type, which the embedded database makes where the server would:
-// on what a statement writes to such a column.
+// on what a statement writes to such a column, in CAST and CONVERT, and on
+// a text added to a number.
 //   A text into a whole number holds digits alone, with an optional sign
 //   and blanks around ("" and blanks give 0); anything else is refused
 //   (245). A number's fraction is truncated toward zero. A value outside
@@ -52,5 +53,10 @@ int64_t WholeFromNumber(QStringView number, WholeType type);
 // nullopt for any other text, which the column's checks judge as it is.
 std::optional<StoredNumber> RoundedNumber(QStringView text, bool exponent, int scale);
 StoredNumber RoundedNumber(double value, int scale);
+
+// A text taken as a decimal number, as SQL Server converts a text added to
+// a fraction: digits with an optional point, sign and blanks around.
+// Throws ConversionRefused (8114) for any other text, "" included.
+StoredNumber NumericFromText(QStringView text);
 
 }  // namespace ado::sqlite

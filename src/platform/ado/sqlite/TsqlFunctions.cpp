@@ -24,7 +24,22 @@ QString SqliteType(const QString& type) {
   return {};
 }
 
+// The whole-number type SQL Server casts to under that name.
+std::optional<WholeType> WholeTypeOf(const QString& type) {
+  if (IsKeyword(type, "INTEGER")) return WholeType::Int;
+  const std::optional<WholeType> whole = WholeTypeNamed(type);
+  return whole == WholeType::Bit ? std::nullopt : whole;
+}
+
 }  // namespace
+
+// A value cast to a whole number is converted as SQL Server converts it,
+// 'abc' and '12.7' refused (CONVERT_TO); SQLite's CAST alone would give 0
+// and 12. The CAST around it still gives the column its type.
+void Rewriter::convertCastValue(Span value, const QString& type) {
+  if (const std::optional<WholeType> whole = WholeTypeOf(type))
+    wrap(value, QStringLiteral("CONVERT_TO("), QStringLiteral(", '%1')").arg(NameOf(*whole)));
+}
 
 void Rewriter::rewriteFunctions() {
   for (int i = 0; i + 1 < size(); ++i) {
@@ -59,8 +74,9 @@ void Rewriter::rewriteCast(int at) {
   for (int k = open + 1; k < close; ++k)
     if (items_[k].depth == items_[open].depth + 1 && isWord(k, "AS")) as = k;
   if (as < 0 || as + 1 >= close) Refuse(QStringLiteral("CAST"));
-  const QString type = SqliteType(items_[as + 1].text.toString());
+  const QString written = items_[as + 1].text.toString(), type = SqliteType(written);
   if (type.isEmpty()) Refuse(QStringLiteral("CAST a ") + upper(as + 1));
+  if (as > open + 1) convertCastValue(Span{open + 1, as - 1}, written);
   replace(as + 1, type);
   drop(as + 2, close);
 }
@@ -75,8 +91,9 @@ void Rewriter::rewriteConvert(int at) {
   for (int k = comma + 1; k < close; ++k)
     if (items_[k].depth == items_[open].depth + 1 && isSymbol(k, u","))
       Refuse(QStringLiteral("CONVERT con estilo"));
-  const QString type = SqliteType(items_[typeAt].text.toString());
+  const QString written = items_[typeAt].text.toString(), type = SqliteType(written);
   if (type.isEmpty()) Refuse(QStringLiteral("CONVERT a ") + upper(typeAt));
+  if (close > comma + 1) convertCastValue(Span{comma + 1, close - 1}, written);
   replace(at, QStringLiteral("CAST"));
   drop(typeAt, comma + 1);
   items_[close].before += QStringLiteral(" AS ") + type;

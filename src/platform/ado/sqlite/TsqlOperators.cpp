@@ -1,5 +1,7 @@
 #include "platform/ado/sqlite/TsqlRewriteSteps.h"
 
+#include <algorithm>
+
 #include "platform/ado/sqlite/TsqlRefusal.h"
 
 namespace ado::sqlite::tsql {
@@ -66,12 +68,56 @@ bool Rewriter::isDateAfter(int op) const {
   return column && isDateColumn(*column, items_[op].scope);
 }
 
-// SQL Server joins texts with "+"; SQLite would add them as numbers.
-void Rewriter::checkPlus(int i) const {
+// SQL Server joins texts with "+"; SQLite would add them as numbers. A
+// text added to a number is converted as SQL Server converts it, 'A1'
+// refused (TEXT_TO); SQLite would add it as 0.
+void Rewriter::checkPlus(int i) {
   const Operand left = operandEndingAt(i - 1), right = operandStartingAt(i + 1);
   if (left == Operand::Text || right == Operand::Text) Refuse(QStringLiteral("concatenación de textos con +"));
   if (left != Operand::Numeric && right != Operand::Numeric)
     Refuse(QStringLiteral("operador + entre valores de tipo desconocido"));
+  const bool textBefore = left == Operand::Unknown;
+  if (left != Operand::Unknown && right != Operand::Unknown) return;
+  const QString type = addedNumberType(textBefore ? i + 1 : i - 1, !textBefore);
+  const std::optional<Span> operand = textBefore ? operandSpanEndingAt(i - 1) : operandSpanStartingAt(i + 1);
+  if (!type.isEmpty() && operand) wrap(*operand, QStringLiteral("TEXT_TO("), QStringLiteral(", '%1')").arg(type));
+}
+
+// What SQL Server converts a text added to the numeric operand that ends
+// (`before`) or starts at `i` into: 'int' for a whole number, 'numeric'
+// for a fraction; empty when the operand's type is not known (SUM, ABS).
+QString Rewriter::addedNumberType(int i, bool before) const {
+  int number = i;
+  if (before && isSymbol(i, u")")) number = items_[i].match + 1;
+  if (!before && (isSymbol(i, u"-") || isSymbol(i, u"+"))) number = i + 1;
+  if (valid(number) && items_[number].token.kind == TokenKind::Number) {
+    const QStringView text = items_[number].text;
+    const bool whole = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return whole ? QStringLiteral("int") : QStringLiteral("numeric");
+  }
+  const int function = before ? items_[i].match - 1 : i;
+  if (isWord(function, "COUNT") || isWord(function, "LEN")) return QStringLiteral("int");
+  return {};
+}
+
+// The operand of unknown type that ends or starts at `i`: a column, a
+// function's call or a parenthesis; nullopt for anything else (CASE).
+std::optional<Rewriter::Span> Rewriter::operandSpanEndingAt(int i) const {
+  if (const auto column = chainEndingAt(i)) return Span{column->first, column->last};
+  if (!isSymbol(i, u")")) return std::nullopt;
+  const int open = items_[i].match;
+  const bool called = valid(open - 1) && items_[open - 1].token.kind == TokenKind::Word &&
+                      !OneOf(items_[open - 1].text, kReserved);
+  return Span{called ? open - 1 : open, i};
+}
+
+std::optional<Rewriter::Span> Rewriter::operandSpanStartingAt(int i) const {
+  if (const auto column = chainStartingAt(i)) return Span{column->first, column->last};
+  if (isSymbol(i, u"(")) return Span{i, items_[i].match};
+  if (valid(i) && items_[i].token.kind == TokenKind::Word && !OneOf(items_[i].text, kReserved) &&
+      isSymbol(i + 1, u"("))
+    return Span{i, items_[i + 1].match};
+  return std::nullopt;
 }
 
 // SELECT name = expression names a column in SQL Server; SQLite would compare.

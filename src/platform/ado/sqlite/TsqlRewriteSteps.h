@@ -5,8 +5,8 @@
 //   TsqlRewriter.cpp         the tokens copied in, foreign tokens, parentheses, the text written out
 //   TsqlClauses.cpp          SELECT scopes, their tables, select lists and TOP; ORDER BY and GROUP BY; LIMIT placed
 //   TsqlStatementForms.cpp   INSERT, UPDATE and DELETE; the values they write converted for their columns
-//   TsqlFunctions.cpp        functions, CAST and CONVERT
-//   TsqlOperators.cpp        operators, date arithmetic, "+", the select list's "name ="
+//   TsqlFunctions.cpp        functions, CAST and CONVERT (a whole number's conversion)
+//   TsqlOperators.cpp        operators, date arithmetic, "+" (a text added to a number converted), the select list's "name ="
 //   TsqlComparedLiterals.cpp string literals compared under the collation or bound as dates
 #include <optional>
 #include <string_view>
@@ -184,6 +184,7 @@ class Rewriter {
   void rewriteFunctions();
   void rewriteCast(int at);
   void rewriteConvert(int at);
+  void convertCastValue(Span value, const QString& type);
 
   // ---- operators (TsqlOperators.cpp) ----
   enum class Operand { Unknown, Numeric, Text };
@@ -193,7 +194,10 @@ class Rewriter {
   void checkOperators();
   bool isDateBefore(int op) const;
   bool isDateAfter(int op) const;
-  void checkPlus(int i) const;
+  void checkPlus(int i);
+  std::optional<Span> operandSpanEndingAt(int i) const;
+  std::optional<Span> operandSpanStartingAt(int i) const;
+  QString addedNumberType(int i, bool before) const;
   void checkSelectList(int select) const;
 
   // ---- compared literals (TsqlComparedLiterals.cpp) ----
