@@ -10,21 +10,27 @@
 
 namespace {
 
-// A few tables of the suite, with date columns, so that the translator's
-// column lookups and date binding run.
+// A table of the suite with a column of every kind the translator converts
+// values for, so that its column lookups, date binding and conversions run.
 class FuzzSchema : public ado::sqlite::SchemaInfo {
  public:
-  bool isDateColumn(const QString& table, const QString& column) const override {
-    return table.compare(QLatin1String("MV_ASIENTOS"), Qt::CaseInsensitive) == 0 &&
-           (column.compare(QLatin1String("Fecha"), Qt::CaseInsensitive) == 0 ||
-            column.compare(QLatin1String("Vencimiento"), Qt::CaseInsensitive) == 0);
-  }
-  QStringList columnsOf(const QString& table) const override {
-    if (table.compare(QLatin1String("MV_ASIENTOS"), Qt::CaseInsensitive) == 0)
-      return {QStringLiteral("Cuenta"), QStringLiteral("Fecha"), QStringLiteral("Importe"),
-              QStringLiteral("Vencimiento")};
+  ado::sqlite::DeclaredType columnType(const QString& table, const QString& column) const override {
+    if (table.compare(QLatin1String("MV_ASIENTOS"), Qt::CaseInsensitive) != 0) return {};
+    for (const auto& [name, type] : kColumns)
+      if (column.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) return ado::sqlite::ParseDeclaredType(type);
     return {};
   }
+  QStringList columnsOf(const QString& table) const override {
+    QStringList names;
+    if (table.compare(QLatin1String("MV_ASIENTOS"), Qt::CaseInsensitive) == 0)
+      for (const auto& column : kColumns) names << QLatin1String(column.first);
+    return names;
+  }
+
+ private:
+  static constexpr std::pair<const char*, const char*> kColumns[] = {
+      {"Cuenta", "VARCHAR(9)"}, {"Fecha", "DATETIME"},   {"Importe", "MONEY"},     {"Vencimiento", "DATETIME"},
+      {"Secuencia", "INTEGER"}, {"Periodo", "SMALLINT"}, {"EsAjuste", "BIT"},     {"Cotizacion", "DECIMAL(18,4)"}};
 };
 
 }  // namespace

@@ -8,8 +8,11 @@ CREATE TABLE TA_USUARIOS (
   Administrador SMALLINT,
   UNegocio      CHAR(4)     COLLATE CI_AS,
   VerProforma   BIT,
-  CONSTRAINT W_TA_USUARIOS_Nombre CHECK (length(rtrim(Nombre)) <= 50),
-  CONSTRAINT W_TA_USUARIOS_UNegocio CHECK (length(rtrim(UNegocio)) <= 4)
+  CONSTRAINT W_TA_USUARIOS_Nombre CHECK (LEN(Nombre) <= 50),
+  CONSTRAINT W_TA_USUARIOS_UNegocio CHECK (LEN(UNegocio) <= 4),
+  CONSTRAINT ST_TA_USUARIOS_Administrador CHECK (typeof(Administrador) IN ('integer', 'null')),
+  CONSTRAINT SR_TA_USUARIOS_Administrador CHECK (Administrador BETWEEN -32768 AND 32767),
+  CONSTRAINT BT_TA_USUARIOS_VerProforma CHECK (VerProforma IN (0, 1))
 );
 
 -- The twins show every row of their base table here; the base tables come

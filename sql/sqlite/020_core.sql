@@ -11,12 +11,14 @@ CREATE TABLE AUX_ERR (
   SQL         TEXT         COLLATE CI_AS,
   PC          VARCHAR(64)  COLLATE CI_AS,
   Usuario     VARCHAR(50)  COLLATE CI_AS,
-  CONSTRAINT W_AUX_ERR_Proceso CHECK (length(rtrim(Proceso)) <= 50),
-  CONSTRAINT W_AUX_ERR_Descripcion CHECK (length(rtrim(Descripcion)) <= 250),
-  CONSTRAINT W_AUX_ERR_PC CHECK (length(rtrim(PC)) <= 64),
-  CONSTRAINT W_AUX_ERR_Usuario CHECK (length(rtrim(Usuario)) <= 50),
+  CONSTRAINT W_AUX_ERR_Proceso CHECK (LEN(Proceso) <= 50),
+  CONSTRAINT W_AUX_ERR_Descripcion CHECK (LEN(Descripcion) <= 250),
+  CONSTRAINT W_AUX_ERR_PC CHECK (LEN(PC) <= 64),
+  CONSTRAINT W_AUX_ERR_Usuario CHECK (LEN(Usuario) <= 50),
   CONSTRAINT DT_AUX_ERR_Fecha CHECK (Fecha IS NULL OR typeof(Fecha) = 'text' AND (Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
-  CONSTRAINT DR_AUX_ERR_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01'))
+  CONSTRAINT DR_AUX_ERR_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01')),
+  CONSTRAINT IT_AUX_ERR_Error CHECK (typeof(Error) IN ('integer', 'null')),
+  CONSTRAINT IR_AUX_ERR_Error CHECK (Error BETWEEN -2147483648 AND 2147483647)
 );
 
 -- One row per key. The statistics database keeps the same table, where
@@ -27,10 +29,11 @@ CREATE TABLE TA_CONFIGURACION (
   VALOR           VARCHAR(255) COLLATE CI_AS,
   PoliticaNegocio BIT,
   ValorAux        VARCHAR(255) COLLATE CI_AS,
-  CONSTRAINT W_TA_CONFIGURACION_Grupo CHECK (length(rtrim(Grupo)) <= 50),
-  CONSTRAINT W_TA_CONFIGURACION_CLAVE CHECK (length(rtrim(CLAVE)) <= 50),
-  CONSTRAINT W_TA_CONFIGURACION_VALOR CHECK (length(rtrim(VALOR)) <= 255),
-  CONSTRAINT W_TA_CONFIGURACION_ValorAux CHECK (length(rtrim(ValorAux)) <= 255)
+  CONSTRAINT W_TA_CONFIGURACION_Grupo CHECK (LEN(Grupo) <= 50),
+  CONSTRAINT W_TA_CONFIGURACION_CLAVE CHECK (LEN(CLAVE) <= 50),
+  CONSTRAINT W_TA_CONFIGURACION_VALOR CHECK (LEN(VALOR) <= 255),
+  CONSTRAINT W_TA_CONFIGURACION_ValorAux CHECK (LEN(ValorAux) <= 255),
+  CONSTRAINT BT_TA_CONFIGURACION_PoliticaNegocio CHECK (PoliticaNegocio IN (0, 1))
 );
 
 -- The suite's menu: each entry names the program it starts (Proceso) and
@@ -39,9 +42,9 @@ CREATE TABLE TA_MENU (
   Clave   VARCHAR(50)  COLLATE CI_AS NOT NULL PRIMARY KEY,
   Proceso VARCHAR(100) COLLATE CI_AS,
   Nombre  VARCHAR(100) COLLATE CI_AS,
-  CONSTRAINT W_TA_MENU_Clave CHECK (length(rtrim(Clave)) <= 50),
-  CONSTRAINT W_TA_MENU_Proceso CHECK (length(rtrim(Proceso)) <= 100),
-  CONSTRAINT W_TA_MENU_Nombre CHECK (length(rtrim(Nombre)) <= 100)
+  CONSTRAINT W_TA_MENU_Clave CHECK (LEN(Clave) <= 50),
+  CONSTRAINT W_TA_MENU_Proceso CHECK (LEN(Proceso) <= 100),
+  CONSTRAINT W_TA_MENU_Nombre CHECK (LEN(Nombre) <= 100)
 );
 
 -- The menu entries (tasks) granted to each user.
@@ -49,8 +52,8 @@ CREATE TABLE TA_TAREAS (
   USUARIO VARCHAR(50) COLLATE CI_AS NOT NULL,
   TAREA   VARCHAR(50) COLLATE CI_AS NOT NULL,
   PRIMARY KEY (USUARIO, TAREA),
-  CONSTRAINT W_TA_TAREAS_USUARIO CHECK (length(rtrim(USUARIO)) <= 50),
-  CONSTRAINT W_TA_TAREAS_TAREA CHECK (length(rtrim(TAREA)) <= 50)
+  CONSTRAINT W_TA_TAREAS_USUARIO CHECK (LEN(USUARIO) <= 50),
+  CONSTRAINT W_TA_TAREAS_TAREA CHECK (LEN(TAREA) <= 50)
 );
 
 -- The access log: one row per start of a program of the suite.
@@ -61,11 +64,11 @@ CREATE TABLE Control_Acceso (
   Tarea         VARCHAR(100) COLLATE CI_AS,
   Ingreso       DATETIME,
   NombreUsuario VARCHAR(50)  COLLATE CI_AS,
-  CONSTRAINT W_Control_Acceso_Maquina CHECK (length(rtrim(Maquina)) <= 64),
-  CONSTRAINT W_Control_Acceso_Usuario CHECK (length(rtrim(Usuario)) <= 50),
-  CONSTRAINT W_Control_Acceso_Formulario CHECK (length(rtrim(Formulario)) <= 100),
-  CONSTRAINT W_Control_Acceso_Tarea CHECK (length(rtrim(Tarea)) <= 100),
-  CONSTRAINT W_Control_Acceso_NombreUsuario CHECK (length(rtrim(NombreUsuario)) <= 50),
+  CONSTRAINT W_Control_Acceso_Maquina CHECK (LEN(Maquina) <= 64),
+  CONSTRAINT W_Control_Acceso_Usuario CHECK (LEN(Usuario) <= 50),
+  CONSTRAINT W_Control_Acceso_Formulario CHECK (LEN(Formulario) <= 100),
+  CONSTRAINT W_Control_Acceso_Tarea CHECK (LEN(Tarea) <= 100),
+  CONSTRAINT W_Control_Acceso_NombreUsuario CHECK (LEN(NombreUsuario) <= 50),
   CONSTRAINT DT_Control_Acceso_Ingreso CHECK (Ingreso IS NULL OR typeof(Ingreso) = 'text' AND (Ingreso GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR Ingreso GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_Control_Acceso_Ingreso CHECK (typeof(Ingreso) <> 'text' OR (date(julianday(Ingreso)) IS substr(Ingreso, 1, 10) AND Ingreso >= '1753-01-01'))
 );

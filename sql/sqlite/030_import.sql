@@ -17,10 +17,16 @@ CREATE TABLE MA_CUENTAS (
   TipoVista         CHAR(2)      COLLATE CI_AS DEFAULT 'CL',
   CuentaPrincipal   VARCHAR(9)   COLLATE CI_AS,
   Dada_De_Baja      BIT          DEFAULT 0,
-  CONSTRAINT W_MA_CUENTAS_CODIGO CHECK (length(rtrim(CODIGO)) <= 9),
-  CONSTRAINT W_MA_CUENTAS_DESCRIPCION CHECK (length(rtrim(DESCRIPCION)) <= 100),
-  CONSTRAINT W_MA_CUENTAS_TipoVista CHECK (length(rtrim(TipoVista)) <= 2),
-  CONSTRAINT W_MA_CUENTAS_CuentaPrincipal CHECK (length(rtrim(CuentaPrincipal)) <= 9)
+  CONSTRAINT W_MA_CUENTAS_CODIGO CHECK (LEN(CODIGO) <= 9),
+  CONSTRAINT W_MA_CUENTAS_DESCRIPCION CHECK (LEN(DESCRIPCION) <= 100),
+  CONSTRAINT W_MA_CUENTAS_TipoVista CHECK (LEN(TipoVista) <= 2),
+  CONSTRAINT W_MA_CUENTAS_CuentaPrincipal CHECK (LEN(CuentaPrincipal) <= 9),
+  CONSTRAINT ST_MA_CUENTAS_dv CHECK (typeof(dv) IN ('integer', 'null')),
+  CONSTRAINT SR_MA_CUENTAS_dv CHECK (dv BETWEEN -32768 AND 32767),
+  CONSTRAINT BT_MA_CUENTAS_titulo CHECK (titulo IN (0, 1)),
+  CONSTRAINT BT_MA_CUENTAS_Libro_iva_ventas CHECK (Libro_iva_ventas IN (0, 1)),
+  CONSTRAINT BT_MA_CUENTAS_Libro_iva_compras CHECK (Libro_iva_compras IN (0, 1)),
+  CONSTRAINT BT_MA_CUENTAS_Dada_De_Baja CHECK (Dada_De_Baja IN (0, 1))
 );
 -- The service's lookups compare LTRIM(RTRIM(CODIGO)).
 CREATE INDEX IX_MA_CUENTAS_CODIGO_TRIM ON MA_CUENTAS (LTRIM(RTRIM(CODIGO)) COLLATE CI_AS);
@@ -61,11 +67,13 @@ CREATE TABLE AUX_CLIENTES_IMPORTADOS (
   OrdenEntreRecordados INTEGER      NOT NULL,
   Cuenta               VARCHAR(9)   COLLATE CI_AS NOT NULL,
   PRIMARY KEY (Archivo, Codigo, Nombre, Cuit, OrdenEntreRecordados),
-  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Archivo CHECK (length(rtrim(Archivo)) <= 400),
-  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Codigo CHECK (length(rtrim(Codigo)) <= 254),
-  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Nombre CHECK (length(rtrim(Nombre)) <= 100),
-  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuit CHECK (length(rtrim(Cuit)) <= 25),
-  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuenta CHECK (length(rtrim(Cuenta)) <= 9)
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Archivo CHECK (LEN(Archivo) <= 400),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Codigo CHECK (LEN(Codigo) <= 254),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Nombre CHECK (LEN(Nombre) <= 100),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuit CHECK (LEN(Cuit) <= 25),
+  CONSTRAINT W_AUX_CLIENTES_IMPORTADOS_Cuenta CHECK (LEN(Cuenta) <= 9),
+  CONSTRAINT IT_AUX_CLIENTES_IMPORTADOS_OrdenEntreRecordados CHECK (typeof(OrdenEntreRecordados) IN ('integer', 'null')),
+  CONSTRAINT IR_AUX_CLIENTES_IMPORTADOS_OrdenEntreRecordados CHECK (OrdenEntreRecordados BETWEEN -2147483648 AND 2147483647)
 );
 CREATE UNIQUE INDEX UX_AUX_CLIENTES_IMPORTADOS_Cuenta ON AUX_CLIENTES_IMPORTADOS (Cuenta);
 
@@ -89,22 +97,22 @@ CREATE TABLE MA_CUENTASADIC (
   IdMotivoCpra     CHAR(4)      COLLATE CI_AS,
   IdMotivoVta      CHAR(4)      COLLATE CI_AS,
   Pais             CHAR(4)      COLLATE CI_AS,
-  CONSTRAINT W_MA_CUENTASADIC_Codigo CHECK (length(rtrim(Codigo)) <= 9),
-  CONSTRAINT W_MA_CUENTASADIC_Contacto CHECK (length(rtrim(Contacto)) <= 100),
-  CONSTRAINT W_MA_CUENTASADIC_CALLE CHECK (length(rtrim(CALLE)) <= 150),
-  CONSTRAINT W_MA_CUENTASADIC_Localidad CHECK (length(rtrim(Localidad)) <= 100),
-  CONSTRAINT W_MA_CUENTASADIC_CPOSTAL CHECK (length(rtrim(CPOSTAL)) <= 15),
-  CONSTRAINT W_MA_CUENTASADIC_Provincia CHECK (length(rtrim(Provincia)) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_Telefono CHECK (length(rtrim(Telefono)) <= 60),
-  CONSTRAINT W_MA_CUENTASADIC_NUMERO_DOCUMENTO CHECK (length(rtrim(NUMERO_DOCUMENTO)) <= 25),
-  CONSTRAINT W_MA_CUENTASADIC_Iva CHECK (length(rtrim(Iva)) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_Documento_Tipo CHECK (length(rtrim(Documento_Tipo)) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_idcond_cpra_Vta CHECK (length(rtrim(idcond_cpra_Vta)) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_IdVendedor CHECK (length(rtrim(IdVendedor)) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_Clase CHECK (length(rtrim(Clase)) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_IdMotivoCpra CHECK (length(rtrim(IdMotivoCpra)) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_IdMotivoVta CHECK (length(rtrim(IdMotivoVta)) <= 4),
-  CONSTRAINT W_MA_CUENTASADIC_Pais CHECK (length(rtrim(Pais)) <= 4)
+  CONSTRAINT W_MA_CUENTASADIC_Codigo CHECK (LEN(Codigo) <= 9),
+  CONSTRAINT W_MA_CUENTASADIC_Contacto CHECK (LEN(Contacto) <= 100),
+  CONSTRAINT W_MA_CUENTASADIC_CALLE CHECK (LEN(CALLE) <= 150),
+  CONSTRAINT W_MA_CUENTASADIC_Localidad CHECK (LEN(Localidad) <= 100),
+  CONSTRAINT W_MA_CUENTASADIC_CPOSTAL CHECK (LEN(CPOSTAL) <= 15),
+  CONSTRAINT W_MA_CUENTASADIC_Provincia CHECK (LEN(Provincia) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Telefono CHECK (LEN(Telefono) <= 60),
+  CONSTRAINT W_MA_CUENTASADIC_NUMERO_DOCUMENTO CHECK (LEN(NUMERO_DOCUMENTO) <= 25),
+  CONSTRAINT W_MA_CUENTASADIC_Iva CHECK (LEN(Iva) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Documento_Tipo CHECK (LEN(Documento_Tipo) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_idcond_cpra_Vta CHECK (LEN(idcond_cpra_Vta) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_IdVendedor CHECK (LEN(IdVendedor) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Clase CHECK (LEN(Clase) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_IdMotivoCpra CHECK (LEN(IdMotivoCpra) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_IdMotivoVta CHECK (LEN(IdMotivoVta) <= 4),
+  CONSTRAINT W_MA_CUENTASADIC_Pais CHECK (LEN(Pais) <= 4)
 );
 CREATE INDEX IX_MA_CUENTASADIC_Codigo_TRIM ON MA_CUENTASADIC (LTRIM(RTRIM(Codigo)) COLLATE CI_AS);
 
@@ -157,26 +165,26 @@ CREATE TABLE MV_ASIENTOS (
   Cotizacion          DECIMAL(18,4),
   TC_ORIGEN           VARCHAR(4)   COLLATE CI_AS,
   CPTE_ORIGEN         VARCHAR(13)  COLLATE CI_AS,
-  CONSTRAINT W_MV_ASIENTOS_Tipo_Reg CHECK (length(rtrim(Tipo_Reg)) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_Cuenta CHECK (length(rtrim(Cuenta)) <= 9),
-  CONSTRAINT [W_MV_ASIENTOS_DEBE-HABER] CHECK (length(rtrim([DEBE-HABER])) <= 1),
-  CONSTRAINT W_MV_ASIENTOS_CabCuenta CHECK (length(rtrim(CabCuenta)) <= 9),
-  CONSTRAINT W_MV_ASIENTOS_TC CHECK (length(rtrim(TC)) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_Sucursal CHECK (length(rtrim(Sucursal)) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_Numero CHECK (length(rtrim(Numero)) <= 8),
-  CONSTRAINT W_MV_ASIENTOS_Letra CHECK (length(rtrim(Letra)) <= 1),
-  CONSTRAINT W_MV_ASIENTOS_LIVA_TIPO CHECK (length(rtrim(LIVA_TIPO)) <= 10),
-  CONSTRAINT W_MV_ASIENTOS_CabNombre CHECK (length(rtrim(CabNombre)) <= 100),
-  CONSTRAINT W_MV_ASIENTOS_CabCUIT CHECK (length(rtrim(CabCUIT)) <= 25),
-  CONSTRAINT W_MV_ASIENTOS_CabCondIVA CHECK (length(rtrim(CabCondIVA)) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_Detalle CHECK (length(rtrim(Detalle)) <= 255),
-  CONSTRAINT W_MV_ASIENTOS_IDCAJAS CHECK (length(rtrim(IDCAJAS)) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_UNEGOCIO CHECK (length(rtrim(UNEGOCIO)) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_Moneda CHECK (length(rtrim(Moneda)) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_usuario_logeado CHECK (length(rtrim(usuario_logeado)) <= 50),
-  CONSTRAINT W_MV_ASIENTOS_IdVendedor CHECK (length(rtrim(IdVendedor)) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_TC_ORIGEN CHECK (length(rtrim(TC_ORIGEN)) <= 4),
-  CONSTRAINT W_MV_ASIENTOS_CPTE_ORIGEN CHECK (length(rtrim(CPTE_ORIGEN)) <= 13),
+  CONSTRAINT W_MV_ASIENTOS_Tipo_Reg CHECK (LEN(Tipo_Reg) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Cuenta CHECK (LEN(Cuenta) <= 9),
+  CONSTRAINT [W_MV_ASIENTOS_DEBE-HABER] CHECK (LEN([DEBE-HABER]) <= 1),
+  CONSTRAINT W_MV_ASIENTOS_CabCuenta CHECK (LEN(CabCuenta) <= 9),
+  CONSTRAINT W_MV_ASIENTOS_TC CHECK (LEN(TC) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Sucursal CHECK (LEN(Sucursal) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Numero CHECK (LEN(Numero) <= 8),
+  CONSTRAINT W_MV_ASIENTOS_Letra CHECK (LEN(Letra) <= 1),
+  CONSTRAINT W_MV_ASIENTOS_LIVA_TIPO CHECK (LEN(LIVA_TIPO) <= 10),
+  CONSTRAINT W_MV_ASIENTOS_CabNombre CHECK (LEN(CabNombre) <= 100),
+  CONSTRAINT W_MV_ASIENTOS_CabCUIT CHECK (LEN(CabCUIT) <= 25),
+  CONSTRAINT W_MV_ASIENTOS_CabCondIVA CHECK (LEN(CabCondIVA) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Detalle CHECK (LEN(Detalle) <= 255),
+  CONSTRAINT W_MV_ASIENTOS_IDCAJAS CHECK (LEN(IDCAJAS) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_UNEGOCIO CHECK (LEN(UNEGOCIO) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_Moneda CHECK (LEN(Moneda) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_usuario_logeado CHECK (LEN(usuario_logeado) <= 50),
+  CONSTRAINT W_MV_ASIENTOS_IdVendedor CHECK (LEN(IdVendedor) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_TC_ORIGEN CHECK (LEN(TC_ORIGEN) <= 4),
+  CONSTRAINT W_MV_ASIENTOS_CPTE_ORIGEN CHECK (LEN(CPTE_ORIGEN) <= 13),
   CONSTRAINT DT_MV_ASIENTOS_Fecha CHECK (Fecha IS NULL OR typeof(Fecha) = 'text' AND (Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_MV_ASIENTOS_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01')),
   CONSTRAINT DT_MV_ASIENTOS_FechaSubDiario CHECK (FechaSubDiario IS NULL OR typeof(FechaSubDiario) = 'text' AND (FechaSubDiario GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR FechaSubDiario GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
@@ -208,7 +216,21 @@ CREATE TABLE MV_ASIENTOS (
   CONSTRAINT DT_MV_ASIENTOS_fechahora_grabacion CHECK (fechahora_grabacion IS NULL OR typeof(fechahora_grabacion) = 'text' AND (fechahora_grabacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR fechahora_grabacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_MV_ASIENTOS_fechahora_grabacion CHECK (typeof(fechahora_grabacion) <> 'text' OR (date(julianday(fechahora_grabacion)) IS substr(fechahora_grabacion, 1, 10) AND fechahora_grabacion >= '1753-01-01')),
   CONSTRAINT NT_MV_ASIENTOS_Cotizacion CHECK (typeof(Cotizacion) IN ('integer', 'real', 'null')),
-  CONSTRAINT NR_MV_ASIENTOS_Cotizacion CHECK (typeof(Cotizacion) NOT IN ('integer', 'real') OR (Cotizacion > -100000000000000 AND Cotizacion < 100000000000000))
+  CONSTRAINT NR_MV_ASIENTOS_Cotizacion CHECK (typeof(Cotizacion) NOT IN ('integer', 'real') OR (Cotizacion > -100000000000000 AND Cotizacion < 100000000000000)),
+  CONSTRAINT ST_MV_ASIENTOS_MES_OPERATIVO CHECK (typeof(MES_OPERATIVO) IN ('integer', 'null')),
+  CONSTRAINT SR_MV_ASIENTOS_MES_OPERATIVO CHECK (MES_OPERATIVO BETWEEN -32768 AND 32767),
+  CONSTRAINT ST_MV_ASIENTOS_Periodo CHECK (typeof(Periodo) IN ('integer', 'null')),
+  CONSTRAINT SR_MV_ASIENTOS_Periodo CHECK (Periodo BETWEEN -32768 AND 32767),
+  CONSTRAINT IT_MV_ASIENTOS_Secuencia CHECK (typeof(Secuencia) IN ('integer', 'null')),
+  CONSTRAINT IR_MV_ASIENTOS_Secuencia CHECK (Secuencia BETWEEN -2147483648 AND 2147483647),
+  CONSTRAINT [IT_MV_ASIENTOS_NUMERO ASIENTO] CHECK (typeof([NUMERO ASIENTO]) IN ('integer', 'null')),
+  CONSTRAINT [IR_MV_ASIENTOS_NUMERO ASIENTO] CHECK ([NUMERO ASIENTO] BETWEEN -2147483648 AND 2147483647),
+  CONSTRAINT BT_MV_ASIENTOS_EsResumen CHECK (EsResumen IN (0, 1)),
+  CONSTRAINT BT_MV_ASIENTOS_Es_Saldo_Apertura CHECK (Es_Saldo_Apertura IN (0, 1)),
+  CONSTRAINT BT_MV_ASIENTOS_EsAjuste CHECK (EsAjuste IN (0, 1)),
+  CONSTRAINT BT_MV_ASIENTOS_ChPropio CHECK (ChPropio IN (0, 1)),
+  CONSTRAINT ST_MV_ASIENTOS_Transmision CHECK (typeof(Transmision) IN ('integer', 'null')),
+  CONSTRAINT SR_MV_ASIENTOS_Transmision CHECK (Transmision BETWEEN -32768 AND 32767)
 );
 -- The next entry number: the highest number of a month, period and register
 -- type (or of two types sharing a series) is one seek per type.
@@ -248,20 +270,20 @@ CREATE TABLE V_MV_CPTE (
   TCORIGEN          VARCHAR(4)   COLLATE CI_AS,
   COMPROBANTEORIGEN VARCHAR(13)  COLLATE CI_AS,
   COMPLEMENTOORIGEN VARCHAR(9)   COLLATE CI_AS,
-  CONSTRAINT W_V_MV_CPTE_TC CHECK (length(rtrim(TC)) <= 4),
-  CONSTRAINT W_V_MV_CPTE_IdComprobante CHECK (length(rtrim(IdComprobante)) <= 13),
-  CONSTRAINT W_V_MV_CPTE_IdComplemento CHECK (length(rtrim(IdComplemento)) <= 9),
-  CONSTRAINT W_V_MV_CPTE_Cuenta CHECK (length(rtrim(Cuenta)) <= 9),
-  CONSTRAINT W_V_MV_CPTE_Nombre CHECK (length(rtrim(Nombre)) <= 100),
-  CONSTRAINT W_V_MV_CPTE_DOCUMENTONUMERO CHECK (length(rtrim(DOCUMENTONUMERO)) <= 25),
-  CONSTRAINT W_V_MV_CPTE_DOCUMENTOTIPO CHECK (length(rtrim(DOCUMENTOTIPO)) <= 4),
-  CONSTRAINT W_V_MV_CPTE_CondicionIva CHECK (length(rtrim(CondicionIva)) <= 4),
-  CONSTRAINT W_V_MV_CPTE_UNEGOCIO CHECK (length(rtrim(UNEGOCIO)) <= 4),
-  CONSTRAINT W_V_MV_CPTE_Moneda CHECK (length(rtrim(Moneda)) <= 4),
-  CONSTRAINT W_V_MV_CPTE_IdVendedor CHECK (length(rtrim(IdVendedor)) <= 4),
-  CONSTRAINT W_V_MV_CPTE_TCORIGEN CHECK (length(rtrim(TCORIGEN)) <= 4),
-  CONSTRAINT W_V_MV_CPTE_COMPROBANTEORIGEN CHECK (length(rtrim(COMPROBANTEORIGEN)) <= 13),
-  CONSTRAINT W_V_MV_CPTE_COMPLEMENTOORIGEN CHECK (length(rtrim(COMPLEMENTOORIGEN)) <= 9),
+  CONSTRAINT W_V_MV_CPTE_TC CHECK (LEN(TC) <= 4),
+  CONSTRAINT W_V_MV_CPTE_IdComprobante CHECK (LEN(IdComprobante) <= 13),
+  CONSTRAINT W_V_MV_CPTE_IdComplemento CHECK (LEN(IdComplemento) <= 9),
+  CONSTRAINT W_V_MV_CPTE_Cuenta CHECK (LEN(Cuenta) <= 9),
+  CONSTRAINT W_V_MV_CPTE_Nombre CHECK (LEN(Nombre) <= 100),
+  CONSTRAINT W_V_MV_CPTE_DOCUMENTONUMERO CHECK (LEN(DOCUMENTONUMERO) <= 25),
+  CONSTRAINT W_V_MV_CPTE_DOCUMENTOTIPO CHECK (LEN(DOCUMENTOTIPO) <= 4),
+  CONSTRAINT W_V_MV_CPTE_CondicionIva CHECK (LEN(CondicionIva) <= 4),
+  CONSTRAINT W_V_MV_CPTE_UNEGOCIO CHECK (LEN(UNEGOCIO) <= 4),
+  CONSTRAINT W_V_MV_CPTE_Moneda CHECK (LEN(Moneda) <= 4),
+  CONSTRAINT W_V_MV_CPTE_IdVendedor CHECK (LEN(IdVendedor) <= 4),
+  CONSTRAINT W_V_MV_CPTE_TCORIGEN CHECK (LEN(TCORIGEN) <= 4),
+  CONSTRAINT W_V_MV_CPTE_COMPROBANTEORIGEN CHECK (LEN(COMPROBANTEORIGEN) <= 13),
+  CONSTRAINT W_V_MV_CPTE_COMPLEMENTOORIGEN CHECK (LEN(COMPLEMENTOORIGEN) <= 9),
   CONSTRAINT DT_V_MV_CPTE_Fecha CHECK (Fecha IS NULL OR typeof(Fecha) = 'text' AND (Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR Fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT DR_V_MV_CPTE_Fecha CHECK (typeof(Fecha) <> 'text' OR (date(julianday(Fecha)) IS substr(Fecha, 1, 10) AND Fecha >= '1753-01-01')),
   CONSTRAINT DT_V_MV_CPTE_FechaEstFin CHECK (FechaEstFin IS NULL OR typeof(FechaEstFin) = 'text' AND (FechaEstFin GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR FechaEstFin GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
@@ -283,7 +305,10 @@ CREATE TABLE V_MV_CPTE (
   CONSTRAINT NT_V_MV_CPTE_Cotizacion CHECK (typeof(Cotizacion) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_V_MV_CPTE_Cotizacion CHECK (typeof(Cotizacion) NOT IN ('integer', 'real') OR (Cotizacion > -100000000000000 AND Cotizacion < 100000000000000)),
   CONSTRAINT DT_V_MV_CPTE_FechaPreparacion CHECK (FechaPreparacion IS NULL OR typeof(FechaPreparacion) = 'text' AND (FechaPreparacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR FechaPreparacion GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
-  CONSTRAINT DR_V_MV_CPTE_FechaPreparacion CHECK (typeof(FechaPreparacion) <> 'text' OR (date(julianday(FechaPreparacion)) IS substr(FechaPreparacion, 1, 10) AND FechaPreparacion >= '1753-01-01'))
+  CONSTRAINT DR_V_MV_CPTE_FechaPreparacion CHECK (typeof(FechaPreparacion) <> 'text' OR (date(julianday(FechaPreparacion)) IS substr(FechaPreparacion, 1, 10) AND FechaPreparacion >= '1753-01-01')),
+  CONSTRAINT IR_V_MV_CPTE_ID CHECK (ID BETWEEN -2147483648 AND 2147483647),
+  CONSTRAINT BT_V_MV_CPTE_ANULADA CHECK (ANULADA IN (0, 1)),
+  CONSTRAINT BT_V_MV_CPTE_APROBADO CHECK (APROBADO IN (0, 1))
 );
 CREATE UNIQUE INDEX UX_V_MV_CPTE_COMPROBANTE ON V_MV_CPTE (TC, IdComprobante, IdComplemento);
 CREATE INDEX IX_V_MV_CPTE_ORIGEN ON V_MV_CPTE (TCORIGEN, COMPROBANTEORIGEN, COMPLEMENTOORIGEN);
@@ -293,7 +318,8 @@ CREATE TABLE ma_calendario (
   fecha       DATETIME NOT NULL PRIMARY KEY,
   nolaborable BIT      DEFAULT 0,
   CONSTRAINT DT_ma_calendario_fecha CHECK (fecha IS NULL OR typeof(fecha) = 'text' AND (fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR fecha GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
-  CONSTRAINT DR_ma_calendario_fecha CHECK (typeof(fecha) <> 'text' OR (date(julianday(fecha)) IS substr(fecha, 1, 10) AND fecha >= '1753-01-01'))
+  CONSTRAINT DR_ma_calendario_fecha CHECK (typeof(fecha) <> 'text' OR (date(julianday(fecha)) IS substr(fecha, 1, 10) AND fecha >= '1753-01-01')),
+  CONSTRAINT BT_ma_calendario_nolaborable CHECK (nolaborable IN (0, 1))
 );
 
 -- The fiscal years: period number and its dates.
@@ -302,19 +328,20 @@ CREATE TABLE MV_EJERCICIOS (
   DESCRIPCION   VARCHAR(50) COLLATE CI_AS,
   [FECHA DESDE] DATETIME,
   [FECHA HASTA] DATETIME,
-  CONSTRAINT W_MV_EJERCICIOS_DESCRIPCION CHECK (length(rtrim(DESCRIPCION)) <= 50),
+  CONSTRAINT W_MV_EJERCICIOS_DESCRIPCION CHECK (LEN(DESCRIPCION) <= 50),
   CONSTRAINT [DT_MV_EJERCICIOS_FECHA DESDE] CHECK ([FECHA DESDE] IS NULL OR typeof([FECHA DESDE]) = 'text' AND ([FECHA DESDE] GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR [FECHA DESDE] GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
   CONSTRAINT [DR_MV_EJERCICIOS_FECHA DESDE] CHECK (typeof([FECHA DESDE]) <> 'text' OR (date(julianday([FECHA DESDE])) IS substr([FECHA DESDE], 1, 10) AND [FECHA DESDE] >= '1753-01-01')),
   CONSTRAINT [DT_MV_EJERCICIOS_FECHA HASTA] CHECK ([FECHA HASTA] IS NULL OR typeof([FECHA HASTA]) = 'text' AND ([FECHA HASTA] GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR [FECHA HASTA] GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')),
-  CONSTRAINT [DR_MV_EJERCICIOS_FECHA HASTA] CHECK (typeof([FECHA HASTA]) <> 'text' OR (date(julianday([FECHA HASTA])) IS substr([FECHA HASTA], 1, 10) AND [FECHA HASTA] >= '1753-01-01'))
+  CONSTRAINT [DR_MV_EJERCICIOS_FECHA HASTA] CHECK (typeof([FECHA HASTA]) <> 'text' OR (date(julianday([FECHA HASTA])) IS substr([FECHA HASTA], 1, 10) AND [FECHA HASTA] >= '1753-01-01')),
+  CONSTRAINT IR_MV_EJERCICIOS_PERIODO CHECK (PERIODO BETWEEN -2147483648 AND 2147483647)
 );
 
 -- Provinces, by their four-character code ("  12").
 CREATE TABLE TA_ESTADOS (
   codigo      CHAR(4)     COLLATE CI_AS NOT NULL PRIMARY KEY,
   descripcion VARCHAR(50) COLLATE CI_AS,
-  CONSTRAINT W_TA_ESTADOS_codigo CHECK (length(rtrim(codigo)) <= 4),
-  CONSTRAINT W_TA_ESTADOS_descripcion CHECK (length(rtrim(descripcion)) <= 50)
+  CONSTRAINT W_TA_ESTADOS_codigo CHECK (LEN(codigo) <= 4),
+  CONSTRAINT W_TA_ESTADOS_descripcion CHECK (LEN(descripcion) <= 50)
 );
 CREATE INDEX IX_TA_ESTADOS_codigo_TRIM ON TA_ESTADOS (LTRIM(RTRIM(codigo)) COLLATE CI_AS);
 
@@ -322,8 +349,8 @@ CREATE INDEX IX_TA_ESTADOS_codigo_TRIM ON TA_ESTADOS (LTRIM(RTRIM(codigo)) COLLA
 CREATE TABLE TA_CONDIVA (
   Codigo      CHAR(4)     COLLATE CI_AS NOT NULL PRIMARY KEY,
   Descripcion VARCHAR(50) COLLATE CI_AS,
-  CONSTRAINT W_TA_CONDIVA_Codigo CHECK (length(rtrim(Codigo)) <= 4),
-  CONSTRAINT W_TA_CONDIVA_Descripcion CHECK (length(rtrim(Descripcion)) <= 50)
+  CONSTRAINT W_TA_CONDIVA_Codigo CHECK (LEN(Codigo) <= 4),
+  CONSTRAINT W_TA_CONDIVA_Descripcion CHECK (LEN(Descripcion) <= 50)
 );
 CREATE INDEX IX_TA_CONDIVA_Codigo_TRIM ON TA_CONDIVA (LTRIM(RTRIM(Codigo)) COLLATE CI_AS);
 
@@ -332,8 +359,8 @@ CREATE TABLE MAPINFO_LOCALIDADES (
   Cod_postal VARCHAR(15)  COLLATE CI_AS NOT NULL,
   Localidad  VARCHAR(100) COLLATE CI_AS,
   Copart     CHAR(4)      COLLATE CI_AS,
-  CONSTRAINT W_MAPINFO_LOCALIDADES_Cod_postal CHECK (length(rtrim(Cod_postal)) <= 15),
-  CONSTRAINT W_MAPINFO_LOCALIDADES_Localidad CHECK (length(rtrim(Localidad)) <= 100),
-  CONSTRAINT W_MAPINFO_LOCALIDADES_Copart CHECK (length(rtrim(Copart)) <= 4)
+  CONSTRAINT W_MAPINFO_LOCALIDADES_Cod_postal CHECK (LEN(Cod_postal) <= 15),
+  CONSTRAINT W_MAPINFO_LOCALIDADES_Localidad CHECK (LEN(Localidad) <= 100),
+  CONSTRAINT W_MAPINFO_LOCALIDADES_Copart CHECK (LEN(Copart) <= 4)
 );
 CREATE INDEX IX_MAPINFO_LOCALIDADES_Cod_postal_TRIM ON MAPINFO_LOCALIDADES (LTRIM(RTRIM(Cod_postal)) COLLATE CI_AS);

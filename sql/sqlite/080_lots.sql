@@ -16,11 +16,11 @@ CREATE TABLE AC_SALDOSLAYOUT (
   nrolote      VARCHAR(25)   COLLATE CI_AS,
   idunidadbase CHAR(4)       COLLATE CI_AS,
   saldo        DECIMAL(18,4) DEFAULT 0,
-  CONSTRAINT W_AC_SALDOSLAYOUT_iddeposito CHECK (length(rtrim(iddeposito)) <= 4),
-  CONSTRAINT W_AC_SALDOSLAYOUT_idposicion CHECK (length(rtrim(idposicion)) <= 15),
-  CONSTRAINT W_AC_SALDOSLAYOUT_idarticulo CHECK (length(rtrim(idarticulo)) <= 25),
-  CONSTRAINT W_AC_SALDOSLAYOUT_nrolote CHECK (length(rtrim(nrolote)) <= 25),
-  CONSTRAINT W_AC_SALDOSLAYOUT_idunidadbase CHECK (length(rtrim(idunidadbase)) <= 4),
+  CONSTRAINT W_AC_SALDOSLAYOUT_iddeposito CHECK (LEN(iddeposito) <= 4),
+  CONSTRAINT W_AC_SALDOSLAYOUT_idposicion CHECK (LEN(idposicion) <= 15),
+  CONSTRAINT W_AC_SALDOSLAYOUT_idarticulo CHECK (LEN(idarticulo) <= 25),
+  CONSTRAINT W_AC_SALDOSLAYOUT_nrolote CHECK (LEN(nrolote) <= 25),
+  CONSTRAINT W_AC_SALDOSLAYOUT_idunidadbase CHECK (LEN(idunidadbase) <= 4),
   CONSTRAINT NT_AC_SALDOSLAYOUT_saldo CHECK (typeof(saldo) IN ('integer', 'real', 'null')),
   CONSTRAINT NR_AC_SALDOSLAYOUT_saldo CHECK (typeof(saldo) NOT IN ('integer', 'real') OR (saldo > -100000000000000 AND saldo < 100000000000000))
 );

@@ -38,6 +38,10 @@ TEST(DbfReader, ReadsEachFieldTypeExactly) {
   const FieldCase cases[] = {
       {"text keeps its blanks", 'C', 8, 0, 0, u"Peña", u"Peña    ", ado::adChar},
       {"blank text", 'C', 3, 0, 0, Variant::null(), "   ", ado::adChar},
+      // Some writers pad with zero bytes: padding, read as the blanks it stands for; one within the text stays.
+      {"text padded with zero bytes", 'C', 6, 0, 0, QString::fromLatin1("AB\0\0\0\0", 6), "AB    ", ado::adChar},
+      {"a zero byte within the text", 'C', 5, 0, 0, QString::fromLatin1("A\0B", 3), QString::fromLatin1("A\0B  ", 5),
+       ado::adChar},
       {"whole number", 'N', 6, 0, 0, int32_t(-4217), int32_t(-4217), ado::adNumeric},
       {"amount", 'N', 12, 2, 0, money("1234.50"), money("1234.5"), ado::adNumeric},
       {"small negative amount", 'N', 12, 2, 0, money("-0.05"), money("-0.05"), ado::adNumeric},

@@ -47,6 +47,21 @@ class SchemaTest : public SuiteDatabaseTest {
   static QString quoted(const QString& name) {
     return name.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]"))) ? u'[' + name + u']' : name;
   }
+  // The check named by its prefix, the table and the column.
+  static QString constraint(const char* prefix, const QString& table, const QString& name, const QString& condition) {
+    return QStringLiteral("CONSTRAINT %1 CHECK (%2)")
+        .arg(quoted(QStringLiteral("%1_%2_%3").arg(QLatin1String(prefix), table, name)), condition);
+  }
+  // The checks stand in the table's CREATE TABLE text in their order: the
+  // first one a value fails tells the error.
+  static void expectInOrder(const QString& create, const QStringList& checks) {
+    qsizetype previous = -1;
+    for (const QString& check : checks) {
+      const qsizetype at = create.indexOf(check);
+      EXPECT_GT(at, previous) << (at < 0 ? "missing: " : "out of order: ") << check.toStdString();
+      previous = at;
+    }
+  }
 };
 
 const rt::Variant any;
@@ -96,7 +111,7 @@ TEST_F(SchemaTest, EveryTextColumnHasTheCollationAndItsWidthCheck) {
         << table.toStdString() << "." << name.toStdString();
     const int width = rs[QStringLiteral("CHARACTER_MAXIMUM_LENGTH")].Value().toLong();
     if (width >= 8000) return;  // TEXT
-    const QString check = QStringLiteral("CONSTRAINT %1 CHECK (length(rtrim(%2)) <= %3)")
+    const QString check = QStringLiteral("CONSTRAINT %1 CHECK (LEN(%2) <= %3)")
                               .arg(quoted(QStringLiteral("W_%1_%2").arg(table, name)), quoted(name))
                               .arg(width);
     EXPECT_TRUE(create.contains(check)) << "missing: " << check.toStdString();
@@ -116,40 +131,70 @@ TEST_F(SchemaTest, EveryMoneyDecimalAndDateColumnHasItsWriteChecks) {
   forEveryTableColumn([&](const QString& table, const QString& name, ado::Recordset& rs, const QString& create) {
     const int type = rs[QStringLiteral("DATA_TYPE")].Value().toLong();
     const QString c = quoted(name);
-    const auto constraint = [&](const char* prefix, const QString& condition) {
-      return QStringLiteral("CONSTRAINT %1 CHECK (%2)")
-          .arg(quoted(QStringLiteral("%1_%2_%3").arg(QLatin1String(prefix), table, name)), condition);
+    const auto check = [&](const char* prefix, const QString& condition) {
+      return constraint(prefix, table, name, condition);
     };
     QStringList checks;
     if (type == ado::adCurrency) {
-      checks << constraint("MT", number.arg(c))
-             << constraint("MR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR %1 BETWEEN "
+      checks << check("MT", number.arg(c))
+             << check("MR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR %1 BETWEEN "
                                                 "-922337203685477.5 AND 922337203685477.5")
                                      .arg(c));
     } else if (type == ado::adNumeric || type == ado::adDecimal) {
       const int digits = rs[QStringLiteral("NUMERIC_PRECISION")].Value().toLong() -
                          rs[QStringLiteral("NUMERIC_SCALE")].Value().toLong();
       const QString bound = u'1' + QString(digits, u'0');
-      checks << constraint("NT", number.arg(c))
-             << constraint("NR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR (%1 > -%2 AND %1 < %2)")
+      checks << check("NT", number.arg(c))
+             << check("NR", QStringLiteral("typeof(%1) NOT IN ('integer', 'real') OR (%1 > -%2 AND %1 < %2)")
                                      .arg(c, bound));
     } else if (type == ado::adDate || type == ado::adDBDate || type == ado::adDBTimeStamp) {
-      checks << constraint("DT", QStringLiteral("%1 IS NULL OR typeof(%1) = 'text' AND (%1 GLOB %2 OR %1 GLOB %3)")
+      checks << check("DT", QStringLiteral("%1 IS NULL OR typeof(%1) = 'text' AND (%1 GLOB %2 OR %1 GLOB %3)")
                                      .arg(c, day, dayAndTime))
-             << constraint("DR", QStringLiteral("typeof(%1) <> 'text' OR (date(julianday(%1)) IS substr(%1, 1, 10) "
+             << check("DR", QStringLiteral("typeof(%1) <> 'text' OR (date(julianday(%1)) IS substr(%1, 1, 10) "
                                                 "AND %1 >= '1753-01-01')")
                                      .arg(c));
     }
     if (checks.isEmpty()) return;
     ++checked;
-    qsizetype previous = -1;
-    for (const QString& check : checks) {
-      const qsizetype at = create.indexOf(check);
-      EXPECT_GT(at, previous) << (at < 0 ? "missing: " : "out of order: ") << check.toStdString();
-      previous = at;
-    }
+    expectInOrder(create, checks);
   });
   EXPECT_GT(checked, 100);
+}
+
+// Every whole-number and bit column of every table refuses what SQL Server
+// would not store, by the checks sql/sqlite/README.md names, in that order:
+// for INTEGER and SMALLINT the kind (245), then the range (8115, 220); for
+// a rowid alias (INTEGER PRIMARY KEY), which SQLite itself holds to whole
+// numbers, the range alone; for BIT, 0 or 1.
+TEST_F(SchemaTest, EveryWholeNumberAndBitColumnHasItsWriteChecks) {
+  const QString whole = QStringLiteral("typeof(%1) IN ('integer', 'null')");
+  int checked = 0, rowidAliases = 0;
+  forEveryTableColumn([&](const QString& table, const QString& name, ado::Recordset& rs, const QString& create) {
+    const int type = rs[QStringLiteral("DATA_TYPE")].Value().toLong();
+    const QString c = quoted(name);
+    const auto check = [&](const char* prefix, const QString& condition) {
+      return constraint(prefix, table, name, condition);
+    };
+    const bool rowidAlias =
+        create.contains(QRegularExpression(QStringLiteral("[(,]\\s*%1\\s+INTEGER\\b[^,]*PRIMARY KEY")
+                                               .arg(QRegularExpression::escape(c)),
+                                           QRegularExpression::CaseInsensitiveOption));
+    QStringList checks;
+    if (type == ado::adInteger) {
+      if (!rowidAlias) checks << check("IT", whole.arg(c));
+      checks << check("IR", QStringLiteral("%1 BETWEEN -2147483648 AND 2147483647").arg(c));
+    } else if (type == ado::adSmallInt) {
+      checks << check("ST", whole.arg(c)) << check("SR", QStringLiteral("%1 BETWEEN -32768 AND 32767").arg(c));
+    } else if (type == ado::adBoolean) {
+      checks << check("BT", QStringLiteral("%1 IN (0, 1)").arg(c));
+    }
+    if (checks.isEmpty()) return;
+    ++checked;
+    rowidAliases += rowidAlias;
+    expectInOrder(create, checks);
+  });
+  EXPECT_GT(checked, 120);
+  EXPECT_EQ(rowidAliases, 12);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <QScopeGuard>
 #include <functional>
+#include <limits>
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/ProviderLog.h"
@@ -42,6 +43,28 @@ class SqliteErrorsTest : public SuiteDatabaseTest {
     }
     ADD_FAILURE() << "no error from " << sql.toStdString();
     return rt::Error(0, QString());
+  }
+  // UPDATE of `column` ("table.column") to `value` as the statement writes
+  // it: refused with `native` (245, 8115 or 220; the closing entry after it,
+  // the row keeping what it had), or with 0 stored to read back as `stored`.
+  void expectUpdate(const char* column, const char* value, long native, const rt::Variant& stored) {
+    const QStringList where = QString::fromLatin1(column).split(u'.');
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 = %3").arg(where[0], where[1], QString::fromUtf8(value));
+    SCOPED_TRACE(sql.toStdString());
+    const QString read = QStringLiteral("SELECT %1 FROM %2").arg(where[1], where[0]);
+    if (native == 0) {
+      exec(sql);
+      EXPECT_EQ(scalar(read), stored);
+      return;
+    }
+    const rt::Variant before = scalar(read);
+    const rt::Error e = failure(sql);
+    EXPECT_EQ(e.Number(), native == 245 ? errnum::TypeConversion : errnum::DataOverflow);
+    ASSERT_EQ(cn.Errors().Count(), 2);
+    EXPECT_EQ(cn.Errors()[0].NativeError, native);
+    EXPECT_EQ(cn.Errors()[0].SQLState, QLatin1String(native == 245 ? "22018" : "22003"));
+    EXPECT_EQ(cn.Errors()[1].NativeError, 3621);
+    EXPECT_EQ(scalar(read), before);
   }
 };
 
@@ -464,4 +487,273 @@ TEST_F(SqliteErrorsTest, BlanksBeyondTheWidthAreNoTruncation) {
   failure(QStringLiteral("UPDATE MV_ASIENTOS SET Tipo_Reg = 'FC   X'"));
   EXPECT_EQ(cn.Errors()[0].NativeError, 8152);
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Tipo_Reg = ''")), rt::Variant(1));
+}
+
+// A value written to a whole-number or bit column through T-SQL is
+// converted as SQL Server converts it, and what it does not take is refused
+// with its error: a text that is no whole number (245, the value named), a
+// number beyond the type (8115 for an int, 220 for a smallint). A fraction
+// is truncated toward zero, '' and blanks give 0, a bit takes 1 for any
+// number but 0. The same for a literal, an expression, INSERT ... VALUES by
+// position, INSERT ... SELECT and UPDATE; a refused row keeps what it had.
+TEST_F(SqliteErrorsTest, WholeNumberAndBitColumnsTakeWhatSqlServerTakes) {
+  exec(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante, IdReparto, ANULADA) VALUES ('FC', '000100000001A', 3, 0)"));
+  exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, dv) VALUES ('1', 3)"));
+  struct Case {
+    const char* column;  // table.column
+    const char* value;   // as written in the statement
+    long native;         // 0: stored
+    rt::Variant stored;  // what reads back
+  };
+  const rt::Variant no;
+  for (const Case& c : {
+           Case{"V_MV_CPTE.IdReparto", "'abc'", 245, no},
+           Case{"V_MV_CPTE.IdReparto", "'12.5'", 245, no},
+           Case{"V_MV_CPTE.IdReparto", "'12.0'", 245, no},
+           Case{"V_MV_CPTE.IdReparto", "'1e3'", 245, no},
+           Case{"V_MV_CPTE.IdReparto", "'- 5'", 245, no},
+           Case{"V_MV_CPTE.IdReparto", "2147483648", 8115, no},
+           Case{"V_MV_CPTE.IdReparto", "-2147483649", 8115, no},
+           Case{"V_MV_CPTE.IdReparto", "1e10", 8115, no},
+           Case{"V_MV_CPTE.IdReparto", "'99999999999999999999'", 8115, no},
+           Case{"V_MV_CPTE.IdReparto", "ISNULL(NULL, 'abc')", 245, no},
+           Case{"V_MV_CPTE.IdReparto", "IdReparto * 1e9", 8115, no},
+           Case{"V_MV_CPTE.IdReparto", "12.7", 0, 12},
+           Case{"V_MV_CPTE.IdReparto", "-12.7", 0, -12},
+           Case{"V_MV_CPTE.IdReparto", "' +12 '", 0, 12},
+           Case{"V_MV_CPTE.IdReparto", "''", 0, 0},
+           Case{"V_MV_CPTE.IdReparto", "'   '", 0, 0},
+           Case{"V_MV_CPTE.IdReparto", "2147483647", 0, 2147483647},
+           Case{"V_MV_CPTE.IdReparto", "-2147483648", 0, std::numeric_limits<int32_t>::min()},
+           Case{"V_MV_CPTE.IdReparto", "25 / 2.0", 0, 12},
+           Case{"V_MV_CPTE.IdReparto", "NULL", 0, rt::Variant::null()},
+           Case{"V_MV_CPTE.ID", "'abc'", 245, no},
+           Case{"V_MV_CPTE.ID", "2147483648", 8115, no},
+           Case{"V_MV_CPTE.ID", "'7'", 0, 7},
+           Case{"MA_CUENTAS.dv", "40000", 220, no},
+           Case{"MA_CUENTAS.dv", "-32769", 220, no},
+           Case{"MA_CUENTAS.dv", "'abc'", 245, no},
+           Case{"MA_CUENTAS.dv", "32767", 0, 32767},
+           Case{"MA_CUENTAS.dv", "-12.9", 0, -12},
+           Case{"V_MV_CPTE.ANULADA", "'abc'", 245, no},
+           Case{"V_MV_CPTE.ANULADA", "'0.5'", 245, no},
+           Case{"V_MV_CPTE.ANULADA", "5", 0, true},
+           Case{"V_MV_CPTE.ANULADA", "0", 0, false},
+           Case{"V_MV_CPTE.ANULADA", "0.5", 0, true},
+           Case{"V_MV_CPTE.ANULADA", "-1", 0, true},
+           Case{"V_MV_CPTE.ANULADA", "'FALSE'", 0, false},
+           Case{"V_MV_CPTE.ANULADA", "' true '", 0, true},
+           Case{"V_MV_CPTE.ANULADA", "'2'", 0, true},
+           Case{"V_MV_CPTE.ANULADA", "''", 0, false},
+       })
+    expectUpdate(c.column, c.value, c.native, c.stored);
+
+  // SQL Server's texts, with the value where it names it.
+  const auto description = [&](const QString& sql) {
+    failure(sql);
+    return cn.Errors().Count() > 0 ? cn.Errors()[0].Description : QString();
+  };
+  EXPECT_EQ(description(QStringLiteral("UPDATE V_MV_CPTE SET IdReparto = 'abc'")),
+            QStringLiteral("Error de conversión al convertir el valor varchar 'abc' al tipo de datos int."));
+  EXPECT_EQ(description(QStringLiteral("UPDATE V_MV_CPTE SET ANULADA = 'sí'")),
+            QStringLiteral("Error de conversión al convertir el valor varchar 'sí' al tipo de datos bit."));
+  EXPECT_EQ(description(QStringLiteral("UPDATE V_MV_CPTE SET IdReparto = 2147483648")),
+            QStringLiteral("Error de desbordamiento aritmético al convertir expression al tipo de datos int."));
+  EXPECT_EQ(description(QStringLiteral("UPDATE MA_CUENTAS SET dv = 40000")),
+            QStringLiteral("Error de desbordamiento aritmético para el tipo de datos smallint, valor = 40000."));
+
+  // INSERT ... VALUES by position and INSERT ... SELECT convert and refuse the same.
+  const QString entry = QStringLiteral("INSERT INTO MV_ASIENTOS (MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO], "
+                                       "EsAjuste) %1");
+  exec(entry.arg(QStringLiteral("VALUES ('7', 1.9, ' 2 ', 3, 4)")));
+  exec(entry.arg(QStringLiteral("SELECT 8, Periodo, Secuencia + 0.5, '', 0 FROM MV_ASIENTOS")));
+  EXPECT_EQ(failure(entry.arg(QStringLiteral("VALUES (7, 1, 1, 'x', 0)"))).Number(), errnum::TypeConversion);
+  EXPECT_EQ(failure(entry.arg(QStringLiteral("SELECT 7, 40000, 1, 1, 0"))).Number(), errnum::DataOverflow);
+  EXPECT_EQ(cn.Errors()[0].NativeError, 220);
+  ado::Recordset rs =
+      cn.Execute(QStringLiteral("SELECT MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO], EsAjuste FROM MV_ASIENTOS "
+                                "ORDER BY MES_OPERATIVO"));
+  QStringList rows;
+  for (; !rs.EOF(); rs.MoveNext()) {
+    QStringList row;
+    for (int i = 0; i < 5; ++i) row << rs.Fields(i).Value().toString();
+    rows << row.join(u'|');
+  }
+  EXPECT_EQ(rows, QStringList({"7|1|2|3|Verdadero", "8|1|2|0|Falso"}));
+}
+
+// What reaches a whole-number or bit column by another way than the
+// conversion of a value written to it (a row copied whole from another
+// table, another program writing) meets the column's checks, with the same
+// numbers.
+TEST_F(SqliteErrorsTest, WholeNumberAndBitColumnsRefuseWhatElseReachesThem) {
+  define(QStringLiteral("CREATE TABLE CUENTAS_DE_OTRO AS SELECT * FROM MA_CUENTAS WHERE 0;"
+                        "CREATE TABLE CPTES_DE_OTRO AS SELECT ID, TC, IdComprobante FROM V_MV_CPTE WHERE 0"));
+  const char* copyAccounts = "INSERT INTO MA_CUENTAS SELECT * FROM CUENTAS_DE_OTRO";
+  struct Case {
+    const char* row;  // into the other program's table
+    const char* sql;
+    long native;
+    const char* description;
+  };
+  for (const Case& c : {
+           Case{"INSERT INTO CUENTAS_DE_OTRO (CODIGO, dv) VALUES ('1', 40000)", copyAccounts, 220,
+                "Error de desbordamiento aritmético para el tipo de datos smallint."},
+           Case{"INSERT INTO CUENTAS_DE_OTRO (CODIGO, dv) VALUES ('1', 'abc')", copyAccounts, 245,
+                "Error de conversión al convertir un valor al tipo de datos smallint."},
+           Case{"INSERT INTO CUENTAS_DE_OTRO (CODIGO, titulo) VALUES ('1', 2)", copyAccounts, 245,
+                "Error de conversión al convertir un valor al tipo de datos bit."},
+           Case{"INSERT INTO CPTES_DE_OTRO VALUES ('abc', 'FC', '000100000001A')",
+                "INSERT INTO V_MV_CPTE (ID, TC, IdComprobante) SELECT * FROM CPTES_DE_OTRO", 245,
+                "Error de conversión al convertir un valor al tipo de datos int."},
+       }) {
+    SCOPED_TRACE(c.row);
+    define(QStringLiteral("DELETE FROM CUENTAS_DE_OTRO; DELETE FROM CPTES_DE_OTRO; ") + QLatin1String(c.row));
+    failure(QString::fromLatin1(c.sql));
+    ASSERT_GT(cn.Errors().Count(), 0);
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native);
+    EXPECT_EQ(cn.Errors()[0].Description, QString::fromUtf8(c.description));
+  }
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MA_CUENTAS")), rt::Variant(0));
+  for (const auto& [sql, check] : {
+           std::pair{"INSERT INTO V_MV_CPTE (TC, IdComprobante, IdReparto) VALUES ('FC', '1', 12.5)",
+                     "IT_V_MV_CPTE_IdReparto"},
+           std::pair{"INSERT INTO V_MV_CPTE (TC, IdComprobante, IdReparto) VALUES ('FC', '1', 2147483648)",
+                     "IR_V_MV_CPTE_IdReparto"},
+           std::pair{"INSERT INTO V_MV_CPTE (ID, TC, IdComprobante) VALUES (2147483648, 'FC', '1')", "IR_V_MV_CPTE_ID"},
+           std::pair{"INSERT INTO V_MV_CPTE (TC, IdComprobante, ANULADA) VALUES ('FC', '1', 5)", "BT_V_MV_CPTE_ANULADA"},
+       })
+    EXPECT_EQ(RunInDatabase(path, QString::fromLatin1(sql)), QStringLiteral("CHECK constraint failed: ") + check);
+}
+
+// A value written to money or a decimal column through T-SQL is rounded to
+// the column's scale half away from zero, from the digits the statement
+// writes, and its range is that of the rounded value; a comparison with
+// the same literal finds it.
+TEST_F(SqliteErrorsTest, MoneyAndDecimalsAreRoundedToTheirScaleAsSqlServerRoundsThem) {
+  exec(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante) VALUES ('FC', '000100000001A')"));
+  exec(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IdComprobante, IdArticulo, IdDeposito, Cantidad, Fecha) "
+                      "VALUES ('RM', '000100000001R', 'A1', '   1', 5, '2005-07-01')"));
+  struct Case {
+    const char* column;
+    const char* value;
+    long native;
+    rt::Variant stored;
+  };
+  const rt::Variant no;
+  const auto money = [](const char* text) { return rt::Variant(*rt::Currency::parse(QString::fromLatin1(text))); };
+  for (const Case& c : {
+           Case{"V_MV_CPTE.Importe", "1.00005", 0, money("1.0001")},
+           Case{"V_MV_CPTE.Importe", "Importe * 3", 0, money("3.0003")},
+           Case{"V_MV_CPTE.Importe", "-1.00005", 0, money("-1.0001")},
+           Case{"V_MV_CPTE.Importe", "1.00004999", 0, money("1")},
+           Case{"V_MV_CPTE.Importe", "0.00015", 0, money("0.0002")},
+           Case{"V_MV_CPTE.Importe", "'2.00005'", 0, money("2.0001")},
+           Case{"V_MV_CPTE.Importe", "12.34565e1", 0, money("123.4565")},
+           Case{"V_MV_CPTE.Importe", "922337203685477.58075", 8115, no},
+           Case{"V_MV_CPTE.Importe", "2.5 * 1.00002", 0, money("2.5001")},
+           Case{"V_MV_CPTE.AlicIva", "99999.99995", 8115, no},
+           Case{"V_MV_CPTE.AlicIva", "99999.99994", 0, money("99999.9999")},
+           Case{"V_MV_CPTE.AlicIva", "10.50005", 0, money("10.5001")},
+           Case{"V_MV_STOCK.EQUIV_UDBASE", "1.0000005", 0, 1.000001},
+           Case{"V_MV_STOCK.EQUIV_UDBASE", "-0.0000004", 0, 0.0},
+       })
+    expectUpdate(c.column, c.value, c.native, c.stored);
+  exec(QStringLiteral("UPDATE V_MV_CPTE SET Importe = 1.00005"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM V_MV_CPTE WHERE Importe = 1.0001")), rt::Variant(1));
+  exec(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante, Importe, AlicIva) VALUES ('FC', '000100000002A', "
+                      "7.77775, '21.00005')"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM V_MV_CPTE WHERE Importe = 7.7778 AND AlicIva = 21.0001")),
+            rt::Variant(1));
+}
+
+// CAST and CONVERT to a whole number, and a text added to a number, convert
+// as SQL Server does: a text that is no whole number is refused (245), ''
+// gives 0, a number's fraction is truncated.
+TEST_F(SqliteErrorsTest, ConversionsThatCannotBeMadeAreRefused) {
+  exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('A1', '12')"));
+  struct Case {
+    const char* expression;
+    long native;
+    rt::Variant value;
+  };
+  const rt::Variant no;
+  for (const Case& c : {
+           Case{"CONVERT(int, 'abc')", 245, no},
+           Case{"CAST('abc' AS INT)", 245, no},
+           Case{"CAST('12.7' AS INT)", 245, no},
+           Case{"CAST(CODIGO AS INT)", 245, no},
+           Case{"CODIGO + 1", 245, no},
+           Case{"1 + CODIGO", 245, no},
+           Case{"CODIGO + 1.5", 8114, no},
+           Case{"CAST(40000 AS SMALLINT)", 220, no},
+           Case{"CAST(3000000000 AS INT)", 8115, no},
+           Case{"CAST('' AS INT)", 0, 0},
+           Case{"CAST(' -12 ' AS INT)", 0, -12},
+           Case{"CAST(12.7 AS INT)", 0, 12},
+           Case{"CONVERT(INT, DESCRIPCION)", 0, 12},
+           Case{"DESCRIPCION + 1", 0, 13},
+           Case{"DESCRIPCION + 0.5", 0, 12.5},
+           Case{"CAST(3000000000 AS BIGINT)", 0, int64_t{3000000000}},
+       }) {
+    const QString sql = QStringLiteral("SELECT %1 FROM MA_CUENTAS").arg(QLatin1String(c.expression));
+    SCOPED_TRACE(sql.toStdString());
+    if (c.native == 0) {
+      EXPECT_EQ(scalar(sql), c.value);
+      continue;
+    }
+    failure(sql);
+    ASSERT_GT(cn.Errors().Count(), 0);
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native);
+  }
+}
+
+// ORDER BY a whole number sorts by the column at that position and refuses
+// one the select list does not have (108); any other constant is refused
+// (408), and GROUP BY a constant too (164).
+TEST_F(SqliteErrorsTest, OrderByAndGroupByConstantsAreRefusedAsSqlServerRefusesThem) {
+  exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('1', 'b')"));
+  exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('2', 'a')"));
+  struct Case {
+    const char* sql;
+    long native;
+    const char* description;
+  };
+  const char* outOfRange = "El número de posición %1 de ORDER BY está fuera del intervalo del número de elementos de "
+                           "la lista de selección.";
+  const char* constant = "Se encontró una expresión constante en la lista ORDER BY, posición %1.";
+  const char* group = "Cada expresión GROUP BY debe contener al menos una columna que no sea una referencia externa.";
+  for (const Case& c : {
+           Case{"SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY 3", 108, outOfRange},
+           Case{"SELECT CODIGO FROM MA_CUENTAS ORDER BY 0", 108, outOfRange},
+           Case{"SELECT * FROM MA_CUENTAS ORDER BY 10", 108, outOfRange},
+           Case{"SELECT m.* FROM MA_CUENTAS m ORDER BY 1, 10 DESC", 108, outOfRange},
+           Case{"SELECT CODIGO FROM MA_CUENTAS ORDER BY CODIGO, -1", 408, constant},
+           Case{"SELECT CODIGO FROM MA_CUENTAS ORDER BY (1)", 408, constant},
+           Case{"SELECT CODIGO FROM MA_CUENTAS ORDER BY 1.5", 408, constant},
+           Case{"SELECT CODIGO FROM MA_CUENTAS WHERE CODIGO IN (SELECT CODIGO FROM MA_CUENTAS ORDER BY 2)", 108,
+                outOfRange},
+           Case{"SELECT COUNT(*) FROM MA_CUENTAS GROUP BY 1", 164, group},
+           Case{"SELECT COUNT(*) FROM MA_CUENTAS GROUP BY TipoVista, 'x'", 164, group},
+           Case{"SELECT COUNT(*) FROM MA_CUENTAS GROUP BY (-1) HAVING COUNT(*) > 0", 164, group},
+       }) {
+    SCOPED_TRACE(c.sql);
+    failure(QString::fromLatin1(c.sql));
+    ASSERT_EQ(cn.Errors().Count(), 1);
+    EXPECT_EQ(cn.Errors()[0].NativeError, c.native);
+    EXPECT_EQ(cn.Errors()[0].SQLState, QStringLiteral("42000"));
+    EXPECT_TRUE(cn.Errors()[0].Description.startsWith(QString::fromUtf8(c.description).section(u'%', 0, 0)))
+        << cn.Errors()[0].Description.toStdString();
+  }
+  EXPECT_EQ(cn.Errors()[0].Description, QString::fromUtf8(group));
+  failure(QStringLiteral("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY 3"));
+  EXPECT_EQ(cn.Errors()[0].Description, QString::fromUtf8(outOfRange).arg(3));
+  failure(QStringLiteral("SELECT CODIGO FROM MA_CUENTAS ORDER BY CODIGO, -1"));
+  EXPECT_EQ(cn.Errors()[0].Description, QString::fromUtf8(constant).arg(2));
+
+  // A position the list has sorts by that column.
+  ado::Recordset rs = cn.Execute(QStringLiteral("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY 2"));
+  EXPECT_EQ(rs.Fields(0).Value(), rt::Variant("2"));
+  ado::Recordset all = cn.Execute(QStringLiteral("SELECT * FROM MA_CUENTAS ORDER BY 3 DESC"));
+  EXPECT_EQ(all.Fields(0).Value(), rt::Variant("1"));
 }

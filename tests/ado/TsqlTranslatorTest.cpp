@@ -188,12 +188,13 @@ TEST(TsqlTranslator, TopBecomesLimitOfItsOwnSelect) {
 TEST(TsqlTranslator, FunctionsAndOperatorsWithTheSameMeaning) {
   ExpectTranslations({
       {"SELECT ISNULL(SUM(Importe), 0) + 1 AS T FROM MV_ASIENTOS WHERE Cuenta <> 'X'",
-       "SELECT IFNULL(SUM(Importe), ?) + ? AS T FROM MV_ASIENTOS WHERE Cuenta <> ? COLLATE CI_AS",
+       "SELECT TEXT_TO(IFNULL(SUM(Importe), ?), 'int') + ? AS T FROM MV_ASIENTOS WHERE Cuenta <> ? COLLATE CI_AS",
        {L(0), L(1), T("X")}},
       {"UPDATE V_TA_CPTE SET A_ULTIMO_NRO = A_ULTIMO_NRO + 1 WHERE CODIGO = 'FC'",
-       "UPDATE V_TA_CPTE SET A_ULTIMO_NRO = A_ULTIMO_NRO + ? WHERE CODIGO = ? COLLATE CI_AS", {L(1), T("FC")}},
+       "UPDATE V_TA_CPTE SET A_ULTIMO_NRO = TEXT_TO(A_ULTIMO_NRO, 'int') + ? WHERE CODIGO = ? COLLATE CI_AS",
+       {L(1), T("FC")}},
       {"SELECT CAST(CODIGO AS INT), CONVERT(float, Importe) FROM MV_ASIENTOS",
-       "SELECT CAST(CODIGO AS INTEGER), CAST(Importe AS REAL) FROM MV_ASIENTOS", {}},
+       "SELECT CAST(CONVERT_TO(CODIGO, 'int') AS INTEGER), CAST(Importe AS REAL) FROM MV_ASIENTOS", {}},
       {"SELECT * FROM V_MV_CPTE WHERE Fecha <= GETDATE()",
        "SELECT * FROM V_MV_CPTE WHERE Fecha <= datetime('now','localtime')", {}},
       {"SELECT UPPER(TC) AS [Tipo], LEN(IdComprobante) FROM V_MV_CPTE WHERE TC !< 'A' AND TC !> 'Z'",
@@ -213,6 +214,34 @@ TEST(TsqlTranslator, FunctionsAndOperatorsWithTheSameMeaning) {
        {T("FC"), T("%a%"), T("1"), L(1)}},
       {"SELECT \"CODIGO\" FROM MA_CUENTAS", "SELECT [CODIGO] FROM MA_CUENTAS", {}},
       {"SELECT CODIGO AS 'Código' FROM MA_CUENTAS", "SELECT CODIGO AS [Código] FROM MA_CUENTAS", {}},
+  });
+}
+
+// A value written to a whole-number, bit, money or decimal column is
+// converted for it as SQL Server converts it: a literal when it is bound,
+// an expression by CONVERT_TO; in UPDATE, INSERT ... VALUES by position and
+// INSERT ... SELECT (every SELECT of a UNION, an alias left out).
+TEST(TsqlTranslator, ValuesWrittenToTypedColumnsAreConverted) {
+  ExpectTranslations({
+      {"UPDATE MV_ASIENTOS SET Secuencia = ' 12 ', EsAjuste = 5, Importe = 1.00005, LIVA_ALICIVA = '10.50005', "
+       "Cuenta = 1.5",
+       "UPDATE MV_ASIENTOS SET Secuencia = ?, EsAjuste = ?, Importe = ?, LIVA_ALICIVA = ?, Cuenta = ?",
+       {L(12), L(1), rt::Variant(1.0001), rt::Variant(10.5001), rt::Variant(1.5)}},
+      // A number with its sign is a literal: a bit of -5 is bound as -1, which the statement makes 1.
+      {"UPDATE MV_ASIENTOS SET Secuencia = Secuencia * 2.5, Periodo = -1, EsAjuste = -5, Importe = ISNULL(Importe, 0) "
+       "WHERE Cuenta = 'x'",
+       "UPDATE MV_ASIENTOS SET Secuencia = CONVERT_TO(Secuencia * ?, 'int'), Periodo = -?, EsAjuste = -?, "
+       "Importe = CONVERT_TO(IFNULL(Importe, ?), 'decimal', 4) WHERE Cuenta = ? COLLATE CI_AS",
+       {rt::Variant(2.5), L(1), L(-1), L(0), T("x")}},
+      {"INSERT INTO MV_ASIENTOS (Cuenta, Secuencia, Periodo, LIVA_ALICIVA) VALUES ('1', (2), NULL, 1.5 * 2)",
+       "INSERT INTO MV_ASIENTOS (Cuenta, Secuencia, Periodo, LIVA_ALICIVA) VALUES (?, CONVERT_TO((?), 'int'), NULL, "
+       "CONVERT_TO(? * ?, 'decimal', 4))",
+       {T("1"), L(2), rt::Variant(1.5), L(2)}},
+      {"INSERT INTO MV_ASIENTOS (Secuencia, EsAjuste, Cuenta) SELECT Secuencia * 2 AS s, '1' n, Cuenta FROM MV_ASIENTOS "
+       "UNION ALL SELECT 2.5, EsAjuste, 'x' FROM MV_ASIENTOS",
+       "INSERT INTO MV_ASIENTOS (Secuencia, EsAjuste, Cuenta) SELECT CONVERT_TO(Secuencia * ?, 'int') AS s, ? n, Cuenta "
+       "FROM MV_ASIENTOS UNION ALL SELECT ?, CONVERT_TO(EsAjuste, 'bit'), ? FROM MV_ASIENTOS",
+       {L(2), L(1), L(2), T("x")}},
   });
 }
 
@@ -415,6 +444,10 @@ TEST(TsqlTranslator, OrderByATextIsRefusedAsSqlServerRefusesIt) {
        {T("CL"), L(0), L(1)}},
       {"SELECT 'q' AS Marca FROM MA_CUENTAS ORDER BY Marca", "SELECT ? AS Marca FROM MA_CUENTAS ORDER BY Marca",
        {T("q")}},
+      // An empty item is left to SQLite, whose syntax error it is.
+      {"SELECT CODIGO FROM MA_CUENTAS ORDER BY", "SELECT CODIGO FROM MA_CUENTAS ORDER BY", {}},
+      {"SELECT CODIGO FROM MA_CUENTAS GROUP BY CODIGO, ORDER BY 1", "SELECT CODIGO FROM MA_CUENTAS GROUP BY CODIGO, ORDER BY 1",
+       {}},
   });
 }
 
@@ -426,7 +459,7 @@ TEST(TsqlTranslator, NamesHoldingABracketTranslateEverywhere) {
       {"SELECT [a]]b], x.[c]]] FROM [T]]1] x WHERE [a]]b] = 1 ORDER BY [a]]b], 2",
        "SELECT `a]b`, x.`c]` FROM `T]1` x WHERE `a]b` = ? ORDER BY `a]b`, 2", {L(1)}},
       {"UPDATE [T]]1] SET [a]]b] = [a]]b] + 1 WHERE [c]]] = 'x'",
-       "UPDATE `T]1` SET `a]b` = `a]b` + ? WHERE `c]` = ? COLLATE CI_AS", {L(1), T("x")}},
+       "UPDATE `T]1` SET `a]b` = TEXT_TO(`a]b`, 'int') + ? WHERE `c]` = ? COLLATE CI_AS", {L(1), T("x")}},
       {"INSERT INTO [T]]1] ([a]]b], [c]]]) VALUES (1, 'x')", "INSERT INTO `T]1` (`a]b`, `c]`) VALUES (?, ?)",
        {L(1), T("x")}},
       {"DELETE [T]]1] WHERE [a]]b] IS NULL", "DELETE FROM `T]1` WHERE `a]b` IS NULL", {}},
@@ -498,14 +531,14 @@ TEST(TsqlTranslator, RefusesWhatItCannotCarryOverFaithfully) {
 TEST(TsqlTranslator, CacheHitsBindTheirOwnLiterals) {
   auto& cache = ado::sqlite::tsql::TranslationCache::shared();
   const char* first = "SELECT TOP 1 * FROM MA_CUENTAS with(nolock)  WHERE CODIGO ='112010042' AND Importe > 10.5";
-  const char* second = "SELECT TOP 1 * FROM MA_CUENTAS with(nolock)  WHERE CODIGO ='O''Brien' AND Importe > 7";
+  const char* second = "SELECT TOP 1 * FROM MA_CUENTAS with(nolock)  WHERE CODIGO ='O''Brien' AND Importe > 7.25";
   const Statement a = One(first);
   const uint64_t hitsBefore = cache.hits();
   const Statement b = One(second);
   EXPECT_EQ(cache.hits(), hitsBefore + 1) << "the second text has the shape of the first";
   EXPECT_EQ(a.sql, b.sql);
   EXPECT_EQ(a.params, (Params{T("112010042"), rt::Variant(10.5)}));
-  EXPECT_EQ(b.params, (Params{T("O'Brien"), L(7)}));
+  EXPECT_EQ(b.params, (Params{T("O'Brien"), rt::Variant(7.25)}));
 
   // The same shape against another schema is translated again: there the
   // column is no date column and the literal stays as written.
@@ -528,19 +561,20 @@ ado::sqlite::tsql::TokenizedText Tokenized(const char* sql) {
 }
 
 // A kept translation is found by the shape's hash and taken only when the
-// text has that very shape.
+// text has that very shape. A whole number and a number with a point or an
+// exponent mark the shape differently.
 TEST(TsqlTranslator, ShapeIsTheTextWithItsLiteralsMarked) {
   const auto kept = Tokenized("SELECT TOP 3 * FROM T WHERE A = 'x''y' AND B = 12");
   EXPECT_EQ(kept.shape().text, Q("SELECT TOP 3 * FROM T WHERE A = \x02 AND B = \x01"));
   EXPECT_EQ(kept.shape().markers, (std::vector<int32_t>{32, 42}));
   EXPECT_EQ(kept.shapeLength, kept.shape().text.size());
-  const auto same = Tokenized("SELECT TOP 3 * FROM T WHERE A = N'' AND B = 3.5");
+  const auto same = Tokenized("SELECT TOP 3 * FROM T WHERE A = N'' AND B = 3");
   EXPECT_TRUE(same.hasShape(kept.shape()));
   EXPECT_EQ(same.shapeHash, kept.shapeHash);
   for (const char* other :
        {"SELECT TOP 3 * FROM T WHERE A = 'x' AND C = 12", "SELECT TOP 3 * FROM T WHERE A = 1 AND B = 12",
         "SELECT TOP 4 * FROM T WHERE A = 'x' AND B = 12", "SELECT TOP 3 * FROM T WHERE A = 'x' AND B = 1 ",
-        "SELECT TOP 3 * FROM T WHERE A = 'x' AND B = 'y'"})
+        "SELECT TOP 3 * FROM T WHERE A = 'x' AND B = 'y'", "SELECT TOP 3 * FROM T WHERE A = 'x' AND B = 3.5"})
     EXPECT_FALSE(Tokenized(other).hasShape(kept.shape())) << other;
 }
 

@@ -225,3 +225,105 @@ TEST_F(UpdatableRecordsetTest, AReadOnlyRecordsetRefusesEdits) {
   ado::Recordset empty = editable(QStringLiteral("SELECT * FROM TA_CONFIGURACION WHERE CLAVE = 'nada'"));
   EXPECT_EQ(ErrorNumberOf([&] { empty[QStringLiteral("VALOR")] = rt::Variant("x"); }), errnum::BofOrEof);
 }
+
+// The program writes its recording times as "dd/mm/yy hh:mm" text, through
+// T-SQL and through recordsets: the database reads a two-digit year as SQL
+// Server does (00-49 are 2000-2049), whichever the path, while the
+// runtime's own reading keeps the suite's window.
+TEST_F(UpdatableRecordsetTest, TwoDigitYearsOfDatesTheDatabaseReadsFollowSqlServer) {
+  struct Case {
+    const char* text;
+    QDateTime stored;
+  };
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM AUX_ERR"));
+  int row = 0;
+  for (const Case& c : {Case{"01/07/30 10:15", rt::MakeDate(2030, 7, 1, 10, 15)},
+                        Case{"31/12/49", rt::MakeDate(2049, 12, 31)}, Case{"01/01/50", rt::MakeDate(1950, 1, 1)},
+                        Case{"1/7/05 13:45", rt::MakeDate(2005, 7, 1, 13, 45)}}) {
+    SCOPED_TRACE(c.text);
+    const QString sqlRow = QStringLiteral("sql%1").arg(++row), recordsetRow = QStringLiteral("rs%1").arg(row);
+    exec(QStringLiteral("INSERT INTO AUX_ERR (Proceso, Fecha) VALUES ('%1', '%2')").arg(sqlRow, QLatin1String(c.text)));
+    rs.AddNew();
+    rs[QStringLiteral("Proceso")] = rt::Variant(recordsetRow);
+    rs[QStringLiteral("Fecha")] = rt::Variant(c.text);
+    rs.Update();
+    for (const QString& written : {sqlRow, recordsetRow})
+      EXPECT_EQ(scalar(QStringLiteral("SELECT Fecha FROM AUX_ERR WHERE Proceso = '%1'").arg(written)),
+                rt::Variant(c.stored))
+          << written.toStdString();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR WHERE Fecha = '%1'").arg(QLatin1String(c.text))),
+              rt::Variant(2));
+  }
+  EXPECT_EQ(rt::Variant("01/07/30 10:15").toDate(), rt::MakeDate(1930, 7, 1, 10, 15));
+  EXPECT_EQ(rt::ParseDate(u"31/12/49"), rt::MakeDate(1949, 12, 31));
+}
+
+// Through a recordset a value is converted on the client side as ADO does
+// (12.5 is 12, 12.7 is 13, a bit takes any number but 0 for true), refused
+// when it is assigned if its column cannot take it, a smallint's range
+// included, and what the field takes is stored and reads back so.
+TEST_F(UpdatableRecordsetTest, WholeNumberAndBitFieldsTakeWhatTheirTypeTakes) {
+  exec(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante) VALUES ('FC', '000100000001A')"));
+  exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO) VALUES ('1')"));
+  const long conversion = errnum::TypeConversion, overflow = errnum::DataOverflow;
+  struct Case {
+    const char* column;  // table.column
+    rt::Variant value;
+    long refused;        // 0: stored
+    rt::Variant stored;  // what reads back
+  };
+  const rt::Variant no;
+  for (const Case& c : {
+           Case{"V_MV_CPTE.IdReparto", "abc", conversion, no},
+           Case{"V_MV_CPTE.IdReparto", 2147483648.0, overflow, no},
+           Case{"V_MV_CPTE.IdReparto", 12.5, 0, 12},
+           Case{"V_MV_CPTE.IdReparto", 12.7, 0, 13},
+           Case{"V_MV_CPTE.IdReparto", "-12", 0, -12},
+           Case{"MA_CUENTAS.dv", 40000, overflow, no},
+           Case{"MA_CUENTAS.dv", "-32769", overflow, no},
+           Case{"MA_CUENTAS.dv", 32767, 0, 32767},
+           Case{"V_MV_CPTE.ANULADA", "abc", conversion, no},
+           Case{"V_MV_CPTE.ANULADA", 5, 0, true},
+           Case{"V_MV_CPTE.ANULADA", -1, 0, true},
+           Case{"V_MV_CPTE.ANULADA", 0, 0, false},
+       }) {
+    const QStringList where = QString::fromLatin1(c.column).split(u'.');
+    SCOPED_TRACE(QStringLiteral("%1 = %2").arg(c.column, c.value.toString()).toStdString());
+    ado::Recordset rs = editable(QStringLiteral("SELECT * FROM %1").arg(where[0]));
+    const rt::Variant before = rs[where[1]].Value();
+    if (c.refused != 0) {
+      EXPECT_EQ(ErrorNumberOf([&] { rs[where[1]] = c.value; }), c.refused);
+      EXPECT_EQ(rs[where[1]].Value(), before);
+      continue;
+    }
+    rs[where[1]] = c.value;
+    rs.Update();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT %1 FROM %2").arg(where[1], where[0])), c.stored);
+  }
+}
+
+// A width counts every character of a text, a NUL among them, and never
+// bytes of UTF-8: through a recordset and through T-SQL alike.
+TEST_F(UpdatableRecordsetTest, WidthsCountEveryCharacterWhicheverThePath) {
+  exec(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante) VALUES ('FC', '000100000001A')"));
+  const QString withNul = QStringLiteral("AB") + QChar(u'\0') + QStringLiteral("CDEFG");
+  ado::Recordset rs = editable(QStringLiteral("SELECT * FROM V_MV_CPTE"));
+  rs[QStringLiteral("Moneda")] = rt::Variant(withNul);
+  cn.Errors().Clear();
+  EXPECT_EQ(ErrorNumberOf([&] { rs.Update(); }), errnum::DataOverflow);
+  ASSERT_GT(cn.Errors().Count(), 0);
+  EXPECT_EQ(cn.Errors()[0].NativeError, 8152);
+  rs.CancelUpdate();
+  try {
+    cn.Execute(QStringLiteral("UPDATE V_MV_CPTE SET Moneda = '%1'").arg(withNul));
+    ADD_FAILURE() << "a text of eight characters in CHAR(4)";
+  } catch (const rt::Error& e) {
+    EXPECT_EQ(cn.Errors()[0].NativeError, 8152);
+  }
+  EXPECT_TRUE(scalar(QStringLiteral("SELECT Moneda FROM V_MV_CPTE")).isNull());
+
+  rs[QStringLiteral("Moneda")] = rt::Variant(QString::fromUtf8("ÑÑÑÑ"));
+  rs.Update();
+  exec(QStringLiteral("UPDATE V_MV_CPTE SET Nombre = 'ñandú' WHERE Moneda = 'ññññ'"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Nombre FROM V_MV_CPTE")), rt::Variant(QString::fromUtf8("ñandú")));
+}

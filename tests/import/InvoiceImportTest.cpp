@@ -13,6 +13,7 @@
 #include "platform/ui/Operator.h"
 #include "support/DbfWriter.h"
 #include "support/Printers.h"
+#include "support/SuiteDatabase.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ TEST_F(InvoiceImport, EveryKindBecomesAVoucherWithABalancedEntry) {
                          "NC|0001|00000013|B|2|511|D|10|112010026|10|7|1|2|Verdadero|",
                          "TK|0003|00000014|X|1|112010025|D|5|112010025|5|7|1|3|Falso|",
                          "TK|0003|00000014|X|2|511|H|5|112010025|5|7|1|3|Verdadero|"}));
-  EXPECT_EQ(rows("SELECT MES_OPERATIVO, Periodo, [NUMERO ASIENTO] FROM MV_ASIENTOS GROUP BY 1, 2, 3 "
+  EXPECT_EQ(rows("SELECT MES_OPERATIVO, Periodo, [NUMERO ASIENTO] FROM MV_ASIENTOS GROUP BY MES_OPERATIVO, Periodo, [NUMERO ASIENTO] "
                  "HAVING SUM(CASE [DEBE-HABER] WHEN 'D' THEN Importe ELSE -Importe END) <> 0"),
             QStringList());
 
@@ -153,9 +154,12 @@ TEST_F(InvoiceImport, RecordsThatCannotBeVouchersAreRejectedAndRecorded) {
 
 TEST_F(InvoiceImport, AFailedEntryNumberRejectsTheRecord) {
   writeTxfac({everyKind()[0]});
-  // An entry number that is no number makes March's numbering fail.
-  exec("INSERT INTO MV_ASIENTOS (Tipo_Reg, MES_OPERATIVO, Periodo, Secuencia, [NUMERO ASIENTO]) "
-       "VALUES ('', 3, 0, 1, 'x')");
+  // An entry number that is no number makes March's numbering fail. The
+  // database refuses to store one now; a database an earlier build wrote
+  // may hold it.
+  testing_support::DefineInDatabase(
+      path, "PRAGMA ignore_check_constraints = ON; INSERT INTO MV_ASIENTOS (Tipo_Reg, MES_OPERATIVO, Periodo, "
+            "Secuencia, [NUMERO ASIENTO]) VALUES ('', 3, 0, 1, 'x')");
   host.answerAnyBoxWith(ui::mb::Abort);
   importa(Facturacion);
   ASSERT_FALSE(host.boxes().empty());

@@ -8,6 +8,7 @@
 #include "numbering/ColumnasGrillas.h"
 #include "platform/ui/MessageBox.h"
 #include "support/Printers.h"
+#include "support/SuiteDatabase.h"
 #include "vouchers/ClsCmnCptes.h"
 
 namespace {
@@ -347,11 +348,15 @@ TEST_F(Articulos, OnLoanFromTheHeader) {
   const struct {
     const char* valor;
     const char* celda;
-  } casos[] = {{"1", "1"}, {"0", "0"}, {"NULL", "0"}, {"2", "0"}, {"'sí'", "0"}, {"' 1 '", "1"}};
+    bool anterior = false;  // a text the database refuses now, which one an earlier build wrote may hold
+  } casos[] = {{"1", "1"}, {"0", "0"}, {"NULL", "0"}, {"2", "0"}, {"'sí'", "0", true}, {"' 1 '", "1"}, {"'  '", "0"}};
   for (const auto& c : casos) {
     SCOPED_TRACE(c.valor);
     exec("DELETE FROM V_MV_CPTE");
-    cabecera("FC", kNumero, {{"EnComodato", c.valor}});
+    cabecera("FC", kNumero, {{"EnComodato", c.anterior ? "NULL" : c.valor}});
+    if (c.anterior)
+      DefineInDatabase(path, QStringLiteral("PRAGMA ignore_check_constraints = ON; UPDATE V_MV_CPTE SET EnComodato = %1")
+                                 .arg(QLatin1String(c.valor)));
     articulo("FC", kNumero);
     carga("FC", kNumero);
     exec("DELETE FROM V_MV_CPTEINSUMOS");

@@ -1,16 +1,28 @@
 #include "platform/ado/ColumnConversion.h"
 
 #include "platform/ado/Constants.h"
+#include "platform/runtime/Dates.h"
 #include "platform/runtime/Error.h"
 
 namespace ado {
 
 namespace {
 
+// A text becomes a date as the database reads it, with SQL Server's
+// two-digit years; any other value as CDate takes it.
+QDateTime dateOf(const rt::Variant& value) {
+  if (const QString* text = value.stringIf()) {
+    if (auto date = rt::ParseDate(*text, rt::TwoDigitYears::SqlServer)) return *date;
+    rt::raise(rt::err::TypeMismatch);
+  }
+  return value.toDate();
+}
+
 rt::Variant convert(int type, int scale, const rt::Variant& value) {
   switch (type) {
-    case adDate: case adDBDate: case adDBTimeStamp: case adDBTime: return value.toDate();
-    case adSmallInt: case adInteger: case adTinyInt: case 17 /* unsigned tiny */: return value.toLong();
+    case adDate: case adDBDate: case adDBTimeStamp: case adDBTime: return dateOf(value);
+    case adSmallInt: return static_cast<int32_t>(value.toInteger());  // CInt: its range is a smallint's
+    case adInteger: case adTinyInt: case 17 /* unsigned tiny */: return value.toLong();
     case adBigInt: {
       double d = value.toDouble();
       if (d >= -2147483648.0 && d <= 2147483647.0) return value.toLong();

@@ -18,9 +18,9 @@ std::function<QDateTime()>& clock() {
   return c;
 }
 
-int expandYear(int year, int digits) {
+int expandYear(int year, int digits, TwoDigitYears years) {
   if (digits > 2) return year;
-  return year < 30 ? 2000 + year : 1900 + year;
+  return year < (years == TwoDigitYears::SqlServer ? 50 : 30) ? 2000 + year : 1900 + year;
 }
 
 // Reads a date or time text left to right: ASCII digits and the separators
@@ -84,7 +84,7 @@ QDateTime MakeDate(const QDate& date, const QTime& time) {
   return QDateTime(date, time, Qt::UTC);
 }
 
-std::optional<QDateTime> ParseDate(QStringView input) {
+std::optional<QDateTime> ParseDate(QStringView input, TwoDigitYears years) {
   const QStringView text = input.trimmed();
   Scanner in{text};
   int a = 0, b = 0, c = 0;
@@ -98,7 +98,7 @@ std::optional<QDateTime> ParseDate(QStringView input) {
     const qsizetype yearDigits = in.digitRun();
     if ((yearDigits != 2 && yearDigits != 4) || !in.number(yearDigits, yearDigits, c)) return std::nullopt;
     const int day = regional().dayFirst ? a : b, month = regional().dayFirst ? b : a;
-    return withTime(QDate(expandYear(c, static_cast<int>(yearDigits)), month, day), in);
+    return withTime(QDate(expandYear(c, static_cast<int>(yearDigits), years), month, day), in);
   }
   in.at = 0;
   int hour = 0, minute = 0, second = 0;

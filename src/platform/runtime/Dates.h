@@ -14,11 +14,16 @@ namespace rt {
 QDateTime MakeDate(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 QDateTime MakeDate(const QDate& date, const QTime& time = QTime(0, 0));
 
+// How a two-digit year is read: in the suite's window, or as SQL Server
+// reads a text it converts into a date (00-49 are 2000-2049, 50-99 are
+// 1950-1999), which the embedded database follows.
+enum class TwoDigitYears { Suite, SqlServer };
+
 // Day-first text with optional time ("1/7/05", "01/07/2005 13:45",
 // "01/07/2005 13:45:10"), ISO text ("2005-07-01", "2005-07-01 13:45:10",
 // "2005-07-01T13:45"), or a time alone ("13:45"). nullopt when not a date,
 // or a date before the runtime's first (01/01/100: "0099-12-31").
-std::optional<QDateTime> ParseDate(QStringView text);
+std::optional<QDateTime> ParseDate(QStringView text, TwoDigitYears years = TwoDigitYears::Suite);
 inline bool IsDate(const QString& text) { return ParseDate(text).has_value(); }
 
 // Format with a date mask: d dd m mm yy yyyy h hh n nn s ss, where m/mm

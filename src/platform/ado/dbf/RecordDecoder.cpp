@@ -28,6 +28,16 @@ QByteArrayView unpadded(const char* at, int length) {
   return QByteArrayView(first, last);
 }
 
+// Zero bytes that end a character field are padding, as blanks are (some
+// writers fill the field with them): they read as blanks, never as text
+// that the database would count as characters.
+void fixedText(const TextCodec& codec, const char* at, int length, QString& into) {
+  int text = length;
+  while (text > 0 && at[text - 1] == '\0') --text;
+  codec.decodeInto(at, text, into);
+  if (text < length) into.resize(into.size() + (length - text), u' ');
+}
+
 // A field's bytes as a message shows them: without their padding, a byte
 // that is no printable character (a control byte, one of another code page)
 // or a backslash as a visible escape ("\x01"), so the message holds text
@@ -77,7 +87,7 @@ void RecordDecoder::decode(const char* record, long long number, std::vector<rt:
     }
     const char* at = record + step.offset;
     switch (step.kind) {
-      case Kind::FixedText: step.codec->decodeInto(at, step.length, into.makeString()); break;
+      case Kind::FixedText: fixedText(*step.codec, at, step.length, into.makeString()); break;
       case Kind::VariableText: variableText(step, record, number, into); break;
       case Kind::Number:
         if (!step.lastNumber.holds(at, step.length)) {

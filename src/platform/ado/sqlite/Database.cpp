@@ -9,6 +9,7 @@
 
 #include "platform/ado/ProviderLog.h"
 #include "platform/ado/sqlite/CompanionFiles.h"
+#include "platform/ado/sqlite/ConversionFunctions.h"
 #include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/ado/sqlite/SchemaLoader.h"
 #include "platform/ado/sqlite/SqlFunctions.h"
@@ -34,7 +35,8 @@ namespace {
 
 int registerFunctions(sqlite3* db) {
   sqlite3_extended_result_codes(db, 1);
-  const int rc = RegisterSqlFunctions(db);
+  int rc = RegisterSqlFunctions(db);
+  if (rc == SQLITE_OK) rc = RegisterConversionFunctions(db);
   return rc == SQLITE_OK ? RegisterUpgradeFunctions(db) : rc;
 }
 

@@ -51,6 +51,16 @@ constexpr Mapping kMappings[] = {
      "Error de desbordamiento aritmético al convertir expression al tipo de datos money."},
     {Condition::NumericOverflow, 8115, "22003", errnum::DataOverflow, true,
      "Error de desbordamiento aritmético al convertir expression al tipo de datos numeric."},
+    {Condition::WholeConversion, 245, "22018", errnum::TypeConversion, true,
+     "Error de conversión al convertir el valor varchar '%1' al tipo de datos %2."},
+    {Condition::NotWhole, 245, "22018", errnum::TypeConversion, true,
+     "Error de conversión al convertir un valor al tipo de datos %1."},
+    {Condition::WholeOverflow, 8115, "22003", errnum::DataOverflow, true,
+     "Error de desbordamiento aritmético al convertir expression al tipo de datos %1."},
+    {Condition::SmallWholeOverflow, 220, "22003", errnum::DataOverflow, true,
+     "Error de desbordamiento aritmético para el tipo de datos %1, valor = %2."},
+    {Condition::SmallWholeRange, 220, "22003", errnum::DataOverflow, true,
+     "Error de desbordamiento aritmético para el tipo de datos %1."},
     {Condition::Busy, 1222, "HYT00", errnum::Timeout, true, "Se superó el tiempo de espera de la solicitud de bloqueo."},
     {Condition::NoTable, 208, "42S02", errnum::MissingTable, false, "El nombre de objeto '%1' no es válido."},
     {Condition::NoColumn, 207, "42S22", errnum::CommandText, false, "El nombre de columna '%1' no es válido."},
@@ -67,6 +77,11 @@ constexpr Mapping kMappings[] = {
      "La base de datos embebida no admite esta sentencia: %1"},
     {Condition::ConstantInOrderBy, 408, "42000", errnum::CommandText, false,
      "Se encontró una expresión constante en la lista ORDER BY, posición %1."},
+    {Condition::OrderPositionOutOfRange, 108, "42000", errnum::CommandText, false,
+     "El número de posición %1 de ORDER BY está fuera del intervalo del número de elementos de la lista de "
+     "selección."},
+    {Condition::ConstantInGroupBy, 164, "42000", errnum::CommandText, false,
+     "Cada expresión GROUP BY debe contener al menos una columna que no sea una referencia externa."},
     {Condition::DuplicateColumn, 2705, "42S21", errnum::CommandText, false,
      "Los nombres de columna de cada tabla deben ser únicos. El nombre de columna '%2' de la tabla '%1' se "
      "especificó más de una vez."},
@@ -177,6 +192,18 @@ std::optional<Classified> raisedUserError(const QString& message) {
   return Classified{Condition::Raised, {m.captured(2)}, m.captured(1).toLong()};
 }
 
+// What FailInFunction writes: the condition's number and its arguments.
+const QChar kFunctionFieldSeparator = u'\x1f';
+
+Classified refusedInFunction(const QString& message) {
+  QStringList fields = message.split(kFunctionFieldSeparator);
+  bool number = false;
+  const int condition = fields.takeFirst().toInt(&number);
+  if (!number || condition < 0 || condition > static_cast<int>(Condition::Raised))
+    return {Condition::StatementRefused, {}, 0, true};
+  return {static_cast<Condition>(condition), fields};
+}
+
 // Why a file of the database could not be read or written: the system's
 // reason where SQLite keeps it (an opening, a read or a write that failed),
 // else what SQLite's code tells.
@@ -211,6 +238,9 @@ Classified classify(sqlite3* db, int rc, const QString& message, const QString& 
       if (std::optional<Classified> raised = raisedUserError(message)) return *raised;
       // The trigger's own words, which the schema wrote.
       return {Condition::OtherStatement, {message}};
+    case SQLITE_CONSTRAINT_FUNCTION: return refusedInFunction(message);
+    // A value that is no whole number for an INTEGER PRIMARY KEY, which SQLite checks before any CHECK.
+    case SQLITE_MISMATCH: return {Condition::NotWhole, {QStringLiteral("int")}};
     case SQLITE_CONSTRAINT_NOTNULL:
       return {Condition::NotNull,
               {captured(message, R"(failed: (\w+)\.)"), captured(message, R"(failed: \w+\.(\w+))"), verbOf(sql)}};
@@ -218,14 +248,23 @@ Classified classify(sqlite3* db, int rc, const QString& message, const QString& 
       // The schema's own checks say by their name what SQL Server would
       // refuse the value with.
       QString name = captured(message, R"(failed: (\w+))");
-      static const std::pair<const char*, Condition> kSchemaChecks[] = {
-          {"W_", Condition::Width},
-          {"MT_", Condition::MoneyConversion}, {"MR_", Condition::MoneyOverflow},
-          {"NT_", Condition::NumericConversion}, {"NR_", Condition::NumericOverflow},
-          {"DT_", Condition::DateConversion},  {"DR_", Condition::DateOutOfRange},
+      struct SchemaCheck {
+        const char* prefix;
+        Condition condition;
+        const char* type;  // the type SQL Server's text names, if any
       };
-      for (const auto& [prefix, condition] : kSchemaChecks)
-        if (name.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) return {condition, {}};
+      static const SchemaCheck kSchemaChecks[] = {
+          {"W_", Condition::Width, nullptr},
+          {"MT_", Condition::MoneyConversion, nullptr}, {"MR_", Condition::MoneyOverflow, nullptr},
+          {"NT_", Condition::NumericConversion, nullptr}, {"NR_", Condition::NumericOverflow, nullptr},
+          {"DT_", Condition::DateConversion, nullptr},  {"DR_", Condition::DateOutOfRange, nullptr},
+          {"IT_", Condition::NotWhole, "int"}, {"IR_", Condition::WholeOverflow, "int"},
+          {"ST_", Condition::NotWhole, "smallint"}, {"SR_", Condition::SmallWholeRange, "smallint"},
+          {"BT_", Condition::NotWhole, "bit"},
+      };
+      for (const SchemaCheck& check : kSchemaChecks)
+        if (name.startsWith(QLatin1String(check.prefix), Qt::CaseInsensitive))
+          return {check.condition, check.type ? QStringList{QLatin1String(check.type)} : QStringList{}};
       return {Condition::Check, {name, verbOf(sql)}};
     }
     default: break;
@@ -290,6 +329,13 @@ provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, boo
   if (c.wordsToLog)
     ReportToLog(QStringLiteral("SQLite"), failure.errors.front().Description + QStringLiteral(" | ") + message);
   return failure;
+}
+
+void FailInFunction(sqlite3_context* context, Condition condition, const QStringList& args) {
+  const QByteArray message =
+      (QStringList{QString::number(static_cast<int>(condition))} + args).join(kFunctionFieldSeparator).toUtf8();
+  sqlite3_result_error(context, message.constData(), static_cast<int>(message.size()));
+  sqlite3_result_error_code(context, SQLITE_CONSTRAINT_FUNCTION);
 }
 
 }  // namespace ado::sqlite

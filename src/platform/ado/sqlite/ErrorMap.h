@@ -9,6 +9,7 @@
 #include "platform/ado/provider/Provider.h"
 
 struct sqlite3;
+struct sqlite3_context;
 
 namespace ado::sqlite {
 
@@ -18,11 +19,18 @@ enum class Condition {
   DateConversion,  // a value for a date column that is not a date in one of the stored forms
   MoneyConversion, NumericConversion,  // a text that is no number (or a blob) for a money or decimal column
   MoneyOverflow, NumericOverflow,  // a number beyond the range of a money or decimal column
+  WholeConversion,  // a text that is no whole number, converted into a whole number or a bit (its value, the type)
+  NotWhole,         // a value of another kind in a whole-number or bit column, refused by its check (the type)
+  WholeOverflow,    // a number beyond an int or a bigint (the type)
+  SmallWholeOverflow,  // a number beyond a smallint or a tinyint (the type, the value)
+  SmallWholeRange,     // the same refused by a smallint column's check (the type)
   NoTable, NoColumn, Syntax, OtherStatement,                    // a statement did not compile
   StatementRefused,  // one SQLite refuses for a reason SQL Server has no error for, told in Spanish
   CommitWithoutBegin, RollbackWithoutBegin,
   Unsupported,     // the dialect translator refused the statement
-  ConstantInOrderBy,  // a text as an item of ORDER BY, which SQL Server refuses too
+  ConstantInOrderBy,  // a constant other than a column's position as an item of ORDER BY, which SQL Server refuses too
+  OrderPositionOutOfRange,  // ORDER BY the position of a column the select list does not have
+  ConstantInGroupBy,        // a constant as an item of GROUP BY
   DuplicateColumn, NotNullColumnAdded,  // ALTER TABLE ADD of a column the table has, of NOT NULL without DEFAULT
   ColumnNotAdded,  // ALTER TABLE ADD that SQLite refuses for another reason, told in its words
   RowChanged,      // the row an updatable recordset edits is gone
@@ -58,5 +66,9 @@ provider::Failure MakeStatementFailure(Condition condition, const QStringList& a
 // why a file could not be read or written), and they go to the provider
 // log (ProviderLog.h).
 provider::Failure FailureFromSqlite(sqlite3* db, int rc, const QString& sql, bool ran, const QString& databasePath);
+
+// Fails an SQL function of the provider so that the statement's failure
+// (FailureFromSqlite) is `condition` with `args`.
+void FailInFunction(sqlite3_context* context, Condition condition, const QStringList& args);
 
 }  // namespace ado::sqlite

@@ -508,6 +508,11 @@ class Reader {
     }
     if (is({"MAX", "MIN", "IFNULL", "COALESCE"})) return all();
     if (is({"NULLIF"})) return argument(0);
+    if (is({"TEXT_TO"})) {  // a text added to a number, converted into the kind its second argument names
+      const Type t = argument(0);
+      if (!t || t->stored != Stored::Text || arguments.size() < 2) return t;
+      return Kind{stringValue(arguments[1].first) == QLatin1String("int") ? Stored::Integer : Stored::Real};
+    }
     if (is({"UPPER", "LOWER", "LTRIM", "RTRIM", "TRIM"})) {
       const Type t = argument(0);
       return t && (t->stored == Stored::Text || t->stored == Stored::Date) ? t : std::nullopt;

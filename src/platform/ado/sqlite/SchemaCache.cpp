@@ -80,10 +80,10 @@ const TableDef* SchemaCache::table(const QString& name) const {
   return last_ = tables_.insert(key, std::move(def)).value().get();
 }
 
-bool SchemaCache::isDateColumn(const QString& tableName, const QString& column) const {
+DeclaredType SchemaCache::columnType(const QString& tableName, const QString& column) const {
   const TableDef* t = table(tableName);
   const ColumnDef* c = t ? t->column(PlainObjectName(column)) : nullptr;
-  return c && c->type.isDate();
+  return c ? c->type : DeclaredType{};
 }
 
 QStringList SchemaCache::columnsOf(const QString& tableName) const {

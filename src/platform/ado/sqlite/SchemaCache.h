@@ -1,7 +1,7 @@
 #pragma once
 // Tables and views of the embedded database as PRAGMA table_info describes
 // them, read once per table and kept until a statement changes the schema.
-// Serves the dialect translator (date columns, column order) and the
+// Serves the dialect translator (column types, column order) and the
 // writer of updatable recordsets (keys).
 #include <QHash>
 #include <QString>
@@ -47,7 +47,7 @@ class SchemaCache : public SchemaInfo {
   explicit SchemaCache(sqlite3* db) : db_(db) {}
   // Null when no table or view has that name.
   const TableDef* table(const QString& name) const;
-  bool isDateColumn(const QString& table, const QString& column) const override;
+  DeclaredType columnType(const QString& table, const QString& column) const override;
   QStringList columnsOf(const QString& table) const override;
   // Names of every table and view, in the order of the schema.
   std::vector<std::pair<QString, bool /*view*/>> objects() const;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "platform/ado/sqlite/ErrorMap.h"
 #include "platform/runtime/Dates.h"
 
 namespace ado::sqlite::tsql {
@@ -25,6 +26,18 @@ LiteralValue Real(double value) {
   return v;
 }
 
+LiteralValue Integer(int64_t value) {
+  LiteralValue v;
+  v.type = LiteralValue::Type::Integer;
+  v.integer = value;
+  return v;
+}
+
+LiteralValue Stored(const StoredNumber& number) {
+  if (const int64_t* whole = std::get_if<int64_t>(&number)) return Integer(*whole);
+  return Real(std::get<double>(number));
+}
+
 // A number token (digits, ".", an exponent): read from its ASCII form.
 // What the standard reader does not take whole (a value out of range) is
 // left to Qt's reader, which gives an infinity or 0 there.
@@ -40,12 +53,7 @@ LiteralValue NumberValue(QStringView text) {
   if (whole) {
     long long value = 0;
     const auto [at, error] = std::from_chars(ascii, end, value);
-    if (error == std::errc() && at == end) {
-      LiteralValue v;
-      v.type = LiteralValue::Type::Integer;
-      v.integer = value;
-      return v;
-    }
+    if (error == std::errc() && at == end) return Integer(value);
   }
   double value = 0;
   const auto [at, error] = std::from_chars(ascii, end, value);
@@ -57,20 +65,47 @@ LiteralValue NumberValue(QStringView text) {
 LiteralValue ValueOf(const TokenizedText& text, const ParamSlot& slot, QString& scratch) {
   const Literal& literal = text.literals[static_cast<size_t>(slot.literal)];
   const QStringView written = QStringView(text.source).mid(literal.begin, literal.length);
-  if (!literal.isString) return NumberValue(written);
   LiteralValue v;
-  v.text = written;
-  if (literal.doubledQuotes) {
-    scratch = text.literalText(literal);
-    v.text = scratch;
-  }
-  if (slot.dateBound && LooksDayFirst(v.text)) {
-    if (auto date = rt::ParseDate(v.text)) {
-      scratch = rt::IsoDateText(*date);
+  if (literal.isString) {
+    v.text = written;
+    if (literal.doubledQuotes) {
+      scratch = text.literalText(literal);
       v.text = scratch;
-    } else {
-      v.type = LiteralValue::Type::InvalidDate;
     }
+  } else {
+    v = NumberValue(written);
+  }
+  const Conversion& conversion = slot.conversion;
+  switch (conversion.kind) {
+    case Conversion::Kind::None: break;
+    case Conversion::Kind::Date:
+      if (literal.isString && LooksDayFirst(v.text)) {
+        if (auto date = rt::ParseDate(v.text, rt::TwoDigitYears::SqlServer)) {
+          scratch = rt::IsoDateText(*date);
+          v.text = scratch;
+        } else {
+          v.type = LiteralValue::Type::InvalidDate;
+        }
+      }
+      break;
+    case Conversion::Kind::Whole:
+      try {
+        if (literal.isString) return Integer(WholeFromText(v.text, conversion.whole));
+        const int64_t sign = conversion.negated ? -1 : 1;
+        if (v.type == LiteralValue::Type::Integer)
+          return Integer(sign * WholeFromInteger(sign * v.integer, conversion.whole));
+        if (conversion.negated) return Integer(-WholeFromNumber(u'-' + written.toString(), conversion.whole));
+        return Integer(WholeFromNumber(written, conversion.whole));
+      } catch (const ConversionRefused& refused) {
+        // Only a statement that writes converts a literal so.
+        throw MakeStatementFailure(refused.condition, refused.args, true);
+      }
+    case Conversion::Kind::Fixed:  // rounding half away from zero: the sign makes no difference
+      if (v.type == LiteralValue::Type::Integer) break;
+      if (const std::optional<StoredNumber> rounded =
+              RoundedNumber(literal.isString ? v.text : written, !literal.isString, conversion.scale))
+        return Stored(*rounded);
+      break;
   }
   return v;
 }

@@ -113,7 +113,7 @@ class StatementCompiler {
         c.sql += name(i);
       } else {
         c.sql += u'?';
-        c.paramSlots.push_back({t.literal, false});
+        c.paramSlots.push_back({t.literal, {}});
       }
     }
     if (afterType >= r.end && textType) c.sql += QStringLiteral(" COLLATE CI_AS");

@@ -49,9 +49,16 @@ size_t HashRun(size_t hash, const char16_t* s, qsizetype n) {
   return static_cast<size_t>(h ^ (h >> 32));
 }
 
-// The marker a lifted literal leaves in the shape.
-constexpr char16_t kNumberMarker = u'\x01', kStringMarker = u'\x02';
-char16_t Marker(const Literal& l) { return l.isString ? kStringMarker : kNumberMarker; }
+// The marker a lifted literal leaves in the shape: a whole number and a
+// number with a point or an exponent leave different ones, since SQL Server
+// converts a text added to them differently.
+constexpr char16_t kNumberMarker = u'\x01', kStringMarker = u'\x02', kFractionMarker = u'\x03';
+char16_t Marker(const char16_t* source, const Literal& l) {
+  if (l.isString) return kStringMarker;
+  for (int32_t i = l.begin; i < l.begin + l.length; ++i)
+    if (source[i] < u'0' || source[i] > u'9') return kFractionMarker;
+  return kNumberMarker;
+}
 
 bool IsTwoCharOperator(char16_t a, char16_t b) {
   switch (a) {
@@ -207,7 +214,7 @@ Shape TokenizedText::shape() const {
   for (const Literal& l : literals) {
     shape.text.append(QStringView(source).mid(copied, l.tokenBegin - copied));
     shape.markers.push_back(static_cast<int32_t>(shape.text.size()));
-    shape.text.append(QChar(Marker(l)));
+    shape.text.append(QChar(Marker(reinterpret_cast<const char16_t*>(source.utf16()), l)));
     copied = l.tokenEnd;
   }
   shape.text.append(QStringView(source).mid(copied));
@@ -226,7 +233,8 @@ bool TokenizedText::hasShape(const Shape& shape) const {
     return true;
   };
   for (const Literal& l : literals) {
-    if (!same(l.tokenBegin) || *kept++ != QChar(Marker(l))) return false;
+    if (!same(l.tokenBegin) || *kept++ != QChar(Marker(reinterpret_cast<const char16_t*>(source.utf16()), l)))
+      return false;
     copied = l.tokenEnd;
   }
   return same(static_cast<int32_t>(source.size()));
@@ -260,6 +268,7 @@ bool MatchShape(const QString& text, const Shape& shape, TokenizedText& out) {
       const int32_t end = NumberEnd(s, n, at, isNumber);
       if (!isNumber) return false;
       l = Literal{at, end - at, false, false, at, end};
+      if (Marker(s, l) != kept[marker]) return false;
       at = end;
     }
   }
@@ -306,7 +315,7 @@ void Tokenize(const QString& text, TokenizedText& out) {
   auto lift = [&](Token& t, const Literal& l) {
     t.literal = static_cast<int32_t>(out.literals.size());
     out.literals.push_back(l);
-    hash = HashRun(hash, s + copied, t.begin - copied) ^ Marker(l);
+    hash = HashRun(hash, s + copied, t.begin - copied) ^ Marker(s, l);
     lifted += t.length - 1;
     copied = t.begin + t.length;
   };

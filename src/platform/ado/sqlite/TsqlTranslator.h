@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/ado/sqlite/DeclaredType.h"
 #include "platform/runtime/Variant.h"
 
 namespace ado::sqlite {
@@ -20,7 +21,9 @@ class SchemaInfo {
  public:
   SchemaInfo();
   virtual ~SchemaInfo() = default;
-  virtual bool isDateColumn(const QString& table, const QString& column) const = 0;
+  // A column's declared type; the untyped kind when the schema has no such column.
+  virtual DeclaredType columnType(const QString& table, const QString& column) const = 0;
+  bool isDateColumn(const QString& table, const QString& column) const { return columnType(table, column).isDate(); }
   // Columns of a table in their order (for INSERT without a column list).
   virtual QStringList columnsOf(const QString& table) const = 0;
 
@@ -68,7 +71,9 @@ struct Statement {
 //
 // Output: `sql` holds positional "?" placeholders, filled in order by
 // `params` (Long or Double for numbers, String for texts: an empty literal is
-// an empty, non-null text; dates bound to a date column are ISO text). A
+// an empty, non-null text; dates bound to a date column are ISO text; a
+// value written to a whole-number, bit, money or decimal column converted
+// for it, see SqlServerConversions.h). A
 // string compared with something carries "COLLATE CI_AS". For IfExists,
 // `sql`/`params` are the test query and `then` the statements it guards.
 // BeginTran/CommitTran/RollbackTran/NoOp/Checkpoint carry no text.
