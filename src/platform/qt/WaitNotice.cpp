@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/ListBindings.h"
@@ -92,6 +93,8 @@ void WaitNotice::show(const QString& text, const QString& button) {
   auto* icon = new QLabel(window);
   icon->setPixmap(window->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
   text_ = new QLabel(text, window);
+  text_->setWordWrap(true);
+  text_->setMinimumWidth(text_->fontMetrics().averageCharWidth() * 50);
   auto* end = new QPushButton(button, window);
   end->setFocusPolicy(Qt::NoFocus);
   QObject::connect(end, &QPushButton::clicked, window, [this] { pressed_ = true; });
@@ -105,8 +108,15 @@ void WaitNotice::show(const QString& text, const QString& button) {
   layout->addLayout(row);
   layout->addLayout(buttons);
   window->adjustSize();
-  const QRect over = owner ? owner->frameGeometry() : QGuiApplication::primaryScreen()->availableGeometry();
-  window->move(over.center() - window->rect().center());
+  // Over the owner's window, and whole on its screen.
+  const QRect screen = (owner ? owner->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+  const QRect over = owner ? owner->frameGeometry() : screen;
+  QRect place(over.center() - window->rect().center(), window->size());
+  place.moveRight(std::min(place.right(), screen.right()));
+  place.moveBottom(std::min(place.bottom(), screen.bottom()));
+  place.moveLeft(std::max(place.left(), screen.left()));
+  place.moveTop(std::max(place.top(), screen.top()));
+  window->move(place.topLeft());
   window->show();
   window->raise();
   window_ = window;
