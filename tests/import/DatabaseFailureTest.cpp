@@ -15,6 +15,7 @@
 
 #include "ImportRun.h"
 #include "data_access/DataAccessState.h"
+#include "import/FalloDeLaBase.h"
 #include "platform/runtime/FileErrors.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
@@ -76,7 +77,7 @@ class RunStops : public testing_support::ImportRun {
   }
   // The source holds `n` records, the database none of a run yet.
   void startAfresh(Tabla tabla, int n) {
-    for (const char* tabla : {"V_MV_CPTE", "MV_ASIENTOS", "MA_CUENTASADIC", "AUX_CLIENTES_IMPORTADOS"})
+    for (const char* tabla : {"V_MV_CPTE", "MV_ASIENTOS", "ma_calendario", "MA_CUENTASADIC", "AUX_CLIENTES_IMPORTADOS"})
       exec(QStringLiteral("DELETE FROM ") + tabla);
     exec("DELETE FROM MA_CUENTAS WHERE CODIGO <> '511'");
     if (tabla == Facturacion) writeVouchers(n);
@@ -98,8 +99,9 @@ class RunStops : public testing_support::ImportRun {
   }
   static const char* file(Tabla tabla) { return tabla == Facturacion ? "TXFAC.DBF" : "TXCLI.DBF"; }
   // The yield at the end of the second record: the invoice import yields
-  // between a voucher's lines and around its move to the next record, the
-  // customer import around the move.
+  // between a voucher's lines (after its calendar day, before its batch)
+  // and around its move to the next record, the customer import around the
+  // move.
   static int afterTheSecondRecord(Tabla tabla) { return tabla == Facturacion ? 6 : 4; }
   void run(Tabla tabla) {
     if (tabla == Clientes && ventana.chkTabla(Facturacion).Value() != 0) ui::op::click(ventana.chkTabla(Facturacion));
@@ -142,13 +144,24 @@ const QString kConsecuencia =
 // counted; the next run writes the rest. Or he retries once the other
 // program is done: the same record is written and the run goes on.
 TEST_F(RunStops, AnotherProgramWritingPastTheTimeOutStopsTheRunAfterOneBox) {
-  for (Tabla tabla : {Facturacion, Clientes}) {
+  // Where the other program starts, and so which statement meets it.
+  const struct {
+    Tabla tabla;
+    int yield;
+    const char* meets;
+  } cases[] = {
+      {Facturacion, afterTheSecondRecord(Facturacion), "the calendar day"},
+      {Facturacion, afterTheSecondRecord(Facturacion) + 1, "the voucher's batch"},
+      {Clientes, afterTheSecondRecord(Clientes), "the customer's rows"},
+  };
+  for (const auto& c : cases) {
+    const Tabla tabla = c.tabla;
     for (int respuesta : {ui::mb::Cancel, ui::mb::Retry}) {
-      SCOPED_TRACE(QStringLiteral("%1 %2").arg(file(tabla)).arg(respuesta).toStdString());
+      SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.meets).arg(respuesta).toStdString());
       startAfresh(tabla, 10);
       data_access::gDB().gCnn.setCommandTimeout(3);
       std::optional<BusyWriter> otro;
-      host.atYield(afterTheSecondRecord(tabla), [&] { otro.emplace(path, BusyWriter::Release::Never); });
+      host.atYield(c.yield, [&] { otro.emplace(path, BusyWriter::Release::Never); });
       const QString caja =
           "Otro programa está grabando en la base de datos: no terminó en los 3 segundos de espera.\r\n\r\n" +
           kConsecuencia.arg(file(tabla));
@@ -249,6 +262,26 @@ TEST_F(RunStops, ADiskThatFillsStopsTheRunAfterOneBox) {
     reconnect();
     expectAReRunCompletes(tabla, 400);
   }
+}
+
+// After a lost link to a server the box offers no retry: the run's lock
+// was the lost session's. (The SQLite ODBC driver stands for the server;
+// the embedded database reports its file's failures in the link's class
+// too, and offers them again.)
+TEST_F(RunStops, ALostLinkToAServerOffersNoRetry) {
+  const ado::Error perdida{ado::errnum::E_FAIL, "Se perdió el enlace de comunicación.", "ODBC", "08S01", 0};
+  host.answer(ui::mb::Retry, "No se pudo grabar en la base de datos: Se perdió el enlace de comunicación.");
+  EXPECT_TRUE(importacion::ReintentaTrasFallo(perdida, "TXFAC.DBF", 7));
+  EXPECT_EQ(host.boxes().back().buttons, ui::mb::RetryCancel | ui::mb::Exclamation);
+
+  ado::Connection& servicio = data_access::gDB().gCnn;
+  servicio.Close();
+  servicio.Open("DRIVER=SQLite3;Database=" + path + ";");
+  host.answer(ui::mb::Ok, "Se perdió la conexión con la base de datos: Se perdió el enlace de comunicación.");
+  EXPECT_FALSE(importacion::ReintentaTrasFallo(perdida, "TXFAC.DBF", 7));
+  EXPECT_EQ(host.boxes().back().buttons, ui::mb::OkOnly | ui::mb::Critical);
+  EXPECT_TRUE(host.boxes().back().prompt.contains("La importación se detuvo en el registro 7 de TXFAC.DBF, que no se grabó."))
+      << host.boxes().back().prompt.toStdString();
 }
 
 }  // namespace
