@@ -91,10 +91,15 @@ void registraIngreso(const QString& proceso, const QString& tarea) {
   bool hayError = false;
   long codigo = 0;
   QString script, descripcion;
-  steps.run([&] { GActualizarDatoScript(sentencias, hayError, codigo, false, false, script, descripcion, false); });
+  ado::Error primero;
+  steps.run([&] {
+    GActualizarDatoScript(sentencias, hayError, codigo, false, false, script, descripcion, false, &primero);
+  });
   // A database that takes no writes is told once, where it matters: an
-  // import run refuses to start on it.
-  if (!hayError || codigo == kBaseDeSoloLectura || rt::Trim(descripcion).isEmpty()) return;
+  // import run refuses to start on it. A wait the operator ended ends
+  // start-up without a word more.
+  if (!hayError || codigo == kBaseDeSoloLectura || rt::Trim(descripcion).isEmpty() || ado::IsWaitEnded(primero))
+    return;
   // Another program kept the database past start-up's wait: the operator
   // hears why the start took so long and what to do.
   if (codigo == data_access::kEsperaDeBloqueoAgotada)

@@ -6,6 +6,7 @@
 #include "data_access/BaseOcupada.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/ErrorLog.h"
+#include "platform/ado/Error.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/Environment.h"
 #include "platform/runtime/StepRunner.h"
@@ -42,16 +43,18 @@ void registraEnElLog(const QString& rutina, const QString& porque, const QString
                         0);
 }
 
-// A failed batch goes to AUX_ERR; one that waited for another program's
-// lock until its time-out goes to the error log instead, as writing the row
-// would wait for the same program once more.
-void registraLoteFallido(const QString& script, long codigo, const QString& texto) {
-  if (codigo != data_access::kEsperaDeBloqueoAgotada) {
-    EscribeErrorAux(script, rt::ExecutableName(), codigo, texto);
+// A failed batch goes to AUX_ERR; one the database itself failed (another
+// program's lock past the wait, a full disk, a wait the operator ended) goes
+// to the error log instead, as writing the row would meet the same failure.
+void registraLoteFallido(const QString& script, const ado::Error& primero, const QString& texto) {
+  if (!ado::IsDatabaseFailure(primero)) {
+    EscribeErrorAux(script, rt::ExecutableName(), primero.NativeError, texto);
     return;
   }
-  registraEnElLog(QStringLiteral(" - GActualizarDatoScript"),
-                  QStringLiteral("Otro programa está grabando en la base de datos; el lote no se grabó en AUX_ERR"),
+  const QString porque = primero.NativeError == data_access::kEsperaDeBloqueoAgotada
+                             ? QStringLiteral("Otro programa está grabando en la base de datos")
+                             : primero.Description;
+  registraEnElLog(QStringLiteral(" - GActualizarDatoScript"), porque + QStringLiteral("; el lote no se grabó en AUX_ERR"),
                   texto, script);
 }
 
@@ -74,7 +77,7 @@ void MuestraErroresLote(const QString& Texto) {
 
 void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& lHayError, long& CodError,
                            bool IgnorarDuplicado, bool IgnorarForeingKey, QString& Script, QString& ErrDesc,
-                           bool MuestraMensaje) {
+                           bool MuestraMensaje, ado::Error* PrimerError) {
   data_access::DB_Dll& db = data_access::gDB();
   rt::StepRunner steps([](const rt::Error& e) {
     return suite::gUtilidades().DialogoError(e, QStringLiteral("GActualizarDatoScript"));
@@ -99,12 +102,14 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
 
   long codigo = 0;
   QString texto;
+  ado::Error primero;
   // The failure the Errors collection holds, if any, becomes the batch's.
   const auto leeErrores = [&] {
     return steps.run([&] {
       ado::Errors& errores = db.gCnn.Errors();
       if (errores.Count() == 0) return;
-      codigo = errores[0].NativeError;
+      primero = errores[0];
+      codigo = primero.NativeError;
       lHayError = true;
       texto = TextoErroresLote(errores);
       ErrDesc = texto;
@@ -124,9 +129,11 @@ void GActualizarDatoScript(const std::vector<QString>& ListaDeSentencias, bool& 
 
   if (lHayError) {
     runIgnoringErrors(QStringLiteral("ROLLBACK TRANSACTION"));
+    if (PrimerError) *PrimerError = primero;
     if (!steps.run([&] {
-          registraLoteFallido(Script, codigo, texto);
-          if (!rt::Trim(texto).isEmpty() && MuestraMensaje) MuestraErroresLote(texto);
+          registraLoteFallido(Script, primero, texto);
+          if (!rt::Trim(texto).isEmpty() && MuestraMensaje && !ado::IsDatabaseFailure(primero))
+            MuestraErroresLote(texto);
         }))
       return;
   }

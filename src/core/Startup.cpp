@@ -10,6 +10,7 @@
 #include "core/StartupParameters.h"
 #include "core/Statistics.h"
 #include "core/forms/Forms.h"
+#include "data_access/AvisoDeEspera.h"
 #include "data_access/DataAccessState.h"
 #include "data_access/ErrorLog.h"
 #include "platform/ado/ConnectionString.h"
@@ -72,6 +73,19 @@ double numeroIni(const QString& seccion, const QString& clave, const QString& po
   }
 }
 
+// The operator ended one of start-up's waits for another program writing to
+// the database: the program ends as without a connection, telling nothing
+// more (the notice said what it waited for).
+class EsperaTerminada {
+ public:
+  void siTerminoFin() const {
+    if (data_access::EsperasTerminadas() != alComenzar_) rt::EndProgram(rt::exitstatus::NoConnection);
+  }
+
+ private:
+  long alComenzar_ = data_access::EsperasTerminadas();
+};
+
 // Start-up could not finish: the program must not stay usable unchecked.
 [[noreturn]] void endUnfinished(const rt::Error& e) {
   ui::MsgBox(QStringLiteral("No se pudo completar el inicio del sistema (error ") + QString::number(e.Number()) +
@@ -124,6 +138,7 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
   });
 
   std::optional<EsperasDelInicio> esperas;
+  const EsperaTerminada terminada;
   if (!db.gOpenFlag) {
     const auto item = [&](const char* clave, QString& destino, const QString& siFalta = QString()) {
       run([&] {
@@ -161,15 +176,18 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
     // The service has told the operator why it could not connect.
     if (!db.gOpenFlag) rt::EndProgram(rt::exitstatus::NoConnection);
     run([&] { ConectaEstadisticas(); });
+    terminada.siTerminoFin();
     run([&] { st.gUsuarioLogeado = db.gUsuario; });
     run([&] { db.gCnn.setCommandTimeout(st.gTiempoEspera); });
     run([&] { db.gCnn.setIsolationLevel(kReadUncommitted); });
     run([&] { esperas->fijaTiempoEspera(st.gTiempoEspera); });
     run([&] { db.gCnn.UpgradeDatabase(); });
+    terminada.siTerminoFin();
   }
 
   if (db.gDBName.isEmpty()) {
     ControlAcceso(QString());
+    terminada.siTerminoFin();
     return;
   }
   run([&] {
@@ -188,7 +206,9 @@ void IniciaSistema(bool LeeIni, const QString& Parametros, QString& ConnString, 
     if (!QFile::exists(gConsultas().gRutaMascaraConsultas)) CreaMascaraConsultas();
   });
   run([&] { CargaConfiguracion(carpeta); });
+  terminada.siTerminoFin();
   ControlAcceso(QString());
+  terminada.siTerminoFin();
 }
 
 }  // namespace core

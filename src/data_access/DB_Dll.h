@@ -63,10 +63,13 @@ class DB_Dll {
 
   // ---- Statements and recordsets. Statements are rewritten in place.
   // Errors never reach the caller: unexpected ones are shown, all stay in
-  // gCnn.Errors() for the caller to inspect.
-  void EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected = nullptr, ado::Recordset* Lrcs = nullptr);
+  // gCnn.Errors() for the caller to inspect. Without AvisaFalloDeLaBase a
+  // failure of the database itself (ado::IsDatabaseFailure) is not shown
+  // either: the caller tells it, with what it was doing.
+  void EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected = nullptr, ado::Recordset* Lrcs = nullptr,
+                          bool AvisaFalloDeLaBase = true);
   void EjecutaConsultaSQL(const QString& SentenciaSQL, long* RecordsAffected = nullptr,
-                          ado::Recordset* Lrcs = nullptr);
+                          ado::Recordset* Lrcs = nullptr, bool AvisaFalloDeLaBase = true);
   // Conexionactiva nullptr: gCnn. A failure that lost gCnn's link (the
   // failure's own entries are of the connection class) reconnects and opens
   // again, up to twice, unless a transaction is open on gCnn; any other

@@ -75,6 +75,12 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
       }
       return rt::answer::Retry;
     }
+    // An opening whose wait for another program the operator ended is his
+    // decision: nothing to ask.
+    if (errorEntries && ado::IsWaitEnded(gCnn.Errors().all().front())) {
+      gOpenFlag = false;
+      return rt::answer::Abort;
+    }
     if (MuestraError && errorEntries) {
       int answer = ui::MsgBox(connectionErrorText(gCnn.Errors().all().front()), ui::mb::YesNo | ui::mb::Critical,
                               QStringLiteral(" Error de Conexion a Base de Datos"));

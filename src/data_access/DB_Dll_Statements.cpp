@@ -32,7 +32,8 @@ bool isSilentError(long number) {
 
 }  // namespace
 
-void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs) {
+void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs,
+                                bool AvisaFalloDeLaBase) {
   try {
     if (!(holds(SentenciaSQL, "DROP") && holds(SentenciaSQL, "CREATE")) || holds(SentenciaSQL, "@ADMIN_"))
       SentenciaSQL = WithoutAdminMarker(SentenciaSQL);
@@ -57,7 +58,8 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ad
       errors.Clear();
       return;
     }
-    if (!isSilentError(e.Number()) && !holds(SentenciaSQL, "TRANS")) {
+    const bool falloDeLaBase = errors.Count() > 0 && ado::IsDatabaseFailure(errors[0]);
+    if (!isSilentError(e.Number()) && !holds(SentenciaSQL, "TRANS") && (AvisaFalloDeLaBase || !falloDeLaBase)) {
       ui::MsgBox(e.Description(), ui::mb::Critical | ui::mb::OkOnly, QStringLiteral("Aviso al operador!!!"));
       return;
     }
@@ -69,9 +71,10 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ad
   }
 }
 
-void DB_Dll::EjecutaConsultaSQL(const QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs) {
+void DB_Dll::EjecutaConsultaSQL(const QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs,
+                                bool AvisaFalloDeLaBase) {
   QString statement = SentenciaSQL;
-  EjecutaConsultaSQL(statement, RecordsAffected, Lrcs);
+  EjecutaConsultaSQL(statement, RecordsAffected, Lrcs, AvisaFalloDeLaBase);
 }
 
 void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* Conexionactiva,

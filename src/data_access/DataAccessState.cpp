@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "data_access/AvisoDeEspera.h"
 #include "data_access/ErrorLog.h"
 #include "platform/ado/ProviderLog.h"
 
@@ -27,6 +28,7 @@ DB_Dll& gDB() {
     ado::SetProviderLog([](const QString& source, const QString& text) {
       LogError(gDB().gLogErr, QStringLiteral(" - ") + source, text, 0);
     });
+    InstalaAvisoDeEspera();
   }
   return *state().db;
 }

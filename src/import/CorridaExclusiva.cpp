@@ -27,11 +27,28 @@ namespace {
 
 using data_access::gDB;
 
+using Operacion = CorridaExclusiva::Operacion;
+
 // The error TomaBloqueoServidor raises while another session holds the lock.
 constexpr long kOcupadoSqlServer = 50000, kOcupadoOracle = 20000;
 
 const QString kOcupada = QStringLiteral("Otra importación está grabando en esta base de datos");
-const QString kEspere = QStringLiteral(".\r\n\r\nEspere a que termine y vuelva a importar.");
+// A holder that does not say which it is.
+const QString kOcupadaSinDecir =
+    QStringLiteral("Otra importación o un borrado de movimientos está grabando en esta base de datos");
+
+// What a refused run or deletion is to do.
+QString espere(Operacion operacion) {
+  return operacion == Operacion::Borrado
+             ? QStringLiteral(".\r\n\r\nEspere a que termine y vuelva a borrar los movimientos.")
+             : QStringLiteral(".\r\n\r\nEspere a que termine y vuelva a importar.");
+}
+
+// What did not happen when it is refused.
+QString noSeHizo(Operacion operacion) {
+  return operacion == Operacion::Borrado ? QStringLiteral("Los movimientos no se borraron")
+                                         : QStringLiteral("La importación no se inició");
+}
 
 ado::provider::ConnectionSpec conexion() { return ado::ParseConnectionString(gDB().gCnn.ConnectionString()); }
 
@@ -61,8 +78,9 @@ ado::Error errorDe(const rt::Error& e) {
 
 // A row written and rolled back: a read-only database, or a login that may
 // not write, refuses it; another program's write in course keeps it
-// waiting, up to the time-out. The operator's message when it fails.
-std::optional<QString> rechazaEscrituras() {
+// waiting, up to the time-out. The operator's message when it fails (empty
+// when he ended the wait).
+std::optional<QString> rechazaEscrituras(Operacion operacion) {
   ado::Connection& cn = gDB().gCnn;
   std::optional<ado::Error> fallo;
   try {
@@ -78,19 +96,23 @@ std::optional<QString> rechazaEscrituras() {
     errorDe(e);
   }
   if (!fallo) return std::nullopt;
+  if (ado::IsWaitEnded(*fallo)) return QString();
   if (fallo->NativeError == data_access::kEsperaDeBloqueoAgotada)
-    return data_access::TextoBaseOcupada(
-        cn.CommandTimeout(), QStringLiteral("La importación no se inició: ciérrelo y vuelva a intentar."));
-  return QStringLiteral("La base de datos no admite escrituras: %1\r\n\r\nLa importación no se inició: verifique que "
-                        "la base de datos no sea de sólo lectura y que el usuario pueda grabar en ella.")
-      .arg(fallo->Description);
+    return data_access::TextoBaseOcupada(cn.CommandTimeout(),
+                                         noSeHizo(operacion) + QStringLiteral(": ciérrelo y vuelva a intentar."));
+  return QStringLiteral("La base de datos no admite escrituras: %1\r\n\r\n%2: verifique que la base de datos no sea "
+                        "de sólo lectura y que el usuario pueda grabar en ella.")
+      .arg(fallo->Description, noSeHizo(operacion));
 }
 
 // ---- Embedded database: the lock file beside it.
 
 // "clave=valor" lines: who holds the lock.
-QByteArray titularPropio(const QString& tabla) {
-  const QMap<QString, QString> datos{{QStringLiteral("tabla"), tabla},
+QByteArray titularPropio(Operacion operacion, const QString& tabla) {
+  const QMap<QString, QString> datos{{QStringLiteral("operacion"), operacion == Operacion::Borrado
+                                                                       ? QStringLiteral("borrado")
+                                                                       : QStringLiteral("importacion")},
+                                     {QStringLiteral("tabla"), tabla},
                                      {QStringLiteral("usuario"), core::gCore().gUsuarioLogeado},
                                      {QStringLiteral("equipo"), suite::gInfoSistema().NombrePC()},
                                      {QStringLiteral("proceso"), QString::number(::getpid())},
@@ -100,6 +122,7 @@ QByteArray titularPropio(const QString& tabla) {
   return texto.toUtf8();
 }
 
+// Who holds the lock, as its file tells.
 QString titularAjeno(const QString& archivo) {
   QFile f(archivo);
   QMap<QString, QString> datos;
@@ -107,22 +130,24 @@ QString titularAjeno(const QString& archivo) {
     for (const QString& linea : QString::fromUtf8(f.readAll()).split(u'\n'))
       if (const qsizetype igual = linea.indexOf(u'='); igual > 0) datos.insert(linea.left(igual), linea.mid(igual + 1));
   // A run that has just taken the lock may not have said who it is yet.
-  if (datos.value(QStringLiteral("usuario")).isEmpty()) return QString();
-  return QStringLiteral(": la de %1 que el usuario %2 inició el %3 en el equipo %4 (proceso %5)")
-      .arg(datos.value(QStringLiteral("tabla")), datos.value(QStringLiteral("usuario")),
-           datos.value(QStringLiteral("inicio")), datos.value(QStringLiteral("equipo")),
-           datos.value(QStringLiteral("proceso")));
+  if (datos.value(QStringLiteral("usuario")).isEmpty()) return kOcupadaSinDecir;
+  const QString quien = QStringLiteral("que el usuario %1 inició el %2 en el equipo %3 (proceso %4)")
+                            .arg(datos.value(QStringLiteral("usuario")), datos.value(QStringLiteral("inicio")),
+                                 datos.value(QStringLiteral("equipo")), datos.value(QStringLiteral("proceso")));
+  if (datos.value(QStringLiteral("operacion")) == QLatin1String("borrado"))
+    return QStringLiteral("Se están borrando los movimientos de esta base de datos: el borrado ") + quien;
+  return kOcupada + QStringLiteral(": la de %1 ").arg(datos.value(QStringLiteral("tabla"))) + quien;
 }
 
 // The lock file's descriptor, holding the lock; -1 with the refusal.
-int tomaArchivo(const QString& base, const QString& tabla, QString& rechazo) {
+int tomaArchivo(const QString& base, Operacion operacion, const QString& tabla, QString& rechazo) {
   const QString archivo = base + QStringLiteral("-importacion");
   const int fd = ::open(QFile::encodeName(archivo).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) {
     rechazo = QStringLiteral("No se pudo crear el archivo %1, con el que una importación impide que otra grabe a la vez "
-                             "en la base de datos: %2.\r\n\r\nLa importación no se inició: verifique que la carpeta "
-                             "de la base de datos admita escrituras.")
-                  .arg(archivo, rt::SystemErrorText(errno));
+                             "en la base de datos: %2.\r\n\r\n%3: verifique que la carpeta de la base de datos "
+                             "admita escrituras.")
+                  .arg(archivo, rt::SystemErrorText(errno), noSeHizo(operacion));
     return -1;
   }
   // Held by this open file, not by the process: a second run of the same
@@ -135,13 +160,13 @@ int tomaArchivo(const QString& base, const QString& tabla, QString& rechazo) {
     const int causa = errno;
     ::close(fd);
     rechazo = causa == EAGAIN || causa == EACCES
-                  ? kOcupada + titularAjeno(archivo) + kEspere
+                  ? titularAjeno(archivo) + espere(operacion)
                   : QStringLiteral("No se pudo bloquear el archivo %1, con el que una importación impide que otra "
-                                   "grabe a la vez en la base de datos: %2.\r\n\r\nLa importación no se inició.")
-                        .arg(archivo, rt::SystemErrorText(causa));
+                                   "grabe a la vez en la base de datos: %2.\r\n\r\n%3.")
+                        .arg(archivo, rt::SystemErrorText(causa), noSeHizo(operacion));
     return -1;
   }
-  const QByteArray titular = titularPropio(tabla);
+  const QByteArray titular = titularPropio(operacion, tabla);
   if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, titular.constData(), size_t(titular.size()), 0) < 0) {
     // Who runs is only told to a refused run: failing to say it blocks nothing.
   }
@@ -155,52 +180,63 @@ bool esOracle() {
                                                                            Qt::CaseInsensitive);
 }
 
-std::optional<QString> tomaServidor(bool oracle) {
+std::optional<QString> tomaServidor(bool oracle, Operacion operacion) {
   ado::Connection& cn = gDB().gCnn;
   try {
     cn.Execute(sql::TomaBloqueoServidor(oracle));
     return std::nullopt;
   } catch (const rt::Error& e) {
     const ado::Error fallo = errorDe(e);
-    if (fallo.NativeError != (oracle ? kOcupadoOracle : kOcupadoSqlServer))
+    if (fallo.NativeError != (oracle ? kOcupadoOracle : kOcupadoSqlServer)) {
+      SueltaBloqueoServidor(oracle);
       return QStringLiteral("No se pudo tomar el bloqueo con el que una importación impide que otra grabe a la vez "
-                            "en la base de datos: %1\r\n\r\nLa importación no se inició.")
-          .arg(fallo.Description);
+                            "en la base de datos: %1\r\n\r\n%2.")
+          .arg(fallo.Description, noSeHizo(operacion));
+    }
   }
   // Oracle tells no one who holds a user lock without rights on its views.
-  if (oracle) return kOcupada + kEspere;
+  if (oracle) return kOcupadaSinDecir + espere(operacion);
   QString titular;
   try {
     ado::Recordset rs = cn.Execute(sql::TitularBloqueoServidor());
     if (rs.State() == ado::adStateOpen && !rs.EOF())
-      titular = QStringLiteral(": la de la sesión del usuario %1 en el equipo %2, conectada el %3")
+      titular = QStringLiteral(": la sesión del usuario %1 en el equipo %2, conectada el %3")
                     .arg(rt::Trim(rs.Fields(1).Value().toStringOrEmpty()),
                          rt::Trim(rs.Fields(0).Value().toStringOrEmpty()), rs.Fields(2).Value().toStringOrEmpty());
   } catch (const rt::Error& e) {
     errorDe(e);  // a login that may not see the server's views
   }
-  return kOcupada + titular + kEspere;
+  return kOcupadaSinDecir + titular + espere(operacion);
 }
 
 }  // namespace
 
 std::unique_ptr<CorridaExclusiva> CorridaExclusiva::Inicia(const QString& Tabla, QString& Rechazo) {
+  return inicia(Operacion::Importacion, Tabla, Rechazo);
+}
+
+std::unique_ptr<CorridaExclusiva> CorridaExclusiva::IniciaBorrado(QString& Rechazo) {
+  return inicia(Operacion::Borrado, QStringLiteral("MV_ASIENTOS"), Rechazo);
+}
+
+std::unique_ptr<CorridaExclusiva> CorridaExclusiva::inicia(Operacion operacion, const QString& tabla,
+                                                           QString& rechazo) {
   std::unique_ptr<CorridaExclusiva> corrida(new CorridaExclusiva);
   // The lock first: a second run is refused before it touches the database.
   if (const QString base = archivoEmbebido(); !base.isEmpty()) {
-    corrida->bloqueo_ = tomaArchivo(base, Tabla, Rechazo);
+    corrida->bloqueo_ = tomaArchivo(base, operacion, tabla, rechazo);
     if (corrida->bloqueo_ < 0) return nullptr;
   } else {
     const bool oracle = esOracle();
-    if (const std::optional<QString> ocupada = tomaServidor(oracle)) {
-      Rechazo = *ocupada;
+    if (const std::optional<QString> ocupada = tomaServidor(oracle, operacion)) {
+      rechazo = *ocupada;
       return nullptr;
     }
     corrida->servidor_ = true;
     corrida->oracle_ = oracle;
   }
-  if (std::optional<QString> rechazo = rechazaEscrituras()) {
-    Rechazo = *std::move(rechazo);
+  if (std::optional<QString> noAdmite = rechazaEscrituras(operacion)) {
+    rechazo = *std::move(noAdmite);
     return nullptr;
   }
   return corrida;

@@ -10,6 +10,7 @@
 #include "import/Avance.h"
 #include "import/ClientesRecordados.h"
 #include "import/CuentaCliente.h"
+#include "import/FalloDeLaBase.h"
 #include "import/ImportSql.h"
 #include "import/Importar.h"
 #include "import/RegistroOrigen.h"
@@ -207,6 +208,8 @@ void Importar::ImportaClientes(const QString& Tabla) {
   // name and tax number.
   QHash<QString, int> vistos;
   std::optional<Cliente> cliente;
+  // The database failed the record in hand: the run stopped there.
+  bool detenido = false;
   const auto cajaError = [&](const rt::Error& e) {
     return ui::MsgBox(QStringLiteral("Error en asignacion de Datos, Registro ") +
                           identificacion(registro, cliente ? &*cliente : nullptr) + QStringLiteral("\r\r  Error: ") +
@@ -246,22 +249,30 @@ void Importar::ImportaClientes(const QString& Tabla) {
       std::optional<QString> rechazo = ilegible;
       bool escrito = false;
       bool terminar = false;
+      // A failure of the database itself, which stops the run at this record.
+      std::optional<ado::Error> fallo;
       if (!rechazo) {
         // A record is saved whole or not at all: Retry saves it again,
         // Ignore gives it up, Abort gives it up and ends the run; a record
         // given up is recorded with the error the box showed.
         bool enTransaccion = false;
-        rt::StepRunner registro([&](const rt::Error& e) {
-          if (enTransaccion) db.gCnn.RollbackTrans();
+        const auto alFallar = [&](const rt::Error& e) {
+          fallo = FalloDeLaBase(e, db.gCnn.Errors());
+          try {
+            if (enTransaccion) db.gCnn.RollbackTrans();
+          } catch (const rt::Error&) {
+            // The failure may have ended the transaction already.
+          }
           enTransaccion = false;
+          if (fallo) return rt::answer::Abort;
           const int respuesta = cajaError(e);
           if (respuesta == rt::answer::Retry) return rt::answer::Retry;
           rechazo = e.Description();
           terminar = respuesta != rt::answer::Ignore;
           return rt::answer::Abort;
-        });
+        };
         std::optional<ClienteDeOrigen> delOrigen;
-        escrito = registro.run([&] {
+        const auto escribe = [&] {
           cliente = leeCliente(rs);
           std::optional<QString> codigo = cuentaPropia(*cliente, escritas);
           const bool recordada = codigo->isEmpty();
@@ -288,7 +299,23 @@ void Importar::ImportaClientes(const QString& Tabla) {
           db.gCnn.CommitTrans();
           enTransaccion = false;
           escritas.insert(*codigo);
-        }) && !rechazo;
+        };
+        // The same record again while the operator asks to retry it.
+        for (;;) {
+          fallo.reset();
+          rt::StepRunner pasos(alFallar);
+          escrito = pasos.run(escribe) && !rechazo;
+          if (!fallo || ado::IsWaitEnded(*fallo) || !ReintentaTrasFallo(*fallo, archivo, registro)) break;
+        }
+      }
+      if (fallo) {
+        // Neither written nor counted: the next run writes it.
+        --leidos;
+        if (ado::IsWaitEnded(*fallo))
+          cancelado_ = true;
+        else
+          detenido = true;
+        break;
       }
       if (rechazo) RegistraRechazo(archivo, registro, *rechazo);
       if (escrito)
@@ -305,6 +332,7 @@ void Importar::ImportaClientes(const QString& Tabla) {
   origen.run([&] {
     if (rs.State() != ado::adStateClosed) muestraCuentas(avance, rs, leidos, grabados, fallidos);
   });
+  if (detenido) LblDetalle.Caption = LblDetalle.Caption() + MarcaDetenido(registro);
   aseguraGrabado();
   ui::MsgBox(QStringLiteral("Proceso Finalizado"), ui::mb::OkOnly);
 }

@@ -9,6 +9,7 @@
 #include "import/Avance.h"
 #include "import/EntryChecks.h"
 #include "import/FacturaTavernix.h"
+#include "import/FalloDeLaBase.h"
 #include "import/ImportSql.h"
 #include "import/Importar.h"
 #include "import/RegistroOrigen.h"
@@ -106,7 +107,107 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
     RegistraRechazo(archivo, registro, motivo);
   };
 
+  // What writing a record comes to: on with the run, or out of it (an
+  // answer that leaves it); a failure of the database itself is kept in
+  // `fallo`.
+  enum class Paso { Sigue, Sale };
+  std::optional<ado::Error> fallo;
+  std::vector<QString> sentencias;
+  const auto graba = [&](const FacturaTavernix& f) -> Paso {
+    st.gPeriodo = f.Periodo;
+    if (!steps.run([&] {
+          // A failure of the database itself is the run's to tell, once.
+          gDB().gCnn.Errors().Clear();
+          gDB().EjecutaConsultaSQL(sql::InsertaDiaCalendario(f.FechaTexto), nullptr, nullptr, false);
+          fallo = FalloDeLaBase(gDB().gCnn.Errors());
+        }))
+      return Paso::Sale;
+    if (fallo) return Paso::Sigue;
+
+    // The voucher may be stored already: the same one is left as it is
+    // (a re-run), another one under its type and number is not written.
+    std::optional<ComprobanteGuardado> asiento, cabecera;
+    if (!steps.run([&] {
+          asiento = AsientoClienteGuardado(f.Tipo.TC, f.Sucursal, f.Numero, f.Letra);
+          if (!asiento) cabecera = CabeceraGuardada(f.Tipo.TC, f.Sucursal + f.Numero + f.Tipo.Letra);
+        }))
+      return Paso::Sale;
+    const ComprobanteGuardado* guardado = asiento ? &*asiento : cabecera ? &*cabecera : nullptr;
+    if (guardado && !esElMismo(*guardado, f)) {
+      rechaza(otroComprobante(*guardado, f));
+      return Paso::Sigue;
+    }
+    if (asiento) return Paso::Sigue;
+    if (!steps.run([&] {
+          if (!gDB().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), f.Cuenta, QStringLiteral("CODIGO")))
+            sentencias.push_back(sql::InsertaCuentaCliente(f.Cuenta));
+        }))
+      return Paso::Sale;
+
+    // One entry number for both lines, taken once: the run holds the
+    // database, so nobody takes it before the lines are written.
+    DatosTitular titular;
+    LineaAsiento linea1{1, f.Cuenta, f.Tipo.Lado, 0, &titular};
+    QString textoLinea1, textoLinea2, textoCabecera;
+    if (!steps.run([&] {
+          titular = titularDe(f.Cuenta);
+          linea1.NroAsiento = ObtieneNroAsiento(f.Mes, st.gPeriodo, QString());
+          textoLinea1 = InsertaLineaAsiento(f, linea1);
+        }))
+      return Paso::Sale;
+    LineaAsiento linea2{2, ajuste, f.Tipo.Lado == QStringLiteral("H") ? QStringLiteral("D") : QStringLiteral("H"),
+                        linea1.NroAsiento, nullptr};
+    ui::DoEvents();
+    if (!steps.run([&] {
+          textoLinea2 = InsertaLineaAsiento(f, linea2);
+          if (!cabecera) textoCabecera = InsertaCabecera(f, titular);
+        }))
+      return Paso::Sale;
+
+    if (linea1.NroAsiento == 0) {
+      rechaza(QStringLiteral("no se pudo obtener el número de asiento"));
+      return Paso::Sigue;
+    }
+    // A step the operator passed over: never half a voucher; the record is
+    // recorded by the caller.
+    if (textoLinea1.isEmpty() || textoLinea2.isEmpty() || (!cabecera && textoCabecera.isEmpty())) return Paso::Sigue;
+    sentencias.push_back(textoLinea1);
+    sentencias.push_back(textoLinea2);
+    if (!cabecera) sentencias.push_back(textoCabecera);
+    bool hayError = false;
+    long codigo = 0;
+    QString script, descripcion;
+    ado::Error primero;
+    const auto ejecuta = [&] {
+      return steps.run([&] {
+        core::GActualizarDatoScript(sentencias, hayError, codigo, false, false, script, descripcion, true, &primero);
+        if (hayError && ado::IsDatabaseFailure(primero)) fallo = primero;
+      });
+    };
+    if (!ejecuta()) return Paso::Sale;
+    if (fallo) return Paso::Sigue;
+    if (codigo == kSinAutorizacion) {
+      const int respuesta = ui::MsgBox(
+          QStringLiteral("Este error se produjo porque el usuario actual no tiene autorizada todas las cuentas, "
+                         "por favor, entre en autorizacion de tareas, grupos, seleccione el usuario actual y "
+                         "marque todas las cuentas, cuando lo haya hecho, pulse SI para continuar con el "
+                         "proceso.. para abortar pulse no"),
+          ui::mb::YesNo | ui::mb::Question, QStringLiteral("Atencion"));
+      if (respuesta == ui::mb::No) return Paso::Sale;
+      if (!ejecuta()) return Paso::Sale;
+      if (fallo) return Paso::Sigue;
+    }
+    // The batch's own verdict: a failure may carry the number 0.
+    if (hayError)
+      ++fallidos;
+    else
+      ++grabados;
+    return Paso::Sigue;
+  };
+
   bool fin = false;
+  // The record the database failed, where the run stopped.
+  bool detenido = false;
   while (hayRegistros && !cancelado_) {
     if (!steps.run([&] { fin = rs.EOF(); })) return;
     if (fin) break;
@@ -116,7 +217,6 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
     ++leidos;
     const long contados = grabados + fallidos;
     const int pasados = steps.ignored();
-    std::vector<QString> sentencias;
 
     std::optional<FacturaTavernix> factura;
     QString motivo;
@@ -127,83 +227,24 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
     } else if (!factura) {
       rechaza(motivo.isEmpty() ? steps.lastIgnored() : motivo);
     } else {
-      const FacturaTavernix& f = *factura;
-      st.gPeriodo = f.Periodo;
-      if (!steps.run([&] { gDB().EjecutaConsultaSQL(sql::InsertaDiaCalendario(f.FechaTexto)); })) return;
-
-      // The voucher may be stored already: the same one is left as it is
-      // (a re-run), another one under its type and number is not written.
-      std::optional<ComprobanteGuardado> asiento, cabecera;
-      if (!steps.run([&] {
-            asiento = AsientoClienteGuardado(f.Tipo.TC, f.Sucursal, f.Numero, f.Letra);
-            if (!asiento) cabecera = CabeceraGuardada(f.Tipo.TC, f.Sucursal + f.Numero + f.Tipo.Letra);
-          }))
-        return;
-      const ComprobanteGuardado* guardado = asiento ? &*asiento : cabecera ? &*cabecera : nullptr;
-      if (guardado && !esElMismo(*guardado, f)) {
-        rechaza(otroComprobante(*guardado, f));
-      } else if (!asiento) {
-        if (!steps.run([&] {
-              if (!gDB().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), f.Cuenta, QStringLiteral("CODIGO")))
-                sentencias.push_back(sql::InsertaCuentaCliente(f.Cuenta));
-            }))
-          return;
-
-        // One entry number for both lines, taken once: the run holds the
-        // database, so nobody takes it before the lines are written.
-        DatosTitular titular;
-        LineaAsiento linea1{1, f.Cuenta, f.Tipo.Lado, 0, &titular};
-        QString textoLinea1, textoLinea2, textoCabecera;
-        if (!steps.run([&] {
-              titular = titularDe(f.Cuenta);
-              linea1.NroAsiento = ObtieneNroAsiento(f.Mes, st.gPeriodo, QString());
-              textoLinea1 = InsertaLineaAsiento(f, linea1);
-            }))
-          return;
-        LineaAsiento linea2{2, ajuste, f.Tipo.Lado == QStringLiteral("H") ? QStringLiteral("D") : QStringLiteral("H"),
-                            linea1.NroAsiento, nullptr};
-        ui::DoEvents();
-        if (!steps.run([&] {
-              textoLinea2 = InsertaLineaAsiento(f, linea2);
-              if (!cabecera) textoCabecera = InsertaCabecera(f, titular);
-            }))
-          return;
-
-        if (linea1.NroAsiento == 0) {
-          rechaza(QStringLiteral("no se pudo obtener el número de asiento"));
-        } else if (textoLinea1.isEmpty() || textoLinea2.isEmpty() || (!cabecera && textoCabecera.isEmpty())) {
-          // A step the operator passed over: never half a voucher; the
-          // record is recorded below.
-        } else {
-          sentencias.push_back(textoLinea1);
-          sentencias.push_back(textoLinea2);
-          if (!cabecera) sentencias.push_back(textoCabecera);
-          bool hayError = false;
-          long codigo = 0;
-          QString script, descripcion;
-          if (!steps.run([&] {
-                core::GActualizarDatoScript(sentencias, hayError, codigo, false, false, script, descripcion, true);
-              }))
-            return;
-          if (codigo == kSinAutorizacion) {
-            const int respuesta = ui::MsgBox(
-                QStringLiteral("Este error se produjo porque el usuario actual no tiene autorizada todas las cuentas, "
-                               "por favor, entre en autorizacion de tareas, grupos, seleccione el usuario actual y "
-                               "marque todas las cuentas, cuando lo haya hecho, pulse SI para continuar con el "
-                               "proceso.. para abortar pulse no"),
-                ui::mb::YesNo | ui::mb::Question, QStringLiteral("Atencion"));
-            if (respuesta == ui::mb::No) return;
-            if (!steps.run([&] {
-                  core::GActualizarDatoScript(sentencias, hayError, codigo, false, false, script, descripcion, true);
-                }))
-              return;
-          }
-          // The batch's own verdict: a failure may carry the number 0.
-          if (hayError)
-            ++fallidos;
-          else
-            ++grabados;
+      // The same record again while the operator asks to retry it.
+      for (;;) {
+        fallo.reset();
+        sentencias.clear();
+        if (graba(*factura) == Paso::Sale) return;
+        if (!fallo) break;
+        if (ado::IsWaitEnded(*fallo)) {
+          cancelado_ = true;
+          break;
         }
+        if (!ReintentaTrasFallo(*fallo, archivo, registro)) {
+          detenido = true;
+          break;
+        }
+      }
+      if (fallo) {
+        --leidos;
+        break;
       }
     }
 
@@ -218,7 +259,9 @@ void Importar::ImportaFacturacion(const QString& Tabla) {
 
   if (!steps.run([&] { muestraCuentas(avance, rs, leidos, grabados, fallidos); })) return;
   aseguraGrabado();
-  if (cancelado_) {
+  if (detenido) {
+    LblDetalle.Caption = LblDetalle.Caption() + MarcaDetenido(registro);
+  } else if (cancelado_) {
     lblTabla.Caption = lblTabla.Caption() + QStringLiteral(" ---> CANCELADO ");
     LblDetalle.Caption = LblDetalle.Caption() + QStringLiteral(" ---> CANCELADO ");
   } else {

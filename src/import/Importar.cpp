@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/Startup.h"
+#include "data_access/BaseOcupada.h"
 #include "data_access/DataAccessState.h"
 #include "import/Avance.h"
 #include "import/ImportSql.h"
@@ -12,6 +13,7 @@
 #include "platform/suite/Library.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/Waits.h"
 
 namespace importacion {
 
@@ -143,10 +145,14 @@ void Importar::cmdImportar_Click() {
                ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
     return;
   }
+  // While the run waits for another program writing to the database,
+  // Cancelar and the close box end the wait too, and the notice's button
+  // cancels the run.
+  const ui::WaitEnding esperas(*this, {&CmdCancelar}, [this] { return cancelado_; }, [this] { cancelado_ = true; });
   QString rechazo;
   corrida_ = CorridaExclusiva::Inicia(facturas ? QStringLiteral("TXFAC.DBF") : QStringLiteral("TXCLI.DBF"), rechazo);
   if (!corrida_) {
-    ui::MsgBox(rechazo, ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
+    if (!rechazo.isEmpty()) ui::MsgBox(rechazo, ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
     return;
   }
   grabadoAsegurado_ = false;
@@ -183,13 +189,46 @@ void Importar::cmdImportar_Click() {
 void Importar::CmdCancelar_Click() { cancelado_ = true; }
 
 void Importar::CmdVaciar_Click() {
-  if (importando_) return;
+  if (importando_ || borrando_) return;
   const int respuesta = ui::MsgBox(
       QStringLiteral("Se borrarán TODAS las líneas de asientos contables de la empresa (tabla MV_ASIENTOS), no sólo "
                      "las importadas. Esta operación no se puede deshacer.\r\n\r\n¿Desea borrar los movimientos?"),
       ui::mb::YesNo | ui::mb::Question | ui::mb::DefaultButton2, QStringLiteral("Atencion!"));
   if (respuesta != ui::mb::Yes) return;
-  data_access::gDB().EjecutaConsultaSQL(sql::BorraAsientos());
+  borrando_ = true;
+  CmdVaciar.Enabled = false;
+  cmdImportar.Enabled = false;
+  AlSalir listo([this] {
+    borrando_ = false;
+    CmdVaciar.Enabled = true;
+    cmdImportar.Enabled = true;
+  });
+  // Like a run: never while one imports into the database, nor on one that
+  // takes no writes.
+  QString rechazo;
+  const std::unique_ptr<CorridaExclusiva> borrado = CorridaExclusiva::IniciaBorrado(rechazo);
+  if (!borrado) {
+    if (!rechazo.isEmpty()) ui::MsgBox(rechazo, ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
+    return;
+  }
+  // One statement: all the lines go, or none. A failure is told here once,
+  // with its cause; a wait the operator ended deletes nothing and needs no
+  // word.
+  data_access::DB_Dll& db = data_access::gDB();
+  db.gCnn.Errors().Clear();
+  db.EjecutaConsultaSQL(sql::BorraAsientos(), nullptr, nullptr, false);
+  ado::Errors& errores = db.gCnn.Errors();
+  if (errores.Count() == 0) return;
+  const ado::Error fallo = errores[0];
+  errores.Clear();
+  if (ado::IsWaitEnded(fallo)) return;
+  ui::MsgBox(fallo.NativeError == data_access::kEsperaDeBloqueoAgotada
+                 ? data_access::TextoBaseOcupada(
+                       db.gCnn.CommandTimeout(),
+                       QStringLiteral("Los movimientos no se borraron: ciérrelo y vuelva a borrar los movimientos."))
+                 : QStringLiteral("No se pudieron borrar los movimientos: %1\r\n\r\nNo se borró ninguna línea.")
+                       .arg(fallo.Description),
+             ui::mb::OkOnly | ui::mb::Exclamation, QStringLiteral("Atencion!"));
 }
 
 ado::Connection& Importar::conexionOrigen() {

@@ -43,7 +43,9 @@ class Importar : public ui::Form {
   // is importing into (CorridaExclusiva).
   void cmdImportar_Click();
   void CmdCancelar_Click();
-  // Asks first; never during a run.
+  // Asks first; then takes the database as a run does (CorridaExclusiva):
+  // refused while a run or another deletion writes into it, or when it
+  // takes no writes; a failure deletes nothing and is told once.
   void CmdVaciar_Click();
 
   // Opens the source connection on the folder or file of `Tabla` (a full
@@ -79,6 +81,7 @@ class Importar : public ui::Form {
 
   bool cancelado_ = false;
   bool importando_ = false;
+  bool borrando_ = false;
   std::unique_ptr<CorridaExclusiva> corrida_;
   bool grabadoAsegurado_ = false;
   std::unique_ptr<ado::Connection> conexionOrigen_;

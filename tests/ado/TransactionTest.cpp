@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QFileInfo>
+#include <csignal>
 
 #include "platform/ado/Connection.h"
 #include "platform/runtime/Error.h"
@@ -30,6 +34,29 @@ class TransactionTest : public SuiteDatabaseTest {
     return 0;
   }
   ado::Connection observer;
+};
+
+// For its scope, this process may not write a file past `bytes`: a write
+// past it fails as on a full disk (the signal that would end the process
+// is ignored).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(qint64 bytes) {
+    getrlimit(RLIMIT_FSIZE, &before_);
+    signal_ = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{static_cast<rlim_t>(bytes), before_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &before_);
+    std::signal(SIGXFSZ, signal_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit before_{};
+  void (*signal_)(int) = nullptr;
 };
 
 }  // namespace
@@ -124,6 +151,28 @@ TEST_F(TransactionTest, CheckpointPutsWhatWasCommittedInTheFile) {
   reading.Close();
   cn.Execute(QStringLiteral("CHECKPOINT"));
   EXPECT_EQ(inFile(), 3);
+}
+
+// A database file that cannot grow now (a full disk; here the process may
+// not write past the file's size) does not fail the CHECKPOINT either: what
+// was committed is made durable in the log, which holds it already (the
+// file alone is whole only with it then); a later CHECKPOINT puts it in the
+// file.
+TEST_F(TransactionTest, CheckpointOnADiskWithoutRoomForTheFileSyncsTheLog) {
+  const auto inFile = [&] { return RowsInFileAlone(path, QStringLiteral("TA_CONFIGURACION")); };
+  cn.BeginTrans();
+  for (int i = 0; i < 300; ++i)
+    exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('%1', '%2')")
+             .arg(i)
+             .arg(QString(200, u'x')));
+  cn.CommitTrans();
+  {
+    const FileSizeLimit full(QFileInfo(path).size());
+    cn.Execute(QStringLiteral("CHECKPOINT"));
+    EXPECT_EQ(cn.Errors().Count(), 0);
+  }
+  cn.Execute(QStringLiteral("CHECKPOINT"));
+  EXPECT_EQ(inFile(), 300);
 }
 
 TEST_F(TransactionTest, AnOpenTransactionIsKnownWhicheverWayItBegan) {

@@ -170,6 +170,41 @@ TEST_F(Startup, TheOpeningWaitsASecondForAProgramKeepingReadersOut) {
   EXPECT_EQ(host.boxes().size(), 1u);
 }
 
+// Start-up's waits for another program are told in a notice, whose button
+// ends the program as one that could not connect, without a box: while it
+// writes (the access-log row waits for it), and while it keeps readers out
+// (the opening waits for it).
+TEST_F(Startup, EndingAWaitOfTheStartUpEndsTheProgram) {
+  using testing_support::BusyWriter;
+  const QString vx = createStatisticsDatabase();
+  testing_support::DefineInDatabase(vx, "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('TimeOut', '60')");
+  const struct {
+    BusyWriter::Keeps keeps;
+    const char* limit;
+  } cases[] = {{BusyWriter::Keeps::Writers, "60"}, {BusyWriter::Keeps::Everyone, "1"}};
+  host.atEveryYield([&] {
+    if (host.waitNoticeShown()) host.endWait();
+  });
+  cn.Close();  // the file may have no other connection while readers are kept out
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.limit);
+    data_access::ResetDataAccess();
+    core::ResetCore();
+    const size_t notices = host.waitNotices().size();
+    BusyWriter otro(path, BusyWriter::Release::Never, c.keeps);
+    EXPECT_EQ(testing_support::EndStatusOf([&] { start(parameters()); }), rt::exitstatus::NoConnection);
+    EXPECT_TRUE(host.boxes().empty());
+    ASSERT_EQ(host.waitNotices().size(), notices + 1);
+    EXPECT_EQ(host.waitNotices().back(),
+              QStringLiteral("Otro programa está grabando en la base de datos: este programa espera a que termine "
+                             "para seguir.\r\n\r\nEsperando: 1 de %1 segundos.")
+                  .arg(c.limit));
+    EXPECT_LT(otro.waitedMicroseconds(), 1'000'000);
+  }
+  cn.Open(testing_support::EmbeddedConnectionString(path));
+  EXPECT_TRUE(accessLog().isEmpty());
+}
+
 TEST_F(Startup, AnExistingLayoutFileIsLeftAlone) {
   folder.write("consultas.vtx", QByteArray());
   start(parameters());

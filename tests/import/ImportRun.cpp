@@ -1,5 +1,7 @@
 #include "ImportRun.h"
 
+#include <gtest/gtest.h>
+
 #include "core/CoreState.h"
 #include "platform/runtime/Dates.h"
 #include "platform/ui/Operator.h"
@@ -32,6 +34,21 @@ void ImportRun::SetUp() {
 
 void ImportRun::writeTxfac(const std::vector<TxfacRecord>& records) {
   writeTxfacTable(origen.file("TXFAC.DBF"), records);
+}
+
+void ImportRun::writeVouchers(int n) {
+  std::vector<TxfacRecord> records;
+  for (int i = 1; i <= n; ++i) records.push_back(voucher(i % 2 ? "A" : "B", 25 + i % 3, QDate(2005, 3, 1 + i % 28), "0001", i));
+  writeTxfac(records);
+}
+
+void ImportRun::expectEachVoucherOnce(long vouchers) {
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_CPTE").toLong(), vouchers);
+  EXPECT_EQ(scalar("SELECT COUNT(DISTINCT IdComprobante) FROM V_MV_CPTE").toLong(), vouchers);
+  EXPECT_EQ(rows("SELECT Numero FROM MV_ASIENTOS GROUP BY TC, Sucursal, Numero, Letra "
+                 "HAVING COUNT(*) <> 2 OR COUNT(DISTINCT [NUMERO ASIENTO]) <> 1 OR SUM(Secuencia) <> 3"),
+            QStringList());
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 2 * vouchers);
 }
 
 void ImportRun::writeTxcli(const std::vector<TxcliRecord>& records, TxcliCodigo codigo) {

@@ -21,6 +21,11 @@ class ImportRun : public ImportDatabase {
 
   void SetUp() override;
   void writeTxfac(const std::vector<TxfacRecord>& records);
+  // `n` vouchers of TXFAC, numbered 1 to n.
+  void writeVouchers(int n);
+  // Each of `vouchers` vouchers stands once: one header and one entry of two
+  // lines.
+  void expectEachVoucherOnce(long vouchers);
   void writeTxcli(const std::vector<TxcliRecord>& records, TxcliCodigo codigo = {});
   // Points the window at the source folder (or `carpeta`), ticks the box of
   // `tabla` and clicks the start button, as the operator does.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <functional>
 #include <optional>
@@ -26,27 +27,10 @@
 
 namespace {
 
-using testing_support::TxfacRecord;
-
 const QString kOcupada = QStringLiteral("Otra importación está grabando en esta base de datos");
 
 class RunHold : public testing_support::ImportRun {
  protected:
-  void writeVouchers(int n) {
-    std::vector<TxfacRecord> records;
-    for (int i = 1; i <= n; ++i)
-      records.push_back(testing_support::voucher(i % 2 ? "A" : "B", 25 + i % 3, QDate(2005, 3, 1 + i % 28), "0001", i));
-    writeTxfac(records);
-  }
-  // Each voucher stands once: one header and one entry of two lines.
-  void expectEachVoucherOnce(long vouchers) {
-    EXPECT_EQ(scalar("SELECT COUNT(*) FROM V_MV_CPTE").toLong(), vouchers);
-    EXPECT_EQ(scalar("SELECT COUNT(DISTINCT IdComprobante) FROM V_MV_CPTE").toLong(), vouchers);
-    EXPECT_EQ(rows("SELECT Numero FROM MV_ASIENTOS GROUP BY TC, Sucursal, Numero, Letra "
-                   "HAVING COUNT(*) <> 2 OR COUNT(DISTINCT [NUMERO ASIENTO]) <> 1 OR SUM(Secuencia) <> 3"),
-              QStringList());
-    EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 2 * vouchers);
-  }
   // Starts another instance of the program importing the same folder into
   // the same database; it stops at its first yield until told to go on.
   void startOtherInstance(QProcess& otra) {
@@ -120,15 +104,17 @@ TEST_F(RunHold, TheLockFileTellsWhoHoldsItAndALeftOneHoldsNothing) {
   expectEachVoucherOnce(3);
 }
 
-// One clear box before anything is written, for either table, naming the
-// cause: a database that is read-only, or that another program goes on
-// writing to past the time-out (never taken for a read-only one); nothing
-// written, the window ready for the next run.
-TEST_F(RunHold, ADatabaseThatTakesNoWritesRefusesTheRunBeforeItWrites) {
+// One clear box before anything is written, for either table and for
+// "Borrar Movimientos", naming the cause: a database that is read-only, or
+// that another program goes on writing to past the time-out (never taken
+// for a read-only one); nothing written nor deleted, the window ready for
+// the next run.
+TEST_F(RunHold, ADatabaseThatTakesNoWritesRefusesTheRunOrTheDeletionBeforeItWrites) {
   struct Case {
     const char* name;
     std::function<void()> hinder;
-    QString box;
+    // The box, after what did not happen.
+    std::function<QString(const QString&)> box;
   };
   std::optional<testing_support::BusyWriter> otro;
   // (The read-only file stays so: it comes last.)
@@ -138,8 +124,10 @@ TEST_F(RunHold, ADatabaseThatTakesNoWritesRefusesTheRunBeforeItWrites) {
          otro.emplace(path, testing_support::BusyWriter::Release::Never);
          data_access::gDB().gCnn.setCommandTimeout(3);
        },
-       "Otro programa está grabando en la base de datos: no terminó en los 3 segundos de espera.\r\n\r\nLa "
-       "importación no se inició: ciérrelo y vuelva a intentar."},
+       [](const QString& noSeHizo) {
+         return "Otro programa está grabando en la base de datos: no terminó en los 3 segundos de espera.\r\n\r\n" +
+                noSeHizo + ": ciérrelo y vuelva a intentar.";
+       }},
       {"read-only",
        [&] {
          cn.Close();
@@ -148,31 +136,196 @@ TEST_F(RunHold, ADatabaseThatTakesNoWritesRefusesTheRunBeforeItWrites) {
          connectAs("operador");
          cn.Open(testing_support::EmbeddedConnectionString(path));
        },
-       "La base de datos no admite escrituras: La base de datos \"" + path +
-           "\" es de sólo lectura.\r\n\r\nLa importación no se inició: verifique que la base de datos no sea de "
-           "sólo lectura y que el usuario pueda grabar en ella."},
+       [&](const QString& noSeHizo) {
+         return "La base de datos no admite escrituras: La base de datos \"" + path +
+                "\" es de sólo lectura.\r\n\r\n" + noSeHizo +
+                ": verifique que la base de datos no sea de sólo lectura y que el usuario pueda grabar en ella.";
+       }},
   };
   writeVouchers(3);
+  importa(Facturacion);
   writeTxcli({testing_support::TxcliRecord{}});
-  size_t boxes = 0;
+  const auto filas = [&] {
+    long n = 0;
+    for (const char* tabla : {"ma_calendario", "MV_EJERCICIOS", "MA_CUENTAS", "AUX_ERR", "MV_ASIENTOS", "V_MV_CPTE"})
+      n += scalar(QStringLiteral("SELECT COUNT(*) FROM ") + tabla).toLong();
+    return n;
+  };
+  const long antes = filas();
+  ASSERT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 6);
+  size_t boxes = host.boxes().size();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     c.hinder();
     for (Tabla tabla : {Facturacion, Clientes}) {
       SCOPED_TRACE(tabla);
-      host.answer(ui::mb::Ok, c.box);
+      const QString box = c.box("La importación no se inició");
+      host.answer(ui::mb::Ok, box);
       importa(tabla);
       ui::op::click(ventana.chkTabla(tabla));
       ASSERT_EQ(host.boxes().size(), ++boxes);
-      EXPECT_EQ(host.boxes().back().prompt, c.box);
+      EXPECT_EQ(host.boxes().back().prompt, box);
       EXPECT_EQ(host.boxes().back().title, "Atencion!");
       EXPECT_TRUE(ventana.cmdImportar.Enabled());
     }
+    const QString box = c.box("Los movimientos no se borraron");
+    host.answer(ui::mb::Yes, "¿Desea borrar los movimientos?").answer(ui::mb::Ok, box);
+    ui::op::click(ventana.CmdVaciar);
+    boxes += 2;
+    ASSERT_EQ(host.boxes().size(), boxes);
+    EXPECT_EQ(host.boxes().back().prompt, box);
+    EXPECT_TRUE(ventana.CmdVaciar.Enabled());
     otro.reset();
-    EXPECT_EQ(scalar("SELECT COUNT(*) FROM ma_calendario").toLong() +
-                  scalar("SELECT COUNT(*) FROM MV_EJERCICIOS").toLong() +
-                  scalar("SELECT COUNT(*) FROM MA_CUENTAS").toLong() + scalar("SELECT COUNT(*) FROM AUX_ERR").toLong(),
-              1);  // the account 511 of the fixture
+    EXPECT_EQ(filas(), antes);
+  }
+}
+
+// "Borrar Movimientos" takes the database as a run does: while another
+// instance's run imports into it (here finding every voucher written), it
+// is refused, naming that run, and no line goes; once the run has ended it
+// deletes every line.
+TEST_F(RunHold, ADeletionWaitsForTheRunOfAnotherInstance) {
+  writeVouchers(30);
+  importa(Facturacion);
+  ASSERT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 60);
+  QProcess otra;
+  startOtherInstance(otra);
+  const QString pregunta = QStringLiteral("¿Desea borrar los movimientos?");
+  host.answer(ui::mb::Yes, pregunta).answer(ui::mb::Ok, kOcupada + ": la de TXFAC.DBF que el usuario operador inició el ");
+  ui::op::click(ventana.CmdVaciar);
+  ASSERT_EQ(host.boxes().size(), 2u);
+  EXPECT_TRUE(host.boxes()[1].prompt.contains(QStringLiteral("(proceso %1).").arg(otra.processId())));
+  EXPECT_TRUE(host.boxes()[1].prompt.endsWith("Espere a que termine y vuelva a borrar los movimientos."))
+      << host.boxes()[1].prompt.toStdString();
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 60);
+
+  otra.write("\n");
+  ASSERT_TRUE(otra.waitForFinished(60000));
+  host.answer(ui::mb::Yes, pregunta);
+  ui::op::click(ventana.CmdVaciar);
+  EXPECT_EQ(host.boxes().size(), 3u);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 0);
+}
+
+// While a deletion holds the database, waiting for another program to end
+// its writes, a run (of another window) is refused naming the deletion; its
+// button stays disabled until it ends. A wait the operator ends deletes
+// nothing and needs no box.
+TEST_F(RunHold, ARunIsRefusedWhileADeletionHoldsTheDatabase) {
+  writeVouchers(3);
+  importa(Facturacion);
+  ASSERT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 6);
+  data_access::gDB().gCnn.setCommandTimeout(60);
+  std::optional<testing_support::BusyWriter> otro;
+  otro.emplace(path, testing_support::BusyWriter::Release::Never);
+  importacion::Importar segunda;
+  const QString pregunta = QStringLiteral("¿Desea borrar los movimientos?");
+  const QString borrando =
+      QStringLiteral("Se están borrando los movimientos de esta base de datos: el borrado que el usuario operador "
+                     "inició el 15/03/2024 14:05:09 en el equipo %1 (proceso %2).\r\n\r\nEspere a que termine y "
+                     "vuelva a importar.")
+          .arg(suite::gInfoSistema().NombrePC())
+          .arg(::getpid());
+  bool visto = false;
+  host.atEveryYield([&] {
+    if (visto || !host.waitNoticeShown()) return;
+    visto = true;
+    EXPECT_FALSE(ventana.CmdVaciar.Enabled());
+    EXPECT_FALSE(ventana.cmdImportar.Enabled());
+    host.answer(ui::mb::Ok, borrando);
+    ui::op::type(segunda.TxtPathDatos, origen.path());
+    ui::op::click(segunda.chkTabla(Facturacion));
+    ui::op::click(segunda.cmdImportar);
+    otro->commit();
+  });
+  host.answer(ui::mb::Yes, pregunta);
+  ui::op::click(ventana.CmdVaciar);
+  EXPECT_TRUE(visto);
+  ASSERT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(host.boxes()[1].prompt, borrando);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 0);
+  EXPECT_TRUE(ventana.CmdVaciar.Enabled());
+  EXPECT_TRUE(ventana.cmdImportar.Enabled());
+
+  importa(Facturacion);
+  ASSERT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 6);
+  otro.reset();
+  otro.emplace(path, testing_support::BusyWriter::Release::Never);
+  host.atEveryYield([&] {
+    if (host.waitNoticeShown()) host.endWait();
+  });
+  host.answer(ui::mb::Yes, pregunta);
+  ui::op::click(ventana.CmdVaciar);
+  EXPECT_EQ(host.boxes().size(), 3u) << "only the question";
+  EXPECT_LT(otro->waitedMicroseconds(), 60'000'000);
+  otro.reset();
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), 6);
+}
+
+// The SQLite ODBC driver stands for a server (its connection string names no
+// embedded database): a run or a deletion asks for the session's lock
+// before anything else; the driver cannot take it, so each is refused with
+// the driver's reason before it writes, and the release follows, as a lock
+// statement that failed may have taken the lock first. (Another run holding
+// it needs a real server.)
+TEST_F(RunHold, OnAServerTheSessionsLockIsAskedForFirst) {
+  writeVouchers(3);
+  importa(Facturacion);
+  const long lineas = scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong();
+  ASSERT_EQ(lineas, 6);
+  ado::Connection& servicio = data_access::gDB().gCnn;
+  const QString traza = folder.file("odbc.trace");
+  // The statements the driver was asked to prepare, as its trace lists them.
+  const auto preparadas = [&] {
+    QStringList sentencias;
+    QString* ultima = nullptr;
+    for (const QString& linea : readFile(traza).split(u'\n')) {
+      if (linea.startsWith("-- sqlite3_prepare")) {
+        sentencias << linea.section(": ", 1);
+        ultima = &sentencias.last();
+      } else if (linea.startsWith("--")) {
+        ultima = nullptr;
+      } else if (ultima) {
+        *ultima += u'\n' + linea;
+      }
+    }
+    return sentencias;
+  };
+  const QString bloqueo = QStringLiteral(
+      "No se pudo tomar el bloqueo con el que una importación impide que otra grabe a la vez en la base de datos: ");
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    QString noSeHizo;
+  } acciones[] = {
+      {"import",
+       [&] {
+         host.answer(ui::mb::Ok, bloqueo);
+         importa(Facturacion);
+       },
+       "La importación no se inició."},
+      {"delete",
+       [&] {
+         host.answer(ui::mb::Yes, "¿Desea borrar los movimientos?").answer(ui::mb::Ok, bloqueo);
+         ui::op::click(ventana.CmdVaciar);
+       },
+       "Los movimientos no se borraron."},
+  };
+  for (const auto& accion : acciones) {
+    SCOPED_TRACE(accion.name);
+    QFile::remove(traza);
+    if (servicio.State() != ado::adStateClosed) servicio.Close();
+    servicio.Open("DRIVER=SQLite3;Database=" + path + ";Tracefile=" + traza + ";");
+    accion.act();
+    EXPECT_TRUE(host.boxes().back().prompt.endsWith("\r\n\r\n" + accion.noSeHizo))
+        << host.boxes().back().prompt.toStdString();
+    servicio.Close();
+    const QStringList sentencias = preparadas();
+    ASSERT_EQ(sentencias.size(), 2) << sentencias.join(" / ").toStdString();
+    EXPECT_EQ(sentencias[0].trimmed(), importacion::sql::TomaBloqueoServidor(false));
+    EXPECT_EQ(sentencias[1].trimmed(), importacion::sql::LiberaBloqueoServidor(false));
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM MV_ASIENTOS").toLong(), lineas);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM AUX_ERR").toLong(), 0);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -27,6 +28,7 @@
 #include "platform/suite/Library.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
+#include "platform/ui/Waits.h"
 #include "support/Printers.h"
 #include "support/QtApplication.h"
 #include "support/QtChild.h"
@@ -158,6 +160,72 @@ TEST_F(QtHostTest, ARefusedChoiceLeavesTheWidgetShowingTheModel) {
   EXPECT_EQ(combo.currentIndex(), 0);
   EXPECT_EQ(form.chkActivo.Value(), 0);
   EXPECT_FALSE(check.isChecked());
+}
+
+// During a wait for another program the windows are painted and the notice
+// comes up, but no click, key or close reaches the forms, and the notice's
+// button ends the wait. A WaitEnding lets its
+// controls end it too (a run's Cancelar), and its form's close box. After
+// the wait the window answers again.
+TEST_F(QtHostTest, DuringAWaitOnlyTheNoticeAndWhatEndsTheWaitAnswer) {
+  form.cmdAceptar.Move(120, 2400, 1200, 375);
+  form.cmdCancelar.Move(1440, 2400, 1200, 375);
+  QWidget& window = showSample();
+  auto& aceptar = child<QPushButton>(window, "cmdAceptar");
+  auto& cancelar = child<QPushButton>(window, "cmdCancelar");
+  auto& name = child<QLineEdit>(window, "txtNombre");
+  cancelar.setFocus();  // as a run puts it on its Cancelar
+  ASSERT_TRUE(cancelar.hasFocus());
+  form.log.clear();
+  const QString aviso = QStringLiteral("Otro programa está grabando en la base de datos.");
+  // The notice's button, once it is up.
+  const auto dejarDeEsperar = [&]() -> QPushButton* {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      for (QPushButton* b : top->findChildren<QPushButton*>())
+        if (b->text() == "Dejar de esperar" && b->isVisible()) return b;
+    return nullptr;
+  };
+
+  EXPECT_FALSE(ui::WaitStep(QString(), "Dejar de esperar"));
+  EXPECT_EQ(dejarDeEsperar(), nullptr);
+  EXPECT_FALSE(ui::WaitStep(aviso, "Dejar de esperar"));
+  QPointer<QPushButton> dejar = dejarDeEsperar();
+  ASSERT_NE(dejar, nullptr);
+  QTest::mouseClick(&aceptar, Qt::LeftButton);
+  QTest::mouseClick(&cancelar, Qt::LeftButton);
+  QTest::keyClicks(&name, "ana");
+  window.close();
+  EXPECT_FALSE(ui::WaitStep(aviso, "Dejar de esperar"));
+  EXPECT_TRUE(form.log.isEmpty()) << form.log.join(", ").toStdString();
+  EXPECT_EQ(form.txtNombre.Text(), "");
+  EXPECT_TRUE(window.isVisible());
+  QTest::mouseClick(dejar, Qt::LeftButton);
+  EXPECT_TRUE(ui::WaitStep(aviso, "Dejar de esperar"));
+  ui::WaitOver();
+  EXPECT_TRUE(dejar.isNull());
+
+  bool endedByTheNotice = false;
+  {
+    const ui::WaitEnding ending(
+        form, {&form.cmdCancelar}, [&] { return form.log.contains("cmdCancelar_Click"); },
+        [&] { endedByTheNotice = true; });
+    EXPECT_FALSE(ui::WaitStep(aviso, "Dejar de esperar"));
+    QTest::mouseClick(dejarDeEsperar(), Qt::LeftButton);
+    EXPECT_TRUE(ui::WaitStep(aviso, "Dejar de esperar"));
+    EXPECT_TRUE(endedByTheNotice);
+    ui::WaitOver();
+
+    EXPECT_FALSE(ui::WaitStep(QString(), "Dejar de esperar"));
+    QTest::mouseClick(&aceptar, Qt::LeftButton);
+    QTest::mouseClick(&cancelar, Qt::LeftButton);
+    EXPECT_TRUE(ui::WaitStep(QString(), "Dejar de esperar")) << "Cancelar ends it too";
+    form.refuseUnload = true;
+    window.close();
+    ui::WaitOver();
+  }
+  EXPECT_EQ(form.log, QStringList({"cmdCancelar_Click", "Form_QueryUnload 0"}));
+  QTest::mouseClick(&aceptar, Qt::LeftButton);
+  EXPECT_TRUE(form.log.contains("cmdAceptar_Click"));
 }
 
 TEST_F(QtHostTest, AModalFormRunsInItsOwnLoopUntilItHides) {

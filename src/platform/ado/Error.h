@@ -20,6 +20,18 @@ struct Error {
 // server unreachable).
 bool IsConnectionFailure(const Error& e);
 
+// Whether an entry says the statement failed for what the database is, not
+// for what it asked: another program's lock past the time-out (HYT00), a
+// wait for it that the operator ended (HY008), a database that takes no
+// writes (3906), a full disk on SQL Server (1105, 9002), a file that cannot
+// be read or written or a link failed or closed (class "08", where the
+// embedded database reports its I/O failures too). Whatever the statement,
+// it would fail the same way again until that changes.
+bool IsDatabaseFailure(const Error& e);
+// Whether an entry says the operator ended the wait (HY008, a cancelled
+// operation).
+bool IsWaitEnded(const Error& e);
+
 class Errors {
  public:
   int Count() const { return static_cast<int>(items_.size()); }

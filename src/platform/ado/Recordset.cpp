@@ -66,6 +66,7 @@ struct Recordset::Impl {
     if (exhausted) return false;
     Row& target = keepAll ? rows.emplace_back() : spare;
     bool got = false;
+    const LockWaitOfCall wait;
     try {
       got = cursor->next(target);
     } catch (const provider::Failure& failure) {

@@ -38,6 +38,7 @@
 #include "platform/ui/TabControl.h"
 #include "platform/ui/Toolbar.h"
 #include "platform/ui/TreeView.h"
+#include "platform/ui/Waits.h"
 
 namespace qt {
 
@@ -437,7 +438,9 @@ class TimerBinding : public Binding {
  public:
   TimerBinding(ui::Timer& timer, FormWindow& window) : Binding(timer, nullptr, window), timer_(timer) {
     QObject::connect(&clock_, &QTimer::timeout, this, [this] {
-      if (control()) fromOperator([this] { timer_.Tick(); });
+      // A tick during a wait for another program might run a statement in
+      // the middle of the one that waits.
+      if (control() && !ui::WaitInCourse()) fromOperator([this] { timer_.Tick(); });
     });
   }
 

@@ -64,6 +64,10 @@ void QtHost::DoEvents() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+bool QtHost::WaitStep(const QString& notice, const QString& button) { return wait_.step(notice, button); }
+
+void QtHost::WaitOver() { wait_.over(); }
+
 FormWindow* QtHost::windowFor(ui::Form& form) {
   QPointer<FormWindow>& window = windows_[&form];
   if (!window) window = new FormWindow(form);

@@ -5,6 +5,7 @@
 #include <QTranslator>
 #include <map>
 
+#include "platform/qt/WaitNotice.h"
 #include "platform/ui/Host.h"
 
 class QWidget;
@@ -22,6 +23,8 @@ class QtHost : public ui::Host {
   QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
   ui::FileDialogResult ShowOpen(const ui::FileDialogRequest& request) override;
   void DoEvents() override;
+  bool WaitStep(const QString& notice, const QString& button) override;
+  void WaitOver() override;
   void ShowForm(ui::Form& form, bool modal) override;
   void ReleaseForm(ui::Form& form) override;
   ui::ScreenInfo Screen() override;
@@ -36,6 +39,7 @@ class QtHost : public ui::Host {
 
   std::map<const ui::Form*, QPointer<FormWindow>> windows_;
   QTranslator translator_;
+  WaitNotice wait_{*this};
 };
 
 }  // namespace qt

@@ -51,6 +51,14 @@ class Host {
   virtual FileDialogResult ShowOpen(const FileDialogRequest& request) = 0;
   // Lets pending events run (a click on a cancel button, a repaint).
   virtual void DoEvents() = 0;
+  // A step of a wait for another program (Waits.h): repaints the windows
+  // and, with a `notice`, shows it (or its new text) with one button
+  // captioned `button`; serves no other event but those of what the
+  // WaitEnding in force lets end the wait. True when that button was
+  // pressed.
+  virtual bool WaitStep(const QString& notice, const QString& button) = 0;
+  // The wait is over: its notice goes.
+  virtual void WaitOver() = 0;
 
   // Puts a loaded, visible form on screen. A modal show lets the operator
   // work in that form alone and returns when it hides or unloads.

@@ -49,6 +49,11 @@ ScriptedHost& ScriptedHost::atYield(int n, std::function<void()> action) {
   return *this;
 }
 
+ScriptedHost& ScriptedHost::endWait() {
+  endWait_ = true;
+  return *this;
+}
+
 ScriptedHost& ScriptedHost::onModal(const QString& formName, std::function<void(Form&)> action) {
   modalActions_.emplace_back(formName, std::move(action));
   return *this;
@@ -108,6 +113,20 @@ void ScriptedHost::DoEvents() {
   for (auto& action : everyYield_) action();
   for (auto& [n, action] : atYield_)
     if (n == yields_ && action) std::exchange(action, nullptr)();
+}
+
+bool ScriptedHost::WaitStep(const QString& notice, const QString&) {
+  if (!notice.isEmpty() && !noticeUp_) {
+    noticeUp_ = true;
+    waitNotices_.push_back(notice);
+  }
+  DoEvents();
+  return std::exchange(endWait_, false);
+}
+
+void ScriptedHost::WaitOver() {
+  noticeUp_ = false;
+  endWait_ = false;
 }
 
 void ScriptedHost::ShowForm(Form& form, bool modal) {

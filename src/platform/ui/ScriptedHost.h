@@ -39,8 +39,12 @@ class ScriptedHost : public Host {
   ScriptedHost& cancelFile();
   // Runs `action` at every yield.
   ScriptedHost& atEveryYield(std::function<void()> action);
-  // Runs `action` once, at the n-th yield (1-based).
+  // Runs `action` once, at the n-th yield (1-based). Each step of a wait
+  // for another program is a yield too.
   ScriptedHost& atYield(int n, std::function<void()> action);
+  // Plays the operator pressing the button of the wait's notice: the wait
+  // in course ends at this step.
+  ScriptedHost& endWait();
   // The next modal show of the form named `formName` runs `action`, which
   // must leave the form hidden or unloaded. A modal form nobody registered is
   // a failure (and is hidden, so the caller goes on).
@@ -57,6 +61,10 @@ class ScriptedHost : public Host {
   int yields() const { return yields_; }
   // Names of the forms shown, modal or not, in order.
   const std::vector<QString>& shownForms() const { return shownForms_; }
+  // The notices of the waits, one per wait, as first shown.
+  const std::vector<QString>& waitNotices() const { return waitNotices_; }
+  // Whether a wait's notice is up now.
+  bool waitNoticeShown() const { return noticeUp_; }
   // Scripted answers, inputs, files and modal actions not used.
   bool scriptExhausted() const {
     return answers_.empty() && inputs_.empty() && files_.empty() && modalActions_.empty();
@@ -71,6 +79,8 @@ class ScriptedHost : public Host {
   QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
   FileDialogResult ShowOpen(const FileDialogRequest& request) override;
   void DoEvents() override;
+  bool WaitStep(const QString& notice, const QString& button) override;
+  void WaitOver() override;
   void ShowForm(Form& form, bool modal) override;
   void ReleaseForm(Form& form) override;
   // A 1024 x 768 screen at 15 twips per pixel.
@@ -103,6 +113,9 @@ class ScriptedHost : public Host {
   std::vector<std::pair<int, std::function<void()>>> atYield_;
   std::deque<std::pair<QString, std::function<void(Form&)>>> modalActions_;
   std::vector<QString> shownForms_;
+  std::vector<QString> waitNotices_;
+  bool noticeUp_ = false;
+  bool endWait_ = false;
   std::vector<QString> failures_;
   std::function<void(const QString&)> onFailure_;
 };

@@ -190,13 +190,16 @@ std::optional<Error> Database::upgrade() {
 void Database::checkpoint() const {
   const QString sql = QStringLiteral("CHECKPOINT");
   int frames = 0, copied = 0;
-  int rc = sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_PASSIVE, &frames, &copied);
-  // Another checkpoint under way, or readers holding frames back: those
-  // frames are made durable in the log itself.
-  if (rc == SQLITE_BUSY || (rc == SQLITE_OK && copied < frames)) {
+  const int checkpointed = sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_PASSIVE, &frames, &copied);
+  int rc = checkpointed;
+  // Another checkpoint under way, readers holding frames back, or a
+  // database file that cannot take them now (a full disk): those frames are
+  // made durable in the log itself.
+  if (checkpointed != SQLITE_OK || copied < frames) {
     sqlite3_file* log = nullptr;
-    rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log);
-    if (rc == SQLITE_OK && log && log->pMethods) rc = log->pMethods->xSync(log, SQLITE_SYNC_NORMAL);
+    const bool logOpen = sqlite3_file_control(db_, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log) == SQLITE_OK && log &&
+                         log->pMethods;
+    rc = logOpen ? log->pMethods->xSync(log, SQLITE_SYNC_NORMAL) : checkpointed;
   }
   if (rc != SQLITE_OK) throw failure(rc, sql, true);
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/ado/Constants.h"
+#include "platform/ado/LockWaitNotice.h"
 #include "platform/ado/ProviderLog.h"
 #include "platform/ado/sqlite/CompanionFiles.h"
 #include "platform/runtime/FileErrors.h"
@@ -62,6 +63,11 @@ constexpr Mapping kMappings[] = {
     {Condition::SmallWholeRange, 220, "22003", errnum::DataOverflow, true,
      "Error de desbordamiento aritmético para el tipo de datos %1."},
     {Condition::Busy, 1222, "HYT00", errnum::Timeout, true, "Se superó el tiempo de espera de la solicitud de bloqueo."},
+    // A cancelled operation, as ODBC reports one; E_FAIL, which a caller
+    // reads from the Errors collection: the operator needs no box for what
+    // he decided.
+    {Condition::WaitEnded, 0, "HY008", errnum::E_FAIL, true,
+     "Se dejó de esperar al otro programa que está grabando en la base de datos."},
     {Condition::NoTable, 208, "42S02", errnum::MissingTable, false, "El nombre de objeto '%1' no es válido."},
     {Condition::NoColumn, 207, "42S22", errnum::CommandText, false, "El nombre de columna '%1' no es válido."},
     {Condition::Syntax, 102, "42000", errnum::CommandText, false, "Sintaxis incorrecta cerca de '%1'."},
@@ -282,7 +288,8 @@ Classified classify(sqlite3* db, int rc, const QString& message, const QString& 
       if (message.startsWith(QLatin1String("incomplete input"))) return {Condition::Syntax, {QString()}};
       return otherStatement(message, sql);
     case SQLITE_CONSTRAINT: return otherStatement(message, sql);
-    case SQLITE_BUSY: case SQLITE_LOCKED: return {Condition::Busy, {}};
+    case SQLITE_BUSY: case SQLITE_LOCKED:
+      return {LockWaitEndedByOperator() ? Condition::WaitEnded : Condition::Busy, {}};
     case SQLITE_READONLY: return readOnly(db, rc, databasePath);
     case SQLITE_MISUSE: return {Condition::Closed, {databasePath}};
     case SQLITE_NOTADB: return {Condition::NotADatabase, {databasePath}};

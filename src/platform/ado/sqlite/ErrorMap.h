@@ -15,6 +15,7 @@ namespace ado::sqlite {
 
 enum class Condition {
   PrimaryKey, Unique, ForeignKey, NotNull, Width, Check, Busy,  // a running statement failed
+  WaitEnded,  // the operator ended its wait for another program's lock (LockWaitNotice.h)
   DateOutOfRange,  // a text for a date column names no day ('31/02/2006', '2005-02-31') or one before 1753
   DateConversion,  // a value for a date column that is not a date in one of the stored forms
   MoneyConversion, NumericConversion,  // a text that is no number (or a blob) for a money or decimal column

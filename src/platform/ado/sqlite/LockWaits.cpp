@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/ado/LockWaitNotice.h"
+
 namespace ado::sqlite {
 
 LockWaits::LockWaits(int commandTimeout, std::optional<int> allowance) {
@@ -21,8 +23,15 @@ void LockWaits::setAllowance(std::optional<int> milliseconds) {
   if (!allowanceMs_) spentMs_ = 0;
 }
 
+long long LockWaits::limitMs() const {
+  if (!allowanceMs_) return timeoutMs_;
+  const long long left = waitedMs_ + *allowanceMs_ - spentMs_;
+  return timeoutMs_ > 0 ? std::min(timeoutMs_, left) : left;
+}
+
 // SQLite calls it each time the lock it wants is taken, `count` counting
-// from 0 within one wait; 0 gives up, and the statement fails as busy.
+// from 0 within one wait; 0 gives up, and the statement fails as busy (or
+// as ended, when the operator ended the wait).
 int LockWaits::onBusy(void* self, int count) {
   LockWaits& waits = *static_cast<LockWaits*>(self);
   static constexpr long long kSteps[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
@@ -31,6 +40,7 @@ int LockWaits::onBusy(void* self, int count) {
   if (waits.timeoutMs_ > 0) step = std::min(step, waits.timeoutMs_ - waits.waitedMs_);
   if (waits.allowanceMs_) step = std::min(step, *waits.allowanceMs_ - waits.spentMs_);
   if (step <= 0) return 0;
+  if (!NoticeLockWait(waits.waitedMs_, waits.limitMs())) return 0;
   sqlite3_sleep(static_cast<int>(step));
   waits.waitedMs_ += step;
   if (waits.allowanceMs_) waits.spentMs_ += step;

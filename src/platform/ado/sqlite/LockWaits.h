@@ -5,7 +5,9 @@
 // allowance the program may set (start-up waits one TimeOut in all, however
 // many writes it tries, its opening included: that allowance is set small
 // before the opening and raised once the TimeOut is known). The steps sleep
-// through SQLite's sleep.
+// through SQLite's sleep; before each one the wait is noticed
+// (LockWaitNotice.h), which keeps the windows painted and lets the operator
+// end it.
 #include <optional>
 
 struct sqlite3;
@@ -27,6 +29,9 @@ class LockWaits {
 
  private:
   static int onBusy(void* self, int count);
+  // What the wait in course may take in all, by the time-out and what is
+  // left of the allowance; 0 for no limit.
+  long long limitMs() const;
   long long timeoutMs_ = 0;
   std::optional<long long> allowanceMs_;
   long long spentMs_ = 0;   // under the allowance
