@@ -603,10 +603,7 @@ TEST_F(CustomerImport, ADatabaseNotBroughtUpToDateIsBroughtUpByTheImportOrTheRun
       {"busy after the first upgrade", conOrden, "002_orden_entre_recordados.sql", ocupada, "database is locked",
        QString()},
       {"full disk", anterior, "001_clientes_importados.sql",
-       [&] {
-         define("VACUUM");  // no free page left in the file either
-         lleno.emplace(path);
-       },
+       [&] { lleno.emplace(path); },
        "database or disk is full",
        "No se pudo poner al día la base de datos: su tabla AUX_CLIENTES_IMPORTADOS, donde la importación de "
        "clientes recuerda qué cuenta dio a cada cliente sin número de cuenta propio, no tiene todavía la forma que "

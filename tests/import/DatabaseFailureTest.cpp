@@ -6,9 +6,7 @@
 // program, a notice says so and the operator may end the wait, which
 // cancels the run.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
-#include <QFileInfo>
 #include <cerrno>
 #include <functional>
 #include <optional>
@@ -20,6 +18,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Operator.h"
 #include "support/BusyWriter.h"
+#include "support/FullDisk.h"
 #include "support/Printers.h"
 #include "support/SuiteDatabase.h"
 
@@ -28,45 +27,6 @@ namespace {
 using testing_support::BusyWriter;
 
 const QString kFinalizado = QStringLiteral("Proceso Finalizado");
-
-// The disk of the database holds `spare` pages more than the database needs
-// now, for the next connection the program opens on it (SQLite's page limit
-// of a connection fails its writes as a full disk does).
-class DiskThatFills {
- public:
-  DiskThatFills(const QString& path, int spare) : path_(QFileInfo(path).canonicalFilePath()) {
-    // Free pages would give room too.
-    testing_support::DefineInDatabase(path, QStringLiteral("VACUUM"));
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db, "PRAGMA page_count", -1, &statement, nullptr);
-    if (sqlite3_step(statement) == SQLITE_ROW) pages_ = sqlite3_column_int(statement, 0) + spare;
-    sqlite3_finalize(statement);
-    sqlite3_close_v2(db);
-    current_ = this;
-    sqlite3_auto_extension(reinterpret_cast<void (*)()>(&DiskThatFills::limit));
-  }
-  ~DiskThatFills() {
-    sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(&DiskThatFills::limit));
-    current_ = nullptr;
-  }
-
- private:
-  static int limit(sqlite3* db, char**, const sqlite3_api_routines*) {
-    if (!current_ || current_->taken_ ||
-        QFileInfo(QString::fromUtf8(sqlite3_db_filename(db, "main"))).canonicalFilePath() != current_->path_)
-      return SQLITE_OK;
-    current_->taken_ = true;
-    sqlite3_exec(db, QStringLiteral("PRAGMA max_page_count = %1").arg(current_->pages_).toUtf8().constData(), nullptr,
-                 nullptr, nullptr);
-    return SQLITE_OK;
-  }
-  static inline DiskThatFills* current_ = nullptr;
-  QString path_;
-  int pages_ = 0;
-  bool taken_ = false;
-};
 
 class RunStops : public testing_support::ImportRun {
  protected:
@@ -244,7 +204,7 @@ TEST_F(RunStops, ADiskThatFillsStopsTheRunAfterOneBox) {
     SCOPED_TRACE(file(tabla));
     startAfresh(tabla, 400);
     {
-      DiskThatFills disco(path, 6);
+      testing_support::FullDisk disco(path, 6);
       reconnect();
       host.answer(ui::mb::Cancel, "No se pudo grabar en la base de datos: Error de lectura o escritura en la base de "
                                   "datos \"" + path + "\": " + rt::SystemErrorText(ENOSPC));
