@@ -8,6 +8,7 @@
 #include "data_access/OracleConditions.h"
 #include "data_access/OracleRowLimit.h"
 #include "data_access/OracleTokens.h"
+#include "platform/runtime/Dates.h"
 #include "platform/runtime/Text.h"
 #include "platform/suite/Utilidades.h"
 
@@ -161,20 +162,13 @@ void quotedNames(Statement& s) {
 }
 
 // d/m/yy or d/m/yyyy, with an optional hh:mm or hh:mm:ss: the program's
-// date texts. Two-digit years as SQL Server reads them: 00-49 are 20xx.
+// date texts, read with SQL Server's two-digit years (00-49 are 20xx).
 std::optional<QDateTime> dateOf(const QString& text, bool& withTime) {
   static const QRegularExpression date(
-      QStringLiteral(R"(^(\d{1,2})/(\d{1,2})/(\d{2}|\d{4})(?: +(\d{1,2}):(\d{2})(?::(\d{2}))?)?$)"));
-  const QRegularExpressionMatch m = date.match(text);
-  if (!m.hasMatch()) return std::nullopt;
-  int year = m.captured(3).toInt();
-  if (m.captured(3).size() == 2) year += year < 50 ? 2000 : 1900;
-  const QDate day(year, m.captured(2).toInt(), m.captured(1).toInt());
-  withTime = !m.captured(4).isEmpty();
-  const QTime time =
-      withTime ? QTime(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt()) : QTime(0, 0);
-  if (!day.isValid() || !time.isValid()) return std::nullopt;
-  return QDateTime(day, time);
+      QStringLiteral(R"(^\d{1,2}/\d{1,2}/(?:\d{2}|\d{4})(?: +\d{1,2}:\d{2}(?::\d{2})?)?$)"));
+  if (!date.match(text).hasMatch()) return std::nullopt;
+  withTime = text.contains(u':');
+  return rt::ParseDate(text, rt::TwoDigitYears::SqlServer);
 }
 
 // Every date text becomes its own TO_DATE, with four-digit year and its
