@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -346,6 +347,29 @@ TEST_F(QtHostTest, MessageBoxesHaveSpanishButtonsTheIconAndTheDefault) {
     EXPECT_EQ(icon, icons.at(ui::mb::icon(c.buttons)));
     EXPECT_EQ(title, "Aviso al Operador");
   }
+}
+
+// A short prompt under a long title: the box is wide enough for a window
+// manager to show the whole title beside its buttons (bold, as title bars
+// draw it), the input box too.
+TEST_F(QtHostTest, ABoxIsAsWideAsItsTitle) {
+  const QString title = QStringLiteral("Importación de Datos - OLMA - KORA NET PLUS");
+  int boxWidth = 0, inputWidth = 0, titleWidth = 0;
+  whenModal([&](QWidget& w) {
+    QFont bold = w.font();
+    bold.setBold(true);
+    titleWidth = QFontMetrics(bold).horizontalAdvance(title);
+    boxWidth = w.width();
+    dynamic_cast<QMessageBox&>(w).buttons().first()->click();
+  });
+  host.MsgBox("Listo", ui::mb::OkOnly, title);
+  whenModal([&](QWidget& w) {
+    inputWidth = w.width();
+    w.close();
+  });
+  host.InputBox("Clave", title, QString());
+  EXPECT_GT(boxWidth, titleWidth + 100);
+  EXPECT_GT(inputWidth, titleWidth + 100);
 }
 
 // Escape and the close box answer Cancel, or OK on a lone OK; a box without

@@ -1,10 +1,13 @@
 #include "platform/qt/MessageBoxes.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <vector>
 
 #include "platform/runtime/Environment.h"
@@ -49,6 +52,25 @@ QMessageBox::Icon iconOf(int buttons) {
 
 QString titleOr(const QString& title) { return title.isEmpty() ? rt::ExecutableName() : title; }
 
+// As wide as a window manager needs to show the whole title beside its own
+// buttons: a short prompt would otherwise give a box whose title is cut
+// ("im... nix"). The title bar's font is the window manager's; a bold one a
+// little larger than the dialog's stands for it. The dialogs' layouts set
+// their minimum size, so a spacer in the layout holds the width.
+void holdToTitleWidth(QDialog& dialog) {
+  constexpr int kTitleBarButtons = 120;  // icon, minimise, maximise, close and the frame
+  QFont font = dialog.font();
+  font.setBold(true);
+  const int width = QFontMetrics(font).horizontalAdvance(dialog.windowTitle()) * 115 / 100 + kTitleBarButtons;
+  auto* spacer = new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+    grid->addItem(spacer, grid->rowCount(), 0, 1, grid->columnCount());
+  else if (QLayout* layout = dialog.layout())
+    layout->addItem(spacer);
+  else
+    delete spacer;
+}
+
 // Without an escape button Qt would take a No or an Abort button for one:
 // such a box ignores Escape and its close box instead.
 class ProgramBox : public QMessageBox {
@@ -84,6 +106,7 @@ int showMessageBox(QWidget* parent, const QString& prompt, int buttons, const QS
       box.escapable = true;
     }
   if (!box.escapable) box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+  holdToTitleWidth(box);
   box.exec();
   for (const auto& [button, answer] : added)
     if (box.clickedButton() == button) return answer;
@@ -97,6 +120,7 @@ QString showInputBox(QWidget* parent, const QString& prompt, const QString& titl
   dialog.setTextValue(defaultText);
   dialog.setOkButtonText(QStringLiteral("Aceptar"));
   dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+  holdToTitleWidth(dialog);
   return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
